@@ -1,0 +1,5 @@
+# Common compile settings for every lexovita target.
+function(lexovita_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+
+endfunction()
