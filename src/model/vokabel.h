@@ -11,48 +11,40 @@
 namespace lexovita {
 
 // Word class codes (bits 0-2 of the attribute word).
-enum Wortart : int32_t {
-    WA_VERB = 1,
-    WA_SUBSTANTIV = 2,
-    WA_UNBESTIMMT = 3,
-    WA_ADVERB = 4,
-    WA_ADJEKTIV = 5,
-    WA_PRONOMEN = 6,
-};
+inline constexpr int32_t WA_VERB = 1;
+inline constexpr int32_t WA_SUBSTANTIV = 2;
+inline constexpr int32_t WA_UNBESTIMMT = 3;
+inline constexpr int32_t WA_ADVERB = 4;
+inline constexpr int32_t WA_ADJEKTIV = 5;
+inline constexpr int32_t WA_PRONOMEN = 6;
 
 // Inflection class codes (bits 3-5 of the attribute word, multiples of 8).
-enum KonjDekl : int32_t {
-    KD_KEINE = 0,
-    KD_A = 8,
-    KD_E = 16,
-    KD_I = 24,
-    KD_O = 32,
-    KD_U = 40,
-    KD_K = 48,
-    KD_G = 56,
-};
+inline constexpr int32_t KD_KEINE = 0;
+inline constexpr int32_t KD_A = 8;
+inline constexpr int32_t KD_E = 16;
+inline constexpr int32_t KD_I = 24;
+inline constexpr int32_t KD_O = 32;
+inline constexpr int32_t KD_U = 40;
+inline constexpr int32_t KD_K = 48;
+inline constexpr int32_t KD_G = 56;
 
 // Flag bits of the attribute word.
-enum VokabelFlag : int32_t {
-    ATTR_WORTART_MASKE = 7,
-    ATTR_KONJDEKL_MASKE = 56,
-    ATTR_DEPONENS = 64,
-    ATTR_PLURALIS_TANTUM = 128,
-    ATTR_SINGULARIS_TANTUM = 256,
-    ATTR_SEMIDEPONENS = 512,
-    ATTR_KEIN_PASSIV = 1024,
-    ATTR_RESERVIERT = 2048,
-};
+inline constexpr int32_t ATTR_WORTART_MASKE = 7;
+inline constexpr int32_t ATTR_KONJDEKL_MASKE = 56;
+inline constexpr int32_t ATTR_DEPONENS = 64;
+inline constexpr int32_t ATTR_PLURALIS_TANTUM = 128;
+inline constexpr int32_t ATTR_SINGULARIS_TANTUM = 256;
+inline constexpr int32_t ATTR_SEMIDEPONENS = 512;
+inline constexpr int32_t ATTR_KEIN_PASSIV = 1024;
+inline constexpr int32_t ATTR_RESERVIERT = 2048;
 
 // Language codes of memory aids.
-enum Sprache : int32_t {
-    SPR_ANDERE = 0,
-    SPR_DEUTSCH = 1,
-    SPR_ENGLISCH = 2,
-    SPR_FRANZOESISCH = 3,
-    SPR_SPANISCH = 4,
-    SPR_ITALIENISCH = 5,
-};
+inline constexpr int32_t SPR_ANDERE = 0;
+inline constexpr int32_t SPR_DEUTSCH = 1;
+inline constexpr int32_t SPR_ENGLISCH = 2;
+inline constexpr int32_t SPR_FRANZOESISCH = 3;
+inline constexpr int32_t SPR_SPANISCH = 4;
+inline constexpr int32_t SPR_ITALIENISCH = 5;
 
 struct TBedeutung {
     QString bedeutung;
