@@ -40,6 +40,13 @@ FLAG_DEP, FLAG_PLT, FLAG_SGT, FLAG_SEMI, FLAG_KP = 64, 128, 256, 512, 1024
 KLASSE = {"a": 8, "e": 16, "i": 24, "o": 32, "u": 40, "k": 48, "g": 56}
 
 
+def fid(modus, stimme, tempus, person):
+    m = {"ind": IND, "konj": KONJ}[modus]
+    v = {"akt": AKT, "pas": PAS}[stimme]
+    t = {"prae": PRAE, "impf": IMPF, "fut1": FUT1, "perf": PERF, "pqpf": PQPF, "fut2": FUT2}[tempus]
+    return person + t + m + v
+
+
 def kasus_id(k):          # k = 1..10
     return k << 13
 
@@ -650,6 +657,15 @@ for g in (MASK, FEM, NEUT):
 # a positive form: adverb entries have no positive block, so it must not show up
 PROPE.append((POS + MASK + kasus_id(1), "prope"))
 
+IS = faelle(0, "- eius ei eum eo")[1:]     # deliberately incomplete: the plural stays empty
+
+FERRE = [(fid("ind", "akt", "prae", 2), "fers"), (fid("ind", "akt", "prae", 3), "fert"),
+         (fid("ind", "akt", "prae", 5), "fertis"),
+         (fid("ind", "pas", "prae", 2), "ferris"), (fid("ind", "pas", "prae", 3), "fertur")]
+FERRE += [(fid("konj", "pas", "impf", p), "ferr" + x)
+          for p, x in zip(range(1, 7), ["er", "eris", "etur", "emur", "emini", "entur"])]
+FERRE += [(202, "fer"), (205, "ferte"), (210, "ferto"), (211, "ferto"), (213, "fertote"), (2568, "ferri")]
+
 VERBHINWEIS = [
     "Gerundium Nominativ Sg. is the infinitive (the headword), as the rules write it.",
 ]
@@ -686,6 +702,11 @@ EINTRAEGE = [
         "passive infinitives are listed with empty text; supines are produced.",
         "Rules differ from Latin: perfect participle ventus, -a, -um and the gerundive",
         "veniendus, -a, -um are produced although venire has them only impersonally."]),
+    ("verb_ferre", E("ferre", "ferre", "fero", "tuli", "latum", "v", "k", 0, FERRE), VERBHINWEIS + [
+        "Irregular verb: the consonant-conjugation skeleton with the athematic forms",
+        "(fers, fert, fertis, ferris, fertur, ferrer..., fer, ferte, ferto, fertote,",
+        "ferri) stored as special forms; everything else is regular (ferrem comes from",
+        "the headword)."]),
     ("subst_rosa", E("rosa", "rosa", "rosae", "f", "", "s", "a"), []),
     ("subst_dominus", E("dominus", "dominus", "domini", "m", "", "s", "o"), []),
     ("subst_templum", E("templum", "templum", "templi", "n", "", "s", "o"), []),
@@ -727,6 +748,9 @@ EINTRAEGE = [
         "Pronoun: plain case identifiers without gender; texts from the special forms.",
         "The stored special form 0x42000 (illa) has an identifier the generator does",
         "not produce for a pronoun, so it adds no record."]),
+    ("pron_is", E("is", "is", "", "m", "", "p", "", 0, IS), [
+        "Pronoun with special forms for the singular only (deliberately incomplete):",
+        "the nominative singular is the headword, the plural records stay empty."]),
     ("adv_prope", E("prope", "prope", "propius", "proxime", "", "d", "", 0, PROPE), [
         "Adverb entry: only placeholders (comparative and superlative, three genders,",
         "ten cases, label = case word), texts from the special forms (propior, proximus).",
@@ -738,20 +762,13 @@ EINTRAEGE = [
 # ---------------------------------------------------------------- hand checks
 # Real Latin, typed by hand block by block (not derived from the rules above).
 # Block keys: "<mood> <voice> <tense>" with six persons, "_" stands for a blank.
-def fid(modus, stimme, tempus, person):
-    m = {"ind": IND, "konj": KONJ}[modus]
-    v = {"akt": AKT, "pas": PAS}[stimme]
-    t = {"prae": PRAE, "impf": IMPF, "fut1": FUT1, "perf": PERF, "pqpf": PQPF, "fut2": FUT2}[tempus]
-    return person + t + m + v
-
-
 def bloecke(text):
-    """Parses lines 'ind akt prae: amo amas ...' into {(id, form)}."""
+    """Parses lines 'ind akt prae: amo amas ...' into {(id, form)}; ~ is an empty text."""
     out = set()
     for zeile in text.strip().splitlines():
         kopf, formen = zeile.split(":")
         teile = kopf.split()
-        formen = [f.replace("_", " ") for f in formen.split()]
+        formen = ["" if f == "~" else f.replace("_", " ") for f in formen.split()]
         if teile[0] == "id":                  # 'id 202 205: ama amate'
             ids = [int(x, 0) for x in teile[1:]]
         elif teile[0] == "kurz":              # 'kurz ind akt perf 2 5 6: ...'
@@ -928,6 +945,26 @@ id 2312 2336 2328: audere ausum_esse ausurum_esse
 id 0x5000 0x7000 0x9000 0xB000: audendi audendo audendum audendo
 id 0x22508 0x24508 0x22518 0x22520 0x62520 0x22C00: audens audentis ausurus ausus ausum audendus
 """)
+HAND["verb_ferre"] = bloecke("""
+ind akt prae: fero fers fert ferimus fertis ferunt
+ind akt impf: ferebam ferebas ferebat ferebamus ferebatis ferebant
+ind akt fut1: feram feres feret feremus feretis ferent
+ind akt perf: tuli tulisti tulit tulimus tulistis tulerunt
+ind akt fut2: tulero tuleris tulerit tulerimus tuleritis tulerint
+konj akt prae: feram feras ferat feramus feratis ferant
+konj akt impf: ferrem ferres ferret ferremus ferretis ferrent
+konj akt pqpf: tulissem tulisses tulisset tulissemus tulissetis tulissent
+ind pas prae: feror ferris fertur ferimur ferimini feruntur
+ind pas impf: ferebar ferebaris ferebatur ferebamur ferebamini ferebantur
+ind pas fut1: ferar fereris feretur feremur feremini ferentur
+ind pas perf: latus_sum latus_es latus_est lati_sumus lati_estis lati_sunt
+konj pas prae: ferar feraris feratur feramur feramini ferantur
+konj pas impf: ferrer ferreris ferretur ferremur ferremini ferrentur
+id 202 205 210 211 213 214: fer ferte ferto ferto fertote ferunto
+id 2312 2568 2336 2592 2328 2584: ferre ferri tulisse latum_esse laturum_esse latum_iri
+id 5121 5122 0x5000 0x9000: latu latum ferendi ferendum
+id 0x22508 0x24508 0x22518 0x22620 0x22C00 0x44C00: ferens ferentis laturus latus ferendus ferendae
+""")
 HAND["verb_venire"] = bloecke("""
 ind akt prae: venio venis venit venimus venitis veniunt
 ind akt impf: veniebam veniebas veniebat veniebamus veniebatis veniebant
@@ -994,6 +1031,9 @@ id 0x122000 0x162000 0x1A2000 0x1C2000 0x280000: beneficentior beneficentius ben
 """)
 HAND["pron_ille"] = bloecke("""
 id 0x2000 0x4000 0x6000 0x8000 0xA000 0xC000 0xE000 0x10000 0x12000 0x14000: ille illius illi illum illo illi illorum illis illos illis
+""")
+HAND["pron_is"] = bloecke("""
+id 0x2000 0x4000 0x6000 0x8000 0xA000 0xC000 0xE000: is eius ei eum eo ~ ~
 """)
 HAND["adv_prope"] = bloecke("""
 id 0x122000 0x148000 0x162000 0x168000 0x1AC000 0x1C2000 0x1E2000: propior propiorem propius propius proximi proxima proximum
