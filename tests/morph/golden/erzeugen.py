@@ -668,6 +668,13 @@ FERRE += [(202, "fer"), (205, "ferte"), (210, "ferto"), (211, "ferto"), (213, "f
 
 VERBHINWEIS = [
     "Gerundium Nominativ Sg. is the infinitive (the headword), as the rules write it.",
+    "Reading: tree headings without a stated selector (Indikativ, Aktiv, Partizip",
+    "Präsens Aktiv, ...) carry 0 and yield nothing.",
+]
+ADJHINWEIS = [
+    "Reading: the headings Positiv, Komparativ and Superlativ carry selector 0 (a",
+    "degree without gender would otherwise add a second neuter run); only the",
+    "gender nodes and Adverb (0x200000, all three degrees) yield forms.",
 ]
 
 EINTRAEGE = [
@@ -724,23 +731,23 @@ EINTRAEGE = [
         "Gender p (maskulinum + femininum): every identifier carries 0x800000 (8388608)",
         "instead of a gender value. Mixed declension: abl. sg. cive, gen. pl. civium,",
         "acc. pl. cives (the Latin variants civi, civis are not produced)."]),
-    ("adj_bonus", E("bonus", "bonus", "bonus", "bona", "bonum", "a", "o"), [
+    ("adj_bonus", E("bonus", "bonus", "bonus", "bona", "bonum", "a", "o"), ADJHINWEIS + [
         "Rules differ from Latin: no irregular comparison without special forms, so the",
         "comparative is bonior, the superlative bonissimus, the adverbs bone, bonius,",
         "bonissime (Latin: melior, optimus, bene, melius, optime)."]),
-    ("adj_acer", E("acer", "acer", "acer", "acris", "acre", "a", "i"), [
+    ("adj_acer", E("acer", "acer", "acer", "acris", "acre", "a", "i"), ADJHINWEIS + [
         "Headword in -er: superlative acerrimus and adverb acerrime from the headword."]),
-    ("adj_felix", E("felix", "felix", "felicis", "", "", "a", "i"), [
+    ("adj_felix", E("felix", "felix", "felicis", "", "", "a", "i"), ADJHINWEIS + [
         "Only the genitive given: stem from form1; nominative of all genders and the",
         "neuter accusative sg. are the headword."]),
-    ("adj_prudens", E("prudens", "prudens", "prudentis", "", "", "a", "i"), [
+    ("adj_prudens", E("prudens", "prudens", "prudentis", "", "", "a", "i"), ADJHINWEIS + [
         "Stem in -nt: adverb prudenter."]),
-    ("adj_idoneus", E("idoneus", "idoneus", "idoneus", "idonea", "idoneum", "a", "o"), [
+    ("adj_idoneus", E("idoneus", "idoneus", "idoneus", "idonea", "idoneum", "a", "o"), ADJHINWEIS + [
         "Headword in -eus: comparative and superlative are magis/maxime + positive,",
         "labelled with Komparativ/Superlativ.",
         "Rules differ from Latin: the adverb is compared synthetically: idoneius,",
         "idoneissime (Latin: magis idonee, maxime idonee)."]),
-    ("adj_beneficus", E("beneficus", "beneficus", "beneficus", "benefica", "beneficum", "a", "o"), [
+    ("adj_beneficus", E("beneficus", "beneficus", "beneficus", "benefica", "beneficum", "a", "o"), ADJHINWEIS + [
         "Headword in -ficus: comparative and superlative with the infix -ent-.",
         "Rules differ from Latin: the adverb's comparative and superlative take no infix:",
         "beneficius, beneficissime (Latin: beneficentius, beneficentissime)."]),
