@@ -1,0 +1,367 @@
+#include "model/lektion.h"
+
+#include "model/lektionsdatei.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace lexovita {
+
+namespace {
+
+// Blanks and control characters, as trimmed around words and texts.
+bool IstLeerzeichen(QChar c) { return c.unicode() <= 0x20; }
+
+QString Trimmen(const QString &s)
+{
+    int a = 0;
+    int e = s.size();
+    while (a < e && IstLeerzeichen(s[a]))
+        ++a;
+    while (e > a && IstLeerzeichen(s[e - 1]))
+        --e;
+    return s.mid(a, e - a);
+}
+
+// Analysis and drills compare with A-Z lowered only; other letters stay.
+QString AsciiKlein(QString s)
+{
+    for (QChar &c : s)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    return s;
+}
+
+QString SortierSchluessel(const TVokabel &v, TSpalte spalte)
+{
+    switch (spalte) {
+    case TSpalte::Vokabel: return AsciiKlein(v.vokabel);
+    case TSpalte::Formen: return AsciiKlein(v.FormenText());
+    case TSpalte::Bedeutungen: return AsciiKlein(v.BedeutungenText());
+    case TSpalte::Wortart: return AsciiKlein(v.WortartText());
+    case TSpalte::KonjDekl: return AsciiKlein(v.KonjDeklText());
+    case TSpalte::Nr: break;
+    }
+    return {};
+}
+
+} // namespace
+
+const QStringList &TLektion::Wortgrenzen()
+{
+    static const QStringList liste = [] {
+        QStringList l{QStringLiteral(" "),  QStringLiteral("."),  QStringLiteral(","),  QStringLiteral(";"),
+                      QStringLiteral("("),  QStringLiteral(")"),  QStringLiteral("["),  QStringLiteral("]"),
+                      QStringLiteral("!"),  QStringLiteral("?"),  QStringLiteral(":"),  QStringLiteral("\""),
+                      QStringLiteral("'"),  QStringLiteral("\r"), QStringLiteral("\n")};
+        l.sort();
+        return l;
+    }();
+    return liste;
+}
+
+const QStringList &TLektion::Satzgrenzen()
+{
+    static const QStringList liste = [] {
+        QStringList l{QStringLiteral("."), QStringLiteral(";"), QStringLiteral("!"), QStringLiteral("?")};
+        l.sort();
+        return l;
+    }();
+    return liste;
+}
+
+bool TLektion::IstWortgrenze(QChar c)
+{
+    switch (c.unicode()) {
+    case ' ': case '.': case ',': case ';': case '(': case ')': case '[': case ']':
+    case '!': case '?': case ':': case '"': case '\'': case '\r': case '\n':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TLektion::IstSatzgrenze(QChar c)
+{
+    switch (c.unicode()) {
+    case '.': case ';': case '!': case '?':
+        return true;
+    default:
+        return false;
+    }
+}
+
+TVokabel *TLektion::VokabelAnhaengen(std::unique_ptr<TVokabel> vokabel)
+{
+    if (!vokabel)
+        return nullptr;
+    vokabeln.push_back(std::move(vokabel));
+    return vokabeln.back().get();
+}
+
+QString TLektion::TextAlsString() const
+{
+    QString s;
+    for (const QString &zeile : text) {
+        s += zeile;
+        s += QStringLiteral("\r\n");
+    }
+    return s;
+}
+
+void TLektion::TextAusString(const QString &ganzerText)
+{
+    static const QRegularExpression zeilenende(QStringLiteral("\r\n|\n|\r"));
+    text.clear();
+    if (ganzerText.isEmpty())
+        return;
+    text = ganzerText.split(zeilenende);
+    // A final line end closes the last line; it does not start another one.
+    if (text.last().isEmpty())
+        text.removeLast();
+}
+
+QString TLektion::WortAn(const QString &t, int p)
+{
+    p = std::clamp(p, 0, static_cast<int>(t.size()));
+    int s = 0;
+    for (int i = p - 1; i >= 0; --i)
+        if (IstWortgrenze(t[i])) {
+            s = i + 1;
+            break;
+        }
+    int e = t.size();
+    for (int i = p; i < t.size(); ++i)
+        if (IstWortgrenze(t[i])) {
+            e = i;
+            break;
+        }
+    return AsciiKlein(Trimmen(t.mid(s, e - s)));
+}
+
+int TLektion::SatzEnde(const QString &t, int p)
+{
+    for (int i = std::max(p, 0); i < t.size(); ++i)
+        if (IstSatzgrenze(t[i])) {
+            int ende = i + 1;
+            if (ende < t.size() && t[ende] == QLatin1Char('"'))
+                ++ende;
+            return ende;
+        }
+    return t.size() + 1;
+}
+
+void TLektion::TextBereinigen()
+{
+    TextAusString(Trimmen(TextAlsString()));
+}
+
+int TLektion::SatzEnde(int p)
+{
+    TextBereinigen();
+    return SatzEnde(TextAlsString(), p);
+}
+
+QString TLektion::TabText() const
+{
+    return geaendert ? name + QStringLiteral(" *") : name;
+}
+
+QString TLektion::SpeichernFrage() const
+{
+    return QStringLiteral("Soll die Lektion \"%1\" gespeichert werden?").arg(name);
+}
+
+int TLektion::VokabelnEntfernen(QList<int> zeilen)
+{
+    std::sort(zeilen.begin(), zeilen.end(), std::greater<int>());
+    zeilen.erase(std::unique(zeilen.begin(), zeilen.end()), zeilen.end());
+    int entfernt = 0;
+    // From the back, so earlier rows keep their indices.
+    for (int z : zeilen)
+        if (z >= 0 && z < Anzahl()) {
+            vokabeln.erase(vokabeln.begin() + z);
+            ++entfernt;
+        }
+    if (entfernt > 0)
+        geaendert = true;
+    return entfernt;
+}
+
+int TLektion::VokabelNachOben(int zeile)
+{
+    const int n = Anzahl();
+    if (zeile < 0 || zeile >= n)
+        return -1;
+    geaendert = true;
+    if (zeile > 0) {
+        std::swap(vokabeln[zeile], vokabeln[zeile - 1]);
+        return zeile - 1;
+    }
+    // The first entry wraps round to the end.
+    std::rotate(vokabeln.begin(), vokabeln.begin() + 1, vokabeln.end());
+    return n - 1;
+}
+
+int TLektion::VokabelNachUnten(int zeile)
+{
+    const int n = Anzahl();
+    if (zeile < 0 || zeile >= n)
+        return -1;
+    geaendert = true;
+    if (zeile < n - 1) {
+        std::swap(vokabeln[zeile], vokabeln[zeile + 1]);
+        return zeile + 1;
+    }
+    // The last entry wraps round to the start.
+    std::rotate(vokabeln.begin(), vokabeln.end() - 1, vokabeln.end());
+    return 0;
+}
+
+bool TLektion::VokabelVerschieben(int von, int nach)
+{
+    const int n = Anzahl();
+    if (von < 0 || von >= n || nach < 0 || nach >= n)
+        return false;
+    auto v = std::move(vokabeln[von]);
+    vokabeln.erase(vokabeln.begin() + von);
+    vokabeln.insert(vokabeln.begin() + nach, std::move(v));
+    return true;
+}
+
+void TLektion::VokabelnSortieren(TSpalte spalte)
+{
+    if (spalte == TSpalte::Nr)
+        return;
+    std::vector<std::pair<QString, std::unique_ptr<TVokabel>>> paare;
+    paare.reserve(vokabeln.size());
+    for (auto &v : vokabeln) {
+        QString schluessel = SortierSchluessel(*v, spalte);
+        paare.emplace_back(std::move(schluessel), std::move(v));
+    }
+    std::sort(paare.begin(), paare.end(), [](const auto &a, const auto &b) {
+        return QString::compare(a.first, b.first, Qt::CaseSensitive) < 0;
+    });
+    for (size_t i = 0; i < paare.size(); ++i)
+        vokabeln[i] = std::move(paare[i].second);
+}
+
+int TLektion::VokabelErsetzen(const TVokabel &bearbeitet)
+{
+    // Unsaved entries all share id 0; they cannot be told apart by id.
+    if (bearbeitet.id == 0)
+        return 0;
+    int anzahl = 0;
+    for (auto &v : vokabeln)
+        if (v->id == bearbeitet.id && v.get() != &bearbeitet) {
+            bearbeitet.KopierenNach(*v);
+            ++anzahl;
+        }
+    return anzahl;
+}
+
+void TLektion::LehrbuchLoesen()
+{
+    id = 0;
+    lehrbuch_id = 0;
+    lehrbuch.clear();
+    geaendert = true;
+}
+
+TLektion *TLektionManager::NeueLektion()
+{
+    auto l = std::make_unique<TLektion>();
+    l->erstellt = l->zugriff = QDate::currentDate();
+    l->name = QStringLiteral("unbenannt-%1").arg(m_lektionen.size() + 1);
+    return LektionHinzufuegen(std::move(l));
+}
+
+TLektion *TLektionManager::LektionHinzufuegen(std::unique_ptr<TLektion> lektion)
+{
+    if (!lektion)
+        return m_aktuell;
+    lektion->tab = Anzahl();
+    m_lektionen.push_back(std::move(lektion));
+    m_aktuell = m_lektionen.back().get();
+    return m_aktuell;
+}
+
+TLektion *TLektionManager::LektionSchliessen(TLektion *lektion)
+{
+    const int index = Index(lektion);
+    if (index < 0)
+        return m_aktuell;
+    const int tab = lektion->tab;
+    m_lektionen.erase(m_lektionen.begin() + index);
+    for (auto &l : m_lektionen)
+        if (l->tab > tab)
+            --l->tab;
+    if (m_lektionen.empty()) {
+        m_aktuell = nullptr;
+        return NeueLektion();
+    }
+    m_aktuell = m_lektionen[index == 0 ? 0 : index - 1].get();
+    return m_aktuell;
+}
+
+void TLektionManager::SetAktuell(TLektion *lektion)
+{
+    if (Index(lektion) >= 0)
+        m_aktuell = lektion;
+}
+
+TLektion *TLektionManager::TabWaehlen(int tab)
+{
+    for (auto &l : m_lektionen)
+        if (l->tab == tab) {
+            m_aktuell = l.get();
+            return m_aktuell;
+        }
+    return nullptr;
+}
+
+TLektion *TLektionManager::Lektion(int i) const
+{
+    return i >= 0 && i < Anzahl() ? m_lektionen[i].get() : nullptr;
+}
+
+int TLektionManager::Index(const TLektion *lektion) const
+{
+    for (int i = 0; i < Anzahl(); ++i)
+        if (m_lektionen[i].get() == lektion)
+            return i;
+    return -1;
+}
+
+std::vector<TLektion *> TLektionManager::GeaenderteLektionen() const
+{
+    std::vector<TLektion *> aus;
+    for (const auto &l : m_lektionen)
+        if (l->geaendert)
+            aus.push_back(l.get());
+    return aus;
+}
+
+int TLektionManager::VokabelUeberallErsetzen(const TVokabel &bearbeitet)
+{
+    int anzahl = 0;
+    for (auto &l : m_lektionen)
+        anzahl += l->VokabelErsetzen(bearbeitet);
+    return anzahl;
+}
+
+void TLektionManager::LehrbuchGeloescht(int32_t lehrbuchId)
+{
+    if (lehrbuchId == 0)
+        return;
+    for (auto &l : m_lektionen)
+        if (l->lehrbuch_id == lehrbuchId)
+            l->LehrbuchLoesen();
+}
+
+void TLektionManager::LektionSchreiben(const TLektion &lektion, QDomElement &parent)
+{
+    lexovita::LektionSchreiben(lektion, parent);
+}
+
+} // namespace lexovita
