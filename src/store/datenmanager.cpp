@@ -1,0 +1,430 @@
+#include "store/datenmanager.h"
+
+#include "store/schema.h"
+#include "store/staemme.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace lexovita {
+
+namespace {
+
+// The whole file is encrypted with the table password of the entry table.
+const QByteArray kTabellenpasswort = QByteArrayLiteral("k7zq3mv0xh2bn8rt5wyc4");
+
+const QString kSpeicher = QStringLiteral(":memory:");
+
+QString Beschaedigt(const QString &datei)
+{
+    return QStringLiteral("Die Datenbank „%1“ ist beschädigt oder keine lexovita-Datenbank.").arg(datei);
+}
+
+QString AktualisierungsFrage()
+{
+    return QStringLiteral("Die Datenbank muss aktualisiert werden. Dies kann einige Sekunden dauern.\r\n"
+                          "Das Programm wird während dieser Zeit nicht reagieren. Nach einer erfolgreichen\r\n"
+                          "Aktualisierung wird eine Meldung angezeigt. Es werden dabei keine Änderungen an den "
+                          "Daten vorgenommen.\r\n\r\n"
+                          "Möchten Sie ein Backup erstellen?");
+}
+
+} // namespace
+
+TDatenmanager::TDatenmanager(const QString &datenOrdner, Modus modus)
+{
+    const bool speicher = datenOrdner == kSpeicher;
+    datei_ = speicher ? kSpeicher : QDir(datenOrdner).filePath(Dateiname());
+    const bool vorhanden = !speicher && QFileInfo::exists(datei_);
+    if (!speicher && !vorhanden) {
+        if (modus == Modus::NurVorhandene)
+            throw DatenbankFehler(
+                QStringLiteral("Im Ordner „%1“ ist keine lexovita-Datenbank vorhanden.").arg(datenOrdner));
+        if (!QDir().mkpath(datenOrdner))
+            throw DatenbankFehler(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(datenOrdner));
+    }
+
+    verbindung_ = std::make_unique<TVerbindung>(
+        datei_, speicher ? QByteArray() : kTabellenpasswort,
+        vorhanden ? TVerbindung::Modus::NurVorhandene : TVerbindung::Modus::AnlegenWennNoetig);
+    verbindung_->SetWartezeit(kWartezeitMs);
+
+    // The first read decrypts page 1: a foreign, damaged or differently
+    // keyed file fails here, before anything is written to it.
+    int tabellen = 0;
+    int32_t version = 0;
+    try {
+        TAnweisung probe = verbindung_->Anweisung("SELECT count(*) FROM sqlite_master");
+        tabellen = probe.Schritt() ? probe.Int(0) : 0;
+        version = verbindung_->Benutzerversion();
+    } catch (const DatenbankFehler &f) {
+        const int code = f.Code() & 0xff;
+        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+            throw DatenbankFehler(Beschaedigt(datei_), f.Code());
+        throw;
+    }
+
+    if (tabellen == 0 && version == 0) {
+        // A new (or zero-length) file: give it the current layout.
+        if (vorhanden && modus == Modus::NurVorhandene)
+            throw DatenbankFehler(Beschaedigt(datei_), SQLITE_NOTADB);
+        TTransaktion t(*verbindung_);
+        SchemaAnlegen(*verbindung_);
+        t.Bestaetigen();
+        Betriebsbereit();
+        return;
+    }
+    if (version > kSchemaVersion)
+        throw DatenbankFehler(
+            QStringLiteral("Die Datenbank „%1“ stammt von einer neueren Programmversion.").arg(datei_));
+    if (version < 1 || !verbindung_->TabelleVorhanden(QStringLiteral("vokabel")) ||
+        !verbindung_->TabelleVorhanden(QStringLiteral("lek_vok")))
+        throw DatenbankFehler(Beschaedigt(datei_), SQLITE_NOTADB);
+    if (version == kSchemaVersion)
+        Betriebsbereit();
+}
+
+TDatenmanager::~TDatenmanager() = default;
+
+void TDatenmanager::Betriebsbereit()
+{
+    // WAL lets a second program read while this one writes; together with
+    // the busy timeout neither corrupts the file nor fails at once.
+    TAnweisung wal = verbindung_->Anweisung("PRAGMA journal_mode = WAL");
+    wal.Ausfuehren();
+    bereit_ = true;
+}
+
+void TDatenmanager::PruefenBereit() const
+{
+    if (!bereit_)
+        throw DatenbankFehler(QStringLiteral("Die Datenbank „%1“ muss erst aktualisiert werden.").arg(datei_));
+}
+
+TDatenmanager::Aktualisierung TDatenmanager::DatenbankAktualisieren(IRueckfrage &rueckfrage)
+{
+    if (bereit_)
+        return Aktualisierung::Aktuell;
+    if (!MigrationAendertTabellen(*verbindung_)) {
+        TTransaktion t(*verbindung_);
+        MigrationAusfuehren(*verbindung_);
+        t.Bestaetigen();
+        Betriebsbereit();
+        return Aktualisierung::Aktuell;
+    }
+    const Antwort antwort = rueckfrage.Frage(ProgrammTitel(), AktualisierungsFrage(), KN_JA_NEIN_ABBRECHEN,
+                                             Antwort::Ja, Symbol::Information);
+    if (antwort == Antwort::Abbrechen)
+        return Aktualisierung::Abgebrochen;
+    if (antwort == Antwort::Ja)
+        rueckfrage.BackupAnbieten();
+
+    TTransaktion t(*verbindung_);
+    MigrationAusfuehren(*verbindung_);
+    t.Bestaetigen();
+    Betriebsbereit();
+    rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Die Datenbank wurde aktualisiert."));
+    return Aktualisierung::Aktualisiert;
+}
+
+bool TDatenmanager::VokabelindexFehlt()
+{
+    return !verbindung_->TabelleVorhanden(QStringLiteral("vokwb"));
+}
+
+bool TDatenmanager::VokabelindexAnlegen(IRueckfrage &rueckfrage)
+{
+    PruefenBereit();
+    if (!VokabelindexFehlt())
+        return false;
+    rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Es muss ein neues Vokabelindex angelegt werden. Dies kann "
+                                                       "einige Sekunden dauern."));
+    TTransaktion t(*verbindung_);
+    WortindexTabelleAnlegen(*verbindung_);
+    {
+        TAnweisung lesen = verbindung_->Anweisung("SELECT id, vokabel, form1, wortart FROM vokabel ORDER BY id");
+        while (lesen.Schritt()) {
+            TVokabel v;
+            v.vokabel = lesen.Text(1);
+            v.form1 = lesen.Text(2);
+            v.SetWortart(WortartAusBuchstabe(lesen.Text(3)));
+            const QString wort = v.Indexwort();
+            TAnweisung schreiben =
+                verbindung_->Anweisung("INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES (?1, ?2, ?3)");
+            schreiben.Binden(1, wort).Binden(2, lesen.Int64(0)).Binden(3, wort.toLower());
+            schreiben.Ausfuehren();
+        }
+    }
+    t.Bestaetigen();
+    rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Vokabelindex wurde angelegt"));
+    return true;
+}
+
+// ------------------------------------------------------------------ reading
+
+std::unique_ptr<TVokabel> TDatenmanager::VokabelAusDatensatz(const TAnweisung &z)
+{
+    auto v = std::make_unique<TVokabel>();
+    v->id = z.Int(0);
+    v->vokabel = z.Text(1);
+    v->form1 = z.Text(2);
+    v->form2 = z.Text(3);
+    v->form3 = z.Text(4);
+    v->attribute = z.Int(7);
+    v->aktualisierung = z.Text(8);
+    // The stored letters are authoritative for class and inflection class.
+    v->SetWortart(WortartAusBuchstabe(z.Text(6)));
+    v->SetKonjDekl(KonjDeklAusBuchstabe(z.Text(5)));
+    return v;
+}
+
+std::unique_ptr<TVokabel> TDatenmanager::VokabelLaden(int32_t id)
+{
+    PruefenBereit();
+    if (id > 0) {
+        TAnweisung a = verbindung_->Anweisung(
+            "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, aktualisierung "
+            "FROM vokabel WHERE id = ?1");
+        a.Binden(1, id);
+        if (a.Schritt()) {
+            std::unique_ptr<TVokabel> v = VokabelAusDatensatz(a);
+            BedeutungenLaden(*v);
+            MerkhilfenLaden(*v);
+            return v;
+        }
+    }
+    return std::make_unique<TVokabel>();
+}
+
+void TDatenmanager::BedeutungenLaden(TVokabel &v)
+{
+    PruefenBereit();
+    struct Zeile {
+        QString schluessel; // group;position;meaning id;remark
+        QString sortierung;
+        QString text;
+    };
+    std::vector<Zeile> zeilen;
+    {
+        TAnweisung a = verbindung_->Anweisung(
+            "SELECT vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
+            "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
+            "WHERE vb.vokabel_id = ?1 ORDER BY vb.rowid");
+        a.Binden(1, v.id);
+        while (a.Schritt()) {
+            const int32_t gruppe = a.Int(0);
+            const int32_t position = a.Int(1);
+            Zeile z;
+            z.schluessel = QString::number(gruppe < 1 ? 1 : gruppe) + QLatin1Char(';') +
+                           (position < 1 ? QStringLiteral("001") : QStringLiteral("%1").arg(position, 3)) +
+                           QLatin1Char(';') + QString::number(a.Int64(2)) + QLatin1Char(';') + a.Text(3);
+            // The separator sorts before every digit and letter, so that
+            // group 1 comes before group 10 as in a word list.
+            z.sortierung = z.schluessel;
+            z.sortierung.replace(QLatin1Char(';'), QChar(1));
+            z.text = a.Text(4);
+            zeilen.push_back(std::move(z));
+        }
+    }
+    // A sorted list that ignores letter case and drops repeated keys.
+    std::stable_sort(zeilen.begin(), zeilen.end(), [](const Zeile &x, const Zeile &y) {
+        return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) < 0;
+    });
+    zeilen.erase(std::unique(zeilen.begin(), zeilen.end(),
+                             [](const Zeile &x, const Zeile &y) {
+                                 return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) == 0;
+                             }),
+                 zeilen.end());
+
+    int32_t p = 1;
+    int32_t g = 1;
+    for (const Zeile &z : zeilen) {
+        // Only the first three separators split: a remark may hold ";".
+        const int a = z.schluessel.indexOf(QLatin1Char(';'));
+        const int b = z.schluessel.indexOf(QLatin1Char(';'), a + 1);
+        const int c = z.schluessel.indexOf(QLatin1Char(';'), b + 1);
+        const int32_t gruppe = z.schluessel.left(a).toInt();
+        const QString kommentar = z.schluessel.mid(c + 1);
+        if (gruppe != g) {
+            g = gruppe;
+            p = 1;
+        }
+        if (!z.text.isEmpty())
+            v.BedeutungHinzufuegen(z.text, kommentar, g, p);
+        ++p;
+    }
+}
+
+void TDatenmanager::MerkhilfenLaden(TVokabel &v)
+{
+    PruefenBereit();
+    TAnweisung a =
+        verbindung_->Anweisung("SELECT merkhilfe, sprache FROM merkhilfe WHERE vokabel_id = ?1 ORDER BY rowid");
+    a.Binden(1, v.id);
+    while (a.Schritt())
+        v.MerkhilfeHinzufuegen(a.Text(0), a.Int(1));
+}
+
+void TDatenmanager::SonderformenLaden(TVokabel &v)
+{
+    v.sonderformen.clear();
+    for (TLatForm &f : SonderformenVon(v.id))
+        v.sonderformen.push_back(std::make_unique<TLatForm>(std::move(f)));
+}
+
+void TDatenmanager::VerweiseLaden(TVokabel &v)
+{
+    PruefenBereit();
+    v.VerweiseLeeren();
+    {
+        TAnweisung a = verbindung_->Anweisung("SELECT v.vokabel FROM vok_vok AS r JOIN vokabel AS v "
+                                              "ON v.id = r.vokabel2_id WHERE r.vokabel1_id = ?1 ORDER BY r.rowid");
+        a.Binden(1, v.id);
+        while (a.Schritt())
+            v.VerweisHinzufuegen(a.Text(0));
+    }
+    TAnweisung b = verbindung_->Anweisung("SELECT v.vokabel FROM vok_vok AS r JOIN vokabel AS v "
+                                          "ON v.id = r.vokabel1_id WHERE r.vokabel2_id = ?1 ORDER BY r.rowid");
+    b.Binden(1, v.id);
+    while (b.Schritt())
+        v.VerweisHinzufuegen(b.Text(0));
+}
+
+std::vector<std::unique_ptr<TVokabel>> TDatenmanager::VokabelnSuchen(const QString &text)
+{
+    PruefenBereit();
+    std::vector<std::unique_ptr<TVokabel>> liste;
+    const QString schluessel = text.trimmed().toLower();
+    if (schluessel.size() <= 1)
+        return liste;
+    const QString ende = PraefixEnde(schluessel);
+    TAnweisung a = ende.isNull()
+                       ? verbindung_->Anweisung("SELECT id, vokabel, wortart, form1, form2, form3 FROM vokabel "
+                                                "WHERE vokabel_lower >= ?1 ORDER BY vokabel_lower, id LIMIT ?3")
+                       : verbindung_->Anweisung("SELECT id, vokabel, wortart, form1, form2, form3 FROM vokabel "
+                                                "WHERE vokabel_lower >= ?1 AND vokabel_lower < ?2 "
+                                                "ORDER BY vokabel_lower, id LIMIT ?3");
+    a.Binden(1, schluessel);
+    if (!ende.isNull())
+        a.Binden(2, ende);
+    a.Binden(3, int32_t(kSuchLimit));
+    while (a.Schritt()) {
+        auto v = std::make_unique<TVokabel>();
+        v->id = a.Int(0);
+        v->vokabel = a.Text(1);
+        v->SetWortart(WortartAusBuchstabe(a.Text(2)));
+        v->form1 = a.Text(3);
+        v->form2 = a.Text(4);
+        v->form3 = a.Text(5);
+        liste.push_back(std::move(v));
+    }
+    return liste;
+}
+
+// ----------------------------------------------------------------- deleting
+
+void TDatenmanager::VokabelLoeschen(int32_t id)
+{
+    PruefenBereit();
+    static const char *const kLoeschen[] = {
+        "DELETE FROM vokabel WHERE id = ?1",
+        "DELETE FROM vok_bed WHERE vokabel_id = ?1",
+        "DELETE FROM vok_vok WHERE vokabel1_id = ?1 OR vokabel2_id = ?1",
+        "DELETE FROM merkhilfe WHERE vokabel_id = ?1",
+        "DELETE FROM sonderform WHERE vokabel_id = ?1",
+        "DELETE FROM lek_vok WHERE vokabel_id = ?1",
+        "DELETE FROM stamm WHERE vokabel_id = ?1",
+    };
+    // Meaning texts are shared between entries and stay.
+    TTransaktion t(*verbindung_);
+    for (const char *sql : kLoeschen) {
+        TAnweisung a = verbindung_->Anweisung(sql);
+        a.Binden(1, id);
+        a.Ausfuehren();
+    }
+    if (!VokabelindexFehlt()) {
+        TAnweisung a = verbindung_->Anweisung("DELETE FROM vokwb WHERE vokabel_id = ?1");
+        a.Binden(1, id);
+        a.Ausfuehren();
+    }
+    t.Bestaetigen();
+}
+
+std::vector<int32_t> TDatenmanager::LehrbuchLoeschen(int32_t id)
+{
+    PruefenBereit();
+    TTransaktion t(*verbindung_);
+    std::vector<int32_t> lektionen;
+    {
+        TAnweisung a = verbindung_->Anweisung("SELECT id FROM lektion WHERE lehrbuch_id = ?1 ORDER BY id");
+        a.Binden(1, id);
+        while (a.Schritt())
+            lektionen.push_back(a.Int(0));
+    }
+    for (int32_t lektion : lektionen) {
+        TAnweisung a = verbindung_->Anweisung("DELETE FROM lek_vok WHERE lektion_id = ?1");
+        a.Binden(1, lektion);
+        a.Ausfuehren();
+    }
+    {
+        TAnweisung a = verbindung_->Anweisung("DELETE FROM lektion WHERE lehrbuch_id = ?1");
+        a.Binden(1, id);
+        a.Ausfuehren();
+    }
+    {
+        TAnweisung a = verbindung_->Anweisung("DELETE FROM lehrbuch WHERE id = ?1");
+        a.Binden(1, id);
+        a.Ausfuehren();
+    }
+    t.Bestaetigen();
+    return lektionen;
+}
+
+// ------------------------------------------------------- analysis look-ups
+
+std::vector<TDatenmanager::TStammZeile> TDatenmanager::StaemmeMitPraefix(const QString &praefix)
+{
+    PruefenBereit();
+    const QString anfang = AsciiKlein(praefix);
+    const QString ende = PraefixEnde(anfang);
+    TAnweisung a = ende.isNull() ? verbindung_->Anweisung("SELECT vokabel_id, stamm FROM stamm "
+                                                          "WHERE stamm >= ?1 ORDER BY stamm")
+                                 : verbindung_->Anweisung("SELECT vokabel_id, stamm FROM stamm "
+                                                          "WHERE stamm >= ?1 AND stamm < ?2 ORDER BY stamm");
+    a.Binden(1, anfang);
+    if (!ende.isNull())
+        a.Binden(2, ende);
+    std::vector<TStammZeile> zeilen;
+    while (a.Schritt())
+        zeilen.push_back({a.Int(0), a.Text(1)});
+    return zeilen;
+}
+
+std::vector<TLatForm> TDatenmanager::SonderformenMitForm(const QString &form)
+{
+    PruefenBereit();
+    TAnweisung a =
+        verbindung_->Anweisung("SELECT vokabel_id, form_id, form FROM sonderform WHERE form = ?1 ORDER BY rowid");
+    a.Binden(1, form);
+    std::vector<TLatForm> formen;
+    while (a.Schritt())
+        formen.emplace_back(a.Int(0), a.Text(2), a.Int(1));
+    return formen;
+}
+
+std::vector<TLatForm> TDatenmanager::SonderformenVon(int32_t vokabelId)
+{
+    PruefenBereit();
+    TAnweisung a = verbindung_->Anweisung(
+        "SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
+    a.Binden(1, vokabelId);
+    std::vector<TLatForm> formen;
+    while (a.Schritt())
+        formen.emplace_back(a.Int(0), a.Text(2), a.Int(1));
+    return formen;
+}
+
+} // namespace lexovita

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "model/latform.h"
+#include "model/vokabel.h"
+#include "store/datum.h"
+#include "store/fehler.h"
+#include "store/rueckfrage.h"
+#include "store/sqlite.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace lexovita {
+
+// The data manager: owns the connection to the encrypted database file in
+// the data folder, brings an older database up to date, reads entries with
+// everything that hangs on them, deletes entries and textbooks with their
+// dependent rows, and offers the look-ups of the analysis.
+//
+// One instance per thread: a worker thread opens its own TDatenmanager on
+// the same folder (the file runs in WAL mode, readers never block).
+class TDatenmanager {
+public:
+    enum class Modus {
+        NurVorhandene,     // a missing database is an error
+        AnlegenWennNoetig, // a missing database (and folder) is created empty
+    };
+    enum class Aktualisierung {
+        Aktuell,      // nothing to do
+        Aktualisiert, // tables changed, the user was told
+        Abgebrochen,  // the user chose Cancel: nothing changed, the caller ends the program
+    };
+
+    static constexpr int kSuchLimit = 50;
+    static constexpr int kWartezeitMs = 5000;
+
+    // `datenOrdner` holds lexovita.db; ":memory:" gives a private in-memory
+    // database. Throws DatenbankFehler for a damaged or foreign file, which
+    // stays untouched. An older database is opened but not usable until
+    // DatenbankAktualisieren() has run.
+    explicit TDatenmanager(const QString &datenOrdner, Modus modus = Modus::AnlegenWennNoetig);
+    ~TDatenmanager();
+    TDatenmanager(const TDatenmanager &) = delete;
+    TDatenmanager &operator=(const TDatenmanager &) = delete;
+
+    static QString Dateiname() { return QStringLiteral("lexovita.db"); }
+    const QString &Datei() const { return datei_; }
+    TVerbindung &Verbindung() { return *verbindung_; }
+    // True once the tables have the current layout.
+    bool Bereit() const { return bereit_; }
+    // How long a statement waits for another program's write lock.
+    void SetWartezeit(int millisekunden) { verbindung_->SetWartezeit(millisekunden); }
+
+    // Start-up maintenance.
+    Aktualisierung DatenbankAktualisieren(IRueckfrage &rueckfrage);
+    bool VokabelindexFehlt();
+    // Builds the word index from every entry if it is missing; false if it
+    // existed already.
+    bool VokabelindexAnlegen(IRueckfrage &rueckfrage);
+
+    // Time stamps "yyyymmddhhnnss".
+    static QString DatumJetzt() { return lexovita::DatumJetzt(); }
+    static QDateTime DatumLesen(const QString &text) { return lexovita::DatumLesen(text); }
+    static QDateTime DatumNachFormat(const QString &text, const QString &format)
+    {
+        return lexovita::DatumNachFormat(text, format);
+    }
+
+    // Reading entries. VokabelLaden never returns null: an id <= 0 or an
+    // unknown id gives a new empty entry. Special forms and cross-references
+    // are loaded separately.
+    std::unique_ptr<TVokabel> VokabelLaden(int32_t id);
+    // Columns of a vokabel row in stored order, for VokabelAusDatensatz.
+    static constexpr const char *kVokabelSpalten =
+        "id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, aktualisierung";
+    static std::unique_ptr<TVokabel> VokabelAusDatensatz(const TAnweisung &zeile);
+    void BedeutungenLaden(TVokabel &vokabel);
+    void MerkhilfenLaden(TVokabel &vokabel);
+    void SonderformenLaden(TVokabel &vokabel);
+    void VerweiseLaden(TVokabel &vokabel);
+    // Headword search: trimmed, lower-cased, more than one character, at
+    // most kSuchLimit entries that begin with the text (id, headword, word
+    // class, form1-3 only).
+    std::vector<std::unique_ptr<TVokabel>> VokabelnSuchen(const QString &text);
+
+    // Deleting, each in one transaction.
+    void VokabelLoeschen(int32_t id);
+    // Deletes the textbook, its lessons and their entry lists. Returns the
+    // ids of the deleted lessons so the caller can detach open copies.
+    std::vector<int32_t> LehrbuchLoeschen(int32_t id);
+
+    // Look-ups of the word-form analysis.
+    struct TStammZeile {
+        int32_t vokabelId;
+        QString stamm;
+    };
+    // Every stem row whose stem begins with `praefix` (stems are stored
+    // lower-cased), in stem order.
+    std::vector<TStammZeile> StaemmeMitPraefix(const QString &praefix);
+    // Special forms whose text equals `form` exactly.
+    std::vector<TLatForm> SonderformenMitForm(const QString &form);
+    // Special forms of one entry in stored order.
+    std::vector<TLatForm> SonderformenVon(int32_t vokabelId);
+
+private:
+    void PruefenBereit() const;
+    void Betriebsbereit();
+
+    QString datei_;
+    std::unique_ptr<TVerbindung> verbindung_;
+    bool bereit_ = false;
+};
+
+} // namespace lexovita

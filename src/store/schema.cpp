@@ -1,0 +1,261 @@
+#include "store/schema.h"
+
+#include "store/sqlite.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace lexovita {
+
+namespace {
+
+const char *const kVokabelTabelle = R"(
+CREATE TABLE vokabel (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  vokabel TEXT NOT NULL DEFAULT '',
+  form1 TEXT NOT NULL DEFAULT '',
+  form2 TEXT NOT NULL DEFAULT '',
+  form3 TEXT NOT NULL DEFAULT '',
+  konjdekl TEXT NOT NULL DEFAULT '',
+  wortart TEXT NOT NULL DEFAULT '',
+  attribute INTEGER NOT NULL DEFAULT 0,
+  aktualisierung TEXT NOT NULL DEFAULT '',
+  vokabel_lower TEXT NOT NULL DEFAULT ''
+);
+)";
+
+const char *const kVokabelIndexe = R"(
+CREATE INDEX vokabel_vokabel ON vokabel (vokabel_lower);
+CREATE INDEX vokabel_vokabelwortart ON vokabel (vokabel, wortart);
+)";
+
+const char *const kUebrigeTabellen = R"(
+CREATE TABLE bedeutung (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  bedeutung TEXT NOT NULL DEFAULT '',
+  bedeutung_lower TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX bedeutung_bedeutung ON bedeutung (bedeutung);
+CREATE INDEX bedeutung_bedeutung_lower ON bedeutung (bedeutung_lower);
+
+CREATE TABLE vok_bed (
+  vokabel_id INTEGER NOT NULL,
+  bedeutung_id INTEGER NOT NULL,
+  gruppe INTEGER NOT NULL DEFAULT 1,
+  position INTEGER NOT NULL DEFAULT 1,
+  kommentar TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX vok_bed_vokabel_id ON vok_bed (vokabel_id);
+CREATE INDEX vok_bed_bedeutung_id ON vok_bed (bedeutung_id);
+
+CREATE TABLE vok_vok (
+  vokabel1_id INTEGER NOT NULL,
+  vokabel2_id INTEGER NOT NULL
+);
+CREATE INDEX vok_vok_vokabel1_id ON vok_vok (vokabel1_id);
+CREATE INDEX vok_vok_vokabel2_id ON vok_vok (vokabel2_id);
+
+CREATE TABLE merkhilfe (
+  vokabel_id INTEGER NOT NULL,
+  merkhilfe TEXT NOT NULL DEFAULT '',
+  sprache INTEGER NOT NULL DEFAULT 0,
+  merkhilfe_lower TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX merkhilfe_vokabel_id ON merkhilfe (vokabel_id);
+CREATE INDEX merkhilfe_merkhilfe ON merkhilfe (merkhilfe);
+CREATE INDEX merkhilfe_merkhilfe_lower ON merkhilfe (merkhilfe_lower);
+
+CREATE TABLE sonderform (
+  vokabel_id INTEGER NOT NULL,
+  form_id INTEGER NOT NULL,
+  form TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX sonderform_vokabel_id ON sonderform (vokabel_id);
+CREATE INDEX sonderform_form ON sonderform (form);
+CREATE INDEX sonderform_form_id_vokabel_id ON sonderform (form_id, vokabel_id);
+
+CREATE TABLE stamm (
+  vokabel_id INTEGER NOT NULL,
+  stamm TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX stamm_stamm ON stamm (stamm);
+CREATE INDEX stamm_vokabel_id ON stamm (vokabel_id);
+
+CREATE TABLE lehrbuch (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  name TEXT NOT NULL DEFAULT ''
+);
+
+CREATE TABLE lektion (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  name TEXT NOT NULL DEFAULT '',
+  lehrbuch_id INTEGER NOT NULL DEFAULT 0,
+  notizen TEXT NOT NULL DEFAULT '',
+  text TEXT NOT NULL DEFAULT '',
+  unbenutzt TEXT,
+  vokabeln INTEGER NOT NULL DEFAULT 0,
+  erstellt TEXT NOT NULL DEFAULT '',
+  zugriff TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX lektion_lehrbuch_id ON lektion (lehrbuch_id);
+)";
+
+const char *const kLekVokTabelle = R"(
+CREATE TABLE lek_vok (
+  vokabel_id INTEGER NOT NULL,
+  lektion_id INTEGER NOT NULL,
+  position INTEGER NOT NULL DEFAULT 0
+);
+)";
+
+const char *const kLekVokIndexe = R"(
+CREATE INDEX lek_vok_vokabel_id ON lek_vok (vokabel_id);
+CREATE INDEX lek_vok_lektion_id ON lek_vok (lektion_id);
+)";
+
+const char *const kWortindex = R"(
+CREATE TABLE vokwb (
+  ausdruck TEXT NOT NULL DEFAULT '',
+  vokabel_id INTEGER NOT NULL,
+  ausdruck_lower TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX vokwb_ausdruck ON vokwb (ausdruck_lower);
+CREATE INDEX vokwb_vokabel_id ON vokwb (vokabel_id);
+)";
+
+std::optional<int64_t> Sequenz(TVerbindung &v, const char *tabelle)
+{
+    if (!v.TabelleVorhanden(QStringLiteral("sqlite_sequence")))
+        return std::nullopt;
+    TAnweisung a = v.Anweisung("SELECT seq FROM sqlite_sequence WHERE name = ?1");
+    a.Binden(1, QString::fromLatin1(tabelle));
+    if (a.Schritt())
+        return a.Int64(0);
+    return std::nullopt;
+}
+
+// lek_vok gets the 1-based place of each entry in its lesson, taken from the
+// order in which the rows were stored, which is the order lessons were read
+// in before.
+void LekVokPositionErgaenzen(TVerbindung &v)
+{
+    v.Ausfuehren("ALTER TABLE lek_vok ADD COLUMN position INTEGER NOT NULL DEFAULT 0");
+    v.Ausfuehren(R"(
+UPDATE lek_vok SET position = (
+  SELECT count(*) FROM lek_vok AS frueher
+  WHERE frueher.lektion_id = lek_vok.lektion_id AND frueher.rowid <= lek_vok.rowid))");
+}
+
+// vokabel is rebuilt rather than extended so that aktualisierung keeps its
+// place right after attribute in every database.
+void VokabelAktualisierungErgaenzen(TVerbindung &v)
+{
+    const bool hatKlein = v.SpalteVorhanden(QStringLiteral("vokabel"), QStringLiteral("vokabel_lower"));
+    const std::optional<int64_t> sequenz = Sequenz(v, "vokabel");
+
+    v.Ausfuehren("ALTER TABLE vokabel RENAME TO vokabel_alt");
+    v.Ausfuehren(kVokabelTabelle);
+    if (hatKlein)
+        v.Ausfuehren(R"(
+INSERT INTO vokabel (id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, aktualisierung, vokabel_lower)
+SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, '', vokabel_lower FROM vokabel_alt)");
+    else
+        v.Ausfuehren(R"(
+INSERT INTO vokabel (id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, aktualisierung)
+SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, '' FROM vokabel_alt)");
+    v.Ausfuehren("DROP TABLE vokabel_alt");
+    v.Ausfuehren(kVokabelIndexe);
+
+    if (!hatKlein) {
+        std::vector<std::pair<int64_t, QString>> zeilen;
+        {
+            TAnweisung lesen = v.Anweisung("SELECT id, vokabel FROM vokabel");
+            while (lesen.Schritt())
+                zeilen.emplace_back(lesen.Int64(0), lesen.Text(1));
+        }
+        for (const auto &[id, vokabel] : zeilen) {
+            TAnweisung schreiben = v.Anweisung("UPDATE vokabel SET vokabel_lower = ?1 WHERE id = ?2");
+            schreiben.Binden(1, vokabel.toLower()).Binden(2, id);
+            schreiben.Ausfuehren();
+        }
+    }
+
+    // Ids of deleted entries must not come back.
+    if (sequenz) {
+        TAnweisung a = v.Anweisung("UPDATE sqlite_sequence SET seq = max(seq, ?1) WHERE name = 'vokabel'");
+        a.Binden(1, *sequenz);
+        a.Ausfuehren();
+        if (v.Aenderungen() == 0) {
+            TAnweisung b = v.Anweisung("INSERT INTO sqlite_sequence (name, seq) VALUES ('vokabel', ?1)");
+            b.Binden(1, *sequenz);
+            b.Ausfuehren();
+        }
+    }
+}
+
+bool PositionFehlt(TVerbindung &v)
+{
+    return !v.SpalteVorhanden(QStringLiteral("lek_vok"), QStringLiteral("position"));
+}
+
+bool AktualisierungFehlt(TVerbindung &v)
+{
+    return !v.SpalteVorhanden(QStringLiteral("vokabel"), QStringLiteral("aktualisierung"));
+}
+
+struct Schritt {
+    int32_t nachVersion;
+    bool (*aendertTabellen)(TVerbindung &);
+    void (*ausfuehren)(TVerbindung &);
+};
+
+// Version 1 -> 2: lek_vok.position and vokabel.aktualisierung.
+bool Schritt2Noetig(TVerbindung &v) { return PositionFehlt(v) || AktualisierungFehlt(v); }
+
+void Schritt2(TVerbindung &v)
+{
+    if (PositionFehlt(v))
+        LekVokPositionErgaenzen(v);
+    if (AktualisierungFehlt(v))
+        VokabelAktualisierungErgaenzen(v);
+}
+
+const Schritt kSchritte[] = {
+    {2, Schritt2Noetig, Schritt2},
+};
+
+} // namespace
+
+void SchemaAnlegen(TVerbindung &v)
+{
+    v.Ausfuehren(kVokabelTabelle);
+    v.Ausfuehren(kVokabelIndexe);
+    v.Ausfuehren(kUebrigeTabellen);
+    v.Ausfuehren(kLekVokTabelle);
+    v.Ausfuehren(kLekVokIndexe);
+    v.Ausfuehren(kWortindex);
+    v.SetBenutzerversion(kSchemaVersion);
+}
+
+void WortindexTabelleAnlegen(TVerbindung &v) { v.Ausfuehren(kWortindex); }
+
+bool MigrationAendertTabellen(TVerbindung &v)
+{
+    const int32_t version = v.Benutzerversion();
+    for (const Schritt &s : kSchritte)
+        if (s.nachVersion > version && s.aendertTabellen(v))
+            return true;
+    return false;
+}
+
+void MigrationAusfuehren(TVerbindung &v)
+{
+    const int32_t version = v.Benutzerversion();
+    for (const Schritt &s : kSchritte)
+        if (s.nachVersion > version)
+            s.ausfuehren(v);
+    v.SetBenutzerversion(kSchemaVersion);
+}
+
+} // namespace lexovita

@@ -1,0 +1,333 @@
+#include "store/sqlite.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QFileInfo>
+
+namespace lexovita {
+
+namespace {
+
+QString GermanText(int rc, const QString &datei)
+{
+    switch (rc & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Die Datenbank ist von einem anderen Programm gesperrt.");
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return QStringLiteral("Die Datenbank „%1“ ist beschädigt oder keine lexovita-Datenbank.").arg(datei);
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("Ein Datensatz verletzt eine Bedingung der Datenbank.");
+    case SQLITE_FULL:
+        return QStringLiteral("Der Datenträger ist voll.");
+    case SQLITE_READONLY:
+        return QStringLiteral("Die Datenbank „%1“ ist schreibgeschützt.").arg(datei);
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("Die Datenbank „%1“ kann nicht geöffnet werden.").arg(datei);
+    case SQLITE_IOERR:
+        return QStringLiteral("Lese- oder Schreibfehler in der Datenbank „%1“.").arg(datei);
+    case SQLITE_NOMEM:
+        return QStringLiteral("Nicht genügend Arbeitsspeicher für die Datenbank.");
+    default:
+        return QStringLiteral("Datenbankfehler.");
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- TAnweisung
+
+TAnweisung::TAnweisung(TAnweisung &&a) noexcept
+    : verbindung_(a.verbindung_), stmt_(a.stmt_), sql_(std::move(a.sql_))
+{
+    a.verbindung_ = nullptr;
+    a.stmt_ = nullptr;
+}
+
+TAnweisung &TAnweisung::operator=(TAnweisung &&a) noexcept
+{
+    if (this != &a) {
+        Freigeben();
+        verbindung_ = a.verbindung_;
+        stmt_ = a.stmt_;
+        sql_ = std::move(a.sql_);
+        a.verbindung_ = nullptr;
+        a.stmt_ = nullptr;
+    }
+    return *this;
+}
+
+TAnweisung::~TAnweisung() { Freigeben(); }
+
+void TAnweisung::Freigeben() noexcept
+{
+    if (!stmt_)
+        return;
+    // reset() repeats the last step's error code; that error was thrown already.
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+    verbindung_->Zurueckgeben(sql_, stmt_);
+    stmt_ = nullptr;
+    verbindung_ = nullptr;
+}
+
+void TAnweisung::BindungPruefen(int rc, int index)
+{
+    if (rc != SQLITE_OK)
+        verbindung_->Fehler(rc, sql_ + " (Parameter " + std::to_string(index) + ")");
+}
+
+TAnweisung &TAnweisung::Binden(int index, int32_t wert)
+{
+    BindungPruefen(sqlite3_bind_int(stmt_, index, wert), index);
+    return *this;
+}
+
+TAnweisung &TAnweisung::Binden(int index, int64_t wert)
+{
+    BindungPruefen(sqlite3_bind_int64(stmt_, index, wert), index);
+    return *this;
+}
+
+TAnweisung &TAnweisung::Binden(int index, const QString &wert)
+{
+    const QByteArray utf8 = wert.toUtf8();
+    // A null QByteArray would bind NULL; the tables hold '' for empty texts.
+    BindungPruefen(sqlite3_bind_text(stmt_, index, utf8.isNull() ? "" : utf8.constData(), int(utf8.size()),
+                                     SQLITE_TRANSIENT),
+                   index);
+    return *this;
+}
+
+TAnweisung &TAnweisung::BindenNull(int index)
+{
+    BindungPruefen(sqlite3_bind_null(stmt_, index), index);
+    return *this;
+}
+
+bool TAnweisung::Schritt()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    // Reset so that the statement can go back to the cache cleanly.
+    sqlite3_reset(stmt_);
+    verbindung_->Fehler(rc, sql_);
+}
+
+void TAnweisung::Ausfuehren()
+{
+    while (Schritt()) {
+    }
+}
+
+void TAnweisung::Zuruecksetzen()
+{
+    const int rc = sqlite3_reset(stmt_);
+    if (rc != SQLITE_OK)
+        verbindung_->Fehler(rc, sql_);
+}
+
+int TAnweisung::Spaltenzahl() const { return sqlite3_column_count(stmt_); }
+bool TAnweisung::IstNull(int s) const { return sqlite3_column_type(stmt_, s) == SQLITE_NULL; }
+int32_t TAnweisung::Int(int s) const { return sqlite3_column_int(stmt_, s); }
+int64_t TAnweisung::Int64(int s) const { return sqlite3_column_int64(stmt_, s); }
+
+QString TAnweisung::Text(int s) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, s));
+    if (!text)
+        return QString();
+    return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, s));
+}
+
+QString TAnweisung::Spaltenname(int s) const { return QString::fromUtf8(sqlite3_column_name(stmt_, s)); }
+
+// --------------------------------------------------------------- TVerbindung
+
+TVerbindung::TVerbindung(const QString &datei, const QByteArray &schluessel, Modus modus) : datei_(datei)
+{
+    int flags = SQLITE_OPEN_READWRITE;
+    if (modus == Modus::AnlegenWennNoetig)
+        flags |= SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(datei.toUtf8().constData(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        QString text = GermanText(rc, datei);
+        if ((rc & 0xff) == SQLITE_CANTOPEN && modus == Modus::NurVorhandene && !QFileInfo::exists(datei))
+            text = QStringLiteral("Die Datenbank „%1“ ist nicht vorhanden.").arg(datei);
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        throw DatenbankFehler(text, rc);
+    }
+    sqlite3_extended_result_codes(db_, 0);
+    if (!schluessel.isEmpty()) {
+        const int krc = sqlite3_key(db_, schluessel.constData(), int(schluessel.size()));
+        if (krc != SQLITE_OK) {
+            sqlite3_close_v2(db_);
+            db_ = nullptr;
+            throw DatenbankFehler(GermanText(krc, datei), krc);
+        }
+    }
+}
+
+TVerbindung::~TVerbindung()
+{
+    {
+        std::lock_guard<std::mutex> sperre(cacheMutex_);
+        for (auto &[sql, liste] : cache_)
+            for (sqlite3_stmt *s : liste)
+                sqlite3_finalize(s);
+        cache_.clear();
+    }
+    if (db_)
+        sqlite3_close_v2(db_);
+}
+
+TAnweisung TVerbindung::Anweisung(const char *sql)
+{
+    std::string schluessel(sql);
+    {
+        std::lock_guard<std::mutex> sperre(cacheMutex_);
+        auto it = cache_.find(schluessel);
+        if (it != cache_.end() && !it->second.empty()) {
+            sqlite3_stmt *s = it->second.back();
+            it->second.pop_back();
+            return TAnweisung(this, s, std::move(schluessel));
+        }
+    }
+    sqlite3_stmt *stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        Fehler(rc, schluessel);
+    }
+    return TAnweisung(this, stmt, std::move(schluessel));
+}
+
+void TVerbindung::Zurueckgeben(const std::string &sql, sqlite3_stmt *stmt) noexcept
+{
+    try {
+        std::lock_guard<std::mutex> sperre(cacheMutex_);
+        cache_[sql].push_back(stmt);
+    } catch (...) {
+        sqlite3_finalize(stmt);
+    }
+}
+
+void TVerbindung::Ausfuehren(const char *sql)
+{
+    char *fehler = nullptr;
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &fehler);
+    sqlite3_free(fehler);
+    if (rc != SQLITE_OK)
+        Fehler(rc, sql);
+}
+
+void TVerbindung::Fehler(int rc, const std::string &sql) const
+{
+    QString text = GermanText(rc, datei_);
+    const QString engine = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
+    // The engine's own words help when a report reaches the developers.
+    if (!engine.isEmpty() && (rc & 0xff) != SQLITE_NOTADB)
+        text += QStringLiteral(" (%1)").arg(engine);
+    if (!sql.empty() && (rc & 0xff) != SQLITE_NOTADB && (rc & 0xff) != SQLITE_BUSY)
+        text += QStringLiteral(" [%1]").arg(QString::fromUtf8(sql.substr(0, 120).c_str()));
+    throw DatenbankFehler(text, rc);
+}
+
+int64_t TVerbindung::LetzteId() const { return sqlite3_last_insert_rowid(db_); }
+int TVerbindung::Aenderungen() const { return sqlite3_changes(db_); }
+bool TVerbindung::InTransaktion() const { return sqlite3_get_autocommit(db_) == 0; }
+
+void TVerbindung::SetWartezeit(int ms)
+{
+    const int rc = sqlite3_busy_timeout(db_, ms);
+    if (rc != SQLITE_OK)
+        Fehler(rc);
+}
+
+int32_t TVerbindung::Benutzerversion()
+{
+    TAnweisung a = Anweisung("PRAGMA user_version");
+    return a.Schritt() ? a.Int(0) : 0;
+}
+
+void TVerbindung::SetBenutzerversion(int32_t version)
+{
+    // Pragmas take no parameters; the value is a number we produce ourselves.
+    const std::string sql = "PRAGMA user_version = " + std::to_string(version);
+    Ausfuehren(sql.c_str());
+}
+
+bool TVerbindung::TabelleVorhanden(const QString &tabelle)
+{
+    TAnweisung a = Anweisung("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
+    a.Binden(1, tabelle);
+    return a.Schritt();
+}
+
+bool TVerbindung::SpalteVorhanden(const QString &tabelle, const QString &spalte)
+{
+    // table_info cannot bind its argument; only known table names reach it.
+    for (QChar c : tabelle)
+        if (!(c.isLetterOrNumber() || c == QLatin1Char('_')))
+            throw DatenbankFehler(QStringLiteral("Ungültiger Tabellenname „%1“.").arg(tabelle));
+    const std::string sql = "PRAGMA table_info(" + tabelle.toStdString() + ")";
+    TAnweisung a = Anweisung(sql.c_str());
+    while (a.Schritt())
+        if (a.Text(1).compare(spalte, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// -------------------------------------------------------------- TTransaktion
+
+TTransaktion::TTransaktion(TVerbindung &v) : verbindung_(v)
+{
+    if (v.InTransaktion()) {
+        sicherung_ = "lx_sicherung_" + std::to_string(v.NaechsteSicherungsnummer());
+        v.Ausfuehren(("SAVEPOINT " + sicherung_).c_str());
+    } else {
+        v.Ausfuehren("BEGIN IMMEDIATE");
+    }
+}
+
+TTransaktion::~TTransaktion()
+{
+    if (!offen_)
+        return;
+    // Errors are ignored here: the engine may have rolled back on its own
+    // (disk full, I/O error), and a destructor must not throw.
+    const std::string sql =
+        sicherung_.empty() ? std::string("ROLLBACK") : "ROLLBACK TO " + sicherung_ + "; RELEASE " + sicherung_;
+    sqlite3_exec(verbindung_.Handle(), sql.c_str(), nullptr, nullptr, nullptr);
+}
+
+void TTransaktion::Bestaetigen()
+{
+    verbindung_.Ausfuehren(sicherung_.empty() ? "COMMIT" : ("RELEASE " + sicherung_).c_str());
+    offen_ = false;
+}
+
+// ---------------------------------------------------------------- PraefixEnde
+
+QString PraefixEnde(const QString &praefix)
+{
+    QList<uint> zeichen = praefix.toUcs4();
+    while (!zeichen.isEmpty()) {
+        uint &letztes = zeichen.last();
+        if (letztes < 0x10FFFF) {
+            ++letztes;
+            if (letztes >= 0xD800 && letztes <= 0xDFFF) // no code points there
+                letztes = 0xE000;
+            return QString::fromUcs4(reinterpret_cast<const char32_t *>(zeichen.constData()), zeichen.size());
+        }
+        zeichen.removeLast();
+    }
+    return QString();
+}
+
+} // namespace lexovita

@@ -1,0 +1,272 @@
+#include "store/vokabelspeicher.h"
+
+#include "store/staemme.h"
+
+namespace lexovita {
+
+namespace {
+
+const QString kZeilenumbruch = QStringLiteral("\r\n");
+
+} // namespace
+
+QString TVokabelSpeicher::GleichlautendText(const QString &vokabel)
+{
+    QString zitiert = vokabel;
+    zitiert.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QStringLiteral("Die Vokabel ") + QLatin1Char('\'') + zitiert + QLatin1Char('\'') +
+           QStringLiteral(" ist mit der ") + QStringLiteral("gleichen Wortart bereits in der Datenbank vorhanden.") +
+           kZeilenumbruch + QStringLiteral("Soll diese ") + QStringLiteral("Vokabel überschrieben werden?") +
+           kZeilenumbruch + kZeilenumbruch + QStringLiteral("Wählen Sie") + QLatin1Char(' ') + QLatin1Char('"') +
+           QStringLiteral("Nein") + QLatin1Char('"') + QStringLiteral(", um einen neuen ") +
+           QStringLiteral("Vokabeldatensatz anzulegen und die bereits vorhandene gleichlautende ") +
+           QStringLiteral("Vokabel nicht zu überschreiben.");
+}
+
+QString TVokabelSpeicher::UeberschreibenText(const TVokabel &alt, const TVokabel &neu)
+{
+    const QChar q = QLatin1Char('"');
+    return QStringLiteral("Die Vokabel ") + q + alt.vokabel + QStringLiteral(" (") + alt.WortartText() +
+           QStringLiteral(")") + q + QStringLiteral(" wurde geändert ") + QStringLiteral("in ") + q + neu.vokabel +
+           QStringLiteral(" (") + neu.WortartText() + QStringLiteral(")") + q + QStringLiteral(".") +
+           kZeilenumbruch + kZeilenumbruch + QStringLiteral("Die Vokabel ") + q + neu.vokabel +
+           QStringLiteral(" (") + neu.WortartText() + QStringLiteral(")") + q +
+           QStringLiteral(" ist jedoch bereits in der ") + QStringLiteral("Datenbank vorhanden.") + kZeilenumbruch +
+           QStringLiteral("Soll diese Vokabel überschrieben werden?");
+}
+
+TVokabelSpeicher::Ergebnis TVokabelSpeicher::Speichern(TVokabel &eintrag)
+{
+    return eintrag.id > 0 ? VokabelAktualisieren(eintrag) : VokabelAnlegen(eintrag);
+}
+
+int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t ausser)
+{
+    TAnweisung a = daten_.Verbindung().Anweisung(
+        "SELECT id FROM vokabel WHERE vokabel = ?1 AND wortart = ?2 AND id <> ?3 ORDER BY id LIMIT 1");
+    a.Binden(1, eintrag.vokabel).Binden(2, WortartBuchstabe(eintrag.Wortart())).Binden(3, ausser);
+    return a.Schritt() ? a.Int(0) : 0;
+}
+
+TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
+{
+    if (!daten_.Bereit())
+        daten_.VokabelLaden(0); // throws the "must be upgraded" error
+    TVerbindung &v = daten_.Verbindung();
+
+    // Ask before the write lock is taken: the user may think for a while.
+    const int32_t vorhanden = AndereMitGleichemWort(eintrag, 0);
+    bool ersetzen = false;
+    if (vorhanden > 0) {
+        const Antwort antwort = rueckfrage_.Frage(QStringLiteral("Gleichlautende Vokabel"),
+                                                  GleichlautendText(eintrag.vokabel), KN_JA_NEIN_ABBRECHEN,
+                                                  Antwort::Ja, Symbol::Frage);
+        if (antwort == Antwort::Abbrechen)
+            return Ergebnis::NichtGespeichert;
+        ersetzen = antwort == Antwort::Ja;
+    }
+
+    TTransaktion t(v);
+    if (ersetzen)
+        daten_.VokabelLoeschen(vorhanden);
+    const QString jetzt = DatumJetzt();
+    {
+        TAnweisung a = v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
+                                   "aktualisierung, vokabel_lower) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+        a.Binden(1, eintrag.vokabel)
+            .Binden(2, eintrag.form1)
+            .Binden(3, eintrag.form2)
+            .Binden(4, eintrag.form3)
+            .Binden(5, KonjDeklBuchstabe(eintrag.KonjDekl()))
+            .Binden(6, WortartBuchstabe(eintrag.Wortart()))
+            .Binden(7, eintrag.attribute)
+            .Binden(8, jetzt)
+            .Binden(9, eintrag.vokabel.toLower());
+        a.Ausfuehren();
+    }
+    const auto id = static_cast<int32_t>(v.LetzteId());
+    AbhaengigeSchreiben(eintrag, id);
+    t.Bestaetigen();
+    eintrag.id = id;
+    eintrag.aktualisierung = jetzt;
+    return Ergebnis::Gespeichert;
+}
+
+TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eintrag)
+{
+    const int32_t id = eintrag.id;
+    std::unique_ptr<TVokabel> gespeichert = daten_.VokabelLaden(id);
+    if (gespeichert->id == 0) {
+        // Deleted meanwhile (e.g. by a second program): keep the user's work.
+        eintrag.id = 0;
+        return VokabelAnlegen(eintrag);
+    }
+    daten_.SonderformenLaden(*gespeichert);
+    TVerbindung &v = daten_.Verbindung();
+
+    int32_t andere = 0;
+    if (gespeichert->vokabel != eintrag.vokabel || gespeichert->Wortart() != eintrag.Wortart()) {
+        andere = AndereMitGleichemWort(eintrag, id);
+        if (andere > 0) {
+            const Antwort antwort = rueckfrage_.Frage(ProgrammTitel(), UeberschreibenText(*gespeichert, eintrag),
+                                                      KN_JA_NEIN, Antwort::Nein, Symbol::Frage);
+            if (antwort != Antwort::Ja)
+                return Ergebnis::NichtGespeichert;
+        }
+    }
+
+    TTransaktion t(v);
+    if (andere > 0) {
+        TAnweisung a = v.Anweisung("UPDATE lek_vok SET vokabel_id = ?1 WHERE vokabel_id = ?2");
+        a.Binden(1, id).Binden(2, andere);
+        a.Ausfuehren();
+        daten_.VokabelLoeschen(andere);
+    }
+    {
+        TAnweisung a = v.Anweisung("UPDATE vokabel SET vokabel = ?1, form1 = ?2, form2 = ?3, form3 = ?4, "
+                                   "konjdekl = ?5, wortart = ?6, attribute = ?7, aktualisierung = ?8, "
+                                   "vokabel_lower = ?9 WHERE id = ?10");
+        a.Binden(1, eintrag.vokabel)
+            .Binden(2, eintrag.form1)
+            .Binden(3, eintrag.form2)
+            .Binden(4, eintrag.form3)
+            .Binden(5, KonjDeklBuchstabe(eintrag.KonjDekl()))
+            .Binden(6, WortartBuchstabe(eintrag.Wortart()))
+            .Binden(7, eintrag.attribute)
+            .Binden(8, eintrag.aktualisierung)
+            .Binden(9, eintrag.vokabel.toLower())
+            .Binden(10, id);
+        a.Ausfuehren();
+    }
+    AbhaengigeLoeschen(id);
+    AbhaengigeSchreiben(eintrag, id);
+
+    daten_.SonderformenLaden(eintrag);
+    if (!eintrag.IstGleich(*gespeichert)) {
+        const QString jetzt = DatumJetzt();
+        TAnweisung a = v.Anweisung("UPDATE vokabel SET aktualisierung = ?1 WHERE id = ?2");
+        a.Binden(1, jetzt).Binden(2, id);
+        a.Ausfuehren();
+        eintrag.aktualisierung = jetzt;
+    }
+    t.Bestaetigen();
+    return Ergebnis::Gespeichert;
+}
+
+void TVokabelSpeicher::AbhaengigeLoeschen(int32_t id)
+{
+    // References that other entries hold to this one (vokabel2_id) stay.
+    static const char *const kLoeschen[] = {
+        "DELETE FROM vok_bed WHERE vokabel_id = ?1",   "DELETE FROM merkhilfe WHERE vokabel_id = ?1",
+        "DELETE FROM vok_vok WHERE vokabel1_id = ?1",  "DELETE FROM sonderform WHERE vokabel_id = ?1",
+        "DELETE FROM stamm WHERE vokabel_id = ?1",
+    };
+    for (const char *sql : kLoeschen) {
+        TAnweisung a = daten_.Verbindung().Anweisung(sql);
+        a.Binden(1, id);
+        a.Ausfuehren();
+    }
+    if (!daten_.VokabelindexFehlt()) {
+        TAnweisung a = daten_.Verbindung().Anweisung("DELETE FROM vokwb WHERE vokabel_id = ?1");
+        a.Binden(1, id);
+        a.Ausfuehren();
+    }
+}
+
+void TVokabelSpeicher::AbhaengigeSchreiben(const TVokabel &eintrag, int32_t id)
+{
+    BedeutungenSchreiben(eintrag, id);
+    MerkhilfenSchreiben(eintrag, id);
+    VerweiseSchreiben(eintrag, id);
+    SonderformenSchreiben(eintrag, id);
+    StaemmeSchreiben(eintrag, id);
+    WortindexSchreiben(eintrag, id);
+}
+
+void TVokabelSpeicher::BedeutungenSchreiben(const TVokabel &eintrag, int32_t id)
+{
+    TVerbindung &v = daten_.Verbindung();
+    for (const auto &b : eintrag.bedeutungen) {
+        int64_t bedeutungId = 0;
+        {
+            TAnweisung suche = v.Anweisung("SELECT id FROM bedeutung WHERE bedeutung = ?1 ORDER BY id LIMIT 1");
+            suche.Binden(1, b->bedeutung);
+            if (suche.Schritt())
+                bedeutungId = suche.Int64(0);
+        }
+        if (bedeutungId == 0) {
+            TAnweisung neu = v.Anweisung("INSERT INTO bedeutung (bedeutung, bedeutung_lower) VALUES (?1, ?2)");
+            neu.Binden(1, b->bedeutung).Binden(2, b->bedeutung.toLower());
+            neu.Ausfuehren();
+            bedeutungId = v.LetzteId();
+        }
+        TAnweisung a = v.Anweisung("INSERT INTO vok_bed (vokabel_id, bedeutung_id, gruppe, position, kommentar) "
+                                   "VALUES (?1, ?2, ?3, ?4, ?5)");
+        a.Binden(1, id).Binden(2, bedeutungId).Binden(3, b->gruppe).Binden(4, b->position).Binden(5, b->kommentar);
+        a.Ausfuehren();
+    }
+}
+
+void TVokabelSpeicher::MerkhilfenSchreiben(const TVokabel &eintrag, int32_t id)
+{
+    for (const auto &m : eintrag.merkhilfen) {
+        TAnweisung a = daten_.Verbindung().Anweisung(
+            "INSERT INTO merkhilfe (vokabel_id, merkhilfe, sprache, merkhilfe_lower) VALUES (?1, ?2, ?3, ?4)");
+        a.Binden(1, id).Binden(2, m->merkhilfe).Binden(3, m->sprache).Binden(4, m->merkhilfe.toLower());
+        a.Ausfuehren();
+    }
+}
+
+void TVokabelSpeicher::VerweiseSchreiben(const TVokabel &eintrag, int32_t id)
+{
+    TVerbindung &v = daten_.Verbindung();
+    for (const QString &wort : eintrag.Verweise()) {
+        // The headword index ignores letter case; an exact match wins.
+        int64_t ziel = 0;
+        {
+            TAnweisung suche = v.Anweisung("SELECT id FROM vokabel WHERE vokabel_lower = ?1 "
+                                           "ORDER BY vokabel <> ?2, id LIMIT 1");
+            suche.Binden(1, wort.toLower()).Binden(2, wort);
+            if (suche.Schritt())
+                ziel = suche.Int64(0);
+        }
+        if (ziel == 0)
+            continue; // the referred entry no longer exists
+        TAnweisung a = v.Anweisung("INSERT INTO vok_vok (vokabel1_id, vokabel2_id) VALUES (?1, ?2)");
+        a.Binden(1, id).Binden(2, ziel);
+        a.Ausfuehren();
+    }
+}
+
+void TVokabelSpeicher::SonderformenSchreiben(const TVokabel &eintrag, int32_t id)
+{
+    for (const auto &f : eintrag.sonderformen) {
+        TAnweisung a =
+            daten_.Verbindung().Anweisung("INSERT INTO sonderform (vokabel_id, form_id, form) VALUES (?1, ?2, ?3)");
+        a.Binden(1, id).Binden(2, f->formId).Binden(3, f->text);
+        a.Ausfuehren();
+    }
+}
+
+void TVokabelSpeicher::StaemmeSchreiben(const TVokabel &eintrag, int32_t id)
+{
+    for (const QString &stamm : StaemmeAbleiten(eintrag)) {
+        TAnweisung a = daten_.Verbindung().Anweisung("INSERT INTO stamm (vokabel_id, stamm) VALUES (?1, ?2)");
+        a.Binden(1, id).Binden(2, stamm);
+        a.Ausfuehren();
+    }
+}
+
+void TVokabelSpeicher::WortindexSchreiben(const TVokabel &eintrag, int32_t id)
+{
+    // Without the word index table the start-up builds it from all entries.
+    if (daten_.VokabelindexFehlt())
+        return;
+    const QString wort = eintrag.Indexwort();
+    TAnweisung a = daten_.Verbindung().Anweisung(
+        "INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES (?1, ?2, ?3)");
+    a.Binden(1, wort).Binden(2, id).Binden(3, wort.toLower());
+    a.Ausfuehren();
+}
+
+} // namespace lexovita
