@@ -1,0 +1,135 @@
+// lexovita-cli formen: every form of entries given as JSON Lines on stdin,
+// or of one stored entry (--data DIR --id N).
+
+#include "befehle.h"
+
+#include "morph/formenjson.h"
+#include "morph/formenmanager.h"
+
+#include <QFile>
+#include <cstdio>
+
+#if __has_include("store/datenmanager.h")
+#include "store/datenmanager.h"
+#include "store/rueckfrage.h"
+#define LEXOVITA_FORMEN_MIT_DATENBANK 1
+#endif
+
+namespace lexovita::cli {
+
+namespace {
+
+void Schreiben(const QByteArray &zeile)
+{
+    std::fwrite(zeile.constData(), 1, size_t(zeile.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+int AusEingabe()
+{
+    QFile ein;
+    if (!ein.open(stdin, QIODevice::ReadOnly)) {
+        Fehler(QStringLiteral("Die Standardeingabe kann nicht gelesen werden."));
+        return 2;
+    }
+    TFormenmanager manager;
+    bool fehlerGesehen = false;
+    while (!ein.atEnd()) {
+        const QByteArray zeile = ein.readLine().trimmed();
+        if (zeile.isEmpty())
+            continue; // blank lines carry no entry
+        TFormenAnfrage anfrage;
+        QString fehler;
+        if (!FormenAnfrageLesen(zeile, anfrage, fehler)) {
+            Schreiben(FehlerAntwort(anfrage.key, fehler));
+            fehlerGesehen = true;
+            continue;
+        }
+        FormenAnfrageErzeugen(manager, anfrage);
+        Schreiben(FormenAntwort(anfrage.key, manager.Ergebnisliste()));
+    }
+    std::fflush(stdout);
+    return fehlerGesehen ? 1 : 0;
+}
+
+#ifdef LEXOVITA_FORMEN_MIT_DATENBANK
+
+// Special forms straight from the table, one query per entry.
+class DatenbankQuelle : public ISonderformQuelle {
+public:
+    explicit DatenbankQuelle(TDatenmanager &dm) : m_dm(dm) {}
+    void SonderformenLaden(int32_t vokabelId, std::vector<TLatForm> &ziel) override
+    {
+        for (TLatForm &f : m_dm.SonderformenVon(vokabelId))
+            ziel.push_back(std::move(f));
+    }
+
+private:
+    TDatenmanager &m_dm;
+};
+
+int AusDatenbank(const QString &ordner, const QString &idText)
+{
+    bool ok = false;
+    const int32_t id = idText.toInt(&ok);
+    if (!ok || id <= 0) {
+        Fehler(QStringLiteral("--id erwartet eine positive ganze Zahl."));
+        return 2;
+    }
+    try {
+        TDatenmanager dm(ordner, TDatenmanager::Modus::NurVorhandene);
+        if (!dm.Bereit()) {
+            Fehler(QStringLiteral("Die Datenbank in \"%1\" hat ein älteres Format; bitte zuerst mit dem Programm öffnen.")
+                       .arg(ordner));
+            return 2;
+        }
+        const std::unique_ptr<TVokabel> v = dm.VokabelLaden(id);
+        if (v->id != id) {
+            Fehler(QStringLiteral("Keine Vokabel mit der Nummer %1.").arg(id));
+            return 1;
+        }
+        DatenbankQuelle quelle(dm);
+        TFormenmanager manager;
+        manager.SetSonderformQuelle(&quelle);
+        manager.AlleFormenErzeugen(*v);
+        Schreiben(FormenAntwort(QJsonValue(id), manager.Ergebnisliste()));
+        std::fflush(stdout);
+        return 0;
+    } catch (const std::exception &e) {
+        Fehler(QString::fromUtf8(e.what()));
+        return 2;
+    }
+}
+
+#endif
+
+int Formen(const Aufruf &aufruf)
+{
+    const qsizetype i = aufruf.argumente.indexOf(QStringLiteral("--id"));
+    if (i < 0) {
+        if (!aufruf.argumente.isEmpty()) {
+            Fehler(QStringLiteral("formen: unbekanntes Argument \"%1\".").arg(aufruf.argumente.first()));
+            return 2;
+        }
+        return AusEingabe();
+    }
+#ifdef LEXOVITA_FORMEN_MIT_DATENBANK
+    if (i + 1 >= aufruf.argumente.size()) {
+        Fehler(QStringLiteral("--id erwartet eine Nummer."));
+        return 2;
+    }
+    return AusDatenbank(aufruf.datenOrdner, aufruf.argumente.at(i + 1));
+#else
+    Fehler(QStringLiteral("formen --id: dieses Programm wurde ohne Datenbankanbindung gebaut."));
+    return 2;
+#endif
+}
+
+const Registrierung registrierung(QStringLiteral("formen"),
+                                  QStringLiteral("formen [--id N]  alle Formen von Vokabeln (JSON Lines auf stdin, "
+                                                 "oder Vokabel N der Datenbank)"),
+                                  Formen);
+
+} // namespace
+
+} // namespace lexovita::cli

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "model/latform.h"
+#include "model/vokabel.h"
+#include "morph/analysequelle.h"
+#include "morph/formenmanager.h"
+
+#include <QHash>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace lexovita {
+
+// Word-form analysis: traces a written Latin word back to the entries and
+// forms that can have produced it. Results go to the forms manager's
+// Ergebnisliste (appended, never cleared here); every entry that contributed
+// is kept in Vokabelcache until Zuruecksetzen.
+//
+// The analysis sits beside TFormenmanager rather than inside it so that
+// generation stays free of database access; it borrows the manager's
+// result list and generators. Not for use by two threads at once.
+class TFormanalyse {
+public:
+    struct Optionen {
+        // Generate only the blocks of the dispatch letter whose endings can
+        // match the word, and reuse blocks generated for earlier words.
+        // Off: every block of the letter, freshly generated (the plain
+        // algorithm, kept for comparison).
+        bool schnell = true;
+    };
+
+    TFormanalyse(TFormenmanager &manager, IAnalysequelle &quelle) : TFormanalyse(manager, quelle, Optionen{}) {}
+    TFormanalyse(TFormenmanager &manager, IAnalysequelle &quelle, Optionen optionen);
+    ~TFormanalyse();
+    TFormanalyse(const TFormanalyse &) = delete;
+    TFormanalyse &operator=(const TFormanalyse &) = delete;
+
+    // Analyses one word against the whole database.
+    void FormAnalysieren(const QString &wort);
+    // The same comparison against the cached entries only: no stem look-up,
+    // no enclitic split, no adverb degrees.
+    void FormAnalysierenImBestand(const QString &wort);
+
+    // Empties Ergebnisliste and Vokabelcache.
+    void Zuruecksetzen();
+
+    std::vector<TLatForm> &Ergebnisliste() { return manager_.Ergebnisliste(); }
+    const std::vector<TLatForm> &Ergebnisliste() const { return manager_.Ergebnisliste(); }
+    TFormenmanager &Formenmanager() { return manager_; }
+
+    // Entries met during analysis, in the order they were added; each is
+    // loaded with its meanings.
+    const std::vector<std::unique_ptr<TVokabel>> &Vokabelcache() const { return cache_; }
+    // The cached entry with that id, or null.
+    const TVokabel *VokabelImCache(int32_t id) const;
+
+    // Lower-cases A-Z and turns apostrophes into double quotes, as every
+    // analysed word is compared.
+    static QString Normalisieren(const QString &wort);
+
+private:
+    struct Blockspeicher;
+
+    void Stammpfad(const QString &wort, const QString &stamm);
+    void Sonderformpfad(const QString &wort);
+    void Stichwortpfad(const QString &wort);
+    void StichwortErgebnisse(const TVokabel &v, const QString &wort);
+    // Appends the forms of the dispatch letter's blocks equal to the word.
+    void Vergleichen(const TVokabel &v, const QString &wort);
+    void Duplikateentfernen(size_t ab);
+    TVokabel *InCache(int32_t id);
+    // Cached entry or, when absent, the entry loaded with its meanings and
+    // cached; null if the entry does not exist.
+    TVokabel *HolenUndCachen(int32_t id);
+    TVokabel *Cachen(std::unique_ptr<TVokabel> v);
+
+    TFormenmanager &manager_;
+    IAnalysequelle &quelle_;
+    Optionen optionen_;
+    std::vector<std::unique_ptr<TVokabel>> cache_;
+    QHash<int32_t, qsizetype> cacheIndex_; // id -> position in cache_
+    std::unique_ptr<Blockspeicher> bloecke_;
+
+    // Scratch lists, kept to avoid allocations per word.
+    std::vector<IAnalysequelle::TStammZeile> stammZeilen_;
+    std::vector<IAnalysequelle::TSonderformZeile> sonderZeilen_;
+    std::vector<int32_t> ids_;
+};
+
+} // namespace lexovita

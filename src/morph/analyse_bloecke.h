@@ -1,0 +1,52 @@
+#pragma once
+
+// The blocks of forms that the stem path of the analysis regenerates, by the
+// word's last letter (the dispatch letter) and word class. Forms outside
+// these blocks are never matched by the stem path.
+
+#include "morph/formenmanager.h"
+
+#include <QString>
+#include <span>
+#include <string_view>
+
+namespace lexovita::intern {
+
+using Blockgenerator = void (*)(TFormenmanager &, const TVokabel &, int32_t);
+
+enum class Blockregel : uint8_t {
+    Keine,
+    PassivEinfach,         // passive simple tense: not for verbs without passive (unless deponent)
+    PassivZusammengesetzt, // compound passive tense: likewise (unless deponent or semi-deponent)
+    PartizipPerfekt,       // voice from the flags: active for (semi-)deponents, else passive
+    Steigerung,            // comparative/superlative: -uus/-ius/-eus adjectives use magis/maxime + positive
+};
+
+struct TAnalyseblock {
+    int nr;                 // unique per (generator, selector), for reusing generated blocks
+    Blockgenerator erzeugen;
+    int32_t selektor;
+    Blockregel regel;
+    // Every text of the block ends in one of these; empty: any ending.
+    std::span<const std::string_view> endungen;
+};
+
+struct TBuchstabenbloecke {
+    std::span<const TAnalyseblock> verb, substantiv, adjektiv;
+};
+
+// The blocks of a dispatch letter; all empty for letters without any.
+const TBuchstabenbloecke &BloeckeFuer(QChar letzter);
+
+// Number of distinct block numbers (nr < this).
+int Blockanzahl();
+
+// Selector the block is generated with for this entry, or 0 if the block
+// does not apply to it at all.
+int32_t BlockSelektor(const TAnalyseblock &b, const TVokabel &v);
+
+// True if a form of the block can be equal to the word: the block has an
+// ending the word ends with (or no fixed endings). Only saves work.
+bool KannPassen(const TAnalyseblock &b, const TVokabel &v, const QString &wort);
+
+} // namespace lexovita::intern

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/latform.h"
+#include "model/vokabel.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace lexovita {
+
+// What the word-form analysis reads from the database. Morph knows nothing
+// of the store; the store implements this (one source per connection, so one
+// per thread). Every prefix look-up is a range scan over the keys that begin
+// with the prefix, ignoring ASCII letter case; the analysis compares exactly
+// afterwards.
+class IAnalysequelle {
+public:
+    struct TStammZeile {
+        int32_t vokabelId = 0;
+        QString stamm;
+    };
+    struct TSonderformZeile {
+        int32_t vokabelId = 0;
+        int32_t formId = 0;
+        QString form;
+    };
+
+    virtual ~IAnalysequelle() = default;
+
+    // Called once before each analysis: a source that keeps copies of the
+    // tables makes sure they still match the database.
+    virtual void Auffrischen() {}
+
+    // Stem rows whose stem begins with `praefix`, in stem index order.
+    virtual void StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel) = 0;
+
+    // The entry row as VokabelAusDatensatz builds it (no meanings, aids or
+    // special forms); null if there is no entry with that id.
+    virtual std::unique_ptr<TVokabel> Vokabelzeile(int32_t id) = 0;
+
+    // Special-form rows whose lower-cased text begins with `praefix`, in form
+    // index order (text, then storage order). With `nurGleiche` the source
+    // may leave out rows whose lower-cased text is longer than the prefix:
+    // the caller keeps only those equal to it anyway.
+    virtual void SonderformenMitPraefix(const QString &praefix, bool nurGleiche,
+                                        std::vector<TSonderformZeile> &ziel) = 0;
+
+    // Special-form rows of one entry in storage order.
+    virtual void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) = 0;
+
+    // Ids of the entries whose lower-cased headword begins with `praefix`, in
+    // headword index order; `nurGleiche` as for the special forms.
+    virtual void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<int32_t> &ziel) = 0;
+
+    // Loads the entry's meanings as the data manager does.
+    virtual void BedeutungenLaden(TVokabel &vokabel) = 0;
+};
+
+} // namespace lexovita

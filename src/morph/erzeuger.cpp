@@ -1,0 +1,132 @@
+#include "morph/erzeuger.h"
+
+#include <QHash>
+
+namespace lexovita::intern {
+
+namespace {
+
+QString BezeichnungNachRegel(int32_t id)
+{
+    if (id & fid::VERKUERZT)
+        return FormBezeichnung(id & ~fid::VERKUERZT) + QStringLiteral(" (verkürzte Form)");
+    QString b = FormBezeichnung(id);
+    // Positive adjective labels carry no degree word and no trailing blank.
+    if (WortartDerForm(id) == 5 && !(id & fid::ADVERB) && fid::Grad(id) == fid::POSITIV && b.endsWith(QLatin1Char(' ')))
+        b.chop(1);
+    return b;
+}
+
+// Every identifier with a fixed label that the generators write; built once
+// so that generation copies shared strings instead of building labels.
+QHash<int32_t, QString> BezeichnungenAufbauen()
+{
+    QHash<int32_t, QString> t;
+    auto rein = [&t](int32_t id) { t.insert(id, BezeichnungNachRegel(id)); };
+    const int32_t genera[] = {fid::MASKULINUM, fid::FEMININUM, fid::NEUTRUM};
+    for (int32_t modus : {fid::INDIKATIV, fid::KONJUNKTIV})
+        for (int32_t genusVerbi : {fid::AKTIV, fid::PASSIV})
+            for (int32_t tempus = fid::PRAESENS; tempus <= fid::FUTUR2; tempus += fid::PRAESENS)
+                for (int32_t person = fid::P1_SG; person <= fid::P3_PL; ++person) {
+                    rein(modus | genusVerbi | tempus | person);
+                    rein(fid::VERKUERZT | modus | genusVerbi | tempus | person);
+                }
+    for (int32_t person = fid::P1_SG; person <= fid::P3_PL; ++person) {
+        rein(fid::IMPERATIV_I | person);
+        rein(fid::IMPERATIV_II | person);
+    }
+    for (int32_t tempus : {fid::PRAESENS, fid::PERFEKT, fid::FUTUR1})
+        for (int32_t genusVerbi : {fid::AKTIV, fid::PASSIV}) {
+            rein(fid::INFINITIV | genusVerbi | tempus);
+            rein(fid::VERKUERZT | fid::INFINITIV | genusVerbi | tempus);
+        }
+    rein(fid::SUPINUM_I);
+    rein(fid::SUPINUM_II);
+    for (int32_t k = 1; k <= fid::KASUS_ANZAHL; ++k) {
+        const int32_t kasus = fid::Kasus(k);
+        rein(fid::GERUNDIUM | kasus);
+        for (int32_t g : {0, fid::MASKULINUM, fid::FEMININUM, fid::NEUTRUM, fid::MASK_FEM})
+            rein(g | kasus);
+        for (int32_t g : genera) {
+            rein(g | fid::GERUNDIVUM | kasus);
+            rein(g | fid::PARTIZIP | fid::AKTIV | fid::PRAESENS | kasus);
+            rein(g | fid::PARTIZIP | fid::AKTIV | fid::FUTUR1 | kasus);
+            rein(g | fid::PARTIZIP | fid::AKTIV | fid::PERFEKT | kasus);
+            rein(g | fid::PARTIZIP | fid::PASSIV | fid::PERFEKT | kasus);
+            for (int32_t grad : {fid::POSITIV, fid::KOMPARATIV, fid::SUPERLATIV})
+                rein(g | grad | kasus);
+        }
+    }
+    return t;
+}
+
+} // namespace
+
+QString GeneratorBezeichnung(int32_t id)
+{
+    static const QHash<int32_t, QString> tabelle = BezeichnungenAufbauen();
+    const auto it = tabelle.constFind(id);
+    return it != tabelle.constEnd() ? *it : BezeichnungNachRegel(id);
+}
+
+namespace {
+
+QString Verbinden(const QString &stamm, const char *endung)
+{
+    if (!*endung)
+        return stamm;
+    const QLatin1StringView e(endung);
+    QString t;
+    t.reserve(stamm.size() + e.size());
+    t.append(stamm);
+    t.append(e);
+    return t;
+}
+
+// Stem-built texts stay empty when the stem they rest on is empty.
+QString AusStamm(const QString &basis, const QString &stamm, const char *endung)
+{
+    return basis.isEmpty() ? QString() : Verbinden(stamm, endung);
+}
+
+} // namespace
+
+QString TErzeuger::Text(const Zelle &z, const Lauf &l) const
+{
+    if (l.gesperrt)
+        return QString();
+    QString t;
+    switch (z.stamm) {
+    case Stamm::P: t = AusStamm(st.P, st.P, z.endung); break;
+    case Stamm::P1: t = AusStamm(st.P, st.P1, z.endung); break;
+    case Stamm::R: t = AusStamm(st.R, st.R, z.endung); break;
+    case Stamm::R1: t = AusStamm(st.R, st.R1, z.endung); break;
+    case Stamm::U: t = AusStamm(st.U, st.U, z.endung); break;
+    case Stamm::Q: t = AusStamm(st.U, st.Q, z.endung); break;
+    case Stamm::N: t = AusStamm(st.N, st.N, z.endung); break;
+    case Stamm::X: t = l.x ? AusStamm(*l.x, *l.x, z.endung) : QString(); break;
+    case Stamm::Vokabel: t = Verbinden(vok.vokabel, z.endung); break;
+    case Stamm::Form1: t = Verbinden(vok.form1, z.endung); break;
+    case Stamm::Form2OderVokabel: t = vok.form2.isEmpty() ? vok.vokabel : vok.form2; break;
+    case Stamm::Form3OderVokabel: t = vok.form3.isEmpty() ? vok.vokabel : vok.form3; break;
+    case Stamm::Form2: t = vok.form2; break;
+    case Stamm::Form3: t = vok.form3; break;
+    case Stamm::Leer: break;
+    }
+    if (l.praefix && !t.isEmpty())
+        t.prepend(QLatin1StringView(l.praefix));
+    return t;
+}
+
+void TErzeuger::Reihe(std::span<const Zelle> zellen, const Lauf &l)
+{
+    for (size_t i = 0; i < zellen.size(); ++i) {
+        const int32_t nr = int32_t(i) + 1;
+        if (!Zugelassen(l.filter, nr) || !zellen[i].endung)
+            continue;
+        const int32_t id = l.basis + nr * l.schritt;
+        Anfuegen(id, Text(zellen[i], l), l.variante);
+    }
+}
+
+} // namespace lexovita::intern

@@ -1,0 +1,128 @@
+#include "morph/formenmanager.h"
+
+#include "morph/adjektivformen.h"
+#include "morph/kategorien.h"
+#include "morph/nominalformen.h"
+#include "morph/staemme.h"
+#include "morph/verbformen.h"
+
+#include <algorithm>
+
+namespace lexovita {
+
+namespace {
+
+struct Sonderform {
+    int32_t formId;
+    const QString *text;
+};
+
+// Sorted by identifier; equal identifiers keep their stored order so that
+// the first stored row wins, as an index seek would find it.
+void Sortieren(std::vector<Sonderform> &zeilen)
+{
+    std::stable_sort(zeilen.begin(), zeilen.end(), [](const Sonderform &a, const Sonderform &b) { return a.formId < b.formId; });
+}
+
+void Ueberlagern(std::vector<TLatForm> &liste, int32_t vokabelId, const std::vector<Sonderform> &zeilen)
+{
+    if (zeilen.empty())
+        return;
+    for (TLatForm &f : liste) {
+        if (f.vokabelId != vokabelId)
+            continue;
+        const auto it = std::lower_bound(zeilen.begin(), zeilen.end(), f.formId,
+                                         [](const Sonderform &z, int32_t id) { return z.formId < id; });
+        if (it != zeilen.end() && it->formId == f.formId)
+            f.text = *it->text;
+    }
+}
+
+QString Gekuerzt(const QString &s) { return s.isEmpty() ? QString() : s.chopped(1); }
+
+} // namespace
+
+void TFormenmanager::Zuruecksetzen()
+{
+    m_ergebnisse.clear();
+}
+
+const TStaemme &TFormenmanager::Staemme(const TVokabel &v)
+{
+    StammSchluessel &k = m_stammSchluessel;
+    if (k.attribute != v.attribute || k.vokabel != v.vokabel || k.form1 != v.form1 || k.form2 != v.form2 ||
+        k.form3 != v.form3) {
+        k = {v.attribute, v.vokabel, v.form1, v.form2, v.form3};
+        TStaemme &s = m_staemme;
+        s.P = Praesensstamm(v);
+        s.P1 = Gekuerzt(s.P);
+        s.R = Perfektstamm(v);
+        s.R1 = Gekuerzt(s.R);
+        s.U = Partizipstamm(v);
+        s.Q = Gekuerzt(s.U);
+        s.N = Nominalstamm(v);
+    }
+    return m_staemme;
+}
+
+void TFormenmanager::FormenErzeugen(const TVokabel &v, int32_t s)
+{
+    switch (v.Wortart()) {
+    case WA_VERB: VerbformenErzeugen(*this, v, s); break;
+    case WA_SUBSTANTIV: SubstantivformenErzeugen(*this, v, s); break;
+    case WA_ADVERB: AdverbPlatzhalterErzeugen(*this, v, s); break;
+    case WA_ADJEKTIV: AdjektivformenErzeugen(*this, v, s); break;
+    case WA_PRONOMEN: PronomenformenErzeugen(*this, v, s); break;
+    default: break; // undetermined entries have no forms
+    }
+    if (m_sonderformenEinsetzen)
+        SonderformenAnwenden(v);
+}
+
+void TFormenmanager::AlleFormenErzeugen(const TVokabel &v)
+{
+    // The overlay is idempotent, so applying it once after all selectors
+    // gives the same list as applying it after each one.
+    const bool einsetzen = m_sonderformenEinsetzen;
+    m_sonderformenEinsetzen = false;
+    for (const TKategorieKnoten &k : KategorieSelektoren(v))
+        FormenErzeugen(v, k.selektor);
+    m_sonderformenEinsetzen = einsetzen;
+    if (einsetzen)
+        SonderformenAnwenden(v);
+}
+
+void TFormenmanager::SonderformenAnwenden(const TVokabel &v)
+{
+    if (m_ergebnisse.empty())
+        return;
+    std::vector<Sonderform> zeilen;
+    if (!m_quelle) {
+        // Without a source only the entry's own list is known; records of
+        // other entries got their overlay when they were generated.
+        if (v.sonderformen.empty())
+            return;
+        zeilen.reserve(v.sonderformen.size());
+        for (const auto &sf : v.sonderformen)
+            zeilen.push_back({sf->formId, &sf->text});
+        Sortieren(zeilen);
+        Ueberlagern(m_ergebnisse, v.id, zeilen);
+        return;
+    }
+    // Every entry that has records in the list, each asked once.
+    std::vector<int32_t> ids;
+    for (const TLatForm &f : m_ergebnisse)
+        if (std::find(ids.begin(), ids.end(), f.vokabelId) == ids.end())
+            ids.push_back(f.vokabelId);
+    for (int32_t id : ids) {
+        m_geladen.clear();
+        m_quelle->SonderformenLaden(id, m_geladen);
+        zeilen.clear();
+        for (const TLatForm &sf : m_geladen)
+            zeilen.push_back({sf.formId, &sf.text});
+        Sortieren(zeilen);
+        Ueberlagern(m_ergebnisse, id, zeilen);
+    }
+}
+
+} // namespace lexovita

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "model/latform.h"
+#include "model/vokabel.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace lexovita {
+
+// Where stored special forms come from. The database adapter implements it
+// with one indexed query per entry; generation asks it only while
+// SonderformenEinsetzen is set.
+class ISonderformQuelle {
+public:
+    virtual ~ISonderformQuelle() = default;
+    // Appends the special forms stored for the entry (formId and text are
+    // read; order matters only for duplicates: the first row wins).
+    virtual void SonderformenLaden(int32_t vokabelId, std::vector<TLatForm> &ziel) = 0;
+};
+
+// Stems of one entry as the generators use them; P1, R1 and Q are the stems
+// with their last character cut.
+struct TStaemme {
+    QString P, P1; // Praesensstamm
+    QString R, R1; // Perfektstamm
+    QString U, Q;  // Partizipstamm
+    QString N;     // Nominalstamm
+};
+
+// Generates the forms of entries into an owned, ordered result list.
+// One manager per window, engine or thread; it is not shared.
+class TFormenmanager {
+public:
+    TFormenmanager() = default;
+    TFormenmanager(const TFormenmanager &) = delete;
+    TFormenmanager &operator=(const TFormenmanager &) = delete;
+
+    std::vector<TLatForm> &Ergebnisliste() { return m_ergebnisse; }
+    const std::vector<TLatForm> &Ergebnisliste() const { return m_ergebnisse; }
+
+    // Empties the result list. Generators only append; callers reset first.
+    void Zuruecksetzen();
+
+    bool SonderformenEinsetzen() const { return m_sonderformenEinsetzen; }
+    void SetSonderformenEinsetzen(bool an) { m_sonderformenEinsetzen = an; }
+
+    // Not owned. Without a source the entry's own `sonderformen` are used.
+    void SetSonderformQuelle(ISonderformQuelle *quelle) { m_quelle = quelle; }
+    ISonderformQuelle *SonderformQuelle() const { return m_quelle; }
+
+    // Appends the entry's forms that the selector asks for, then (while
+    // SonderformenEinsetzen is set) overlays special forms on the whole list.
+    void FormenErzeugen(const TVokabel &v, int32_t selektor);
+
+    // Every form of the entry: FormenErzeugen for each selector of its
+    // category tree, in tree order (the same records, overlay applied once).
+    void AlleFormenErzeugen(const TVokabel &v);
+
+    // Overlays stored special forms on every record of the list: a record
+    // whose (formId, vokabelId) has a stored row takes its text.
+    void SonderformenAnwenden(const TVokabel &v);
+
+    // Stems of the entry, recomputed whenever the entry's fields changed.
+    const TStaemme &Staemme(const TVokabel &v);
+
+private:
+    std::vector<TLatForm> m_ergebnisse;
+    bool m_sonderformenEinsetzen = true;
+    ISonderformQuelle *m_quelle = nullptr;
+
+    // Stem cache, keyed by the fields the stems depend on.
+    struct StammSchluessel {
+        int32_t attribute = -1;
+        QString vokabel, form1, form2, form3;
+    } m_stammSchluessel;
+    TStaemme m_staemme;
+    std::vector<TLatForm> m_geladen; // scratch list for the special-form source
+};
+
+} // namespace lexovita
