@@ -109,8 +109,16 @@ std::vector<QDomElement> Kinder(const QDomElement &e, std::initializer_list<Rege
     int letzterRang = -1;
     for (QDomNode n = e.firstChild(); !n.isNull(); n = n.nextSibling()) {
         if (n.isText()) {
-            if (!n.nodeValue().trimmed().isEmpty())
-                Fehler(n, QStringLiteral("Unerwarteter Text \"%1\" in %2.").arg(n.nodeValue().trimmed(), Tag(e.tagName())));
+            const QString wert = n.nodeValue();
+            if (!wert.trimmed().isEmpty()) {
+                // The parser reports where the text ends; name the line where it starts.
+                qsizetype anfang = 0;
+                while (wert[anfang].isSpace())
+                    ++anfang;
+                const int zeile = n.lineNumber() - static_cast<int>(wert.mid(anfang).count(QLatin1Char('\n')));
+                throw TLektionsdateiFehler(
+                    zeile, QStringLiteral("Unerwarteter Text \"%1\" in %2.").arg(wert.trimmed(), Tag(e.tagName())));
+            }
             continue;
         }
         if (!n.isElement())
