@@ -538,7 +538,7 @@ def pruefen(lektionen):
             wa, kd, fl = e["wortart"], e["konjdekl"], e["flags"]
             unregelmaessig = bool(e["sonderformen"])
             if wa == 1:
-                if not e["form1"] or not (e["form2"] or "ohne Perfekt" in str(e["bedeutungen"])):
+                if not e["form1"] or not e["form2"]:
                     fehler.append("%s: Stammformen fehlen" % wo)
                 if kd == 0 and not unregelmaessig:
                     fehler.append("%s: Konjugation fehlt" % wo)
@@ -577,7 +577,10 @@ def main():
         print("FEHLER:", f)
     anzahl = sum(len(l["eintraege"]) for l in lektionen)
     sf = sum(len(e["sonderformen"]) for l in lektionen for e in l["eintraege"])
-    if not nur_pruefen:
+    if nur_pruefen:
+        for pfad in sorted(glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml"))):
+            ET.parse(pfad)  # raises on a file that is not well-formed
+    else:
         for alt in glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml")):
             os.remove(alt)
         for pfad, lek in zip(dateien, lektionen):
