@@ -1,14 +1,10 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "ui/anwendung.h"
+#include "ui/programmstart.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Harnfel"));
-    QApplication::setApplicationName(QStringLiteral("lexovita"));
-    QMainWindow fenster;
-    fenster.setWindowTitle(QStringLiteral("lexovita"));
-    fenster.resize(1024, 700);
-    fenster.show();
-    return app.exec();
+    lexovita::TAnwendung app(argc, argv);
+    lexovita::TProgrammstart start(
+        app, lexovita::StartOptionenLesen(app.arguments().mid(1), QCoreApplication::applicationDirPath()));
+    return start.Ausfuehren();
 }

@@ -1,0 +1,62 @@
+#include "ui/aktionen.h"
+
+namespace lexovita {
+
+const std::vector<TAktionsEintrag> &Aktionsliste()
+{
+    using K = QKeySequence;
+    static const std::vector<TAktionsEintrag> liste = {
+        {"actNeueLektion", QStringLiteral("Neue Lektion"), K(QStringLiteral("Ctrl+N")), "Lektion", "Lektion", false},
+        {"actOeffnen", QStringLiteral("Lektion öffnen..."), K(QStringLiteral("Ctrl+O")), "Lektion", "Lektion", false},
+        {"actSpeichern", QStringLiteral("Lektion speichern"), K(QStringLiteral("Ctrl+S")), "Lektion", "Lektion", false},
+        {"actSpeichernUnter", QStringLiteral("Lektion speichern unter..."), K(), "Lektion", nullptr, false},
+        {"actAnhaengen", QStringLiteral("Lektion anhängen"), K(), "Lektion", nullptr, false},
+        {"actLektionSchliessen", QStringLiteral("Lektion schließen"), K(), "Lektion", nullptr, false},
+        {"actLektionEigenschaften", QStringLiteral("Eigenschaften..."), K(), "Lektion", nullptr, true},
+        {"actImportieren", QStringLiteral("Importieren..."), K(), "Lektion", nullptr, true},
+        {"actExportieren", QStringLiteral("Als XML-Datei exportieren..."), K(), "Lektion", nullptr, false},
+        {"actExportierenHTML", QStringLiteral("Als HTML-Datei exportieren..."), K(), "Lektion", nullptr, false},
+        {"actDrucken", QStringLiteral("Drucken..."), K(QStringLiteral("Ctrl+P")), "Lektion", "Lektion", true},
+        {"actBeenden", QStringLiteral("Beenden"), K(), "Lektion", nullptr, true},
+
+        {"actVokabelNeu", QStringLiteral("Neue Vokabel..."), K(QStringLiteral("Ctrl+Ins")), "Vokabel", "Vokabel", false},
+        {"actEigenschaften", QStringLiteral("Eigenschaften..."), K(), "Vokabel", nullptr, false},
+        {"actVokabelBearbeiten", QStringLiteral("Vokabel bearbeiten..."), K(QStringLiteral("Ctrl+B")), "Vokabel", "Vokabel", false},
+        {"actFormentabelle", QStringLiteral("Formentabelle..."), K(), "Vokabel", "Vokabel", false},
+        {"actVokabelHinzufuegen", QStringLiteral("Vokabel hinzufügen"), K(QStringLiteral("Ins")), "Vokabel", nullptr, true},
+        {"actVokabelEntfernen", QStringLiteral("Vokabel entfernen"), K(QStringLiteral("Del")), "Vokabel", "Vokabel", false},
+        {"actVokabelNachOben", QStringLiteral("Vokabel nach oben"), K(), "Vokabel", "Vokabel", true},
+        {"actVokabelNachUnten", QStringLiteral("Vokabel nach unten"), K(), "Vokabel", "Vokabel", false},
+
+        {"actTextanalyse", QStringLiteral("Modus \"Textanalyse\""), K(QStringLiteral("Ctrl+T")), "Text", "Tools", false},
+        {"actAusschneiden", QStringLiteral("Ausschneiden"), K(QStringLiteral("Ctrl+X")), "Text", nullptr, true},
+        {"actKopieren", QStringLiteral("Kopieren"), K(QStringLiteral("Ctrl+C")), "Text", nullptr, false},
+        {"actEinfuegen", QStringLiteral("Einfügen"), K(QStringLiteral("Ctrl+V")), "Text", nullptr, false},
+        {"actRueckgaengig", QStringLiteral("Rückgängig"), K(), "Text", nullptr, false},
+        {"actWiederholen", QStringLiteral("Wiederholen"), K(), "Text", nullptr, false},
+        {"actSuchen", QStringLiteral("Suchen..."), K(QStringLiteral("Ctrl+F")), "Text", nullptr, true},
+        {"actErsetzen", QStringLiteral("Ersetzen..."), K(QStringLiteral("Ctrl+R")), "Text", nullptr, false},
+        {"actWortNachschlagen", QStringLiteral("Wort nachschlagen"), K(), "Text", nullptr, true},
+        {"actHinzufuegen", QStringLiteral("Vokabel zu Lektion hinzufügen"), K(), "Text", nullptr, false},
+        {"actVokabelliste", QStringLiteral("Vokabelliste erstellen..."), K(), "Text", nullptr, false},
+
+        {"actVokabelnSchriftlich", QStringLiteral("Vokabeln schriftlich abfragen..."), K(QStringLiteral("Ctrl+L")), "Lernen", "Lernen", false},
+        {"actVokabelnMuendlich", QStringLiteral("Vokabeln mündlich abfragen..."), K(QStringLiteral("Ctrl+M")), "Lernen", "Lernen", false},
+        {"actVokabeltest", QStringLiteral("Vokabeltest erstellen..."), K(), "Lernen", "Lernen", false},
+        {"actFormenBilden", QStringLiteral("Formen bilden..."), K(), "Lernen", "Lernen", true},
+        {"actFormenBestimmen", QStringLiteral("Formen bestimmen..."), K(), "Lernen", "Lernen", false},
+
+        {"actWoerterbuch", QStringLiteral("Wörterbuch..."), K(QStringLiteral("Ctrl+W")), "Tools", "Tools", false},
+        {"actFormenanalyse", QStringLiteral("Formenanalyse..."), K(QStringLiteral("Ctrl+E")), "Tools", "Tools", false},
+        {"Action2", QStringLiteral("Numerale..."), K(), "Tools", nullptr, false},
+        {"actDBAufraeumen", QStringLiteral("Datenbank aufräumen"), K(), "Tools", nullptr, true},
+        {"actBackup", QStringLiteral("Backup..."), K(), "Tools", nullptr, false},
+        {"actEinstellungen", QStringLiteral("Einstellungen..."), K(), "Tools", "Tools", true},
+
+        {"actHilfe", QStringLiteral("lexovita-Hilfe..."), K(), "Hilfe", "Hilfe", false},
+        {"Action4", QStringLiteral("Über lexovita..."), K(), "Hilfe", nullptr, false},
+    };
+    return liste;
+}
+
+} // namespace lexovita

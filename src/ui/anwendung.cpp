@@ -1,0 +1,49 @@
+#include "ui/anwendung.h"
+
+#include "model/config.h"
+#include "store/fehler.h"
+#include "store/rueckfrage.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace lexovita {
+
+TAnwendung::TAnwendung(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setOrganizationName(QStringLiteral("Harnfel"));
+    setApplicationName(QStringLiteral("lexovita"));
+    setApplicationVersion(QStringLiteral(LEXOVITA_VERSION));
+}
+
+QString TAnwendung::FehlerText(const std::exception &e)
+{
+    if (auto *d = dynamic_cast<const DatenbankFehler *>(&e))
+        return d->Meldung();
+    if (auto *k = dynamic_cast<const KonvertierungsFehler *>(&e))
+        return k->Meldung();
+    if (auto *k = dynamic_cast<const TKonvertierungsFehler *>(&e))
+        return k->Meldung();
+    return QString::fromLocal8Bit(e.what());
+}
+
+void TAnwendung::FehlerZeigen(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, ProgrammTitel(), text, QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool TAnwendung::notify(QObject *empfaenger, QEvent *ereignis)
+{
+    try {
+        return QApplication::notify(empfaenger, ereignis);
+    } catch (const std::exception &e) {
+        FehlerZeigen(FehlerText(e));
+    } catch (...) {
+        FehlerZeigen(QStringLiteral("Unbekannter Fehler."));
+    }
+    return false;
+}
+
+} // namespace lexovita

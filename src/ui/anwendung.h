@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+
+namespace lexovita {
+
+// The application object. Errors of the database, the settings and
+// conversions are thrown as exceptions; an exception that leaves an event
+// handler is shown here as a German error box instead of ending the program.
+class TAnwendung : public QApplication {
+    Q_OBJECT
+public:
+    TAnwendung(int &argc, char **argv);
+    bool notify(QObject *empfaenger, QEvent *ereignis) override;
+
+    // The German text for an exception, as the error box shows it.
+    static QString FehlerText(const std::exception &e);
+    static void FehlerZeigen(const QString &text);
+};
+
+} // namespace lexovita

@@ -1,0 +1,467 @@
+#include "ui/frmhaupt.h"
+
+#include "model/config.h"
+#include "store/rueckfrage.h"
+#include "ui/aktionen.h"
+#include "ui/frameauswahl.h"
+#include "ui/vokabelliste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace lexovita {
+
+namespace {
+
+// Actions whose windows belong to other parts of the program and are not
+// part of this build yet: present in menus, but disabled.
+const char *const kNochNichtVerfuegbar[] = {
+    "actImportieren", "actExportierenHTML", "actDrucken",   "actVokabelNeu",     "actEigenschaften",
+    "actVokabelBearbeiten", "actFormentabelle", "actTextanalyse", "actSuchen",   "actErsetzen",
+    "actWortNachschlagen", "actHinzufuegen", "actVokabelliste", "actVokabelnSchriftlich",
+    "actVokabelnMuendlich", "actVokabeltest", "actFormenBilden", "actFormenBestimmen", "actWoerterbuch",
+    "actFormenanalyse", "Action2", "actDBAufraeumen", "actBackup", "actEinstellungen", "actHilfe",
+    // Storing lessons waits for the lesson tables of the store.
+    "actOeffnen", "actSpeichern", "actSpeichernUnter", "actAnhaengen", "actLektionEigenschaften",
+};
+
+QIcon Symbolbild(const char *name)
+{
+    QStyle *s = QApplication::style();
+    const QString n = QString::fromLatin1(name);
+    if (n == QLatin1String("actNeueLektion")) return s->standardIcon(QStyle::SP_FileIcon);
+    if (n == QLatin1String("actOeffnen")) return s->standardIcon(QStyle::SP_DialogOpenButton);
+    if (n == QLatin1String("actSpeichern")) return s->standardIcon(QStyle::SP_DialogSaveButton);
+    if (n == QLatin1String("actLektionSchliessen")) return s->standardIcon(QStyle::SP_DialogCloseButton);
+    if (n == QLatin1String("actVokabelNachOben")) return s->standardIcon(QStyle::SP_ArrowUp);
+    if (n == QLatin1String("actVokabelNachUnten")) return s->standardIcon(QStyle::SP_ArrowDown);
+    if (n == QLatin1String("actVokabelEntfernen")) return s->standardIcon(QStyle::SP_TrashIcon);
+    if (n == QLatin1String("actHilfe")) return s->standardIcon(QStyle::SP_DialogHelpButton);
+    if (n == QLatin1String("actBeenden")) return s->standardIcon(QStyle::SP_DialogCloseButton);
+    return {};
+}
+
+QColor Farbe(TFarbe f)
+{
+    return QColor::fromRgb(FarbeAlsRgb(f));
+}
+
+} // namespace
+
+void TfrmHaupt::AktionenAnlegen()
+{
+    for (const char *n : kNochNichtVerfuegbar)
+        m_verfuegbar.insert(QString::fromLatin1(n), false);
+    for (const TAktionsEintrag &e : Aktionsliste()) {
+        auto *a = new QAction(e.caption, this);
+        a->setObjectName(QString::fromLatin1(e.name));
+        if (!e.taste.isEmpty())
+            a->setShortcut(e.taste);
+        a->setIcon(Symbolbild(e.name));
+        m_aktionen.insert(a->objectName(), a);
+        if (m_verfuegbar.contains(a->objectName()))
+            a->setEnabled(false);
+    }
+    Aktion(QStringLiteral("actTextanalyse"))->setCheckable(true);
+    // Entry-list keys must not fire while the user types in a text field.
+    for (const char *n : {"actVokabelEntfernen", "actVokabelHinzufuegen"})
+        Aktion(QString::fromLatin1(n))->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+}
+
+void TfrmHaupt::MenuesAnlegen()
+{
+    QHash<QString, QMenu *> menues;
+    QHash<QString, QToolBar *> leisten;
+    for (const char *m : {"Lektion", "Vokabel", "Text", "Lernen", "Tools", "Hilfe"})
+        menues.insert(QString::fromLatin1(m), menuBar()->addMenu(QStringLiteral("&") + QString::fromLatin1(m)));
+    const struct {
+        const char *name;
+        const char *objekt;
+        const char *titel;
+    } leistenDef[] = {
+        {"Lektion", "tbLektion", "Lektion"},
+        {"Tools", "tbTools", "Tools"},
+        {"Hilfe", "tbHilfe", "Hilfe"},
+        {"Lernen", "tbLernen", "Lernen"},
+    };
+    for (const auto &l : leistenDef) {
+        // Two rows so every caption stays readable at 1280 pixels.
+        if (QLatin1String(l.name) == QLatin1String("Lernen"))
+            addToolBarBreak();
+        QToolBar *tb = addToolBar(QString::fromUtf8(l.titel));
+        tb->setObjectName(QString::fromLatin1(l.objekt));
+        tb->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        tb->setIconSize(QSize(16, 16));
+        leisten.insert(QString::fromLatin1(l.name), tb);
+    }
+    tbVokabel = new QToolBar(QStringLiteral("Vokabel"), this);
+    tbVokabel->setObjectName(QStringLiteral("tbVokabel"));
+    tbVokabel->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    tbVokabel->setIconSize(QSize(16, 16));
+    leisten.insert(QStringLiteral("Vokabel"), tbVokabel);
+
+    for (const TAktionsEintrag &e : Aktionsliste()) {
+        QAction *a = Aktion(QString::fromLatin1(e.name));
+        QMenu *m = menues.value(QString::fromLatin1(e.menue));
+        if (e.trennerDavor)
+            m->addSeparator();
+        m->addAction(a);
+        if (e.leiste)
+            leisten.value(QString::fromLatin1(e.leiste))->addAction(a);
+    }
+}
+
+
+void TfrmHaupt::SeiteVokabelnAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("tabVokabeln"));
+    lvwVokabeln = new TVokabelListe(seite);
+    lvwVokabeln->setHeaderLabels({QStringLiteral("Nr"), QStringLiteral("Vokabel"), QStringLiteral("Formen"),
+                                  QStringLiteral("Bedeutungen"), QStringLiteral("Wortart"),
+                                  QStringLiteral("Konj./Dekl.")});
+    lvwVokabeln->header()->setSectionsClickable(true);
+    lvwVokabeln->header()->setStretchLastSection(false);
+    lvwVokabeln->header()->setSectionResizeMode(QHeaderView::Interactive);
+    lvwVokabeln->header()->setSectionResizeMode(3, QHeaderView::Stretch);
+    lvwVokabeln->setColumnWidth(0, 45);
+    lvwVokabeln->setColumnWidth(1, 170);
+    lvwVokabeln->setColumnWidth(2, 260);
+    lvwVokabeln->setColumnWidth(4, 110);
+    lvwVokabeln->setColumnWidth(5, 190);
+    lvwVokabeln->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto *lblVokabel = new QLabel(QStringLiteral("&Vokabel:"), seite);
+    edtVokabel = new QLineEdit(seite);
+    edtVokabel->setObjectName(QStringLiteral("edtVokabel"));
+    edtVokabel->setPlaceholderText(QStringLiteral("Lateinisches Wort eingeben..."));
+    edtVokabel->setMinimumWidth(320);
+    edtVokabel->installEventFilter(this);
+    lblVokabel->setBuddy(edtVokabel);
+    btnHinzufuegen = new QPushButton(QStringLiteral("Vokabel hinzufügen"), seite);
+    btnHinzufuegen->setObjectName(QStringLiteral("btnHinzufuegen"));
+    btnHinzufuegen->setEnabled(false);
+
+    auto *unten = new QHBoxLayout;
+    unten->addWidget(lblVokabel);
+    unten->addWidget(edtVokabel);
+    unten->addWidget(btnHinzufuegen);
+    unten->addStretch(1);
+
+    auto *lay = new QVBoxLayout(seite);
+    lay->setContentsMargins(4, 4, 4, 4);
+    lay->addWidget(tbVokabel);
+    lay->addWidget(lvwVokabeln, 1);
+    lay->addLayout(unten);
+
+    frameAuswahl = new TframeAuswahl(seite);
+    frameAuswahl->hide();
+    connect(frameAuswahl, &TframeAuswahl::geaendert, this, &TfrmHaupt::AuswahlPlatzieren);
+
+    mnuVokabelPopup = new QMenu(this);
+    pgcSeiten->addTab(seite, QStringLiteral("Vokabeln"));
+}
+
+void TfrmHaupt::SeiteTextAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("tabText"));
+
+    PlusMemo1 = new QTextEdit(seite);
+    PlusMemo1->setObjectName(QStringLiteral("PlusMemo1"));
+    PlusMemo1->setAcceptRichText(false);
+    PlusMemo1->installEventFilter(this);
+
+    lblModus = new QLabel(QStringLiteral("Eingabe-Modus"), seite);
+    lblModus->setObjectName(QStringLiteral("lblModus"));
+    QFont fett = lblModus->font();
+    fett.setBold(true);
+    lblModus->setFont(fett);
+    lblZeile = new QLabel(QStringLiteral("Zeile: 1"), seite);
+    lblZeile->setObjectName(QStringLiteral("lblZeile"));
+    lblZeile->setMinimumWidth(80);
+    lblSpalte = new QLabel(QStringLiteral("Spalte: 1"), seite);
+    lblSpalte->setObjectName(QStringLiteral("lblSpalte"));
+    lblSpalte->setMinimumWidth(80);
+    btnAnalyse = new QPushButton(seite);
+    btnAnalyse->setObjectName(QStringLiteral("btnAnalyse"));
+    btnAnalyse->setToolTip(QStringLiteral("Wort nachschlagen"));
+    btnAnalyse->hide();
+    pgbAnalyse = new QProgressBar(seite);
+    pgbAnalyse->setObjectName(QStringLiteral("pgbAnalyse"));
+    pgbAnalyse->setMaximumWidth(200);
+    pgbAnalyse->hide();
+    cmdAnalyseAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), seite);
+    cmdAnalyseAbbrechen->setObjectName(QStringLiteral("cmdAnalyseAbbrechen"));
+    cmdAnalyseAbbrechen->hide();
+
+    auto *modus = new QHBoxLayout;
+    modus->addWidget(lblModus);
+    modus->addSpacing(16);
+    modus->addWidget(lblZeile);
+    modus->addWidget(lblSpalte);
+    modus->addWidget(btnAnalyse);
+    modus->addStretch();
+    modus->addWidget(pgbAnalyse);
+    modus->addWidget(cmdAnalyseAbbrechen);
+
+    auto *links = new QWidget(seite);
+    auto *linksLay = new QVBoxLayout(links);
+    linksLay->setContentsMargins(0, 0, 0, 0);
+    linksLay->addLayout(modus);
+    linksLay->addWidget(PlusMemo1, 1);
+
+    // Right side: look-up box, entry tree and the info pages.
+    auto *rechts = new QWidget(seite);
+    cmbSuchen = new QComboBox(rechts);
+    cmbSuchen->setObjectName(QStringLiteral("cmbSuchen"));
+    cmbSuchen->setEditable(true);
+    cmbSuchen->setInsertPolicy(QComboBox::NoInsert);
+    cmbSuchen->lineEdit()->setPlaceholderText(QStringLiteral("Wort nachschlagen"));
+    tvwVokabeln = new QTreeWidget(rechts);
+    tvwVokabeln->setObjectName(QStringLiteral("tvwVokabeln"));
+    tvwVokabeln->setHeaderHidden(true);
+
+    pgcInfo = new QTabWidget(rechts);
+    pgcInfo->setObjectName(QStringLiteral("pgcInfo"));
+    auto *kontext = new QWidget;
+    lvwWortkontext = new QTreeWidget(kontext);
+    lvwWortkontext->setObjectName(QStringLiteral("lvwWortkontext"));
+    lvwWortkontext->setRootIsDecorated(false);
+    lvwWortkontext->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Wortart"), QStringLiteral("ID")});
+    lvwWortkontext->setColumnHidden(2, true);
+    chkKasus = new QCheckBox(QStringLiteral("Kasus"), kontext);
+    chkKasus->setObjectName(QStringLiteral("chkKasus"));
+    chkNumerus = new QCheckBox(QStringLiteral("Numerus"), kontext);
+    chkNumerus->setObjectName(QStringLiteral("chkNumerus"));
+    chkGenus = new QCheckBox(QStringLiteral("Genus"), kontext);
+    chkGenus->setObjectName(QStringLiteral("chkGenus"));
+    optUnd = new QRadioButton(QStringLiteral("UND"), kontext);
+    optUnd->setObjectName(QStringLiteral("optUnd"));
+    optOder = new QRadioButton(QStringLiteral("ODER"), kontext);
+    optOder->setObjectName(QStringLiteral("optOder"));
+    chkKasus->setChecked(true);
+    chkNumerus->setChecked(true);
+    chkGenus->setChecked(true);
+    optUnd->setChecked(true);
+    for (QWidget *w : std::initializer_list<QWidget *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
+        w->setEnabled(false); // only meaningful in analysis mode
+    auto *kontextLay = new QVBoxLayout(kontext);
+    kontextLay->addWidget(lvwWortkontext, 1);
+    auto *haken = new QHBoxLayout;
+    haken->addWidget(chkKasus);
+    haken->addWidget(chkNumerus);
+    haken->addWidget(chkGenus);
+    haken->addStretch();
+    haken->addWidget(optUnd);
+    haken->addWidget(optOder);
+    kontextLay->addLayout(haken);
+    pgcInfo->addTab(kontext, QStringLiteral("Kontext"));
+
+    auto *legende = new QWidget;
+    auto *legLay = new QGridLayout(legende);
+    for (int i = 0; i < 7; ++i) {
+        auto *probe = new QLabel(legende);
+        probe->setFixedSize(28, 16);
+        probe->setAutoFillBackground(true);
+        probe->setFrameShape(QFrame::Box);
+        auto *text = new QLabel(legende);
+        legendeFarben.append(probe);
+        legendeTexte.append(text);
+        legLay->addWidget(probe, i, 0);
+        legLay->addWidget(text, i, 1);
+    }
+    const char *shp[] = {"shpKNG", "shpKN", "shpKG", "shpK", "shpNG", "shpN", "shpG"};
+    const char *lbl[] = {"lblKNG", "lblKN", "lblKG", "lblK", "lblNG", "lblN", "lblG"};
+    for (int i = 0; i < 7; ++i) {
+        legendeFarben[i]->setObjectName(QString::fromLatin1(shp[i]));
+        legendeTexte[i]->setObjectName(QString::fromLatin1(lbl[i]));
+    }
+    legLay->setRowStretch(7, 1);
+    legLay->setColumnStretch(1, 1);
+    pgcInfo->addTab(legende, QStringLiteral("Legende"));
+
+    memNotizen = new QPlainTextEdit;
+    memNotizen->setObjectName(QStringLiteral("memNotizen"));
+    memNotizen->installEventFilter(this);
+    pgcInfo->addTab(memNotizen, QStringLiteral("Notizen"));
+
+    auto *rechtsLay = new QVBoxLayout(rechts);
+    rechtsLay->setContentsMargins(0, 0, 0, 0);
+    rechtsLay->addWidget(cmbSuchen);
+    auto *rechtsSplit = new QSplitter(Qt::Vertical, rechts);
+    rechtsSplit->addWidget(tvwVokabeln);
+    rechtsSplit->addWidget(pgcInfo);
+    rechtsSplit->setStretchFactor(0, 1);
+    rechtsSplit->setStretchFactor(1, 1);
+    rechtsLay->addWidget(rechtsSplit, 1);
+
+    auto *split = new QSplitter(Qt::Horizontal, seite);
+    split->setObjectName(QStringLiteral("splText"));
+    split->addWidget(links);
+    split->addWidget(rechts);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setSizes({800, 320});
+    auto *lay = new QVBoxLayout(seite);
+    lay->setContentsMargins(4, 4, 4, 4);
+    lay->addWidget(split);
+
+    pgcSeiten->addTab(seite, QStringLiteral("Text"));
+    LegendeAktualisieren();
+}
+
+void TfrmHaupt::LegendeAktualisieren()
+{
+    const bool und = !optOder || !optOder->isChecked();
+    const QStringList texte = und ? QStringList{QStringLiteral("Kasus, Numerus und Genus"),
+                                                QStringLiteral("Kasus und Numerus"), QStringLiteral("Kasus und Genus"),
+                                                QStringLiteral("Kasus"), QStringLiteral("Numerus und Genus"),
+                                                QStringLiteral("Numerus"), QStringLiteral("Genus")}
+                                  : QStringList{QStringLiteral("Kasus, Numerus oder Genus"),
+                                                QStringLiteral("Kasus oder Numerus"), QStringLiteral("Kasus oder Genus"),
+                                                QStringLiteral("Kasus"), QStringLiteral("Numerus oder Genus"),
+                                                QStringLiteral("Numerus"), QStringLiteral("Genus")};
+    TConfig standard(QStringLiteral("/dev/null"));
+    const TConfig &c = m_umgebung.config ? *m_umgebung.config : standard;
+    const TFarbe farben[] = {c.clKNG, c.clKN, c.clKG, c.clK, c.clNG, c.clN, c.clG};
+    for (int i = 0; i < 7; ++i) {
+        QPalette p = legendeFarben[i]->palette();
+        p.setColor(QPalette::Window, Farbe(farben[i]));
+        legendeFarben[i]->setPalette(p);
+        legendeTexte[i]->setText(texte[i]);
+    }
+}
+
+void TfrmHaupt::EditorEinstellungenAnwenden()
+{
+    TConfig *c = m_umgebung.config;
+    if (!c)
+        return;
+    QFont f(c->txtName, c->txtSize);
+    f.setBold(c->txtStyle & 1);
+    f.setItalic(c->txtStyle & 2);
+    f.setUnderline(c->txtStyle & 4);
+    f.setStrikeOut(c->txtStyle & 8);
+    PlusMemo1->setFont(f);
+    if (!c->txtUmbruch) {
+        PlusMemo1->setLineWrapMode(QTextEdit::NoWrap);
+    } else if (c->txtUmbruchZeichen > 0) {
+        PlusMemo1->setLineWrapMode(QTextEdit::FixedColumnWidth);
+        PlusMemo1->setLineWrapColumnOrWidth(c->txtUmbruchZeichen);
+    } else {
+        PlusMemo1->setLineWrapMode(QTextEdit::WidgetWidth);
+    }
+    QTextOption opt = PlusMemo1->document()->defaultTextOption();
+    opt.setFlags(c->txtUnsichtbareZeichen ? (QTextOption::ShowTabsAndSpaces | QTextOption::ShowLineAndParagraphSeparators)
+                                         : QTextOption::Flags());
+    PlusMemo1->document()->setDefaultTextOption(opt);
+    // Without drops the editor cannot take text dragged within itself.
+    PlusMemo1->setAcceptDrops(c->txtDragDrop);
+    QPalette p = PlusMemo1->palette();
+    p.setColor(QPalette::Text, Farbe(c->clNormalVg));
+    p.setColor(QPalette::Base, Farbe(c->clNormalHg));
+    p.setColor(QPalette::Highlight, Farbe(c->clAusgewaehltHg));
+    p.setColor(QPalette::HighlightedText, Farbe(c->clAusgewaehltVg));
+    PlusMemo1->setPalette(p);
+    LegendeAktualisieren();
+}
+
+void TfrmHaupt::TextCursorGeaendert()
+{
+    const QTextCursor c = PlusMemo1->textCursor();
+    lblZeile->setText(QStringLiteral("Zeile: %1").arg(c.blockNumber() + 1));
+    lblSpalte->setText(QStringLiteral("Spalte: %1").arg(c.positionInBlock() + 1));
+    // The word at the caret, as the look-up would see it.
+    QTextCursor w = c;
+    w.select(QTextCursor::WordUnderCursor);
+    const QString wort = w.selectedText().trimmed().toLower();
+    const bool hatWort = !wort.isEmpty() && wort.front().isLetter();
+    btnAnalyse->setText(wort);
+    btnAnalyse->setVisible(hatWort);
+    if (hatWort)
+        btnAnalyse->setFixedWidth(btnAnalyse->fontMetrics().horizontalAdvance(wort) + 40);
+}
+
+void TfrmHaupt::AuswahlZeigen(bool zeigen)
+{
+    frameAuswahl->setVisible(zeigen);
+    if (zeigen) {
+        AuswahlPlatzieren();
+        frameAuswahl->raise();
+    }
+    Aktivieren("actVokabelHinzufuegen", zeigen);
+    btnHinzufuegen->setEnabled(zeigen);
+}
+
+void TfrmHaupt::AuswahlPlatzieren()
+{
+    if (!frameAuswahl->isVisible())
+        return;
+    frameAuswahl->adjustSize();
+    QWidget *seite = frameAuswahl->parentWidget();
+    const QPoint feld = edtVokabel->mapTo(seite, QPoint(0, 0));
+    // Right of the typed text, so the text stays readable; its bottom on the field's bottom.
+    int links = feld.x() + edtVokabel->fontMetrics().horizontalAdvance(edtVokabel->text()) + 30;
+    links = std::min(links, seite->width() - frameAuswahl->width());
+    const int oben = feld.y() + edtVokabel->height() - frameAuswahl->height() - edtVokabel->height() - 2;
+    frameAuswahl->move(std::max(0, links), std::max(0, oben));
+}
+
+void TfrmHaupt::Aktivieren(const char *name, bool an)
+{
+    const QString n = QString::fromLatin1(name);
+    if (QAction *a = Aktion(n))
+        a->setEnabled(an && m_verfuegbar.value(n, true));
+}
+
+bool TfrmHaupt::FrageJaNein(const QString &text)
+{
+    if (m_umgebung.rueckfrage)
+        return m_umgebung.rueckfrage->Frage(ProgrammTitel(), text, KN_JA_NEIN, Antwort::Nein, Symbol::Frage) ==
+               Antwort::Ja;
+    QMessageBox box(QMessageBox::Question, ProgrammTitel(), text, QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TfrmHaupt::UeberLexovita()
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Über lexovita"),
+                    QStringLiteral("<b>lexovita</b><br>Lateinische Vokabeln und Formen lernen<br><br>Version ") +
+                        QApplication::applicationVersion(),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+} // namespace lexovita

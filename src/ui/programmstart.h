@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QApplication;
+
+namespace lexovita {
+
+// What the command line asks of the program.
+struct TStartOptionen {
+    bool debug = false;          // "/debug", "-debug" or a file debug.debug beside the program
+    QString datenOrdner;         // --data DIR; default "Data" beside the program
+    bool selbsttestStart = false; // quit as soon as the main window is shown
+    QString screenshot;          // grab the shown main window into this PNG and quit
+};
+
+// Reads the arguments (without the program name). Unknown arguments are ignored.
+TStartOptionen StartOptionenLesen(const QStringList &argumente, const QString &programmOrdner);
+
+// Sends Qt's messages to "lexovita.log" in the given folder (the diagnostic log).
+void DiagnoseprotokollEinschalten(const QString &ordner);
+
+// The start sequence of the program: start window, main window, data
+// manager, settings, then the event loop. Returns the process exit code.
+class TProgrammstart {
+public:
+    TProgrammstart(QApplication &app, TStartOptionen optionen);
+    ~TProgrammstart();
+    int Ausfuehren();
+
+    // Shows a fatal start error; replaceable so tests see no message box.
+    std::function<void(const QString &)> fehlerAnzeigen;
+
+private:
+    QApplication &m_app;
+    TStartOptionen m_optionen;
+};
+
+} // namespace lexovita
