@@ -42,7 +42,7 @@ th { background-color: #dde6f0; font-weight: bold; text-align: left; }
 td.kasus { background-color: #f2f5f9; color: #333333; }
 tr.gruppe td { background-color: #e9eef5; font-style: italic; color: #1f3f6f; }
 .etikett { color: #555555; }
-.formen { color: #333333; font-style: italic; }
+.stammformen { color: #333333; font-style: italic; }
 .klein { font-size: 8pt; color: #666666; }
 .kopf { font-size: 18pt; font-weight: bold; color: #1f3f6f; }
 .latein { font-family: "DejaVu Serif", "Times New Roman", serif; }
@@ -72,7 +72,7 @@ VOKABEL = seite("Vokabel", """
 <TABLE width="100%" border="0" cellspacing="0" cellpadding="6" bgcolor="#e8eef7">
 <TR><TD>
 <SPAN class="kopf latein"><!-- #Vokabel --></SPAN><BR>
-<SPAN class="formen latein"><!-- #Formen --></SPAN>
+<SPAN class="stammformen latein"><!-- #Formen --></SPAN>
 </TD></TR>
 </TABLE>
 <TABLE border="0" cellspacing="0" cellpadding="2">
@@ -89,7 +89,7 @@ ANALYSE = seite("Formenanalyse", """
 <TABLE width="100%" border="0" cellspacing="0" cellpadding="6" bgcolor="#e8eef7">
 <TR><TD>
 <SPAN class="kopf latein"><!-- #Vokabel --></SPAN><BR>
-<SPAN class="formen latein"><!-- #Formen --></SPAN>
+<SPAN class="stammformen latein"><!-- #Formen --></SPAN>
 </TD></TR>
 </TABLE>
 <TABLE border="0" cellspacing="0" cellpadding="2">
@@ -130,7 +130,7 @@ def block(zusatz):
 <TD width="32" valign="top" class="nr"><!-- #Nr -->.</TD>
 <TD width="38%%" valign="top">
 <B class="latein"><!-- #Vokabel --></B><BR>
-<SPAN class="formen latein"><!-- #Formen --></SPAN>
+<SPAN class="stammformen latein"><!-- #Formen --></SPAN>
 <SPAN class="klein"><!-- #KonjDekl --></SPAN>
 %s</TD>
 <TD valign="top">
@@ -180,8 +180,10 @@ def kopfzeile(*spalten):
     return "<TR>" + "".join("<TH>%s</TH>" % s for s in spalten) + "</TR>"
 
 
-def anker(name):
-    return '<A name="%s"></A>' % name
+def anker_titel(name, titel=None):
+    # The anchor wraps the heading text: QTextBrowser drops an empty anchor
+    # that stands before a block, and the jump would go nowhere.
+    return '<H2><A name="%s">%s</A></H2>' % (name, titel or name)
 
 
 def personen_tabelle(spalten):
@@ -223,8 +225,7 @@ def verb_tabelle(deponens):
     teile = [kopf_formentabelle("Verb (Deponens)" if deponens else "Verb")]
     genera_verbi = [("AKT", "Aktiv")] if deponens else [("AKT", "Aktiv"), ("PAS", "Passiv")]
 
-    teile.append(anker("Indikativ"))
-    teile.append("<H2>Indikativ</H2>")
+    teile.append(anker_titel("Indikativ"))
     for gv, gv_name in genera_verbi:
         if not deponens:
             teile.append("<H3>%s</H3>" % gv_name)
@@ -234,16 +235,14 @@ def verb_tabelle(deponens):
         teile.append(personen_tabelle([("Perfekt", "PERF IND " + gv), ("Plusquamperfekt", "PQPF IND " + gv),
                                        ("Futur II", "FUT2 IND " + gv)]))
 
-    teile.append(anker("Konjunktiv"))
-    teile.append("<H2>Konjunktiv</H2>")
+    teile.append(anker_titel("Konjunktiv"))
     for gv, gv_name in genera_verbi:
         if not deponens:
             teile.append("<H3>%s</H3>" % gv_name)
         teile.append(personen_tabelle([("Pr&auml;sens", "PRAE KONJ " + gv), ("Imperfekt", "IMPF KONJ " + gv),
                                        ("Perfekt", "PERF KONJ " + gv), ("Plusquamperfekt", "PQPF KONJ " + gv)]))
 
-    teile.append(anker("Imperativ"))
-    teile.append("<H2>Imperativ</H2>")
+    teile.append(anker_titel("Imperativ"))
     z = [TABELLE_AUF, kopfzeile("", "Imperativ I", "Imperativ II")]
     zeilen = [("2. Person Sg.", "IMP1 2SG", "IMP2 2SG"), ("3. Person Sg.", None, "IMP2 3SG"),
               ("2. Person Pl.", "IMP1 2PL", None if deponens else "IMP2 2PL"), ("3. Person Pl.", None, "IMP2 3PL")]
@@ -255,8 +254,7 @@ def verb_tabelle(deponens):
     z.append("</TABLE>")
     teile.append("\n".join(z))
 
-    teile.append(anker("Infinitive"))
-    teile.append("<H2>Infinitive</H2>")
+    teile.append(anker_titel("Infinitive"))
     z = [TABELLE_AUF, kopfzeile("", *[n for _, n in genera_verbi])]
     for t, name in (("PRAE", "Pr&auml;sens"), ("PERF", "Perfekt"), ("FUT1", "Futur")):
         z.append('<TR><TD class="kasus" width="22%%">%s</TD>' % name)
@@ -266,8 +264,7 @@ def verb_tabelle(deponens):
     z.append("</TABLE>")
     teile.append("\n".join(z))
 
-    teile.append(anker("Partizipien"))
-    teile.append("<H2>Partizipien</H2>")
+    teile.append(anker_titel("Partizipien"))
     partizipien = [("Partizip Pr&auml;sens Aktiv", "PAR PRAE AKT"), ("Partizip Futur Aktiv", "PAR FUT1 AKT")]
     if deponens:
         partizipien.append(("Partizip Perfekt Aktiv", "PAR PERF AKT"))
@@ -277,8 +274,7 @@ def verb_tabelle(deponens):
         teile.append("<H3>%s</H3>" % name)
         teile.append(kasus_tabelle(genus_spalten(praefix)))
 
-    teile.append(anker("Gerundium"))
-    teile.append("<H2>Gerundium</H2>")
+    teile.append(anker_titel("Gerundium"))
     z = [TABELLE_AUF, kopfzeile("Kasus", "Form")]
     for k, name in KASUS_SG:
         z.append('<TR><TD class="kasus" width="22%%">%s</TD>' % name)
@@ -287,13 +283,11 @@ def verb_tabelle(deponens):
     z.append("</TABLE>")
     teile.append("\n".join(z))
 
-    teile.append(anker("Gerundivum"))
-    teile.append("<H2>Gerundivum</H2>")
+    teile.append(anker_titel("Gerundivum"))
     teile.append(kasus_tabelle(genus_spalten("GER")))
 
     if not deponens:
-        teile.append(anker("Supinum"))
-        teile.append("<H2>Supinum</H2>")
+        teile.append(anker_titel("Supinum"))
         z = [TABELLE_AUF, kopfzeile("", "Form")]
         for k, name in (("SUP1", "Supinum I"), ("SUP2", "Supinum II")):
             z.append('<TR><TD class="kasus" width="22%%">%s</TD>' % name)
@@ -305,7 +299,7 @@ def verb_tabelle(deponens):
 
 
 def nomen_tabelle(art):
-    teile = [kopf_formentabelle(art), anker("Deklination"), "<H2>Deklination</H2>"]
+    teile = [kopf_formentabelle(art), anker_titel("Deklination")]
     z = [TABELLE_AUF, kopfzeile("Kasus", "Singular", "Plural")]
     for (ks, name), (kp, _) in zip(KASUS_SG, KASUS_PL):
         z.append('<TR><TD class="kasus" width="22%%">%s</TD>' % name)
@@ -320,11 +314,9 @@ def nomen_tabelle(art):
 def adjektiv_tabelle():
     teile = [kopf_formentabelle("Adjektiv")]
     for grad, name in (("POS", "Positiv"), ("KOM", "Komparativ"), ("SUP", "Superlativ")):
-        teile.append(anker(name))
-        teile.append("<H2>%s</H2>" % name)
+        teile.append(anker_titel(name))
         teile.append(kasus_tabelle(genus_spalten(grad)))
-    teile.append(anker("Adverb"))
-    teile.append("<H2>Adverb</H2>")
+    teile.append(anker_titel("Adverb"))
     z = [TABELLE_AUF, kopfzeile("Steigerungsstufe", "Form")]
     for grad, name in (("POS", "Positiv"), ("KOM", "Komparativ"), ("SUP", "Superlativ")):
         z.append('<TR><TD class="kasus" width="22%%">%s</TD>' % name)
@@ -340,8 +332,8 @@ def adjektiv_tabelle():
 TEST = seite("Vokabeltest", """
 <H1>Vokabeltest</H1>
 <TABLE width="100%" border="0" cellspacing="0" cellpadding="2">
-<TR><TD width="60" class="etikett">Name:</TD><TD width="45%"><HR noshade></TD>
-<TD width="60" class="etikett">&nbsp;&nbsp;Datum:</TD><TD><HR noshade></TD></TR>
+<TR><TD width="60" valign="bottom" class="etikett">Name:</TD><TD width="45%" valign="bottom"><HR noshade></TD>
+<TD width="30">&nbsp;</TD><TD width="60" valign="bottom" class="etikett">Datum:</TD><TD valign="bottom"><HR noshade></TD></TR>
 </TABLE>
 <P class="klein">Schreibe zu jeder Vokabel die Bedeutung auf. Wo es verlangt ist, erg&auml;nze auch die Stammformen und die Konjugation bzw. Deklination.</P>
 <!-- #VokabelAnfang -->

@@ -109,11 +109,15 @@ QString MerkhilfenTabelle(const TVokabel &vokabel, bool mitBildern)
     QString zeile = QStringLiteral("<TABLE border=\"0\">");
     for (const auto &m : vokabel.merkhilfen) {
         QString zeichen;
-        if (mitBildern)
-            // Language 0 gets an image without source, which shows nothing.
-            zeichen = QStringLiteral("<IMG src=\"") + SpracheFlagge(m->sprache) + QStringLiteral("\">");
-        else if (m->sprache >= 1 && m->sprache <= 5)
+        const QString flagge = SpracheFlagge(m->sprache);
+        if (mitBildern) {
+            // No picture for other languages: an image without source would
+            // show as a broken picture in the viewer.
+            if (!flagge.isEmpty())
+                zeichen = QStringLiteral("<IMG src=\"") + flagge + QStringLiteral("\">");
+        } else if (m->sprache >= 1 && m->sprache <= 5) {
             zeichen = QLatin1String(kKuerzel[m->sprache]);
+        }
         zeile += QStringLiteral("<TR><TD>") + zeichen + QStringLiteral("</TD><TD>") + HtmlMaskieren(m->merkhilfe) +
                  QStringLiteral("</TD></TR>");
     }
