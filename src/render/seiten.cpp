@@ -48,6 +48,17 @@ const QStringList &BlockFuer(const DruckVorlagen &vorlagen, const TVokabel &v)
 
 } // namespace
 
+LektionsDaten LektionsDatenAus(const TLektion &lektion)
+{
+    LektionsDaten d;
+    d.name = lektion.name;
+    d.text = lektion.text;
+    d.notizen = lektion.notizen;
+    for (const auto &v : lektion.vokabeln)
+        d.vokabeln.push_back(v.get());
+    return d;
+}
+
 QStringList BedeutungenTabelle(const TVokabel &vokabel)
 {
     // Sorted by group, then position; equal keys keep their order. The entry

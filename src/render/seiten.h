@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/lektion.h"
 #include "model/vokabel.h"
 #include "render/formplatzhalter.h"
 
@@ -17,6 +18,9 @@ struct LektionsDaten {
     QStringList text;
     QStringList notizen;
 };
+
+// The print view of a lesson; the entries stay owned by the lesson.
+LektionsDaten LektionsDatenAus(const TLektion &lektion);
 
 // The entry page from the lines of vokabel.htm. Flag pictures are referred to
 // as bildOrdner + file name; the page is shown from memory with the program
