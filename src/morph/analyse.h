@@ -69,7 +69,8 @@ private:
     void StichwortErgebnisse(const TVokabel &v, const QString &wort);
     // Appends the forms of the dispatch letter's blocks equal to the word.
     void Vergleichen(const TVokabel &v, const QString &wort);
-    void Duplikateentfernen(size_t ab);
+    // Keeps the first result of every (entry, form identifier) pair.
+    void Duplikateentfernen();
     TVokabel *InCache(int32_t id);
     // Cached entry or, when absent, the entry loaded with its meanings and
     // cached; null if the entry does not exist.
@@ -86,7 +87,8 @@ private:
     // Scratch lists, kept to avoid allocations per word.
     std::vector<IAnalysequelle::TStammZeile> stammZeilen_;
     std::vector<IAnalysequelle::TSonderformZeile> sonderZeilen_;
-    std::vector<int32_t> ids_;
+    std::vector<IAnalysequelle::TStichwortZeile> stichwortZeilen_;
+    int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
 };
 
 } // namespace lexovita

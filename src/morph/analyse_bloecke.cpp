@@ -248,9 +248,9 @@ int32_t BlockSelektor(const TAnalyseblock &b, const TVokabel &v)
     switch (b.regel) {
     case Blockregel::PassivEinfach:
         // A verb without passive has none; a deponent's are its active forms.
-        return v.KeinPassiv() && !v.Deponens() ? 0 : b.selektor;
+        return v.KeinPassiv() && !v.Deponens() ? -1 : b.selektor;
     case Blockregel::PassivZusammengesetzt:
-        return v.KeinPassiv() && !v.Deponens() && !v.Semideponens() ? 0 : b.selektor;
+        return v.KeinPassiv() && !v.Deponens() && !v.Semideponens() ? -1 : b.selektor;
     case Blockregel::PartizipPerfekt:
         if (v.Deponens() || v.Semideponens())
             return (b.selektor & ~fid::GENUS_VERBI_MASKE) | fid::AKTIV;

@@ -41,7 +41,7 @@ const TBuchstabenbloecke &BloeckeFuer(QChar letzter);
 // Number of distinct block numbers (nr < this).
 int Blockanzahl();
 
-// Selector the block is generated with for this entry, or 0 if the block
+// Selector the block is generated with for this entry, or -1 if the block
 // does not apply to it at all.
 int32_t BlockSelektor(const TAnalyseblock &b, const TVokabel &v);
 

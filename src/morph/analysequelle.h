@@ -21,6 +21,10 @@ public:
         int32_t vokabelId = 0;
         QString stamm;
     };
+    struct TStichwortZeile {
+        int32_t vokabelId = 0;
+        QString vokabel; // the headword as stored
+    };
     struct TSonderformZeile {
         int32_t vokabelId = 0;
         int32_t formId = 0;
@@ -50,9 +54,10 @@ public:
     // Special-form rows of one entry in storage order.
     virtual void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) = 0;
 
-    // Ids of the entries whose lower-cased headword begins with `praefix`, in
-    // headword index order; `nurGleiche` as for the special forms.
-    virtual void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<int32_t> &ziel) = 0;
+    // Entries whose lower-cased headword begins with `praefix`, in headword
+    // index order; `nurGleiche` as for the special forms.
+    virtual void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche,
+                                        std::vector<TStichwortZeile> &ziel) = 0;
 
     // Loads the entry's meanings as the data manager does.
     virtual void BedeutungenLaden(TVokabel &vokabel) = 0;

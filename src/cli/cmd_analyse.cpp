@@ -1,0 +1,107 @@
+// lexovita-cli analyse: word-form analysis of words given as arguments or
+// one per line on stdin, one TSV line per result.
+
+#include "befehle.h"
+
+#include "morph/analyse.h"
+#include "morph/formenmanager.h"
+#include "store/analysequelle.h"
+#include "store/datenmanager.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <cstdio>
+
+namespace lexovita::cli {
+
+namespace {
+
+void Schreiben(const QString &zeile)
+{
+    const QByteArray b = zeile.toUtf8();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+// word, entry id, headword, form identifier, label; a word without results
+// keeps its line with four empty fields.
+void Ausgeben(TFormanalyse &analyse, const QString &wort)
+{
+    const QChar tab = QLatin1Char('\t');
+    if (analyse.Ergebnisliste().empty()) {
+        Schreiben(wort + QStringLiteral("\t\t\t\t"));
+        return;
+    }
+    for (const TLatForm &f : analyse.Ergebnisliste()) {
+        const TVokabel *v = analyse.VokabelImCache(f.vokabelId);
+        Schreiben(wort + tab + QString::number(f.vokabelId) + tab + (v ? v->vokabel : QString()) + tab +
+                  QString::number(f.formId) + tab + f.bezeichnung);
+    }
+}
+
+int Analyse(const Aufruf &aufruf)
+{
+    QStringList woerter;
+    bool zeit = false;
+    for (const QString &a : aufruf.argumente) {
+        if (a == QLatin1String("--zeit"))
+            zeit = true;
+        else
+            woerter.append(a);
+    }
+    try {
+        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
+        if (!daten.Bereit()) {
+            Fehler(QStringLiteral("Die Datenbank in \"%1\" hat ein älteres Format; bitte zuerst mit „init“ "
+                                  "aktualisieren.")
+                       .arg(aufruf.datenOrdner));
+            return 2;
+        }
+        TAnalysequelle quelle(daten);
+        TFormenmanager manager;
+        TFormanalyse analyse(manager, quelle);
+        QElapsedTimer uhr;
+        uhr.start();
+        qint64 anzahl = 0;
+        auto eins = [&](const QString &wort) {
+            analyse.Zuruecksetzen();
+            analyse.FormAnalysieren(wort);
+            Ausgeben(analyse, wort);
+            ++anzahl;
+        };
+        if (!woerter.isEmpty()) {
+            for (const QString &w : woerter)
+                eins(w);
+        } else {
+            QFile ein;
+            if (!ein.open(stdin, QIODevice::ReadOnly)) {
+                Fehler(QStringLiteral("Die Standardeingabe kann nicht gelesen werden."));
+                return 2;
+            }
+            while (!ein.atEnd()) {
+                const QString wort = QString::fromUtf8(ein.readLine()).trimmed();
+                if (!wort.isEmpty()) // blank lines carry no word
+                    eins(wort);
+            }
+        }
+        std::fflush(stdout);
+        if (zeit) {
+            const double sekunden = double(uhr.nsecsElapsed()) / 1e9;
+            std::fprintf(stderr, "%lld Wörter in %.3f s: %.0f Wörter/s\n", static_cast<long long>(anzahl), sekunden,
+                         sekunden > 0 ? double(anzahl) / sekunden : 0.0);
+        }
+        return 0;
+    } catch (const DatenbankFehler &f) {
+        Fehler(f.Meldung());
+        return 1;
+    }
+}
+
+const Registrierung registrierung(QStringLiteral("analyse"),
+                                  QStringLiteral("analyse [--zeit] [WORT...]  Wortformen bestimmen (Wörter als "
+                                                 "Argumente oder eines je Zeile auf stdin), TSV-Ausgabe"),
+                                  Analyse);
+
+} // namespace
+
+} // namespace lexovita::cli

@@ -1,0 +1,394 @@
+#include "morph/analyse.h"
+
+#include "morph/analyse_bloecke.h"
+#include "morph/endungen.h"
+#include "morph/formid.h"
+#include "morph/nominalformen.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace lexovita {
+
+using namespace intern;
+
+namespace {
+
+QChar KleinesZeichen(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') ? QChar(char16_t(u + 32)) : c;
+}
+
+QString Klein(const QString &text)
+{
+    QString t = text;
+    for (QChar &c : t)
+        c = KleinesZeichen(c);
+    return t;
+}
+
+// True if `text`, lower-cased (A-Z only), equals the already lower-cased word.
+bool GleichKlein(const QString &text, const QString &wort)
+{
+    if (text.size() != wort.size())
+        return false;
+    const QChar *a = text.constData();
+    const QChar *b = wort.constData();
+    for (qsizetype i = 0, n = wort.size(); i < n; ++i)
+        if (KleinesZeichen(a[i]) != b[i])
+            return false;
+    return true;
+}
+
+std::span<const TAnalyseblock> BloeckeDerWortart(const TBuchstabenbloecke &b, int32_t wortart)
+{
+    switch (wortart) {
+    case WA_VERB: return b.verb;
+    case WA_SUBSTANTIV: return b.substantiv;
+    case WA_ADJEKTIV: return b.adjektiv;
+    default: return {}; // adverbs, pronouns, undetermined: never regenerated
+    }
+}
+
+// Clears SonderformenEinsetzen while candidates are generated, so that they
+// are compared in their regular spelling; set again however we leave.
+class OhneSonderformen {
+public:
+    explicit OhneSonderformen(TFormenmanager &m) : m_(m) { m_.SetSonderformenEinsetzen(false); }
+    ~OhneSonderformen() { m_.SetSonderformenEinsetzen(true); }
+    OhneSonderformen(const OhneSonderformen &) = delete;
+    OhneSonderformen &operator=(const OhneSonderformen &) = delete;
+
+private:
+    TFormenmanager &m_;
+};
+
+} // namespace
+
+// Blocks generated for earlier words, per entry. Generation depends only on
+// the entry's fields, so a block is reused as long as they are unchanged.
+struct TFormanalyse::Blockspeicher {
+    static constexpr size_t kHoechstens = 400000; // records kept before starting afresh
+
+    struct Eintrag {
+        int32_t attribute = 0;
+        QString vokabel, form1, form2, form3;
+        std::vector<int32_t> anfang, laenge;
+        std::vector<TLatForm> formen;
+
+        bool Passt(const TVokabel &v) const
+        {
+            return attribute == v.attribute && vokabel == v.vokabel && form1 == v.form1 && form2 == v.form2 &&
+                   form3 == v.form3;
+        }
+        void Neu(const TVokabel &v)
+        {
+            attribute = v.attribute;
+            vokabel = v.vokabel;
+            form1 = v.form1;
+            form2 = v.form2;
+            form3 = v.form3;
+            anfang.assign(size_t(Blockanzahl()), -1);
+            laenge.assign(size_t(Blockanzahl()), 0);
+            formen.clear();
+        }
+    };
+
+    QHash<int32_t, Eintrag> eintraege;
+    size_t gesamt = 0;
+
+    // The block's records for the entry, generated through the manager on
+    // first use.
+    std::span<const TLatForm> Block(TFormenmanager &m, const TVokabel &v, const TAnalyseblock &b, int32_t selektor)
+    {
+        if (gesamt > kHoechstens) {
+            eintraege.clear();
+            gesamt = 0;
+        }
+        Eintrag &e = eintraege[v.id];
+        if (e.anfang.empty() || !e.Passt(v)) {
+            gesamt -= std::min(gesamt, e.formen.size());
+            e.Neu(v);
+        }
+        const size_t nr = size_t(b.nr);
+        if (e.anfang[nr] < 0) {
+            std::vector<TLatForm> &liste = m.Ergebnisliste();
+            const size_t vorher = liste.size();
+            b.erzeugen(m, v, selektor);
+            e.anfang[nr] = int32_t(e.formen.size());
+            e.laenge[nr] = int32_t(liste.size() - vorher);
+            std::move(liste.begin() + qsizetype(vorher), liste.end(), std::back_inserter(e.formen));
+            liste.resize(vorher);
+            gesamt += size_t(e.laenge[nr]);
+        }
+        return std::span<const TLatForm>(e.formen).subspan(size_t(e.anfang[nr]), size_t(e.laenge[nr]));
+    }
+};
+
+TFormanalyse::TFormanalyse(TFormenmanager &manager, IAnalysequelle &quelle, Optionen optionen)
+    : manager_(manager), quelle_(quelle), optionen_(optionen), bloecke_(std::make_unique<Blockspeicher>())
+{
+}
+
+TFormanalyse::~TFormanalyse() = default;
+
+QString TFormanalyse::Normalisieren(const QString &wort)
+{
+    QString w = Klein(wort);
+    w.replace(QLatin1Char('\''), QLatin1Char('"'));
+    return w;
+}
+
+void TFormanalyse::Zuruecksetzen()
+{
+    manager_.Zuruecksetzen();
+    cache_.clear();
+    cacheIndex_.clear();
+}
+
+const TVokabel *TFormanalyse::VokabelImCache(int32_t id) const
+{
+    const auto it = cacheIndex_.constFind(id);
+    return it == cacheIndex_.constEnd() ? nullptr : cache_[size_t(*it)].get();
+}
+
+TVokabel *TFormanalyse::InCache(int32_t id)
+{
+    const auto it = cacheIndex_.constFind(id);
+    return it == cacheIndex_.constEnd() ? nullptr : cache_[size_t(*it)].get();
+}
+
+TVokabel *TFormanalyse::Cachen(std::unique_ptr<TVokabel> v)
+{
+    cacheIndex_.insert(v->id, qsizetype(cache_.size()));
+    cache_.push_back(std::move(v));
+    return cache_.back().get();
+}
+
+TVokabel *TFormanalyse::HolenUndCachen(int32_t id)
+{
+    if (TVokabel *v = InCache(id))
+        return v;
+    std::unique_ptr<TVokabel> neu = quelle_.Vokabelzeile(id);
+    if (!neu)
+        return nullptr;
+    quelle_.BedeutungenLaden(*neu);
+    return Cachen(std::move(neu));
+}
+
+void TFormanalyse::FormAnalysieren(const QString &wort)
+{
+    const QString w = Normalisieren(wort);
+    if (w.isEmpty())
+        return;
+    struct Tiefe {
+        int &t;
+        explicit Tiefe(int &tiefe) : t(tiefe) { ++t; }
+        ~Tiefe() { --t; }
+    } tiefe(tiefe_);
+    if (tiefe_ == 1)
+        quelle_.Auffrischen();
+
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    const size_t anfang = liste.size();
+    const QString stamm = w.left(w.size() - EndungsLaenge(w));
+    if (w.size() >= 3 && stamm.size() >= 2)
+        Stammpfad(w, stamm);
+    Sonderformpfad(w);
+    Stichwortpfad(w);
+
+    if (w.size() > 4 && w.endsWith(QLatin1String("que"))) {
+        FormAnalysieren(w.chopped(3));
+        FormAnalysieren(QStringLiteral("-que"));
+        // Only this word's results take the full text; results the caller
+        // accumulated from other words keep theirs.
+        for (size_t i = anfang; i < liste.size(); ++i)
+            liste[i].text = w;
+    }
+    Duplikateentfernen();
+}
+
+void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
+{
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    stammZeilen_.clear();
+    quelle_.StaemmeMitPraefix(stamm, stammZeilen_);
+    // Several stems of one entry lead to the same forms again; the repeats
+    // would all be removed as duplicates, so the fast path skips them.
+    std::vector<int32_t> erledigt;
+    for (const IAnalysequelle::TStammZeile &z : stammZeilen_) {
+        if (optionen_.schnell) {
+            if (std::find(erledigt.begin(), erledigt.end(), z.vokabelId) != erledigt.end())
+                continue;
+            erledigt.push_back(z.vokabelId);
+        }
+        std::unique_ptr<TVokabel> zeile = quelle_.Vokabelzeile(z.vokabelId);
+        if (!zeile)
+            continue;
+        // A principal part much longer than the word cannot lead to it,
+        // except for genitive plurals of plural-only nouns.
+        if (zeile->form1.size() >= wort.size() + 2 && !zeile->form1.endsWith(QLatin1String("arum")) &&
+            !zeile->form1.endsWith(QLatin1String("orum")))
+            continue;
+        TVokabel *v = InCache(z.vokabelId);
+        std::unique_ptr<TVokabel> neu;
+        if (!v) {
+            neu = std::move(zeile);
+            v = neu.get();
+        }
+        const size_t vorher = liste.size();
+        {
+            OhneSonderformen ohne(manager_);
+            Vergleichen(*v, wort);
+            if (v->Wortart() == WA_ADVERB) {
+                if (GleichKlein(v->form1, wort))
+                    liste.emplace_back(v->id, v->form1, fid::KOMPARATIV, QStringLiteral("Komparativ des Adverbs"));
+                if (GleichKlein(v->form2, wort))
+                    liste.emplace_back(v->id, v->form2, fid::SUPERLATIV, QStringLiteral("Superlativ des Adverbs"));
+            }
+        }
+        if (neu && liste.size() > vorher) {
+            quelle_.BedeutungenLaden(*neu);
+            Cachen(std::move(neu));
+        }
+    }
+}
+
+void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
+{
+    const std::span<const TAnalyseblock> bloecke = BloeckeDerWortart(BloeckeFuer(wort.back()), v.Wortart());
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    for (const TAnalyseblock &b : bloecke) {
+        const int32_t selektor = BlockSelektor(b, v);
+        if (selektor < 0)
+            continue;
+        if (optionen_.schnell) {
+            if (!KannPassen(b, v, wort))
+                continue;
+            for (const TLatForm &f : bloecke_->Block(manager_, v, b, selektor))
+                if (GleichKlein(f.text, wort))
+                    liste.push_back(f);
+        } else {
+            const size_t vorher = liste.size();
+            b.erzeugen(manager_, v, selektor);
+            const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
+                                            [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
+            liste.erase(weg, liste.end());
+        }
+    }
+}
+
+void TFormanalyse::Sonderformpfad(const QString &wort)
+{
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    sonderZeilen_.clear();
+    quelle_.SonderformenMitPraefix(wort, optionen_.schnell, sonderZeilen_);
+    for (const IAnalysequelle::TSonderformZeile &z : sonderZeilen_) {
+        if (!GleichKlein(z.form, wort))
+            continue;
+        const TVokabel *v = HolenUndCachen(z.vokabelId);
+        if (!v)
+            continue;
+        int32_t formId = z.formId;
+        const QString bezeichnung = FormBezeichnung(formId);
+        // Nouns store their special forms without gender; the entry has it.
+        const int32_t wa = v->Wortart();
+        if ((wa == WA_SUBSTANTIV || wa == WA_PRONOMEN) && !(formId & fid::GENUS_MASKE) && !(formId & fid::MASK_FEM))
+            formId |= GenusAusBuchstabe(v->form2);
+        liste.emplace_back(v->id, wort, formId, bezeichnung);
+    }
+}
+
+void TFormanalyse::Stichwortpfad(const QString &wort)
+{
+    stichwortZeilen_.clear();
+    quelle_.StichwoerterMitPraefix(wort, optionen_.schnell, stichwortZeilen_);
+    for (const IAnalysequelle::TStichwortZeile &z : stichwortZeilen_) {
+        if (!GleichKlein(z.vokabel, wort))
+            continue;
+        if (const TVokabel *v = HolenUndCachen(z.vokabelId))
+            StichwortErgebnisse(*v, wort);
+    }
+}
+
+void TFormanalyse::StichwortErgebnisse(const TVokabel &v, const QString &wort)
+{
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    auto neu = [&](int32_t formId) { liste.emplace_back(v.id, wort, formId, FormBezeichnung(formId)); };
+    switch (v.Wortart()) {
+    case WA_VERB:
+        neu(fid::INFINITIV | fid::AKTIV | fid::PRAESENS);
+        break;
+    case WA_SUBSTANTIV:
+    case WA_PRONOMEN: {
+        // "p" (masculine and feminine) adds nothing here.
+        const int32_t genus = GenusAusBuchstabe(v.form2) & fid::GENUS_MASKE;
+        neu((v.PluralisTantum() ? fid::NOM_PL : fid::NOM_SG) | genus);
+        break;
+    }
+    case WA_ADJEKTIV:
+        neu(fid::POSITIV | fid::MASKULINUM | fid::NOM_SG);
+        // One ending (felix, felicis): the headword is every gender's nominative.
+        if (v.form1.endsWith(QLatin1String("is")) && v.form2.isEmpty() && v.form3.isEmpty()) {
+            neu(fid::POSITIV | fid::FEMININUM | fid::NOM_SG);
+            neu(fid::POSITIV | fid::NEUTRUM | fid::NOM_SG);
+        }
+        break;
+    default:
+        liste.emplace_back(v.id, wort, 0, QString());
+        break;
+    }
+}
+
+void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
+{
+    const QString w = Normalisieren(wort);
+    if (w.isEmpty())
+        return;
+    quelle_.Auffrischen();
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    if (!cache_.empty()) {
+        {
+            OhneSonderformen ohne(manager_);
+            for (const auto &v : cache_)
+                Vergleichen(*v, w);
+        }
+        // Everything in the list that is not this word goes, so that the list
+        // holds the analyses of the word just checked.
+        const auto weg = std::remove_if(liste.begin(), liste.end(),
+                                        [&w](const TLatForm &f) { return !GleichKlein(f.text, w); });
+        liste.erase(weg, liste.end());
+    }
+    for (const auto &v : cache_) {
+        sonderZeilen_.clear();
+        quelle_.SonderformenVon(v->id, sonderZeilen_);
+        for (const IAnalysequelle::TSonderformZeile &z : sonderZeilen_)
+            if (GleichKlein(z.form, w))
+                liste.emplace_back(v->id, w, z.formId, FormBezeichnung(z.formId));
+    }
+    for (const auto &v : cache_)
+        if (GleichKlein(v->vokabel, w))
+            StichwortErgebnisse(*v, w);
+    Duplikateentfernen();
+}
+
+void TFormanalyse::Duplikateentfernen()
+{
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    QSet<quint64> gesehen;
+    gesehen.reserve(qsizetype(liste.size()));
+    size_t ziel = 0;
+    for (size_t i = 0; i < liste.size(); ++i) {
+        const quint64 schluessel = (quint64(quint32(liste[i].vokabelId)) << 32) | quint32(liste[i].formId);
+        if (gesehen.contains(schluessel))
+            continue;
+        gesehen.insert(schluessel);
+        if (ziel != i)
+            liste[ziel] = std::move(liste[i]);
+        ++ziel;
+    }
+    liste.erase(liste.begin() + qsizetype(ziel), liste.end());
+}
+
+} // namespace lexovita

@@ -1,0 +1,253 @@
+#include "store/analysequelle.h"
+
+#include "store/staemme.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <algorithm>
+
+namespace lexovita {
+
+namespace {
+
+// LIKE pattern for "begins with": the text with its wildcards escaped.
+QString LikeAnfang(const QString &praefix)
+{
+    QString muster;
+    muster.reserve(praefix.size() + 1);
+    for (QChar c : praefix) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\'))
+            muster += QLatin1Char('\\');
+        muster += c;
+    }
+    muster += QLatin1Char('%');
+    return muster;
+}
+
+const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
+                                  "aktualisierung FROM vokabel WHERE id = ?1";
+
+} // namespace
+
+// ---------------------------------------------------------------- TAnalysequelleSql
+
+void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel)
+{
+    const QString anfang = AsciiKlein(praefix);
+    const QString ende = PraefixEnde(anfang);
+    TAnweisung a = ende.isNull()
+                       ? daten_.Verbindung().Anweisung("SELECT vokabel_id, stamm FROM stamm WHERE stamm >= ?1 "
+                                                       "ORDER BY stamm, rowid")
+                       : daten_.Verbindung().Anweisung("SELECT vokabel_id, stamm FROM stamm WHERE stamm >= ?1 "
+                                                       "AND stamm < ?2 ORDER BY stamm, rowid");
+    a.Binden(1, anfang);
+    if (!ende.isNull())
+        a.Binden(2, ende);
+    while (a.Schritt())
+        ziel.push_back({a.Int(0), a.Text(1)});
+}
+
+std::unique_ptr<TVokabel> TAnalysequelleSql::Vokabelzeile(int32_t id)
+{
+    TAnweisung a = daten_.Verbindung().Anweisung(kVokabelZeile);
+    a.Binden(1, id);
+    if (!a.Schritt())
+        return nullptr;
+    return TDatenmanager::VokabelAusDatensatz(a);
+}
+
+void TAnalysequelleSql::SonderformenMitPraefix(const QString &praefix, bool, std::vector<TSonderformZeile> &ziel)
+{
+    // LIKE ignores the case of ASCII letters only, as the analysis compares.
+    TAnweisung a = daten_.Verbindung().Anweisung("SELECT vokabel_id, form_id, form FROM sonderform "
+                                                 "WHERE form LIKE ?1 ESCAPE '\\' ORDER BY form, rowid");
+    a.Binden(1, LikeAnfang(praefix));
+    while (a.Schritt())
+        ziel.push_back({a.Int(0), a.Int(1), a.Text(2)});
+}
+
+void TAnalysequelleSql::SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel)
+{
+    TAnweisung a = daten_.Verbindung().Anweisung(
+        "SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
+    a.Binden(1, vokabelId);
+    while (a.Schritt())
+        ziel.push_back({a.Int(0), a.Int(1), a.Text(2)});
+}
+
+void TAnalysequelleSql::StichwoerterMitPraefix(const QString &praefix, bool, std::vector<TStichwortZeile> &ziel)
+{
+    // The headword index runs over the lower-cased headword.
+    const QString anfang = praefix.toLower();
+    const QString ende = PraefixEnde(anfang);
+    TAnweisung a = ende.isNull() ? daten_.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE "
+                                                                 "vokabel_lower >= ?1 ORDER BY vokabel_lower, id")
+                                 : daten_.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE "
+                                                                 "vokabel_lower >= ?1 AND vokabel_lower < ?2 "
+                                                                 "ORDER BY vokabel_lower, id");
+    a.Binden(1, anfang);
+    if (!ende.isNull())
+        a.Binden(2, ende);
+    while (a.Schritt())
+        ziel.push_back({a.Int(0), a.Text(1)});
+}
+
+void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel) { daten_.BedeutungenLaden(vokabel); }
+
+// ---------------------------------------------------------------- TAnalysequelle
+
+TAnalysequelle::TAnalysequelle(TDatenmanager &daten) : daten_(daten), sql_(daten) {}
+
+TAnalysequelle::~TAnalysequelle() = default;
+
+TAnalysequelle::Stand TAnalysequelle::AktuellerStand()
+{
+    Stand s;
+    {
+        // Moves on when another connection committed a change.
+        TAnweisung a = daten_.Verbindung().Anweisung("PRAGMA data_version");
+        if (a.Schritt())
+            s.datenversion = a.Int64(0);
+    }
+    // Counts this connection's own writes, which data_version does not see.
+    s.aenderungen = sqlite3_total_changes(daten_.Verbindung().Handle());
+    return s;
+}
+
+void TAnalysequelle::Auffrischen()
+{
+    const Stand jetzt = AktuellerStand();
+    if (!gebaut_ || !(jetzt == stand_)) {
+        Aufbauen();
+        stand_ = jetzt;
+    }
+}
+
+void TAnalysequelle::Bereitstellen()
+{
+    if (!gebaut_)
+        Auffrischen();
+}
+
+void TAnalysequelle::Aufbauen()
+{
+    gebaut_ = false;
+    staemme_.clear();
+    vokabeln_.clear();
+    formen_.clear();
+    formenVon_.clear();
+    stichwoerter_.clear();
+    bedeutungen_.clear();
+    TVerbindung &db = daten_.Verbindung();
+    {
+        TAnweisung a = db.Anweisung("SELECT vokabel_id, stamm FROM stamm ORDER BY stamm, rowid");
+        while (a.Schritt())
+            staemme_.push_back({a.Int(0), a.Text(1)});
+        // Prefix searches below compare QStrings; equal stems keep storage order.
+        std::stable_sort(staemme_.begin(), staemme_.end(),
+                         [](const TStammZeile &x, const TStammZeile &y) { return x.stamm < y.stamm; });
+    }
+    {
+        TAnweisung a = db.Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
+                                    "aktualisierung FROM vokabel ORDER BY id");
+        while (a.Schritt()) {
+            std::unique_ptr<TVokabel> v = TDatenmanager::VokabelAusDatensatz(a);
+            stichwoerter_[AsciiKlein(v->vokabel)].push_back({v->id, v->vokabel});
+            const int32_t id = v->id;
+            vokabeln_[id] = std::move(v);
+        }
+    }
+    {
+        TAnweisung a = db.Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY form, rowid");
+        while (a.Schritt()) {
+            TSonderformZeile z{a.Int(0), a.Int(1), a.Text(2)};
+            formen_[AsciiKlein(z.form)].push_back(z);
+        }
+    }
+    {
+        TAnweisung a = db.Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY rowid");
+        while (a.Schritt())
+            formenVon_[a.Int(0)].push_back({a.Int(0), a.Int(1), a.Text(2)});
+    }
+    gebaut_ = true;
+    ++aufbauten_;
+}
+
+void TAnalysequelle::StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel)
+{
+    Bereitstellen();
+    const QString anfang = AsciiKlein(praefix);
+    auto it = std::lower_bound(staemme_.begin(), staemme_.end(), anfang,
+                               [](const TStammZeile &z, const QString &p) { return z.stamm < p; });
+    for (; it != staemme_.end() && it->stamm.startsWith(anfang); ++it)
+        ziel.push_back(*it);
+}
+
+std::unique_ptr<TVokabel> TAnalysequelle::Vokabelzeile(int32_t id)
+{
+    Bereitstellen();
+    const auto it = vokabeln_.find(id);
+    if (it == vokabeln_.end())
+        return nullptr;
+    const TVokabel &q = *it->second;
+    auto v = std::make_unique<TVokabel>();
+    v->id = q.id;
+    v->vokabel = q.vokabel;
+    v->form1 = q.form1;
+    v->form2 = q.form2;
+    v->form3 = q.form3;
+    v->attribute = q.attribute;
+    v->aktualisierung = q.aktualisierung;
+    return v;
+}
+
+void TAnalysequelle::SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel)
+{
+    if (!nurGleiche)
+        return sql_.SonderformenMitPraefix(praefix, nurGleiche, ziel);
+    Bereitstellen();
+    const auto it = formen_.constFind(praefix);
+    if (it != formen_.constEnd())
+        ziel.insert(ziel.end(), it->begin(), it->end());
+}
+
+void TAnalysequelle::SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel)
+{
+    Bereitstellen();
+    const auto it = formenVon_.constFind(vokabelId);
+    if (it != formenVon_.constEnd())
+        ziel.insert(ziel.end(), it->begin(), it->end());
+}
+
+void TAnalysequelle::StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TStichwortZeile> &ziel)
+{
+    if (!nurGleiche)
+        return sql_.StichwoerterMitPraefix(praefix, nurGleiche, ziel);
+    Bereitstellen();
+    const auto it = stichwoerter_.constFind(praefix);
+    if (it != stichwoerter_.constEnd())
+        ziel.insert(ziel.end(), it->begin(), it->end());
+}
+
+void TAnalysequelle::BedeutungenLaden(TVokabel &vokabel)
+{
+    // The kept copy stands for a load into an entry without meanings.
+    if (!vokabel.bedeutungen.empty())
+        return daten_.BedeutungenLaden(vokabel);
+    Bereitstellen();
+    auto it = bedeutungen_.find(vokabel.id);
+    if (it == bedeutungen_.end()) {
+        TVokabel frisch;
+        frisch.id = vokabel.id;
+        daten_.BedeutungenLaden(frisch);
+        std::vector<TBedeutung> kopie;
+        kopie.reserve(frisch.bedeutungen.size());
+        for (const auto &b : frisch.bedeutungen)
+            kopie.push_back(*b);
+        it = bedeutungen_.insert(vokabel.id, std::move(kopie));
+    }
+    for (const TBedeutung &b : *it)
+        vokabel.bedeutungen.push_back(std::make_unique<TBedeutung>(b));
+}
+
+} // namespace lexovita

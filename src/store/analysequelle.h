@@ -1,0 +1,80 @@
+#pragma once
+
+#include "morph/analysequelle.h"
+#include "store/datenmanager.h"
+
+#include <QHash>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace lexovita {
+
+// The analysis source read straight from the tables, one indexed query per
+// look-up. Simple and always current; the reference the fast source is
+// measured against.
+class TAnalysequelleSql : public IAnalysequelle {
+public:
+    explicit TAnalysequelleSql(TDatenmanager &daten) : daten_(daten) {}
+
+    void StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel) override;
+    std::unique_ptr<TVokabel> Vokabelzeile(int32_t id) override;
+    void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
+    void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
+    void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TStichwortZeile> &ziel) override;
+    void BedeutungenLaden(TVokabel &vokabel) override;
+
+private:
+    TDatenmanager &daten_;
+};
+
+// The analysis source for bulk work: keeps the stem, entry, special-form and
+// headword rows in memory and answers from there. Before each analysis it
+// asks the connection whether the database changed (its own writes and
+// other connections' commits) and then reads the tables afresh. Meanings
+// are read once per entry and kept until the next change.
+//
+// Uses the data manager's connection; like it, one per thread.
+class TAnalysequelle : public IAnalysequelle {
+public:
+    explicit TAnalysequelle(TDatenmanager &daten);
+    ~TAnalysequelle() override;
+
+    void Auffrischen() override;
+    void StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel) override;
+    std::unique_ptr<TVokabel> Vokabelzeile(int32_t id) override;
+    void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
+    void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
+    void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TStichwortZeile> &ziel) override;
+    void BedeutungenLaden(TVokabel &vokabel) override;
+
+    // How often the tables were read into memory (for tests and figures).
+    int Aufbauten() const { return aufbauten_; }
+
+private:
+    struct Stand {
+        int64_t datenversion = -1;
+        int64_t aenderungen = -1;
+        bool operator==(const Stand &) const = default;
+    };
+    Stand AktuellerStand();
+    void Aufbauen();
+    void Bereitstellen();
+
+    TDatenmanager &daten_;
+    TAnalysequelleSql sql_; // for the look-ups the memory copy does not cover
+    bool gebaut_ = false;
+    Stand stand_;
+    int aufbauten_ = 0;
+
+    std::vector<TStammZeile> staemme_;                        // in stem order
+    std::unordered_map<int32_t, std::unique_ptr<TVokabel>> vokabeln_; // entry rows by id
+    QHash<QString, std::vector<TSonderformZeile>> formen_;    // by lower-cased text, in form index order
+    QHash<int32_t, std::vector<TSonderformZeile>> formenVon_; // by entry, in storage order
+    QHash<QString, std::vector<TStichwortZeile>> stichwoerter_; // by lower-cased headword, in id order
+    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_;     // read on first use
+};
+
+} // namespace lexovita
