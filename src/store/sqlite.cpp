@@ -231,9 +231,11 @@ void TVerbindung::Fehler(int rc, const std::string &sql) const
     QString text = GermanText(rc, datei_);
     const QString engine = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
     // The engine's own words help when a report reaches the developers.
-    if (!engine.isEmpty() && (rc & 0xff) != SQLITE_NOTADB)
+    const int art = rc & 0xff;
+    const bool klar = art == SQLITE_NOTADB || art == SQLITE_BUSY || art == SQLITE_LOCKED;
+    if (!engine.isEmpty() && !klar)
         text += QStringLiteral(" (%1)").arg(engine);
-    if (!sql.empty() && (rc & 0xff) != SQLITE_NOTADB && (rc & 0xff) != SQLITE_BUSY)
+    if (!sql.empty() && !klar)
         text += QStringLiteral(" [%1]").arg(QString::fromUtf8(sql.substr(0, 120).c_str()));
     throw DatenbankFehler(text, rc);
 }
