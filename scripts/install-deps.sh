@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev
   libsqlcipher-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth libxml2-utils
 )
 
 missing=()
