@@ -1,0 +1,425 @@
+// Widget tests of the main window and the start-up, on an in-memory database.
+#include "model/config.h"
+#include "model/lektion.h"
+#include "store/datenmanager.h"
+#include "store/rueckfrage.h"
+#include "store/vokabelspeicher.h"
+#include "ui/frameauswahl.h"
+#include "ui/frmhaupt.h"
+#include "ui/programmstart.h"
+#include "ui/vokabelliste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QDir>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+using namespace lexovita;
+
+namespace {
+
+// Answers questions from a script and records what was asked.
+class TSkriptRueckfrage : public IRueckfrage {
+public:
+    struct Frage {
+        QString titel, text;
+        int knoepfe;
+        Antwort vorgabe;
+        Symbol symbol;
+    };
+    QList<Antwort> antworten;
+    QList<Frage> gefragt;
+    QStringList meldungen;
+
+    Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol symbol) override
+    {
+        gefragt.append({titel, text, knoepfe, vorgabe, symbol});
+        return antworten.isEmpty() ? Antwort::Nein : antworten.takeFirst();
+    }
+    void Meldung(const QString &titel, const QString &text) override { meldungen.append(titel + QLatin1Char('|') + text); }
+};
+
+int32_t Speichern(TDatenmanager &dm, IRueckfrage &r, const QString &wort, int32_t wortart, const QString &bedeutung,
+                  const QString &form1 = {})
+{
+    TVokabel v;
+    v.vokabel = wort;
+    v.form1 = form1;
+    v.SetWortart(wortart);
+    v.BedeutungAnhaengen(bedeutung, {}, 1);
+    TVokabelSpeicher(dm, r).Speichern(v);
+    return v.id;
+}
+
+QStringList Spalte(const QTreeWidget *liste, int spalte)
+{
+    QStringList s;
+    for (int i = 0; i < liste->topLevelItemCount(); ++i)
+        s << liste->topLevelItem(i)->text(spalte);
+    return s;
+}
+
+} // namespace
+
+class TestFrmHaupt : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    std::unique_ptr<TDatenmanager> m_dm;
+    std::unique_ptr<TConfig> m_config;
+    TSkriptRueckfrage m_frage;
+    std::unique_ptr<TfrmHaupt> m_fenster;
+
+    // Puts the first candidate for `text` into the current lesson via the quick-add field.
+    void Hinzufuegen(const QString &text)
+    {
+        m_fenster->edtVokabel->clear();
+        QTest::keyClicks(m_fenster->edtVokabel, text);
+        QVERIFY(m_fenster->frameAuswahl->isVisible());
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
+    }
+    void Auswaehlen(QList<int> zeilen)
+    {
+        m_fenster->lvwVokabeln->clearSelection();
+        for (int z : zeilen)
+            m_fenster->lvwVokabeln->topLevelItem(z)->setSelected(true);
+    }
+
+private slots:
+    void init()
+    {
+        m_ordner = std::make_unique<QTemporaryDir>();
+        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
+        m_config = std::make_unique<TConfig>(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
+        Speichern(*m_dm, m_frage, QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"), QStringLiteral("amo"));
+        Speichern(*m_dm, m_frage, QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"));
+        Speichern(*m_dm, m_frage, QStringLiteral("ambulare"), WA_VERB, QStringLiteral("spazieren gehen"));
+        Speichern(*m_dm, m_frage, QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
+        Speichern(*m_dm, m_frage, QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"));
+        m_frage.gefragt.clear();
+        m_frage.antworten.clear();
+        TfrmHaupt::Umgebung u;
+        u.datenmanager = m_dm.get();
+        u.config = m_config.get();
+        u.rueckfrage = &m_frage;
+        m_fenster = std::make_unique<TfrmHaupt>(u);
+        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
+        m_fenster->show();
+        QVERIFY(bereit.wait(2000));
+    }
+    void cleanup()
+    {
+        m_fenster.reset();
+        m_config.reset();
+        m_dm.reset();
+        m_ordner.reset();
+    }
+
+    void showingTheWindowOpensOneUnmodifiedLesson()
+    {
+        QCOMPARE(m_fenster->TabSet->count(), 1);
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
+        QCOMPARE(m_fenster->windowTitle(), QStringLiteral("lexovita [unbenannt-1]"));
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->isEnabled());
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->isEnabled());
+    }
+
+    void everyActionOfTheListExistsWithItsCaptionAndKey()
+    {
+        const struct {
+            const char *name, *caption, *taste;
+        } erwartet[] = {
+            {"actNeueLektion", "Neue Lektion", "Ctrl+N"},
+            {"actOeffnen", "Lektion öffnen...", "Ctrl+O"},
+            {"actVokabelNeu", "Neue Vokabel...", "Ctrl+Ins"},
+            {"actVokabelEntfernen", "Vokabel entfernen", "Del"},
+            {"actTextanalyse", "Modus \"Textanalyse\"", "Ctrl+T"},
+            {"actWoerterbuch", "Wörterbuch...", "Ctrl+W"},
+            {"Action2", "Numerale...", ""},
+            {"Action4", "Über lexovita...", ""},
+        };
+        for (const auto &e : erwartet) {
+            QAction *a = m_fenster->Aktion(QString::fromLatin1(e.name));
+            QVERIFY2(a, e.name);
+            QCOMPARE(a->text(), QString::fromUtf8(e.caption));
+            QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(e.taste)));
+        }
+        // Windows that are not part of this build stay visible but disabled.
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actWoerterbuch"))->isEnabled());
+    }
+
+    void quickAddSearchesFromTheSecondLetterAndAddsTheShownCandidate()
+    {
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("a"));
+        QVERIFY(!m_fenster->frameAuswahl->isVisible());
+        QVERIFY(!m_fenster->btnHinzufuegen->isEnabled());
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("m"));
+        QVERIFY(m_fenster->frameAuswahl->isVisible());
+        QVERIFY(m_fenster->btnHinzufuegen->isEnabled());
+        QCOMPARE(m_fenster->frameAuswahl->Anzahl(), 3);
+        // Down steps through the candidates and stops at the last one; Up stops at the first.
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Down);
+        QCOMPARE(m_fenster->frameAuswahl->Index(), 2);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Up);
+        QCOMPARE(m_fenster->frameAuswahl->Index(), 0);
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Down);
+        const QString gewaehlt = m_fenster->frameAuswahl->Aktuell()->vokabel;
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
+
+        const TLektion *l = m_fenster->AktuelleLektion();
+        QCOMPARE(l->Anzahl(), 1);
+        QCOMPARE(l->vokabeln[0]->vokabel, gewaehlt);
+        // The full entry is loaded, meanings included.
+        QVERIFY(!l->vokabeln[0]->bedeutungen.empty());
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 1);
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItem(0)->text(1), gewaehlt);
+        QVERIFY(!m_fenster->frameAuswahl->isVisible());
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
+        // The drill window is not built in yet, so the entry count alone must not enable it.
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->isEnabled());
+    }
+
+    void escapeHidesTheCandidatesAndUnknownTextShowsNone()
+    {
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("bo"));
+        QVERIFY(m_fenster->frameAuswahl->isVisible());
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Escape);
+        QVERIFY(!m_fenster->frameAuswahl->isVisible());
+        m_fenster->edtVokabel->clear();
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("xy"));
+        QVERIFY(!m_fenster->frameAuswahl->isVisible());
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelHinzufuegen"))->isEnabled());
+        // Enter without candidates adds nothing.
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
+        QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), 0);
+    }
+
+    void movingUpAndDownWrapsAroundAndKeepsTheMovedRowSelected()
+    {
+        Hinzufuegen(QStringLiteral("amar"));
+        Hinzufuegen(QStringLiteral("bonu"));
+        Hinzufuegen(QStringLiteral("cele"));
+        auto *liste = m_fenster->lvwVokabeln;
+        QCOMPARE(Spalte(liste, 1), (QStringList{"amare", "bonus", "celer"}));
+        Auswaehlen({0});
+        QVERIFY(m_fenster->Aktion(QStringLiteral("actVokabelNachOben"))->isEnabled());
+        m_fenster->Aktion(QStringLiteral("actVokabelNachOben"))->trigger();
+        QCOMPARE(Spalte(liste, 1), (QStringList{"bonus", "celer", "amare"}));
+        QCOMPARE(Spalte(liste, 0), (QStringList{"1", "2", "3"}));
+        QCOMPARE(liste->AusgewaehlteZeilen(), QList<int>{2});
+        m_fenster->Aktion(QStringLiteral("actVokabelNachUnten"))->trigger();
+        QCOMPARE(Spalte(liste, 1), (QStringList{"amare", "bonus", "celer"}));
+        QCOMPARE(liste->AusgewaehlteZeilen(), QList<int>{0});
+        m_fenster->Aktion(QStringLiteral("actVokabelNachUnten"))->trigger();
+        QCOMPARE(Spalte(liste, 1), (QStringList{"bonus", "amare", "celer"}));
+        // Moving needs exactly one selected row.
+        Auswaehlen({0, 1});
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelNachOben"))->isEnabled());
+        QVERIFY(m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->isEnabled());
+    }
+
+    void removingSelectedRowsKeepsTheOthersInOrderAndRenumbers()
+    {
+        for (const char *w : {"amar", "amic", "ambu", "bonu", "cele"})
+            Hinzufuegen(QString::fromLatin1(w));
+        auto *liste = m_fenster->lvwVokabeln;
+        QCOMPARE(liste->topLevelItemCount(), 5);
+        Auswaehlen({0, 2, 4});
+        m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->trigger();
+        QCOMPARE(Spalte(liste, 1), (QStringList{"amicus", "bonus"}));
+        QCOMPARE(Spalte(liste, 0), (QStringList{"1", "2"}));
+        QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), 2);
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->isEnabled());
+    }
+
+    void clickingAHeaderSortsWithoutMarkingTheLesson()
+    {
+        for (const char *w : {"amar", "bonu", "amic"})
+            Hinzufuegen(QString::fromLatin1(w));
+        TLektion *l = m_fenster->AktuelleLektion();
+        l->geaendert = false;
+        m_fenster->LektionZeigen();
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
+        auto *header = m_fenster->lvwVokabeln->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(4) + 5, header->height() / 2));
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 4), (QStringList{"Adjektiv", "Substantiv", "Verb"}));
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 0), (QStringList{"1", "2", "3"}));
+        QCOMPARE(l->vokabeln[0]->vokabel, QStringLiteral("bonus"));
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
+        // "Nr" does not sort.
+        m_fenster->SpalteSortieren(1);
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"amare", "amicus", "bonus"}));
+        m_fenster->SpalteSortieren(0);
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"amare", "amicus", "bonus"}));
+    }
+
+    void draggingARowMovesItWithoutMarkingTheLesson()
+    {
+        for (const char *w : {"amar", "bonu", "cele"})
+            Hinzufuegen(QString::fromLatin1(w));
+        m_fenster->AktuelleLektion()->geaendert = false;
+        emit m_fenster->lvwVokabeln->verschieben(0, 2);
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"bonus", "celer", "amare"}));
+        QVERIFY(!m_fenster->AktuelleLektion()->geaendert);
+    }
+
+    void closingTheLastUnmodifiedLessonOpensAFreshOneWithoutAsking()
+    {
+        m_fenster->Aktion(QStringLiteral("actLektionSchliessen"))->trigger();
+        QVERIFY(m_frage.gefragt.isEmpty());
+        QCOMPARE(m_fenster->TabSet->count(), 1);
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
+        QCOMPARE(m_fenster->Lektionen().Anzahl(), 1);
+        QVERIFY(!m_fenster->AktuelleLektion()->geaendert);
+    }
+
+    void closingTheFirstOfThreeLessonsShowsTheNextOneAndRenumbersTabs()
+    {
+        m_fenster->Aktion(QStringLiteral("actNeueLektion"))->trigger();
+        m_fenster->Aktion(QStringLiteral("actNeueLektion"))->trigger();
+        QCOMPARE(m_fenster->TabSet->count(), 3);
+        QCOMPARE(m_fenster->TabSet->tabText(2), QStringLiteral("unbenannt-3"));
+        QCOMPARE(m_fenster->TabSet->currentIndex(), 2);
+        m_fenster->TabSet->setCurrentIndex(0);
+        QCOMPARE(m_fenster->AktuelleLektion()->name, QStringLiteral("unbenannt-1"));
+        m_fenster->LektionSchliessen();
+        QCOMPARE(m_fenster->TabSet->count(), 2);
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-2"));
+        QCOMPARE(m_fenster->TabSet->currentIndex(), 0);
+        QCOMPARE(m_fenster->AktuelleLektion()->name, QStringLiteral("unbenannt-2"));
+        QCOMPARE(m_fenster->windowTitle(), QStringLiteral("lexovita [unbenannt-2]"));
+    }
+
+    void switchingTabsKeepsEachLessonsTextAndNotes()
+    {
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Gallia est omnis divisa."));
+        QTest::keyClicks(m_fenster->memNotizen, QStringLiteral("Notiz eins")); // key release copies the notes
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
+        m_fenster->NeueLektion();
+        QVERIFY(m_fenster->PlusMemo1->toPlainText().isEmpty());
+        QCOMPARE(m_fenster->TabSet->tabText(1), QStringLiteral("unbenannt-2"));
+        m_fenster->TabSet->setCurrentIndex(0);
+        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Gallia est omnis divisa."));
+        QCOMPARE(m_fenster->memNotizen->toPlainText(), QStringLiteral("Notiz eins"));
+        QCOMPARE(m_fenster->AktuelleLektion()->notizen, QStringList{QStringLiteral("Notiz eins")});
+        QCOMPARE(m_fenster->AktuelleLektion()->text, QStringList{QStringLiteral("Gallia est omnis divisa.")});
+    }
+
+    void closingAModifiedLessonAsksTheSaveQuestionWithNoPreselected()
+    {
+        Hinzufuegen(QStringLiteral("amar"));
+        m_frage.antworten = {Antwort::Nein};
+        m_fenster->LektionSchliessen();
+        QCOMPARE(m_frage.gefragt.size(), 1);
+        const auto &f = m_frage.gefragt.first();
+        QCOMPARE(f.titel, QStringLiteral("lexovita"));
+        QCOMPARE(f.text, QStringLiteral("Soll die Lektion \"unbenannt-1\" gespeichert werden?"));
+        QCOMPARE(f.knoepfe, int(KN_JA_NEIN));
+        QVERIFY(f.vorgabe == Antwort::Nein);
+        QVERIFY(f.symbol == Symbol::Frage);
+        // No: the lesson is closed and a fresh one takes its place.
+        QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), 0);
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 0);
+    }
+
+    void closingTheWindowAsksAboutEveryModifiedLessonAndSavesTheSettings()
+    {
+        Hinzufuegen(QStringLiteral("amar"));       // lesson 1 modified
+        m_fenster->NeueLektion();                  // lesson 2 stays unmodified
+        m_fenster->NeueLektion();
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Roma")); // lesson 3 modified by typing
+        m_config->KeepVokTooltip = true;
+        m_frage.antworten = {Antwort::Nein, Antwort::Nein};
+        QVERIFY(m_fenster->close());
+        QCOMPARE(m_frage.gefragt.size(), 2);
+        QCOMPARE(m_frage.gefragt[0].text, QStringLiteral("Soll die Lektion \"unbenannt-1\" gespeichert werden?"));
+        QCOMPARE(m_frage.gefragt[1].text, QStringLiteral("Soll die Lektion \"unbenannt-3\" gespeichert werden?"));
+        QSettings gespeichert(m_ordner->filePath(QStringLiteral("einstellungen.ini")), QSettings::IniFormat);
+        QVERIFY(gespeichert.allKeys().size() > 10);
+        TConfig neu(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
+        neu.EinstellungenLaden();
+        QVERIFY(neu.KeepVokTooltip);
+    }
+};
+
+// Command line and start-up failures, without a main window of their own.
+class TestProgrammstart : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLineSwitchesDebugAndDataFolder()
+    {
+        QTemporaryDir ordner;
+        auto o = StartOptionenLesen({}, ordner.path());
+        QVERIFY(!o.debug);
+        QCOMPARE(o.datenOrdner, ordner.filePath(QStringLiteral("Data")));
+        QVERIFY(StartOptionenLesen({QStringLiteral("/debug")}, ordner.path()).debug);
+        QVERIFY(StartOptionenLesen({QStringLiteral("-debug")}, ordner.path()).debug);
+        o = StartOptionenLesen({QStringLiteral("--data"), QStringLiteral("/x/y"), QStringLiteral("--selbsttest-start")},
+                               ordner.path());
+        QCOMPARE(o.datenOrdner, QStringLiteral("/x/y"));
+        QVERIFY(o.selbsttestStart);
+        QVERIFY(!o.debug);
+        QFile f(ordner.filePath(QStringLiteral("debug.debug")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(StartOptionenLesen({}, ordner.path()).debug);
+    }
+
+    void aDamagedDatabaseEndsTheStartWithAnErrorAndStaysUntouched()
+    {
+        QTemporaryDir ordner;
+        const QString datei = QDir(ordner.path()).filePath(TDatenmanager::Dateiname());
+        QByteArray muell(8192, '\0');
+        for (int i = 0; i < muell.size(); ++i)
+            muell[i] = static_cast<char>((i * 7919) % 251);
+        {
+            QFile f(datei);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(muell);
+        }
+        TStartOptionen o;
+        o.datenOrdner = ordner.path();
+        TProgrammstart start(*qApp, o);
+        QStringList fehler;
+        start.fehlerAnzeigen = [&](const QString &t) { fehler << t; };
+        QCOMPARE(start.Ausfuehren(), 1);
+        QCOMPARE(fehler.size(), 1);
+        QVERIFY2(fehler.first().contains(QStringLiteral("kann nicht geöffnet werden")), qPrintable(fehler.first()));
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), muell);
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{TDatenmanager::Dateiname()});
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int rc = 0;
+    {
+        TestFrmHaupt t;
+        rc |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestProgrammstart t;
+        rc |= QTest::qExec(&t, argc, argv);
+    }
+    return rc;
+}
+
+#include "test_frmhaupt.moc"
