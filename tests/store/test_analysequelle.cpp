@@ -1,0 +1,327 @@
+// Word-form analysis against a real database: entries are stored through the
+// entry writer, so stem rows, special forms and headword index are the ones
+// the program writes.
+
+#include "morph/analyse.h"
+#include "morph/endungen.h"
+#include "morph/formenmanager.h"
+#include "morph/formid.h"
+#include "store/analysequelle.h"
+#include "store/datenmanager.h"
+#include "store/vokabelspeicher.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace lexovita {
+namespace {
+
+class Stumm : public IRueckfrage {
+public:
+    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+struct Sonder {
+    int32_t formId;
+    const char *text;
+};
+
+class Analyse : public ::testing::Test {
+protected:
+    TDatenmanager daten{QStringLiteral(":memory:")};
+    Stumm stumm;
+    TAnalysequelle quelle{daten};
+    TFormenmanager manager;
+    TFormanalyse analyse{manager, quelle};
+
+    int32_t Anlegen(const char *vokabel, int32_t wortart, int32_t kd = KD_KEINE, const char *f1 = "",
+                    const char *f2 = "", const char *f3 = "", int32_t flags = 0, std::vector<Sonder> sonder = {})
+    {
+        TVokabel v;
+        v.vokabel = QString::fromUtf8(vokabel);
+        v.SetWortart(wortart);
+        v.SetKonjDekl(kd);
+        v.attribute |= flags;
+        v.form1 = QString::fromUtf8(f1);
+        v.form2 = QString::fromUtf8(f2);
+        v.form3 = QString::fromUtf8(f3);
+        v.BedeutungAnhaengen(QStringLiteral("Bedeutung von ") + v.vokabel, QString(), 1);
+        for (const Sonder &s : sonder)
+            v.sonderformen.push_back(std::make_unique<TLatForm>(0, QString::fromUtf8(s.text), s.formId));
+        TVokabelSpeicher speicher(daten, stumm);
+        EXPECT_EQ(speicher.VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        return v.id;
+    }
+
+    // "entry:formId:text" per result, after a fresh reset.
+    std::vector<std::string> Ergebnis(const char *wort)
+    {
+        analyse.Zuruecksetzen();
+        analyse.FormAnalysieren(QString::fromUtf8(wort));
+        return Liste();
+    }
+    std::vector<std::string> Liste() const
+    {
+        std::vector<std::string> aus;
+        for (const TLatForm &f : analyse.Ergebnisliste())
+            aus.push_back(std::to_string(f.vokabelId) + ":" + std::to_string(f.formId) + ":" + f.text.toStdString());
+        return aus;
+    }
+    static std::string E(int32_t id, int32_t formId, const char *text)
+    {
+        return std::to_string(id) + ":" + std::to_string(formId) + ":" + text;
+    }
+};
+
+constexpr int32_t M = fid::MASKULINUM, F = fid::FEMININUM, N = fid::NEUTRUM;
+
+// ---------------------------------------------------------------- stem path
+
+TEST_F(Analyse, RosamIsOnlyTheAccusativeSingularOfRosa)
+{
+    const int32_t rosa = Anlegen("rosa", WA_SUBSTANTIV, KD_A, "rosae", "f");
+    EXPECT_EQ(EndungsLaenge(QStringLiteral("rosam")), 2);
+    EXPECT_EQ(Ergebnis("rosam"), (std::vector<std::string>{E(rosa, F | fid::AKK_SG, "rosam")}));
+    EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, QStringLiteral("Akkusativ Sg."));
+    ASSERT_NE(analyse.VokabelImCache(rosa), nullptr);
+    EXPECT_EQ(analyse.VokabelImCache(rosa)->bedeutungen.size(), 1u);
+}
+
+TEST_F(Analyse, CapitalsAreIgnoredAndApostrophesBecomeDoubleQuotes)
+{
+    const int32_t rosa = Anlegen("rosa", WA_SUBSTANTIV, KD_A, "rosae", "f");
+    const std::vector<std::string> klein = Ergebnis("rosa");
+    EXPECT_EQ(Ergebnis("Rosa"), klein);
+    EXPECT_EQ(Ergebnis("ROSA"), klein);
+    EXPECT_EQ(klein.front(), E(rosa, F | fid::NOM_SG, "rosa"));
+
+    EXPECT_EQ(TFormanalyse::Normalisieren(QStringLiteral("L'Amor")), QStringLiteral("l\"amor"));
+    const int32_t elision = Anlegen("l\"amor", WA_UNBESTIMMT);
+    EXPECT_EQ(Ergebnis("L'amor"), (std::vector<std::string>{E(elision, 0, "l\"amor")}));
+}
+
+TEST_F(Analyse, CompoundInfinitiveCutsNineLettersAndFindsTheSupineStem)
+{
+    const int32_t laudare = Anlegen("laudare", WA_VERB, KD_A, "laudo", "laudavi", "laudatum");
+    EXPECT_EQ(EndungsLaenge(QStringLiteral("laudaturum esse")), 9);
+    const std::vector<std::string> r = Ergebnis("laudaturum esse");
+    EXPECT_EQ(r, (std::vector<std::string>{E(laudare, fid::INFINITIV | fid::AKTIV | fid::FUTUR1, "laudaturum esse")}));
+}
+
+TEST_F(Analyse, WordsEndingInXNLOrCAreFoundOnlyAsHeadwordOrSpecialForm)
+{
+    const int32_t nomen = Anlegen("nomen", WA_SUBSTANTIV, KD_K, "nominis", "n");
+    const int32_t rex = Anlegen("rex", WA_SUBSTANTIV, KD_K, "regis", "m");
+    const int32_t hic = Anlegen("hic", WA_PRONOMEN, KD_KEINE, "", "m", "", 0, {{fid::NOM_SG, "hic"}});
+    // The neuter accusative "nomen" exists, but not through the stem path.
+    EXPECT_EQ(Ergebnis("nomen"), (std::vector<std::string>{E(nomen, N | fid::NOM_SG, "nomen")}));
+    EXPECT_EQ(Ergebnis("rex"), (std::vector<std::string>{E(rex, M | fid::NOM_SG, "rex")}));
+    // Special form first (with the entry's gender), then the headword: same
+    // identifier, so listed once.
+    EXPECT_EQ(Ergebnis("hic"), (std::vector<std::string>{E(hic, M | fid::NOM_SG, "hic")}));
+}
+
+TEST_F(Analyse, CandidatesWithAMuchLongerFirstFormAreSkippedUnlessGenitivePlural)
+{
+    // itineris is 4 letters longer than "iter": the stem path ignores the
+    // entry, so the neuter accusative is not reported, only the headword.
+    const int32_t iter = Anlegen("iter", WA_SUBSTANTIV, KD_K, "itineris", "n");
+    EXPECT_EQ(Ergebnis("iter"), (std::vector<std::string>{E(iter, N | fid::NOM_SG, "iter")}));
+    // castrorum is as long, but a genitive plural: its forms are compared.
+    const int32_t castra = Anlegen("castra", WA_SUBSTANTIV, KD_O, "castrorum", "n", "", ATTR_PLURALIS_TANTUM);
+    EXPECT_EQ(Ergebnis("castra"),
+              (std::vector<std::string>{E(castra, N | fid::NOM_PL, "castra"), E(castra, N | fid::AKK_PL, "castra")}));
+}
+
+TEST_F(Analyse, DeponentsAndVerbsWithoutPassiveGetTheirOwnVoices)
+{
+    const int32_t hortari = Anlegen("hortari", WA_VERB, KD_A, "hortor", "hortatus sum", "", ATTR_DEPONENS);
+    EXPECT_EQ(Ergebnis("hortamini"),
+              (std::vector<std::string>{E(hortari, fid::INDIKATIV | fid::AKTIV | fid::PRAESENS | fid::P2_PL, "hortamini"),
+                                        E(hortari, fid::IMPERATIV_I | fid::P2_PL, "hortamini")}));
+    // The perfect participle of a deponent is active.
+    EXPECT_EQ(Ergebnis("hortatus"),
+              (std::vector<std::string>{E(hortari, M | fid::PARTIZIP | fid::AKTIV | fid::PERFEKT | fid::NOM_SG, "hortatus")}));
+
+    const int32_t laudare = Anlegen("laudare", WA_VERB, KD_A, "laudo", "laudavi", "laudatum");
+    const int32_t ire = Anlegen("vocare", WA_VERB, KD_A, "voco", "vocavi", "vocatum", ATTR_KEIN_PASSIV);
+    EXPECT_EQ(Ergebnis("laudatur"),
+              (std::vector<std::string>{E(laudare, fid::INDIKATIV | fid::PASSIV | fid::PRAESENS | fid::P3_SG, "laudatur")}));
+    // No passive forms for an entry that has none.
+    EXPECT_EQ(Ergebnis("vocatur"), std::vector<std::string>{});
+    EXPECT_EQ(Ergebnis("vocat"),
+              (std::vector<std::string>{E(ire, fid::INDIKATIV | fid::AKTIV | fid::PRAESENS | fid::P3_SG, "vocat")}));
+}
+
+TEST_F(Analyse, AdverbsAreFoundThroughTheirStoredDegrees)
+{
+    const int32_t celeriter = Anlegen("celeriter", WA_ADVERB, KD_KEINE, "celerius", "celerrime");
+    ASSERT_EQ(Ergebnis("celerius"), (std::vector<std::string>{E(celeriter, fid::KOMPARATIV, "celerius")}));
+    EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, QStringLiteral("Komparativ des Adverbs"));
+    EXPECT_EQ(Ergebnis("celerrime"), (std::vector<std::string>{E(celeriter, fid::SUPERLATIV, "celerrime")}));
+}
+
+TEST_F(Analyse, EntriesWithoutMatchingFormsAreNotCached)
+{
+    const int32_t rosa = Anlegen("rosa", WA_SUBSTANTIV, KD_A, "rosae", "f");
+    const int32_t rosus = Anlegen("roseus", WA_ADJEKTIV, KD_O, "roseus", "rosea", "roseum");
+    Ergebnis("rosas");
+    EXPECT_NE(analyse.VokabelImCache(rosa), nullptr);
+    EXPECT_EQ(analyse.VokabelImCache(rosus), nullptr); // candidate through "ros", but no form "rosas"
+    EXPECT_EQ(analyse.Vokabelcache().size(), 1u);
+    analyse.Zuruecksetzen();
+    EXPECT_TRUE(analyse.Vokabelcache().empty());
+    EXPECT_TRUE(analyse.Ergebnisliste().empty());
+}
+
+// ----------------------------------------------------- special forms, headwords
+
+TEST_F(Analyse, SpecialFormsOfNounsGetTheEntrysGenderButKeepTheirLabel)
+{
+    const int32_t domus = Anlegen("domus", WA_SUBSTANTIV, KD_U, "domus", "f", "", 0, {{fid::ABL_SG, "Domo"}});
+    const int32_t vis = Anlegen("vis", WA_SUBSTANTIV, KD_I, "vis", "p", "", 0, {{fid::AKK_SG, "vim"}});
+    const int32_t ferre = Anlegen("ferre", WA_VERB, KD_K, "fero", "tuli", "latum", 0, {{333, "fertis"}});
+    EXPECT_EQ(Ergebnis("domo"), (std::vector<std::string>{E(domus, F | fid::ABL_SG, "domo")}));
+    EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, QStringLiteral("Ablativ Sg."));
+    EXPECT_EQ(Ergebnis("vim"), (std::vector<std::string>{E(vis, fid::MASK_FEM | fid::AKK_SG, "vim")}));
+    EXPECT_EQ(Ergebnis("fertis"), (std::vector<std::string>{E(ferre, 333, "fertis")}));
+    EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, FormBezeichnung(333));
+}
+
+TEST_F(Analyse, HeadwordsGiveTheNominativeByWordClass)
+{
+    const int32_t felix = Anlegen("felix", WA_ADJEKTIV, KD_I, "felicis");
+    EXPECT_EQ(Ergebnis("felix"),
+              (std::vector<std::string>{E(felix, fid::POSITIV | M | fid::NOM_SG, "felix"),
+                                        E(felix, fid::POSITIV | F | fid::NOM_SG, "felix"),
+                                        E(felix, fid::POSITIV | N | fid::NOM_SG, "felix")}));
+    EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, QStringLiteral("Nominativ Sg. maskulinum "));
+
+    const int32_t vis = Anlegen("vis", WA_SUBSTANTIV, KD_I, "vis", "p");
+    const int32_t et = Anlegen("et", WA_UNBESTIMMT);
+    const int32_t ego = Anlegen("ego", WA_PRONOMEN, KD_KEINE, "", "m");
+    EXPECT_EQ(Ergebnis("et"), (std::vector<std::string>{E(et, 0, "et")}));
+    EXPECT_TRUE(analyse.Ergebnisliste().front().bezeichnung.isEmpty());
+    EXPECT_EQ(Ergebnis("ego"), (std::vector<std::string>{E(ego, M | fid::NOM_SG, "ego")}));
+    // "p" adds no gender to the headword's identifier; the stem path adds 0x800000.
+    const std::vector<std::string> r = Ergebnis("vis");
+    EXPECT_NE(std::find(r.begin(), r.end(), E(vis, fid::NOM_SG, "vis")), r.end());
+}
+
+TEST_F(Analyse, ResultsComeInPathOrderAndDuplicatesKeepTheFirstText)
+{
+    const int32_t domare = Anlegen("domare", WA_VERB, KD_A, "domo", "domui", "domitum");
+    const int32_t domus = Anlegen("domus", WA_SUBSTANTIV, KD_U, "domus", "f", "", 0, {{fid::ABL_SG, "domo"}});
+    const int32_t wort = Anlegen("domo", WA_UNBESTIMMT);
+    EXPECT_EQ(Ergebnis("domo"),
+              (std::vector<std::string>{E(domare, fid::INDIKATIV | fid::AKTIV | fid::PRAESENS | fid::P1_SG, "domo"),
+                                        E(domus, F | fid::ABL_SG, "domo"), E(wort, 0, "domo")}));
+
+    // Roma is generated with its capital; the headword path adds the same
+    // identifier with the typed text, which goes as a duplicate.
+    const int32_t roma = Anlegen("Roma", WA_SUBSTANTIV, KD_A, "Romae", "f", "", ATTR_SINGULARIS_TANTUM);
+    EXPECT_EQ(Ergebnis("roma"),
+              (std::vector<std::string>{E(roma, F | fid::NOM_SG, "Roma"), E(roma, F | fid::ABL_SG, "Roma")}));
+}
+
+// ------------------------------------------------------------------ -que
+
+TEST_F(Analyse, QueIsSplitOffAndEveryResultCarriesTheWholeWord)
+{
+    const int32_t populus = Anlegen("populus", WA_SUBSTANTIV, KD_O, "populi", "m");
+    const int32_t que = Anlegen("-que", WA_UNBESTIMMT);
+    EXPECT_EQ(Ergebnis("populusque"),
+              (std::vector<std::string>{E(populus, M | fid::NOM_SG, "populusque"), E(que, 0, "populusque")}));
+    EXPECT_EQ(Ergebnis("que"), std::vector<std::string>{});
+    EXPECT_EQ(Ergebnis("ique"), std::vector<std::string>{}); // four letters: not split
+
+    // Results of an earlier word the caller kept are not renamed.
+    analyse.Zuruecksetzen();
+    analyse.FormAnalysieren(QStringLiteral("populi"));
+    analyse.FormAnalysieren(QStringLiteral("populusque"));
+    const std::vector<std::string> r = Liste();
+    ASSERT_FALSE(r.empty());
+    EXPECT_EQ(r.front(), E(populus, M | fid::GEN_SG, "populi"));
+}
+
+// ------------------------------------------------------------ known entries
+
+TEST_F(Analyse, AnalysisAmongKnownEntriesUsesOnlyTheCache)
+{
+    const int32_t rosa = Anlegen("rosa", WA_SUBSTANTIV, KD_A, "rosae", "f");
+    Anlegen("rosae", WA_UNBESTIMMT); // not cached, so never found below
+    const int32_t illa = Anlegen("ille", WA_PRONOMEN, KD_KEINE, "", "m", "", 0, {{fid::GEN_SG, "illius"}});
+    Ergebnis("rosam");
+    analyse.FormAnalysieren(QStringLiteral("ille"));
+    ASSERT_EQ(analyse.Vokabelcache().size(), 2u);
+
+    analyse.FormAnalysierenImBestand(QStringLiteral("Rosae"));
+    // The earlier words' results went; the list holds this word's forms.
+    EXPECT_EQ(Liste(), (std::vector<std::string>{E(rosa, F | fid::GEN_SG, "rosae"), E(rosa, F | fid::DAT_SG, "rosae"),
+                                                  E(rosa, F | fid::NOM_PL, "rosae")}));
+    analyse.FormAnalysierenImBestand(QStringLiteral("illius"));
+    // Special forms of cached entries, without gender completion.
+    EXPECT_EQ(Liste(), (std::vector<std::string>{E(illa, fid::GEN_SG, "illius")}));
+    analyse.FormAnalysierenImBestand(QStringLiteral("ille"));
+    EXPECT_EQ(Liste(), (std::vector<std::string>{E(illa, M | fid::NOM_SG, "ille")}));
+}
+
+// -------------------------------------------------------- the fast source
+
+TEST_F(Analyse, TheMemoryCopyFollowsChangesToTheDatabase)
+{
+    EXPECT_EQ(Ergebnis("rosam"), std::vector<std::string>{});
+    const int32_t rosa = Anlegen("rosa", WA_SUBSTANTIV, KD_A, "rosae", "f");
+    EXPECT_EQ(Ergebnis("rosam"), (std::vector<std::string>{E(rosa, F | fid::AKK_SG, "rosam")}));
+    const int aufbauten = quelle.Aufbauten();
+    Ergebnis("rosam");
+    EXPECT_EQ(quelle.Aufbauten(), aufbauten); // nothing changed, nothing read again
+    daten.VokabelLoeschen(rosa);
+    EXPECT_EQ(Ergebnis("rosam"), std::vector<std::string>{});
+}
+
+TEST(AnalyseQuelle, SeesCommitsOfAnotherConnection)
+{
+    QTemporaryDir ordner;
+    TDatenmanager leser(ordner.path());
+    TAnalysequelle quelle(leser);
+    TFormenmanager manager;
+    TFormanalyse analyse(manager, quelle);
+    analyse.FormAnalysieren(QStringLiteral("rosam"));
+    EXPECT_TRUE(analyse.Ergebnisliste().empty());
+    {
+        TDatenmanager schreiber(ordner.path());
+        Stumm stumm;
+        TVokabel v;
+        v.vokabel = QStringLiteral("rosa");
+        v.SetWortart(WA_SUBSTANTIV);
+        v.SetKonjDekl(KD_A);
+        v.form1 = QStringLiteral("rosae");
+        v.form2 = QStringLiteral("f");
+        ASSERT_EQ(TVokabelSpeicher(schreiber, stumm).VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+    }
+    analyse.Zuruecksetzen();
+    analyse.FormAnalysieren(QStringLiteral("rosam"));
+    ASSERT_EQ(analyse.Ergebnisliste().size(), 1u);
+    EXPECT_EQ(analyse.Ergebnisliste().front().formId, F | fid::AKK_SG);
+}
+
+TEST_F(Analyse, StaleOrphanRowsAreSkipped)
+{
+    daten.Verbindung().Ausfuehren("INSERT INTO stamm (vokabel_id, stamm) VALUES (999, 'ros');"
+                                  "INSERT INTO sonderform (vokabel_id, form_id, form) VALUES (999, 8192, 'rosam')");
+    EXPECT_EQ(Ergebnis("rosam"), std::vector<std::string>{});
+    TAnalysequelleSql sql(daten);
+    TFormanalyse schlicht(manager, sql, {.schnell = false});
+    schlicht.Zuruecksetzen();
+    schlicht.FormAnalysieren(QStringLiteral("rosam"));
+    EXPECT_TRUE(schlicht.Ergebnisliste().empty());
+}
+
+} // namespace
+} // namespace lexovita
