@@ -3,6 +3,10 @@
 #include "befehle.h"
 
 #include "store/datenmanager.h"
+#include "store/import.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 #include <cstdio>
 
@@ -35,6 +39,27 @@ private:
     bool aktualisieren_;
 };
 
+// The starter textbook from the folder grundwortschatz beside the program,
+// only into a database without entries, so that init may run on every start.
+bool GrundwortschatzImportieren(TDatenmanager &daten)
+{
+    {
+        TAnweisung a = daten.Verbindung().Anweisung("SELECT count(*) FROM vokabel");
+        if (a.Schritt() && a.Int(0) > 0) {
+            Ausgabe(QStringLiteral("Die Datenbank enthält bereits Vokabeln; der Grundwortschatz wird nicht importiert."));
+            return true;
+        }
+    }
+    const QString ordner = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"));
+    try {
+        Ausgabe(QStringLiteral("Grundwortschatz: %1").arg(ImportZusammenfassung(OrdnerImportieren(daten, ordner))));
+        return true;
+    } catch (const TLektionsdateiFehler &f) {
+        Fehler(f.Meldung());
+        return false;
+    }
+}
+
 int Init(const Aufruf &aufruf)
 {
     try {
@@ -43,6 +68,8 @@ int Init(const Aufruf &aufruf)
         if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen)
             return 1;
         daten.VokabelindexAnlegen(rueckfrage);
+        if (aufruf.argumente.contains(QStringLiteral("--grundwortschatz")) && !GrundwortschatzImportieren(daten))
+            return 1;
         Ausgabe(QStringLiteral("Datenbank bereit: %1").arg(daten.Datei()));
         return 0;
     } catch (const DatenbankFehler &f) {
@@ -75,7 +102,7 @@ int Suche(const Aufruf &aufruf)
     }
 }
 
-const Registrierung kInit(QStringLiteral("init"), QStringLiteral("init         leere, aktuelle Datenbank anlegen"),
+const Registrierung kInit(QStringLiteral("init"), QStringLiteral("init [--grundwortschatz]  aktuelle Datenbank anlegen, auf Wunsch mit dem Grundwortschatz"),
                           Init);
 const Registrierung kSuche(QStringLiteral("suche"),
                            QStringLiteral("suche TEXT   Stichwortsuche (Id, Vokabel, Wortart, Stammformen)"), Suche);

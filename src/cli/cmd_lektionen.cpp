@@ -1,0 +1,125 @@
+// Commands on lesson files: import and export.
+
+#include "befehle.h"
+
+#include "model/lektionsdatei.h"
+#include "store/datenmanager.h"
+#include "store/import.h"
+#include "store/lektionsspeicher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace lexovita::cli {
+
+namespace {
+
+// The console cannot show the backup window, so an older database is not
+// upgraded here; "init" does that.
+class TNurLesenRueckfrage : public IRueckfrage {
+public:
+    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
+    {
+        if (knoepfe & KN_ABBRECHEN)
+            return Antwort::Abbrechen;
+        return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
+    }
+    void Meldung(const QString &, const QString &text) override
+    {
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    }
+};
+
+bool Bereit(TDatenmanager &daten)
+{
+    TNurLesenRueckfrage rueckfrage;
+    if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+        Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
+        return false;
+    }
+    return true;
+}
+
+int Import(const Aufruf &aufruf)
+{
+    if (aufruf.argumente.isEmpty()) {
+        Fehler(QStringLiteral("import erwartet mindestens eine Lektionsdatei."));
+        return 2;
+    }
+    try {
+        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::AnlegenWennNoetig);
+        if (!Bereit(daten))
+            return 1;
+        TImport import(daten);
+        TImportErgebnis gesamt;
+        int fehler = 0;
+        // Each file is kept or dropped as a whole; one bad file does not stop the others.
+        for (const QString &datei : aufruf.argumente) {
+            const QString name = QFileInfo(datei).fileName();
+            try {
+                const TImportErgebnis e = import.DateiImportieren(datei);
+                gesamt += e;
+                Ausgabe(QStringLiteral("%1: %2").arg(name, ImportZusammenfassung(e)));
+            } catch (const TLektionsdateiFehler &f) {
+                Fehler(QStringLiteral("%1: %2 Die Datei wurde nicht importiert.").arg(name, f.Meldung()));
+                ++fehler;
+            }
+        }
+        if (aufruf.argumente.size() > 1)
+            Ausgabe(QStringLiteral("Gesamt: %1").arg(ImportZusammenfassung(gesamt)));
+        return fehler == 0 ? 0 : 1;
+    } catch (const DatenbankFehler &f) {
+        Fehler(f.Meldung());
+        return 1;
+    }
+}
+
+int Export(const Aufruf &aufruf)
+{
+    QStringList args = aufruf.argumente;
+    QString lehrbuch;
+    bool lehrbuchGegeben = false;
+    const qsizetype i = args.indexOf(QStringLiteral("--lehrbuch"));
+    if (i >= 0 && i + 1 < args.size()) {
+        lehrbuch = args[i + 1];
+        lehrbuchGegeben = true;
+        args.remove(i, 2);
+    }
+    if (!lehrbuchGegeben || args.size() != 1) {
+        Fehler(QStringLiteral("Aufruf: export --lehrbuch NAME DATEI.xml"));
+        return 2;
+    }
+    try {
+        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
+        if (!Bereit(daten))
+            return 1;
+        TLektionsSpeicher speicher(daten);
+        const int32_t id = speicher.LehrbuchSuchen(lehrbuch);
+        if (id == 0) {
+            Fehler(QStringLiteral("Das Lehrbuch „%1“ ist nicht vorhanden.").arg(lehrbuch));
+            return 1;
+        }
+        const QString vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen"));
+        XmlDateiSchreiben(XmlDateiname(args.first()), speicher.LehrbuchExportieren(id, vorlagen));
+        Ausgabe(ExportMeldung(lehrbuch));
+        return 0;
+    } catch (const DatenbankFehler &f) {
+        Fehler(f.Meldung());
+        return 1;
+    } catch (const TLektionsdateiFehler &f) {
+        Fehler(f.Meldung());
+        return 1;
+    }
+}
+
+const Registrierung kImport(QStringLiteral("import"),
+                            QStringLiteral("import DATEI.xml...  Lektionsdateien in die Datenbank übernehmen"), Import);
+const Registrierung kExport(QStringLiteral("export"),
+                            QStringLiteral("export --lehrbuch NAME DATEI.xml  Lehrbuch als Lektionsdatei schreiben"),
+                            Export);
+
+} // namespace
+
+} // namespace lexovita::cli

@@ -1,0 +1,259 @@
+#include "store/import.h"
+
+#include "store/lektionsspeicher.h"
+#include "store/vokabelspeicher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+
+namespace lexovita {
+
+namespace {
+
+// Import never asks: a namesake with other principal parts is a different
+// entry (a homonym) and is stored beside it.
+class TStilleRueckfrage : public IRueckfrage {
+public:
+    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
+    {
+        return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
+    }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+// Line of the n-th (0-based) VOK element of the document. The model reader
+// keeps no positions, and the line is needed only for an error.
+int VokZeile(const QByteArray &inhalt, int n)
+{
+    QXmlStreamReader r(inhalt);
+    int gezaehlt = 0;
+    while (!r.atEnd()) {
+        if (r.readNext() == QXmlStreamReader::StartElement && r.name() == QLatin1String("VOK")) {
+            if (gezaehlt == n)
+                return static_cast<int>(r.lineNumber());
+            ++gezaehlt;
+        }
+    }
+    return 0;
+}
+
+// Texts of a file may carry blanks a hand editor left; the store keeps
+// trimmed texts like the vocabulary editor does.
+void Bereinigen(TVokabel &e)
+{
+    e.vokabel = e.vokabel.trimmed();
+    e.form1 = e.form1.trimmed();
+    e.form2 = e.form2.trimmed();
+    e.form3 = e.form3.trimmed();
+    for (auto &b : e.bedeutungen) {
+        b->bedeutung = b->bedeutung.trimmed();
+        b->kommentar = b->kommentar.trimmed();
+    }
+    std::erase_if(e.bedeutungen, [](const auto &b) { return b->bedeutung.isEmpty(); });
+    std::vector<std::unique_ptr<TMerkhilfe>> hilfen;
+    hilfen.swap(e.merkhilfen);
+    for (const auto &m : hilfen)
+        e.MerkhilfeHinzufuegen(m->merkhilfe, m->sprache);
+    for (auto &f : e.sonderformen)
+        f->text = f->text.trimmed();
+}
+
+bool SonderformVorhanden(const TVokabel &e, const TLatForm &f)
+{
+    for (const auto &s : e.sonderformen)
+        if (s->formId == f.formId && s->text == f.text)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TImportErgebnis &TImportErgebnis::operator+=(const TImportErgebnis &b)
+{
+    vokabelnAngelegt += b.vokabelnAngelegt;
+    vokabelnGefunden += b.vokabelnGefunden;
+    lektionenAngelegt += b.lektionenAngelegt;
+    lehrbuecherAngelegt += b.lehrbuecherAngelegt;
+    abgebrochen = abgebrochen || b.abgebrochen;
+    return *this;
+}
+
+int32_t TImport::VorhandeneSuchen(const TVokabel &e)
+{
+    TAnweisung a = daten_.Verbindung().Anweisung(
+        "SELECT id FROM vokabel WHERE vokabel = ?1 AND wortart = ?2 AND konjdekl = ?3 AND form1 = ?4 "
+        "AND form2 = ?5 AND form3 = ?6 ORDER BY id LIMIT 1");
+    a.Binden(1, e.vokabel)
+        .Binden(2, WortartBuchstabe(e.Wortart()))
+        .Binden(3, KonjDeklBuchstabe(e.KonjDekl()))
+        .Binden(4, e.form1)
+        .Binden(5, e.form2)
+        .Binden(6, e.form3);
+    return a.Schritt() ? a.Int(0) : 0;
+}
+
+void TImport::Ergaenzen(int32_t id, const TVokabel &e)
+{
+    std::unique_ptr<TVokabel> gespeichert = daten_.VokabelLaden(id);
+    daten_.SonderformenLaden(*gespeichert);
+
+    // Only what is missing is written, through the same writers the editor
+    // uses; `neu` carries just the additions.
+    TVokabel neu;
+    for (const auto &b : e.bedeutungen) {
+        if (gespeichert->BedeutungSuchen(b->bedeutung))
+            continue;
+        gespeichert->BedeutungAnhaengen(b->bedeutung, b->kommentar, b->gruppe);
+        const TBedeutung &dazu = *gespeichert->bedeutungen.back();
+        auto kopie = std::make_unique<TBedeutung>(dazu);
+        neu.bedeutungen.push_back(std::move(kopie));
+    }
+    for (const auto &m : e.merkhilfen) {
+        if (gespeichert->MerkhilfeVorhanden(m->merkhilfe, m->sprache))
+            continue;
+        gespeichert->MerkhilfeHinzufuegen(m->merkhilfe, m->sprache);
+        auto kopie = std::make_unique<TMerkhilfe>();
+        kopie->merkhilfe = m->merkhilfe;
+        kopie->sprache = m->sprache;
+        neu.merkhilfen.push_back(std::move(kopie));
+    }
+    for (const auto &f : e.sonderformen) {
+        if (SonderformVorhanden(*gespeichert, *f))
+            continue;
+        gespeichert->sonderformen.push_back(std::make_unique<TLatForm>(id, f->text, f->formId));
+        neu.sonderformen.push_back(std::make_unique<TLatForm>(id, f->text, f->formId));
+    }
+    if (neu.bedeutungen.empty() && neu.merkhilfen.empty() && neu.sonderformen.empty())
+        return;
+
+    TStilleRueckfrage still;
+    TVokabelSpeicher speicher(daten_, still);
+    speicher.BedeutungenSchreiben(neu, id);
+    speicher.MerkhilfenSchreiben(neu, id);
+    speicher.SonderformenSchreiben(neu, id);
+    TAnweisung a = daten_.Verbindung().Anweisung("UPDATE vokabel SET aktualisierung = ?1 WHERE id = ?2");
+    a.Binden(1, DatumJetzt()).Binden(2, id);
+    a.Ausfuehren();
+}
+
+TImportErgebnis TImport::DateiImportieren(const QString &datei)
+{
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly))
+        throw TLektionsdateiFehler(0, QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(datei));
+    return Importieren(f.readAll(), QFileInfo(datei).completeBaseName());
+}
+
+TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &ersatzLehrbuch)
+{
+    // The whole file is read and checked before anything is written.
+    std::vector<TLehrbuchInhalt> buecher = LektionsdateiLesen(inhalt);
+    {
+        int n = 0;
+        for (auto &buch : buecher)
+            for (auto &l : buch.lektionen)
+                for (auto &e : l->vokabeln) {
+                    Bereinigen(*e);
+                    if (e->vokabel.isEmpty())
+                        throw TLektionsdateiFehler(VokZeile(inhalt, n),
+                                                   QStringLiteral("Die Vokabel hat kein Stichwort (<NAME>)."));
+                    ++n;
+                }
+    }
+
+    TImportStand stand;
+    for (const auto &buch : buecher)
+        stand.lektionenGesamt += static_cast<int>(buch.lektionen.size());
+
+    TImportErgebnis ergebnis;
+    TStilleRueckfrage still;
+    TVokabelSpeicher vokabeln(daten_, still);
+    TLektionsSpeicher lektionen(daten_);
+    daten_.VokabelLaden(0); // refuses a database that still needs its upgrade
+
+    TTransaktion t(daten_.Verbindung());
+    for (auto &buch : buecher) {
+        const QString buchName = buch.ohneLehrbuch ? ersatzLehrbuch : buch.name;
+        int32_t buchId = lektionen.LehrbuchSuchen(buchName);
+        if (buchId == 0) {
+            buchId = lektionen.LehrbuchAnlegen(buchName);
+            ++ergebnis.lehrbuecherAngelegt;
+        }
+        for (auto &lektion : buch.lektionen) {
+            ++stand.lektion;
+            stand.lektionName = lektion->name;
+            stand.vokabelnInLektion = lektion->Anzahl();
+            stand.vokabel = 0;
+            if (fortschritt_)
+                fortschritt_(stand);
+            for (auto &e : lektion->vokabeln) {
+                if (Abbrechen()) {
+                    ergebnis.abgebrochen = true;
+                    return ergebnis; // the transaction guard rolls everything back
+                }
+                const int32_t id = VorhandeneSuchen(*e);
+                if (id > 0) {
+                    Ergaenzen(id, *e);
+                    e->id = id;
+                    ++ergebnis.vokabelnGefunden;
+                } else {
+                    e->id = 0;
+                    vokabeln.VokabelAnlegen(*e);
+                    ++ergebnis.vokabelnAngelegt;
+                }
+                ++stand.vokabel;
+                if (fortschritt_)
+                    fortschritt_(stand);
+            }
+            lektion->id = 0;
+            lektion->lehrbuch_id = buchId;
+            lektion->lehrbuch = buchName;
+            lektion->name = lektionen.FreierLektionsname(buchId, lektion->name);
+            if (!lektionen.LektionSpeichern(*lektion))
+                throw DatenbankFehler(QStringLiteral("Die Lektion \"%1\" konnte nicht gespeichert werden.")
+                                          .arg(lektion->name));
+            ++ergebnis.lektionenAngelegt;
+        }
+    }
+    if (Abbrechen()) {
+        ergebnis.abgebrochen = true;
+        return ergebnis;
+    }
+    t.Bestaetigen();
+    return ergebnis;
+}
+
+TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner)
+{
+    const QStringList dateien =
+        QDir(ordner).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Readable, QDir::Name);
+    if (dateien.isEmpty())
+        throw TLektionsdateiFehler(0, QStringLiteral("Im Ordner \"%1\" liegen keine Lektionsdateien.").arg(ordner));
+    daten.VokabelLaden(0);
+    TImportErgebnis gesamt;
+    TTransaktion t(daten.Verbindung());
+    TImport import(daten);
+    for (const QString &name : dateien) {
+        try {
+            gesamt += import.DateiImportieren(QDir(ordner).filePath(name));
+        } catch (const TLektionsdateiFehler &f) {
+            throw TLektionsdateiFehler(0, QStringLiteral("%1: %2").arg(name, f.Meldung()));
+        }
+    }
+    t.Bestaetigen();
+    return gesamt;
+}
+
+QString ImportZusammenfassung(const TImportErgebnis &e)
+{
+    if (e.abgebrochen)
+        return QStringLiteral("Der Import wurde abgebrochen; es wurde nichts übernommen.");
+    return QStringLiteral("%1 Vokabeln angelegt, %2 vorhandene Vokabeln zugeordnet, %3 Lektionen angelegt.")
+        .arg(e.vokabelnAngelegt)
+        .arg(e.vokabelnGefunden)
+        .arg(e.lektionenAngelegt);
+}
+
+} // namespace lexovita

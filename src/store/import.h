@@ -1,0 +1,84 @@
+#pragma once
+
+#include "model/lektionsdatei.h"
+#include "store/datenmanager.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <functional>
+
+namespace lexovita {
+
+// Where an import stands, for the two progress bars of the import window
+// ("Gesamt:" over the lessons of the file, "Aktuelle Lektion:" over the
+// entries of the current lesson).
+struct TImportStand {
+    int lektionenGesamt = 0;
+    int lektion = 0;         // 1-based number of the current lesson
+    QString lektionName;
+    int vokabelnInLektion = 0;
+    int vokabel = 0;         // entries of the current lesson done so far
+};
+
+struct TImportErgebnis {
+    int vokabelnAngelegt = 0;
+    int vokabelnGefunden = 0; // matched to a stored entry
+    int lektionenAngelegt = 0;
+    int lehrbuecherAngelegt = 0;
+    bool abgebrochen = false; // cancelled: nothing of the file was kept
+
+    TImportErgebnis &operator+=(const TImportErgebnis &b);
+};
+
+// Imports lesson files into the database. An entry of the file is matched
+// to a stored entry with the same headword, word class, inflection class and
+// principal parts; the stored entry then gets the file's meanings, memory
+// aids and special forms it lacks. Any other entry is stored as a new one
+// with its stems and word-index row, without asking about namesakes. Each
+// lesson becomes a stored lesson of the textbook of the same name (created
+// when missing); a lesson name already used in that textbook gets " (2)",
+// " (3)", ... Lessons standing outside any textbook go to the textbook
+// named by `ersatzLehrbuch`.
+//
+// A file is imported in one transaction: when it cannot be read (the
+// TLektionsdateiFehler names the line), a database error occurs or the
+// import is cancelled, nothing of it is kept.
+//
+// Made for a worker thread with its own TDatenmanager: the progress
+// callback runs on the importing thread, the cancel flag is read between
+// entries.
+class TImport {
+public:
+    using Fortschritt = std::function<void(const TImportStand &)>;
+
+    explicit TImport(TDatenmanager &daten) : daten_(daten) {}
+
+    void SetFortschritt(Fortschritt f) { fortschritt_ = std::move(f); }
+    void SetAbbruch(const std::atomic<bool> *abbruch) { abbruch_ = abbruch; }
+
+    // Lessons outside a textbook go to a textbook named after the file.
+    TImportErgebnis DateiImportieren(const QString &datei);
+    TImportErgebnis Importieren(const QByteArray &inhalt,
+                                const QString &ersatzLehrbuch = QStringLiteral("Importierte Lektionen"));
+
+private:
+    bool Abbrechen() const { return abbruch_ && abbruch_->load(std::memory_order_relaxed); }
+    int32_t VorhandeneSuchen(const TVokabel &eintrag);
+    void Ergaenzen(int32_t id, const TVokabel &eintrag);
+
+    TDatenmanager &daten_;
+    Fortschritt fortschritt_;
+    const std::atomic<bool> *abbruch_ = nullptr;
+};
+
+// Imports every *.xml file of a folder in name order, all of them in one
+// transaction (the starter vocabulary is there completely or not at all).
+// Errors name the file: TLektionsdateiFehler with line 0 and the file's
+// name in front of the message.
+TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner);
+
+// German summary line of an import.
+QString ImportZusammenfassung(const TImportErgebnis &ergebnis);
+
+} // namespace lexovita
