@@ -49,8 +49,6 @@ const char *const kNochNichtVerfuegbar[] = {
     "actWortNachschlagen", "actHinzufuegen", "actVokabelliste", "actVokabelnSchriftlich",
     "actVokabelnMuendlich", "actVokabeltest", "actFormenBilden", "actFormenBestimmen", "actWoerterbuch",
     "actFormenanalyse", "Action2", "actDBAufraeumen", "actBackup", "actEinstellungen", "actHilfe",
-    // Storing lessons waits for the lesson tables of the store.
-    "actOeffnen", "actSpeichern", "actSpeichernUnter", "actAnhaengen", "actLektionEigenschaften",
 };
 
 QIcon Symbolbild(const char *name)

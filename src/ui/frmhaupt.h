@@ -2,7 +2,10 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
+
+#include "ui/frmlehrbuchverwaltung.h"
 
 class QAction;
 class QCheckBox;
@@ -63,7 +66,6 @@ public:
     void LektionSchliessen();
     void LektionEigenschaften();
     void LektionExportieren();
-    void TextbuecherVerwalten();
 
     // Entry list commands (menu "Vokabel").
     void VokabelHinzufuegen();
@@ -75,6 +77,12 @@ public:
 
     // Rebuilds list, text, notes, captions from the current lesson.
     void LektionZeigen();
+
+    // Shows the textbook management as chooser in the given mode; replaceable
+    // so that tests can answer without a modal window.
+    std::function<TfrmLehrbuchverwaltung::Ergebnis(int modus, const QString &vorschlag)> lehrbuchWaehlen;
+    // Shows the lesson properties modally; replaceable like the chooser.
+    std::function<void(TLektion &lektion)> eigenschaftenZeigen;
 
 signals:
     // Emitted once, after the first show has loaded settings and opened the first lesson.

@@ -5,8 +5,10 @@
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
 #include "store/datenmanager.h"
+#include "store/lektionsspeicher.h"
 #include "store/rueckfrage.h"
 #include "ui/frameauswahl.h"
+#include "ui/frmeigenschaften.h"
 #include "ui/vokabelliste.h"
 
 #include <QAction>
@@ -59,6 +61,23 @@ TfrmHaupt::TfrmHaupt(const Umgebung &umgebung, QWidget *parent)
     AktionenVerbinden();
     AuswahlGeaendert();
     resize(1024, 700);
+
+    lehrbuchWaehlen = [this](int modus, const QString &vorschlag) {
+        TfrmLehrbuchverwaltung fenster(*m_umgebung.datenmanager, m_umgebung.config, *m_umgebung.rueckfrage, modus,
+                                       vorschlag, this);
+        connect(&fenster, &TfrmLehrbuchverwaltung::neueLektionGewuenscht, this,
+                [this] { NeueLektion(); }, Qt::QueuedConnection);
+        connect(&fenster, &TfrmLehrbuchverwaltung::lehrbuchGeloescht, this, [this](int32_t id) {
+            m_lektionen->LehrbuchGeloescht(id);
+            TabsAufbauen();
+        });
+        fenster.exec();
+        return fenster.ErgebnisHolen();
+    };
+    eigenschaftenZeigen = [this](TLektion &lektion) {
+        TfrmEigenschaften fenster(lektion, *m_umgebung.datenmanager, *m_umgebung.rueckfrage, this);
+        fenster.exec();
+    };
 }
 
 TfrmHaupt::~TfrmHaupt() = default;
@@ -451,20 +470,104 @@ void TfrmHaupt::LektionSchliessen()
 
 bool TfrmHaupt::LektionSpeichern(TLektion *lektion)
 {
-    Q_UNUSED(lektion);
-    return false;
+    TLektion *l = lektion ? lektion : AktuelleLektion();
+    if (!l || !m_umgebung.datenmanager)
+        return false;
+    if (l == AktuelleLektion()) {
+        TextNachLektion();
+        NotizenNachLektion();
+    }
+    if (l->name.trimmed().isEmpty() || l->lehrbuch_id == 0)
+        return LektionSpeichernUnter(l);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = TLektionsSpeicher(*m_umgebung.datenmanager).LektionSpeichern(*l);
+    QApplication::restoreOverrideCursor();
+    if (!ok) // its textbook is gone: ask for a new place
+        return LektionSpeichernUnter(l);
+    LektionZeigen();
+    return true;
 }
 
 bool TfrmHaupt::LektionSpeichernUnter(TLektion *lektion)
 {
-    Q_UNUSED(lektion);
-    return false;
+    TLektion *l = lektion ? lektion : AktuelleLektion();
+    if (!l || !m_umgebung.datenmanager)
+        return false;
+    if (l == AktuelleLektion()) {
+        TextNachLektion();
+        NotizenNachLektion();
+    }
+    const auto wahl = lehrbuchWaehlen(TfrmLehrbuchverwaltung::SpeichernUnter, l->name);
+    if (!wahl.bestaetigt || wahl.name.isEmpty() || wahl.lehrbuchId == 0)
+        return false;
+    l->name = wahl.name;
+    l->lehrbuch_id = wahl.lehrbuchId;
+    l->lehrbuch = wahl.lehrbuch;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = TLektionsSpeicher(*m_umgebung.datenmanager).LektionUeberschreiben(*l, wahl.lektionId);
+    QApplication::restoreOverrideCursor();
+    LektionZeigen();
+    return ok;
 }
 
-void TfrmHaupt::LektionOeffnen() {}
-void TfrmHaupt::LektionAnhaengen() {}
-void TfrmHaupt::LektionEigenschaften() {}
-void TfrmHaupt::TextbuecherVerwalten() {}
+void TfrmHaupt::LektionOeffnen()
+{
+    if (!m_umgebung.datenmanager)
+        return;
+    const auto wahl = lehrbuchWaehlen(TfrmLehrbuchverwaltung::Oeffnen, QString());
+    if (!wahl.bestaetigt || wahl.lektionId == 0)
+        return;
+    TextNachLektion();
+    NotizenNachLektion();
+    // A lesson that is open already is shown, not loaded a second time: two
+    // diverging copies of one stored lesson would overwrite each other.
+    for (int i = 0; i < m_lektionen->Anzahl(); ++i) {
+        if (m_lektionen->Lektion(i)->id == wahl.lektionId) {
+            m_lektionen->SetAktuell(m_lektionen->Lektion(i));
+            LektionZeigen();
+            return;
+        }
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto gelesen = TLektionsSpeicher(*m_umgebung.datenmanager).LektionLesen(wahl.lektionId);
+    QApplication::restoreOverrideCursor();
+    if (!gelesen)
+        return;
+    gelesen->lehrbuch_id = wahl.lehrbuchId;
+    if (!wahl.lehrbuch.isEmpty())
+        gelesen->lehrbuch = wahl.lehrbuch;
+    gelesen->geaendert = false;
+    m_lektionen->LektionHinzufuegen(std::move(gelesen));
+    LektionZeigen();
+}
+
+void TfrmHaupt::LektionAnhaengen()
+{
+    TLektion *l = AktuelleLektion();
+    if (!l || !m_umgebung.datenmanager)
+        return;
+    const auto wahl = lehrbuchWaehlen(TfrmLehrbuchverwaltung::Anhaengen, QString());
+    if (!wahl.bestaetigt || wahl.lektionId == 0)
+        return;
+    TextNachLektion();
+    NotizenNachLektion();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TLektionsSpeicher(*m_umgebung.datenmanager).LektionAnhaengen(wahl.lektionId, *l);
+    QApplication::restoreOverrideCursor();
+    l->AlsGeaendertMarkieren();
+    LektionZeigen();
+}
+
+void TfrmHaupt::LektionEigenschaften()
+{
+    TLektion *l = AktuelleLektion();
+    if (!l || !m_umgebung.datenmanager)
+        return;
+    TextNachLektion();
+    NotizenNachLektion();
+    eigenschaftenZeigen(*l);
+    LektionZeigen();
+}
 
 void TfrmHaupt::LektionExportieren()
 {
