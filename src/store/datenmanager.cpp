@@ -51,6 +51,8 @@ TDatenmanager::TDatenmanager(const QString &datenOrdner, Modus modus)
         datei_, speicher ? QByteArray() : kTabellenpasswort,
         vorhanden ? TVerbindung::Modus::NurVorhandene : TVerbindung::Modus::AnlegenWennNoetig);
     verbindung_->SetWartezeit(kWartezeitMs);
+    // Decrypted pages are kept: every page read from disk costs a decryption.
+    verbindung_->Ausfuehren("PRAGMA cache_size = -16384");
 
     // The first read decrypts page 1: a foreign, damaged or differently
     // keyed file fails here, before anything is written to it.

@@ -170,6 +170,17 @@ TVerbindung::TVerbindung(const QString &datei, const QByteArray &schluessel, Mod
             db_ = nullptr;
             throw DatenbankFehler(GermanText(krc, datei), krc);
         }
+        // 4 KiB pages halve the decryption work per look-up against the 1 KiB
+        // default. The setting is not stored in the encrypted file, so every
+        // connection to it must use the same value.
+        char *fehler = nullptr;
+        const int prc = sqlite3_exec(db_, "PRAGMA cipher_page_size = 4096", nullptr, nullptr, &fehler);
+        sqlite3_free(fehler);
+        if (prc != SQLITE_OK) {
+            sqlite3_close_v2(db_);
+            db_ = nullptr;
+            throw DatenbankFehler(GermanText(prc, datei), prc);
+        }
     }
 }
 

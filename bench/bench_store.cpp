@@ -1,0 +1,106 @@
+// Headword search and entry loading on a database of 50,000 entries.
+
+#include "store/datenmanager.h"
+#include "store/vokabelspeicher.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <random>
+
+using namespace lexovita;
+
+namespace {
+
+constexpr int kEintraege = 50000;
+
+class TStumm : public IRueckfrage {
+public:
+    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+QString Wort(std::mt19937 &zufall)
+{
+    static const char *const silben[] = {"a",  "am", "an", "ar", "ca", "ce", "co", "de", "di", "do", "fa", "fe",
+                                         "la", "le", "li", "lo", "ma", "me", "mi", "mo", "na", "ne", "pa", "pe",
+                                         "po", "ra", "re", "ri", "sa", "se", "ta", "te", "ti", "to", "ve", "vi"};
+    static const char *const endungen[] = {"us", "a", "um", "o", "are", "ere", "is", "ex", "or", "ire"};
+    std::uniform_int_distribution<int> anzahl(1, 3), silbe(0, 35), endung(0, 9);
+    QString w;
+    for (int i = anzahl(zufall); i > 0; --i)
+        w += QLatin1String(silben[silbe(zufall)]);
+    return w + QLatin1String(endungen[endung(zufall)]);
+}
+
+// Built once for all benchmarks, in one transaction.
+struct TTestdatenbank {
+    QTemporaryDir ordner;
+    std::unique_ptr<TDatenmanager> daten;
+    std::vector<QString> praefixe;
+
+    TTestdatenbank()
+    {
+        daten = std::make_unique<TDatenmanager>(ordner.path());
+        TStumm stumm;
+        TVokabelSpeicher speicher(*daten, stumm);
+        std::mt19937 zufall(4711);
+        std::uniform_int_distribution<int> wortart(1, 6), konj(1, 7), bedeutungen(1, 4), gruppe(1, 2);
+        TTransaktion t(daten->Verbindung());
+        for (int i = 0; i < kEintraege; ++i) {
+            TVokabel v;
+            v.vokabel = Wort(zufall);
+            v.SetWortart(wortart(zufall));
+            v.SetKonjDekl(konj(zufall) * 8);
+            v.form1 = v.vokabel + QStringLiteral("o");
+            v.form2 = v.vokabel + QStringLiteral("i");
+            v.form3 = v.vokabel + QStringLiteral("um");
+            for (int b = bedeutungen(zufall); b > 0; --b)
+                v.BedeutungAnhaengen(QStringLiteral("Bedeutung %1").arg(zufall() % 20000), QStringLiteral("Anm."),
+                                     std::min(gruppe(zufall), v.MaxGruppe() + 1));
+            v.MerkhilfeHinzufuegen(QStringLiteral("aid%1").arg(i), SPR_ENGLISCH);
+            speicher.VokabelAnlegen(v);
+            if (i % 97 == 0)
+                praefixe.push_back(v.vokabel.left(2 + i % 3));
+        }
+        t.Bestaetigen();
+    }
+};
+
+TTestdatenbank &Testdaten()
+{
+    static TTestdatenbank db;
+    return db;
+}
+
+void BM_VokabelnSuchen(benchmark::State &state)
+{
+    TTestdatenbank &db = Testdaten();
+    size_t i = 0, treffer = 0;
+    for (auto _ : state) {
+        auto liste = db.daten->VokabelnSuchen(db.praefixe[i++ % db.praefixe.size()]);
+        treffer += liste.size();
+        benchmark::DoNotOptimize(liste);
+    }
+    state.counters["Treffer"] = benchmark::Counter(double(treffer), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_VokabelnSuchen)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+void BM_VokabelLaden(benchmark::State &state)
+{
+    TTestdatenbank &db = Testdaten();
+    std::mt19937 zufall(1);
+    std::uniform_int_distribution<int32_t> id(1, kEintraege);
+    size_t bedeutungen = 0;
+    for (auto _ : state) {
+        auto v = db.daten->VokabelLaden(id(zufall));
+        bedeutungen += v->bedeutungen.size();
+        benchmark::DoNotOptimize(v);
+    }
+    state.counters["Bedeutungen"] = benchmark::Counter(double(bedeutungen), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_VokabelLaden)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+} // namespace
+
+BENCHMARK_MAIN();
