@@ -1,16 +1,28 @@
 #pragma once
 
+#include "store/lehrbuchverwaltung.h"
+
 #include <QDialog>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QAction;
+class QActionGroup;
+class QLabel;
 class QLineEdit;
+class QListView;
+class QMenu;
+class QModelIndex;
 class QPushButton;
+class QStackedWidget;
+class QStandardItem;
+class QStandardItemModel;
 class QToolBar;
+class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
-class QMenu;
 
 namespace lexovita {
 
@@ -19,77 +31,105 @@ class TConfig;
 class TDatenmanager;
 
 // Textbooks and their stored lessons: plain management, and the chooser of
-// "Lektion speichern unter...", "Lektion öffnen..." and "Lektion anhängen".
+// the lesson commands "Lektion speichern unter...", "Lektion öffnen..." and
+// "Lektion anhängen". The rules live in TLehrbuchverwaltung; this window
+// only shows them.
+//
+// Entry point for the main window:
+//
+//   auto e = TfrmLehrbuchverwaltung::Auswaehlen(this, daten, config, VM_OEFFNEN);
+//   for (int32_t b : e.geloeschteLehrbuecher) lektionen.LehrbuchGeloescht(b);
+//   if (e.neueLektion) NeueLektion();
+//   else if (e.bestaetigt) ... e.lektionId, e.name, e.lehrbuchId, e.lehrbuch ...
+//
+// Modes: VM_SPEICHERN_UNTER (proposed name = `vorschlag`), VM_OEFFNEN,
+// VM_ANHAENGEN, VM_VERWALTEN (plain management; never confirms). In save
+// mode e.lektionId is the stored lesson the user agreed to overwrite, or 0
+// for a new one. The selected textbook is remembered in config.LehrbuchID.
 class TfrmLehrbuchverwaltung : public QDialog {
     Q_OBJECT
 public:
-    enum Modus { Verwalten = 0, SpeichernUnter = 1, Oeffnen = 2, Anhaengen = 4 };
-
-    struct Ergebnis {
-        bool bestaetigt = false;
-        QString name;           // trimmed
-        int32_t lehrbuchId = 0; // 0 = none
-        QString lehrbuch;       // its name
-        int32_t lektionId = 0;  // 0 = a new stored lesson
+    struct Ergebnis : TVerwaltungsAuswahl {
+        // "Neue Lektion" was chosen: the caller opens a new lesson.
+        bool neueLektion = false;
+        // Deleted while the window was open: open copies must be detached
+        // (TLektionManager::LehrbuchGeloescht for each textbook).
+        std::vector<int32_t> geloeschteLehrbuecher;
+        std::vector<int32_t> geloeschteLektionen;
     };
 
-    TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig *config, IRueckfrage &rueckfrage, int modus,
+    // Shows the window modally and returns the choice. Without `rueckfrage`
+    // questions are German message boxes over the window.
+    static Ergebnis Auswaehlen(QWidget *eltern, TDatenmanager &daten, TConfig &config, int modus,
+                               const QString &vorschlag = {}, IRueckfrage *rueckfrage = nullptr);
+
+    TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig &config, IRueckfrage &rueckfrage, int modus,
                            const QString &vorschlag, QWidget *parent = nullptr);
     ~TfrmLehrbuchverwaltung() override;
 
-    const Ergebnis &ErgebnisHolen() const { return m_ergebnis; }
+    Ergebnis ErgebnisHolen() const;
+    TLehrbuchverwaltung &Logik() { return *m_logik; }
 
-    // Replaceable for tests: asks for the export file name ("" = cancelled).
+    // Asks for the export file name ("" = cancelled); replaceable for tests.
     std::function<QString(const QString &vorschlag)> exportDateiWaehlen;
 
+    // Commands, public so tests can drive them like the buttons do.
     void AnsichtAktualisieren();
-    void LektionenZeigen();
     void OkKlick();
+    void NeueLektion();
     void NeuesLehrbuch();
     void LehrbuchLoeschen();
     void LektionLoeschen();
     void LehrbuchExportieren();
     void LektionVerschieben(int32_t lektionId, int32_t lehrbuchId);
+    enum Ansicht { Icon, Liste, Details };
+    void AnsichtSetzen(int art);
+
+    int32_t GewaehlteLektion() const; // 0 unless exactly one lesson row is selected
+    int32_t GewaehltesLehrbuch() const;
 
     // Widgets, named as the tests refer to them.
+    QToolBar *tbVerwaltung;
     QTreeWidget *lvwLehrbuecher;
-    QTreeWidget *lvwLektionen;
+    QStandardItemModel *mdlLektionen; // shared by both lesson views
+    QTreeView *lvwLektionen;          // "Details"
+    QListView *lvwLektionenSymbole;   // "Icon" and "Liste"
+    QStackedWidget *stkLektionen;
+    QLabel *lblName;
     QLineEdit *edtName;
     QPushButton *btnOK;
     QPushButton *btnAbbrechen;
-    QToolBar *tbVerwaltung;
     QAction *actNeueLektion, *actLektionOeffnen, *actLektionSpeichern, *actLektionLoeschen;
-    QAction *actNeuesLehrbuch, *actLehrbuchLoeschen, *actIcon, *actListe, *actDetails;
-
-signals:
-    // "Neue Lektion" closes this window; the main window opens the lesson.
-    void neueLektionGewuenscht();
-    // A textbook was deleted: open copies of its lessons must be detached.
-    void lehrbuchGeloescht(int32_t lehrbuchId);
+    QAction *actNeuesLehrbuch, *actLehrbuchLoeschen, *actLehrbuchExportieren;
+    QAction *actIcon, *actListe, *actDetails;
+    QMenu *mnuLehrbuch;
+    QMenu *mnuLektion;
 
 protected:
     void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    void AufbauErstellen();
     void LehrbuchGewaehlt();
+    void LektionenZeigen();
     void LektionGewaehlt();
-    void Umbenannt(QTreeWidgetItem *item, int spalte);
-    void AnsichtSetzen(int art);
-    void LektionSpeichernWahl();
-    void LektionOeffnenWahl();
-    bool Frage(const QString &text);
-    int32_t GewaehltesLehrbuch() const;
+    void LehrbuchGeaendert(QTreeWidgetItem *item, int spalte);
+    void LektionGeaendert(QStandardItem *item);
+    void LehrbuchUmbenennenStarten();
+    void LektionUmbenennenStarten();
+    QTreeWidgetItem *LehrbuchZeile(int32_t id) const;
+    // Runs a database command; its errors become German message boxes.
+    void Sicher(const std::function<void()> &befehl);
 
     TDatenmanager &m_daten;
-    TConfig *m_config;
+    TConfig &m_config;
     IRueckfrage &m_rueckfrage;
+    std::unique_ptr<TLehrbuchverwaltung> m_logik;
     int m_modus;
     QString m_vorschlag;
-    Ergebnis m_ergebnis;
-    bool m_fuellt = false;
-    QMenu *m_popupLehrbuch;
-    QMenu *m_popupLektion;
+    bool m_neueLektion = false;
+    bool m_fuellt = false; // list changes while filling are not user edits
 };
 
 } // namespace lexovita
