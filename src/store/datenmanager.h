@@ -50,6 +50,8 @@ public:
     TVerbindung &Verbindung() { return *verbindung_; }
     // True once the tables have the current layout.
     bool Bereit() const { return bereit_; }
+    // Throws DatenbankFehler while the database still needs its upgrade.
+    void PruefenBereit() const;
     // How long a statement waits for another program's write lock.
     void SetWartezeit(int millisekunden) { verbindung_->SetWartezeit(millisekunden); }
 
@@ -105,7 +107,6 @@ public:
     std::vector<TLatForm> SonderformenVon(int32_t vokabelId);
 
 private:
-    void PruefenBereit() const;
     void Betriebsbereit();
 
     QString datei_;

@@ -50,8 +50,7 @@ int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t
 
 TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
 {
-    if (!daten_.Bereit())
-        daten_.VokabelLaden(0); // throws the "must be upgraded" error
+    daten_.PruefenBereit();
     TVerbindung &v = daten_.Verbindung();
 
     // Ask before the write lock is taken: the user may think for a while.
