@@ -78,8 +78,9 @@ public:
     // Rebuilds list, text, notes, captions from the current lesson.
     void LektionZeigen();
 
-    // Shows the textbook management as chooser in the given mode; replaceable
-    // so that tests can answer without a modal window.
+    // Shows the textbook management as chooser in the given mode
+    // (TVerwaltungsModus); replaceable so that tests can answer without a
+    // modal window.
     std::function<TfrmLehrbuchverwaltung::Ergebnis(int modus, const QString &vorschlag)> lehrbuchWaehlen;
     // Shows the lesson properties modally; replaceable like the chooser.
     std::function<void(TLektion &lektion)> eigenschaftenZeigen;
@@ -121,6 +122,9 @@ private:
     bool FrageJaNein(const QString &text);
 
     void Aktivieren(const char *name, bool an);
+    // Runs the chooser and applies its side effects (deleted textbooks and
+    // lessons, "Neue Lektion") to the open lessons.
+    TVerwaltungsAuswahl Lehrbuchwahl(int modus, const QString &vorschlag);
 
     Umgebung m_umgebung;
     std::unique_ptr<TLektionManager> m_lektionen;

@@ -8,7 +8,7 @@
 #include "store/lektionsspeicher.h"
 #include "store/rueckfrage.h"
 #include "ui/frameauswahl.h"
-#include "ui/frmeigenschaften.h"
+#include "ui/frmlektionseigenschaften.h"
 #include "ui/vokabelliste.h"
 
 #include <QAction>
@@ -63,20 +63,11 @@ TfrmHaupt::TfrmHaupt(const Umgebung &umgebung, QWidget *parent)
     resize(1024, 700);
 
     lehrbuchWaehlen = [this](int modus, const QString &vorschlag) {
-        TfrmLehrbuchverwaltung fenster(*m_umgebung.datenmanager, m_umgebung.config, *m_umgebung.rueckfrage, modus,
-                                       vorschlag, this);
-        connect(&fenster, &TfrmLehrbuchverwaltung::neueLektionGewuenscht, this,
-                [this] { NeueLektion(); }, Qt::QueuedConnection);
-        connect(&fenster, &TfrmLehrbuchverwaltung::lehrbuchGeloescht, this, [this](int32_t id) {
-            m_lektionen->LehrbuchGeloescht(id);
-            TabsAufbauen();
-        });
-        fenster.exec();
-        return fenster.ErgebnisHolen();
+        return TfrmLehrbuchverwaltung::Auswaehlen(this, *m_umgebung.datenmanager, *m_umgebung.config, modus, vorschlag,
+                                                  m_umgebung.rueckfrage);
     };
     eigenschaftenZeigen = [this](TLektion &lektion) {
-        TfrmEigenschaften fenster(lektion, *m_umgebung.datenmanager, *m_umgebung.rueckfrage, this);
-        fenster.exec();
+        TfrmEigenschaften::Bearbeiten(this, *m_umgebung.datenmanager, lektion, m_umgebung.rueckfrage);
     };
 }
 
@@ -468,6 +459,24 @@ void TfrmHaupt::LektionSchliessen()
     LektionZeigen();
 }
 
+TVerwaltungsAuswahl TfrmHaupt::Lehrbuchwahl(int modus, const QString &vorschlag)
+{
+    const TfrmLehrbuchverwaltung::Ergebnis e = lehrbuchWaehlen(modus, vorschlag);
+    for (int32_t buch : e.geloeschteLehrbuecher)
+        m_lektionen->LehrbuchGeloescht(buch);
+    // An open copy of a deleted lesson must be saved to a new place, like one of a deleted textbook.
+    for (int32_t lektion : e.geloeschteLektionen)
+        for (int i = 0; i < m_lektionen->Anzahl(); ++i)
+            if (m_lektionen->Lektion(i)->id == lektion)
+                m_lektionen->Lektion(i)->LehrbuchLoesen();
+    TabsAufbauen();
+    if (e.neueLektion) {
+        NeueLektion();
+        return {};
+    }
+    return e;
+}
+
 bool TfrmHaupt::LektionSpeichern(TLektion *lektion)
 {
     TLektion *l = lektion ? lektion : AktuelleLektion();
@@ -497,7 +506,7 @@ bool TfrmHaupt::LektionSpeichernUnter(TLektion *lektion)
         TextNachLektion();
         NotizenNachLektion();
     }
-    const auto wahl = lehrbuchWaehlen(TfrmLehrbuchverwaltung::SpeichernUnter, l->name);
+    const auto wahl = Lehrbuchwahl(VM_SPEICHERN_UNTER, l->name);
     if (!wahl.bestaetigt || wahl.name.isEmpty() || wahl.lehrbuchId == 0)
         return false;
     l->name = wahl.name;
@@ -514,7 +523,7 @@ void TfrmHaupt::LektionOeffnen()
 {
     if (!m_umgebung.datenmanager)
         return;
-    const auto wahl = lehrbuchWaehlen(TfrmLehrbuchverwaltung::Oeffnen, QString());
+    const auto wahl = Lehrbuchwahl(VM_OEFFNEN, QString());
     if (!wahl.bestaetigt || wahl.lektionId == 0)
         return;
     TextNachLektion();
@@ -546,7 +555,7 @@ void TfrmHaupt::LektionAnhaengen()
     TLektion *l = AktuelleLektion();
     if (!l || !m_umgebung.datenmanager)
         return;
-    const auto wahl = lehrbuchWaehlen(TfrmLehrbuchverwaltung::Anhaengen, QString());
+    const auto wahl = Lehrbuchwahl(VM_ANHAENGEN, QString());
     if (!wahl.bestaetigt || wahl.lektionId == 0)
         return;
     TextNachLektion();

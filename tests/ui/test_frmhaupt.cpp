@@ -64,6 +64,17 @@ int32_t Speichern(TDatenmanager &dm, IRueckfrage &r, const QString &wort, int32_
     return v.id;
 }
 
+TfrmLehrbuchverwaltung::Ergebnis Gewaehlt(const QString &name, int32_t buch, const QString &buchName, int32_t lektion)
+{
+    TfrmLehrbuchverwaltung::Ergebnis e;
+    e.bestaetigt = true;
+    e.name = name;
+    e.lehrbuchId = buch;
+    e.lehrbuch = buchName;
+    e.lektionId = lektion;
+    return e;
+}
+
 QStringList Spalte(const QTreeWidget *liste, int spalte)
 {
     QStringList s;
@@ -375,12 +386,12 @@ private slots:
         QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amo te."));
         // Cancelling the chooser leaves the lesson unsaved and modified.
         m_fenster->Aktion(QStringLiteral("actSpeichern"))->trigger();
-        QCOMPARE(modi, QList<int>{TfrmLehrbuchverwaltung::SpeichernUnter});
+        QCOMPARE(modi, QList<int>{VM_SPEICHERN_UNTER});
         QCOMPARE(vorschlaege, QStringList{QStringLiteral("unbenannt-1")});
         QVERIFY(m_fenster->AktuelleLektion()->geaendert);
         QCOMPARE(m_fenster->AktuelleLektion()->id, 0);
 
-        antwort = {true, QStringLiteral("Lektion 1"), buch, QStringLiteral("Latein I"), 0};
+        antwort = Gewaehlt(QStringLiteral("Lektion 1"), buch, QStringLiteral("Latein I"), 0);
         m_fenster->Aktion(QStringLiteral("actSpeichern"))->trigger();
         const TLektion *l = m_fenster->AktuelleLektion();
         QVERIFY(l->id > 0);
@@ -440,8 +451,7 @@ private slots:
         QList<int> modi;
         m_fenster->lehrbuchWaehlen = [&](int modus, const QString &) {
             modi << modus;
-            return TfrmLehrbuchverwaltung::Ergebnis{true, QStringLiteral("Tiere"), buch, QStringLiteral("Latein I"),
-                                                    gespeichert.id};
+            return Gewaehlt(QStringLiteral("Tiere"), buch, QStringLiteral("Latein I"), gespeichert.id);
         };
         m_fenster->Aktion(QStringLiteral("actOeffnen"))->trigger();
         QCOMPARE(m_fenster->TabSet->count(), 2);
@@ -458,158 +468,50 @@ private slots:
         m_fenster->TabSet->setCurrentIndex(0);
         Hinzufuegen(QStringLiteral("cele"));
         m_fenster->Aktion(QStringLiteral("actAnhaengen"))->trigger();
-        QCOMPARE(modi.last(), int(TfrmLehrbuchverwaltung::Anhaengen));
+        QCOMPARE(modi.last(), int(VM_ANHAENGEN));
         QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"celer", "amicus", "bonus"}));
         QCOMPARE(Spalte(m_fenster->lvwVokabeln, 0), (QStringList{"1", "2", "3"}));
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
     }
-};
 
-// The textbook management window on its own.
-class TestLehrbuchverwaltung : public QObject {
-    Q_OBJECT
-
-private:
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    std::unique_ptr<TConfig> m_config;
-    TSkriptRueckfrage m_frage;
-    int32_t m_buch1 = 0, m_buch2 = 0, m_lektionA = 0, m_lektionB = 0;
-
-    int32_t Lektion(int32_t buch, const QString &name, const QStringList &text)
+    void textbooksDeletedInTheChooserDetachTheirOpenLessons()
     {
-        TLektion l;
-        l.name = name;
-        l.lehrbuch_id = buch;
-        l.text = text;
-        TLektionsSpeicher(*m_dm).LektionSpeichern(l);
-        return l.id;
-    }
+        TLektionsSpeicher speicher(*m_dm);
+        const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Latein I"));
+        TLektion gespeichert;
+        gespeichert.name = QStringLiteral("Tiere");
+        gespeichert.lehrbuch_id = buch;
+        QVERIFY(speicher.LektionSpeichern(gespeichert));
+        m_fenster->lehrbuchWaehlen = [&](int, const QString &) {
+            return Gewaehlt(QStringLiteral("Tiere"), buch, QStringLiteral("Latein I"), gespeichert.id);
+        };
+        m_fenster->LektionOeffnen();
+        QCOMPARE(m_fenster->AktuelleLektion()->id, gespeichert.id);
+        QVERIFY(!m_fenster->AktuelleLektion()->geaendert);
 
-private slots:
-    void init()
-    {
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
-        m_config = std::make_unique<TConfig>(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
-        TLektionsSpeicher s(*m_dm);
-        m_buch1 = s.LehrbuchAnlegen(QStringLiteral("Latein I"));
-        m_buch2 = s.LehrbuchAnlegen(QStringLiteral("Latein II"));
-        m_lektionA = Lektion(m_buch1, QStringLiteral("Lektion A"), {QStringLiteral("Roma")});
-        m_lektionB = Lektion(m_buch1, QStringLiteral("Lektion B"), {});
-        m_frage.antworten.clear();
-        m_frage.gefragt.clear();
-    }
-    void cleanup()
-    {
-        m_config.reset();
-        m_dm.reset();
-        m_ordner.reset();
-    }
+        // The user deletes the textbook in the chooser and then cancels it.
+        m_fenster->lehrbuchWaehlen = [&](int, const QString &) {
+            speicher.LehrbuchLoeschen(buch);
+            TfrmLehrbuchverwaltung::Ergebnis e;
+            e.geloeschteLehrbuecher = {buch};
+            return e;
+        };
+        m_fenster->LektionAnhaengen();
+        const TLektion *l = m_fenster->AktuelleLektion();
+        QCOMPARE(l->id, 0);
+        QCOMPARE(l->lehrbuch_id, 0);
+        QVERIFY(l->geaendert);
+        QCOMPARE(m_fenster->TabSet->tabText(1), QStringLiteral("Tiere *"));
 
-    void showsTextbooksAndTheLessonsOfTheRememberedOne()
-    {
-        m_config->LehrbuchID = m_buch2;
-        TfrmLehrbuchverwaltung leer(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::Verwalten, {});
-        QCOMPARE(leer.windowTitle(), QStringLiteral("Lehrbuchverwaltung"));
-        QCOMPARE(Spalte(leer.lvwLehrbuecher, 0), (QStringList{"Latein I", "Latein II"}));
-        QCOMPARE(leer.lvwLektionen->topLevelItemCount(), 0);
-        m_config->LehrbuchID = 0;
-        TfrmLehrbuchverwaltung f(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::Oeffnen, {});
-        QCOMPARE(f.windowTitle(), QStringLiteral("Lektion öffnen"));
-        QCOMPARE(f.btnOK->text(), QStringLiteral("Öffnen"));
-        QCOMPARE(Spalte(f.lvwLektionen, 0), (QStringList{"Lektion A", "Lektion B"}));
-        QCOMPARE(Spalte(f.lvwLektionen, 2), (QStringList{"ja", "nein"}));
-        // Choosing the other textbook is remembered when the window closes.
-        f.lvwLehrbuecher->topLevelItem(1)->setSelected(true);
-        f.lvwLehrbuecher->topLevelItem(0)->setSelected(false);
-        f.show();
-        f.hide();
-        QCOMPARE(m_config->LehrbuchID, m_buch2);
-    }
-
-    void saveModeFindsAnExistingNameDespiteBlanksAndAsksBeforeOverwriting()
-    {
-        TfrmLehrbuchverwaltung f(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::SpeichernUnter,
-                                 QStringLiteral("unbenannt-1"));
-        QCOMPARE(f.windowTitle(), QStringLiteral("Lektion speichern unter"));
-        QCOMPARE(f.btnOK->text(), QStringLiteral("Speichern"));
-        QCOMPARE(f.edtName->text(), QStringLiteral("unbenannt-1"));
-        f.edtName->setText(QStringLiteral("  Lektion B "));
-        m_frage.antworten = {Antwort::Nein};
-        f.OkKlick();
-        QCOMPARE(m_frage.gefragt.size(), 1);
-        QCOMPARE(m_frage.gefragt[0].text, QStringLiteral("Soll die Lektion 'Lektion B' überschrieben werden?"));
-        QVERIFY(m_frage.gefragt[0].vorgabe == Antwort::Nein);
-        QVERIFY(!f.ErgebnisHolen().bestaetigt);
-        m_frage.antworten = {Antwort::Ja};
-        f.OkKlick();
-        QVERIFY(f.ErgebnisHolen().bestaetigt);
-        QCOMPARE(f.ErgebnisHolen().lektionId, m_lektionB);
-        QCOMPARE(f.ErgebnisHolen().name, QStringLiteral("Lektion B"));
-        QCOMPARE(f.ErgebnisHolen().lehrbuchId, m_buch1);
-        QCOMPARE(f.ErgebnisHolen().lehrbuch, QStringLiteral("Latein I"));
-
-        TfrmLehrbuchverwaltung neu(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::SpeichernUnter,
-                                   QStringLiteral("Neue"));
-        neu.OkKlick();
-        QVERIFY(neu.ErgebnisHolen().bestaetigt);
-        QCOMPARE(neu.ErgebnisHolen().lektionId, 0);
-    }
-
-    void openModeIgnoresUnknownNamesAndOpensOnDoubleClick()
-    {
-        TfrmLehrbuchverwaltung f(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::Anhaengen, {});
-        f.edtName->setText(QStringLiteral("Lektion Z"));
-        f.OkKlick();
-        QVERIFY(!f.ErgebnisHolen().bestaetigt);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        const QRect r = f.lvwLektionen->visualItemRect(f.lvwLektionen->topLevelItem(1));
-        // Item views take a double click only after the press that precedes it.
-        QTest::mouseClick(f.lvwLektionen->viewport(), Qt::LeftButton, {}, r.center());
-        QTest::mouseDClick(f.lvwLektionen->viewport(), Qt::LeftButton, {}, r.center());
-        QVERIFY(f.ErgebnisHolen().bestaetigt);
-        QCOMPARE(f.ErgebnisHolen().lektionId, m_lektionB);
-    }
-
-    void renamingATextbookStoresApostrophesAsDoubleQuotes()
-    {
-        TfrmLehrbuchverwaltung f(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::Verwalten, {});
-        f.lvwLehrbuecher->topLevelItem(0)->setText(0, QStringLiteral("Caesar's Buch"));
-        QCOMPARE(f.lvwLehrbuecher->topLevelItem(0)->text(0), QStringLiteral("Caesar\"s Buch"));
-        QCOMPARE(TLektionsSpeicher(*m_dm).Lehrbuecher()[0].name, QStringLiteral("Caesar\"s Buch"));
-        f.lvwLektionen->topLevelItem(0)->setText(0, QStringLiteral("Lektion 'A'"));
-        QCOMPARE(TLektionsSpeicher(*m_dm).Lektionen(m_buch1)[0].name, QStringLiteral("Lektion \"A\""));
-    }
-
-    void deletingATextbookAsksRemovesItsLessonsAndReportsIt()
-    {
-        TfrmLehrbuchverwaltung f(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::Verwalten, {});
-        QSignalSpy geloescht(&f, &TfrmLehrbuchverwaltung::lehrbuchGeloescht);
-        m_frage.antworten = {Antwort::Nein};
-        f.LehrbuchLoeschen();
-        QCOMPARE(TLektionsSpeicher(*m_dm).Lektionen(m_buch1).size(), size_t(2));
-        m_frage.antworten = {Antwort::Ja};
-        f.LehrbuchLoeschen();
-        QCOMPARE(m_frage.gefragt.last().text,
-                 QStringLiteral("Soll das Lehrbuch 'Latein I' mit allen zugehörigen Lektionen gelöscht werden?"));
-        QCOMPARE(geloescht.size(), 1);
-        QCOMPARE(geloescht[0][0].toInt(), m_buch1);
-        QCOMPARE(TLektionsSpeicher(*m_dm).Lektionen(m_buch1).size(), size_t(0));
-        QCOMPARE(Spalte(f.lvwLehrbuecher, 0), QStringList{QStringLiteral("Latein II")});
-    }
-
-    void deletingALessonAsksFirst()
-    {
-        TfrmLehrbuchverwaltung f(*m_dm, m_config.get(), m_frage, TfrmLehrbuchverwaltung::Verwalten, {});
-        f.lvwLektionen->clearSelection();
-        f.lvwLektionen->topLevelItem(1)->setSelected(true);
-        m_frage.antworten = {Antwort::Ja};
-        f.LektionLoeschen();
-        QCOMPARE(m_frage.gefragt.last().text, QStringLiteral("Soll die Lektion 'Lektion B' wirklich gelöscht werden?"));
-        QCOMPARE(Spalte(f.lvwLektionen, 0), QStringList{QStringLiteral("Lektion A")});
-        QCOMPARE(TLektionsSpeicher(*m_dm).Lektionen(m_buch1).size(), size_t(1));
+        // "Neue Lektion" in the chooser opens a new lesson instead of a choice.
+        m_fenster->lehrbuchWaehlen = [&](int, const QString &) {
+            TfrmLehrbuchverwaltung::Ergebnis e;
+            e.neueLektion = true;
+            return e;
+        };
+        m_fenster->LektionOeffnen();
+        QCOMPARE(m_fenster->TabSet->count(), 3);
+        QCOMPARE(m_fenster->AktuelleLektion()->name, QStringLiteral("unbenannt-3"));
     }
 };
 
@@ -669,10 +571,6 @@ int main(int argc, char *argv[])
     int rc = 0;
     {
         TestFrmHaupt t;
-        rc |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestLehrbuchverwaltung t;
         rc |= QTest::qExec(&t, argc, argv);
     }
     {
