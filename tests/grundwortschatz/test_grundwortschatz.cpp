@@ -1,0 +1,492 @@
+// Acceptance tests of the starter textbook "Grundwortschatz Latein": the
+// shipped lesson files are imported once into a fresh database, then the key
+// forms of the irregular words, the analysis of every reading text and the
+// shape of every entry are checked against Latin grammar. The expectations
+// live in formen.tsv and stichprobe.tsv beside this file.
+
+#include "model/lektion.h"
+#include "model/lektionsdatei.h"
+#include "morph/analyse.h"
+#include "morph/formenmanager.h"
+#include "morph/formid.h"
+#include "store/analysequelle.h"
+#include "store/datenmanager.h"
+#include "store/import.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace lexovita;
+
+namespace {
+
+const QString kTestOrdner = QStringLiteral(LEXOVITA_TESTDATA_DIR);
+const QString kDatenOrdner = kTestOrdner + QStringLiteral("/../../data/grundwortschatz");
+
+std::string S(const QString &s) { return s.toStdString(); }
+
+// Word class letters as the textbook sources write them.
+int32_t Wortart(const QString &b)
+{
+    static const QHash<QString, int32_t> t{{QStringLiteral("v"), WA_VERB},   {QStringLiteral("s"), WA_SUBSTANTIV},
+                                           {QStringLiteral("u"), WA_UNBESTIMMT}, {QStringLiteral("d"), WA_ADVERB},
+                                           {QStringLiteral("a"), WA_ADJEKTIV}, {QStringLiteral("p"), WA_PRONOMEN}};
+    return t.value(b, -1);
+}
+
+// Rows of a tab-separated data file without comments and blank lines.
+std::vector<QStringList> TsvLesen(const QString &name)
+{
+    QFile f(kTestOrdner + QLatin1Char('/') + name);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        ADD_FAILURE() << "cannot read " << S(f.fileName());
+        return {};
+    }
+    std::vector<QStringList> zeilen;
+    QTextStream in(&f);
+    in.setEncoding(QStringConverter::Utf8);
+    while (!in.atEnd()) {
+        const QString z = in.readLine();
+        if (z.trimmed().isEmpty() || z.startsWith(QLatin1Char('#')))
+            continue;
+        zeilen.push_back(z.split(QLatin1Char('\t')));
+    }
+    return zeilen;
+}
+
+class Rueckfrage : public IRueckfrage {
+public:
+    Antwort Frage(const QString &, const QString &text, int, Antwort vorgabe, Symbol) override
+    {
+        ADD_FAILURE() << "unexpected question: " << S(text);
+        return vorgabe;
+    }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+// The whole textbook in one temporary database, shared by every test of
+// the binary.
+struct Lehrbuch {
+    QTemporaryDir ordner;
+    std::unique_ptr<TDatenmanager> daten;
+    TImportErgebnis ergebnis;
+    int vokImBuch = 0;                    // VOK elements over all files
+    std::map<int, QString> texte;         // lesson number -> reading text
+    QHash<QString, int32_t> ids;          // "headword|word class" (lower-cased) -> id
+    QString fehler;                       // why the set-up failed, empty if it worked
+
+    static QString Schluessel(const QString &wort, int32_t wortart)
+    {
+        return wort.toLower() + QLatin1Char('|') + QString::number(wortart);
+    }
+    int32_t Id(const QString &wort, int32_t wortart) const { return ids.value(Schluessel(wort, wortart), 0); }
+};
+
+Lehrbuch *g_buch = nullptr;
+
+class LehrbuchUmgebung : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        g_buch = new Lehrbuch;
+        Lehrbuch &b = *g_buch;
+        try {
+            b.daten = std::make_unique<TDatenmanager>(b.ordner.path());
+            if (!b.daten->Bereit()) {
+                Rueckfrage r;
+                b.daten->DatenbankAktualisieren(r);
+            }
+            b.ergebnis = OrdnerImportieren(*b.daten, kDatenOrdner);
+
+            const QStringList dateien =
+                QDir(kDatenOrdner).entryList({QStringLiteral("grundwortschatz_*.xml")}, QDir::Files, QDir::Name);
+            static const QRegularExpression nummer(QStringLiteral("(\\d+)"));
+            for (const QString &d : dateien) {
+                const int nr = nummer.match(d).captured(1).toInt();
+                for (const TLehrbuchInhalt &inhalt : LektionsdateiLaden(kDatenOrdner + QLatin1Char('/') + d))
+                    for (const auto &l : inhalt.lektionen) {
+                        b.vokImBuch += l->Anzahl();
+                        b.texte[nr] += l->TextAlsString();
+                    }
+            }
+            TAnweisung a = b.daten->Verbindung().Anweisung("SELECT id, vokabel, attribute & 7 FROM vokabel");
+            while (a.Schritt())
+                b.ids.insert(Lehrbuch::Schluessel(a.Text(1), a.Int(2)), a.Int(0));
+        } catch (const TLektionsdateiFehler &e) {
+            b.fehler = e.Meldung();
+        } catch (const std::exception &e) {
+            b.fehler = QString::fromUtf8(e.what());
+        }
+    }
+    void TearDown() override
+    {
+        delete g_buch;
+        g_buch = nullptr;
+    }
+};
+
+const auto *const g_umgebung = ::testing::AddGlobalTestEnvironment(new LehrbuchUmgebung);
+
+// Every word of a reading text, split at the lesson's word delimiters.
+QStringList Woerter(const QString &text)
+{
+    QStringList w;
+    QString akt;
+    for (QChar c : text) {
+        if (TLektion::IstWortgrenze(c) || c.isSpace()) {
+            if (!akt.isEmpty())
+                w << akt;
+            akt.clear();
+        } else {
+            akt += c;
+        }
+    }
+    if (!akt.isEmpty())
+        w << akt;
+    return w;
+}
+
+class GrundwortschatzAbnahme : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(g_buch, nullptr);
+        ASSERT_TRUE(g_buch->fehler.isEmpty()) << "import failed: " << S(g_buch->fehler);
+    }
+    Lehrbuch &buch() { return *g_buch; }
+    TDatenmanager &daten() { return *g_buch->daten; }
+
+    std::unique_ptr<TVokabel> Laden(int32_t id)
+    {
+        std::unique_ptr<TVokabel> v = daten().VokabelLaden(id);
+        daten().SonderformenLaden(*v);
+        return v;
+    }
+
+    std::vector<std::unique_ptr<TVokabel>> AlleEintraege()
+    {
+        std::vector<std::unique_ptr<TVokabel>> alle;
+        TAnweisung a = daten().Verbindung().Anweisung("SELECT id FROM vokabel ORDER BY id");
+        std::vector<int32_t> ids;
+        while (a.Schritt())
+            ids.push_back(a.Int(0));
+        for (int32_t id : ids)
+            alle.push_back(Laden(id));
+        return alle;
+    }
+
+    // Checks every row of formen.tsv of the given word class; returns
+    // (checked, correct) and reports each wrong form on its own.
+    void FormenPruefen(int32_t wortart)
+    {
+        int geprueft = 0, richtig = 0;
+        TFormenmanager m;
+        for (const QStringList &z : TsvLesen(QStringLiteral("formen.tsv"))) {
+            ASSERT_GE(z.size(), 4) << S(z.join(QLatin1Char('|')));
+            if (Wortart(z[1]) != wortart)
+                continue;
+            ++geprueft;
+            const QString &wort = z[0];
+            bool ok = false;
+            const int32_t fid = z[2].toInt(&ok, 0);
+            ASSERT_TRUE(ok) << "bad form id " << S(z[2]);
+            const QStringList erwartet = z[3].split(QLatin1Char('/'));
+            const QString notiz = z.value(4);
+            const std::string wo = S(wort) + " " + S(z[2]) + " (" + S(notiz) + ")";
+
+            const int32_t id = buch().Id(wort, wortart);
+            if (id == 0) {
+                ADD_FAILURE() << wo << ": no entry \"" << S(wort) << "\" of that word class";
+                continue;
+            }
+            const std::unique_ptr<TVokabel> v = Laden(id);
+            QString text;
+            bool gefunden = false;
+            if (wortart == WA_PRONOMEN && (fid & fid::GENUS_MASKE) != 0) {
+                // The generator names a pronoun's forms by case alone; the
+                // feminine and neuter forms exist only as stored special
+                // forms under the case with the gender bits.
+                for (const auto &sf : v->sonderformen)
+                    if (sf->formId == fid) {
+                        text = sf->text;
+                        gefunden = true;
+                        break;
+                    }
+            } else {
+                m.Zuruecksetzen();
+                m.FormenErzeugen(*v, fid);
+                if (!m.Ergebnisliste().empty()) {
+                    text = m.Ergebnisliste().front().text;
+                    gefunden = true;
+                }
+            }
+            if (!gefunden) {
+                ADD_FAILURE() << wo << ": no form produced, expected " << S(erwartet.join(QStringLiteral(" or ")));
+                continue;
+            }
+            if (!erwartet.contains(text)) {
+                ADD_FAILURE() << wo << ": got \"" << S(text) << "\", expected "
+                              << S(erwartet.join(QStringLiteral(" or ")));
+                continue;
+            }
+            ++richtig;
+        }
+        EXPECT_GT(geprueft, 0);
+        std::cout << "[ Formen    ] " << WortartName(wortart).toStdString() << ": " << richtig << " of " << geprueft
+                  << " correct\n";
+    }
+
+    // Headword and label of every analysis result, for failure messages.
+    static std::string Befund(const TFormanalyse &a)
+    {
+        std::string s;
+        for (const TLatForm &f : a.Ergebnisliste()) {
+            const TVokabel *v = a.VokabelImCache(f.vokabelId);
+            s += "\n    " + (v ? S(v->vokabel) + "/" + S(WortartBuchstabe(v->Wortart())) : std::to_string(f.vokabelId)) +
+                 ": " + S(f.bezeichnung) + " (" + std::to_string(f.formId) + ")";
+        }
+        return s.empty() ? std::string(" none") : s;
+    }
+};
+
+// ----------------------------------------------------------------- import
+
+TEST_F(GrundwortschatzAbnahme, EveryLessonAndEveryEntryOfTheFilesIsImported)
+{
+    EXPECT_EQ(buch().ergebnis.lektionenAngelegt, 40);
+    EXPECT_EQ(buch().ergebnis.lehrbuecherAngelegt, 1);
+    EXPECT_EQ(buch().texte.size(), 40u);
+    // No entry appears twice in the textbook, so each VOK becomes its own row.
+    EXPECT_EQ(buch().ergebnis.vokabelnAngelegt, buch().vokImBuch);
+    EXPECT_EQ(buch().ids.size(), buch().vokImBuch);
+}
+
+// ------------------------------------------------------------------ forms
+
+TEST_F(GrundwortschatzAbnahme, IrregularVerbsGiveTheirSchoolGrammarForms) { FormenPruefen(WA_VERB); }
+TEST_F(GrundwortschatzAbnahme, PronounsGiveTheirFormsInEveryGender) { FormenPruefen(WA_PRONOMEN); }
+TEST_F(GrundwortschatzAbnahme, IrregularNounsGiveTheirSpecialCaseForms) { FormenPruefen(WA_SUBSTANTIV); }
+TEST_F(GrundwortschatzAbnahme, AdjectivesGiveIrregularComparisonAndPronominalCases) { FormenPruefen(WA_ADJEKTIV); }
+
+// --------------------------------------------------------------- analysis
+
+TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
+{
+    TAnalysequelle quelle(daten());
+    TFormenmanager m;
+    TFormanalyse analyse(m, quelle);
+    int gesamt = 0, erkannt = 0;
+    QStringList offen;
+    for (const auto &[nr, text] : buch().texte) {
+        for (const QString &w : Woerter(text)) {
+            ++gesamt;
+            analyse.Zuruecksetzen();
+            analyse.FormAnalysieren(w);
+            if (analyse.Ergebnisliste().empty())
+                offen << QStringLiteral("%1:%2").arg(nr, 2, 10, QLatin1Char('0')).arg(w);
+            else
+                ++erkannt;
+        }
+    }
+    ASSERT_GT(gesamt, 1000) << "the reading texts are missing";
+    const double anteil = 100.0 * erkannt / gesamt;
+    std::cout << "[ Abdeckung ] " << erkannt << " of " << gesamt << " words analysed (" << anteil << " %), "
+              << offen.size() << " without analysis: " << S(offen.join(QStringLiteral(", "))) << "\n";
+    EXPECT_GE(anteil, 95.0) << offen.size() << " words without analysis:\n"
+                            << S(offen.join(QStringLiteral(", ")));
+}
+
+TEST_F(GrundwortschatzAbnahme, HandCheckedSampleWordsAreTracedToTheRightEntryAndForm)
+{
+    TAnalysequelle quelle(daten());
+    TFormenmanager m;
+    TFormanalyse analyse(m, quelle);
+    int geprueft = 0, treffer = 0;
+    for (const QStringList &z : TsvLesen(QStringLiteral("stichprobe.tsv"))) {
+        ASSERT_GE(z.size(), 4) << S(z.join(QLatin1Char('|')));
+        ++geprueft;
+        const int nr = z[0].toInt();
+        const QString &wort = z[1];
+        const QString &stichwort = z[2];
+        const int32_t wortart = Wortart(z[3]);
+        const QString bezeichnung = z.value(4).trimmed();
+        const std::string wo = "lesson " + S(z[0]) + " \"" + S(wort) + "\" -> " + S(stichwort) + "/" + S(z[3]) +
+                               (bezeichnung.isEmpty() ? std::string() : ", " + S(bezeichnung));
+
+        // A sample word must stand in its lesson's text, or the sample is wrong.
+        if (!Woerter(buch().texte[nr]).contains(wort, Qt::CaseInsensitive)) {
+            ADD_FAILURE() << wo << ": the word is not in the text of that lesson";
+            continue;
+        }
+        const int32_t id = buch().Id(stichwort, wortart);
+        if (id == 0) {
+            ADD_FAILURE() << wo << ": no such entry in the textbook";
+            continue;
+        }
+        analyse.Zuruecksetzen();
+        analyse.FormAnalysieren(wort);
+        bool eintrag = false, form = bezeichnung.isEmpty();
+        for (const TLatForm &f : analyse.Ergebnisliste())
+            if (f.vokabelId == id) {
+                eintrag = true;
+                if (f.bezeichnung.trimmed() == bezeichnung)
+                    form = true;
+            }
+        if (!eintrag)
+            ADD_FAILURE() << wo << ": entry not among the results:" << Befund(analyse);
+        else if (!form)
+            ADD_FAILURE() << wo << ": entry found, but not with that form:" << Befund(analyse);
+        else
+            ++treffer;
+    }
+    EXPECT_GE(geprueft, 200);
+    std::cout << "[ Stichprobe] " << treffer << " of " << geprueft << " sample words traced correctly\n";
+}
+
+// ------------------------------------------------------------ data sanity
+
+TEST_F(GrundwortschatzAbnahme, EveryEntryHasAMeaning)
+{
+    QStringList ohne;
+    for (const auto &v : AlleEintraege()) {
+        bool leer = v->bedeutungen.empty();
+        for (const auto &b : v->bedeutungen)
+            leer = leer || b->bedeutung.trimmed().isEmpty();
+        if (leer)
+            ohne << v->vokabel;
+    }
+    EXPECT_TRUE(ohne.isEmpty()) << S(ohne.join(QStringLiteral(", ")));
+}
+
+TEST_F(GrundwortschatzAbnahme, NoHeadwordOccursTwiceWithTheSameWordClass)
+{
+    QStringList doppelt;
+    TAnweisung a = daten().Verbindung().Anweisung(
+        "SELECT lower(vokabel), attribute & 7, count(*) FROM vokabel GROUP BY lower(vokabel), attribute & 7 "
+        "HAVING count(*) > 1");
+    while (a.Schritt())
+        doppelt << QStringLiteral("%1 (%2) x%3").arg(a.Text(0)).arg(a.Int(1)).arg(a.Int(2));
+    EXPECT_TRUE(doppelt.isEmpty()) << S(doppelt.join(QStringLiteral(", ")));
+}
+
+TEST_F(GrundwortschatzAbnahme, EveryNounHasAGenderAndAGenitiveThatFitsItsDeclension)
+{
+    // Genitive endings by class: singular, and genitive plural for the
+    // pluralia tantum (form1 holds it then).
+    static const QHash<int32_t, QPair<QStringList, QStringList>> endungen{
+        {KD_A, {{QStringLiteral("ae")}, {QStringLiteral("arum")}}},
+        {KD_E, {{QStringLiteral("ei")}, {QStringLiteral("erum")}}},
+        {KD_O, {{QStringLiteral("i")}, {QStringLiteral("orum")}}},
+        {KD_U, {{QStringLiteral("us")}, {QStringLiteral("uum")}}},
+        {KD_K, {{QStringLiteral("is")}, {QStringLiteral("um")}}},
+        {KD_G, {{QStringLiteral("is")}, {QStringLiteral("ium")}}},
+        {KD_I, {{QStringLiteral("is")}, {QStringLiteral("ium")}}},
+    };
+    QStringList fehler;
+    for (const auto &v : AlleEintraege()) {
+        if (v->Wortart() != WA_SUBSTANTIV)
+            continue;
+        if (!QStringList{QStringLiteral("m"), QStringLiteral("f"), QStringLiteral("n"), QStringLiteral("p")}.contains(
+                v->form2))
+            fehler << v->vokabel + QStringLiteral(": no gender (\"") + v->form2 + QStringLiteral("\")");
+        if (!endungen.contains(v->KonjDekl())) {
+            fehler << v->vokabel + QStringLiteral(": no declension class");
+            continue;
+        }
+        // A multi-word noun (res publica) declines its first word.
+        const QString gen = v->form1.section(QLatin1Char(' '), 0, 0);
+        const QStringList &erlaubt =
+            v->PluralisTantum() ? endungen[v->KonjDekl()].second : endungen[v->KonjDekl()].first;
+        bool passt = false;
+        for (const QString &e : erlaubt)
+            passt = passt || (gen.endsWith(e) && gen.size() > e.size());
+        if (!passt)
+            fehler << v->vokabel + QStringLiteral(": genitive \"") + v->form1 + QStringLiteral("\" does not fit ") +
+                          v->KonjDeklText();
+    }
+    EXPECT_TRUE(fehler.isEmpty()) << S(fehler.join(QLatin1Char('\n')));
+}
+
+TEST_F(GrundwortschatzAbnahme, EveryVerbHasAConjugationAndThePrincipalPartsItNeeds)
+{
+    struct Muster {
+        QString praesens, infinitiv, praesensDep, infinitivDep;
+    };
+    static const QHash<int32_t, Muster> muster{
+        {KD_A, {QStringLiteral("o"), QStringLiteral("are"), QStringLiteral("or"), QStringLiteral("ari")}},
+        {KD_E, {QStringLiteral("eo"), QStringLiteral("ere"), QStringLiteral("eor"), QStringLiteral("eri")}},
+        {KD_I, {QStringLiteral("io"), QStringLiteral("ire"), QStringLiteral("ior"), QStringLiteral("iri")}},
+        {KD_K, {QStringLiteral("o"), QStringLiteral("ere"), QStringLiteral("or"), QStringLiteral("i")}},
+        {KD_G, {QStringLiteral("io"), QStringLiteral("ere"), QStringLiteral("ior"), QStringLiteral("i")}},
+    };
+    QStringList fehler;
+    for (const auto &v : AlleEintraege()) {
+        if (v->Wortart() != WA_VERB)
+            continue;
+        const QString wo = v->vokabel + QStringLiteral(": ");
+        const bool dep = v->Deponens() || v->Semideponens();
+        bool praesensSonderform = false;
+        for (const auto &sf : v->sonderformen)
+            praesensSonderform = praesensSonderform || sf->formId == 331;
+        if (v->form1.isEmpty())
+            fehler << wo + QStringLiteral("1. Sg. Präsens fehlt");
+        if (dep ? !v->form2.endsWith(QStringLiteral(" sum")) : !v->form2.endsWith(QLatin1Char('i')))
+            fehler << wo + QStringLiteral("Perfekt \"") + v->form2 + QStringLiteral("\" passt nicht");
+        if (!v->form3.isEmpty() && (dep || !(v->form3.endsWith(QStringLiteral("um")))))
+            fehler << wo + QStringLiteral("Supinum \"") + v->form3 + QStringLiteral("\" passt nicht");
+        if (!muster.contains(v->KonjDekl())) {
+            // Irregular verbs without a conjugation class need their present
+            // forms stored, or the generator leaves them empty.
+            if (!praesensSonderform)
+                fehler << wo + QStringLiteral("keine Konjugation und keine Präsensformen");
+            continue;
+        }
+        const Muster &mu = muster[v->KonjDekl()];
+        const bool echtesDeponens = v->Deponens();
+        if (!v->form1.endsWith(echtesDeponens ? mu.praesensDep : mu.praesens))
+            fehler << wo + QStringLiteral("1. Sg. \"") + v->form1 + QStringLiteral("\" passt nicht zu ") +
+                          v->KonjDeklText();
+        // Irregular members of a class (fieri) carry their own forms.
+        if (v->sonderformen.empty() && !v->vokabel.endsWith(echtesDeponens ? mu.infinitivDep : mu.infinitiv))
+            fehler << wo + QStringLiteral("Infinitiv passt nicht zu ") + v->KonjDeklText();
+    }
+    EXPECT_TRUE(fehler.isEmpty()) << S(fehler.join(QLatin1Char('\n')));
+}
+
+TEST_F(GrundwortschatzAbnahme, EveryAdjectiveHasADeclensionAndItsThreeGenders)
+{
+    QStringList fehler;
+    for (const auto &v : AlleEintraege()) {
+        if (v->Wortart() != WA_ADJEKTIV)
+            continue;
+        const QString wo = v->vokabel + QStringLiteral(": ");
+        if (v->KonjDekl() == KD_O) {
+            // The neuter ends in -um; the pronominal alius has aliud.
+            if (v->form1 != v->vokabel || !v->form2.endsWith(QLatin1Char('a')) ||
+                !(v->form3.endsWith(QStringLiteral("um")) || v->form3 == QStringLiteral("aliud")))
+                fehler << wo + QStringLiteral("Formen \"%1, %2, %3\"").arg(v->form1, v->form2, v->form3);
+        } else if (v->KonjDekl() == KD_I) {
+            const bool drei = !v->form2.isEmpty() && v->form3.endsWith(QLatin1Char('e'));
+            const bool eine = v->form2.isEmpty() && v->form3.isEmpty() && v->form1.endsWith(QStringLiteral("is"));
+            if (!drei && !eine)
+                fehler << wo + QStringLiteral("Formen \"%1, %2, %3\"").arg(v->form1, v->form2, v->form3);
+        } else {
+            fehler << wo + QStringLiteral("keine Adjektivdeklination");
+        }
+    }
+    EXPECT_TRUE(fehler.isEmpty()) << S(fehler.join(QLatin1Char('\n')));
+}
+
+} // namespace
