@@ -2,12 +2,12 @@
 
 #include "model/config.h"
 #include "model/lektionsdatei.h"
-#include "store/datenmanager.h"
-#include "store/lektionsspeicher.h"
-#include "store/rueckfrage.h"
+#include "store/fehler.h"
+#include "ui/guirueckfrage.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QActionGroup>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -16,11 +16,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -28,181 +34,111 @@ namespace lexovita {
 
 namespace {
 
+const QString kLektionMime = QStringLiteral("application/x-lexovita-lektion");
 constexpr int kIdRolle = Qt::UserRole;
 
-int32_t ZeilenId(const QTreeWidgetItem *it)
+enum LektionSpalte { SpName, SpVokabeln, SpText, SpZugriff, SpErstellt, SpAnzahl };
+
+QString Zeitpunkt(const QDateTime &t)
 {
-    return it ? it->data(0, kIdRolle).toInt() : 0;
+    return t.isValid() ? t.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : QString();
 }
 
-QString Datum(const QDateTime &d)
-{
-    return d.isValid() ? d.date().toString(QStringLiteral("dd.MM.yyyy")) : QString();
-}
+// Lesson rows carry their id as drag data, so a row dropped onto a textbook
+// moves the lesson there.
+class TLektionenModell : public QStandardItemModel {
+public:
+    using QStandardItemModel::QStandardItemModel;
+    QStringList mimeTypes() const override { return {kLektionMime}; }
+    QMimeData *mimeData(const QModelIndexList &indizes) const override
+    {
+        if (indizes.isEmpty())
+            return nullptr;
+        auto *daten = new QMimeData;
+        daten->setData(kLektionMime, QByteArray::number(index(indizes.first().row(), SpName).data(kIdRolle).toInt()));
+        return daten;
+    }
+    // Copy, never move: the source view must not drop the row itself.
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+};
 
-// Names are shown and stored without single quotes, as the lesson lists always did.
-QString OhneApostroph(QString name)
-{
-    return name.replace(QLatin1Char('\''), QLatin1Char('"'));
-}
+// The textbook list accepts dropped lesson rows.
+class TLehrbuchListe : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    std::function<void(int32_t lektion, int32_t lehrbuch)> abgelegt;
+
+protected:
+    QTreeWidgetItem *Ziel(const QDropEvent *e) const
+    {
+        return e->mimeData()->hasFormat(kLektionMime) ? itemAt(e->position().toPoint()) : nullptr;
+    }
+    void dragEnterEvent(QDragEnterEvent *e) override
+    {
+        if (e->mimeData()->hasFormat(kLektionMime))
+            e->acceptProposedAction();
+        else
+            e->ignore();
+    }
+    void dragMoveEvent(QDragMoveEvent *e) override
+    {
+        if (Ziel(e)) {
+            e->setDropAction(Qt::CopyAction);
+            e->accept();
+        } else {
+            e->ignore();
+        }
+    }
+    void dropEvent(QDropEvent *e) override
+    {
+        QTreeWidgetItem *ziel = Ziel(e);
+        if (!ziel) {
+            e->ignore();
+            return;
+        }
+        const int32_t lektion = e->mimeData()->data(kLektionMime).toInt();
+        const int32_t lehrbuch = ziel->data(0, kIdRolle).toInt();
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        // The source view is still inside its drag; change the lists afterwards.
+        if (abgelegt)
+            QTimer::singleShot(0, this, [f = abgelegt, lektion, lehrbuch] { f(lektion, lehrbuch); });
+    }
+};
 
 } // namespace
 
-TfrmLehrbuchverwaltung::TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig *config, IRueckfrage &rueckfrage,
-                                               int modus, const QString &vorschlag, QWidget *parent)
-    : QDialog(parent), m_daten(daten), m_config(config), m_rueckfrage(rueckfrage), m_modus(modus),
-      m_vorschlag(vorschlag)
+TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::Auswaehlen(QWidget *eltern, TDatenmanager &daten,
+                                                                   TConfig &config, int modus,
+                                                                   const QString &vorschlag, IRueckfrage *rueckfrage)
 {
-    setObjectName(QStringLiteral("frmLehrbuchverwaltung"));
-    resize(860, 520);
+    TGuiRueckfrage gui;
+    TfrmLehrbuchverwaltung fenster(daten, config, rueckfrage ? *rueckfrage : gui, modus, vorschlag, eltern);
+    gui.SetEltern(&fenster);
+    fenster.exec();
+    return fenster.ErgebnisHolen();
+}
 
-    tbVerwaltung = new QToolBar(this);
-    tbVerwaltung->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    tbVerwaltung->setIconSize(QSize(16, 16));
-    auto neu = [this](const QString &text, QStyle::StandardPixmap bild) {
-        QAction *a = tbVerwaltung->addAction(style()->standardIcon(bild), text);
-        return a;
-    };
-    actNeueLektion = neu(QStringLiteral("Neue Lektion"), QStyle::SP_FileIcon);
-    actLektionOeffnen = neu(QStringLiteral("Lektion öffnen"), QStyle::SP_DialogOpenButton);
-    actLektionSpeichern = neu(QStringLiteral("Lektion speichern"), QStyle::SP_DialogSaveButton);
-    actLektionLoeschen = neu(QStringLiteral("Lektion löschen"), QStyle::SP_TrashIcon);
-    tbVerwaltung->addSeparator();
-    actNeuesLehrbuch = neu(QStringLiteral("Neues Lehrbuch"), QStyle::SP_FileDialogNewFolder);
-    actLehrbuchLoeschen = neu(QStringLiteral("Lehrbuch löschen"), QStyle::SP_TrashIcon);
-    tbVerwaltung->addSeparator();
-    actIcon = tbVerwaltung->addAction(QStringLiteral("Icon"));
-    actListe = tbVerwaltung->addAction(QStringLiteral("Liste"));
-    actDetails = tbVerwaltung->addAction(QStringLiteral("Details"));
-    for (QAction *a : {actIcon, actListe, actDetails})
-        a->setCheckable(true);
-    actDetails->setChecked(true);
-
-    lvwLehrbuecher = new QTreeWidget(this);
-    lvwLehrbuecher->setObjectName(QStringLiteral("lvwLehrbuecher"));
-    lvwLehrbuecher->setHeaderLabels({QStringLiteral("Lehrbuch")});
-    lvwLehrbuecher->setRootIsDecorated(false);
-    lvwLehrbuecher->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    lvwLehrbuecher->setAcceptDrops(true);
-    lvwLehrbuecher->viewport()->setAcceptDrops(true);
-    lvwLehrbuecher->viewport()->installEventFilter(this);
-    lvwLehrbuecher->installEventFilter(this);
-    lvwLehrbuecher->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    lvwLektionen = new QTreeWidget(this);
-    lvwLektionen->setObjectName(QStringLiteral("lvwLektionen"));
-    lvwLektionen->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Vokabeln"), QStringLiteral("Text"),
-                                   QStringLiteral("Letzter Zugriff"), QStringLiteral("Erstellt am")});
-    lvwLektionen->setRootIsDecorated(false);
-    lvwLektionen->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    lvwLektionen->setDragEnabled(true);
-    lvwLektionen->setDragDropMode(QAbstractItemView::DragOnly);
-    lvwLektionen->setColumnWidth(0, 220);
-    lvwLektionen->installEventFilter(this);
-    lvwLektionen->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    auto *split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(lvwLehrbuecher);
-    split->addWidget(lvwLektionen);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 3);
-    split->setSizes({220, 620});
-
-    auto *lblName = new QLabel(QStringLiteral("Lektion:"), this);
-    edtName = new QLineEdit(this);
-    edtName->setObjectName(QStringLiteral("edtName"));
-    edtName->installEventFilter(this);
-    lblName->setBuddy(edtName);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    btnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
-    btnAbbrechen->setAutoDefault(false);
-    auto *unten = new QHBoxLayout;
-    unten->addWidget(lblName);
-    unten->addWidget(edtName, 1);
-    unten->addWidget(btnOK);
-    unten->addWidget(btnAbbrechen);
-
-    auto *lay = new QVBoxLayout(this);
-    lay->addWidget(tbVerwaltung);
-    lay->addWidget(split, 1);
-    lay->addLayout(unten);
-
-    m_popupLehrbuch = new QMenu(this);
-    m_popupLehrbuch->addAction(QStringLiteral("Umbenennen"), this,
-                               [this] { lvwLehrbuecher->editItem(lvwLehrbuecher->currentItem(), 0); });
-    m_popupLehrbuch->addAction(QStringLiteral("Exportieren"), this, &TfrmLehrbuchverwaltung::LehrbuchExportieren);
-    m_popupLehrbuch->addAction(QStringLiteral("Löschen"), this, &TfrmLehrbuchverwaltung::LehrbuchLoeschen);
-    m_popupLektion = new QMenu(this);
-    m_popupLektion->addAction(QStringLiteral("Umbenennen"), this,
-                              [this] { lvwLektionen->editItem(lvwLektionen->currentItem(), 0); });
-    m_popupLektion->addAction(QStringLiteral("Löschen"), this, &TfrmLehrbuchverwaltung::LektionLoeschen);
-
-    // Mode: caption, OK caption and which chooser action is offered.
-    switch (modus) {
-    case SpeichernUnter:
-        setWindowTitle(QStringLiteral("Lektion speichern unter"));
-        btnOK->setText(QStringLiteral("Speichern"));
-        break;
-    case Oeffnen:
-        setWindowTitle(QStringLiteral("Lektion öffnen"));
-        btnOK->setText(QStringLiteral("Öffnen"));
-        break;
-    case Anhaengen:
-        setWindowTitle(QStringLiteral("Lektion anhängen"));
-        btnOK->setText(QStringLiteral("Anhängen"));
-        break;
-    default:
-        setWindowTitle(QStringLiteral("Lehrbuchverwaltung"));
-        m_vorschlag.clear();
-        break;
-    }
-    actLektionOeffnen->setVisible(modus == Oeffnen || modus == Anhaengen);
-    actLektionSpeichern->setVisible(modus == SpeichernUnter);
-    actLektionLoeschen->setEnabled(false);
-    m_ergebnis.lehrbuchId = m_config ? m_config->LehrbuchID : 0;
-
-    exportDateiWaehlen = [this](const QString &vorschlag) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Lehrbuch exportieren"), vorschlag,
+TfrmLehrbuchverwaltung::TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig &config, IRueckfrage &rueckfrage,
+                                               int modus, const QString &vorschlag, QWidget *parent)
+    : QDialog(parent), m_daten(daten), m_config(config), m_rueckfrage(rueckfrage),
+      m_logik(std::make_unique<TLehrbuchverwaltung>(daten, rueckfrage, modus)), m_modus(modus),
+      m_vorschlag(TLehrbuchverwaltung::Startname(modus, vorschlag))
+{
+    exportDateiWaehlen = [this](const QString &v) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Lehrbuch exportieren"), v,
                                             QStringLiteral("XML-Dateien (*.xml)"));
     };
+    AufbauErstellen();
 
-    connect(actNeueLektion, &QAction::triggered, this, [this] {
-        m_ergebnis.bestaetigt = false;
-        reject();
-        emit neueLektionGewuenscht();
-    });
-    connect(actLektionOeffnen, &QAction::triggered, this, &TfrmLehrbuchverwaltung::OkKlick);
-    connect(actLektionSpeichern, &QAction::triggered, this, &TfrmLehrbuchverwaltung::OkKlick);
-    connect(actLektionLoeschen, &QAction::triggered, this, &TfrmLehrbuchverwaltung::LektionLoeschen);
-    connect(actNeuesLehrbuch, &QAction::triggered, this, &TfrmLehrbuchverwaltung::NeuesLehrbuch);
-    connect(actLehrbuchLoeschen, &QAction::triggered, this, &TfrmLehrbuchverwaltung::LehrbuchLoeschen);
-    connect(actIcon, &QAction::triggered, this, [this] { AnsichtSetzen(0); });
-    connect(actListe, &QAction::triggered, this, [this] { AnsichtSetzen(1); });
-    connect(actDetails, &QAction::triggered, this, [this] { AnsichtSetzen(2); });
-    connect(btnOK, &QPushButton::clicked, this, &TfrmLehrbuchverwaltung::OkKlick);
-    connect(btnAbbrechen, &QPushButton::clicked, this, [this] {
-        m_ergebnis.bestaetigt = false;
-        reject();
-    });
-    connect(lvwLehrbuecher, &QTreeWidget::itemSelectionChanged, this, &TfrmLehrbuchverwaltung::LehrbuchGewaehlt);
-    connect(lvwLektionen, &QTreeWidget::itemSelectionChanged, this, &TfrmLehrbuchverwaltung::LektionGewaehlt);
-    connect(lvwLektionen, &QTreeWidget::itemDoubleClicked, this, &TfrmLehrbuchverwaltung::OkKlick);
-    connect(lvwLehrbuecher, &QTreeWidget::itemChanged, this, &TfrmLehrbuchverwaltung::Umbenannt);
-    connect(lvwLektionen, &QTreeWidget::itemChanged, this, &TfrmLehrbuchverwaltung::Umbenannt);
-    connect(lvwLehrbuecher, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
-        if (lvwLehrbuecher->itemAt(p))
-            m_popupLehrbuch->popup(lvwLehrbuecher->viewport()->mapToGlobal(p));
-    });
-    connect(lvwLektionen, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
-        if (lvwLektionen->itemAt(p))
-            m_popupLektion->popup(lvwLektionen->viewport()->mapToGlobal(p));
-    });
+    setWindowTitle(TLehrbuchverwaltung::Titel(modus));
+    btnOK->setText(TLehrbuchverwaltung::OkText(modus));
+    actLektionOeffnen->setVisible(TLehrbuchverwaltung::OeffnenSichtbar(modus));
+    actLektionSpeichern->setVisible(TLehrbuchverwaltung::SpeichernSichtbar(modus));
+    edtName->clear();
 
-    AnsichtAktualisieren();
-    if (modus == SpeichernUnter) {
+    Sicher([this] { AnsichtAktualisieren(); });
+    if (modus == VM_SPEICHERN_UNTER) {
         edtName->setFocus();
         edtName->selectAll();
     }
@@ -210,296 +146,513 @@ TfrmLehrbuchverwaltung::TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig *co
 
 TfrmLehrbuchverwaltung::~TfrmLehrbuchverwaltung() = default;
 
-bool TfrmLehrbuchverwaltung::Frage(const QString &text)
+void TfrmLehrbuchverwaltung::AufbauErstellen()
 {
-    return m_rueckfrage.Frage(ProgrammTitel(), text, KN_JA_NEIN, Antwort::Nein, Symbol::Frage) == Antwort::Ja;
+    setObjectName(QStringLiteral("frmLehrbuchverwaltung"));
+    setSizeGripEnabled(true);
+    QStyle *s = style();
+
+    tbVerwaltung = new QToolBar(this);
+    tbVerwaltung->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tbVerwaltung->setIconSize(QSize(24, 24));
+    auto aktion = [&](const char *name, const QString &text, QStyle::StandardPixmap icon) {
+        auto *a = new QAction(s->standardIcon(icon), text, this);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    actNeueLektion = aktion("actNeueLektion", QStringLiteral("Neue Lektion"), QStyle::SP_FileIcon);
+    actLektionOeffnen = aktion("actLektionOeffnen", QStringLiteral("Lektion öffnen"), QStyle::SP_DialogOpenButton);
+    actLektionSpeichern =
+        aktion("actLektionSpeichern", QStringLiteral("Lektion speichern"), QStyle::SP_DialogSaveButton);
+    actLektionLoeschen = aktion("actLektionLoeschen", QStringLiteral("Lektion löschen"), QStyle::SP_TrashIcon);
+    actNeuesLehrbuch =
+        aktion("actNeuesLehrbuch", QStringLiteral("Neues Lehrbuch"), QStyle::SP_FileDialogNewFolder);
+    actLehrbuchLoeschen = aktion("actLehrbuchLoeschen", QStringLiteral("Lehrbuch löschen"), QStyle::SP_DialogDiscardButton);
+    actLehrbuchExportieren =
+        aktion("actLehrbuchExportieren", QStringLiteral("Lehrbuch exportieren..."), QStyle::SP_DriveFDIcon);
+    actIcon = aktion("actIcon", QStringLiteral("Icon"), QStyle::SP_FileDialogContentsView);
+    actListe = aktion("actListe", QStringLiteral("Liste"), QStyle::SP_FileDialogListView);
+    actDetails = aktion("actDetails", QStringLiteral("Details"), QStyle::SP_FileDialogDetailedView);
+    auto *ansichten = new QActionGroup(this);
+    for (QAction *a : {actIcon, actListe, actDetails}) {
+        a->setCheckable(true);
+        ansichten->addAction(a);
+    }
+    actDetails->setChecked(true);
+    tbVerwaltung->addAction(actNeueLektion);
+    tbVerwaltung->addAction(actLektionOeffnen);
+    tbVerwaltung->addAction(actLektionSpeichern);
+    tbVerwaltung->addAction(actLektionLoeschen);
+    tbVerwaltung->addSeparator();
+    tbVerwaltung->addAction(actNeuesLehrbuch);
+    tbVerwaltung->addAction(actLehrbuchLoeschen);
+    tbVerwaltung->addSeparator();
+    tbVerwaltung->addAction(actIcon);
+    tbVerwaltung->addAction(actListe);
+    tbVerwaltung->addAction(actDetails);
+
+    auto *buecher = new TLehrbuchListe(this);
+    buecher->abgelegt = [this](int32_t lektion, int32_t lehrbuch) { LektionVerschieben(lektion, lehrbuch); };
+    lvwLehrbuecher = buecher;
+    lvwLehrbuecher->setObjectName(QStringLiteral("lvwLehrbuecher"));
+    lvwLehrbuecher->setColumnCount(1);
+    lvwLehrbuecher->setHeaderLabels({QStringLiteral("Lehrbuch")});
+    lvwLehrbuecher->setRootIsDecorated(false);
+    lvwLehrbuecher->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvwLehrbuecher->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    lvwLehrbuecher->setAcceptDrops(true);
+    lvwLehrbuecher->viewport()->setAcceptDrops(true);
+    lvwLehrbuecher->setDropIndicatorShown(true);
+    lvwLehrbuecher->setDragDropMode(QAbstractItemView::DropOnly);
+    lvwLehrbuecher->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    mdlLektionen = new TLektionenModell(0, SpAnzahl, this);
+    mdlLektionen->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Vokabeln"),
+                                             QStringLiteral("Text"), QStringLiteral("Letzter Zugriff"),
+                                             QStringLiteral("Erstellt am")});
+    lvwLektionen = new QTreeView(this);
+    lvwLektionen->setObjectName(QStringLiteral("lvwLektionen"));
+    lvwLektionen->setModel(mdlLektionen);
+    lvwLektionen->setRootIsDecorated(false);
+    lvwLektionen->setUniformRowHeights(true);
+    lvwLektionen->setAllColumnsShowFocus(true);
+    lvwLektionen->header()->setStretchLastSection(false);
+    lvwLektionen->header()->setSectionResizeMode(SpName, QHeaderView::Stretch);
+    for (int sp = SpVokabeln; sp < SpAnzahl; ++sp)
+        lvwLektionen->header()->setSectionResizeMode(sp, QHeaderView::ResizeToContents);
+    lvwLektionenSymbole = new QListView(this);
+    lvwLektionenSymbole->setObjectName(QStringLiteral("lvwLektionenSymbole"));
+    lvwLektionenSymbole->setModel(mdlLektionen);
+    QItemSelectionModel *eigene = lvwLektionenSymbole->selectionModel();
+    lvwLektionenSymbole->setSelectionModel(lvwLektionen->selectionModel());
+    delete eigene;
+    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(lvwLektionen),
+                                 static_cast<QAbstractItemView *>(lvwLektionenSymbole)}) {
+        v->setSelectionMode(QAbstractItemView::SingleSelection);
+        v->setSelectionBehavior(QAbstractItemView::SelectRows);
+        v->setEditTriggers(QAbstractItemView::EditKeyPressed);
+        v->setDragEnabled(true);
+        v->setDragDropMode(QAbstractItemView::DragOnly);
+        v->setDefaultDropAction(Qt::CopyAction);
+        v->setContextMenuPolicy(Qt::CustomContextMenu);
+        v->installEventFilter(this);
+        connect(v, &QAbstractItemView::doubleClicked, this, [this] {
+            if (TLehrbuchverwaltung::OeffnenSichtbar(m_modus) || TLehrbuchverwaltung::SpeichernSichtbar(m_modus))
+                OkKlick();
+        });
+        connect(v, &QWidget::customContextMenuRequested, this, [this, v](const QPoint &p) {
+            const QModelIndex i = v->indexAt(p);
+            if (!i.isValid())
+                return;
+            v->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            mnuLektion->exec(v->viewport()->mapToGlobal(p));
+        });
+    }
+    lvwLehrbuecher->installEventFilter(this);
+    stkLektionen = new QStackedWidget(this);
+    stkLektionen->addWidget(lvwLektionen);
+    stkLektionen->addWidget(lvwLektionenSymbole);
+
+    auto *teiler = new QSplitter(Qt::Horizontal, this);
+    teiler->addWidget(lvwLehrbuecher);
+    teiler->addWidget(stkLektionen);
+    teiler->setStretchFactor(0, 1);
+    teiler->setStretchFactor(1, 3);
+    teiler->setSizes({220, 640});
+    teiler->setChildrenCollapsible(false);
+
+    lblName = new QLabel(QStringLiteral("Lektion:"), this);
+    edtName = new QLineEdit(this);
+    edtName->setObjectName(QStringLiteral("edtName"));
+    lblName->setBuddy(edtName);
+    btnOK = new QPushButton(this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    btnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
+    // Enter is handled per field: in the name field only with a name.
+    for (QPushButton *b : {btnOK, btnAbbrechen}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setMinimumWidth(100);
+    }
+    auto *unten = new QHBoxLayout;
+    unten->addWidget(lblName);
+    unten->addWidget(edtName, 1);
+    unten->addSpacing(12);
+    unten->addWidget(btnOK);
+    unten->addWidget(btnAbbrechen);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(tbVerwaltung);
+    layout->addWidget(teiler, 1);
+    layout->addLayout(unten);
+
+    mnuLehrbuch = new QMenu(this);
+    mnuLehrbuch->addAction(QStringLiteral("Umbenennen"), this, [this] { LehrbuchUmbenennenStarten(); });
+    mnuLehrbuch->addAction(QStringLiteral("Exportieren"), this, [this] { LehrbuchExportieren(); });
+    mnuLehrbuch->addAction(QStringLiteral("Löschen"), this, [this] { LehrbuchLoeschen(); });
+    mnuLektion = new QMenu(this);
+    mnuLektion->addAction(QStringLiteral("Umbenennen"), this, [this] { LektionUmbenennenStarten(); });
+    mnuLektion->addAction(QStringLiteral("Löschen"), this, [this] { LektionLoeschen(); });
+
+    connect(lvwLehrbuecher, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
+        QTreeWidgetItem *item = lvwLehrbuecher->itemAt(p);
+        if (!item)
+            return;
+        lvwLehrbuecher->setCurrentItem(item);
+        mnuLehrbuch->exec(lvwLehrbuecher->viewport()->mapToGlobal(p));
+    });
+    connect(lvwLehrbuecher, &QTreeWidget::itemSelectionChanged, this, [this] { Sicher([this] { LehrbuchGewaehlt(); }); });
+    connect(lvwLehrbuecher, &QTreeWidget::itemChanged, this, &TfrmLehrbuchverwaltung::LehrbuchGeaendert);
+    connect(mdlLektionen, &QStandardItemModel::itemChanged, this, &TfrmLehrbuchverwaltung::LektionGeaendert);
+    connect(lvwLektionen->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { LektionGewaehlt(); });
+    connect(edtName, &QLineEdit::returnPressed, this, [this] {
+        if (!edtName->text().trimmed().isEmpty() &&
+            (TLehrbuchverwaltung::OeffnenSichtbar(m_modus) || TLehrbuchverwaltung::SpeichernSichtbar(m_modus)))
+            OkKlick();
+    });
+    connect(btnOK, &QPushButton::clicked, this, &TfrmLehrbuchverwaltung::OkKlick);
+    connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(actNeueLektion, &QAction::triggered, this, &TfrmLehrbuchverwaltung::NeueLektion);
+    connect(actLektionOeffnen, &QAction::triggered, this, &TfrmLehrbuchverwaltung::OkKlick);
+    connect(actLektionSpeichern, &QAction::triggered, this, &TfrmLehrbuchverwaltung::OkKlick);
+    connect(actLektionLoeschen, &QAction::triggered, this, &TfrmLehrbuchverwaltung::LektionLoeschen);
+    connect(actNeuesLehrbuch, &QAction::triggered, this, &TfrmLehrbuchverwaltung::NeuesLehrbuch);
+    connect(actLehrbuchLoeschen, &QAction::triggered, this, &TfrmLehrbuchverwaltung::LehrbuchLoeschen);
+    connect(actLehrbuchExportieren, &QAction::triggered, this, &TfrmLehrbuchverwaltung::LehrbuchExportieren);
+    connect(actIcon, &QAction::triggered, this, [this] { AnsichtSetzen(Icon); });
+    connect(actListe, &QAction::triggered, this, [this] { AnsichtSetzen(Liste); });
+    connect(actDetails, &QAction::triggered, this, [this] { AnsichtSetzen(Details); });
+
+    resize(880, 520);
+}
+
+void TfrmLehrbuchverwaltung::Sicher(const std::function<void()> &befehl)
+{
+    QString text;
+    try {
+        befehl();
+        return;
+    } catch (const DatenbankFehler &f) {
+        text = f.Meldung();
+    } catch (const TLektionsdateiFehler &f) {
+        text = f.Meldung();
+    } catch (const std::exception &f) {
+        text = QString::fromUtf8(f.what());
+    }
+    m_rueckfrage.Frage(ProgrammTitel(), text, KN_OK, Antwort::Ok, Symbol::Fehler);
 }
 
 int32_t TfrmLehrbuchverwaltung::GewaehltesLehrbuch() const
 {
-    const auto sel = lvwLehrbuecher->selectedItems();
-    return sel.size() == 1 ? ZeilenId(sel.first()) : 0;
+    const QList<QTreeWidgetItem *> auswahl = lvwLehrbuecher->selectedItems();
+    return auswahl.size() == 1 ? auswahl.first()->data(0, kIdRolle).toInt() : 0;
+}
+
+int32_t TfrmLehrbuchverwaltung::GewaehlteLektion() const
+{
+    const QModelIndexList zeilen = lvwLektionen->selectionModel()->selectedRows(SpName);
+    return zeilen.size() == 1 ? zeilen.first().data(kIdRolle).toInt() : 0;
+}
+
+QTreeWidgetItem *TfrmLehrbuchverwaltung::LehrbuchZeile(int32_t id) const
+{
+    for (int i = 0; i < lvwLehrbuecher->topLevelItemCount(); ++i)
+        if (lvwLehrbuecher->topLevelItem(i)->data(0, kIdRolle).toInt() == id)
+            return lvwLehrbuecher->topLevelItem(i);
+    return nullptr;
 }
 
 void TfrmLehrbuchverwaltung::AnsichtAktualisieren()
 {
-    TLektionsSpeicher speicher(m_daten);
+    // The selection of this use wins over the remembered one of the last.
+    const int32_t gemerkt = GewaehltesLehrbuch() ? GewaehltesLehrbuch() : m_config.LehrbuchID;
     m_fuellt = true;
-    {
-        const QSignalBlocker sperre(lvwLehrbuecher);
-        lvwLehrbuecher->clear();
-        for (const TLehrbuchZeile &z : speicher.Lehrbuecher()) {
-            auto *it = new QTreeWidgetItem({z.name});
-            it->setData(0, kIdRolle, z.id);
-            it->setFlags(it->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
-            lvwLehrbuecher->addTopLevelItem(it);
-        }
+    lvwLehrbuecher->clear();
+    const int index = m_logik->Aktualisieren(gemerkt);
+    for (const TLehrbuchZeile &z : m_logik->Lehrbuecher()) {
+        auto *item = new QTreeWidgetItem(lvwLehrbuecher, {z.name});
+        item->setData(0, kIdRolle, z.id);
+        item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+        item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
     }
+    if (index >= 0)
+        lvwLehrbuecher->setCurrentItem(lvwLehrbuecher->topLevelItem(index));
     m_fuellt = false;
-    QTreeWidgetItem *wahl = nullptr;
-    const int32_t gemerkt = m_config ? m_config->LehrbuchID : 0;
-    for (int i = 0; i < lvwLehrbuecher->topLevelItemCount() && gemerkt != 0; ++i)
-        if (ZeilenId(lvwLehrbuecher->topLevelItem(i)) == gemerkt)
-            wahl = lvwLehrbuecher->topLevelItem(i);
-    if (!wahl && lvwLehrbuecher->topLevelItemCount() > 0)
-        wahl = lvwLehrbuecher->topLevelItem(0);
-    if (wahl) {
-        lvwLehrbuecher->setCurrentItem(wahl);
-        wahl->setSelected(true);
-    }
     LehrbuchGewaehlt();
-    edtName->setText(m_vorschlag);
+    if (!m_vorschlag.isEmpty())
+        edtName->setText(m_vorschlag);
 }
 
 void TfrmLehrbuchverwaltung::LehrbuchGewaehlt()
 {
-    m_ergebnis.lehrbuchId = GewaehltesLehrbuch();
-    const auto sel = lvwLehrbuecher->selectedItems();
-    m_ergebnis.lehrbuch = sel.size() == 1 ? sel.first()->text(0) : QString();
-    actLehrbuchLoeschen->setEnabled(sel.size() == 1);
+    if (m_fuellt)
+        return;
+    const int32_t id = GewaehltesLehrbuch();
+    if (id != m_logik->GewaehltesLehrbuch())
+        m_logik->LehrbuchWaehlen(id);
+    actLehrbuchLoeschen->setEnabled(id != 0);
+    actLehrbuchExportieren->setEnabled(id != 0);
     LektionenZeigen();
 }
 
 void TfrmLehrbuchverwaltung::LektionenZeigen()
 {
-    const QString name = edtName->text();
     m_fuellt = true;
-    {
-        const QSignalBlocker sperre(lvwLektionen);
-        lvwLektionen->clear();
-        if (m_ergebnis.lehrbuchId != 0) {
-            TLektionsSpeicher speicher(m_daten);
-            for (const TLektionZeile &z : speicher.Lektionen(m_ergebnis.lehrbuchId)) {
-                auto *it = new QTreeWidgetItem({z.name, QString::number(z.vokabeln), z.TextSpalte(),
-                                                Datum(z.zugriff), Datum(z.erstellt)});
-                it->setData(0, kIdRolle, z.id);
-                it->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-                it->setFlags(it->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
-                lvwLektionen->addTopLevelItem(it);
-            }
+    mdlLektionen->removeRows(0, mdlLektionen->rowCount());
+    const QIcon symbol = style()->standardIcon(QStyle::SP_FileIcon);
+    for (const TLektionZeile &z : m_logik->Lektionen()) {
+        QList<QStandardItem *> zeile;
+        auto *name = new QStandardItem(symbol, z.name);
+        name->setData(z.id, kIdRolle);
+        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
+        zeile << name;
+        for (const QString &text : {QString::number(z.vokabeln), z.TextSpalte(), Zeitpunkt(z.zugriff),
+                                    Zeitpunkt(z.erstellt)}) {
+            auto *item = new QStandardItem(text);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+            zeile << item;
         }
+        zeile[SpVokabeln]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        mdlLektionen->appendRow(zeile);
     }
     m_fuellt = false;
-    if (lvwLektionen->topLevelItemCount() > 0) {
-        lvwLektionen->setCurrentItem(lvwLektionen->topLevelItem(0));
-        lvwLektionen->topLevelItem(0)->setSelected(true);
-    } else {
-        LektionGewaehlt();
-    }
-    // In save mode the proposed name must survive the selection of the first row.
-    if (m_modus == SpeichernUnter)
-        edtName->setText(name.isEmpty() ? m_vorschlag : name);
+    // While saving, the proposed or typed name must not be replaced by the
+    // first lesson's name just because a textbook was clicked.
+    if (mdlLektionen->rowCount() > 0 && m_modus != VM_SPEICHERN_UNTER)
+        lvwLektionen->selectionModel()->setCurrentIndex(mdlLektionen->index(0, SpName),
+                                                        QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+    LektionGewaehlt();
 }
 
 void TfrmLehrbuchverwaltung::LektionGewaehlt()
 {
-    const auto sel = lvwLektionen->selectedItems();
-    if (sel.size() == 1) {
-        edtName->setText(sel.first()->text(0));
-        actLektionLoeschen->setEnabled(true);
-    } else {
+    if (m_fuellt)
+        return;
+    const int32_t id = GewaehlteLektion();
+    actLektionLoeschen->setEnabled(id != 0);
+    if (const TLektionZeile *z = m_logik->Lektion(id))
+        edtName->setText(z->name);
+    else if (m_modus != VM_SPEICHERN_UNTER)
         edtName->clear();
-        actLektionLoeschen->setEnabled(false);
-    }
 }
 
 void TfrmLehrbuchverwaltung::OkKlick()
 {
-    if (edtName->text().trimmed().isEmpty() || m_ergebnis.lehrbuchId == 0)
+    if (!TLehrbuchverwaltung::OeffnenSichtbar(m_modus) && !TLehrbuchverwaltung::SpeichernSichtbar(m_modus)) {
+        accept(); // plain management: OK just closes
         return;
-    if (m_modus == SpeichernUnter)
-        LektionSpeichernWahl();
-    else if (m_modus == Oeffnen || m_modus == Anhaengen)
-        LektionOeffnenWahl();
-}
-
-void TfrmLehrbuchverwaltung::LektionSpeichernWahl()
-{
-    const QString name = edtName->text().trimmed();
-    int32_t ziel = 0;
-    for (int i = 0; i < lvwLektionen->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *it = lvwLektionen->topLevelItem(i);
-        if (it->text(0).trimmed() == name) {
-            if (!Frage(QStringLiteral("Soll die Lektion '") + it->text(0) + QStringLiteral("' überschrieben werden?")))
-                return; // stay open for another name
-            ziel = ZeilenId(it);
-            break;
-        }
     }
-    m_ergebnis.lektionId = ziel;
-    m_ergebnis.name = name;
-    m_ergebnis.bestaetigt = true;
-    accept();
-}
-
-void TfrmLehrbuchverwaltung::LektionOeffnenWahl()
-{
-    const QString name = edtName->text().trimmed();
-    for (int i = 0; i < lvwLektionen->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *it = lvwLektionen->topLevelItem(i);
-        if (it->text(0) == name) {
-            lvwLektionen->setCurrentItem(it);
-            m_ergebnis.lektionId = ZeilenId(it);
-            m_ergebnis.name = it->text(0).trimmed();
-            m_ergebnis.bestaetigt = true;
+    Sicher([this] {
+        if (m_logik->Bestaetigen(edtName->text(), GewaehlteLektion()))
             accept();
-            return;
-        }
-    }
+    });
+}
+
+TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::ErgebnisHolen() const
+{
+    Ergebnis e;
+    static_cast<TVerwaltungsAuswahl &>(e) = m_logik->Auswahl();
+    if (result() != QDialog::Accepted || m_neueLektion)
+        e.bestaetigt = false;
+    e.neueLektion = m_neueLektion;
+    e.geloeschteLehrbuecher = m_logik->GeloeschteLehrbuecher();
+    e.geloeschteLektionen = m_logik->GeloeschteLektionen();
+    return e;
+}
+
+void TfrmLehrbuchverwaltung::NeueLektion()
+{
+    m_neueLektion = true;
+    reject();
 }
 
 void TfrmLehrbuchverwaltung::NeuesLehrbuch()
 {
-    const QString name = QStringLiteral("Neues Lehrbuch");
-    const int32_t id = TLektionsSpeicher(m_daten).LehrbuchAnlegen(name);
-    m_fuellt = true;
-    auto *it = new QTreeWidgetItem({name});
-    it->setData(0, kIdRolle, id);
-    it->setFlags(it->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
-    lvwLehrbuecher->addTopLevelItem(it);
-    m_fuellt = false;
-    lvwLehrbuecher->clearSelection();
-    lvwLehrbuecher->setCurrentItem(it);
-    it->setSelected(true);
-    lvwLehrbuecher->editItem(it, 0);
+    Sicher([this] {
+        const int32_t id = m_logik->LehrbuchNeu();
+        m_fuellt = true;
+        auto *item = new QTreeWidgetItem(lvwLehrbuecher, {QStringLiteral("Neues Lehrbuch")});
+        item->setData(0, kIdRolle, id);
+        item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+        item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
+        m_fuellt = false;
+        lvwLehrbuecher->setCurrentItem(item);
+        lvwLehrbuecher->editItem(item, 0);
+    });
 }
 
-void TfrmLehrbuchverwaltung::Umbenannt(QTreeWidgetItem *item, int spalte)
+void TfrmLehrbuchverwaltung::LehrbuchGeaendert(QTreeWidgetItem *item, int spalte)
 {
     if (m_fuellt || spalte != 0)
         return;
-    const QString name = OhneApostroph(item->text(0));
-    if (name.trimmed().isEmpty())
+    const int32_t id = item->data(0, kIdRolle).toInt();
+    const QString neu = item->text(0);
+    const TLehrbuchZeile *alt = m_logik->Lehrbuch(id);
+    if (!alt || alt->name == neu)
         return;
-    TLektionsSpeicher speicher(m_daten);
-    if (item->treeWidget() == lvwLehrbuecher)
-        speicher.LehrbuchUmbenennen(ZeilenId(item), name);
-    else
-        speicher.LektionUmbenennen(ZeilenId(item), name);
-    if (name != item->text(0)) {
-        const QSignalBlocker sperre(item->treeWidget());
-        item->setText(0, name);
+    bool ok = false;
+    Sicher([&] { ok = m_logik->LehrbuchUmbenennen(id, neu); });
+    if (!ok) {
+        m_fuellt = true;
+        if (const TLehrbuchZeile *z = m_logik->Lehrbuch(id))
+            item->setText(0, z->name);
+        m_fuellt = false;
     }
-    if (item->treeWidget() == lvwLehrbuecher && item->isSelected())
-        m_ergebnis.lehrbuch = name;
 }
 
-void TfrmLehrbuchverwaltung::LektionLoeschen()
+void TfrmLehrbuchverwaltung::LektionGeaendert(QStandardItem *item)
 {
-    const auto sel = lvwLektionen->selectedItems();
-    if (sel.size() != 1)
+    if (m_fuellt || item->column() != SpName)
         return;
-    QTreeWidgetItem *it = sel.first();
-    if (!Frage(QStringLiteral("Soll die Lektion '") + it->text(0) + QStringLiteral("' wirklich gelöscht werden?")))
+    const int32_t id = item->data(kIdRolle).toInt();
+    const QString neu = item->text();
+    const TLektionZeile *alt = m_logik->Lektion(id);
+    if (!alt || alt->name == neu)
         return;
-    TLektionsSpeicher(m_daten).LektionLoeschen(ZeilenId(it));
-    delete it;
-    LektionGewaehlt();
+    bool ok = false;
+    Sicher([&] { ok = m_logik->LektionUmbenennen(id, neu); });
+    if (!ok) {
+        m_fuellt = true;
+        if (const TLektionZeile *z = m_logik->Lektion(id))
+            item->setText(z->name);
+        m_fuellt = false;
+    }
+    if (GewaehlteLektion() == id)
+        edtName->setText(item->text());
+}
+
+void TfrmLehrbuchverwaltung::LehrbuchUmbenennenStarten()
+{
+    if (QTreeWidgetItem *item = lvwLehrbuecher->currentItem())
+        lvwLehrbuecher->editItem(item, 0);
+}
+
+void TfrmLehrbuchverwaltung::LektionUmbenennenStarten()
+{
+    const QModelIndexList zeilen = lvwLektionen->selectionModel()->selectedRows(SpName);
+    if (zeilen.size() != 1)
+        return;
+    auto *v = static_cast<QAbstractItemView *>(stkLektionen->currentWidget());
+    v->edit(zeilen.first());
 }
 
 void TfrmLehrbuchverwaltung::LehrbuchLoeschen()
 {
-    const auto sel = lvwLehrbuecher->selectedItems();
-    if (sel.size() != 1)
+    const int32_t id = GewaehltesLehrbuch();
+    if (id == 0)
         return;
-    const int32_t id = ZeilenId(sel.first());
-    if (!Frage(QStringLiteral("Soll das Lehrbuch '") + sel.first()->text(0) +
-               QStringLiteral("' mit allen zugehörigen Lektionen gelöscht werden?")))
+    Sicher([&] {
+        if (!m_logik->LehrbuchLoeschen(id))
+            return;
+        m_fuellt = true;
+        delete LehrbuchZeile(id);
+        m_fuellt = false;
+        AnsichtAktualisieren();
+    });
+}
+
+void TfrmLehrbuchverwaltung::LektionLoeschen()
+{
+    const int32_t id = GewaehlteLektion();
+    if (id == 0)
         return;
-    TLektionsSpeicher(m_daten).LehrbuchLoeschen(id);
-    emit lehrbuchGeloescht(id);
-    if (m_config && m_config->LehrbuchID == id)
-        m_config->LehrbuchID = 0;
-    AnsichtAktualisieren();
+    Sicher([&] {
+        if (!m_logik->LektionLoeschen(id))
+            return;
+        for (int r = 0; r < mdlLektionen->rowCount(); ++r) {
+            if (mdlLektionen->item(r, SpName)->data(kIdRolle).toInt() == id) {
+                mdlLektionen->removeRow(r);
+                break;
+            }
+        }
+        LektionGewaehlt();
+    });
 }
 
 void TfrmLehrbuchverwaltung::LehrbuchExportieren()
 {
-    const auto sel = lvwLehrbuecher->selectedItems();
-    if (sel.size() != 1)
+    const int32_t id = GewaehltesLehrbuch();
+    const TLehrbuchZeile *z = m_logik->Lehrbuch(id);
+    if (!z)
         return;
-    const QString name = sel.first()->text(0);
-    const QString datei = exportDateiWaehlen(name + QStringLiteral(".xml"));
+    const QString datei = exportDateiWaehlen(TLehrbuchverwaltung::ExportVorschlag(z->name));
     if (datei.isEmpty())
         return;
-    const QString vorlagen = m_config && !m_config->programmordner.isEmpty()
-                                 ? m_config->VorlagenOrdner()
-                                 : QCoreApplication::applicationDirPath() + QStringLiteral("/vorlagen/");
-    XmlDateiSchreiben(XmlDateiname(datei), TLektionsSpeicher(m_daten).LehrbuchExportieren(ZeilenId(sel.first()), vorlagen));
-    m_rueckfrage.Meldung(ProgrammTitel(), ExportMeldung(name));
+    Sicher([&] {
+        const QString meldung = m_logik->LehrbuchExportieren(id, datei, m_config.VorlagenOrdner());
+        m_rueckfrage.Meldung(ProgrammTitel(), meldung);
+    });
 }
 
 void TfrmLehrbuchverwaltung::LektionVerschieben(int32_t lektionId, int32_t lehrbuchId)
 {
-    if (lektionId == 0 || lehrbuchId == 0)
-        return;
-    TLektionsSpeicher(m_daten).LektionVerschieben(lektionId, lehrbuchId);
-    LektionenZeigen();
+    Sicher([&] {
+        if (m_logik->LektionVerschieben(lektionId, lehrbuchId))
+            LektionenZeigen();
+    });
 }
 
 void TfrmLehrbuchverwaltung::AnsichtSetzen(int art)
 {
-    actIcon->setChecked(art == 0);
-    actListe->setChecked(art == 1);
-    actDetails->setChecked(art == 2);
-    // The list view has no icon mode; "Icon" and "Liste" show the names only.
-    lvwLektionen->setHeaderHidden(art != 2);
-    for (int s = 1; s < lvwLektionen->columnCount(); ++s)
-        lvwLektionen->setColumnHidden(s, art != 2);
-    lvwLektionen->setIconSize(art == 0 ? QSize(32, 32) : QSize(16, 16));
+    switch (art) {
+    case Icon:
+        lvwLektionenSymbole->setViewMode(QListView::IconMode);
+        lvwLektionenSymbole->setIconSize(QSize(32, 32));
+        lvwLektionenSymbole->setGridSize(QSize(120, 72));
+        lvwLektionenSymbole->setWordWrap(true);
+        lvwLektionenSymbole->setMovement(QListView::Static);
+        stkLektionen->setCurrentWidget(lvwLektionenSymbole);
+        actIcon->setChecked(true);
+        break;
+    case Liste:
+        lvwLektionenSymbole->setViewMode(QListView::ListMode);
+        lvwLektionenSymbole->setIconSize(QSize(16, 16));
+        lvwLektionenSymbole->setGridSize(QSize());
+        lvwLektionenSymbole->setFlow(QListView::TopToBottom);
+        lvwLektionenSymbole->setWrapping(true);
+        lvwLektionenSymbole->setResizeMode(QListView::Adjust);
+        stkLektionen->setCurrentWidget(lvwLektionenSymbole);
+        actListe->setChecked(true);
+        break;
+    default:
+        stkLektionen->setCurrentWidget(lvwLektionen);
+        actDetails->setChecked(true);
+        break;
+    }
+    // Setting the view mode resets drag settings of a list view.
+    lvwLektionenSymbole->setDragEnabled(true);
+    lvwLektionenSymbole->setDragDropMode(QAbstractItemView::DragOnly);
 }
 
 void TfrmLehrbuchverwaltung::hideEvent(QHideEvent *event)
 {
-    const int32_t id = GewaehltesLehrbuch();
-    if (m_config && id != 0)
-        m_config->LehrbuchID = id;
+    if (const int32_t id = GewaehltesLehrbuch())
+        m_config.LehrbuchID = id;
     QDialog::hideEvent(event);
 }
 
 bool TfrmLehrbuchverwaltung::eventFilter(QObject *obj, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(event);
-        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
-        if (obj == edtName && enter) {
-            if (!edtName->text().trimmed().isEmpty())
-                OkKlick();
-            return true;
-        }
-        // While a caption is edited the keys go to the editor, not to the list.
-        if (obj == lvwLektionen) {
-            if (enter && !lvwLektionen->selectedItems().isEmpty()) {
-                OkKlick();
-                return true;
-            }
-            if (k->key() == Qt::Key_Delete) {
-                LektionLoeschen();
-                return true;
-            }
-        }
-        if (obj == lvwLehrbuecher && k->key() == Qt::Key_Delete) {
-            LehrbuchLoeschen();
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(obj, event);
+    // While a caption is edited the editor has the keys, so a key arriving
+    // here never belongs to an edit.
+    const int taste = static_cast<QKeyEvent *>(event)->key();
+    if (obj == lvwLehrbuecher && taste == Qt::Key_Delete) {
+        LehrbuchLoeschen();
+        return true;
     }
-    if (obj == lvwLehrbuecher->viewport()) {
-        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
-            auto *d = static_cast<QDropEvent *>(event);
-            if (d->source() == lvwLektionen && lvwLehrbuecher->itemAt(d->position().toPoint()))
-                d->acceptProposedAction();
-            else
-                d->ignore();
+    if (obj == lvwLektionen || obj == lvwLektionenSymbole) {
+        if (taste == Qt::Key_Delete) {
+            LektionLoeschen();
             return true;
         }
-        if (event->type() == QEvent::Drop) {
-            auto *d = static_cast<QDropEvent *>(event);
-            QTreeWidgetItem *ziel = lvwLehrbuecher->itemAt(d->position().toPoint());
-            const auto sel = lvwLektionen->selectedItems();
-            d->setDropAction(Qt::IgnoreAction);
-            d->accept();
-            if (ziel && sel.size() == 1)
-                LektionVerschieben(ZeilenId(sel.first()), ZeilenId(ziel));
+        if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) && GewaehlteLektion() != 0) {
+            if (TLehrbuchverwaltung::OeffnenSichtbar(m_modus) || TLehrbuchverwaltung::SpeichernSichtbar(m_modus))
+                OkKlick();
             return true;
         }
     }
