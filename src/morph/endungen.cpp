@@ -8,14 +8,16 @@ namespace lexovita {
 namespace {
 
 // Probable inflection endings by last letter. Endings with a blank belong to
-// compound forms typed as one string ("laudaturum esse").
+// compound forms typed as one string ("laudaturum esse"). "ui" is there so
+// the dative singular of the u-declension (fructui) reaches its stem "fruct";
+// cutting more only widens the stem range, so no other result is lost.
 
 constexpr std::string_view kA[] = {"ia", "ua", "ura", "nda", "iora", "ntia", "enda", "ienda", "entia", "issima", "illima", "errima",
            "ientia", "entiora", "entissima"};
 constexpr std::string_view kE[] = {"te", "ae", "re", "nte", "ite", "ere", "sse", "tote", "iore", "ndae", "rime", "isse", "urae", "ente",
            "endae", "itote", "iente", "rimae", "iendae", "issime", "um esse", "issimae", "entiore", "urum esse",
            "entissimae"};
-constexpr std::string_view kI[] = {"ri", "nti", "ndi", "uri", "ari", "eri", "iri", "sti", "isti", "mini", "iori", "enti", "endi", "rimi",
+constexpr std::string_view kI[] = {"ri", "ui", "nti", "ndi", "uri", "ari", "eri", "iri", "sti", "isti", "mini", "iori", "enti", "endi", "rimi",
            "amini", "emini", "imini", "iendi", "ienti", "issimi", "illimi", "iemini", "iamini", "um iri", "ebamini",
            "abamini", "aremini", "eremini", "iremini", "abimini", "ebimini", "entiori", "iebamini", "entissimi"};
 constexpr std::string_view kM[] = {"am", "em", "im", "um", "rem", "uum", "ium", "iam", "abam", "ebam", "eram", "uram", "ndam", "ntem",
