@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
+#include <string>
 
 namespace lexovita {
 
@@ -59,6 +60,33 @@ void Bereinigen(TVokabel &e)
     for (auto &f : e.sonderformen)
         f->text = f->text.trimmed();
 }
+
+// A large import touches more pages than the default page cache holds;
+// every page that falls out must be decrypted again on the next touch.
+// The cache grows for the import and shrinks back afterwards.
+class TGrosserSeitenpuffer {
+public:
+    explicit TGrosserSeitenpuffer(TVerbindung &v) : v_(v)
+    {
+        TAnweisung a = v_.Anweisung("PRAGMA cache_size");
+        alt_ = a.Schritt() ? a.Int64(0) : -2000;
+        v_.Ausfuehren("PRAGMA cache_size = -65536"); // 64 MiB
+    }
+    ~TGrosserSeitenpuffer()
+    {
+        try {
+            v_.Ausfuehren(("PRAGMA cache_size = " + std::to_string(alt_)).c_str());
+        } catch (...) {
+            // A destructor must not throw; a larger cache does no harm.
+        }
+    }
+    TGrosserSeitenpuffer(const TGrosserSeitenpuffer &) = delete;
+    TGrosserSeitenpuffer &operator=(const TGrosserSeitenpuffer &) = delete;
+
+private:
+    TVerbindung &v_;
+    int64_t alt_ = -2000;
+};
 
 bool SonderformVorhanden(const TVokabel &e, const TLatForm &f)
 {
@@ -138,6 +166,41 @@ void TImport::Ergaenzen(int32_t id, const TVokabel &e)
     a.Ausfuehren();
 }
 
+void TImport::Anlegen(TVokabel &e)
+{
+    // The row is inserted here and not through VokabelAnlegen: that one asks
+    // about namesakes and opens a savepoint per entry, whose page journal
+    // costs more than the rest of a large import together. The dependent
+    // rows go through the editor's writers.
+    TVerbindung &v = daten_.Verbindung();
+    const QString jetzt = DatumJetzt();
+    {
+        TAnweisung a = v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
+                                   "aktualisierung, vokabel_lower) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+        a.Binden(1, e.vokabel)
+            .Binden(2, e.form1)
+            .Binden(3, e.form2)
+            .Binden(4, e.form3)
+            .Binden(5, KonjDeklBuchstabe(e.KonjDekl()))
+            .Binden(6, WortartBuchstabe(e.Wortart()))
+            .Binden(7, e.attribute)
+            .Binden(8, jetzt)
+            .Binden(9, e.vokabel.toLower());
+        a.Ausfuehren();
+    }
+    const auto id = static_cast<int32_t>(v.LetzteId());
+    TStilleRueckfrage still;
+    TVokabelSpeicher speicher(daten_, still);
+    speicher.BedeutungenSchreiben(e, id);
+    speicher.MerkhilfenSchreiben(e, id);
+    speicher.VerweiseSchreiben(e, id);
+    speicher.SonderformenSchreiben(e, id);
+    speicher.StaemmeSchreiben(e, id);
+    speicher.WortindexSchreiben(e, id);
+    e.id = id;
+    e.aktualisierung = jetzt;
+}
+
 TImportErgebnis TImport::DateiImportieren(const QString &datei)
 {
     QFile f(datei);
@@ -168,11 +231,10 @@ TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &er
         stand.lektionenGesamt += static_cast<int>(buch.lektionen.size());
 
     TImportErgebnis ergebnis;
-    TStilleRueckfrage still;
-    TVokabelSpeicher vokabeln(daten_, still);
     TLektionsSpeicher lektionen(daten_);
     daten_.VokabelLaden(0); // refuses a database that still needs its upgrade
 
+    TGrosserSeitenpuffer puffer(daten_.Verbindung());
     TTransaktion t(daten_.Verbindung());
     for (auto &buch : buecher) {
         const QString buchName = buch.ohneLehrbuch ? ersatzLehrbuch : buch.name;
@@ -199,8 +261,7 @@ TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &er
                     e->id = id;
                     ++ergebnis.vokabelnGefunden;
                 } else {
-                    e->id = 0;
-                    vokabeln.VokabelAnlegen(*e);
+                    Anlegen(*e);
                     ++ergebnis.vokabelnAngelegt;
                 }
                 ++stand.vokabel;

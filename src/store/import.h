@@ -66,6 +66,7 @@ private:
     bool Abbrechen() const { return abbruch_ && abbruch_->load(std::memory_order_relaxed); }
     int32_t VorhandeneSuchen(const TVokabel &eintrag);
     void Ergaenzen(int32_t id, const TVokabel &eintrag);
+    void Anlegen(TVokabel &eintrag);
 
     TDatenmanager &daten_;
     Fortschritt fortschritt_;
