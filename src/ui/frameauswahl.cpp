@@ -47,6 +47,7 @@ TframeAuswahl::TframeAuswahl(QWidget *parent) : QFrame(parent)
     raster->setHorizontalSpacing(8);
     raster->setVerticalSpacing(2);
     auto *kopf = new QHBoxLayout;
+    kopf->setSpacing(6);
     kopf->addWidget(lblNummer);
     kopf->addWidget(lblVokabel, 1);
     raster->addLayout(kopf, 0, 0);

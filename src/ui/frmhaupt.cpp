@@ -1,6 +1,7 @@
 #include "ui/frmhaupt.h"
 
 #include "model/config.h"
+#include "model/lektion.h"
 #include "store/rueckfrage.h"
 #include "ui/aktionen.h"
 #include "ui/frameauswahl.h"
@@ -398,11 +399,9 @@ void TfrmHaupt::TextCursorGeaendert()
     const QTextCursor c = PlusMemo1->textCursor();
     lblZeile->setText(QStringLiteral("Zeile: %1").arg(c.blockNumber() + 1));
     lblSpalte->setText(QStringLiteral("Spalte: %1").arg(c.positionInBlock() + 1));
-    // The word at the caret, as the look-up would see it.
-    QTextCursor w = c;
-    w.select(QTextCursor::WordUnderCursor);
-    const QString wort = w.selectedText().trimmed().toLower();
-    const bool hatWort = !wort.isEmpty() && wort.front().isLetter();
+    // The word at the caret, cut by the lesson's own word delimiters.
+    const QString wort = TLektion::WortAn(PlusMemo1->toPlainText(), c.position());
+    const bool hatWort = !wort.isEmpty();
     btnAnalyse->setText(wort);
     btnAnalyse->setVisible(hatWort);
     if (hatWort)

@@ -25,6 +25,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QLabel>
 #include <QTextEdit>
 
 using namespace lexovita;
@@ -331,6 +332,26 @@ private slots:
         QCOMPARE(m_fenster->memNotizen->toPlainText(), QStringLiteral("Notiz eins"));
         QCOMPARE(m_fenster->AktuelleLektion()->notizen, QStringList{QStringLiteral("Notiz eins")});
         QCOMPARE(m_fenster->AktuelleLektion()->text, QStringList{QStringLiteral("Gallia est omnis divisa.")});
+    }
+
+    void theTextPageShowsLineColumnAndTheWordAtTheCaret()
+    {
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Gallia est."));
+        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_Return);
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amo, te"));
+        QCOMPARE(m_fenster->lblZeile->text(), QStringLiteral("Zeile: 2"));
+        QCOMPARE(m_fenster->lblSpalte->text(), QStringLiteral("Spalte: 8"));
+        QCOMPARE(m_fenster->btnAnalyse->text(), QStringLiteral("te"));
+        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        c.setPosition(15); // on the comma after "Amo"
+        m_fenster->PlusMemo1->setTextCursor(c);
+        QCOMPARE(m_fenster->lblSpalte->text(), QStringLiteral("Spalte: 4"));
+        QCOMPARE(m_fenster->btnAnalyse->text(), QStringLiteral("amo"));
+        QVERIFY(!m_fenster->btnAnalyse->isHidden());
+        c.setPosition(16); // the blank after the comma: no word
+        m_fenster->PlusMemo1->setTextCursor(c);
+        QVERIFY(m_fenster->btnAnalyse->isHidden());
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
     }
 
     void closingAModifiedLessonAsksTheSaveQuestionWithNoPreselected()
