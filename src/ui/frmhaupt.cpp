@@ -168,6 +168,8 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
     btnHinzufuegen = new QPushButton(QStringLiteral("Vokabel hinzufügen"), seite);
     btnHinzufuegen->setObjectName(QStringLiteral("btnHinzufuegen"));
     btnHinzufuegen->setEnabled(false);
+    // A click must not take the focus from the field: leaving it hides the candidates.
+    btnHinzufuegen->setFocusPolicy(Qt::TabFocus);
 
     auto *unten = new QHBoxLayout;
     unten->addWidget(lblVokabel);
@@ -184,6 +186,10 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
     frameAuswahl = new TframeAuswahl(seite);
     frameAuswahl->hide();
     connect(frameAuswahl, &TframeAuswahl::geaendert, this, &TfrmHaupt::AuswahlPlatzieren);
+
+    // Insert and Delete act on the entry list while the focus is on this page.
+    seite->addAction(Aktion(QStringLiteral("actVokabelHinzufuegen")));
+    seite->addAction(Aktion(QStringLiteral("actVokabelEntfernen")));
 
     mnuVokabelPopup = new QMenu(this);
     pgcSeiten->addTab(seite, QStringLiteral("Vokabeln"));

@@ -41,6 +41,7 @@ TfrmStart::TfrmStart(const QString &version, QWidget *parent)
 
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer); // a full second, not a coarse approximation
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, [this] { m_fertig = true; });
     m_timer->start();

@@ -134,6 +134,7 @@ int TProgrammstart::Ausfuehren()
     umgebung.config = config.get();
     haupt->UmgebungSetzen(umgebung);
 
+    qInfo("Anwendungsobjekte nach %lld ms angelegt", static_cast<long long>(uhr.elapsed()));
     // 6. Wait for the start window's timer.
     while (!start->DarfSchliessen())
         m_app.processEvents(QEventLoop::WaitForMoreEvents);

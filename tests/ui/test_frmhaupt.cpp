@@ -260,6 +260,28 @@ private slots:
         QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->isEnabled());
     }
 
+    void theButtonAndTheInsertAndDeleteKeysWorkOnThePage()
+    {
+        m_fenster->edtVokabel->setFocus();
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("bo"));
+        QTest::mouseClick(m_fenster->btnHinzufuegen, Qt::LeftButton);
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), QStringList{QStringLiteral("bonus")});
+        QVERIFY(m_fenster->edtVokabel->hasFocus());
+        QCOMPARE(m_fenster->edtVokabel->selectedText(), QStringLiteral("bo"));
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("ce"));
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Insert);
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"bonus", "celer"}));
+        // Delete in the field edits the text; in the list it removes the selected entry.
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Home);
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Delete);
+        QCOMPARE(m_fenster->edtVokabel->text(), QStringLiteral("e"));
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 2);
+        m_fenster->lvwVokabeln->setFocus();
+        Auswaehlen({0});
+        QTest::keyClick(m_fenster->lvwVokabeln, Qt::Key_Delete);
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), QStringList{QStringLiteral("celer")});
+    }
+
     void clickingAHeaderSortsWithoutMarkingTheLesson()
     {
         for (const char *w : {"amar", "bonu", "amic"})
