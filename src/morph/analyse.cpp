@@ -7,6 +7,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <limits>
 
 namespace lexovita {
 
@@ -64,18 +65,34 @@ private:
     TFormenmanager &m_;
 };
 
+constexpr int32_t kFrei = std::numeric_limits<int32_t>::min(); // empty slot of the id set
+
+// Hash of a text lower-cased (A-Z only), as the word was normalised.
+uint32_t KleinHash(const QString &text)
+{
+    uint32_t h = 2166136261u;
+    for (QChar c : text) {
+        h ^= KleinesZeichen(c).unicode();
+        h *= 16777619u;
+    }
+    return h;
+}
+
 } // namespace
 
-// Blocks generated for earlier words, per entry. Generation depends only on
-// the entry's fields, so a block is reused as long as they are unchanged.
+// What was generated for earlier words, per entry and block: the hashes of
+// the forms' texts. A block whose hashes miss the word cannot hold it and
+// is not generated again; on a hit it is generated and compared exactly.
+// Generation depends only on the entry's fields, so the hashes hold as long
+// as those are unchanged.
 struct TFormanalyse::Blockspeicher {
-    static constexpr size_t kHoechstens = 400000; // records kept before starting afresh
+    static constexpr size_t kHoechstens = 8'000'000; // hashes kept before starting afresh
 
     struct Eintrag {
         int32_t attribute = 0;
         QString vokabel, form1, form2, form3;
-        std::vector<int32_t> anfang, laenge;
-        std::vector<TLatForm> formen;
+        std::vector<int32_t> anfang, laenge; // per block number; anfang -1: not yet generated
+        std::vector<uint32_t> hashes;
 
         bool Passt(const TVokabel &v) const
         {
@@ -91,16 +108,15 @@ struct TFormanalyse::Blockspeicher {
             form3 = v.form3;
             anfang.assign(size_t(Blockanzahl()), -1);
             laenge.assign(size_t(Blockanzahl()), 0);
-            formen.clear();
+            hashes.clear();
         }
     };
 
     QHash<int32_t, Eintrag> eintraege;
     size_t gesamt = 0;
 
-    // The block's records for the entry, generated through the manager on
-    // first use.
-    std::span<const TLatForm> Block(TFormenmanager &m, const TVokabel &v, const TAnalyseblock &b, int32_t selektor)
+    // The entry's record, emptied if its fields changed since.
+    Eintrag &EintragFuer(const TVokabel &v)
     {
         if (gesamt > kHoechstens) {
             eintraege.clear();
@@ -108,21 +124,31 @@ struct TFormanalyse::Blockspeicher {
         }
         Eintrag &e = eintraege[v.id];
         if (e.anfang.empty() || !e.Passt(v)) {
-            gesamt -= std::min(gesamt, e.formen.size());
+            gesamt -= std::min(gesamt, e.hashes.size());
             e.Neu(v);
         }
+        return e;
+    }
+
+    // False if no form of the block can have the word's hash.
+    bool KannEnthalten(Eintrag &e, TFormenmanager &m, const TVokabel &v, const TAnalyseblock &b, int32_t selektor,
+                       uint32_t worthash)
+    {
         const size_t nr = size_t(b.nr);
         if (e.anfang[nr] < 0) {
             std::vector<TLatForm> &liste = m.Ergebnisliste();
             const size_t vorher = liste.size();
             b.erzeugen(m, v, selektor);
-            e.anfang[nr] = int32_t(e.formen.size());
-            e.laenge[nr] = int32_t(liste.size() - vorher);
-            std::move(liste.begin() + qsizetype(vorher), liste.end(), std::back_inserter(e.formen));
-            liste.resize(vorher);
+            e.anfang[nr] = int32_t(e.hashes.size());
+            for (size_t i = vorher; i < liste.size(); ++i)
+                if (!liste[i].text.isEmpty())
+                    e.hashes.push_back(KleinHash(liste[i].text));
+            e.laenge[nr] = int32_t(e.hashes.size()) - e.anfang[nr];
             gesamt += size_t(e.laenge[nr]);
+            liste.resize(vorher);
         }
-        return std::span<const TLatForm>(e.formen).subspan(size_t(e.anfang[nr]), size_t(e.laenge[nr]));
+        const uint32_t *h = e.hashes.data() + e.anfang[nr];
+        return std::find(h, h + e.laenge[nr], worthash) != h + e.laenge[nr];
     }
 };
 
@@ -170,9 +196,11 @@ TVokabel *TFormanalyse::HolenUndCachen(int32_t id)
 {
     if (TVokabel *v = InCache(id))
         return v;
-    std::unique_ptr<TVokabel> neu = quelle_.Vokabelzeile(id);
-    if (!neu)
+    const TVokabel *zeile = quelle_.Vokabelzeile(id);
+    if (!zeile)
         return nullptr;
+    auto neu = std::make_unique<TVokabel>();
+    zeile->KopierenNach(*neu);
     quelle_.BedeutungenLaden(*neu);
     return Cachen(std::move(neu));
 }
@@ -209,21 +237,40 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     Duplikateentfernen();
 }
 
+void TFormanalyse::WortVorbereiten(const QString &wort)
+{
+    wort_ = wort;
+    worthash_ = KleinHash(wort);
+    endungPasst_.assign(size_t(Blockanzahl()), -1);
+}
+
+bool TFormanalyse::EndungKannPassen(const TAnalyseblock &b, const TVokabel &v)
+{
+    // Only the entry-dependent rule of the comparison differs per entry.
+    if (b.regel == Blockregel::Steigerung)
+        return KannPassen(b, v, wort_);
+    int8_t &passt = endungPasst_[size_t(b.nr)];
+    if (passt < 0)
+        passt = KannPassen(b, v, wort_) ? 1 : 0;
+    return passt == 1;
+}
+
 void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
+    WortVorbereiten(wort);
     stammZeilen_.clear();
     quelle_.StaemmeMitPraefix(stamm, stammZeilen_);
     // Several stems of one entry lead to the same forms again; the repeats
     // would all be removed as duplicates, so the fast path skips them.
-    std::vector<int32_t> erledigt;
-    for (const IAnalysequelle::TStammZeile &z : stammZeilen_) {
-        if (optionen_.schnell) {
-            if (std::find(erledigt.begin(), erledigt.end(), z.vokabelId) != erledigt.end())
-                continue;
-            erledigt.push_back(z.vokabelId);
-        }
-        std::unique_ptr<TVokabel> zeile = quelle_.Vokabelzeile(z.vokabelId);
+    size_t platz = 16;
+    while (platz < 2 * stammZeilen_.size())
+        platz *= 2;
+    gesehen_.assign(platz, kFrei);
+    for (const int32_t id : stammZeilen_) {
+        if (optionen_.schnell && Gesehen(id))
+            continue;
+        const TVokabel *zeile = quelle_.Vokabelzeile(id);
         if (!zeile)
             continue;
         // A principal part much longer than the word cannot lead to it,
@@ -231,26 +278,39 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         if (zeile->form1.size() >= wort.size() + 2 && !zeile->form1.endsWith(QLatin1String("arum")) &&
             !zeile->form1.endsWith(QLatin1String("orum")))
             continue;
-        TVokabel *v = InCache(z.vokabelId);
-        std::unique_ptr<TVokabel> neu;
-        if (!v) {
-            neu = std::move(zeile);
-            v = neu.get();
-        }
+        const TVokabel *imCache = InCache(id);
+        const TVokabel &v = imCache ? *imCache : *zeile;
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            Vergleichen(*v, wort);
-            if (v->Wortart() == WA_ADVERB) {
-                if (GleichKlein(v->form1, wort))
-                    liste.emplace_back(v->id, v->form1, fid::KOMPARATIV, QStringLiteral("Komparativ des Adverbs"));
-                if (GleichKlein(v->form2, wort))
-                    liste.emplace_back(v->id, v->form2, fid::SUPERLATIV, QStringLiteral("Superlativ des Adverbs"));
+            Vergleichen(v, wort);
+            if (v.Wortart() == WA_ADVERB) {
+                if (GleichKlein(v.form1, wort))
+                    liste.emplace_back(v.id, v.form1, fid::KOMPARATIV, QStringLiteral("Komparativ des Adverbs"));
+                if (GleichKlein(v.form2, wort))
+                    liste.emplace_back(v.id, v.form2, fid::SUPERLATIV, QStringLiteral("Superlativ des Adverbs"));
             }
         }
-        if (neu && liste.size() > vorher) {
+        if (!imCache && liste.size() > vorher) {
+            auto neu = std::make_unique<TVokabel>();
+            zeile->KopierenNach(*neu);
             quelle_.BedeutungenLaden(*neu);
             Cachen(std::move(neu));
+        }
+    }
+}
+
+bool TFormanalyse::Gesehen(int32_t id)
+{
+    if (id == kFrei) // cannot be stored; such a row is simply not skipped
+        return false;
+    const size_t maske = gesehen_.size() - 1;
+    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+        if (gesehen_[i] == id)
+            return true;
+        if (gesehen_[i] == kFrei) {
+            gesehen_[i] = id;
+            return false;
         }
     }
 }
@@ -259,23 +319,24 @@ void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
 {
     const std::span<const TAnalyseblock> bloecke = BloeckeDerWortart(BloeckeFuer(wort.back()), v.Wortart());
     std::vector<TLatForm> &liste = Ergebnisliste();
+    Blockspeicher::Eintrag *eintrag = nullptr;
     for (const TAnalyseblock &b : bloecke) {
         const int32_t selektor = BlockSelektor(b, v);
         if (selektor < 0)
             continue;
         if (optionen_.schnell) {
-            if (!KannPassen(b, v, wort))
+            if (!EndungKannPassen(b, v))
                 continue;
-            for (const TLatForm &f : bloecke_->Block(manager_, v, b, selektor))
-                if (GleichKlein(f.text, wort))
-                    liste.push_back(f);
-        } else {
-            const size_t vorher = liste.size();
-            b.erzeugen(manager_, v, selektor);
-            const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
-                                            [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
-            liste.erase(weg, liste.end());
+            if (!eintrag)
+                eintrag = &bloecke_->EintragFuer(v);
+            if (!bloecke_->KannEnthalten(*eintrag, manager_, v, b, selektor, worthash_))
+                continue;
         }
+        const size_t vorher = liste.size();
+        b.erzeugen(manager_, v, selektor);
+        const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
+                                        [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
+        liste.erase(weg, liste.end());
     }
 }
 
@@ -349,6 +410,7 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
     quelle_.Auffrischen();
     std::vector<TLatForm> &liste = Ergebnisliste();
     if (!cache_.empty()) {
+        WortVorbereiten(w);
         {
             OhneSonderformen ohne(manager_);
             for (const auto &v : cache_)

@@ -5,6 +5,7 @@
 #include "morph/analysequelle.h"
 #include "morph/formenmanager.h"
 
+
 #include <QHash>
 #include <QString>
 #include <cstdint>
@@ -12,6 +13,10 @@
 #include <vector>
 
 namespace lexovita {
+
+namespace intern {
+struct TAnalyseblock;
+}
 
 // Word-form analysis: traces a written Latin word back to the entries and
 // forms that can have produced it. Results go to the forms manager's
@@ -63,12 +68,16 @@ public:
 private:
     struct Blockspeicher;
 
+    // Per-word facts the block checks reuse.
+    void WortVorbereiten(const QString &wort);
+    bool EndungKannPassen(const intern::TAnalyseblock &b, const TVokabel &v);
     void Stammpfad(const QString &wort, const QString &stamm);
     void Sonderformpfad(const QString &wort);
     void Stichwortpfad(const QString &wort);
     void StichwortErgebnisse(const TVokabel &v, const QString &wort);
     // Appends the forms of the dispatch letter's blocks equal to the word.
     void Vergleichen(const TVokabel &v, const QString &wort);
+    bool Gesehen(int32_t id); // marks the id; true if it was marked before
     // Keeps the first result of every (entry, form identifier) pair.
     void Duplikateentfernen();
     TVokabel *InCache(int32_t id);
@@ -85,9 +94,13 @@ private:
     std::unique_ptr<Blockspeicher> bloecke_;
 
     // Scratch lists, kept to avoid allocations per word.
-    std::vector<IAnalysequelle::TStammZeile> stammZeilen_;
+    std::vector<int32_t> stammZeilen_;
     std::vector<IAnalysequelle::TSonderformZeile> sonderZeilen_;
     std::vector<IAnalysequelle::TStichwortZeile> stichwortZeilen_;
+    std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
+    QString wort_;
+    uint32_t worthash_ = 0;
+    std::vector<int8_t> endungPasst_; // per block number: -1 unknown, 0/1
     int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
 };
 

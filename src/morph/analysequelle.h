@@ -17,10 +17,6 @@ namespace lexovita {
 // afterwards.
 class IAnalysequelle {
 public:
-    struct TStammZeile {
-        int32_t vokabelId = 0;
-        QString stamm;
-    };
     struct TStichwortZeile {
         int32_t vokabelId = 0;
         QString vokabel; // the headword as stored
@@ -37,12 +33,15 @@ public:
     // tables makes sure they still match the database.
     virtual void Auffrischen() {}
 
-    // Stem rows whose stem begins with `praefix`, in stem index order.
-    virtual void StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel) = 0;
+    // The entry ids of the stem rows whose stem begins with `praefix`, one per
+    // row, in stem index order.
+    virtual void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) = 0;
 
     // The entry row as VokabelAusDatensatz builds it (no meanings, aids or
-    // special forms); null if there is no entry with that id.
-    virtual std::unique_ptr<TVokabel> Vokabelzeile(int32_t id) = 0;
+    // special forms); null if there is no entry with that id. The entry
+    // belongs to the source and stays valid until the next call of any of
+    // its functions; callers that keep it copy it.
+    virtual const TVokabel *Vokabelzeile(int32_t id) = 0;
 
     // Special-form rows whose lower-cased text begins with `praefix`, in form
     // index order (text, then storage order). With `nurGleiche` the source

@@ -31,7 +31,7 @@ const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konj
 
 // ---------------------------------------------------------------- TAnalysequelleSql
 
-void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel)
+void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel)
 {
     const QString anfang = AsciiKlein(praefix);
     const QString ende = PraefixEnde(anfang);
@@ -44,16 +44,15 @@ void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<TS
     if (!ende.isNull())
         a.Binden(2, ende);
     while (a.Schritt())
-        ziel.push_back({a.Int(0), a.Text(1)});
+        ziel.push_back(a.Int(0));
 }
 
-std::unique_ptr<TVokabel> TAnalysequelleSql::Vokabelzeile(int32_t id)
+const TVokabel *TAnalysequelleSql::Vokabelzeile(int32_t id)
 {
     TAnweisung a = daten_.Verbindung().Anweisung(kVokabelZeile);
     a.Binden(1, id);
-    if (!a.Schritt())
-        return nullptr;
-    return TDatenmanager::VokabelAusDatensatz(a);
+    zeile_ = a.Schritt() ? TDatenmanager::VokabelAusDatensatz(a) : nullptr;
+    return zeile_.get();
 }
 
 void TAnalysequelleSql::SonderformenMitPraefix(const QString &praefix, bool, std::vector<TSonderformZeile> &ziel)
@@ -136,16 +135,17 @@ void TAnalysequelle::Aufbauen()
     vokabeln_.clear();
     formen_.clear();
     formenVon_.clear();
+    nachId_.clear();
     stichwoerter_.clear();
     bedeutungen_.clear();
     TVerbindung &db = daten_.Verbindung();
     {
-        TAnweisung a = db.Anweisung("SELECT vokabel_id, stamm FROM stamm ORDER BY stamm, rowid");
+        TAnweisung a = db.Anweisung("SELECT stamm, vokabel_id FROM stamm ORDER BY stamm, rowid");
         while (a.Schritt())
-            staemme_.push_back({a.Int(0), a.Text(1)});
+            staemme_.push_back({a.Text(0), a.Int(1)});
         // Prefix searches below compare QStrings; equal stems keep storage order.
         std::stable_sort(staemme_.begin(), staemme_.end(),
-                         [](const TStammZeile &x, const TStammZeile &y) { return x.stamm < y.stamm; });
+                         [](const TStamm &x, const TStamm &y) { return x.stamm < y.stamm; });
     }
     {
         TAnweisung a = db.Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
@@ -155,6 +155,17 @@ void TAnalysequelle::Aufbauen()
             stichwoerter_[AsciiKlein(v->vokabel)].push_back({v->id, v->vokabel});
             const int32_t id = v->id;
             vokabeln_[id] = std::move(v);
+        }
+        // Ids are handed out one after the other; a direct table is then
+        // the quickest look-up.
+        int32_t hoechste = -1;
+        for (const auto &[id, v] : vokabeln_)
+            hoechste = std::max(hoechste, id);
+        if (hoechste >= 0 && size_t(hoechste) <= 4 * vokabeln_.size() + 65536) {
+            nachId_.assign(size_t(hoechste) + 1, nullptr);
+            for (const auto &[id, v] : vokabeln_)
+                if (id >= 0)
+                    nachId_[size_t(id)] = v.get();
         }
     }
     {
@@ -173,32 +184,26 @@ void TAnalysequelle::Aufbauen()
     ++aufbauten_;
 }
 
-void TAnalysequelle::StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel)
+void TAnalysequelle::StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel)
 {
     Bereitstellen();
     const QString anfang = AsciiKlein(praefix);
-    auto it = std::lower_bound(staemme_.begin(), staemme_.end(), anfang,
-                               [](const TStammZeile &z, const QString &p) { return z.stamm < p; });
-    for (; it != staemme_.end() && it->stamm.startsWith(anfang); ++it)
-        ziel.push_back(*it);
+    const auto von = std::lower_bound(staemme_.begin(), staemme_.end(), anfang,
+                                      [](const TStamm &z, const QString &p) { return z.stamm < p; });
+    // The stems that begin with the prefix follow each other from there.
+    const auto bis = std::partition_point(von, staemme_.end(),
+                                          [&anfang](const TStamm &z) { return z.stamm.startsWith(anfang); });
+    for (auto it = von; it != bis; ++it)
+        ziel.push_back(it->vokabelId);
 }
 
-std::unique_ptr<TVokabel> TAnalysequelle::Vokabelzeile(int32_t id)
+const TVokabel *TAnalysequelle::Vokabelzeile(int32_t id)
 {
     Bereitstellen();
+    if (!nachId_.empty() && id >= 0)
+        return size_t(id) < nachId_.size() ? nachId_[size_t(id)] : nullptr;
     const auto it = vokabeln_.find(id);
-    if (it == vokabeln_.end())
-        return nullptr;
-    const TVokabel &q = *it->second;
-    auto v = std::make_unique<TVokabel>();
-    v->id = q.id;
-    v->vokabel = q.vokabel;
-    v->form1 = q.form1;
-    v->form2 = q.form2;
-    v->form3 = q.form3;
-    v->attribute = q.attribute;
-    v->aktualisierung = q.aktualisierung;
-    return v;
+    return it == vokabeln_.end() ? nullptr : it->second.get();
 }
 
 void TAnalysequelle::SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel)

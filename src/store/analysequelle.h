@@ -19,8 +19,8 @@ class TAnalysequelleSql : public IAnalysequelle {
 public:
     explicit TAnalysequelleSql(TDatenmanager &daten) : daten_(daten) {}
 
-    void StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel) override;
-    std::unique_ptr<TVokabel> Vokabelzeile(int32_t id) override;
+    void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
+    const TVokabel *Vokabelzeile(int32_t id) override;
     void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
     void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
     void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TStichwortZeile> &ziel) override;
@@ -28,6 +28,7 @@ public:
 
 private:
     TDatenmanager &daten_;
+    std::unique_ptr<TVokabel> zeile_; // the row last asked for
 };
 
 // The analysis source for bulk work: keeps the stem, entry, special-form and
@@ -43,8 +44,8 @@ public:
     ~TAnalysequelle() override;
 
     void Auffrischen() override;
-    void StaemmeMitPraefix(const QString &praefix, std::vector<TStammZeile> &ziel) override;
-    std::unique_ptr<TVokabel> Vokabelzeile(int32_t id) override;
+    void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
+    const TVokabel *Vokabelzeile(int32_t id) override;
     void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
     void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
     void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TStichwortZeile> &ziel) override;
@@ -69,8 +70,13 @@ private:
     Stand stand_;
     int aufbauten_ = 0;
 
-    std::vector<TStammZeile> staemme_;                        // in stem order
+    struct TStamm {
+        QString stamm;
+        int32_t vokabelId;
+    };
+    std::vector<TStamm> staemme_;                             // in stem order
     std::unordered_map<int32_t, std::unique_ptr<TVokabel>> vokabeln_; // entry rows by id
+    std::vector<const TVokabel *> nachId_; // the same, indexed by id while ids are dense
     QHash<QString, std::vector<TSonderformZeile>> formen_;    // by lower-cased text, in form index order
     QHash<int32_t, std::vector<TSonderformZeile>> formenVon_; // by entry, in storage order
     QHash<QString, std::vector<TStichwortZeile>> stichwoerter_; // by lower-cased headword, in id order

@@ -96,8 +96,8 @@ public:
     int auffrischungen = 0;
 
     void Auffrischen() override { ++auffrischungen; }
-    void StaemmeMitPraefix(const QString &p, std::vector<TStammZeile> &) override { Notieren("stamm", p); }
-    std::unique_ptr<TVokabel> Vokabelzeile(int32_t) override { return nullptr; }
+    void StaemmeMitPraefix(const QString &p, std::vector<int32_t> &) override { Notieren("stamm", p); }
+    const TVokabel *Vokabelzeile(int32_t) override { return nullptr; }
     void SonderformenMitPraefix(const QString &p, bool, std::vector<TSonderformZeile> &) override
     {
         Notieren("sonder", p);
