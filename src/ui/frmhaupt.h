@@ -82,6 +82,8 @@ public:
     // (TVerwaltungsModus); replaceable so that tests can answer without a
     // modal window.
     std::function<TfrmLehrbuchverwaltung::Ergebnis(int modus, const QString &vorschlag)> lehrbuchWaehlen;
+    // Asks for the file of "Als XML-Datei exportieren..." ("" = cancelled); replaceable for tests.
+    std::function<QString(const QString &vorschlag)> exportDateiWaehlen;
     // Shows the lesson properties modally; replaceable like the chooser.
     std::function<void(TLektion &lektion)> eigenschaftenZeigen;
 

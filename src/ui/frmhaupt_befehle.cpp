@@ -66,6 +66,10 @@ TfrmHaupt::TfrmHaupt(const Umgebung &umgebung, QWidget *parent)
         return TfrmLehrbuchverwaltung::Auswaehlen(this, *m_umgebung.datenmanager, *m_umgebung.config, modus, vorschlag,
                                                   m_umgebung.rueckfrage);
     };
+    exportDateiWaehlen = [this](const QString &vorschlag) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Als XML-Datei exportieren"), vorschlag,
+                                            QStringLiteral("XML-Dateien (*.xml)"));
+    };
     eigenschaftenZeigen = [this](TLektion &lektion) {
         TfrmEigenschaften::Bearbeiten(this, *m_umgebung.datenmanager, lektion, m_umgebung.rueckfrage);
     };
@@ -214,6 +218,9 @@ void TfrmHaupt::ErsteAnzeige()
 
 void TfrmHaupt::closeEvent(QCloseEvent *event)
 {
+    // Until everything is stored, the window stays: a database error thrown
+    // below must not let it close with the lessons in it.
+    event->ignore();
     TextNachLektion();
     NotizenNachLektion();
     for (TLektion *l : m_lektionen->GeaenderteLektionen()) {
@@ -584,9 +591,7 @@ void TfrmHaupt::LektionExportieren()
     if (!l)
         return;
     TextNachLektion();
-    const QString datei = QFileDialog::getSaveFileName(this, QStringLiteral("Als XML-Datei exportieren"),
-                                                       l->name + QStringLiteral(".xml"),
-                                                       QStringLiteral("XML-Dateien (*.xml)"));
+    const QString datei = exportDateiWaehlen(l->name + QStringLiteral(".xml"));
     if (datei.isEmpty())
         return;
     if (m_umgebung.datenmanager) {

@@ -1,6 +1,7 @@
 // Widget tests of the main window and the start-up, on an in-memory database.
 #include "model/config.h"
 #include "model/lektion.h"
+#include "model/lektionsdatei.h"
 #include "store/datenmanager.h"
 #include "store/rueckfrage.h"
 #include "store/lektionsspeicher.h"
@@ -515,6 +516,29 @@ private slots:
         QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"celer", "amicus", "bonus"}));
         QCOMPARE(Spalte(m_fenster->lvwVokabeln, 0), (QStringList{"1", "2", "3"}));
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
+    }
+
+    void exportingTheLessonWritesALessonFileThatReadsBack()
+    {
+        Hinzufuegen(QStringLiteral("amar"));
+        Hinzufuegen(QStringLiteral("bonu"));
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amo te."));
+        QString vorschlag;
+        m_fenster->exportDateiWaehlen = [&](const QString &v) {
+            vorschlag = v;
+            return m_ordner->filePath(QStringLiteral("export")); // ".xml" is appended
+        };
+        m_fenster->Aktion(QStringLiteral("actExportieren"))->trigger();
+        QCOMPARE(vorschlag, QStringLiteral("unbenannt-1.xml"));
+        const auto inhalt = LektionsdateiLaden(m_ordner->filePath(QStringLiteral("export.xml")));
+        QCOMPARE(inhalt.size(), size_t(1));
+        QCOMPARE(inhalt[0].lektionen.size(), size_t(1));
+        const TLektion &l = *inhalt[0].lektionen[0];
+        QCOMPARE(l.name, QStringLiteral("unbenannt-1"));
+        QCOMPARE(l.Anzahl(), 2);
+        QCOMPARE(l.vokabeln[0]->vokabel, QStringLiteral("amare"));
+        QCOMPARE(l.vokabeln[1]->BedeutungenText(), QStringLiteral("gut"));
+        QCOMPARE(l.text, QStringList{QStringLiteral("Amo te.")});
     }
 
     void textbooksDeletedInTheChooserDetachTheirOpenLessons()
