@@ -62,6 +62,8 @@ public:
     bool LektionSpeichern(TLektion *lektion = nullptr);
     bool LektionSpeichernUnter(TLektion *lektion = nullptr);
     void LektionOeffnen();
+    // Opens the stored lesson with this id in a new tab (or shows its open copy).
+    void GespeicherteLektionOeffnen(int32_t id);
     void LektionAnhaengen();
     void LektionSchliessen();
     void LektionEigenschaften();

@@ -531,27 +531,30 @@ void TfrmHaupt::LektionOeffnen()
     if (!m_umgebung.datenmanager)
         return;
     const auto wahl = Lehrbuchwahl(VM_OEFFNEN, QString());
-    if (!wahl.bestaetigt || wahl.lektionId == 0)
+    if (wahl.bestaetigt && wahl.lektionId != 0)
+        GespeicherteLektionOeffnen(wahl.lektionId);
+}
+
+void TfrmHaupt::GespeicherteLektionOeffnen(int32_t id)
+{
+    if (!m_umgebung.datenmanager || id == 0)
         return;
     TextNachLektion();
     NotizenNachLektion();
     // A lesson that is open already is shown, not loaded a second time: two
     // diverging copies of one stored lesson would overwrite each other.
     for (int i = 0; i < m_lektionen->Anzahl(); ++i) {
-        if (m_lektionen->Lektion(i)->id == wahl.lektionId) {
+        if (m_lektionen->Lektion(i)->id == id) {
             m_lektionen->SetAktuell(m_lektionen->Lektion(i));
             LektionZeigen();
             return;
         }
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto gelesen = TLektionsSpeicher(*m_umgebung.datenmanager).LektionLesen(wahl.lektionId);
+    auto gelesen = TLektionsSpeicher(*m_umgebung.datenmanager).LektionLesen(id);
     QApplication::restoreOverrideCursor();
     if (!gelesen)
         return;
-    gelesen->lehrbuch_id = wahl.lehrbuchId;
-    if (!wahl.lehrbuch.isEmpty())
-        gelesen->lehrbuch = wahl.lehrbuch;
     gelesen->geaendert = false;
     m_lektionen->LektionHinzufuegen(std::move(gelesen));
     LektionZeigen();
