@@ -201,6 +201,26 @@ QString TLehrbuchverwaltung::LehrbuchExportieren(int32_t id, const QString &date
 
 // ---------------------------------------------------------------------------
 
+int32_t LetzteLektionsId(TDatenmanager &daten)
+{
+    TAnweisung a = daten.Verbindung().Anweisung("SELECT coalesce(max(id), 0) FROM lektion");
+    return a.Schritt() ? a.Int(0) : 0;
+}
+
+std::vector<TNeueLektion> LektionenNach(TDatenmanager &daten, int32_t letzteId)
+{
+    TAnweisung a = daten.Verbindung().Anweisung(
+        "SELECT l.id, l.name, coalesce(b.name, '') FROM lektion AS l LEFT JOIN lehrbuch AS b ON b.id = l.lehrbuch_id "
+        "WHERE l.id > ?1 ORDER BY l.id");
+    a.Binden(1, letzteId);
+    std::vector<TNeueLektion> neu;
+    while (a.Schritt())
+        neu.push_back({a.Int(0), a.Text(1), a.Text(2)});
+    return neu;
+}
+
+// ---------------------------------------------------------------------------
+
 QStringList TLektionseigenschaften::LehrbuchNamen()
 {
     QStringList namen;

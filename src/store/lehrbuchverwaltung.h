@@ -107,6 +107,17 @@ private:
     std::vector<int32_t> geloeschteLektionen_;
 };
 
+// Lessons an import stored: every lesson stored after a remembered highest
+// id (single user: nothing else writes lessons meanwhile).
+struct TNeueLektion {
+    int32_t id = 0;
+    QString name;
+    QString lehrbuch;
+    QString Anzeige() const { return lehrbuch + QStringLiteral(" – ") + name; }
+};
+int32_t LetzteLektionsId(TDatenmanager &daten);
+std::vector<TNeueLektion> LektionenNach(TDatenmanager &daten, int32_t letzteId);
+
 // The rules of the lesson properties window: new name, textbook (created
 // after asking when missing) and notes of a lesson. A stored lesson's name
 // and textbook are written at once, in one transaction.

@@ -313,3 +313,18 @@ TEST_F(Verwaltung, PropertiesOfANewLessonChangeOnlyMemoryAndMarkItModified)
     EXPECT_EQ(gespeichert->notizen, QStringList{QStringLiteral("Vokabeln bis Freitag")});
     EXPECT_TRUE(gespeichert->geaendert);
 }
+
+TEST_F(Verwaltung, LessonsStoredAfterTheRememberedHighestIdAreTheImportedOnes)
+{
+    const int32_t letzte = LetzteLektionsId(daten);
+    EXPECT_EQ(letzte, lektion2);
+    EXPECT_TRUE(LektionenNach(daten, letzte).empty());
+    const int32_t neu = Speichern(QStringLiteral("Lektion 5"), buchB, {amare});
+    const auto nachher = LektionenNach(daten, letzte);
+    ASSERT_EQ(nachher.size(), 1u);
+    EXPECT_EQ(nachher[0].id, neu);
+    EXPECT_EQ(nachher[0].Anzeige(), QStringLiteral("Prima – Lektion 5"));
+
+    TDatenmanager leer(QStringLiteral(":memory:"));
+    EXPECT_EQ(LetzteLektionsId(leer), 0);
+}
