@@ -54,6 +54,8 @@ public:
 
     QAction *Aktion(const QString &name) const { return m_aktionen.value(name); }
     TLektionManager &Lektionen() { return *m_lektionen; }
+    // The forms manager of the main window's look-ups (word at the caret, search box).
+    TFormenmanager &Formen() { return *m_formen; }
     TLektion *AktuelleLektion() const;
 
     // Lesson commands (menu "Lektion").
@@ -132,6 +134,7 @@ private:
 
     Umgebung m_umgebung;
     std::unique_ptr<TLektionManager> m_lektionen;
+    std::unique_ptr<TFormenmanager> m_formen;
     QHash<QString, QAction *> m_aktionen;
     QHash<QString, bool> m_verfuegbar; // false for actions whose window is not built in yet
     bool m_ersteAnzeige = true;

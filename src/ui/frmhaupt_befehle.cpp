@@ -4,6 +4,7 @@
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
+#include "morph/formenmanager.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
 #include "store/rueckfrage.h"
@@ -35,7 +36,8 @@
 namespace lexovita {
 
 TfrmHaupt::TfrmHaupt(const Umgebung &umgebung, QWidget *parent)
-    : QMainWindow(parent), m_umgebung(umgebung), m_lektionen(std::make_unique<TLektionManager>())
+    : QMainWindow(parent), m_umgebung(umgebung), m_lektionen(std::make_unique<TLektionManager>()),
+      m_formen(std::make_unique<TFormenmanager>())
 {
     setObjectName(QStringLiteral("frmHaupt"));
     setWindowTitle(ProgrammTitel());
