@@ -8,6 +8,7 @@
 #include <QSet>
 #include <algorithm>
 #include <limits>
+#include <string_view>
 
 namespace lexovita {
 
@@ -52,6 +53,13 @@ std::span<const TAnalyseblock> BloeckeDerWortart(const TBuchstabenbloecke &b, in
     }
 }
 
+bool EndetAuf(const QString &text, std::u16string_view endung)
+{
+    const qsizetype n = qsizetype(endung.size());
+    return text.size() >= n &&
+           std::equal(endung.begin(), endung.end(), text.utf16() + (text.size() - n));
+}
+
 // Clears SonderformenEinsetzen while candidates are generated, so that they
 // are compared in their regular spelling; set again however we leave.
 class OhneSonderformen {
@@ -94,10 +102,15 @@ struct TFormanalyse::Blockspeicher {
         std::vector<int32_t> anfang, laenge; // per block number; anfang -1: not yet generated
         std::vector<uint32_t> hashes;
 
+        // Usually the very same strings, shared with the source's row.
+        static bool Gleich(const QString &a, const QString &b)
+        {
+            return a.size() == b.size() && (a.constData() == b.constData() || a == b);
+        }
         bool Passt(const TVokabel &v) const
         {
-            return attribute == v.attribute && vokabel == v.vokabel && form1 == v.form1 && form2 == v.form2 &&
-                   form3 == v.form3;
+            return attribute == v.attribute && Gleich(vokabel, v.vokabel) && Gleich(form1, v.form1) &&
+                   Gleich(form2, v.form2) && Gleich(form3, v.form3);
         }
         void Neu(const TVokabel &v)
         {
@@ -241,18 +254,19 @@ void TFormanalyse::WortVorbereiten(const QString &wort)
 {
     wort_ = wort;
     worthash_ = KleinHash(wort);
-    endungPasst_.assign(size_t(Blockanzahl()), -1);
-}
-
-bool TFormanalyse::EndungKannPassen(const TAnalyseblock &b, const TVokabel &v)
-{
-    // Only the entry-dependent rule of the comparison differs per entry.
-    if (b.regel == Blockregel::Steigerung)
-        return KannPassen(b, v, wort_);
-    int8_t &passt = endungPasst_[size_t(b.nr)];
-    if (passt < 0)
-        passt = KannPassen(b, v, wort_) ? 1 : 0;
-    return passt == 1;
+    // The blocks whose endings fit the word, by word class; comparison
+    // blocks stay in for the entries that compare with magis/maxime.
+    const TBuchstabenbloecke &bl = BloeckeFuer(wort.back());
+    const int32_t klassen[3] = {WA_VERB, WA_SUBSTANTIV, WA_ADJEKTIV};
+    for (int k = 0; k < 3; ++k) {
+        std::vector<TLebend> &lebend = lebend_[size_t(k)];
+        lebend.clear();
+        for (const TAnalyseblock &b : BloeckeDerWortart(bl, klassen[k])) {
+            const bool passt = EndungenPassen(b, wort);
+            if (passt || b.regel == Blockregel::Steigerung)
+                lebend.push_back({&b, !passt});
+        }
+    }
 }
 
 void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
@@ -275,8 +289,8 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
             continue;
         // A principal part much longer than the word cannot lead to it,
         // except for genitive plurals of plural-only nouns.
-        if (zeile->form1.size() >= wort.size() + 2 && !zeile->form1.endsWith(QLatin1String("arum")) &&
-            !zeile->form1.endsWith(QLatin1String("orum")))
+        if (zeile->form1.size() >= wort.size() + 2 && !EndetAuf(zeile->form1, u"arum") &&
+            !EndetAuf(zeile->form1, u"orum"))
             continue;
         const TVokabel *imCache = InCache(id);
         const TVokabel &v = imCache ? *imCache : *zeile;
@@ -317,26 +331,38 @@ bool TFormanalyse::Gesehen(int32_t id)
 
 void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
 {
-    const std::span<const TAnalyseblock> bloecke = BloeckeDerWortart(BloeckeFuer(wort.back()), v.Wortart());
     std::vector<TLatForm> &liste = Ergebnisliste();
-    Blockspeicher::Eintrag *eintrag = nullptr;
-    for (const TAnalyseblock &b : bloecke) {
-        const int32_t selektor = BlockSelektor(b, v);
-        if (selektor < 0)
-            continue;
-        if (optionen_.schnell) {
-            if (!EndungKannPassen(b, v))
-                continue;
-            if (!eintrag)
-                eintrag = &bloecke_->EintragFuer(v);
-            if (!bloecke_->KannEnthalten(*eintrag, manager_, v, b, selektor, worthash_))
-                continue;
-        }
+    auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor) {
         const size_t vorher = liste.size();
         b.erzeugen(manager_, v, selektor);
         const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
                                         [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
         liste.erase(weg, liste.end());
+    };
+    if (!optionen_.schnell) {
+        for (const TAnalyseblock &b : BloeckeDerWortart(BloeckeFuer(wort.back()), v.Wortart())) {
+            const int32_t selektor = BlockSelektor(b, v);
+            if (selektor >= 0)
+                erzeugenUndVergleichen(b, selektor);
+        }
+        return;
+    }
+    const int wa = v.Wortart();
+    const int k = wa == WA_VERB ? 0 : wa == WA_SUBSTANTIV ? 1 : wa == WA_ADJEKTIV ? 2 : -1;
+    if (k < 0)
+        return;
+    Blockspeicher::Eintrag *eintrag = nullptr;
+    for (const TLebend &l : lebend_[size_t(k)]) {
+        const TAnalyseblock &b = *l.block;
+        if (l.nurUmschrieben && !Umschrieben(v))
+            continue;
+        const int32_t selektor = BlockSelektor(b, v);
+        if (selektor < 0)
+            continue;
+        if (!eintrag)
+            eintrag = &bloecke_->EintragFuer(v);
+        if (bloecke_->KannEnthalten(*eintrag, manager_, v, b, selektor, worthash_))
+            erzeugenUndVergleichen(b, selektor);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -70,7 +71,6 @@ private:
 
     // Per-word facts the block checks reuse.
     void WortVorbereiten(const QString &wort);
-    bool EndungKannPassen(const intern::TAnalyseblock &b, const TVokabel &v);
     void Stammpfad(const QString &wort, const QString &stamm);
     void Sonderformpfad(const QString &wort);
     void Stichwortpfad(const QString &wort);
@@ -100,7 +100,11 @@ private:
     std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
     QString wort_;
     uint32_t worthash_ = 0;
-    std::vector<int8_t> endungPasst_; // per block number: -1 unknown, 0/1
+    struct TLebend {
+        const intern::TAnalyseblock *block;
+        bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
+    };
+    std::array<std::vector<TLebend>, 3> lebend_; // this word's blocks: verb, noun, adjective
     int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
 };
 

@@ -260,23 +260,26 @@ int32_t BlockSelektor(const TAnalyseblock &b, const TVokabel &v)
     }
 }
 
-bool KannPassen(const TAnalyseblock &b, const TVokabel &v, const QString &wort)
+bool Umschrieben(const TVokabel &v)
+{
+    // These adjectives compare with magis/maxime + the positive, whose
+    // nominative is the headword or another stored form.
+    return EndetAuf(v.vokabel, "uus") || EndetAuf(v.vokabel, "ius") || EndetAuf(v.vokabel, "eus");
+}
+
+bool EndungenPassen(const TAnalyseblock &b, const QString &wort)
 {
     if (b.endungen.empty())
         return true;
-    if (b.regel == Blockregel::Steigerung) {
-        // These adjectives compare with magis/maxime + the positive, whose
-        // nominative is the headword or another stored form.
-        static const QLatin1StringView umschrieben[] = {QLatin1StringView("uus"), QLatin1StringView("ius"),
-                                                       QLatin1StringView("eus")};
-        for (const QLatin1StringView &e : umschrieben)
-            if (v.vokabel.endsWith(e))
-                return true;
-    }
     for (sv e : b.endungen)
         if (EndetAuf(wort, e))
             return true;
     return false;
+}
+
+bool KannPassen(const TAnalyseblock &b, const TVokabel &v, const QString &wort)
+{
+    return EndungenPassen(b, wort) || (b.regel == Blockregel::Steigerung && Umschrieben(v));
 }
 
 } // namespace lexovita::intern

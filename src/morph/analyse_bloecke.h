@@ -48,5 +48,9 @@ int32_t BlockSelektor(const TAnalyseblock &b, const TVokabel &v);
 // True if a form of the block can be equal to the word: the block has an
 // ending the word ends with (or no fixed endings). Only saves work.
 bool KannPassen(const TAnalyseblock &b, const TVokabel &v, const QString &wort);
+// The same in two parts: the word's side, and the entries whose comparison
+// is made with magis/maxime and so may end in anything.
+bool EndungenPassen(const TAnalyseblock &b, const QString &wort);
+bool Umschrieben(const TVokabel &v);
 
 } // namespace lexovita::intern
