@@ -45,7 +45,7 @@ namespace {
 // Actions whose windows belong to other parts of the program and are not
 // part of this build yet: present in menus, but disabled.
 const char *const kNochNichtVerfuegbar[] = {
-    "actImportieren", "actExportierenHTML", "actDrucken",   "actVokabelNeu",     "actEigenschaften",
+    "actExportierenHTML", "actDrucken",   "actVokabelNeu",     "actEigenschaften",
     "actVokabelBearbeiten", "actFormentabelle", "actTextanalyse", "actSuchen",   "actErsetzen",
     "actWortNachschlagen", "actHinzufuegen", "actVokabelliste", "actVokabelnSchriftlich",
     "actVokabelnMuendlich", "actVokabeltest", "actFormenBilden", "actFormenBestimmen", "actWoerterbuch",

@@ -9,6 +9,7 @@
 #include "store/lektionsspeicher.h"
 #include "store/rueckfrage.h"
 #include "ui/frameauswahl.h"
+#include "ui/frmimport.h"
 #include "ui/frmlektionseigenschaften.h"
 #include "ui/vokabelliste.h"
 
@@ -97,6 +98,13 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actLektionSchliessen", [this] { LektionSchliessen(); });
     verbinde("actLektionEigenschaften", [this] { LektionEigenschaften(); });
     verbinde("actExportieren", [this] { LektionExportieren(); });
+    verbinde("actImportieren", [this] {
+        if (!m_umgebung.datenmanager)
+            return;
+        const TfrmImport::Ausgang a = TfrmImport::Ausfuehren(this, *m_umgebung.datenmanager, m_umgebung.rueckfrage);
+        if (a.oeffnen != 0)
+            GespeicherteLektionOeffnen(a.oeffnen);
+    });
     verbinde("actBeenden", [this] { close(); });
     verbinde("actVokabelHinzufuegen", [this] { VokabelHinzufuegen(); });
     verbinde("actVokabelEntfernen", [this] { VokabelEntfernen(); });
