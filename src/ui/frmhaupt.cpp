@@ -49,7 +49,7 @@ const char *const kNochNichtVerfuegbar[] = {
     "actVokabelBearbeiten", "actFormentabelle", "actTextanalyse", "actSuchen",   "actErsetzen",
     "actWortNachschlagen", "actHinzufuegen", "actVokabelliste", "actVokabelnSchriftlich",
     "actVokabelnMuendlich", "actVokabeltest", "actFormenBilden", "actFormenBestimmen", "actWoerterbuch",
-    "actFormenanalyse", "Action2", "actDBAufraeumen", "actBackup", "actEinstellungen", "actHilfe",
+    "actFormenanalyse", "Action2", "actDBAufraeumen", "actBackup", "actEinstellungen",
 };
 
 QIcon Symbolbild(const char *name)

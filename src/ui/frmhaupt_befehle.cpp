@@ -9,6 +9,7 @@
 #include "store/lektionsspeicher.h"
 #include "store/rueckfrage.h"
 #include "ui/frameauswahl.h"
+#include "ui/hilfe.h"
 #include "ui/frmimport.h"
 #include "ui/frmlektionseigenschaften.h"
 #include "ui/vokabelliste.h"
@@ -116,6 +117,7 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actRueckgaengig", [this] { PlusMemo1->undo(); });
     verbinde("actWiederholen", [this] { PlusMemo1->redo(); });
     verbinde("Action4", [this] { UeberLexovita(); });
+    verbinde("actHilfe", [this] { HilfeZeigen(this, 1016); });
 
     connect(btnHinzufuegen, &QPushButton::clicked, this, [this] {
         VokabelHinzufuegen();

@@ -6,6 +6,7 @@
 #include "ui/frmhaupt.h"
 #include "ui/frmstart.h"
 #include "ui/guirueckfrage.h"
+#include "ui/hilfe.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -126,6 +127,11 @@ int TProgrammstart::Ausfuehren()
                            .arg(QDir::toNativeSeparators(m_optionen.datenOrdner), TAnwendung::FehlerText(e)));
         return 1;
     }
+
+    // Missing help is reported once; the program runs on without it.
+    if (const QString fehlt = HilfeFehlt(); !fehlt.isEmpty() && !m_optionen.selbsttestStart &&
+                                             m_optionen.screenshot.isEmpty())
+        rueckfrage.Meldung(ProgrammTitel(), fehlt);
 
     // 5. Settings object, loaded when the main window is shown.
     auto config = std::make_unique<TConfig>();

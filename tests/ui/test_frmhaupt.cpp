@@ -7,6 +7,7 @@
 #include "store/lektionsspeicher.h"
 #include "store/vokabelspeicher.h"
 #include "ui/frmlehrbuchverwaltung.h"
+#include "ui/hilfe.h"
 #include "ui/frameauswahl.h"
 #include "ui/frmhaupt.h"
 #include "ui/programmstart.h"
@@ -27,7 +28,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QTextEdit>
+#include <QFileInfo>
 
 using namespace lexovita;
 
@@ -173,6 +176,19 @@ private slots:
         }
         // Windows that are not part of this build stay visible but disabled.
         QVERIFY(!m_fenster->Aktion(QStringLiteral("actWoerterbuch"))->isEnabled());
+    }
+
+    void theHelpActionShowsTheMainWindowTopic()
+    {
+        if (!QFileInfo::exists(QDir(HilfeOrdner()).filePath(QStringLiteral("1016.htm"))))
+            QSKIP("help pages are not beside the test program");
+        QVERIFY(HilfeFehlt().isEmpty());
+        m_fenster->Aktion(QStringLiteral("actHilfe"))->trigger();
+        auto *browser = m_fenster->findChild<QTextBrowser *>(QStringLiteral("txtHilfe"));
+        QVERIFY(browser);
+        QVERIFY(browser->window()->isVisible());
+        QCOMPARE(browser->source().fileName(), QStringLiteral("1016.htm"));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Hauptfenster")));
     }
 
     void quickAddSearchesFromTheSecondLetterAndAddsTheShownCandidate()
