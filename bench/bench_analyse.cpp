@@ -22,7 +22,7 @@ constexpr int kEintraege = 10000;
 constexpr int kWoerter = 20000;
 
 class TStumm : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
     void Meldung(const QString &, const QString &) override {}
 };
@@ -30,17 +30,17 @@ public:
 // Stems as Latin builds them: one to three syllables, often behind one of
 // the common verbal prefixes, so that many entries share a beginning.
 class TStammbildner {
-public:
+  public:
     explicit TStammbildner(uint32_t saat) : zufall_(saat) {}
 
     QString Stamm()
     {
-        static const char *const anlaut[] = {"b", "c", "d", "f", "g", "l", "m", "n", "p", "r", "s", "t", "v",
+        static const char *const anlaut[] = {"b",  "c",  "d",  "f",  "g",  "l",  "m",  "n",  "p",  "r",  "s",  "t", "v",
                                              "cl", "cr", "fl", "gr", "pl", "pr", "sc", "sp", "st", "tr", "qu", ""};
         static const char *const vokal[] = {"a", "e", "i", "o", "u", "a", "e", "i", "o", "ae", "au"};
         static const char *const auslaut[] = {"", "", "", "n", "r", "s", "t", "c", "l", "m", "nd", "rt", "st", "ct"};
-        static const char *const praefix[] = {"ad", "con", "de", "ex", "in", "per", "prae", "pro",
-                                              "re", "sub", "trans", "ab", "dis", "ob"};
+        static const char *const praefix[] = {"ad",  "con", "de",  "ex",    "in", "per", "prae",
+                                              "pro", "re",  "sub", "trans", "ab", "dis", "ob"};
         QString s;
         if (Zahl(4) == 0)
             s += QLatin1String(praefix[Zahl(14)]);
@@ -51,7 +51,7 @@ public:
     }
     int Zahl(int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(zufall_); }
 
-private:
+  private:
     std::mt19937 zufall_;
 };
 
@@ -70,34 +70,54 @@ TVokabel Eintrag(TStammbildner &z)
         v.form3 = f3;
     };
     const int art = z.Zahl(100);
-    if (art < 14) setze(WA_VERB, KD_A, s + "are", s + "o", s + "avi", s + "atum");
-    else if (art < 19) setze(WA_VERB, KD_E, s + "ere", s + "eo", s + "ui", s + "itum");
-    else if (art < 22) setze(WA_VERB, KD_I, s + "ire", s + "io", s + "ivi", s + "itum");
-    else if (art < 31) setze(WA_VERB, KD_K, s + "ere", s + "o", s + "si", s + "tum");
-    else if (art < 33) setze(WA_VERB, KD_G, s + "ere", s + "io", s + "i", s + "tum");
-    else if (art < 36) setze(WA_VERB, KD_A, s + "ari", s + "or", s + "atus sum", "", ATTR_DEPONENS);
-    else if (art < 45) setze(WA_SUBSTANTIV, KD_A, s + "a", s + "ae", "f");
-    else if (art < 53) setze(WA_SUBSTANTIV, KD_O, s + "us", s + "i", "m");
-    else if (art < 58) setze(WA_SUBSTANTIV, KD_O, s + "um", s + "i", "n");
-    else if (art < 65) setze(WA_SUBSTANTIV, KD_K, s + "or", s + "oris", "m");
-    else if (art < 69) setze(WA_SUBSTANTIV, KD_K, s + "en", s + "inis", "n");
-    else if (art < 73) setze(WA_SUBSTANTIV, KD_I, s + "is", s + "is", "f");
-    else if (art < 75) setze(WA_SUBSTANTIV, KD_U, s + "us", s + "us", "m");
-    else if (art < 76) setze(WA_SUBSTANTIV, KD_E, s + "es", s + "ei", "f");
-    else if (art < 77) setze(WA_SUBSTANTIV, KD_O, s + "a", s + "orum", "n", "", ATTR_PLURALIS_TANTUM);
-    else if (art < 87) setze(WA_ADJEKTIV, KD_O, s + "us", s + "us", s + "a", s + "um");
-    else if (art < 91) setze(WA_ADJEKTIV, KD_I, s + "ens", s + "entis", "", "");
-    else if (art < 94) setze(WA_ADJEKTIV, KD_I, s + "is", s + "is", s + "is", s + "e");
-    else if (art < 97) setze(WA_ADVERB, KD_KEINE, s + "e", s + "ius", s + "issime");
-    else setze(WA_UNBESTIMMT, KD_KEINE, s, "", "");
+    if (art < 14)
+        setze(WA_VERB, KD_A, s + "are", s + "o", s + "avi", s + "atum");
+    else if (art < 19)
+        setze(WA_VERB, KD_E, s + "ere", s + "eo", s + "ui", s + "itum");
+    else if (art < 22)
+        setze(WA_VERB, KD_I, s + "ire", s + "io", s + "ivi", s + "itum");
+    else if (art < 31)
+        setze(WA_VERB, KD_K, s + "ere", s + "o", s + "si", s + "tum");
+    else if (art < 33)
+        setze(WA_VERB, KD_G, s + "ere", s + "io", s + "i", s + "tum");
+    else if (art < 36)
+        setze(WA_VERB, KD_A, s + "ari", s + "or", s + "atus sum", "", ATTR_DEPONENS);
+    else if (art < 45)
+        setze(WA_SUBSTANTIV, KD_A, s + "a", s + "ae", "f");
+    else if (art < 53)
+        setze(WA_SUBSTANTIV, KD_O, s + "us", s + "i", "m");
+    else if (art < 58)
+        setze(WA_SUBSTANTIV, KD_O, s + "um", s + "i", "n");
+    else if (art < 65)
+        setze(WA_SUBSTANTIV, KD_K, s + "or", s + "oris", "m");
+    else if (art < 69)
+        setze(WA_SUBSTANTIV, KD_K, s + "en", s + "inis", "n");
+    else if (art < 73)
+        setze(WA_SUBSTANTIV, KD_I, s + "is", s + "is", "f");
+    else if (art < 75)
+        setze(WA_SUBSTANTIV, KD_U, s + "us", s + "us", "m");
+    else if (art < 76)
+        setze(WA_SUBSTANTIV, KD_E, s + "es", s + "ei", "f");
+    else if (art < 77)
+        setze(WA_SUBSTANTIV, KD_O, s + "a", s + "orum", "n", "", ATTR_PLURALIS_TANTUM);
+    else if (art < 87)
+        setze(WA_ADJEKTIV, KD_O, s + "us", s + "us", s + "a", s + "um");
+    else if (art < 91)
+        setze(WA_ADJEKTIV, KD_I, s + "ens", s + "entis", "", "");
+    else if (art < 94)
+        setze(WA_ADJEKTIV, KD_I, s + "is", s + "is", s + "is", s + "e");
+    else if (art < 97)
+        setze(WA_ADVERB, KD_KEINE, s + "e", s + "ius", s + "issime");
+    else
+        setze(WA_UNBESTIMMT, KD_KEINE, s, "", "");
     v.BedeutungAnhaengen(QStringLiteral("Bedeutung ") + s, QString(), 1);
     return v;
 }
 
 // The small words that make up a third of a real Latin text.
-const char *const kKleineWoerter[] = {"et", "in", "non", "est", "cum", "ad", "sed", "ut", "de", "ex",
-                                      "a", "e", "per", "quod", "si", "nam", "enim", "tum", "iam", "nec",
-                                      "atque", "ac", "autem", "ne", "sunt", "erat", "qui", "quae", "hic", "ille"};
+const char *const kKleineWoerter[] = {"et",    "in", "non",   "est",  "cum",  "ad",   "sed",  "ut",   "de",  "ex",
+                                      "a",     "e",  "per",   "quod", "si",   "nam",  "enim", "tum",  "iam", "nec",
+                                      "atque", "ac", "autem", "ne",   "sunt", "erat", "qui",  "quae", "hic", "ille"};
 
 struct TTestdaten {
     QTemporaryDir ordner;

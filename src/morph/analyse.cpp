@@ -46,30 +46,33 @@ bool GleichKlein(const QString &text, const QString &wort)
 std::span<const TAnalyseblock> BloeckeDerWortart(const TBuchstabenbloecke &b, int32_t wortart)
 {
     switch (wortart) {
-    case WA_VERB: return b.verb;
-    case WA_SUBSTANTIV: return b.substantiv;
-    case WA_ADJEKTIV: return b.adjektiv;
-    default: return {}; // adverbs, pronouns, undetermined: never regenerated
+    case WA_VERB:
+        return b.verb;
+    case WA_SUBSTANTIV:
+        return b.substantiv;
+    case WA_ADJEKTIV:
+        return b.adjektiv;
+    default:
+        return {}; // adverbs, pronouns, undetermined: never regenerated
     }
 }
 
 bool EndetAuf(const QString &text, std::u16string_view endung)
 {
     const qsizetype n = qsizetype(endung.size());
-    return text.size() >= n &&
-           std::equal(endung.begin(), endung.end(), text.utf16() + (text.size() - n));
+    return text.size() >= n && std::equal(endung.begin(), endung.end(), text.utf16() + (text.size() - n));
 }
 
 // Clears SonderformenEinsetzen while candidates are generated, so that they
 // are compared in their regular spelling; set again however we leave.
 class OhneSonderformen {
-public:
+  public:
     explicit OhneSonderformen(TFormenmanager &m) : m_(m) { m_.SetSonderformenEinsetzen(false); }
     ~OhneSonderformen() { m_.SetSonderformenEinsetzen(true); }
     OhneSonderformen(const OhneSonderformen &) = delete;
     OhneSonderformen &operator=(const OhneSonderformen &) = delete;
 
-private:
+  private:
     TFormenmanager &m_;
 };
 
@@ -444,8 +447,8 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
         }
         // Everything in the list that is not this word goes, so that the list
         // holds the analyses of the word just checked.
-        const auto weg = std::remove_if(liste.begin(), liste.end(),
-                                        [&w](const TLatForm &f) { return !GleichKlein(f.text, w); });
+        const auto weg =
+            std::remove_if(liste.begin(), liste.end(), [&w](const TLatForm &f) { return !GleichKlein(f.text, w); });
         liste.erase(weg, liste.end());
     }
     for (const auto &v : cache_) {

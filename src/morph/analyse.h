@@ -5,7 +5,6 @@
 #include "morph/analysequelle.h"
 #include "morph/formenmanager.h"
 
-
 #include <QHash>
 #include <QString>
 #include <array>
@@ -28,7 +27,7 @@ struct TAnalyseblock;
 // generation stays free of database access; it borrows the manager's
 // result list and generators. Not for use by two threads at once.
 class TFormanalyse {
-public:
+  public:
     struct Optionen {
         // Generate only the blocks of the dispatch letter whose endings can
         // match the word, and reuse blocks generated for earlier words.
@@ -66,7 +65,7 @@ public:
     // analysed word is compared.
     static QString Normalisieren(const QString &wort);
 
-private:
+  private:
     struct Blockspeicher;
 
     // Per-word facts the block checks reuse.
@@ -105,7 +104,7 @@ private:
         bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
     };
     std::array<std::vector<TLebend>, 3> lebend_; // this word's blocks: verb, noun, adjective
-    int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
+    int tiefe_ = 0;                              // nesting of FormAnalysieren (enclitic split)
 };
 
 } // namespace lexovita

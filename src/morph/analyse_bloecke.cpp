@@ -16,18 +16,18 @@ using sv = std::string_view;
 // that another one ends with is left out). Blocks with cells that are the
 // entry's own fields or a bare stem have no list: they may end in anything.
 
-constexpr sv E_IMPF_IND_AKT[] = {"bam", "bas", "bat", "bamus", "batis", "bant",
+constexpr sv E_IMPF_IND_AKT[] = {"bam", "bas",   "bat",   "bamus", "batis",  "bant",
                                  "bar", "baris", "batur", "bamur", "bamini", "bantur"};
-constexpr sv E_FUT1_IND_AKT[] = {"bo", "bis", "bit", "bimus", "bitis", "bunt", "am", "es", "et", "emus", "etis",
-                                 "ent", "bor", "beris", "bitur", "bimur", "bimini", "buntur", "ar", "eris",
-                                 "etur", "emur", "emini", "entur"};
-constexpr sv E_PERF_IND_AKT[] = {"i",   "it",   "imus", "istis", "erunt", "sti",   "stis",
-                                 "runt", " sum", " es", " est",  " sumus", " estis", " sunt"};
+constexpr sv E_FUT1_IND_AKT[] = {"bo",     "bis",    "bit",  "bimus", "bitis", "bunt",  "am",    "es",
+                                 "et",     "emus",   "etis", "ent",   "bor",   "beris", "bitur", "bimur",
+                                 "bimini", "buntur", "ar",   "eris",  "etur",  "emur",  "emini", "entur"};
+constexpr sv E_PERF_IND_AKT[] = {"i",    "it",   "imus", "istis", "erunt",  "sti",    "stis",
+                                 "runt", " sum", " es",  " est",  " sumus", " estis", " sunt"};
 constexpr sv E_PQPF_IND_AKT[] = {"ram", "ras", "rat", "ramus", "ratis", "rant"};
 constexpr sv E_FUT2_IND_AKT[] = {"ro", "ris", "rit", "rimus", "ritis", "rint", "runt"};
-constexpr sv E_PRS_KONJ_AKT[] = {"em", "es",   "et",   "emus", "etis",  "ent",   "am", "as",   "at",
-                                 "amus", "atis", "ant", "er",   "eris",  "etur",  "emur", "emini", "entur",
-                                 "ar",  "aris", "atur", "amur", "amini", "antur"};
+constexpr sv E_PRS_KONJ_AKT[] = {"em",    "es",    "et",   "emus", "etis", "ent",  "am",    "as",
+                                 "at",    "amus",  "atis", "ant",  "er",   "eris", "etur",  "emur",
+                                 "emini", "entur", "ar",   "aris", "atur", "amur", "amini", "antur"};
 constexpr sv E_PERF_KONJ_AKT[] = {"rim",  "ris",  "rit",  "rimus",  "ritis",  "rint",
                                   " sim", " sis", " sit", " simus", " sitis", " sint"};
 constexpr sv E_PQPF_KONJ_AKT[] = {"ssem", "sses", "sset", "ssemus", "ssetis", "ssent"};
@@ -49,12 +49,12 @@ constexpr sv E_IMP2[] = {"to", "tote", "tor"};
 constexpr sv E_PPA[] = {"ns", "ntis", "nti", "ntem", "nte", "ntes", "ntia", "ntium", "ntibus"};
 constexpr sv E_PPA_ABL[] = {"nte"};
 constexpr sv E_PFA[] = {"rus", "ri", "ro", "rum", "ros", "ris", "ra", "rae", "ram", "rarum", "ras", "rorum"};
-constexpr sv E_GERUNDIV[] = {"ndus", "ndi",  "ndo", "ndum", "ndorum", "ndis",
+constexpr sv E_GERUNDIV[] = {"ndus", "ndi", "ndo",  "ndum", "ndorum", "ndis",
                              "ndos", "nda", "ndae", "ndam", "ndarum", "ndas"};
 constexpr sv E_KOMP[] = {"ior", "ius", "ioris", "iori", "iorem", "iore", "iores", "iora", "iorum", "ioribus"};
 constexpr sv E_KOMP_ABL[] = {"iore"};
-constexpr sv E_SUP[] = {"imus", "imi", "imo", "imum", "imorum", "imis", "imos", "ima", "imae", "imam", "imarum",
-                        "imas"};
+constexpr sv E_SUP[] = {"imus", "imi", "imo",  "imum", "imorum", "imis",
+                        "imos", "ima", "imae", "imam", "imarum", "imas"};
 constexpr sv E_ADVERB[] = {"e", "er", "ius", "ime"};
 
 constexpr int32_t M = fid::MASKULINUM, F = fid::FEMININUM, N = fid::NEUTRUM;
@@ -67,24 +67,66 @@ constexpr int32_t PPP = fid::PARTIZIP | fid::PASSIV | fid::PERFEKT;
 using R = Blockregel;
 
 enum Nr : int {
-    PRS_IND_AKT, IMPF_IND_AKT, FUT1_IND_AKT, PERF_IND_AKT, PQPF_IND_AKT, FUT2_IND_AKT,
-    PRS_IND_PAS, IMPF_IND_PAS, FUT1_IND_PAS, PERF_IND_PAS, PQPF_IND_PAS, FUT2_IND_PAS,
-    PRS_KONJ_AKT, IMPF_KONJ_AKT, PERF_KONJ_AKT, PQPF_KONJ_AKT,
-    PRS_KONJ_PAS, IMPF_KONJ_PAS, PERF_KONJ_PAS, PQPF_KONJ_PAS,
-    IMP1, IMP2, INFINITIVE, SUPINA, GERUNDIUM,
-    PPA_M, PPA_F, PPA_N, PPA_ABL_M, PPA_ABL_F, PPA_ABL_N,
-    PFA_M, PFA_F, PFA_N,
-    GDV_M, GDV_F, GDV_N,
-    PPP_PAS_F, PPP_PAS_N, // always passive
-    PPP_M, PPP_F, PPP_N,  // voice from the flags
+    PRS_IND_AKT,
+    IMPF_IND_AKT,
+    FUT1_IND_AKT,
+    PERF_IND_AKT,
+    PQPF_IND_AKT,
+    FUT2_IND_AKT,
+    PRS_IND_PAS,
+    IMPF_IND_PAS,
+    FUT1_IND_PAS,
+    PERF_IND_PAS,
+    PQPF_IND_PAS,
+    FUT2_IND_PAS,
+    PRS_KONJ_AKT,
+    IMPF_KONJ_AKT,
+    PERF_KONJ_AKT,
+    PQPF_KONJ_AKT,
+    PRS_KONJ_PAS,
+    IMPF_KONJ_PAS,
+    PERF_KONJ_PAS,
+    PQPF_KONJ_PAS,
+    IMP1,
+    IMP2,
+    INFINITIVE,
+    SUPINA,
+    GERUNDIUM,
+    PPA_M,
+    PPA_F,
+    PPA_N,
+    PPA_ABL_M,
+    PPA_ABL_F,
+    PPA_ABL_N,
+    PFA_M,
+    PFA_F,
+    PFA_N,
+    GDV_M,
+    GDV_F,
+    GDV_N,
+    PPP_PAS_F,
+    PPP_PAS_N, // always passive
+    PPP_M,
+    PPP_F,
+    PPP_N, // voice from the flags
     SUBSTANTIV,
-    POS_M, POS_F, POS_N, KOMP_M, KOMP_F, KOMP_N, KOMP_ABL_M, KOMP_ABL_F, KOMP_ABL_N,
-    SUP_M, SUP_F, SUP_N, ADVERB,
+    POS_M,
+    POS_F,
+    POS_N,
+    KOMP_M,
+    KOMP_F,
+    KOMP_N,
+    KOMP_ABL_M,
+    KOMP_ABL_F,
+    KOMP_ABL_N,
+    SUP_M,
+    SUP_F,
+    SUP_N,
+    ADVERB,
     ANZAHL
 };
 
-constexpr TAnalyseblock B(Nr nr, Blockgenerator g, int32_t s, R r = R::Keine,
-                          std::span<const sv> e = {})
+constexpr TAnalyseblock B(Nr nr, Blockgenerator g, int32_t s, R r = R::Keine, std::span<const sv> e = {})
 {
     return {nr, g, s, r, e};
 }
@@ -92,28 +134,46 @@ constexpr TAnalyseblock B(Nr nr, Blockgenerator g, int32_t s, R r = R::Keine,
 // ---- The blocks -----------------------------------------------------------
 
 constexpr TAnalyseblock bPrsIndAkt = B(PRS_IND_AKT, IndikativAktivErzeugen, IA | fid::PRAESENS);
-constexpr TAnalyseblock bImpfIndAkt = B(IMPF_IND_AKT, IndikativAktivErzeugen, IA | fid::IMPERFEKT, R::Keine, E_IMPF_IND_AKT);
-constexpr TAnalyseblock bFut1IndAkt = B(FUT1_IND_AKT, IndikativAktivErzeugen, IA | fid::FUTUR1, R::Keine, E_FUT1_IND_AKT);
-constexpr TAnalyseblock bPerfIndAkt = B(PERF_IND_AKT, IndikativAktivErzeugen, IA | fid::PERFEKT, R::Keine, E_PERF_IND_AKT);
-constexpr TAnalyseblock bPqpfIndAkt = B(PQPF_IND_AKT, IndikativAktivErzeugen, IA | fid::PLUSQUAMPERFEKT, R::Keine, E_PQPF_IND_AKT);
-constexpr TAnalyseblock bFut2IndAkt = B(FUT2_IND_AKT, IndikativAktivErzeugen, IA | fid::FUTUR2, R::Keine, E_FUT2_IND_AKT);
+constexpr TAnalyseblock bImpfIndAkt =
+    B(IMPF_IND_AKT, IndikativAktivErzeugen, IA | fid::IMPERFEKT, R::Keine, E_IMPF_IND_AKT);
+constexpr TAnalyseblock bFut1IndAkt =
+    B(FUT1_IND_AKT, IndikativAktivErzeugen, IA | fid::FUTUR1, R::Keine, E_FUT1_IND_AKT);
+constexpr TAnalyseblock bPerfIndAkt =
+    B(PERF_IND_AKT, IndikativAktivErzeugen, IA | fid::PERFEKT, R::Keine, E_PERF_IND_AKT);
+constexpr TAnalyseblock bPqpfIndAkt =
+    B(PQPF_IND_AKT, IndikativAktivErzeugen, IA | fid::PLUSQUAMPERFEKT, R::Keine, E_PQPF_IND_AKT);
+constexpr TAnalyseblock bFut2IndAkt =
+    B(FUT2_IND_AKT, IndikativAktivErzeugen, IA | fid::FUTUR2, R::Keine, E_FUT2_IND_AKT);
 
-constexpr TAnalyseblock bPrsIndPas = B(PRS_IND_PAS, IndikativPassivErzeugen, IP | fid::PRAESENS, R::PassivEinfach, E_PRS_IND_PAS);
-constexpr TAnalyseblock bImpfIndPas = B(IMPF_IND_PAS, IndikativPassivErzeugen, IP | fid::IMPERFEKT, R::PassivEinfach, E_IMPF_IND_PAS);
-constexpr TAnalyseblock bFut1IndPas = B(FUT1_IND_PAS, IndikativPassivErzeugen, IP | fid::FUTUR1, R::PassivEinfach, E_FUT1_IND_PAS);
-constexpr TAnalyseblock bPerfIndPas = B(PERF_IND_PAS, IndikativPassivErzeugen, IP | fid::PERFEKT, R::PassivZusammengesetzt, E_PERF_IND_PAS);
-constexpr TAnalyseblock bPqpfIndPas = B(PQPF_IND_PAS, IndikativPassivErzeugen, IP | fid::PLUSQUAMPERFEKT, R::PassivZusammengesetzt, E_PQPF_IND_PAS);
-constexpr TAnalyseblock bFut2IndPas = B(FUT2_IND_PAS, IndikativPassivErzeugen, IP | fid::FUTUR2, R::PassivZusammengesetzt, E_FUT2_IND_PAS);
+constexpr TAnalyseblock bPrsIndPas =
+    B(PRS_IND_PAS, IndikativPassivErzeugen, IP | fid::PRAESENS, R::PassivEinfach, E_PRS_IND_PAS);
+constexpr TAnalyseblock bImpfIndPas =
+    B(IMPF_IND_PAS, IndikativPassivErzeugen, IP | fid::IMPERFEKT, R::PassivEinfach, E_IMPF_IND_PAS);
+constexpr TAnalyseblock bFut1IndPas =
+    B(FUT1_IND_PAS, IndikativPassivErzeugen, IP | fid::FUTUR1, R::PassivEinfach, E_FUT1_IND_PAS);
+constexpr TAnalyseblock bPerfIndPas =
+    B(PERF_IND_PAS, IndikativPassivErzeugen, IP | fid::PERFEKT, R::PassivZusammengesetzt, E_PERF_IND_PAS);
+constexpr TAnalyseblock bPqpfIndPas =
+    B(PQPF_IND_PAS, IndikativPassivErzeugen, IP | fid::PLUSQUAMPERFEKT, R::PassivZusammengesetzt, E_PQPF_IND_PAS);
+constexpr TAnalyseblock bFut2IndPas =
+    B(FUT2_IND_PAS, IndikativPassivErzeugen, IP | fid::FUTUR2, R::PassivZusammengesetzt, E_FUT2_IND_PAS);
 
-constexpr TAnalyseblock bPrsKonjAkt = B(PRS_KONJ_AKT, KonjunktivAktivErzeugen, KA | fid::PRAESENS, R::Keine, E_PRS_KONJ_AKT);
+constexpr TAnalyseblock bPrsKonjAkt =
+    B(PRS_KONJ_AKT, KonjunktivAktivErzeugen, KA | fid::PRAESENS, R::Keine, E_PRS_KONJ_AKT);
 constexpr TAnalyseblock bImpfKonjAkt = B(IMPF_KONJ_AKT, KonjunktivAktivErzeugen, KA | fid::IMPERFEKT);
-constexpr TAnalyseblock bPerfKonjAkt = B(PERF_KONJ_AKT, KonjunktivAktivErzeugen, KA | fid::PERFEKT, R::Keine, E_PERF_KONJ_AKT);
-constexpr TAnalyseblock bPqpfKonjAkt = B(PQPF_KONJ_AKT, KonjunktivAktivErzeugen, KA | fid::PLUSQUAMPERFEKT, R::Keine, E_PQPF_KONJ_AKT);
+constexpr TAnalyseblock bPerfKonjAkt =
+    B(PERF_KONJ_AKT, KonjunktivAktivErzeugen, KA | fid::PERFEKT, R::Keine, E_PERF_KONJ_AKT);
+constexpr TAnalyseblock bPqpfKonjAkt =
+    B(PQPF_KONJ_AKT, KonjunktivAktivErzeugen, KA | fid::PLUSQUAMPERFEKT, R::Keine, E_PQPF_KONJ_AKT);
 
-constexpr TAnalyseblock bPrsKonjPas = B(PRS_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::PRAESENS, R::PassivEinfach, E_PRS_KONJ_PAS);
-constexpr TAnalyseblock bImpfKonjPas = B(IMPF_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::IMPERFEKT, R::PassivEinfach, E_IMPF_KONJ_PAS);
-constexpr TAnalyseblock bPerfKonjPas = B(PERF_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::PERFEKT, R::PassivZusammengesetzt, E_PERF_KONJ_PAS);
-constexpr TAnalyseblock bPqpfKonjPas = B(PQPF_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::PLUSQUAMPERFEKT, R::PassivZusammengesetzt, E_PQPF_KONJ_PAS);
+constexpr TAnalyseblock bPrsKonjPas =
+    B(PRS_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::PRAESENS, R::PassivEinfach, E_PRS_KONJ_PAS);
+constexpr TAnalyseblock bImpfKonjPas =
+    B(IMPF_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::IMPERFEKT, R::PassivEinfach, E_IMPF_KONJ_PAS);
+constexpr TAnalyseblock bPerfKonjPas =
+    B(PERF_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::PERFEKT, R::PassivZusammengesetzt, E_PERF_KONJ_PAS);
+constexpr TAnalyseblock bPqpfKonjPas =
+    B(PQPF_KONJ_PAS, KonjunktivPassivErzeugen, KP | fid::PLUSQUAMPERFEKT, R::PassivZusammengesetzt, E_PQPF_KONJ_PAS);
 
 constexpr TAnalyseblock bImp1 = B(IMP1, ImperativIErzeugen, fid::IMPERATIV_I);
 constexpr TAnalyseblock bImp2 = B(IMP2, ImperativIIErzeugen, fid::IMPERATIV_II, R::Keine, E_IMP2);
@@ -147,9 +207,12 @@ constexpr TAnalyseblock bPosN = B(POS_N, PositivErzeugen, N | fid::POSITIV);
 constexpr TAnalyseblock bKompM = B(KOMP_M, KomparativErzeugen, M | fid::KOMPARATIV, R::Steigerung, E_KOMP);
 constexpr TAnalyseblock bKompF = B(KOMP_F, KomparativErzeugen, F | fid::KOMPARATIV, R::Steigerung, E_KOMP);
 constexpr TAnalyseblock bKompN = B(KOMP_N, KomparativErzeugen, N | fid::KOMPARATIV, R::Steigerung, E_KOMP);
-constexpr TAnalyseblock bKompAblM = B(KOMP_ABL_M, KomparativErzeugen, M | fid::KOMPARATIV | fid::ABL_SG, R::Steigerung, E_KOMP_ABL);
-constexpr TAnalyseblock bKompAblF = B(KOMP_ABL_F, KomparativErzeugen, F | fid::KOMPARATIV | fid::ABL_SG, R::Steigerung, E_KOMP_ABL);
-constexpr TAnalyseblock bKompAblN = B(KOMP_ABL_N, KomparativErzeugen, N | fid::KOMPARATIV | fid::ABL_SG, R::Steigerung, E_KOMP_ABL);
+constexpr TAnalyseblock bKompAblM =
+    B(KOMP_ABL_M, KomparativErzeugen, M | fid::KOMPARATIV | fid::ABL_SG, R::Steigerung, E_KOMP_ABL);
+constexpr TAnalyseblock bKompAblF =
+    B(KOMP_ABL_F, KomparativErzeugen, F | fid::KOMPARATIV | fid::ABL_SG, R::Steigerung, E_KOMP_ABL);
+constexpr TAnalyseblock bKompAblN =
+    B(KOMP_ABL_N, KomparativErzeugen, N | fid::KOMPARATIV | fid::ABL_SG, R::Steigerung, E_KOMP_ABL);
 constexpr TAnalyseblock bSupM = B(SUP_M, SuperlativErzeugen, M | fid::SUPERLATIV, R::Steigerung, E_SUP);
 constexpr TAnalyseblock bSupF = B(SUP_F, SuperlativErzeugen, F | fid::SUPERLATIV, R::Steigerung, E_SUP);
 constexpr TAnalyseblock bSupN = B(SUP_N, SuperlativErzeugen, N | fid::SUPERLATIV, R::Steigerung, E_SUP);
@@ -165,38 +228,35 @@ constexpr TAnalyseblock kAdjA[] = {bPosF, bPosN, bKompN, bSupF, bSupN};
 constexpr TAnalyseblock kVerbE[] = {bPpaAblM, bPpaAblF, bPpaAblN, bImp1, bImp2, bInfinitive, bPfaF, bGdvF, bPppF};
 constexpr TAnalyseblock kAdjE[] = {bPosF, bPosN, bKompAblM, bKompAblF, bKompAblN, bSupF, bAdverb};
 
-constexpr TAnalyseblock kVerbI[] = {bPerfIndAkt, bPrsIndPas, bImpfIndPas, bFut1IndPas, bPrsKonjPas, bImpfKonjPas,
-                                    bImp1,       bPpaM,      bPpaF,       bPpaN,       bPfaM,       bPfaN,
-                                    bGdvM,       bGdvN,      bGerundium,  bPppM,       bPppF,       bPppN,
-                                    bInfinitive};
+constexpr TAnalyseblock kVerbI[] = {bPerfIndAkt, bPrsIndPas, bImpfIndPas, bFut1IndPas, bPrsKonjPas, bImpfKonjPas, bImp1,
+                                    bPpaM,       bPpaF,      bPpaN,       bPfaM,       bPfaN,       bGdvM,        bGdvN,
+                                    bGerundium,  bPppM,      bPppF,       bPppN,       bInfinitive};
 constexpr TAnalyseblock kAdjAlle[] = {bPosM, bPosF, bPosN, bKompM, bKompF, bKompN, bSupM, bSupF, bSupN};
 
-constexpr TAnalyseblock kVerbM[] = {bPrsKonjAkt, bImpfKonjAkt, bPerfKonjAkt, bPqpfKonjAkt, bImpfIndAkt,
-                                    bFut1IndAkt, bPqpfIndAkt,  bPerfIndPas,  bPqpfIndPas,  bPerfKonjPas,
-                                    bPqpfKonjPas, bPpaM,       bPpaF,        bPpaN,        bPfaM,
-                                    bPfaF,       bPfaN,        bGdvM,        bGdvF,        bGdvN,
-                                    bGerundium,  bPppM,        bPppF,        bPppN,        bSupina};
+constexpr TAnalyseblock kVerbM[] = {bPrsKonjAkt,  bImpfKonjAkt, bPerfKonjAkt, bPqpfKonjAkt, bImpfIndAkt,
+                                    bFut1IndAkt,  bPqpfIndAkt,  bPerfIndPas,  bPqpfIndPas,  bPerfKonjPas,
+                                    bPqpfKonjPas, bPpaM,        bPpaF,        bPpaN,        bPfaM,
+                                    bPfaF,        bPfaN,        bGdvM,        bGdvF,        bGdvN,
+                                    bGerundium,   bPppM,        bPppF,        bPppN,        bSupina};
 
-constexpr TAnalyseblock kVerbO[] = {bPrsIndAkt, bFut1IndAkt, bFut2IndAkt, bFut2IndPas, bImp2,
-                                    bPfaM,      bPfaN,       bGdvM,       bGdvN,       bGerundium,
-                                    bPppM,      bPppN};
+constexpr TAnalyseblock kVerbO[] = {bPrsIndAkt, bFut1IndAkt, bFut2IndAkt, bFut2IndPas, bImp2, bPfaM,
+                                    bPfaN,      bGdvM,       bGdvN,       bGerundium,  bPppM, bPppN};
 constexpr TAnalyseblock kAdjO[] = {bPosM, bPosN, bSupM, bSupN};
 
 constexpr TAnalyseblock kVerbR[] = {bPrsIndPas, bImpfIndPas, bFut1IndPas, bPrsKonjPas, bImpfKonjPas, bImp2};
 constexpr TAnalyseblock kAdjR[] = {bKompM, bKompF, bAdverb};
 
-constexpr TAnalyseblock kVerbS[] = {bPrsIndAkt,  bImpfIndAkt,  bFut1IndAkt,  bPerfIndAkt,  bPqpfIndAkt,
-                                    bFut2IndAkt, bPrsIndPas,   bImpfIndPas,  bFut1IndPas,  bPerfIndPas,
-                                    bPqpfIndPas, bFut2IndPas,  bPrsKonjAkt,  bImpfKonjAkt, bPerfKonjAkt,
-                                    bPqpfKonjAkt, bPrsKonjPas, bImpfKonjPas, bPerfKonjPas, bPqpfKonjPas,
-                                    bPpaM,       bPpaF,        bPpaN,        bPfaM,        bPfaF,
-                                    bPfaN,       bGdvM,        bGdvF,        bGdvN,        bGerundium,
-                                    bPppM,       bPppF,        bPppN};
+constexpr TAnalyseblock kVerbS[] = {bPrsIndAkt,   bImpfIndAkt,  bFut1IndAkt,  bPerfIndAkt,  bPqpfIndAkt, bFut2IndAkt,
+                                    bPrsIndPas,   bImpfIndPas,  bFut1IndPas,  bPerfIndPas,  bPqpfIndPas, bFut2IndPas,
+                                    bPrsKonjAkt,  bImpfKonjAkt, bPerfKonjAkt, bPqpfKonjAkt, bPrsKonjPas, bImpfKonjPas,
+                                    bPerfKonjPas, bPqpfKonjPas, bPpaM,        bPpaF,        bPpaN,       bPfaM,
+                                    bPfaF,        bPfaN,        bGdvM,        bGdvF,        bGdvN,       bGerundium,
+                                    bPppM,        bPppF,        bPppN};
 constexpr TAnalyseblock kAdjS[] = {bPosM, bPosF, bPosN, bKompM, bKompF, bKompN, bSupM, bSupF, bSupN, bAdverb};
 
-constexpr TAnalyseblock kVerbT[] = {bPrsIndAkt,  bImpfIndAkt,  bFut1IndAkt,  bPerfIndAkt, bPqpfIndAkt,
-                                    bFut2IndAkt, bPrsKonjAkt,  bImpfKonjAkt, bPerfKonjAkt, bPqpfKonjAkt,
-                                    bPerfIndPas, bPqpfIndPas,  bFut2IndPas,  bPerfKonjPas, bPqpfKonjPas};
+constexpr TAnalyseblock kVerbT[] = {bPrsIndAkt,  bImpfIndAkt, bFut1IndAkt,  bPerfIndAkt,  bPqpfIndAkt,
+                                    bFut2IndAkt, bPrsKonjAkt, bImpfKonjAkt, bPerfKonjAkt, bPqpfKonjAkt,
+                                    bPerfIndPas, bPqpfIndPas, bFut2IndPas,  bPerfKonjPas, bPqpfKonjPas};
 
 constexpr TAnalyseblock kVerbU[] = {bSupina};
 
@@ -228,20 +288,33 @@ bool EndetAuf(const QString &wort, sv endung)
 const TBuchstabenbloecke &BloeckeFuer(QChar letzter)
 {
     switch (letzter.unicode()) {
-    case 'a': return kA;
-    case 'e': return kE;
-    case 'i': return kI;
-    case 'm': return kM;
-    case 'o': return kO;
-    case 'r': return kR;
-    case 's': return kS;
-    case 't': return kT;
-    case 'u': return kU;
-    default: return kKeine;
+    case 'a':
+        return kA;
+    case 'e':
+        return kE;
+    case 'i':
+        return kI;
+    case 'm':
+        return kM;
+    case 'o':
+        return kO;
+    case 'r':
+        return kR;
+    case 's':
+        return kS;
+    case 't':
+        return kT;
+    case 'u':
+        return kU;
+    default:
+        return kKeine;
     }
 }
 
-int Blockanzahl() { return ANZAHL; }
+int Blockanzahl()
+{
+    return ANZAHL;
+}
 
 int32_t BlockSelektor(const TAnalyseblock &b, const TVokabel &v)
 {

@@ -23,7 +23,7 @@ enum class Blockregel : uint8_t {
 };
 
 struct TAnalyseblock {
-    int nr;                 // unique per (generator, selector), for reusing generated blocks
+    int nr; // unique per (generator, selector), for reusing generated blocks
     Blockgenerator erzeugen;
     int32_t selektor;
     Blockregel regel;

@@ -16,7 +16,7 @@ namespace lexovita {
 // with the prefix, ignoring ASCII letter case; the analysis compares exactly
 // afterwards.
 class IAnalysequelle {
-public:
+  public:
     struct TStichwortZeile {
         int32_t vokabelId = 0;
         QString vokabel; // the headword as stored

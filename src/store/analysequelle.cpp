@@ -91,7 +91,10 @@ void TAnalysequelleSql::StichwoerterMitPraefix(const QString &praefix, bool, std
         ziel.push_back({a.Int(0), a.Text(1)});
 }
 
-void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel) { daten_.BedeutungenLaden(vokabel); }
+void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel)
+{
+    daten_.BedeutungenLaden(vokabel);
+}
 
 // ---------------------------------------------------------------- TAnalysequelle
 
@@ -191,8 +194,8 @@ void TAnalysequelle::StaemmeMitPraefix(const QString &praefix, std::vector<int32
     const auto von = std::lower_bound(staemme_.begin(), staemme_.end(), anfang,
                                       [](const TStamm &z, const QString &p) { return z.stamm < p; });
     // The stems that begin with the prefix follow each other from there.
-    const auto bis = std::partition_point(von, staemme_.end(),
-                                          [&anfang](const TStamm &z) { return z.stamm.startsWith(anfang); });
+    const auto bis =
+        std::partition_point(von, staemme_.end(), [&anfang](const TStamm &z) { return z.stamm.startsWith(anfang); });
     for (auto it = von; it != bis; ++it)
         ziel.push_back(it->vokabelId);
 }
@@ -206,7 +209,8 @@ const TVokabel *TAnalysequelle::Vokabelzeile(int32_t id)
     return it == vokabeln_.end() ? nullptr : it->second.get();
 }
 
-void TAnalysequelle::SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel)
+void TAnalysequelle::SonderformenMitPraefix(const QString &praefix, bool nurGleiche,
+                                            std::vector<TSonderformZeile> &ziel)
 {
     if (!nurGleiche)
         return sql_.SonderformenMitPraefix(praefix, nurGleiche, ziel);

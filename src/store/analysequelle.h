@@ -16,7 +16,7 @@ namespace lexovita {
 // look-up. Simple and always current; the reference the fast source is
 // measured against.
 class TAnalysequelleSql : public IAnalysequelle {
-public:
+  public:
     explicit TAnalysequelleSql(TDatenmanager &daten) : daten_(daten) {}
 
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
@@ -26,7 +26,7 @@ public:
     void StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TStichwortZeile> &ziel) override;
     void BedeutungenLaden(TVokabel &vokabel) override;
 
-private:
+  private:
     TDatenmanager &daten_;
     std::unique_ptr<TVokabel> zeile_; // the row last asked for
 };
@@ -39,7 +39,7 @@ private:
 //
 // Uses the data manager's connection; like it, one per thread.
 class TAnalysequelle : public IAnalysequelle {
-public:
+  public:
     explicit TAnalysequelle(TDatenmanager &daten);
     ~TAnalysequelle() override;
 
@@ -54,7 +54,7 @@ public:
     // How often the tables were read into memory (for tests and figures).
     int Aufbauten() const { return aufbauten_; }
 
-private:
+  private:
     struct Stand {
         int64_t datenversion = -1;
         int64_t aenderungen = -1;
@@ -74,13 +74,13 @@ private:
         QString stamm;
         int32_t vokabelId;
     };
-    std::vector<TStamm> staemme_;                             // in stem order
+    std::vector<TStamm> staemme_;                                     // in stem order
     std::unordered_map<int32_t, std::unique_ptr<TVokabel>> vokabeln_; // entry rows by id
-    std::vector<const TVokabel *> nachId_; // the same, indexed by id while ids are dense
-    QHash<QString, std::vector<TSonderformZeile>> formen_;    // by lower-cased text, in form index order
-    QHash<int32_t, std::vector<TSonderformZeile>> formenVon_; // by entry, in storage order
-    QHash<QString, std::vector<TStichwortZeile>> stichwoerter_; // by lower-cased headword, in id order
-    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_;     // read on first use
+    std::vector<const TVokabel *> nachId_;                            // the same, indexed by id while ids are dense
+    QHash<QString, std::vector<TSonderformZeile>> formen_;            // by lower-cased text, in form index order
+    QHash<int32_t, std::vector<TSonderformZeile>> formenVon_;         // by entry, in storage order
+    QHash<QString, std::vector<TStichwortZeile>> stichwoerter_;       // by lower-cased headword, in id order
+    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_;             // read on first use
 };
 
 } // namespace lexovita

@@ -12,22 +12,25 @@ namespace {
 
 using namespace lexovita::test;
 
-int L(const char *wort) { return EndungsLaenge(QString::fromUtf8(wort)); }
+int L(const char *wort)
+{
+    return EndungsLaenge(QString::fromUtf8(wort));
+}
 
 TEST(EndungsLaenge, TakesTheLongestListedEndingThatLeavesTwoLetters)
 {
-    EXPECT_EQ(L("rosam"), 2);            // "am"
-    EXPECT_EQ(L("laudaturum esse"), 9);  // "urum esse"
-    EXPECT_EQ(L("amabamini"), 7);        // "abamini" rather than "mini"
-    EXPECT_EQ(L("pulcherrimarum"), 7);   // "rimarum"
+    EXPECT_EQ(L("rosam"), 2);             // "am"
+    EXPECT_EQ(L("laudaturum esse"), 9);   // "urum esse"
+    EXPECT_EQ(L("amabamini"), 7);         // "abamini" rather than "mini"
+    EXPECT_EQ(L("pulcherrimarum"), 7);    // "rimarum"
     EXPECT_EQ(L("laudatae essemus"), 10); // "ae essemus"
-    EXPECT_EQ(L("amant"), 3);            // "ant"
+    EXPECT_EQ(L("amant"), 3);             // "ant"
 }
 
 TEST(EndungsLaenge, NeedsTwoLettersBeforeTheEndingAndOtherwiseCutsOne)
 {
-    EXPECT_EQ(L("amo"), 1);  // "mo" is no ending, "o" alone is not listed
-    EXPECT_EQ(L("eam"), 1);  // "am" would leave one letter
+    EXPECT_EQ(L("amo"), 1); // "mo" is no ending, "o" alone is not listed
+    EXPECT_EQ(L("eam"), 1); // "am" would leave one letter
     EXPECT_EQ(L("meam"), 2);
     EXPECT_EQ(L("cornu"), 1); // no endings for u
     EXPECT_EQ(L("rex"), 1);
@@ -91,7 +94,7 @@ TEST(Analysebloecke, EveryGeneratedTextEndsInOneOfItsBlocksEndings)
 
 // Records what the analysis asks its source.
 class Protokollquelle : public IAnalysequelle {
-public:
+  public:
     std::vector<std::string> fragen;
     int auffrischungen = 0;
 
@@ -109,7 +112,7 @@ public:
     }
     void BedeutungenLaden(TVokabel &) override {}
 
-private:
+  private:
     void Notieren(const char *was, const QString &p) { fragen.push_back(std::string(was) + " " + p.toStdString()); }
 };
 
@@ -121,7 +124,7 @@ TEST(FormAnalysieren, AsksForTheStemOnlyWhenWordAndStemAreLongEnough)
     a.FormAnalysieren(QStringLiteral("Rosam"));
     EXPECT_EQ(q.fragen, (std::vector<std::string>{"stamm ros", "sonder rosam", "stichwort rosam"}));
     q.fragen.clear();
-    a.FormAnalysieren(QStringLiteral("es")); // two letters: no stem path
+    a.FormAnalysieren(QStringLiteral("es"));  // two letters: no stem path
     a.FormAnalysieren(QStringLiteral("eam")); // stem "ea" after cutting one letter
     a.FormAnalysieren(QStringLiteral("est")); // stem "es"
     a.FormAnalysieren(QString());
@@ -136,9 +139,9 @@ TEST(FormAnalysieren, SplitsQueOnlyFromWordsOfMoreThanFourLetters)
     Protokollquelle q;
     TFormanalyse a(m, q);
     a.FormAnalysieren(QStringLiteral("virque"));
-    EXPECT_EQ(q.fragen, (std::vector<std::string>{"stamm virqu", "sonder virque", "stichwort virque", "stamm vi",
-                                                  "sonder vir", "stichwort vir", "stamm -qu", "sonder -que",
-                                                  "stichwort -que"}));
+    EXPECT_EQ(q.fragen,
+              (std::vector<std::string>{"stamm virqu", "sonder virque", "stichwort virque", "stamm vi", "sonder vir",
+                                        "stichwort vir", "stamm -qu", "sonder -que", "stichwort -que"}));
     EXPECT_EQ(q.auffrischungen, 1);
     q.fragen.clear();
     a.FormAnalysieren(QStringLiteral("ique"));

@@ -21,7 +21,7 @@ namespace lexovita {
 namespace {
 
 class Stumm : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
     void Meldung(const QString &, const QString &) override {}
 };
@@ -32,7 +32,7 @@ struct Sonder {
 };
 
 class Analyse : public ::testing::Test {
-protected:
+  protected:
     TDatenmanager daten{QStringLiteral(":memory:")};
     Stumm stumm;
     TAnalysequelle quelle{daten};
@@ -141,17 +141,20 @@ TEST_F(Analyse, CandidatesWithAMuchLongerFirstFormAreSkippedUnlessGenitivePlural
 TEST_F(Analyse, DeponentsAndVerbsWithoutPassiveGetTheirOwnVoices)
 {
     const int32_t hortari = Anlegen("hortari", WA_VERB, KD_A, "hortor", "hortatus sum", "", ATTR_DEPONENS);
-    EXPECT_EQ(Ergebnis("hortamini"),
-              (std::vector<std::string>{E(hortari, fid::INDIKATIV | fid::AKTIV | fid::PRAESENS | fid::P2_PL, "hortamini"),
-                                        E(hortari, fid::IMPERATIV_I | fid::P2_PL, "hortamini")}));
+    EXPECT_EQ(
+        Ergebnis("hortamini"),
+        (std::vector<std::string>{E(hortari, fid::INDIKATIV | fid::AKTIV | fid::PRAESENS | fid::P2_PL, "hortamini"),
+                                  E(hortari, fid::IMPERATIV_I | fid::P2_PL, "hortamini")}));
     // The perfect participle of a deponent is active.
     EXPECT_EQ(Ergebnis("hortatus"),
-              (std::vector<std::string>{E(hortari, M | fid::PARTIZIP | fid::AKTIV | fid::PERFEKT | fid::NOM_SG, "hortatus")}));
+              (std::vector<std::string>{
+                  E(hortari, M | fid::PARTIZIP | fid::AKTIV | fid::PERFEKT | fid::NOM_SG, "hortatus")}));
 
     const int32_t laudare = Anlegen("laudare", WA_VERB, KD_A, "laudo", "laudavi", "laudatum");
     const int32_t ire = Anlegen("vocare", WA_VERB, KD_A, "voco", "vocavi", "vocatum", ATTR_KEIN_PASSIV);
-    EXPECT_EQ(Ergebnis("laudatur"),
-              (std::vector<std::string>{E(laudare, fid::INDIKATIV | fid::PASSIV | fid::PRAESENS | fid::P3_SG, "laudatur")}));
+    EXPECT_EQ(
+        Ergebnis("laudatur"),
+        (std::vector<std::string>{E(laudare, fid::INDIKATIV | fid::PASSIV | fid::PRAESENS | fid::P3_SG, "laudatur")}));
     // No passive forms for an entry that has none.
     EXPECT_EQ(Ergebnis("vocatur"), std::vector<std::string>{});
     EXPECT_EQ(Ergebnis("vocat"),
@@ -196,10 +199,9 @@ TEST_F(Analyse, SpecialFormsOfNounsGetTheEntrysGenderButKeepTheirLabel)
 TEST_F(Analyse, HeadwordsGiveTheNominativeByWordClass)
 {
     const int32_t felix = Anlegen("felix", WA_ADJEKTIV, KD_I, "felicis");
-    EXPECT_EQ(Ergebnis("felix"),
-              (std::vector<std::string>{E(felix, fid::POSITIV | M | fid::NOM_SG, "felix"),
-                                        E(felix, fid::POSITIV | F | fid::NOM_SG, "felix"),
-                                        E(felix, fid::POSITIV | N | fid::NOM_SG, "felix")}));
+    EXPECT_EQ(Ergebnis("felix"), (std::vector<std::string>{E(felix, fid::POSITIV | M | fid::NOM_SG, "felix"),
+                                                           E(felix, fid::POSITIV | F | fid::NOM_SG, "felix"),
+                                                           E(felix, fid::POSITIV | N | fid::NOM_SG, "felix")}));
     EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, QStringLiteral("Nominativ Sg. maskulinum "));
 
     const int32_t vis = Anlegen("vis", WA_SUBSTANTIV, KD_I, "vis", "p");
@@ -263,7 +265,7 @@ TEST_F(Analyse, AnalysisAmongKnownEntriesUsesOnlyTheCache)
     analyse.FormAnalysierenImBestand(QStringLiteral("Rosae"));
     // The earlier words' results went; the list holds this word's forms.
     EXPECT_EQ(Liste(), (std::vector<std::string>{E(rosa, F | fid::GEN_SG, "rosae"), E(rosa, F | fid::DAT_SG, "rosae"),
-                                                  E(rosa, F | fid::NOM_PL, "rosae")}));
+                                                 E(rosa, F | fid::NOM_PL, "rosae")}));
     analyse.FormAnalysierenImBestand(QStringLiteral("illius"));
     // Special forms of cached entries, without gender completion.
     EXPECT_EQ(Liste(), (std::vector<std::string>{E(illa, fid::GEN_SG, "illius")}));

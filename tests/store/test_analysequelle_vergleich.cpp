@@ -18,7 +18,7 @@ namespace lexovita {
 namespace {
 
 class Stumm : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
     void Meldung(const QString &, const QString &) override {}
 };
@@ -26,7 +26,7 @@ public:
 // Entries of every word class and inflection type on stems drawn from a
 // small syllable stock, so that many entries share stem prefixes.
 class Wortschatz {
-public:
+  public:
     explicit Wortschatz(uint32_t saat) : zufall_(saat) {}
 
     TVokabel Eintrag()
@@ -44,32 +44,84 @@ public:
             v.form3 = f3;
         };
         switch (Zahl(26)) {
-        case 0: setze(WA_VERB, KD_A, s + "are", s + "o", s + "avi", s + "atum"); break;
-        case 1: setze(WA_VERB, KD_E, s + "ere", s + "eo", s + "ui", s + "itum"); break;
-        case 2: setze(WA_VERB, KD_I, s + "ire", s + "io", s + "ivi", s + "itum"); break;
-        case 3: setze(WA_VERB, KD_K, s + "ere", s + "o", s + "si", s + "tum"); break;
-        case 4: setze(WA_VERB, KD_G, s + "ere", s + "io", s + "i", s + "tum"); break;
-        case 5: setze(WA_VERB, KD_A, s + "ari", s + "or", s + "atus sum", "", ATTR_DEPONENS); break;
-        case 6: setze(WA_VERB, KD_E, s + "ere", s + "eo", s + "itus sum", "", ATTR_SEMIDEPONENS); break;
-        case 7: setze(WA_VERB, KD_A, s + "are", s + "o", s + "avi", s + "atum", ATTR_KEIN_PASSIV); break;
-        case 8: setze(WA_VERB, KD_K, s + "i", s + "or", s + "tus sum", "", ATTR_DEPONENS); break;
-        case 9: setze(WA_SUBSTANTIV, KD_A, s + "a", s + "ae", "f"); break;
-        case 10: setze(WA_SUBSTANTIV, KD_O, s + "us", s + "i", "m"); break;
-        case 11: setze(WA_SUBSTANTIV, KD_O, s + "um", s + "i", "n"); break;
-        case 12: setze(WA_SUBSTANTIV, KD_K, s + "or", s + "oris", "m"); break;
-        case 13: setze(WA_SUBSTANTIV, KD_K, s + "en", s + "inis", "n"); break;
-        case 14: setze(WA_SUBSTANTIV, KD_I, s + "is", s + "is", "f"); break;
-        case 15: setze(WA_SUBSTANTIV, KD_U, s + "us", s + "us", "m"); break;
-        case 16: setze(WA_SUBSTANTIV, KD_E, s + "es", s + "ei", "f"); break;
-        case 17: setze(WA_SUBSTANTIV, KD_O, s + "a", s + "orum", "n", "", ATTR_PLURALIS_TANTUM); break;
-        case 18: setze(WA_SUBSTANTIV, KD_G, s + "s", s + "is", "p"); break;
-        case 19: setze(WA_ADJEKTIV, KD_O, s + "us", s + "us", s + "a", s + "um"); break;
-        case 20: setze(WA_ADJEKTIV, KD_O, s + "eus", s + "eus", s + "ea", s + "eum"); break;
-        case 21: setze(WA_ADJEKTIV, KD_I, s + "ens", s + "entis", "", ""); break;
-        case 22: setze(WA_ADJEKTIV, KD_I, s + "er", s + "er", s + "ris", s + "re"); break;
-        case 23: setze(WA_ADVERB, KD_KEINE, s + "e", s + "ius", s + "issime"); break;
-        case 24: setze(WA_PRONOMEN, KD_KEINE, s + "e", "", "m"); break;
-        default: setze(WA_UNBESTIMMT, KD_KEINE, s, "", ""); break;
+        case 0:
+            setze(WA_VERB, KD_A, s + "are", s + "o", s + "avi", s + "atum");
+            break;
+        case 1:
+            setze(WA_VERB, KD_E, s + "ere", s + "eo", s + "ui", s + "itum");
+            break;
+        case 2:
+            setze(WA_VERB, KD_I, s + "ire", s + "io", s + "ivi", s + "itum");
+            break;
+        case 3:
+            setze(WA_VERB, KD_K, s + "ere", s + "o", s + "si", s + "tum");
+            break;
+        case 4:
+            setze(WA_VERB, KD_G, s + "ere", s + "io", s + "i", s + "tum");
+            break;
+        case 5:
+            setze(WA_VERB, KD_A, s + "ari", s + "or", s + "atus sum", "", ATTR_DEPONENS);
+            break;
+        case 6:
+            setze(WA_VERB, KD_E, s + "ere", s + "eo", s + "itus sum", "", ATTR_SEMIDEPONENS);
+            break;
+        case 7:
+            setze(WA_VERB, KD_A, s + "are", s + "o", s + "avi", s + "atum", ATTR_KEIN_PASSIV);
+            break;
+        case 8:
+            setze(WA_VERB, KD_K, s + "i", s + "or", s + "tus sum", "", ATTR_DEPONENS);
+            break;
+        case 9:
+            setze(WA_SUBSTANTIV, KD_A, s + "a", s + "ae", "f");
+            break;
+        case 10:
+            setze(WA_SUBSTANTIV, KD_O, s + "us", s + "i", "m");
+            break;
+        case 11:
+            setze(WA_SUBSTANTIV, KD_O, s + "um", s + "i", "n");
+            break;
+        case 12:
+            setze(WA_SUBSTANTIV, KD_K, s + "or", s + "oris", "m");
+            break;
+        case 13:
+            setze(WA_SUBSTANTIV, KD_K, s + "en", s + "inis", "n");
+            break;
+        case 14:
+            setze(WA_SUBSTANTIV, KD_I, s + "is", s + "is", "f");
+            break;
+        case 15:
+            setze(WA_SUBSTANTIV, KD_U, s + "us", s + "us", "m");
+            break;
+        case 16:
+            setze(WA_SUBSTANTIV, KD_E, s + "es", s + "ei", "f");
+            break;
+        case 17:
+            setze(WA_SUBSTANTIV, KD_O, s + "a", s + "orum", "n", "", ATTR_PLURALIS_TANTUM);
+            break;
+        case 18:
+            setze(WA_SUBSTANTIV, KD_G, s + "s", s + "is", "p");
+            break;
+        case 19:
+            setze(WA_ADJEKTIV, KD_O, s + "us", s + "us", s + "a", s + "um");
+            break;
+        case 20:
+            setze(WA_ADJEKTIV, KD_O, s + "eus", s + "eus", s + "ea", s + "eum");
+            break;
+        case 21:
+            setze(WA_ADJEKTIV, KD_I, s + "ens", s + "entis", "", "");
+            break;
+        case 22:
+            setze(WA_ADJEKTIV, KD_I, s + "er", s + "er", s + "ris", s + "re");
+            break;
+        case 23:
+            setze(WA_ADVERB, KD_KEINE, s + "e", s + "ius", s + "issime");
+            break;
+        case 24:
+            setze(WA_PRONOMEN, KD_KEINE, s + "e", "", "m");
+            break;
+        default:
+            setze(WA_UNBESTIMMT, KD_KEINE, s, "", "");
+            break;
         }
         if (Zahl(10) == 0)
             v.vokabel[0] = v.vokabel[0].toUpper();
@@ -78,8 +130,8 @@ public:
 
     QString Stamm()
     {
-        static const char *const silben[] = {"am", "la", "mo", "re", "ca", "au", "por", "do", "ser", "vi",
-                                             "scri", "ten", "lu", "fe", "ni", "mar", "tu", "pa", "col", "ru"};
+        static const char *const silben[] = {"am",   "la",  "mo", "re", "ca", "au",  "por", "do", "ser", "vi",
+                                             "scri", "ten", "lu", "fe", "ni", "mar", "tu",  "pa", "col", "ru"};
         QString s;
         const int n = 2 + Zahl(2);
         for (int i = 0; i < n; ++i)
@@ -89,7 +141,7 @@ public:
 
     int Zahl(int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(zufall_); }
 
-private:
+  private:
     std::mt19937 zufall_;
 };
 
@@ -153,11 +205,21 @@ TEST(AnalyseVergleich, FastAnalysisGivesExactlyThePlainResultsOnGeneratedText)
         if (w.isEmpty())
             continue;
         switch (ws.Zahl(12)) {
-        case 0: w[0] = w[0].toUpper(); break;
-        case 1: w += QLatin1String("que"); break;
-        case 2: w.chop(1); w += QLatin1Char("aeiomrstu"[ws.Zahl(9)]); break;
-        case 3: w = w.left(2 + ws.Zahl(3)); break;
-        default: break;
+        case 0:
+            w[0] = w[0].toUpper();
+            break;
+        case 1:
+            w += QLatin1String("que");
+            break;
+        case 2:
+            w.chop(1);
+            w += QLatin1Char("aeiomrstu"[ws.Zahl(9)]);
+            break;
+        case 3:
+            w = w.left(2 + ws.Zahl(3));
+            break;
+        default:
+            break;
         }
         text << w;
     }
