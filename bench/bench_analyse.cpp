@@ -212,6 +212,17 @@ void BM_TextWiederholt(benchmark::State &state)
 }
 BENCHMARK(BM_TextWiederholt)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The check made before every word whether the database changed.
+void BM_AenderungPruefen(benchmark::State &state)
+{
+    TTestdaten &d = Daten();
+    TAnalysequelle quelle(*d.daten);
+    quelle.Auffrischen();
+    for (auto _ : state)
+        quelle.Auffrischen();
+}
+BENCHMARK(BM_AenderungPruefen);
+
 // The plain algorithm for comparison: one query per look-up, every block
 // of the letter generated afresh.
 void BM_TextSchlicht(benchmark::State &state)
