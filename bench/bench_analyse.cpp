@@ -212,6 +212,32 @@ void BM_TextWiederholt(benchmark::State &state)
 }
 BENCHMARK(BM_TextWiederholt)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Reading the tables into memory, as after every change of the database.
+void BM_TabellenLesen(benchmark::State &state)
+{
+    TTestdaten &d = Daten();
+    for (auto _ : state) {
+        TAnalysequelle quelle(*d.daten);
+        quelle.Auffrischen();
+    }
+}
+BENCHMARK(BM_TabellenLesen)->Unit(benchmark::kMillisecond);
+
+// Meanings of one entry read from the tables (done once per entry and
+// source, when the entry first gives a result).
+void BM_BedeutungenLesen(benchmark::State &state)
+{
+    TTestdaten &d = Daten();
+    int32_t id = 1;
+    for (auto _ : state) {
+        TVokabel v;
+        v.id = id;
+        d.daten->BedeutungenLaden(v);
+        id = id % kEintraege + 1;
+    }
+}
+BENCHMARK(BM_BedeutungenLesen);
+
 // The check made before every word whether the database changed.
 void BM_AenderungPruefen(benchmark::State &state)
 {
