@@ -286,7 +286,8 @@ TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &er
     return ergebnis;
 }
 
-TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner)
+TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner,
+                                  const std::function<void(int datei, int dateien)> &fortschritt)
 {
     const QStringList dateien =
         QDir(ordner).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Readable, QDir::Name);
@@ -297,6 +298,8 @@ TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner)
     TTransaktion t(daten.Verbindung());
     TImport import(daten);
     for (const QString &name : dateien) {
+        if (fortschritt)
+            fortschritt(int(&name - dateien.constData()), int(dateien.size()));
         try {
             gesamt += import.DateiImportieren(QDir(ordner).filePath(name));
         } catch (const TLektionsdateiFehler &f) {

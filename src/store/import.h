@@ -77,7 +77,10 @@ private:
 // transaction (the starter vocabulary is there completely or not at all).
 // Errors name the file: TLektionsdateiFehler with line 0 and the file's
 // name in front of the message.
-TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner);
+// `fortschritt` (optional) is told before each file: its 0-based number and
+// the number of files.
+TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner,
+                                  const std::function<void(int datei, int dateien)> &fortschritt = {});
 
 // German summary line of an import.
 QString ImportZusammenfassung(const TImportErgebnis &ergebnis);

@@ -2,6 +2,7 @@
 
 #include "model/config.h"
 #include "store/datenmanager.h"
+#include "store/import.h"
 #include "ui/anwendung.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmstart.h"
@@ -14,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -79,6 +82,32 @@ void DiagnoseprotokollEinschalten(const QString &ordner)
     qInstallMessageHandler(Protokollieren);
 }
 
+void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern)
+{
+    const QString ordner = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"));
+    if (!QFileInfo(ordner).isDir())
+        return;
+    QProgressDialog fortschritt(QStringLiteral("Der Grundwortschatz wird eingerichtet..."), QString(), 0, 1, eltern);
+    fortschritt.setWindowTitle(ProgrammTitel());
+    fortschritt.setWindowModality(Qt::ApplicationModal);
+    fortschritt.setMinimumDuration(0);
+    fortschritt.setCancelButton(nullptr);
+    try {
+        const TImportErgebnis e = OrdnerImportieren(dm, ordner, [&](int datei, int dateien) {
+            fortschritt.setMaximum(dateien);
+            fortschritt.setValue(datei);
+            QCoreApplication::processEvents();
+        });
+        qInfo("Grundwortschatz: %s", qPrintable(ImportZusammenfassung(e)));
+    } catch (const std::exception &e) {
+        // The import runs in one transaction: the empty database stays usable.
+        qWarning("Grundwortschatz nicht eingerichtet: %s", e.what());
+        QMessageBox::warning(eltern, ProgrammTitel(),
+                             QStringLiteral("Der Grundwortschatz konnte nicht eingerichtet werden:\n\n%1")
+                                 .arg(TAnwendung::FehlerText(e)));
+    }
+}
+
 TProgrammstart::TProgrammstart(QApplication &app, TStartOptionen optionen)
     : fehlerAnzeigen(&TAnwendung::FehlerZeigen), m_app(app), m_optionen(std::move(optionen))
 {
@@ -110,6 +139,8 @@ int TProgrammstart::Ausfuehren()
 
     // 4. Data manager: a damaged file must stay as it is, so nothing else is tried.
     std::unique_ptr<TDatenmanager> dm;
+    const bool ersterStart =
+        !QFileInfo::exists(QDir(m_optionen.datenOrdner).filePath(TDatenmanager::Dateiname()));
     try {
         dm = std::make_unique<TDatenmanager>(m_optionen.datenOrdner);
         rueckfrage.SetEltern(start.get());
@@ -127,6 +158,11 @@ int TProgrammstart::Ausfuehren()
                            .arg(QDir::toNativeSeparators(m_optionen.datenOrdner), TAnwendung::FehlerText(e)));
         return 1;
     }
+
+    // A new database starts with the bundled starter textbook, so the
+    // program is usable at once.
+    if (ersterStart)
+        GrundwortschatzEinrichten(*dm, start.get());
 
     // Missing help is reported once; the program runs on without it.
     if (const QString fehlt = HilfeFehlt(); !fehlt.isEmpty() && !m_optionen.selbsttestStart &&

@@ -5,9 +5,13 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 class QApplication;
 
 namespace lexovita {
+
+class TDatenmanager;
 
 // What the command line asks of the program.
 struct TStartOptionen {
@@ -22,6 +26,10 @@ TStartOptionen StartOptionenLesen(const QStringList &argumente, const QString &p
 
 // Sends Qt's messages to "lexovita.log" in the given folder (the diagnostic log).
 void DiagnoseprotokollEinschalten(const QString &ordner);
+
+// Imports the starter textbook from "grundwortschatz" beside the program
+// into a freshly created database, with a progress dialog.
+void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern);
 
 // The start sequence of the program: start window, main window, data
 // manager, settings, then the event loop. Returns the process exit code.
