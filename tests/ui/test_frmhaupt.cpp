@@ -646,6 +646,23 @@ private slots:
         QCOMPARE(f.readAll(), muell);
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{TDatenmanager::Dateiname()});
     }
+
+    void aNewDatabaseGetsTheStarterTextbookWithItsLessons()
+    {
+        // The build copies the starter textbook beside the binaries.
+        if (!QFileInfo(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"))).isDir())
+            QSKIP("no starter textbook beside the test binary");
+        QTemporaryDir ordner;
+        TDatenmanager dm(ordner.path());
+        GrundwortschatzEinrichten(dm, nullptr);
+        TAnweisung vok = dm.Verbindung().Anweisung("SELECT count(*) FROM vokabel");
+        QVERIFY(vok.Schritt());
+        QVERIFY2(vok.Int(0) >= 1000, qPrintable(QString::number(vok.Int(0))));
+        TAnweisung lek = dm.Verbindung().Anweisung("SELECT count(*) FROM lektion");
+        QVERIFY(lek.Schritt());
+        QCOMPARE(lek.Int(0), 40);
+        QCOMPARE(dm.VokabelnSuchen(QStringLiteral("amic")).empty(), false);
+    }
 };
 
 int main(int argc, char *argv[])
