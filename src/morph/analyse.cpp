@@ -146,23 +146,25 @@ struct TFormanalyse::Blockspeicher {
         return e;
     }
 
-    // False if no form of the block can have the word's hash.
-    bool KannEnthalten(Eintrag &e, TFormenmanager &m, const TVokabel &v, const TAnalyseblock &b, int32_t selektor,
-                       uint32_t worthash)
+    bool Erzeugt(const Eintrag &e, const TAnalyseblock &b) const { return e.anfang[size_t(b.nr)] >= 0; }
+
+    // Records the hashes of the block's forms, which the caller has just
+    // generated into the list from `vorher` on.
+    void Merken(Eintrag &e, const TAnalyseblock &b, const std::vector<TLatForm> &liste, size_t vorher)
     {
         const size_t nr = size_t(b.nr);
-        if (e.anfang[nr] < 0) {
-            std::vector<TLatForm> &liste = m.Ergebnisliste();
-            const size_t vorher = liste.size();
-            b.erzeugen(m, v, selektor);
-            e.anfang[nr] = int32_t(e.hashes.size());
-            for (size_t i = vorher; i < liste.size(); ++i)
-                if (!liste[i].text.isEmpty())
-                    e.hashes.push_back(KleinHash(liste[i].text));
-            e.laenge[nr] = int32_t(e.hashes.size()) - e.anfang[nr];
-            gesamt += size_t(e.laenge[nr]);
-            liste.resize(vorher);
-        }
+        e.anfang[nr] = int32_t(e.hashes.size());
+        for (size_t i = vorher; i < liste.size(); ++i)
+            if (!liste[i].text.isEmpty())
+                e.hashes.push_back(KleinHash(liste[i].text));
+        e.laenge[nr] = int32_t(e.hashes.size()) - e.anfang[nr];
+        gesamt += size_t(e.laenge[nr]);
+    }
+
+    // False if no form of the (already generated) block can have the word's hash.
+    bool KannEnthalten(const Eintrag &e, const TAnalyseblock &b, uint32_t worthash) const
+    {
+        const size_t nr = size_t(b.nr);
         const uint32_t *h = e.hashes.data() + e.anfang[nr];
         return std::find(h, h + e.laenge[nr], worthash) != h + e.laenge[nr];
     }
@@ -335,9 +337,11 @@ bool TFormanalyse::Gesehen(int32_t id)
 void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
-    auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor) {
+    auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor, Blockspeicher::Eintrag *merken) {
         const size_t vorher = liste.size();
         b.erzeugen(manager_, v, selektor);
+        if (merken)
+            bloecke_->Merken(*merken, b, liste, vorher);
         const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
                                         [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
         liste.erase(weg, liste.end());
@@ -346,7 +350,7 @@ void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
         for (const TAnalyseblock &b : BloeckeDerWortart(BloeckeFuer(wort.back()), v.Wortart())) {
             const int32_t selektor = BlockSelektor(b, v);
             if (selektor >= 0)
-                erzeugenUndVergleichen(b, selektor);
+                erzeugenUndVergleichen(b, selektor, nullptr);
         }
         return;
     }
@@ -364,8 +368,12 @@ void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
             continue;
         if (!eintrag)
             eintrag = &bloecke_->EintragFuer(v);
-        if (bloecke_->KannEnthalten(*eintrag, manager_, v, b, selektor, worthash_))
-            erzeugenUndVergleichen(b, selektor);
+        // A block met for the first time is compared while its hashes are
+        // taken; later words generate it again only on a hash hit.
+        if (!bloecke_->Erzeugt(*eintrag, b))
+            erzeugenUndVergleichen(b, selektor, eintrag);
+        else if (bloecke_->KannEnthalten(*eintrag, b, worthash_))
+            erzeugenUndVergleichen(b, selektor, nullptr);
     }
 }
 

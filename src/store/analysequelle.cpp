@@ -24,6 +24,64 @@ QString LikeAnfang(const QString &praefix)
     return muster;
 }
 
+// One vok_bed row as the data manager's meaning load reads it.
+struct TBedeutungsrohzeile {
+    int32_t gruppe;
+    int32_t position;
+    int64_t bedeutungId;
+    QString kommentar;
+    QString text;
+};
+
+// Turns the rows of one entry into its meanings exactly as
+// TDatenmanager::BedeutungenLaden does: a list sorted without regard to
+// letter case with repeated keys dropped, positions counted per group.
+void BedeutungenAufbereiten(const std::vector<TBedeutungsrohzeile> &roh, TVokabel &v)
+{
+    struct Zeile {
+        QString schluessel; // group;position;meaning id;remark
+        QString sortierung;
+        QString text;
+    };
+    std::vector<Zeile> zeilen;
+    zeilen.reserve(roh.size());
+    for (const TBedeutungsrohzeile &r : roh) {
+        Zeile z;
+        z.schluessel = QString::number(r.gruppe < 1 ? 1 : r.gruppe) + QLatin1Char(';') +
+                       (r.position < 1 ? QStringLiteral("001") : QStringLiteral("%1").arg(r.position, 3)) +
+                       QLatin1Char(';') + QString::number(r.bedeutungId) + QLatin1Char(';') + r.kommentar;
+        z.sortierung = z.schluessel;
+        z.sortierung.replace(QLatin1Char(';'), QChar(1));
+        z.text = r.text;
+        zeilen.push_back(std::move(z));
+    }
+    std::stable_sort(zeilen.begin(), zeilen.end(), [](const Zeile &x, const Zeile &y) {
+        return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) < 0;
+    });
+    zeilen.erase(std::unique(zeilen.begin(), zeilen.end(),
+                             [](const Zeile &x, const Zeile &y) {
+                                 return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) == 0;
+                             }),
+                 zeilen.end());
+    int32_t p = 1;
+    int32_t g = 1;
+    for (const Zeile &z : zeilen) {
+        // Only the first three separators split: a remark may hold ";".
+        const int a = z.schluessel.indexOf(QLatin1Char(';'));
+        const int b = z.schluessel.indexOf(QLatin1Char(';'), a + 1);
+        const int c = z.schluessel.indexOf(QLatin1Char(';'), b + 1);
+        const int32_t gruppe = z.schluessel.left(a).toInt();
+        const QString kommentar = z.schluessel.mid(c + 1);
+        if (gruppe != g) {
+            g = gruppe;
+            p = 1;
+        }
+        if (!z.text.isEmpty())
+            v.BedeutungHinzufuegen(z.text, kommentar, g, p);
+        ++p;
+    }
+}
+
 const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
                                   "aktualisierung FROM vokabel WHERE id = ?1";
 
@@ -100,19 +158,36 @@ void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel)
 
 TAnalysequelle::TAnalysequelle(TDatenmanager &daten) : daten_(daten), sql_(daten) {}
 
-TAnalysequelle::~TAnalysequelle() = default;
+TAnalysequelle::~TAnalysequelle()
+{
+    sqlite3_finalize(datenversion_);
+}
 
 TAnalysequelle::Stand TAnalysequelle::AktuellerStand()
 {
     Stand s;
-    {
-        // Moves on when another connection committed a change.
-        TAnweisung a = daten_.Verbindung().Anweisung("PRAGMA data_version");
-        if (a.Schritt())
-            s.datenversion = a.Int64(0);
+    // Moves on when another connection committed a change. Asked before
+    // every word, so the statement is kept prepared rather than fetched
+    // from the connection's cache each time.
+    static const char *const kSql = "PRAGMA data_version";
+    TVerbindung &verbindung = daten_.Verbindung();
+    sqlite3 *db = verbindung.Handle();
+    if (!datenversion_) {
+        const int rc = sqlite3_prepare_v2(db, kSql, -1, &datenversion_, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(datenversion_);
+            datenversion_ = nullptr;
+            verbindung.Fehler(rc, kSql);
+        }
     }
+    const int rc = sqlite3_step(datenversion_);
+    if (rc == SQLITE_ROW)
+        s.datenversion = sqlite3_column_int64(datenversion_, 0);
+    sqlite3_reset(datenversion_);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        verbindung.Fehler(rc, kSql);
     // Counts this connection's own writes, which data_version does not see.
-    s.aenderungen = sqlite3_total_changes(daten_.Verbindung().Handle());
+    s.aenderungen = sqlite3_total_changes(db);
     return s;
 }
 
@@ -141,6 +216,8 @@ void TAnalysequelle::Aufbauen()
     nachId_.clear();
     stichwoerter_.clear();
     bedeutungen_.clear();
+    bedeutungenAlle_ = false;
+    einzelnGeladen_ = 0;
     TVerbindung &db = daten_.Verbindung();
     {
         TAnweisung a = db.Anweisung("SELECT stamm, vokabel_id FROM stamm ORDER BY stamm, rowid");
@@ -245,6 +322,12 @@ void TAnalysequelle::BedeutungenLaden(TVokabel &vokabel)
         return daten_.BedeutungenLaden(vokabel);
     Bereitstellen();
     auto it = bedeutungen_.find(vokabel.id);
+    // A few entries are read one by one (a single look-up should not pay for
+    // the whole table); once a text keeps asking, all are read in one go.
+    if (it == bedeutungen_.end() && !bedeutungenAlle_ && ++einzelnGeladen_ > kEinzelnHoechstens) {
+        AlleBedeutungenLesen();
+        it = bedeutungen_.find(vokabel.id);
+    }
     if (it == bedeutungen_.end()) {
         TVokabel frisch;
         frisch.id = vokabel.id;
@@ -257,6 +340,50 @@ void TAnalysequelle::BedeutungenLaden(TVokabel &vokabel)
     }
     for (const TBedeutung &b : *it)
         vokabel.bedeutungen.push_back(std::make_unique<TBedeutung>(b));
+}
+
+void TAnalysequelle::AlleBedeutungenLesen()
+{
+    // Every entry gets its list, empty ones included, so that no entry is
+    // asked for singly afterwards.
+    for (const auto &[id, v] : vokabeln_)
+        if (!bedeutungen_.contains(id))
+            bedeutungen_.insert(id, {});
+    TAnweisung a = daten_.Verbindung().Anweisung(
+        "SELECT vb.vokabel_id, vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
+        "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
+        "ORDER BY vb.vokabel_id, vb.rowid");
+    std::vector<TBedeutungsrohzeile> roh;
+    int32_t aktuell = 0;
+    bool offen = false;
+    auto abschliessen = [&]() {
+        if (!offen)
+            return;
+        // Entries read singly before keep their list.
+        auto it = bedeutungen_.find(aktuell);
+        if (it == bedeutungen_.end() || it->empty()) {
+            TVokabel v;
+            v.id = aktuell;
+            BedeutungenAufbereiten(roh, v);
+            std::vector<TBedeutung> liste;
+            liste.reserve(v.bedeutungen.size());
+            for (const auto &b : v.bedeutungen)
+                liste.push_back(std::move(*b));
+            bedeutungen_.insert(aktuell, std::move(liste));
+        }
+        roh.clear();
+    };
+    while (a.Schritt()) {
+        const int32_t id = a.Int(0);
+        if (!offen || id != aktuell) {
+            abschliessen();
+            aktuell = id;
+            offen = true;
+        }
+        roh.push_back({a.Int(1), a.Int(2), a.Int64(3), a.Text(4), a.Text(5)});
+    }
+    abschliessen();
+    bedeutungenAlle_ = true;
 }
 
 } // namespace lexovita

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+struct sqlite3_stmt;
+
 namespace lexovita {
 
 // The analysis source read straight from the tables, one indexed query per
@@ -63,6 +65,9 @@ class TAnalysequelle : public IAnalysequelle {
     Stand AktuellerStand();
     void Aufbauen();
     void Bereitstellen();
+    void AlleBedeutungenLesen();
+
+    static constexpr int kEinzelnHoechstens = 32; // meanings read singly before reading all
 
     TDatenmanager &daten_;
     TAnalysequelleSql sql_; // for the look-ups the memory copy does not cover
@@ -81,6 +86,9 @@ class TAnalysequelle : public IAnalysequelle {
     QHash<int32_t, std::vector<TSonderformZeile>> formenVon_;         // by entry, in storage order
     QHash<QString, std::vector<TStichwortZeile>> stichwoerter_;       // by lower-cased headword, in id order
     QHash<int32_t, std::vector<TBedeutung>> bedeutungen_;             // read on first use
+    bool bedeutungenAlle_ = false;                                    // every entry's meanings are in bedeutungen_
+    int einzelnGeladen_ = 0;                                          // meanings read singly since the tables
+    sqlite3_stmt *datenversion_ = nullptr;                            // PRAGMA data_version, kept prepared
 };
 
 } // namespace lexovita

@@ -287,6 +287,32 @@ TEST_F(Analyse, TheMemoryCopyFollowsChangesToTheDatabase)
     EXPECT_EQ(Ergebnis("rosam"), std::vector<std::string>{});
 }
 
+TEST_F(Analyse, MeaningsReadForManyEntriesFollowChangesBetweenTwoWords)
+{
+    // Enough entries that the source reads all meanings at once.
+    std::vector<int32_t> ids;
+    for (int i = 0; i < 80; ++i)
+        ids.push_back(Anlegen(("ros" + std::to_string(i)).c_str(), WA_UNBESTIMMT));
+    for (int i = 0; i < 80; ++i) {
+        Ergebnis(("ros" + std::to_string(i)).c_str());
+        const TVokabel *v = analyse.VokabelImCache(ids[size_t(i)]);
+        ASSERT_NE(v, nullptr);
+        ASSERT_EQ(v->bedeutungen.size(), 1u);
+        EXPECT_EQ(v->bedeutungen[0]->bedeutung.toStdString(), "Bedeutung von ros" + std::to_string(i));
+    }
+    const int aufbauten = quelle.Aufbauten();
+    std::unique_ptr<TVokabel> v = daten.VokabelLaden(ids[70]);
+    v->BedeutungAnhaengen(QStringLiteral("neu"), QString(), 2);
+    ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAktualisieren(*v), TVokabelSpeicher::Ergebnis::Gespeichert);
+    Ergebnis("ros70");
+    EXPECT_GT(quelle.Aufbauten(), aufbauten);
+    const TVokabel *neu = analyse.VokabelImCache(ids[70]);
+    ASSERT_NE(neu, nullptr);
+    ASSERT_EQ(neu->bedeutungen.size(), 2u);
+    EXPECT_EQ(neu->bedeutungen[1]->bedeutung.toStdString(), "neu");
+    EXPECT_EQ(neu->bedeutungen[1]->gruppe, 2);
+}
+
 TEST(AnalyseQuelle, SeesCommitsOfAnotherConnection)
 {
     QTemporaryDir ordner;
