@@ -7,7 +7,9 @@
 #include "store/rueckfrage.h"
 #include "ui/frmimport.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -56,6 +58,22 @@ QByteArray Lektionsdatei()
     zwei.VokabelAnhaengen(Vokabel(QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut")));
     zwei.text = {QStringLiteral("Domus bona est.")};
     return LehrbuchAlsXml(QStringLiteral("Prima"), {&eins, &zwei}, QString());
+}
+
+// Every visible label and button is as wide as its text needs and the
+// window fits a 1280x800 screen. With LEXOVITA_BILDER set the window is
+// saved there as a picture.
+void Pruefen(QWidget *fenster, const QString &name)
+{
+    QVERIFY(fenster->width() <= 1280 && fenster->height() <= 800);
+    for (QWidget *w : fenster->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)))
+            continue;
+        QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(w->property("text").toString()));
+    }
+    const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER");
+    if (!ordner.isEmpty())
+        QVERIFY(fenster->grab().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
 } // namespace
@@ -126,6 +144,7 @@ private slots:
         QCOMPARE(w.cmbLektionen->count(), 2);
         QCOMPARE(w.cmbLektionen->itemText(0), QStringLiteral("Prima – Lektion 1"));
         QVERIFY(w.btnOeffnen->isEnabled());
+        Pruefen(&w, QStringLiteral("import"));
         w.cmbLektionen->setCurrentIndex(1);
         w.btnOeffnen->click();
         QVERIFY(!w.isVisible());

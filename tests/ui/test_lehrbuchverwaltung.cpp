@@ -10,6 +10,7 @@
 #include "ui/frmlehrbuchverwaltung.h"
 #include "ui/frmlektionseigenschaften.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -79,6 +80,27 @@ QStringList Spalte(const QStandardItemModel *m, int spalte)
     for (int r = 0; r < m->rowCount(); ++r)
         s << m->item(r, spalte)->text();
     return s;
+}
+
+// Every visible label and button is at least as wide as its text needs, the
+// tool bar shows all of its tools, and the window fits a 1280x800 screen.
+// With LEXOVITA_BILDER set the window is saved there as a picture.
+void Pruefen(QWidget *fenster, const QString &name)
+{
+    QVERIFY(fenster->width() <= 1280 && fenster->height() <= 800);
+    QVERIFY(fenster->minimumSizeHint().width() <= 1280 && fenster->minimumSizeHint().height() <= 800);
+    for (QWidget *w : fenster->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)))
+            continue;
+        QVERIFY2(w->width() >= w->minimumSizeHint().width(),
+                 qPrintable(name + QStringLiteral(": ") + w->objectName() + QLatin1Char(' ') +
+                            w->property("text").toString()));
+    }
+    for (QToolBar *t : fenster->findChildren<QToolBar *>())
+        QVERIFY2(t->width() >= t->sizeHint().width(), qPrintable(name + QStringLiteral(": Werkzeugleiste")));
+    const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER");
+    if (!ordner.isEmpty())
+        QVERIFY(fenster->grab().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
 } // namespace
@@ -419,6 +441,30 @@ private slots:
         abbrechen.edtName->setText(QStringLiteral("verworfen"));
         abbrechen.btnAbbrechen->click();
         QCOMPARE(lektion->name, QStringLiteral("Lektion I"));
+    }
+    void theWindowsFitTheScreenWithoutClippedTexts()
+    {
+        TLektionsSpeicher speicher(*m_dm);
+        const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Grundwortschatz Latein"));
+        speicher.LehrbuchAnlegen(QStringLiteral("Cursus"));
+        for (int i = 1; i <= 12; ++i)
+            Gespeichert(QStringLiteral("Lektion %1: Verben der a-Konjugation").arg(i), buch, {m_amare, m_domus},
+                        i % 2 ? QStringList{QStringLiteral("Amo.")} : QStringList{});
+        m_config->LehrbuchID = buch;
+        for (int modus : {VM_SPEICHERN_UNTER, VM_OEFFNEN}) {
+            auto w = Fenster(modus, QStringLiteral("Lektion 13"));
+            Pruefen(w.get(), QStringLiteral("lehrbuchverwaltung_%1").arg(modus));
+            if (modus == VM_OEFFNEN) {
+                w->actIcon->trigger();
+                Pruefen(w.get(), QStringLiteral("lehrbuchverwaltung_icon"));
+            }
+        }
+        auto lektion = speicher.LektionLesen(Gespeichert(QStringLiteral("Lektion 14"), buch, {m_amare}));
+        lektion->notizen = {QStringLiteral("Vokabeln bis Freitag lernen")};
+        TfrmEigenschaften e(*m_dm, *lektion, m_frage);
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        Pruefen(&e, QStringLiteral("eigenschaften"));
     }
 };
 
