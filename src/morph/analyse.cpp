@@ -102,8 +102,11 @@ struct TFormanalyse::Blockspeicher {
     struct Eintrag {
         int32_t attribute = 0;
         QString vokabel, form1, form2, form3;
-        std::vector<int32_t> anfang, laenge; // per block number; anfang -1: not yet generated
-        std::vector<uint32_t> hashes;
+        // One block per slot at the front (kNicht: not yet generated, else
+        // the position of its hashes behind the slots and their number),
+        // the hashes behind: one allocation, read in one go.
+        std::vector<uint32_t> daten;
+        static constexpr uint32_t kNicht = 0xffffffffu;
 
         // Usually the very same strings, shared with the source's row.
         static bool Gleich(const QString &a, const QString &b)
@@ -122,10 +125,10 @@ struct TFormanalyse::Blockspeicher {
             form1 = v.form1;
             form2 = v.form2;
             form3 = v.form3;
-            anfang.assign(size_t(Blockanzahl()), -1);
-            laenge.assign(size_t(Blockanzahl()), 0);
-            hashes.clear();
+            daten.assign(size_t(Blockanzahl()), kNicht);
+            daten.reserve(size_t(Blockanzahl()) + 32);
         }
+        size_t Hashanzahl() const { return daten.size() - size_t(Blockanzahl()); }
     };
 
     QHash<int32_t, Eintrag> eintraege;
@@ -139,34 +142,45 @@ struct TFormanalyse::Blockspeicher {
             gesamt = 0;
         }
         Eintrag &e = eintraege[v.id];
-        if (e.anfang.empty() || !e.Passt(v)) {
-            gesamt -= std::min(gesamt, e.hashes.size());
+        if (e.daten.empty() || !e.Passt(v)) {
+            if (!e.daten.empty())
+                gesamt -= std::min(gesamt, e.Hashanzahl());
             e.Neu(v);
         }
         return e;
     }
 
-    bool Erzeugt(const Eintrag &e, const TAnalyseblock &b) const { return e.anfang[size_t(b.nr)] >= 0; }
+    bool Erzeugt(const Eintrag &e, const TAnalyseblock &b) const { return e.daten[size_t(b.nr)] != Eintrag::kNicht; }
 
     // Records the hashes of the block's forms, which the caller has just
     // generated into the list from `vorher` on.
     void Merken(Eintrag &e, const TAnalyseblock &b, const std::vector<TLatForm> &liste, size_t vorher)
     {
-        const size_t nr = size_t(b.nr);
-        e.anfang[nr] = int32_t(e.hashes.size());
+        const size_t anfang = e.daten.size();
         for (size_t i = vorher; i < liste.size(); ++i)
             if (!liste[i].text.isEmpty())
-                e.hashes.push_back(KleinHash(liste[i].text));
-        e.laenge[nr] = int32_t(e.hashes.size()) - e.anfang[nr];
-        gesamt += size_t(e.laenge[nr]);
+                e.daten.push_back(KleinHash(liste[i].text));
+        const size_t anzahl = e.daten.size() - anfang;
+        // An entry's blocks hold a few hundred forms at most; one that does
+        // not fit the slot is simply never skipped.
+        if (anfang > 0xffffu || anzahl > 0xfffeu) {
+            e.daten.resize(anfang);
+            e.daten[size_t(b.nr)] = 0xffffu; // counts as a hit on every word
+            return;
+        }
+        e.daten[size_t(b.nr)] = uint32_t(anfang << 16) | uint32_t(anzahl);
+        gesamt += anzahl;
     }
 
     // False if no form of the (already generated) block can have the word's hash.
     bool KannEnthalten(const Eintrag &e, const TAnalyseblock &b, uint32_t worthash) const
     {
-        const size_t nr = size_t(b.nr);
-        const uint32_t *h = e.hashes.data() + e.anfang[nr];
-        return std::find(h, h + e.laenge[nr], worthash) != h + e.laenge[nr];
+        const uint32_t slot = e.daten[size_t(b.nr)];
+        const size_t anzahl = slot & 0xffffu;
+        if (anzahl == 0xffffu)
+            return true;
+        const uint32_t *h = e.daten.data() + (slot >> 16);
+        return std::find(h, h + anzahl, worthash) != h + anzahl;
     }
 };
 
@@ -279,7 +293,7 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
     std::vector<TLatForm> &liste = Ergebnisliste();
     WortVorbereiten(wort);
     stammZeilen_.clear();
-    quelle_.StaemmeMitPraefix(stamm, stammZeilen_);
+    quelle_.StaemmeFuerWort(stamm, wort.size(), stammZeilen_);
     // Several stems of one entry lead to the same forms again; the repeats
     // would all be removed as duplicates, so the fast path skips them.
     size_t platz = 16;

@@ -37,6 +37,16 @@ class IAnalysequelle {
     // row, in stem index order.
     virtual void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) = 0;
 
+    // The same for the stem of a word of `wortLaenge` characters. The source
+    // may leave out rows that the stem path skips anyway: rows without an
+    // entry, and rows whose entry's form1 has at least wortLaenge + 2
+    // characters and ends neither in "arum" nor in "orum".
+    virtual void StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel)
+    {
+        (void)wortLaenge;
+        StaemmeMitPraefix(praefix, ziel);
+    }
+
     // The entry row as VokabelAusDatensatz builds it (no meanings, aids or
     // special forms); null if there is no entry with that id. The entry
     // belongs to the source and stays valid until the next call of any of

@@ -218,14 +218,18 @@ void TAnalysequelle::Aufbauen()
     bedeutungen_.clear();
     bedeutungenAlle_ = false;
     einzelnGeladen_ = 0;
+    stammText_.clear();
     TVerbindung &db = daten_.Verbindung();
     {
         TAnweisung a = db.Anweisung("SELECT stamm, vokabel_id FROM stamm ORDER BY stamm, rowid");
-        while (a.Schritt())
-            staemme_.push_back({a.Text(0), a.Int(1)});
+        while (a.Schritt()) {
+            const QString stamm = a.Text(0);
+            staemme_.push_back({uint32_t(stammText_.size()), uint32_t(stamm.size()), a.Int(1), -1, false});
+            stammText_ += stamm;
+        }
         // Prefix searches below compare QStrings; equal stems keep storage order.
         std::stable_sort(staemme_.begin(), staemme_.end(),
-                         [](const TStamm &x, const TStamm &y) { return x.stamm < y.stamm; });
+                         [this](const TStamm &x, const TStamm &y) { return Stammtext(x) < Stammtext(y); });
     }
     {
         TAnweisung a = db.Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
@@ -247,6 +251,14 @@ void TAnalysequelle::Aufbauen()
                 if (id >= 0)
                     nachId_[size_t(id)] = v.get();
         }
+        for (TStamm &z : staemme_) {
+            const auto it = vokabeln_.find(z.vokabelId);
+            if (it == vokabeln_.end())
+                continue;
+            const QString &f1 = it->second->form1;
+            z.form1Laenge = int32_t(f1.size());
+            z.genitivPlural = f1.endsWith(QLatin1String("arum")) || f1.endsWith(QLatin1String("orum"));
+        }
     }
     {
         TAnweisung a = db.Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY form, rowid");
@@ -264,17 +276,30 @@ void TAnalysequelle::Aufbauen()
     ++aufbauten_;
 }
 
-void TAnalysequelle::StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel)
+template<typename Fn> void TAnalysequelle::StaemmeDurchgehen(const QString &praefix, Fn &&fn)
 {
     Bereitstellen();
     const QString anfang = AsciiKlein(praefix);
-    const auto von = std::lower_bound(staemme_.begin(), staemme_.end(), anfang,
-                                      [](const TStamm &z, const QString &p) { return z.stamm < p; });
+    const QStringView p(anfang);
+    auto it = std::lower_bound(staemme_.begin(), staemme_.end(), p,
+                               [this](const TStamm &z, QStringView p) { return Stammtext(z) < p; });
     // The stems that begin with the prefix follow each other from there.
-    const auto bis =
-        std::partition_point(von, staemme_.end(), [&anfang](const TStamm &z) { return z.stamm.startsWith(anfang); });
-    for (auto it = von; it != bis; ++it)
-        ziel.push_back(it->vokabelId);
+    for (; it != staemme_.end() && Stammtext(*it).startsWith(p); ++it)
+        fn(*it);
+}
+
+void TAnalysequelle::StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel)
+{
+    StaemmeDurchgehen(praefix, [&ziel](const TStamm &z) { ziel.push_back(z.vokabelId); });
+}
+
+void TAnalysequelle::StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel)
+{
+    StaemmeDurchgehen(praefix, [&ziel, wortLaenge](const TStamm &z) {
+        if (z.form1Laenge < 0 || (z.form1Laenge >= wortLaenge + 2 && !z.genitivPlural))
+            return;
+        ziel.push_back(z.vokabelId);
+    });
 }
 
 const TVokabel *TAnalysequelle::Vokabelzeile(int32_t id)

@@ -47,6 +47,7 @@ class TAnalysequelle : public IAnalysequelle {
 
     void Auffrischen() override;
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
+    void StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel) override;
     const TVokabel *Vokabelzeile(int32_t id) override;
     void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
     void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
@@ -75,10 +76,19 @@ class TAnalysequelle : public IAnalysequelle {
     Stand stand_;
     int aufbauten_ = 0;
 
+    // A stem row, its text in stammText_; with what the stem path's
+    // plausibility filter asks of the entry, so that rows it skips need not
+    // be touched at all.
     struct TStamm {
-        QString stamm;
+        uint32_t anfang;
+        uint32_t laenge;
         int32_t vokabelId;
+        int32_t form1Laenge; // -1: no such entry
+        bool genitivPlural;  // form1 ends in "arum" or "orum"
     };
+    template<typename Fn> void StaemmeDurchgehen(const QString &praefix, Fn &&fn);
+    QStringView Stammtext(const TStamm &z) const { return QStringView(stammText_).mid(z.anfang, z.laenge); }
+    QString stammText_;                                               // every stem, one after the other
     std::vector<TStamm> staemme_;                                     // in stem order
     std::unordered_map<int32_t, std::unique_ptr<TVokabel>> vokabeln_; // entry rows by id
     std::vector<const TVokabel *> nachId_;                            // the same, indexed by id while ids are dense
