@@ -68,7 +68,7 @@ Golden Lesen(const QString &pfad)
 
 QStringList GoldenDateien()
 {
-    const QDir dir(qEnvironmentVariable("LEXOVITA_TESTDATA") + QStringLiteral("/golden"));
+    const QDir dir(QStringLiteral(LEXOVITA_TESTDATA_DIR "/golden"));
     QStringList pfade;
     for (const QString &name : dir.entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name))
         pfade << dir.filePath(name);
@@ -80,7 +80,7 @@ QStringList GoldenDateien()
 TEST(GoldenParadigmen, EveryFileMatchesTheGeneratedFormsAsAMultiset)
 {
     const QStringList dateien = GoldenDateien();
-    ASSERT_FALSE(dateien.isEmpty()) << "no golden files under LEXOVITA_TESTDATA/golden";
+    ASSERT_FALSE(dateien.isEmpty()) << "no golden files under tests/morph/golden";
     TFormenmanager manager;
     for (const QString &pfad : dateien) {
         SCOPED_TRACE(pfad.toStdString());
