@@ -197,6 +197,23 @@ void BM_TextErsterDurchlauf(benchmark::State &state)
 }
 BENCHMARK(BM_TextErsterDurchlauf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same in one read session, as the command line and a text analysis run:
+// no per-word look at the database file.
+void BM_TextErsterDurchlaufSitzung(benchmark::State &state)
+{
+    TTestdaten &d = Daten();
+    size_t ergebnisse = 0;
+    for (auto _ : state) {
+        TAnalysequelle quelle(*d.daten);
+        TLesesitzung sitzung(quelle);
+        TFormenmanager m;
+        TFormanalyse a(m, quelle);
+        TextAnalysieren(a, d.text, ergebnisse);
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * d.text.size());
+}
+BENCHMARK(BM_TextErsterDurchlaufSitzung)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The same manager analysing the text again (blocks generated before are reused).
 void BM_TextWiederholt(benchmark::State &state)
 {

@@ -58,6 +58,7 @@ int Analyse(const Aufruf &aufruf)
             return 2;
         }
         TAnalysequelle quelle(daten);
+        TLesesitzung sitzung(quelle); // one snapshot for the whole word list
         TFormenmanager manager;
         TFormanalyse analyse(manager, quelle);
         QElapsedTimer uhr;

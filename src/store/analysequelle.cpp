@@ -160,6 +160,7 @@ TAnalysequelle::TAnalysequelle(TDatenmanager &daten) : daten_(daten), sql_(daten
 
 TAnalysequelle::~TAnalysequelle()
 {
+    SitzungBeenden();
     sqlite3_finalize(datenversion_);
 }
 
@@ -193,11 +194,37 @@ TAnalysequelle::Stand TAnalysequelle::AktuellerStand()
 
 void TAnalysequelle::Auffrischen()
 {
+    if (sitzung_ && gebaut_ && sqlite3_total_changes(daten_.Verbindung().Handle()) == stand_.aenderungen)
+        return;
     const Stand jetzt = AktuellerStand();
     if (!gebaut_ || !(jetzt == stand_)) {
         Aufbauen();
         stand_ = jetzt;
     }
+}
+
+void TAnalysequelle::SitzungBeginnen()
+{
+    TVerbindung &verbindung = daten_.Verbindung();
+    if (sitzung_ || sqlite3_get_autocommit(verbindung.Handle()) == 0)
+        return;
+    verbindung.Ausfuehren("BEGIN");
+    try {
+        // The first read inside the transaction fixes the snapshot.
+        Auffrischen();
+    } catch (...) {
+        sqlite3_exec(verbindung.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    sitzung_ = true;
+}
+
+void TAnalysequelle::SitzungBeenden()
+{
+    if (!sitzung_)
+        return;
+    sitzung_ = false;
+    sqlite3_exec(daten_.Verbindung().Handle(), "COMMIT", nullptr, nullptr, nullptr);
 }
 
 void TAnalysequelle::Bereitstellen()

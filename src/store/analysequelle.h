@@ -57,6 +57,14 @@ class TAnalysequelle : public IAnalysequelle {
     // How often the tables were read into memory (for tests and figures).
     int Aufbauten() const { return aufbauten_; }
 
+    // A read session for a whole text: one read transaction on the
+    // connection, so commits of other connections cannot appear until it
+    // ends (the connection reads one snapshot). Meanwhile the per-word check
+    // only watches this connection's own writes, which costs no file lock.
+    // Does nothing when the caller already has a transaction open.
+    void SitzungBeginnen();
+    void SitzungBeenden();
+
   private:
     struct Stand {
         int64_t datenversion = -1;
@@ -73,6 +81,7 @@ class TAnalysequelle : public IAnalysequelle {
     TDatenmanager &daten_;
     TAnalysequelleSql sql_; // for the look-ups the memory copy does not cover
     bool gebaut_ = false;
+    bool sitzung_ = false;
     Stand stand_;
     int aufbauten_ = 0;
 
@@ -99,6 +108,18 @@ class TAnalysequelle : public IAnalysequelle {
     bool bedeutungenAlle_ = false;                                    // every entry's meanings are in bedeutungen_
     int einzelnGeladen_ = 0;                                          // meanings read singly since the tables
     sqlite3_stmt *datenversion_ = nullptr;                            // PRAGMA data_version, kept prepared
+};
+
+// Holds a read session of the source for its lifetime.
+class TLesesitzung {
+  public:
+    explicit TLesesitzung(TAnalysequelle &quelle) : quelle_(quelle) { quelle_.SitzungBeginnen(); }
+    ~TLesesitzung() { quelle_.SitzungBeenden(); }
+    TLesesitzung(const TLesesitzung &) = delete;
+    TLesesitzung &operator=(const TLesesitzung &) = delete;
+
+  private:
+    TAnalysequelle &quelle_;
 };
 
 } // namespace lexovita

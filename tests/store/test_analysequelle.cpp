@@ -339,6 +339,41 @@ TEST(AnalyseQuelle, SeesCommitsOfAnotherConnection)
     EXPECT_EQ(analyse.Ergebnisliste().front().formId, F | fid::AKK_SG);
 }
 
+TEST(AnalyseQuelle, AReadSessionAnalysesOneSnapshotAndSeesCommitsAfterwards)
+{
+    QTemporaryDir ordner;
+    TDatenmanager leser(ordner.path());
+    TAnalysequelle quelle(leser);
+    TFormenmanager manager;
+    TFormanalyse analyse(manager, quelle);
+    auto rosam = [&] {
+        analyse.Zuruecksetzen();
+        analyse.FormAnalysieren(QStringLiteral("rosam"));
+        return analyse.Ergebnisliste().size();
+    };
+    auto anlegen = [&](const char *vokabel, const char *genitiv) {
+        TDatenmanager schreiber(ordner.path());
+        Stumm stumm;
+        TVokabel v;
+        v.vokabel = QString::fromUtf8(vokabel);
+        v.SetWortart(WA_SUBSTANTIV);
+        v.SetKonjDekl(KD_A);
+        v.form1 = QString::fromUtf8(genitiv);
+        v.form2 = QStringLiteral("f");
+        ASSERT_EQ(TVokabelSpeicher(schreiber, stumm).VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+    };
+    anlegen("rosa", "rosae");
+    {
+        TLesesitzung sitzung(quelle);
+        EXPECT_EQ(rosam(), 1u);
+        const int aufbauten = quelle.Aufbauten();
+        anlegen("rosa", "rosae"); // a namesake, committed by another connection
+        EXPECT_EQ(rosam(), 1u);   // not part of the session's snapshot
+        EXPECT_EQ(quelle.Aufbauten(), aufbauten);
+    }
+    EXPECT_EQ(rosam(), 2u);
+}
+
 TEST_F(Analyse, StaleOrphanRowsAreSkipped)
 {
     daten.Verbindung().Ausfuehren("INSERT INTO stamm (vokabel_id, stamm) VALUES (999, 'ros');"
