@@ -24,64 +24,6 @@ QString LikeAnfang(const QString &praefix)
     return muster;
 }
 
-// One vok_bed row as the data manager's meaning load reads it.
-struct TBedeutungsrohzeile {
-    int32_t gruppe;
-    int32_t position;
-    int64_t bedeutungId;
-    QString kommentar;
-    QString text;
-};
-
-// Turns the rows of one entry into its meanings exactly as
-// TDatenmanager::BedeutungenLaden does: a list sorted without regard to
-// letter case with repeated keys dropped, positions counted per group.
-void BedeutungenAufbereiten(const std::vector<TBedeutungsrohzeile> &roh, TVokabel &v)
-{
-    struct Zeile {
-        QString schluessel; // group;position;meaning id;remark
-        QString sortierung;
-        QString text;
-    };
-    std::vector<Zeile> zeilen;
-    zeilen.reserve(roh.size());
-    for (const TBedeutungsrohzeile &r : roh) {
-        Zeile z;
-        z.schluessel = QString::number(r.gruppe < 1 ? 1 : r.gruppe) + QLatin1Char(';') +
-                       (r.position < 1 ? QStringLiteral("001") : QStringLiteral("%1").arg(r.position, 3)) +
-                       QLatin1Char(';') + QString::number(r.bedeutungId) + QLatin1Char(';') + r.kommentar;
-        z.sortierung = z.schluessel;
-        z.sortierung.replace(QLatin1Char(';'), QChar(1));
-        z.text = r.text;
-        zeilen.push_back(std::move(z));
-    }
-    std::stable_sort(zeilen.begin(), zeilen.end(), [](const Zeile &x, const Zeile &y) {
-        return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) < 0;
-    });
-    zeilen.erase(std::unique(zeilen.begin(), zeilen.end(),
-                             [](const Zeile &x, const Zeile &y) {
-                                 return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) == 0;
-                             }),
-                 zeilen.end());
-    int32_t p = 1;
-    int32_t g = 1;
-    for (const Zeile &z : zeilen) {
-        // Only the first three separators split: a remark may hold ";".
-        const int a = z.schluessel.indexOf(QLatin1Char(';'));
-        const int b = z.schluessel.indexOf(QLatin1Char(';'), a + 1);
-        const int c = z.schluessel.indexOf(QLatin1Char(';'), b + 1);
-        const int32_t gruppe = z.schluessel.left(a).toInt();
-        const QString kommentar = z.schluessel.mid(c + 1);
-        if (gruppe != g) {
-            g = gruppe;
-            p = 1;
-        }
-        if (!z.text.isEmpty())
-            v.BedeutungHinzufuegen(z.text, kommentar, g, p);
-        ++p;
-    }
-}
-
 const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
                                   "aktualisierung FROM vokabel WHERE id = ?1";
 

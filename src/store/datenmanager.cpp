@@ -201,37 +201,29 @@ std::unique_ptr<TVokabel> TDatenmanager::VokabelLaden(int32_t id)
     return std::make_unique<TVokabel>();
 }
 
-void TDatenmanager::BedeutungenLaden(TVokabel &v)
+// The meanings of one entry from its vok_bed rows: a key list sorted without
+// regard to letter case (the separator sorts before every digit and letter,
+// so group 1 comes before group 10) with repeated keys dropped; stored
+// positions only order a group, loaded ones count 1, 2, 3, ...
+void BedeutungenAufbereiten(const std::vector<TBedeutungsrohzeile> &roh, TVokabel &v)
 {
-    PruefenBereit();
     struct Zeile {
         QString schluessel; // group;position;meaning id;remark
         QString sortierung;
         QString text;
     };
     std::vector<Zeile> zeilen;
-    {
-        TAnweisung a = verbindung_->Anweisung(
-            "SELECT vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
-            "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
-            "WHERE vb.vokabel_id = ?1 ORDER BY vb.rowid");
-        a.Binden(1, v.id);
-        while (a.Schritt()) {
-            const int32_t gruppe = a.Int(0);
-            const int32_t position = a.Int(1);
-            Zeile z;
-            z.schluessel = QString::number(gruppe < 1 ? 1 : gruppe) + QLatin1Char(';') +
-                           (position < 1 ? QStringLiteral("001") : QStringLiteral("%1").arg(position, 3)) +
-                           QLatin1Char(';') + QString::number(a.Int64(2)) + QLatin1Char(';') + a.Text(3);
-            // The separator sorts before every digit and letter, so that
-            // group 1 comes before group 10 as in a word list.
-            z.sortierung = z.schluessel;
-            z.sortierung.replace(QLatin1Char(';'), QChar(1));
-            z.text = a.Text(4);
-            zeilen.push_back(std::move(z));
-        }
+    zeilen.reserve(roh.size());
+    for (const TBedeutungsrohzeile &r : roh) {
+        Zeile z;
+        z.schluessel = QString::number(r.gruppe < 1 ? 1 : r.gruppe) + QLatin1Char(';') +
+                       (r.position < 1 ? QStringLiteral("001") : QStringLiteral("%1").arg(r.position, 3)) +
+                       QLatin1Char(';') + QString::number(r.bedeutungId) + QLatin1Char(';') + r.kommentar;
+        z.sortierung = z.schluessel;
+        z.sortierung.replace(QLatin1Char(';'), QChar(1));
+        z.text = r.text;
+        zeilen.push_back(std::move(z));
     }
-    // A sorted list that ignores letter case and drops repeated keys.
     std::stable_sort(zeilen.begin(), zeilen.end(), [](const Zeile &x, const Zeile &y) {
         return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) < 0;
     });
@@ -240,7 +232,6 @@ void TDatenmanager::BedeutungenLaden(TVokabel &v)
                                  return x.sortierung.compare(y.sortierung, Qt::CaseInsensitive) == 0;
                              }),
                  zeilen.end());
-
     int32_t p = 1;
     int32_t g = 1;
     for (const Zeile &z : zeilen) {
@@ -258,6 +249,20 @@ void TDatenmanager::BedeutungenLaden(TVokabel &v)
             v.BedeutungHinzufuegen(z.text, kommentar, g, p);
         ++p;
     }
+}
+
+void TDatenmanager::BedeutungenLaden(TVokabel &v)
+{
+    PruefenBereit();
+    std::vector<TBedeutungsrohzeile> roh;
+    TAnweisung a = verbindung_->Anweisung(
+        "SELECT vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
+        "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
+        "WHERE vb.vokabel_id = ?1 ORDER BY vb.rowid");
+    a.Binden(1, v.id);
+    while (a.Schritt())
+        roh.push_back({a.Int(0), a.Int(1), a.Int64(2), a.Text(3), a.Text(4)});
+    BedeutungenAufbereiten(roh, v);
 }
 
 void TDatenmanager::MerkhilfenLaden(TVokabel &v)

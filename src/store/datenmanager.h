@@ -14,6 +14,19 @@
 
 namespace lexovita {
 
+// One vok_bed row with its meaning text, as the meaning loads read it.
+struct TBedeutungsrohzeile {
+    int32_t gruppe;
+    int32_t position;
+    int64_t bedeutungId;
+    QString kommentar;
+    QString text;
+};
+
+// Adds the meanings of one entry from its rows (in storage order) in the
+// loaded order and numbering; shared by every reader of meanings.
+void BedeutungenAufbereiten(const std::vector<TBedeutungsrohzeile> &roh, TVokabel &v);
+
 // The data manager: owns the connection to the encrypted database file in
 // the data folder, brings an older database up to date, reads entries with
 // everything that hangs on them, deletes entries and textbooks with their
