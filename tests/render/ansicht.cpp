@@ -5,6 +5,7 @@
 //   render_ansicht <program folder with vorlagen/ and hilfe/> <output prefix>
 #include "render/formplatzhalter.h"
 #include "render/html.h"
+#include "morph/formenmanager.h"
 #include "render/seiten.h"
 
 #include <QApplication>
@@ -232,7 +233,14 @@ int main(int argc, char **argv)
                     {&bonus, "tabelle-adjektiv"}, {&ille, "tabelle-pronomen"}};
     for (const auto &t : tabellen) {
         const QStringList vorlage = lesen(qPrintable(FormentabelleVorlage(*t.v)));
-        const QStringList seite = FormentabelleSeite(*t.v, vorlage, Probeform);
+        // The tables show what the generator really builds, so a look at
+        // them checks the templates and the forms together.
+        TFormenmanager generator;
+        const QStringList seite = FormentabelleSeite(*t.v, vorlage, [&](int32_t id) {
+            generator.Zuruecksetzen();
+            generator.FormenErzeugen(*t.v, id);
+            return generator.Ergebnisliste().empty() ? QString() : generator.Ergebnisliste().front().text;
+        });
         const QString html = seite.join('\n');
         if (html.contains(QStringLiteral("<!-- #Form(")))
             Melden(QString::fromLatin1(t.name) + QStringLiteral(": Platzhalter übrig"));
