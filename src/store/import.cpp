@@ -168,37 +168,11 @@ void TImport::Ergaenzen(int32_t id, const TVokabel &e)
 
 void TImport::Anlegen(TVokabel &e)
 {
-    // The row is inserted here and not through VokabelAnlegen: that one asks
-    // about namesakes and opens a savepoint per entry, whose page journal
-    // costs more than the rest of a large import together. The dependent
-    // rows go through the editor's writers.
-    TVerbindung &v = daten_.Verbindung();
-    const QString jetzt = DatumJetzt();
-    {
-        TAnweisung a = v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
-                                   "aktualisierung, vokabel_lower) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-        a.Binden(1, e.vokabel)
-            .Binden(2, e.form1)
-            .Binden(3, e.form2)
-            .Binden(4, e.form3)
-            .Binden(5, KonjDeklBuchstabe(e.KonjDekl()))
-            .Binden(6, WortartBuchstabe(e.Wortart()))
-            .Binden(7, e.attribute)
-            .Binden(8, jetzt)
-            .Binden(9, e.vokabel.toLower());
-        a.Ausfuehren();
-    }
-    const auto id = static_cast<int32_t>(v.LetzteId());
+    // Not through VokabelAnlegen: that one asks about namesakes and opens a
+    // savepoint per entry, whose page journal costs more than the rest of a
+    // large import together. The whole file runs in one transaction anyway.
     TStilleRueckfrage still;
-    TVokabelSpeicher speicher(daten_, still);
-    speicher.BedeutungenSchreiben(e, id);
-    speicher.MerkhilfenSchreiben(e, id);
-    speicher.VerweiseSchreiben(e, id);
-    speicher.SonderformenSchreiben(e, id);
-    speicher.StaemmeSchreiben(e, id);
-    speicher.WortindexSchreiben(e, id);
-    e.id = id;
-    e.aktualisierung = jetzt;
+    TVokabelSpeicher(daten_, still).ZeileAnlegen(e);
 }
 
 TImportErgebnis TImport::DateiImportieren(const QString &datei)

@@ -68,26 +68,8 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
     TTransaktion t(v);
     if (ersetzen)
         daten_.VokabelLoeschen(vorhanden);
-    const QString jetzt = DatumJetzt();
-    {
-        TAnweisung a = v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
-                                   "aktualisierung, vokabel_lower) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-        a.Binden(1, eintrag.vokabel)
-            .Binden(2, eintrag.form1)
-            .Binden(3, eintrag.form2)
-            .Binden(4, eintrag.form3)
-            .Binden(5, KonjDeklBuchstabe(eintrag.KonjDekl()))
-            .Binden(6, WortartBuchstabe(eintrag.Wortart()))
-            .Binden(7, eintrag.attribute)
-            .Binden(8, jetzt)
-            .Binden(9, eintrag.vokabel.toLower());
-        a.Ausfuehren();
-    }
-    const auto id = static_cast<int32_t>(v.LetzteId());
-    AbhaengigeSchreiben(eintrag, id);
+    ZeileAnlegen(eintrag);
     t.Bestaetigen();
-    eintrag.id = id;
-    eintrag.aktualisierung = jetzt;
     return Ergebnis::Gespeichert;
 }
 
@@ -170,6 +152,28 @@ void TVokabelSpeicher::AbhaengigeLoeschen(int32_t id)
         a.Binden(1, id);
         a.Ausfuehren();
     }
+}
+
+void TVokabelSpeicher::ZeileAnlegen(TVokabel &eintrag)
+{
+    TVerbindung &v = daten_.Verbindung();
+    const QString jetzt = DatumJetzt();
+    TAnweisung a = v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
+                               "aktualisierung, vokabel_lower) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    a.Binden(1, eintrag.vokabel)
+        .Binden(2, eintrag.form1)
+        .Binden(3, eintrag.form2)
+        .Binden(4, eintrag.form3)
+        .Binden(5, KonjDeklBuchstabe(eintrag.KonjDekl()))
+        .Binden(6, WortartBuchstabe(eintrag.Wortart()))
+        .Binden(7, eintrag.attribute)
+        .Binden(8, jetzt)
+        .Binden(9, eintrag.vokabel.toLower());
+    a.Ausfuehren();
+    const auto id = static_cast<int32_t>(v.LetzteId());
+    AbhaengigeSchreiben(eintrag, id);
+    eintrag.id = id;
+    eintrag.aktualisierung = jetzt;
 }
 
 void TVokabelSpeicher::AbhaengigeSchreiben(const TVokabel &eintrag, int32_t id)

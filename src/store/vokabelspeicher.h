@@ -37,6 +37,10 @@ public:
     // If the row vanished meanwhile, the entry is stored as a new one.
     Ergebnis VokabelAktualisieren(TVokabel &eintrag);
 
+    // Inserts the entry's row and all its dependent rows without asking
+    // anything, inside the caller's transaction; sets id and aktualisierung.
+    void ZeileAnlegen(TVokabel &eintrag);
+
     // Writers of the dependent rows (run inside the caller's transaction).
     void BedeutungenSchreiben(const TVokabel &eintrag, int32_t id);
     void MerkhilfenSchreiben(const TVokabel &eintrag, int32_t id);
