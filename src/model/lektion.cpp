@@ -268,10 +268,10 @@ void TLektion::LehrbuchLoesen()
     geaendert = true;
 }
 
-TLektion *TLektionManager::NeueLektion()
+TLektion *TLektionManager::NeueLektion(const QDate &heute)
 {
     auto l = std::make_unique<TLektion>();
-    l->erstellt = l->zugriff = QDate::currentDate();
+    l->erstellt = l->zugriff = heute;
     l->name = QStringLiteral("unbenannt-%1").arg(m_lektionen.size() + 1);
     return LektionHinzufuegen(std::move(l));
 }
@@ -280,9 +280,8 @@ TLektion *TLektionManager::LektionHinzufuegen(std::unique_ptr<TLektion> lektion)
 {
     if (!lektion)
         return m_aktuell;
-    lektion->tab = Anzahl();
-    m_lektionen.push_back(std::move(lektion));
-    m_aktuell = m_lektionen.back().get();
+    m_lektionen.push_back({std::move(lektion), std::make_unique<TLektionsAnsicht>()});
+    m_aktuell = m_lektionen.back().lektion.get();
     return m_aktuell;
 }
 
@@ -291,16 +290,12 @@ TLektion *TLektionManager::LektionSchliessen(TLektion *lektion)
     const int index = Index(lektion);
     if (index < 0)
         return m_aktuell;
-    const int tab = lektion->tab;
     m_lektionen.erase(m_lektionen.begin() + index);
-    for (auto &l : m_lektionen)
-        if (l->tab > tab)
-            --l->tab;
     if (m_lektionen.empty()) {
         m_aktuell = nullptr;
         return NeueLektion();
     }
-    m_aktuell = m_lektionen[index == 0 ? 0 : index - 1].get();
+    m_aktuell = m_lektionen[index == 0 ? 0 : index - 1].lektion.get();
     return m_aktuell;
 }
 
@@ -312,41 +307,46 @@ void TLektionManager::SetAktuell(TLektion *lektion)
 
 TLektion *TLektionManager::TabWaehlen(int tab)
 {
-    for (auto &l : m_lektionen)
-        if (l->tab == tab) {
-            m_aktuell = l.get();
-            return m_aktuell;
-        }
-    return nullptr;
+    if (tab < 0 || tab >= Anzahl())
+        return nullptr;
+    m_aktuell = m_lektionen[static_cast<size_t>(tab)].lektion.get();
+    return m_aktuell;
 }
 
 TLektion *TLektionManager::Lektion(int i) const
 {
-    return i >= 0 && i < Anzahl() ? m_lektionen[i].get() : nullptr;
+    return i >= 0 && i < Anzahl() ? m_lektionen[static_cast<size_t>(i)].lektion.get() : nullptr;
 }
 
 int TLektionManager::Index(const TLektion *lektion) const
 {
     for (int i = 0; i < Anzahl(); ++i)
-        if (m_lektionen[i].get() == lektion)
+        if (m_lektionen[static_cast<size_t>(i)].lektion.get() == lektion)
             return i;
     return -1;
+}
+
+TLektionsAnsicht &TLektionManager::Ansicht(const TLektion *lektion)
+{
+    const int i = Index(lektion);
+    Q_ASSERT(i >= 0);
+    return *m_lektionen[static_cast<size_t>(i)].ansicht;
 }
 
 std::vector<TLektion *> TLektionManager::GeaenderteLektionen() const
 {
     std::vector<TLektion *> aus;
-    for (const auto &l : m_lektionen)
-        if (l->geaendert)
-            aus.push_back(l.get());
+    for (const auto &o : m_lektionen)
+        if (o.lektion->geaendert)
+            aus.push_back(o.lektion.get());
     return aus;
 }
 
 int TLektionManager::VokabelUeberallErsetzen(const TVokabel &bearbeitet)
 {
     int anzahl = 0;
-    for (auto &l : m_lektionen)
-        anzahl += l->VokabelErsetzen(bearbeitet);
+    for (auto &o : m_lektionen)
+        anzahl += o.lektion->VokabelErsetzen(bearbeitet);
     return anzahl;
 }
 
@@ -354,9 +354,9 @@ void TLektionManager::LehrbuchGeloescht(int32_t lehrbuchId)
 {
     if (lehrbuchId == 0)
         return;
-    for (auto &l : m_lektionen)
-        if (l->lehrbuch_id == lehrbuchId)
-            l->LehrbuchLoesen();
+    for (auto &o : m_lektionen)
+        if (o.lektion->lehrbuch_id == lehrbuchId)
+            o.lektion->LehrbuchLoesen();
 }
 
 void TLektionManager::LektionSchreiben(const TLektion &lektion, QDomElement &parent)

@@ -41,6 +41,17 @@ struct TContext {
     std::vector<std::unique_ptr<TLatForm>> formen;
 };
 
+// What an open lesson shows beside its stored data: the state of the text
+// analysis and what was clicked in the analysed text. Never stored.
+struct TLektionsAnsicht {
+    int32_t textstatus = TS_EINGABE;
+    std::vector<std::unique_ptr<TContext>> saetze;
+    int32_t geklickterSatz = 0;
+    QString geklicktesWort;
+
+    void SaetzeLeeren() { saetze.clear(); }
+};
+
 // A lesson: a named, ordered list of entries, its Latin text and notes.
 // Storing needs only the public fields; the lesson knows nothing of tables.
 class TLektion {
@@ -54,11 +65,6 @@ public:
     std::vector<std::unique_ptr<TVokabel>> vokabeln; // lesson order; an entry may repeat
     QDate erstellt, zugriff;
     bool geaendert = false;
-    int32_t tab = 0;
-    int32_t textstatus = TS_EINGABE;
-    std::vector<std::unique_ptr<TContext>> saetze;
-    int32_t geklickterSatz = 0;
-    QString geklicktesWort;
 
     TLektion() = default;
     TLektion(const TLektion &) = delete;
@@ -112,18 +118,19 @@ public:
 
     // The lesson's textbook was deleted: it must be saved to a new place.
     void LehrbuchLoesen();
-    void SaetzeLeeren() { saetze.clear(); }
 };
 
-// The open lessons, in the order they were opened, and the current one.
+// The open lessons, in the order they were opened (which is their tab
+// order), each with its view state, and the current one.
 class TLektionManager {
 public:
     TLektionManager() = default;
     TLektionManager(const TLektionManager &) = delete;
     TLektionManager &operator=(const TLektionManager &) = delete;
 
-    // A new empty lesson "unbenannt-<count>" on the last tab, made current.
-    TLektion *NeueLektion();
+    // A new empty lesson "unbenannt-<count>" on the last tab, made current,
+    // created and accessed on `heute`.
+    TLektion *NeueLektion(const QDate &heute = QDate::currentDate());
     // Adds an opened (stored) lesson on the last tab and makes it current.
     TLektion *LektionHinzufuegen(std::unique_ptr<TLektion> lektion);
     // Removes and frees the lesson (asking about saving is the window's job)
@@ -137,7 +144,11 @@ public:
 
     int Anzahl() const { return static_cast<int>(m_lektionen.size()); }
     TLektion *Lektion(int i) const;
+    // The lesson's position, which is also its tab; -1 if it is not open.
     int Index(const TLektion *lektion) const;
+    int Tab(const TLektion *lektion) const { return Index(lektion); }
+    // The view state of an open lesson (the lesson must be open).
+    TLektionsAnsicht &Ansicht(const TLektion *lektion);
     // Modified lessons in the order they were opened, for the close question.
     std::vector<TLektion *> GeaenderteLektionen() const;
     // The edited entry replaces its copies in every open lesson.
@@ -149,7 +160,11 @@ public:
     static void LektionSchreiben(const TLektion &lektion, QDomElement &parent);
 
 private:
-    std::vector<std::unique_ptr<TLektion>> m_lektionen;
+    struct Offen {
+        std::unique_ptr<TLektion> lektion;
+        std::unique_ptr<TLektionsAnsicht> ansicht;
+    };
+    std::vector<Offen> m_lektionen;
     TLektion *m_aktuell = nullptr;
 };
 

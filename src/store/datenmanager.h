@@ -75,8 +75,13 @@ public:
     // existed already.
     bool VokabelindexAnlegen(IRueckfrage &rueckfrage);
 
+    // Every time stamp the store writes comes from this clock (the system's
+    // unless set; it must outlive the data manager).
+    void SetUhr(const IUhr &uhr) { uhr_ = &uhr; }
+    const IUhr &Uhr() const { return *uhr_; }
+
     // Time stamps "yyyymmddhhnnss".
-    static QString DatumJetzt() { return lexovita::DatumJetzt(); }
+    QString DatumJetzt() const { return lexovita::DatumJetzt(*uhr_); }
     static QDateTime DatumLesen(const QString &text) { return lexovita::DatumLesen(text); }
     static QDateTime DatumNachFormat(const QString &text, const QString &format)
     {
@@ -125,6 +130,7 @@ private:
     QString datei_;
     std::unique_ptr<TVerbindung> verbindung_;
     bool bereit_ = false;
+    const IUhr *uhr_ = &TSystemUhr::Instanz();
 };
 
 } // namespace lexovita

@@ -19,9 +19,9 @@ int Zahl(const QString &ziffern)
 
 } // namespace
 
-QString DatumJetzt()
+QString DatumJetzt(const IUhr &uhr)
 {
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
+    return uhr.Jetzt().toString(QStringLiteral("yyyyMMddHHmmss"));
 }
 
 QDateTime DatumLesen(const QString &text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/uhr.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -8,8 +10,8 @@ namespace lexovita {
 // Time stamps are stored as text "yyyymmddhhnnss" (n = minute).
 inline constexpr const char *kZeitstempelFormat = "yyyymmddhhnnss";
 
-// The current local date and time as "yyyymmddhhnnss".
-QString DatumJetzt();
+// The clock's local date and time as "yyyymmddhhnnss".
+QString DatumJetzt(const IUhr &uhr);
 // The date-time of a "yyyymmddhhnnss" text; throws KonvertierungsFehler.
 QDateTime DatumLesen(const QString &text);
 // Reads `text` position by position under `format`: y year, m month, d day,

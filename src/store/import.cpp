@@ -162,7 +162,7 @@ void TImport::Ergaenzen(int32_t id, const TVokabel &e)
     speicher.MerkhilfenSchreiben(neu, id);
     speicher.SonderformenSchreiben(neu, id);
     TAnweisung a = daten_.Verbindung().Anweisung("UPDATE vokabel SET aktualisierung = ?1 WHERE id = ?2");
-    a.Binden(1, DatumJetzt()).Binden(2, id);
+    a.Binden(1, daten_.DatumJetzt()).Binden(2, id);
     a.Ausfuehren();
 }
 

@@ -73,7 +73,7 @@ bool TLektionsSpeicher::LektionSpeichern(TLektion &lektion)
         return false;
 
     TVerbindung &v = daten_.Verbindung();
-    const QString jetzt = DatumJetzt();
+    const QString jetzt = daten_.DatumJetzt();
     std::vector<int32_t> ids;
     ids.reserve(lektion.vokabeln.size());
     for (const auto &e : lektion.vokabeln)

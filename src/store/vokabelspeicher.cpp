@@ -124,7 +124,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
 
     daten_.SonderformenLaden(eintrag);
     if (!eintrag.IstGleich(*gespeichert)) {
-        const QString jetzt = DatumJetzt();
+        const QString jetzt = daten_.DatumJetzt();
         TAnweisung a = v.Anweisung("UPDATE vokabel SET aktualisierung = ?1 WHERE id = ?2");
         a.Binden(1, jetzt).Binden(2, id);
         a.Ausfuehren();
@@ -157,7 +157,7 @@ void TVokabelSpeicher::AbhaengigeLoeschen(int32_t id)
 void TVokabelSpeicher::ZeileAnlegen(TVokabel &eintrag)
 {
     TVerbindung &v = daten_.Verbindung();
-    const QString jetzt = DatumJetzt();
+    const QString jetzt = daten_.DatumJetzt();
     TAnweisung a = v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
                                "aktualisierung, vokabel_lower) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     a.Binden(1, eintrag.vokabel)

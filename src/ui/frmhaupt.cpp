@@ -2,7 +2,8 @@
 
 #include "model/config.h"
 #include "model/lektion.h"
-#include "store/rueckfrage.h"
+#include "app/anwendungskern.h"
+#include "model/rueckfrage.h"
 #include "ui/aktionen.h"
 #include "ui/frameauswahl.h"
 #include "ui/vokabelliste.h"
@@ -355,8 +356,7 @@ void TfrmHaupt::LegendeAktualisieren()
                                                 QStringLiteral("Kasus oder Numerus"), QStringLiteral("Kasus oder Genus"),
                                                 QStringLiteral("Kasus"), QStringLiteral("Numerus oder Genus"),
                                                 QStringLiteral("Numerus"), QStringLiteral("Genus")};
-    TConfig standard(QStringLiteral("/dev/null"));
-    const TConfig &c = m_umgebung.config ? *m_umgebung.config : standard;
+    const TConfig &c = m_kern.Config();
     const TFarbe farben[] = {c.clKNG, c.clKN, c.clKG, c.clK, c.clNG, c.clN, c.clG};
     for (int i = 0; i < 7; ++i) {
         QPalette p = legendeFarben[i]->palette();
@@ -368,9 +368,7 @@ void TfrmHaupt::LegendeAktualisieren()
 
 void TfrmHaupt::EditorEinstellungenAnwenden()
 {
-    TConfig *c = m_umgebung.config;
-    if (!c)
-        return;
+    const TConfig *c = &m_kern.Config();
     QFont f(c->txtName, c->txtSize);
     f.setBold(c->txtStyle & 1);
     f.setItalic(c->txtStyle & 2);
@@ -444,18 +442,6 @@ void TfrmHaupt::Aktivieren(const char *name, bool an)
     const QString n = QString::fromLatin1(name);
     if (QAction *a = Aktion(n))
         a->setEnabled(an && m_verfuegbar.value(n, true));
-}
-
-bool TfrmHaupt::FrageJaNein(const QString &text)
-{
-    if (m_umgebung.rueckfrage)
-        return m_umgebung.rueckfrage->Frage(ProgrammTitel(), text, KN_JA_NEIN, Antwort::Nein, Symbol::Frage) ==
-               Antwort::Ja;
-    QMessageBox box(QMessageBox::Question, ProgrammTitel(), text, QMessageBox::Yes | QMessageBox::No, this);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
 }
 
 void TfrmHaupt::UeberLexovita()

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/lektionssitzung.h"
 #include "ui/frmlehrbuchverwaltung.h"
 
 class QAction;
@@ -25,51 +26,28 @@ class QMenu;
 
 namespace lexovita {
 
-class IRueckfrage;
-class TConfig;
-class TDatenmanager;
+class TAnwendungskern;
 class TFormenmanager;
 class TLektion;
-class TLektionManager;
+class TLektionssitzung;
 class TVokabelListe;
 class TframeAuswahl;
 
 // The program's main window: lesson tabs, the entry list with quick add,
 // the lesson text and notes. It turns user actions into calls on the lesson
-// manager and the data manager and shows the result; the rules themselves
-// live in those classes.
-class TfrmHaupt : public QMainWindow {
+// session and shows what the session reports; the rules live there.
+class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     Q_OBJECT
 public:
-    struct Umgebung {
-        TDatenmanager *datenmanager = nullptr;
-        TConfig *config = nullptr;
-        IRueckfrage *rueckfrage = nullptr; // questions and messages; must outlive the window
-    };
-
-    explicit TfrmHaupt(const Umgebung &umgebung, QWidget *parent = nullptr);
+    // The core must outlive the window.
+    explicit TfrmHaupt(TAnwendungskern &kern, QWidget *parent = nullptr);
     ~TfrmHaupt() override;
-    // Start-up creates the window before the data manager and the settings.
-    void UmgebungSetzen(const Umgebung &umgebung) { m_umgebung = umgebung; }
 
     QAction *Aktion(const QString &name) const { return m_aktionen.value(name); }
-    TLektionManager &Lektionen() { return *m_lektionen; }
+    TLektionssitzung &Sitzung();
     // The forms manager of the main window's look-ups (word at the caret, search box).
     TFormenmanager &Formen() { return *m_formen; }
     TLektion *AktuelleLektion() const;
-
-    // Lesson commands (menu "Lektion").
-    void NeueLektion();
-    // Both return false when the lesson was not stored (e.g. the chooser was cancelled).
-    bool LektionSpeichern(TLektion *lektion = nullptr);
-    bool LektionSpeichernUnter(TLektion *lektion = nullptr);
-    void LektionOeffnen();
-    // Opens the stored lesson with this id in a new tab (or shows its open copy).
-    void GespeicherteLektionOeffnen(int32_t id);
-    void LektionAnhaengen();
-    void LektionSchliessen();
-    void LektionEigenschaften();
-    void LektionExportieren();
 
     // Entry list commands (menu "Vokabel").
     void VokabelHinzufuegen();
@@ -85,7 +63,7 @@ public:
     // Shows the textbook management as chooser in the given mode
     // (TVerwaltungsModus); replaceable so that tests can answer without a
     // modal window.
-    std::function<TfrmLehrbuchverwaltung::Ergebnis(int modus, const QString &vorschlag)> lehrbuchWaehlen;
+    std::function<TLehrbuchwahl(int modus, const QString &vorschlag)> lehrbuchWaehlen;
     // Asks for the file of "Als XML-Datei exportieren..." ("" = cancelled); replaceable for tests.
     std::function<QString(const QString &vorschlag)> exportDateiWaehlen;
     // Shows the lesson properties modally; replaceable like the chooser.
@@ -122,23 +100,23 @@ private:
     void AuswahlZeigen(bool zeigen);
     void AuswahlPlatzieren();
     void TextCursorGeaendert();
-    void TextNachLektion();
-    void NotizenNachLektion();
     void UeberLexovita();
-    bool FrageJaNein(const QString &text);
+    void Importieren();
 
     void Aktivieren(const char *name, bool an);
-    // Runs the chooser and applies its side effects (deleted textbooks and
-    // lessons, "Neue Lektion") to the open lessons.
-    TVerwaltungsAuswahl Lehrbuchwahl(int modus, const QString &vorschlag);
 
-    Umgebung m_umgebung;
-    std::unique_ptr<TLektionManager> m_lektionen;
+    // The session's questions, answered by windows.
+    TLehrbuchwahl LehrbuchWaehlen(int modus, const QString &vorschlag) override;
+    QString ExportDateiWaehlen(const QString &vorschlag) override;
+    void EigenschaftenBearbeiten(TLektion &lektion) override;
+    void Beschaeftigt(bool an) override;
+
+    TAnwendungskern &m_kern;
     std::unique_ptr<TFormenmanager> m_formen;
     QHash<QString, QAction *> m_aktionen;
     QHash<QString, bool> m_verfuegbar; // false for actions whose window is not built in yet
     bool m_ersteAnzeige = true;
-    bool m_zeigtLektion = false; // suppresses change marks while the window fills its widgets
+    bool m_zeigtLektion = false; // the window fills the editors: not a change by the user
 
 public:
     // Widgets, named as the other windows and the tests refer to them.

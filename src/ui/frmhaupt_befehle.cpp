@@ -1,17 +1,16 @@
 // Main window: construction, wiring and the commands that act on lessons.
 #include "ui/frmhaupt.h"
 
+#include "app/anwendungskern.h"
+#include "app/lektionssitzung.h"
 #include "model/config.h"
 #include "model/lektion.h"
-#include "model/lektionsdatei.h"
+#include "model/rueckfrage.h"
 #include "morph/formenmanager.h"
-#include "store/datenmanager.h"
-#include "store/lektionsspeicher.h"
-#include "store/rueckfrage.h"
 #include "ui/frameauswahl.h"
-#include "ui/hilfe.h"
 #include "ui/frmimport.h"
 #include "ui/frmlektionseigenschaften.h"
+#include "ui/hilfe.h"
 #include "ui/vokabelliste.h"
 
 #include <QAction>
@@ -24,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,9 +35,8 @@
 
 namespace lexovita {
 
-TfrmHaupt::TfrmHaupt(const Umgebung &umgebung, QWidget *parent)
-    : QMainWindow(parent), m_umgebung(umgebung), m_lektionen(std::make_unique<TLektionManager>()),
-      m_formen(std::make_unique<TFormenmanager>())
+TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
+    : QMainWindow(parent), m_kern(kern), m_formen(std::make_unique<TFormenmanager>())
 {
     setObjectName(QStringLiteral("frmHaupt"));
     setWindowTitle(ProgrammTitel());
@@ -67,23 +64,52 @@ TfrmHaupt::TfrmHaupt(const Umgebung &umgebung, QWidget *parent)
     resize(1024, 700);
 
     lehrbuchWaehlen = [this](int modus, const QString &vorschlag) {
-        return TfrmLehrbuchverwaltung::Auswaehlen(this, *m_umgebung.datenmanager, *m_umgebung.config, modus, vorschlag,
-                                                  m_umgebung.rueckfrage);
+        return TfrmLehrbuchverwaltung::Auswaehlen(this, m_kern, modus, vorschlag);
     };
     exportDateiWaehlen = [this](const QString &vorschlag) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Als XML-Datei exportieren"), vorschlag,
                                             QStringLiteral("XML-Dateien (*.xml)"));
     };
-    eigenschaftenZeigen = [this](TLektion &lektion) {
-        TfrmEigenschaften::Bearbeiten(this, *m_umgebung.datenmanager, lektion, m_umgebung.rueckfrage);
-    };
+    eigenschaftenZeigen = [this](TLektion &lektion) { TfrmEigenschaften::Bearbeiten(this, m_kern, lektion); };
+
+    Sitzung().SetDialoge(this);
+    connect(&Sitzung(), &TLektionssitzung::anzeigen, this, &TfrmHaupt::LektionZeigen);
+    connect(&Sitzung(), &TLektionssitzung::kopfGeaendert, this, &TfrmHaupt::TabsAufbauen);
 }
 
-TfrmHaupt::~TfrmHaupt() = default;
-
-TLektion *TfrmHaupt::AktuelleLektion() const
+TfrmHaupt::~TfrmHaupt()
 {
-    return m_lektionen->Aktuell();
+    // The session outlives the window: no more questions to it, no more signals from it.
+    Sitzung().SetDialoge(nullptr);
+    disconnect(&Sitzung(), nullptr, this, nullptr);
+}
+
+TLektionssitzung &TfrmHaupt::Sitzung() { return m_kern.Sitzung(); }
+
+TLektion *TfrmHaupt::AktuelleLektion() const { return m_kern.Sitzung().Aktuell(); }
+
+TLehrbuchwahl TfrmHaupt::LehrbuchWaehlen(int modus, const QString &vorschlag)
+{
+    return lehrbuchWaehlen(modus, vorschlag);
+}
+
+QString TfrmHaupt::ExportDateiWaehlen(const QString &vorschlag) { return exportDateiWaehlen(vorschlag); }
+
+void TfrmHaupt::EigenschaftenBearbeiten(TLektion &lektion) { eigenschaftenZeigen(lektion); }
+
+void TfrmHaupt::Beschaeftigt(bool an)
+{
+    if (an)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TfrmHaupt::Importieren()
+{
+    const TfrmImport::Ausgang a = TfrmImport::Ausfuehren(this, m_kern);
+    if (a.oeffnen != 0)
+        Sitzung().GespeicherteOeffnen(a.oeffnen);
 }
 
 void TfrmHaupt::AktionenVerbinden()
@@ -91,21 +117,16 @@ void TfrmHaupt::AktionenVerbinden()
     auto verbinde = [this](const char *name, auto funktion) {
         connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, funktion);
     };
-    verbinde("actNeueLektion", [this] { NeueLektion(); });
-    verbinde("actOeffnen", [this] { LektionOeffnen(); });
-    verbinde("actSpeichern", [this] { LektionSpeichern(); });
-    verbinde("actSpeichernUnter", [this] { LektionSpeichernUnter(); });
-    verbinde("actAnhaengen", [this] { LektionAnhaengen(); });
-    verbinde("actLektionSchliessen", [this] { LektionSchliessen(); });
-    verbinde("actLektionEigenschaften", [this] { LektionEigenschaften(); });
-    verbinde("actExportieren", [this] { LektionExportieren(); });
-    verbinde("actImportieren", [this] {
-        if (!m_umgebung.datenmanager)
-            return;
-        const TfrmImport::Ausgang a = TfrmImport::Ausfuehren(this, *m_umgebung.datenmanager, m_umgebung.rueckfrage);
-        if (a.oeffnen != 0)
-            GespeicherteLektionOeffnen(a.oeffnen);
-    });
+    TLektionssitzung *s = &Sitzung();
+    verbinde("actNeueLektion", [s] { s->Neu(); });
+    verbinde("actOeffnen", [s] { s->Oeffnen(); });
+    verbinde("actSpeichern", [s] { s->Speichern(); });
+    verbinde("actSpeichernUnter", [s] { s->SpeichernUnter(); });
+    verbinde("actAnhaengen", [s] { s->Anhaengen(); });
+    verbinde("actLektionSchliessen", [s] { s->Schliessen(); });
+    verbinde("actLektionEigenschaften", [s] { s->Eigenschaften(); });
+    verbinde("actExportieren", [s] { s->Exportieren(); });
+    verbinde("actImportieren", [this] { Importieren(); });
     verbinde("actBeenden", [this] { close(); });
     verbinde("actVokabelHinzufuegen", [this] { VokabelHinzufuegen(); });
     verbinde("actVokabelEntfernen", [this] { VokabelEntfernen(); });
@@ -157,9 +178,14 @@ void TfrmHaupt::AktionenVerbinden()
             [this] { Aktion(QStringLiteral("actEigenschaften"))->trigger(); });
 
     connect(PlusMemo1, &QTextEdit::cursorPositionChanged, this, &TfrmHaupt::TextCursorGeaendert);
+    // The editors are bound to the session's lesson: every change goes there at once.
     connect(PlusMemo1, &QTextEdit::textChanged, this, [this] {
         if (!m_zeigtLektion)
-            Geaendert();
+            Sitzung().TextSetzen(PlusMemo1->toPlainText());
+    });
+    connect(memNotizen, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_zeigtLektion)
+            Sitzung().NotizenSetzen(memNotizen->toPlainText());
     });
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         connect(b, &QAbstractButton::toggled, this, &TfrmHaupt::LegendeAktualisieren);
@@ -196,10 +222,6 @@ bool TfrmHaupt::eventFilter(QObject *obj, QEvent *event)
             // A click on the panel's own buttons keeps the field focused (NoFocus buttons).
             frameAuswahl->hide();
         }
-    } else if (obj == PlusMemo1 && event->type() == QEvent::FocusOut) {
-        TextNachLektion();
-    } else if (obj == memNotizen && event->type() == QEvent::KeyRelease) {
-        NotizenNachLektion();
     }
     return QMainWindow::eventFilter(obj, event);
 }
@@ -216,15 +238,18 @@ void TfrmHaupt::showEvent(QShowEvent *event)
 
 void TfrmHaupt::ErsteAnzeige()
 {
-    if (m_umgebung.config)
-        m_umgebung.config->EinstellungenLaden();
-    if (m_umgebung.datenmanager && m_umgebung.rueckfrage && m_umgebung.datenmanager->VokabelindexFehlt()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_umgebung.datenmanager->VokabelindexAnlegen(*m_umgebung.rueckfrage);
-        QApplication::restoreOverrideCursor();
+    m_kern.Config().EinstellungenLaden();
+    {
+        Beschaeftigt(true);
+        struct Ende {
+            TfrmHaupt *f;
+            ~Ende() { f->Beschaeftigt(false); }
+        } ende{this};
+        m_kern.VokabelindexSicherstellen();
     }
+    Sitzung().SetVorlagenOrdner(m_kern.Config().VorlagenOrdner());
     EditorEinstellungenAnwenden();
-    NeueLektion();
+    Sitzung().Neu();
     emit bereit();
 }
 
@@ -233,17 +258,9 @@ void TfrmHaupt::closeEvent(QCloseEvent *event)
     // Until everything is stored, the window stays: a database error thrown
     // below must not let it close with the lessons in it.
     event->ignore();
-    TextNachLektion();
-    NotizenNachLektion();
-    for (TLektion *l : m_lektionen->GeaenderteLektionen()) {
-        if (FrageJaNein(l->SpeichernFrage()) && !LektionSpeichern(l)) {
-            // The user cancelled choosing a place: keep the window so nothing is lost.
-            event->ignore();
-            return;
-        }
-    }
-    if (m_umgebung.config)
-        m_umgebung.config->EinstellungenSpeichern();
+    if (!Sitzung().Beenden())
+        return;
+    m_kern.Config().EinstellungenSpeichern();
     event->accept();
 }
 
@@ -263,8 +280,7 @@ void TfrmHaupt::VokabellisteAufbauen(int auswahl)
 {
     const QSignalBlocker sperre(lvwVokabeln);
     lvwVokabeln->clear();
-    const TLektion *l = AktuelleLektion();
-    if (l) {
+    if (const TLektion *l = AktuelleLektion()) {
         for (int i = 0; i < l->Anzahl(); ++i)
             VokabelZeileFuellen(i);
     }
@@ -292,58 +308,27 @@ void TfrmHaupt::LektionZeigen()
     lblModus->setText(QStringLiteral("Eingabe-Modus"));
     memNotizen->setPlainText(l->notizen.join(QLatin1Char('\n')));
     m_zeigtLektion = false;
-    setWindowTitle(ProgrammTitel() + QStringLiteral(" [") + l->name + QLatin1Char(']'));
     TabsAufbauen();
 }
 
 void TfrmHaupt::TabsAufbauen()
 {
     const QSignalBlocker sperre(TabSet);
-    // One tab per open lesson, at the lesson's tab index.
-    while (TabSet->count() > m_lektionen->Anzahl())
+    // One tab per open lesson, in the session's order.
+    TLektionManager &lektionen = Sitzung().Lektionen();
+    while (TabSet->count() > lektionen.Anzahl())
         TabSet->removeTab(TabSet->count() - 1);
-    while (TabSet->count() < m_lektionen->Anzahl())
+    while (TabSet->count() < lektionen.Anzahl())
         TabSet->addTab(QString());
-    for (int i = 0; i < m_lektionen->Anzahl(); ++i) {
-        const TLektion *l = m_lektionen->Lektion(i);
-        if (l->tab >= 0 && l->tab < TabSet->count())
-            TabSet->setTabText(l->tab, l->TabText());
-    }
-    if (const TLektion *a = AktuelleLektion())
-        TabSet->setCurrentIndex(a->tab);
-}
-
-void TfrmHaupt::TabGewechselt(int index)
-{
-    TextNachLektion();
-    NotizenNachLektion();
-    if (m_lektionen->TabWaehlen(index))
-        LektionZeigen();
-}
-
-void TfrmHaupt::Geaendert()
-{
-    if (TLektion *l = AktuelleLektion()) {
-        if (!l->geaendert) {
-            l->AlsGeaendertMarkieren();
-            TabsAufbauen();
-        }
+    for (int i = 0; i < lektionen.Anzahl(); ++i)
+        TabSet->setTabText(i, lektionen.Lektion(i)->TabText());
+    if (const TLektion *a = AktuelleLektion()) {
+        TabSet->setCurrentIndex(lektionen.Tab(a));
+        setWindowTitle(ProgrammTitel() + QStringLiteral(" [") + a->name + QLatin1Char(']'));
     }
 }
 
-void TfrmHaupt::TextNachLektion()
-{
-    if (TLektion *l = AktuelleLektion())
-        l->TextAusString(PlusMemo1->toPlainText());
-}
-
-void TfrmHaupt::NotizenNachLektion()
-{
-    if (TLektion *l = AktuelleLektion()) {
-        const QString n = memNotizen->toPlainText();
-        l->notizen = n.isEmpty() ? QStringList() : n.split(QLatin1Char('\n'));
-    }
-}
+void TfrmHaupt::TabGewechselt(int index) { Sitzung().TabWaehlen(index); }
 
 void TfrmHaupt::AuswahlGeaendert()
 {
@@ -374,12 +359,12 @@ void TfrmHaupt::LernaktionenAktualisieren()
 
 void TfrmHaupt::SchnellEingabeGeaendert(const QString &text)
 {
-    if (text.size() < 2 || !m_umgebung.datenmanager) {
+    if (text.size() < 2) {
         AuswahlZeigen(false);
         return;
     }
     edtVokabel->end(false);
-    auto treffer = m_umgebung.datenmanager->VokabelnSuchen(text);
+    auto treffer = m_kern.VokabelnSuchen(text);
     if (treffer.empty()) {
         AuswahlZeigen(false);
         return;
@@ -391,18 +376,13 @@ void TfrmHaupt::SchnellEingabeGeaendert(const QString &text)
 void TfrmHaupt::VokabelHinzufuegen()
 {
     const TVokabel *kandidat = frameAuswahl->isVisible() ? frameAuswahl->Aktuell() : nullptr;
-    TLektion *l = AktuelleLektion();
-    if (!kandidat || !l || !m_umgebung.datenmanager)
+    if (!kandidat || !Sitzung().VokabelAnhaengen(kandidat->id))
         return;
-    auto voll = m_umgebung.datenmanager->VokabelLaden(kandidat->id);
-    if (voll->vokabel.isEmpty())
-        return;
-    l->VokabelAnhaengen(std::move(voll));
-    VokabelZeileFuellen(l->Anzahl() - 1);
-    lvwVokabeln->scrollToItem(lvwVokabeln->topLevelItem(l->Anzahl() - 1));
-    if (!m_umgebung.config || !m_umgebung.config->KeepVokTooltip)
+    const int zeile = AktuelleLektion()->Anzahl() - 1;
+    VokabelZeileFuellen(zeile);
+    lvwVokabeln->scrollToItem(lvwVokabeln->topLevelItem(zeile));
+    if (!m_kern.Config().KeepVokTooltip)
         AuswahlZeigen(false);
-    Geaendert();
     LernaktionenAktualisieren();
 }
 
@@ -416,7 +396,7 @@ void TfrmHaupt::VokabelEntfernen()
         return;
     l->VokabelnEntfernen(zeilen);
     VokabellisteAufbauen();
-    Geaendert();
+    Sitzung().Markieren();
 }
 
 void TfrmHaupt::VokabelNachOben()
@@ -426,7 +406,7 @@ void TfrmHaupt::VokabelNachOben()
     if (zeilen.size() != 1 || !l)
         return;
     VokabellisteAufbauen(l->VokabelNachOben(zeilen.first()));
-    Geaendert();
+    Sitzung().Markieren();
 }
 
 void TfrmHaupt::VokabelNachUnten()
@@ -436,7 +416,7 @@ void TfrmHaupt::VokabelNachUnten()
     if (zeilen.size() != 1 || !l)
         return;
     VokabellisteAufbauen(l->VokabelNachUnten(zeilen.first()));
-    Geaendert();
+    Sitzung().Markieren();
 }
 
 void TfrmHaupt::VokabelVerschieben(int von, int nach)
@@ -453,170 +433,6 @@ void TfrmHaupt::SpalteSortieren(int spalte)
         return;
     l->VokabelnSortieren(static_cast<TSpalte>(spalte));
     VokabellisteAufbauen();
-}
-
-// ---- Lesson commands -------------------------------------------------------
-
-void TfrmHaupt::NeueLektion()
-{
-    TextNachLektion();
-    NotizenNachLektion();
-    m_lektionen->NeueLektion();
-    LektionZeigen();
-}
-
-void TfrmHaupt::LektionSchliessen()
-{
-    TLektion *l = AktuelleLektion();
-    if (!l)
-        return;
-    TextNachLektion();
-    NotizenNachLektion();
-    if (l->geaendert && FrageJaNein(l->SpeichernFrage()) && !LektionSpeichern(l))
-        return; // saving was cancelled: keep the lesson open rather than lose it
-    m_lektionen->LektionSchliessen(l);
-    LektionZeigen();
-}
-
-TVerwaltungsAuswahl TfrmHaupt::Lehrbuchwahl(int modus, const QString &vorschlag)
-{
-    const TfrmLehrbuchverwaltung::Ergebnis e = lehrbuchWaehlen(modus, vorschlag);
-    for (int32_t buch : e.geloeschteLehrbuecher)
-        m_lektionen->LehrbuchGeloescht(buch);
-    // An open copy of a deleted lesson must be saved to a new place, like one of a deleted textbook.
-    for (int32_t lektion : e.geloeschteLektionen)
-        for (int i = 0; i < m_lektionen->Anzahl(); ++i)
-            if (m_lektionen->Lektion(i)->id == lektion)
-                m_lektionen->Lektion(i)->LehrbuchLoesen();
-    TabsAufbauen();
-    if (e.neueLektion) {
-        NeueLektion();
-        return {};
-    }
-    return e;
-}
-
-bool TfrmHaupt::LektionSpeichern(TLektion *lektion)
-{
-    TLektion *l = lektion ? lektion : AktuelleLektion();
-    if (!l || !m_umgebung.datenmanager)
-        return false;
-    if (l == AktuelleLektion()) {
-        TextNachLektion();
-        NotizenNachLektion();
-    }
-    if (l->name.trimmed().isEmpty() || l->lehrbuch_id == 0)
-        return LektionSpeichernUnter(l);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = TLektionsSpeicher(*m_umgebung.datenmanager).LektionSpeichern(*l);
-    QApplication::restoreOverrideCursor();
-    if (!ok) // its textbook is gone: ask for a new place
-        return LektionSpeichernUnter(l);
-    LektionZeigen();
-    return true;
-}
-
-bool TfrmHaupt::LektionSpeichernUnter(TLektion *lektion)
-{
-    TLektion *l = lektion ? lektion : AktuelleLektion();
-    if (!l || !m_umgebung.datenmanager)
-        return false;
-    if (l == AktuelleLektion()) {
-        TextNachLektion();
-        NotizenNachLektion();
-    }
-    const auto wahl = Lehrbuchwahl(VM_SPEICHERN_UNTER, l->name);
-    if (!wahl.bestaetigt || wahl.name.isEmpty() || wahl.lehrbuchId == 0)
-        return false;
-    l->name = wahl.name;
-    l->lehrbuch_id = wahl.lehrbuchId;
-    l->lehrbuch = wahl.lehrbuch;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = TLektionsSpeicher(*m_umgebung.datenmanager).LektionUeberschreiben(*l, wahl.lektionId);
-    QApplication::restoreOverrideCursor();
-    LektionZeigen();
-    return ok;
-}
-
-void TfrmHaupt::LektionOeffnen()
-{
-    if (!m_umgebung.datenmanager)
-        return;
-    const auto wahl = Lehrbuchwahl(VM_OEFFNEN, QString());
-    if (wahl.bestaetigt && wahl.lektionId != 0)
-        GespeicherteLektionOeffnen(wahl.lektionId);
-}
-
-void TfrmHaupt::GespeicherteLektionOeffnen(int32_t id)
-{
-    if (!m_umgebung.datenmanager || id == 0)
-        return;
-    TextNachLektion();
-    NotizenNachLektion();
-    // A lesson that is open already is shown, not loaded a second time: two
-    // diverging copies of one stored lesson would overwrite each other.
-    for (int i = 0; i < m_lektionen->Anzahl(); ++i) {
-        if (m_lektionen->Lektion(i)->id == id) {
-            m_lektionen->SetAktuell(m_lektionen->Lektion(i));
-            LektionZeigen();
-            return;
-        }
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto gelesen = TLektionsSpeicher(*m_umgebung.datenmanager).LektionLesen(id);
-    QApplication::restoreOverrideCursor();
-    if (!gelesen)
-        return;
-    gelesen->geaendert = false;
-    m_lektionen->LektionHinzufuegen(std::move(gelesen));
-    LektionZeigen();
-}
-
-void TfrmHaupt::LektionAnhaengen()
-{
-    TLektion *l = AktuelleLektion();
-    if (!l || !m_umgebung.datenmanager)
-        return;
-    const auto wahl = Lehrbuchwahl(VM_ANHAENGEN, QString());
-    if (!wahl.bestaetigt || wahl.lektionId == 0)
-        return;
-    TextNachLektion();
-    NotizenNachLektion();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    TLektionsSpeicher(*m_umgebung.datenmanager).LektionAnhaengen(wahl.lektionId, *l);
-    QApplication::restoreOverrideCursor();
-    l->AlsGeaendertMarkieren();
-    LektionZeigen();
-}
-
-void TfrmHaupt::LektionEigenschaften()
-{
-    TLektion *l = AktuelleLektion();
-    if (!l || !m_umgebung.datenmanager)
-        return;
-    TextNachLektion();
-    NotizenNachLektion();
-    eigenschaftenZeigen(*l);
-    LektionZeigen();
-}
-
-void TfrmHaupt::LektionExportieren()
-{
-    TLektion *l = AktuelleLektion();
-    if (!l)
-        return;
-    TextNachLektion();
-    const QString datei = exportDateiWaehlen(l->name + QStringLiteral(".xml"));
-    if (datei.isEmpty())
-        return;
-    if (m_umgebung.datenmanager) {
-        // The file carries the stored special forms of every entry.
-        for (auto &v : l->vokabeln)
-            m_umgebung.datenmanager->SonderformenLaden(*v);
-    }
-    const QString vorlagen = m_umgebung.config ? m_umgebung.config->VorlagenOrdner()
-                                               : QCoreApplication::applicationDirPath() + QStringLiteral("/vorlagen/");
-    XmlDateiSchreiben(XmlDateiname(datei), LektionAlsXml(*l, vorlagen));
 }
 
 } // namespace lexovita

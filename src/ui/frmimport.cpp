@@ -1,10 +1,8 @@
 #include "ui/frmimport.h"
 
-#include "model/lektionsdatei.h"
-#include "store/datenmanager.h"
-#include "store/fehler.h"
-#include "store/lehrbuchverwaltung.h"
-#include "ui/guirueckfrage.h"
+#include "app/anwendungskern.h"
+#include "app/auftrag.h"
+#include "model/rueckfrage.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -16,24 +14,20 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
 namespace lexovita {
 
-TfrmImport::Ausgang TfrmImport::Ausfuehren(QWidget *eltern, TDatenmanager &daten, IRueckfrage *rueckfrage,
-                                           const QString &datei)
+TfrmImport::Ausgang TfrmImport::Ausfuehren(QWidget *eltern, TAnwendungskern &kern, const QString &datei)
 {
-    TGuiRueckfrage gui;
-    TfrmImport fenster(daten, rueckfrage ? *rueckfrage : gui, eltern);
-    gui.SetEltern(&fenster);
+    TfrmImport fenster(kern, eltern);
     fenster.edtDatei->setText(datei);
     fenster.exec();
     return fenster.AusgangHolen();
 }
 
-TfrmImport::TfrmImport(TDatenmanager &daten, IRueckfrage &rueckfrage, QWidget *parent)
-    : QDialog(parent), m_daten(daten), m_rueckfrage(rueckfrage)
+TfrmImport::TfrmImport(TAnwendungskern &kern, QWidget *parent)
+    : QDialog(parent), m_rueckfrage(kern.Rueckfrage()), m_laeufer(new TAuftragslaeufer(kern.Daten(), this))
 {
     setObjectName(QStringLiteral("frmImport"));
     setWindowTitle(QStringLiteral("Importieren"));
@@ -114,22 +108,25 @@ TfrmImport::TfrmImport(TDatenmanager &daten, IRueckfrage &rueckfrage, QWidget *p
     connect(btnAbbrechen, &QPushButton::clicked, this, &TfrmImport::Abbrechen);
     connect(btnOeffnen, &QPushButton::clicked, this, &TfrmImport::Oeffnen);
     connect(edtDatei, &QLineEdit::textChanged, this, &TfrmImport::KnoepfeAktualisieren);
-    // The worker emits from its own thread; the window handles it on its own.
-    connect(this, &TfrmImport::standGemeldet, this, &TfrmImport::StandZeigen, Qt::QueuedConnection);
-    connect(this, &TfrmImport::arbeitFertig, this, &TfrmImport::Fertig, Qt::QueuedConnection);
+    connect(m_laeufer, &TAuftragslaeufer::gesamt, this, [this](int wert, int maximum) {
+        pgbGesamt->setRange(0, qMax(1, maximum));
+        pgbGesamt->setValue(wert);
+    });
+    connect(m_laeufer, &TAuftragslaeufer::schritt, this, [this](int wert, int maximum, const QString &) {
+        pgbLektion->setRange(0, qMax(1, maximum));
+        pgbLektion->setValue(wert);
+    });
+    connect(m_laeufer, &TAuftragslaeufer::protokoll, this, &TfrmImport::Protokoll);
+    connect(m_laeufer, &TAuftragslaeufer::beendet, this, &TfrmImport::Fertig);
 
     KnoepfeAktualisieren();
     resize(600, 460);
 }
 
-TfrmImport::~TfrmImport()
-{
-    if (m_thread) {
-        m_abbruch = true;
-        m_thread->wait();
-        delete m_thread;
-    }
-}
+// The runner, a child of the window, cancels and waits for a running job.
+TfrmImport::~TfrmImport() = default;
+
+bool TfrmImport::Laeuft() const { return m_laeufer->Laeuft(); }
 
 void TfrmImport::KnoepfeAktualisieren()
 {
@@ -157,93 +154,35 @@ void TfrmImport::Starten()
     const QString datei = edtDatei->text().trimmed();
     if (Laeuft() || datei.isEmpty())
         return;
-    try {
-        m_letzteId = LetzteLektionsId(m_daten);
-    } catch (const DatenbankFehler &f) {
-        m_rueckfrage.Frage(ProgrammTitel(), f.Meldung(), KN_OK, Antwort::Ok, Symbol::Fehler);
-        return;
-    }
-    m_abbruch = false;
     m_ergebnis = {};
-    m_fehler.clear();
-    m_gemeldeteLektion = 0;
     cmbLektionen->clear();
     m_lektionen.clear();
     pgbGesamt->setRange(0, 1);
     pgbGesamt->setValue(0);
     pgbLektion->setRange(0, 1);
     pgbLektion->setValue(0);
-    Protokoll(QStringLiteral("Import von „%1“ gestartet.").arg(QFileInfo(datei).fileName()));
-
-    // A database in a file gets its own connection on the worker thread; a
-    // private in-memory one (tests) can only be shared, which is safe while
-    // this modal window keeps everything else from touching it.
-    const QString ordner =
-        m_daten.Datei() == QLatin1String(":memory:") ? QString() : QFileInfo(m_daten.Datei()).absolutePath();
-    m_thread = QThread::create([this, datei, ordner] {
-        try {
-            std::unique_ptr<TDatenmanager> eigene;
-            if (!ordner.isEmpty())
-                eigene = std::make_unique<TDatenmanager>(ordner, TDatenmanager::Modus::NurVorhandene);
-            TImport import(eigene ? *eigene : m_daten);
-            import.SetAbbruch(&m_abbruch);
-            import.SetFortschritt([this](const TImportStand &s) {
-                emit standGemeldet(s.lektionenGesamt, s.lektion, s.lektionName, s.vokabelnInLektion, s.vokabel);
-            });
-            m_ergebnis = import.DateiImportieren(datei);
-        } catch (const TLektionsdateiFehler &f) {
-            m_fehler = f.Meldung();
-        } catch (const DatenbankFehler &f) {
-            m_fehler = f.Meldung();
-        } catch (const std::exception &f) {
-            m_fehler = QString::fromUtf8(f.what());
-        }
-        emit arbeitFertig();
-    });
-    m_thread->start();
+    m_auftrag = std::make_shared<TDateiImportAuftrag>(datei);
+    m_laeufer->Starten(m_auftrag);
     KnoepfeAktualisieren();
 }
 
-void TfrmImport::StandZeigen(int lektionenGesamt, int lektion, const QString &name, int vokabelnInLektion,
-                             int vokabel)
+void TfrmImport::Fertig(TAuftragsausgang ausgang, const QString &fehler)
 {
-    pgbGesamt->setRange(0, qMax(1, lektionenGesamt));
-    pgbGesamt->setValue(qMax(0, lektion - 1));
-    pgbLektion->setRange(0, qMax(1, vokabelnInLektion));
-    pgbLektion->setValue(vokabel);
-    if (lektion != m_gemeldeteLektion) {
-        m_gemeldeteLektion = lektion;
-        Protokoll(QStringLiteral("Lektion %1 von %2: %3").arg(lektion).arg(lektionenGesamt).arg(name));
-    }
-}
-
-void TfrmImport::Fertig()
-{
-    if (m_thread) {
-        m_thread->wait();
-        delete m_thread;
-        m_thread = nullptr;
-    }
-    if (!m_fehler.isEmpty()) {
-        Protokoll(QStringLiteral("Fehler: ") + m_fehler);
+    m_ergebnis = m_auftrag->Ergebnis();
+    if (ausgang == TAuftragsausgang::Fehler) {
+        Protokoll(QStringLiteral("Fehler: ") + fehler);
         Protokoll(QStringLiteral("Es wurde nichts übernommen."));
         if (!m_schliessenNachEnde)
-            m_rueckfrage.Frage(ProgrammTitel(),
-                               QStringLiteral("Die Datei konnte nicht importiert werden.\n\n") + m_fehler, KN_OK,
-                               Antwort::Ok, Symbol::Fehler);
-    } else {
+            m_rueckfrage.Frage(ProgrammTitel(), QStringLiteral("Die Datei konnte nicht importiert werden.\n\n") + fehler,
+                               KN_OK, Antwort::Ok, Symbol::Fehler);
+    } else if (ausgang == TAuftragsausgang::Abgebrochen) {
+        m_ergebnis.abgebrochen = true;
         Protokoll(ImportZusammenfassung(m_ergebnis));
-        if (!m_ergebnis.abgebrochen) {
-            pgbGesamt->setValue(pgbGesamt->maximum());
-            pgbLektion->setValue(pgbLektion->maximum());
-            try {
-                for (const TNeueLektion &l : LektionenNach(m_daten, m_letzteId)) {
-                    m_lektionen.push_back(l.id);
-                    cmbLektionen->addItem(l.Anzeige(), l.id);
-                }
-            } catch (const DatenbankFehler &f) {
-                Protokoll(QStringLiteral("Fehler: ") + f.Meldung());
-            }
+    } else {
+        pgbLektion->setValue(pgbLektion->maximum());
+        for (const TNeueLektion &l : m_auftrag->Lektionen()) {
+            m_lektionen.push_back(l.id);
+            cmbLektionen->addItem(l.Anzeige(), l.id);
         }
     }
     KnoepfeAktualisieren();
@@ -255,7 +194,7 @@ void TfrmImport::Fertig()
 void TfrmImport::Abbrechen()
 {
     if (Laeuft()) {
-        m_abbruch = true;
+        m_laeufer->Abbrechen();
         Protokoll(QStringLiteral("Abbruch angefordert..."));
         btnAbbrechen->setEnabled(false);
         return;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "store/import.h"
+#include "app/importauftrag.h"
 
 #include <QDialog>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,14 +14,14 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QThread;
 
 namespace lexovita {
 
 class IRueckfrage;
-class TDatenmanager;
+class TAnwendungskern;
+class TAuftragslaeufer;
 
-// "Importieren": reads a lesson file into the database on a worker thread,
+// "Importieren": reads a lesson file into the database as a background job,
 // with progress over the file's lessons ("Gesamt:") and over the entries of
 // the current lesson ("Aktuelle Lektion:"), a log, and "Abbrechen", which
 // keeps nothing of the file. Afterwards one of the imported lessons can be
@@ -30,7 +29,7 @@ class TDatenmanager;
 //
 // Entry point for the main window:
 //
-//   const TfrmImport::Ausgang a = TfrmImport::Ausfuehren(this, daten);
+//   const TfrmImport::Ausgang a = TfrmImport::Ausfuehren(this, kern);
 //   if (a.oeffnen != 0) ... open the stored lesson a.oeffnen ...
 class TfrmImport : public QDialog {
     Q_OBJECT
@@ -40,17 +39,18 @@ public:
         int32_t oeffnen = 0;            // the lesson the user chose to open, 0 = none
     };
 
-    // Shows the window modally. Without `rueckfrage` errors are German
-    // message boxes over the window. `datei` fills the file field.
-    static Ausgang Ausfuehren(QWidget *eltern, TDatenmanager &daten, IRueckfrage *rueckfrage = nullptr,
-                              const QString &datei = {});
+    // Shows the window modally; errors are asked through the core's
+    // question interface. `datei` fills the file field.
+    static Ausgang Ausfuehren(QWidget *eltern, TAnwendungskern &kern, const QString &datei = {});
 
-    TfrmImport(TDatenmanager &daten, IRueckfrage &rueckfrage, QWidget *parent = nullptr);
+    explicit TfrmImport(TAnwendungskern &kern, QWidget *parent = nullptr);
     ~TfrmImport() override;
 
     Ausgang AusgangHolen() const;
-    bool Laeuft() const { return m_thread != nullptr; }
+    bool Laeuft() const;
     const TImportErgebnis &Ergebnis() const { return m_ergebnis; }
+    // The runner of the import job, whose signals the window shows.
+    TAuftragslaeufer &Laeufer() { return *m_laeufer; }
 
     // Asks for the file to import ("" = cancelled); replaceable for tests.
     std::function<QString()> dateiWaehlen;
@@ -72,32 +72,22 @@ public:
     QPushButton *btnAbbrechen;
 
 signals:
-    // The worker has ended and the window shows the outcome.
+    // The job has ended and the window shows the outcome.
     void beendet();
-
-    // From the worker thread to the window (queued).
-    void standGemeldet(int lektionenGesamt, int lektion, const QString &name, int vokabelnInLektion, int vokabel);
-    void arbeitFertig();
 
 public slots:
     void reject() override;
 
 private:
-    void StandZeigen(int lektionenGesamt, int lektion, const QString &name, int vokabelnInLektion, int vokabel);
-    void Fertig();
+    void Fertig(TAuftragsausgang ausgang, const QString &fehler);
     void KnoepfeAktualisieren();
     void Protokoll(const QString &zeile);
 
-    TDatenmanager &m_daten;
     IRueckfrage &m_rueckfrage;
-    QThread *m_thread = nullptr;
-    std::atomic<bool> m_abbruch{false};
+    TAuftragslaeufer *m_laeufer;
+    std::shared_ptr<TDateiImportAuftrag> m_auftrag;
     bool m_schliessenNachEnde = false;
-    int m_gemeldeteLektion = 0;
-    int32_t m_letzteId = 0;
-    // Written by the worker before it signals the end; read afterwards.
     TImportErgebnis m_ergebnis;
-    QString m_fehler;
     std::vector<int32_t> m_lektionen;
     int32_t m_oeffnen = 0;
 };

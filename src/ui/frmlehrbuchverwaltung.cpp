@@ -1,5 +1,6 @@
 #include "ui/frmlehrbuchverwaltung.h"
 
+#include "app/anwendungskern.h"
 #include "model/config.h"
 #include "model/lektionsdatei.h"
 #include "store/fehler.h"
@@ -108,12 +109,11 @@ protected:
 
 } // namespace
 
-TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::Auswaehlen(QWidget *eltern, TDatenmanager &daten,
-                                                                   TConfig &config, int modus,
-                                                                   const QString &vorschlag, IRueckfrage *rueckfrage)
+TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::Auswaehlen(QWidget *eltern, TAnwendungskern &kern, int modus,
+                                                                   const QString &vorschlag)
 {
     TGuiRueckfrage gui;
-    TfrmLehrbuchverwaltung fenster(daten, config, rueckfrage ? *rueckfrage : gui, modus, vorschlag, eltern);
+    TfrmLehrbuchverwaltung fenster(kern.Daten(), kern.Config(), gui, modus, vorschlag, eltern);
     gui.SetEltern(&fenster);
     fenster.exec();
     return fenster.ErgebnisHolen();

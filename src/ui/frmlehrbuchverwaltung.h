@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/lehrbuchverwaltung.h"
+#include "app/lektionssitzung.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -28,6 +28,7 @@ namespace lexovita {
 
 class IRueckfrage;
 class TConfig;
+class TAnwendungskern;
 class TDatenmanager;
 
 // Textbooks and their stored lessons: plain management, and the chooser of
@@ -49,19 +50,12 @@ class TDatenmanager;
 class TfrmLehrbuchverwaltung : public QDialog {
     Q_OBJECT
 public:
-    struct Ergebnis : TVerwaltungsAuswahl {
-        // "Neue Lektion" was chosen: the caller opens a new lesson.
-        bool neueLektion = false;
-        // Deleted while the window was open: open copies must be detached
-        // (TLektionManager::LehrbuchGeloescht for each textbook).
-        std::vector<int32_t> geloeschteLehrbuecher;
-        std::vector<int32_t> geloeschteLektionen;
-    };
+    // The choice, with what was deleted while the window was open.
+    using Ergebnis = TLehrbuchwahl;
 
-    // Shows the window modally and returns the choice. Without `rueckfrage`
-    // questions are German message boxes over the window.
-    static Ergebnis Auswaehlen(QWidget *eltern, TDatenmanager &daten, TConfig &config, int modus,
-                               const QString &vorschlag = {}, IRueckfrage *rueckfrage = nullptr);
+    // Shows the window modally and returns the choice; questions are German
+    // message boxes over the window.
+    static Ergebnis Auswaehlen(QWidget *eltern, TAnwendungskern &kern, int modus, const QString &vorschlag = {});
 
     TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig &config, IRueckfrage &rueckfrage, int modus,
                            const QString &vorschlag, QWidget *parent = nullptr);

@@ -3,6 +3,7 @@
 #include "model/lektion.h"
 #include "store/fehler.h"
 #include "store/lehrbuchverwaltung.h"
+#include "app/anwendungskern.h"
 #include "ui/guirueckfrage.h"
 
 #include <QComboBox>
@@ -22,10 +23,10 @@ QString KurzesDatum(const QDate &d) { return d.isValid() ? d.toString(QStringLit
 
 } // namespace
 
-bool TfrmEigenschaften::Bearbeiten(QWidget *eltern, TDatenmanager &daten, TLektion &lektion, IRueckfrage *rueckfrage)
+bool TfrmEigenschaften::Bearbeiten(QWidget *eltern, TAnwendungskern &kern, TLektion &lektion)
 {
     TGuiRueckfrage gui;
-    TfrmEigenschaften fenster(daten, lektion, rueckfrage ? *rueckfrage : gui, eltern);
+    TfrmEigenschaften fenster(kern.Daten(), lektion, gui, eltern);
     gui.SetEltern(&fenster);
     return fenster.exec() == QDialog::Accepted;
 }

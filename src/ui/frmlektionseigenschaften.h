@@ -11,6 +11,7 @@ class QPushButton;
 namespace lexovita {
 
 class IRueckfrage;
+class TAnwendungskern;
 class TDatenmanager;
 class TLektion;
 
@@ -19,15 +20,13 @@ class TLektion;
 //
 // Entry point for the main window:
 //
-//   if (TfrmEigenschaften::Bearbeiten(this, daten, *lektion)) LektionZeigen();
+//   if (TfrmEigenschaften::Bearbeiten(this, kern, *lektion)) LektionZeigen();
 class TfrmEigenschaften : public QDialog {
     Q_OBJECT
 public:
     // Shows the window modally; true when OK applied the fields (the lesson
-    // must then be shown again). Without `rueckfrage` questions are German
-    // message boxes over the window.
-    static bool Bearbeiten(QWidget *eltern, TDatenmanager &daten, TLektion &lektion,
-                           IRueckfrage *rueckfrage = nullptr);
+    // must then be shown again); questions are German message boxes over the window.
+    static bool Bearbeiten(QWidget *eltern, TAnwendungskern &kern, TLektion &lektion);
 
     TfrmEigenschaften(TDatenmanager &daten, TLektion &lektion, IRueckfrage &rueckfrage, QWidget *parent = nullptr);
 

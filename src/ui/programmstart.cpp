@@ -1,8 +1,10 @@
 #include "ui/programmstart.h"
 
+#include "app/anwendungskern.h"
+#include "app/auftrag.h"
+#include "app/importauftrag.h"
+#include "app/start.h"
 #include "model/config.h"
-#include "store/datenmanager.h"
-#include "store/import.h"
 #include "ui/anwendung.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmstart.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -84,7 +87,7 @@ void DiagnoseprotokollEinschalten(const QString &ordner)
 
 void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern)
 {
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"));
+    const QString ordner = GrundwortschatzOrdner();
     if (!QFileInfo(ordner).isDir())
         return;
     QProgressDialog fortschritt(QStringLiteral("Der Grundwortschatz wird eingerichtet..."), QString(), 0, 1, eltern);
@@ -92,20 +95,31 @@ void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern)
     fortschritt.setWindowModality(Qt::ApplicationModal);
     fortschritt.setMinimumDuration(0);
     fortschritt.setCancelButton(nullptr);
-    try {
-        const TImportErgebnis e = OrdnerImportieren(dm, ordner, [&](int datei, int dateien) {
-            fortschritt.setMaximum(dateien);
-            fortschritt.setValue(datei);
-            QCoreApplication::processEvents();
-        });
-        qInfo("Grundwortschatz: %s", qPrintable(ImportZusammenfassung(e)));
-    } catch (const std::exception &e) {
-        // The import runs in one transaction: the empty database stays usable.
-        qWarning("Grundwortschatz nicht eingerichtet: %s", e.what());
-        QMessageBox::warning(eltern, ProgrammTitel(),
-                             QStringLiteral("Der Grundwortschatz konnte nicht eingerichtet werden:\n\n%1")
-                                 .arg(TAnwendung::FehlerText(e)));
+    auto auftrag = std::make_shared<TOrdnerImportAuftrag>(ordner);
+    TAuftragslaeufer laeufer(dm);
+    QEventLoop warten;
+    TAuftragsausgang ausgang = TAuftragsausgang::Erfolg;
+    QString fehler;
+    QObject::connect(&laeufer, &TAuftragslaeufer::gesamt, &fortschritt, [&](int wert, int maximum) {
+        fortschritt.setMaximum(maximum);
+        fortschritt.setValue(wert);
+    });
+    QObject::connect(&laeufer, &TAuftragslaeufer::beendet, &warten,
+                     [&](TAuftragsausgang a, const QString &f) {
+                         ausgang = a;
+                         fehler = f;
+                         warten.quit();
+                     });
+    laeufer.Starten(auftrag);
+    warten.exec();
+    if (ausgang == TAuftragsausgang::Erfolg) {
+        qInfo("Grundwortschatz: %s", qPrintable(ImportZusammenfassung(auftrag->Ergebnis())));
+        return;
     }
+    // The import runs in one transaction: the empty database stays usable.
+    qWarning("Grundwortschatz nicht eingerichtet: %s", qPrintable(fehler));
+    QMessageBox::warning(eltern, ProgrammTitel(),
+                         QStringLiteral("Der Grundwortschatz konnte nicht eingerichtet werden:\n\n%1").arg(fehler));
 }
 
 TProgrammstart::TProgrammstart(QApplication &app, TStartOptionen optionen)
@@ -129,24 +143,14 @@ int TProgrammstart::Ausfuehren()
     start->show();
     m_app.processEvents();
 
-    // 2.-3. Program title and main window.
     QApplication::setApplicationName(QStringLiteral("lexovita"));
-    TGuiRueckfrage rueckfrage;
-    TfrmHaupt::Umgebung umgebung;
-    umgebung.rueckfrage = &rueckfrage;
-    auto haupt = std::make_unique<TfrmHaupt>(umgebung);
-    rueckfrage.SetEltern(haupt.get());
+    TGuiRueckfrage rueckfrage(start.get());
 
-    // 4. Data manager: a damaged file must stay as it is, so nothing else is tried.
-    std::unique_ptr<TDatenmanager> dm;
-    const bool ersterStart =
-        !QFileInfo::exists(QDir(m_optionen.datenOrdner).filePath(TDatenmanager::Dateiname()));
+    // 2. Database: a damaged file must stay as it is, so nothing else is tried.
+    TDatenbankStart db;
     try {
-        dm = std::make_unique<TDatenmanager>(m_optionen.datenOrdner);
-        rueckfrage.SetEltern(start.get());
-        const auto ergebnis = dm->DatenbankAktualisieren(rueckfrage);
-        rueckfrage.SetEltern(haupt.get());
-        if (ergebnis == TDatenmanager::Aktualisierung::Abgebrochen) {
+        db = DatenbankStarten(m_optionen.datenOrdner, rueckfrage);
+        if (db.Abgebrochen()) {
             qInfo("Aktualisierung abgebrochen, Programmende");
             return 0;
         }
@@ -161,27 +165,27 @@ int TProgrammstart::Ausfuehren()
 
     // A new database starts with the bundled starter textbook, so the
     // program is usable at once.
-    if (ersterStart)
-        GrundwortschatzEinrichten(*dm, start.get());
+    if (db.neu)
+        GrundwortschatzEinrichten(*db.daten, start.get());
 
     // Missing help is reported once; the program runs on without it.
     if (const QString fehlt = HilfeFehlt(); !fehlt.isEmpty() && !m_optionen.selbsttestStart &&
                                              m_optionen.screenshot.isEmpty())
         rueckfrage.Meldung(ProgrammTitel(), fehlt);
 
-    // 5. Settings object, loaded when the main window is shown.
+    // 3. Settings (loaded when the main window is shown), the core and the main window.
     auto config = std::make_unique<TConfig>();
     TConfig::SetGlobal(config.get());
-    umgebung.datenmanager = dm.get();
-    umgebung.config = config.get();
-    haupt->UmgebungSetzen(umgebung);
+    auto kern = std::make_unique<TAnwendungskern>(*db.daten, *config, rueckfrage);
+    auto haupt = std::make_unique<TfrmHaupt>(*kern);
+    rueckfrage.SetEltern(haupt.get());
 
     qInfo("Anwendungsobjekte nach %lld ms angelegt", static_cast<long long>(uhr.elapsed()));
-    // 6. Wait for the start window's timer.
+    // 4. Wait for the start window's timer.
     while (!start->DarfSchliessen())
         m_app.processEvents(QEventLoop::WaitForMoreEvents);
 
-    // 7. Hide the start window and run the event loop with the main window.
+    // 5. Hide the start window and run the event loop with the main window.
     start.reset();
     if (m_optionen.selbsttestStart || !m_optionen.screenshot.isEmpty()) {
         QObject::connect(haupt.get(), &TfrmHaupt::bereit, haupt.get(), [&, this] {
@@ -203,9 +207,10 @@ int TProgrammstart::Ausfuehren()
     haupt->showMaximized();
     const int rc = m_app.exec();
     haupt.reset();
+    kern.reset();
     TConfig::SetGlobal(nullptr);
     config.reset();
-    dm.reset();
+    db.daten.reset();
     return rc;
 }
 

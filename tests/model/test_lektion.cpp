@@ -127,14 +127,14 @@ TEST(LektionManager, NewLessonsAreNamedAfterTheNumberOfOpenLessons)
     EXPECT_EQ(a->name, QStringLiteral("unbenannt-1"));
     EXPECT_EQ(a->id, 0);
     EXPECT_EQ(a->lehrbuch_id, 0);
-    EXPECT_EQ(a->textstatus, TS_EINGABE);
+    EXPECT_EQ(m.Ansicht(a).textstatus, TS_EINGABE);
     EXPECT_FALSE(a->geaendert);
     EXPECT_EQ(a->erstellt, QDate::currentDate());
     EXPECT_EQ(a->zugriff, QDate::currentDate());
     m.NeueLektion();
     TLektion *c = m.NeueLektion();
     EXPECT_EQ(c->name, QStringLiteral("unbenannt-3"));
-    EXPECT_EQ(c->tab, 2);
+    EXPECT_EQ(m.Tab(c), 2);
     EXPECT_EQ(m.Aktuell(), c);
     // After closing one of three the count names the next one, even if that repeats a name.
     m.LektionSchliessen(m.Lektion(0));
@@ -151,8 +151,8 @@ TEST(LektionManager, ClosingChoosesThePreviousLessonOrTheFirst)
     EXPECT_EQ(m.Aktuell(), b);
     c = m.NeueLektion();
     EXPECT_EQ(m.LektionSchliessen(a), b); // the new first lesson
-    EXPECT_EQ(b->tab, 0);
-    EXPECT_EQ(c->tab, 1);
+    EXPECT_EQ(m.Tab(b), 0);
+    EXPECT_EQ(m.Tab(c), 1);
     EXPECT_EQ(m.TabWaehlen(1), c);
     EXPECT_EQ(m.Aktuell(), c);
     EXPECT_EQ(m.TabWaehlen(5), nullptr);

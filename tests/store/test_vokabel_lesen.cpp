@@ -348,12 +348,17 @@ TEST(Zeitstempel, NonDigitsAndImpossibleDatesAreConversionErrors)
     EXPECT_THROW(DatumLesen(QStringLiteral("00001224120000")), KonvertierungsFehler);
 }
 
-TEST(Zeitstempel, NowIsFourteenDigitsThatReadBack)
+TEST(Zeitstempel, NowIsTheClocksTimeInFourteenDigitsThatReadBack)
 {
+    TDatenmanager dm(QStringLiteral(":memory:"));
     const QDateTime vorher = QDateTime::currentDateTime().addSecs(-1);
-    const QString jetzt = TDatenmanager::DatumJetzt();
+    const QString jetzt = dm.DatumJetzt();
     ASSERT_EQ(jetzt.size(), 14);
     const QDateTime gelesen = TDatenmanager::DatumLesen(jetzt);
     EXPECT_GE(gelesen, vorher.addMSecs(-vorher.time().msec()));
     EXPECT_LE(gelesen, QDateTime::currentDateTime());
+
+    TFesteUhr uhr(QDateTime(QDate(2026, 12, 24), QTime(18, 30, 5)));
+    dm.SetUhr(uhr);
+    EXPECT_EQ(dm.DatumJetzt(), QStringLiteral("20261224183005"));
 }

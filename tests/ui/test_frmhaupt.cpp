@@ -1,4 +1,6 @@
 // Widget tests of the main window and the start-up, on an in-memory database.
+#include "app/anwendungskern.h"
+#include "app/lektionssitzung.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<TDatenmanager> m_dm;
     std::unique_ptr<TConfig> m_config;
     TSkriptRueckfrage m_frage;
+    std::unique_ptr<TAnwendungskern> m_kern;
     std::unique_ptr<TfrmHaupt> m_fenster;
 
     // Puts the first candidate for `text` into the current lesson via the quick-add field.
@@ -128,11 +131,8 @@ private slots:
         Speichern(*m_dm, m_frage, QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"));
         m_frage.gefragt.clear();
         m_frage.antworten.clear();
-        TfrmHaupt::Umgebung u;
-        u.datenmanager = m_dm.get();
-        u.config = m_config.get();
-        u.rueckfrage = &m_frage;
-        m_fenster = std::make_unique<TfrmHaupt>(u);
+        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
+        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
         QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
         m_fenster->show();
         QVERIFY(bereit.wait(2000));
@@ -140,6 +140,7 @@ private slots:
     void cleanup()
     {
         m_fenster.reset();
+        m_kern.reset();
         m_config.reset();
         m_dm.reset();
         m_ordner.reset();
@@ -337,7 +338,7 @@ private slots:
         QVERIFY(m_frage.gefragt.isEmpty());
         QCOMPARE(m_fenster->TabSet->count(), 1);
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
-        QCOMPARE(m_fenster->Lektionen().Anzahl(), 1);
+        QCOMPARE(m_fenster->Sitzung().Lektionen().Anzahl(), 1);
         QVERIFY(!m_fenster->AktuelleLektion()->geaendert);
     }
 
@@ -350,7 +351,7 @@ private slots:
         QCOMPARE(m_fenster->TabSet->currentIndex(), 2);
         m_fenster->TabSet->setCurrentIndex(0);
         QCOMPARE(m_fenster->AktuelleLektion()->name, QStringLiteral("unbenannt-1"));
-        m_fenster->LektionSchliessen();
+        m_fenster->Sitzung().Schliessen();
         QCOMPARE(m_fenster->TabSet->count(), 2);
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-2"));
         QCOMPARE(m_fenster->TabSet->currentIndex(), 0);
@@ -363,7 +364,7 @@ private slots:
         QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Gallia est omnis divisa."));
         QTest::keyClicks(m_fenster->memNotizen, QStringLiteral("Notiz eins")); // key release copies the notes
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
-        m_fenster->NeueLektion();
+        m_fenster->Sitzung().Neu();
         QVERIFY(m_fenster->PlusMemo1->toPlainText().isEmpty());
         QCOMPARE(m_fenster->TabSet->tabText(1), QStringLiteral("unbenannt-2"));
         m_fenster->TabSet->setCurrentIndex(0);
@@ -397,7 +398,7 @@ private slots:
     {
         Hinzufuegen(QStringLiteral("amar"));
         m_frage.antworten = {Antwort::Nein};
-        m_fenster->LektionSchliessen();
+        m_fenster->Sitzung().Schliessen();
         QCOMPARE(m_frage.gefragt.size(), 1);
         const auto &f = m_frage.gefragt.first();
         QCOMPARE(f.titel, QStringLiteral("lexovita"));
@@ -413,8 +414,8 @@ private slots:
     void closingTheWindowAsksAboutEveryModifiedLessonAndSavesTheSettings()
     {
         Hinzufuegen(QStringLiteral("amar"));       // lesson 1 modified
-        m_fenster->NeueLektion();                  // lesson 2 stays unmodified
-        m_fenster->NeueLektion();
+        m_fenster->Sitzung().Neu();                  // lesson 2 stays unmodified
+        m_fenster->Sitzung().Neu();
         QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Roma")); // lesson 3 modified by typing
         m_config->KeepVokTooltip = true;
         m_frage.antworten = {Antwort::Nein, Antwort::Nein};
@@ -481,14 +482,14 @@ private slots:
         };
         Hinzufuegen(QStringLiteral("amar"));
         m_frage.antworten = {Antwort::Ja};
-        m_fenster->LektionSchliessen();
+        m_fenster->Sitzung().Schliessen();
         QCOMPARE(gewaehlt, 1);
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), 1); // still open, nothing lost
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
 
         m_fenster->AktuelleLektion()->lehrbuch_id = buch;
         m_frage.antworten = {Antwort::Ja};
-        m_fenster->LektionSchliessen();
+        m_fenster->Sitzung().Schliessen();
         QCOMPARE(gewaehlt, 1);
         const auto zeilen = speicher.Lektionen(buch);
         QCOMPARE(zeilen.size(), size_t(1));
@@ -568,7 +569,7 @@ private slots:
         m_fenster->lehrbuchWaehlen = [&](int, const QString &) {
             return Gewaehlt(QStringLiteral("Tiere"), buch, QStringLiteral("Latein I"), gespeichert.id);
         };
-        m_fenster->LektionOeffnen();
+        m_fenster->Sitzung().Oeffnen();
         QCOMPARE(m_fenster->AktuelleLektion()->id, gespeichert.id);
         QVERIFY(!m_fenster->AktuelleLektion()->geaendert);
 
@@ -579,7 +580,7 @@ private slots:
             e.geloeschteLehrbuecher = {buch};
             return e;
         };
-        m_fenster->LektionAnhaengen();
+        m_fenster->Sitzung().Anhaengen();
         const TLektion *l = m_fenster->AktuelleLektion();
         QCOMPARE(l->id, 0);
         QCOMPARE(l->lehrbuch_id, 0);
@@ -592,7 +593,7 @@ private slots:
             e.neueLektion = true;
             return e;
         };
-        m_fenster->LektionOeffnen();
+        m_fenster->Sitzung().Oeffnen();
         QCOMPARE(m_fenster->TabSet->count(), 3);
         QCOMPARE(m_fenster->AktuelleLektion()->name, QStringLiteral("unbenannt-3"));
     }

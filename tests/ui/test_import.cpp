@@ -1,6 +1,9 @@
 // Widget tests of the import window: a small lesson file imported on the
 // worker thread, cancelling, and a broken file, on a database in a
 // temporary folder (the worker opens its own connection to it).
+#include "app/anwendungskern.h"
+#include "app/auftrag.h"
+#include "model/config.h"
 #include "model/lektionsdatei.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
@@ -85,6 +88,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_ordner;
     std::unique_ptr<TDatenmanager> m_dm;
     TSkript m_frage;
+    TConfig m_config{QStringLiteral("/dev/null")};
     QString m_datei;
 
     std::map<QString, int> Zeilen()
@@ -116,7 +120,8 @@ private slots:
 
     void aSmallFileIsImportedWithProgressAndALessonCanBeChosenToOpen()
     {
-        TfrmImport w(*m_dm, m_frage);
+        TAnwendungskern kern(*m_dm, m_config, m_frage);
+        TfrmImport w(kern);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("Importieren"));
         QVERIFY(!w.btnImportieren->isEnabled()); // no file yet
@@ -164,7 +169,8 @@ private slots:
     void cancellingKeepsNothingOfTheFile()
     {
         const auto vorher = Zeilen();
-        TfrmImport w(*m_dm, m_frage);
+        TAnwendungskern kern(*m_dm, m_config, m_frage);
+        TfrmImport w(kern);
         w.show();
         w.edtDatei->setText(m_datei);
         // Hold the worker at its first report until Abbrechen was pressed,
@@ -172,7 +178,7 @@ private slots:
         QSemaphore weiter;
         bool gehalten = false;
         connect(
-            &w, &TfrmImport::standGemeldet, &w,
+            &w.Laeufer(), &TAuftragslaeufer::schritt, &w,
             [&] {
                 if (!gehalten) {
                     gehalten = true;
@@ -203,13 +209,14 @@ private slots:
     void closingWhileImportingCancelsAndClosesAfterTheWorkerEnded()
     {
         const auto vorher = Zeilen();
-        TfrmImport w(*m_dm, m_frage);
+        TAnwendungskern kern(*m_dm, m_config, m_frage);
+        TfrmImport w(kern);
         w.show();
         w.edtDatei->setText(m_datei);
         QSemaphore weiter;
         bool gehalten = false;
         connect(
-            &w, &TfrmImport::standGemeldet, &w,
+            &w.Laeufer(), &TAuftragslaeufer::schritt, &w,
             [&] {
                 if (!gehalten) {
                     gehalten = true;
@@ -238,7 +245,8 @@ private slots:
 
         for (const QString &datei : {kaputt, m_ordner->filePath(QStringLiteral("fehlt.xml"))}) {
             m_frage = TSkript();
-            TfrmImport w(*m_dm, m_frage);
+            TAnwendungskern kern(*m_dm, m_config, m_frage);
+        TfrmImport w(kern);
             w.show();
             w.edtDatei->setText(datei);
             QSignalSpy ende(&w, &TfrmImport::beendet);
