@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QVariant>
+#include <type_traits>
 
 namespace lexovita {
 
@@ -38,8 +39,7 @@ const char kAdjektivformen[] =
     "1875968,1884160,1892352,1900544,1908736,1916928,1974272,1982464,1990656,1998848,2007040,2015232,"
     "2023424,2031616,2039808,2048000,2621440,3145728,3670016";
 
-const char kSubstantivformen[] =
-    "8192,16384,24576,32768,40960,49152,57344,65536,73728,81920";
+const char kSubstantivformen[] = "8192,16384,24576,32768,40960,49152,57344,65536,73728,81920";
 
 struct FarbName {
     const char *name;
@@ -107,12 +107,6 @@ const FarbName kFarbNamen[] = {
 
 TConfig *g_config = nullptr;
 
-const QString kWurzel = QStringLiteral("3.0/");
-const QString kColors = QStringLiteral("3.0/Colors/");
-const QString kLernen = QStringLiteral("3.0/Lernen/");
-const QString kText = QStringLiteral("3.0/Text/");
-const QString kLayout = QStringLiteral("3.0/Layout/");
-
 // An INI file turns an unquoted text with commas into a list; the stored
 // value is still the one text.
 QString AlsText(const QVariant &wert)
@@ -127,64 +121,89 @@ QString DatentypFehler(const QString &name)
     return QStringLiteral("Ungültiger Datentyp für '%1'").arg(name);
 }
 
-// Reads values in one place so every kind applies the same missing-value and
-// wrong-kind rules.
-class Leser {
-public:
-    explicit Leser(QSettings &s) : m_s(s) {}
+int32_t ZahlAus(const QString &name, const QString &text)
+{
+    bool ok = false;
+    const qlonglong wert = text.toLongLong(&ok);
+    // A registry number is 32 bits; unsigned values wrap like the registry's DWORD.
+    if (!ok || wert < INT32_MIN || wert > UINT32_MAX)
+        throw TEinstellungsFehler(DatentypFehler(name));
+    return static_cast<int32_t>(static_cast<uint32_t>(wert));
+}
 
-    void Zahl(const QString &schluessel, int32_t &ziel, int32_t standard) const
-    {
-        if (!m_s.contains(schluessel)) {
-            ziel = standard;
-            return;
-        }
-        ziel = ZahlAus(schluessel, AlsText(m_s.value(schluessel)).trimmed());
+bool SchalterAus(const QString &name, const QString &text)
+{
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    return ZahlAus(name, text) != 0;
+}
+
+// The stored text of a present value, converted to the row's field type.
+TEinstellung::TWert WertAusText(const TEinstellung &e, const QString &text)
+{
+    switch (e.art) {
+    case TEinstellungsArt::Zahl:
+        return ZahlAus(e.name, text.trimmed());
+    case TEinstellungsArt::Schalter:
+        return SchalterAus(e.name, text.trimmed());
+    case TEinstellungsArt::Text:
+        return text;
+    case TEinstellungsArt::Farbe:
+        return FarbeAusText(text);
+    case TEinstellungsArt::Liste:
+        return TConfig::ListeAusText(text);
     }
+    return e.standard;
+}
 
-    void Schalter(const QString &schluessel, bool &ziel, bool standard) const
-    {
-        if (!m_s.contains(schluessel)) {
-            ziel = standard;
-            return;
-        }
-        const QString text = AlsText(m_s.value(schluessel)).trimmed();
-        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-            ziel = true;
-        else if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-            ziel = false;
-        else
-            ziel = ZahlAus(schluessel, text) != 0;
+// The stored form: booleans as 0/1, colours as "$" + eight hex digits.
+QVariant WertAlsSpeicherwert(const TEinstellung &e, const TEinstellung::TWert &wert)
+{
+    switch (e.art) {
+    case TEinstellungsArt::Zahl:
+        return std::get<int32_t>(wert);
+    case TEinstellungsArt::Schalter:
+        return std::get<bool>(wert) ? 1 : 0;
+    case TEinstellungsArt::Text:
+        return std::get<QString>(wert);
+    case TEinstellungsArt::Farbe:
+        return FarbeAlsText(std::get<int32_t>(wert));
+    case TEinstellungsArt::Liste:
+        return TConfig::ListeAlsText(std::get<QStringList>(wert));
     }
+    return {};
+}
 
-    void Text(const QString &schluessel, QString &ziel, const QString &standard) const
-    {
-        ziel = m_s.contains(schluessel) ? AlsText(m_s.value(schluessel)) : standard;
-    }
+// Row builders: the kind and the member's type are fixed together, so a row
+// cannot pair a colour with a boolean field.
+using G = TEinstellungsGruppe;
+using S = TSpeicherung;
 
-    void Farbe(const QString &schluessel, TFarbe &ziel, TFarbe standard) const
-    {
-        ziel = m_s.contains(schluessel) ? FarbeAusText(AlsText(m_s.value(schluessel))) : standard;
-    }
-
-    void Liste(const QString &schluessel, QStringList &ziel, const QString &standard) const
-    {
-        ziel = TConfig::ListeAusText(m_s.contains(schluessel) ? AlsText(m_s.value(schluessel)) : standard);
-    }
-
-private:
-    static int32_t ZahlAus(const QString &schluessel, const QString &text)
-    {
-        bool ok = false;
-        const qlonglong wert = text.toLongLong(&ok);
-        // A registry number is 32 bits; unsigned values wrap like the registry's DWORD.
-        if (!ok || wert < INT32_MIN || wert > UINT32_MAX)
-            throw TEinstellungsFehler(DatentypFehler(schluessel.section(QLatin1Char('/'), -1)));
-        return static_cast<int32_t>(static_cast<uint32_t>(wert));
-    }
-
-    QSettings &m_s;
-};
+TEinstellung Zahl(G gruppe, const char *name, int32_t TConfig::*feld, int32_t standard)
+{
+    return {gruppe, QLatin1String(name), TEinstellungsArt::Zahl, standard, S::LesenUndSchreiben, feld};
+}
+TEinstellung Schalter(G gruppe, const char *name, bool TConfig::*feld, bool standard)
+{
+    return {gruppe, QLatin1String(name), TEinstellungsArt::Schalter, standard, S::LesenUndSchreiben, feld};
+}
+TEinstellung Text(G gruppe, const char *name, QString TConfig::*feld, const char *standard)
+{
+    return {gruppe, QLatin1String(name), TEinstellungsArt::Text, QString::fromLatin1(standard), S::LesenUndSchreiben,
+            feld};
+}
+TEinstellung Farbe(G gruppe, const char *name, TFarbe TConfig::*feld, TFarbe standard,
+                   S speicherung = S::LesenUndSchreiben)
+{
+    return {gruppe, QLatin1String(name), TEinstellungsArt::Farbe, standard, speicherung, feld};
+}
+TEinstellung Liste(G gruppe, const char *name, QStringList TConfig::*feld, const QString &standard)
+{
+    return {gruppe, QLatin1String(name), TEinstellungsArt::Liste, TConfig::ListeAusText(standard), S::LesenUndSchreiben,
+            feld};
+}
 
 } // namespace
 
@@ -214,30 +233,25 @@ TFarbe FarbeAusText(const QString &text)
 
 QString FarbeAlsText(TFarbe farbe)
 {
-    return QLatin1Char('$') + QString::number(static_cast<uint32_t>(farbe), 16).toUpper().rightJustified(8, QLatin1Char('0'));
+    return QLatin1Char('$') +
+           QString::number(static_cast<uint32_t>(farbe), 16).toUpper().rightJustified(8, QLatin1Char('0'));
 }
 
 TConfig::TConfig() : m_eigener(std::make_unique<QSettings>(QStringLiteral("Harnfel"), QStringLiteral("lexovita")))
 {
     m_store = m_eigener.get();
-    flVerb = ListeAusText(StandardVerbformen());
-    flAdjektiv = ListeAusText(StandardAdjektivformen());
-    flSubstantiv = ListeAusText(StandardSubstantivformen());
+    StandardwerteSetzen();
 }
 
 TConfig::TConfig(const QString &iniDatei) : m_eigener(std::make_unique<QSettings>(iniDatei, QSettings::IniFormat))
 {
     m_store = m_eigener.get();
-    flVerb = ListeAusText(StandardVerbformen());
-    flAdjektiv = ListeAusText(StandardAdjektivformen());
-    flSubstantiv = ListeAusText(StandardSubstantivformen());
+    StandardwerteSetzen();
 }
 
 TConfig::TConfig(QSettings &store) : m_store(&store)
 {
-    flVerb = ListeAusText(StandardVerbformen());
-    flAdjektiv = ListeAusText(StandardAdjektivformen());
-    flSubstantiv = ListeAusText(StandardSubstantivformen());
+    StandardwerteSetzen();
 }
 
 TConfig::~TConfig()
@@ -246,8 +260,14 @@ TConfig::~TConfig()
         g_config = nullptr;
 }
 
-TConfig *TConfig::Global() { return g_config; }
-void TConfig::SetGlobal(TConfig *config) { g_config = config; }
+TConfig *TConfig::Global()
+{
+    return g_config;
+}
+void TConfig::SetGlobal(TConfig *config)
+{
+    g_config = config;
+}
 
 const QString &TConfig::StandardVerbformen()
 {
@@ -276,6 +296,110 @@ QStringList TConfig::ListeAusText(const QString &text)
     return liste;
 }
 
+std::span<const TEinstellung> TConfig::Tabelle()
+{
+    // The only place a stored value, its key and its default are named; load,
+    // save, the defaults of a new object and change detection all walk it.
+    static const TEinstellung tabelle[] = {
+        Zahl(G::Wurzel, "LehrbuchID", &TConfig::LehrbuchID, 0),
+        Schalter(G::Wurzel, "wbPraesens", &TConfig::wbPraesens, false),
+        Schalter(G::Wurzel, "KeepVokTooltip", &TConfig::KeepVokTooltip, false),
+
+        Farbe(G::Colors, "clKNG", &TConfig::clKNG, 0x99CCFF),
+        Farbe(G::Colors, "clKNGVg", &TConfig::clKNGVg, 0x000000, S::NurLesen),
+        Farbe(G::Colors, "clKN", &TConfig::clKN, 0xFF99FF),
+        Farbe(G::Colors, "clKNVg", &TConfig::clKNVg, 0x000000, S::NurLesen),
+        Farbe(G::Colors, "clKG", &TConfig::clKG, 0xFF9999),
+        Farbe(G::Colors, "clKGVg", &TConfig::clKGVg, 0x000000, S::NurLesen),
+        Farbe(G::Colors, "clNG", &TConfig::clNG, 0x99FF99),
+        Farbe(G::Colors, "clNGVg", &TConfig::clNGVg, 0x000000, S::NurLesen),
+        Farbe(G::Colors, "clK", &TConfig::clK, 0xFFFF99),
+        Farbe(G::Colors, "clKVg", &TConfig::clKVg, 0x000000, S::NurLesen),
+        Farbe(G::Colors, "clN", &TConfig::clN, 0x9999FF),
+        Farbe(G::Colors, "clNVg", &TConfig::clNVg, 0x000000, S::NurLesen),
+        Farbe(G::Colors, "clG", &TConfig::clG, 0xCCCCCC),
+        Farbe(G::Colors, "clGVg", &TConfig::clGVg, 0x000000, S::NurLesen),
+        Farbe(G::Colors, "clNormalHg", &TConfig::clNormalHg, 0xFFFFFF),
+        Farbe(G::Colors, "clNormalVg", &TConfig::clNormalVg, 0x000000),
+        Farbe(G::Colors, "clAusgeblendetHg", &TConfig::clAusgeblendetHg, 0xFFFFFF),
+        Farbe(G::Colors, "clAusgeblendetVg", &TConfig::clAusgeblendetVg, 0xC0C0C0),
+        Farbe(G::Colors, "clSatzHg", &TConfig::clSatzHg, 0xFFFFFF),
+        // Only the settings window changes it, and only for this session.
+        Farbe(G::Colors, "clSatzVg", &TConfig::clSatzVg, 0x000000, S::Keine),
+        Farbe(G::Colors, "clAusgewaehltHg", &TConfig::clAusgewaehltHg, 0xFFFFFF),
+        Farbe(G::Colors, "clAusgewaehltVg", &TConfig::clAusgewaehltVg, 0xFF0000),
+        Farbe(G::Colors, "clSelVg", &TConfig::clSelVg, 0xFF0000),
+        Farbe(G::Colors, "clSelHg", &TConfig::clSelHg, 0x00FFFF),
+        Farbe(G::Colors, "clAnalysiertVg", &TConfig::clAnalysiertVg, 0xFF0000),
+        Farbe(G::Colors, "clAnalysiertHg", &TConfig::clAnalysiertHg, 0xFFFFFF),
+
+        Zahl(G::Lernen, "vlRichtung", &TConfig::vlRichtung, 1),
+        Schalter(G::Lernen, "vlStammformen", &TConfig::vlStammformen, true),
+        Schalter(G::Lernen, "vlPraesens", &TConfig::vlPraesens, true),
+        Schalter(G::Lernen, "vlPerfekt", &TConfig::vlPerfekt, true),
+        Schalter(G::Lernen, "vlPartizip", &TConfig::vlPartizip, true),
+        Zahl(G::Lernen, "vlKasus", &TConfig::vlKasus, 0x4000), // genitive singular
+        Schalter(G::Lernen, "vlCase", &TConfig::vlCase, false),
+        Schalter(G::Lernen, "vlsMischen", &TConfig::vlsMischen, true),
+        Schalter(G::Lernen, "vlsAnfang", &TConfig::vlsAnfang, true),
+        Schalter(G::Lernen, "vlsFalscheMehrfach", &TConfig::vlsFalscheMehrfach, true),
+        Zahl(G::Lernen, "vlsFalscheAnzahl", &TConfig::vlsFalscheAnzahl, 1),
+        Schalter(G::Lernen, "vlsSchnellkorrektur", &TConfig::vlsSchnellkorrektur, false),
+        Schalter(G::Lernen, "vlmMischen", &TConfig::vlmMischen, true),
+        Schalter(G::Lernen, "vlmStammformen", &TConfig::vlmStammformen, false),
+        Liste(G::Lernen, "flVerb", &TConfig::flVerb, StandardVerbformen()),
+        Liste(G::Lernen, "flAdjektiv", &TConfig::flAdjektiv, StandardAdjektivformen()),
+        Liste(G::Lernen, "flSubstantiv", &TConfig::flSubstantiv, StandardSubstantivformen()),
+        Schalter(G::Lernen, "flStammformen", &TConfig::flStammformen, true),
+        Schalter(G::Lernen, "flKonjDekl", &TConfig::flKonjDekl, true),
+        Schalter(G::Lernen, "flVokabel", &TConfig::flVokabel, true),
+
+        Schalter(G::Text, "txtUmbruch", &TConfig::txtUmbruch, true),
+        Zahl(G::Text, "txtUmbruchZeichen", &TConfig::txtUmbruchZeichen, 80),
+        Zahl(G::Text, "txtZeilenabstand", &TConfig::txtZeilenabstand, 18),
+        Schalter(G::Text, "txtUnsichtbareZeichen", &TConfig::txtUnsichtbareZeichen, false),
+        Text(G::Text, "txtName", &TConfig::txtName, "Tahoma"),
+        Zahl(G::Text, "txtSize", &TConfig::txtSize, 10),
+        Zahl(G::Text, "txtStyle", &TConfig::txtStyle, 0),
+        Schalter(G::Text, "txtDragDrop", &TConfig::txtDragDrop, false),
+
+        Zahl(G::Layout, "testReihenfolge", &TConfig::testReihenfolge, 1),
+        Schalter(G::Layout, "testStammformen", &TConfig::testStammformen, false),
+        Schalter(G::Layout, "testKonjDekl", &TConfig::testKonjDekl, false),
+    };
+    return tabelle;
+}
+
+void TConfig::StandardwerteSetzen()
+{
+    for (const TEinstellung &e : Tabelle())
+        e.Setzen(*this, e.standard);
+}
+
+QString TEinstellung::Schluessel() const
+{
+    static const QString kPfade[] = {
+        QStringLiteral("3.0/"),      QStringLiteral("3.0/Colors/"), QStringLiteral("3.0/Lernen/"),
+        QStringLiteral("3.0/Text/"), QStringLiteral("3.0/Layout/"),
+    };
+    return kPfade[static_cast<size_t>(gruppe)] + name;
+}
+
+TEinstellung::TWert TEinstellung::Wert(const TConfig &config) const
+{
+    return std::visit([&config](auto TConfig::*f) -> TWert { return config.*f; }, feld);
+}
+
+void TEinstellung::Setzen(TConfig &config, const TWert &wert) const
+{
+    std::visit(
+        [&config, &wert](auto TConfig::*f) {
+            using Typ = std::remove_reference_t<decltype(config.*f)>;
+            config.*f = std::get<Typ>(wert);
+        },
+        feld);
+}
+
 void TConfig::EinstellungenLaden(const QString &ordner)
 {
     QString pfad = ordner;
@@ -288,144 +412,28 @@ void TConfig::EinstellungenLaden(const QString &ordner)
 
     // Pick up changes other processes made to the same store.
     m_store->sync();
-    const Leser l(*m_store);
-
-    l.Zahl(kWurzel + QStringLiteral("LehrbuchID"), LehrbuchID, 0);
-    l.Schalter(kWurzel + QStringLiteral("wbPraesens"), wbPraesens, false);
-    l.Schalter(kWurzel + QStringLiteral("KeepVokTooltip"), KeepVokTooltip, false);
-
-    l.Farbe(kColors + QStringLiteral("clKNG"), clKNG, 0x99CCFF);
-    l.Farbe(kColors + QStringLiteral("clKNGVg"), clKNGVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clKN"), clKN, 0xFF99FF);
-    l.Farbe(kColors + QStringLiteral("clKNVg"), clKNVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clKG"), clKG, 0xFF9999);
-    l.Farbe(kColors + QStringLiteral("clKGVg"), clKGVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clNG"), clNG, 0x99FF99);
-    l.Farbe(kColors + QStringLiteral("clNGVg"), clNGVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clK"), clK, 0xFFFF99);
-    l.Farbe(kColors + QStringLiteral("clKVg"), clKVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clN"), clN, 0x9999FF);
-    l.Farbe(kColors + QStringLiteral("clNVg"), clNVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clG"), clG, 0xCCCCCC);
-    l.Farbe(kColors + QStringLiteral("clGVg"), clGVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clNormalHg"), clNormalHg, 0xFFFFFF);
-    l.Farbe(kColors + QStringLiteral("clNormalVg"), clNormalVg, 0x000000);
-    l.Farbe(kColors + QStringLiteral("clAusgeblendetHg"), clAusgeblendetHg, 0xFFFFFF);
-    l.Farbe(kColors + QStringLiteral("clAusgeblendetVg"), clAusgeblendetVg, 0xC0C0C0);
-    l.Farbe(kColors + QStringLiteral("clSatzHg"), clSatzHg, 0xFFFFFF);
-    l.Farbe(kColors + QStringLiteral("clAusgewaehltHg"), clAusgewaehltHg, 0xFFFFFF);
-    l.Farbe(kColors + QStringLiteral("clAusgewaehltVg"), clAusgewaehltVg, 0xFF0000);
-    l.Farbe(kColors + QStringLiteral("clSelVg"), clSelVg, 0xFF0000);
-    l.Farbe(kColors + QStringLiteral("clSelHg"), clSelHg, 0x00FFFF);
-    l.Farbe(kColors + QStringLiteral("clAnalysiertVg"), clAnalysiertVg, 0xFF0000);
-    l.Farbe(kColors + QStringLiteral("clAnalysiertHg"), clAnalysiertHg, 0xFFFFFF);
-
-    l.Zahl(kLernen + QStringLiteral("vlRichtung"), vlRichtung, 1);
-    l.Schalter(kLernen + QStringLiteral("vlStammformen"), vlStammformen, true);
-    l.Schalter(kLernen + QStringLiteral("vlPraesens"), vlPraesens, true);
-    l.Schalter(kLernen + QStringLiteral("vlPerfekt"), vlPerfekt, true);
-    l.Schalter(kLernen + QStringLiteral("vlPartizip"), vlPartizip, true);
-    l.Zahl(kLernen + QStringLiteral("vlKasus"), vlKasus, 0x4000);
-    l.Schalter(kLernen + QStringLiteral("vlCase"), vlCase, false);
-    l.Schalter(kLernen + QStringLiteral("vlsMischen"), vlsMischen, true);
-    l.Schalter(kLernen + QStringLiteral("vlsAnfang"), vlsAnfang, true);
-    l.Schalter(kLernen + QStringLiteral("vlsFalscheMehrfach"), vlsFalscheMehrfach, true);
-    l.Zahl(kLernen + QStringLiteral("vlsFalscheAnzahl"), vlsFalscheAnzahl, 1);
-    l.Schalter(kLernen + QStringLiteral("vlsSchnellkorrektur"), vlsSchnellkorrektur, false);
-    l.Schalter(kLernen + QStringLiteral("vlmMischen"), vlmMischen, true);
-    l.Schalter(kLernen + QStringLiteral("vlmStammformen"), vlmStammformen, false);
-    l.Liste(kLernen + QStringLiteral("flVerb"), flVerb, StandardVerbformen());
-    l.Liste(kLernen + QStringLiteral("flAdjektiv"), flAdjektiv, StandardAdjektivformen());
-    l.Liste(kLernen + QStringLiteral("flSubstantiv"), flSubstantiv, StandardSubstantivformen());
-    l.Schalter(kLernen + QStringLiteral("flStammformen"), flStammformen, true);
-    l.Schalter(kLernen + QStringLiteral("flKonjDekl"), flKonjDekl, true);
-    l.Schalter(kLernen + QStringLiteral("flVokabel"), flVokabel, true);
-
-    l.Schalter(kText + QStringLiteral("txtUmbruch"), txtUmbruch, true);
-    l.Zahl(kText + QStringLiteral("txtUmbruchZeichen"), txtUmbruchZeichen, 80);
-    l.Zahl(kText + QStringLiteral("txtZeilenabstand"), txtZeilenabstand, 18);
-    l.Schalter(kText + QStringLiteral("txtUnsichtbareZeichen"), txtUnsichtbareZeichen, false);
-    l.Text(kText + QStringLiteral("txtName"), txtName, QStringLiteral("Tahoma"));
-    l.Zahl(kText + QStringLiteral("txtSize"), txtSize, 10);
-    l.Zahl(kText + QStringLiteral("txtStyle"), txtStyle, 0);
-    l.Schalter(kText + QStringLiteral("txtDragDrop"), txtDragDrop, false);
-
-    l.Zahl(kLayout + QStringLiteral("testReihenfolge"), testReihenfolge, 1);
-    l.Schalter(kLayout + QStringLiteral("testStammformen"), testStammformen, false);
-    l.Schalter(kLayout + QStringLiteral("testKonjDekl"), testKonjDekl, false);
+    for (const TEinstellung &e : Tabelle()) {
+        if (e.speicherung == TSpeicherung::Keine)
+            continue;
+        const QString schluessel = e.Schluessel();
+        if (m_store->contains(schluessel))
+            e.Setzen(*this, WertAusText(e, AlsText(m_store->value(schluessel))));
+        else
+            e.Setzen(*this, e.standard);
+    }
 }
 
 void TConfig::EinstellungenSpeichern()
 {
     QSettings &s = *m_store;
-    const auto zahl = [&s](const QString &k, int32_t v) { s.setValue(k, v); };
-    const auto schalter = [&s](const QString &k, bool v) { s.setValue(k, v ? 1 : 0); };
-    const auto farbe = [&s](const QString &k, TFarbe v) { s.setValue(k, FarbeAlsText(v)); };
-    const auto liste = [&s](const QString &k, const QStringList &v) { s.setValue(k, ListeAlsText(v)); };
-
-    zahl(kWurzel + QStringLiteral("LehrbuchID"), LehrbuchID);
-    schalter(kWurzel + QStringLiteral("wbPraesens"), wbPraesens);
-    schalter(kWurzel + QStringLiteral("KeepVokTooltip"), KeepVokTooltip);
-
-    // The foregrounds of the agreement colours are read only: a change lasts
-    // until the next load.
-    farbe(kColors + QStringLiteral("clKNG"), clKNG);
-    farbe(kColors + QStringLiteral("clKN"), clKN);
-    farbe(kColors + QStringLiteral("clKG"), clKG);
-    farbe(kColors + QStringLiteral("clNG"), clNG);
-    farbe(kColors + QStringLiteral("clK"), clK);
-    farbe(kColors + QStringLiteral("clN"), clN);
-    farbe(kColors + QStringLiteral("clG"), clG);
-    farbe(kColors + QStringLiteral("clNormalHg"), clNormalHg);
-    farbe(kColors + QStringLiteral("clNormalVg"), clNormalVg);
-    farbe(kColors + QStringLiteral("clAusgeblendetHg"), clAusgeblendetHg);
-    farbe(kColors + QStringLiteral("clAusgeblendetVg"), clAusgeblendetVg);
-    farbe(kColors + QStringLiteral("clSatzHg"), clSatzHg);
-    farbe(kColors + QStringLiteral("clAusgewaehltHg"), clAusgewaehltHg);
-    farbe(kColors + QStringLiteral("clAusgewaehltVg"), clAusgewaehltVg);
-    farbe(kColors + QStringLiteral("clSelVg"), clSelVg);
-    farbe(kColors + QStringLiteral("clSelHg"), clSelHg);
-    farbe(kColors + QStringLiteral("clAnalysiertVg"), clAnalysiertVg);
-    farbe(kColors + QStringLiteral("clAnalysiertHg"), clAnalysiertHg);
-
-    zahl(kLernen + QStringLiteral("vlRichtung"), vlRichtung);
-    schalter(kLernen + QStringLiteral("vlStammformen"), vlStammformen);
-    schalter(kLernen + QStringLiteral("vlPraesens"), vlPraesens);
-    schalter(kLernen + QStringLiteral("vlPerfekt"), vlPerfekt);
-    schalter(kLernen + QStringLiteral("vlPartizip"), vlPartizip);
-    zahl(kLernen + QStringLiteral("vlKasus"), vlKasus);
-    schalter(kLernen + QStringLiteral("vlCase"), vlCase);
-    schalter(kLernen + QStringLiteral("vlsMischen"), vlsMischen);
-    schalter(kLernen + QStringLiteral("vlsAnfang"), vlsAnfang);
-    schalter(kLernen + QStringLiteral("vlsFalscheMehrfach"), vlsFalscheMehrfach);
-    zahl(kLernen + QStringLiteral("vlsFalscheAnzahl"), vlsFalscheAnzahl);
-    schalter(kLernen + QStringLiteral("vlsSchnellkorrektur"), vlsSchnellkorrektur);
-    schalter(kLernen + QStringLiteral("vlmMischen"), vlmMischen);
-    schalter(kLernen + QStringLiteral("vlmStammformen"), vlmStammformen);
-    liste(kLernen + QStringLiteral("flVerb"), flVerb);
-    liste(kLernen + QStringLiteral("flAdjektiv"), flAdjektiv);
-    liste(kLernen + QStringLiteral("flSubstantiv"), flSubstantiv);
-    schalter(kLernen + QStringLiteral("flStammformen"), flStammformen);
-    schalter(kLernen + QStringLiteral("flKonjDekl"), flKonjDekl);
-    schalter(kLernen + QStringLiteral("flVokabel"), flVokabel);
-
-    schalter(kText + QStringLiteral("txtUmbruch"), txtUmbruch);
-    zahl(kText + QStringLiteral("txtUmbruchZeichen"), txtUmbruchZeichen);
-    zahl(kText + QStringLiteral("txtZeilenabstand"), txtZeilenabstand);
-    schalter(kText + QStringLiteral("txtUnsichtbareZeichen"), txtUnsichtbareZeichen);
-    s.setValue(kText + QStringLiteral("txtName"), txtName);
-    zahl(kText + QStringLiteral("txtSize"), txtSize);
-    zahl(kText + QStringLiteral("txtStyle"), txtStyle);
-    schalter(kText + QStringLiteral("txtDragDrop"), txtDragDrop);
-
-    zahl(kLayout + QStringLiteral("testReihenfolge"), testReihenfolge);
-    schalter(kLayout + QStringLiteral("testStammformen"), testStammformen);
-    schalter(kLayout + QStringLiteral("testKonjDekl"), testKonjDekl);
+    for (const TEinstellung &e : Tabelle())
+        if (e.speicherung == TSpeicherung::LesenUndSchreiben)
+            s.setValue(e.Schluessel(), WertAlsSpeicherwert(e, e.Wert(*this)));
 
     s.sync();
     if (s.status() != QSettings::NoError)
-        throw TEinstellungsFehler(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: %1")
-                                      .arg(s.fileName()));
+        throw TEinstellungsFehler(
+            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: %1").arg(s.fileName()));
 }
 
 } // namespace lexovita

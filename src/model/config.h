@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <stdexcept>
+#include <variant>
 
 class QSettings;
 
@@ -33,18 +36,19 @@ inline TFarbe FarbeAusRgb(uint32_t rgb)
 // cannot be written. The message is German and meant for the application's
 // error display.
 class TEinstellungsFehler : public std::runtime_error {
-public:
-    explicit TEinstellungsFehler(const QString &meldung)
-        : std::runtime_error(meldung.toStdString()), m_meldung(meldung) {}
+  public:
+    explicit TEinstellungsFehler(const QString &meldung) : std::runtime_error(meldung.toStdString()), m_meldung(meldung)
+    {
+    }
     const QString &Meldung() const { return m_meldung; }
 
-private:
+  private:
     QString m_meldung;
 };
 
 // A colour text that is neither a colour name nor a number.
 class TKonvertierungsFehler : public TEinstellungsFehler {
-public:
+  public:
     using TEinstellungsFehler::TEinstellungsFehler;
 };
 
@@ -53,9 +57,31 @@ public:
 TFarbe FarbeAusText(const QString &text); // throws TKonvertierungsFehler
 QString FarbeAlsText(TFarbe farbe);       // always "$" + eight hex digits
 
+// The keys the values are stored under: "3.0/" and its subkeys.
+enum class TEinstellungsGruppe : uint8_t { Wurzel, Colors, Lernen, Text, Layout };
+
+inline size_t qHash(TEinstellungsGruppe gruppe, size_t seed = 0) noexcept
+{
+    return ::qHash(static_cast<int>(gruppe), seed);
+}
+
+// How a value is stored: Zahl a 32-bit number, Schalter 0 or 1, Text a plain
+// text, Farbe a colour text, Liste decimal identifiers joined with ",".
+enum class TEinstellungsArt : uint8_t { Zahl, Schalter, Text, Farbe, Liste };
+
+// Which way a value travels between memory and store.
+enum class TSpeicherung : uint8_t {
+    LesenUndSchreiben,
+    NurLesen, // read at every load, never written: a change lasts until the next load
+    Keine,    // in memory only, neither read nor written
+};
+
+struct TEinstellung;
+
 // All user options. Readers use the members directly, by their stored names.
+// The defaults live in one table (Tabelle()); every constructor applies them.
 class TConfig {
-public:
+  public:
     // Native per-user store under Harnfel/lexovita.
     TConfig();
     // An INI file at the given path (used for portable setups and tests).
@@ -66,11 +92,14 @@ public:
     TConfig(const TConfig &) = delete;
     TConfig &operator=(const TConfig &) = delete;
 
-    // Reads every value; a missing value takes its default. An empty
-    // programmordner means the folder of the running program.
+    // Reads every value of the table in its order; a missing value takes its
+    // default. An empty programmordner means the folder of the running program.
     void EinstellungenLaden(const QString &programmordner = {});
-    // Writes every value except the read-only agreement foregrounds.
+    // Writes every value except the read-only and the in-memory ones.
     void EinstellungenSpeichern();
+
+    // Every value with its key, kind and default, in the order of loading.
+    static std::span<const TEinstellung> Tabelle();
 
     // The global settings object of the running program (set by start-up).
     static TConfig *Global();
@@ -82,63 +111,63 @@ public:
     QString DatenOrdner() const { return programmordner + QStringLiteral("Data/"); }
 
     // Root key.
-    int32_t LehrbuchID = 0;
-    bool wbPraesens = false;
-    bool KeepVokTooltip = false;
+    int32_t LehrbuchID{};
+    bool wbPraesens{};
+    bool KeepVokTooltip{};
 
-    // Colors: agreement backgrounds and their (read-only) foregrounds.
-    TFarbe clKNG = 0x99CCFF, clKNGVg = 0x000000;
-    TFarbe clKN = 0xFF99FF, clKNVg = 0x000000;
-    TFarbe clKG = 0xFF9999, clKGVg = 0x000000;
-    TFarbe clNG = 0x99FF99, clNGVg = 0x000000;
-    TFarbe clK = 0xFFFF99, clKVg = 0x000000;
-    TFarbe clN = 0x9999FF, clNVg = 0x000000;
-    TFarbe clG = 0xCCCCCC, clGVg = 0x000000;
-    TFarbe clNormalHg = 0xFFFFFF, clNormalVg = 0x000000;
-    TFarbe clAusgeblendetHg = 0xFFFFFF, clAusgeblendetVg = 0xC0C0C0;
-    TFarbe clSatzHg = 0xFFFFFF;
-    TFarbe clAusgewaehltHg = 0xFFFFFF, clAusgewaehltVg = 0xFF0000;
-    TFarbe clSelVg = 0xFF0000, clSelHg = 0x00FFFF;
-    TFarbe clAnalysiertVg = 0xFF0000, clAnalysiertHg = 0xFFFFFF;
-    // Foreground of the clicked sentence: in memory only, never stored.
-    TFarbe clSatzVg = 0x000000;
+    // Colors ("Hg" background, "Vg" foreground): agreement backgrounds and
+    // their read-only foregrounds, then the editor and analysis colours.
+    TFarbe clKNG{}, clKNGVg{};
+    TFarbe clKN{}, clKNVg{};
+    TFarbe clKG{}, clKGVg{};
+    TFarbe clNG{}, clNGVg{};
+    TFarbe clK{}, clKVg{};
+    TFarbe clN{}, clNVg{};
+    TFarbe clG{}, clGVg{};
+    TFarbe clNormalHg{}, clNormalVg{};
+    TFarbe clAusgeblendetHg{}, clAusgeblendetVg{};
+    TFarbe clSatzHg{};
+    TFarbe clSatzVg{}; // in memory only, never stored
+    TFarbe clAusgewaehltHg{}, clAusgewaehltVg{};
+    TFarbe clSelVg{}, clSelHg{};
+    TFarbe clAnalysiertVg{}, clAnalysiertHg{};
 
     // Lernen.
-    int32_t vlRichtung = 1; // 1 Latin -> German, anything else German -> Latin
-    bool vlStammformen = true;
-    bool vlPraesens = true;
-    bool vlPerfekt = true;
-    bool vlPartizip = true;
-    int32_t vlKasus = 0x4000;
-    bool vlCase = false;
-    bool vlsMischen = true;
-    bool vlsAnfang = true;
-    bool vlsFalscheMehrfach = true;
-    int32_t vlsFalscheAnzahl = 1;
-    bool vlsSchnellkorrektur = false;
-    bool vlmMischen = true;
-    bool vlmStammformen = false;
+    int32_t vlRichtung{}; // 1 Latin -> German, anything else German -> Latin
+    bool vlStammformen{};
+    bool vlPraesens{};
+    bool vlPerfekt{};
+    bool vlPartizip{};
+    int32_t vlKasus{}; // form identifier of the noun form asked besides the nominative
+    bool vlCase{};
+    bool vlsMischen{};
+    bool vlsAnfang{};
+    bool vlsFalscheMehrfach{};
+    int32_t vlsFalscheAnzahl{};
+    bool vlsSchnellkorrektur{};
+    bool vlmMischen{};
+    bool vlmStammformen{};
     QStringList flVerb, flAdjektiv, flSubstantiv; // decimal form identifiers
-    bool flStammformen = true;
-    bool flKonjDekl = true;
-    bool flVokabel = true;
+    bool flStammformen{};
+    bool flKonjDekl{};
+    bool flVokabel{};
 
     bool LateinDeutsch() const { return vlRichtung == 1; }
 
     // Text.
-    bool txtUmbruch = true;
-    int32_t txtUmbruchZeichen = 80;
-    int32_t txtZeilenabstand = 18;
-    bool txtUnsichtbareZeichen = false;
-    QString txtName = QStringLiteral("Tahoma");
-    int32_t txtSize = 10;
-    int32_t txtStyle = 0; // bit 0 bold, 1 italic, 2 underline, 3 strike-out
-    bool txtDragDrop = false;
+    bool txtUmbruch{};
+    int32_t txtUmbruchZeichen{}; // 0 = wrap at the right margin
+    int32_t txtZeilenabstand{};  // line height in pixels
+    bool txtUnsichtbareZeichen{};
+    QString txtName;
+    int32_t txtSize{};
+    int32_t txtStyle{}; // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+    bool txtDragDrop{};
 
     // Layout.
-    int32_t testReihenfolge = 1; // 1 keep order, otherwise shuffle
-    bool testStammformen = false;
-    bool testKonjDekl = false;
+    int32_t testReihenfolge{}; // 1 keep order, otherwise shuffle
+    bool testStammformen{};
+    bool testKonjDekl{};
 
     // Default lists of the forms drills, as their stored text.
     static const QString &StandardVerbformen();
@@ -149,9 +178,31 @@ public:
     static QString ListeAlsText(const QStringList &liste) { return liste.join(QLatin1Char(',')); }
     static QStringList ListeAusText(const QString &text);
 
-private:
+  private:
+    void StandardwerteSetzen();
+
     std::unique_ptr<QSettings> m_eigener;
     QSettings *m_store;
+};
+
+// One row of the settings table. The field's type follows from the kind:
+// Zahl and Farbe int32_t, Schalter bool, Text QString, Liste QStringList.
+struct TEinstellung {
+    using TWert = std::variant<int32_t, bool, QString, QStringList>;
+    using TFeld = std::variant<int32_t TConfig::*, bool TConfig::*, QString TConfig::*, QStringList TConfig::*>;
+
+    TEinstellungsGruppe gruppe;
+    QString name; // value name below the group's key
+    TEinstellungsArt art;
+    TWert standard;
+    TSpeicherung speicherung;
+    TFeld feld;
+
+    // Full key in the store, e.g. "3.0/Colors/clKNG".
+    QString Schluessel() const;
+    TWert Wert(const TConfig &config) const;
+    // The value must hold the field's type.
+    void Setzen(TConfig &config, const TWert &wert) const;
 };
 
 } // namespace lexovita

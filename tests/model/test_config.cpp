@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace lexovita;
 
@@ -10,7 +11,7 @@ namespace {
 
 // Every test works on its own INI file in a fresh temporary folder.
 class ConfigTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString Datei() const { return dir.filePath(QStringLiteral("lexovita.ini")); }
     void Schreiben(const QString &schluessel, const QVariant &wert)
@@ -24,6 +25,50 @@ protected:
         return s.allKeys();
     }
 };
+
+// Values to try for a row: never its default, and for a switch both states,
+// since one state alone may happen to equal a crossed row's default.
+std::vector<TEinstellung::TWert> Werte(const TEinstellung &e)
+{
+    switch (e.art) {
+    case TEinstellungsArt::Zahl:
+        return {int32_t{4711}, int32_t{-5}};
+    case TEinstellungsArt::Schalter:
+        return {!std::get<bool>(e.standard), std::get<bool>(e.standard)};
+    case TEinstellungsArt::Text:
+        return {QStringLiteral("DejaVu Sans, Book"), QStringLiteral(" Liberation Serif ")};
+    case TEinstellungsArt::Farbe:
+        return {TFarbe{0x123456}, clNone};
+    case TEinstellungsArt::Liste:
+        return {QStringList{QStringLiteral("329"), QStringLiteral("5122")}, QStringList{}};
+    }
+    return {};
+}
+
+// How the store holds a value, as another program reading it would see it.
+QString Speicherform(const TEinstellung &e, const TEinstellung::TWert &wert)
+{
+    switch (e.art) {
+    case TEinstellungsArt::Zahl:
+        return QString::number(std::get<int32_t>(wert));
+    case TEinstellungsArt::Schalter:
+        return std::get<bool>(wert) ? QStringLiteral("1") : QStringLiteral("0");
+    case TEinstellungsArt::Text:
+        return std::get<QString>(wert);
+    case TEinstellungsArt::Farbe:
+        return QStringLiteral("$%1")
+            .arg(static_cast<uint32_t>(std::get<int32_t>(wert)), 8, 16, QLatin1Char('0'))
+            .toUpper();
+    case TEinstellungsArt::Liste:
+        return std::get<QStringList>(wert).join(QLatin1Char(','));
+    }
+    return {};
+}
+
+std::string Anzeige(const TEinstellung &e, const TEinstellung::TWert &wert)
+{
+    return (e.Schluessel() + QStringLiteral(" = ") + Speicherform(e, wert)).toStdString();
+}
 
 } // namespace
 
@@ -74,53 +119,68 @@ TEST(FarbText, ColoursAreWrittenAsDollarAndEightHexDigits)
     EXPECT_EQ(FarbeAusRgb(0x123456), 0x563412);
 }
 
-TEST_F(ConfigTest, AnEmptyStoreYieldsAllDefaults)
+TEST_F(ConfigTest, ANewObjectAndAnEmptyStoreBothYieldTheTableDefaults)
 {
+    TConfig neu(Datei());
     TConfig c(Datei());
-    c.clKNG = 0x123456; // a load must overwrite what was there
-    c.vlKasus = 1;
-    c.flSubstantiv.clear();
+    // Every value away from its default, so the load has to put each one back.
+    for (const TEinstellung &e : TConfig::Tabelle())
+        e.Setzen(c, Werte(e).front());
     c.EinstellungenLaden(QStringLiteral("/opt/lexovita"));
+    for (const TEinstellung &e : TConfig::Tabelle()) {
+        EXPECT_EQ(e.Wert(neu), e.standard) << Anzeige(e, e.Wert(neu));
+        // A value held in memory only is no business of the store.
+        const auto erwartet = e.speicherung == TSpeicherung::Keine ? Werte(e).front() : e.standard;
+        EXPECT_EQ(e.Wert(c), erwartet) << Anzeige(e, e.Wert(c));
+    }
     EXPECT_EQ(c.programmordner, QStringLiteral("/opt/lexovita/"));
     EXPECT_EQ(c.VorlagenOrdner(), QStringLiteral("/opt/lexovita/vorlagen/"));
-    EXPECT_EQ(c.LehrbuchID, 0);
-    EXPECT_FALSE(c.wbPraesens);
-    EXPECT_FALSE(c.KeepVokTooltip);
-    EXPECT_EQ(c.clKNG, 0x99CCFF);
-    EXPECT_EQ(c.clKN, 0xFF99FF);
-    EXPECT_EQ(c.clKG, 0xFF9999);
-    EXPECT_EQ(c.clNG, 0x99FF99);
-    EXPECT_EQ(c.clK, 0xFFFF99);
-    EXPECT_EQ(c.clN, 0x9999FF);
-    EXPECT_EQ(c.clG, 0xCCCCCC);
-    EXPECT_EQ(c.clAusgeblendetVg, 0xC0C0C0);
-    EXPECT_EQ(c.clSatzHg, 0xFFFFFF);
-    EXPECT_EQ(c.clSatzVg, 0x000000);
-    EXPECT_EQ(c.clSelHg, 0x00FFFF);
-    EXPECT_EQ(c.clAnalysiertVg, 0xFF0000);
-    EXPECT_EQ(c.vlRichtung, 1);
-    EXPECT_TRUE(c.LateinDeutsch());
-    EXPECT_EQ(c.vlKasus, 0x4000);
-    EXPECT_TRUE(c.vlStammformen && c.vlPraesens && c.vlPerfekt && c.vlPartizip);
-    EXPECT_FALSE(c.vlCase || c.vlsSchnellkorrektur || c.vlmStammformen);
-    EXPECT_EQ(c.vlsFalscheAnzahl, 1);
-    EXPECT_EQ(c.txtName, QStringLiteral("Tahoma"));
-    EXPECT_EQ(c.txtSize, 10);
-    EXPECT_EQ(c.txtUmbruchZeichen, 80);
-    EXPECT_EQ(c.txtZeilenabstand, 18);
-    EXPECT_TRUE(c.txtUmbruch);
-    EXPECT_EQ(c.testReihenfolge, 1);
-    EXPECT_FALSE(c.testStammformen || c.testKonjDekl);
 
-    ASSERT_EQ(c.flVerb.size(), 261);
-    EXPECT_EQ(c.flVerb.first(), QStringLiteral("329"));
-    EXPECT_EQ(c.flVerb[126], QStringLiteral("2312"));
-    EXPECT_EQ(c.flVerb.last(), QStringLiteral("5122"));
-    ASSERT_EQ(c.flAdjektiv.size(), 93);
-    EXPECT_EQ(c.flAdjektiv.first(), QStringLiteral("663552"));
-    EXPECT_EQ(c.flAdjektiv.last(), QStringLiteral("3670016"));
-    EXPECT_EQ(TConfig::ListeAlsText(c.flSubstantiv),
+    // The long form lists are data; their order matters to the forms drills.
+    ASSERT_EQ(neu.flVerb.size(), 261);
+    EXPECT_EQ(neu.flVerb.first(), QStringLiteral("329"));
+    EXPECT_EQ(neu.flVerb[126], QStringLiteral("2312"));
+    EXPECT_EQ(neu.flVerb.last(), QStringLiteral("5122"));
+    ASSERT_EQ(neu.flAdjektiv.size(), 93);
+    EXPECT_EQ(neu.flAdjektiv.first(), QStringLiteral("663552"));
+    EXPECT_EQ(neu.flAdjektiv.last(), QStringLiteral("3670016"));
+    EXPECT_EQ(TConfig::ListeAlsText(neu.flSubstantiv),
               QStringLiteral("8192,16384,24576,32768,40960,49152,57344,65536,73728,81920"));
+    EXPECT_TRUE(neu.LateinDeutsch());
+    neu.vlRichtung = 2;
+    EXPECT_FALSE(neu.LateinDeutsch());
+}
+
+TEST_F(ConfigTest, EveryTableValueSurvivesASaveAndALoadOnItsOwn)
+{
+    // One value at a time, all others at their defaults: a row that reads or
+    // writes another row's key or member shows up as a second changed value.
+    const auto tabelle = TConfig::Tabelle();
+    int runde = 0;
+    for (const TEinstellung &e : tabelle) {
+        for (const TEinstellung::TWert &wert : Werte(e)) {
+            SCOPED_TRACE(Anzeige(e, wert));
+            const QString datei = dir.filePath(QStringLiteral("runde%1.ini").arg(++runde));
+            {
+                TConfig c(datei);
+                e.Setzen(c, wert);
+                c.EinstellungenSpeichern();
+            }
+            QSettings s(datei, QSettings::IniFormat);
+            const bool geschrieben = e.speicherung == TSpeicherung::LesenUndSchreiben;
+            ASSERT_EQ(s.contains(e.Schluessel()), geschrieben);
+            if (geschrieben) {
+                EXPECT_EQ(s.value(e.Schluessel()).toString(), Speicherform(e, wert));
+            }
+
+            TConfig geladen(datei);
+            geladen.EinstellungenLaden(QStringLiteral("/x"));
+            for (const TEinstellung &andere : tabelle) {
+                const auto erwartet = &andere == &e && geschrieben ? wert : andere.standard;
+                EXPECT_EQ(andere.Wert(geladen), erwartet) << Anzeige(andere, andere.Wert(geladen));
+            }
+        }
+    }
 }
 
 TEST_F(ConfigTest, SavingAfterLoadingDefaultsWritesEveryValueButTheReadOnlyForegrounds)
@@ -145,61 +205,38 @@ TEST_F(ConfigTest, SavingAfterLoadingDefaultsWritesEveryValueButTheReadOnlyForeg
     EXPECT_EQ(s.value(QStringLiteral("3.0/Lernen/flVerb")).toString(), TConfig::StandardVerbformen());
 }
 
-TEST_F(ConfigTest, ChangedValuesSurviveASaveAndALoad)
+TEST_F(ConfigTest, ReadOnlyValuesAreReadButAChangeLastsOnlyUntilTheNextLoad)
 {
-    {
+    int nurLesen = 0;
+    for (const TEinstellung &e : TConfig::Tabelle()) {
+        if (e.speicherung == TSpeicherung::LesenUndSchreiben)
+            continue;
+        SCOPED_TRACE(e.name.toStdString());
+        const auto gespeichert = Werte(e).front();
+        const auto geaendert = Werte(e).back();
+        ASSERT_NE(gespeichert, geaendert);
+        Schreiben(e.Schluessel(), Speicherform(e, gespeichert));
         TConfig c(Datei());
         c.EinstellungenLaden(QStringLiteral("/x"));
-        c.LehrbuchID = 17;
-        c.wbPraesens = true;
-        c.clKNG = 0x010203;
-        c.clAusgewaehltVg = clNone;
-        c.vlRichtung = 2;
-        c.vlKasus = 0xE000;
-        c.vlCase = true;
-        c.vlsFalscheAnzahl = 3;
-        c.flVerb = QStringList{QStringLiteral("329"), QStringLiteral("5122")};
-        c.flAdjektiv.clear();
-        c.txtName = QStringLiteral("DejaVu Sans, Book");
-        c.txtStyle = 3;
-        c.testReihenfolge = 2;
-        c.EinstellungenSpeichern();
+        if (e.speicherung == TSpeicherung::NurLesen) {
+            ++nurLesen;
+            EXPECT_EQ(e.Wert(c), gespeichert);
+            e.Setzen(c, geaendert);
+            c.EinstellungenSpeichern();
+            c.EinstellungenLaden(QStringLiteral("/x"));
+            EXPECT_EQ(e.Wert(c), gespeichert);
+        } else {
+            // In memory only: a stored value is ignored and a change is kept.
+            EXPECT_EQ(e.Wert(c), e.standard);
+            e.Setzen(c, geaendert);
+            c.EinstellungenSpeichern();
+            c.EinstellungenLaden(QStringLiteral("/x"));
+            EXPECT_EQ(e.Wert(c), geaendert);
+        }
+        QSettings s(Datei(), QSettings::IniFormat);
+        EXPECT_EQ(s.value(e.Schluessel()).toString(), Speicherform(e, gespeichert));
     }
-    TConfig c(Datei());
-    c.EinstellungenLaden(QStringLiteral("/x"));
-    EXPECT_EQ(c.LehrbuchID, 17);
-    EXPECT_TRUE(c.wbPraesens);
-    EXPECT_EQ(c.clKNG, 0x010203);
-    EXPECT_EQ(c.clAusgewaehltVg, clNone);
-    EXPECT_EQ(c.vlRichtung, 2);
-    EXPECT_FALSE(c.LateinDeutsch());
-    EXPECT_EQ(c.vlKasus, 0xE000);
-    EXPECT_TRUE(c.vlCase);
-    EXPECT_EQ(c.vlsFalscheAnzahl, 3);
-    EXPECT_EQ(c.flVerb, (QStringList{QStringLiteral("329"), QStringLiteral("5122")}));
-    EXPECT_TRUE(c.flAdjektiv.isEmpty());
-    EXPECT_EQ(c.flSubstantiv.size(), 10);
-    EXPECT_EQ(c.txtName, QStringLiteral("DejaVu Sans, Book"));
-    EXPECT_EQ(c.txtStyle, 3);
-    EXPECT_EQ(c.testReihenfolge, 2);
-}
-
-TEST_F(ConfigTest, ReadOnlyForegroundsAreReadButAChangeLastsOnlyUntilTheNextLoad)
-{
-    Schreiben(QStringLiteral("3.0/Colors/clKNVg"), QStringLiteral("clRed"));
-    TConfig c(Datei());
-    c.EinstellungenLaden(QStringLiteral("/x"));
-    EXPECT_EQ(c.clKNVg, 0x0000FF);
-    EXPECT_EQ(c.clKNGVg, 0x000000);
-    c.clKNVg = 0x00FF00;
-    c.clGVg = 0x00FF00;
-    c.clSatzVg = 0x00FF00;
-    c.EinstellungenSpeichern();
-    c.EinstellungenLaden(QStringLiteral("/x"));
-    EXPECT_EQ(c.clKNVg, 0x0000FF);
-    EXPECT_EQ(c.clGVg, 0x000000);
-    QSettings s(Datei(), QSettings::IniFormat);
-    EXPECT_EQ(s.value(QStringLiteral("3.0/Colors/clKNVg")).toString(), QStringLiteral("clRed"));
+    EXPECT_EQ(nurLesen, 7); // the agreement foregrounds
 }
 
 TEST_F(ConfigTest, StoredColoursAreReadInEveryAcceptedForm)
