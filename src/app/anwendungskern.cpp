@@ -1,5 +1,6 @@
 #include "app/anwendungskern.h"
 
+#include "app/einstellungsdienst.h"
 #include "app/lektionssitzung.h"
 #include "app/start.h"
 #include "model/config.h"
@@ -16,6 +17,7 @@ TAnwendungskern::TAnwendungskern(TDatenmanager &daten, TConfig &config, IRueckfr
         m_eigenerZufall = std::make_unique<TSystemZufall>();
     m_zufall = zufall ? zufall : m_eigenerZufall.get();
     m_daten.SetUhr(*m_uhr);
+    m_einstellungen = std::make_unique<TEinstellungsdienst>(m_config);
     m_sitzung = std::make_unique<TLektionssitzung>(m_daten, m_rueckfrage, *m_uhr);
 }
 

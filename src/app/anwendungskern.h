@@ -10,6 +10,7 @@ class IRueckfrage;
 class IUhr;
 class IZufall;
 class TConfig;
+class TEinstellungsdienst;
 class TDatenmanager;
 class TLektionssitzung;
 class TVokabel;
@@ -28,6 +29,8 @@ public:
 
     TDatenmanager &Daten() { return m_daten; }
     TConfig &Config() { return m_config; }
+    // Loads, saves and announces changes of the settings above.
+    TEinstellungsdienst &Einstellungen() { return *m_einstellungen; }
     IRueckfrage &Rueckfrage() { return m_rueckfrage; }
     const IUhr &Uhr() const { return *m_uhr; }
     IZufall &Zufall() { return *m_zufall; }
@@ -45,6 +48,7 @@ private:
     const IUhr *m_uhr;
     std::unique_ptr<IZufall> m_eigenerZufall;
     IZufall *m_zufall;
+    std::unique_ptr<TEinstellungsdienst> m_einstellungen;
     std::unique_ptr<TLektionssitzung> m_sitzung;
 };
 

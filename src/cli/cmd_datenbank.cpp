@@ -2,8 +2,9 @@
 
 #include "befehle.h"
 
+#include "app/importauftrag.h"
+#include "app/start.h"
 #include "store/datenmanager.h"
-#include "store/import.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,31 +44,29 @@ private:
 // only into a database without entries, so that init may run on every start.
 bool GrundwortschatzImportieren(TDatenmanager &daten)
 {
-    {
-        TAnweisung a = daten.Verbindung().Anweisung("SELECT count(*) FROM vokabel");
-        if (a.Schritt() && a.Int(0) > 0) {
-            Ausgabe(QStringLiteral("Die Datenbank enthält bereits Vokabeln; der Grundwortschatz wird nicht importiert."));
-            return true;
-        }
-    }
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"));
-    try {
-        Ausgabe(QStringLiteral("Grundwortschatz: %1").arg(ImportZusammenfassung(OrdnerImportieren(daten, ordner))));
+    if (!DatenbankLeer(daten)) {
+        Ausgabe(QStringLiteral("Die Datenbank enthält bereits Vokabeln; der Grundwortschatz wird nicht importiert."));
         return true;
-    } catch (const TLektionsdateiFehler &f) {
-        Fehler(f.Meldung());
+    }
+    TOrdnerImportAuftrag auftrag(GrundwortschatzOrdner());
+    QString meldung;
+    if (AuftragDirektAusfuehren(auftrag, daten, &meldung) != TAuftragsausgang::Erfolg) {
+        Fehler(meldung);
         return false;
     }
+    Ausgabe(QStringLiteral("Grundwortschatz: %1").arg(ImportZusammenfassung(auftrag.Ergebnis())));
+    return true;
 }
 
 int Init(const Aufruf &aufruf)
 {
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::AnlegenWennNoetig);
         TKonsolenRueckfrage rueckfrage(true);
-        if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen)
+        const TDatenbankStart start = DatenbankStarten(aufruf.datenOrdner, rueckfrage);
+        if (start.Abgebrochen())
             return 1;
-        daten.VokabelindexAnlegen(rueckfrage);
+        TDatenmanager &daten = *start.daten;
+        VokabelindexSicherstellen(daten, rueckfrage);
         if (aufruf.argumente.contains(QStringLiteral("--grundwortschatz")) && !GrundwortschatzImportieren(daten))
             return 1;
         Ausgabe(QStringLiteral("Datenbank bereit: %1").arg(daten.Datei()));

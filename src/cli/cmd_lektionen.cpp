@@ -2,9 +2,9 @@
 
 #include "befehle.h"
 
+#include "app/importauftrag.h"
 #include "model/lektionsdatei.h"
 #include "store/datenmanager.h"
-#include "store/import.h"
 #include "store/lektionsspeicher.h"
 
 #include <QCoreApplication>
@@ -52,18 +52,19 @@ int Import(const Aufruf &aufruf)
         TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::AnlegenWennNoetig);
         if (!Bereit(daten))
             return 1;
-        TImport import(daten);
         TImportErgebnis gesamt;
         int fehler = 0;
-        // Each file is kept or dropped as a whole; one bad file does not stop the others.
+        // The window's import job; each file is kept or dropped as a whole,
+        // one bad file does not stop the others.
         for (const QString &datei : aufruf.argumente) {
             const QString name = QFileInfo(datei).fileName();
-            try {
-                const TImportErgebnis e = import.DateiImportieren(datei);
-                gesamt += e;
-                Ausgabe(QStringLiteral("%1: %2").arg(name, ImportZusammenfassung(e)));
-            } catch (const TLektionsdateiFehler &f) {
-                Fehler(QStringLiteral("%1: %2 Die Datei wurde nicht importiert.").arg(name, f.Meldung()));
+            TDateiImportAuftrag auftrag(datei);
+            QString meldung;
+            if (AuftragDirektAusfuehren(auftrag, daten, &meldung) == TAuftragsausgang::Erfolg) {
+                gesamt += auftrag.Ergebnis();
+                Ausgabe(QStringLiteral("%1: %2").arg(name, ImportZusammenfassung(auftrag.Ergebnis())));
+            } else {
+                Fehler(QStringLiteral("%1: %2 Die Datei wurde nicht importiert.").arg(name, meldung));
                 ++fehler;
             }
         }

@@ -2,6 +2,7 @@
 #include "ui/frmhaupt.h"
 
 #include "app/anwendungskern.h"
+#include "app/einstellungsdienst.h"
 #include "app/lektionssitzung.h"
 #include "model/config.h"
 #include "model/lektion.h"
@@ -75,6 +76,12 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     Sitzung().SetDialoge(this);
     connect(&Sitzung(), &TLektionssitzung::anzeigen, this, &TfrmHaupt::LektionZeigen);
     connect(&Sitzung(), &TLektionssitzung::kopfGeaendert, this, &TfrmHaupt::TabsAufbauen);
+    // Changed settings take effect in the open window at once.
+    connect(&m_kern.Einstellungen(), &TEinstellungsdienst::geaendert, this,
+            [this](const QSet<TEinstellungsGruppe> &gruppen) {
+                if (gruppen.contains(TEinstellungsGruppe::Text) || gruppen.contains(TEinstellungsGruppe::Colors))
+                    EditorEinstellungenAnwenden();
+            });
 }
 
 TfrmHaupt::~TfrmHaupt()
@@ -238,7 +245,7 @@ void TfrmHaupt::showEvent(QShowEvent *event)
 
 void TfrmHaupt::ErsteAnzeige()
 {
-    m_kern.Config().EinstellungenLaden();
+    m_kern.Einstellungen().Laden();
     {
         Beschaeftigt(true);
         struct Ende {
@@ -260,7 +267,7 @@ void TfrmHaupt::closeEvent(QCloseEvent *event)
     event->ignore();
     if (!Sitzung().Beenden())
         return;
-    m_kern.Config().EinstellungenSpeichern();
+    m_kern.Einstellungen().Speichern();
     event->accept();
 }
 
