@@ -2,6 +2,7 @@
 
 #include "befehle.h"
 
+#include "model/fehler.h"
 #include "model/lektionsdatei.h"
 #include "store/datenmanager.h"
 #include "store/import.h"
@@ -105,10 +106,7 @@ int Export(const Aufruf &aufruf)
         XmlDateiSchreiben(XmlDateiname(args.first()), speicher.LehrbuchExportieren(id, vorlagen));
         Ausgabe(ExportMeldung(lehrbuch));
         return 0;
-    } catch (const DatenbankFehler &f) {
-        Fehler(f.Meldung());
-        return 1;
-    } catch (const TLektionsdateiFehler &f) {
+    } catch (const TFehler &f) {
         Fehler(f.Meldung());
         return 1;
     }
