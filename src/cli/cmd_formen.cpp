@@ -3,6 +3,7 @@
 
 #include "befehle.h"
 
+#include "model/fehler.h"
 #include "morph/formenjson.h"
 #include "morph/formenmanager.h"
 
@@ -96,7 +97,7 @@ int AusDatenbank(const QString &ordner, const QString &idText)
         std::fflush(stdout);
         return 0;
     } catch (const std::exception &e) {
-        Fehler(QString::fromUtf8(e.what()));
+        Fehler(FehlerMeldung(e));
         return 2;
     }
 }

@@ -3,6 +3,7 @@
 #include "befehle.h"
 
 #include "app/importauftrag.h"
+#include "model/fehler.h"
 #include "model/lektionsdatei.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
@@ -106,10 +107,7 @@ int Export(const Aufruf &aufruf)
         XmlDateiSchreiben(XmlDateiname(args.first()), speicher.LehrbuchExportieren(id, vorlagen));
         Ausgabe(ExportMeldung(lehrbuch));
         return 0;
-    } catch (const DatenbankFehler &f) {
-        Fehler(f.Meldung());
-        return 1;
-    } catch (const TLektionsdateiFehler &f) {
+    } catch (const TFehler &f) {
         Fehler(f.Meldung());
         return 1;
     }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "model/fehler.h"
+
 #include <QHashFunctions>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <stdexcept>
 #include <variant>
 
 class QSettings;
@@ -35,15 +36,9 @@ inline TFarbe FarbeAusRgb(uint32_t rgb)
 // A failure of the settings store: a value of the wrong kind or a store that
 // cannot be written. The message is German and meant for the application's
 // error display.
-class TEinstellungsFehler : public std::runtime_error {
-  public:
-    explicit TEinstellungsFehler(const QString &meldung) : std::runtime_error(meldung.toStdString()), m_meldung(meldung)
-    {
-    }
-    const QString &Meldung() const { return m_meldung; }
-
-  private:
-    QString m_meldung;
+class TEinstellungsFehler : public TFehler {
+public:
+    explicit TEinstellungsFehler(const QString &meldung) : TFehler(meldung) {}
 };
 
 // A colour text that is neither a colour name nor a number.

@@ -293,7 +293,7 @@ QString MitZeile(int zeile, const QString &text)
 } // namespace
 
 TLektionsdateiFehler::TLektionsdateiFehler(int zeile, const QString &text)
-    : std::runtime_error(MitZeile(zeile, text).toStdString()), m_zeile(zeile), m_meldung(MitZeile(zeile, text))
+    : TFehler(MitZeile(zeile, text)), m_zeile(zeile)
 {
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/fehler.h"
 #include "model/lektion.h"
 
 #include <QByteArray>
 #include <QString>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 class QDomElement;
@@ -14,15 +14,13 @@ namespace lexovita {
 
 // A lesson file that cannot be read: malformed XML, an unknown or misplaced
 // element, a missing part or an invalid code. The German message names the line.
-class TLektionsdateiFehler : public std::runtime_error {
+class TLektionsdateiFehler : public TFehler {
 public:
     TLektionsdateiFehler(int zeile, const QString &text);
     int Zeile() const { return m_zeile; }
-    const QString &Meldung() const { return m_meldung; }
 
 private:
     int m_zeile;
-    QString m_meldung;
 };
 
 // Writes one LEKTION element with its entries (VOK) and text below the parent.

@@ -4,11 +4,11 @@
 #include "morph/endungen.h"
 #include "morph/formid.h"
 #include "morph/nominalformen.h"
+#include "morph/stammfilter.h"
 
 #include <QSet>
 #include <algorithm>
 #include <limits>
-#include <string_view>
 
 namespace lexovita {
 
@@ -55,12 +55,6 @@ std::span<const TAnalyseblock> BloeckeDerWortart(const TBuchstabenbloecke &b, in
     default:
         return {}; // adverbs, pronouns, undetermined: never regenerated
     }
-}
-
-bool EndetAuf(const QString &text, std::u16string_view endung)
-{
-    const qsizetype n = qsizetype(endung.size());
-    return text.size() >= n && std::equal(endung.begin(), endung.end(), text.utf16() + (text.size() - n));
 }
 
 // Clears SonderformenEinsetzen while candidates are generated, so that they
@@ -306,10 +300,7 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         const TVokabel *zeile = quelle_.Vokabelzeile(id);
         if (!zeile)
             continue;
-        // A principal part much longer than the word cannot lead to it,
-        // except for genitive plurals of plural-only nouns.
-        if (zeile->form1.size() >= wort.size() + 2 && !EndetAuf(zeile->form1, u"arum") &&
-            !EndetAuf(zeile->form1, u"orum"))
+        if (!StammzeilePlausibel(zeile->form1, wort.size()))
             continue;
         const TVokabel *imCache = InCache(id);
         const TVokabel &v = imCache ? *imCache : *zeile;

@@ -39,8 +39,8 @@ class IAnalysequelle {
 
     // The same for the stem of a word of `wortLaenge` characters. The source
     // may leave out rows that the stem path skips anyway: rows without an
-    // entry, and rows whose entry's form1 has at least wortLaenge + 2
-    // characters and ends neither in "arum" nor in "orum".
+    // entry, and rows whose entry StammzeilePlausibel() (morph/stammfilter.h)
+    // rules out.
     virtual void StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel)
     {
         (void)wortLaenge;

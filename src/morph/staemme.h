@@ -3,6 +3,7 @@
 #include "model/vokabel.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace lexovita {
 
@@ -15,5 +16,14 @@ QString Nominalstamm(const TVokabel &v);
 
 // Adjectives stored with class 8 are the o/a type, the same as 32.
 int32_t AdjektivKlasse(const TVokabel &v);
+
+// The stems of an entry for the stem table: 0 to 3 distinct stems derived
+// from the principal parts by word class and inflection class, lower-cased
+// (ASCII A-Z only), in the order first, second, third stem. Shared by the
+// store (writing stem rows) and the word-form analysis (reading them).
+QStringList StaemmeAbleiten(const TVokabel &vokabel);
+
+// Lower-cases the ASCII letters A-Z only, as analysis and stems compare.
+QString AsciiKlein(const QString &text);
 
 } // namespace lexovita

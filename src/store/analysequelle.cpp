@@ -1,6 +1,7 @@
 #include "store/analysequelle.h"
 
-#include "store/staemme.h"
+#include "morph/staemme.h"
+#include "morph/stammfilter.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -226,7 +227,7 @@ void TAnalysequelle::Aufbauen()
                 continue;
             const QString &f1 = it->second->form1;
             z.form1Laenge = int32_t(f1.size());
-            z.genitivPlural = f1.endsWith(QLatin1String("arum")) || f1.endsWith(QLatin1String("orum"));
+            z.genitivPlural = GenitivPluralArumOrum(f1);
         }
     }
     {
@@ -265,7 +266,7 @@ void TAnalysequelle::StaemmeMitPraefix(const QString &praefix, std::vector<int32
 void TAnalysequelle::StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel)
 {
     StaemmeDurchgehen(praefix, [&ziel, wortLaenge](const TStamm &z) {
-        if (z.form1Laenge < 0 || (z.form1Laenge >= wortLaenge + 2 && !z.genitivPlural))
+        if (z.form1Laenge < 0 || !StammzeilePlausibel(z.form1Laenge, z.genitivPlural, wortLaenge))
             return;
         ziel.push_back(z.vokabelId);
     });

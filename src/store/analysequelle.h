@@ -93,7 +93,7 @@ class TAnalysequelle : public IAnalysequelle {
         uint32_t laenge;
         int32_t vokabelId;
         int32_t form1Laenge; // -1: no such entry
-        bool genitivPlural;  // form1 ends in "arum" or "orum"
+        bool genitivPlural;  // GenitivPluralArumOrum(form1)
     };
     template<typename Fn> void StaemmeDurchgehen(const QString &praefix, Fn &&fn);
     QStringView Stammtext(const TStamm &z) const { return QStringView(stammText_).mid(z.anfang, z.laenge); }

@@ -1,7 +1,7 @@
 #include "store/datenmanager.h"
 
 #include "store/schema.h"
-#include "store/staemme.h"
+#include "morph/staemme.h"
 
 #include <sqlcipher/sqlite3.h>
 

@@ -1,6 +1,6 @@
 #include "store/vokabelspeicher.h"
 
-#include "store/staemme.h"
+#include "morph/staemme.h"
 
 namespace lexovita {
 

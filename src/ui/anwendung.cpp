@@ -1,7 +1,6 @@
 #include "ui/anwendung.h"
 
-#include "model/config.h"
-#include "store/fehler.h"
+#include "model/fehler.h"
 #include "store/rueckfrage.h"
 
 #include <QMessageBox>
@@ -18,13 +17,7 @@ TAnwendung::TAnwendung(int &argc, char **argv) : QApplication(argc, argv)
 
 QString TAnwendung::FehlerText(const std::exception &e)
 {
-    if (auto *d = dynamic_cast<const DatenbankFehler *>(&e))
-        return d->Meldung();
-    if (auto *k = dynamic_cast<const KonvertierungsFehler *>(&e))
-        return k->Meldung();
-    if (auto *k = dynamic_cast<const TKonvertierungsFehler *>(&e))
-        return k->Meldung();
-    return QString::fromLocal8Bit(e.what());
+    return FehlerMeldung(e);
 }
 
 void TAnwendung::FehlerZeigen(const QString &text)

@@ -4,9 +4,9 @@
 
 namespace lexovita {
 
-// The application object. Errors of the database, the settings and
-// conversions are thrown as exceptions; an exception that leaves an event
-// handler is shown here as a German error box instead of ending the program.
+// The application object. The program's errors are thrown as exceptions
+// (TFehler and its kinds); an exception that leaves an event handler is shown
+// here as a German error box instead of ending the program.
 class TAnwendung : public QApplication {
     Q_OBJECT
 public:

@@ -3,7 +3,7 @@
 #include "app/anwendungskern.h"
 #include "model/config.h"
 #include "model/lektionsdatei.h"
-#include "store/fehler.h"
+#include "model/fehler.h"
 #include "ui/guirueckfrage.h"
 
 #include <QAction>
@@ -334,12 +334,8 @@ void TfrmLehrbuchverwaltung::Sicher(const std::function<void()> &befehl)
     try {
         befehl();
         return;
-    } catch (const DatenbankFehler &f) {
-        text = f.Meldung();
-    } catch (const TLektionsdateiFehler &f) {
-        text = f.Meldung();
     } catch (const std::exception &f) {
-        text = QString::fromUtf8(f.what());
+        text = FehlerMeldung(f);
     }
     m_rueckfrage.Frage(ProgrammTitel(), text, KN_OK, Antwort::Ok, Symbol::Fehler);
 }

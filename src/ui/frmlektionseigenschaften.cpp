@@ -1,5 +1,6 @@
 #include "ui/frmlektionseigenschaften.h"
 
+#include "model/fehler.h"
 #include "model/lektion.h"
 #include "store/fehler.h"
 #include "store/lehrbuchverwaltung.h"
@@ -97,10 +98,8 @@ void TfrmEigenschaften::OkKlick()
             .Uebernehmen(m_lektion, edtName->text(), cmbLehrbuch->currentText(), notizen);
         accept();
         return;
-    } catch (const DatenbankFehler &f) {
-        fehler = f.Meldung();
     } catch (const std::exception &f) {
-        fehler = QString::fromUtf8(f.what());
+        fehler = FehlerMeldung(f);
     }
     m_rueckfrage.Frage(ProgrammTitel(), fehler, KN_OK, Antwort::Ok, Symbol::Fehler);
 }

@@ -4,6 +4,7 @@
 // shape of every entry are checked against Latin grammar. The expectations
 // live in formen.tsv and stichprobe.tsv beside this file.
 
+#include "model/fehler.h"
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
 #include "morph/analyse.h"
@@ -124,10 +125,8 @@ public:
             TAnweisung a = b.daten->Verbindung().Anweisung("SELECT id, vokabel, attribute & 7 FROM vokabel");
             while (a.Schritt())
                 b.ids.insert(Lehrbuch::Schluessel(a.Text(1), a.Int(2)), a.Int(0));
-        } catch (const TLektionsdateiFehler &e) {
-            b.fehler = e.Meldung();
         } catch (const std::exception &e) {
-            b.fehler = QString::fromUtf8(e.what());
+            b.fehler = FehlerMeldung(e);
         }
     }
     void TearDown() override

@@ -2,6 +2,7 @@
 #include "morph/analyse_bloecke.h"
 #include "morph/endungen.h"
 #include "morph/formenmanager.h"
+#include "morph/stammfilter.h"
 
 #include "morph_hilfe.h"
 
@@ -43,6 +44,32 @@ TEST(EndungsLaenge, NeedsTwoLettersBeforeTheEndingAndOtherwiseCutsOne)
 // listed endings. That is only sound if every text the generators produce
 // for the block ends in one of them; checked here for entries of every
 // class and flag combination.
+TEST(StammzeilePlausibel, RulesOutFirstPartsTwoLongerThanTheWordUnlessGenitivePlural)
+{
+    const struct {
+        const char *form1;
+        qsizetype wortLaenge;
+        bool plausibel;
+    } faelle[] = {
+        {"itine", 4, true},      // one longer
+        {"itiner", 4, false},    // two longer: the limit
+        {"itineris", 4, false},  // "iter"
+        {"regis", 6, true},      // shorter than the word
+        {"", 0, true},           // no first part
+        {"castrorum", 6, true},  // "castra"
+        {"divitiarum", 7, true}, // "divitia"
+        {"dierum", 3, false},    // -erum is no exception
+        {"CASTRORUM", 6, false}, // the ending is compared as entered
+    };
+    for (const auto &f : faelle) {
+        const QString form1 = QString::fromUtf8(f.form1);
+        SCOPED_TRACE(f.form1);
+        EXPECT_EQ(StammzeilePlausibel(form1, f.wortLaenge), f.plausibel);
+        // What a source keeps of the entry gives the same answer.
+        EXPECT_EQ(StammzeilePlausibel(form1.size(), GenitivPluralArumOrum(form1), f.wortLaenge), f.plausibel);
+    }
+}
+
 TEST(Analysebloecke, EveryGeneratedTextEndsInOneOfItsBlocksEndings)
 {
     std::vector<TVokabel> eintraege;
