@@ -2,7 +2,7 @@
 
 #include "model/config.h"
 #include "model/lektion.h"
-#include "store/rueckfrage.h"
+#include "model/rueckfrage.h"
 #include "ui/aktionen.h"
 #include "ui/frameauswahl.h"
 #include "ui/vokabelliste.h"

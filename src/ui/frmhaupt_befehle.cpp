@@ -7,7 +7,7 @@
 #include "morph/formenmanager.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
-#include "store/rueckfrage.h"
+#include "model/rueckfrage.h"
 #include "ui/frameauswahl.h"
 #include "ui/hilfe.h"
 #include "ui/frmimport.h"

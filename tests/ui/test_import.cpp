@@ -2,9 +2,9 @@
 // worker thread, cancelling, and a broken file, on a database in a
 // temporary folder (the worker opens its own connection to it).
 #include "model/lektionsdatei.h"
+#include "model/rueckfrage.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
-#include "store/rueckfrage.h"
 #include "ui/frmimport.h"
 
 #include <QAbstractButton>
