@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #if __has_include("store/datenmanager.h")
+#include "model/rueckfrage.h"
 #include "store/datenmanager.h"
-#include "store/rueckfrage.h"
 #define LEXOVITA_FORMEN_MIT_DATENBANK 1
 #endif
 

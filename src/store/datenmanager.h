@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/latform.h"
+#include "model/rueckfrage.h"
 #include "model/vokabel.h"
 #include "store/datum.h"
 #include "store/fehler.h"
-#include "store/rueckfrage.h"
 #include "store/sqlite.h"
 
 #include <QString>

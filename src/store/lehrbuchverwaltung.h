@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/lektion.h"
+#include "model/rueckfrage.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
-#include "store/rueckfrage.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/rueckfrage.h"
 #include "model/vokabel.h"
 #include "store/datenmanager.h"
-#include "store/rueckfrage.h"
 
 #include <QString>
 #include <cstdint>

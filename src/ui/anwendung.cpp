@@ -1,7 +1,7 @@
 #include "ui/anwendung.h"
 
 #include "model/fehler.h"
-#include "store/rueckfrage.h"
+#include "model/rueckfrage.h"
 
 #include <QMessageBox>
 #include <QPushButton>

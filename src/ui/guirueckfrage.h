@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/rueckfrage.h"
+#include "model/rueckfrage.h"
 
 #include <functional>
 

@@ -3,9 +3,9 @@
 // Shared helpers of the store tests: a scratch data folder, a scripted
 // question interface and short ways to build entries and count rows.
 
+#include "model/rueckfrage.h"
 #include "model/vokabel.h"
 #include "store/datenmanager.h"
-#include "store/rueckfrage.h"
 
 #include <QFile>
 #include <QTemporaryDir>

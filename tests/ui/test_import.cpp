@@ -5,9 +5,9 @@
 #include "app/auftrag.h"
 #include "model/config.h"
 #include "model/lektionsdatei.h"
+#include "model/rueckfrage.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
-#include "store/rueckfrage.h"
 #include "ui/frmimport.h"
 
 #include <QAbstractButton>
