@@ -18,26 +18,6 @@ TLehrbuchverwaltung::TLehrbuchverwaltung(TDatenmanager &daten, IRueckfrage &ruec
 {
 }
 
-QString TLehrbuchverwaltung::Titel(int modus)
-{
-    switch (modus) {
-    case VM_SPEICHERN_UNTER: return QStringLiteral("Lektion speichern unter");
-    case VM_OEFFNEN: return QStringLiteral("Lektion öffnen");
-    case VM_ANHAENGEN: return QStringLiteral("Lektion anhängen");
-    default: return QStringLiteral("Lehrbuchverwaltung");
-    }
-}
-
-QString TLehrbuchverwaltung::OkText(int modus)
-{
-    switch (modus) {
-    case VM_SPEICHERN_UNTER: return QStringLiteral("Speichern");
-    case VM_OEFFNEN: return QStringLiteral("Öffnen");
-    case VM_ANHAENGEN: return QStringLiteral("Anhängen");
-    default: return QStringLiteral("OK");
-    }
-}
-
 bool TLehrbuchverwaltung::Frage(const QString &text)
 {
     return rueckfrage_.Frage(ProgrammTitel(), text, KN_JA_NEIN, Antwort::Nein, Symbol::Frage) == Antwort::Ja;

@@ -38,8 +38,6 @@ class TLehrbuchverwaltung {
 public:
     TLehrbuchverwaltung(TDatenmanager &daten, IRueckfrage &rueckfrage, int modus);
 
-    static QString Titel(int modus);
-    static QString OkText(int modus);
     static bool OeffnenSichtbar(int modus) { return modus == VM_OEFFNEN || modus == VM_ANHAENGEN; }
     static bool SpeichernSichtbar(int modus) { return modus == VM_SPEICHERN_UNTER; }
     // Only storing under a new name uses the proposed name.

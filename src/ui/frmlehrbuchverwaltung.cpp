@@ -119,6 +119,26 @@ TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::Auswaehlen(QWidget *elt
     return fenster.ErgebnisHolen();
 }
 
+QString TfrmLehrbuchverwaltung::Titel(int modus)
+{
+    switch (modus) {
+    case VM_SPEICHERN_UNTER: return QStringLiteral("Lektion speichern unter");
+    case VM_OEFFNEN: return QStringLiteral("Lektion öffnen");
+    case VM_ANHAENGEN: return QStringLiteral("Lektion anhängen");
+    default: return QStringLiteral("Lehrbuchverwaltung");
+    }
+}
+
+QString TfrmLehrbuchverwaltung::OkText(int modus)
+{
+    switch (modus) {
+    case VM_SPEICHERN_UNTER: return QStringLiteral("Speichern");
+    case VM_OEFFNEN: return QStringLiteral("Öffnen");
+    case VM_ANHAENGEN: return QStringLiteral("Anhängen");
+    default: return QStringLiteral("OK");
+    }
+}
+
 TfrmLehrbuchverwaltung::TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig &config, IRueckfrage &rueckfrage,
                                                int modus, const QString &vorschlag, QWidget *parent)
     : QDialog(parent), m_daten(daten), m_config(config), m_rueckfrage(rueckfrage),
@@ -131,8 +151,8 @@ TfrmLehrbuchverwaltung::TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig &co
     };
     AufbauErstellen();
 
-    setWindowTitle(TLehrbuchverwaltung::Titel(modus));
-    btnOK->setText(TLehrbuchverwaltung::OkText(modus));
+    setWindowTitle(Titel(modus));
+    btnOK->setText(OkText(modus));
     actLektionOeffnen->setVisible(TLehrbuchverwaltung::OeffnenSichtbar(modus));
     actLektionSpeichern->setVisible(TLehrbuchverwaltung::SpeichernSichtbar(modus));
     edtName->clear();

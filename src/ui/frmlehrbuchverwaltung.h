@@ -61,6 +61,10 @@ public:
                            const QString &vorschlag, QWidget *parent = nullptr);
     ~TfrmLehrbuchverwaltung() override;
 
+    // Caption and OK button text by mode; any other mode is plain management.
+    static QString Titel(int modus);
+    static QString OkText(int modus);
+
     Ergebnis ErgebnisHolen() const;
     TLehrbuchverwaltung &Logik() { return *m_logik; }
 

@@ -169,6 +169,7 @@ private slots:
             {VM_OEFFNEN, "Lektion öffnen", "Öffnen", true, false},
             {VM_ANHAENGEN, "Lektion anhängen", "Anhängen", true, false},
             {VM_VERWALTEN, "Lehrbuchverwaltung", "OK", false, false},
+            {3, "Lehrbuchverwaltung", "OK", false, false}, // unknown modes mean management
         };
         for (const auto &f : faelle) {
             auto w = Fenster(f.modus, QStringLiteral("Vorschlag"));
