@@ -37,9 +37,10 @@ QStringList Zeilen(const QString &text) { return text.isEmpty() ? QStringList() 
 } // namespace
 
 TLektionssitzung::TLektionssitzung(TDatenmanager &daten, IRueckfrage &rueckfrage, const IUhr &uhr, QObject *parent)
-    : QObject(parent), m_daten(daten), m_rueckfrage(rueckfrage), m_uhr(uhr),
-      m_vorlagen(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen")) + QLatin1Char('/'))
+    : QObject(parent), m_daten(daten), m_rueckfrage(rueckfrage), m_uhr(uhr)
 {
+    if (QCoreApplication::instance())
+        m_vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen")) + QLatin1Char('/');
 }
 
 TLektionssitzung::~TLektionssitzung() = default;

@@ -173,9 +173,10 @@ TEST_F(Lektionssitzung, ClosingAModifiedLessonFollowsTheAnswerToTheSaveQuestion)
         if (f.ortGewaehlt)
             dialoge.wahlen.push_back(Gewaehlt(name, buch));
         const int vorher = sitzung.Lektionen().Anzahl();
+        const QString frage = l->SpeichernFrage();
 
         EXPECT_EQ(sitzung.Schliessen(), f.geschlossen);
-        EXPECT_EQ(antworten.gefragt, QStringList{l->SpeichernFrage()});
+        EXPECT_EQ(antworten.gefragt, QStringList{frage});
         EXPECT_EQ(sitzung.Lektionen().Anzahl(), f.geschlossen ? vorher - 1 : vorher);
         EXPECT_EQ(speicher.LektionSuchen(buch, name) != 0, f.gespeichert);
         EXPECT_TRUE(dialoge.wahlen.empty());
