@@ -2,7 +2,7 @@
 
 #include "app/auftrag.h"
 #include "store/import.h"
-#include "store/lehrbuchverwaltung.h"
+#include "app/lehrbuchverwaltung.h"
 
 #include <QString>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
-#include "store/lehrbuchverwaltung.h"
+#include "app/lehrbuchverwaltung.h"
 
 #include <QObject>
 #include <QString>

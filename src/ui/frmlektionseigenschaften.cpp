@@ -2,8 +2,7 @@
 
 #include "model/fehler.h"
 #include "model/lektion.h"
-#include "store/fehler.h"
-#include "store/lehrbuchverwaltung.h"
+#include "app/lehrbuchverwaltung.h"
 #include "app/anwendungskern.h"
 #include "ui/guirueckfrage.h"
 
@@ -47,7 +46,7 @@ TfrmEigenschaften::TfrmEigenschaften(TDatenmanager &daten, TLektion &lektion, IR
     cmbLehrbuch->setInsertPolicy(QComboBox::NoInsert);
     try {
         cmbLehrbuch->addItems(TLektionseigenschaften(daten, rueckfrage).LehrbuchNamen());
-    } catch (const DatenbankFehler &f) {
+    } catch (const TFehler &f) {
         // The name and notes stay editable without the list of textbooks.
         m_rueckfrage.Frage(ProgrammTitel(), f.Meldung(), KN_OK, Antwort::Ok, Symbol::Fehler);
     }

@@ -1,4 +1,4 @@
-#include "store/lehrbuchverwaltung.h"
+#include "app/lehrbuchverwaltung.h"
 
 #include "model/lektionsdatei.h"
 #include "store/sqlite.h"

@@ -1,9 +1,9 @@
 // Rules of the textbook management and the lesson properties, on a private
 // in-memory database with scripted answers.
-#include "store/lehrbuchverwaltung.h"
+#include "app/lehrbuchverwaltung.h"
 
 #include "model/lektionsdatei.h"
-#include "test_lektion_hilfen.h"
+#include "store/test_lektion_hilfen.h"
 
 #include <QFile>
 #include <QTemporaryDir>
