@@ -96,8 +96,9 @@ int AusDatenbank(const QString &ordner, const QString &idText)
         std::fflush(stdout);
         return 0;
     } catch (const std::exception &e) {
+        // Like the other commands: 2 is kept for a wrong call, this is a failed one.
         Fehler(QString::fromUtf8(e.what()));
-        return 2;
+        return 1;
     }
 }
 
