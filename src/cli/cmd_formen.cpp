@@ -97,8 +97,9 @@ int AusDatenbank(const QString &ordner, const QString &idText)
         std::fflush(stdout);
         return 0;
     } catch (const std::exception &e) {
+        // Like the other commands: 2 is kept for a wrong call, this is a failed one.
         Fehler(FehlerMeldung(e));
-        return 2;
+        return 1;
     }
 }
 

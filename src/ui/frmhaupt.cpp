@@ -100,8 +100,16 @@ void TfrmHaupt::MenuesAnlegen()
 {
     QHash<QString, QMenu *> menues;
     QHash<QString, QToolBar *> leisten;
-    for (const char *m : {"Lektion", "Vokabel", "Text", "Lernen", "Tools", "Hilfe"})
-        menues.insert(QString::fromLatin1(m), menuBar()->addMenu(QStringLiteral("&") + QString::fromLatin1(m)));
+    // Every menu its own Alt key: L, V, X, N, O, H.
+    const struct {
+        const char *name;
+        const char *titel;
+    } menueDef[] = {
+        {"Lektion", "&Lektion"}, {"Vokabel", "&Vokabel"}, {"Text", "Te&xt"},
+        {"Lernen", "Ler&nen"},   {"Tools", "T&ools"},     {"Hilfe", "&Hilfe"},
+    };
+    for (const auto &m : menueDef)
+        menues.insert(QString::fromLatin1(m.name), menuBar()->addMenu(QString::fromLatin1(m.titel)));
     const struct {
         const char *name;
         const char *objekt;

@@ -7,7 +7,8 @@ compounds (ab-esse, af-ferre, red-ire ...) are derived by prefix and their
 special forms cannot drift apart from the simple verb.
 
 Usage: python3 erzeugen.py            (writes the XML files, runs the checks)
-       python3 erzeugen.py --pruefen  (checks only)
+       python3 erzeugen.py --pruefen  (checks only, and that the XML files
+                                       are exactly what this script writes)
 """
 
 import glob
@@ -568,6 +569,34 @@ def pruefen(lektionen):
     return fehler
 
 
+def xml_dateien(dateien, lektionen):
+    """Target path -> file content (bytes) of every lesson file."""
+    inhalt = {}
+    for pfad, lek in zip(dateien, lektionen):
+        nummer = re.search(r"(\d+)", os.path.basename(pfad)).group(1)
+        ziel = os.path.join(ZIEL, "grundwortschatz_%s.xml" % nummer)
+        inhalt[ziel] = lektion_xml(lek).encode("utf-8")
+    return inhalt
+
+
+def veraltet(inhalt):
+    """Names of the lesson files on disk that differ from what would be
+    written, are missing, or have no source any more."""
+    vorhanden = set(glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml")))
+    abweichend = []
+    for ziel in sorted(vorhanden | set(inhalt)):
+        name = os.path.basename(ziel)
+        if ziel not in inhalt:
+            abweichend.append("%s (keine Quelle)" % name)
+        elif ziel not in vorhanden:
+            abweichend.append("%s (fehlt)" % name)
+        else:
+            with open(ziel, "rb") as f:
+                if f.read() != inhalt[ziel]:
+                    abweichend.append(name)
+    return abweichend
+
+
 def main():
     nur_pruefen = "--pruefen" in sys.argv
     dateien = sorted(glob.glob(os.path.join(HIER, "lektion_*.txt")))
@@ -577,22 +606,30 @@ def main():
         print("FEHLER:", f)
     anzahl = sum(len(l["eintraege"]) for l in lektionen)
     sf = sum(len(e["sonderformen"]) for l in lektionen for e in l["eintraege"])
+    inhalt = xml_dateien(dateien, lektionen)
+    abweichend = []
     if nur_pruefen:
+        # The XML is generated: a file that differs was edited by hand or not
+        # regenerated after a change of the sources or of this script.
+        abweichend = veraltet(inhalt)
+        if abweichend:
+            print("FEHLER: Diese Lektionsdateien passen nicht zu den Quellen; "
+                  "bitte mit \"python3 quelle/erzeugen.py\" neu erzeugen:")
+            for name in abweichend:
+                print("  " + name)
         for pfad in sorted(glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml"))):
             ET.parse(pfad)  # raises on a file that is not well-formed
     else:
         for alt in glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml")):
             os.remove(alt)
-        for pfad, lek in zip(dateien, lektionen):
-            nummer = re.search(r"(\d+)", os.path.basename(pfad)).group(1)
-            ziel = os.path.join(ZIEL, "grundwortschatz_%s.xml" % nummer)
-            with open(ziel, "w", encoding="utf-8", newline="\n") as f:
-                f.write(lektion_xml(lek))
+        for (ziel, daten), lek in zip(inhalt.items(), lektionen):
+            with open(ziel, "wb") as f:
+                f.write(daten)
             wurzel = ET.parse(ziel).getroot()
             assert wurzel.tag == "LEXOVITA" and wurzel[0].tag == "BUCH"
             assert len(wurzel.findall("./BUCH/LEKTION/VOK")) == len(lek["eintraege"])
     print("%d Lektionen, %d Einträge, %d Sonderformen" % (len(lektionen), anzahl, sf))
-    return 1 if fehler else 0
+    return 1 if fehler or abweichend else 0
 
 
 if __name__ == "__main__":

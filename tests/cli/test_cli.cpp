@@ -1,0 +1,240 @@
+// lexovita-cli as scripts use it: the built program in its own process, its
+// database in a temporary folder. Exit codes, stdout and stderr are the
+// contract (0 success, 1 the work failed, 2 wrong call; messages on stderr).
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string S(const QString &s) { return s.toStdString(); }
+
+struct Lauf {
+    int code = -1;
+    QString aus;
+    QString fehler;
+    QStringList Zeilen() const { return aus.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+};
+
+// Runs the program in `ordner` (relative file names land there) with `eingabe`
+// on stdin.
+Lauf Starten(const QString &ordner, const QStringList &argumente, const QByteArray &eingabe = {})
+{
+    QProcess p;
+    p.setWorkingDirectory(ordner);
+    p.start(QStringLiteral(LEXOVITA_CLI), argumente);
+    if (!p.waitForStarted(10000)) {
+        ADD_FAILURE() << "cannot start " << LEXOVITA_CLI;
+        return {};
+    }
+    p.write(eingabe);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        ADD_FAILURE() << "timeout: " << S(argumente.join(QLatin1Char(' ')));
+        return {};
+    }
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << S(argumente.join(QLatin1Char(' ')));
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QJsonObject Json(const QString &zeile)
+{
+    QJsonParseError fehler;
+    const QJsonDocument d = QJsonDocument::fromJson(zeile.toUtf8(), &fehler);
+    EXPECT_EQ(fehler.error, QJsonParseError::NoError) << S(zeile);
+    EXPECT_TRUE(d.isObject()) << S(zeile);
+    return d.object();
+}
+
+// Text of form `id` in one "formen" answer, empty if the form is missing.
+QString Form(const QJsonObject &antwort, int id)
+{
+    for (const QJsonValue &f : antwort.value(QStringLiteral("formen")).toArray())
+        if (f.toObject().value(QStringLiteral("id")).toInt() == id)
+            return f.toObject().value(QStringLiteral("text")).toString();
+    return {};
+}
+
+class Cli : public ::testing::Test {
+protected:
+    QTemporaryDir tmp;
+    QString Daten() const { return tmp.filePath(QStringLiteral("daten")); }
+    Lauf Mit(const QStringList &argumente, const QByteArray &eingabe = {}) const
+    {
+        return Starten(tmp.path(), QStringList{QStringLiteral("--data"), Daten()} + argumente, eingabe);
+    }
+    bool Datei(const QString &name) const { return QFile::exists(tmp.filePath(name)); }
+};
+
+TEST_F(Cli, HelpListsEveryCommandAndACallWithoutCommandShowsItAsAnError)
+{
+    const Lauf hilfe = Starten(tmp.path(), {QStringLiteral("--help")});
+    EXPECT_EQ(hilfe.code, 0);
+    for (const char *befehl : {"init", "suche", "formen", "analyse", "import", "export"})
+        EXPECT_TRUE(hilfe.aus.contains(QStringLiteral("\n  %1 ").arg(QLatin1String(befehl)))) << befehl;
+    const Lauf ohne = Starten(tmp.path(), {});
+    EXPECT_EQ(ohne.code, 2);
+    EXPECT_EQ(ohne.aus, hilfe.aus);
+}
+
+TEST_F(Cli, WrongCallsAndMissingDataExitWithTheirCodeAndAGermanMessage)
+{
+    enum Datenbank {
+        KeinDataArgument,
+        Fehlt, // --data names a folder without a database
+        Leer,  // --data names a fresh database from `init`
+    };
+    const struct {
+        Datenbank db;
+        QStringList argumente;
+        int code;
+        const char *stichwort; // part of the message on stderr
+    } faelle[] = {
+        {KeinDataArgument, {"gibtsnicht"}, 2, "Unbekannter Befehl \"gibtsnicht\""},
+        {KeinDataArgument, {"--data"}, 2, "--data erwartet einen Ordner"},
+        {Fehlt, {"suche"}, 2, "Suchtext"},
+        {Fehlt, {"formen", "--xyz"}, 2, "unbekanntes Argument \"--xyz\""},
+        {Fehlt, {"formen", "--id"}, 2, "--id erwartet eine Nummer"},
+        {Fehlt, {"formen", "--id", "abc"}, 2, "positive ganze Zahl"},
+        {Fehlt, {"formen", "--id", "-3"}, 2, "positive ganze Zahl"},
+        {Fehlt, {"import"}, 2, "mindestens eine Lektionsdatei"},
+        {Fehlt, {"export"}, 2, "Aufruf: export"},
+        {Fehlt, {"export", "--lehrbuch", "Prima"}, 2, "Aufruf: export"},
+        {Fehlt, {"export", "aus.xml"}, 2, "Aufruf: export"},
+        {Fehlt, {"export", "--lehrbuch", "Prima", "aus.xml", "zwei.xml"}, 2, "Aufruf: export"},
+        {Fehlt, {"suche", "amicus"}, 1, "keine lexovita-Datenbank"},
+        {Fehlt, {"analyse", "amo"}, 1, "keine lexovita-Datenbank"},
+        {Fehlt, {"formen", "--id", "5"}, 1, "keine lexovita-Datenbank"},
+        {Fehlt, {"export", "--lehrbuch", "Prima", "aus.xml"}, 1, "keine lexovita-Datenbank"},
+        {Leer, {"import", "fehlt.xml"}, 1, "fehlt.xml: Die Datei"},
+        {Leer, {"export", "--lehrbuch", "Prima", "aus.xml"}, 1, "Das Lehrbuch „Prima“ ist nicht vorhanden"},
+        {Leer, {"formen", "--id", "999"}, 1, "Keine Vokabel mit der Nummer 999"},
+    };
+    for (const auto &f : faelle) {
+        const std::string aufruf = S(f.argumente.join(QLatin1Char(' ')));
+        QTemporaryDir fall;
+        const QStringList data{QStringLiteral("--data"), fall.filePath(QStringLiteral("daten"))};
+        if (f.db == Leer) {
+            ASSERT_EQ(Starten(fall.path(), data + QStringList{QStringLiteral("init")}).code, 0);
+        }
+        const QStringList argumente = f.db == KeinDataArgument ? f.argumente : data + f.argumente;
+        const Lauf l = Starten(fall.path(), argumente);
+        EXPECT_EQ(l.code, f.code) << aufruf;
+        EXPECT_TRUE(l.fehler.startsWith(QStringLiteral("lexovita-cli: "))) << aufruf << ": " << S(l.fehler);
+        EXPECT_TRUE(l.fehler.contains(QString::fromUtf8(f.stichwort))) << aufruf << ": " << S(l.fehler);
+        EXPECT_EQ(l.aus, QString()) << aufruf;
+        // A failed call leaves nothing behind: no export file, no new database.
+        EXPECT_FALSE(QFile::exists(fall.filePath(QStringLiteral("aus.xml")))) << aufruf;
+        if (f.db == Fehlt) {
+            EXPECT_FALSE(QFile::exists(fall.filePath(QStringLiteral("daten")))) << aufruf;
+        }
+    }
+}
+
+TEST_F(Cli, InitWithTheStarterTextbookThenSearchFormsAnalysisAndExportWork)
+{
+    const Lauf init = Mit({QStringLiteral("init"), QStringLiteral("--grundwortschatz")});
+    ASSERT_EQ(init.code, 0) << S(init.fehler);
+    EXPECT_TRUE(init.aus.contains(QStringLiteral("40 Lektionen angelegt"))) << S(init.aus);
+    // init may run on every start: the second call must not import the textbook again.
+    const Lauf nochmal = Mit({QStringLiteral("init"), QStringLiteral("--grundwortschatz")});
+    EXPECT_EQ(nochmal.code, 0) << S(nochmal.fehler);
+    EXPECT_TRUE(nochmal.aus.contains(QStringLiteral("bereits Vokabeln"))) << S(nochmal.aus);
+
+    const Lauf suche = Mit({QStringLiteral("suche"), QStringLiteral("amare")});
+    EXPECT_EQ(suche.code, 0) << S(suche.fehler);
+    QString amareId;
+    for (const QString &z : suche.Zeilen()) {
+        const QStringList spalten = z.split(QLatin1Char('\t'));
+        ASSERT_EQ(spalten.size(), 4) << S(z);
+        if (spalten[1] == QStringLiteral("amare")) {
+            EXPECT_TRUE(amareId.isEmpty()) << "amare twice: " << S(suche.aus);
+            EXPECT_EQ(spalten[2], QStringLiteral("Verb"));
+            EXPECT_EQ(spalten[3], QStringLiteral("amo, amavi, amatum"));
+            amareId = spalten[0];
+        }
+    }
+    ASSERT_FALSE(amareId.isEmpty()) << S(suche.aus);
+    const Lauf nichts = Mit({QStringLiteral("suche"), QStringLiteral("xyzxyz")});
+    EXPECT_EQ(nichts.code, 0);
+    EXPECT_EQ(nichts.aus, QString());
+
+    const Lauf formen = Mit({QStringLiteral("formen"), QStringLiteral("--id"), amareId});
+    ASSERT_EQ(formen.code, 0) << S(formen.fehler);
+    ASSERT_EQ(formen.Zeilen().size(), 1);
+    const QJsonObject antwort = Json(formen.Zeilen().first());
+    EXPECT_EQ(antwort.value(QStringLiteral("key")).toInt(), amareId.toInt());
+    EXPECT_EQ(Form(antwort, 329), QStringLiteral("amo"));
+
+    const Lauf analyse = Mit({QStringLiteral("analyse"), QStringLiteral("amo")});
+    EXPECT_EQ(analyse.code, 0) << S(analyse.fehler);
+    const QString erwartet = QStringLiteral("amo\t%1\tamare\t329\t").arg(amareId);
+    const QStringList treffer = analyse.Zeilen();
+    EXPECT_TRUE(std::any_of(treffer.begin(), treffer.end(), [&](const QString &z) { return z.startsWith(erwartet); }))
+        << S(analyse.aus);
+
+    // Export the textbook and import it into a second, new database.
+    const Lauf exp = Mit({QStringLiteral("export"), QStringLiteral("--lehrbuch"),
+                          QStringLiteral("Grundwortschatz Latein"), QStringLiteral("buch.xml")});
+    ASSERT_EQ(exp.code, 0) << S(exp.fehler);
+    ASSERT_TRUE(Datei(QStringLiteral("buch.xml")));
+    const QString zweite = tmp.filePath(QStringLiteral("zweite"));
+    const Lauf imp = Starten(tmp.path(), {QStringLiteral("--data"), zweite, QStringLiteral("import"),
+                                          QStringLiteral("buch.xml")});
+    EXPECT_EQ(imp.code, 0) << S(imp.fehler);
+    EXPECT_TRUE(imp.aus.contains(QStringLiteral("1115 Vokabeln angelegt"))) << S(imp.aus);
+    const Lauf wieder = Starten(tmp.path(), {QStringLiteral("--data"), zweite, QStringLiteral("suche"),
+                                             QStringLiteral("amicus")});
+    EXPECT_TRUE(wieder.aus.contains(QStringLiteral("\tamicus\tSubstantiv\tamici, m.\n"))) << S(wieder.aus);
+}
+
+TEST_F(Cli, FormenAnswersEveryJsonLineInOrderAndFailsAfterAMalformedOne)
+{
+    const QByteArray amare = R"({"key":"1","vokabel":"amare","form1":"amo","form2":"amavi","form3":"amatum",)"
+                             R"("wortart":"v","konjdekl":"a","attribute":0})";
+    const QByteArray amicus = R"({"key":"2","vokabel":"amicus","form1":"amici","form2":"m","wortart":"s",)"
+                              R"("konjdekl":"o","attribute":0})";
+    enum Art { Formen, Fehler };
+    const struct {
+        QByteArray eingabe;
+        int code;
+        std::vector<std::pair<Art, QJsonValue>> antworten; // kind and key of each output line
+    } faelle[] = {
+        {amare + "\n\n" + amicus + "\n", 0, {{Formen, "1"}, {Formen, "2"}}},
+        {amare + "\nkein json\n" + R"({"key":7,"vokabel":"x"})" + "\n" + amicus, 1,
+         {{Formen, "1"}, {Fehler, QJsonValue::Null}, {Fehler, 7}, {Formen, "2"}}},
+    };
+    for (const auto &f : faelle) {
+        const Lauf l = Starten(tmp.path(), {QStringLiteral("formen")}, f.eingabe);
+        EXPECT_EQ(l.code, f.code) << f.eingabe.toStdString();
+        const QStringList zeilen = l.Zeilen();
+        ASSERT_EQ(zeilen.size(), qsizetype(f.antworten.size())) << S(l.aus);
+        for (size_t i = 0; i < f.antworten.size(); ++i) {
+            const QJsonObject o = Json(zeilen[qsizetype(i)]);
+            EXPECT_EQ(o.value(QStringLiteral("key")), f.antworten[i].second) << S(zeilen[qsizetype(i)]);
+            if (f.antworten[i].first == Fehler) {
+                EXPECT_FALSE(o.value(QStringLiteral("fehler")).toString().isEmpty()) << S(zeilen[qsizetype(i)]);
+                EXPECT_FALSE(o.contains(QStringLiteral("formen")));
+            } else {
+                EXPECT_FALSE(o.contains(QStringLiteral("fehler")));
+            }
+        }
+        EXPECT_EQ(Form(Json(zeilen.first()), 329), QStringLiteral("amo"));
+        EXPECT_EQ(Form(Json(zeilen.last()), 147456), QStringLiteral("amici")); // genitive singular
+    }
+}
+
+} // namespace

@@ -1,0 +1,4 @@
+#pragma once
+#include "render/r.h"
+#include "textmode/t.h"
+#include "store/y.h"

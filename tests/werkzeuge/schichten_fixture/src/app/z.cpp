@@ -1,0 +1,3 @@
+#include "app/a.h"
+#include <QWidget>
+#include "ui/fenster.h"

@@ -1,0 +1,5 @@
+#include "app/a.h"
+#include "store/y.h"
+#include <QCoreApplication>
+#include "ui/fenster.h"
+#include <QTextDocument>

@@ -1,0 +1,3 @@
+#pragma once
+#include "basis.h"
+#include "store/y.h"

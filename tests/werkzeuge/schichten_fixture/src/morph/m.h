@@ -1,0 +1,3 @@
+#pragma once
+#include "model/basis.h"
+#include "../model/andere.h"

@@ -1,0 +1,4 @@
+#include "store/y.h"
+#include <QTextStream>
+#include "textmode/t.h"
+  #  include <QtGui/QImage>

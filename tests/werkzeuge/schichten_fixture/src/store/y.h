@@ -1,0 +1,4 @@
+#pragma once
+#include "model/basis.h"
+#include "morph/m.h"
+#include <QSqlDatabase>
