@@ -9,7 +9,7 @@ PACKAGES=(
   libsqlcipher-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libxml2-utils
-  python3
+  python3 clang-format
 )
 
 missing=()
