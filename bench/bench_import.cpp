@@ -71,8 +71,8 @@ QByteArray Datei()
                 break;
             }
             v->BedeutungHinzufuegen(QStringLiteral("Bedeutung %1").arg(bedeutung(zufall)), QString(), 1, 1);
-            v->BedeutungHinzufuegen(QStringLiteral("Bedeutung %1").arg(bedeutung(zufall)), QStringLiteral("Anm."),
-                                    1, 2);
+            v->BedeutungHinzufuegen(QStringLiteral("Bedeutung %1").arg(bedeutung(zufall)), QStringLiteral("Anm."), 1,
+                                    2);
             if (n % 3 == 0)
                 v->BedeutungHinzufuegen(QStringLiteral("Bedeutung %1").arg(bedeutung(zufall)), QString(), 2, 1);
             v->MerkhilfeHinzufuegen(w + QStringLiteral("ation"), SPR_ENGLISCH);

@@ -15,7 +15,7 @@ namespace {
 constexpr int kEintraege = 50000;
 
 class TStumm : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
     void Meldung(const QString &, const QString &) override {}
 };

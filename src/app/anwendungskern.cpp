@@ -28,6 +28,9 @@ std::vector<std::unique_ptr<TVokabel>> TAnwendungskern::VokabelnSuchen(const QSt
     return m_daten.VokabelnSuchen(text);
 }
 
-bool TAnwendungskern::VokabelindexSicherstellen() { return lexovita::VokabelindexSicherstellen(m_daten, m_rueckfrage); }
+bool TAnwendungskern::VokabelindexSicherstellen()
+{
+    return lexovita::VokabelindexSicherstellen(m_daten, m_rueckfrage);
+}
 
 } // namespace lexovita

@@ -19,7 +19,7 @@ class TVokabel;
 // random source, the question interface and the lesson session. Windows
 // hand the core to the services they use and never touch the tables.
 class TAnwendungskern {
-public:
+  public:
     // Everything given must outlive the core. Without a clock the system's is used.
     TAnwendungskern(TDatenmanager &daten, TConfig &config, IRueckfrage &rueckfrage, const IUhr *uhr = nullptr,
                     IZufall *zufall = nullptr);
@@ -41,7 +41,7 @@ public:
     // Start-up maintenance after the window is shown: builds a missing word index.
     bool VokabelindexSicherstellen();
 
-private:
+  private:
     TDatenmanager &m_daten;
     TConfig &m_config;
     IRueckfrage &m_rueckfrage;

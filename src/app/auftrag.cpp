@@ -11,7 +11,7 @@ namespace lexovita {
 namespace {
 
 class TKontext final : public TAuftragsKontext {
-public:
+  public:
     TKontext(TAuftragslaeufer &laeufer, const std::atomic<bool> &abbruch, TDatenmanager &daten)
         : m_laeufer(laeufer), m_abbruch(abbruch), m_daten(daten)
     {
@@ -35,7 +35,7 @@ public:
     void Protokoll(const QString &zeile) override { emit m_laeufer.protokoll(zeile); }
     TDatenmanager &Daten() override { return m_daten; }
 
-private:
+  private:
     TAuftragslaeufer &m_laeufer;
     const std::atomic<bool> &m_abbruch;
     TDatenmanager &m_daten;
@@ -45,7 +45,7 @@ private:
 
 // Runs on the caller's thread: nothing can cancel, log lines go to a function.
 class TDirektKontext final : public TAuftragsKontext {
-public:
+  public:
     TDirektKontext(TDatenmanager &daten, const std::function<void(const QString &)> &protokoll)
         : m_daten(daten), m_protokoll(protokoll)
     {
@@ -61,7 +61,7 @@ public:
     }
     TDatenmanager &Daten() override { return m_daten; }
 
-private:
+  private:
     TDatenmanager &m_daten;
     const std::function<void(const QString &)> &m_protokoll;
     std::atomic<bool> m_nie{false};

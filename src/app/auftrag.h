@@ -27,7 +27,7 @@ struct TAuftragAbgebrochen {};
 // What a running job may do on its worker thread: report progress, write
 // log lines, look at the cancel flag, and use its own database connection.
 class TAuftragsKontext {
-public:
+  public:
     virtual ~TAuftragsKontext() = default;
     virtual bool Abbruch() const = 0;
     // The flag itself, for store routines that read it between rows.
@@ -52,7 +52,7 @@ public:
 // error; results are kept in the job object for the caller to read after
 // the runner reported the end.
 class TAuftrag {
-public:
+  public:
     virtual ~TAuftrag() = default;
     virtual void Ausfuehren(TAuftragsKontext &kontext) = 0;
 };
@@ -68,7 +68,7 @@ TAuftragsausgang AuftragDirektAusfuehren(TAuftrag &auftrag, TDatenmanager &daten
 // signals; they never start threads themselves.
 class TAuftragslaeufer : public QObject {
     Q_OBJECT
-public:
+  public:
     // Jobs get their own connection to the database file of `daten`; an
     // in-memory database (tests) cannot be opened twice and is shared, which
     // is safe while the caller keeps everything else off it.
@@ -82,14 +82,14 @@ public:
     bool Laeuft() const { return m_thread != nullptr; }
     bool AbbruchAngefordert() const { return m_abbruch.load(); }
 
-signals:
+  signals:
     void gesamt(int wert, int maximum);
     void schritt(int wert, int maximum, const QString &text);
     void protokoll(const QString &zeile);
     // Exactly once per started job, after its thread has ended.
     void beendet(lexovita::TAuftragsausgang ausgang, const QString &fehler);
 
-private:
+  private:
     void Fertig();
 
     TDatenmanager &m_daten;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/auftrag.h"
-#include "store/import.h"
 #include "app/lehrbuchverwaltung.h"
+#include "store/import.h"
 
 #include <QString>
 #include <vector>
@@ -13,7 +13,7 @@ namespace lexovita {
 // file's lessons, step progress over the entries of the current lesson, a
 // log line per lesson. Cancelled or failed, nothing of the file is kept.
 class TDateiImportAuftrag : public TAuftrag {
-public:
+  public:
     explicit TDateiImportAuftrag(QString datei) : m_datei(std::move(datei)) {}
     void Ausfuehren(TAuftragsKontext &kontext) override;
 
@@ -21,7 +21,7 @@ public:
     // The lessons the import stored, in file order.
     const std::vector<TNeueLektion> &Lektionen() const { return m_lektionen; }
 
-private:
+  private:
     QString m_datei;
     TImportErgebnis m_ergebnis;
     std::vector<TNeueLektion> m_lektionen;
@@ -30,12 +30,12 @@ private:
 // Imports every lesson file of a folder in one transaction (the starter
 // textbook is there completely or not at all); overall progress over files.
 class TOrdnerImportAuftrag : public TAuftrag {
-public:
+  public:
     explicit TOrdnerImportAuftrag(QString ordner) : m_ordner(std::move(ordner)) {}
     void Ausfuehren(TAuftragsKontext &kontext) override;
     const TImportErgebnis &Ergebnis() const { return m_ergebnis; }
 
-private:
+  private:
     QString m_ordner;
     TImportErgebnis m_ergebnis;
 };

@@ -9,7 +9,10 @@ namespace lexovita {
 
 namespace {
 
-QString InHochkommas(const QString &name) { return QLatin1Char('\'') + name + QLatin1Char('\''); }
+QString InHochkommas(const QString &name)
+{
+    return QLatin1Char('\'') + name + QLatin1Char('\'');
+}
 
 } // namespace
 
@@ -215,8 +218,8 @@ QString TLektionseigenschaften::LehrbuchFrage(const QString &name)
            QStringLiteral("Soll es angelegt werden?");
 }
 
-void TLektionseigenschaften::Uebernehmen(TLektion &lektion, const QString &nameEingabe,
-                                          const QString &lehrbuchEingabe, const QStringList &notizen)
+void TLektionseigenschaften::Uebernehmen(TLektion &lektion, const QString &nameEingabe, const QString &lehrbuchEingabe,
+                                         const QStringList &notizen)
 {
     const QString name = nameEingabe.trimmed();
     const QString buch = lehrbuchEingabe.trimmed();

@@ -35,7 +35,7 @@ struct TVerwaltungsAuswahl {
 // changes to textbooks and lessons with their questions. Every change runs
 // through TLektionsSpeicher (one transaction each, bound values only).
 class TLehrbuchverwaltung {
-public:
+  public:
     TLehrbuchverwaltung(TDatenmanager &daten, IRueckfrage &rueckfrage, int modus);
 
     static bool OeffnenSichtbar(int modus) { return modus == VM_OEFFNEN || modus == VM_ANHAENGEN; }
@@ -89,7 +89,7 @@ public:
     const std::vector<int32_t> &GeloeschteLehrbuecher() const { return geloeschteLehrbuecher_; }
     const std::vector<int32_t> &GeloeschteLektionen() const { return geloeschteLektionen_; }
 
-private:
+  private:
     bool Frage(const QString &text);
     void LektionenLaden();
 
@@ -120,9 +120,11 @@ std::vector<TNeueLektion> LektionenNach(TDatenmanager &daten, int32_t letzteId);
 // after asking when missing) and notes of a lesson. A stored lesson's name
 // and textbook are written at once, in one transaction.
 class TLektionseigenschaften {
-public:
+  public:
     TLektionseigenschaften(TDatenmanager &daten, IRueckfrage &rueckfrage)
-        : daten_(daten), rueckfrage_(rueckfrage), speicher_(daten) {}
+        : daten_(daten), rueckfrage_(rueckfrage), speicher_(daten)
+    {
+    }
 
     QStringList LehrbuchNamen();
     static QString LehrbuchFrage(const QString &name);
@@ -133,7 +135,7 @@ public:
     // never stored lesson) mark the lesson modified so they are not lost.
     void Uebernehmen(TLektion &lektion, const QString &name, const QString &lehrbuch, const QStringList &notizen);
 
-private:
+  private:
     TDatenmanager &daten_;
     IRueckfrage &rueckfrage_;
     TLektionsSpeicher speicher_;

@@ -14,7 +14,7 @@ namespace {
 
 // Keeps the wait cursor balanced when a database error is thrown.
 class TBeschaeftigt {
-public:
+  public:
     explicit TBeschaeftigt(ILektionsdialoge *d) : m_d(d)
     {
         if (m_d)
@@ -28,11 +28,14 @@ public:
     TBeschaeftigt(const TBeschaeftigt &) = delete;
     TBeschaeftigt &operator=(const TBeschaeftigt &) = delete;
 
-private:
+  private:
     ILektionsdialoge *m_d;
 };
 
-QStringList Zeilen(const QString &text) { return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n')); }
+QStringList Zeilen(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -40,7 +43,8 @@ TLektionssitzung::TLektionssitzung(TDatenmanager &daten, IRueckfrage &rueckfrage
     : QObject(parent), m_daten(daten), m_rueckfrage(rueckfrage), m_uhr(uhr)
 {
     if (QCoreApplication::instance())
-        m_vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen")) + QLatin1Char('/');
+        m_vorlagen =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen")) + QLatin1Char('/');
 }
 
 TLektionssitzung::~TLektionssitzung() = default;

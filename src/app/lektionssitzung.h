@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/lehrbuchverwaltung.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
-#include "app/lehrbuchverwaltung.h"
 
 #include <QObject>
 #include <QString>
@@ -27,7 +27,7 @@ struct TLehrbuchwahl : TVerwaltungsAuswahl {
 // The choices only a person can make, shown by the windows. Tests answer
 // them from a script.
 class ILektionsdialoge {
-public:
+  public:
     virtual ~ILektionsdialoge() = default;
     // The textbook management as chooser in the given TVerwaltungsModus.
     virtual TLehrbuchwahl LehrbuchWaehlen(int modus, const QString &vorschlag) = 0;
@@ -45,7 +45,7 @@ public:
 // here, so the commands run without any window.
 class TLektionssitzung : public QObject {
     Q_OBJECT
-public:
+  public:
     TLektionssitzung(TDatenmanager &daten, IRueckfrage &rueckfrage, const IUhr &uhr, QObject *parent = nullptr);
     ~TLektionssitzung() override;
 
@@ -92,13 +92,13 @@ public:
     // it modified; false for an unknown entry.
     bool VokabelAnhaengen(int32_t id);
 
-signals:
+  signals:
     // The current lesson changed or was re-read: show all of it again.
     void anzeigen();
     // Names, modified marks or the set of open lessons changed.
     void kopfGeaendert();
 
-private:
+  private:
     TLehrbuchwahl Lehrbuchwahl(int modus, const QString &vorschlag);
     void Beschaeftigt(bool an);
 

@@ -34,7 +34,7 @@ struct Registrierung {
 };
 
 // Helpers for commands.
-void Fehler(const QString &meldung);   // "lexovita-cli: <meldung>" on stderr
-void Ausgabe(const QString &zeile);    // one UTF-8 line on stdout
+void Fehler(const QString &meldung); // "lexovita-cli: <meldung>" on stderr
+void Ausgabe(const QString &zeile);  // one UTF-8 line on stdout
 
 } // namespace lexovita::cli

@@ -18,7 +18,7 @@ namespace {
 // Questions on the console: no dialog can be shown, so the database is
 // upgraded without a backup (init) or not at all (suche).
 class TKonsolenRueckfrage : public IRueckfrage {
-public:
+  public:
     explicit TKonsolenRueckfrage(bool aktualisieren) : aktualisieren_(aktualisieren) {}
     Antwort Frage(const QString &, const QString &text, int knoepfe, Antwort vorgabe, Symbol) override
     {
@@ -36,7 +36,7 @@ public:
         std::fprintf(stderr, "%s\n", t.toUtf8().constData());
     }
 
-private:
+  private:
     bool aktualisieren_;
 };
 
@@ -101,8 +101,10 @@ int Suche(const Aufruf &aufruf)
     }
 }
 
-const Registrierung kInit(QStringLiteral("init"), QStringLiteral("init [--grundwortschatz]  aktuelle Datenbank anlegen, auf Wunsch mit dem Grundwortschatz"),
-                          Init);
+const Registrierung
+    kInit(QStringLiteral("init"),
+          QStringLiteral("init [--grundwortschatz]  aktuelle Datenbank anlegen, auf Wunsch mit dem Grundwortschatz"),
+          Init);
 const Registrierung kSuche(QStringLiteral("suche"),
                            QStringLiteral("suche TEXT   Stichwortsuche (Id, Vokabel, Wortart, Stammformen)"), Suche);
 

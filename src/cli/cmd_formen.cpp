@@ -57,7 +57,7 @@ int AusEingabe()
 
 // Special forms straight from the table, one query per entry.
 class DatenbankQuelle : public ISonderformQuelle {
-public:
+  public:
     explicit DatenbankQuelle(TDatenmanager &dm) : m_dm(dm) {}
     void SonderformenLaden(int32_t vokabelId, std::vector<TLatForm> &ziel) override
     {
@@ -65,7 +65,7 @@ public:
             ziel.push_back(std::move(f));
     }
 
-private:
+  private:
     TDatenmanager &m_dm;
 };
 
@@ -80,8 +80,9 @@ int AusDatenbank(const QString &ordner, const QString &idText)
     try {
         TDatenmanager dm(ordner, TDatenmanager::Modus::NurVorhandene);
         if (!dm.Bereit()) {
-            Fehler(QStringLiteral("Die Datenbank in \"%1\" hat ein älteres Format; bitte zuerst mit dem Programm öffnen.")
-                       .arg(ordner));
+            Fehler(
+                QStringLiteral("Die Datenbank in \"%1\" hat ein älteres Format; bitte zuerst mit dem Programm öffnen.")
+                    .arg(ordner));
             return 2;
         }
         const std::unique_ptr<TVokabel> v = dm.VokabelLaden(id);

@@ -20,7 +20,7 @@ namespace {
 // The console cannot show the backup window, so an older database is not
 // upgraded here; "init" does that.
 class TNurLesenRueckfrage : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
     {
         if (knoepfe & KN_ABBRECHEN)

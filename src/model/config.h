@@ -37,7 +37,7 @@ inline TFarbe FarbeAusRgb(uint32_t rgb)
 // cannot be written. The message is German and meant for the application's
 // error display.
 class TEinstellungsFehler : public TFehler {
-public:
+  public:
     explicit TEinstellungsFehler(const QString &meldung) : TFehler(meldung) {}
 };
 

@@ -12,13 +12,15 @@ struct TLatForm {
     QString text;
     int32_t formId = 0;
     QString bezeichnung;
-    int32_t variante = 1; // 1 regular form, 2 further form under an identifier already produced
-    int32_t satz = 0;      // sentence number, set by the text analysis only
+    int32_t variante = 1;   // 1 regular form, 2 further form under an identifier already produced
+    int32_t satz = 0;       // sentence number, set by the text analysis only
     int32_t wortanfang = 0; // start offset in the lesson text, set by the text analysis only
 
     TLatForm() = default;
     TLatForm(int32_t vokId, QString txt, int32_t fid, QString bez = {}, int32_t var = 1)
-        : vokabelId(vokId), text(std::move(txt)), formId(fid), bezeichnung(std::move(bez)), variante(var) {}
+        : vokabelId(vokId), text(std::move(txt)), formId(fid), bezeichnung(std::move(bez)), variante(var)
+    {
+    }
 
     // Copies everything but the text position, as the analysis expects.
     void KopierenNach(TLatForm &ziel) const

@@ -10,7 +10,10 @@ namespace lexovita {
 namespace {
 
 // Blanks and control characters, as trimmed around words and texts.
-bool IstLeerzeichen(QChar c) { return c.unicode() <= 0x20; }
+bool IstLeerzeichen(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
 
 QString Trimmen(const QString &s)
 {
@@ -35,12 +38,18 @@ QString AsciiKlein(QString s)
 QString SortierSchluessel(const TVokabel &v, TSpalte spalte)
 {
     switch (spalte) {
-    case TSpalte::Vokabel: return AsciiKlein(v.vokabel);
-    case TSpalte::Formen: return AsciiKlein(v.FormenText());
-    case TSpalte::Bedeutungen: return AsciiKlein(v.BedeutungenText());
-    case TSpalte::Wortart: return AsciiKlein(v.WortartText());
-    case TSpalte::KonjDekl: return AsciiKlein(v.KonjDeklText());
-    case TSpalte::Nr: break;
+    case TSpalte::Vokabel:
+        return AsciiKlein(v.vokabel);
+    case TSpalte::Formen:
+        return AsciiKlein(v.FormenText());
+    case TSpalte::Bedeutungen:
+        return AsciiKlein(v.BedeutungenText());
+    case TSpalte::Wortart:
+        return AsciiKlein(v.WortartText());
+    case TSpalte::KonjDekl:
+        return AsciiKlein(v.KonjDeklText());
+    case TSpalte::Nr:
+        break;
     }
     return {};
 }
@@ -50,10 +59,10 @@ QString SortierSchluessel(const TVokabel &v, TSpalte spalte)
 const QStringList &TLektion::Wortgrenzen()
 {
     static const QStringList liste = [] {
-        QStringList l{QStringLiteral(" "),  QStringLiteral("."),  QStringLiteral(","),  QStringLiteral(";"),
-                      QStringLiteral("("),  QStringLiteral(")"),  QStringLiteral("["),  QStringLiteral("]"),
-                      QStringLiteral("!"),  QStringLiteral("?"),  QStringLiteral(":"),  QStringLiteral("\""),
-                      QStringLiteral("'"),  QStringLiteral("\r"), QStringLiteral("\n")};
+        QStringList l{QStringLiteral(" "), QStringLiteral("."),  QStringLiteral(","), QStringLiteral(";"),
+                      QStringLiteral("("), QStringLiteral(")"),  QStringLiteral("["), QStringLiteral("]"),
+                      QStringLiteral("!"), QStringLiteral("?"),  QStringLiteral(":"), QStringLiteral("\""),
+                      QStringLiteral("'"), QStringLiteral("\r"), QStringLiteral("\n")};
         l.sort();
         return l;
     }();
@@ -73,8 +82,21 @@ const QStringList &TLektion::Satzgrenzen()
 bool TLektion::IstWortgrenze(QChar c)
 {
     switch (c.unicode()) {
-    case ' ': case '.': case ',': case ';': case '(': case ')': case '[': case ']':
-    case '!': case '?': case ':': case '"': case '\'': case '\r': case '\n':
+    case ' ':
+    case '.':
+    case ',':
+    case ';':
+    case '(':
+    case ')':
+    case '[':
+    case ']':
+    case '!':
+    case '?':
+    case ':':
+    case '"':
+    case '\'':
+    case '\r':
+    case '\n':
         return true;
     default:
         return false;
@@ -84,7 +106,10 @@ bool TLektion::IstWortgrenze(QChar c)
 bool TLektion::IstSatzgrenze(QChar c)
 {
     switch (c.unicode()) {
-    case '.': case ';': case '!': case '?':
+    case '.':
+    case ';':
+    case '!':
+    case '?':
         return true;
     default:
         return false;
@@ -239,9 +264,8 @@ void TLektion::VokabelnSortieren(TSpalte spalte)
         QString schluessel = SortierSchluessel(*v, spalte);
         paare.emplace_back(std::move(schluessel), std::move(v));
     }
-    std::sort(paare.begin(), paare.end(), [](const auto &a, const auto &b) {
-        return QString::compare(a.first, b.first, Qt::CaseSensitive) < 0;
-    });
+    std::sort(paare.begin(), paare.end(),
+              [](const auto &a, const auto &b) { return QString::compare(a.first, b.first, Qt::CaseSensitive) < 0; });
     for (size_t i = 0; i < paare.size(); ++i)
         vokabeln[i] = std::move(paare[i].second);
 }

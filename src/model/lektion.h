@@ -55,8 +55,8 @@ struct TLektionsAnsicht {
 // A lesson: a named, ordered list of entries, its Latin text and notes.
 // Storing needs only the public fields; the lesson knows nothing of tables.
 class TLektion {
-public:
-    int32_t id = 0;          // 0 while never stored
+  public:
+    int32_t id = 0; // 0 while never stored
     QString name;
     int32_t lehrbuch_id = 0; // 0 = no textbook yet
     QString lehrbuch;
@@ -70,8 +70,8 @@ public:
     TLektion(const TLektion &) = delete;
     TLektion &operator=(const TLektion &) = delete;
 
-    static const QStringList &Wortgrenzen();  // sorted
-    static const QStringList &Satzgrenzen();  // sorted
+    static const QStringList &Wortgrenzen(); // sorted
+    static const QStringList &Satzgrenzen(); // sorted
     static bool IstWortgrenze(QChar c);
     static bool IstSatzgrenze(QChar c);
 
@@ -123,7 +123,7 @@ public:
 // The open lessons, in the order they were opened (which is their tab
 // order), each with its view state, and the current one.
 class TLektionManager {
-public:
+  public:
     TLektionManager() = default;
     TLektionManager(const TLektionManager &) = delete;
     TLektionManager &operator=(const TLektionManager &) = delete;
@@ -159,7 +159,7 @@ public:
     // Writes one LEKTION element below the parent (see lektionsdatei.h).
     static void LektionSchreiben(const TLektion &lektion, QDomElement &parent);
 
-private:
+  private:
     struct Offen {
         std::unique_ptr<TLektion> lektion;
         std::unique_ptr<TLektionsAnsicht> ansicht;

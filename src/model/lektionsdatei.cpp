@@ -91,13 +91,16 @@ QByteArray Dokument(const QString &vorlagenOrdner, const std::function<void(QDom
     throw TLektionsdateiFehler(n.lineNumber(), text);
 }
 
-QString Tag(const QString &name) { return QLatin1Char('<') + name + QLatin1Char('>'); }
+QString Tag(const QString &name)
+{
+    return QLatin1Char('<') + name + QLatin1Char('>');
+}
 
 struct Regel {
     const QString &name;
-    int rang;       // children must come in non-decreasing rank
-    bool mehrfach;  // may repeat
-    bool pflicht;   // must occur
+    int rang;      // children must come in non-decreasing rank
+    bool mehrfach; // may repeat
+    bool pflicht;  // must occur
 };
 
 // The child elements of e, checked against the allowed names, their order,
@@ -132,16 +135,20 @@ std::vector<QDomElement> Kinder(const QDomElement &e, std::initializer_list<Rege
             Fehler(k, QStringLiteral("Unbekanntes Element %1 in %2.").arg(Tag(k.tagName()), Tag(e.tagName())));
         const Regel &r = *(regeln.begin() + i);
         if (r.rang < letzterRang)
-            Fehler(k, QStringLiteral("Das Element %1 steht in %2 an falscher Stelle.").arg(Tag(k.tagName()), Tag(e.tagName())));
+            Fehler(k, QStringLiteral("Das Element %1 steht in %2 an falscher Stelle.")
+                          .arg(Tag(k.tagName()), Tag(e.tagName())));
         if (gesehen[i] && !r.mehrfach)
-            Fehler(k, QStringLiteral("Das Element %1 kommt in %2 mehrfach vor.").arg(Tag(k.tagName()), Tag(e.tagName())));
+            Fehler(k,
+                   QStringLiteral("Das Element %1 kommt in %2 mehrfach vor.").arg(Tag(k.tagName()), Tag(e.tagName())));
         gesehen[i] = true;
         letzterRang = r.rang;
         kinder.push_back(k);
     }
     for (size_t i = 0; i < regeln.size(); ++i)
         if ((regeln.begin() + i)->pflicht && !gesehen[i])
-            Fehler(e, QStringLiteral("In %1 fehlt das Element %2.").arg(Tag(e.tagName()), Tag((regeln.begin() + i)->name)));
+            Fehler(
+                e,
+                QStringLiteral("In %1 fehlt das Element %2.").arg(Tag(e.tagName()), Tag((regeln.begin() + i)->name)));
     return kinder;
 }
 
@@ -394,8 +401,8 @@ std::vector<TLehrbuchInhalt> LektionsdateiLesen(const QByteArray &inhalt)
                                                            .arg(meldung));
     const QDomElement wurzel = doc.documentElement();
     if (wurzel.tagName() != kLexovita)
-        Fehler(wurzel, QStringLiteral("Unbekanntes Wurzelelement %1, erwartet wird %2.").arg(Tag(wurzel.tagName()),
-                                                                                              Tag(kLexovita)));
+        Fehler(wurzel, QStringLiteral("Unbekanntes Wurzelelement %1, erwartet wird %2.")
+                           .arg(Tag(wurzel.tagName()), Tag(kLexovita)));
     std::vector<TLehrbuchInhalt> buecher;
     for (const QDomElement &k : Kinder(wurzel, {{kBuch, 0, true, false}, {kLektion, 0, true, false}})) {
         if (k.tagName() == kBuch) {

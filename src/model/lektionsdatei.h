@@ -15,11 +15,11 @@ namespace lexovita {
 // A lesson file that cannot be read: malformed XML, an unknown or misplaced
 // element, a missing part or an invalid code. The German message names the line.
 class TLektionsdateiFehler : public TFehler {
-public:
+  public:
     TLektionsdateiFehler(int zeile, const QString &text);
     int Zeile() const { return m_zeile; }
 
-private:
+  private:
     int m_zeile;
 };
 

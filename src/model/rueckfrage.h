@@ -5,7 +5,10 @@
 namespace lexovita {
 
 // Caption of the program's own questions and messages.
-inline QString ProgrammTitel() { return QStringLiteral("lexovita"); }
+inline QString ProgrammTitel()
+{
+    return QStringLiteral("lexovita");
+}
 
 enum class Antwort { Ja, Nein, Abbrechen, Ok };
 
@@ -25,10 +28,9 @@ enum class Symbol { Information, Frage, Warnung, Fehler };
 // without widgets: the GUI shows message boxes, the CLI prints, tests script
 // the answers.
 class IRueckfrage {
-public:
+  public:
     virtual ~IRueckfrage() = default;
-    virtual Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe,
-                          Symbol symbol) = 0;
+    virtual Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol symbol) = 0;
     virtual void Meldung(const QString &titel, const QString &text) = 0;
     // Called when the user wants a backup before the database is upgraded;
     // the GUI shows the backup window modally and returns when it is closed.

@@ -28,8 +28,14 @@ const IUhr &TSystemUhr::Instanz()
 
 TSystemZufall::TSystemZufall() : m_gen(std::random_device{}()) {}
 
-int TSystemZufall::Zahl(int anzahl) { return Ziehen(m_gen, anzahl); }
+int TSystemZufall::Zahl(int anzahl)
+{
+    return Ziehen(m_gen, anzahl);
+}
 
-int TFesterZufall::Zahl(int anzahl) { return Ziehen(m_gen, anzahl); }
+int TFesterZufall::Zahl(int anzahl)
+{
+    return Ziehen(m_gen, anzahl);
+}
 
 } // namespace lexovita

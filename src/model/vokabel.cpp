@@ -35,8 +35,7 @@ const KonjDeklZeile *KonjDeklSuchen(int32_t code)
 
 bool IstGueltigeWortart(int32_t code)
 {
-    return code == WA_VERB || code == WA_SUBSTANTIV || code == WA_ADVERB || code == WA_ADJEKTIV ||
-           code == WA_PRONOMEN;
+    return code == WA_VERB || code == WA_SUBSTANTIV || code == WA_ADVERB || code == WA_ADJEKTIV || code == WA_PRONOMEN;
 }
 
 bool IstGueltigeKonjDekl(int32_t code)
@@ -49,34 +48,51 @@ bool IstGueltigeKonjDekl(int32_t code)
 QString WortartBuchstabe(int32_t wortart)
 {
     switch (wortart) {
-    case WA_VERB: return QStringLiteral("v");
-    case WA_SUBSTANTIV: return QStringLiteral("s");
-    case WA_ADVERB: return QStringLiteral("d");
-    case WA_ADJEKTIV: return QStringLiteral("a");
-    case WA_PRONOMEN: return QStringLiteral("p");
-    default: return {};
+    case WA_VERB:
+        return QStringLiteral("v");
+    case WA_SUBSTANTIV:
+        return QStringLiteral("s");
+    case WA_ADVERB:
+        return QStringLiteral("d");
+    case WA_ADJEKTIV:
+        return QStringLiteral("a");
+    case WA_PRONOMEN:
+        return QStringLiteral("p");
+    default:
+        return {};
     }
 }
 
 int32_t WortartAusBuchstabe(const QString &b)
 {
-    if (b == QLatin1String("v")) return WA_VERB;
-    if (b == QLatin1String("s")) return WA_SUBSTANTIV;
-    if (b == QLatin1String("d")) return WA_ADVERB;
-    if (b == QLatin1String("a")) return WA_ADJEKTIV;
-    if (b == QLatin1String("p")) return WA_PRONOMEN;
+    if (b == QLatin1String("v"))
+        return WA_VERB;
+    if (b == QLatin1String("s"))
+        return WA_SUBSTANTIV;
+    if (b == QLatin1String("d"))
+        return WA_ADVERB;
+    if (b == QLatin1String("a"))
+        return WA_ADJEKTIV;
+    if (b == QLatin1String("p"))
+        return WA_PRONOMEN;
     return WA_UNBESTIMMT;
 }
 
 QString WortartName(int32_t wortart)
 {
     switch (wortart) {
-    case WA_VERB: return QStringLiteral("Verb");
-    case WA_SUBSTANTIV: return QStringLiteral("Substantiv");
-    case WA_ADVERB: return QStringLiteral("Adverb");
-    case WA_ADJEKTIV: return QStringLiteral("Adjektiv");
-    case WA_PRONOMEN: return QStringLiteral("Pronomen");
-    default: return QStringLiteral("Unbestimmt");
+    case WA_VERB:
+        return QStringLiteral("Verb");
+    case WA_SUBSTANTIV:
+        return QStringLiteral("Substantiv");
+    case WA_ADVERB:
+        return QStringLiteral("Adverb");
+    case WA_ADJEKTIV:
+        return QStringLiteral("Adjektiv");
+    case WA_PRONOMEN:
+        return QStringLiteral("Pronomen");
+    default:
+        return QStringLiteral("Unbestimmt");
     }
 }
 
@@ -99,22 +115,32 @@ QString KonjDeklName(int32_t wortart, int32_t konjdekl)
 {
     const KonjDeklZeile *z = KonjDeklSuchen(konjdekl);
     switch (wortart) {
-    case WA_VERB: return QString::fromUtf8(z->verb);
-    case WA_SUBSTANTIV: return QString::fromUtf8(z->substantiv);
-    case WA_ADJEKTIV: return QString::fromUtf8(z->adjektiv);
-    default: return {};
+    case WA_VERB:
+        return QString::fromUtf8(z->verb);
+    case WA_SUBSTANTIV:
+        return QString::fromUtf8(z->substantiv);
+    case WA_ADJEKTIV:
+        return QString::fromUtf8(z->adjektiv);
+    default:
+        return {};
     }
 }
 
 QString SpracheName(int32_t sprache)
 {
     switch (sprache) {
-    case SPR_DEUTSCH: return QStringLiteral("Deutsch");
-    case SPR_ENGLISCH: return QStringLiteral("Englisch");
-    case SPR_FRANZOESISCH: return QStringLiteral("Französisch");
-    case SPR_SPANISCH: return QStringLiteral("Spanisch");
-    case SPR_ITALIENISCH: return QStringLiteral("Italienisch");
-    default: return QStringLiteral("Andere Sprache");
+    case SPR_DEUTSCH:
+        return QStringLiteral("Deutsch");
+    case SPR_ENGLISCH:
+        return QStringLiteral("Englisch");
+    case SPR_FRANZOESISCH:
+        return QStringLiteral("Französisch");
+    case SPR_SPANISCH:
+        return QStringLiteral("Spanisch");
+    case SPR_ITALIENISCH:
+        return QStringLiteral("Italienisch");
+    default:
+        return QStringLiteral("Andere Sprache");
     }
 }
 
@@ -129,12 +155,18 @@ int32_t SpracheAusName(const QString &name)
 QString SpracheFlagge(int32_t sprache)
 {
     switch (sprache) {
-    case SPR_DEUTSCH: return QStringLiteral("deutschland.bmp");
-    case SPR_ENGLISCH: return QStringLiteral("amerika.bmp");
-    case SPR_FRANZOESISCH: return QStringLiteral("frankreich.bmp");
-    case SPR_SPANISCH: return QStringLiteral("spanien.bmp");
-    case SPR_ITALIENISCH: return QStringLiteral("italien.bmp");
-    default: return {};
+    case SPR_DEUTSCH:
+        return QStringLiteral("deutschland.bmp");
+    case SPR_ENGLISCH:
+        return QStringLiteral("amerika.bmp");
+    case SPR_FRANZOESISCH:
+        return QStringLiteral("frankreich.bmp");
+    case SPR_SPANISCH:
+        return QStringLiteral("spanien.bmp");
+    case SPR_ITALIENISCH:
+        return QStringLiteral("italien.bmp");
+    default:
+        return {};
     }
 }
 
@@ -196,8 +228,8 @@ TBedeutung *TVokabel::BedeutungSuchen(const QString &text) const
 void TVokabel::BedeutungAendern(const QString &alterText, const QString &neuerText, int32_t position, int32_t gruppe,
                                 const QString &kommentar)
 {
-    auto it = std::find_if(bedeutungen.begin(), bedeutungen.end(),
-                           [&](const auto &b) { return b->bedeutung == alterText; });
+    auto it =
+        std::find_if(bedeutungen.begin(), bedeutungen.end(), [&](const auto &b) { return b->bedeutung == alterText; });
     if (it == bedeutungen.end())
         return;
     TBedeutung *geaendert = it->get();
@@ -338,10 +370,14 @@ QString TVokabel::FormenText() const
             return form1;
         return form1.isEmpty() ? form2 : form1 + QStringLiteral(", ") + form2;
     case WA_PRONOMEN:
-        if (form2 == QLatin1String("m")) return QStringLiteral("m.");
-        if (form2 == QLatin1String("f")) return QStringLiteral("f.");
-        if (form2 == QLatin1String("n")) return QStringLiteral("n.");
-        if (form2 == QLatin1String("p")) return QStringLiteral("m. + f.");
+        if (form2 == QLatin1String("m"))
+            return QStringLiteral("m.");
+        if (form2 == QLatin1String("f"))
+            return QStringLiteral("f.");
+        if (form2 == QLatin1String("n"))
+            return QStringLiteral("n.");
+        if (form2 == QLatin1String("p"))
+            return QStringLiteral("m. + f.");
         return QStringLiteral("kein Genus");
     default:
         return {};

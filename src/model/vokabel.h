@@ -72,7 +72,7 @@ QString SpracheFlagge(int32_t sprache); // file name of the flag picture, empty 
 
 // One Latin vocabulary entry with everything that hangs on it.
 class TVokabel {
-public:
+  public:
     int32_t id = 0;
     QString vokabel;
     QString form1, form2, form3;
@@ -135,7 +135,7 @@ public:
     // Index word of the word index: form1 for a verb that has one, else the headword.
     QString Indexwort() const;
 
-private:
+  private:
     void SetFlag(int32_t bit, bool an) { attribute = an ? (attribute | bit) : (attribute & ~bit); }
     QStringList verweise;
 };

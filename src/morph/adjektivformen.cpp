@@ -30,9 +30,9 @@ constexpr Genera POSITIV_OA{{
 
 // ---- Comparative and superlative, on a derived stem X ----------------------
 
-constexpr Reihe10 KOMPARATIV_MF{x("ior"), x("ioris"), x("iori"), x("iorem"), x("iore"),
+constexpr Reihe10 KOMPARATIV_MF{x("ior"),   x("ioris"), x("iori"),    x("iorem"), x("iore"),
                                 x("iores"), x("iorum"), x("ioribus"), x("iores"), x("ioribus")};
-constexpr Reihe10 KOMPARATIV_N{x("ius"), x("ioris"), x("iori"), x("ius"), x("iore"),
+constexpr Reihe10 KOMPARATIV_N{x("ius"),  x("ioris"), x("iori"),    x("ius"),  x("iore"),
                                x("iora"), x("iorum"), x("ioribus"), x("iora"), x("ioribus")};
 constexpr Genera KOMPARATIV{{KOMPARATIV_MF, KOMPARATIV_MF, KOMPARATIV_N}};
 
@@ -45,9 +45,9 @@ constexpr Genera O_A_AUF_X{{
 
 // ---- Participles and gerundive ----------------------------------------------
 
-constexpr Reihe10 PPA_MF{x("ns"), x("ntis"), x("nti"), x("ntem"), x("nte"),
+constexpr Reihe10 PPA_MF{x("ns"),   x("ntis"),  x("nti"),    x("ntem"), x("nte"),
                          x("ntes"), x("ntium"), x("ntibus"), x("ntes"), x("ntibus")};
-constexpr Reihe10 PPA_N{x("ns"), x("ntis"), x("nti"), x("ns"), x("nte"),
+constexpr Reihe10 PPA_N{x("ns"),   x("ntis"),  x("nti"),    x("ns"),   x("nte"),
                         x("ntia"), x("ntium"), x("ntibus"), x("ntia"), x("ntibus")};
 constexpr Genera PPA{{PPA_MF, PPA_MF, PPA_N}};
 
@@ -69,7 +69,10 @@ constexpr Genera GERUNDIV{{
     {x("ndum"), x("ndi"), x("ndo"), x("ndum"), x("ndo"), x("nda"), x("ndorum"), x("ndis"), x("nda"), x("ndis")},
 }};
 
-bool Endet(const QString &s, const char *e) { return s.endsWith(QLatin1String(e)); }
+bool Endet(const QString &s, const char *e)
+{
+    return s.endsWith(QLatin1String(e));
+}
 
 // Walks the row of the selector's gender; identifiers basis + gender + case.
 void Dekliniere(TErzeuger &e, const Genera &t, int32_t basis, int32_t s, Lauf l = {})
@@ -82,10 +85,16 @@ void Dekliniere(TErzeuger &e, const Genera &t, int32_t basis, int32_t s, Lauf l 
 }
 
 // Comparison with magis/maxime for adjectives in -uus, -ius, -eus.
-bool Umschrieben(const TVokabel &v) { return Endet(v.vokabel, "uus") || Endet(v.vokabel, "ius") || Endet(v.vokabel, "eus"); }
+bool Umschrieben(const TVokabel &v)
+{
+    return Endet(v.vokabel, "uus") || Endet(v.vokabel, "ius") || Endet(v.vokabel, "eus");
+}
 
 // -ficus and -volus compare with -ent-: beneficentior.
-const char *Infix(const TVokabel &v) { return (Endet(v.vokabel, "ficus") || Endet(v.vokabel, "volus")) ? "ent" : ""; }
+const char *Infix(const TVokabel &v)
+{
+    return (Endet(v.vokabel, "ficus") || Endet(v.vokabel, "volus")) ? "ent" : "";
+}
 
 // Positive forms; in another degree d they carry d and magis/maxime.
 void Positiv(TErzeuger &e, int32_t s, int32_t grad, const char *praefix)
@@ -126,7 +135,7 @@ void SuperlativErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     if (Umschrieben(v))
         return Positiv(e, s, fid::SUPERLATIV, "maxime ");
     const QString stamm = Endet(v.vokabel, "er") ? v.vokabel + QLatin1String("rim")
-                                                   : e.st.N + QLatin1String(Infix(v)) + QLatin1String("issim");
+                                                 : e.st.N + QLatin1String(Infix(v)) + QLatin1String("issim");
     Dekliniere(e, O_A_AUF_X, fid::SUPERLATIV, s, {.x = &stamm, .gesperrt = e.st.N.isEmpty()});
 }
 
@@ -145,11 +154,14 @@ void AdjektivAdverbErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
         e.Anfuegen(fid::ADVERB | fid::POSITIV, QStringLiteral("Adverb (von ") + v.vokabel + QLatin1Char(')'), t, 1);
     }
     if (grad == 0 || grad == fid::KOMPARATIV)
-        e.Anfuegen(fid::ADVERB | fid::KOMPARATIV, QStringLiteral("Adverb im Komparativ (von ") + v.vokabel + QLatin1Char(')'),
+        e.Anfuegen(fid::ADVERB | fid::KOMPARATIV,
+                   QStringLiteral("Adverb im Komparativ (von ") + v.vokabel + QLatin1Char(')'),
                    text([&] { return N + QLatin1String("ius"); }), 1);
     if (grad == 0 || grad == fid::SUPERLATIV)
-        e.Anfuegen(fid::ADVERB | fid::SUPERLATIV, QStringLiteral("Adverb im Superlativ (von ") + v.vokabel + QLatin1Char(')'),
-                   text([&] { return Endet(v.vokabel, "er") ? v.vokabel + QLatin1String("rime") : N + QLatin1String("issime"); }),
+        e.Anfuegen(fid::ADVERB | fid::SUPERLATIV,
+                   QStringLiteral("Adverb im Superlativ (von ") + v.vokabel + QLatin1Char(')'), text([&] {
+                       return Endet(v.vokabel, "er") ? v.vokabel + QLatin1String("rime") : N + QLatin1String("issime");
+                   }),
                    1);
 }
 
@@ -158,10 +170,17 @@ void AdjektivformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     if (s & fid::ADVERB)
         return AdjektivAdverbErzeugen(m, v, s);
     switch (fid::Grad(s)) {
-    case fid::POSITIV: PositivErzeugen(m, v, s); break;
-    case fid::KOMPARATIV: KomparativErzeugen(m, v, s); break;
-    case fid::SUPERLATIV: SuperlativErzeugen(m, v, s); break;
-    default: break; // no degree, no forms
+    case fid::POSITIV:
+        PositivErzeugen(m, v, s);
+        break;
+    case fid::KOMPARATIV:
+        KomparativErzeugen(m, v, s);
+        break;
+    case fid::SUPERLATIV:
+        SuperlativErzeugen(m, v, s);
+        break;
+    default:
+        break; // no degree, no forms
     }
 }
 

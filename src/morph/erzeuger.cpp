@@ -97,21 +97,50 @@ QString TErzeuger::Text(const Zelle &z, const Lauf &l) const
         return QString();
     QString t;
     switch (z.stamm) {
-    case Stamm::P: t = AusStamm(st.P, st.P, z.endung); break;
-    case Stamm::P1: t = AusStamm(st.P, st.P1, z.endung); break;
-    case Stamm::R: t = AusStamm(st.R, st.R, z.endung); break;
-    case Stamm::R1: t = AusStamm(st.R, st.R1, z.endung); break;
-    case Stamm::U: t = AusStamm(st.U, st.U, z.endung); break;
-    case Stamm::Q: t = AusStamm(st.U, st.Q, z.endung); break;
-    case Stamm::N: t = AusStamm(st.N, st.N, z.endung); break;
-    case Stamm::X: t = l.x ? AusStamm(*l.x, *l.x, z.endung) : QString(); break;
-    case Stamm::Vokabel: t = Verbinden(vok.vokabel, z.endung); break;
-    case Stamm::Form1: t = Verbinden(vok.form1, z.endung); break;
-    case Stamm::Form2OderVokabel: t = vok.form2.isEmpty() ? vok.vokabel : vok.form2; break;
-    case Stamm::Form3OderVokabel: t = vok.form3.isEmpty() ? vok.vokabel : vok.form3; break;
-    case Stamm::Form2: t = vok.form2; break;
-    case Stamm::Form3: t = vok.form3; break;
-    case Stamm::Leer: break;
+    case Stamm::P:
+        t = AusStamm(st.P, st.P, z.endung);
+        break;
+    case Stamm::P1:
+        t = AusStamm(st.P, st.P1, z.endung);
+        break;
+    case Stamm::R:
+        t = AusStamm(st.R, st.R, z.endung);
+        break;
+    case Stamm::R1:
+        t = AusStamm(st.R, st.R1, z.endung);
+        break;
+    case Stamm::U:
+        t = AusStamm(st.U, st.U, z.endung);
+        break;
+    case Stamm::Q:
+        t = AusStamm(st.U, st.Q, z.endung);
+        break;
+    case Stamm::N:
+        t = AusStamm(st.N, st.N, z.endung);
+        break;
+    case Stamm::X:
+        t = l.x ? AusStamm(*l.x, *l.x, z.endung) : QString();
+        break;
+    case Stamm::Vokabel:
+        t = Verbinden(vok.vokabel, z.endung);
+        break;
+    case Stamm::Form1:
+        t = Verbinden(vok.form1, z.endung);
+        break;
+    case Stamm::Form2OderVokabel:
+        t = vok.form2.isEmpty() ? vok.vokabel : vok.form2;
+        break;
+    case Stamm::Form3OderVokabel:
+        t = vok.form3.isEmpty() ? vok.vokabel : vok.form3;
+        break;
+    case Stamm::Form2:
+        t = vok.form2;
+        break;
+    case Stamm::Form3:
+        t = vok.form3;
+        break;
+    case Stamm::Leer:
+        break;
     }
     if (l.praefix && !t.isEmpty())
         t.prepend(QLatin1StringView(l.praefix));

@@ -12,12 +12,21 @@ namespace lexovita::intern {
 
 // The base a cell's text is built on.
 enum class Stamm : uint8_t {
-    P, P1, R, R1, U, Q, N, // stems; an empty stem gives an empty text
-    X,                     // a stem the caller derives (comparative, participle ...)
-    Vokabel, Form1,        // the entry's fields as they are
-    Form2, Form3,          // the entry's forms as they are
-    Form2OderVokabel, Form3OderVokabel,
-    Leer,                  // always empty (placeholders for special forms)
+    P,
+    P1,
+    R,
+    R1,
+    U,
+    Q,
+    N, // stems; an empty stem gives an empty text
+    X, // a stem the caller derives (comparative, participle ...)
+    Vokabel,
+    Form1, // the entry's fields as they are
+    Form2,
+    Form3, // the entry's forms as they are
+    Form2OderVokabel,
+    Form3OderVokabel,
+    Leer, // always empty (placeholders for special forms)
 };
 
 struct Zelle {
@@ -26,15 +35,42 @@ struct Zelle {
 };
 
 // Shorthands that keep the tables close to the grammar tables.
-constexpr Zelle p(const char *e) { return {Stamm::P, e}; }
-constexpr Zelle p1(const char *e) { return {Stamm::P1, e}; }
-constexpr Zelle r(const char *e) { return {Stamm::R, e}; }
-constexpr Zelle r1(const char *e) { return {Stamm::R1, e}; }
-constexpr Zelle u(const char *e) { return {Stamm::U, e}; }
-constexpr Zelle q(const char *e) { return {Stamm::Q, e}; }
-constexpr Zelle n(const char *e) { return {Stamm::N, e}; }
-constexpr Zelle x(const char *e) { return {Stamm::X, e}; }
-constexpr Zelle vok(const char *e = "") { return {Stamm::Vokabel, e}; }
+constexpr Zelle p(const char *e)
+{
+    return {Stamm::P, e};
+}
+constexpr Zelle p1(const char *e)
+{
+    return {Stamm::P1, e};
+}
+constexpr Zelle r(const char *e)
+{
+    return {Stamm::R, e};
+}
+constexpr Zelle r1(const char *e)
+{
+    return {Stamm::R1, e};
+}
+constexpr Zelle u(const char *e)
+{
+    return {Stamm::U, e};
+}
+constexpr Zelle q(const char *e)
+{
+    return {Stamm::Q, e};
+}
+constexpr Zelle n(const char *e)
+{
+    return {Stamm::N, e};
+}
+constexpr Zelle x(const char *e)
+{
+    return {Stamm::X, e};
+}
+constexpr Zelle vok(const char *e = "")
+{
+    return {Stamm::Vokabel, e};
+}
 constexpr Zelle FORM1{Stamm::Form1, ""};
 constexpr Zelle FORM2{Stamm::Form2, ""};
 constexpr Zelle FORM3{Stamm::Form3, ""};
@@ -48,9 +84,9 @@ QString GeneratorBezeichnung(int32_t formId);
 
 // Options of one row walk.
 struct Lauf {
-    int32_t basis = 0;             // identifier of the row without the running group
-    int32_t schritt = 1;           // 1 for persons, 0x2000 for cases
-    int32_t filter = 0;            // 0 all, else only cell number filter (1-based)
+    int32_t basis = 0;   // identifier of the row without the running group
+    int32_t schritt = 1; // 1 for persons, 0x2000 for cases
+    int32_t filter = 0;  // 0 all, else only cell number filter (1-based)
     int32_t variante = 1;
     const QString *x = nullptr;    // the derived stem for Stamm::X
     bool gesperrt = false;         // true: every text stays empty
@@ -58,7 +94,7 @@ struct Lauf {
 };
 
 class TErzeuger {
-public:
+  public:
     TErzeuger(TFormenmanager &m, const TVokabel &v) : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()) {}
 
     const TVokabel &vok;
@@ -80,7 +116,10 @@ public:
 };
 
 // Filter value of a selector group: 0 = all, else 1-based number.
-inline bool Zugelassen(int32_t filter, int32_t nr) { return filter == 0 || filter == nr; }
+inline bool Zugelassen(int32_t filter, int32_t nr)
+{
+    return filter == 0 || filter == nr;
+}
 
 // Gender group of a declined-form selector: anything but m or f is neuter.
 inline int32_t GenusAusSelektor(int32_t s)
@@ -90,6 +129,9 @@ inline int32_t GenusAusSelektor(int32_t s)
 }
 
 // 0 masculine, 1 feminine, 2 neuter.
-inline int GenusIndex(int32_t genus) { return genus == fid::MASKULINUM ? 0 : genus == fid::FEMININUM ? 1 : 2; }
+inline int GenusIndex(int32_t genus)
+{
+    return genus == fid::MASKULINUM ? 0 : genus == fid::FEMININUM ? 1 : 2;
+}
 
 } // namespace lexovita::intern

@@ -88,7 +88,8 @@ bool FormenAnfrageLesen(const QByteArray &zeile, TFormenAnfrage &a, QString &feh
 
     const QJsonValue sf = o.value(QLatin1String("sonderformen"));
     if (!sf.isUndefined()) {
-        const QString meldung = QStringLiteral("Feld \"sonderformen\" muss eine Liste von [form_id, \"text\"]-Paaren sein.");
+        const QString meldung =
+            QStringLiteral("Feld \"sonderformen\" muss eine Liste von [form_id, \"text\"]-Paaren sein.");
         if (!sf.isArray()) {
             fehler = meldung;
             return false;

@@ -13,7 +13,7 @@
 namespace lexovita {
 
 struct TFormenAnfrage {
-    QJsonValue key;                  // echoed unchanged
+    QJsonValue key; // echoed unchanged
     TVokabel vokabel;
     std::optional<int32_t> selektor; // none: every form of the entry
 };

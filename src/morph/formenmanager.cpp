@@ -21,7 +21,8 @@ struct Sonderform {
 // the first stored row wins, as an index seek would find it.
 void Sortieren(std::vector<Sonderform> &zeilen)
 {
-    std::stable_sort(zeilen.begin(), zeilen.end(), [](const Sonderform &a, const Sonderform &b) { return a.formId < b.formId; });
+    std::stable_sort(zeilen.begin(), zeilen.end(),
+                     [](const Sonderform &a, const Sonderform &b) { return a.formId < b.formId; });
 }
 
 void Ueberlagern(std::vector<TLatForm> &liste, int32_t vokabelId, const std::vector<Sonderform> &zeilen)
@@ -38,7 +39,10 @@ void Ueberlagern(std::vector<TLatForm> &liste, int32_t vokabelId, const std::vec
     }
 }
 
-QString Gekuerzt(const QString &s) { return s.isEmpty() ? QString() : s.chopped(1); }
+QString Gekuerzt(const QString &s)
+{
+    return s.isEmpty() ? QString() : s.chopped(1);
+}
 
 } // namespace
 
@@ -68,12 +72,23 @@ const TStaemme &TFormenmanager::Staemme(const TVokabel &v)
 void TFormenmanager::FormenErzeugen(const TVokabel &v, int32_t s)
 {
     switch (v.Wortart()) {
-    case WA_VERB: VerbformenErzeugen(*this, v, s); break;
-    case WA_SUBSTANTIV: SubstantivformenErzeugen(*this, v, s); break;
-    case WA_ADVERB: AdverbPlatzhalterErzeugen(*this, v, s); break;
-    case WA_ADJEKTIV: AdjektivformenErzeugen(*this, v, s); break;
-    case WA_PRONOMEN: PronomenformenErzeugen(*this, v, s); break;
-    default: break; // undetermined entries have no forms
+    case WA_VERB:
+        VerbformenErzeugen(*this, v, s);
+        break;
+    case WA_SUBSTANTIV:
+        SubstantivformenErzeugen(*this, v, s);
+        break;
+    case WA_ADVERB:
+        AdverbPlatzhalterErzeugen(*this, v, s);
+        break;
+    case WA_ADJEKTIV:
+        AdjektivformenErzeugen(*this, v, s);
+        break;
+    case WA_PRONOMEN:
+        PronomenformenErzeugen(*this, v, s);
+        break;
+    default:
+        break; // undetermined entries have no forms
     }
     if (m_sonderformenEinsetzen)
         SonderformenAnwenden(v);

@@ -13,7 +13,7 @@ namespace lexovita {
 // with one indexed query per entry; generation asks it only while
 // SonderformenEinsetzen is set.
 class ISonderformQuelle {
-public:
+  public:
     virtual ~ISonderformQuelle() = default;
     // Appends the special forms stored for the entry (formId and text are
     // read; order matters only for duplicates: the first row wins).
@@ -32,7 +32,7 @@ struct TStaemme {
 // Generates the forms of entries into an owned, ordered result list.
 // One manager per window, engine or thread; it is not shared.
 class TFormenmanager {
-public:
+  public:
     TFormenmanager() = default;
     TFormenmanager(const TFormenmanager &) = delete;
     TFormenmanager &operator=(const TFormenmanager &) = delete;
@@ -65,7 +65,7 @@ public:
     // Stems of the entry, recomputed whenever the entry's fields changed.
     const TStaemme &Staemme(const TVokabel &v);
 
-private:
+  private:
     std::vector<TLatForm> m_ergebnisse;
     bool m_sonderformenEinsetzen = true;
     ISonderformQuelle *m_quelle = nullptr;

@@ -15,7 +15,10 @@ const char *const kGenera[] = {"maskulinum", "femininum", "neutrum"};
 // Tense words of the finite forms, indexed by tense / 8 (1..6).
 const char *const kTempora[] = {"", "Präsens ", "Imperfekt ", "Futur 1 ", "Perfekt ", "Plusquamperfekt ", "Futur 2 "};
 
-QString Utf8(const char *s) { return QString::fromUtf8(s); }
+QString Utf8(const char *s)
+{
+    return QString::fromUtf8(s);
+}
 
 QString FiniteBezeichnung(int32_t id)
 {
@@ -102,10 +105,14 @@ QString KasusWort(int32_t kasusNr)
 QString GenusWort(int32_t genus)
 {
     switch (genus) {
-    case fid::MASKULINUM: return QString::fromLatin1(kGenera[0]);
-    case fid::FEMININUM: return QString::fromLatin1(kGenera[1]);
-    case fid::NEUTRUM: return QString::fromLatin1(kGenera[2]);
-    default: return QString();
+    case fid::MASKULINUM:
+        return QString::fromLatin1(kGenera[0]);
+    case fid::FEMININUM:
+        return QString::fromLatin1(kGenera[1]);
+    case fid::NEUTRUM:
+        return QString::fromLatin1(kGenera[2]);
+    default:
+        return QString();
     }
 }
 

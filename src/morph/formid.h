@@ -78,9 +78,9 @@ constexpr int32_t POSITIV = 0x80000;
 constexpr int32_t KOMPARATIV = 0x100000;
 constexpr int32_t SUPERLATIV = 0x180000;
 
-constexpr int32_t ADVERB = 0x200000;          // adverb formed from an adjective
-constexpr int32_t VERKUERZT = 0x400000;       // shortened perfect form
-constexpr int32_t MASK_FEM = 0x800000;        // noun gender "maskulinum + femininum"
+constexpr int32_t ADVERB = 0x200000;    // adverb formed from an adjective
+constexpr int32_t VERKUERZT = 0x400000; // shortened perfect form
+constexpr int32_t MASK_FEM = 0x800000;  // noun gender "maskulinum + femininum"
 
 // Frequently used compositions.
 constexpr int32_t IMPERATIV_I = IMPERATIV | PRAESENS;   // 200
@@ -89,15 +89,42 @@ constexpr int32_t SUPINUM_I = SUPINUM | SUPINUM_I_NR;   // 5121
 constexpr int32_t SUPINUM_II = SUPINUM | SUPINUM_II_NR; // 5122
 
 // Group accessors.
-constexpr int32_t Person(int32_t id) { return id & PERSON_MASKE; }
-constexpr int32_t Tempus(int32_t id) { return id & TEMPUS_MASKE; }
-constexpr int32_t Modus(int32_t id) { return id & MODUS_MASKE; }
-constexpr int32_t GenusVerbi(int32_t id) { return id & GENUS_VERBI_MASKE; }
-constexpr int32_t Nominalform(int32_t id) { return id & NOMINALFORM_MASKE; }
-constexpr int32_t KasusNr(int32_t id) { return (id & KASUS_MASKE) >> KASUS_SCHIEBUNG; } // 0..15
-constexpr int32_t Kasus(int32_t nr) { return nr << KASUS_SCHIEBUNG; }
-constexpr int32_t Genus(int32_t id) { return id & GENUS_MASKE; }
-constexpr int32_t Grad(int32_t id) { return id & GRAD_MASKE; }
+constexpr int32_t Person(int32_t id)
+{
+    return id & PERSON_MASKE;
+}
+constexpr int32_t Tempus(int32_t id)
+{
+    return id & TEMPUS_MASKE;
+}
+constexpr int32_t Modus(int32_t id)
+{
+    return id & MODUS_MASKE;
+}
+constexpr int32_t GenusVerbi(int32_t id)
+{
+    return id & GENUS_VERBI_MASKE;
+}
+constexpr int32_t Nominalform(int32_t id)
+{
+    return id & NOMINALFORM_MASKE;
+}
+constexpr int32_t KasusNr(int32_t id)
+{
+    return (id & KASUS_MASKE) >> KASUS_SCHIEBUNG;
+} // 0..15
+constexpr int32_t Kasus(int32_t nr)
+{
+    return nr << KASUS_SCHIEBUNG;
+}
+constexpr int32_t Genus(int32_t id)
+{
+    return id & GENUS_MASKE;
+}
+constexpr int32_t Grad(int32_t id)
+{
+    return id & GRAD_MASKE;
+}
 
 } // namespace fid
 

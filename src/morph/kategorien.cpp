@@ -7,7 +7,7 @@ namespace lexovita {
 namespace {
 
 class Baum {
-public:
+  public:
     std::vector<TKategorieKnoten> knoten;
 
     // Adds a node at the current depth; Kinder() opens a level below it.
@@ -16,8 +16,7 @@ public:
         knoten.push_back({QString::fromUtf8(beschriftung), selektor, m_ebene});
         return *this;
     }
-    template <class F>
-    Baum &Kinder(F &&f)
+    template <class F> Baum &Kinder(F &&f)
     {
         ++m_ebene;
         f();
@@ -44,7 +43,7 @@ public:
             Knoten("Futur 2", basis | fid::FUTUR2);
     }
 
-private:
+  private:
     int32_t m_ebene = 0;
 };
 
@@ -70,9 +69,13 @@ void VerbBaum(Baum &b)
         });
         b.Knoten("adjektivisch").Kinder([&] {
             b.Knoten("Partizipien").Kinder([&] {
-                b.Knoten("Partizip Präsens Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PRAESENS); });
+                b.Knoten("Partizip Präsens Aktiv").Kinder([&] {
+                    b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PRAESENS);
+                });
                 b.Knoten("Partizip Futur Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::FUTUR1); });
-                b.Knoten("Partizip Perfekt Passiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::PASSIV | fid::PERFEKT); });
+                b.Knoten("Partizip Perfekt Passiv").Kinder([&] {
+                    b.Genera(fid::PARTIZIP | fid::PASSIV | fid::PERFEKT);
+                });
             });
             b.Knoten("Gerundiv").Kinder([&] { b.Genera(fid::GERUNDIVUM); });
         });
@@ -95,7 +98,9 @@ void DeponensBaum(Baum &b)
         });
         b.Knoten("adjektivisch").Kinder([&] {
             b.Knoten("Partizipien", fid::PARTIZIP).Kinder([&] {
-                b.Knoten("Partizip Präsens Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PRAESENS); });
+                b.Knoten("Partizip Präsens Aktiv").Kinder([&] {
+                    b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PRAESENS);
+                });
                 b.Knoten("Partizip Futur Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::FUTUR1); });
                 b.Knoten("Partizip Perfekt Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PERFEKT); });
             });
@@ -104,7 +109,10 @@ void DeponensBaum(Baum &b)
     });
 }
 
-void Steigerung(Baum &b, const char *name, int32_t grad) { b.Knoten(name).Kinder([&] { b.Genera(grad); }); }
+void Steigerung(Baum &b, const char *name, int32_t grad)
+{
+    b.Knoten(name).Kinder([&] { b.Genera(grad); });
+}
 
 } // namespace
 

@@ -10,9 +10,9 @@ namespace lexovita {
 
 // One node of an entry's category tree, in creation (pre-)order.
 struct TKategorieKnoten {
-    QString beschriftung;  // caption ("Indikativ", "Präsens", "maskulinum" ...)
-    int32_t selektor = 0;  // form selector the node stands for; 0 = heading only
-    int32_t ebene = 0;     // depth, 0 for top-level nodes
+    QString beschriftung; // caption ("Indikativ", "Präsens", "maskulinum" ...)
+    int32_t selektor = 0; // form selector the node stands for; 0 = heading only
+    int32_t ebene = 0;    // depth, 0 for top-level nodes
 };
 
 // The category tree by grammatical category for an entry (nouns and

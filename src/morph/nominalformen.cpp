@@ -19,38 +19,39 @@ struct Deklination {
 };
 
 // Nominative and genitive singular are the entry's own headword and form1.
-constexpr Deklination A_DEKL{
-    {vok(), FORM1, n("ae"), n("am"), n("a"), n("ae"), n("arum"), n("is"), n("as"), n("is")},
-    {vok(), FORM1, n("ae"), n("am"), n("a"), n("ae"), n("arum"), n("is"), n("as"), n("is")}};
+constexpr Deklination A_DEKL{{vok(), FORM1, n("ae"), n("am"), n("a"), n("ae"), n("arum"), n("is"), n("as"), n("is")},
+                             {vok(), FORM1, n("ae"), n("am"), n("a"), n("ae"), n("arum"), n("is"), n("as"), n("is")}};
 constexpr Deklination E_DEKL{
     {vok(), FORM1, n("ei"), n("em"), n("e"), n("es"), n("erum"), n("ebus"), n("es"), n("ebus")},
     {vok(), FORM1, n("ei"), n("em"), n("e"), n("es"), n("erum"), n("ebus"), n("es"), n("ebus")}};
-constexpr Deklination I_DEKL{
-    {vok(), FORM1, n("i"), n("im"), n("i"), n("es"), n("ium"), n("ibus"), n("is"), n("ibus")},
-    {vok(), FORM1, n("i"), vok(), n("i"), n("ia"), n("ium"), n("ibus"), n("ia"), n("ibus")}};
-constexpr Deklination O_DEKL{
-    {vok(), FORM1, n("o"), n("um"), n("o"), n("i"), n("orum"), n("is"), n("os"), n("is")},
-    {vok(), FORM1, n("o"), vok(), n("o"), n("a"), n("orum"), n("is"), n("a"), n("is")}};
-constexpr Deklination U_DEKL{
-    {vok(), FORM1, n("ui"), n("um"), n("u"), n("us"), n("uum"), n("ibus"), n("us"), n("ibus")},
-    {vok(), FORM1, n("u"), vok(), n("u"), n("ua"), n("uum"), n("ibus"), n("ua"), n("ibus")}};
-constexpr Deklination K_DEKL{
-    {vok(), FORM1, n("i"), n("em"), n("e"), n("es"), n("um"), n("ibus"), n("es"), n("ibus")},
-    {vok(), FORM1, n("i"), vok(), n("e"), n("a"), n("um"), n("ibus"), n("a"), n("ibus")}};
-constexpr Deklination G_DEKL{
-    {vok(), FORM1, n("i"), n("em"), n("e"), n("es"), n("ium"), n("ibus"), n("es"), n("ibus")},
-    {vok(), FORM1, n("i"), vok(), n("e"), n("a"), n("ium"), n("ibus"), n("a"), n("ibus")}};
+constexpr Deklination I_DEKL{{vok(), FORM1, n("i"), n("im"), n("i"), n("es"), n("ium"), n("ibus"), n("is"), n("ibus")},
+                             {vok(), FORM1, n("i"), vok(), n("i"), n("ia"), n("ium"), n("ibus"), n("ia"), n("ibus")}};
+constexpr Deklination O_DEKL{{vok(), FORM1, n("o"), n("um"), n("o"), n("i"), n("orum"), n("is"), n("os"), n("is")},
+                             {vok(), FORM1, n("o"), vok(), n("o"), n("a"), n("orum"), n("is"), n("a"), n("is")}};
+constexpr Deklination U_DEKL{{vok(), FORM1, n("ui"), n("um"), n("u"), n("us"), n("uum"), n("ibus"), n("us"), n("ibus")},
+                             {vok(), FORM1, n("u"), vok(), n("u"), n("ua"), n("uum"), n("ibus"), n("ua"), n("ibus")}};
+constexpr Deklination K_DEKL{{vok(), FORM1, n("i"), n("em"), n("e"), n("es"), n("um"), n("ibus"), n("es"), n("ibus")},
+                             {vok(), FORM1, n("i"), vok(), n("e"), n("a"), n("um"), n("ibus"), n("a"), n("ibus")}};
+constexpr Deklination G_DEKL{{vok(), FORM1, n("i"), n("em"), n("e"), n("es"), n("ium"), n("ibus"), n("es"), n("ibus")},
+                             {vok(), FORM1, n("i"), vok(), n("e"), n("a"), n("ium"), n("ibus"), n("a"), n("ibus")}};
 
 const Deklination &DeklinationFuer(int32_t kd)
 {
     switch (kd) {
-    case KD_A: return A_DEKL;
-    case KD_E: return E_DEKL;
-    case KD_I: return I_DEKL;
-    case KD_O: return O_DEKL;
-    case KD_U: return U_DEKL;
-    case KD_G: return G_DEKL;
-    default: return K_DEKL; // consonant class and classes without a rule
+    case KD_A:
+        return A_DEKL;
+    case KD_E:
+        return E_DEKL;
+    case KD_I:
+        return I_DEKL;
+    case KD_O:
+        return O_DEKL;
+    case KD_U:
+        return U_DEKL;
+    case KD_G:
+        return G_DEKL;
+    default:
+        return K_DEKL; // consonant class and classes without a rule
     }
 }
 
@@ -70,10 +71,14 @@ int32_t TeilFilter(int32_t kasusNr, int32_t vorher, int32_t anzahl)
 
 int32_t GenusAusBuchstabe(const QString &b)
 {
-    if (b == QLatin1String("m")) return fid::MASKULINUM;
-    if (b == QLatin1String("f")) return fid::FEMININUM;
-    if (b == QLatin1String("n")) return fid::NEUTRUM;
-    if (b == QLatin1String("p")) return fid::MASK_FEM;
+    if (b == QLatin1String("m"))
+        return fid::MASKULINUM;
+    if (b == QLatin1String("f"))
+        return fid::FEMININUM;
+    if (b == QLatin1String("n"))
+        return fid::NEUTRUM;
+    if (b == QLatin1String("p"))
+        return fid::MASK_FEM;
     return 0;
 }
 
@@ -90,7 +95,8 @@ void SubstantivformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
                 {.basis = genus, .schritt = fid::KASUS_SCHRITT, .filter = TeilFilter(kasus, 0, fid::KASUS_SINGULAR)});
     if (!v.SingularisTantum())
         e.Reihe(alle.subspan(fid::KASUS_SINGULAR),
-                {.basis = genus + fid::Kasus(fid::KASUS_SINGULAR), .schritt = fid::KASUS_SCHRITT,
+                {.basis = genus + fid::Kasus(fid::KASUS_SINGULAR),
+                 .schritt = fid::KASUS_SCHRITT,
                  .filter = TeilFilter(kasus, fid::KASUS_SINGULAR, fid::KASUS_ANZAHL - fid::KASUS_SINGULAR)});
 }
 

@@ -21,11 +21,16 @@ struct Klassen {
     const Reihe6 &Fuer(int32_t kd) const
     {
         switch (kd) {
-        case KD_A: return a;
-        case KD_E: return e;
-        case KD_K: return k;
-        case KD_G: return g;
-        default: return i;
+        case KD_A:
+            return a;
+        case KD_E:
+            return e;
+        case KD_K:
+            return k;
+        case KD_G:
+            return g;
+        default:
+            return i;
         }
     }
 };
@@ -138,16 +143,23 @@ const Klassen *EinfacheTabelle(int32_t modus, int32_t tempus, bool passiv)
 {
     if (modus == fid::INDIKATIV) {
         switch (tempus) {
-        case fid::PRAESENS: return passiv ? &kPrsIndPas : &kPrsIndAkt;
-        case fid::IMPERFEKT: return passiv ? &kImpfIndPas : &kImpfIndAkt;
-        case fid::FUTUR1: return passiv ? &kFut1IndPas : &kFut1IndAkt;
-        default: return nullptr;
+        case fid::PRAESENS:
+            return passiv ? &kPrsIndPas : &kPrsIndAkt;
+        case fid::IMPERFEKT:
+            return passiv ? &kImpfIndPas : &kImpfIndAkt;
+        case fid::FUTUR1:
+            return passiv ? &kFut1IndPas : &kFut1IndAkt;
+        default:
+            return nullptr;
         }
     }
     switch (tempus) {
-    case fid::PRAESENS: return passiv ? &kPrsKonjPas : &kPrsKonjAkt;
-    case fid::IMPERFEKT: return passiv ? &kImpfKonjPas : &kImpfKonjAkt;
-    default: return nullptr;
+    case fid::PRAESENS:
+        return passiv ? &kPrsKonjPas : &kPrsKonjAkt;
+    case fid::IMPERFEKT:
+        return passiv ? &kImpfKonjPas : &kImpfKonjAkt;
+    default:
+        return nullptr;
     }
 }
 
@@ -161,16 +173,23 @@ Perfektblock PerfektTabelle(int32_t modus, int32_t tempus)
 {
     if (modus == fid::INDIKATIV) {
         switch (tempus) {
-        case fid::PERFEKT: return {&PERF_IND, &PERF_IND_KURZ, &SUM};
-        case fid::PLUSQUAMPERFEKT: return {&PQPF_IND, &PQPF_IND_KURZ, &ERAM};
-        case fid::FUTUR2: return {&FUT2_IND, &FUT2_IND_KURZ, &ERO};
-        default: return {};
+        case fid::PERFEKT:
+            return {&PERF_IND, &PERF_IND_KURZ, &SUM};
+        case fid::PLUSQUAMPERFEKT:
+            return {&PQPF_IND, &PQPF_IND_KURZ, &ERAM};
+        case fid::FUTUR2:
+            return {&FUT2_IND, &FUT2_IND_KURZ, &ERO};
+        default:
+            return {};
         }
     }
     switch (tempus) {
-    case fid::PERFEKT: return {&PERF_KONJ, &PERF_KONJ_KURZ, &SIM};
-    case fid::PLUSQUAMPERFEKT: return {&PQPF_KONJ, &PQPF_KONJ_KURZ, &ESSEM};
-    default: return {};
+    case fid::PERFEKT:
+        return {&PERF_KONJ, &PERF_KONJ_KURZ, &SIM};
+    case fid::PLUSQUAMPERFEKT:
+        return {&PQPF_KONJ, &PQPF_KONJ_KURZ, &ESSEM};
+    default:
+        return {};
     }
 }
 
@@ -255,10 +274,22 @@ void Finit(TFormenmanager &m, const TVokabel &v, int32_t s, int32_t modus, bool 
 
 } // namespace
 
-void IndikativAktivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s) { Finit(m, v, s, fid::INDIKATIV, false); }
-void IndikativPassivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s) { Finit(m, v, s, fid::INDIKATIV, true); }
-void KonjunktivAktivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s) { Finit(m, v, s, fid::KONJUNKTIV, false); }
-void KonjunktivPassivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s) { Finit(m, v, s, fid::KONJUNKTIV, true); }
+void IndikativAktivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
+{
+    Finit(m, v, s, fid::INDIKATIV, false);
+}
+void IndikativPassivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
+{
+    Finit(m, v, s, fid::INDIKATIV, true);
+}
+void KonjunktivAktivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
+{
+    Finit(m, v, s, fid::KONJUNKTIV, false);
+}
+void KonjunktivPassivErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
+{
+    Finit(m, v, s, fid::KONJUNKTIV, true);
+}
 
 void ImperativIErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 {
@@ -359,16 +390,31 @@ void VerbformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
         break;
     }
     switch (fid::Nominalform(s)) {
-    case fid::INFINITIV: InfinitiveErzeugen(m, v, s); break;
-    case fid::SUPINUM: SupineErzeugen(m, v, s); break;
-    case fid::GERUNDIUM: GerundiumErzeugen(m, v, s); break;
-    case fid::GERUNDIVUM: GerundivumErzeugen(m, v, s); break;
+    case fid::INFINITIV:
+        InfinitiveErzeugen(m, v, s);
+        break;
+    case fid::SUPINUM:
+        SupineErzeugen(m, v, s);
+        break;
+    case fid::GERUNDIUM:
+        GerundiumErzeugen(m, v, s);
+        break;
+    case fid::GERUNDIVUM:
+        GerundivumErzeugen(m, v, s);
+        break;
     case fid::PARTIZIP:
         switch (fid::Tempus(s)) {
-        case fid::PRAESENS: PartizipPraesensErzeugen(m, v, s); break;
-        case fid::FUTUR1: PartizipFuturErzeugen(m, v, s); break;
-        case fid::PERFEKT: PartizipPerfektErzeugen(m, v, s); break;
-        default: break;
+        case fid::PRAESENS:
+            PartizipPraesensErzeugen(m, v, s);
+            break;
+        case fid::FUTUR1:
+            PartizipFuturErzeugen(m, v, s);
+            break;
+        case fid::PERFEKT:
+            PartizipPerfektErzeugen(m, v, s);
+            break;
+        default:
+            break;
         }
         break;
     default:

@@ -111,10 +111,14 @@ QString FormentabelleVorlage(const TVokabel &vokabel)
     case WA_VERB:
         return (vokabel.Deponens() || vokabel.Semideponens()) ? QStringLiteral("tabelle_deponens.htm")
                                                               : QStringLiteral("tabelle_verb.htm");
-    case WA_SUBSTANTIV: return QStringLiteral("tabelle_substantiv.htm");
-    case WA_ADJEKTIV: return QStringLiteral("tabelle_adjektiv.htm");
-    case WA_PRONOMEN: return QStringLiteral("tabelle_pronomen.htm");
-    default: return {};
+    case WA_SUBSTANTIV:
+        return QStringLiteral("tabelle_substantiv.htm");
+    case WA_ADJEKTIV:
+        return QStringLiteral("tabelle_adjektiv.htm");
+    case WA_PRONOMEN:
+        return QStringLiteral("tabelle_pronomen.htm");
+    default:
+        return {};
     }
 }
 

@@ -39,10 +39,14 @@ QString KopfdatenErsetzen(QString zeile, const TVokabel &v)
 const QStringList &BlockFuer(const DruckVorlagen &vorlagen, const TVokabel &v)
 {
     switch (v.Wortart()) {
-    case WA_VERB: return vorlagen.verb;
-    case WA_SUBSTANTIV: return vorlagen.substantiv;
-    case WA_ADJEKTIV: return vorlagen.adjektiv;
-    default: return vorlagen.vokabel;
+    case WA_VERB:
+        return vorlagen.verb;
+    case WA_SUBSTANTIV:
+        return vorlagen.substantiv;
+    case WA_ADJEKTIV:
+        return vorlagen.adjektiv;
+    default:
+        return vorlagen.vokabel;
     }
 }
 
@@ -229,7 +233,8 @@ QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const
                     if (!formen.isEmpty())
                         zeile = MarkerErsetzen(zeile, kFormen, HtmlMaskieren(formen) + QStringLiteral("<BR>"));
                     if (v.KonjDekl() != 0)
-                        zeile = MarkerErsetzen(zeile, kKonjDekl, HtmlMaskieren(v.KonjDeklText()) + QStringLiteral("<BR>"));
+                        zeile =
+                            MarkerErsetzen(zeile, kKonjDekl, HtmlMaskieren(v.KonjDeklText()) + QStringLiteral("<BR>"));
                     if (!v.merkhilfen.empty())
                         zeile = MarkerErsetzen(zeile, kMerkhilfen, MerkhilfenTabelle(v, mitBildern));
                     zeile = FormMarkerErsetzen(zeile, v, formenDieser);
@@ -272,9 +277,9 @@ QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const
 QStringList VokabeltestSeite(const std::vector<const TVokabel *> &vokabeln, bool stammformen, bool konjDekl,
                              const QStringList &vorlage, const TestTexte &texte)
 {
-    static const QString kFormenZeile = QStringLiteral(
-        "<TR><TD rowspan=\"2\" valign=\"top\"><I>Formen:</I></TD><TD>&nbsp;</TD></TR>"
-        "<TR><TD width=\"100%\"><HR noshade></TD></TR>");
+    static const QString kFormenZeile =
+        QStringLiteral("<TR><TD rowspan=\"2\" valign=\"top\"><I>Formen:</I></TD><TD>&nbsp;</TD></TR>"
+                       "<TR><TD width=\"100%\"><HR noshade></TD></TR>");
 
     // Cut the block out of the template; its lines become empty lines.
     QStringList zeilen = vorlage;
@@ -302,10 +307,17 @@ QStringList VokabeltestSeite(const std::vector<const TVokabel *> &vokabeln, bool
                 QString klassenText;
                 bool mitKlasse = konjDekl;
                 switch (wa) {
-                case WA_VERB: klassenText = texte.verb; break;
-                case WA_SUBSTANTIV: klassenText = texte.substantiv; break;
-                case WA_ADJEKTIV: klassenText = texte.adjektiv; break;
-                default: mitKlasse = false;
+                case WA_VERB:
+                    klassenText = texte.verb;
+                    break;
+                case WA_SUBSTANTIV:
+                    klassenText = texte.substantiv;
+                    break;
+                case WA_ADJEKTIV:
+                    klassenText = texte.adjektiv;
+                    break;
+                default:
+                    mitKlasse = false;
                 }
                 for (QString b : block) {
                     b = MarkerErsetzen(b, kNr, QString::number(nr));

@@ -246,7 +246,7 @@ void TAnalysequelle::Aufbauen()
     ++aufbauten_;
 }
 
-template<typename Fn> void TAnalysequelle::StaemmeDurchgehen(const QString &praefix, Fn &&fn)
+template <typename Fn> void TAnalysequelle::StaemmeDurchgehen(const QString &praefix, Fn &&fn)
 {
     Bereitstellen();
     const QString anfang = AsciiKlein(praefix);

@@ -95,7 +95,7 @@ class TAnalysequelle : public IAnalysequelle {
         int32_t form1Laenge; // -1: no such entry
         bool genitivPlural;  // GenitivPluralArumOrum(form1)
     };
-    template<typename Fn> void StaemmeDurchgehen(const QString &praefix, Fn &&fn);
+    template <typename Fn> void StaemmeDurchgehen(const QString &praefix, Fn &&fn);
     QStringView Stammtext(const TStamm &z) const { return QStringView(stammText_).mid(z.anfang, z.laenge); }
     QString stammText_;                                               // every stem, one after the other
     std::vector<TStamm> staemme_;                                     // in stem order

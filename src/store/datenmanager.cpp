@@ -1,7 +1,7 @@
 #include "store/datenmanager.h"
 
-#include "store/schema.h"
 #include "morph/staemme.h"
+#include "store/schema.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -47,9 +47,9 @@ TDatenmanager::TDatenmanager(const QString &datenOrdner, Modus modus)
             throw DatenbankFehler(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(datenOrdner));
     }
 
-    verbindung_ = std::make_unique<TVerbindung>(
-        datei_, speicher ? QByteArray() : kTabellenpasswort,
-        vorhanden ? TVerbindung::Modus::NurVorhandene : TVerbindung::Modus::AnlegenWennNoetig);
+    verbindung_ = std::make_unique<TVerbindung>(datei_, speicher ? QByteArray() : kTabellenpasswort,
+                                                vorhanden ? TVerbindung::Modus::NurVorhandene
+                                                          : TVerbindung::Modus::AnlegenWennNoetig);
     verbindung_->SetWartezeit(kWartezeitMs);
     // Decrypted pages are kept: every page read from disk costs a decryption.
     verbindung_->Ausfuehren("PRAGMA cache_size = -16384");
@@ -117,8 +117,8 @@ TDatenmanager::Aktualisierung TDatenmanager::DatenbankAktualisieren(IRueckfrage 
         Betriebsbereit();
         return Aktualisierung::Aktuell;
     }
-    const Antwort antwort = rueckfrage.Frage(ProgrammTitel(), AktualisierungsFrage(), KN_JA_NEIN_ABBRECHEN,
-                                             Antwort::Ja, Symbol::Information);
+    const Antwort antwort = rueckfrage.Frage(ProgrammTitel(), AktualisierungsFrage(), KN_JA_NEIN_ABBRECHEN, Antwort::Ja,
+                                             Symbol::Information);
     if (antwort == Antwort::Abbrechen)
         return Aktualisierung::Abgebrochen;
     if (antwort == Antwort::Ja)
@@ -255,10 +255,9 @@ void TDatenmanager::BedeutungenLaden(TVokabel &v)
 {
     PruefenBereit();
     std::vector<TBedeutungsrohzeile> roh;
-    TAnweisung a = verbindung_->Anweisung(
-        "SELECT vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
-        "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
-        "WHERE vb.vokabel_id = ?1 ORDER BY vb.rowid");
+    TAnweisung a = verbindung_->Anweisung("SELECT vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
+                                          "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
+                                          "WHERE vb.vokabel_id = ?1 ORDER BY vb.rowid");
     a.Binden(1, v.id);
     while (a.Schritt())
         roh.push_back({a.Int(0), a.Int(1), a.Int64(2), a.Text(3), a.Text(4)});
@@ -425,8 +424,8 @@ std::vector<TLatForm> TDatenmanager::SonderformenMitForm(const QString &form)
 std::vector<TLatForm> TDatenmanager::SonderformenVon(int32_t vokabelId)
 {
     PruefenBereit();
-    TAnweisung a = verbindung_->Anweisung(
-        "SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
+    TAnweisung a =
+        verbindung_->Anweisung("SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
     a.Binden(1, vokabelId);
     std::vector<TLatForm> formen;
     while (a.Schritt())

@@ -35,7 +35,7 @@ void BedeutungenAufbereiten(const std::vector<TBedeutungsrohzeile> &roh, TVokabe
 // One instance per thread: a worker thread opens its own TDatenmanager on
 // the same folder (the file runs in WAL mode, readers never block).
 class TDatenmanager {
-public:
+  public:
     enum class Modus {
         NurVorhandene,     // a missing database is an error
         AnlegenWennNoetig, // a missing database (and folder) is created empty
@@ -124,7 +124,7 @@ public:
     // Special forms of one entry in stored order.
     std::vector<TLatForm> SonderformenVon(int32_t vokabelId);
 
-private:
+  private:
     void Betriebsbereit();
 
     QString datei_;

@@ -32,18 +32,30 @@ QDateTime DatumLesen(const QString &text)
 QDateTime DatumNachFormat(const QString &text, const QString &format)
 {
     if (text.size() != format.size())
-        throw KonvertierungsFehler(
-            QStringLiteral("Datum \"%1\" passt nicht zum Format \"%2\"!").arg(text, format));
+        throw KonvertierungsFehler(QStringLiteral("Datum \"%1\" passt nicht zum Format \"%2\"!").arg(text, format));
     QString jahr, monat, tag, stunde, minute, sekunde;
     for (int i = 0; i < format.size(); ++i) {
         switch (format[i].unicode()) {
-        case 'y': jahr += text[i]; break;
-        case 'm': monat += text[i]; break;
-        case 'd': tag += text[i]; break;
-        case 'h': stunde += text[i]; break;
-        case 'n': minute += text[i]; break;
-        case 's': sekunde += text[i]; break;
-        default: break;
+        case 'y':
+            jahr += text[i];
+            break;
+        case 'm':
+            monat += text[i];
+            break;
+        case 'd':
+            tag += text[i];
+            break;
+        case 'h':
+            stunde += text[i];
+            break;
+        case 'n':
+            minute += text[i];
+            break;
+        case 's':
+            sekunde += text[i];
+            break;
+        default:
+            break;
         }
     }
     const int j = Zahl(jahr), mo = Zahl(monat), t = Zahl(tag);

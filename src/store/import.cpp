@@ -16,7 +16,7 @@ namespace {
 // Import never asks: a namesake with other principal parts is a different
 // entry (a homonym) and is stored beside it.
 class TStilleRueckfrage : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
     {
         return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
@@ -65,7 +65,7 @@ void Bereinigen(TVokabel &e)
 // every page that falls out must be decrypted again on the next touch.
 // The cache grows for the import and shrinks back afterwards.
 class TGrosserSeitenpuffer {
-public:
+  public:
     explicit TGrosserSeitenpuffer(TVerbindung &v) : v_(v)
     {
         TAnweisung a = v_.Anweisung("PRAGMA cache_size");
@@ -83,7 +83,7 @@ public:
     TGrosserSeitenpuffer(const TGrosserSeitenpuffer &) = delete;
     TGrosserSeitenpuffer &operator=(const TGrosserSeitenpuffer &) = delete;
 
-private:
+  private:
     TVerbindung &v_;
     int64_t alt_ = -2000;
 };
@@ -247,8 +247,8 @@ TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &er
             lektion->lehrbuch = buchName;
             lektion->name = lektionen.FreierLektionsname(buchId, lektion->name);
             if (!lektionen.LektionSpeichern(*lektion))
-                throw DatenbankFehler(QStringLiteral("Die Lektion \"%1\" konnte nicht gespeichert werden.")
-                                          .arg(lektion->name));
+                throw DatenbankFehler(
+                    QStringLiteral("Die Lektion \"%1\" konnte nicht gespeichert werden.").arg(lektion->name));
             ++ergebnis.lektionenAngelegt;
         }
     }

@@ -15,10 +15,10 @@ namespace lexovita {
 // entries of the current lesson).
 struct TImportStand {
     int lektionenGesamt = 0;
-    int lektion = 0;         // 1-based number of the current lesson
+    int lektion = 0; // 1-based number of the current lesson
     QString lektionName;
     int vokabelnInLektion = 0;
-    int vokabel = 0;         // entries of the current lesson done so far
+    int vokabel = 0; // entries of the current lesson done so far
 };
 
 struct TImportErgebnis {
@@ -49,7 +49,7 @@ struct TImportErgebnis {
 // callback runs on the importing thread, the cancel flag is read between
 // entries.
 class TImport {
-public:
+  public:
     using Fortschritt = std::function<void(const TImportStand &)>;
 
     explicit TImport(TDatenmanager &daten) : daten_(daten) {}
@@ -62,7 +62,7 @@ public:
     TImportErgebnis Importieren(const QByteArray &inhalt,
                                 const QString &ersatzLehrbuch = QStringLiteral("Importierte Lektionen"));
 
-private:
+  private:
     bool Abbrechen() const { return abbruch_ && abbruch_->load(std::memory_order_relaxed); }
     int32_t VorhandeneSuchen(const TVokabel &eintrag);
     void Ergaenzen(int32_t id, const TVokabel &eintrag);

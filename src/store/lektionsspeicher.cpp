@@ -155,8 +155,8 @@ std::vector<int32_t> TLektionsSpeicher::LektionsVokabelIds(int32_t lektionId)
 {
     // Users expect the order they saved; rows of equal position (written by
     // an older release) keep the order they were stored in.
-    TAnweisung a = daten_.Verbindung().Anweisung(
-        "SELECT vokabel_id FROM lek_vok WHERE lektion_id = ?1 ORDER BY position, rowid");
+    TAnweisung a =
+        daten_.Verbindung().Anweisung("SELECT vokabel_id FROM lek_vok WHERE lektion_id = ?1 ORDER BY position, rowid");
     a.Binden(1, lektionId);
     std::vector<int32_t> ids;
     while (a.Schritt())
@@ -347,7 +347,8 @@ QByteArray TLektionsSpeicher::LehrbuchExportieren(int32_t lehrbuchId, const QStr
         TAnweisung a = daten_.Verbindung().Anweisung("SELECT name FROM lehrbuch WHERE id = ?1");
         a.Binden(1, lehrbuchId);
         if (!a.Schritt())
-            throw DatenbankFehler(QStringLiteral("Das Lehrbuch mit der Nummer %1 ist nicht vorhanden.").arg(lehrbuchId));
+            throw DatenbankFehler(
+                QStringLiteral("Das Lehrbuch mit der Nummer %1 ist nicht vorhanden.").arg(lehrbuchId));
         name = a.Text(0);
     }
     std::vector<std::unique_ptr<TLektion>> lektionen;

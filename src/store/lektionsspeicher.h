@@ -24,9 +24,9 @@ struct TLektionZeile {
     int32_t id = 0;
     QString name;
     int32_t lehrbuch_id = 0;
-    int32_t vokabeln = 0;    // entry count at the last save
+    int32_t vokabeln = 0; // entry count at the last save
     bool hatText = false;
-    QDateTime zugriff;       // invalid when never recorded
+    QDateTime zugriff; // invalid when never recorded
     QDateTime erstellt;
 
     // "ja" / "nein" for the "Text" column.
@@ -37,7 +37,7 @@ struct TLektionZeile {
 // Every writing operation runs in one transaction (a savepoint when the
 // caller already holds one) and passes values only as bound parameters.
 class TLektionsSpeicher {
-public:
+  public:
     explicit TLektionsSpeicher(TDatenmanager &daten) : daten_(daten) {}
 
     // Stores the lesson. A lesson with an id whose row exists gets its row
@@ -90,7 +90,7 @@ public:
     // <vorlagenOrdner>/import.dtd when it exists.
     QByteArray LehrbuchExportieren(int32_t lehrbuchId, const QString &vorlagenOrdner);
 
-private:
+  private:
     void Pruefen();
     bool LehrbuchVorhanden(int32_t id);
     std::vector<int32_t> LektionsVokabelIds(int32_t lektionId);

@@ -211,7 +211,10 @@ struct Schritt {
 };
 
 // Version 1 -> 2: lek_vok.position and vokabel.aktualisierung.
-bool Schritt2Noetig(TVerbindung &v) { return PositionFehlt(v) || AktualisierungFehlt(v); }
+bool Schritt2Noetig(TVerbindung &v)
+{
+    return PositionFehlt(v) || AktualisierungFehlt(v);
+}
 
 void Schritt2(TVerbindung &v)
 {
@@ -238,7 +241,10 @@ void SchemaAnlegen(TVerbindung &v)
     v.SetBenutzerversion(kSchemaVersion);
 }
 
-void WortindexTabelleAnlegen(TVerbindung &v) { v.Ausfuehren(kWortindex); }
+void WortindexTabelleAnlegen(TVerbindung &v)
+{
+    v.Ausfuehren(kWortindex);
+}
 
 bool MigrationAendertTabellen(TVerbindung &v)
 {

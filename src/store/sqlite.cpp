@@ -38,8 +38,7 @@ QString GermanText(int rc, const QString &datei)
 
 // ---------------------------------------------------------------- TAnweisung
 
-TAnweisung::TAnweisung(TAnweisung &&a) noexcept
-    : verbindung_(a.verbindung_), stmt_(a.stmt_), sql_(std::move(a.sql_))
+TAnweisung::TAnweisung(TAnweisung &&a) noexcept : verbindung_(a.verbindung_), stmt_(a.stmt_), sql_(std::move(a.sql_))
 {
     a.verbindung_ = nullptr;
     a.stmt_ = nullptr;
@@ -58,7 +57,10 @@ TAnweisung &TAnweisung::operator=(TAnweisung &&a) noexcept
     return *this;
 }
 
-TAnweisung::~TAnweisung() { Freigeben(); }
+TAnweisung::~TAnweisung()
+{
+    Freigeben();
+}
 
 void TAnweisung::Freigeben() noexcept
 {
@@ -94,9 +96,9 @@ TAnweisung &TAnweisung::Binden(int index, const QString &wert)
 {
     const QByteArray utf8 = wert.toUtf8();
     // A null QByteArray would bind NULL; the tables hold '' for empty texts.
-    BindungPruefen(sqlite3_bind_text(stmt_, index, utf8.isNull() ? "" : utf8.constData(), int(utf8.size()),
-                                     SQLITE_TRANSIENT),
-                   index);
+    BindungPruefen(
+        sqlite3_bind_text(stmt_, index, utf8.isNull() ? "" : utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT),
+        index);
     return *this;
 }
 
@@ -131,10 +133,22 @@ void TAnweisung::Zuruecksetzen()
         verbindung_->Fehler(rc, sql_);
 }
 
-int TAnweisung::Spaltenzahl() const { return sqlite3_column_count(stmt_); }
-bool TAnweisung::IstNull(int s) const { return sqlite3_column_type(stmt_, s) == SQLITE_NULL; }
-int32_t TAnweisung::Int(int s) const { return sqlite3_column_int(stmt_, s); }
-int64_t TAnweisung::Int64(int s) const { return sqlite3_column_int64(stmt_, s); }
+int TAnweisung::Spaltenzahl() const
+{
+    return sqlite3_column_count(stmt_);
+}
+bool TAnweisung::IstNull(int s) const
+{
+    return sqlite3_column_type(stmt_, s) == SQLITE_NULL;
+}
+int32_t TAnweisung::Int(int s) const
+{
+    return sqlite3_column_int(stmt_, s);
+}
+int64_t TAnweisung::Int64(int s) const
+{
+    return sqlite3_column_int64(stmt_, s);
+}
 
 QString TAnweisung::Text(int s) const
 {
@@ -144,7 +158,10 @@ QString TAnweisung::Text(int s) const
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, s));
 }
 
-QString TAnweisung::Spaltenname(int s) const { return QString::fromUtf8(sqlite3_column_name(stmt_, s)); }
+QString TAnweisung::Spaltenname(int s) const
+{
+    return QString::fromUtf8(sqlite3_column_name(stmt_, s));
+}
 
 // --------------------------------------------------------------- TVerbindung
 
@@ -251,9 +268,18 @@ void TVerbindung::Fehler(int rc, const std::string &sql) const
     throw DatenbankFehler(text, rc);
 }
 
-int64_t TVerbindung::LetzteId() const { return sqlite3_last_insert_rowid(db_); }
-int TVerbindung::Aenderungen() const { return sqlite3_changes(db_); }
-bool TVerbindung::InTransaktion() const { return sqlite3_get_autocommit(db_) == 0; }
+int64_t TVerbindung::LetzteId() const
+{
+    return sqlite3_last_insert_rowid(db_);
+}
+int TVerbindung::Aenderungen() const
+{
+    return sqlite3_changes(db_);
+}
+bool TVerbindung::InTransaktion() const
+{
+    return sqlite3_get_autocommit(db_) == 0;
+}
 
 void TVerbindung::SetWartezeit(int ms)
 {

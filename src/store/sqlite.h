@@ -26,7 +26,7 @@ class TVerbindung;
 // its connection. Parameter indexes and column numbers follow sqlite: ?1 is
 // index 1, the first result column is 0.
 class TAnweisung {
-public:
+  public:
     TAnweisung() = default;
     TAnweisung(TAnweisung &&andere) noexcept;
     TAnweisung &operator=(TAnweisung &&andere) noexcept;
@@ -53,10 +53,12 @@ public:
     QString Text(int spalte) const;
     QString Spaltenname(int spalte) const;
 
-private:
+  private:
     friend class TVerbindung;
     TAnweisung(TVerbindung *verbindung, sqlite3_stmt *stmt, std::string sql)
-        : verbindung_(verbindung), stmt_(stmt), sql_(std::move(sql)) {}
+        : verbindung_(verbindung), stmt_(stmt), sql_(std::move(sql))
+    {
+    }
     void BindungPruefen(int rc, int index);
     void Freigeben() noexcept;
 
@@ -68,7 +70,7 @@ private:
 // One connection to a database file. Not copyable; statements borrowed from
 // it must be gone before it is destroyed.
 class TVerbindung {
-public:
+  public:
     enum class Modus { NurVorhandene, AnlegenWennNoetig };
 
     // `datei` may be ":memory:". An empty `schluessel` leaves the file
@@ -98,7 +100,7 @@ public:
     // Throws the DatenbankFehler for a result code; `sql` names the statement.
     [[noreturn]] void Fehler(int rc, const std::string &sql = {}) const;
 
-private:
+  private:
     friend class TAnweisung;
     void Zurueckgeben(const std::string &sql, sqlite3_stmt *stmt) noexcept;
     friend class TTransaktion;
@@ -116,14 +118,14 @@ private:
 // take the write lock at once (BEGIN IMMEDIATE) so a second program waits
 // for the busy timeout instead of failing half-way.
 class TTransaktion {
-public:
+  public:
     explicit TTransaktion(TVerbindung &verbindung);
     ~TTransaktion();
     TTransaktion(const TTransaktion &) = delete;
     TTransaktion &operator=(const TTransaktion &) = delete;
     void Bestaetigen();
 
-private:
+  private:
     TVerbindung &verbindung_;
     std::string sicherung_; // savepoint name, empty for an outer transaction
     bool offen_ = true;

@@ -28,10 +28,10 @@ QString TVokabelSpeicher::UeberschreibenText(const TVokabel &alt, const TVokabel
     const QChar q = QLatin1Char('"');
     return QStringLiteral("Die Vokabel ") + q + alt.vokabel + QStringLiteral(" (") + alt.WortartText() +
            QStringLiteral(")") + q + QStringLiteral(" wurde geändert ") + QStringLiteral("in ") + q + neu.vokabel +
-           QStringLiteral(" (") + neu.WortartText() + QStringLiteral(")") + q + QStringLiteral(".") +
-           kZeilenumbruch + kZeilenumbruch + QStringLiteral("Die Vokabel ") + q + neu.vokabel +
-           QStringLiteral(" (") + neu.WortartText() + QStringLiteral(")") + q +
-           QStringLiteral(" ist jedoch bereits in der ") + QStringLiteral("Datenbank vorhanden.") + kZeilenumbruch +
+           QStringLiteral(" (") + neu.WortartText() + QStringLiteral(")") + q + QStringLiteral(".") + kZeilenumbruch +
+           kZeilenumbruch + QStringLiteral("Die Vokabel ") + q + neu.vokabel + QStringLiteral(" (") +
+           neu.WortartText() + QStringLiteral(")") + q + QStringLiteral(" ist jedoch bereits in der ") +
+           QStringLiteral("Datenbank vorhanden.") + kZeilenumbruch +
            QStringLiteral("Soll diese Vokabel überschrieben werden?");
 }
 
@@ -57,9 +57,9 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
     const int32_t vorhanden = AndereMitGleichemWort(eintrag, 0);
     bool ersetzen = false;
     if (vorhanden > 0) {
-        const Antwort antwort = rueckfrage_.Frage(QStringLiteral("Gleichlautende Vokabel"),
-                                                  GleichlautendText(eintrag.vokabel), KN_JA_NEIN_ABBRECHEN,
-                                                  Antwort::Ja, Symbol::Frage);
+        const Antwort antwort =
+            rueckfrage_.Frage(QStringLiteral("Gleichlautende Vokabel"), GleichlautendText(eintrag.vokabel),
+                              KN_JA_NEIN_ABBRECHEN, Antwort::Ja, Symbol::Frage);
         if (antwort == Antwort::Abbrechen)
             return Ergebnis::NichtGespeichert;
         ersetzen = antwort == Antwort::Ja;
@@ -138,8 +138,8 @@ void TVokabelSpeicher::AbhaengigeLoeschen(int32_t id)
 {
     // References that other entries hold to this one (vokabel2_id) stay.
     static const char *const kLoeschen[] = {
-        "DELETE FROM vok_bed WHERE vokabel_id = ?1",   "DELETE FROM merkhilfe WHERE vokabel_id = ?1",
-        "DELETE FROM vok_vok WHERE vokabel1_id = ?1",  "DELETE FROM sonderform WHERE vokabel_id = ?1",
+        "DELETE FROM vok_bed WHERE vokabel_id = ?1",  "DELETE FROM merkhilfe WHERE vokabel_id = ?1",
+        "DELETE FROM vok_vok WHERE vokabel1_id = ?1", "DELETE FROM sonderform WHERE vokabel_id = ?1",
         "DELETE FROM stamm WHERE vokabel_id = ?1",
     };
     for (const char *sql : kLoeschen) {
@@ -266,8 +266,8 @@ void TVokabelSpeicher::WortindexSchreiben(const TVokabel &eintrag, int32_t id)
     if (daten_.VokabelindexFehlt())
         return;
     const QString wort = eintrag.Indexwort();
-    TAnweisung a = daten_.Verbindung().Anweisung(
-        "INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES (?1, ?2, ?3)");
+    TAnweisung a =
+        daten_.Verbindung().Anweisung("INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES (?1, ?2, ?3)");
     a.Binden(1, wort).Binden(2, id).Binden(3, wort.toLower());
     a.Ausfuehren();
 }

@@ -16,7 +16,7 @@ namespace lexovita {
 // The special forms written are the entry's `sonderformen` (the editor puts
 // its edited list there before storing).
 class TVokabelSpeicher {
-public:
+  public:
     enum class Ergebnis { Gespeichert, NichtGespeichert };
 
     TVokabelSpeicher(TDatenmanager &daten, IRueckfrage &rueckfrage) : daten_(daten), rueckfrage_(rueckfrage) {}
@@ -53,7 +53,7 @@ public:
     static QString GleichlautendText(const QString &vokabel);
     static QString UeberschreibenText(const TVokabel &gespeichert, const TVokabel &neu);
 
-private:
+  private:
     int32_t AndereMitGleichemWort(const TVokabel &eintrag, int32_t ausser);
     void AbhaengigeLoeschen(int32_t id);
     void AbhaengigeSchreiben(const TVokabel &eintrag, int32_t id);

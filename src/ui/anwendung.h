@@ -9,7 +9,7 @@ namespace lexovita {
 // here as a German error box instead of ending the program.
 class TAnwendung : public QApplication {
     Q_OBJECT
-public:
+  public:
     TAnwendung(int &argc, char **argv);
     bool notify(QObject *empfaenger, QEvent *ereignis) override;
 

@@ -15,7 +15,7 @@ namespace lexovita {
 // search hits at a time, with buttons to step through them.
 class TframeAuswahl : public QFrame {
     Q_OBJECT
-public:
+  public:
     using Liste = std::vector<std::unique_ptr<TVokabel>>;
 
     explicit TframeAuswahl(QWidget *parent = nullptr);
@@ -31,10 +31,10 @@ public:
     void Runter(); // stops at the last candidate
     void Hoch();   // stops at the first candidate
 
-signals:
+  signals:
     void geaendert();
 
-private:
+  private:
     void Anzeigen();
 
     Liste m_liste;

@@ -1,8 +1,8 @@
 #include "ui/frmhaupt.h"
 
+#include "app/anwendungskern.h"
 #include "model/config.h"
 #include "model/lektion.h"
-#include "app/anwendungskern.h"
 #include "model/rueckfrage.h"
 #include "ui/aktionen.h"
 #include "ui/frameauswahl.h"
@@ -46,26 +46,53 @@ namespace {
 // Actions whose windows belong to other parts of the program and are not
 // part of this build yet: present in menus, but disabled.
 const char *const kNochNichtVerfuegbar[] = {
-    "actExportierenHTML", "actDrucken",   "actVokabelNeu",     "actEigenschaften",
-    "actVokabelBearbeiten", "actFormentabelle", "actTextanalyse", "actSuchen",   "actErsetzen",
-    "actWortNachschlagen", "actHinzufuegen", "actVokabelliste", "actVokabelnSchriftlich",
-    "actVokabelnMuendlich", "actVokabeltest", "actFormenBilden", "actFormenBestimmen", "actWoerterbuch",
-    "actFormenanalyse", "Action2", "actDBAufraeumen", "actBackup", "actEinstellungen",
+    "actExportierenHTML",
+    "actDrucken",
+    "actVokabelNeu",
+    "actEigenschaften",
+    "actVokabelBearbeiten",
+    "actFormentabelle",
+    "actTextanalyse",
+    "actSuchen",
+    "actErsetzen",
+    "actWortNachschlagen",
+    "actHinzufuegen",
+    "actVokabelliste",
+    "actVokabelnSchriftlich",
+    "actVokabelnMuendlich",
+    "actVokabeltest",
+    "actFormenBilden",
+    "actFormenBestimmen",
+    "actWoerterbuch",
+    "actFormenanalyse",
+    "Action2",
+    "actDBAufraeumen",
+    "actBackup",
+    "actEinstellungen",
 };
 
 QIcon Symbolbild(const char *name)
 {
     QStyle *s = QApplication::style();
     const QString n = QString::fromLatin1(name);
-    if (n == QLatin1String("actNeueLektion")) return s->standardIcon(QStyle::SP_FileIcon);
-    if (n == QLatin1String("actOeffnen")) return s->standardIcon(QStyle::SP_DialogOpenButton);
-    if (n == QLatin1String("actSpeichern")) return s->standardIcon(QStyle::SP_DialogSaveButton);
-    if (n == QLatin1String("actLektionSchliessen")) return s->standardIcon(QStyle::SP_DialogCloseButton);
-    if (n == QLatin1String("actVokabelNachOben")) return s->standardIcon(QStyle::SP_ArrowUp);
-    if (n == QLatin1String("actVokabelNachUnten")) return s->standardIcon(QStyle::SP_ArrowDown);
-    if (n == QLatin1String("actVokabelEntfernen")) return s->standardIcon(QStyle::SP_TrashIcon);
-    if (n == QLatin1String("actHilfe")) return s->standardIcon(QStyle::SP_DialogHelpButton);
-    if (n == QLatin1String("actBeenden")) return s->standardIcon(QStyle::SP_DialogCloseButton);
+    if (n == QLatin1String("actNeueLektion"))
+        return s->standardIcon(QStyle::SP_FileIcon);
+    if (n == QLatin1String("actOeffnen"))
+        return s->standardIcon(QStyle::SP_DialogOpenButton);
+    if (n == QLatin1String("actSpeichern"))
+        return s->standardIcon(QStyle::SP_DialogSaveButton);
+    if (n == QLatin1String("actLektionSchliessen"))
+        return s->standardIcon(QStyle::SP_DialogCloseButton);
+    if (n == QLatin1String("actVokabelNachOben"))
+        return s->standardIcon(QStyle::SP_ArrowUp);
+    if (n == QLatin1String("actVokabelNachUnten"))
+        return s->standardIcon(QStyle::SP_ArrowDown);
+    if (n == QLatin1String("actVokabelEntfernen"))
+        return s->standardIcon(QStyle::SP_TrashIcon);
+    if (n == QLatin1String("actHilfe"))
+        return s->standardIcon(QStyle::SP_DialogHelpButton);
+    if (n == QLatin1String("actBeenden"))
+        return s->standardIcon(QStyle::SP_DialogCloseButton);
     return {};
 }
 
@@ -146,7 +173,6 @@ void TfrmHaupt::MenuesAnlegen()
             leisten.value(QString::fromLatin1(e.leiste))->addAction(a);
     }
 }
-
 
 void TfrmHaupt::SeiteVokabelnAnlegen()
 {
@@ -357,13 +383,19 @@ void TfrmHaupt::LegendeAktualisieren()
 {
     const bool und = !optOder || !optOder->isChecked();
     const QStringList texte = und ? QStringList{QStringLiteral("Kasus, Numerus und Genus"),
-                                                QStringLiteral("Kasus und Numerus"), QStringLiteral("Kasus und Genus"),
-                                                QStringLiteral("Kasus"), QStringLiteral("Numerus und Genus"),
-                                                QStringLiteral("Numerus"), QStringLiteral("Genus")}
+                                                QStringLiteral("Kasus und Numerus"),
+                                                QStringLiteral("Kasus und Genus"),
+                                                QStringLiteral("Kasus"),
+                                                QStringLiteral("Numerus und Genus"),
+                                                QStringLiteral("Numerus"),
+                                                QStringLiteral("Genus")}
                                   : QStringList{QStringLiteral("Kasus, Numerus oder Genus"),
-                                                QStringLiteral("Kasus oder Numerus"), QStringLiteral("Kasus oder Genus"),
-                                                QStringLiteral("Kasus"), QStringLiteral("Numerus oder Genus"),
-                                                QStringLiteral("Numerus"), QStringLiteral("Genus")};
+                                                QStringLiteral("Kasus oder Numerus"),
+                                                QStringLiteral("Kasus oder Genus"),
+                                                QStringLiteral("Kasus"),
+                                                QStringLiteral("Numerus oder Genus"),
+                                                QStringLiteral("Numerus"),
+                                                QStringLiteral("Genus")};
     const TConfig &c = m_kern.Config();
     const TFarbe farben[] = {c.clKNG, c.clKN, c.clKG, c.clK, c.clNG, c.clN, c.clG};
     for (int i = 0; i < 7; ++i) {
@@ -392,8 +424,9 @@ void TfrmHaupt::EditorEinstellungenAnwenden()
         PlusMemo1->setLineWrapMode(QTextEdit::WidgetWidth);
     }
     QTextOption opt = PlusMemo1->document()->defaultTextOption();
-    opt.setFlags(c->txtUnsichtbareZeichen ? (QTextOption::ShowTabsAndSpaces | QTextOption::ShowLineAndParagraphSeparators)
-                                         : QTextOption::Flags());
+    opt.setFlags(c->txtUnsichtbareZeichen
+                     ? (QTextOption::ShowTabsAndSpaces | QTextOption::ShowLineAndParagraphSeparators)
+                     : QTextOption::Flags());
     PlusMemo1->document()->setDefaultTextOption(opt);
     // Without drops the editor cannot take text dragged within itself.
     PlusMemo1->setAcceptDrops(c->txtDragDrop);

@@ -38,7 +38,7 @@ class TframeAuswahl;
 // session and shows what the session reports; the rules live there.
 class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     Q_OBJECT
-public:
+  public:
     // The core must outlive the window.
     explicit TfrmHaupt(TAnwendungskern &kern, QWidget *parent = nullptr);
     ~TfrmHaupt() override;
@@ -69,16 +69,16 @@ public:
     // Shows the lesson properties modally; replaceable like the chooser.
     std::function<void(TLektion &lektion)> eigenschaftenZeigen;
 
-signals:
+  signals:
     // Emitted once, after the first show has loaded settings and opened the first lesson.
     void bereit();
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *obj, QEvent *event) override;
 
-private:
+  private:
     void AktionenAnlegen();
     void MenuesAnlegen();
     void SeiteVokabelnAnlegen();
@@ -118,7 +118,7 @@ private:
     bool m_ersteAnzeige = true;
     bool m_zeigtLektion = false; // the window fills the editors: not a change by the user
 
-public:
+  public:
     // Widgets, named as the other windows and the tests refer to them.
     QTabBar *TabSet;
     QTabWidget *pgcSeiten;

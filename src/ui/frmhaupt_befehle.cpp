@@ -91,18 +91,30 @@ TfrmHaupt::~TfrmHaupt()
     disconnect(&Sitzung(), nullptr, this, nullptr);
 }
 
-TLektionssitzung &TfrmHaupt::Sitzung() { return m_kern.Sitzung(); }
+TLektionssitzung &TfrmHaupt::Sitzung()
+{
+    return m_kern.Sitzung();
+}
 
-TLektion *TfrmHaupt::AktuelleLektion() const { return m_kern.Sitzung().Aktuell(); }
+TLektion *TfrmHaupt::AktuelleLektion() const
+{
+    return m_kern.Sitzung().Aktuell();
+}
 
 TLehrbuchwahl TfrmHaupt::LehrbuchWaehlen(int modus, const QString &vorschlag)
 {
     return lehrbuchWaehlen(modus, vorschlag);
 }
 
-QString TfrmHaupt::ExportDateiWaehlen(const QString &vorschlag) { return exportDateiWaehlen(vorschlag); }
+QString TfrmHaupt::ExportDateiWaehlen(const QString &vorschlag)
+{
+    return exportDateiWaehlen(vorschlag);
+}
 
-void TfrmHaupt::EigenschaftenBearbeiten(TLektion &lektion) { eigenschaftenZeigen(lektion); }
+void TfrmHaupt::EigenschaftenBearbeiten(TLektion &lektion)
+{
+    eigenschaftenZeigen(lektion);
+}
 
 void TfrmHaupt::Beschaeftigt(bool an)
 {
@@ -335,7 +347,10 @@ void TfrmHaupt::TabsAufbauen()
     }
 }
 
-void TfrmHaupt::TabGewechselt(int index) { Sitzung().TabWaehlen(index); }
+void TfrmHaupt::TabGewechselt(int index)
+{
+    Sitzung().TabWaehlen(index);
+}
 
 void TfrmHaupt::AuswahlGeaendert()
 {
@@ -357,8 +372,8 @@ void TfrmHaupt::AuswahlGeaendert()
 void TfrmHaupt::LernaktionenAktualisieren()
 {
     const bool hatVokabeln = AktuelleLektion() && AktuelleLektion()->Anzahl() > 0;
-    for (const char *n : {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen",
-                          "actVokabeltest"})
+    for (const char *n :
+         {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen", "actVokabeltest"})
         Aktivieren(n, hatVokabeln);
 }
 

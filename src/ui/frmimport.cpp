@@ -126,7 +126,10 @@ TfrmImport::TfrmImport(TAnwendungskern &kern, QWidget *parent)
 // The runner, a child of the window, cancels and waits for a running job.
 TfrmImport::~TfrmImport() = default;
 
-bool TfrmImport::Laeuft() const { return m_laeufer->Laeuft(); }
+bool TfrmImport::Laeuft() const
+{
+    return m_laeufer->Laeuft();
+}
 
 void TfrmImport::KnoepfeAktualisieren()
 {
@@ -140,7 +143,10 @@ void TfrmImport::KnoepfeAktualisieren()
     btnOeffnen->setEnabled(!laeuft && cmbLektionen->count() > 0);
 }
 
-void TfrmImport::Protokoll(const QString &zeile) { memProtokoll->appendPlainText(zeile); }
+void TfrmImport::Protokoll(const QString &zeile)
+{
+    memProtokoll->appendPlainText(zeile);
+}
 
 void TfrmImport::Durchsuchen()
 {
@@ -173,8 +179,9 @@ void TfrmImport::Fertig(TAuftragsausgang ausgang, const QString &fehler)
         Protokoll(QStringLiteral("Fehler: ") + fehler);
         Protokoll(QStringLiteral("Es wurde nichts übernommen."));
         if (!m_schliessenNachEnde)
-            m_rueckfrage.Frage(ProgrammTitel(), QStringLiteral("Die Datei konnte nicht importiert werden.\n\n") + fehler,
-                               KN_OK, Antwort::Ok, Symbol::Fehler);
+            m_rueckfrage.Frage(ProgrammTitel(),
+                               QStringLiteral("Die Datei konnte nicht importiert werden.\n\n") + fehler, KN_OK,
+                               Antwort::Ok, Symbol::Fehler);
     } else if (ausgang == TAuftragsausgang::Abgebrochen) {
         m_ergebnis.abgebrochen = true;
         Protokoll(ImportZusammenfassung(m_ergebnis));

@@ -33,7 +33,7 @@ class TAuftragslaeufer;
 //   if (a.oeffnen != 0) ... open the stored lesson a.oeffnen ...
 class TfrmImport : public QDialog {
     Q_OBJECT
-public:
+  public:
     struct Ausgang {
         std::vector<int32_t> lektionen; // ids of the imported lessons, in file order
         int32_t oeffnen = 0;            // the lesson the user chose to open, 0 = none
@@ -71,14 +71,14 @@ public:
     QPushButton *btnImportieren;
     QPushButton *btnAbbrechen;
 
-signals:
+  signals:
     // The job has ended and the window shows the outcome.
     void beendet();
 
-public slots:
+  public slots:
     void reject() override;
 
-private:
+  private:
     void Fertig(TAuftragsausgang ausgang, const QString &fehler);
     void KnoepfeAktualisieren();
     void Protokoll(const QString &zeile);

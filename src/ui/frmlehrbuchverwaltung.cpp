@@ -2,8 +2,8 @@
 
 #include "app/anwendungskern.h"
 #include "model/config.h"
-#include "model/lektionsdatei.h"
 #include "model/fehler.h"
+#include "model/lektionsdatei.h"
 #include "ui/guirueckfrage.h"
 
 #include <QAction>
@@ -48,7 +48,7 @@ QString Zeitpunkt(const QDateTime &t)
 // Lesson rows carry their id as drag data, so a row dropped onto a textbook
 // moves the lesson there.
 class TLektionenModell : public QStandardItemModel {
-public:
+  public:
     using QStandardItemModel::QStandardItemModel;
     QStringList mimeTypes() const override { return {kLektionMime}; }
     QMimeData *mimeData(const QModelIndexList &indizes) const override
@@ -65,11 +65,11 @@ public:
 
 // The textbook list accepts dropped lesson rows.
 class TLehrbuchListe : public QTreeWidget {
-public:
+  public:
     using QTreeWidget::QTreeWidget;
     std::function<void(int32_t lektion, int32_t lehrbuch)> abgelegt;
 
-protected:
+  protected:
     QTreeWidgetItem *Ziel(const QDropEvent *e) const
     {
         return e->mimeData()->hasFormat(kLektionMime) ? itemAt(e->position().toPoint()) : nullptr;
@@ -110,7 +110,7 @@ protected:
 } // namespace
 
 TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::Auswaehlen(QWidget *eltern, TAnwendungskern &kern, int modus,
-                                                                   const QString &vorschlag)
+                                                                    const QString &vorschlag)
 {
     TGuiRueckfrage gui;
     TfrmLehrbuchverwaltung fenster(kern.Daten(), kern.Config(), gui, modus, vorschlag, eltern);
@@ -122,20 +122,28 @@ TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::Auswaehlen(QWidget *elt
 QString TfrmLehrbuchverwaltung::Titel(int modus)
 {
     switch (modus) {
-    case VM_SPEICHERN_UNTER: return QStringLiteral("Lektion speichern unter");
-    case VM_OEFFNEN: return QStringLiteral("Lektion öffnen");
-    case VM_ANHAENGEN: return QStringLiteral("Lektion anhängen");
-    default: return QStringLiteral("Lehrbuchverwaltung");
+    case VM_SPEICHERN_UNTER:
+        return QStringLiteral("Lektion speichern unter");
+    case VM_OEFFNEN:
+        return QStringLiteral("Lektion öffnen");
+    case VM_ANHAENGEN:
+        return QStringLiteral("Lektion anhängen");
+    default:
+        return QStringLiteral("Lehrbuchverwaltung");
     }
 }
 
 QString TfrmLehrbuchverwaltung::OkText(int modus)
 {
     switch (modus) {
-    case VM_SPEICHERN_UNTER: return QStringLiteral("Speichern");
-    case VM_OEFFNEN: return QStringLiteral("Öffnen");
-    case VM_ANHAENGEN: return QStringLiteral("Anhängen");
-    default: return QStringLiteral("OK");
+    case VM_SPEICHERN_UNTER:
+        return QStringLiteral("Speichern");
+    case VM_OEFFNEN:
+        return QStringLiteral("Öffnen");
+    case VM_ANHAENGEN:
+        return QStringLiteral("Anhängen");
+    default:
+        return QStringLiteral("OK");
     }
 }
 
@@ -185,9 +193,9 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
     actLektionSpeichern =
         aktion("actLektionSpeichern", QStringLiteral("Lektion speichern"), QStyle::SP_DialogSaveButton);
     actLektionLoeschen = aktion("actLektionLoeschen", QStringLiteral("Lektion löschen"), QStyle::SP_TrashIcon);
-    actNeuesLehrbuch =
-        aktion("actNeuesLehrbuch", QStringLiteral("Neues Lehrbuch"), QStyle::SP_FileDialogNewFolder);
-    actLehrbuchLoeschen = aktion("actLehrbuchLoeschen", QStringLiteral("Lehrbuch löschen"), QStyle::SP_DialogDiscardButton);
+    actNeuesLehrbuch = aktion("actNeuesLehrbuch", QStringLiteral("Neues Lehrbuch"), QStyle::SP_FileDialogNewFolder);
+    actLehrbuchLoeschen =
+        aktion("actLehrbuchLoeschen", QStringLiteral("Lehrbuch löschen"), QStyle::SP_DialogDiscardButton);
     actLehrbuchExportieren =
         aktion("actLehrbuchExportieren", QStringLiteral("Lehrbuch exportieren..."), QStyle::SP_DriveFDIcon);
     actIcon = aktion("actIcon", QStringLiteral("Icon"), QStyle::SP_FileDialogContentsView);
@@ -227,9 +235,8 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
     lvwLehrbuecher->setContextMenuPolicy(Qt::CustomContextMenu);
 
     mdlLektionen = new TLektionenModell(0, SpAnzahl, this);
-    mdlLektionen->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Vokabeln"),
-                                             QStringLiteral("Text"), QStringLiteral("Letzter Zugriff"),
-                                             QStringLiteral("Erstellt am")});
+    mdlLektionen->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Vokabeln"), QStringLiteral("Text"),
+                                             QStringLiteral("Letzter Zugriff"), QStringLiteral("Erstellt am")});
     lvwLektionen = new QTreeView(this);
     lvwLektionen->setObjectName(QStringLiteral("lvwLektionen"));
     lvwLektionen->setModel(mdlLektionen);
@@ -246,8 +253,8 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
     QItemSelectionModel *eigene = lvwLektionenSymbole->selectionModel();
     lvwLektionenSymbole->setSelectionModel(lvwLektionen->selectionModel());
     delete eigene;
-    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(lvwLektionen),
-                                 static_cast<QAbstractItemView *>(lvwLektionenSymbole)}) {
+    for (QAbstractItemView *v :
+         {static_cast<QAbstractItemView *>(lvwLektionen), static_cast<QAbstractItemView *>(lvwLektionenSymbole)}) {
         v->setSelectionMode(QAbstractItemView::SingleSelection);
         v->setSelectionBehavior(QAbstractItemView::SelectRows);
         v->setEditTriggers(QAbstractItemView::EditKeyPressed);
@@ -322,7 +329,8 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
         lvwLehrbuecher->setCurrentItem(item);
         mnuLehrbuch->exec(lvwLehrbuecher->viewport()->mapToGlobal(p));
     });
-    connect(lvwLehrbuecher, &QTreeWidget::itemSelectionChanged, this, [this] { Sicher([this] { LehrbuchGewaehlt(); }); });
+    connect(lvwLehrbuecher, &QTreeWidget::itemSelectionChanged, this,
+            [this] { Sicher([this] { LehrbuchGewaehlt(); }); });
     connect(lvwLehrbuecher, &QTreeWidget::itemChanged, this, &TfrmLehrbuchverwaltung::LehrbuchGeaendert);
     connect(mdlLektionen, &QStandardItemModel::itemChanged, this, &TfrmLehrbuchverwaltung::LektionGeaendert);
     connect(lvwLektionen->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -424,8 +432,8 @@ void TfrmLehrbuchverwaltung::LektionenZeigen()
         name->setData(z.id, kIdRolle);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
         zeile << name;
-        for (const QString &text : {QString::number(z.vokabeln), z.TextSpalte(), Zeitpunkt(z.zugriff),
-                                    Zeitpunkt(z.erstellt)}) {
+        for (const QString &text :
+             {QString::number(z.vokabeln), z.TextSpalte(), Zeitpunkt(z.zugriff), Zeitpunkt(z.erstellt)}) {
             auto *item = new QStandardItem(text);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
             zeile << item;
@@ -437,9 +445,8 @@ void TfrmLehrbuchverwaltung::LektionenZeigen()
     // While saving, the proposed or typed name must not be replaced by the
     // first lesson's name just because a textbook was clicked.
     if (mdlLektionen->rowCount() > 0 && m_modus != VM_SPEICHERN_UNTER)
-        lvwLektionen->selectionModel()->setCurrentIndex(mdlLektionen->index(0, SpName),
-                                                        QItemSelectionModel::ClearAndSelect |
-                                                            QItemSelectionModel::Rows);
+        lvwLektionen->selectionModel()->setCurrentIndex(
+            mdlLektionen->index(0, SpName), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     LektionGewaehlt();
 }
 

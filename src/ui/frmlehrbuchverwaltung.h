@@ -49,7 +49,7 @@ class TDatenmanager;
 // for a new one. The selected textbook is remembered in config.LehrbuchID.
 class TfrmLehrbuchverwaltung : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The choice, with what was deleted while the window was open.
     using Ergebnis = TLehrbuchwahl;
 
@@ -103,11 +103,11 @@ public:
     QMenu *mnuLehrbuch;
     QMenu *mnuLektion;
 
-protected:
+  protected:
     void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *obj, QEvent *event) override;
 
-private:
+  private:
     void AufbauErstellen();
     void LehrbuchGewaehlt();
     void LektionenZeigen();

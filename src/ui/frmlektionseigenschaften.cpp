@@ -1,9 +1,9 @@
 #include "ui/frmlektionseigenschaften.h"
 
+#include "app/anwendungskern.h"
+#include "app/lehrbuchverwaltung.h"
 #include "model/fehler.h"
 #include "model/lektion.h"
-#include "app/lehrbuchverwaltung.h"
-#include "app/anwendungskern.h"
 #include "ui/guirueckfrage.h"
 
 #include <QComboBox>
@@ -19,7 +19,10 @@ namespace lexovita {
 
 namespace {
 
-QString KurzesDatum(const QDate &d) { return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString(); }
+QString KurzesDatum(const QDate &d)
+{
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
 
 } // namespace
 
@@ -31,8 +34,7 @@ bool TfrmEigenschaften::Bearbeiten(QWidget *eltern, TAnwendungskern &kern, TLekt
     return fenster.exec() == QDialog::Accepted;
 }
 
-TfrmEigenschaften::TfrmEigenschaften(TDatenmanager &daten, TLektion &lektion, IRueckfrage &rueckfrage,
-                                     QWidget *parent)
+TfrmEigenschaften::TfrmEigenschaften(TDatenmanager &daten, TLektion &lektion, IRueckfrage &rueckfrage, QWidget *parent)
     : QDialog(parent), m_daten(daten), m_lektion(lektion), m_rueckfrage(rueckfrage)
 {
     setObjectName(QStringLiteral("frmEigenschaften"));

@@ -23,7 +23,7 @@ class TLektion;
 //   if (TfrmEigenschaften::Bearbeiten(this, kern, *lektion)) LektionZeigen();
 class TfrmEigenschaften : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Shows the window modally; true when OK applied the fields (the lesson
     // must then be shown again); questions are German message boxes over the window.
     static bool Bearbeiten(QWidget *eltern, TAnwendungskern &kern, TLektion &lektion);
@@ -41,7 +41,7 @@ public:
     QPushButton *btnOK;
     QPushButton *btnAbbrechen;
 
-private:
+  private:
     TDatenmanager &m_daten;
     TLektion &m_lektion;
     IRueckfrage &m_rueckfrage;

@@ -10,11 +10,11 @@ namespace lexovita {
 // agrees to close once its one-shot timer (one second) has fired.
 class TfrmStart : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TfrmStart(const QString &version, QWidget *parent = nullptr);
     bool DarfSchliessen() const { return m_fertig; }
 
-private:
+  private:
     bool m_fertig = false;
     QTimer *m_timer;
 };

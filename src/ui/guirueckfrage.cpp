@@ -11,10 +11,14 @@ namespace {
 QMessageBox::StandardButton Knopf(Antwort a)
 {
     switch (a) {
-    case Antwort::Ja: return QMessageBox::Yes;
-    case Antwort::Nein: return QMessageBox::No;
-    case Antwort::Abbrechen: return QMessageBox::Cancel;
-    case Antwort::Ok: return QMessageBox::Ok;
+    case Antwort::Ja:
+        return QMessageBox::Yes;
+    case Antwort::Nein:
+        return QMessageBox::No;
+    case Antwort::Abbrechen:
+        return QMessageBox::Cancel;
+    case Antwort::Ok:
+        return QMessageBox::Ok;
     }
     return QMessageBox::NoButton;
 }
@@ -22,18 +26,21 @@ QMessageBox::StandardButton Knopf(Antwort a)
 QMessageBox::Icon Icon(Symbol s)
 {
     switch (s) {
-    case Symbol::Information: return QMessageBox::Information;
-    case Symbol::Frage: return QMessageBox::Question;
-    case Symbol::Warnung: return QMessageBox::Warning;
-    case Symbol::Fehler: return QMessageBox::Critical;
+    case Symbol::Information:
+        return QMessageBox::Information;
+    case Symbol::Frage:
+        return QMessageBox::Question;
+    case Symbol::Warnung:
+        return QMessageBox::Warning;
+    case Symbol::Fehler:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-Antwort TGuiRueckfrage::Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe,
-                              Symbol symbol)
+Antwort TGuiRueckfrage::Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol symbol)
 {
     QMessageBox box(Icon(symbol), titel, text, QMessageBox::NoButton, m_eltern);
     // Qt's own button texts follow the system language; the program speaks German everywhere.
@@ -61,10 +68,14 @@ Antwort TGuiRueckfrage::Frage(const QString &titel, const QString &text, int kno
         box.setEscapeButton(QMessageBox::No);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Yes: return Antwort::Ja;
-    case QMessageBox::No: return Antwort::Nein;
-    case QMessageBox::Ok: return Antwort::Ok;
-    default: return Antwort::Abbrechen;
+    case QMessageBox::Yes:
+        return Antwort::Ja;
+    case QMessageBox::No:
+        return Antwort::Nein;
+    case QMessageBox::Ok:
+        return Antwort::Ok;
+    default:
+        return Antwort::Abbrechen;
     }
 }
 

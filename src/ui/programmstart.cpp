@@ -13,14 +13,14 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -58,8 +58,9 @@ void Protokollieren(QtMsgType typ, const QMessageLogContext &, const QString &te
 {
     static const char *const arten[] = {"DEBUG", "WARNUNG", "KRITISCH", "FATAL", "INFO"};
     const int i = typ >= 0 && typ <= 4 ? static_cast<int>(typ) : 0;
-    const QByteArray zeile = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")).toUtf8() +
-                             arten[i] + ": " + text.toUtf8() + '\n';
+    const QByteArray zeile =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")).toUtf8() + arten[i] + ": " +
+        text.toUtf8() + '\n';
     std::lock_guard<std::mutex> sperre(g_protokollSperre);
     if (g_protokoll) {
         g_protokoll->write(zeile);
@@ -104,12 +105,11 @@ void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern)
         fortschritt.setMaximum(maximum);
         fortschritt.setValue(wert);
     });
-    QObject::connect(&laeufer, &TAuftragslaeufer::beendet, &warten,
-                     [&](TAuftragsausgang a, const QString &f) {
-                         ausgang = a;
-                         fehler = f;
-                         warten.quit();
-                     });
+    QObject::connect(&laeufer, &TAuftragslaeufer::beendet, &warten, [&](TAuftragsausgang a, const QString &f) {
+        ausgang = a;
+        fehler = f;
+        warten.quit();
+    });
     laeufer.Starten(auftrag);
     warten.exec();
     if (ausgang == TAuftragsausgang::Erfolg) {
@@ -169,8 +169,8 @@ int TProgrammstart::Ausfuehren()
         GrundwortschatzEinrichten(*db.daten, start.get());
 
     // Missing help is reported once; the program runs on without it.
-    if (const QString fehlt = HilfeFehlt(); !fehlt.isEmpty() && !m_optionen.selbsttestStart &&
-                                             m_optionen.screenshot.isEmpty())
+    if (const QString fehlt = HilfeFehlt();
+        !fehlt.isEmpty() && !m_optionen.selbsttestStart && m_optionen.screenshot.isEmpty())
         rueckfrage.Meldung(ProgrammTitel(), fehlt);
 
     // 3. Settings (loaded when the main window is shown), the core and the main window.

@@ -15,10 +15,10 @@ class TDatenmanager;
 
 // What the command line asks of the program.
 struct TStartOptionen {
-    bool debug = false;          // "/debug", "-debug" or a file debug.debug beside the program
-    QString datenOrdner;         // --data DIR; default "Data" beside the program
+    bool debug = false;           // "/debug", "-debug" or a file debug.debug beside the program
+    QString datenOrdner;          // --data DIR; default "Data" beside the program
     bool selbsttestStart = false; // quit as soon as the main window is shown
-    QString screenshot;          // grab the shown main window into this PNG and quit
+    QString screenshot;           // grab the shown main window into this PNG and quit
 };
 
 // Reads the arguments (without the program name). Unknown arguments are ignored.
@@ -34,7 +34,7 @@ void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern);
 // The start sequence of the program: start window, main window, data
 // manager, settings, then the event loop. Returns the process exit code.
 class TProgrammstart {
-public:
+  public:
     TProgrammstart(QApplication &app, TStartOptionen optionen);
     ~TProgrammstart();
     int Ausfuehren();
@@ -42,7 +42,7 @@ public:
     // Shows a fatal start error; replaceable so tests see no message box.
     std::function<void(const QString &)> fehlerAnzeigen;
 
-private:
+  private:
     QApplication &m_app;
     TStartOptionen m_optionen;
 };

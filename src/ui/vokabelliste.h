@@ -9,16 +9,16 @@ namespace lexovita {
 // source of the order; the owner rebuilds the rows afterwards.
 class TVokabelListe : public QTreeWidget {
     Q_OBJECT
-public:
+  public:
     explicit TVokabelListe(QWidget *parent = nullptr);
 
     // Row indices of the selected rows, ascending.
     QList<int> AusgewaehlteZeilen() const;
 
-signals:
+  signals:
     void verschieben(int von, int nach);
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

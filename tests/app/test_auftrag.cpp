@@ -16,7 +16,7 @@ namespace {
 
 // A job made of steps, each run by a function; between steps it looks at the cancel flag.
 class TSchrittAuftrag : public TAuftrag {
-public:
+  public:
     std::vector<std::function<void(TAuftragsKontext &)>> schritte;
     void Ausfuehren(TAuftragsKontext &k) override
     {
@@ -28,7 +28,7 @@ public:
 };
 
 class Auftragslaeufer : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite()
     {
         if (!QCoreApplication::instance()) {
@@ -63,7 +63,7 @@ protected:
 // Stores three textbooks in one transaction and waits after the second
 // until the test has pressed "Abbrechen".
 class TDreiBuecher : public TAuftrag {
-public:
+  public:
     QSemaphore gehalten, weiter;
     void Ausfuehren(TAuftragsKontext &k) override
     {

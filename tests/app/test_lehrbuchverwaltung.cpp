@@ -14,7 +14,7 @@ using namespace lexovita::test;
 namespace {
 
 class TSkript : public IRueckfrage {
-public:
+  public:
     QList<Antwort> antworten;
     QStringList fragen;
     std::vector<Antwort> vorgaben;
@@ -35,7 +35,7 @@ public:
 };
 
 class Verwaltung : public LektionsDatenbank {
-protected:
+  protected:
     TSkript skript;
     TLektionsSpeicher speicher{daten};
     int32_t amare = 0, domus = 0;

@@ -12,7 +12,7 @@ namespace {
 
 // Answers the save question from a script and records every question.
 class TAntworten : public IRueckfrage {
-public:
+  public:
     std::deque<Antwort> antworten;
     QStringList gefragt;
     Antwort Frage(const QString &, const QString &text, int, Antwort, Symbol) override
@@ -31,7 +31,7 @@ public:
 
 // The textbook management as a script: each call takes the next prepared choice.
 class TDialoge : public ILektionsdialoge {
-public:
+  public:
     std::deque<TLehrbuchwahl> wahlen;
     std::vector<int> modi;
     TLehrbuchwahl LehrbuchWaehlen(int modus, const QString &) override
@@ -59,7 +59,7 @@ TLehrbuchwahl Gewaehlt(const QString &name, int32_t buch, int32_t lektion = 0)
 }
 
 class Lektionssitzung : public LektionsDatenbank {
-protected:
+  protected:
     TFesteUhr uhr{QDateTime(QDate(2026, 12, 8), QTime(9, 0))};
     TAntworten antworten;
     TDialoge dialoge;

@@ -17,7 +17,10 @@
 
 namespace {
 
-std::string S(const QString &s) { return s.toStdString(); }
+std::string S(const QString &s)
+{
+    return s.toStdString();
+}
 
 struct Lauf {
     int code = -1;
@@ -46,8 +49,7 @@ Lauf Starten(const QString &ordner, const QStringList &argumente, const QByteArr
         return {};
     }
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << S(argumente.join(QLatin1Char(' ')));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 QJsonObject Json(const QString &zeile)
@@ -69,7 +71,7 @@ QString Form(const QJsonObject &antwort, int id)
 }
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir tmp;
     QString Daten() const { return tmp.filePath(QStringLiteral("daten")); }
     Lauf Mit(const QStringList &argumente, const QByteArray &eingabe = {}) const
@@ -192,12 +194,12 @@ TEST_F(Cli, InitWithTheStarterTextbookThenSearchFormsAnalysisAndExportWork)
     ASSERT_EQ(exp.code, 0) << S(exp.fehler);
     ASSERT_TRUE(Datei(QStringLiteral("buch.xml")));
     const QString zweite = tmp.filePath(QStringLiteral("zweite"));
-    const Lauf imp = Starten(tmp.path(), {QStringLiteral("--data"), zweite, QStringLiteral("import"),
-                                          QStringLiteral("buch.xml")});
+    const Lauf imp =
+        Starten(tmp.path(), {QStringLiteral("--data"), zweite, QStringLiteral("import"), QStringLiteral("buch.xml")});
     EXPECT_EQ(imp.code, 0) << S(imp.fehler);
     EXPECT_TRUE(imp.aus.contains(QStringLiteral("1115 Vokabeln angelegt"))) << S(imp.aus);
-    const Lauf wieder = Starten(tmp.path(), {QStringLiteral("--data"), zweite, QStringLiteral("suche"),
-                                             QStringLiteral("amicus")});
+    const Lauf wieder =
+        Starten(tmp.path(), {QStringLiteral("--data"), zweite, QStringLiteral("suche"), QStringLiteral("amicus")});
     EXPECT_TRUE(wieder.aus.contains(QStringLiteral("\tamicus\tSubstantiv\tamici, m.\n"))) << S(wieder.aus);
 }
 
@@ -214,7 +216,8 @@ TEST_F(Cli, FormenAnswersEveryJsonLineInOrderAndFailsAfterAMalformedOne)
         std::vector<std::pair<Art, QJsonValue>> antworten; // kind and key of each output line
     } faelle[] = {
         {amare + "\n\n" + amicus + "\n", 0, {{Formen, "1"}, {Formen, "2"}}},
-        {amare + "\nkein json\n" + R"({"key":7,"vokabel":"x"})" + "\n" + amicus, 1,
+        {amare + "\nkein json\n" + R"({"key":7,"vokabel":"x"})" + "\n" + amicus,
+         1,
          {{Formen, "1"}, {Fehler, QJsonValue::Null}, {Fehler, 7}, {Formen, "2"}}},
     };
     for (const auto &f : faelle) {

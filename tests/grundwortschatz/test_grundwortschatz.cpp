@@ -36,14 +36,17 @@ namespace {
 const QString kTestOrdner = QStringLiteral(LEXOVITA_TESTDATA_DIR);
 const QString kDatenOrdner = kTestOrdner + QStringLiteral("/../../data/grundwortschatz");
 
-std::string S(const QString &s) { return s.toStdString(); }
+std::string S(const QString &s)
+{
+    return s.toStdString();
+}
 
 // Word class letters as the textbook sources write them.
 int32_t Wortart(const QString &b)
 {
-    static const QHash<QString, int32_t> t{{QStringLiteral("v"), WA_VERB},   {QStringLiteral("s"), WA_SUBSTANTIV},
+    static const QHash<QString, int32_t> t{{QStringLiteral("v"), WA_VERB},       {QStringLiteral("s"), WA_SUBSTANTIV},
                                            {QStringLiteral("u"), WA_UNBESTIMMT}, {QStringLiteral("d"), WA_ADVERB},
-                                           {QStringLiteral("a"), WA_ADJEKTIV}, {QStringLiteral("p"), WA_PRONOMEN}};
+                                           {QStringLiteral("a"), WA_ADJEKTIV},   {QStringLiteral("p"), WA_PRONOMEN}};
     return t.value(b, -1);
 }
 
@@ -68,7 +71,7 @@ std::vector<QStringList> TsvLesen(const QString &name)
 }
 
 class Rueckfrage : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &text, int, Antwort vorgabe, Symbol) override
     {
         ADD_FAILURE() << "unexpected question: " << S(text);
@@ -83,10 +86,10 @@ struct Lehrbuch {
     QTemporaryDir ordner;
     std::unique_ptr<TDatenmanager> daten;
     TImportErgebnis ergebnis;
-    int vokImBuch = 0;                    // VOK elements over all files
-    std::map<int, QString> texte;         // lesson number -> reading text
-    QHash<QString, int32_t> ids;          // "headword|word class" (lower-cased) -> id
-    QString fehler;                       // why the set-up failed, empty if it worked
+    int vokImBuch = 0;            // VOK elements over all files
+    std::map<int, QString> texte; // lesson number -> reading text
+    QHash<QString, int32_t> ids;  // "headword|word class" (lower-cased) -> id
+    QString fehler;               // why the set-up failed, empty if it worked
 
     static QString Schluessel(const QString &wort, int32_t wortart)
     {
@@ -98,7 +101,7 @@ struct Lehrbuch {
 Lehrbuch *g_buch = nullptr;
 
 class LehrbuchUmgebung : public ::testing::Environment {
-public:
+  public:
     void SetUp() override
     {
         g_buch = new Lehrbuch;
@@ -158,7 +161,7 @@ QStringList Woerter(const QString &text)
 }
 
 class GrundwortschatzAbnahme : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_NE(g_buch, nullptr);
@@ -253,8 +256,9 @@ protected:
         std::string s;
         for (const TLatForm &f : a.Ergebnisliste()) {
             const TVokabel *v = a.VokabelImCache(f.vokabelId);
-            s += "\n    " + (v ? S(v->vokabel) + "/" + S(WortartBuchstabe(v->Wortart())) : std::to_string(f.vokabelId)) +
-                 ": " + S(f.bezeichnung) + " (" + std::to_string(f.formId) + ")";
+            s += "\n    " +
+                 (v ? S(v->vokabel) + "/" + S(WortartBuchstabe(v->Wortart())) : std::to_string(f.vokabelId)) + ": " +
+                 S(f.bezeichnung) + " (" + std::to_string(f.formId) + ")";
         }
         return s.empty() ? std::string(" none") : s;
     }
@@ -274,10 +278,22 @@ TEST_F(GrundwortschatzAbnahme, EveryLessonAndEveryEntryOfTheFilesIsImported)
 
 // ------------------------------------------------------------------ forms
 
-TEST_F(GrundwortschatzAbnahme, IrregularVerbsGiveTheirSchoolGrammarForms) { FormenPruefen(WA_VERB); }
-TEST_F(GrundwortschatzAbnahme, PronounsGiveTheirFormsInEveryGender) { FormenPruefen(WA_PRONOMEN); }
-TEST_F(GrundwortschatzAbnahme, IrregularNounsGiveTheirSpecialCaseForms) { FormenPruefen(WA_SUBSTANTIV); }
-TEST_F(GrundwortschatzAbnahme, AdjectivesGiveIrregularComparisonAndPronominalCases) { FormenPruefen(WA_ADJEKTIV); }
+TEST_F(GrundwortschatzAbnahme, IrregularVerbsGiveTheirSchoolGrammarForms)
+{
+    FormenPruefen(WA_VERB);
+}
+TEST_F(GrundwortschatzAbnahme, PronounsGiveTheirFormsInEveryGender)
+{
+    FormenPruefen(WA_PRONOMEN);
+}
+TEST_F(GrundwortschatzAbnahme, IrregularNounsGiveTheirSpecialCaseForms)
+{
+    FormenPruefen(WA_SUBSTANTIV);
+}
+TEST_F(GrundwortschatzAbnahme, AdjectivesGiveIrregularComparisonAndPronominalCases)
+{
+    FormenPruefen(WA_ADJEKTIV);
+}
 
 // --------------------------------------------------------------- analysis
 
@@ -303,8 +319,7 @@ TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
     const double anteil = 100.0 * erkannt / gesamt;
     std::cout << "[ Abdeckung ] " << erkannt << " of " << gesamt << " words analysed (" << anteil << " %), "
               << offen.size() << " without analysis: " << S(offen.join(QStringLiteral(", "))) << "\n";
-    EXPECT_GE(anteil, 95.0) << offen.size() << " words without analysis:\n"
-                            << S(offen.join(QStringLiteral(", ")));
+    EXPECT_GE(anteil, 95.0) << offen.size() << " words without analysis:\n" << S(offen.join(QStringLiteral(", ")));
 }
 
 TEST_F(GrundwortschatzAbnahme, HandCheckedSampleWordsAreTracedToTheRightEntryAndForm)

@@ -39,7 +39,8 @@ TEST(LektionText, TheTextAsOneStringEndsEveryLineWithCrLf)
     l.text = QStringList{QStringLiteral("Amo,"), QString(), QStringLiteral("te.")};
     EXPECT_EQ(l.TextAlsString(), QStringLiteral("Amo,\r\n\r\nte.\r\n"));
     l.TextAusString(QStringLiteral("a\r\nb\nc\rd\r\n"));
-    EXPECT_EQ(l.text, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_EQ(l.text,
+              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
     l.TextAusString(QString());
     EXPECT_TRUE(l.text.isEmpty());
 }
@@ -52,8 +53,8 @@ TEST(LektionWortAn, ACommaAfterTheFirstWordIsNotPartOfIt)
     EXPECT_EQ(TLektion::WortAn(t, 3), QStringLiteral("amo")); // on the comma
     EXPECT_EQ(TLektion::WortAn(t, 4), QString());             // the blank after the comma
     EXPECT_EQ(TLektion::WortAn(t, 5), QStringLiteral("te"));
-    EXPECT_EQ(TLektion::WortAn(t, 7), QStringLiteral("te"));  // on the full stop
-    EXPECT_EQ(TLektion::WortAn(t, 8), QString());             // end of text, after a delimiter
+    EXPECT_EQ(TLektion::WortAn(t, 7), QStringLiteral("te")); // on the full stop
+    EXPECT_EQ(TLektion::WortAn(t, 8), QString());            // end of text, after a delimiter
 }
 
 TEST(LektionWortAn, WordsAreTrimmedLoweredAndBoundedByEveryDelimiter)
@@ -90,7 +91,7 @@ TEST(LektionWortAn, SteppingByWordLengthPlusOneVisitsEveryWord)
 TEST(LektionSatzEnde, SentencesEndAfterFullStopSemicolonExclamationOrQuestionMark)
 {
     const QString t = QStringLiteral("Veni: vidi; vici. Quid? Ita!");
-    EXPECT_EQ(TLektion::SatzEnde(t, 0), 11);  // the colon does not end it, the semicolon does
+    EXPECT_EQ(TLektion::SatzEnde(t, 0), 11); // the colon does not end it, the semicolon does
     EXPECT_EQ(TLektion::SatzEnde(t, 11), 17);
     EXPECT_EQ(TLektion::SatzEnde(t, 17), 23);
     EXPECT_EQ(TLektion::SatzEnde(t, 23), 28);
@@ -256,7 +257,8 @@ TEST(LektionVokabelliste, TheOnlyEntryStaysInPlace)
 TEST(LektionVokabelliste, RemovingSelectedRowsKeepsTheOthersInOrder)
 {
     TLektion l;
-    Fuellen(l, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+    Fuellen(l,
+            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
     // Selection order does not matter; duplicates and stale rows are ignored.
     EXPECT_EQ(l.VokabelnEntfernen({3, 0, 2, 3, 9}), 3);
     EXPECT_EQ(Reihe(l), "b e");

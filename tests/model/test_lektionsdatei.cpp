@@ -67,7 +67,8 @@ void ErwarteFehler(const QByteArray &xml, int zeile, const QString &teil)
 // A minimal valid file around one VOK body (the VOK starts on line 4).
 QByteArray MitVok(const QByteArray &inneres)
 {
-    return "<?xml version=\"1.0\"?>\n<LEXOVITA>\n<LEKTION name=\"L\">\n<VOK>\n" + inneres + "</VOK>\n</LEKTION>\n</LEXOVITA>\n";
+    return "<?xml version=\"1.0\"?>\n<LEXOVITA>\n<LEKTION name=\"L\">\n<VOK>\n" + inneres +
+           "</VOK>\n</LEKTION>\n</LEXOVITA>\n";
 }
 
 } // namespace
@@ -100,16 +101,16 @@ TEST(LektionsdateiSchreiben, AFullEntryWritesItsChildrenInTheFixedOrder)
     QDomElement wurzel = doc.createElement(QStringLiteral("X"));
     doc.appendChild(wurzel);
     LektionSchreiben(l, wurzel);
-    const QString erwartet = QStringLiteral(
-        "<X><LEKTION name=\"L\"><VOK><NAME>amare</NAME>"
-        "<BED><WORT>lieben</WORT><KOMMENTAR>jemanden</KOMMENTAR><GRUPPE>1</GRUPPE><POS>1</POS></BED>"
-        "<BED><WORT>gern haben</WORT><GRUPPE>1</GRUPPE><POS>2</POS></BED>"
-        "<BED><WORT>pflegen</WORT><GRUPPE>2</GRUPPE><POS>1</POS></BED>"
-        "<FORM1>amo</FORM1><FORM2>amavi</FORM2><FORM3>amatum</FORM3>"
-        "<WORTART>1</WORTART><KONJDEKL>8</KONJDEKL><ATTRIBUTE>9</ATTRIBUTE>"
-        "<MERKHILFE sprache=\"3\">amour</MERKHILFE><MERKHILFE sprache=\"5\">amabile</MERKHILFE>"
-        "<SF fid=\"674\">amasti</SF></VOK>"
-        "<TEXT>a&#xd;\nb</TEXT></LEKTION></X>");
+    const QString erwartet =
+        QStringLiteral("<X><LEKTION name=\"L\"><VOK><NAME>amare</NAME>"
+                       "<BED><WORT>lieben</WORT><KOMMENTAR>jemanden</KOMMENTAR><GRUPPE>1</GRUPPE><POS>1</POS></BED>"
+                       "<BED><WORT>gern haben</WORT><GRUPPE>1</GRUPPE><POS>2</POS></BED>"
+                       "<BED><WORT>pflegen</WORT><GRUPPE>2</GRUPPE><POS>1</POS></BED>"
+                       "<FORM1>amo</FORM1><FORM2>amavi</FORM2><FORM3>amatum</FORM3>"
+                       "<WORTART>1</WORTART><KONJDEKL>8</KONJDEKL><ATTRIBUTE>9</ATTRIBUTE>"
+                       "<MERKHILFE sprache=\"3\">amour</MERKHILFE><MERKHILFE sprache=\"5\">amabile</MERKHILFE>"
+                       "<SF fid=\"674\">amasti</SF></VOK>"
+                       "<TEXT>a&#xd;\nb</TEXT></LEKTION></X>");
     EXPECT_EQ(doc.toString(-1), erwartet);
 }
 
@@ -237,8 +238,7 @@ TEST(LektionsdateiFehlerhaft, UnknownOrMisplacedElementsNameTheirLine)
                   QStringLiteral("<FORM1> kommt in <VOK> mehrfach vor"));
     ErwarteFehler(MitVok("<NAME>a<B>x</B></NAME>\n<WORTART>1</WORTART>\n"), 5, QStringLiteral("<B> in <NAME>"));
     ErwarteFehler(MitVok("<NAME>a</NAME>\nlose\n<WORTART>1</WORTART>\n"), 6, QStringLiteral("Unerwarteter Text"));
-    ErwarteFehler("<LEXOVITA>\n<BUCH name=\"b\">\n<VOK/>\n</BUCH>\n</LEXOVITA>", 3,
-                  QStringLiteral("<VOK> in <BUCH>"));
+    ErwarteFehler("<LEXOVITA>\n<BUCH name=\"b\">\n<VOK/>\n</BUCH>\n</LEXOVITA>", 3, QStringLiteral("<VOK> in <BUCH>"));
 }
 
 TEST(LektionsdateiFehlerhaft, MissingPartsNameTheLineOfTheirParent)
@@ -272,8 +272,7 @@ TEST(LektionsdateiFehlerhaft, InvalidCodesAreRejected)
                   6, QStringLiteral("in <GRUPPE>"));
     ErwarteFehler(MitVok("<NAME>a</NAME>\n<WORTART>1</WORTART>\n<MERKHILFE sprache=\"9\">x</MERKHILFE>\n"), 7,
                   QStringLiteral("Attribut \"sprache\" von <MERKHILFE>"));
-    ErwarteFehler(MitVok("<NAME>a</NAME>\n<WORTART>1</WORTART>\n<SF fid=\"-3\">x</SF>\n"), 7,
-                  QStringLiteral("\"-3\""));
+    ErwarteFehler(MitVok("<NAME>a</NAME>\n<WORTART>1</WORTART>\n<SF fid=\"-3\">x</SF>\n"), 7, QStringLiteral("\"-3\""));
 }
 
 TEST(LektionsdateiLesen, WithoutAttributeWordTheCodesAreCombinedAndCommentsAreIgnored)

@@ -212,7 +212,8 @@ TEST(VokabelVerweise, ReferencesStaySortedWithoutCaseInsensitiveDuplicates)
     v.VerweisHinzufuegen(QStringLiteral(" amicus "));
     v.VerweisHinzufuegen(QStringLiteral(""));
     v.VerweisHinzufuegen(QStringLiteral("dominus"));
-    EXPECT_EQ(v.Verweise(), (QStringList{QStringLiteral("Amicus"), QStringLiteral("dominus"), QStringLiteral("servus")}));
+    EXPECT_EQ(v.Verweise(),
+              (QStringList{QStringLiteral("Amicus"), QStringLiteral("dominus"), QStringLiteral("servus")}));
 }
 
 TEST(VokabelFormenText, VerbsAndAdjectivesMarkMissingInnerParts)

@@ -41,7 +41,10 @@ inline std::vector<int32_t> Ids(const TFormenmanager &m)
     return ids;
 }
 
-inline std::string S(const QString &s) { return s.toStdString(); }
+inline std::string S(const QString &s)
+{
+    return s.toStdString();
+}
 
 // Generates with the selector into a fresh manager.
 inline std::string Erzeugt(const TVokabel &v, int32_t selektor)
@@ -54,5 +57,8 @@ inline std::string Erzeugt(const TVokabel &v, int32_t selektor)
 } // namespace lexovita::test
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 QT_END_NAMESPACE

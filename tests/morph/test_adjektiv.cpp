@@ -8,8 +8,14 @@ using namespace lexovita;
 using namespace lexovita::test;
 
 namespace {
-TVokabel Bonus() { return Eintrag(WA_ADJEKTIV, KD_O, "bonus", "boni", "bona", "bonum"); }
-TVokabel Acer() { return Eintrag(WA_ADJEKTIV, KD_I, "acer", "acer", "acris", "acre"); }
+TVokabel Bonus()
+{
+    return Eintrag(WA_ADJEKTIV, KD_O, "bonus", "boni", "bona", "bonum");
+}
+TVokabel Acer()
+{
+    return Eintrag(WA_ADJEKTIV, KD_I, "acer", "acer", "acris", "acre");
+}
 constexpr int32_t M = fid::MASKULINUM, F = fid::FEMININUM;
 } // namespace
 
@@ -90,9 +96,9 @@ TEST(Partizipien, DeclineOnThePresentAndParticipleStems)
     EXPECT_EQ(Erzeugt(audire, fid::PARTIZIP | fid::PRAESENS | M | fid::GEN_SG), "audientis");
     EXPECT_EQ(Erzeugt(audire, fid::PARTIZIP | fid::PRAESENS | fid::AKK_SG), "audiens");
     EXPECT_EQ(Erzeugt(audire, fid::GERUNDIVUM | M | fid::NOM_SG), "audiendus");
-    EXPECT_EQ(Erzeugt(Eintrag(WA_VERB, KD_A, "laudare", "laudo", "laudavi", "laudatum"),
-                      fid::GERUNDIVUM | F | fid::DAT_SG),
-              "laudandae");
+    EXPECT_EQ(
+        Erzeugt(Eintrag(WA_VERB, KD_A, "laudare", "laudo", "laudavi", "laudatum"), fid::GERUNDIVUM | F | fid::DAT_SG),
+        "laudandae");
 }
 
 TEST(Partizipien, TakeThePerfectVoiceFromTheSelectorOnly)

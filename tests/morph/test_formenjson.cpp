@@ -7,7 +7,10 @@ using namespace lexovita;
 using namespace lexovita::test;
 
 namespace {
-bool Lesen(const char *zeile, TFormenAnfrage &a, QString &fehler) { return FormenAnfrageLesen(zeile, a, fehler); }
+bool Lesen(const char *zeile, TFormenAnfrage &a, QString &fehler)
+{
+    return FormenAnfrageLesen(zeile, a, fehler);
+}
 } // namespace
 
 TEST(FormenJson, ReadsLettersFlagsSpecialFormsAndSelector)

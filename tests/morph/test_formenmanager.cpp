@@ -10,7 +10,10 @@ using namespace lexovita::test;
 
 namespace {
 
-TVokabel Amare() { return Eintrag(WA_VERB, KD_A, "amare", "amo", "amavi", "amatum"); }
+TVokabel Amare()
+{
+    return Eintrag(WA_VERB, KD_A, "amare", "amo", "amavi", "amatum");
+}
 
 void Sonderform(TVokabel &v, int32_t id, const char *text)
 {
@@ -19,7 +22,7 @@ void Sonderform(TVokabel &v, int32_t id, const char *text)
 
 // Counts the questions and answers from a fixed table.
 class Quelle : public ISonderformQuelle {
-public:
+  public:
     std::vector<TLatForm> zeilen;
     std::vector<int32_t> gefragt;
     void SonderformenLaden(int32_t vokabelId, std::vector<TLatForm> &ziel) override
@@ -160,10 +163,10 @@ TEST(KategorieSelektoren, ListTheTreeOfAVerbInOrder)
     for (const auto &n : k)
         if (n.selektor)
             sel.push_back(n.selektor);
-    const std::vector<int32_t> erwartet{328, 336, 344, 352, 360, 368, 584, 592, 600, 608, 616, 624,
-                                        392, 400, 416, 424, 648, 656, 672, 680, 200, 208, 2048, 4096, 5120,
-                                        0x20508, 0x40508, 0x60508, 0x20518, 0x40518, 0x60518,
-                                        0x20620, 0x40620, 0x60620, 0x20C00, 0x40C00, 0x60C00};
+    const std::vector<int32_t> erwartet{
+        328,     336,     344,     352,     360,     368,     584,     592,     600,     608,     616,    624,  392,
+        400,     416,     424,     648,     656,     672,     680,     200,     208,     2048,    4096,   5120, 0x20508,
+        0x40508, 0x60508, 0x20518, 0x40518, 0x60518, 0x20620, 0x40620, 0x60620, 0x20C00, 0x40C00, 0x60C00};
     EXPECT_EQ(sel, erwartet);
 }
 
@@ -174,8 +177,9 @@ TEST(KategorieSelektoren, GiveDeponentsOnlyActiveBranchesWithoutSupine)
     for (const auto &n : KategorieSelektoren(audere))
         if (n.selektor)
             sel.push_back(n.selektor);
-    const std::vector<int32_t> erwartet{328, 336, 344, 352, 360, 368, 392, 400, 416, 424, 200, 208, 2048, 4096,
-                                        1024, 0x20508, 0x40508, 0x60508, 0x20518, 0x40518, 0x60518,
+    const std::vector<int32_t> erwartet{328,     336,     344,     352,     360,     368,     392,
+                                        400,     416,     424,     200,     208,     2048,    4096,
+                                        1024,    0x20508, 0x40508, 0x60508, 0x20518, 0x40518, 0x60518,
                                         0x20520, 0x40520, 0x60520, 0x20C00, 0x40C00, 0x60C00};
     EXPECT_EQ(sel, erwartet);
 }

@@ -9,11 +9,26 @@ using namespace lexovita::test;
 
 namespace {
 
-TVokabel Amare() { return Eintrag(WA_VERB, KD_A, "amare", "amo", "amavi", "amatum"); }
-TVokabel Regere() { return Eintrag(WA_VERB, KD_K, "regere", "rego", "rexi", "rectum"); }
-TVokabel Capere() { return Eintrag(WA_VERB, KD_G, "capere", "capio", "cepi", "captum"); }
-TVokabel Hortari() { return Eintrag(WA_VERB, KD_A, "hortari", "hortor", "hortatus sum", "", ATTR_DEPONENS); }
-TVokabel Audere() { return Eintrag(WA_VERB, KD_E, "audere", "audeo", "ausus sum", "", ATTR_SEMIDEPONENS); }
+TVokabel Amare()
+{
+    return Eintrag(WA_VERB, KD_A, "amare", "amo", "amavi", "amatum");
+}
+TVokabel Regere()
+{
+    return Eintrag(WA_VERB, KD_K, "regere", "rego", "rexi", "rectum");
+}
+TVokabel Capere()
+{
+    return Eintrag(WA_VERB, KD_G, "capere", "capio", "cepi", "captum");
+}
+TVokabel Hortari()
+{
+    return Eintrag(WA_VERB, KD_A, "hortari", "hortor", "hortatus sum", "", ATTR_DEPONENS);
+}
+TVokabel Audere()
+{
+    return Eintrag(WA_VERB, KD_E, "audere", "audeo", "ausus sum", "", ATTR_SEMIDEPONENS);
+}
 
 constexpr int32_t IND_AKT = fid::INDIKATIV | fid::AKTIV;
 constexpr int32_t IND_PAS = fid::INDIKATIV | fid::PASSIV;
@@ -26,13 +41,13 @@ TEST(Verbselektor, YieldsNothingWithoutMoodVoiceOrTense)
 {
     const TVokabel v = Amare();
     EXPECT_EQ(Erzeugt(v, 0), "");
-    EXPECT_EQ(Erzeugt(v, fid::INDIKATIV | fid::PRAESENS), "");      // no voice
-    EXPECT_EQ(Erzeugt(v, IND_AKT), "");                             // no tense
-    EXPECT_EQ(Erzeugt(v, KONJ_AKT | fid::FUTUR1), "");              // no future subjunctive
+    EXPECT_EQ(Erzeugt(v, fid::INDIKATIV | fid::PRAESENS), ""); // no voice
+    EXPECT_EQ(Erzeugt(v, IND_AKT), "");                        // no tense
+    EXPECT_EQ(Erzeugt(v, KONJ_AKT | fid::FUTUR1), "");         // no future subjunctive
     EXPECT_EQ(Erzeugt(v, KONJ_PAS | fid::FUTUR2), "");
     EXPECT_EQ(Erzeugt(v, fid::IMPERATIV | fid::PERFEKT), "");
     EXPECT_EQ(Erzeugt(v, fid::PARTIZIP | fid::IMPERFEKT), "");
-    EXPECT_EQ(Erzeugt(v, IND_AKT | fid::PRAESENS | 7), "");         // person outside the block
+    EXPECT_EQ(Erzeugt(v, IND_AKT | fid::PRAESENS | 7), ""); // person outside the block
 }
 
 TEST(Verbselektor, PersonZeroSelectsTheWholeBlockAndAPersonOneForm)
@@ -161,7 +176,7 @@ TEST(FehlendeStammformen, GiveRecordsWithEmptyTexts)
 {
     const TVokabel v = Eintrag(WA_VERB, KD_A, "amare", "", "", "");
     EXPECT_EQ(Erzeugt(v, IND_AKT | fid::PRAESENS), ", , , , , ");
-    EXPECT_EQ(Erzeugt(v, IND_AKT | fid::PERFEKT), ", , , , , "); // no v, no shortened forms
+    EXPECT_EQ(Erzeugt(v, IND_AKT | fid::PERFEKT), ", , , , , ");             // no v, no shortened forms
     EXPECT_EQ(Erzeugt(v, KONJ_AKT | fid::IMPERFEKT | fid::P1_SG), "amarem"); // from the headword
     const TVokabel ohneKlasse = Eintrag(WA_VERB, KD_KEINE, "esse", "sum", "fui", "");
     EXPECT_EQ(Erzeugt(ohneKlasse, IND_AKT | fid::PRAESENS), "sum, , , , , ");

@@ -3,9 +3,9 @@
 // look by eye. Fails when a page refers to a picture that does not load or a
 // forms table loses a jump anchor, which the eye might miss.
 //   render_ansicht <program folder with vorlagen/ and hilfe/> <output prefix>
+#include "morph/formenmanager.h"
 #include "render/formplatzhalter.h"
 #include "render/html.h"
-#include "morph/formenmanager.h"
 #include "render/seiten.h"
 
 #include <QApplication>
@@ -41,7 +41,8 @@ void Abbilden(const QString &name, const QString &html, const QStringList &suchp
     dok->setTextWidth(800);
 
     // Every picture the page names must load.
-    static const QRegularExpression bild(QStringLiteral("<IMG src=\"([^\"]+)\">"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression bild(QStringLiteral("<IMG src=\"([^\"]+)\">"),
+                                         QRegularExpression::CaseInsensitiveOption);
     auto it = bild.globalMatch(html);
     while (it.hasNext()) {
         const QString src = it.next().captured(1);
@@ -157,9 +158,9 @@ TVokabel Ille()
 // the columns hold.
 QString Probeform(int32_t id)
 {
-    static const QStringList formen = {QStringLiteral("amavissemus"), QStringLiteral("amat"),
+    static const QStringList formen = {QStringLiteral("amavissemus"),          QStringLiteral("amat"),
                                        QStringLiteral("amatus, -a, -um eris"), QStringLiteral("amantium"),
-                                       QStringLiteral("amaturarum"), QString()};
+                                       QStringLiteral("amaturarum"),           QString()};
     return formen.at(id % formen.size());
 }
 
@@ -180,8 +181,8 @@ int main(int argc, char **argv)
     const TVokabel amare = Amare(), puella = Puella(), bonus = Bonus(), hortari = Hortari(), et = Et(), ille = Ille();
 
     // The entry page is shown from memory with the program folder as base.
-    Abbilden(QStringLiteral("vokabel"), VokabelSeite(amare, lesen("vokabel.htm")).join('\n'),
-             {programm.absolutePath()}, aus);
+    Abbilden(QStringLiteral("vokabel"), VokabelSeite(amare, lesen("vokabel.htm")).join('\n'), {programm.absolutePath()},
+             aus);
     Abbilden(QStringLiteral("vokabel-ohne-merkhilfen"), VokabelSeite(et, lesen("vokabel.htm")).join('\n'),
              {programm.absolutePath()}, aus);
     // Pages saved as vorlagen/tmp.htm resolve pictures inside vorlagen/.
@@ -200,14 +201,14 @@ int main(int argc, char **argv)
                                    "sauber umbrechen und nicht über den Rand hinauslaufen, wie es sein soll.")};
     const VokabelFormTextFn formen = [](const TVokabel &v, int32_t id) {
         if (v.vokabel == QLatin1String("bonus"))
-            return id == 0x122000 ? QStringLiteral("melior") : id == 0x1A2000 ? QStringLiteral("optimus")
-                                                                              : QStringLiteral("bene");
+            return id == 0x122000   ? QStringLiteral("melior")
+                   : id == 0x1A2000 ? QStringLiteral("optimus")
+                                    : QStringLiteral("bene");
         return Probeform(id);
     };
     for (const char *haupt : {"drucken_vt_Standard.htm", "drucken_tv_Standard.htm"}) {
-        const QStringList dok =
-            LektionDokument(lektion, true, DruckVorlagen::Laden(vorlagen.absolutePath(), QString::fromLatin1(haupt)),
-                            formen);
+        const QStringList dok = LektionDokument(
+            lektion, true, DruckVorlagen::Laden(vorlagen.absolutePath(), QString::fromLatin1(haupt)), formen);
         Abbilden(QStringLiteral("druck-") + QString::fromLatin1(haupt).section('_', 1, 1), dok.join('\n'),
                  {vorlagen.absolutePath()}, aus);
     }
@@ -220,17 +221,20 @@ int main(int argc, char **argv)
              {vorlagen.absolutePath()}, aus);
     LektionsDaten nurText = lektion;
     nurText.vokabeln.clear();
-    Abbilden(QStringLiteral("druck-t"),
-             LektionDokument(nurText, true, DruckVorlagen::Laden(vorlagen.absolutePath(), "drucken_t_Standard.htm"),
-                             formen)
-                 .join('\n'),
-             {vorlagen.absolutePath()}, aus);
+    Abbilden(
+        QStringLiteral("druck-t"),
+        LektionDokument(nurText, true, DruckVorlagen::Laden(vorlagen.absolutePath(), "drucken_t_Standard.htm"), formen)
+            .join('\n'),
+        {vorlagen.absolutePath()}, aus);
 
     const struct {
         const TVokabel *v;
         const char *name;
-    } tabellen[] = {{&amare, "tabelle-verb"}, {&hortari, "tabelle-deponens"}, {&puella, "tabelle-substantiv"},
-                    {&bonus, "tabelle-adjektiv"}, {&ille, "tabelle-pronomen"}};
+    } tabellen[] = {{&amare, "tabelle-verb"},
+                    {&hortari, "tabelle-deponens"},
+                    {&puella, "tabelle-substantiv"},
+                    {&bonus, "tabelle-adjektiv"},
+                    {&ille, "tabelle-pronomen"}};
     for (const auto &t : tabellen) {
         const QStringList vorlage = lesen(qPrintable(FormentabelleVorlage(*t.v)));
         // The tables show what the generator really builds, so a look at

@@ -138,8 +138,7 @@ TEST(AnalyseSeite, RecognisedFormsAreListedAndFlagsNeedNoFolder)
                                  QStringLiteral("<!-- #Merkhilfen -->")};
     const QStringList seite = AnalyseSeite(
         Amare(), vorlage, {QStringLiteral("1. Prs. Sg. Präsens Aktiv Indikativ"), QString(), QStringLiteral("x<y")});
-    EXPECT_EQ(seite.mid(1, 2),
-              (QStringList{"<LI>1. Prs. Sg. Präsens Aktiv Indikativ</LI>", "<LI>x&lt;y</LI>"}));
+    EXPECT_EQ(seite.mid(1, 2), (QStringList{"<LI>1. Prs. Sg. Präsens Aktiv Indikativ</LI>", "<LI>x&lt;y</LI>"}));
     EXPECT_TRUE(seite.contains("<TR><TD><IMG src=\"deutschland.bmp\"></TD><TD>Amateur</TD></TR>"));
 
     const QStringList leer = AnalyseSeite(Amare(), vorlage, {});
@@ -281,9 +280,9 @@ TEST(Vokabeltest, TheBlockIsRepeatedPerEntryAndItsTemplateLinesAreLeftEmpty)
     const TVokabel amare = Amare();
     TVokabel ille = Ohne(QStringLiteral("ille"), WA_PRONOMEN);
     const QStringList seite = VokabeltestSeite({&amare, &ille}, true, true, kTestVorlage, kTexte);
-    const QString formenZeile = QStringLiteral(
-        "<TR><TD rowspan=\"2\" valign=\"top\"><I>Formen:</I></TD><TD>&nbsp;</TD></TR>"
-        "<TR><TD width=\"100%\"><HR noshade></TD></TR>");
+    const QString formenZeile =
+        QStringLiteral("<TR><TD rowspan=\"2\" valign=\"top\"><I>Formen:</I></TD><TD>&nbsp;</TD></TR>"
+                       "<TR><TD width=\"100%\"><HR noshade></TD></TR>");
     const QStringList erwartet = {
         "<H1>Test</H1>",
         "<P>1. amare</P>",

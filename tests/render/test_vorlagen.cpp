@@ -188,14 +188,14 @@ TEST(Vorlagen, EveryPageTemplateCarriesTheMarkersOfItsPage)
     for (const char *name : {"vokabel.htm", "analyse.htm"})
         for (const QString &m : kopf)
             EXPECT_EQ(Vorkommen(Lesen(name), m), 1) << name << " " << m.toStdString();
-    for (const char *name : {"drucken_v_Standard.htm", "drucken_t_Standard.htm", "drucken_vt_Standard.htm",
-                             "drucken_tv_Standard.htm"})
+    for (const char *name :
+         {"drucken_v_Standard.htm", "drucken_t_Standard.htm", "drucken_vt_Standard.htm", "drucken_tv_Standard.htm"})
         EXPECT_EQ(Vorkommen(Lesen(name), QStringLiteral("<!-- #Ueberschrift -->")), 1) << name;
-    const QStringList block = {"<!-- #Nr -->",      "<!-- #Vokabel -->",    "<!-- #Bedeutungen -->",
-                               "<!-- #Formen -->",  "<!-- #KonjDekl -->",   "<!-- #Merkhilfen -->",
+    const QStringList block = {"<!-- #Nr -->",        "<!-- #Vokabel -->",  "<!-- #Bedeutungen -->",
+                               "<!-- #Formen -->",    "<!-- #KonjDekl -->", "<!-- #Merkhilfen -->",
                                "<!-- #Trennlinie -->"};
-    for (const char *name : {"drucken_verb.htm", "drucken_substantiv.htm", "drucken_adjektiv.htm",
-                             "drucken_vokabel.htm"})
+    for (const char *name :
+         {"drucken_verb.htm", "drucken_substantiv.htm", "drucken_adjektiv.htm", "drucken_vokabel.htm"})
         for (const QString &m : block)
             EXPECT_EQ(Vorkommen(Lesen(name), m), 1) << name << " " << m.toStdString();
 

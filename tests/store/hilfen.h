@@ -10,14 +10,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <deque>
-#include <ostream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 // Readable failure output for Qt strings.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList &l, std::ostream *os)
 {
     *os << '{';
@@ -32,7 +35,7 @@ inline const QByteArray kSchluessel = QByteArrayLiteral("k7zq3mv0xh2bn8rt5wyc4")
 
 // Answers questions from a script and records everything it was shown.
 class TSkriptRueckfrage : public IRueckfrage {
-public:
+  public:
     struct Frage {
         QString titel, text;
         int knoepfe;
@@ -64,7 +67,7 @@ public:
 
 // A fresh data folder per test.
 class DatenOrdner : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir ordner;
     QString Pfad() const { return ordner.path(); }
     QString Datei() const { return ordner.filePath(TDatenmanager::Dateiname()); }

@@ -169,8 +169,8 @@ std::vector<std::string> Cache(const TFormanalyse &a)
     for (const auto &v : a.Vokabelcache()) {
         std::string z = std::to_string(v->id);
         for (const auto &b : v->bedeutungen)
-            z += " " + b->bedeutung.toStdString() + "|" + b->kommentar.toStdString() + "|" +
-                 std::to_string(b->gruppe) + "|" + std::to_string(b->position);
+            z += " " + b->bedeutung.toStdString() + "|" + b->kommentar.toStdString() + "|" + std::to_string(b->gruppe) +
+                 "|" + std::to_string(b->position);
         aus.push_back(std::move(z));
     }
     return aus;

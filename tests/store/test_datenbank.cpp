@@ -107,12 +107,12 @@ TEST_F(NeueDatenbank, HasAllElevenTablesWithTheirNamedIndexes)
         "SELECT name FROM sqlite_master WHERE type = 'index' AND name NOT LIKE 'sqlite_%' ORDER BY name");
     while (a.Schritt())
         indexe << a.Text(0);
-    for (const char *i : {"vokabel_vokabel", "vokabel_vokabelwortart", "bedeutung_bedeutung",
-                          "bedeutung_bedeutung_lower", "vok_bed_vokabel_id", "vok_bed_bedeutung_id",
-                          "vok_vok_vokabel1_id", "vok_vok_vokabel2_id", "merkhilfe_vokabel_id", "merkhilfe_merkhilfe",
-                          "merkhilfe_merkhilfe_lower", "sonderform_vokabel_id", "sonderform_form",
-                          "sonderform_form_id_vokabel_id", "stamm_stamm", "vokwb_ausdruck", "vokwb_vokabel_id",
-                          "lek_vok_vokabel_id", "lek_vok_lektion_id"})
+    for (const char *i :
+         {"vokabel_vokabel", "vokabel_vokabelwortart", "bedeutung_bedeutung", "bedeutung_bedeutung_lower",
+          "vok_bed_vokabel_id", "vok_bed_bedeutung_id", "vok_vok_vokabel1_id", "vok_vok_vokabel2_id",
+          "merkhilfe_vokabel_id", "merkhilfe_merkhilfe", "merkhilfe_merkhilfe_lower", "sonderform_vokabel_id",
+          "sonderform_form", "sonderform_form_id_vokabel_id", "stamm_stamm", "vokwb_ausdruck", "vokwb_vokabel_id",
+          "lek_vok_vokabel_id", "lek_vok_lektion_id"})
         EXPECT_TRUE(indexe.contains(QString::fromLatin1(i))) << i;
     EXPECT_EQ(d.Verbindung().Benutzerversion(), kSchemaVersion);
 }
@@ -123,9 +123,8 @@ TEST_F(NeueDatenbank, KeepsTheStoredColumnOrderOfEntriesAndLessons)
     EXPECT_EQ(Spalten(d, QStringLiteral("vokabel")).mid(0, 9),
               (QStringList{"id", "vokabel", "form1", "form2", "form3", "konjdekl", "wortart", "attribute",
                            "aktualisierung"}));
-    EXPECT_EQ(Spalten(d, QStringLiteral("lektion")),
-              (QStringList{"id", "name", "lehrbuch_id", "notizen", "text", "unbenutzt", "vokabeln", "erstellt",
-                           "zugriff"}));
+    EXPECT_EQ(Spalten(d, QStringLiteral("lektion")), (QStringList{"id", "name", "lehrbuch_id", "notizen", "text",
+                                                                  "unbenutzt", "vokabeln", "erstellt", "zugriff"}));
     EXPECT_EQ(Spalten(d, QStringLiteral("vok_bed")),
               (QStringList{"vokabel_id", "bedeutung_id", "gruppe", "position", "kommentar"}));
     EXPECT_EQ(Spalten(d, QStringLiteral("lek_vok")), (QStringList{"vokabel_id", "lektion_id", "position"}));
@@ -174,7 +173,9 @@ TEST_F(Verschluesselung, FileCarriesNoPlainSqliteHeaderNorPlainText)
 
 TEST_F(Verschluesselung, WrongKeyCannotReadTheFile)
 {
-    { TDatenmanager d(Pfad()); }
+    {
+        TDatenmanager d(Pfad());
+    }
     TVerbindung falsch(Datei(), QByteArrayLiteral("falsches-passwort"), TVerbindung::Modus::NurVorhandene);
     try {
         falsch.Anweisung("SELECT count(*) FROM sqlite_master").Schritt();
@@ -303,7 +304,9 @@ using Aktualisierung = DatenOrdner;
 
 TEST_F(Aktualisierung, CurrentDatabaseStartsWithoutAnyQuestion)
 {
-    { TDatenmanager d(Pfad()); }
+    {
+        TDatenmanager d(Pfad());
+    }
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r;
     EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktuell);
@@ -426,7 +429,8 @@ TEST_F(Aktualisierung, MissingWordIndexIsBuiltFromEveryEntry)
               (std::vector<QString>{
                   QStringLiteral("Es muss ein neues Vokabelindex angelegt werden. Dies kann einige Sekunden dauern."),
                   QStringLiteral("Vokabelindex wurde angelegt")}));
-    TAnweisung a = d.Verbindung().Anweisung("SELECT ausdruck, vokabel_id, ausdruck_lower FROM vokwb ORDER BY vokabel_id");
+    TAnweisung a =
+        d.Verbindung().Anweisung("SELECT ausdruck, vokabel_id, ausdruck_lower FROM vokwb ORDER BY vokabel_id");
     QStringList zeilen;
     while (a.Schritt())
         zeilen << a.Text(0) + QLatin1Char('/') + QString::number(a.Int(1)) + QLatin1Char('/') + a.Text(2);

@@ -41,7 +41,7 @@ const char *const kZweiLektionen = R"(<LEKTION name="L1">
 )";
 
 class Import : public LektionsDatenbank {
-protected:
+  protected:
     TLektionsSpeicher speicher{daten};
     TImport import{daten};
 };
@@ -214,28 +214,28 @@ TEST_F(Import, CancellingBetweenEntriesKeepsNothingAndProgressCountsLessonsAndEn
     import.SetAbbruch(&abbruch);
     import.SetFortschritt([&](const TImportStand &s) {
         staende.emplace_back(s.lektion, s.lektionenGesamt, s.vokabel, s.vokabelnInLektion);
-        if (s.lektion == 2 && s.vokabel == 1)
-            abbruch = true;
-    });
-    const auto vorher = Zeilen();
-    const TImportErgebnis e = import.Importieren(Datei(kZweiLektionen));
-    EXPECT_TRUE(e.abgebrochen);
-    EXPECT_EQ(Zeilen(), vorher);
-    const std::vector<std::tuple<int, int, int, int>> erwartet{
-        {1, 2, 0, 2}, {1, 2, 1, 2}, {1, 2, 2, 2}, {2, 2, 0, 2}, {2, 2, 1, 2}};
-    EXPECT_EQ(staende, erwartet);
+    if (s.lektion == 2 && s.vokabel == 1)
+        abbruch = true;
+});
+const auto vorher = Zeilen();
+const TImportErgebnis e = import.Importieren(Datei(kZweiLektionen));
+EXPECT_TRUE(e.abgebrochen);
+EXPECT_EQ(Zeilen(), vorher);
+const std::vector<std::tuple<int, int, int, int>> erwartet{
+    {1, 2, 0, 2}, {1, 2, 1, 2}, {1, 2, 2, 2}, {2, 2, 0, 2}, {2, 2, 1, 2}};
+EXPECT_EQ(staende, erwartet);
 
-    // Without the flag the same import goes through.
-    abbruch = false;
-    import.SetFortschritt({});
-    EXPECT_FALSE(import.Importieren(Datei(kZweiLektionen)).abgebrochen);
-    EXPECT_EQ(Zahl("SELECT count(*) FROM lektion"), 2);
-}
+// Without the flag the same import goes through.
+abbruch = false;
+import.SetFortschritt({});
+EXPECT_FALSE(import.Importieren(Datei(kZweiLektionen)).abgebrochen);
+EXPECT_EQ(Zahl("SELECT count(*) FROM lektion"), 2);
+} // namespace
 
 // Builds a textbook through the store as a user would, with everything the
 // lesson file carries.
 class ExportImport : public LektionsDatenbank {
-protected:
+  protected:
     TLektionsSpeicher speicher{daten};
 
     int32_t Lehrbuch()

@@ -91,8 +91,7 @@ TEST_F(Grundwortschatz, ImportsCompletelyAndEveryEntryHasMeaningClassPartsAndGen
         if (!m.isEmpty())
             fehler << QStringLiteral("%1 (%2): %3").arg(v->vokabel, v->WortartText(), m.join(QStringLiteral(", ")));
     }
-    EXPECT_TRUE(fehler.isEmpty()) << fehler.size() << " Einträge:\n"
-                                  << fehler.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.size() << " Einträge:\n" << fehler.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace

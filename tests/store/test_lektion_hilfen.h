@@ -13,12 +13,15 @@
 #include <ostream>
 #include <string>
 
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace lexovita::test {
 
 class TStumm : public IRueckfrage {
-public:
+  public:
     Antwort Frage(const QString &, const QString &text, int, Antwort, Symbol) override
     {
         ADD_FAILURE() << "unerwartete Frage: " << text.toStdString();
@@ -28,7 +31,7 @@ public:
 };
 
 class LektionsDatenbank : public ::testing::Test {
-protected:
+  protected:
     TDatenmanager daten{QStringLiteral(":memory:")};
     TStumm stumm;
 
@@ -73,8 +76,8 @@ protected:
     std::map<std::string, int> Zeilen()
     {
         std::map<std::string, int> z;
-        for (const char *t : {"vokabel", "bedeutung", "vok_bed", "vok_vok", "merkhilfe", "sonderform", "stamm",
-                              "vokwb", "lehrbuch", "lektion", "lek_vok"}) {
+        for (const char *t : {"vokabel", "bedeutung", "vok_bed", "vok_vok", "merkhilfe", "sonderform", "stamm", "vokwb",
+                              "lehrbuch", "lektion", "lek_vok"}) {
             TAnweisung a = daten.Verbindung().Anweisung((std::string("SELECT count(*) FROM ") + t).c_str());
             z[t] = a.Schritt() ? a.Int(0) : -1;
         }

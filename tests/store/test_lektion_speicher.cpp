@@ -9,7 +9,7 @@ using Liste = std::vector<std::string>;
 namespace {
 
 class Lektionsspeicher : public LektionsDatenbank {
-protected:
+  protected:
     TLektionsSpeicher speicher{daten};
     int32_t buch = 0, amare = 0, rosa = 0, bonus = 0;
 

@@ -9,7 +9,7 @@ namespace {
 const QString kBoese = QStringLiteral("l'homme \"x\"; DROP TABLE vokabel;--");
 
 class Speichern : public ::testing::Test {
-protected:
+  protected:
     TDatenmanager d{QStringLiteral(":memory:")};
     TSkriptRueckfrage r;
     TVokabelSpeicher speicher{d, r};
@@ -264,7 +264,8 @@ TEST_F(Speichern, RenamingOntoAnotherEntryAsksAndYesTakesOverItsLessons)
     speicher.VokabelAnlegen(*amare);
     d.Verbindung().Ausfuehren("INSERT INTO lektion (id, name) VALUES (1, 'L1')");
     {
-        TAnweisung a = d.Verbindung().Anweisung("INSERT INTO lek_vok (vokabel_id, lektion_id, position) VALUES (?1, 1, 4)");
+        TAnweisung a =
+            d.Verbindung().Anweisung("INSERT INTO lek_vok (vokabel_id, lektion_id, position) VALUES (?1, 1, 4)");
         a.Binden(1, amare->id);
         a.Ausfuehren();
     }

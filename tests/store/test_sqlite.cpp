@@ -7,7 +7,7 @@ using namespace lexovita::test;
 namespace {
 
 class SpeicherVerbindung : public ::testing::Test {
-protected:
+  protected:
     TVerbindung db{QStringLiteral(":memory:"), QByteArray(), TVerbindung::Modus::AnlegenWennNoetig};
     void SetUp() override { db.Ausfuehren("CREATE TABLE t (x TEXT)"); }
     int Zeilen()

@@ -11,7 +11,7 @@ namespace {
 // Rows written straight into the tables, as another program version or a
 // damaged edit might have left them.
 class Tabellen : public ::testing::Test {
-protected:
+  protected:
     TDatenmanager d{QStringLiteral(":memory:")};
 
     int32_t Vokabel(const QString &wort, const QString &wortart = QStringLiteral("s"),
@@ -152,7 +152,8 @@ TEST_F(VokabelLaden, MemoryAidsLoadInStoredOrderButSpecialFormsAndReferencesOnly
     const int32_t b = Vokabel(QStringLiteral("Amica"));
     const int32_t c = Vokabel(QStringLiteral("inimicus"));
     for (auto [text, sprache] : {std::pair{"friend", 2}, std::pair{"ami", 3}, std::pair{"Freund", 9}}) {
-        TAnweisung m = d.Verbindung().Anweisung("INSERT INTO merkhilfe (vokabel_id, merkhilfe, sprache) VALUES (?1, ?2, ?3)");
+        TAnweisung m =
+            d.Verbindung().Anweisung("INSERT INTO merkhilfe (vokabel_id, merkhilfe, sprache) VALUES (?1, ?2, ?3)");
         m.Binden(1, a).Binden(2, QString::fromUtf8(text)).Binden(3, int32_t(sprache));
         m.Ausfuehren();
     }
@@ -239,18 +240,19 @@ namespace {
 
 int ZeilenVon(TDatenmanager &d, int32_t id)
 {
-    return Zahl(d, "SELECT (SELECT count(*) FROM vokabel WHERE id = ?1) + (SELECT count(*) FROM vok_bed WHERE "
-                   "vokabel_id = ?1) + (SELECT count(*) FROM vok_vok WHERE vokabel1_id = ?1 OR vokabel2_id = ?1) + "
-                   "(SELECT count(*) FROM merkhilfe WHERE vokabel_id = ?1) + (SELECT count(*) FROM sonderform "
-                   "WHERE vokabel_id = ?1) + (SELECT count(*) FROM lek_vok WHERE vokabel_id = ?1) + (SELECT "
-                   "count(*) FROM stamm WHERE vokabel_id = ?1) + (SELECT count(*) FROM vokwb WHERE vokabel_id = ?1)",
+    return Zahl(d,
+                "SELECT (SELECT count(*) FROM vokabel WHERE id = ?1) + (SELECT count(*) FROM vok_bed WHERE "
+                "vokabel_id = ?1) + (SELECT count(*) FROM vok_vok WHERE vokabel1_id = ?1 OR vokabel2_id = ?1) + "
+                "(SELECT count(*) FROM merkhilfe WHERE vokabel_id = ?1) + (SELECT count(*) FROM sonderform "
+                "WHERE vokabel_id = ?1) + (SELECT count(*) FROM lek_vok WHERE vokabel_id = ?1) + (SELECT "
+                "count(*) FROM stamm WHERE vokabel_id = ?1) + (SELECT count(*) FROM vokwb WHERE vokabel_id = ?1)",
                 id);
 }
 
 } // namespace
 
 class VokabelLoeschen : public Tabellen {
-protected:
+  protected:
     int32_t a = 0, b = 0;
     void SetUp() override
     {
@@ -323,8 +325,7 @@ TEST_F(Loeschen, TextbookDeletionIsAllOrNothing)
 
 TEST(Zeitstempel, ReadsEachFieldFromItsFormatLetters)
 {
-    EXPECT_EQ(DatumLesen(QStringLiteral("20031224183005")),
-              QDateTime(QDate(2003, 12, 24), QTime(18, 30, 5)));
+    EXPECT_EQ(DatumLesen(QStringLiteral("20031224183005")), QDateTime(QDate(2003, 12, 24), QTime(18, 30, 5)));
     EXPECT_EQ(DatumNachFormat(QStringLiteral("24.12.2003 18:30:05"), QStringLiteral("dd.mm.yyyy hh:nn:ss")),
               QDateTime(QDate(2003, 12, 24), QTime(18, 30, 5)));
 }

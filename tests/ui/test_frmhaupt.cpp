@@ -8,18 +8,21 @@
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
 #include "store/vokabelspeicher.h"
-#include "ui/frmlehrbuchverwaltung.h"
-#include "ui/hilfe.h"
 #include "ui/frameauswahl.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmlehrbuchverwaltung.h"
+#include "ui/hilfe.h"
 #include "ui/programmstart.h"
 #include "ui/vokabelliste.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,14 +30,11 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QDir>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QLabel>
 #include <QTextBrowser>
 #include <QTextEdit>
-#include <QFileInfo>
 
 using namespace lexovita;
 
@@ -42,7 +42,7 @@ namespace {
 
 // Answers questions from a script and records what was asked.
 class TSkriptRueckfrage : public IRueckfrage {
-public:
+  public:
     struct Frage {
         QString titel, text;
         int knoepfe;
@@ -58,7 +58,10 @@ public:
         gefragt.append({titel, text, knoepfe, vorgabe, symbol});
         return antworten.isEmpty() ? Antwort::Nein : antworten.takeFirst();
     }
-    void Meldung(const QString &titel, const QString &text) override { meldungen.append(titel + QLatin1Char('|') + text); }
+    void Meldung(const QString &titel, const QString &text) override
+    {
+        meldungen.append(titel + QLatin1Char('|') + text);
+    }
 };
 
 int32_t Speichern(TDatenmanager &dm, IRueckfrage &r, const QString &wort, int32_t wortart, const QString &bedeutung,
@@ -127,7 +130,7 @@ void DoppelteMnemonics(const QString &ebene, const QList<QAction *> &aktionen, Q
 class TestFrmHaupt : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> m_ordner;
     std::unique_ptr<TDatenmanager> m_dm;
     std::unique_ptr<TConfig> m_config;
@@ -150,7 +153,7 @@ private:
             m_fenster->lvwVokabeln->topLevelItem(z)->setSelected(true);
     }
 
-private slots:
+  private slots:
     void init()
     {
         m_ordner = std::make_unique<QTemporaryDir>();
@@ -457,8 +460,8 @@ private slots:
 
     void closingTheWindowAsksAboutEveryModifiedLessonAndSavesTheSettings()
     {
-        Hinzufuegen(QStringLiteral("amar"));       // lesson 1 modified
-        m_fenster->Sitzung().Neu();                  // lesson 2 stays unmodified
+        Hinzufuegen(QStringLiteral("amar")); // lesson 1 modified
+        m_fenster->Sitzung().Neu();          // lesson 2 stays unmodified
         m_fenster->Sitzung().Neu();
         QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Roma")); // lesson 3 modified by typing
         m_config->KeepVokTooltip = true;
@@ -646,7 +649,7 @@ private slots:
 // Command line and start-up failures, without a main window of their own.
 class TestProgrammstart : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void commandLineSwitchesDebugAndDataFolder()
     {
         QTemporaryDir ordner;
@@ -695,7 +698,8 @@ private slots:
     void aNewDatabaseGetsTheStarterTextbookWithItsLessons()
     {
         // The build copies the starter textbook beside the binaries (lexovita_data).
-        QVERIFY(QFileInfo(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"))).isDir());
+        QVERIFY(QFileInfo(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz")))
+                    .isDir());
         QTemporaryDir ordner;
         TDatenmanager dm(ordner.path());
         GrundwortschatzEinrichten(dm, nullptr);

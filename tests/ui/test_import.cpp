@@ -12,8 +12,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -29,7 +29,7 @@ using namespace lexovita;
 namespace {
 
 class TSkript : public IRueckfrage {
-public:
+  public:
     QStringList fragen;
     QList<Symbol> symbole;
     Antwort Frage(const QString &, const QString &text, int, Antwort, Symbol symbol) override
@@ -84,7 +84,7 @@ void Pruefen(QWidget *fenster, const QString &name)
 class TestImport : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> m_ordner;
     std::unique_ptr<TDatenmanager> m_dm;
     TSkript m_frage;
@@ -101,7 +101,7 @@ private:
         return z;
     }
 
-private slots:
+  private slots:
     void init()
     {
         m_ordner = std::make_unique<QTemporaryDir>();
@@ -246,7 +246,7 @@ private slots:
         for (const QString &datei : {kaputt, m_ordner->filePath(QStringLiteral("fehlt.xml"))}) {
             m_frage = TSkript();
             TAnwendungskern kern(*m_dm, m_config, m_frage);
-        TfrmImport w(kern);
+            TfrmImport w(kern);
             w.show();
             w.edtDatei->setText(datei);
             QSignalSpy ende(&w, &TfrmImport::beendet);

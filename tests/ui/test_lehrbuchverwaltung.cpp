@@ -35,7 +35,7 @@ using namespace lexovita;
 namespace {
 
 class TSkript : public IRueckfrage {
-public:
+  public:
     QList<Antwort> antworten;
     QStringList fragen;
     QStringList meldungen;
@@ -108,7 +108,7 @@ void Pruefen(QWidget *fenster, const QString &name)
 class TestLehrbuchverwaltung : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_ordner;
     std::unique_ptr<TDatenmanager> m_dm;
     std::unique_ptr<TConfig> m_config;
@@ -142,7 +142,7 @@ private:
         return l->id;
     }
 
-private slots:
+  private slots:
     void init()
     {
         m_dm = std::make_unique<TDatenmanager>(QStringLiteral(":memory:"));
@@ -318,9 +318,8 @@ private slots:
 
         // Delete key on the lesson list: No keeps, Yes deletes the selected lesson only.
         w->lvwLektionen->setFocus();
-        w->lvwLektionen->selectionModel()->setCurrentIndex(w->mdlLektionen->index(0, 0),
-                                                            QItemSelectionModel::ClearAndSelect |
-                                                                QItemSelectionModel::Rows);
+        w->lvwLektionen->selectionModel()->setCurrentIndex(
+            w->mdlLektionen->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         m_frage.antworten = {Antwort::Nein};
         QTest::keyClick(w->lvwLektionen, Qt::Key_Delete);
         QCOMPARE(w->mdlLektionen->rowCount(), 2);
