@@ -193,7 +193,7 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
     lvwVokabeln->setColumnWidth(5, 190);
     lvwVokabeln->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    auto *lblVokabel = new QLabel(QStringLiteral("&Vokabel:"), seite);
+    auto *lblVokabel = new QLabel(QStringLiteral("Voka&bel:"), seite);
     edtVokabel = new QLineEdit(seite);
     edtVokabel->setObjectName(QStringLiteral("edtVokabel"));
     edtVokabel->setPlaceholderText(QStringLiteral("Lateinisches Wort eingeben..."));

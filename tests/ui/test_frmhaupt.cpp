@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -223,6 +224,14 @@ class TestFrmHaupt : public QObject {
         QStringList doppelt;
         DoppelteMnemonics(QStringLiteral("Menüleiste"), menues, doppelt);
         QVERIFY2(doppelt.isEmpty(), qPrintable(doppelt.join(QStringLiteral("; "))));
+        // Alt+letter of a label on the window must not be taken by a menu.
+        QSet<QChar> menueBuchstaben;
+        for (QAction *m : menues)
+            menueBuchstaben.insert(Mnemonic(m->text()));
+        for (const QLabel *l : m_fenster->findChildren<QLabel *>()) {
+            const QChar c = Mnemonic(l->text());
+            QVERIFY2(c.isNull() || !menueBuchstaben.contains(c), qPrintable(l->text()));
+        }
     }
 
     void theHelpActionShowsTheMainWindowTopic()
