@@ -72,7 +72,7 @@ class Lektionssitzung : public LektionsDatenbank {
         daten.SetUhr(uhr);
         sitzung.SetDialoge(&dialoge);
         buch = speicher.LehrbuchAnlegen(QStringLiteral("Buch"));
-        amare = Anlegen(QStringLiteral("amare"), WA_VERB, 1, QStringLiteral("amo"), QStringLiteral("amavi"),
+        amare = Anlegen(QStringLiteral("amare"), WA_VERB, KD_A, QStringLiteral("amo"), QStringLiteral("amavi"),
                         QStringLiteral("amatum"), {QStringLiteral("lieben")});
         domus = Anlegen(QStringLiteral("domus"), WA_SUBSTANTIV, 0, QStringLiteral("domus"), QStringLiteral("f"), {},
                         {QStringLiteral("Haus")});

@@ -1,0 +1,42 @@
+#include "textmode/textanalyse.h"
+
+namespace lexovita {
+
+TTextanalyse TextAnalysieren(const QString &text,
+                             const std::function<std::vector<TLatForm>(const QString &wort)> &analysieren,
+                             const std::function<bool()> &abbruch, const std::function<void(int prozent)> &fortschritt)
+{
+    TTextanalyse ergebnis;
+    const int laenge = static_cast<int>(text.size());
+    int p = 0;
+    int n = 0;
+    while (p < laenge) {
+        const int e = TLektion::SatzEnde(text, p);
+        auto satz = std::make_unique<TContext>();
+        satz->satz = ++n;
+        satz->anfang = p;
+        satz->ende = e;
+        while (p < e) {
+            const QString w = TLektion::WortAn(text, p);
+            if (!w.isEmpty()) {
+                if (abbruch && abbruch()) {
+                    ergebnis.vollstaendig = false;
+                } else if (ergebnis.vollstaendig) {
+                    for (const TLatForm &f : analysieren(w)) {
+                        auto kopie = std::make_unique<TLatForm>(f);
+                        kopie->satz = n;
+                        kopie->wortanfang = p;
+                        satz->formen.push_back(std::move(kopie));
+                    }
+                    if (fortschritt)
+                        fortschritt(static_cast<int>(static_cast<qint64>(p) * 100 / laenge));
+                }
+            }
+            p += static_cast<int>(w.size()) + 1;
+        }
+        ergebnis.saetze.push_back(std::move(satz));
+    }
+    return ergebnis;
+}
+
+} // namespace lexovita
