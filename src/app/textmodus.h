@@ -1,0 +1,90 @@
+#pragma once
+
+#include "textmode/uebereinstimmung.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace lexovita {
+
+class TAnwendungskern;
+class TAuftragslaeufer;
+class TFormanalyse;
+class TFormenmanager;
+class TAnalysequelle;
+class TLektion;
+class TTextanalyseAuftrag;
+class TVokabel;
+enum class TAuftragsausgang;
+
+// One row of the word list beside the text: an entry the clicked or looked
+// up word can belong to.
+struct TWortkontextZeile {
+    int32_t id = 0;
+    QString vokabel; // empty when the entry no longer exists
+    QString wortart;
+};
+
+// The text mode of the open lessons: the entry and analysis states of each
+// lesson, the background analysis, clicks on analysed words, agreement
+// colouring and word look-ups. The main window paints what this returns.
+class TTextmodus : public QObject {
+    Q_OBJECT
+  public:
+    explicit TTextmodus(TAnwendungskern &kern, QObject *parent = nullptr);
+    ~TTextmodus() override;
+
+    // "Modus Textanalyse": back to entry mode when the current lesson is
+    // not in it, else starts analysing its text. False when nothing started.
+    bool Umschalten();
+    void Abbrechen();
+    bool Laeuft() const;
+    // The state of the current lesson (TS_EINGABE, TS_LAEUFT, TS_ANALYSIERT).
+    int Zustand() const;
+
+    // A click on sentence `satz` at `offset` of the lesson text in analysis
+    // mode: remembers sentence and word, returns the sentence colours, and
+    // fills the word list with the entries of the word's stored results.
+    std::vector<TFarbbereich> Klick(int satz, int offset);
+    // The colouring of the clicked sentence for the entry chosen in the word list.
+    std::vector<TFarbbereich> Uebereinstimmung(int32_t vokabelId, const TKriterien &kriterien);
+    // The sentence holding `offset`, 0 if none.
+    int SatzAn(int offset) const;
+
+    // Analyses the (trimmed, lower-cased) word against the whole database and
+    // fills the word list with its entries in the order they were met.
+    void Nachschlagen(const QString &wort);
+    const std::vector<TWortkontextZeile> &Wortkontext() const { return m_wortkontext; }
+    // The looked-up word's results for the entry, e.g. for its tree.
+    std::vector<TLatForm> ErgebnisseVon(int32_t vokabelId) const;
+    // The entry of a word-list row with its meanings (an empty one with the
+    // id when it no longer exists).
+    const TVokabel *Vokabel(int32_t id) const;
+    QString GeklicktesWort() const;
+
+  signals:
+    // The current lesson's state changed (started, ended, back to entry).
+    void zustandGeaendert();
+    void fortschritt(int prozent);
+
+  private:
+    void Beendet(TAuftragsausgang ausgang, const QString &fehler);
+    const TVokabel *Laden(int32_t id);
+    void Leeren();
+
+    TAnwendungskern &m_kern;
+    std::unique_ptr<TAuftragslaeufer> m_laeufer;
+    std::shared_ptr<TTextanalyseAuftrag> m_auftrag;
+    TLektion *m_analysiert = nullptr; // the lesson whose text the job reads
+    // Look-ups on the UI thread's connection.
+    std::unique_ptr<TAnalysequelle> m_quelle;
+    std::unique_ptr<TFormenmanager> m_manager;
+    std::unique_ptr<TFormanalyse> m_analyse;
+    std::vector<TWortkontextZeile> m_wortkontext;
+    std::vector<std::unique_ptr<TVokabel>> m_vokabeln; // rows loaded for clicks
+    std::vector<TLatForm> m_ergebnisse;
+};
+
+} // namespace lexovita
