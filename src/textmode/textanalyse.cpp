@@ -39,4 +39,24 @@ TTextanalyse TextAnalysieren(const QString &text,
     return ergebnis;
 }
 
+int EditorPosition(const QString &text, int offset)
+{
+    int crs = 0;
+    for (int i = 0; i < offset && i < text.size(); ++i)
+        crs += text[i] == QLatin1Char('\r');
+    return offset - crs;
+}
+
+int TextOffset(const QString &text, int position)
+{
+    int p = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (p == position)
+            return i; // a line break maps to its CR
+        if (text[i] != QLatin1Char('\r'))
+            ++p;
+    }
+    return static_cast<int>(text.size());
+}
+
 } // namespace lexovita

@@ -29,4 +29,10 @@ TTextanalyse TextAnalysieren(const QString &text,
                              const std::function<bool()> &abbruch = {},
                              const std::function<void(int prozent)> &fortschritt = {});
 
+// The lesson text as one string ends every line with CR LF, the editor with
+// one line break: offsets of the analysis and positions of the editor differ
+// by the CRs before them.
+int EditorPosition(const QString &text, int offset);
+int TextOffset(const QString &text, int position);
+
 } // namespace lexovita

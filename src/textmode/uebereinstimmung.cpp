@@ -49,6 +49,60 @@ void Hinzu(std::vector<TFarbbereich> &aus, const TLatForm &f, TFarbrolle rolle)
 
 } // namespace
 
+void Rollenfarben(TFarbrolle rolle, const TConfig &c, TFarbe &vg, TFarbe &hg)
+{
+    switch (rolle) {
+    case TFarbrolle::Normal:
+        vg = c.clNormalVg;
+        hg = c.clNormalHg;
+        return;
+    case TFarbrolle::Ausgeblendet:
+        vg = c.clAusgeblendetVg;
+        hg = c.clAusgeblendetHg;
+        return;
+    case TFarbrolle::Satz:
+        vg = c.clSatzVg;
+        hg = c.clSatzHg;
+        return;
+    case TFarbrolle::Analysiert:
+        vg = c.clAnalysiertVg;
+        hg = c.clAnalysiertHg;
+        return;
+    case TFarbrolle::Auswahl:
+        vg = c.clSelVg;
+        hg = c.clSelHg;
+        return;
+    case TFarbrolle::K:
+        vg = c.clKVg;
+        hg = c.clK;
+        return;
+    case TFarbrolle::N:
+        vg = c.clNVg;
+        hg = c.clN;
+        return;
+    case TFarbrolle::G:
+        vg = c.clGVg;
+        hg = c.clG;
+        return;
+    case TFarbrolle::KN:
+        vg = c.clKNVg;
+        hg = c.clKN;
+        return;
+    case TFarbrolle::NG:
+        vg = c.clNGVg;
+        hg = c.clNG;
+        return;
+    case TFarbrolle::KG:
+        vg = c.clKGVg;
+        hg = c.clKG;
+        return;
+    case TFarbrolle::KNG:
+        vg = c.clKNGVg;
+        hg = c.clKNG;
+        return;
+    }
+}
+
 bool KasusGleich(int32_t a, int32_t b)
 {
     const int ka = Kasus(a);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/config.h"
 #include "model/lektion.h"
 
 #include <QString>
@@ -12,6 +13,9 @@ namespace lexovita {
 // (clNormal..., clAusgeblendet..., the clicked sentence, clAnalysiert...,
 // clSel..., and the seven agreement colours clK ... clKNG).
 enum class TFarbrolle { Normal, Ausgeblendet, Satz, Analysiert, Auswahl, K, N, G, KN, NG, KG, KNG };
+
+// The text colour and background of a role, from the settings.
+void Rollenfarben(TFarbrolle rolle, const TConfig &c, TFarbe &vordergrund, TFarbe &hintergrund);
 
 // One coloured range of the lesson text, tagged with its sentence so that a
 // click on it tells which sentence was meant. Ranges are painted in order,

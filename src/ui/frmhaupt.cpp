@@ -46,29 +46,10 @@ namespace {
 // Actions whose windows belong to other parts of the program and are not
 // part of this build yet: present in menus, but disabled.
 const char *const kNochNichtVerfuegbar[] = {
-    "actExportierenHTML",
-    "actDrucken",
-    "actVokabelNeu",
-    "actEigenschaften",
-    "actVokabelBearbeiten",
-    "actFormentabelle",
-    "actTextanalyse",
-    "actSuchen",
-    "actErsetzen",
-    "actWortNachschlagen",
-    "actHinzufuegen",
-    "actVokabelliste",
-    "actVokabelnSchriftlich",
-    "actVokabelnMuendlich",
-    "actVokabeltest",
-    "actFormenBilden",
-    "actFormenBestimmen",
-    "actWoerterbuch",
-    "actFormenanalyse",
-    "Action2",
-    "actDBAufraeumen",
-    "actBackup",
-    "actEinstellungen",
+    "actExportierenHTML",   "actDrucken",     "actVokabelNeu",   "actEigenschaften",   "actVokabelBearbeiten",
+    "actFormentabelle",     "actSuchen",      "actErsetzen",     "actVokabelliste",    "actVokabelnSchriftlich",
+    "actVokabelnMuendlich", "actVokabeltest", "actFormenBilden", "actFormenBestimmen", "actWoerterbuch",
+    "actFormenanalyse",     "Action2",        "actDBAufraeumen", "actBackup",          "actEinstellungen",
 };
 
 QIcon Symbolbild(const char *name)
@@ -436,6 +417,7 @@ void TfrmHaupt::EditorEinstellungenAnwenden()
     p.setColor(QPalette::Highlight, Farbe(c->clAusgewaehltHg));
     p.setColor(QPalette::HighlightedText, Farbe(c->clAusgewaehltVg));
     PlusMemo1->setPalette(p);
+    ZeilenabstandAnwenden();
     LegendeAktualisieren();
 }
 

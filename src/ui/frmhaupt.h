@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/lektionssitzung.h"
+#include "textmode/uebereinstimmung.h"
 #include "ui/frmlehrbuchverwaltung.h"
 
 class QAction;
@@ -30,6 +31,7 @@ class TAnwendungskern;
 class TFormenmanager;
 class TLektion;
 class TLektionssitzung;
+class TTextmodus;
 class TVokabelListe;
 class TframeAuswahl;
 
@@ -48,6 +50,7 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     // The forms manager of the main window's look-ups (word at the caret, search box).
     TFormenmanager &Formen() { return *m_formen; }
     TLektion *AktuelleLektion() const;
+    TTextmodus &Textmodus() { return *m_textmodus; }
 
     // Entry list commands (menu "Vokabel").
     void VokabelHinzufuegen();
@@ -101,6 +104,18 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void AuswahlPlatzieren();
     void TextCursorGeaendert();
     void UeberLexovita();
+
+    // The text page (frmhaupt_text.cpp).
+    void TextmodusVerbinden();
+    bool TextKlick(QObject *obj, QEvent *event);
+    void TextmodusZeigen();
+    void Einfaerben(const std::vector<TFarbbereich> &bereiche);
+    void WortkontextFuellen();
+    void WortkontextGewaehlt();
+    void VokabelbaumZeigen(int32_t id);
+    void Nachschlagen(const QString &wort);
+    void WortNachschlagen();
+    void ZeilenabstandAnwenden();
     void Importieren();
 
     void Aktivieren(const char *name, bool an);
@@ -112,6 +127,8 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void Beschaeftigt(bool an) override;
 
     TAnwendungskern &m_kern;
+    TTextmodus *m_textmodus = nullptr;
+    std::vector<TFarbbereich> m_grundfarben; // the colours of the last click
     std::unique_ptr<TFormenmanager> m_formen;
     QHash<QString, QAction *> m_aktionen;
     QHash<QString, bool> m_verfuegbar; // false for actions whose window is not built in yet

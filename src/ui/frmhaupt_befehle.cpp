@@ -61,6 +61,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     SeiteVokabelnAnlegen();
     SeiteTextAnlegen();
     AktionenVerbinden();
+    TextmodusVerbinden();
     AuswahlGeaendert();
     resize(1024, 700);
 
@@ -212,6 +213,8 @@ void TfrmHaupt::AktionenVerbinden()
 
 bool TfrmHaupt::eventFilter(QObject *obj, QEvent *event)
 {
+    if (TextKlick(obj, event))
+        return true;
     if (obj == edtVokabel) {
         if (event->type() == QEvent::KeyPress) {
             auto *k = static_cast<QKeyEvent *>(event);
@@ -323,11 +326,12 @@ void TfrmHaupt::LektionZeigen()
     m_zeigtLektion = true;
     VokabellisteAufbauen();
     PlusMemo1->setPlainText(l->text.join(QLatin1Char('\n')));
-    PlusMemo1->setReadOnly(false);
-    lblModus->setText(QStringLiteral("Eingabe-Modus"));
     memNotizen->setPlainText(l->notizen.join(QLatin1Char('\n')));
+    ZeilenabstandAnwenden();
     m_zeigtLektion = false;
     TabsAufbauen();
+    // Each lesson keeps its own mode and analysis results.
+    TextmodusZeigen();
 }
 
 void TfrmHaupt::TabsAufbauen()

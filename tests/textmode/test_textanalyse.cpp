@@ -92,5 +92,17 @@ TEST(Textanalyse, AStopStillLaysOutTheRemainingSentencesWithoutAnalysingThem)
     EXPECT_EQ(Woerter(t), (std::vector<Wort>{{1, 0, QStringLiteral("puer")}}));
 }
 
+TEST(Textanalyse, OffsetsOfTheCrLfTextAndEditorPositionsMapBothWays)
+{
+    const QString text = QStringLiteral("Ave.\r\n\r\nVale.\r\n");
+    // Editor: "Ave.\n\nVale.\n"
+    const std::pair<int, int> paare[] = {{0, 0}, {4, 4}, {6, 5}, {8, 6}, {13, 11}};
+    for (auto [offset, position] : paare) {
+        EXPECT_EQ(EditorPosition(text, offset), position) << offset;
+        EXPECT_EQ(TextOffset(text, position), offset) << position;
+    }
+    EXPECT_EQ(TextOffset(text, 12), 15); // past the end
+}
+
 } // namespace
 } // namespace lexovita

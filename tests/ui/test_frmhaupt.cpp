@@ -17,6 +17,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -27,11 +29,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -448,6 +452,50 @@ class TestFrmHaupt : public QObject {
         m_fenster->PlusMemo1->setTextCursor(c);
         QVERIFY(m_fenster->btnAnalyse->isHidden());
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
+    }
+
+    void theTextAnalysisRunsInTheBackgroundAndAClickShowsTheWordsEntries()
+    {
+        m_fenster->pgcSeiten->setCurrentIndex(1);
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amicus bonus."));
+        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_Return);
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Celer amicus amo."));
+        QAction *modus = m_fenster->Aktion(QStringLiteral("actTextanalyse"));
+        QVERIFY(modus->isEnabled());
+        modus->trigger();
+        QVERIFY(m_fenster->PlusMemo1->isReadOnly());
+        QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
+        QVERIFY(modus->isChecked());
+        QVERIFY(m_fenster->chkKasus->isEnabled());
+        QVERIFY(m_fenster->pgbAnalyse->isHidden());
+        QVERIFY(!m_fenster->PlusMemo1->extraSelections().isEmpty());
+
+        // A click on "amicus" in the second line: the word list shows its entry.
+        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        c.setPosition(22);
+        const QPoint punkt = m_fenster->PlusMemo1->cursorRect(c).center();
+        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {}, punkt);
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("amicus")});
+        QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("amicus"));
+        QVERIFY(m_fenster->tvwVokabeln->topLevelItemCount() == 1);
+        QVERIFY(m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->isEnabled());
+        if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
+            m_fenster->grab().save(QDir(ordner).filePath(QStringLiteral("textanalyse.png")));
+        m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->trigger();
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), QStringList{QStringLiteral("amicus")});
+
+        // Back to entry mode at once; the text is editable again and not coloured.
+        modus->trigger();
+        QCOMPARE(m_fenster->lblModus->text(), QStringLiteral("Eingabe-Modus"));
+        QVERIFY(!m_fenster->PlusMemo1->isReadOnly());
+        QVERIFY(m_fenster->PlusMemo1->extraSelections().isEmpty());
+        QVERIFY(!m_fenster->chkKasus->isEnabled());
+
+        // Look-up from the search box.
+        m_fenster->cmbSuchen->setEditText(QStringLiteral("  bonus "));
+        QTest::keyClick(m_fenster->cmbSuchen->lineEdit(), Qt::Key_Return);
+        QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("bonus"));
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("bonus")});
     }
 
     void closingAModifiedLessonAsksTheSaveQuestionWithNoPreselected()
