@@ -132,7 +132,7 @@ TEST(FormenBaum, NominaNachWortart)
         {Eintrag(WA_SUBSTANTIV, KD_A, "puella", "puellae", "f"), 1, 10, fid::FEMININUM | fid::NOM_SG},
         {Eintrag(WA_SUBSTANTIV, KD_K, "civis", "civis", "p"), 1, 10, fid::MASK_FEM | fid::NOM_SG},
         {Eintrag(WA_PRONOMEN, KD_KEINE, "ille"), 1, 10, fid::NOM_SG},
-        {Eintrag(WA_ADJEKTIV, KD_O, "bonus", "bona", "bonum"), 1, 3 * 30 + 3,
+        {Eintrag(WA_ADJEKTIV, KD_O, "bonus", "boni", "bona", "bonum"), 1, 3 * 30 + 3,
          fid::POSITIV | fid::MASKULINUM | fid::NOM_SG},
         {Eintrag(WA_ADVERB, KD_KEINE, "bene"), 1, 2 * 30, fid::KOMPARATIV | fid::MASKULINUM | fid::NOM_SG},
         // A verb needs the full tree; other kinds leave it empty.
@@ -149,7 +149,7 @@ TEST(FormenBaum, NominaNachWortart)
             EXPECT_EQ(zeilen.front()->daten.id, f.ersteId) << S(f.v.vokabel);
         }
     }
-    const auto adjektiv = FormenBaumKnoten(m, Eintrag(WA_ADJEKTIV, KD_O, "bonus", "bona", "bonum"), 1);
+    const auto adjektiv = FormenBaumKnoten(m, Eintrag(WA_ADJEKTIV, KD_O, "bonus", "boni", "bona", "bonum"), 1);
     std::vector<int32_t> adverb;
     for (const TBaumKnoten *k : Zeilen(adjektiv, "Adverb"))
         adverb.push_back(k->daten.id);
