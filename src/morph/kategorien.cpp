@@ -43,6 +43,23 @@ class Baum {
             Knoten("Futur 2", basis | fid::FUTUR2);
     }
 
+    // Präsens, Imperfekt and (with futur) Futur 1: the tenses of the present stem.
+    void Praesenstempora(int32_t basis, bool futur)
+    {
+        Knoten("Präsens", basis | fid::PRAESENS);
+        Knoten("Imperfekt", basis | fid::IMPERFEKT);
+        if (futur)
+            Knoten("Futur 1", basis | fid::FUTUR1);
+    }
+    // Perfekt, Plusquamperfekt and (with futur) Futur 2: the tenses of the perfect.
+    void Perfekttempora(int32_t basis, bool futur)
+    {
+        Knoten("Perfekt", basis | fid::PERFEKT);
+        Knoten("Plusquamperfekt", basis | fid::PLUSQUAMPERFEKT);
+        if (futur)
+            Knoten("Futur 2", basis | fid::FUTUR2);
+    }
+
   private:
     int32_t m_ebene = 0;
 };
@@ -109,6 +126,82 @@ void DeponensBaum(Baum &b)
     });
 }
 
+// By stem: every node lists the forms built on one stem.
+void VerbBaumNachStamm(Baum &b)
+{
+    constexpr int32_t AKT_IND = fid::AKTIV | fid::INDIKATIV, PAS_IND = fid::PASSIV | fid::INDIKATIV;
+    constexpr int32_t AKT_KONJ = fid::AKTIV | fid::KONJUNKTIV, PAS_KONJ = fid::PASSIV | fid::KONJUNKTIV;
+    b.Knoten("Präsensstamm").Kinder([&] {
+        b.Knoten("Indikativ").Kinder([&] {
+            b.Knoten("Aktiv").Kinder([&] { b.Praesenstempora(AKT_IND, true); });
+            b.Knoten("Passiv").Kinder([&] { b.Praesenstempora(PAS_IND, true); });
+        });
+        b.Knoten("Konjunktiv").Kinder([&] {
+            b.Knoten("Aktiv").Kinder([&] { b.Praesenstempora(AKT_KONJ, false); });
+            b.Knoten("Passiv").Kinder([&] { b.Praesenstempora(PAS_KONJ, false); });
+        });
+        b.Knoten("Imperativ").Kinder([&] {
+            b.Knoten("Imperativ I", fid::IMPERATIV_I);
+            b.Knoten("Imperativ II", fid::IMPERATIV_II);
+        });
+        b.Knoten("Nominalformen").Kinder([&] {
+            b.Knoten("Gerundium", fid::GERUNDIUM);
+            b.Knoten("Gerundiv").Kinder([&] { b.Genera(fid::GERUNDIVUM); });
+            b.Knoten("Partizip Präsens Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PRAESENS); });
+            b.Knoten("Infinitiv Präsens", fid::INFINITIV | fid::PRAESENS);
+        });
+    });
+    b.Knoten("Perfektstamm").Kinder([&] {
+        b.Knoten("Indikativ Aktiv").Kinder([&] { b.Perfekttempora(AKT_IND, true); });
+        b.Knoten("Konjunktiv Aktiv").Kinder([&] { b.Perfekttempora(AKT_KONJ, true); });
+        b.Knoten("Nominalformen").Kinder([&] {
+            b.Knoten("Infinitiv Perfekt Aktiv", fid::INFINITIV | fid::AKTIV | fid::PERFEKT);
+        });
+    });
+    b.Knoten("Partizipialstamm").Kinder([&] {
+        b.Knoten("Indikativ Passiv").Kinder([&] { b.Perfekttempora(PAS_IND, true); });
+        b.Knoten("Konjunktiv Passiv").Kinder([&] { b.Perfekttempora(PAS_KONJ, false); });
+        b.Knoten("Nominalformen").Kinder([&] {
+            b.Knoten("Partizip Futur Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::FUTUR1); });
+            b.Knoten("Partizip Perfekt Passiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::PASSIV | fid::PERFEKT); });
+            b.Knoten("Infinitiv Futur", fid::INFINITIV | fid::FUTUR1);
+            b.Knoten("Infinitiv Perfekt Passiv", fid::INFINITIV | fid::PASSIV | fid::PERFEKT);
+            b.Knoten("Supin", fid::SUPINUM);
+        });
+    });
+}
+
+// Deponents by stem: the perfect forms are built on the participle stem.
+void DeponensBaumNachStamm(Baum &b)
+{
+    constexpr int32_t AKT_IND = fid::AKTIV | fid::INDIKATIV, AKT_KONJ = fid::AKTIV | fid::KONJUNKTIV;
+    b.Knoten("Präsensstamm").Kinder([&] {
+        b.Knoten("Indikativ Aktiv").Kinder([&] { b.Praesenstempora(AKT_IND, true); });
+        b.Knoten("Konjunktiv Aktiv").Kinder([&] { b.Praesenstempora(AKT_KONJ, false); });
+        b.Knoten("Imperativ").Kinder([&] {
+            b.Knoten("Imperativ I", fid::IMPERATIV_I);
+            b.Knoten("Imperativ II", fid::IMPERATIV_II);
+        });
+        b.Knoten("Nominalformen").Kinder([&] {
+            b.Knoten("Gerundium", fid::GERUNDIUM);
+            b.Knoten("Gerundiv").Kinder([&] { b.Genera(fid::GERUNDIVUM); });
+            b.Knoten("Partizip Präsens Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PRAESENS); });
+            b.Knoten("Infinitiv Präsens Aktiv", fid::INFINITIV | fid::AKTIV | fid::PRAESENS);
+        });
+    });
+    b.Knoten("Partizipialstamm").Kinder([&] {
+        b.Knoten("Indikativ Aktiv").Kinder([&] { b.Perfekttempora(AKT_IND, true); });
+        b.Knoten("Konjunktiv Aktiv").Kinder([&] { b.Perfekttempora(AKT_KONJ, false); });
+        b.Knoten("Nominalformen").Kinder([&] {
+            b.Knoten("Partizip Futur Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::FUTUR1); });
+            b.Knoten("Partizip Perfekt Aktiv").Kinder([&] { b.Genera(fid::PARTIZIP | fid::AKTIV | fid::PERFEKT); });
+            b.Knoten("Infinitiv Perfekt Aktiv", fid::INFINITIV | fid::AKTIV | fid::PERFEKT);
+            b.Knoten("Infinitiv Futur Aktiv", fid::INFINITIV | fid::AKTIV | fid::FUTUR1);
+            b.Knoten("Supin", fid::SUPINUM);
+        });
+    });
+}
+
 void Steigerung(Baum &b, const char *name, int32_t grad)
 {
     b.Knoten(name).Kinder([&] { b.Genera(grad); });
@@ -117,6 +210,11 @@ void Steigerung(Baum &b, const char *name, int32_t grad)
 } // namespace
 
 std::vector<TKategorieKnoten> KategorieSelektoren(const TVokabel &v)
+{
+    return KategorieSelektoren(v, 1);
+}
+
+std::vector<TKategorieKnoten> KategorieSelektoren(const TVokabel &v, int art)
 {
     Baum b;
     switch (v.Wortart()) {
@@ -135,7 +233,11 @@ std::vector<TKategorieKnoten> KategorieSelektoren(const TVokabel &v)
         b.Knoten("Adverb", fid::ADVERB);
         break;
     case WA_VERB:
-        if (v.Deponens() || v.Semideponens())
+        if (art == 2 && (v.Deponens() || v.Semideponens()))
+            DeponensBaumNachStamm(b);
+        else if (art == 2)
+            VerbBaumNachStamm(b);
+        else if (v.Deponens() || v.Semideponens())
             DeponensBaum(b);
         else
             VerbBaum(b);

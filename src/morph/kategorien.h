@@ -20,4 +20,10 @@ struct TKategorieKnoten {
 // every node's selector to FormenErzeugen yields all forms of the entry.
 std::vector<TKategorieKnoten> KategorieSelektoren(const TVokabel &v);
 
+// The same tree chosen by art: 1 by grammatical category (as above), 2 for
+// verbs by stem ("Präsensstamm", "Perfektstamm", "Partizipialstamm"), so the
+// editor can offer the forms that hang on one stem together. Other word
+// classes get the same tree for both.
+std::vector<TKategorieKnoten> KategorieSelektoren(const TVokabel &v, int art);
+
 } // namespace lexovita

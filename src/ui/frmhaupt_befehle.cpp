@@ -9,6 +9,8 @@
 #include "model/rueckfrage.h"
 #include "morph/formenmanager.h"
 #include "ui/frameauswahl.h"
+#include "ui/frmformenanalyse.h"
+#include "ui/frmformentabelle.h"
 #include "ui/frmimport.h"
 #include "ui/frmlektionseigenschaften.h"
 #include "ui/hilfe.h"
@@ -157,6 +159,16 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actEinfuegen", [this] { PlusMemo1->paste(); });
     verbinde("actRueckgaengig", [this] { PlusMemo1->undo(); });
     verbinde("actWiederholen", [this] { PlusMemo1->redo(); });
+    verbinde("actFormentabelle", [this] {
+        const QList<int> sel = lvwVokabeln->AusgewaehlteZeilen();
+        if (sel.size() == 1 && AktuelleLektion())
+            TfrmFormentabelle::Zeigen(this, m_kern, *AktuelleLektion()->vokabeln[static_cast<size_t>(sel.first())]);
+    });
+    verbinde("actFormenanalyse", [this] {
+        TfrmFormenanalyse fenster(this, m_kern);
+        connect(&fenster, &TfrmFormenanalyse::hinzugefuegt, this, [this] { VokabellisteAufbauen(); });
+        fenster.exec();
+    });
     verbinde("Action4", [this] { UeberLexovita(); });
     verbinde("actHilfe", [this] { HilfeZeigen(this, 1016); });
 

@@ -1,0 +1,115 @@
+#include "app/formendienst.h"
+
+#include "app/anwendungskern.h"
+#include "model/config.h"
+#include "morph/analyse.h"
+#include "morph/formenmanager.h"
+#include "render/html.h"
+#include "render/seiten.h"
+#include "store/analysequelle.h"
+#include "store/datenmanager.h"
+
+#include <QDir>
+#include <QSet>
+
+namespace lexovita {
+
+TFormendienst::TFormendienst(TAnwendungskern &kern) : TFormendienst(kern.Daten(), kern.Config().VorlagenOrdner()) {}
+
+TFormendienst::TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner)
+    : m_daten(daten), m_vorlagen(vorlagenOrdner), m_formen(std::make_unique<TFormenmanager>()),
+      // One word at a time: straight from the tables, no copy held in memory.
+      m_quelle(std::make_unique<TAnalysequelleSql>(daten)),
+      m_analyse(std::make_unique<TFormanalyse>(*m_formen, *m_quelle))
+{
+}
+
+TFormendienst::~TFormendienst() = default;
+
+std::unique_ptr<TVokabel> TFormendienst::VokabelLaden(int32_t id)
+{
+    if (id <= 0)
+        return nullptr;
+    auto v = m_daten.VokabelLaden(id);
+    if (v->id != id)
+        return nullptr;
+    m_daten.VerweiseLaden(*v);
+    m_daten.SonderformenLaden(*v);
+    return v;
+}
+
+std::vector<TAnalyseTreffer> TFormendienst::Analysieren(const QString &wort, bool verweise)
+{
+    m_analyse->Zuruecksetzen();
+    m_analyse->FormAnalysieren(wort);
+
+    std::vector<TAnalyseTreffer> treffer;
+    QSet<int32_t> gezeigt; // ids of all nodes, cross-references included
+    for (const TLatForm &f : m_analyse->Ergebnisliste()) {
+        if (gezeigt.contains(f.vokabelId))
+            continue;
+        const TVokabel *v = m_analyse->VokabelImCache(f.vokabelId);
+        if (!v)
+            continue;
+        gezeigt.insert(f.vokabelId);
+        TAnalyseTreffer t;
+        t.vokabelId = v->id;
+        t.vokabel = v->vokabel;
+        if (verweise) {
+            TVokabel mitVerweisen;
+            mitVerweisen.id = v->id;
+            m_daten.VerweiseLaden(mitVerweisen);
+            for (const QString &text : mitVerweisen.Verweise()) {
+                // The first entry in headword order whose headword begins with the reference.
+                m_stichwoerter.clear();
+                m_quelle->StichwoerterMitPraefix(text.toLower(), false, m_stichwoerter);
+                if (m_stichwoerter.empty())
+                    continue;
+                t.verweise.push_back({m_stichwoerter.front().vokabelId, text});
+                gezeigt.insert(m_stichwoerter.front().vokabelId);
+            }
+        }
+        treffer.push_back(std::move(t));
+    }
+    return treffer;
+}
+
+const std::vector<TLatForm> &TFormendienst::Ergebnisse() const
+{
+    return m_analyse->Ergebnisliste();
+}
+
+void TFormendienst::Leeren()
+{
+    m_analyse->Zuruecksetzen();
+}
+
+QString TFormendienst::AnalyseSeiteHtml(const TVokabel &v)
+{
+    QStringList bezeichnungen;
+    for (const TLatForm &f : m_analyse->Ergebnisliste())
+        if (f.vokabelId == v.id && !f.bezeichnung.isEmpty())
+            bezeichnungen.append(f.bezeichnung);
+    const QStringList vorlage = VorlageLesen(QDir(m_vorlagen).filePath(QStringLiteral("analyse.htm")));
+    const QStringList seite = vorlage.isEmpty() ? QStringList() : AnalyseSeite(v, vorlage, bezeichnungen);
+    Speichern(seite);
+    return seite.join(QLatin1Char('\n'));
+}
+
+TFormentabelle TFormendienst::Formentabelle(const TVokabel &v)
+{
+    // The forms table must not disturb the analysis results the dialog shows.
+    TFormenmanager eigener;
+    TFormentabelle t = FormentabelleErzeugen(eigener, v, m_vorlagen);
+    Speichern(t.zeilen);
+    return t;
+}
+
+void TFormendienst::Speichern(const QStringList &zeilen)
+{
+    // The page is shown from memory; the file is for the user's browser and
+    // may fail in a read-only program folder without harm.
+    DokumentSpeichern(QDir(m_vorlagen).filePath(QStringLiteral("tmp.htm")), zeilen);
+}
+
+} // namespace lexovita

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/latform.h"
+#include "model/vokabel.h"
+#include "morph/analysequelle.h"
+#include "render/formentabelle.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace lexovita {
+
+class TAnwendungskern;
+class TDatenmanager;
+class TFormenmanager;
+class TFormanalyse;
+
+// One entry found by the form analysis, with the entries its
+// cross-references lead to.
+struct TAnalyseTreffer {
+    int32_t vokabelId = 0;
+    QString vokabel;
+    struct Verweis {
+        int32_t vokabelId = 0;
+        QString text; // the cross-reference as stored
+    };
+    std::vector<Verweis> verweise;
+};
+
+// What the form-analysis dialog and the forms table window need of the
+// database and the generator. Each window owns one: it has its own forms
+// manager and result list, as no two windows share a manager.
+class TFormendienst {
+  public:
+    explicit TFormendienst(TAnwendungskern &kern);
+    // A data manager and the template folder alone: for tests and benchmarks.
+    TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner);
+    ~TFormendienst();
+    TFormendienst(const TFormendienst &) = delete;
+    TFormendienst &operator=(const TFormendienst &) = delete;
+
+    // The entry with meanings, memory aids, cross-references and special
+    // forms; null when there is no entry with that id.
+    std::unique_ptr<TVokabel> VokabelLaden(int32_t id);
+
+    // Analyses a word against the whole database. Every entry appears once,
+    // at the place of its first result; with `verweise` each carries the
+    // entries its cross-references name (a reference whose headword is not
+    // in the database is left out).
+    std::vector<TAnalyseTreffer> Analysieren(const QString &wort, bool verweise);
+    // Results of the last analysis (labels, form identifiers) in list order.
+    const std::vector<TLatForm> &Ergebnisse() const;
+    // Empties the results of the last analysis.
+    void Leeren();
+
+    // The result page of the analysis for an entry, saved as tmp.htm in the
+    // template folder as well (the page refers to the flag pictures there).
+    QString AnalyseSeiteHtml(const TVokabel &v);
+
+    // The forms table of an entry (special forms applied), also saved as tmp.htm.
+    TFormentabelle Formentabelle(const TVokabel &v);
+
+    // The folder the pages refer to their pictures from.
+    const QString &VorlagenOrdner() const { return m_vorlagen; }
+
+  private:
+    void Speichern(const QStringList &zeilen);
+
+    TDatenmanager &m_daten;
+    QString m_vorlagen;
+    std::unique_ptr<TFormenmanager> m_formen;
+    std::unique_ptr<IAnalysequelle> m_quelle;
+    std::unique_ptr<TFormanalyse> m_analyse;
+    std::vector<IAnalysequelle::TStichwortZeile> m_stichwoerter;
+};
+
+} // namespace lexovita

@@ -1,0 +1,266 @@
+// The forms table and the form analysis opened from the main window on a
+// lesson of the starter textbook, and the forms trees as widgets.
+#include "app/anwendungskern.h"
+#include "app/formendienst.h"
+#include "app/lektionssitzung.h"
+#include "model/config.h"
+#include "model/lektion.h"
+#include "model/rueckfrage.h"
+#include "morph/formenmanager.h"
+#include "store/datenmanager.h"
+#include "ui/formenbaeume.h"
+#include "ui/frmformenanalyse.h"
+#include "ui/frmformentabelle.h"
+#include "ui/frmhaupt.h"
+#include "ui/programmstart.h"
+#include "ui/vokabelliste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+using namespace lexovita;
+
+namespace {
+
+class TStumm : public IRueckfrage {
+  public:
+    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+// Runs `pruefen` on the modal window an action opens, then closes it.
+template <class Fenster> bool ImModalen(QAction *aktion, const std::function<void(Fenster *)> &pruefen)
+{
+    bool gesehen = false;
+    QTimer::singleShot(0, [&] {
+        auto *f = qobject_cast<Fenster *>(QApplication::activeModalWidget());
+        if (!f)
+            return;
+        gesehen = true;
+        pruefen(f);
+        f->reject();
+    });
+    aktion->trigger();
+    return gesehen;
+}
+
+// Pictures for a look by eye, when LEXOVITA_BILDER names a folder.
+void Bild(QWidget *w, const char *name)
+{
+    const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER");
+    if (!ordner.isEmpty())
+        w->grab().save(QDir(ordner).filePath(QString::fromLatin1(name)));
+}
+
+} // namespace
+
+class TestFormen : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_ordner;
+    std::unique_ptr<TDatenmanager> m_dm;
+    std::unique_ptr<TConfig> m_config;
+    TStumm m_frage;
+    std::unique_ptr<TAnwendungskern> m_kern;
+    std::unique_ptr<TfrmHaupt> m_fenster;
+
+    // Row of the first entry of the current lesson with that word class, -1 if none.
+    int Zeile(int32_t wortart) const
+    {
+        const TLektion *l = m_fenster->AktuelleLektion();
+        for (int i = 0; i < l->Anzahl(); ++i)
+            if (l->vokabeln[size_t(i)]->Wortart() == wortart)
+                return i;
+        return -1;
+    }
+    void Waehlen(int zeile)
+    {
+        m_fenster->lvwVokabeln->clearSelection();
+        m_fenster->lvwVokabeln->topLevelItem(zeile)->setSelected(true);
+    }
+
+  private slots:
+    void initTestCase()
+    {
+        m_dm = std::make_unique<TDatenmanager>(m_ordner.path());
+        GrundwortschatzEinrichten(*m_dm, nullptr);
+        m_config = std::make_unique<TConfig>(m_ordner.filePath(QStringLiteral("einstellungen.ini")));
+        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
+        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
+        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
+        m_fenster->show();
+        QVERIFY(bereit.wait(5000));
+        // The first lesson of the starter textbook with a verb and a noun in it.
+        TAnweisung a = m_dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id");
+        while (a.Schritt()) {
+            m_kern->Sitzung().GespeicherteOeffnen(a.Int(0));
+            if (Zeile(WA_VERB) >= 0 && Zeile(WA_SUBSTANTIV) >= 0)
+                break;
+        }
+        QVERIFY(Zeile(WA_VERB) >= 0);
+    }
+    void cleanupTestCase()
+    {
+        m_fenster.reset();
+        m_kern.reset();
+    }
+
+    void formentabelleFolgtDerAuswahlUndZeigtDieTabelleDerVokabel()
+    {
+        QAction *akt = m_fenster->Aktion(QStringLiteral("actFormentabelle"));
+        m_fenster->lvwVokabeln->clearSelection();
+        QVERIFY(!akt->isEnabled());
+        const TLektion *l = m_fenster->AktuelleLektion();
+        for (int32_t wortart : {WA_VERB, WA_SUBSTANTIV}) {
+            const int z = Zeile(wortart);
+            Waehlen(z);
+            QVERIFY(akt->isEnabled());
+            const TVokabel &v = *l->vokabeln[size_t(z)];
+            QString titel, erste, seite;
+            int marken = 0;
+            QVERIFY(ImModalen<TfrmFormentabelle>(akt, [&](TfrmFormentabelle *f) {
+                titel = f->windowTitle();
+                marken = f->cmbLinks->count();
+                erste = f->cmbLinks->itemText(0);
+                seite = f->WebBrowser1->toPlainText();
+            }));
+            QCOMPARE(titel, QStringLiteral("Formentabelle: ") + v.vokabel);
+            QVERIFY(marken > 0);
+            QVERIFY2(seite.startsWith(v.vokabel), qPrintable(seite.left(80)));
+            QVERIFY(!seite.contains(QStringLiteral("#Form(")));
+            QCOMPARE(erste, wortart == WA_VERB ? QStringLiteral("Indikativ") : QStringLiteral("Deklination"));
+        }
+        // Two entries selected: no table.
+        m_fenster->lvwVokabeln->topLevelItem(0)->setSelected(true);
+        m_fenster->lvwVokabeln->topLevelItem(1)->setSelected(true);
+        QVERIFY(!akt->isEnabled());
+    }
+
+    void formenanalyseFindetAmavistiUndFuegtDieVokabelHinzu()
+    {
+        QAction *akt = m_fenster->Aktion(QStringLiteral("actFormenanalyse"));
+        QVERIFY(akt->isEnabled());
+        const int vorher = m_fenster->AktuelleLektion()->Anzahl();
+        QString titel, erster, seite;
+        bool tabelle = false, leer = true;
+        QVERIFY(ImModalen<TfrmFormenanalyse>(akt, [&](TfrmFormenanalyse *f) {
+            titel = f->windowTitle();
+            f->Suchen(QStringLiteral("amavisti"));
+            erster = f->VSTVokabeln->topLevelItemCount() ? f->VSTVokabeln->topLevelItem(0)->text(0) : QString();
+            seite = f->WebBrowser1->toPlainText();
+            tabelle = f->btnFormentabelle->isEnabled();
+            f->resize(900, 520);
+            Bild(f, "formenanalyse-amavisti.png");
+            f->btnHinzufuegen->click();
+            // An unknown word empties tree and page and disables the actions.
+            f->Suchen(QStringLiteral("xqzt"));
+            leer = f->VSTVokabeln->topLevelItemCount() == 0 && f->WebBrowser1->toPlainText().isEmpty() &&
+                   !f->btnHinzufuegen->isEnabled() && !f->btnFormentabelle->isEnabled();
+        }));
+        QCOMPARE(titel, QStringLiteral("Formenanalyse"));
+        QCOMPARE(erster, QStringLiteral("amare"));
+        QVERIFY2(seite.contains(QStringLiteral("2. Prs. Sg. Perfekt Aktiv Indikativ")), qPrintable(seite));
+        QVERIFY(tabelle);
+        QVERIFY(leer);
+        QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), vorher + 1);
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), vorher + 1);
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItem(vorher)->text(1), QStringLiteral("amare"));
+    }
+
+    void formentabelleVonCapere()
+    {
+        auto treffer = m_kern->VokabelnSuchen(QStringLiteral("capere"));
+        QVERIFY(!treffer.empty());
+        QCOMPARE(treffer.front()->vokabel, QStringLiteral("capere"));
+        TFormendienst dienst(*m_kern);
+        const auto v = dienst.VokabelLaden(treffer.front()->id);
+        QVERIFY(v);
+        TfrmFormentabelle f(m_fenster.get(), dienst, *v);
+        f.resize(800, 640);
+        f.show();
+        QVERIFY(f.WebBrowser1->toPlainText().contains(QStringLiteral("capio")));
+        QVERIFY(f.WebBrowser1->toPlainText().contains(QStringLiteral("cepisti")));
+        Bild(&f, "formentabelle-capere.png");
+        // The jump list scrolls the page to its section.
+        const int oben = f.WebBrowser1->verticalScrollBar()->value();
+        f.cmbLinks->setCurrentIndex(f.cmbLinks->count() - 1);
+        emit f.cmbLinks->activated(f.cmbLinks->count() - 1);
+        QVERIFY(f.WebBrowser1->verticalScrollBar()->value() > oben);
+    }
+
+    void formenBaumIstDreistufigUndFuelltDieZweiteSpalteBeimAufklappen()
+    {
+        TVokabel v;
+        v.id = 1;
+        v.vokabel = QStringLiteral("amare");
+        v.SetWortart(WA_VERB);
+        v.SetKonjDekl(KD_A);
+        v.form1 = QStringLiteral("amo");
+        v.form2 = QStringLiteral("amavi");
+        v.form3 = QStringLiteral("amatum");
+        TFormenmanager m;
+        QTreeWidget baum;
+        baum.setColumnCount(2);
+        int gefragt = 0;
+        FormenBaum(&baum, m, v, 1, {329}, [&](int32_t id) {
+            ++gefragt;
+            return QString::number(id);
+        });
+        QTreeWidgetItem *indikativ = baum.topLevelItem(0);
+        QCOMPARE(indikativ->text(0), QStringLiteral("Indikativ"));
+        QCOMPARE(indikativ->checkState(0), Qt::PartiallyChecked);
+        QTreeWidgetItem *praesens = indikativ->child(0)->child(0);
+        QCOMPARE(praesens->child(0)->checkState(0), Qt::Checked);
+        QVERIFY(praesens->child(0)->text(1).isEmpty());
+        QCOMPARE(gefragt, 0);
+        praesens->setExpanded(true);
+        QCOMPARE(gefragt, 6);
+        QCOMPARE(praesens->child(1)->text(1), QStringLiteral("330"));
+        praesens->setCheckState(0, Qt::Checked);
+        QCOMPARE(AngehakteFormen(&baum), (QList<int32_t>{329, 330, 331, 332, 333, 334}));
+
+        std::vector<int32_t> selektoren;
+        KategorieBaum(&baum, v, selektoren, 2);
+        int knoten = 0;
+        for (QTreeWidgetItemIterator it(&baum); *it; ++it)
+            ++knoten;
+        QCOMPARE(int(selektoren.size()), knoten);
+        QCOMPARE(baum.topLevelItem(0)->text(0), QStringLiteral("Präsensstamm"));
+    }
+
+    void analyseBaumZeigtDieVokabelImHauptfenster()
+    {
+        TFormendienst dienst(*m_kern);
+        QCOMPARE(dienst.Analysieren(QStringLiteral("amavisti"), false).size(), size_t(1));
+        const auto v = dienst.VokabelLaden(dienst.Ergebnisse().front().vokabelId);
+        AnalyseBaum(m_fenster->tvwVokabeln, v.get(), dienst.Ergebnisse());
+        QTreeWidgetItem *wurzel = m_fenster->tvwVokabeln->topLevelItem(0);
+        QCOMPARE(wurzel->text(0), QStringLiteral("amare"));
+        QCOMPARE(m_fenster->tvwVokabeln->currentItem(), wurzel);
+        QTreeWidgetItem *analysiert = wurzel->child(wurzel->childCount() - 1);
+        QCOMPARE(analysiert->text(0), QStringLiteral("Analysierte Formen"));
+        QCOMPARE(analysiert->child(0)->text(0), QStringLiteral("2. Prs. Sg. Perfekt Aktiv Indikativ"));
+        AnalyseBaum(m_fenster->tvwVokabeln, nullptr, {});
+        QCOMPARE(m_fenster->tvwVokabeln->topLevelItemCount(), 0);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TestFormen t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_formen.moc"
