@@ -46,8 +46,6 @@ namespace {
 // Actions whose windows belong to other parts of the program and are not
 // part of this build yet: present in menus, but disabled.
 const char *const kNochNichtVerfuegbar[] = {
-    "actExportierenHTML",
-    "actDrucken",
     "actVokabelNeu",
     "actEigenschaften",
     "actVokabelBearbeiten",

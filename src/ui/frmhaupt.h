@@ -32,6 +32,7 @@ class TLektion;
 class TLektionssitzung;
 class TVokabelListe;
 class TframeAuswahl;
+class TfrmDrucken;
 
 // The program's main window: lesson tabs, the entry list with quick add,
 // the lesson text and notes. It turns user actions into calls on the lesson
@@ -69,6 +70,17 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     // Shows the lesson properties modally; replaceable like the chooser.
     std::function<void(TLektion &lektion)> eigenschaftenZeigen;
 
+    // "Drucken...", "Als HTML-Datei exportieren...", "Als PDF exportieren...":
+    // the current lesson's print document.
+    void Drucken();
+    void HtmlExportieren();
+    void PdfExportieren();
+    // Shows the print window modally; replaceable for tests.
+    std::function<void(TfrmDrucken &fenster)> druckfensterZeigen;
+    // Ask for the export file ("" = cancelled); replaceable for tests.
+    std::function<QString(const QString &vorschlag)> htmlDateiWaehlen;
+    std::function<QString(const QString &vorschlag)> pdfDateiWaehlen;
+
   signals:
     // Emitted once, after the first show has loaded settings and opened the first lesson.
     void bereit();
@@ -84,6 +96,8 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void SeiteVokabelnAnlegen();
     void SeiteTextAnlegen();
     void AktionenVerbinden();
+    void DruckenVerbinden();
+    void DruckaktionenAktualisieren();
     void ErsteAnzeige();
     void EditorEinstellungenAnwenden();
     void LegendeAktualisieren();

@@ -61,6 +61,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     SeiteVokabelnAnlegen();
     SeiteTextAnlegen();
     AktionenVerbinden();
+    DruckenVerbinden();
     AuswahlGeaendert();
     resize(1024, 700);
 
@@ -341,6 +342,7 @@ void TfrmHaupt::TabsAufbauen()
         TabSet->addTab(QString());
     for (int i = 0; i < lektionen.Anzahl(); ++i)
         TabSet->setTabText(i, lektionen.Lektion(i)->TabText());
+    DruckaktionenAktualisieren();
     if (const TLektion *a = AktuelleLektion()) {
         TabSet->setCurrentIndex(lektionen.Tab(a));
         setWindowTitle(ProgrammTitel() + QStringLiteral(" [") + a->name + QLatin1Char(']'));
