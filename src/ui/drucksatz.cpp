@@ -153,6 +153,23 @@ void TDrucksatz::Umbrechen(const QPageLayout &seite)
         if (!innen)
             erlaubt.push_back(oben);
     }
+    // The closing program mark goes with the content before it rather than
+    // alone onto a page of its own.
+    const QTextBlock letzter = m_dokument->lastBlock();
+    if (!letzter.text().trimmed().isEmpty()) {
+        QAbstractTextDocumentLayout *layout = m_dokument->documentLayout();
+        const double markeOben = layout->blockBoundingRect(letzter).top();
+        // The last line of text before it; empty lines in between are no content.
+        QTextBlock b = letzter.previous();
+        while (b.isValid() && b.text().trimmed().isEmpty())
+            b = b.previous();
+        double inhaltOben = 0.0;
+        if (b.isValid() && b.layout() && b.layout()->lineCount() > 0)
+            inhaltOben = layout->blockBoundingRect(b).top() + b.layout()->lineAt(b.layout()->lineCount() - 1).y();
+        erlaubt.erase(std::remove_if(erlaubt.begin(), erlaubt.end(),
+                                     [&](double c) { return c > inhaltOben + 0.5 && c <= markeOben + 0.5; }),
+                      erlaubt.end());
+    }
     erlaubt.push_back(ende);
     std::sort(erlaubt.begin(), erlaubt.end());
 

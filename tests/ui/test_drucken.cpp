@@ -31,8 +31,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 
 using namespace lexovita;
@@ -96,6 +98,13 @@ QStringList DoppelteBuchstaben(const QWidget *fenster)
         belegt.insert(c, t);
     }
     return doppelt;
+}
+
+// With LEXOVITA_BILDER set to a folder, windows and PDFs are kept there for
+// a look by eye (pdftoppm -png for the PDFs).
+QString BilderOrdner()
+{
+    return qEnvironmentVariable("LEXOVITA_BILDER");
 }
 
 } // namespace
@@ -190,7 +199,19 @@ class TestDrucken : public QObject {
                 QVERIFY(seiten);
                 seiten->updatePreview();
                 vorschauSeiten = seiten->pageCount();
+                if (!BilderOrdner().isEmpty()) {
+                    d.resize(900, 700);
+                    d.show();
+                    QTest::qWait(200);
+                    d.grab().save(QDir(BilderOrdner()).filePath(QStringLiteral("druckvorschau.png")));
+                    d.hide();
+                }
             };
+            if (!BilderOrdner().isEmpty()) {
+                f.show();
+                QTest::qWait(100);
+                f.grab().save(QDir(BilderOrdner()).filePath(QStringLiteral("lektion_drucken.png")));
+            }
             f.btnVorschau->click();
         };
         m_fenster->Aktion(QStringLiteral("actDrucken"))->trigger();
@@ -267,6 +288,8 @@ class TestDrucken : public QObject {
         const QString text = PdfText(pdf);
         for (const char *wort : {"Mädchen", "Straße", "Glück", "unterstützen", "lexovita™"})
             QVERIFY2(text.contains(QString::fromUtf8(wort)), wort);
+        if (!BilderOrdner().isEmpty())
+            QFile::copy(pdf, QDir(BilderOrdner()).filePath(QStringLiteral("lektion2.pdf")));
 
         // Cancelled: nothing is written, nothing is said.
         m_fenster->pdfDateiWaehlen = [](const QString &) { return QString(); };
@@ -335,6 +358,22 @@ class TestDrucken : public QObject {
         QCOMPARE(eintraege, m_fenster->AktuelleLektion()->Anzahl());
         for (size_t i = 1; i < umbrueche.size(); ++i)
             QVERIFY(umbrueche[i] > umbrueche[i - 1] && umbrueche[i] - umbrueche[i - 1] <= seitenHoehe + 0.5);
+
+        // Whatever the page height, the closing program mark never stands
+        // alone on the last page: the last line of text before it goes along.
+        const QTextBlock marke = dok.lastBlock();
+        QVERIFY(marke.text().contains(QStringLiteral("lexovita")));
+        QTextBlock davor = marke.previous();
+        while (davor.text().trimmed().isEmpty())
+            davor = davor.previous();
+        const double letzteZeile = dok.documentLayout()->blockBoundingRect(davor).top() +
+                                   davor.layout()->lineAt(davor.layout()->lineCount() - 1).y();
+        for (int rand = 5; rand <= 45; ++rand) {
+            satz->Umbrechen(QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF(10, rand, 10, 10),
+                                        QPageLayout::Millimeter));
+            const double letzteSeite = satz->Umbrueche()[satz->Umbrueche().size() - 2];
+            QVERIFY2(letzteSeite <= letzteZeile + 0.5, qPrintable(QStringLiteral("Rand %1 mm").arg(rand)));
+        }
     }
 };
 
