@@ -30,11 +30,14 @@ const QHash<QString, int32_t> &Schluesselwoerter()
     return tabelle;
 }
 
-// Lazy match: with a greedy pattern two markers on one line would run
-// together into one keyword list and name a form that neither asked for.
+// Greedy, as the template format defines it: a match runs from the first
+// marker opening to the last ") -->" of the line, so two markers on one
+// line are read as one description. The delivered templates keep one marker
+// per line (checked on the template files); a page built from another
+// template still resolves exactly as the format says.
 const QRegularExpression &FormMuster()
 {
-    static const QRegularExpression muster(QStringLiteral("<!-- #Form\\((.*?)\\) -->"));
+    static const QRegularExpression muster(QStringLiteral("<!-- #Form\\(.*\\) -->"));
     return muster;
 }
 

@@ -33,7 +33,8 @@ FormPlatzhalter FormPlatzhalterLesen(const QString &platzhalter);
 // HTML-escaped.
 QString FormPlatzhalterText(const QString &platzhalter, const TVokabel &vokabel, const FormTextFn &formText);
 
-// Replaces every form marker of a line, each one on its own.
+// Replaces the form markers of a line. The match is greedy: from the first
+// "<!-- #Form(" to the last ") -->" of the line is one description.
 QString FormMarkerErsetzen(const QString &zeile, const TVokabel &vokabel, const FormTextFn &formText);
 
 // Names of the jump anchors <A name="..."> of a page, in order.

@@ -16,6 +16,7 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
         {"actImportieren", QStringLiteral("Importieren..."), K(), "Lektion", nullptr, true},
         {"actExportieren", QStringLiteral("Als XML-Datei exportieren..."), K(), "Lektion", nullptr, false},
         {"actExportierenHTML", QStringLiteral("Als HTML-Datei exportieren..."), K(), "Lektion", nullptr, false},
+        {"actExportierenPDF", QStringLiteral("Als PDF exportieren..."), K(), "Lektion", nullptr, false},
         {"actDrucken", QStringLiteral("Drucken..."), K(QStringLiteral("Ctrl+P")), "Lektion", "Lektion", true},
         {"actBeenden", QStringLiteral("Beenden"), K(), "Lektion", nullptr, true},
 

@@ -34,6 +34,7 @@ class TLektionssitzung;
 class TTextmodus;
 class TVokabelListe;
 class TframeAuswahl;
+class TfrmDrucken;
 
 // The program's main window: lesson tabs, the entry list with quick add,
 // the lesson text and notes. It turns user actions into calls on the lesson
@@ -72,6 +73,17 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     // Shows the lesson properties modally; replaceable like the chooser.
     std::function<void(TLektion &lektion)> eigenschaftenZeigen;
 
+    // "Drucken...", "Als HTML-Datei exportieren...", "Als PDF exportieren...":
+    // the current lesson's print document.
+    void Drucken();
+    void HtmlExportieren();
+    void PdfExportieren();
+    // Shows the print window modally; replaceable for tests.
+    std::function<void(TfrmDrucken &fenster)> druckfensterZeigen;
+    // Ask for the export file ("" = cancelled); replaceable for tests.
+    std::function<QString(const QString &vorschlag)> htmlDateiWaehlen;
+    std::function<QString(const QString &vorschlag)> pdfDateiWaehlen;
+
   signals:
     // Emitted once, after the first show has loaded settings and opened the first lesson.
     void bereit();
@@ -87,6 +99,8 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void SeiteVokabelnAnlegen();
     void SeiteTextAnlegen();
     void AktionenVerbinden();
+    void DruckenVerbinden();
+    void DruckaktionenAktualisieren();
     void ErsteAnzeige();
     void EditorEinstellungenAnwenden();
     void LegendeAktualisieren();

@@ -64,6 +64,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     SeiteTextAnlegen();
     AktionenVerbinden();
     TextmodusVerbinden();
+    DruckenVerbinden();
     AuswahlGeaendert();
     resize(1024, 700);
 
@@ -357,6 +358,7 @@ void TfrmHaupt::TabsAufbauen()
         TabSet->addTab(QString());
     for (int i = 0; i < lektionen.Anzahl(); ++i)
         TabSet->setTabText(i, lektionen.Lektion(i)->TabText());
+    DruckaktionenAktualisieren();
     if (const TLektion *a = AktuelleLektion()) {
         TabSet->setCurrentIndex(lektionen.Tab(a));
         setWindowTitle(ProgrammTitel() + QStringLiteral(" [") + a->name + QLatin1Char(']'));

@@ -101,14 +101,29 @@ TEST(FormPlatzhalter, StoredSpecialFormsWithMarkupAreEscaped)
     EXPECT_EQ(FormPlatzhalterText(QStringLiteral("<!-- #Form(PRAE IND AKT 1SG) -->"), v, formen), "a&lt;b&gt;&amp;c");
 }
 
-TEST(FormPlatzhalter, EveryMarkerOfALineIsResolvedOnItsOwn)
+TEST(FormPlatzhalter, AMarkerRunsGreedilyFromTheFirstOpeningToTheLastClosingOfItsLine)
 {
     const TVokabel v = Verb();
-    const FormTextFn formen = [](int32_t id) { return QStringLiteral("f%1").arg(id); };
-    const QString zeile = QStringLiteral(
-        "<TD><!-- #Form(PRAE IND AKT 1SG) --></TD><TD><!-- #Form(IMPF IND AKT 1SG) --></TD><!-- #Vokabel -->");
-    EXPECT_EQ(FormMarkerErsetzen(zeile, v, formen), "<TD>f329</TD><TD>f337</TD><!-- #Vokabel -->");
-    EXPECT_EQ(FormMarkerErsetzen(QStringLiteral("ohne Marker"), v, formen), "ohne Marker");
+    std::vector<int32_t> gefragt;
+    const FormTextFn formen = [&](int32_t id) {
+        gefragt.push_back(id);
+        return QStringLiteral("f%1").arg(id);
+    };
+    const struct {
+        const char *zeile, *erwartet;
+    } faelle[] = {
+        {"<TD><!-- #Form(PRAE IND AKT 1SG) --></TD><!-- #Vokabel -->", "<TD>f329</TD><!-- #Vokabel -->"},
+        // Two markers are one description: its keywords (IND and AKT twice)
+        // add up to a form that neither marker names alone.
+        {"<TD><!-- #Form(PRAE IND AKT 1SG) --></TD><TD><!-- #Form(IMPF IND AKT 1SG) --></TD>", "<TD>f649</TD>"},
+        // Only the last keyword of the whole span counts as VOKABEL.
+        {"x <!-- #Form(PRAE) --> y <!-- #Form(PRAE VOKABEL) --> z", "x amare z"},
+        {"ohne Marker", "ohne Marker"},
+        {"<!-- #Form(PRAE IND AKT 1SG) ohne Ende", "<!-- #Form(PRAE IND AKT 1SG) ohne Ende"},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(FormMarkerErsetzen(QString::fromUtf8(f.zeile), v, formen), QString::fromUtf8(f.erwartet)) << f.zeile;
+    EXPECT_EQ(gefragt, (std::vector<int32_t>{329, 649}));
 }
 
 TEST(FormPlatzhalter, JumpAnchorsAreListedInPageOrder)
