@@ -105,11 +105,10 @@ const TVokabel *TTextmodus::Laden(int32_t id)
     for (const auto &v : m_vokabeln)
         if (v->id == id)
             return v.get();
+    // Loaded with its meanings; gone meanwhile, an empty row with its id.
     auto v = m_kern.Daten().VokabelLaden(id);
     if (v->vokabel.isEmpty())
-        v->id = id; // gone meanwhile: an empty row with its id
-    else
-        m_kern.Daten().BedeutungenLaden(*v);
+        v->id = id;
     m_vokabeln.push_back(std::move(v));
     return m_vokabeln.back().get();
 }

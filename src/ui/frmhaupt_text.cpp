@@ -7,6 +7,7 @@
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "textmode/textanalyse.h"
+#include "ui/formenbaeume.h"
 #include "ui/frmhaupt.h"
 
 #include <QAction>
@@ -183,19 +184,7 @@ void TfrmHaupt::WortkontextGewaehlt()
 
 void TfrmHaupt::VokabelbaumZeigen(int32_t id)
 {
-    tvwVokabeln->clear();
-    const TVokabel *v = m_textmodus->Vokabel(id);
-    if (!v)
-        return;
-    auto *wurzel = new QTreeWidgetItem({v->vokabel.isEmpty() ? QStringLiteral("(gelöscht)") : v->vokabel});
-    tvwVokabeln->addTopLevelItem(wurzel);
-    if (!v->FormenText().isEmpty())
-        wurzel->addChild(new QTreeWidgetItem({v->FormenText()}));
-    if (!v->BedeutungenText().isEmpty())
-        wurzel->addChild(new QTreeWidgetItem({v->BedeutungenText()}));
-    for (const TLatForm &f : m_textmodus->ErgebnisseVon(id))
-        wurzel->addChild(new QTreeWidgetItem({f.text + QStringLiteral(": ") + f.bezeichnung}));
-    wurzel->setExpanded(true);
+    AnalyseBaum(tvwVokabeln, m_textmodus->Vokabel(id), m_textmodus->ErgebnisseVon(id));
 }
 
 void TfrmHaupt::Nachschlagen(const QString &wort)

@@ -60,6 +60,8 @@ TEST_F(Textmodus, AnAnalysedTextAnswersClicksWithTheWordsEntriesAndAgreementColo
     EXPECT_EQ(modus.GeklicktesWort(), QStringLiteral("bonus"));
     ASSERT_EQ(modus.Wortkontext().size(), 1u);
     EXPECT_EQ(modus.Wortkontext()[0].vokabel, QStringLiteral("bonus"));
+    ASSERT_TRUE(modus.Vokabel(bonus));
+    EXPECT_EQ(modus.Vokabel(bonus)->BedeutungenText(), QStringLiteral("gut")); // each meaning once
     EXPECT_EQ(farben[0].rolle, TFarbrolle::Satz);
     for (const TFarbbereich &f : farben)
         if (f.satz != 1) {
