@@ -268,6 +268,25 @@ bool TLektionssitzung::TabWaehlen(int tab)
     return true;
 }
 
+int TLektionssitzung::VokabelUeberallEntfernen(int32_t id)
+{
+    int entfernt = 0;
+    for (int i = 0; i < m_lektionen.Anzahl(); ++i) {
+        TLektion *l = m_lektionen.Lektion(i);
+        QList<int> zeilen;
+        for (int z = 0; z < l->Anzahl(); ++z)
+            if (l->vokabeln[static_cast<size_t>(z)]->id == id)
+                zeilen.append(z);
+        if (zeilen.isEmpty())
+            continue;
+        entfernt += l->VokabelnEntfernen(zeilen);
+        l->AlsGeaendertMarkieren();
+    }
+    if (entfernt > 0)
+        emit anzeigen();
+    return entfernt;
+}
+
 bool TLektionssitzung::VokabelAnhaengen(int32_t id)
 {
     TLektion *l = Aktuell();

@@ -91,6 +91,9 @@ class TLektionssitzung : public QObject {
     // Appends the stored entry with this id to the current lesson and marks
     // it modified; false for an unknown entry.
     bool VokabelAnhaengen(int32_t id);
+    // The entry was deleted from the database: its rows leave every open
+    // lesson, which is then marked modified. Returns the rows removed.
+    int VokabelUeberallEntfernen(int32_t id);
 
   signals:
     // The current lesson changed or was re-read: show all of it again.

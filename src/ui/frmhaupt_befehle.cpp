@@ -13,6 +13,7 @@
 #include "ui/frmformentabelle.h"
 #include "ui/frmimport.h"
 #include "ui/frmlektionseigenschaften.h"
+#include "ui/frmwoerterbuch.h"
 #include "ui/hilfe.h"
 #include "ui/vokabelliste.h"
 
@@ -150,6 +151,12 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actLektionEigenschaften", [s] { s->Eigenschaften(); });
     verbinde("actExportieren", [s] { s->Exportieren(); });
     verbinde("actImportieren", [this] { Importieren(); });
+    verbinde("actWoerterbuch", [this] {
+        TfrmWoerterbuch fenster(m_kern, this);
+        fenster.exec();
+        // Entries may have been added to the lesson or deleted.
+        LektionZeigen();
+    });
     verbinde("actBeenden", [this] { close(); });
     verbinde("actVokabelHinzufuegen", [this] { VokabelHinzufuegen(); });
     verbinde("actVokabelEntfernen", [this] { VokabelEntfernen(); });

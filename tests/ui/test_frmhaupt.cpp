@@ -11,6 +11,7 @@
 #include "ui/frameauswahl.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmlehrbuchverwaltung.h"
+#include "ui/frmwoerterbuch.h"
 #include "ui/hilfe.h"
 #include "ui/programmstart.h"
 #include "ui/vokabelliste.h"
@@ -40,6 +41,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace lexovita;
 
@@ -216,7 +218,7 @@ class TestFrmHaupt : public QObject {
             QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(e.taste)));
         }
         // Windows that are not part of this build stay visible but disabled.
-        QVERIFY(!m_fenster->Aktion(QStringLiteral("actWoerterbuch"))->isEnabled());
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelliste"))->isEnabled());
     }
 
     void everyMenuLevelHasUniqueAltLetters()
@@ -496,6 +498,38 @@ class TestFrmHaupt : public QObject {
         QTest::keyClick(m_fenster->cmbSuchen->lineEdit(), Qt::Key_Return);
         QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("bonus"));
         QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("bonus")});
+    }
+
+    void theDictionaryListsHeadwordsShowsTheChosenEntryAndAddsItToTheLesson()
+    {
+        QAction *wb = m_fenster->Aktion(QStringLiteral("actWoerterbuch"));
+        QVERIFY(wb->isEnabled());
+        QStringList liste, bedeutungen;
+        QString anzahl;
+        bool formentabelle = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *f = qobject_cast<TfrmWoerterbuch *>(QApplication::activeModalWidget());
+            QVERIFY(f);
+            QCOMPARE(f->windowTitle(), QStringLiteral("Wörterbuch"));
+            QTest::keyClicks(f->edtSuchen, QStringLiteral("am"));
+            liste = Spalte(f->DBGrid, 0);
+            anzahl = f->lblVokabelAnzahl->text();
+            bedeutungen << f->lblBedeutungen->text();
+            f->DBGrid->setCurrentItem(f->DBGrid->topLevelItem(2));
+            bedeutungen << f->lblBedeutungen->text();
+            formentabelle = f->btnFormentabelle->isEnabled();
+            if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
+                f->grab().save(QDir(ordner).filePath(QStringLiteral("woerterbuch.png")));
+            f->btnHinzufuegen->click();
+            f->btnSchliessen->click();
+        });
+        wb->trigger();
+        QCOMPARE(liste, (QStringList{QStringLiteral("amare"), QStringLiteral("ambulare"), QStringLiteral("amicus")}));
+        QCOMPARE(anzahl, QStringLiteral("1 Vokabel gefunden:"));
+        QCOMPARE(bedeutungen, (QStringList{QStringLiteral("lieben"), QStringLiteral("Freund")}));
+        QVERIFY(formentabelle);
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), QStringList{QStringLiteral("amicus")});
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
     }
 
     void closingAModifiedLessonAsksTheSaveQuestionWithNoPreselected()

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/datenmanager.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace lexovita {
+
+// The three directions of the dictionary.
+enum class TWoerterbuchModus { Latein, Deutsch, Merkhilfen };
+
+// One row of the dictionary list: its text and, in the Latin list, the
+// entry's id; in the German list the meaning's id; 0 for memory aids.
+struct TWoerterbuchZeile {
+    QString text;
+    int32_t id = 0;
+};
+
+// An entry a list row stands for.
+struct TWoerterbuchTreffer {
+    int32_t id = 0;
+    QString vokabel;
+};
+
+// The dictionary's look-ups: prefix ranges over the lower-cased indexes,
+// every value bound.
+class TWoerterbuchAbfrage {
+  public:
+    explicit TWoerterbuchAbfrage(TDatenmanager &daten) : daten_(daten) {}
+
+    // The rows whose lower-cased key begins with the lower-cased text (all
+    // rows for an empty text), in key order. The Latin list is the word
+    // index (verbs under their present form) with `praesens`, else the
+    // headwords.
+    std::vector<TWoerterbuchZeile> Liste(TWoerterbuchModus modus, bool praesens, const QString &text);
+
+    // The entries of a row that still exist: the row's entry (Latin), the
+    // entries holding the meaning (German), the entries with a memory aid
+    // beginning with the row's text or, when that is empty, the search text.
+    std::vector<TWoerterbuchTreffer> Eintraege(TWoerterbuchModus modus, const TWoerterbuchZeile &zeile,
+                                               const QString &suchtext);
+
+  private:
+    TDatenmanager &daten_;
+};
+
+} // namespace lexovita

@@ -1,0 +1,366 @@
+#include "ui/frmwoerterbuch.h"
+
+#include "app/anwendungskern.h"
+#include "app/woerterbuch.h"
+#include "model/vokabel.h"
+#include "morph/formenbaum.h"
+#include "morph/formenmanager.h"
+#include "ui/formenbaeume.h"
+#include "ui/frmformentabelle.h"
+#include "ui/hilfe.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace lexovita {
+
+namespace {
+
+QTreeWidget *Liste(QWidget *eltern, const QString &name, const QString &zugang)
+{
+    auto *l = new QTreeWidget(eltern);
+    l->setObjectName(name);
+    l->setAccessibleName(zugang);
+    l->setHeaderHidden(true);
+    l->setRootIsDecorated(false);
+    return l;
+}
+
+// A list sized to its rows: 17 pixels each plus 20.
+void Hoehe(QTreeWidget *l)
+{
+    l->setFixedHeight(17 * l->topLevelItemCount() + 20);
+}
+
+} // namespace
+
+TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
+    : QDialog(parent), m_kern(kern), m_logik(std::make_unique<TWoerterbuch>(kern)),
+      m_formen(std::make_unique<TFormenmanager>())
+{
+    setObjectName(QStringLiteral("frmWoerterbuch"));
+    setWindowTitle(QStringLiteral("Wörterbuch"));
+    setSizeGripEnabled(true);
+
+    // Left: direction, search field and list.
+    auto *links = new QWidget(this);
+    auto *richtung = new QHBoxLayout;
+    auto *gruppe = new QButtonGroup(this);
+    auto knopf = [&](QToolButton *&b, const char *name, const QString &text, TWoerterbuchModus modus) {
+        b = new QToolButton(links);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(text);
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        gruppe->addButton(b);
+        richtung->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, modus] {
+            m_logik->ModusSetzen(modus);
+            ListeZeigen();
+        });
+    };
+    knopf(btnLatein, "actWBLa", QStringLiteral("&Latein"), TWoerterbuchModus::Latein);
+    knopf(btnDeutsch, "actWBDe", QStringLiteral("&Deutsch"), TWoerterbuchModus::Deutsch);
+    knopf(btnMerkhilfen, "actWBMe", QStringLiteral("&Merkhilfen"), TWoerterbuchModus::Merkhilfen);
+    richtung->addStretch();
+    btnLatein->setChecked(true);
+
+    auto *lblSuchen = new QLabel(QStringLiteral("&Suchen:"), links);
+    edtSuchen = new QLineEdit(links);
+    edtSuchen->setObjectName(QStringLiteral("edtSuchen"));
+    lblSuchen->setBuddy(edtSuchen);
+    lblListe = new QLabel(links);
+    lblListe->setObjectName(QStringLiteral("lblListe"));
+    DBGrid = new QTreeWidget(links);
+    DBGrid->setObjectName(QStringLiteral("DBGrid"));
+    DBGrid->setAccessibleName(QStringLiteral("Liste"));
+    DBGrid->setHeaderLabels({QStringLiteral("Vokabel")});
+    DBGrid->setRootIsDecorated(false);
+    DBGrid->setUniformRowHeights(true);
+    DBGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lblListe->setBuddy(DBGrid);
+    auto *linksLay = new QVBoxLayout(links);
+    linksLay->setContentsMargins(0, 0, 0, 0);
+    linksLay->addLayout(richtung);
+    linksLay->addWidget(lblSuchen);
+    linksLay->addWidget(edtSuchen);
+    linksLay->addWidget(lblListe);
+    linksLay->addWidget(DBGrid, 1);
+
+    // Right: the chooser and the entry.
+    auto *rechts = new QWidget(this);
+    lblVokabelAnzahl = new QLabel(rechts);
+    lblVokabelAnzahl->setObjectName(QStringLiteral("lblVokabelAnzahl"));
+    cmbVokabel = new QComboBox(rechts);
+    cmbVokabel->setObjectName(QStringLiteral("cmbVokabel"));
+    cmbVokabel->setAccessibleName(QStringLiteral("Gefundene Vokabeln"));
+    lblVokabelAnzahl->setBuddy(cmbVokabel);
+
+    auto *seite = new QWidget;
+    lblVokabel = new QLabel(seite);
+    lblVokabel->setObjectName(QStringLiteral("lblVokabel"));
+    QFont gross = lblVokabel->font();
+    gross.setPointSizeF(gross.pointSizeF() * 1.5);
+    gross.setBold(true);
+    lblVokabel->setFont(gross);
+    lblBedeutungen = new QLabel(seite);
+    lblBedeutungen->setObjectName(QStringLiteral("lblBedeutungen"));
+    lblBedeutungen->setWordWrap(true);
+    auto *linie = new QFrame(seite);
+    linie->setFrameShape(QFrame::HLine);
+    lblWortart = new QLabel(seite);
+    lblWortart->setObjectName(QStringLiteral("lblWortart"));
+    lblFormen = new QLabel(seite);
+    lblFormen->setObjectName(QStringLiteral("lblFormen"));
+    lblKonjDeklTitel = new QLabel(seite);
+    lblKonjDekl = new QLabel(seite);
+    lblKonjDekl->setObjectName(QStringLiteral("lblKonjDekl"));
+    auto *form = new QFormLayout;
+    form->setVerticalSpacing(2);
+    form->addRow(QStringLiteral("Wortart:"), lblWortart);
+    form->addRow(QStringLiteral("Formen:"), lblFormen);
+    form->addRow(lblKonjDeklTitel, lblKonjDekl);
+    lblMerkhilfen = new QLabel(QStringLiteral("Merkhilfen:"), seite);
+    lvwMerkhilfen = Liste(seite, QStringLiteral("lvwMerkhilfen"), QStringLiteral("Merkhilfen"));
+    lblVerweise = new QLabel(QStringLiteral("Verweise:"), seite);
+    lvwVerweise = Liste(seite, QStringLiteral("lvwVerweise"), QStringLiteral("Verweise"));
+    auto *seiteLay = new QVBoxLayout(seite);
+    seiteLay->setSpacing(15);
+    seiteLay->addWidget(lblVokabel);
+    seiteLay->addWidget(lblBedeutungen);
+    seiteLay->addWidget(linie);
+    seiteLay->addLayout(form);
+    auto *mh = new QVBoxLayout;
+    mh->setSpacing(2);
+    mh->addWidget(lblMerkhilfen);
+    mh->addWidget(lvwMerkhilfen);
+    seiteLay->addLayout(mh);
+    auto *vw = new QVBoxLayout;
+    vw->setSpacing(2);
+    vw->addWidget(lblVerweise);
+    vw->addWidget(lvwVerweise);
+    seiteLay->addLayout(vw);
+    seiteLay->addStretch();
+
+    tvwFormen = new QTreeWidget;
+    tvwFormen->setObjectName(QStringLiteral("tvwFormen"));
+    tvwFormen->setAccessibleName(QStringLiteral("Formen"));
+    tvwFormen->setColumnCount(2);
+    tvwFormen->setHeaderLabels({QStringLiteral("Form"), QStringLiteral("Latein")});
+    tvwFormen->setColumnWidth(0, 300);
+    pgcVokabel = new QTabWidget(rechts);
+    pgcVokabel->setObjectName(QStringLiteral("pgcVokabel"));
+    pgcVokabel->addTab(seite, QStringLiteral("Vokabel"));
+    pgcVokabel->addTab(tvwFormen, QStringLiteral("Formen"));
+
+    auto neuerKnopf = [&](QPushButton *&b, const char *name, const QString &text) {
+        b = new QPushButton(text, rechts);
+        b->setObjectName(QString::fromLatin1(name));
+    };
+    neuerKnopf(btnHinzufuegen, "btnHinzufuegen", QStringLiteral("Zu Le&ktion hinzufügen"));
+    neuerKnopf(btnBearbeiten, "btnBearbeiten", QStringLiteral("Vokabel &bearbeiten"));
+    neuerKnopf(btnLoeschen, "btnLoeschen", QStringLiteral("Vokabel lösc&hen"));
+    neuerKnopf(btnFormentabelle, "btnFormentabelle", QStringLiteral("&Formentabelle"));
+    neuerKnopf(btnVorherige, "btnVorherige", QStringLiteral("&Vorherige Vokabel"));
+    neuerKnopf(btnNaechste, "btnNaechste", QStringLiteral("&Nächste Vokabel"));
+    neuerKnopf(btnNeu, "btnNeu", QStringLiteral("Neue Vok&abel"));
+    neuerKnopf(btnHilfe, "btnHilfe", QStringLiteral("H&ilfe"));
+    neuerKnopf(btnSchliessen, "btnSchliessen", QStringLiteral("S&chließen"));
+    auto *knoepfe = new QHBoxLayout;
+    for (QPushButton *b : {btnVorherige, btnNaechste})
+        knoepfe->addWidget(b);
+    knoepfe->addStretch();
+    auto *knoepfe2 = new QHBoxLayout;
+    for (QPushButton *b : {btnHinzufuegen, btnBearbeiten, btnLoeschen, btnFormentabelle, btnNeu})
+        knoepfe2->addWidget(b);
+    knoepfe2->addStretch();
+
+    auto *rechtsLay = new QVBoxLayout(rechts);
+    rechtsLay->setContentsMargins(0, 0, 0, 0);
+    rechtsLay->addWidget(lblVokabelAnzahl);
+    rechtsLay->addWidget(cmbVokabel);
+    rechtsLay->addLayout(knoepfe);
+    rechtsLay->addWidget(pgcVokabel, 1);
+    rechtsLay->addLayout(knoepfe2);
+
+    auto *split = new QSplitter(this);
+    split->addWidget(links);
+    split->addWidget(rechts);
+    split->setStretchFactor(1, 1);
+    split->setSizes({260, 560});
+    auto *unten = new QHBoxLayout;
+    unten->addStretch();
+    unten->addWidget(btnHilfe);
+    unten->addWidget(btnSchliessen);
+    auto *lay = new QVBoxLayout(this);
+    lay->addWidget(split, 1);
+    lay->addLayout(unten);
+
+    connect(edtSuchen, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_logik->Suchen(text);
+        ListeZeigen();
+    });
+    connect(DBGrid, &QTreeWidget::currentItemChanged, this, [this] {
+        const int zeile = DBGrid->indexOfTopLevelItem(DBGrid->currentItem());
+        if (zeile < 0)
+            return;
+        m_logik->ZeileWaehlen(zeile);
+        TrefferZeigen();
+    });
+    connect(cmbVokabel, &QComboBox::activated, this, [this](int index) {
+        m_logik->TrefferWaehlen(index);
+        VokabelZeigen();
+    });
+    connect(btnNaechste, &QPushButton::clicked, this, [this] {
+        m_logik->Naechste();
+        VokabelZeigen();
+    });
+    connect(btnVorherige, &QPushButton::clicked, this, [this] {
+        m_logik->Vorherige();
+        VokabelZeigen();
+    });
+    connect(btnHinzufuegen, &QPushButton::clicked, this, [this] { m_logik->ZuLektionHinzufuegen(); });
+    connect(btnLoeschen, &QPushButton::clicked, this, [this] {
+        if (m_logik->Loeschen())
+            ListeZeigen();
+    });
+    connect(btnFormentabelle, &QPushButton::clicked, this, [this] {
+        if (const TVokabel *v = m_logik->Vokabel())
+            TfrmFormentabelle::Zeigen(this, m_kern, *v);
+    });
+    connect(btnBearbeiten, &QPushButton::clicked, this, [this] {
+        if (m_logik->Vokabel() && vokabelBearbeiten && vokabelBearbeiten(m_logik->Vokabel()->id)) {
+            m_logik->Neuladen();
+            VokabelZeigen();
+        }
+    });
+    connect(btnNeu, &QPushButton::clicked, this, [this] {
+        if (neueVokabel && neueVokabel()) {
+            m_logik->Suchen(edtSuchen->text());
+            ListeZeigen();
+        }
+    });
+    connect(lvwVerweise, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *it) {
+        // A reference leads to its headword, in the Latin list only.
+        if (m_logik->Modus() == TWoerterbuchModus::Latein)
+            edtSuchen->setText(it->text(0));
+    });
+    connect(btnHilfe, &QPushButton::clicked, this, [this] { HilfeZeigen(this, 1069); });
+    connect(btnSchliessen, &QPushButton::clicked, this, &QDialog::accept);
+
+    resize(860, 600);
+    m_logik->Suchen(QString());
+    ListeZeigen();
+}
+
+TfrmWoerterbuch::~TfrmWoerterbuch() = default;
+
+void TfrmWoerterbuch::ListeZeigen()
+{
+    lblListe->setText(m_logik->ListenTitel());
+    const bool latein = m_logik->Modus() == TWoerterbuchModus::Latein;
+    lvwVerweise->viewport()->setCursor(latein ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QFont f = lvwVerweise->font();
+    f.setUnderline(latein);
+    lvwVerweise->setFont(f);
+    QPalette p = lvwVerweise->palette();
+    p.setColor(QPalette::Text, latein ? QColor(Qt::blue) : palette().color(QPalette::WindowText));
+    lvwVerweise->setPalette(p);
+    {
+        const QSignalBlocker sperre(DBGrid);
+        DBGrid->clear();
+        QList<QTreeWidgetItem *> zeilen;
+        for (const TWoerterbuchZeile &z : m_logik->Liste())
+            zeilen.append(new QTreeWidgetItem({z.text}));
+        DBGrid->addTopLevelItems(zeilen);
+        if (!zeilen.isEmpty())
+            DBGrid->setCurrentItem(zeilen.first());
+    }
+    TrefferZeigen();
+}
+
+void TfrmWoerterbuch::TrefferZeigen()
+{
+    cmbVokabel->clear();
+    for (const TWoerterbuchTreffer &t : m_logik->Treffer())
+        cmbVokabel->addItem(t.vokabel, t.id);
+    cmbVokabel->setCurrentIndex(m_logik->GewaehlterTreffer());
+    lblVokabelAnzahl->setText(m_logik->AnzahlText());
+    VokabelZeigen();
+}
+
+void TfrmWoerterbuch::VokabelZeigen()
+{
+    cmbVokabel->setCurrentIndex(m_logik->GewaehlterTreffer());
+    const bool zwei = m_logik->BlaetternMoeglich();
+    btnNaechste->setEnabled(zwei);
+    btnVorherige->setEnabled(zwei);
+    // The logic keeps the entry; the page sorts its meanings for showing.
+    TVokabel *v = const_cast<TVokabel *>(m_logik->Vokabel());
+    for (QPushButton *b : {btnHinzufuegen, btnLoeschen, btnBearbeiten})
+        b->setEnabled(v != nullptr);
+    btnFormentabelle->setEnabled(m_logik->FormentabelleMoeglich());
+    btnBearbeiten->setEnabled(v != nullptr && vokabelBearbeiten != nullptr);
+    btnNeu->setEnabled(neueVokabel != nullptr);
+    tvwFormen->clear();
+    // A page of the tab widget must not be hidden by hand: it would show over the other.
+    pgcVokabel->setTabEnabled(1, v != nullptr);
+    if (!v) {
+        for (QLabel *l : {lblVokabel, lblBedeutungen, lblWortart, lblFormen, lblKonjDekl})
+            l->clear();
+        lvwMerkhilfen->clear();
+        lvwVerweise->clear();
+        return;
+    }
+    lblVokabel->setText(v->vokabel);
+    lblBedeutungen->setText(BedeutungenAnzeige(*v));
+    lblWortart->setText(v->WortartText());
+    lblFormen->setText(v->FormenText().isEmpty() ? QStringLiteral("(keine)") : v->FormenText());
+    const int wa = v->Wortart();
+    lblKonjDeklTitel->setText(wa == WA_VERB                              ? QStringLiteral("Konjugation:")
+                              : wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV ? QStringLiteral("Deklination:")
+                                                                         : QStringLiteral("Konj./Dekl.:"));
+    lblKonjDekl->setText(v->KonjDeklText().isEmpty() ? QStringLiteral("(keine)") : v->KonjDeklText());
+    lvwMerkhilfen->clear();
+    const QString vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen"));
+    for (const auto &m : v->merkhilfen) {
+        auto *it = new QTreeWidgetItem({m->merkhilfe});
+        const QString flagge = SpracheFlagge(m->sprache);
+        if (!flagge.isEmpty())
+            it->setIcon(0, QIcon(QDir(vorlagen).filePath(flagge)));
+        lvwMerkhilfen->addTopLevelItem(it);
+    }
+    lvwVerweise->clear();
+    for (const QString &r : v->Verweise())
+        lvwVerweise->addTopLevelItem(new QTreeWidgetItem({r}));
+    const bool mh = lvwMerkhilfen->topLevelItemCount() > 0;
+    const bool vw = lvwVerweise->topLevelItemCount() > 0;
+    lblMerkhilfen->setVisible(mh);
+    lvwMerkhilfen->setVisible(mh);
+    lblVerweise->setVisible(vw);
+    lvwVerweise->setVisible(vw);
+    Hoehe(lvwMerkhilfen);
+    Hoehe(lvwVerweise);
+    // The tree fills its rows later; it keeps its own copy of the entry.
+    auto kopie = std::make_shared<TVokabel>();
+    v->KopierenNach(*kopie);
+    FormenBaum(tvwFormen, *m_formen, *kopie, 1, {},
+               [this, kopie](int32_t id) { return ErsteFormText(*m_formen, *kopie, id); });
+}
+
+} // namespace lexovita

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+
+namespace lexovita {
+
+class TAnwendungskern;
+class TFormenmanager;
+class TWoerterbuch;
+
+// "Wörterbuch": the whole vocabulary in three directions (Latin, German,
+// memory aids), a search field over the list, the entries of the chosen row
+// and the chosen entry with its forms tree.
+class TfrmWoerterbuch : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent = nullptr);
+    ~TfrmWoerterbuch() override;
+
+    TWoerterbuch &Logik() { return *m_logik; }
+    // The editor is another window; the main window hands it in. Both return
+    // true when an entry was stored.
+    std::function<bool(int32_t id)> vokabelBearbeiten;
+    std::function<bool()> neueVokabel;
+
+    QToolButton *btnLatein, *btnDeutsch, *btnMerkhilfen;
+    QLineEdit *edtSuchen;
+    QLabel *lblListe;
+    QTreeWidget *DBGrid;
+    QComboBox *cmbVokabel;
+    QLabel *lblVokabelAnzahl;
+    QTabWidget *pgcVokabel;
+    QLabel *lblVokabel, *lblBedeutungen, *lblWortart, *lblFormen, *lblKonjDeklTitel, *lblKonjDekl;
+    QLabel *lblMerkhilfen, *lblVerweise;
+    QTreeWidget *lvwMerkhilfen, *lvwVerweise, *tvwFormen;
+    QPushButton *btnHinzufuegen, *btnBearbeiten, *btnLoeschen, *btnFormentabelle, *btnNaechste, *btnVorherige, *btnNeu,
+        *btnHilfe, *btnSchliessen;
+
+  private:
+    void ListeZeigen();
+    void TrefferZeigen();
+    void VokabelZeigen();
+
+    TAnwendungskern &m_kern;
+    std::unique_ptr<TWoerterbuch> m_logik;
+    std::unique_ptr<TFormenmanager> m_formen;
+};
+
+} // namespace lexovita
