@@ -49,8 +49,6 @@ const char *const kNochNichtVerfuegbar[] = {
     "actVokabelNeu",
     "actEigenschaften",
     "actVokabelBearbeiten",
-    "actSuchen",
-    "actErsetzen",
     "actVokabelliste",
     "actVokabelnSchriftlich",
     "actVokabelnMuendlich",

@@ -101,6 +101,7 @@ void TfrmHaupt::TextmodusZeigen()
 {
     const int zustand = m_textmodus->Zustand();
     const bool laeuft = m_textmodus->Laeuft();
+    SuchenAktualisieren(zustand == TS_EINGABE && !laeuft);
     QAction *modus = Aktion(QStringLiteral("actTextanalyse"));
     modus->setChecked(zustand != TS_EINGABE);
     modus->setEnabled(!laeuft);
