@@ -60,6 +60,9 @@ class TFormanalyse {
     const std::vector<std::unique_ptr<TVokabel>> &Vokabelcache() const { return cache_; }
     // The cached entry with that id, or null.
     const TVokabel *VokabelImCache(int32_t id) const;
+    // Puts the entry (with its meanings) into Vokabelcache, for an analysis
+    // restricted to chosen entries; null if there is no such entry.
+    const TVokabel *InBestandAufnehmen(int32_t id) { return HolenUndCachen(id); }
 
     // Lower-cases A-Z and turns apostrophes into double quotes, as every
     // analysed word is compared.

@@ -46,10 +46,21 @@ namespace {
 // Actions whose windows belong to other parts of the program and are not
 // part of this build yet: present in menus, but disabled.
 const char *const kNochNichtVerfuegbar[] = {
-    "actVokabelNeu",   "actEigenschaften", "actVokabelBearbeiten",   "actSuchen",
-    "actErsetzen",     "actVokabelliste",  "actVokabelnSchriftlich", "actVokabelnMuendlich",
-    "actVokabeltest",  "actFormenBilden",  "actFormenBestimmen",     "Action2",
-    "actDBAufraeumen", "actBackup",        "actEinstellungen",
+    // clang-format off
+    "actVokabelNeu",
+    "actEigenschaften",
+    "actVokabelBearbeiten",
+    "actVokabelliste",
+    "actVokabelnSchriftlich",
+    "actVokabelnMuendlich",
+    "actVokabeltest",
+    "actFormenBilden",
+    "actFormenBestimmen",
+    "Action2",
+    "actDBAufraeumen",
+    "actBackup",
+    "actEinstellungen",
+    // clang-format on
 };
 
 QIcon Symbolbild(const char *name)

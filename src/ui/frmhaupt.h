@@ -35,6 +35,7 @@ class TTextmodus;
 class TVokabelListe;
 class TframeAuswahl;
 class TfrmDrucken;
+class TfrmSuchen;
 
 // The program's main window: lesson tabs, the entry list with quick add,
 // the lesson text and notes. It turns user actions into calls on the lesson
@@ -52,6 +53,8 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     TFormenmanager &Formen() { return *m_formen; }
     TLektion *AktuelleLektion() const;
     TTextmodus &Textmodus() { return *m_textmodus; }
+    // "Suchen und Ersetzen", null until first opened.
+    TfrmSuchen *Suchfenster() const { return m_suchen; }
 
     // Entry list commands (menu "Vokabel").
     void VokabelHinzufuegen();
@@ -132,6 +135,11 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void ZeilenabstandAnwenden();
     void Importieren();
 
+    // Search and replace (frmhaupt_suchen.cpp).
+    void SuchenVerbinden();
+    void SuchenZeigen(bool ersetzen);
+    void SuchenAktualisieren(bool eingabe);
+
     void Aktivieren(const char *name, bool an);
 
     // The session's questions, answered by windows.
@@ -142,6 +150,7 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
 
     TAnwendungskern &m_kern;
     TTextmodus *m_textmodus = nullptr;
+    TfrmSuchen *m_suchen = nullptr;          // created on first use
     std::vector<TFarbbereich> m_grundfarben; // the colours of the last click
     std::unique_ptr<TFormenmanager> m_formen;
     QHash<QString, QAction *> m_aktionen;

@@ -65,6 +65,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     SeiteTextAnlegen();
     AktionenVerbinden();
     TextmodusVerbinden();
+    SuchenVerbinden();
     DruckenVerbinden();
     AuswahlGeaendert();
     resize(1024, 700);

@@ -101,6 +101,7 @@ void TfrmHaupt::TextmodusZeigen()
 {
     const int zustand = m_textmodus->Zustand();
     const bool laeuft = m_textmodus->Laeuft();
+    SuchenAktualisieren(zustand == TS_EINGABE && !laeuft);
     QAction *modus = Aktion(QStringLiteral("actTextanalyse"));
     modus->setChecked(zustand != TS_EINGABE);
     modus->setEnabled(!laeuft);
@@ -138,9 +139,10 @@ void TfrmHaupt::Einfaerben(const std::vector<TFarbbereich> &bereiche)
     for (const TFarbbereich &b : bereiche) {
         QTextEdit::ExtraSelection s;
         s.cursor = QTextCursor(PlusMemo1->document());
-        s.cursor.setPosition(EditorPosition(text, b.anfang));
-        s.cursor.setPosition(EditorPosition(text, std::min<int>(b.anfang + b.laenge, text.size())),
-                             QTextCursor::KeepAnchor);
+        // The lesson text ends with a line break the editor does not hold.
+        const int ende = PlusMemo1->document()->characterCount() - 1;
+        s.cursor.setPosition(std::min(EditorPosition(text, b.anfang), ende));
+        s.cursor.setPosition(std::min(EditorPosition(text, b.anfang + b.laenge), ende), QTextCursor::KeepAnchor);
         TFarbe vg, hg;
         Rollenfarben(b.rolle, m_kern.Config(), vg, hg);
         s.format.setForeground(Farbe(vg));

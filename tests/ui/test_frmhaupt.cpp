@@ -11,6 +11,7 @@
 #include "ui/frameauswahl.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmlehrbuchverwaltung.h"
+#include "ui/frmsuchen.h"
 #include "ui/frmwoerterbuch.h"
 #include "ui/hilfe.h"
 #include "ui/programmstart.h"
@@ -454,6 +455,135 @@ class TestFrmHaupt : public QObject {
         m_fenster->PlusMemo1->setTextCursor(c);
         QVERIFY(m_fenster->btnAnalyse->isHidden());
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
+    }
+
+    void searchFindsTheNextMatchAndFormsAndReplaceAllMarksTheLessonModified()
+    {
+        TVokabel laudare;
+        laudare.SetWortart(WA_VERB);
+        laudare.SetKonjDekl(KD_A);
+        laudare.vokabel = QStringLiteral("laudare");
+        laudare.form1 = QStringLiteral("laudo");
+        laudare.form2 = QStringLiteral("laudavi");
+        laudare.form3 = QStringLiteral("laudatum");
+        laudare.BedeutungAnhaengen(QStringLiteral("loben"), {}, 1);
+        TVokabelSpeicher(*m_dm, m_frage).Speichern(laudare);
+        TLektion *l = m_fenster->AktuelleLektion();
+        l->text = {QStringLiteral("Laudo te, amice."), QStringLiteral("Amicus laudat amicam; laudo laudatus.")};
+        m_fenster->LektionZeigen();
+        m_fenster->pgcSeiten->setCurrentIndex(1);
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
+        QTextEdit *editor = m_fenster->PlusMemo1;
+        // The marked range of the editor, or {-1, -1}.
+        const auto markiert = [&] {
+            const auto s = editor->extraSelections();
+            if (s.size() != 1 || s.first().format.background().color() != QColor(Qt::blue))
+                return std::pair{-1, -1};
+            return std::pair{s.first().cursor.selectionStart(), s.first().cursor.selectionEnd()};
+        };
+        const auto weiter = [&](std::pair<int, int> erwartet) {
+            const qsizetype gefragt = m_frage.gefragt.size();
+            m_fenster->Suchfenster()->btnWeiter->click();
+            QCOMPARE(markiert(), erwartet);
+            if (erwartet.first < 0) {
+                QCOMPARE(m_frage.gefragt.size(), gefragt + 1);
+                QCOMPARE(m_frage.gefragt.last().text, QStringLiteral("Das Dokument wurde durchsucht."));
+                QCOMPARE(editor->textCursor().position(), 0);
+            } else {
+                QCOMPARE(m_frage.gefragt.size(), gefragt);
+                QCOMPARE(editor->textCursor().position(), erwartet.second);
+            }
+        };
+
+        QAction *suchen = m_fenster->Aktion(QStringLiteral("actSuchen"));
+        QVERIFY(suchen->isEnabled());
+        suchen->trigger();
+        TfrmSuchen *f = m_fenster->Suchfenster();
+        QVERIFY(f && f->isVisible() && !f->isModal());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Suchen und Ersetzen"));
+        QCOMPARE(f->tabSeiten->currentIndex(), 0);
+        QVERIFY(f->cmbErsetzen->isHidden() && f->btnAlle->isHidden() && !f->pnlFormen->isHidden());
+        QStringList beschriftungen;
+        for (const QAbstractButton *b : f->findChildren<QAbstractButton *>())
+            beschriftungen << b->text();
+        for (const QLabel *b : f->findChildren<QLabel *>())
+            beschriftungen << b->text();
+        QHash<QChar, QString> belegt;
+        for (const QString &t : beschriftungen) {
+            const QChar m = Mnemonic(t);
+            if (m.isNull())
+                continue;
+            QVERIFY2(!belegt.contains(m), qPrintable(belegt.value(m) + QStringLiteral(" / ") + t));
+            belegt.insert(m, t);
+        }
+        QCOMPARE(belegt.size(), 11);
+
+        // The same text again goes on after the last hit, up to the end.
+        f->cmbSuchen->setEditText(QStringLiteral("laudo"));
+        weiter({0, 5});
+        weiter({39, 44});
+        weiter({-1, -1});
+        weiter({0, 5});
+
+        // Every form of "laudare", one at a time; case and word bounds are the analysis's.
+        f->chkFormen->setChecked(true);
+        QVERIFY(!f->chkCase->isEnabled() && !f->chkGanzeWoerter->isEnabled());
+        f->cmbSuchen->setEditText(QStringLiteral("laudare"));
+        weiter({0, 5});
+        weiter({24, 30});
+        weiter({39, 44});
+        weiter({45, 53});
+        weiter({-1, -1});
+        f->cmbSuchen->setEditText(QStringLiteral("nescio"));
+        weiter({-1, -1});
+        QCOMPARE(f->cmbSuchen->count(), 3); // the history: laudo, laudare, nescio
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
+
+        // Analysis mode hides the window and disables both actions.
+        QAction *modus = m_fenster->Aktion(QStringLiteral("actTextanalyse"));
+        modus->trigger();
+        QVERIFY(!f->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
+        QVERIFY(!suchen->isEnabled() && !m_fenster->Aktion(QStringLiteral("actErsetzen"))->isEnabled());
+        modus->trigger();
+        QVERIFY(suchen->isEnabled());
+
+        m_fenster->Aktion(QStringLiteral("actErsetzen"))->trigger();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->tabSeiten->currentIndex(), 1);
+        QVERIFY(!f->btnAlle->isHidden() && f->pnlFormen->isHidden() && f->chkCase->isEnabled());
+        // "Ersetzen" first finds, then replaces the match at the caret and finds on.
+        f->cmbSuchen->setEditText(QStringLiteral("amicam"));
+        f->cmbErsetzen->setEditText(QStringLiteral("amicum"));
+        f->btnErsetzen->click();
+        QCOMPARE(markiert(), std::pair(31, 37));
+        const qsizetype gefragt = m_frage.gefragt.size();
+        f->btnErsetzen->click();
+        QCOMPARE(m_frage.gefragt.size(), gefragt + 1);
+        QCOMPARE(l->text.last(), QStringLiteral("Amicus laudat amicum; laudo laudatus."));
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
+
+        // A replacement holding the search text is not searched again.
+        l->geaendert = false;
+        f->cmbSuchen->setEditText(QStringLiteral("LAUDO"));
+        f->cmbErsetzen->setEditText(QStringLiteral("laudo laudas"));
+        f->chkGanzeWoerter->setChecked(true);
+        f->btnAlle->click();
+        QCOMPARE(m_frage.gefragt.last().text,
+                 QStringLiteral("Das Dokument wurde durchsucht. Es wurden 2 Ersetzungen vorgenommen"));
+        QCOMPARE(l->text, QStringList({QStringLiteral("laudo laudas te, amice."),
+                                       QStringLiteral("Amicus laudat amicum; laudo laudas laudatus.")}));
+        QVERIFY(l->geaendert);
+        f->cmbSuchen->setEditText(QStringLiteral("Amicus"));
+        f->chkCase->setChecked(true);
+        f->btnAlle->click();
+        QCOMPARE(m_frage.gefragt.last().text,
+                 QStringLiteral("Das Dokument wurde durchsucht. Es wurde 1 Ersetzung vorgenommen"));
+        QCOMPARE(l->text.last(), QStringLiteral("laudo laudas laudat amicum; laudo laudas laudatus."));
+
+        f->btnAbbrechen->click();
+        QVERIFY(!f->isVisible());
+        QVERIFY(editor->extraSelections().isEmpty());
     }
 
     void theTextAnalysisRunsInTheBackgroundAndAClickShowsTheWordsEntries()
