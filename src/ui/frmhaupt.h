@@ -61,6 +61,11 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void SpalteSortieren(int spalte);
     void VokabelVerschieben(int von, int nach);
 
+    // "Neue Vokabel...", "Vokabel bearbeiten...", "Eigenschaften..." (frmhaupt_vokabel.cpp).
+    void VokabelNeu();
+    void VokabelBearbeiten();
+    void VokabelEigenschaften();
+
     // Rebuilds list, text, notes, captions from the current lesson.
     void LektionZeigen();
 
@@ -131,6 +136,9 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void WortNachschlagen();
     void ZeilenabstandAnwenden();
     void Importieren();
+
+    void VokabelAktionenVerbinden();
+    const TVokabel *GewaehlteVokabel() const;
 
     void Aktivieren(const char *name, bool an);
 

@@ -63,6 +63,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     SeiteVokabelnAnlegen();
     SeiteTextAnlegen();
     AktionenVerbinden();
+    VokabelAktionenVerbinden();
     TextmodusVerbinden();
     DruckenVerbinden();
     AuswahlGeaendert();
