@@ -7,7 +7,9 @@
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
+#include "morph/formid.h"
 #include "store/datenmanager.h"
+#include "ui/formenbaeume.h"
 #include "ui/frameauswahl.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmvokabeleditor.h"
@@ -17,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -31,6 +34,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <functional>
 
 using namespace lexovita;
@@ -221,6 +225,54 @@ class TestVokabeleditor : public QObject {
             }));
         QVERIFY2(seite.contains(kopf) && seite.contains(QStringLiteral("Prüfbedeutung")), qPrintable(seite));
         QVERIFY(formen > 0 || l->vokabeln[1]->Wortart() == WA_ADVERB || l->vokabeln[1]->Wortart() == WA_UNBESTIMMT);
+    }
+
+    void sonderformenNurFuerAngehakteZeilen()
+    {
+        int32_t id = 0;
+        for (const auto &t : m_kern->VokabelnSuchen(QStringLiteral("amare")))
+            if (t->vokabel == QLatin1String("amare") && t->Wortart() == WA_VERB)
+                id = t->id;
+        QVERIFY(id > 0);
+        TVokabeldienst dienst(*m_kern);
+        const size_t vorher = dienst.Laden(id)->sonderformen.size();
+        auto v = dienst.Laden(id);
+        TfrmVokabelEditor e(m_fenster.get(), *m_kern, *v, QStringLiteral("Vokabel bearbeiten (amare)"));
+        e.show();
+        e.SeiteWechseln(3);
+        const int32_t praesens = fid::PRAESENS | fid::INDIKATIV | fid::AKTIV;
+        for (QTreeWidgetItemIterator it(e.tvwKategorien); *it; ++it)
+            if (KnotenDaten(*it).id == praesens)
+                e.tvwKategorien->setCurrentItem(*it);
+        QVERIFY(e.edtSonderform[5]->isVisible());
+        QVERIFY(!e.edtSonderform[6]->isVisible());
+        QCOMPARE(e.edtSonderform[1]->text(), QStringLiteral("amas"));
+        QVERIFY(!e.edtSonderform[1]->isEnabled());
+        Bild(&e, QStringLiteral("editor-sonderformen.png"));
+
+        e.chkSonderform[1]->click();
+        QVERIFY(e.edtSonderform[1]->isEnabled());
+        e.edtSonderform[1]->selectAll();
+        QTest::keyClicks(e.edtSonderform[1], QStringLiteral("amasse"));
+        // Checked and unchecked again: nothing of it is stored.
+        e.chkSonderform[2]->click();
+        QTest::keyClicks(e.edtSonderform[2], QStringLiteral("x"));
+        e.chkSonderform[2]->click();
+        QCOMPARE(e.edtSonderform[2]->text(), QStringLiteral("amat"));
+        e.btnOK->click();
+        QCOMPARE(e.Gespeichert(), 1);
+
+        const auto gespeichert = dienst.Laden(id);
+        QCOMPARE(gespeichert->sonderformen.size(), vorher + 1);
+        int treffer = 0;
+        for (const auto &f : gespeichert->sonderformen) {
+            QVERIFY(f->formId != (praesens | fid::P3_SG));
+            if (f->formId == (praesens | fid::P2_SG)) {
+                QCOMPARE(f->text, QStringLiteral("amasse"));
+                ++treffer;
+            }
+        }
+        QCOMPARE(treffer, 1);
     }
 };
 
