@@ -64,6 +64,11 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void SpalteSortieren(int spalte);
     void VokabelVerschieben(int von, int nach);
 
+    // "Neue Vokabel...", "Vokabel bearbeiten...", "Eigenschaften..." (frmhaupt_vokabel.cpp).
+    void VokabelNeu();
+    void VokabelBearbeiten();
+    void VokabelEigenschaften();
+
     // Rebuilds list, text, notes, captions from the current lesson.
     void LektionZeigen();
 
@@ -139,6 +144,8 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void SuchenVerbinden();
     void SuchenZeigen(bool ersetzen);
     void SuchenAktualisieren(bool eingabe);
+    void VokabelAktionenVerbinden();
+    const TVokabel *GewaehlteVokabel() const;
 
     void Aktivieren(const char *name, bool an);
 

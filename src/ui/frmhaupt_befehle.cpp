@@ -64,6 +64,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     SeiteVokabelnAnlegen();
     SeiteTextAnlegen();
     AktionenVerbinden();
+    VokabelAktionenVerbinden();
     TextmodusVerbinden();
     SuchenVerbinden();
     DruckenVerbinden();

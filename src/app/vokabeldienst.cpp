@@ -1,0 +1,116 @@
+#include "app/vokabeldienst.h"
+
+#include "app/anwendungskern.h"
+#include "app/lektionssitzung.h"
+#include "model/config.h"
+#include "model/lektion.h"
+#include "render/html.h"
+#include "render/seiten.h"
+#include "store/datenmanager.h"
+#include "store/vokabelspeicher.h"
+
+#include <QDir>
+
+namespace lexovita {
+
+TVokabeldienst::TVokabeldienst(TAnwendungskern &kern)
+    : TVokabeldienst(kern.Daten(), kern.Rueckfrage(), &kern.Sitzung().Lektionen(), kern.Config().VorlagenOrdner())
+{
+}
+
+TVokabeldienst::TVokabeldienst(TDatenmanager &daten, IRueckfrage &rueckfrage, TLektionManager *lektionen,
+                               const QString &vorlagenOrdner)
+    : m_daten(daten), m_rueckfrage(rueckfrage), m_lektionen(lektionen), m_vorlagen(vorlagenOrdner)
+{
+}
+
+TVokabeldienst::Pruefung TVokabeldienst::EingabePruefen(const TVokabel &v)
+{
+    if (v.vokabel.trimmed().isEmpty())
+        return Pruefung::VokabelFehlt;
+    if (v.bedeutungen.empty())
+        return Pruefung::BedeutungFehlt;
+    return Pruefung::Ok;
+}
+
+QString TVokabeldienst::PruefungsMeldung(Pruefung p)
+{
+    switch (p) {
+    case Pruefung::VokabelFehlt:
+        return QStringLiteral("Es muss eine Vokabel eingegeben werden!");
+    case Pruefung::BedeutungFehlt:
+        return QStringLiteral("Es muss mindestens eine Bedeutung für die Vokabel angegeben werden!");
+    default:
+        return {};
+    }
+}
+
+std::unique_ptr<TVokabel> TVokabeldienst::Laden(int32_t id)
+{
+    if (id <= 0)
+        return nullptr;
+    auto v = m_daten.VokabelLaden(id);
+    if (v->id != id)
+        return nullptr;
+    m_daten.VerweiseLaden(*v);
+    m_daten.SonderformenLaden(*v);
+    return v;
+}
+
+std::unique_ptr<TVokabel> TVokabeldienst::Neu(const QString &vokabel)
+{
+    auto v = std::make_unique<TVokabel>();
+    v->vokabel = vokabel.trimmed();
+    return v;
+}
+
+std::unique_ptr<TVokabel> TVokabeldienst::ZumBearbeiten(const TVokabel &lektionsEintrag)
+{
+    auto v = std::make_unique<TVokabel>();
+    lektionsEintrag.KopierenNach(*v);
+    if (v->id > 0) {
+        if (v->Verweise().isEmpty())
+            m_daten.VerweiseLaden(*v);
+        // The editor works on the stored special forms, not on what a lesson file brought along.
+        v->sonderformen.clear();
+        m_daten.SonderformenLaden(*v);
+    }
+    return v;
+}
+
+bool TVokabeldienst::Speichern(TVokabel &eintrag)
+{
+    m_ersetzt = 0;
+    eintrag.vokabel = eintrag.vokabel.trimmed();
+    TVokabelSpeicher speicher(m_daten, m_rueckfrage);
+    if (speicher.Speichern(eintrag) != TVokabelSpeicher::Ergebnis::Gespeichert)
+        return false;
+    if (m_lektionen)
+        m_ersetzt = m_lektionen->VokabelUeberallErsetzen(eintrag);
+    return true;
+}
+
+void TVokabeldienst::Loeschen(int32_t id)
+{
+    m_daten.VokabelLoeschen(id);
+}
+
+std::vector<std::unique_ptr<TVokabel>> TVokabeldienst::Suchen(const QString &text)
+{
+    return m_daten.VokabelnSuchen(text);
+}
+
+QString TVokabeldienst::EigenschaftenHtml(int32_t id)
+{
+    const auto v = Laden(id);
+    if (!v)
+        return {};
+    const QDir ordner(m_vorlagen);
+    const QStringList vorlage = VorlageLesen(ordner.filePath(QStringLiteral("vokabel.htm")));
+    // Shown from the template folder, so the flags need no folder of their own.
+    const QStringList seite = VokabelSeite(*v, vorlage, QString());
+    DokumentSpeichern(ordner.filePath(QStringLiteral("tmp.htm")), seite);
+    return seite.join(QLatin1Char('\n'));
+}
+
+} // namespace lexovita

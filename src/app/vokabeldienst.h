@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/vokabel.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace lexovita {
+
+class IRueckfrage;
+class TAnwendungskern;
+class TDatenmanager;
+class TLektionManager;
+
+// What the vocabulary editor and the entry properties need of the database:
+// loading an entry with everything that hangs on it, storing it (duplicate
+// questions through IRueckfrage), deleting, the headword search of the
+// cross-references, and the read-only entry page.
+class TVokabeldienst {
+  public:
+    explicit TVokabeldienst(TAnwendungskern &kern);
+    // Without open lessons (lektionen null) nothing is replaced after storing.
+    TVokabeldienst(TDatenmanager &daten, IRueckfrage &rueckfrage, TLektionManager *lektionen,
+                   const QString &vorlagenOrdner);
+
+    // Why the input cannot be stored; the editor shows the message and
+    // sends the user to the page that lacks it.
+    enum class Pruefung { Ok, VokabelFehlt, BedeutungFehlt };
+    static Pruefung EingabePruefen(const TVokabel &v);
+    static QString PruefungsMeldung(Pruefung p);
+
+    // The stored entry with meanings, memory aids, cross-references and
+    // special forms; null when there is no entry with that id.
+    std::unique_ptr<TVokabel> Laden(int32_t id);
+    // A new entry with the typed headword, id 0.
+    static std::unique_ptr<TVokabel> Neu(const QString &vokabel);
+    // The editor's copy of a lesson entry: its cross-references read if the
+    // lesson copy had none, its special forms always from the database.
+    std::unique_ptr<TVokabel> ZumBearbeiten(const TVokabel &lektionsEintrag);
+
+    // Stores the entry (a new row for id 0, else the update) and, once
+    // stored, replaces its copies in every open lesson. False when the user
+    // chose not to store in a duplicate question.
+    bool Speichern(TVokabel &eintrag);
+    // How many lesson copies the last Speichern replaced.
+    int ErsetzteKopien() const { return m_ersetzt; }
+
+    void Loeschen(int32_t id);
+
+    // Headwords beginning with the text, for the cross-reference chooser.
+    std::vector<std::unique_ptr<TVokabel>> Suchen(const QString &text);
+
+    // The entry page of the stored entry, saved as tmp.htm in the template
+    // folder and referring to the flag pictures beside it; empty for an
+    // unknown id.
+    QString EigenschaftenHtml(int32_t id);
+
+  private:
+    TDatenmanager &m_daten;
+    IRueckfrage &m_rueckfrage;
+    TLektionManager *m_lektionen;
+    QString m_vorlagen;
+    int m_ersetzt = 0;
+};
+
+} // namespace lexovita

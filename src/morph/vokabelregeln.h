@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/latform.h"
+#include "model/vokabel.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace lexovita {
+
+class TFormenmanager;
+
+// Editing rules of the vocabulary editor that need no window: each changes
+// only what its rule covers, so fields the user typed stay as they are.
+
+// Principal parts from the headword of a verb: -are and -ari fill all parts
+// and the a-conjugation, -ire and -iri only the first part; a headword in -i
+// makes the verb a deponent, one in -re clears both deponent flags. Other
+// endings (-ere among them) leave the parts untouched, as the conjugation
+// cannot be read off them.
+void StammformenVorschlagen(TVokabel &v);
+
+// A noun's genitive in -um is a plural (castra, castrorum).
+bool PluralisTantumErkannt(const QString &genitiv);
+
+// Stores the trimmed genitive in form1; one in -um sets "Pluralis tantum".
+void GenitivSetzen(TVokabel &v, const QString &genitiv);
+
+// Declension of an adjective from its three fields (trimmed by the caller
+// or not): 0 (unknown), KD_I or KD_O.
+int32_t DeklinationErmitteln(const QString &vokabel, const QString &m, const QString &f, const QString &n);
+
+// Sets one of the flag bits; the pairs deponent/semi-deponent and singularis/
+// pluralis tantum exclude each other, so setting one clears its partner.
+void FlagSetzen(TVokabel &v, int32_t bit, bool an);
+
+// Whether the participle field means anything: not for (semi-)deponents.
+bool PartizipFeldAktiv(const TVokabel &v);
+
+// The generated forms of one category-tree selector as the special-forms
+// grid shows them: without stored special forms, without shortened perfects
+// and further variants, at most `hoechstens` rows.
+std::vector<TLatForm> SonderformZeilen(TFormenmanager &manager, const TVokabel &v, int32_t selektor,
+                                       int hoechstens = 10);
+
+// Caption of one grid row ("1. Prs. Sg.", "Genitiv Pl.", "Supin I" ...).
+QString SonderformZeilenText(const TVokabel &v, int32_t formId);
+
+// Three forms that show at a glance whether class and parts are right
+// (a verb's 2nd singular present, 1st singular future and 3rd singular
+// perfect; a noun's genitive singular, accusative singular and genitive
+// plural; an adjective's feminine, genitive and comparative), each as
+// "label: form"; empty rows are left out.
+QStringList Schluesselformen(TFormenmanager &manager, const TVokabel &v);
+
+} // namespace lexovita

@@ -1,0 +1,67 @@
+// Main window: creating, editing and showing entries through the editor.
+#include "ui/frmhaupt.h"
+
+#include "app/anwendungskern.h"
+#include "app/lektionssitzung.h"
+#include "app/vokabeldienst.h"
+#include "model/lektion.h"
+#include "ui/frmvokabeleditor.h"
+#include "ui/frmvokabeleigenschaften.h"
+#include "ui/vokabelliste.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+namespace lexovita {
+
+void TfrmHaupt::VokabelAktionenVerbinden()
+{
+    connect(Aktion(QStringLiteral("actVokabelNeu")), &QAction::triggered, this, &TfrmHaupt::VokabelNeu);
+    connect(Aktion(QStringLiteral("actVokabelBearbeiten")), &QAction::triggered, this, &TfrmHaupt::VokabelBearbeiten);
+    connect(Aktion(QStringLiteral("actEigenschaften")), &QAction::triggered, this, &TfrmHaupt::VokabelEigenschaften);
+}
+
+const TVokabel *TfrmHaupt::GewaehlteVokabel() const
+{
+    const QList<int> sel = lvwVokabeln->AusgewaehlteZeilen();
+    const TLektion *l = AktuelleLektion();
+    if (sel.size() != 1 || !l || sel.first() >= l->Anzahl())
+        return nullptr;
+    return l->vokabeln[static_cast<size_t>(sel.first())].get();
+}
+
+void TfrmHaupt::VokabelNeu()
+{
+    const QString text = edtVokabel->text().trimmed();
+    auto v = TVokabeldienst::Neu(text);
+    if (!TfrmVokabelEditor::Bearbeiten(this, m_kern, *v, QStringLiteral("Neue Vokabel (") + text + QLatin1Char(')')))
+        return;
+    // The stored entry, as every other list row comes from the database.
+    if (AktuelleLektion() && Sitzung().VokabelAnhaengen(v->id))
+        VokabellisteAufbauen(AktuelleLektion()->Anzahl() - 1);
+    edtVokabel->clear();
+}
+
+void TfrmHaupt::VokabelBearbeiten()
+{
+    const TVokabel *gewaehlt = GewaehlteVokabel();
+    if (!gewaehlt)
+        return;
+    const int zeile = lvwVokabeln->AusgewaehlteZeilen().first();
+    TVokabeldienst dienst(m_kern);
+    auto kopie = dienst.ZumBearbeiten(*gewaehlt);
+    const QString titel = QStringLiteral("Vokabel bearbeiten (") + kopie->vokabel + QLatin1Char(')');
+    // Storing replaced the copies in every open lesson already.
+    if (!TfrmVokabelEditor::Bearbeiten(this, m_kern, *kopie, titel))
+        return;
+    Sitzung().Markieren();
+    VokabellisteAufbauen(zeile);
+}
+
+void TfrmHaupt::VokabelEigenschaften()
+{
+    if (const TVokabel *v = GewaehlteVokabel())
+        TfrmVokabeleigenschaften::Zeigen(this, m_kern, v->id);
+}
+
+} // namespace lexovita

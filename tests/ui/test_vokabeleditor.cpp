@@ -1,0 +1,280 @@
+// The vocabulary editor and the entry properties opened from the main window
+// on the starter textbook: a new entry from the quick-add field, an entry of
+// an open lesson edited in place.
+#include "app/anwendungskern.h"
+#include "app/lektionssitzung.h"
+#include "app/vokabeldienst.h"
+#include "model/config.h"
+#include "model/lektion.h"
+#include "model/rueckfrage.h"
+#include "morph/formid.h"
+#include "store/datenmanager.h"
+#include "ui/formenbaeume.h"
+#include "ui/frameauswahl.h"
+#include "ui/frmhaupt.h"
+#include "ui/frmvokabeleditor.h"
+#include "ui/frmvokabeleigenschaften.h"
+#include "ui/programmstart.h"
+#include "ui/vokabelliste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <functional>
+
+using namespace lexovita;
+
+namespace {
+
+class TStumm : public IRueckfrage {
+  public:
+    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+// Runs `bedienen` on the modal window that `ausloesen` opens; the window must close itself.
+template <class Fenster>
+bool ImModalen(const std::function<void()> &ausloesen, const std::function<void(Fenster *)> &bedienen)
+{
+    bool gesehen = false;
+    QTimer::singleShot(0, [&] {
+        auto *f = qobject_cast<Fenster *>(QApplication::activeModalWidget());
+        if (!f)
+            return;
+        gesehen = true;
+        bedienen(f);
+        if (f->isVisible())
+            f->reject();
+    });
+    ausloesen();
+    return gesehen;
+}
+
+// Answers the next message box with OK and records its text.
+void MeldungBestaetigen(QString &text)
+{
+    QTimer::singleShot(0, [&text] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+}
+
+void Bild(QWidget *w, const QString &name)
+{
+    const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER");
+    if (!ordner.isEmpty())
+        w->grab().save(QDir(ordner).filePath(name));
+}
+
+} // namespace
+
+class TestVokabeleditor : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_ordner;
+    std::unique_ptr<TDatenmanager> m_dm;
+    std::unique_ptr<TConfig> m_config;
+    TStumm m_frage;
+    std::unique_ptr<TAnwendungskern> m_kern;
+    std::unique_ptr<TfrmHaupt> m_fenster;
+
+  private slots:
+    void initTestCase()
+    {
+        m_dm = std::make_unique<TDatenmanager>(m_ordner.path());
+        GrundwortschatzEinrichten(*m_dm, nullptr);
+        m_config = std::make_unique<TConfig>(m_ordner.filePath(QStringLiteral("einstellungen.ini")));
+        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
+        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
+        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
+        m_fenster->show();
+        QVERIFY(bereit.wait(5000));
+    }
+    void cleanupTestCase()
+    {
+        m_fenster.reset();
+        m_kern.reset();
+    }
+
+    void neueVokabelAusDerSchnelleingabeWirdGespeichertUndGefunden()
+    {
+        QLineEdit *feld = m_fenster->edtVokabel;
+        feld->setFocus();
+        QTest::keyClicks(feld, QStringLiteral("zelotypare"));
+        QVERIFY(!m_fenster->frameAuswahl->isVisible());
+        const int vorher = m_fenster->AktuelleLektion()->Anzahl();
+
+        QString titel, vorschau, stammform, meldung, seiteNachMeldung;
+        bool zurueckAnfangs = true, weiterAmEnde = true;
+        QVERIFY(ImModalen<TfrmVokabelEditor>([&] { QTest::keyClick(feld, Qt::Key_Return); },
+                                             [&](TfrmVokabelEditor *e) {
+                                                 titel = e->windowTitle();
+                                                 QCOMPARE(e->edtVokabel->text(), QStringLiteral("zelotypare"));
+                                                 zurueckAnfangs = e->btnZurueck->isEnabled();
+                                                 e->cmbWortart->setCurrentIndex(0);
+                                                 emit e->cmbWortart->activated(0);
+                                                 e->SeiteWechseln(2);
+                                                 stammform = e->edtVerb[0]->text();
+                                                 vorschau = e->lblVorschau->text();
+                                                 Bild(e, QStringLiteral("editor-attribute.png"));
+                                                 // Without a meaning the editor says so and stays open on the meanings
+                                                 // page.
+                                                 MeldungBestaetigen(meldung);
+                                                 e->btnOK->click();
+                                                 seiteNachMeldung = e->pgcSeiten->tabText(e->pgcSeiten->currentIndex());
+                                                 e->edtBedeutung->setText(QStringLiteral("eifersüchtig sein"));
+                                                 QTest::keyClick(e->edtBedeutung, Qt::Key_Return);
+                                                 Bild(e, QStringLiteral("editor-bedeutungen.png"));
+                                                 for (int s = 3; s < 6; ++s) {
+                                                     e->SeiteWechseln(s);
+                                                     Bild(e, QStringLiteral("editor-seite%1.png").arg(s));
+                                                 }
+                                                 weiterAmEnde = e->btnWeiter->isEnabled();
+                                                 e->btnOK->click();
+                                             }));
+        QCOMPARE(titel, QStringLiteral("Neue Vokabel (zelotypare)"));
+        QVERIFY(!zurueckAnfangs);
+        QVERIFY(!weiterAmEnde);
+        QCOMPARE(stammform, QStringLiteral("zelotypo"));
+        QVERIFY2(vorschau.contains(QStringLiteral("zelotypas")) && vorschau.contains(QStringLiteral("zelotypavit")),
+                 qPrintable(vorschau));
+        QCOMPARE(meldung, QStringLiteral("Es muss mindestens eine Bedeutung für die Vokabel angegeben werden!"));
+        QCOMPARE(seiteNachMeldung, QStringLiteral("Bedeutungen"));
+
+        // The stored entry is the new last row of the lesson ...
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), vorher + 1);
+        QTreeWidgetItem *zeile = m_fenster->lvwVokabeln->topLevelItem(vorher);
+        QCOMPARE(zeile->text(1), QStringLiteral("zelotypare"));
+        QCOMPARE(zeile->text(2), QStringLiteral("zelotypo, zelotypavi, zelotypatum"));
+        QCOMPARE(zeile->text(3), QStringLiteral("eifersüchtig sein"));
+        QCOMPARE(zeile->text(5), QStringLiteral("A-Konjugation"));
+        QVERIFY(m_fenster->AktuelleLektion()->geaendert);
+
+        // ... and the quick add finds it in the database.
+        feld->setFocus();
+        QTest::keyClicks(feld, QStringLiteral("zeloty"));
+        QVERIFY(m_fenster->frameAuswahl->isVisible());
+        const TVokabel *kandidat = m_fenster->frameAuswahl->Aktuell();
+        QVERIFY(kandidat);
+        QCOMPARE(kandidat->vokabel, QStringLiteral("zelotypare"));
+        QCOMPARE(kandidat->id, m_fenster->AktuelleLektion()->vokabeln.back()->id);
+        QTest::keyClick(feld, Qt::Key_Escape);
+        feld->clear();
+    }
+
+    void bearbeiteteVokabelErscheintInDerOffenenLektion()
+    {
+        TAnweisung a = m_dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id LIMIT 1");
+        QVERIFY(a.Schritt());
+        m_kern->Sitzung().GespeicherteOeffnen(a.Int(0));
+        TLektion *l = m_fenster->AktuelleLektion();
+        QVERIFY(l->Anzahl() > 1);
+        QVERIFY(!l->geaendert);
+        const int32_t id = l->vokabeln[1]->id;
+        const QString kopf = l->vokabeln[1]->vokabel;
+        m_fenster->lvwVokabeln->clearSelection();
+        m_fenster->lvwVokabeln->topLevelItem(1)->setSelected(true);
+        QAction *bearbeiten = m_fenster->Aktion(QStringLiteral("actVokabelBearbeiten"));
+        QVERIFY(bearbeiten->isEnabled());
+
+        QString titel;
+        QVERIFY(ImModalen<TfrmVokabelEditor>([&] { bearbeiten->trigger(); },
+                                             [&](TfrmVokabelEditor *e) {
+                                                 titel = e->windowTitle();
+                                                 e->SeiteWechseln(1);
+                                                 e->edtBedeutung->setText(QStringLiteral("Prüfbedeutung"));
+                                                 e->spnGruppe->setValue(e->spnGruppe->maximum());
+                                                 e->btnBedeutungHinzufuegen->click();
+                                                 e->btnOK->click();
+                                             }));
+        QCOMPARE(titel, QStringLiteral("Vokabel bearbeiten (") + kopf + QLatin1Char(')'));
+        QVERIFY2(m_fenster->lvwVokabeln->topLevelItem(1)->text(3).endsWith(QStringLiteral(", Prüfbedeutung")),
+                 qPrintable(m_fenster->lvwVokabeln->topLevelItem(1)->text(3)));
+        QVERIFY(l->vokabeln[1]->BedeutungSuchen(QStringLiteral("Prüfbedeutung")));
+        QVERIFY(l->geaendert);
+        TVokabeldienst dienst(*m_kern);
+        QVERIFY(dienst.Laden(id)->BedeutungSuchen(QStringLiteral("Prüfbedeutung")));
+
+        // A double click shows the stored entry's properties.
+        QString seite;
+        int formen = 0;
+        QVERIFY(ImModalen<TfrmVokabeleigenschaften>(
+            [&] { emit m_fenster->lvwVokabeln->itemDoubleClicked(m_fenster->lvwVokabeln->topLevelItem(1), 0); },
+            [&](TfrmVokabeleigenschaften *f) {
+                seite = f->txtVokabel->toPlainText();
+                formen = f->tvwFormen->topLevelItemCount();
+                Bild(f, QStringLiteral("eigenschaften.png"));
+                f->btnSchliessen->click();
+            }));
+        QVERIFY2(seite.contains(kopf) && seite.contains(QStringLiteral("Prüfbedeutung")), qPrintable(seite));
+        QVERIFY(formen > 0 || l->vokabeln[1]->Wortart() == WA_ADVERB || l->vokabeln[1]->Wortart() == WA_UNBESTIMMT);
+    }
+
+    void sonderformenNurFuerAngehakteZeilen()
+    {
+        int32_t id = 0;
+        for (const auto &t : m_kern->VokabelnSuchen(QStringLiteral("amare")))
+            if (t->vokabel == QLatin1String("amare") && t->Wortart() == WA_VERB)
+                id = t->id;
+        QVERIFY(id > 0);
+        TVokabeldienst dienst(*m_kern);
+        const size_t vorher = dienst.Laden(id)->sonderformen.size();
+        auto v = dienst.Laden(id);
+        TfrmVokabelEditor e(m_fenster.get(), *m_kern, *v, QStringLiteral("Vokabel bearbeiten (amare)"));
+        e.show();
+        e.SeiteWechseln(3);
+        const int32_t praesens = fid::PRAESENS | fid::INDIKATIV | fid::AKTIV;
+        for (QTreeWidgetItemIterator it(e.tvwKategorien); *it; ++it)
+            if (KnotenDaten(*it).id == praesens)
+                e.tvwKategorien->setCurrentItem(*it);
+        QVERIFY(e.edtSonderform[5]->isVisible());
+        QVERIFY(!e.edtSonderform[6]->isVisible());
+        QCOMPARE(e.edtSonderform[1]->text(), QStringLiteral("amas"));
+        QVERIFY(!e.edtSonderform[1]->isEnabled());
+        Bild(&e, QStringLiteral("editor-sonderformen.png"));
+
+        e.chkSonderform[1]->click();
+        QVERIFY(e.edtSonderform[1]->isEnabled());
+        e.edtSonderform[1]->selectAll();
+        QTest::keyClicks(e.edtSonderform[1], QStringLiteral("amasse"));
+        // Checked and unchecked again: nothing of it is stored.
+        e.chkSonderform[2]->click();
+        QTest::keyClicks(e.edtSonderform[2], QStringLiteral("x"));
+        e.chkSonderform[2]->click();
+        QCOMPARE(e.edtSonderform[2]->text(), QStringLiteral("amat"));
+        e.btnOK->click();
+        QCOMPARE(e.Gespeichert(), 1);
+
+        const auto gespeichert = dienst.Laden(id);
+        QCOMPARE(gespeichert->sonderformen.size(), vorher + 1);
+        int treffer = 0;
+        for (const auto &f : gespeichert->sonderformen) {
+            QVERIFY(f->formId != (praesens | fid::P3_SG));
+            if (f->formId == (praesens | fid::P2_SG)) {
+                QCOMPARE(f->text, QStringLiteral("amasse"));
+                ++treffer;
+            }
+        }
+        QCOMPARE(treffer, 1);
+    }
+};
+
+QTEST_MAIN(TestVokabeleditor)
+#include "test_vokabeleditor.moc"
