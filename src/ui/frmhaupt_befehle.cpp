@@ -4,6 +4,7 @@
 #include "app/anwendungskern.h"
 #include "app/einstellungsdienst.h"
 #include "app/lektionssitzung.h"
+#include "app/vokabeldienst.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -13,6 +14,7 @@
 #include "ui/frmformentabelle.h"
 #include "ui/frmimport.h"
 #include "ui/frmlektionseigenschaften.h"
+#include "ui/frmvokabeleditor.h"
 #include "ui/frmwoerterbuch.h"
 #include "ui/hilfe.h"
 #include "ui/vokabelliste.h"
@@ -155,6 +157,16 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actImportieren", [this] { Importieren(); });
     verbinde("actWoerterbuch", [this] {
         TfrmWoerterbuch fenster(m_kern, this);
+        fenster.vokabelBearbeiten = [this, &fenster](int32_t id) {
+            auto v = TVokabeldienst(m_kern).Laden(id);
+            return TfrmVokabelEditor::Bearbeiten(
+                &fenster, m_kern, *v, QStringLiteral("Vokabel bearbeiten (") + v->vokabel + QLatin1Char(')'));
+        };
+        fenster.neueVokabel = [this, &fenster] {
+            auto v = TVokabeldienst::Neu(QString());
+            return TfrmVokabelEditor::Bearbeiten(&fenster, m_kern, *v, QStringLiteral("Neue Vokabel ()"));
+        };
+        fenster.Aktualisieren();
         fenster.exec();
         // Entries may have been added to the lesson or deleted.
         LektionZeigen();

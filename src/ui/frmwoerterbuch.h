@@ -28,6 +28,8 @@ class TfrmWoerterbuch : public QDialog {
     ~TfrmWoerterbuch() override;
 
     TWoerterbuch &Logik() { return *m_logik; }
+    // Shows the list again, e.g. once the editor hooks are set.
+    void Aktualisieren() { ListeZeigen(); }
     // The editor is another window; the main window hands it in. Both return
     // true when an entry was stored.
     std::function<bool(int32_t id)> vokabelBearbeiten;
