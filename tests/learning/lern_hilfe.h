@@ -85,9 +85,14 @@ inline std::unique_ptr<TVokabel> Rosa()
 {
     return Eintrag(19, WA_SUBSTANTIV, KD_A, "rosa", {"rosae", "f"}, {"Rose"});
 }
+// Pronouns are stored one entry per gender, their inflected forms as
+// special forms without gender.
 inline std::unique_ptr<TVokabel> Is()
 {
-    return Eintrag(20, WA_PRONOMEN, KD_KEINE, "is", {"ea", "id"}, {"dieser"});
+    auto v = Eintrag(20, WA_PRONOMEN, KD_KEINE, "is", {"", "m"}, {"dieser"});
+    v->sonderformen.push_back(std::make_unique<TLatForm>(20, QStringLiteral("eius"), 0x4000));
+    v->sonderformen.push_back(std::make_unique<TLatForm>(20, QStringLiteral("ei"), 0x6000));
+    return v;
 }
 
 // The database as the drill sees it: a fresh copy of the entry per load,
