@@ -54,7 +54,6 @@ const char *const kNochNichtVerfuegbar[] = {
     "actVokabeltest",
     "actFormenBilden",
     "actFormenBestimmen",
-    "Action2",
     "actDBAufraeumen",
     "actBackup",
     "actEinstellungen",

@@ -14,6 +14,7 @@
 #include "ui/frmformentabelle.h"
 #include "ui/frmimport.h"
 #include "ui/frmlektionseigenschaften.h"
+#include "ui/frmnumerale.h"
 #include "ui/frmvokabeleditor.h"
 #include "ui/frmwoerterbuch.h"
 #include "ui/hilfe.h"
@@ -189,6 +190,10 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actFormenanalyse", [this] {
         TfrmFormenanalyse fenster(this, m_kern);
         connect(&fenster, &TfrmFormenanalyse::hinzugefuegt, this, [this] { VokabellisteAufbauen(); });
+        fenster.exec();
+    });
+    verbinde("Action2", [this] {
+        TfrmNumerale fenster(this);
         fenster.exec();
     });
     verbinde("Action4", [this] { UeberLexovita(); });

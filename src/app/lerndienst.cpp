@@ -1,0 +1,66 @@
+#include "lerndienst.h"
+
+#include "app/anwendungskern.h"
+#include "model/config.h"
+#include "model/lektion.h"
+#include "morph/formenmanager.h"
+#include "store/analysequelle.h"
+#include "store/datenmanager.h"
+
+namespace lexovita {
+
+namespace {
+
+// Stored special forms of an entry, read when a form of it is generated.
+class TSonderformenAusDatenbank : public ISonderformQuelle {
+  public:
+    explicit TSonderformenAusDatenbank(TDatenmanager &daten) : m_daten(daten) {}
+    void SonderformenLaden(int32_t vokabelId, std::vector<TLatForm> &ziel) override
+    {
+        for (TLatForm &f : m_daten.SonderformenVon(vokabelId))
+            ziel.push_back(std::move(f));
+    }
+
+  private:
+    TDatenmanager &m_daten;
+};
+
+} // namespace
+
+TLerndienst::TLerndienst(TAnwendungskern &kern) : TLerndienst(kern.Daten(), kern.Config(), kern.Zufall()) {}
+
+TLerndienst::TLerndienst(TDatenmanager &daten, const TConfig &config, IZufall &zufall)
+    : m_daten(daten), m_config(config), m_zufall(zufall),
+      m_sonderformen(std::make_unique<TSonderformenAusDatenbank>(daten)),
+      m_analyse(std::make_unique<TAnalysequelle>(daten))
+{
+}
+
+TLerndienst::~TLerndienst() = default;
+
+std::unique_ptr<TVokabeltest> TLerndienst::Vokabeltest(const TLektion &lektion)
+{
+    auto test = std::make_unique<TVokabeltest>(lektion, m_config, *this, m_zufall);
+    test->Formenmanager().SetSonderformQuelle(m_sonderformen.get());
+    return test;
+}
+
+std::unique_ptr<TFormenTest> TLerndienst::FormenTest(const TLektion &lektion, TFormenTest::Modus modus)
+{
+    auto test = std::make_unique<TFormenTest>(lektion, m_config, m_zufall, m_analyse.get());
+    test->Formenmanager().SetSonderformQuelle(m_sonderformen.get());
+    test->SetModus(modus);
+    return test;
+}
+
+std::unique_ptr<TMuendlicheAbfrage> TLerndienst::MuendlicheAbfrage(const TLektion &lektion)
+{
+    return std::make_unique<TMuendlicheAbfrage>(lektion, m_config, m_zufall);
+}
+
+std::unique_ptr<TVokabel> TLerndienst::VokabelLaden(int32_t id)
+{
+    return m_daten.VokabelLaden(id);
+}
+
+} // namespace lexovita

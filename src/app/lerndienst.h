@@ -1,0 +1,51 @@
+#pragma once
+
+#include "learning/formentest.h"
+#include "learning/muendlich.h"
+#include "learning/vokabeltest.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace lexovita {
+
+class IAnalysequelle;
+class ISonderformQuelle;
+class TAnwendungskern;
+class TConfig;
+class TDatenmanager;
+class TLektion;
+
+// Feeds the drill engines from the database: entries are loaded afresh for
+// the written drill, stored special forms overlay every generated form, and
+// "Formen bestimmen" analyses against the whole database. One per drill
+// window; the engines it makes must not outlive it.
+class TLerndienst : public IVokabelQuelle {
+  public:
+    explicit TLerndienst(TAnwendungskern &kern);
+    // The parts alone: for tests.
+    TLerndienst(TDatenmanager &daten, const TConfig &config, IZufall &zufall);
+    ~TLerndienst() override;
+    TLerndienst(const TLerndienst &) = delete;
+    TLerndienst &operator=(const TLerndienst &) = delete;
+
+    // The drills are offered only for a lesson that holds an entry.
+    static bool AbfrageMoeglich(const TLektion *lektion) { return lektion && lektion->Anzahl() > 0; }
+
+    std::unique_ptr<TVokabeltest> Vokabeltest(const TLektion &lektion);
+    std::unique_ptr<TFormenTest> FormenTest(const TLektion &lektion, TFormenTest::Modus modus);
+    std::unique_ptr<TMuendlicheAbfrage> MuendlicheAbfrage(const TLektion &lektion);
+
+    // The entry with meanings and memory aids; an empty entry with id 0 for
+    // an id that is gone.
+    std::unique_ptr<TVokabel> VokabelLaden(int32_t id) override;
+
+  private:
+    TDatenmanager &m_daten;
+    const TConfig &m_config;
+    IZufall &m_zufall;
+    std::unique_ptr<ISonderformQuelle> m_sonderformen;
+    std::unique_ptr<IAnalysequelle> m_analyse;
+};
+
+} // namespace lexovita

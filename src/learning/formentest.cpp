@@ -1,0 +1,162 @@
+#include "formentest.h"
+
+#include "antwort.h"
+#include "morph/analyse.h"
+#include "morph/formid.h"
+
+namespace lexovita {
+
+namespace {
+
+std::vector<int32_t> Identifikatoren(const QStringList &liste)
+{
+    std::vector<int32_t> ids;
+    for (const QString &t : liste) {
+        bool ok = false;
+        const int32_t id = t.toInt(&ok);
+        if (ok)
+            ids.push_back(id);
+    }
+    return ids;
+}
+
+// Lowers A-Z only and trims blanks and control characters at both ends.
+QString GetipptBereinigen(const QString &text)
+{
+    QString t = text;
+    for (QChar &c : t) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() - 'A' + 'a');
+    }
+    qsizetype anfang = 0;
+    qsizetype ende = t.size();
+    while (anfang < ende && t[anfang].unicode() <= ' ')
+        ++anfang;
+    while (ende > anfang && t[ende - 1].unicode() <= ' ')
+        --ende;
+    return t.mid(anfang, ende - anfang);
+}
+
+} // namespace
+
+TFormenTest::TFormenTest(const TLektion &lektion, const TConfig &config, IZufall &zufall, IAnalysequelle *quelle)
+    : m_lektion(lektion), m_zufall(zufall), m_quelle(quelle), m_verb(Identifikatoren(config.flVerb)),
+      m_substantiv(Identifikatoren(config.flSubstantiv)), m_adjektiv(Identifikatoren(config.flAdjektiv)), m_keine{0}
+{
+}
+
+const std::vector<int32_t> &TFormenTest::ErlaubteFormen(int32_t wortart) const
+{
+    switch (wortart) {
+    case WA_VERB:
+        return m_verb;
+    case WA_SUBSTANTIV:
+    case WA_PRONOMEN:
+        return m_substantiv;
+    case WA_ADJEKTIV:
+        return m_adjektiv;
+    default:
+        return m_keine;
+    }
+}
+
+bool TFormenTest::FormErzeugen(const TVokabel &v, int32_t id)
+{
+    m_formen.Zuruecksetzen();
+    m_formen.FormenErzeugen(v, id);
+    return !m_formen.Ergebnisliste().empty() && !m_formen.Ergebnisliste().front().text.isEmpty();
+}
+
+bool TFormenTest::FormenVorhanden()
+{
+    // The lesson and the allowed lists do not change while a drill runs.
+    if (!m_vorhanden) {
+        m_vorhanden = false;
+        for (const auto &v : m_lektion.vokabeln) {
+            for (const int32_t id : ErlaubteFormen(v->Wortart())) {
+                if (FormErzeugen(*v, id)) {
+                    m_vorhanden = true;
+                    return true;
+                }
+            }
+        }
+    }
+    return *m_vorhanden;
+}
+
+bool TFormenTest::NaechsteForm()
+{
+    antwort.clear();
+    antwortFormId = 0;
+    formText.clear();
+    loesungen.clear();
+    eingegebeneFormen.clear();
+    if (!FormenVorhanden())
+        return false;
+    // Entry and identifier are drawn independently each time, so some draws
+    // miss; FormenVorhanden guarantees that one can hit.
+    while (formText.isEmpty()) {
+        const TVokabel &v = *m_lektion.vokabeln[m_zufall.Zahl(m_lektion.Anzahl())];
+        const std::vector<int32_t> &ids = ErlaubteFormen(v.Wortart());
+        if (ids.empty())
+            continue;
+        if (!FormErzeugen(v, ids[m_zufall.Zahl(static_cast<int>(ids.size()))]))
+            continue;
+        const TLatForm &f = m_formen.Ergebnisliste().front();
+        aktuelleVokabel = &v;
+        formId = f.formId;
+        formText = f.text;
+        formBezeichnung = f.bezeichnung;
+    }
+    return true;
+}
+
+bool TFormenTest::Pruefen()
+{
+    const bool richtig = m_modus == Bestimmen ? PruefenBestimmen() : PruefenBilden();
+    ++(richtig ? richtige : falsche);
+    return richtig;
+}
+
+bool TFormenTest::PruefenBilden()
+{
+    eingegebeneFormen.clear();
+    antwort = GetipptBereinigen(antwort);
+    // No punctuation is removed: "laudavi." is not the form.
+    if (LateinFalten(antwort) == LateinFalten(formText))
+        return true;
+    if (aktuelleVokabel && !antwort.isEmpty()) {
+        m_formen.Zuruecksetzen();
+        m_formen.AlleFormenErzeugen(*aktuelleVokabel);
+        for (const TLatForm &f : m_formen.Ergebnisliste()) {
+            if (!f.text.isEmpty() && LateinFalten(f.text) == LateinFalten(antwort) &&
+                !eingegebeneFormen.contains(f.bezeichnung))
+                eingegebeneFormen << f.bezeichnung;
+        }
+    }
+    return false;
+}
+
+bool TFormenTest::PruefenBestimmen()
+{
+    loesungen.clear();
+    if (!aktuelleVokabel || !m_quelle)
+        return false;
+    m_formen.Zuruecksetzen();
+    TFormanalyse analyse(m_formen, *m_quelle);
+    analyse.FormAnalysieren(formText);
+    bool richtig = false;
+    for (const TLatForm &f : m_formen.Ergebnisliste()) {
+        if (f.vokabelId != aktuelleVokabel->id)
+            continue;
+        loesungen << f.bezeichnung;
+        // A pronoun's case counts whatever its gender: the genders are
+        // entries of their own, and the tree names only the entry's.
+        const int32_t ohne = aktuelleVokabel->Wortart() == WA_PRONOMEN ? ~fid::GENUS_MASKE : ~0;
+        if ((f.formId & ohne) == (antwortFormId & ohne))
+            richtig = true;
+    }
+    return richtig;
+}
+
+} // namespace lexovita

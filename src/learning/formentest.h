@@ -1,0 +1,90 @@
+#pragma once
+
+#include "model/config.h"
+#include "model/lektion.h"
+#include "model/uhr.h"
+#include "model/vokabel.h"
+#include "morph/analysequelle.h"
+#include "morph/formenmanager.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace lexovita {
+
+// The forms drills: "Formen bilden" names a form of an entry and the pupil
+// types it; "Formen bestimmen" shows a form and the pupil picks its form
+// identifier. Questions are drawn at random, without end, from the lesson's
+// entries and the identifiers the settings allow for their word class.
+class TFormenTest {
+  public:
+    enum Modus : int32_t { Bilden = 1, Bestimmen = 2 };
+
+    // The allowed identifiers are read from the config once, here. The
+    // analysis source is needed by "Formen bestimmen" only. Lesson, config,
+    // random source and analysis source must outlive the engine.
+    TFormenTest(const TLektion &lektion, const TConfig &config, IZufall &zufall, IAnalysequelle *quelle = nullptr);
+    TFormenTest(const TFormenTest &) = delete;
+    TFormenTest &operator=(const TFormenTest &) = delete;
+
+    void SetModus(Modus modus) { m_modus = modus; }
+    Modus GetModus() const { return m_modus; }
+
+    // The identifiers asked for an entry of that word class: the setting's
+    // list, or the single identifier 0 for a class without one.
+    const std::vector<int32_t> &ErlaubteFormen(int32_t wortart) const;
+
+    // Whether any entry of the lesson has a form under an allowed identifier.
+    bool FormenVorhanden();
+    // Draws the next question; false (and no question) when FormenVorhanden is.
+    bool NaechsteForm();
+    // Checks `antwort` or `antwortFormId` by the mode and counts the verdict.
+    bool Pruefen();
+
+    int Abgefragt() const { return richtige + falsche; }
+    int ProzentRichtig() const { return Abgefragt() == 0 ? 0 : richtige * 100 / Abgefragt(); }
+    int ProzentFalsch() const { return Abgefragt() == 0 ? 0 : falsche * 100 / Abgefragt(); }
+
+    // Forms manager of generation and analysis; the application may give it
+    // a source of stored special forms.
+    TFormenmanager &Formenmanager() { return m_formen; }
+
+    // The question.
+    const TVokabel *aktuelleVokabel = nullptr;
+    int32_t formId = 0;
+    QString formText;
+    QString formBezeichnung;
+
+    // The answer: typed ("Formen bilden", lowered and trimmed by the check) or
+    // chosen ("Formen bestimmen", 0 for none).
+    QString antwort;
+    int32_t antwortFormId = 0;
+
+    // "Formen bestimmen": the labels of every right answer of the last check.
+    QStringList loesungen;
+    // "Formen bilden": labels of the entry's other forms that a wrong answer
+    // equals (the verdict stays wrong).
+    QStringList eingegebeneFormen;
+
+    int32_t richtige = 0;
+    int32_t falsche = 0;
+
+  private:
+    // The first generated form of the entry for the identifier, if any.
+    bool FormErzeugen(const TVokabel &v, int32_t id);
+    bool PruefenBilden();
+    bool PruefenBestimmen();
+
+    const TLektion &m_lektion;
+    IZufall &m_zufall;
+    IAnalysequelle *m_quelle;
+    Modus m_modus = Bilden;
+    std::vector<int32_t> m_verb, m_substantiv, m_adjektiv, m_keine;
+    std::optional<bool> m_vorhanden;
+    TFormenmanager m_formen;
+};
+
+} // namespace lexovita
