@@ -2,6 +2,7 @@
 
 #include "morph/analyse_bloecke.h"
 #include "morph/endungen.h"
+#include "morph/erzeuger.h"
 #include "morph/formid.h"
 #include "morph/nominalformen.h"
 #include "morph/stammfilter.h"
@@ -231,6 +232,31 @@ TVokabel *TFormanalyse::HolenUndCachen(int32_t id)
     return Cachen(std::move(neu));
 }
 
+QString TFormanalyse::Falten(const QString &wort)
+{
+    bool schlicht = true;
+    for (QChar c : wort)
+        schlicht = schlicht && c.unicode() < 0x80 && c != QLatin1Char('j');
+    if (schlicht)
+        return wort;
+    QString f;
+    f.reserve(wort.size() + 2);
+    for (QChar c : wort.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue; // macron, breve, diaeresis, accents
+        const char16_t u = c.toLower().unicode();
+        if (u == u'\u00e6')
+            f += QLatin1String("ae");
+        else if (u == u'\u0153')
+            f += QLatin1String("oe");
+        else if (u == u'j')
+            f += QLatin1Char('i');
+        else
+            f += QChar(u);
+    }
+    return f;
+}
+
 void TFormanalyse::FormAnalysieren(const QString &wort)
 {
     const QString w = Normalisieren(wort);
@@ -246,11 +272,18 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
 
     std::vector<TLatForm> &liste = Ergebnisliste();
     const size_t anfang = liste.size();
-    const QString stamm = w.left(w.size() - EndungsLaenge(w));
-    if (w.size() >= 3 && stamm.size() >= 2)
-        Stammpfad(w, stamm);
-    Sonderformpfad(w);
-    Stichwortpfad(w);
+    Regelpfade(w);
+    const QString f = Falten(w);
+    if (f != w)
+        Regelpfade(f);
+    // The enclitic entries themselves ("-que") are looked up by headword only.
+    const bool enklitikon = f.startsWith(QLatin1Char('-'));
+    if (!enklitikon) {
+        Ergaenzungspfad(f);
+        Umschreibungen(f);
+        if (liste.size() == anfang)
+            Schreibvarianten(f);
+    }
 
     if (w.size() > 4 && w.endsWith(QLatin1String("que"))) {
         FormAnalysieren(w.chopped(3));
@@ -259,25 +292,246 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
         // accumulated from other words keep theirs.
         for (size_t i = anfang; i < liste.size(); ++i)
             liste[i].text = w;
+    } else if (liste.size() == anfang && f.size() > 4 && !enklitikon &&
+               (f.endsWith(QLatin1String("ne")) || f.endsWith(QLatin1String("ve")))) {
+        // -ne and -ve end many words themselves (regione, bene, breve): split
+        // only a word that is nothing without the split.
+        FormAnalysieren(f.chopped(2));
+        if (liste.size() > anfang) {
+            FormAnalysieren(QLatin1Char('-') + f.right(2));
+            for (size_t i = anfang; i < liste.size(); ++i)
+                liste[i].text = w;
+        }
     }
     Duplikateentfernen();
+}
+
+void TFormanalyse::Regelpfade(const QString &w)
+{
+    const QString stamm = w.left(w.size() - EndungsLaenge(w));
+    if (w.size() >= 3 && stamm.size() >= 2)
+        Stammpfad(w, stamm);
+    Sonderformpfad(w);
+    Stichwortpfad(w);
+}
+
+// An ending of real texts that the tables write differently: the word's
+// ending `geschrieben` stands for `regulaer`; Pruefen decides on each form
+// the rewritten word was found as and returns the identifier to report, or
+// -1 to drop it.
+struct TFormanalyse::TUmschreibung {
+    const char *geschrieben;
+    const char *regulaer;
+    int32_t (*pruefen)(int32_t formId, const TVokabel &v, const QString &wort);
+};
+
+namespace {
+
+bool Finit(int32_t id)
+{
+    const int32_t modus = fid::Modus(id);
+    return (modus == fid::INDIKATIV || modus == fid::KONJUNKTIV) && fid::Nominalform(id) == 0;
+}
+
+// posuere, amavere: the third plural perfect.
+int32_t PerfektAufEre(int32_t id, const TVokabel &, const QString &)
+{
+    return id == (fid::AKTIV | fid::INDIKATIV | fid::PERFEKT | fid::P3_PL) ? id : -1;
+}
+
+// hortare, amabere: the second singular of the passive shape. A verb's
+// infinitive is not also read as its second singular passive.
+int32_t PassivAufRe(int32_t id, const TVokabel &v, const QString &wort)
+{
+    const int32_t tempus = fid::Tempus(id);
+    const bool passivform = fid::GenusVerbi(id) == fid::PASSIV || v.Deponens();
+    if (!Finit(id) || fid::Person(id) != fid::P2_SG || !passivform ||
+        !(tempus == fid::PRAESENS || tempus == fid::IMPERFEKT || tempus == fid::FUTUR1))
+        return -1;
+    return wort.compare(v.vokabel, Qt::CaseInsensitive) == 0 ? -1 : id;
+}
+
+// audieram, audierunt: the perfect of -ivi verbs without its v.
+int32_t OhneV(int32_t id, const TVokabel &, const QString &)
+{
+    const int32_t tempus = fid::Tempus(id);
+    if (!Finit(id) || fid::GenusVerbi(id) != fid::AKTIV || (id & fid::VERKUERZT) ||
+        !(tempus == fid::PERFEKT || tempus == fid::PLUSQUAMPERFEKT || tempus == fid::FUTUR2))
+        return -1;
+    return id | fid::VERKUERZT;
+}
+
+// consili, Clodi: the genitive of nouns in -ius and -ium with one i.
+int32_t GenitivAufI(int32_t id, const TVokabel &v, const QString &)
+{
+    if (v.Wortart() != WA_SUBSTANTIV || (id & fid::KASUS_MASKE) != fid::GEN_SG)
+        return -1;
+    const QString k = v.vokabel.toLower();
+    return k.endsWith(QLatin1String("ius")) || k.endsWith(QLatin1String("ium")) ? id : -1;
+}
+
+constexpr const char *kOhneVEndungen[] = {"ram", "ras",   "rat",   "ramus", "ratis", "rant", "ro", "ris",
+                                          "rit", "rimus", "ritis", "rint",  "rim",   "runt", "re"};
+
+} // namespace
+
+void TFormanalyse::Umschreibungen(const QString &wort)
+{
+    static const TUmschreibung kEre{"ere", "erunt", PerfektAufEre};
+    static const TUmschreibung kRe{"re", "ris", PassivAufRe};
+    static const TUmschreibung kGenitiv{"i", "ii", GenitivAufI};
+    for (const TUmschreibung *u : {&kEre, &kRe, &kGenitiv}) {
+        const QLatin1StringView g(u->geschrieben);
+        if (wort.size() > g.size() + 1 && wort.endsWith(g))
+            Ergaenzungspfad(wort.chopped(g.size()) + QLatin1StringView(u->regulaer), u, wort);
+    }
+    static const TUmschreibung kOhneV{"", "", OhneV};
+    for (const char *e : kOhneVEndungen) {
+        const QLatin1StringView endung(e);
+        const qsizetype vor = wort.size() - endung.size() - 2; // where "ie" would begin
+        if (vor < 2 || !wort.endsWith(endung) || wort.mid(vor, 2) != QLatin1String("ie"))
+            continue;
+        const QLatin1StringView regulaer = endung == QLatin1String("re") ? QLatin1StringView("runt") : endung;
+        Ergaenzungspfad(wort.left(vor) + QLatin1String("ive") + regulaer, &kOhneV, wort);
+    }
+}
+
+namespace {
+
+// Prefixes that editions write assimilated or not: each pair both ways.
+constexpr std::pair<const char *, const char *> kPraefixe[] = {
+    {"adp", "app"},   {"adt", "att"},   {"adc", "acc"},  {"adf", "aff"},   {"adg", "agg"},   {"adl", "all"},
+    {"adr", "arr"},   {"ads", "ass"},   {"adq", "acq"},  {"conl", "coll"}, {"conr", "corr"}, {"conm", "comm"},
+    {"conp", "comp"}, {"conb", "comb"}, {"inp", "imp"},  {"inb", "imb"},   {"inm", "imm"},   {"inl", "ill"},
+    {"inr", "irr"},   {"obp", "opp"},   {"obc", "occ"},  {"obf", "off"},   {"subc", "succ"}, {"subf", "suff"},
+    {"subg", "sugg"}, {"subm", "summ"}, {"subp", "supp"}};
+
+bool Vokal(QChar c)
+{
+    return c == QLatin1Char('a') || c == QLatin1Char('e') || c == QLatin1Char('i') || c == QLatin1Char('o') ||
+           c == QLatin1Char('u');
+}
+
+} // namespace
+
+void TFormanalyse::Schreibvarianten(const QString &wort)
+{
+    // The word with its prefix written the other way, if it has one of them.
+    QStringList formen{wort};
+    for (const auto &[a, b] : kPraefixe) {
+        if (wort.startsWith(QLatin1String(a)))
+            formen << QLatin1String(b) + wort.mid(qsizetype(strlen(a)));
+        else if (wort.startsWith(QLatin1String(b)))
+            formen << QLatin1String(a) + wort.mid(qsizetype(strlen(b)));
+    }
+    if (wort.startsWith(QLatin1String("exs")))
+        formen << QLatin1String("ex") + wort.mid(3);
+    else if (wort.startsWith(QLatin1String("ex")) && wort.size() > 3 && !Vokal(wort[2]))
+        formen << QLatin1String("exs") + wort.mid(2);
+
+    // u for consonantal v: before a vowel, at the beginning or after a vowel
+    // or consonant (not in qu, gu). Only in texts that write no v at all.
+    QStringList varianten;
+    for (const QString &f : formen) {
+        if (f != wort)
+            varianten << f;
+        if (f.contains(QLatin1Char('v')))
+            continue;
+        std::vector<qsizetype> stellen;
+        for (qsizetype i = 0; i + 1 < f.size() && stellen.size() < 3; ++i)
+            if (f[i] == QLatin1Char('u') && Vokal(f[i + 1]) &&
+                (i == 0 || (f[i - 1] != QLatin1Char('q') && f[i - 1] != QLatin1Char('g'))))
+                stellen.push_back(i);
+        for (uint32_t maske = 1; maske < (1u << stellen.size()); ++maske) {
+            QString g = f;
+            for (size_t k = 0; k < stellen.size(); ++k)
+                if (maske & (1u << k))
+                    g[stellen[k]] = QLatin1Char('v');
+            varianten << g;
+        }
+    }
+    for (const QString &g : varianten) {
+        Regelpfade(g);
+        Ergaenzungspfad(g);
+        Umschreibungen(g);
+    }
+}
+
+void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, const QString &geschrieben)
+{
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    anfangZeilen_.clear();
+    quelle_.StaemmeAmWortanfang(wort, anfangZeilen_);
+    stichwortZeilen_.clear();
+    quelle_.StichwoerterAmWortanfang(wort, stichwortZeilen_);
+    for (const IAnalysequelle::TStichwortZeile &z : stichwortZeilen_)
+        anfangZeilen_.push_back(z.vokabelId);
+    if (anfangZeilen_.empty())
+        return;
+    worthash_ = KleinHash(wort);
+    BloeckeWaehlen(AlleBloecke(), wort, lebendAlle_);
+    size_t platz = 16;
+    while (platz < 2 * anfangZeilen_.size())
+        platz *= 2;
+    gesehen_.assign(platz, kFrei);
+    for (const int32_t id : anfangZeilen_) {
+        if (Gesehen(id))
+            continue;
+        const TVokabel *zeile = quelle_.Vokabelzeile(id);
+        if (!zeile)
+            continue;
+        const TVokabel *imCache = InCache(id);
+        const TVokabel &v = imCache ? *imCache : *zeile;
+        const size_t vorher = liste.size();
+        {
+            OhneSonderformen ohne(manager_);
+            Vergleichen(v, wort, AlleBloecke(), lebendAlle_);
+        }
+        // The gerund's nominative is the infinitive, reported as such.
+        auto weg = [&](TLatForm &f) {
+            if (f.formId == (fid::GERUNDIUM | fid::NOM_SG))
+                return true;
+            if (!u)
+                return false;
+            const int32_t neu = u->pruefen(f.formId, v, geschrieben);
+            if (neu < 0)
+                return true;
+            if (neu != f.formId) {
+                f.formId = neu;
+                f.bezeichnung = GeneratorBezeichnung(neu);
+            }
+            f.text = geschrieben;
+            return false;
+        };
+        liste.erase(std::remove_if(liste.begin() + qsizetype(vorher), liste.end(), weg), liste.end());
+        if (!imCache && liste.size() > vorher) {
+            auto neu = std::make_unique<TVokabel>();
+            zeile->KopierenNach(*neu);
+            quelle_.BedeutungenLaden(*neu);
+            Cachen(std::move(neu));
+        }
+    }
 }
 
 void TFormanalyse::WortVorbereiten(const QString &wort)
 {
     wort_ = wort;
     worthash_ = KleinHash(wort);
+    BloeckeWaehlen(BloeckeFuer(wort.back()), wort, lebend_);
+}
+
+void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend)
+{
     // The blocks whose endings fit the word, by word class; comparison
     // blocks stay in for the entries that compare with magis/maxime.
-    const TBuchstabenbloecke &bl = BloeckeFuer(wort.back());
     const int32_t klassen[3] = {WA_VERB, WA_SUBSTANTIV, WA_ADJEKTIV};
     for (int k = 0; k < 3; ++k) {
-        std::vector<TLebend> &lebend = lebend_[size_t(k)];
-        lebend.clear();
+        std::vector<TLebend> &l = lebend[size_t(k)];
+        l.clear();
         for (const TAnalyseblock &b : BloeckeDerWortart(bl, klassen[k])) {
             const bool passt = EndungenPassen(b, wort);
             if (passt || b.regel == Blockregel::Steigerung)
-                lebend.push_back({&b, !passt});
+                l.push_back({&b, !passt});
         }
     }
 }
@@ -307,7 +561,7 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            Vergleichen(v, wort);
+            Vergleichen(v, wort, BloeckeFuer(wort.back()), lebend_);
             if (v.Wortart() == WA_ADVERB) {
                 if (GleichKlein(v.form1, wort))
                     liste.emplace_back(v.id, v.form1, fid::KOMPARATIV, QStringLiteral("Komparativ des Adverbs"));
@@ -339,7 +593,8 @@ bool TFormanalyse::Gesehen(int32_t id)
     }
 }
 
-void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
+void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const TBuchstabenbloecke &bl,
+                               const TLebendeBloecke &lebend)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
     auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor, Blockspeicher::Eintrag *merken) {
@@ -352,7 +607,7 @@ void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
         liste.erase(weg, liste.end());
     };
     if (!optionen_.schnell) {
-        for (const TAnalyseblock &b : BloeckeDerWortart(BloeckeFuer(wort.back()), v.Wortart())) {
+        for (const TAnalyseblock &b : BloeckeDerWortart(bl, v.Wortart())) {
             const int32_t selektor = BlockSelektor(b, v);
             if (selektor >= 0)
                 erzeugenUndVergleichen(b, selektor, nullptr);
@@ -364,7 +619,7 @@ void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
     if (k < 0)
         return;
     Blockspeicher::Eintrag *eintrag = nullptr;
-    for (const TLebend &l : lebend_[size_t(k)]) {
+    for (const TLebend &l : lebend[size_t(k)]) {
         const TAnalyseblock &b = *l.block;
         if (l.nurUmschrieben && !Umschrieben(v))
             continue;
@@ -456,7 +711,7 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
         {
             OhneSonderformen ohne(manager_);
             for (const auto &v : cache_)
-                Vergleichen(*v, w);
+                Vergleichen(*v, w, BloeckeFuer(w.back()), lebend_);
         }
         // Everything in the list that is not this word goes, so that the list
         // holds the analyses of the word just checked.

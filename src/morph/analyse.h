@@ -16,7 +16,8 @@ namespace lexovita {
 
 namespace intern {
 struct TAnalyseblock;
-}
+struct TBuchstabenbloecke;
+} // namespace intern
 
 // Word-form analysis: traces a written Latin word back to the entries and
 // forms that can have produced it. Results go to the forms manager's
@@ -64,18 +65,41 @@ class TFormanalyse {
     // Lower-cases A-Z and turns apostrophes into double quotes, as every
     // analysed word is compared.
     static QString Normalisieren(const QString &wort);
+    // The normalised word in the spelling the entries are stored in: without
+    // macrons, breves and diaereses, ae/oe for the ligatures, i for j, all
+    // letters lower-case.
+    static QString Falten(const QString &wort);
 
   private:
     struct Blockspeicher;
 
+    struct TLebend {
+        const intern::TAnalyseblock *block;
+        bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
+    };
+    using TLebendeBloecke = std::array<std::vector<TLebend>, 3>; // verb, noun, adjective
+    struct TUmschreibung;
+
     // Per-word facts the block checks reuse.
     void WortVorbereiten(const QString &wort);
+    static void BloeckeWaehlen(const intern::TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend);
+    // Stem, special-form and headword look-up of one spelling.
+    void Regelpfade(const QString &wort);
+    // Forms the letter's blocks and the cut-off stem miss: every block, for
+    // the entries whose stem or headword begins the word. With `u` the word
+    // compared is the rewritten one and `u` decides on each form found.
+    void Ergaenzungspfad(const QString &wort, const TUmschreibung *u = nullptr, const QString &geschrieben = {});
+    // Endings of real texts the tables leave out, traced to the form they stand for.
+    void Umschreibungen(const QString &wort);
+    // Spellings of other editions (u for v, prefixes), tried when the word gave nothing.
+    void Schreibvarianten(const QString &wort);
     void Stammpfad(const QString &wort, const QString &stamm);
     void Sonderformpfad(const QString &wort);
     void Stichwortpfad(const QString &wort);
     void StichwortErgebnisse(const TVokabel &v, const QString &wort);
     // Appends the forms of the dispatch letter's blocks equal to the word.
-    void Vergleichen(const TVokabel &v, const QString &wort);
+    void Vergleichen(const TVokabel &v, const QString &wort, const intern::TBuchstabenbloecke &bl,
+                     const TLebendeBloecke &lebend);
     bool Gesehen(int32_t id); // marks the id; true if it was marked before
     // Keeps the first result of every (entry, form identifier) pair.
     void Duplikateentfernen();
@@ -99,12 +123,10 @@ class TFormanalyse {
     std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
     QString wort_;
     uint32_t worthash_ = 0;
-    struct TLebend {
-        const intern::TAnalyseblock *block;
-        bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
-    };
-    std::array<std::vector<TLebend>, 3> lebend_; // this word's blocks: verb, noun, adjective
-    int tiefe_ = 0;                              // nesting of FormAnalysieren (enclitic split)
+    TLebendeBloecke lebend_;     // this word's blocks of its last letter
+    TLebendeBloecke lebendAlle_; // this word's blocks of every letter
+    std::vector<int32_t> anfangZeilen_;
+    int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
 };
 
 } // namespace lexovita

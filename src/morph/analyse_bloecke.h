@@ -38,6 +38,9 @@ struct TBuchstabenbloecke {
 // The blocks of a dispatch letter; all empty for letters without any.
 const TBuchstabenbloecke &BloeckeFuer(QChar letzter);
 
+// Every block of every letter once (without the parts of whole blocks).
+const TBuchstabenbloecke &AlleBloecke();
+
 // Number of distinct block numbers (nr < this).
 int Blockanzahl();
 

@@ -48,6 +48,32 @@ void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<in
         ziel.push_back(a.Int(0));
 }
 
+void TAnalysequelleSql::StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel)
+{
+    const QString w = AsciiKlein(wort);
+    for (qsizetype k = 1; k <= w.size(); ++k) {
+        for (const QString &stamm : {w.left(k), w.left(k) + QLatin1Char('v')}) {
+            TAnweisung a =
+                daten_.Verbindung().Anweisung("SELECT vokabel_id FROM stamm WHERE stamm = ?1 ORDER BY stamm, rowid");
+            a.Binden(1, stamm);
+            while (a.Schritt())
+                ziel.push_back(a.Int(0));
+        }
+    }
+}
+
+void TAnalysequelleSql::StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel)
+{
+    const QString w = wort.toLower();
+    for (qsizetype k = 1; k <= w.size(); ++k) {
+        TAnweisung a = daten_.Verbindung().Anweisung(
+            "SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 ORDER BY vokabel_lower, id");
+        a.Binden(1, w.left(k));
+        while (a.Schritt())
+            ziel.push_back({a.Int(0), a.Text(1)});
+    }
+}
+
 const TVokabel *TAnalysequelleSql::Vokabelzeile(int32_t id)
 {
     TAnweisung a = daten_.Verbindung().Anweisung(kVokabelZeile);
@@ -270,6 +296,43 @@ void TAnalysequelle::StaemmeFuerWort(const QString &praefix, qsizetype wortLaeng
             return;
         ziel.push_back(z.vokabelId);
     });
+}
+
+void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel)
+{
+    Bereitstellen();
+    const QString w = AsciiKlein(wort);
+    // Each longer beginning sorts after the shorter ones, so the search for
+    // the next one starts where the last one ended.
+    auto von = staemme_.begin();
+    const auto kleiner = [this](const TStamm &z, QStringView p) { return Stammtext(z) < p; };
+    QString mitV;
+    for (qsizetype k = 1; k <= w.size(); ++k) {
+        const QStringView p = QStringView(w).left(k);
+        auto it = std::lower_bound(von, staemme_.end(), p, kleiner);
+        von = it;
+        for (; it != staemme_.end() && Stammtext(*it) == p; ++it)
+            ziel.push_back(it->vokabelId);
+        if (it == staemme_.end() || !Stammtext(*it).startsWith(p))
+            break; // no stem goes on with this beginning
+        mitV = p.toString() + QLatin1Char('v');
+        for (it = std::lower_bound(it, staemme_.end(), QStringView(mitV), kleiner);
+             it != staemme_.end() && Stammtext(*it) == QStringView(mitV); ++it)
+            ziel.push_back(it->vokabelId);
+    }
+}
+
+void TAnalysequelle::StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel)
+{
+    Bereitstellen();
+    QString p;
+    p.reserve(wort.size());
+    for (QChar c : wort) {
+        p += c;
+        const auto it = stichwoerter_.constFind(p);
+        if (it != stichwoerter_.constEnd())
+            ziel.insert(ziel.end(), it->begin(), it->end());
+    }
 }
 
 const TVokabel *TAnalysequelle::Vokabelzeile(int32_t id)

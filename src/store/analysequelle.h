@@ -22,6 +22,8 @@ class TAnalysequelleSql : public IAnalysequelle {
     explicit TAnalysequelleSql(TDatenmanager &daten) : daten_(daten) {}
 
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
+    void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) override;
+    void StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel) override;
     const TVokabel *Vokabelzeile(int32_t id) override;
     void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
     void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
@@ -48,6 +50,8 @@ class TAnalysequelle : public IAnalysequelle {
     void Auffrischen() override;
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
     void StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel) override;
+    void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) override;
+    void StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel) override;
     const TVokabel *Vokabelzeile(int32_t id) override;
     void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
     void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;

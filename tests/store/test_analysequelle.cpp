@@ -113,25 +113,28 @@ TEST_F(Analyse, CompoundInfinitiveCutsNineLettersAndFindsTheSupineStem)
     EXPECT_EQ(r, (std::vector<std::string>{E(laudare, fid::INFINITIV | fid::AKTIV | fid::FUTUR1, "laudaturum esse")}));
 }
 
-TEST_F(Analyse, WordsEndingInXNLOrCAreFoundOnlyAsHeadwordOrSpecialForm)
+TEST_F(Analyse, WordsEndingInXNLOrCAreFoundAsHeadwordSpecialFormOrAnyFormOfTheEntry)
 {
     const int32_t nomen = Anlegen("nomen", WA_SUBSTANTIV, KD_K, "nominis", "n");
     const int32_t rex = Anlegen("rex", WA_SUBSTANTIV, KD_K, "regis", "m");
     const int32_t hic = Anlegen("hic", WA_PRONOMEN, KD_KEINE, "", "m", "", 0, {{fid::NOM_SG, "hic"}});
-    // The neuter accusative "nomen" exists, but not through the stem path.
-    EXPECT_EQ(Ergebnis("nomen"), (std::vector<std::string>{E(nomen, N | fid::NOM_SG, "nomen")}));
+    // The headword's nominative first, then the neuter accusative, which no
+    // letter's blocks reach.
+    EXPECT_EQ(Ergebnis("nomen"),
+              (std::vector<std::string>{E(nomen, N | fid::NOM_SG, "nomen"), E(nomen, N | fid::AKK_SG, "nomen")}));
     EXPECT_EQ(Ergebnis("rex"), (std::vector<std::string>{E(rex, M | fid::NOM_SG, "rex")}));
     // Special form first (with the entry's gender), then the headword: same
     // identifier, so listed once.
     EXPECT_EQ(Ergebnis("hic"), (std::vector<std::string>{E(hic, M | fid::NOM_SG, "hic")}));
 }
 
-TEST_F(Analyse, CandidatesWithAMuchLongerFirstFormAreSkippedUnlessGenitivePlural)
+TEST_F(Analyse, CandidatesWithAMuchLongerFirstFormAreSkippedUnlessGenitivePluralOrHeadword)
 {
     // itineris is 4 letters longer than "iter": the stem path ignores the
-    // entry, so the neuter accusative is not reported, only the headword.
+    // entry; its headword leads to it, and so to the neuter accusative.
     const int32_t iter = Anlegen("iter", WA_SUBSTANTIV, KD_K, "itineris", "n");
-    EXPECT_EQ(Ergebnis("iter"), (std::vector<std::string>{E(iter, N | fid::NOM_SG, "iter")}));
+    EXPECT_EQ(Ergebnis("iter"),
+              (std::vector<std::string>{E(iter, N | fid::NOM_SG, "iter"), E(iter, N | fid::AKK_SG, "iter")}));
     // castrorum is as long, but a genitive plural: its forms are compared.
     const int32_t castra = Anlegen("castra", WA_SUBSTANTIV, KD_O, "castrorum", "n", "", ATTR_PLURALIS_TANTUM);
     EXPECT_EQ(Ergebnis("castra"),
@@ -201,7 +204,8 @@ TEST_F(Analyse, HeadwordsGiveTheNominativeByWordClass)
     const int32_t felix = Anlegen("felix", WA_ADJEKTIV, KD_I, "felicis");
     EXPECT_EQ(Ergebnis("felix"), (std::vector<std::string>{E(felix, fid::POSITIV | M | fid::NOM_SG, "felix"),
                                                            E(felix, fid::POSITIV | F | fid::NOM_SG, "felix"),
-                                                           E(felix, fid::POSITIV | N | fid::NOM_SG, "felix")}));
+                                                           E(felix, fid::POSITIV | N | fid::NOM_SG, "felix"),
+                                                           E(felix, fid::POSITIV | N | fid::AKK_SG, "felix")}));
     EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, QStringLiteral("Nominativ Sg. maskulinum "));
 
     const int32_t vis = Anlegen("vis", WA_SUBSTANTIV, KD_I, "vis", "p");
