@@ -469,7 +469,18 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
     if (anfangZeilen_.empty())
         return;
     worthash_ = KleinHash(wort);
-    BloeckeWaehlen(AlleBloecke(), wort, lebendAlle_);
+    // Which blocks fit depends only on the word's last letters (no block
+    // ending is longer than eight), and texts repeat their endings.
+    const QString schwanz = wort.right(8);
+    auto gewaehlt = endungsBloecke_.constFind(schwanz);
+    if (gewaehlt == endungsBloecke_.constEnd()) {
+        if (endungsBloecke_.size() > 20000)
+            endungsBloecke_.clear();
+        TLebendeBloecke neu;
+        BloeckeWaehlen(AlleBloecke(), schwanz, neu);
+        gewaehlt = endungsBloecke_.insert(schwanz, std::move(neu));
+    }
+    const TLebendeBloecke &lebendAlle = *gewaehlt;
     size_t platz = 16;
     while (platz < 2 * anfangZeilen_.size())
         platz *= 2;
@@ -485,7 +496,7 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            Vergleichen(v, wort, AlleBloecke(), lebendAlle_);
+            Vergleichen(v, wort, AlleBloecke(), lebendAlle);
         }
         // The gerund's nominative is the infinitive, reported as such.
         auto weg = [&](TLatForm &f) {

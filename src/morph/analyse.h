@@ -123,8 +123,8 @@ class TFormanalyse {
     std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
     QString wort_;
     uint32_t worthash_ = 0;
-    TLebendeBloecke lebend_;     // this word's blocks of its last letter
-    TLebendeBloecke lebendAlle_; // this word's blocks of every letter
+    TLebendeBloecke lebend_;                         // this word's blocks of its last letter
+    QHash<QString, TLebendeBloecke> endungsBloecke_; // blocks of every letter by the word's last eight letters
     std::vector<int32_t> anfangZeilen_;
     int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
 };
