@@ -86,22 +86,24 @@ uint32_t KleinHash(const QString &text)
 
 } // namespace
 
-// What was generated for earlier words, per entry and block: the hashes of
-// the forms' texts. A block whose hashes miss the word cannot hold it and
-// is not generated again; on a hit it is generated and compared exactly.
-// Generation depends only on the entry's fields, so the hashes hold as long
-// as those are unchanged.
+// What was generated for earlier words, per entry: which blocks, and the
+// hashes of their forms' texts, each tagged with its block. A word whose
+// hash misses an entry's set is not in any of its generated blocks, which
+// one look-up per entry settles; on a hit only the tagged blocks are
+// generated again and compared exactly. Generation depends only on the
+// entry's fields, so the hashes hold as long as those are unchanged.
 struct TFormanalyse::Blockspeicher {
     static constexpr size_t kHoechstens = 8'000'000; // hashes kept before starting afresh
+    static constexpr uint32_t kNrBits = 63;          // low bits of a kept hash: the block number
 
     struct Eintrag {
         int32_t attribute = 0;
         QString vokabel, form1, form2, form3;
-        // One block per slot at the front (kNicht: not yet generated, else
-        // the position of its hashes behind the slots and their number),
-        // the hashes behind: one allocation, read in one go.
-        std::vector<uint32_t> daten;
-        static constexpr uint32_t kNicht = 0xffffffffu;
+        bool umschrieben = false; // Umschrieben(v)
+        bool neu = true;
+        uint64_t erzeugt = 0; // blocks generated (or not applying to the entry)
+        // Sorted: the forms' hashes, their low bits replaced by the block number.
+        std::vector<uint32_t> hashes;
 
         // Usually the very same strings, shared with the source's row.
         static bool Gleich(const QString &a, const QString &b)
@@ -120,10 +122,22 @@ struct TFormanalyse::Blockspeicher {
             form1 = v.form1;
             form2 = v.form2;
             form3 = v.form3;
-            daten.assign(size_t(Blockanzahl()), kNicht);
-            daten.reserve(size_t(Blockanzahl()) + 32);
+            umschrieben = Umschrieben(v);
+            neu = false;
+            erzeugt = 0;
+            hashes.clear();
         }
-        size_t Hashanzahl() const { return daten.size() - size_t(Blockanzahl()); }
+
+        // The generated blocks that may hold a form with the word's hash.
+        uint64_t Treffer(uint32_t worthash) const
+        {
+            const uint32_t schluessel = worthash & ~kNrBits;
+            uint64_t bloecke = 0;
+            for (auto it = std::lower_bound(hashes.begin(), hashes.end(), schluessel);
+                 it != hashes.end() && (*it & ~kNrBits) == schluessel; ++it)
+                bloecke |= uint64_t(1) << (*it & kNrBits);
+            return bloecke;
+        }
     };
 
     QHash<int32_t, Eintrag> eintraege;
@@ -137,45 +151,25 @@ struct TFormanalyse::Blockspeicher {
             gesamt = 0;
         }
         Eintrag &e = eintraege[v.id];
-        if (e.daten.empty() || !e.Passt(v)) {
-            if (!e.daten.empty())
-                gesamt -= std::min(gesamt, e.Hashanzahl());
+        if (e.neu || !e.Passt(v)) {
+            gesamt -= std::min(gesamt, e.hashes.size());
             e.Neu(v);
         }
         return e;
     }
 
-    bool Erzeugt(const Eintrag &e, const TAnalyseblock &b) const { return e.daten[size_t(b.nr)] != Eintrag::kNicht; }
-
     // Records the hashes of the block's forms, which the caller has just
     // generated into the list from `vorher` on.
     void Merken(Eintrag &e, const TAnalyseblock &b, const std::vector<TLatForm> &liste, size_t vorher)
     {
-        const size_t anfang = e.daten.size();
+        const size_t anfang = e.hashes.size();
         for (size_t i = vorher; i < liste.size(); ++i)
             if (!liste[i].text.isEmpty())
-                e.daten.push_back(KleinHash(liste[i].text));
-        const size_t anzahl = e.daten.size() - anfang;
-        // An entry's blocks hold a few hundred forms at most; one that does
-        // not fit the slot is simply never skipped.
-        if (anfang > 0xffffu || anzahl > 0xfffeu) {
-            e.daten.resize(anfang);
-            e.daten[size_t(b.nr)] = 0xffffu; // counts as a hit on every word
-            return;
-        }
-        e.daten[size_t(b.nr)] = uint32_t(anfang << 16) | uint32_t(anzahl);
-        gesamt += anzahl;
-    }
-
-    // False if no form of the (already generated) block can have the word's hash.
-    bool KannEnthalten(const Eintrag &e, const TAnalyseblock &b, uint32_t worthash) const
-    {
-        const uint32_t slot = e.daten[size_t(b.nr)];
-        const size_t anzahl = slot & 0xffffu;
-        if (anzahl == 0xffffu)
-            return true;
-        const uint32_t *h = e.daten.data() + (slot >> 16);
-        return std::find(h, h + anzahl, worthash) != h + anzahl;
+                e.hashes.push_back((KleinHash(liste[i].text) & ~kNrBits) | uint32_t(b.nr));
+        std::sort(e.hashes.begin() + qsizetype(anfang), e.hashes.end());
+        std::inplace_merge(e.hashes.begin(), e.hashes.begin() + qsizetype(anfang), e.hashes.end());
+        e.erzeugt |= uint64_t(1) << b.nr;
+        gesamt += e.hashes.size() - anfang;
     }
 };
 
@@ -308,6 +302,7 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
 
 void TFormanalyse::Regelpfade(const QString &w)
 {
+    stammWort_.clear();
     const QString stamm = w.left(w.size() - EndungsLaenge(w));
     if (w.size() >= 3 && stamm.size() >= 2)
         Stammpfad(w, stamm);
@@ -481,6 +476,7 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
         gewaehlt = endungsBloecke_.insert(schwanz, std::move(neu));
     }
     const TLebendeBloecke &lebendAlle = *gewaehlt;
+    const bool nachStamm = !u && optionen_.schnell && !stammWort_.isEmpty() && wort == stammWort_;
     size_t platz = 16;
     while (platz < 2 * anfangZeilen_.size())
         platz *= 2;
@@ -496,7 +492,9 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            Vergleichen(v, wort, AlleBloecke(), lebendAlle);
+            // What the stem path compared of this entry on this very word
+            // would come again and go as duplicates.
+            Vergleichen(v, wort, AlleBloecke(), lebendAlle, nachStamm ? StammVerglichen(id) : 0);
         }
         // The gerund's nominative is the infinitive, reported as such.
         auto weg = [&](TLatForm &f) {
@@ -537,12 +535,18 @@ void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &w
     // blocks stay in for the entries that compare with magis/maxime.
     const int32_t klassen[3] = {WA_VERB, WA_SUBSTANTIV, WA_ADJEKTIV};
     for (int k = 0; k < 3; ++k) {
-        std::vector<TLebend> &l = lebend[size_t(k)];
+        std::vector<TLebend> &l = lebend.bloecke[size_t(k)];
         l.clear();
+        lebend.alle[size_t(k)] = 0;
+        lebend.nurUmschrieben[size_t(k)] = 0;
         for (const TAnalyseblock &b : BloeckeDerWortart(bl, klassen[k])) {
             const bool passt = EndungenPassen(b, wort);
-            if (passt || b.regel == Blockregel::Steigerung)
+            if (passt || b.regel == Blockregel::Steigerung) {
                 l.push_back({&b, !passt});
+                lebend.alle[size_t(k)] |= uint64_t(1) << b.nr;
+                if (!passt)
+                    lebend.nurUmschrieben[size_t(k)] |= uint64_t(1) << b.nr;
+            }
         }
     }
 }
@@ -559,6 +563,8 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
     while (platz < 2 * stammZeilen_.size())
         platz *= 2;
     gesehen_.assign(platz, kFrei);
+    stammVerglichen_.assign(platz, {kFrei, 0});
+    stammWort_ = wort;
     for (const int32_t id : stammZeilen_) {
         if (optionen_.schnell && Gesehen(id))
             continue;
@@ -572,7 +578,8 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            Vergleichen(v, wort, BloeckeFuer(wort.back()), lebend_);
+            if (const uint64_t verglichen = Vergleichen(v, wort, BloeckeFuer(wort.back()), lebend_))
+                StammVerglichenSetzen(id, verglichen);
             if (v.Wortart() == WA_ADVERB) {
                 if (GleichKlein(v.form1, wort))
                     liste.emplace_back(v.id, v.form1, fid::KOMPARATIV, QStringLiteral("Komparativ des Adverbs"));
@@ -586,6 +593,34 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
             quelle_.BedeutungenLaden(*neu);
             Cachen(std::move(neu));
         }
+    }
+}
+
+void TFormanalyse::StammVerglichenSetzen(int32_t id, uint64_t bloecke)
+{
+    if (id == kFrei)
+        return;
+    const size_t maske = stammVerglichen_.size() - 1;
+    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+        auto &[schluessel, wert] = stammVerglichen_[i];
+        if (schluessel == id || schluessel == kFrei) {
+            schluessel = id;
+            wert |= bloecke;
+            return;
+        }
+    }
+}
+
+uint64_t TFormanalyse::StammVerglichen(int32_t id) const
+{
+    if (id == kFrei || stammVerglichen_.empty())
+        return 0;
+    const size_t maske = stammVerglichen_.size() - 1;
+    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+        if (stammVerglichen_[i].first == id)
+            return stammVerglichen_[i].second;
+        if (stammVerglichen_[i].first == kFrei)
+            return 0;
     }
 }
 
@@ -604,8 +639,8 @@ bool TFormanalyse::Gesehen(int32_t id)
     }
 }
 
-void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const TBuchstabenbloecke &bl,
-                               const TLebendeBloecke &lebend)
+uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const TBuchstabenbloecke &bl,
+                                   const TLebendeBloecke &lebend, uint64_t ohne)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
     auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor, Blockspeicher::Eintrag *merken) {
@@ -623,29 +658,34 @@ void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const TBu
             if (selektor >= 0)
                 erzeugenUndVergleichen(b, selektor, nullptr);
         }
-        return;
+        return 0;
     }
     const int wa = v.Wortart();
     const int k = wa == WA_VERB ? 0 : wa == WA_SUBSTANTIV ? 1 : wa == WA_ADJEKTIV ? 2 : -1;
-    if (k < 0)
-        return;
-    Blockspeicher::Eintrag *eintrag = nullptr;
-    for (const TLebend &l : lebend[size_t(k)]) {
+    if (k < 0 || lebend.alle[size_t(k)] == 0)
+        return 0;
+    Blockspeicher::Eintrag &eintrag = bloecke_->EintragFuer(v);
+    uint64_t pruefen = lebend.alle[size_t(k)] & ~ohne;
+    if (!eintrag.umschrieben)
+        pruefen &= ~lebend.nurUmschrieben[size_t(k)];
+    // Blocks met for the first time are generated and compared while their
+    // hashes are taken; the others only on a hash hit.
+    const uint64_t erzeugen = pruefen & (~eintrag.erzeugt | eintrag.Treffer(worthash_));
+    if (erzeugen == 0)
+        return pruefen;
+    for (const TLebend &l : lebend.bloecke[size_t(k)]) {
         const TAnalyseblock &b = *l.block;
-        if (l.nurUmschrieben && !Umschrieben(v))
+        const uint64_t bit = uint64_t(1) << b.nr;
+        if (!(erzeugen & bit))
             continue;
         const int32_t selektor = BlockSelektor(b, v);
-        if (selektor < 0)
+        if (selektor < 0) {
+            eintrag.erzeugt |= bit; // holds none of the entry's forms
             continue;
-        if (!eintrag)
-            eintrag = &bloecke_->EintragFuer(v);
-        // A block met for the first time is compared while its hashes are
-        // taken; later words generate it again only on a hash hit.
-        if (!bloecke_->Erzeugt(*eintrag, b))
-            erzeugenUndVergleichen(b, selektor, eintrag);
-        else if (bloecke_->KannEnthalten(*eintrag, b, worthash_))
-            erzeugenUndVergleichen(b, selektor, nullptr);
+        }
+        erzeugenUndVergleichen(b, selektor, (eintrag.erzeugt & bit) ? nullptr : &eintrag);
     }
+    return pruefen;
 }
 
 void TFormanalyse::Sonderformpfad(const QString &wort)

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace lexovita {
@@ -77,7 +78,13 @@ class TFormanalyse {
         const intern::TAnalyseblock *block;
         bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
     };
-    using TLebendeBloecke = std::array<std::vector<TLebend>, 3>; // verb, noun, adjective
+    // By word class (verb, noun, adjective): the blocks in comparison order,
+    // and the same as masks of block numbers.
+    struct TLebendeBloecke {
+        std::array<std::vector<TLebend>, 3> bloecke;
+        std::array<uint64_t, 3> alle{};
+        std::array<uint64_t, 3> nurUmschrieben{};
+    };
     struct TUmschreibung;
 
     // Per-word facts the block checks reuse.
@@ -97,10 +104,14 @@ class TFormanalyse {
     void Sonderformpfad(const QString &wort);
     void Stichwortpfad(const QString &wort);
     void StichwortErgebnisse(const TVokabel &v, const QString &wort);
-    // Appends the forms of the dispatch letter's blocks equal to the word.
-    void Vergleichen(const TVokabel &v, const QString &wort, const intern::TBuchstabenbloecke &bl,
-                     const TLebendeBloecke &lebend);
+    // Appends the forms of the dispatch letter's blocks equal to the word,
+    // leaving out the blocks in `ohne`. Returns the blocks whose forms are
+    // now known to be compared (fast path only).
+    uint64_t Vergleichen(const TVokabel &v, const QString &wort, const intern::TBuchstabenbloecke &bl,
+                         const TLebendeBloecke &lebend, uint64_t ohne = 0);
     bool Gesehen(int32_t id); // marks the id; true if it was marked before
+    void StammVerglichenSetzen(int32_t id, uint64_t bloecke);
+    uint64_t StammVerglichen(int32_t id) const;
     // Keeps the first result of every (entry, form identifier) pair.
     void Duplikateentfernen();
     TVokabel *InCache(int32_t id);
@@ -126,6 +137,11 @@ class TFormanalyse {
     TLebendeBloecke lebend_;                         // this word's blocks of its last letter
     QHash<QString, TLebendeBloecke> endungsBloecke_; // blocks of every letter by the word's last eight letters
     std::vector<int32_t> anfangZeilen_;
+    // The blocks the last stem path compared, per entry id (open addressing
+    // like gesehen_), and the word it compared them with; empty when the
+    // last rule paths ran no stem path.
+    std::vector<std::pair<int32_t, uint64_t>> stammVerglichen_;
+    QString stammWort_;
     int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
 };
 

@@ -125,6 +125,8 @@ enum Nr : int {
     ADVERB,
     ANZAHL
 };
+// The analysis keeps sets of blocks as 64-bit masks.
+static_assert(ANZAHL <= kBlockanzahlHoechstens);
 
 constexpr TAnalyseblock B(Nr nr, Blockgenerator g, int32_t s, R r = R::Keine, std::span<const sv> e = {})
 {

@@ -43,6 +43,7 @@ const TBuchstabenbloecke &AlleBloecke();
 
 // Number of distinct block numbers (nr < this).
 int Blockanzahl();
+inline constexpr int kBlockanzahlHoechstens = 64;
 
 // Selector the block is generated with for this entry, or -1 if the block
 // does not apply to it at all.
