@@ -6,6 +6,8 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace lexovita {
 
@@ -23,6 +25,27 @@ QString LikeAnfang(const QString &praefix)
     }
     muster += QLatin1Char('%');
     return muster;
+}
+
+char16_t AsciiKleinesZeichen(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+}
+
+// Narrows [von, bis), sorted texts that all begin with the word's first
+// `stelle` characters, to those whose next character is `c`: the text equal
+// to the longer beginning first, then the ones going on.
+template <typename It, typename TextFn>
+std::pair<It, It> Eingrenzen(It von, It bis, qsizetype stelle, char16_t c, TextFn text)
+{
+    const auto zeichen = [&](const auto &z) -> int {
+        const QStringView t = text(z);
+        return t.size() > stelle ? int(t[stelle].unicode()) : -1;
+    };
+    von = std::partition_point(von, bis, [&](const auto &z) { return zeichen(z) < int(c); });
+    bis = std::partition_point(von, bis, [&](const auto &z) { return zeichen(z) <= int(c); });
+    return {von, bis};
 }
 
 const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
@@ -211,6 +234,7 @@ void TAnalysequelle::Aufbauen()
     formenVon_.clear();
     nachId_.clear();
     stichwoerter_.clear();
+    stichwortAnfaenge_.clear();
     bedeutungen_.clear();
     bedeutungenAlle_ = false;
     einzelnGeladen_ = 0;
@@ -236,6 +260,10 @@ void TAnalysequelle::Aufbauen()
             const int32_t id = v->id;
             vokabeln_[id] = std::move(v);
         }
+        for (auto it = stichwoerter_.cbegin(); it != stichwoerter_.cend(); ++it)
+            stichwortAnfaenge_.push_back({it.key(), &it.value()});
+        std::sort(stichwortAnfaenge_.begin(), stichwortAnfaenge_.end(),
+                  [](const TStichwortAnfang &x, const TStichwortAnfang &y) { return x.schluessel < y.schluessel; });
         // Ids are handed out one after the other; a direct table is then
         // the quickest look-up.
         int32_t hoechste = -1;
@@ -301,23 +329,19 @@ void TAnalysequelle::StaemmeFuerWort(const QString &praefix, qsizetype wortLaeng
 void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel)
 {
     Bereitstellen();
-    const QString w = AsciiKlein(wort);
-    // Each longer beginning sorts after the shorter ones, so the search for
-    // the next one starts where the last one ended.
-    auto von = staemme_.begin();
-    const auto kleiner = [this](const TStamm &z, QStringView p) { return Stammtext(z) < p; };
-    QString mitV;
-    for (qsizetype k = 1; k <= w.size(); ++k) {
-        const QStringView p = QStringView(w).left(k);
-        auto it = std::lower_bound(von, staemme_.end(), p, kleiner);
-        von = it;
-        for (; it != staemme_.end() && Stammtext(*it) == p; ++it)
+    // Each longer beginning narrows the range of the shorter one, one
+    // character at a time; the stem equal to the beginning leads its range.
+    const auto text = [this](const TStamm &z) { return Stammtext(z); };
+    auto von = staemme_.begin(), bis = staemme_.end();
+    for (qsizetype k = 1; k <= wort.size(); ++k) {
+        std::tie(von, bis) = Eingrenzen(von, bis, k - 1, AsciiKleinesZeichen(wort[k - 1]), text);
+        auto it = von;
+        for (; it != bis && qsizetype(it->laenge) == k; ++it)
             ziel.push_back(it->vokabelId);
-        if (it == staemme_.end() || !Stammtext(*it).startsWith(p))
+        if (it == bis)
             break; // no stem goes on with this beginning
-        mitV = p.toString() + QLatin1Char('v');
-        for (it = std::lower_bound(it, staemme_.end(), QStringView(mitV), kleiner);
-             it != staemme_.end() && Stammtext(*it) == QStringView(mitV); ++it)
+        for (it = Eingrenzen(it, bis, k, u'v', text).first;
+             it != bis && qsizetype(it->laenge) == k + 1 && Stammtext(*it)[k] == QLatin1Char('v'); ++it)
             ziel.push_back(it->vokabelId);
     }
 }
@@ -325,13 +349,12 @@ void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_
 void TAnalysequelle::StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel)
 {
     Bereitstellen();
-    QString p;
-    p.reserve(wort.size());
-    for (QChar c : wort) {
-        p += c;
-        const auto it = stichwoerter_.constFind(p);
-        if (it != stichwoerter_.constEnd())
-            ziel.insert(ziel.end(), it->begin(), it->end());
+    const auto text = [](const TStichwortAnfang &a) { return QStringView(a.schluessel); };
+    auto von = stichwortAnfaenge_.cbegin(), bis = stichwortAnfaenge_.cend();
+    for (qsizetype k = 1; k <= wort.size() && von != bis; ++k) {
+        std::tie(von, bis) = Eingrenzen(von, bis, k - 1, wort[k - 1].unicode(), text);
+        if (von != bis && von->schluessel.size() == k)
+            ziel.insert(ziel.end(), von->zeilen->begin(), von->zeilen->end());
     }
 }
 

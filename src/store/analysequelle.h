@@ -108,10 +108,15 @@ class TAnalysequelle : public IAnalysequelle {
     QHash<QString, std::vector<TSonderformZeile>> formen_;            // by lower-cased text, in form index order
     QHash<int32_t, std::vector<TSonderformZeile>> formenVon_;         // by entry, in storage order
     QHash<QString, std::vector<TStichwortZeile>> stichwoerter_;       // by lower-cased headword, in id order
-    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_;             // read on first use
-    bool bedeutungenAlle_ = false;                                    // every entry's meanings are in bedeutungen_
-    int einzelnGeladen_ = 0;                                          // meanings read singly since the tables
-    sqlite3_stmt *datenversion_ = nullptr;                            // PRAGMA data_version, kept prepared
+    struct TStichwortAnfang {
+        QString schluessel;                         // lower-cased headword
+        const std::vector<TStichwortZeile> *zeilen; // its rows in stichwoerter_
+    };
+    std::vector<TStichwortAnfang> stichwortAnfaenge_;     // sorted by headword, for the beginnings of a word
+    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_; // read on first use
+    bool bedeutungenAlle_ = false;                        // every entry's meanings are in bedeutungen_
+    int einzelnGeladen_ = 0;                              // meanings read singly since the tables
+    sqlite3_stmt *datenversion_ = nullptr;                // PRAGMA data_version, kept prepared
 };
 
 // Holds a read session of the source for its lifetime.
