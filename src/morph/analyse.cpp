@@ -93,17 +93,21 @@ uint32_t KleinHash(const QString &text)
 // generated again and compared exactly. Generation depends only on the
 // entry's fields, so the hashes hold as long as those are unchanged.
 struct TFormanalyse::Blockspeicher {
-    static constexpr size_t kHoechstens = 8'000'000; // hashes kept before starting afresh
-    static constexpr uint32_t kNrBits = 63;          // low bits of a kept hash: the block number
+    static constexpr size_t kHoechstens = 8'000'000;      // hashes kept before starting afresh
+    static constexpr uint32_t kNrBits = 63;               // low bits of a kept hash: the block number
+    static constexpr uint32_t kLeer = 0xffffffffu;        // empty slot (no block has number 63)
+    static constexpr int32_t kDirektHoechstens = 1 << 18; // ids below are found by index
 
     struct Eintrag {
         int32_t attribute = 0;
         QString vokabel, form1, form2, form3;
         bool umschrieben = false; // Umschrieben(v)
-        bool neu = true;
-        uint64_t erzeugt = 0; // blocks generated (or not applying to the entry)
-        // Sorted: the forms' hashes, their low bits replaced by the block number.
-        std::vector<uint32_t> hashes;
+        uint64_t erzeugt = 0;     // blocks generated (or not applying to the entry)
+        // Open addressing, at most half full: the forms' hashes, their low
+        // bits replaced by the block number.
+        std::vector<uint32_t> tafel;
+        size_t anzahl = 0;
+        int stellen = 0; // tafel.size() == 1 << stellen
 
         // Usually the very same strings, shared with the source's row.
         static bool Gleich(const QString &a, const QString &b)
@@ -123,53 +127,104 @@ struct TFormanalyse::Blockspeicher {
             form2 = v.form2;
             form3 = v.form3;
             umschrieben = Umschrieben(v);
-            neu = false;
             erzeugt = 0;
-            hashes.clear();
+            tafel.clear();
+            anzahl = 0;
+            stellen = 0;
+        }
+
+        size_t Platz(uint32_t schluessel) const
+        {
+            return stellen == 0 ? 0 : size_t((schluessel * 2654435761u) >> (32 - stellen));
+        }
+        void Einfuegen(uint32_t wert)
+        {
+            const size_t maske = tafel.size() - 1;
+            for (size_t i = Platz(wert & ~kNrBits);; i = (i + 1) & maske) {
+                if (tafel[i] == wert)
+                    return;
+                if (tafel[i] == kLeer) {
+                    tafel[i] = wert;
+                    ++anzahl;
+                    return;
+                }
+            }
+        }
+        void Wachsen(size_t neu)
+        {
+            if (2 * (anzahl + neu) <= tafel.size())
+                return;
+            int s = std::max(stellen, 4);
+            while ((size_t(1) << s) < 2 * (anzahl + neu))
+                ++s;
+            std::vector<uint32_t> alt(size_t(1) << s, kLeer);
+            alt.swap(tafel);
+            stellen = s;
+            anzahl = 0;
+            for (const uint32_t w : alt)
+                if (w != kLeer)
+                    Einfuegen(w);
         }
 
         // The generated blocks that may hold a form with the word's hash.
         uint64_t Treffer(uint32_t worthash) const
         {
+            if (tafel.empty())
+                return 0;
             const uint32_t schluessel = worthash & ~kNrBits;
+            const size_t maske = tafel.size() - 1;
             uint64_t bloecke = 0;
-            for (auto it = std::lower_bound(hashes.begin(), hashes.end(), schluessel);
-                 it != hashes.end() && (*it & ~kNrBits) == schluessel; ++it)
-                bloecke |= uint64_t(1) << (*it & kNrBits);
+            for (size_t i = Platz(schluessel); tafel[i] != kLeer; i = (i + 1) & maske)
+                if ((tafel[i] & ~kNrBits) == schluessel)
+                    bloecke |= uint64_t(1) << (tafel[i] & kNrBits);
             return bloecke;
         }
     };
 
-    QHash<int32_t, Eintrag> eintraege;
+    std::vector<std::unique_ptr<Eintrag>> direkt; // by id
+    QHash<int32_t, Eintrag> sonst;                // ids outside
     size_t gesamt = 0;
 
     // The entry's record, emptied if its fields changed since.
     Eintrag &EintragFuer(const TVokabel &v)
     {
         if (gesamt > kHoechstens) {
-            eintraege.clear();
+            direkt.clear();
+            sonst.clear();
             gesamt = 0;
         }
-        Eintrag &e = eintraege[v.id];
-        if (e.neu || !e.Passt(v)) {
-            gesamt -= std::min(gesamt, e.hashes.size());
-            e.Neu(v);
+        Eintrag *e = nullptr;
+        bool neu = false;
+        if (v.id >= 0 && v.id < kDirektHoechstens) {
+            if (size_t(v.id) >= direkt.size())
+                direkt.resize(size_t(v.id) + 1);
+            std::unique_ptr<Eintrag> &p = direkt[size_t(v.id)];
+            neu = !p;
+            if (neu)
+                p = std::make_unique<Eintrag>();
+            e = p.get();
+        } else {
+            neu = !sonst.contains(v.id);
+            e = &sonst[v.id];
         }
-        return e;
+        if (neu || !e->Passt(v)) {
+            gesamt -= std::min(gesamt, e->anzahl);
+            e->Neu(v);
+        }
+        return *e;
     }
 
     // Records the hashes of the block's forms, which the caller has just
     // generated into the list from `vorher` on.
     void Merken(Eintrag &e, const TAnalyseblock &b, const std::vector<TLatForm> &liste, size_t vorher)
     {
-        const size_t anfang = e.hashes.size();
+        const size_t anfang = e.anzahl;
+        e.Wachsen(liste.size() - vorher);
         for (size_t i = vorher; i < liste.size(); ++i)
             if (!liste[i].text.isEmpty())
-                e.hashes.push_back((KleinHash(liste[i].text) & ~kNrBits) | uint32_t(b.nr));
-        std::sort(e.hashes.begin() + qsizetype(anfang), e.hashes.end());
-        std::inplace_merge(e.hashes.begin(), e.hashes.begin() + qsizetype(anfang), e.hashes.end());
+                e.Einfuegen((KleinHash(liste[i].text) & ~kNrBits) | uint32_t(b.nr));
         e.erzeugt |= uint64_t(1) << b.nr;
-        gesamt += e.hashes.size() - anfang;
+        gesamt += e.anzahl - anfang;
     }
 };
 
