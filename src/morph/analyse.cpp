@@ -521,16 +521,7 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
     worthash_ = KleinHash(wort);
     // Which blocks fit depends only on the word's last letters (no block
     // ending is longer than eight), and texts repeat their endings.
-    const QString schwanz = wort.right(8);
-    auto gewaehlt = endungsBloecke_.constFind(schwanz);
-    if (gewaehlt == endungsBloecke_.constEnd()) {
-        if (endungsBloecke_.size() > 20000)
-            endungsBloecke_.clear();
-        TLebendeBloecke neu;
-        BloeckeWaehlen(AlleBloecke(), schwanz, neu);
-        gewaehlt = endungsBloecke_.insert(schwanz, std::move(neu));
-    }
-    const TLebendeBloecke &lebendAlle = *gewaehlt;
+    const TLebendeBloecke &lebendAlle = Endungsbloecke(wort).alle;
     const bool nachStamm = !u && optionen_.schnell && !stammWort_.isEmpty() && wort == stammWort_;
     size_t platz = 16;
     while (platz < 2 * anfangZeilen_.size())
@@ -581,7 +572,39 @@ void TFormanalyse::WortVorbereiten(const QString &wort)
 {
     wort_ = wort;
     worthash_ = KleinHash(wort);
-    BloeckeWaehlen(BloeckeFuer(wort.back()), wort, lebend_);
+    lebend_ = &Endungsbloecke(wort).buchstabe;
+}
+
+const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString &wort)
+{
+    const QString *w = &wort;
+    QString schwanz;
+    uint64_t schluessel = 0;
+    for (const QChar c : QStringView(wort).right(8)) {
+        if (c.unicode() == 0 || c.unicode() > 0xff) {
+            schwanz = wort.right(8);
+            w = &schwanz;
+            schluessel = 0;
+            break;
+        }
+        schluessel = (schluessel << 8) | c.unicode();
+    }
+    auto waehlen = [w](TEndungsbloecke &e) {
+        BloeckeWaehlen(BloeckeFuer(w->isEmpty() ? QChar() : w->back()), *w, e.buchstabe);
+        BloeckeWaehlen(AlleBloecke(), *w, e.alle);
+    };
+    if (schluessel == 0) {
+        waehlen(endungsbloeckeEinzeln_);
+        return endungsbloeckeEinzeln_;
+    }
+    auto it = endungsBloecke_.find(schluessel);
+    if (it == endungsBloecke_.end()) {
+        if (endungsBloecke_.size() > 20000)
+            endungsBloecke_.clear();
+        it = endungsBloecke_.try_emplace(schluessel).first;
+        waehlen(it->second);
+    }
+    return it->second;
 }
 
 void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend)
@@ -633,7 +656,7 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            if (const uint64_t verglichen = Vergleichen(v, wort, BloeckeFuer(wort.back()), lebend_))
+            if (const uint64_t verglichen = Vergleichen(v, wort, BloeckeFuer(wort.back()), *lebend_))
                 StammVerglichenSetzen(id, verglichen);
             if (v.Wortart() == WA_ADVERB) {
                 if (GleichKlein(v.form1, wort))
@@ -817,7 +840,7 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
         {
             OhneSonderformen ohne(manager_);
             for (const auto &v : cache_)
-                Vergleichen(*v, w, BloeckeFuer(w.back()), lebend_);
+                Vergleichen(*v, w, BloeckeFuer(w.back()), *lebend_);
         }
         // Everything in the list that is not this word goes, so that the list
         // holds the analyses of the word just checked.

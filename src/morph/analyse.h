@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -134,8 +135,16 @@ class TFormanalyse {
     std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
     QString wort_;
     uint32_t worthash_ = 0;
-    TLebendeBloecke lebend_;                         // this word's blocks of its last letter
-    QHash<QString, TLebendeBloecke> endungsBloecke_; // blocks of every letter by the word's last eight letters
+    // The blocks whose endings fit a word: of its last letter, and of every letter.
+    struct TEndungsbloecke {
+        TLebendeBloecke buchstabe, alle;
+    };
+    const TEndungsbloecke &Endungsbloecke(const QString &wort);
+    const TLebendeBloecke *lebend_ = nullptr; // this word's blocks of its last letter
+    // By the word's last eight letters packed into a number (no block
+    // ending is longer, and texts repeat their endings).
+    std::unordered_map<uint64_t, TEndungsbloecke> endungsBloecke_;
+    TEndungsbloecke endungsbloeckeEinzeln_; // for an ending that cannot be packed
     std::vector<int32_t> anfangZeilen_;
     // The blocks the last stem path compared, per entry id (open addressing
     // like gesehen_), and the word it compared them with; empty when the
