@@ -59,11 +59,20 @@ std::span<const TAnalyseblock> BloeckeDerWortart(const TBuchstabenbloecke &b, in
 }
 
 // Clears SonderformenEinsetzen while candidates are generated, so that they
-// are compared in their regular spelling; set again however we leave.
+// are compared in their regular spelling, and BezeichnungenSetzen: only the
+// few forms equal to the word are labelled. Set again however we leave.
 class OhneSonderformen {
   public:
-    explicit OhneSonderformen(TFormenmanager &m) : m_(m) { m_.SetSonderformenEinsetzen(false); }
-    ~OhneSonderformen() { m_.SetSonderformenEinsetzen(true); }
+    explicit OhneSonderformen(TFormenmanager &m) : m_(m)
+    {
+        m_.SetSonderformenEinsetzen(false);
+        m_.SetBezeichnungenSetzen(false);
+    }
+    ~OhneSonderformen()
+    {
+        m_.SetSonderformenEinsetzen(true);
+        m_.SetBezeichnungenSetzen(true);
+    }
     OhneSonderformen(const OhneSonderformen &) = delete;
     OhneSonderformen &operator=(const OhneSonderformen &) = delete;
 
@@ -729,6 +738,9 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
         const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
                                         [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
         liste.erase(weg, liste.end());
+        for (size_t i = vorher; i < liste.size(); ++i)
+            if (liste[i].bezeichnung.isEmpty())
+                liste[i].bezeichnung = GeneratorBezeichnung(liste[i].formId);
     };
     if (!optionen_.schnell) {
         for (const TAnalyseblock &b : BloeckeDerWortart(bl, v.Wortart())) {
