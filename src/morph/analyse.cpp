@@ -118,6 +118,32 @@ struct TFormanalyse::Blockspeicher {
         size_t anzahl = 0;
         int stellen = 0; // tafel.size() == 1 << stellen
 
+        // The last few words a generated block was generated again for, with
+        // the forms it gave: texts repeat their words.
+        struct Wiederholung {
+            int nr = -1;
+            QString wort;
+            std::vector<TLatForm> formen;
+        };
+        static constexpr size_t kWiederholungen = 4;
+        std::vector<Wiederholung> wiederholungen;
+        size_t naechste = 0; // the one replaced next
+        const Wiederholung *Gefunden(int nr, const QString &wort) const
+        {
+            for (const Wiederholung &w : wiederholungen)
+                if (w.nr == nr && w.wort == wort)
+                    return &w;
+            return nullptr;
+        }
+        Wiederholung &Neue()
+        {
+            if (wiederholungen.size() < kWiederholungen)
+                return wiederholungen.emplace_back();
+            Wiederholung &w = wiederholungen[naechste];
+            naechste = (naechste + 1) % kWiederholungen;
+            return w;
+        }
+
         // Usually the very same strings, shared with the source's row.
         static bool Gleich(const QString &a, const QString &b)
         {
@@ -140,6 +166,8 @@ struct TFormanalyse::Blockspeicher {
             tafel.clear();
             anzahl = 0;
             stellen = 0;
+            wiederholungen.clear();
+            naechste = 0;
         }
 
         size_t Platz(uint32_t schluessel) const
@@ -773,7 +801,22 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
             eintrag.erzeugt |= bit; // holds none of the entry's forms
             continue;
         }
-        erzeugenUndVergleichen(b, selektor, (eintrag.erzeugt & bit) ? nullptr : &eintrag);
+        if (!(eintrag.erzeugt & bit)) {
+            erzeugenUndVergleichen(b, selektor, &eintrag);
+            continue;
+        }
+        // Generation depends only on the entry's fields, which the record
+        // matches: a word met before takes the forms it gave then.
+        if (const auto *w = eintrag.Gefunden(b.nr, wort)) {
+            liste.insert(liste.end(), w->formen.begin(), w->formen.end());
+            continue;
+        }
+        const size_t vorher = liste.size();
+        erzeugenUndVergleichen(b, selektor, nullptr);
+        auto &w = eintrag.Neue();
+        w.nr = b.nr;
+        w.wort = wort;
+        w.formen.assign(liste.begin() + qsizetype(vorher), liste.end());
     }
     return pruefen;
 }
