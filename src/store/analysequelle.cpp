@@ -235,6 +235,7 @@ void TAnalysequelle::Aufbauen()
     nachId_.clear();
     stichwoerter_.clear();
     stichwortAnfaenge_.clear();
+    stichwortText_.clear();
     bedeutungen_.clear();
     bedeutungenAlle_ = false;
     einzelnGeladen_ = 0;
@@ -260,10 +261,16 @@ void TAnalysequelle::Aufbauen()
             const int32_t id = v->id;
             vokabeln_[id] = std::move(v);
         }
+        std::vector<QString> schluessel;
         for (auto it = stichwoerter_.cbegin(); it != stichwoerter_.cend(); ++it)
-            stichwortAnfaenge_.push_back({it.key(), &it.value()});
-        std::sort(stichwortAnfaenge_.begin(), stichwortAnfaenge_.end(),
-                  [](const TStichwortAnfang &x, const TStichwortAnfang &y) { return x.schluessel < y.schluessel; });
+            schluessel.push_back(it.key());
+        // Beside each other in one text, so that the search touches little memory.
+        std::sort(schluessel.begin(), schluessel.end());
+        for (const QString &k : schluessel) {
+            stichwortAnfaenge_.push_back(
+                {uint32_t(stichwortText_.size()), uint32_t(k.size()), &stichwoerter_.constFind(k).value()});
+            stichwortText_ += k;
+        }
         // Ids are handed out one after the other; a direct table is then
         // the quickest look-up.
         int32_t hoechste = -1;
@@ -349,11 +356,11 @@ void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_
 void TAnalysequelle::StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel)
 {
     Bereitstellen();
-    const auto text = [](const TStichwortAnfang &a) { return QStringView(a.schluessel); };
+    const auto text = [this](const TStichwortAnfang &a) { return QStringView(stichwortText_).mid(a.anfang, a.laenge); };
     auto von = stichwortAnfaenge_.cbegin(), bis = stichwortAnfaenge_.cend();
     for (qsizetype k = 1; k <= wort.size() && von != bis; ++k) {
         std::tie(von, bis) = Eingrenzen(von, bis, k - 1, wort[k - 1].unicode(), text);
-        if (von != bis && von->schluessel.size() == k)
+        if (von != bis && qsizetype(von->laenge) == k)
             ziel.insert(ziel.end(), von->zeilen->begin(), von->zeilen->end());
     }
 }

@@ -109,10 +109,12 @@ class TAnalysequelle : public IAnalysequelle {
     QHash<int32_t, std::vector<TSonderformZeile>> formenVon_;         // by entry, in storage order
     QHash<QString, std::vector<TStichwortZeile>> stichwoerter_;       // by lower-cased headword, in id order
     struct TStichwortAnfang {
-        QString schluessel;                         // lower-cased headword
+        uint32_t anfang; // the lower-cased headword in stichwortText_
+        uint32_t laenge;
         const std::vector<TStichwortZeile> *zeilen; // its rows in stichwoerter_
     };
     std::vector<TStichwortAnfang> stichwortAnfaenge_;     // sorted by headword, for the beginnings of a word
+    QString stichwortText_;                               // their headwords one after the other
     QHash<int32_t, std::vector<TBedeutung>> bedeutungen_; // read on first use
     bool bedeutungenAlle_ = false;                        // every entry's meanings are in bedeutungen_
     int einzelnGeladen_ = 0;                              // meanings read singly since the tables
