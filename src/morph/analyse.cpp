@@ -125,7 +125,7 @@ struct TFormanalyse::Blockspeicher {
             QString wort;
             std::vector<TLatForm> formen;
         };
-        static constexpr size_t kWiederholungen = 4;
+        static constexpr size_t kWiederholungen = 8;
         std::vector<Wiederholung> wiederholungen;
         size_t naechste = 0; // the one replaced next
         const Wiederholung *Gefunden(int nr, const QString &wort) const
@@ -780,7 +780,7 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
     }
     const int wa = v.Wortart();
     const int k = wa == WA_VERB ? 0 : wa == WA_SUBSTANTIV ? 1 : wa == WA_ADJEKTIV ? 2 : -1;
-    if (k < 0 || lebend.alle[size_t(k)] == 0)
+    if (k < 0 || (lebend.alle[size_t(k)] & ~ohne) == 0)
         return 0;
     Blockspeicher::Eintrag &eintrag = bloecke_->EintragFuer(v);
     uint64_t pruefen = lebend.alle[size_t(k)] & ~ohne;
