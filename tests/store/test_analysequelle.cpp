@@ -293,6 +293,40 @@ TEST_F(Analyse, TheMemoryCopyFollowsChangesToTheDatabase)
     EXPECT_EQ(Ergebnis("rosam"), std::vector<std::string>{});
 }
 
+TEST_F(Analyse, ChangedFieldsOfAnEntryChangeTheFormsAWordMetBeforeGives)
+{
+    // The analysis keeps what an entry's blocks gave for a word; a change of
+    // the fields the forms rest on must not be answered from there.
+    struct Fall {
+        const char *name;
+        void (*aendern)(TVokabel &);
+        bool gefunden;
+        int32_t genus;
+    };
+    const Fall faelle[] = {
+        {"gender", [](TVokabel &v) { v.form2 = QStringLiteral("f"); }, true, F},
+        {"headword",
+         [](TVokabel &v) {
+             v.vokabel = QStringLiteral("inimicus");
+             v.form1 = QStringLiteral("inimici");
+         },
+         false, 0},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        const int32_t id = Anlegen("amicus", WA_SUBSTANTIV, KD_O, "amici", "m");
+        for (int i = 0; i < 3; ++i)
+            ASSERT_EQ(Ergebnis("amicos"), (std::vector<std::string>{E(id, M | fid::AKK_PL, "amicos")}));
+        std::unique_ptr<TVokabel> v = daten.VokabelLaden(id);
+        f.aendern(*v);
+        ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAktualisieren(*v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        const std::vector<std::string> erwartet =
+            f.gefunden ? std::vector<std::string>{E(id, f.genus | fid::AKK_PL, "amicos")} : std::vector<std::string>{};
+        EXPECT_EQ(Ergebnis("amicos"), erwartet);
+        daten.VokabelLoeschen(id);
+    }
+}
+
 TEST_F(Analyse, MeaningsReadForManyEntriesFollowChangesBetweenTwoWords)
 {
     // Enough entries that the source reads all meanings at once.
