@@ -2,6 +2,7 @@
 
 #include "morph/analyse_bloecke.h"
 #include "morph/endungen.h"
+#include "morph/erzeuger.h"
 #include "morph/formid.h"
 #include "morph/nominalformen.h"
 #include "morph/stammfilter.h"
@@ -58,11 +59,20 @@ std::span<const TAnalyseblock> BloeckeDerWortart(const TBuchstabenbloecke &b, in
 }
 
 // Clears SonderformenEinsetzen while candidates are generated, so that they
-// are compared in their regular spelling; set again however we leave.
+// are compared in their regular spelling, and BezeichnungenSetzen: only the
+// few forms equal to the word are labelled. Set again however we leave.
 class OhneSonderformen {
   public:
-    explicit OhneSonderformen(TFormenmanager &m) : m_(m) { m_.SetSonderformenEinsetzen(false); }
-    ~OhneSonderformen() { m_.SetSonderformenEinsetzen(true); }
+    explicit OhneSonderformen(TFormenmanager &m) : m_(m)
+    {
+        m_.SetSonderformenEinsetzen(false);
+        m_.SetBezeichnungenSetzen(false);
+    }
+    ~OhneSonderformen()
+    {
+        m_.SetSonderformenEinsetzen(true);
+        m_.SetBezeichnungenSetzen(true);
+    }
     OhneSonderformen(const OhneSonderformen &) = delete;
     OhneSonderformen &operator=(const OhneSonderformen &) = delete;
 
@@ -85,22 +95,54 @@ uint32_t KleinHash(const QString &text)
 
 } // namespace
 
-// What was generated for earlier words, per entry and block: the hashes of
-// the forms' texts. A block whose hashes miss the word cannot hold it and
-// is not generated again; on a hit it is generated and compared exactly.
-// Generation depends only on the entry's fields, so the hashes hold as long
-// as those are unchanged.
+// What was generated for earlier words, per entry: which blocks, and the
+// hashes of their forms' texts, each tagged with its block. A word whose
+// hash misses an entry's set is not in any of its generated blocks, which
+// one look-up per entry settles; on a hit only the tagged blocks are
+// generated again and compared exactly. Generation depends only on the
+// entry's fields, so the hashes hold as long as those are unchanged.
 struct TFormanalyse::Blockspeicher {
-    static constexpr size_t kHoechstens = 8'000'000; // hashes kept before starting afresh
+    static constexpr size_t kHoechstens = 8'000'000;      // hashes kept before starting afresh
+    static constexpr uint32_t kNrBits = 63;               // low bits of a kept hash: the block number
+    static constexpr uint32_t kLeer = 0xffffffffu;        // empty slot (no block has number 63)
+    static constexpr int32_t kDirektHoechstens = 1 << 18; // ids below are found by index
 
     struct Eintrag {
         int32_t attribute = 0;
         QString vokabel, form1, form2, form3;
-        // One block per slot at the front (kNicht: not yet generated, else
-        // the position of its hashes behind the slots and their number),
-        // the hashes behind: one allocation, read in one go.
-        std::vector<uint32_t> daten;
-        static constexpr uint32_t kNicht = 0xffffffffu;
+        bool umschrieben = false; // Umschrieben(v)
+        uint64_t erzeugt = 0;     // blocks generated (or not applying to the entry)
+        // Open addressing, at most half full: the forms' hashes, their low
+        // bits replaced by the block number.
+        std::vector<uint32_t> tafel;
+        size_t anzahl = 0;
+        int stellen = 0; // tafel.size() == 1 << stellen
+
+        // The last few words a generated block was generated again for, with
+        // the forms it gave: texts repeat their words.
+        struct Wiederholung {
+            int nr = -1;
+            QString wort;
+            std::vector<TLatForm> formen;
+        };
+        static constexpr size_t kWiederholungen = 8;
+        std::vector<Wiederholung> wiederholungen;
+        size_t naechste = 0; // the one replaced next
+        const Wiederholung *Gefunden(int nr, const QString &wort) const
+        {
+            for (const Wiederholung &w : wiederholungen)
+                if (w.nr == nr && w.wort == wort)
+                    return &w;
+            return nullptr;
+        }
+        Wiederholung &Neue()
+        {
+            if (wiederholungen.size() < kWiederholungen)
+                return wiederholungen.emplace_back();
+            Wiederholung &w = wiederholungen[naechste];
+            naechste = (naechste + 1) % kWiederholungen;
+            return w;
+        }
 
         // Usually the very same strings, shared with the source's row.
         static bool Gleich(const QString &a, const QString &b)
@@ -119,62 +161,107 @@ struct TFormanalyse::Blockspeicher {
             form1 = v.form1;
             form2 = v.form2;
             form3 = v.form3;
-            daten.assign(size_t(Blockanzahl()), kNicht);
-            daten.reserve(size_t(Blockanzahl()) + 32);
+            umschrieben = Umschrieben(v);
+            erzeugt = 0;
+            tafel.clear();
+            anzahl = 0;
+            stellen = 0;
+            wiederholungen.clear();
+            naechste = 0;
         }
-        size_t Hashanzahl() const { return daten.size() - size_t(Blockanzahl()); }
+
+        size_t Platz(uint32_t schluessel) const
+        {
+            return stellen == 0 ? 0 : size_t((schluessel * 2654435761u) >> (32 - stellen));
+        }
+        void Einfuegen(uint32_t wert)
+        {
+            const size_t maske = tafel.size() - 1;
+            for (size_t i = Platz(wert & ~kNrBits);; i = (i + 1) & maske) {
+                if (tafel[i] == wert)
+                    return;
+                if (tafel[i] == kLeer) {
+                    tafel[i] = wert;
+                    ++anzahl;
+                    return;
+                }
+            }
+        }
+        void Wachsen(size_t neu)
+        {
+            if (2 * (anzahl + neu) <= tafel.size())
+                return;
+            int s = std::max(stellen, 4);
+            while ((size_t(1) << s) < 2 * (anzahl + neu))
+                ++s;
+            std::vector<uint32_t> alt(size_t(1) << s, kLeer);
+            alt.swap(tafel);
+            stellen = s;
+            anzahl = 0;
+            for (const uint32_t w : alt)
+                if (w != kLeer)
+                    Einfuegen(w);
+        }
+
+        // The generated blocks that may hold a form with the word's hash.
+        uint64_t Treffer(uint32_t worthash) const
+        {
+            if (tafel.empty())
+                return 0;
+            const uint32_t schluessel = worthash & ~kNrBits;
+            const size_t maske = tafel.size() - 1;
+            uint64_t bloecke = 0;
+            for (size_t i = Platz(schluessel); tafel[i] != kLeer; i = (i + 1) & maske)
+                if ((tafel[i] & ~kNrBits) == schluessel)
+                    bloecke |= uint64_t(1) << (tafel[i] & kNrBits);
+            return bloecke;
+        }
     };
 
-    QHash<int32_t, Eintrag> eintraege;
+    std::vector<std::unique_ptr<Eintrag>> direkt; // by id
+    QHash<int32_t, Eintrag> sonst;                // ids outside
     size_t gesamt = 0;
 
     // The entry's record, emptied if its fields changed since.
     Eintrag &EintragFuer(const TVokabel &v)
     {
         if (gesamt > kHoechstens) {
-            eintraege.clear();
+            direkt.clear();
+            sonst.clear();
             gesamt = 0;
         }
-        Eintrag &e = eintraege[v.id];
-        if (e.daten.empty() || !e.Passt(v)) {
-            if (!e.daten.empty())
-                gesamt -= std::min(gesamt, e.Hashanzahl());
-            e.Neu(v);
+        Eintrag *e = nullptr;
+        bool neu = false;
+        if (v.id >= 0 && v.id < kDirektHoechstens) {
+            if (size_t(v.id) >= direkt.size())
+                direkt.resize(size_t(v.id) + 1);
+            std::unique_ptr<Eintrag> &p = direkt[size_t(v.id)];
+            neu = !p;
+            if (neu)
+                p = std::make_unique<Eintrag>();
+            e = p.get();
+        } else {
+            neu = !sonst.contains(v.id);
+            e = &sonst[v.id];
         }
-        return e;
+        if (neu || !e->Passt(v)) {
+            gesamt -= std::min(gesamt, e->anzahl);
+            e->Neu(v);
+        }
+        return *e;
     }
-
-    bool Erzeugt(const Eintrag &e, const TAnalyseblock &b) const { return e.daten[size_t(b.nr)] != Eintrag::kNicht; }
 
     // Records the hashes of the block's forms, which the caller has just
     // generated into the list from `vorher` on.
     void Merken(Eintrag &e, const TAnalyseblock &b, const std::vector<TLatForm> &liste, size_t vorher)
     {
-        const size_t anfang = e.daten.size();
+        const size_t anfang = e.anzahl;
+        e.Wachsen(liste.size() - vorher);
         for (size_t i = vorher; i < liste.size(); ++i)
             if (!liste[i].text.isEmpty())
-                e.daten.push_back(KleinHash(liste[i].text));
-        const size_t anzahl = e.daten.size() - anfang;
-        // An entry's blocks hold a few hundred forms at most; one that does
-        // not fit the slot is simply never skipped.
-        if (anfang > 0xffffu || anzahl > 0xfffeu) {
-            e.daten.resize(anfang);
-            e.daten[size_t(b.nr)] = 0xffffu; // counts as a hit on every word
-            return;
-        }
-        e.daten[size_t(b.nr)] = uint32_t(anfang << 16) | uint32_t(anzahl);
-        gesamt += anzahl;
-    }
-
-    // False if no form of the (already generated) block can have the word's hash.
-    bool KannEnthalten(const Eintrag &e, const TAnalyseblock &b, uint32_t worthash) const
-    {
-        const uint32_t slot = e.daten[size_t(b.nr)];
-        const size_t anzahl = slot & 0xffffu;
-        if (anzahl == 0xffffu)
-            return true;
-        const uint32_t *h = e.daten.data() + (slot >> 16);
-        return std::find(h, h + anzahl, worthash) != h + anzahl;
+                e.Einfuegen((KleinHash(liste[i].text) & ~kNrBits) | uint32_t(b.nr));
+        e.erzeugt |= uint64_t(1) << b.nr;
+        gesamt += e.anzahl - anfang;
     }
 };
 
@@ -231,6 +318,31 @@ TVokabel *TFormanalyse::HolenUndCachen(int32_t id)
     return Cachen(std::move(neu));
 }
 
+QString TFormanalyse::Falten(const QString &wort)
+{
+    bool schlicht = true;
+    for (QChar c : wort)
+        schlicht = schlicht && c.unicode() < 0x80 && c != QLatin1Char('j');
+    if (schlicht)
+        return wort;
+    QString f;
+    f.reserve(wort.size() + 2);
+    for (QChar c : wort.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue; // macron, breve, diaeresis, accents
+        const char16_t u = c.toLower().unicode();
+        if (u == u'\u00e6')
+            f += QLatin1String("ae");
+        else if (u == u'\u0153')
+            f += QLatin1String("oe");
+        else if (u == u'j')
+            f += QLatin1Char('i');
+        else
+            f += QChar(u);
+    }
+    return f;
+}
+
 void TFormanalyse::FormAnalysieren(const QString &wort)
 {
     const QString w = Normalisieren(wort);
@@ -246,11 +358,18 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
 
     std::vector<TLatForm> &liste = Ergebnisliste();
     const size_t anfang = liste.size();
-    const QString stamm = w.left(w.size() - EndungsLaenge(w));
-    if (w.size() >= 3 && stamm.size() >= 2)
-        Stammpfad(w, stamm);
-    Sonderformpfad(w);
-    Stichwortpfad(w);
+    Regelpfade(w);
+    const QString f = Falten(w);
+    if (f != w)
+        Regelpfade(f);
+    // The enclitic entries themselves ("-que") are looked up by headword only.
+    const bool enklitikon = f.startsWith(QLatin1Char('-'));
+    if (!enklitikon) {
+        Ergaenzungspfad(f);
+        Umschreibungen(f);
+        if (liste.size() == anfang)
+            Schreibvarianten(f);
+    }
 
     if (w.size() > 4 && w.endsWith(QLatin1String("que"))) {
         FormAnalysieren(w.chopped(3));
@@ -259,25 +378,290 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
         // accumulated from other words keep theirs.
         for (size_t i = anfang; i < liste.size(); ++i)
             liste[i].text = w;
+    } else if (liste.size() == anfang && f.size() > 4 && !enklitikon &&
+               (f.endsWith(QLatin1String("ne")) || f.endsWith(QLatin1String("ve")))) {
+        // -ne and -ve end many words themselves (regione, bene, breve): split
+        // only a word that is nothing without the split.
+        FormAnalysieren(f.chopped(2));
+        if (liste.size() > anfang) {
+            FormAnalysieren(QLatin1Char('-') + f.right(2));
+            for (size_t i = anfang; i < liste.size(); ++i)
+                liste[i].text = w;
+        }
     }
     Duplikateentfernen();
+}
+
+void TFormanalyse::Regelpfade(const QString &w)
+{
+    stammWort_.clear();
+    const QString stamm = w.left(w.size() - EndungsLaenge(w));
+    if (w.size() >= 3 && stamm.size() >= 2)
+        Stammpfad(w, stamm);
+    Sonderformpfad(w);
+    Stichwortpfad(w);
+}
+
+// An ending of real texts that the tables write differently: the word's
+// ending `geschrieben` stands for `regulaer`; Pruefen decides on each form
+// the rewritten word was found as and returns the identifier to report, or
+// -1 to drop it.
+struct TFormanalyse::TUmschreibung {
+    const char *geschrieben;
+    const char *regulaer;
+    int32_t (*pruefen)(int32_t formId, const TVokabel &v, const QString &wort);
+};
+
+namespace {
+
+bool Finit(int32_t id)
+{
+    const int32_t modus = fid::Modus(id);
+    return (modus == fid::INDIKATIV || modus == fid::KONJUNKTIV) && fid::Nominalform(id) == 0;
+}
+
+// posuere, amavere: the third plural perfect.
+int32_t PerfektAufEre(int32_t id, const TVokabel &, const QString &)
+{
+    return id == (fid::AKTIV | fid::INDIKATIV | fid::PERFEKT | fid::P3_PL) ? id : -1;
+}
+
+// hortare, amabere: the second singular of the passive shape. A verb's
+// infinitive is not also read as its second singular passive.
+int32_t PassivAufRe(int32_t id, const TVokabel &v, const QString &wort)
+{
+    const int32_t tempus = fid::Tempus(id);
+    const bool passivform = fid::GenusVerbi(id) == fid::PASSIV || v.Deponens();
+    if (!Finit(id) || fid::Person(id) != fid::P2_SG || !passivform ||
+        !(tempus == fid::PRAESENS || tempus == fid::IMPERFEKT || tempus == fid::FUTUR1))
+        return -1;
+    return wort.compare(v.vokabel, Qt::CaseInsensitive) == 0 ? -1 : id;
+}
+
+// audieram, audierunt: the perfect of -ivi verbs without its v.
+int32_t OhneV(int32_t id, const TVokabel &, const QString &)
+{
+    const int32_t tempus = fid::Tempus(id);
+    if (!Finit(id) || fid::GenusVerbi(id) != fid::AKTIV || (id & fid::VERKUERZT) ||
+        !(tempus == fid::PERFEKT || tempus == fid::PLUSQUAMPERFEKT || tempus == fid::FUTUR2))
+        return -1;
+    return id | fid::VERKUERZT;
+}
+
+// consili, Clodi: the genitive of nouns in -ius and -ium with one i.
+int32_t GenitivAufI(int32_t id, const TVokabel &v, const QString &)
+{
+    if (v.Wortart() != WA_SUBSTANTIV || (id & fid::KASUS_MASKE) != fid::GEN_SG)
+        return -1;
+    const QString k = v.vokabel.toLower();
+    return k.endsWith(QLatin1String("ius")) || k.endsWith(QLatin1String("ium")) ? id : -1;
+}
+
+constexpr const char *kOhneVEndungen[] = {"ram", "ras",   "rat",   "ramus", "ratis", "rant", "ro", "ris",
+                                          "rit", "rimus", "ritis", "rint",  "rim",   "runt", "re"};
+
+} // namespace
+
+void TFormanalyse::Umschreibungen(const QString &wort)
+{
+    static const TUmschreibung kEre{"ere", "erunt", PerfektAufEre};
+    static const TUmschreibung kRe{"re", "ris", PassivAufRe};
+    static const TUmschreibung kGenitiv{"i", "ii", GenitivAufI};
+    for (const TUmschreibung *u : {&kEre, &kRe, &kGenitiv}) {
+        const QLatin1StringView g(u->geschrieben);
+        if (wort.size() > g.size() + 1 && wort.endsWith(g))
+            Ergaenzungspfad(wort.chopped(g.size()) + QLatin1StringView(u->regulaer), u, wort);
+    }
+    static const TUmschreibung kOhneV{"", "", OhneV};
+    for (const char *e : kOhneVEndungen) {
+        const QLatin1StringView endung(e);
+        const qsizetype vor = wort.size() - endung.size() - 2; // where "ie" would begin
+        if (vor < 2 || !wort.endsWith(endung) || wort.mid(vor, 2) != QLatin1String("ie"))
+            continue;
+        const QLatin1StringView regulaer = endung == QLatin1String("re") ? QLatin1StringView("runt") : endung;
+        Ergaenzungspfad(wort.left(vor) + QLatin1String("ive") + regulaer, &kOhneV, wort);
+    }
+}
+
+namespace {
+
+// Prefixes that editions write assimilated or not: each pair both ways.
+constexpr std::pair<const char *, const char *> kPraefixe[] = {
+    {"adp", "app"},   {"adt", "att"},   {"adc", "acc"},  {"adf", "aff"},   {"adg", "agg"},   {"adl", "all"},
+    {"adr", "arr"},   {"ads", "ass"},   {"adq", "acq"},  {"conl", "coll"}, {"conr", "corr"}, {"conm", "comm"},
+    {"conp", "comp"}, {"conb", "comb"}, {"inp", "imp"},  {"inb", "imb"},   {"inm", "imm"},   {"inl", "ill"},
+    {"inr", "irr"},   {"obp", "opp"},   {"obc", "occ"},  {"obf", "off"},   {"subc", "succ"}, {"subf", "suff"},
+    {"subg", "sugg"}, {"subm", "summ"}, {"subp", "supp"}};
+
+bool Vokal(QChar c)
+{
+    return c == QLatin1Char('a') || c == QLatin1Char('e') || c == QLatin1Char('i') || c == QLatin1Char('o') ||
+           c == QLatin1Char('u');
+}
+
+} // namespace
+
+void TFormanalyse::Schreibvarianten(const QString &wort)
+{
+    // The word with its prefix written the other way, if it has one of them.
+    QStringList formen{wort};
+    for (const auto &[a, b] : kPraefixe) {
+        if (wort.startsWith(QLatin1String(a)))
+            formen << QLatin1String(b) + wort.mid(qsizetype(strlen(a)));
+        else if (wort.startsWith(QLatin1String(b)))
+            formen << QLatin1String(a) + wort.mid(qsizetype(strlen(b)));
+    }
+    if (wort.startsWith(QLatin1String("exs")))
+        formen << QLatin1String("ex") + wort.mid(3);
+    else if (wort.startsWith(QLatin1String("ex")) && wort.size() > 3 && !Vokal(wort[2]))
+        formen << QLatin1String("exs") + wort.mid(2);
+
+    // u for consonantal v: before a vowel, at the beginning or after a vowel
+    // or consonant (not in qu, gu). Only in texts that write no v at all.
+    QStringList varianten;
+    for (const QString &f : formen) {
+        if (f != wort)
+            varianten << f;
+        if (f.contains(QLatin1Char('v')))
+            continue;
+        std::vector<qsizetype> stellen;
+        for (qsizetype i = 0; i + 1 < f.size() && stellen.size() < 3; ++i)
+            if (f[i] == QLatin1Char('u') && Vokal(f[i + 1]) &&
+                (i == 0 || (f[i - 1] != QLatin1Char('q') && f[i - 1] != QLatin1Char('g'))))
+                stellen.push_back(i);
+        for (uint32_t maske = 1; maske < (1u << stellen.size()); ++maske) {
+            QString g = f;
+            for (size_t k = 0; k < stellen.size(); ++k)
+                if (maske & (1u << k))
+                    g[stellen[k]] = QLatin1Char('v');
+            varianten << g;
+        }
+    }
+    for (const QString &g : varianten) {
+        Regelpfade(g);
+        Ergaenzungspfad(g);
+        Umschreibungen(g);
+    }
+}
+
+void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, const QString &geschrieben)
+{
+    std::vector<TLatForm> &liste = Ergebnisliste();
+    anfangZeilen_.clear();
+    quelle_.StaemmeAmWortanfang(wort, anfangZeilen_);
+    stichwortZeilen_.clear();
+    quelle_.StichwoerterAmWortanfang(wort, stichwortZeilen_);
+    for (const IAnalysequelle::TStichwortZeile &z : stichwortZeilen_)
+        anfangZeilen_.push_back(z.vokabelId);
+    if (anfangZeilen_.empty())
+        return;
+    worthash_ = KleinHash(wort);
+    // Which blocks fit depends only on the word's last letters (no block
+    // ending is longer than eight), and texts repeat their endings.
+    const TLebendeBloecke &lebendAlle = Endungsbloecke(wort).alle;
+    const bool nachStamm = !u && optionen_.schnell && !stammWort_.isEmpty() && wort == stammWort_;
+    size_t platz = 16;
+    while (platz < 2 * anfangZeilen_.size())
+        platz *= 2;
+    gesehen_.assign(platz, kFrei);
+    for (const int32_t id : anfangZeilen_) {
+        if (Gesehen(id))
+            continue;
+        const TVokabel *zeile = quelle_.Vokabelzeile(id);
+        if (!zeile)
+            continue;
+        const TVokabel *imCache = InCache(id);
+        const TVokabel &v = imCache ? *imCache : *zeile;
+        const size_t vorher = liste.size();
+        {
+            OhneSonderformen ohne(manager_);
+            // What the stem path compared of this entry on this very word
+            // would come again and go as duplicates.
+            Vergleichen(v, wort, AlleBloecke(), lebendAlle, nachStamm ? StammVerglichen(id) : 0);
+        }
+        // The gerund's nominative is the infinitive, reported as such.
+        auto weg = [&](TLatForm &f) {
+            if (f.formId == (fid::GERUNDIUM | fid::NOM_SG))
+                return true;
+            if (!u)
+                return false;
+            const int32_t neu = u->pruefen(f.formId, v, geschrieben);
+            if (neu < 0)
+                return true;
+            if (neu != f.formId) {
+                f.formId = neu;
+                f.bezeichnung = GeneratorBezeichnung(neu);
+            }
+            f.text = geschrieben;
+            return false;
+        };
+        liste.erase(std::remove_if(liste.begin() + qsizetype(vorher), liste.end(), weg), liste.end());
+        if (!imCache && liste.size() > vorher) {
+            auto neu = std::make_unique<TVokabel>();
+            zeile->KopierenNach(*neu);
+            quelle_.BedeutungenLaden(*neu);
+            Cachen(std::move(neu));
+        }
+    }
 }
 
 void TFormanalyse::WortVorbereiten(const QString &wort)
 {
     wort_ = wort;
     worthash_ = KleinHash(wort);
+    lebend_ = &Endungsbloecke(wort).buchstabe;
+}
+
+const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString &wort)
+{
+    const QString *w = &wort;
+    QString schwanz;
+    uint64_t schluessel = 0;
+    for (const QChar c : QStringView(wort).right(8)) {
+        if (c.unicode() == 0 || c.unicode() > 0xff) {
+            schwanz = wort.right(8);
+            w = &schwanz;
+            schluessel = 0;
+            break;
+        }
+        schluessel = (schluessel << 8) | c.unicode();
+    }
+    auto waehlen = [w](TEndungsbloecke &e) {
+        BloeckeWaehlen(BloeckeFuer(w->isEmpty() ? QChar() : w->back()), *w, e.buchstabe);
+        BloeckeWaehlen(AlleBloecke(), *w, e.alle);
+    };
+    if (schluessel == 0) {
+        waehlen(endungsbloeckeEinzeln_);
+        return endungsbloeckeEinzeln_;
+    }
+    auto it = endungsBloecke_.find(schluessel);
+    if (it == endungsBloecke_.end()) {
+        if (endungsBloecke_.size() > 20000)
+            endungsBloecke_.clear();
+        it = endungsBloecke_.try_emplace(schluessel).first;
+        waehlen(it->second);
+    }
+    return it->second;
+}
+
+void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend)
+{
     // The blocks whose endings fit the word, by word class; comparison
     // blocks stay in for the entries that compare with magis/maxime.
-    const TBuchstabenbloecke &bl = BloeckeFuer(wort.back());
     const int32_t klassen[3] = {WA_VERB, WA_SUBSTANTIV, WA_ADJEKTIV};
     for (int k = 0; k < 3; ++k) {
-        std::vector<TLebend> &lebend = lebend_[size_t(k)];
-        lebend.clear();
+        std::vector<TLebend> &l = lebend.bloecke[size_t(k)];
+        l.clear();
+        lebend.alle[size_t(k)] = 0;
+        lebend.nurUmschrieben[size_t(k)] = 0;
         for (const TAnalyseblock &b : BloeckeDerWortart(bl, klassen[k])) {
             const bool passt = EndungenPassen(b, wort);
-            if (passt || b.regel == Blockregel::Steigerung)
-                lebend.push_back({&b, !passt});
+            if (passt || b.regel == Blockregel::Steigerung) {
+                l.push_back({&b, !passt});
+                lebend.alle[size_t(k)] |= uint64_t(1) << b.nr;
+                if (!passt)
+                    lebend.nurUmschrieben[size_t(k)] |= uint64_t(1) << b.nr;
+            }
         }
     }
 }
@@ -294,6 +678,8 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
     while (platz < 2 * stammZeilen_.size())
         platz *= 2;
     gesehen_.assign(platz, kFrei);
+    stammVerglichen_.assign(platz, {kFrei, 0});
+    stammWort_ = wort;
     for (const int32_t id : stammZeilen_) {
         if (optionen_.schnell && Gesehen(id))
             continue;
@@ -307,7 +693,8 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            Vergleichen(v, wort);
+            if (const uint64_t verglichen = Vergleichen(v, wort, BloeckeFuer(wort.back()), *lebend_))
+                StammVerglichenSetzen(id, verglichen);
             if (v.Wortart() == WA_ADVERB) {
                 if (GleichKlein(v.form1, wort))
                     liste.emplace_back(v.id, v.form1, fid::KOMPARATIV, QStringLiteral("Komparativ des Adverbs"));
@@ -321,6 +708,34 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
             quelle_.BedeutungenLaden(*neu);
             Cachen(std::move(neu));
         }
+    }
+}
+
+void TFormanalyse::StammVerglichenSetzen(int32_t id, uint64_t bloecke)
+{
+    if (id == kFrei)
+        return;
+    const size_t maske = stammVerglichen_.size() - 1;
+    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+        auto &[schluessel, wert] = stammVerglichen_[i];
+        if (schluessel == id || schluessel == kFrei) {
+            schluessel = id;
+            wert |= bloecke;
+            return;
+        }
+    }
+}
+
+uint64_t TFormanalyse::StammVerglichen(int32_t id) const
+{
+    if (id == kFrei || stammVerglichen_.empty())
+        return 0;
+    const size_t maske = stammVerglichen_.size() - 1;
+    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+        if (stammVerglichen_[i].first == id)
+            return stammVerglichen_[i].second;
+        if (stammVerglichen_[i].first == kFrei)
+            return 0;
     }
 }
 
@@ -339,7 +754,8 @@ bool TFormanalyse::Gesehen(int32_t id)
     }
 }
 
-void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
+uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const TBuchstabenbloecke &bl,
+                                   const TLebendeBloecke &lebend, uint64_t ohne)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
     auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor, Blockspeicher::Eintrag *merken) {
@@ -350,36 +766,59 @@ void TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort)
         const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
                                         [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
         liste.erase(weg, liste.end());
+        for (size_t i = vorher; i < liste.size(); ++i)
+            if (liste[i].bezeichnung.isEmpty())
+                liste[i].bezeichnung = GeneratorBezeichnung(liste[i].formId);
     };
     if (!optionen_.schnell) {
-        for (const TAnalyseblock &b : BloeckeDerWortart(BloeckeFuer(wort.back()), v.Wortart())) {
+        for (const TAnalyseblock &b : BloeckeDerWortart(bl, v.Wortart())) {
             const int32_t selektor = BlockSelektor(b, v);
             if (selektor >= 0)
                 erzeugenUndVergleichen(b, selektor, nullptr);
         }
-        return;
+        return 0;
     }
     const int wa = v.Wortart();
     const int k = wa == WA_VERB ? 0 : wa == WA_SUBSTANTIV ? 1 : wa == WA_ADJEKTIV ? 2 : -1;
-    if (k < 0)
-        return;
-    Blockspeicher::Eintrag *eintrag = nullptr;
-    for (const TLebend &l : lebend_[size_t(k)]) {
+    if (k < 0 || (lebend.alle[size_t(k)] & ~ohne) == 0)
+        return 0;
+    Blockspeicher::Eintrag &eintrag = bloecke_->EintragFuer(v);
+    uint64_t pruefen = lebend.alle[size_t(k)] & ~ohne;
+    if (!eintrag.umschrieben)
+        pruefen &= ~lebend.nurUmschrieben[size_t(k)];
+    // Blocks met for the first time are generated and compared while their
+    // hashes are taken; the others only on a hash hit.
+    const uint64_t erzeugen = pruefen & (~eintrag.erzeugt | eintrag.Treffer(worthash_));
+    if (erzeugen == 0)
+        return pruefen;
+    for (const TLebend &l : lebend.bloecke[size_t(k)]) {
         const TAnalyseblock &b = *l.block;
-        if (l.nurUmschrieben && !Umschrieben(v))
+        const uint64_t bit = uint64_t(1) << b.nr;
+        if (!(erzeugen & bit))
             continue;
         const int32_t selektor = BlockSelektor(b, v);
-        if (selektor < 0)
+        if (selektor < 0) {
+            eintrag.erzeugt |= bit; // holds none of the entry's forms
             continue;
-        if (!eintrag)
-            eintrag = &bloecke_->EintragFuer(v);
-        // A block met for the first time is compared while its hashes are
-        // taken; later words generate it again only on a hash hit.
-        if (!bloecke_->Erzeugt(*eintrag, b))
-            erzeugenUndVergleichen(b, selektor, eintrag);
-        else if (bloecke_->KannEnthalten(*eintrag, b, worthash_))
-            erzeugenUndVergleichen(b, selektor, nullptr);
+        }
+        if (!(eintrag.erzeugt & bit)) {
+            erzeugenUndVergleichen(b, selektor, &eintrag);
+            continue;
+        }
+        // Generation depends only on the entry's fields, which the record
+        // matches: a word met before takes the forms it gave then.
+        if (const auto *w = eintrag.Gefunden(b.nr, wort)) {
+            liste.insert(liste.end(), w->formen.begin(), w->formen.end());
+            continue;
+        }
+        const size_t vorher = liste.size();
+        erzeugenUndVergleichen(b, selektor, nullptr);
+        auto &w = eintrag.Neue();
+        w.nr = b.nr;
+        w.wort = wort;
+        w.formen.assign(liste.begin() + qsizetype(vorher), liste.end());
     }
+    return pruefen;
 }
 
 void TFormanalyse::Sonderformpfad(const QString &wort)
@@ -456,7 +895,7 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
         {
             OhneSonderformen ohne(manager_);
             for (const auto &v : cache_)
-                Vergleichen(*v, w);
+                Vergleichen(*v, w, BloeckeFuer(w.back()), *lebend_);
         }
         // Everything in the list that is not this word goes, so that the list
         // holds the analyses of the word just checked.

@@ -10,13 +10,16 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace lexovita {
 
 namespace intern {
 struct TAnalyseblock;
-}
+struct TBuchstabenbloecke;
+} // namespace intern
 
 // Word-form analysis: traces a written Latin word back to the entries and
 // forms that can have produced it. Results go to the forms manager's
@@ -67,19 +70,52 @@ class TFormanalyse {
     // Lower-cases A-Z and turns apostrophes into double quotes, as every
     // analysed word is compared.
     static QString Normalisieren(const QString &wort);
+    // The normalised word in the spelling the entries are stored in: without
+    // macrons, breves and diaereses, ae/oe for the ligatures, i for j, all
+    // letters lower-case.
+    static QString Falten(const QString &wort);
 
   private:
     struct Blockspeicher;
 
+    struct TLebend {
+        const intern::TAnalyseblock *block;
+        bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
+    };
+    // By word class (verb, noun, adjective): the blocks in comparison order,
+    // and the same as masks of block numbers.
+    struct TLebendeBloecke {
+        std::array<std::vector<TLebend>, 3> bloecke;
+        std::array<uint64_t, 3> alle{};
+        std::array<uint64_t, 3> nurUmschrieben{};
+    };
+    struct TUmschreibung;
+
     // Per-word facts the block checks reuse.
     void WortVorbereiten(const QString &wort);
+    static void BloeckeWaehlen(const intern::TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend);
+    // Stem, special-form and headword look-up of one spelling.
+    void Regelpfade(const QString &wort);
+    // Forms the letter's blocks and the cut-off stem miss: every block, for
+    // the entries whose stem or headword begins the word. With `u` the word
+    // compared is the rewritten one and `u` decides on each form found.
+    void Ergaenzungspfad(const QString &wort, const TUmschreibung *u = nullptr, const QString &geschrieben = {});
+    // Endings of real texts the tables leave out, traced to the form they stand for.
+    void Umschreibungen(const QString &wort);
+    // Spellings of other editions (u for v, prefixes), tried when the word gave nothing.
+    void Schreibvarianten(const QString &wort);
     void Stammpfad(const QString &wort, const QString &stamm);
     void Sonderformpfad(const QString &wort);
     void Stichwortpfad(const QString &wort);
     void StichwortErgebnisse(const TVokabel &v, const QString &wort);
-    // Appends the forms of the dispatch letter's blocks equal to the word.
-    void Vergleichen(const TVokabel &v, const QString &wort);
+    // Appends the forms of the dispatch letter's blocks equal to the word,
+    // leaving out the blocks in `ohne`. Returns the blocks whose forms are
+    // now known to be compared (fast path only).
+    uint64_t Vergleichen(const TVokabel &v, const QString &wort, const intern::TBuchstabenbloecke &bl,
+                         const TLebendeBloecke &lebend, uint64_t ohne = 0);
     bool Gesehen(int32_t id); // marks the id; true if it was marked before
+    void StammVerglichenSetzen(int32_t id, uint64_t bloecke);
+    uint64_t StammVerglichen(int32_t id) const;
     // Keeps the first result of every (entry, form identifier) pair.
     void Duplikateentfernen();
     TVokabel *InCache(int32_t id);
@@ -102,12 +138,23 @@ class TFormanalyse {
     std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
     QString wort_;
     uint32_t worthash_ = 0;
-    struct TLebend {
-        const intern::TAnalyseblock *block;
-        bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
+    // The blocks whose endings fit a word: of its last letter, and of every letter.
+    struct TEndungsbloecke {
+        TLebendeBloecke buchstabe, alle;
     };
-    std::array<std::vector<TLebend>, 3> lebend_; // this word's blocks: verb, noun, adjective
-    int tiefe_ = 0;                              // nesting of FormAnalysieren (enclitic split)
+    const TEndungsbloecke &Endungsbloecke(const QString &wort);
+    const TLebendeBloecke *lebend_ = nullptr; // this word's blocks of its last letter
+    // By the word's last eight letters packed into a number (no block
+    // ending is longer, and texts repeat their endings).
+    std::unordered_map<uint64_t, TEndungsbloecke> endungsBloecke_;
+    TEndungsbloecke endungsbloeckeEinzeln_; // for an ending that cannot be packed
+    std::vector<int32_t> anfangZeilen_;
+    // The blocks the last stem path compared, per entry id (open addressing
+    // like gesehen_), and the word it compared them with; empty when the
+    // last rule paths ran no stem path.
+    std::vector<std::pair<int32_t, uint64_t>> stammVerglichen_;
+    QString stammWort_;
+    int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
 };
 
 } // namespace lexovita

@@ -125,6 +125,8 @@ enum Nr : int {
     ADVERB,
     ANZAHL
 };
+// The analysis keeps sets of blocks as 64-bit masks.
+static_assert(ANZAHL <= kBlockanzahlHoechstens);
 
 constexpr TAnalyseblock B(Nr nr, Blockgenerator g, int32_t s, R r = R::Keine, std::span<const sv> e = {})
 {
@@ -260,6 +262,20 @@ constexpr TAnalyseblock kVerbT[] = {bPrsIndAkt,  bImpfIndAkt, bFut1IndAkt,  bPer
 
 constexpr TAnalyseblock kVerbU[] = {bSupina};
 
+// Every block once, whatever the word's last letter: for the forms the
+// letter's blocks leave out (neuter -ura, accusatives equal to the headword,
+// words ending in other letters). The ablative-only blocks are inside the
+// whole ones; the always-passive participles are a deponent's active ones.
+constexpr TAnalyseblock kVerbAlle[] = {
+    bPrsIndAkt,  bImpfIndAkt,  bFut1IndAkt,  bPerfIndAkt,  bPqpfIndAkt, bFut2IndAkt,  bPrsIndPas,   bImpfIndPas,
+    bFut1IndPas, bPerfIndPas,  bPqpfIndPas,  bFut2IndPas,  bPrsKonjAkt, bImpfKonjAkt, bPerfKonjAkt, bPqpfKonjAkt,
+    bPrsKonjPas, bImpfKonjPas, bPerfKonjPas, bPqpfKonjPas, bImp1,       bImp2,        bInfinitive,  bSupina,
+    bGerundium,  bPpaM,        bPpaF,        bPpaN,        bPfaM,       bPfaF,        bPfaN,        bGdvM,
+    bGdvF,       bGdvN,        bPppM,        bPppF,        bPppN};
+constexpr TAnalyseblock kAdjGanz[] = {bPosM, bPosF, bPosN, bKompM, bKompF, bKompN, bSupM, bSupF, bSupN, bAdverb};
+
+const TBuchstabenbloecke kAlle{kVerbAlle, kSubstantiv, kAdjGanz};
+
 const TBuchstabenbloecke kA{kVerbA, kSubstantiv, kAdjA};
 const TBuchstabenbloecke kE{kVerbE, kSubstantiv, kAdjE};
 const TBuchstabenbloecke kI{kVerbI, kSubstantiv, kAdjAlle};
@@ -309,6 +325,11 @@ const TBuchstabenbloecke &BloeckeFuer(QChar letzter)
     default:
         return kKeine;
     }
+}
+
+const TBuchstabenbloecke &AlleBloecke()
+{
+    return kAlle;
 }
 
 int Blockanzahl()

@@ -38,8 +38,12 @@ struct TBuchstabenbloecke {
 // The blocks of a dispatch letter; all empty for letters without any.
 const TBuchstabenbloecke &BloeckeFuer(QChar letzter);
 
+// Every block of every letter once (without the parts of whole blocks).
+const TBuchstabenbloecke &AlleBloecke();
+
 // Number of distinct block numbers (nr < this).
 int Blockanzahl();
+inline constexpr int kBlockanzahlHoechstens = 64;
 
 // Selector the block is generated with for this entry, or -1 if the block
 // does not apply to it at all.

@@ -47,6 +47,19 @@ class IAnalysequelle {
         StaemmeMitPraefix(praefix, ziel);
     }
 
+    // The entry ids of the stem rows whose stem is a beginning of `wort` (of
+    // one character or more, the whole word included), or such a beginning
+    // followed by "v" (the perfect stem of a shortened form: mo-ram, mov-i):
+    // shorter beginnings first, for each the stem itself before the one with
+    // "v", equal stems in stem index order. Finds the entries whose ending is
+    // longer than the one the stem path cut off.
+    virtual void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) = 0;
+
+    // Entries whose lower-cased headword is a beginning of `wort` (the whole
+    // word included), shorter headwords first: forms built on the headword
+    // (essem, pulcherrimus) and entries without stems.
+    virtual void StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel) = 0;
+
     // The entry row as VokabelAusDatensatz builds it (no meanings, aids or
     // special forms); null if there is no entry with that id. The entry
     // belongs to the source and stays valid until the next call of any of

@@ -95,16 +95,20 @@ struct Lauf {
 
 class TErzeuger {
   public:
-    TErzeuger(TFormenmanager &m, const TVokabel &v) : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()) {}
+    TErzeuger(TFormenmanager &m, const TVokabel &v)
+        : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen())
+    {
+    }
 
     const TVokabel &vok;
     const TStaemme &st;
     std::vector<TLatForm> &liste;
+    bool bezeichnen;
 
     QString Text(const Zelle &z, const Lauf &l) const;
     void Anfuegen(int32_t id, QString text, int32_t variante = 1)
     {
-        liste.emplace_back(vok.id, std::move(text), id, GeneratorBezeichnung(id), variante);
+        liste.emplace_back(vok.id, std::move(text), id, bezeichnen ? GeneratorBezeichnung(id) : QString(), variante);
     }
     void Anfuegen(int32_t id, const QString &bezeichnung, QString text, int32_t variante)
     {

@@ -46,6 +46,11 @@ class TFormenmanager {
     bool SonderformenEinsetzen() const { return m_sonderformenEinsetzen; }
     void SetSonderformenEinsetzen(bool an) { m_sonderformenEinsetzen = an; }
 
+    // Off: forms labelled by their identifier alone get an empty label, for
+    // callers that keep few of the forms and label those themselves.
+    bool BezeichnungenSetzen() const { return m_bezeichnungenSetzen; }
+    void SetBezeichnungenSetzen(bool an) { m_bezeichnungenSetzen = an; }
+
     // Not owned. Without a source the entry's own `sonderformen` are used.
     void SetSonderformQuelle(ISonderformQuelle *quelle) { m_quelle = quelle; }
     ISonderformQuelle *SonderformQuelle() const { return m_quelle; }
@@ -68,6 +73,7 @@ class TFormenmanager {
   private:
     std::vector<TLatForm> m_ergebnisse;
     bool m_sonderformenEinsetzen = true;
+    bool m_bezeichnungenSetzen = true;
     ISonderformQuelle *m_quelle = nullptr;
 
     // Stem cache, keyed by the fields the stems depend on.

@@ -6,6 +6,8 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace lexovita {
 
@@ -23,6 +25,27 @@ QString LikeAnfang(const QString &praefix)
     }
     muster += QLatin1Char('%');
     return muster;
+}
+
+char16_t AsciiKleinesZeichen(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+}
+
+// Narrows [von, bis), sorted texts that all begin with the word's first
+// `stelle` characters, to those whose next character is `c`: the text equal
+// to the longer beginning first, then the ones going on.
+template <typename It, typename TextFn>
+std::pair<It, It> Eingrenzen(It von, It bis, qsizetype stelle, char16_t c, TextFn text)
+{
+    const auto zeichen = [&](const auto &z) -> int {
+        const QStringView t = text(z);
+        return t.size() > stelle ? int(t[stelle].unicode()) : -1;
+    };
+    von = std::partition_point(von, bis, [&](const auto &z) { return zeichen(z) < int(c); });
+    bis = std::partition_point(von, bis, [&](const auto &z) { return zeichen(z) <= int(c); });
+    return {von, bis};
 }
 
 const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
@@ -46,6 +69,32 @@ void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<in
         a.Binden(2, ende);
     while (a.Schritt())
         ziel.push_back(a.Int(0));
+}
+
+void TAnalysequelleSql::StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel)
+{
+    const QString w = AsciiKlein(wort);
+    for (qsizetype k = 1; k <= w.size(); ++k) {
+        for (const QString &stamm : {w.left(k), w.left(k) + QLatin1Char('v')}) {
+            TAnweisung a =
+                daten_.Verbindung().Anweisung("SELECT vokabel_id FROM stamm WHERE stamm = ?1 ORDER BY stamm, rowid");
+            a.Binden(1, stamm);
+            while (a.Schritt())
+                ziel.push_back(a.Int(0));
+        }
+    }
+}
+
+void TAnalysequelleSql::StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel)
+{
+    const QString w = wort.toLower();
+    for (qsizetype k = 1; k <= w.size(); ++k) {
+        TAnweisung a = daten_.Verbindung().Anweisung(
+            "SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 ORDER BY vokabel_lower, id");
+        a.Binden(1, w.left(k));
+        while (a.Schritt())
+            ziel.push_back({a.Int(0), a.Text(1)});
+    }
 }
 
 const TVokabel *TAnalysequelleSql::Vokabelzeile(int32_t id)
@@ -185,6 +234,8 @@ void TAnalysequelle::Aufbauen()
     formenVon_.clear();
     nachId_.clear();
     stichwoerter_.clear();
+    stichwortAnfaenge_.clear();
+    stichwortText_.clear();
     bedeutungen_.clear();
     bedeutungenAlle_ = false;
     einzelnGeladen_ = 0;
@@ -209,6 +260,16 @@ void TAnalysequelle::Aufbauen()
             stichwoerter_[AsciiKlein(v->vokabel)].push_back({v->id, v->vokabel});
             const int32_t id = v->id;
             vokabeln_[id] = std::move(v);
+        }
+        std::vector<QString> schluessel;
+        for (auto it = stichwoerter_.cbegin(); it != stichwoerter_.cend(); ++it)
+            schluessel.push_back(it.key());
+        // Beside each other in one text, so that the search touches little memory.
+        std::sort(schluessel.begin(), schluessel.end());
+        for (const QString &k : schluessel) {
+            stichwortAnfaenge_.push_back(
+                {uint32_t(stichwortText_.size()), uint32_t(k.size()), &stichwoerter_.constFind(k).value()});
+            stichwortText_ += k;
         }
         // Ids are handed out one after the other; a direct table is then
         // the quickest look-up.
@@ -270,6 +331,38 @@ void TAnalysequelle::StaemmeFuerWort(const QString &praefix, qsizetype wortLaeng
             return;
         ziel.push_back(z.vokabelId);
     });
+}
+
+void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel)
+{
+    Bereitstellen();
+    // Each longer beginning narrows the range of the shorter one, one
+    // character at a time; the stem equal to the beginning leads its range.
+    const auto text = [this](const TStamm &z) { return Stammtext(z); };
+    auto von = staemme_.begin(), bis = staemme_.end();
+    for (qsizetype k = 1; k <= wort.size(); ++k) {
+        std::tie(von, bis) = Eingrenzen(von, bis, k - 1, AsciiKleinesZeichen(wort[k - 1]), text);
+        auto it = von;
+        for (; it != bis && qsizetype(it->laenge) == k; ++it)
+            ziel.push_back(it->vokabelId);
+        if (it == bis)
+            break; // no stem goes on with this beginning
+        for (it = Eingrenzen(it, bis, k, u'v', text).first;
+             it != bis && qsizetype(it->laenge) == k + 1 && Stammtext(*it)[k] == QLatin1Char('v'); ++it)
+            ziel.push_back(it->vokabelId);
+    }
+}
+
+void TAnalysequelle::StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel)
+{
+    Bereitstellen();
+    const auto text = [this](const TStichwortAnfang &a) { return QStringView(stichwortText_).mid(a.anfang, a.laenge); };
+    auto von = stichwortAnfaenge_.cbegin(), bis = stichwortAnfaenge_.cend();
+    for (qsizetype k = 1; k <= wort.size() && von != bis; ++k) {
+        std::tie(von, bis) = Eingrenzen(von, bis, k - 1, wort[k - 1].unicode(), text);
+        if (von != bis && qsizetype(von->laenge) == k)
+            ziel.insert(ziel.end(), von->zeilen->begin(), von->zeilen->end());
+    }
 }
 
 const TVokabel *TAnalysequelle::Vokabelzeile(int32_t id)

@@ -22,6 +22,8 @@ class TAnalysequelleSql : public IAnalysequelle {
     explicit TAnalysequelleSql(TDatenmanager &daten) : daten_(daten) {}
 
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
+    void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) override;
+    void StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel) override;
     const TVokabel *Vokabelzeile(int32_t id) override;
     void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
     void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
@@ -48,6 +50,8 @@ class TAnalysequelle : public IAnalysequelle {
     void Auffrischen() override;
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
     void StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel) override;
+    void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) override;
+    void StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel) override;
     const TVokabel *Vokabelzeile(int32_t id) override;
     void SonderformenMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TSonderformZeile> &ziel) override;
     void SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel) override;
@@ -104,10 +108,17 @@ class TAnalysequelle : public IAnalysequelle {
     QHash<QString, std::vector<TSonderformZeile>> formen_;            // by lower-cased text, in form index order
     QHash<int32_t, std::vector<TSonderformZeile>> formenVon_;         // by entry, in storage order
     QHash<QString, std::vector<TStichwortZeile>> stichwoerter_;       // by lower-cased headword, in id order
-    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_;             // read on first use
-    bool bedeutungenAlle_ = false;                                    // every entry's meanings are in bedeutungen_
-    int einzelnGeladen_ = 0;                                          // meanings read singly since the tables
-    sqlite3_stmt *datenversion_ = nullptr;                            // PRAGMA data_version, kept prepared
+    struct TStichwortAnfang {
+        uint32_t anfang; // the lower-cased headword in stichwortText_
+        uint32_t laenge;
+        const std::vector<TStichwortZeile> *zeilen; // its rows in stichwoerter_
+    };
+    std::vector<TStichwortAnfang> stichwortAnfaenge_;     // sorted by headword, for the beginnings of a word
+    QString stichwortText_;                               // their headwords one after the other
+    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_; // read on first use
+    bool bedeutungenAlle_ = false;                        // every entry's meanings are in bedeutungen_
+    int einzelnGeladen_ = 0;                              // meanings read singly since the tables
+    sqlite3_stmt *datenversion_ = nullptr;                // PRAGMA data_version, kept prepared
 };
 
 // Holds a read session of the source for its lifetime.

@@ -127,6 +127,11 @@ class Protokollquelle : public IAnalysequelle {
 
     void Auffrischen() override { ++auffrischungen; }
     void StaemmeMitPraefix(const QString &p, std::vector<int32_t> &) override { Notieren("stamm", p); }
+    void StaemmeAmWortanfang(const QString &w, std::vector<int32_t> &) override { Notieren("anfang", w); }
+    void StichwoerterAmWortanfang(const QString &w, std::vector<TStichwortZeile> &) override
+    {
+        Notieren("stichwortanfang", w);
+    }
     const TVokabel *Vokabelzeile(int32_t) override { return nullptr; }
     void SonderformenMitPraefix(const QString &p, bool, std::vector<TSonderformZeile> &) override
     {
@@ -149,14 +154,17 @@ TEST(FormAnalysieren, AsksForTheStemOnlyWhenWordAndStemAreLongEnough)
     Protokollquelle q;
     TFormanalyse a(m, q);
     a.FormAnalysieren(QStringLiteral("Rosam"));
-    EXPECT_EQ(q.fragen, (std::vector<std::string>{"stamm ros", "sonder rosam", "stichwort rosam"}));
+    EXPECT_EQ(q.fragen, (std::vector<std::string>{"stamm ros", "sonder rosam", "stichwort rosam", "anfang rosam",
+                                                  "stichwortanfang rosam"}));
     q.fragen.clear();
     a.FormAnalysieren(QStringLiteral("es"));  // two letters: no stem path
     a.FormAnalysieren(QStringLiteral("eam")); // stem "ea" after cutting one letter
     a.FormAnalysieren(QStringLiteral("est")); // stem "es"
     a.FormAnalysieren(QString());
-    EXPECT_EQ(q.fragen, (std::vector<std::string>{"sonder es", "stichwort es", "stamm ea", "sonder eam",
-                                                  "stichwort eam", "stamm es", "sonder est", "stichwort est"}));
+    EXPECT_EQ(q.fragen,
+              (std::vector<std::string>{"sonder es", "stichwort es", "anfang es", "stichwortanfang es", "stamm ea",
+                                        "sonder eam", "stichwort eam", "anfang eam", "stichwortanfang eam", "stamm es",
+                                        "sonder est", "stichwort est", "anfang est", "stichwortanfang est"}));
     EXPECT_EQ(q.auffrischungen, 4); // once per analysed word, not for the empty one
 }
 
@@ -166,13 +174,16 @@ TEST(FormAnalysieren, SplitsQueOnlyFromWordsOfMoreThanFourLetters)
     Protokollquelle q;
     TFormanalyse a(m, q);
     a.FormAnalysieren(QStringLiteral("virque"));
-    EXPECT_EQ(q.fragen,
-              (std::vector<std::string>{"stamm virqu", "sonder virque", "stichwort virque", "stamm vi", "sonder vir",
-                                        "stichwort vir", "stamm -qu", "sonder -que", "stichwort -que"}));
+    // The enclitic's own entry is looked up by its headword only.
+    EXPECT_EQ(q.fragen, (std::vector<std::string>{"stamm virqu", "sonder virque", "stichwort virque", "anfang virque",
+                                                  "stichwortanfang virque", "stamm vi", "sonder vir", "stichwort vir",
+                                                  "anfang vir", "stichwortanfang vir", "stamm -qu", "sonder -que",
+                                                  "stichwort -que"}));
     EXPECT_EQ(q.auffrischungen, 1);
     q.fragen.clear();
     a.FormAnalysieren(QStringLiteral("ique"));
-    EXPECT_EQ(q.fragen, (std::vector<std::string>{"stamm iqu", "sonder ique", "stichwort ique"}));
+    EXPECT_EQ(q.fragen, (std::vector<std::string>{"stamm iqu", "sonder ique", "stichwort ique", "anfang ique",
+                                                  "stichwortanfang ique"}));
 }
 
 } // namespace

@@ -13,7 +13,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -113,25 +115,28 @@ TEST_F(Analyse, CompoundInfinitiveCutsNineLettersAndFindsTheSupineStem)
     EXPECT_EQ(r, (std::vector<std::string>{E(laudare, fid::INFINITIV | fid::AKTIV | fid::FUTUR1, "laudaturum esse")}));
 }
 
-TEST_F(Analyse, WordsEndingInXNLOrCAreFoundOnlyAsHeadwordOrSpecialForm)
+TEST_F(Analyse, WordsEndingInXNLOrCAreFoundAsHeadwordSpecialFormOrAnyFormOfTheEntry)
 {
     const int32_t nomen = Anlegen("nomen", WA_SUBSTANTIV, KD_K, "nominis", "n");
     const int32_t rex = Anlegen("rex", WA_SUBSTANTIV, KD_K, "regis", "m");
     const int32_t hic = Anlegen("hic", WA_PRONOMEN, KD_KEINE, "", "m", "", 0, {{fid::NOM_SG, "hic"}});
-    // The neuter accusative "nomen" exists, but not through the stem path.
-    EXPECT_EQ(Ergebnis("nomen"), (std::vector<std::string>{E(nomen, N | fid::NOM_SG, "nomen")}));
+    // The headword's nominative first, then the neuter accusative, which no
+    // letter's blocks reach.
+    EXPECT_EQ(Ergebnis("nomen"),
+              (std::vector<std::string>{E(nomen, N | fid::NOM_SG, "nomen"), E(nomen, N | fid::AKK_SG, "nomen")}));
     EXPECT_EQ(Ergebnis("rex"), (std::vector<std::string>{E(rex, M | fid::NOM_SG, "rex")}));
     // Special form first (with the entry's gender), then the headword: same
     // identifier, so listed once.
     EXPECT_EQ(Ergebnis("hic"), (std::vector<std::string>{E(hic, M | fid::NOM_SG, "hic")}));
 }
 
-TEST_F(Analyse, CandidatesWithAMuchLongerFirstFormAreSkippedUnlessGenitivePlural)
+TEST_F(Analyse, CandidatesWithAMuchLongerFirstFormAreSkippedUnlessGenitivePluralOrHeadword)
 {
     // itineris is 4 letters longer than "iter": the stem path ignores the
-    // entry, so the neuter accusative is not reported, only the headword.
+    // entry; its headword leads to it, and so to the neuter accusative.
     const int32_t iter = Anlegen("iter", WA_SUBSTANTIV, KD_K, "itineris", "n");
-    EXPECT_EQ(Ergebnis("iter"), (std::vector<std::string>{E(iter, N | fid::NOM_SG, "iter")}));
+    EXPECT_EQ(Ergebnis("iter"),
+              (std::vector<std::string>{E(iter, N | fid::NOM_SG, "iter"), E(iter, N | fid::AKK_SG, "iter")}));
     // castrorum is as long, but a genitive plural: its forms are compared.
     const int32_t castra = Anlegen("castra", WA_SUBSTANTIV, KD_O, "castrorum", "n", "", ATTR_PLURALIS_TANTUM);
     EXPECT_EQ(Ergebnis("castra"),
@@ -201,7 +206,8 @@ TEST_F(Analyse, HeadwordsGiveTheNominativeByWordClass)
     const int32_t felix = Anlegen("felix", WA_ADJEKTIV, KD_I, "felicis");
     EXPECT_EQ(Ergebnis("felix"), (std::vector<std::string>{E(felix, fid::POSITIV | M | fid::NOM_SG, "felix"),
                                                            E(felix, fid::POSITIV | F | fid::NOM_SG, "felix"),
-                                                           E(felix, fid::POSITIV | N | fid::NOM_SG, "felix")}));
+                                                           E(felix, fid::POSITIV | N | fid::NOM_SG, "felix"),
+                                                           E(felix, fid::POSITIV | N | fid::AKK_SG, "felix")}));
     EXPECT_EQ(analyse.Ergebnisliste().front().bezeichnung, QStringLiteral("Nominativ Sg. maskulinum "));
 
     const int32_t vis = Anlegen("vis", WA_SUBSTANTIV, KD_I, "vis", "p");
@@ -285,6 +291,40 @@ TEST_F(Analyse, TheMemoryCopyFollowsChangesToTheDatabase)
     EXPECT_EQ(quelle.Aufbauten(), aufbauten); // nothing changed, nothing read again
     daten.VokabelLoeschen(rosa);
     EXPECT_EQ(Ergebnis("rosam"), std::vector<std::string>{});
+}
+
+TEST_F(Analyse, ChangedFieldsOfAnEntryChangeTheFormsAWordMetBeforeGives)
+{
+    // The analysis keeps what an entry's blocks gave for a word; a change of
+    // the fields the forms rest on must not be answered from there.
+    struct Fall {
+        const char *name;
+        void (*aendern)(TVokabel &);
+        bool gefunden;
+        int32_t genus;
+    };
+    const Fall faelle[] = {
+        {"gender", [](TVokabel &v) { v.form2 = QStringLiteral("f"); }, true, F},
+        {"headword",
+         [](TVokabel &v) {
+             v.vokabel = QStringLiteral("inimicus");
+             v.form1 = QStringLiteral("inimici");
+         },
+         false, 0},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        const int32_t id = Anlegen("amicus", WA_SUBSTANTIV, KD_O, "amici", "m");
+        for (int i = 0; i < 3; ++i)
+            ASSERT_EQ(Ergebnis("amicos"), (std::vector<std::string>{E(id, M | fid::AKK_PL, "amicos")}));
+        std::unique_ptr<TVokabel> v = daten.VokabelLaden(id);
+        f.aendern(*v);
+        ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAktualisieren(*v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        const std::vector<std::string> erwartet =
+            f.gefunden ? std::vector<std::string>{E(id, f.genus | fid::AKK_PL, "amicos")} : std::vector<std::string>{};
+        EXPECT_EQ(Ergebnis("amicos"), erwartet);
+        daten.VokabelLoeschen(id);
+    }
 }
 
 TEST_F(Analyse, MeaningsReadForManyEntriesFollowChangesBetweenTwoWords)
@@ -384,6 +424,192 @@ TEST_F(Analyse, StaleOrphanRowsAreSkipped)
     schlicht.Zuruecksetzen();
     schlicht.FormAnalysieren(QStringLiteral("rosam"));
     EXPECT_TRUE(schlicht.Ergebnisliste().empty());
+}
+
+} // namespace
+} // namespace lexovita
+
+namespace lexovita {
+namespace {
+
+// Forms beyond what the cut-off stem and the last letter's blocks reach: a
+// small vocabulary, and per mend the words with the (entry, form) they must
+// give and the entries they must not come back under.
+class AnalyseErgaenzt : public Analyse {
+  protected:
+    std::map<std::string, int32_t> id;
+
+    void SetUp() override
+    {
+        const int32_t D = ATTR_DEPONENS;
+        auto neu = [this](const char *vok, int32_t wa, int32_t kd, const char *f1, const char *f2 = "",
+                          const char *f3 = "",
+                          int32_t flags = 0) { id[vok] = Anlegen(vok, wa, kd, f1, f2, f3, flags); };
+        neu("amare", WA_VERB, KD_A, "amo", "amavi", "amatum");
+        neu("sperare", WA_VERB, KD_A, "spero", "speravi", "speratum");
+        neu("putare", WA_VERB, KD_A, "puto", "putavi", "putatum");
+        neu("audire", WA_VERB, KD_I, "audio", "audivi", "auditum");
+        neu("facere", WA_VERB, KD_G, "facio", "feci", "factum");
+        neu("capere", WA_VERB, KD_G, "capio", "cepi", "captum");
+        neu("ponere", WA_VERB, KD_K, "pono", "posui", "positum");
+        neu("videre", WA_VERB, KD_E, "video", "vidi", "visum");
+        neu("venire", WA_VERB, KD_I, "venio", "veni", "ventum");
+        neu("iubere", WA_VERB, KD_E, "iubeo", "iussi", "iussum");
+        neu("hortari", WA_VERB, KD_A, "hortor", "hortatus sum", "", D);
+        neu("proficisci", WA_VERB, KD_K, "proficiscor", "profectus sum", "", D);
+        neu("reri", WA_VERB, KD_E, "reor", "ratus sum", "", D);
+        neu("appropinquare", WA_VERB, KD_A, "appropinquo", "appropinquavi", "appropinquatum");
+        neu("attendere", WA_VERB, KD_K, "attendo", "attendi", "attentum");
+        neu("colloqui", WA_VERB, KD_K, "colloquor", "collocutus sum", "", D);
+        neu("impedire", WA_VERB, KD_I, "impedio", "impedivi", "impeditum");
+        neu("exspectare", WA_VERB, KD_A, "exspecto", "exspectavi", "exspectatum");
+        neu("res", WA_SUBSTANTIV, KD_E, "rei", "f");
+        neu("fides", WA_SUBSTANTIV, KD_E, "fidei", "f");
+        neu("dies", WA_SUBSTANTIV, KD_E, "diei", "m");
+        neu("nomen", WA_SUBSTANTIV, KD_K, "nominis", "n");
+        neu("caput", WA_SUBSTANTIV, KD_K, "capitis", "n");
+        neu("tempus", WA_SUBSTANTIV, KD_K, "temporis", "n");
+        neu("regio", WA_SUBSTANTIV, KD_K, "regionis", "f");
+        neu("pes", WA_SUBSTANTIV, KD_K, "pedis", "m");
+        neu("consilium", WA_SUBSTANTIV, KD_O, "consilii", "n");
+        neu("Clodius", WA_SUBSTANTIV, KD_O, "Clodii", "m");
+        neu("servus", WA_SUBSTANTIV, KD_O, "servi", "m");
+        neu("poeta", WA_SUBSTANTIV, KD_A, "poetae", "m");
+        neu("poena", WA_SUBSTANTIV, KD_A, "poenae", "f");
+        neu("felix", WA_ADJEKTIV, KD_I, "felicis");
+        neu("-ne", WA_UNBESTIMMT, KD_KEINE, "");
+    }
+
+    struct Fall {
+        const char *wort;
+        const char *eintrag;
+        int32_t formId;
+    };
+    // Every case must be among the word's results, with the entry's id.
+    void Pruefen(std::initializer_list<Fall> faelle)
+    {
+        for (const Fall &f : faelle) {
+            SCOPED_TRACE(std::string(f.wort) + " -> " + f.eintrag);
+            ASSERT_TRUE(id.count(f.eintrag));
+            Ergebnis(f.wort);
+            bool da = false;
+            for (const TLatForm &e : analyse.Ergebnisliste())
+                da = da || (e.vokabelId == id[f.eintrag] && e.formId == f.formId);
+            EXPECT_TRUE(da) << ::testing::PrintToString(Liste());
+        }
+    }
+    // The entries the word's results name, by headword.
+    std::set<std::string> Eintraege(const char *wort)
+    {
+        Ergebnis(wort);
+        std::set<std::string> aus;
+        for (const TLatForm &e : analyse.Ergebnisliste())
+            for (const auto &[vok, nr] : id)
+                if (nr == e.vokabelId)
+                    aus.insert(vok);
+        return aus;
+    }
+};
+
+constexpr int32_t IA = fid::AKTIV | fid::INDIKATIV, KA = fid::AKTIV | fid::KONJUNKTIV;
+constexpr int32_t K = fid::VERKUERZT;
+
+TEST_F(AnalyseErgaenzt, EveryGeneratedFormIsFoundEvenWhereTheCutOffStemMissesIt)
+{
+    Pruefen({
+        {"amaram", "amare", K | IA | fid::PLUSQUAMPERFEKT | fid::P1_SG},
+        {"amarat", "amare", K | IA | fid::PLUSQUAMPERFEKT | fid::P3_SG},
+        {"amarim", "amare", K | KA | fid::PERFEKT | fid::P1_SG},
+        {"amasset", "amare", K | KA | fid::PLUSQUAMPERFEKT | fid::P3_SG},
+        {"amatura", "amare", N | fid::PARTIZIP | fid::AKTIV | fid::FUTUR1 | fid::NOM_PL},
+        {"nomen", "nomen", N | fid::AKK_SG},
+        {"caput", "caput", N | fid::AKK_SG},
+        {"tempus", "tempus", N | fid::AKK_SG},
+        {"felix", "felix", N | fid::POSITIV | fid::AKK_SG},
+        {"fidei", "fides", F | fid::GEN_SG},
+        {"diei", "dies", M | fid::DAT_SG},
+        {"rei", "res", F | fid::GEN_SG},
+        {"faciebant", "facere", IA | fid::IMPERFEKT | fid::P3_PL},
+        {"capiebat", "capere", IA | fid::IMPERFEKT | fid::P3_SG},
+        {"audiebant", "audire", IA | fid::IMPERFEKT | fid::P3_PL},
+    });
+    // The gerund's nominative is the infinitive and is reported as that only.
+    EXPECT_EQ(Ergebnis("amare"), (std::vector<std::string>{E(id["amare"], 2312, "amare")}));
+}
+
+TEST_F(AnalyseErgaenzt, OneLetterStemsAreFoundWithoutSpecialForms)
+{
+    Pruefen({{"rem", "res", F | fid::AKK_SG},
+             {"re", "res", F | fid::ABL_SG},
+             {"rebus", "res", F | fid::DAT_PL},
+             {"rerum", "res", F | fid::GEN_PL}});
+    // reor's stem "re" begins "rem" too, but none of its forms is "rem".
+    EXPECT_EQ(Eintraege("rem"), (std::set<std::string>{"res"}));
+}
+
+TEST_F(AnalyseErgaenzt, NeAndVeAreSplitOffOnlyFromWordsThatAreNothingWithoutTheSplit)
+{
+    Pruefen({{"videsne", "videre", IA | fid::PRAESENS | fid::P2_SG},
+             {"videsne", "-ne", 0},
+             {"pedibusve", "pes", M | fid::DAT_PL}});
+    for (const TLatForm &f : (Ergebnis("videsne"), analyse.Ergebnisliste()))
+        EXPECT_EQ(f.text, QStringLiteral("videsne"));
+    // regione is the ablative of regio, not regio + -ne.
+    EXPECT_EQ(Eintraege("regione"), (std::set<std::string>{"regio"}));
+}
+
+TEST_F(AnalyseErgaenzt, EndingsOfRealTextsGiveTheFormTheyStandFor)
+{
+    Pruefen({
+        {"posuere", "ponere", IA | fid::PERFEKT | fid::P3_PL},
+        {"amavere", "amare", IA | fid::PERFEKT | fid::P3_PL},
+        {"speraram", "sperare", K | IA | fid::PLUSQUAMPERFEKT | fid::P1_SG},
+        {"putarat", "putare", K | IA | fid::PLUSQUAMPERFEKT | fid::P3_SG},
+        {"audisti", "audire", K | IA | fid::PERFEKT | fid::P2_SG},
+        {"audieram", "audire", K | IA | fid::PLUSQUAMPERFEKT | fid::P1_SG},
+        {"audierunt", "audire", K | IA | fid::PERFEKT | fid::P3_PL},
+        {"hortare", "hortari", IA | fid::PRAESENS | fid::P2_SG},
+        {"proficiscare", "proficisci", KA | fid::PRAESENS | fid::P2_SG},
+        {"consili", "consilium", N | fid::GEN_SG},
+        {"Clodi", "Clodius", M | fid::GEN_SG},
+    });
+    // An infinitive is not also its verb's second singular passive; a
+    // genitive in -i is only for nouns in -ius/-ium.
+    EXPECT_EQ(Ergebnis("amare"), (std::vector<std::string>{E(id["amare"], 2312, "amare")}));
+    EXPECT_TRUE(Eintraege("servi").count("servus"));
+    // The rewritten word keeps the text that was written.
+    Ergebnis("posuere");
+    EXPECT_EQ(analyse.Ergebnisliste().front().text, QStringLiteral("posuere"));
+}
+
+TEST_F(AnalyseErgaenzt, SpellingsOfEditionsGiveTheResultsOfTheStoredSpelling)
+{
+    const struct {
+        const char *geschrieben, *gespeichert;
+    } paare[] = {
+        {"AMAVIT", "amavit"},
+        {"jussit", "iussit"},
+        {"uenit", "venit"},
+        {"seruus", "servus"},
+        {"\u0101m\u0101vist\u012b", "amavisti"},
+        {"po\u00ebta", "poeta"},
+        {"p\u0153nam", "poenam"},
+        {"adpropinquare", "appropinquare"},
+        {"adtendere", "attendere"},
+        {"conloqui", "colloqui"},
+        {"inpedire", "impedire"},
+        {"expectare", "exspectare"},
+    };
+    for (const auto &p : paare) {
+        SCOPED_TRACE(p.geschrieben);
+        const std::vector<std::string> erwartet = Ergebnis(p.gespeichert);
+        ASSERT_FALSE(erwartet.empty());
+        // Entries and forms as for the stored spelling; the texts are the
+        // entry's own.
+        EXPECT_EQ(Ergebnis(p.geschrieben), erwartet);
+    }
+    // u-spelling finds venire and nothing under another word.
+    EXPECT_EQ(Eintraege("uenit"), (std::set<std::string>{"venire"}));
 }
 
 } // namespace
