@@ -33,6 +33,22 @@ class TSpeicherquelle : public IAnalysequelle {
                 ziel.push_back(id);
         }
     }
+    void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) override
+    {
+        // Shorter beginnings first, each stem before the same stem with "v".
+        for (qsizetype n = 1; n <= wort.size(); ++n)
+            for (const QString &anfang : {wort.left(n), wort.left(n) + QLatin1Char('v')})
+                for (const auto &[stamm, id] : m_staemme)
+                    if (stamm == anfang)
+                        ziel.push_back(id);
+    }
+    void StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel) override
+    {
+        for (qsizetype n = 1; n <= wort.size(); ++n)
+            for (const TVokabel *v : m_eintraege)
+                if (AsciiKlein(v->vokabel) == wort.left(n))
+                    ziel.push_back({v->id, v->vokabel});
+    }
     const TVokabel *Vokabelzeile(int32_t id) override
     {
         const auto it = std::find_if(m_eintraege.begin(), m_eintraege.end(), [&](auto *v) { return v->id == id; });
