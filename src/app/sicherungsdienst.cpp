@@ -89,6 +89,19 @@ TSicherungsErgebnis TSicherungsdienst::BackupEinspielen(const QString &archiv)
     return e;
 }
 
+bool MitStartdienst(const QString &datenOrdner, IRueckfrage &rueckfrage,
+                    const std::function<bool(TSicherungsdienst &)> &zeigen)
+{
+    try {
+        TDatenmanager eigene(datenOrdner, TDatenmanager::Modus::NurVorhandene);
+        TSicherungsdienst dienst(eigene, rueckfrage, TSystemUhr::Instanz());
+        return zeigen(dienst);
+    } catch (const std::exception &e) {
+        rueckfrage.Meldung(ProgrammTitel(), FehlerMeldung(e));
+        return false;
+    }
+}
+
 void TAufraeumAuftrag::Ausfuehren(TAuftragsKontext &k)
 {
     TDatenmanager &daten = k.Daten();

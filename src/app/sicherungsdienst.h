@@ -49,6 +49,13 @@ class TSicherungsdienst {
     TLektionssitzung *m_sitzung;
 };
 
+// For the upgrade question at start, before the core exists: a service on
+// its own connection to the folder's database is handed to `zeigen` (the
+// backup window). Returns what `zeigen` returns; false when the file cannot
+// be opened.
+bool MitStartdienst(const QString &datenOrdner, IRueckfrage &rueckfrage,
+                    const std::function<bool(TSicherungsdienst &)> &zeigen);
+
 // "Datenbank aufräumen": one step per table (its indexes rebuilt), then the
 // file is rewritten and checked. Stops between steps when cancelled; a
 // failed check ends the job with its German message.

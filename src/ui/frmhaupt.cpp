@@ -46,10 +46,10 @@ namespace {
 // Actions whose windows belong to other parts of the program and are not
 // part of this build yet: present in menus, but disabled.
 const char *const kNochNichtVerfuegbar[] = {
-    "actVokabelNeu",   "actEigenschaften", "actVokabelBearbeiten",   "actSuchen",
-    "actErsetzen",     "actVokabelliste",  "actVokabelnSchriftlich", "actVokabelnMuendlich",
-    "actVokabeltest",  "actFormenBilden",  "actFormenBestimmen",     "Action2",
-    "actDBAufraeumen", "actBackup",        "actEinstellungen",
+    "actVokabelNeu",    "actEigenschaften", "actVokabelBearbeiten",   "actSuchen",
+    "actErsetzen",      "actVokabelliste",  "actVokabelnSchriftlich", "actVokabelnMuendlich",
+    "actVokabeltest",   "actFormenBilden",  "actFormenBestimmen",     "Action2",
+    "actEinstellungen",
 };
 
 QIcon Symbolbild(const char *name)
