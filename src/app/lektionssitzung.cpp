@@ -236,6 +236,20 @@ bool TLektionssitzung::Beenden()
     return true;
 }
 
+bool TLektionssitzung::AlleSchliessen()
+{
+    if (!Beenden())
+        return false;
+    // The new lesson comes first, so the old ones are never the last open one.
+    const int alte = m_lektionen.Anzahl();
+    TLektion *neu = m_lektionen.NeueLektion(m_uhr.Heute());
+    for (int i = 0; i < alte; ++i)
+        m_lektionen.LektionSchliessen(m_lektionen.Lektion(0));
+    m_lektionen.SetAktuell(neu);
+    emit anzeigen();
+    return true;
+}
+
 void TLektionssitzung::Eigenschaften()
 {
     TLektion *l = Aktuell();

@@ -84,6 +84,9 @@ class TLektionssitzung : public QObject {
     // Program end: the save question for every modified lesson in the order
     // they were opened. False keeps the program open.
     bool Beenden();
+    // Restoring a backup: the save question for every modified lesson, then
+    // all lessons close and one new lesson opens. False keeps them open.
+    bool AlleSchliessen();
     void Eigenschaften();
     // Writes the lesson file with the stored special forms of every entry.
     bool Exportieren();

@@ -33,8 +33,9 @@ class IRueckfrage {
     virtual Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol symbol) = 0;
     virtual void Meldung(const QString &titel, const QString &text) = 0;
     // Called when the user wants a backup before the database is upgraded;
-    // the GUI shows the backup window modally and returns when it is closed.
-    virtual void BackupAnbieten() {}
+    // the GUI shows the backup window modally. True only when a backup was
+    // written and checked; otherwise the upgrade must not run.
+    virtual bool BackupAnbieten() { return false; }
 };
 
 } // namespace lexovita

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <filesystem>
 
 namespace lexovita {
 
@@ -46,10 +47,21 @@ TDatenmanager::TDatenmanager(const QString &datenOrdner, Modus modus)
         if (!QDir().mkpath(datenOrdner))
             throw DatenbankFehler(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(datenOrdner));
     }
+    Oeffnen(modus);
+}
 
-    verbindung_ = std::make_unique<TVerbindung>(datei_, speicher ? QByteArray() : kTabellenpasswort,
-                                                vorhanden ? TVerbindung::Modus::NurVorhandene
-                                                          : TVerbindung::Modus::AnlegenWennNoetig);
+std::unique_ptr<TVerbindung> TDatenmanager::DateiOeffnen(const QString &datei, TVerbindung::Modus modus)
+{
+    return std::make_unique<TVerbindung>(datei, datei == kSpeicher ? QByteArray() : kTabellenpasswort, modus);
+}
+
+void TDatenmanager::Oeffnen(Modus modus)
+{
+    const bool speicher = datei_ == kSpeicher;
+    const bool vorhanden = !speicher && QFileInfo::exists(datei_);
+    bereit_ = false;
+    verbindung_ =
+        DateiOeffnen(datei_, vorhanden ? TVerbindung::Modus::NurVorhandene : TVerbindung::Modus::AnlegenWennNoetig);
     verbindung_->SetWartezeit(kWartezeitMs);
     // Decrypted pages are kept: every page read from disk costs a decryption.
     verbindung_->Ausfuehren("PRAGMA cache_size = -16384");
@@ -91,6 +103,59 @@ TDatenmanager::TDatenmanager(const QString &datenOrdner, Modus modus)
 
 TDatenmanager::~TDatenmanager() = default;
 
+void TDatenmanager::DatenbankErsetzen(const QString &neueDatei, const std::function<void()> &pruefen)
+{
+    namespace fs = std::filesystem;
+    if (datei_ == kSpeicher)
+        throw DatenbankFehler(QStringLiteral("Eine Datenbank im Arbeitsspeicher kann nicht ersetzt werden."));
+    if (verbindung_->InTransaktion())
+        throw DatenbankFehler(QStringLiteral("Die Datenbank wird gerade geschrieben."));
+    const fs::path live = datei_.toStdString();
+    const fs::path neu = neueDatei.toStdString();
+    const fs::path vorher = (datei_ + VorWiederherstellungEndung()).toStdString();
+    const fs::path wal = (datei_ + QStringLiteral("-wal")).toStdString();
+
+    // Closing the last connection folds the write-ahead log into the file;
+    // a log left behind means another connection still uses it.
+    verbindung_.reset();
+    bereit_ = false;
+    std::error_code fehler;
+    if (fs::exists(wal, fehler)) {
+        Oeffnen(Modus::NurVorhandene);
+        throw DatenbankFehler(QStringLiteral("Die Datenbank wird noch von einem anderen Programm verwendet."));
+    }
+    fs::remove(vorher, fehler);
+    // A second name for the old file: the rename below then swaps atomically.
+    fs::create_hard_link(live, vorher, fehler);
+    if (fehler)
+        fs::copy_file(live, vorher, fs::copy_options::overwrite_existing, fehler);
+    if (fehler) {
+        Oeffnen(Modus::NurVorhandene);
+        throw DatenbankFehler(QStringLiteral("Die bisherige Datenbank kann nicht gesichert werden (%1).")
+                                  .arg(QString::fromStdString(fehler.message())));
+    }
+    fs::rename(neu, live, fehler);
+    if (fehler) {
+        fs::remove(vorher, fehler);
+        Oeffnen(Modus::NurVorhandene);
+        throw DatenbankFehler(QStringLiteral("Die Datenbank kann nicht ersetzt werden."));
+    }
+    try {
+        Oeffnen(Modus::NurVorhandene);
+        if (pruefen)
+            pruefen();
+    } catch (...) {
+        verbindung_.reset();
+        bereit_ = false;
+        fs::remove(fs::path(live.string() + "-wal"), fehler);
+        fs::remove(fs::path(live.string() + "-shm"), fehler);
+        fs::rename(vorher, live, fehler);
+        Oeffnen(Modus::NurVorhandene);
+        throw;
+    }
+    fs::remove(vorher, fehler);
+}
+
 void TDatenmanager::Betriebsbereit()
 {
     // WAL lets a second program read while this one writes; together with
@@ -121,8 +186,12 @@ TDatenmanager::Aktualisierung TDatenmanager::DatenbankAktualisieren(IRueckfrage 
                                              Symbol::Information);
     if (antwort == Antwort::Abbrechen)
         return Aktualisierung::Abgebrochen;
-    if (antwort == Antwort::Ja)
-        rueckfrage.BackupAnbieten();
+    // The user asked for a backup: without one the data must stay untouched.
+    if (antwort == Antwort::Ja && !rueckfrage.BackupAnbieten()) {
+        rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Es wurde kein Backup erstellt. Die Datenbank wurde daher "
+                                                           "nicht aktualisiert und das Programm wird beendet."));
+        return Aktualisierung::Abgebrochen;
+    }
 
     TTransaktion t(*verbindung_);
     MigrationAusfuehren(*verbindung_);

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,7 +44,7 @@ class TDatenmanager {
     enum class Aktualisierung {
         Aktuell,      // nothing to do
         Aktualisiert, // tables changed, the user was told
-        Abgebrochen,  // the user chose Cancel: nothing changed, the caller ends the program
+        Abgebrochen,  // Cancel, or the wanted backup failed: nothing changed, the caller ends the program
     };
 
     static constexpr int kSuchLimit = 50;
@@ -124,7 +125,21 @@ class TDatenmanager {
     // Special forms of one entry in stored order.
     std::vector<TLatForm> SonderformenVon(int32_t vokabelId);
 
+    // Opens any file with the program's key and page settings (backup copies).
+    static std::unique_ptr<TVerbindung> DateiOeffnen(const QString &datei, TVerbindung::Modus modus);
+
+    // Restore: replaces the database file by `neueDatei` (a checked copy in
+    // the data folder) and reconnects this same object, so everyone holding
+    // it keeps working. The old file stays as Datei() + ".vor-wiederherstellung"
+    // until `pruefen` (run on the new connection, e.g. its upgrade) returned;
+    // on any error the old file is put back, reconnected, and the error is
+    // rethrown. Needs the only connection to the file: no open transaction,
+    // no running job.
+    void DatenbankErsetzen(const QString &neueDatei, const std::function<void()> &pruefen = {});
+    static QString VorWiederherstellungEndung() { return QStringLiteral(".vor-wiederherstellung"); }
+
   private:
+    void Oeffnen(Modus modus);
     void Betriebsbereit();
 
     QString datei_;

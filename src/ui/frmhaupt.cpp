@@ -54,8 +54,6 @@ const char *const kNochNichtVerfuegbar[] = {
     "actVokabeltest",
     "actFormenBilden",
     "actFormenBestimmen",
-    "actDBAufraeumen",
-    "actBackup",
     "actEinstellungen",
 };
 // clang-format on

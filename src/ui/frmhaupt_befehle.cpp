@@ -10,6 +10,7 @@
 #include "model/rueckfrage.h"
 #include "morph/formenmanager.h"
 #include "ui/frameauswahl.h"
+#include "ui/frmbackup.h"
 #include "ui/frmformenanalyse.h"
 #include "ui/frmformentabelle.h"
 #include "ui/frmimport.h"
@@ -156,6 +157,8 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actLektionEigenschaften", [s] { s->Eigenschaften(); });
     verbinde("actExportieren", [s] { s->Exportieren(); });
     verbinde("actImportieren", [this] { Importieren(); });
+    verbinde("actBackup", [this] { BackupFensterZeigen(this, m_kern); });
+    verbinde("actDBAufraeumen", [this] { AufraeumenFensterZeigen(this, m_kern); });
     verbinde("actWoerterbuch", [this] {
         TfrmWoerterbuch fenster(m_kern, this);
         fenster.vokabelBearbeiten = [this, &fenster](int32_t id) {

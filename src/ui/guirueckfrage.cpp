@@ -86,10 +86,9 @@ void TGuiRueckfrage::Meldung(const QString &titel, const QString &text)
     box.exec();
 }
 
-void TGuiRueckfrage::BackupAnbieten()
+bool TGuiRueckfrage::BackupAnbieten()
 {
-    if (m_backup)
-        m_backup();
+    return m_backup && m_backup();
 }
 
 } // namespace lexovita

@@ -14,15 +14,15 @@ class TGuiRueckfrage : public IRueckfrage {
     explicit TGuiRueckfrage(QWidget *eltern = nullptr) : m_eltern(eltern) {}
     void SetEltern(QWidget *eltern) { m_eltern = eltern; }
     // The backup window is not built into this class; start-up hands it in.
-    void SetBackup(std::function<void()> backup) { m_backup = std::move(backup); }
+    void SetBackup(std::function<bool()> backup) { m_backup = std::move(backup); }
 
     Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol symbol) override;
     void Meldung(const QString &titel, const QString &text) override;
-    void BackupAnbieten() override;
+    bool BackupAnbieten() override;
 
   private:
     QWidget *m_eltern;
-    std::function<void()> m_backup;
+    std::function<bool()> m_backup;
 };
 
 } // namespace lexovita

@@ -3,9 +3,11 @@
 #include "app/anwendungskern.h"
 #include "app/auftrag.h"
 #include "app/importauftrag.h"
+#include "app/sicherungsdienst.h"
 #include "app/start.h"
 #include "model/config.h"
 #include "ui/anwendung.h"
+#include "ui/frmbackup.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmstart.h"
 #include "ui/guirueckfrage.h"
@@ -145,6 +147,14 @@ int TProgrammstart::Ausfuehren()
 
     QApplication::setApplicationName(QStringLiteral("lexovita"));
     TGuiRueckfrage rueckfrage(start.get());
+    // "Yes" to the upgrade question: the backup window, creating only.
+    rueckfrage.SetBackup([&, this] {
+        return MitStartdienst(m_optionen.datenOrdner, rueckfrage, [&](TSicherungsdienst &dienst) {
+            TfrmBackup fenster(dienst, rueckfrage, true, start.get());
+            fenster.exec();
+            return fenster.BackupErstellt();
+        });
+    });
 
     // 2. Database: a damaged file must stay as it is, so nothing else is tried.
     TDatenbankStart db;

@@ -85,7 +85,7 @@ TEST_F(Cli, HelpListsEveryCommandAndACallWithoutCommandShowsItAsAnError)
 {
     const Lauf hilfe = Starten(tmp.path(), {QStringLiteral("--help")});
     EXPECT_EQ(hilfe.code, 0);
-    for (const char *befehl : {"init", "suche", "formen", "analyse", "import", "export"})
+    for (const char *befehl : {"init", "suche", "formen", "analyse", "import", "export", "backup", "restore"})
         EXPECT_TRUE(hilfe.aus.contains(QStringLiteral("\n  %1 ").arg(QLatin1String(befehl)))) << befehl;
     const Lauf ohne = Starten(tmp.path(), {});
     EXPECT_EQ(ohne.code, 2);
@@ -124,6 +124,12 @@ TEST_F(Cli, WrongCallsAndMissingDataExitWithTheirCodeAndAGermanMessage)
         {Leer, {"import", "fehlt.xml"}, 1, "fehlt.xml: Die Datei"},
         {Leer, {"export", "--lehrbuch", "Prima", "aus.xml"}, 1, "Das Lehrbuch „Prima“ ist nicht vorhanden"},
         {Leer, {"formen", "--id", "999"}, 1, "Keine Vokabel mit der Nummer 999"},
+        {Fehlt, {"backup"}, 2, "Aufruf: backup ZIELORDNER"},
+        {Fehlt, {"restore", "a.zip", "b.zip"}, 2, "Aufruf: restore ARCHIV"},
+        {Fehlt, {"backup", "."}, 1, "keine lexovita-Datenbank"},
+        {Leer, {"backup", "gibtsnicht"}, 1, "Das ausgewählte Verzeichnis ist ungültig."},
+        {Leer, {"restore", "fehlt.zip"}, 1, "Die angegebene Datei existiert nicht."},
+        {Leer, {"restore", "daten/lexovita.db"}, 1, "Beim Einspielen des Backup ist ein Fehler aufgetreten."},
     };
     for (const auto &f : faelle) {
         const std::string aufruf = S(f.argumente.join(QLatin1Char(' ')));
@@ -201,6 +207,28 @@ TEST_F(Cli, InitWithTheStarterTextbookThenSearchFormsAnalysisAndExportWork)
     const Lauf wieder =
         Starten(tmp.path(), {QStringLiteral("--data"), zweite, QStringLiteral("suche"), QStringLiteral("amicus")});
     EXPECT_TRUE(wieder.aus.contains(QStringLiteral("\tamicus\tSubstantiv\tamici, m.\n"))) << S(wieder.aus);
+}
+
+TEST_F(Cli, RestoreBringsBackTheDatabaseOfTheBackup)
+{
+    ASSERT_EQ(Mit({QStringLiteral("init")}).code, 0);
+    ASSERT_TRUE(QDir(tmp.path()).mkdir(QStringLiteral("sicherung")));
+    const Lauf backup = Mit({QStringLiteral("backup"), tmp.filePath(QStringLiteral("sicherung"))});
+    ASSERT_EQ(backup.code, 0) << S(backup.fehler);
+    const QStringList archive = QDir(tmp.filePath(QStringLiteral("sicherung"))).entryList(QDir::Files);
+    ASSERT_EQ(archive.size(), 1);
+    EXPECT_TRUE(archive[0].startsWith(QStringLiteral("lexovita Backup "))) << S(archive[0]);
+    EXPECT_TRUE(backup.aus.contains(archive[0])) << S(backup.aus);
+
+    ASSERT_EQ(Mit({QStringLiteral("init"), QStringLiteral("--grundwortschatz")}).code, 0);
+    ASSERT_FALSE(Mit({QStringLiteral("suche"), QStringLiteral("amare")}).aus.isEmpty());
+
+    const Lauf restore = Mit({QStringLiteral("restore"), tmp.filePath(QStringLiteral("sicherung/") + archive[0])});
+    ASSERT_EQ(restore.code, 0) << S(restore.fehler);
+    EXPECT_EQ(restore.aus, QStringLiteral("Das Backup wurde erfolgreich eingespielt.\n"));
+    const Lauf danach = Mit({QStringLiteral("suche"), QStringLiteral("amare")});
+    EXPECT_EQ(danach.code, 0) << S(danach.fehler);
+    EXPECT_EQ(danach.aus, QString());
 }
 
 TEST_F(Cli, FormenAnswersEveryJsonLineInOrderAndFailsAfterAMalformedOne)

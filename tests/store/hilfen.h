@@ -46,6 +46,7 @@ class TSkriptRueckfrage : public IRueckfrage {
     std::vector<Frage> fragen;
     std::vector<QString> meldungen;
     int backups = 0;
+    bool backupGelingt = true;
 
     TSkriptRueckfrage() = default;
     TSkriptRueckfrage(std::initializer_list<Antwort> a) : antworten(a) {}
@@ -62,7 +63,11 @@ class TSkriptRueckfrage : public IRueckfrage {
         return a;
     }
     void Meldung(const QString &, const QString &text) override { meldungen.push_back(text); }
-    void BackupAnbieten() override { ++backups; }
+    bool BackupAnbieten() override
+    {
+        ++backups;
+        return backupGelingt;
+    }
 };
 
 // A fresh data folder per test.

@@ -1,5 +1,6 @@
 #include "store/hilfen.h"
 #include "store/schema.h"
+#include "store/sicherung.h"
 #include "store/sqlite.h"
 #include "store/vokabelspeicher.h"
 
@@ -377,10 +378,10 @@ TEST_F(Aktualisierung, YesOffersTheBackupBeforeChangingAnything)
     struct BackupPruefer : TSkriptRueckfrage {
         TDatenmanager *d = nullptr;
         bool spalteBeimBackup = true;
-        void BackupAnbieten() override
+        bool BackupAnbieten() override
         {
-            TSkriptRueckfrage::BackupAnbieten();
             spalteBeimBackup = d->Verbindung().SpalteVorhanden(QStringLiteral("lek_vok"), QStringLiteral("position"));
+            return TSkriptRueckfrage::BackupAnbieten();
         }
     } r;
     r.d = &d;
@@ -390,6 +391,53 @@ TEST_F(Aktualisierung, YesOffersTheBackupBeforeChangingAnything)
     EXPECT_FALSE(r.spalteBeimBackup);
     EXPECT_TRUE(d.Verbindung().SpalteVorhanden(QStringLiteral("lek_vok"), QStringLiteral("position")));
     EXPECT_NE(Inhalt(), vorher);
+}
+
+TEST_F(Aktualisierung, YesWithAFailedBackupLeavesTheFileUntouchedAndSaysSo)
+{
+    AlteDatenbankAnlegen(Datei());
+    const QByteArray vorher = Inhalt();
+    {
+        TDatenmanager d(Pfad());
+        TSkriptRueckfrage r{Antwort::Ja};
+        r.backupGelingt = false;
+        EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Abgebrochen);
+        EXPECT_EQ(r.backups, 1);
+        EXPECT_FALSE(d.Bereit());
+        ASSERT_EQ(r.meldungen.size(), 1u);
+        EXPECT_TRUE(r.meldungen[0].contains(QStringLiteral("nicht aktualisiert")));
+    }
+    EXPECT_EQ(Inhalt(), vorher);
+}
+
+// The backup window at start works on its own connection to the file that
+// waits for its upgrade; the archive must hold the data before the upgrade.
+TEST_F(Aktualisierung, YesTakesARealBackupOfTheOldFileBeforeTheUpgrade)
+{
+    AlteDatenbankAnlegen(Datei());
+    QTemporaryDir ziel;
+    struct BackupMacher : TSkriptRueckfrage {
+        QString ordner, datenOrdner, archiv;
+        bool BackupAnbieten() override
+        {
+            TSkriptRueckfrage::BackupAnbieten();
+            TDatenmanager eigene(datenOrdner, TDatenmanager::Modus::NurVorhandene);
+            archiv = BackupErstellen(eigene, ordner, QDate(2024, 3, 5));
+            return true;
+        }
+    } r;
+    r.ordner = ziel.path();
+    r.datenOrdner = Pfad();
+    r.antworten = {Antwort::Ja};
+    TDatenmanager d(Pfad());
+    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktualisiert);
+    EXPECT_TRUE(d.Verbindung().SpalteVorhanden(QStringLiteral("lek_vok"), QStringLiteral("position")));
+
+    QTemporaryDir aus;
+    const QString alt = BackupEntpacken(r.archiv, aus.path());
+    TVerbindung v(alt, kSchluessel, TVerbindung::Modus::NurVorhandene);
+    EXPECT_FALSE(v.SpalteVorhanden(QStringLiteral("lek_vok"), QStringLiteral("position")));
+    EXPECT_EQ(v.Benutzerversion(), 1);
 }
 
 TEST_F(Aktualisierung, MissingOnlyTheTimeStampIsAskedOnceAndAddsEmptyValues)

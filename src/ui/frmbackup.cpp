@@ -1,0 +1,247 @@
+#include "ui/frmbackup.h"
+
+#include "app/anwendungskern.h"
+#include "app/auftrag.h"
+#include "app/sicherungsdienst.h"
+#include "model/rueckfrage.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace lexovita {
+
+namespace {
+
+void FehlerZeigen(IRueckfrage &r, const QString &text)
+{
+    r.Frage(ProgrammTitel(), text, KN_OK, Antwort::Ok, Symbol::Fehler);
+}
+
+} // namespace
+
+TfrmBackup::TfrmBackup(TSicherungsdienst &dienst, IRueckfrage &rueckfrage, bool nurErstellen, QWidget *parent)
+    : QDialog(parent), m_dienst(dienst), m_rueckfrage(rueckfrage)
+{
+    setWindowTitle(QStringLiteral("Backup"));
+    auto *vorgang = new QGroupBox(QStringLiteral("Vorgang"), this);
+    rbErstellen = new QRadioButton(QStringLiteral("Backup &erstellen"), vorgang);
+    rbEinspielen = new QRadioButton(QStringLiteral("Backup e&inspielen"), vorgang);
+    rbErstellen->setChecked(true);
+    rbEinspielen->setEnabled(!nurErstellen);
+    auto *vl = new QHBoxLayout(vorgang);
+    vl->addWidget(rbErstellen);
+    vl->addWidget(rbEinspielen);
+    vl->addStretch();
+
+    auto *pfad = new QGroupBox(QStringLiteral("Pfad festlegen"), this);
+    m_modell = new QFileSystemModel(this);
+    m_modell->setRootPath(QDir::rootPath());
+    tvwOrdner = new QTreeView(pfad);
+    tvwOrdner->setModel(m_modell);
+    tvwOrdner->setAccessibleName(QStringLiteral("Ordner und Dateien"));
+    for (int spalte = 1; spalte < m_modell->columnCount(); ++spalte)
+        tvwOrdner->hideColumn(spalte);
+    tvwOrdner->header()->hide();
+    lblPfad = new QLabel(pfad);
+    lblPfad->setObjectName(QStringLiteral("lblPfad"));
+    edtPfad = new QLineEdit(pfad);
+    edtPfad->setObjectName(QStringLiteral("edtPfad"));
+    edtPfad->setAccessibleName(QStringLiteral("Pfad"));
+    lblPfad->setBuddy(edtPfad);
+    auto *pl = new QVBoxLayout(pfad);
+    pl->addWidget(tvwOrdner, 1);
+    pl->addWidget(lblPfad);
+    pl->addWidget(edtPfad);
+
+    auto *lblFortschritt = new QLabel(QStringLiteral("Fortschritt:"), this);
+    pbFortschritt = new QProgressBar(this);
+    pbFortschritt->setAccessibleName(QStringLiteral("Fortschritt"));
+    pbFortschritt->setValue(0);
+    lblFortschritt->setBuddy(pbFortschritt);
+    btnOk = new QPushButton(QStringLiteral("&OK"), this);
+    btnOk->setDefault(true);
+    btnSchliessen = new QPushButton(QStringLiteral("&Schließen"), this);
+    auto *kl = new QHBoxLayout;
+    kl->addStretch();
+    kl->addWidget(btnOk);
+    kl->addWidget(btnSchliessen);
+
+    auto *haupt = new QVBoxLayout(this);
+    haupt->addWidget(vorgang);
+    haupt->addWidget(pfad, 1);
+    haupt->addWidget(lblFortschritt);
+    haupt->addWidget(pbFortschritt);
+    haupt->addLayout(kl);
+    resize(520, 560);
+
+    connect(rbEinspielen, &QRadioButton::toggled, this, [this](bool an) { ModusSetzen(an); });
+    connect(tvwOrdner->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &i) { edtPfad->setText(QDir::toNativeSeparators(m_modell->filePath(i))); });
+    connect(btnOk, &QPushButton::clicked, this, &TfrmBackup::Ausfuehren);
+    connect(btnSchliessen, &QPushButton::clicked, this, &QDialog::reject);
+    ModusSetzen(false);
+    PfadSetzen(QDir::homePath());
+}
+
+void TfrmBackup::ModusSetzen(bool einspielen)
+{
+    if (rbEinspielen->isChecked() != einspielen)
+        (einspielen ? rbEinspielen : rbErstellen)->setChecked(true);
+    m_modell->setFilter(einspielen ? QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot
+                                   : QDir::AllDirs | QDir::NoDotAndDotDot);
+    lblPfad->setText(einspielen ? QStringLiteral("&Welche Backup-Datei soll eingespielt werden?")
+                                : QStringLiteral("&Wo soll das Backup hinterlegt werden?"));
+}
+
+void TfrmBackup::PfadSetzen(const QString &pfad)
+{
+    const QModelIndex i = m_modell->index(pfad);
+    if (i.isValid()) {
+        tvwOrdner->setCurrentIndex(i);
+        tvwOrdner->scrollTo(i);
+    }
+    edtPfad->setText(QDir::toNativeSeparators(pfad));
+}
+
+void TfrmBackup::Ausfuehren()
+{
+    const QString pfad = QDir::fromNativeSeparators(edtPfad->text().trimmed());
+    btnOk->setEnabled(false);
+    btnSchliessen->setEnabled(false);
+    TSicherungsErgebnis e;
+    if (rbErstellen->isChecked()) {
+        e = m_dienst.BackupErstellen(pfad, [this](int wert, int maximum) {
+            pbFortschritt->setMaximum(qMax(1, maximum));
+            pbFortschritt->setValue(wert);
+            pbFortschritt->repaint();
+        });
+        m_erstellt = e.ok;
+    } else {
+        e = m_dienst.BackupEinspielen(pfad);
+    }
+    pbFortschritt->setValue(0);
+    btnOk->setEnabled(true);
+    btnSchliessen->setEnabled(true);
+    if (e.meldung.isEmpty())
+        return; // declined at a question
+    if (!e.ok) {
+        FehlerZeigen(m_rueckfrage, e.meldung);
+        return;
+    }
+    m_rueckfrage.Meldung(ProgrammTitel(), e.meldung);
+    accept();
+}
+
+void BackupFensterZeigen(QWidget *eltern, TAnwendungskern &kern)
+{
+    TSicherungsdienst dienst(kern);
+    TfrmBackup fenster(dienst, kern.Rueckfrage(), false, eltern);
+    fenster.exec();
+}
+
+void AufraeumenFensterZeigen(QWidget *eltern, TAnwendungskern &kern)
+{
+    TAuftragslaeufer laeufer(kern.Daten());
+    TfrmAufraeumen fenster(laeufer, kern.Rueckfrage(), eltern);
+    fenster.exec();
+}
+
+// ------------------------------------------------------------ TfrmAufraeumen
+
+TfrmAufraeumen::TfrmAufraeumen(TAuftragslaeufer &laeufer, IRueckfrage &rueckfrage, QWidget *parent)
+    : QDialog(parent), m_laeufer(laeufer), m_rueckfrage(rueckfrage)
+{
+    setWindowTitle(QStringLiteral("Datenbank aufräumen"));
+    lblErklaerung =
+        new QLabel(QStringLiteral("Mit Hilfe dieser Funktion können Sie die Vokabeldatenbank von lexovita aufräumen "
+                                  "und reparieren. Bei diesem Vorgang werden keine Daten verändert oder gelöscht. "
+                                  "Das Aufräumen der Datenbank kann einige Minuten dauern."),
+                   this);
+    lblErklaerung->setWordWrap(true);
+    auto *lblFortschritt = new QLabel(QStringLiteral("Fortschritt:"), this);
+    pbFortschritt = new QProgressBar(this);
+    pbFortschritt->setRange(0, 100);
+    pbFortschritt->setValue(0);
+    pbFortschritt->setAccessibleName(QStringLiteral("Fortschritt"));
+    lblFortschritt->setBuddy(pbFortschritt);
+    btnAufraeumen = new QPushButton(QStringLiteral("&Aufräumen"), this);
+    btnAufraeumen->setObjectName(QStringLiteral("btnAufraeumen"));
+    btnAufraeumen->setDefault(true);
+    btnSchliessen = new QPushButton(QStringLiteral("&Schließen"), this);
+    auto *kl = new QHBoxLayout;
+    kl->addStretch();
+    kl->addWidget(btnAufraeumen);
+    kl->addWidget(btnSchliessen);
+    auto *haupt = new QVBoxLayout(this);
+    haupt->addWidget(lblErklaerung);
+    haupt->addSpacing(8);
+    haupt->addWidget(lblFortschritt);
+    haupt->addWidget(pbFortschritt);
+    haupt->addStretch();
+    haupt->addLayout(kl);
+    resize(460, 220);
+
+    connect(btnAufraeumen, &QPushButton::clicked, this, &TfrmAufraeumen::Umschalten);
+    connect(btnSchliessen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(&m_laeufer, &TAuftragslaeufer::gesamt, this,
+            [this](int wert, int maximum) { pbFortschritt->setValue(maximum > 0 ? wert * 100 / maximum : 0); });
+    connect(&m_laeufer, &TAuftragslaeufer::beendet, this, [this](TAuftragsausgang ausgang, const QString &fehler) {
+        btnAufraeumen->setText(QStringLiteral("&Aufräumen"));
+        pbFortschritt->setValue(0);
+        btnSchliessen->setEnabled(true);
+        if (ausgang == TAuftragsausgang::Fehler)
+            FehlerZeigen(m_rueckfrage,
+                         QStringLiteral("Beim Aufräumen der Datenbank ist ein Fehler aufgetreten:\n\n%1").arg(fehler));
+    });
+}
+
+bool TfrmAufraeumen::Laeuft() const
+{
+    return m_laeufer.Laeuft();
+}
+
+void TfrmAufraeumen::Umschalten()
+{
+    if (m_laeufer.Laeuft()) {
+        btnAufraeumen->setText(QStringLiteral("&Aufräumen"));
+        m_laeufer.Abbrechen();
+        return;
+    }
+    if (!m_laeufer.Starten(std::make_shared<TAufraeumAuftrag>()))
+        return;
+    btnAufraeumen->setText(QStringLiteral("&Abbrechen"));
+    btnSchliessen->setEnabled(false);
+}
+
+void TfrmAufraeumen::closeEvent(QCloseEvent *e)
+{
+    // The job stops between two tables; the window stays until it has.
+    if (m_laeufer.Laeuft()) {
+        m_laeufer.Abbrechen();
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void TfrmAufraeumen::reject()
+{
+    if (m_laeufer.Laeuft()) {
+        m_laeufer.Abbrechen();
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace lexovita
