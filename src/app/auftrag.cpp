@@ -21,8 +21,10 @@ class TKontext final : public TAuftragsKontext {
     void Gesamt(int wert, int maximum) override
     {
         // A job may count a step twice or restart its count; the bar never goes back.
-        if (maximum == m_maximum && wert < m_wert)
+        // Nothing new (a job may report after every word): no signal to queue.
+        if (maximum == m_maximum && wert <= m_wert && m_gemeldet)
             return;
+        m_gemeldet = true;
         if (maximum < m_maximum)
             maximum = m_maximum;
         if (wert < m_wert)
@@ -41,6 +43,7 @@ class TKontext final : public TAuftragsKontext {
     TDatenmanager &m_daten;
     int m_wert = 0;
     int m_maximum = 0;
+    bool m_gemeldet = false;
 };
 
 // Runs on the caller's thread: nothing can cancel, log lines go to a function.

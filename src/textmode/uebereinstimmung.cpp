@@ -165,6 +165,20 @@ bool Uebereinstimmungsfarbe(const TUebereinstimmung &u, const TKriterien &k, TFa
     return gefunden;
 }
 
+std::vector<TFarbbereich> Zusammenfassen(std::vector<TFarbbereich> bereiche)
+{
+    std::vector<TFarbbereich> aus;
+    for (TFarbbereich &b : bereiche) {
+        if (!aus.empty() && !b.wort && !aus.back().wort && aus.back().rolle == b.rolle &&
+            aus.back().anfang + aus.back().laenge == b.anfang) {
+            aus.back().laenge += b.laenge;
+            continue;
+        }
+        aus.push_back(std::move(b));
+    }
+    return aus;
+}
+
 std::vector<TFarbbereich> SatzFarben(const std::vector<std::unique_ptr<TContext>> &saetze, int satz,
                                      const QString &wort)
 {
@@ -181,7 +195,7 @@ std::vector<TFarbbereich> SatzFarben(const std::vector<std::unique_ptr<TContext>
             if (!wort.isEmpty() && f->text.toLower() == wort)
                 Hinzu(aus, *f, TFarbrolle::Auswahl);
     }
-    return aus;
+    return Zusammenfassen(std::move(aus));
 }
 
 std::vector<TFarbbereich> Uebereinstimmungsfarben(const TContext &satz, const QString &wort, int32_t vokabelId,

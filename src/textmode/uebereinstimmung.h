@@ -60,6 +60,10 @@ TUebereinstimmung Vergleichen(int32_t r, const std::vector<int32_t> &s, const TK
 // KN, NG, KG, KNG whose respects are all asked and all agree.
 bool Uebereinstimmungsfarbe(const TUebereinstimmung &u, const TKriterien &k, TFarbrolle &farbe);
 
+// Neighbouring ranges of one role without a word in between become one
+// range, so that a long faded text is painted as a few ranges.
+std::vector<TFarbbereich> Zusammenfassen(std::vector<TFarbbereich> bereiche);
+
 // A click on sentence `satz`: every other sentence faded, the clicked one in
 // the sentence colours, its analysed words marked, and the results whose
 // text is `wort` (lower-cased) as the clicked word.

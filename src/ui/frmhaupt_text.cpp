@@ -114,6 +114,14 @@ void TfrmHaupt::TextmodusZeigen()
     for (QWidget *w : std::initializer_list<QWidget *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         w->setEnabled(analysiert);
     PlusMemo1->viewport()->setCursor(analysiert ? Qt::PointingHandCursor : Qt::IBeamCursor);
+    // Outside entry mode every sentence not clicked is faded: that is the
+    // editor's plain colour then, and only the clicked sentence is painted.
+    TFarbe vg, hg;
+    Rollenfarben(zustand == TS_EINGABE ? TFarbrolle::Normal : TFarbrolle::Ausgeblendet, m_kern.Config(), vg, hg);
+    QPalette p = PlusMemo1->palette();
+    p.setColor(QPalette::Text, Farbe(vg));
+    p.setColor(QPalette::Base, Farbe(hg));
+    PlusMemo1->setPalette(p);
     if (laeuft) {
         pgbAnalyse->setValue(0);
         lblModus->setText(QStringLiteral("Text wird analysiert..."));
@@ -137,6 +145,10 @@ void TfrmHaupt::Einfaerben(const std::vector<TFarbbereich> &bereiche)
     const QString text = l->TextAlsString();
     QList<QTextEdit::ExtraSelection> auswahl;
     for (const TFarbbereich &b : bereiche) {
+        // The faded colours are the editor's own in this mode (see
+        // TextmodusZeigen): a selection over a long text would lay it all out again.
+        if (b.rolle == TFarbrolle::Ausgeblendet)
+            continue;
         QTextEdit::ExtraSelection s;
         s.cursor = QTextCursor(PlusMemo1->document());
         // The lesson text ends with a line break the editor does not hold.

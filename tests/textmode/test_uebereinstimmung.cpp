@@ -131,5 +131,29 @@ TEST(Uebereinstimmung, AClickMarksTheSentenceAndBothPlacesOfTheWord)
     EXPECT_EQ(ausgewaehlt, (std::vector<int>{15, 41}));
 }
 
+TEST(Uebereinstimmung, NeighbouringFadedSentencesArePaintedAsOneRange)
+{
+    std::vector<std::unique_ptr<TContext>> saetze;
+    for (int i = 0; i < 4; ++i) {
+        auto s = std::make_unique<TContext>();
+        s->satz = i + 1;
+        s->anfang = 10 * i;
+        s->ende = 10 * i + 10;
+        saetze.push_back(std::move(s));
+    }
+    // Nothing clicked: the whole text in one faded range.
+    EXPECT_EQ(SatzFarben(saetze, 0, QString()),
+              (std::vector<TFarbbereich>{{0, 40, TFarbrolle::Ausgeblendet, 1, false}}));
+    // Sentence 2 clicked: faded before and after it, the clicked one apart.
+    EXPECT_EQ(SatzFarben(saetze, 2, QString()),
+              (std::vector<TFarbbereich>{{0, 10, TFarbrolle::Ausgeblendet, 1, false},
+                                         {10, 10, TFarbrolle::Satz, 2, false},
+                                         {20, 20, TFarbrolle::Ausgeblendet, 3, false}}));
+    // Words are never merged, not even with each other.
+    const std::vector<TFarbbereich> woerter{{0, 3, TFarbrolle::Analysiert, 1, true},
+                                            {3, 3, TFarbrolle::Analysiert, 1, true}};
+    EXPECT_EQ(Zusammenfassen(woerter), woerter);
+}
+
 } // namespace
 } // namespace lexovita

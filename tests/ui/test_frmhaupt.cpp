@@ -609,7 +609,9 @@ class TestFrmHaupt : public QObject {
         QVERIFY(modus->isChecked());
         QVERIFY(m_fenster->chkKasus->isEnabled());
         QVERIFY(m_fenster->pgbAnalyse->isHidden());
-        QVERIFY(!m_fenster->PlusMemo1->extraSelections().isEmpty());
+        // Nothing clicked yet: the whole text in the faded colours.
+        const QColor ausgeblendet = QColor::fromRgb(FarbeAlsRgb(m_config->clAusgeblendetVg));
+        QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
 
         // A click on "amicus" in the second line: the word list shows its entry.
         QTextCursor c = m_fenster->PlusMemo1->textCursor();
@@ -620,6 +622,19 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("amicus"));
         QVERIFY(m_fenster->tvwVokabeln->topLevelItemCount() == 1);
         QVERIFY(m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->isEnabled());
+        // The clicked sentence is painted; with case alone asked, "Celer" agrees with "amicus".
+        auto hintergrundBei = [&](int position) {
+            QColor farbe;
+            for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+                if (s.cursor.selectionStart() == position && s.cursor.selectionEnd() > position)
+                    farbe = s.format.background().color();
+            return farbe;
+        };
+        QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_config->clSatzHg)));
+        m_fenster->chkNumerus->click();
+        m_fenster->chkGenus->click();
+        QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_config->clK)));
+        QCOMPARE(hintergrundBei(20), QColor::fromRgb(FarbeAlsRgb(m_config->clK))); // amicus itself
         if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
             m_fenster->grab().save(QDir(ordner).filePath(QStringLiteral("textanalyse.png")));
         m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->trigger();
@@ -629,6 +644,7 @@ class TestFrmHaupt : public QObject {
         modus->trigger();
         QCOMPARE(m_fenster->lblModus->text(), QStringLiteral("Eingabe-Modus"));
         QVERIFY(!m_fenster->PlusMemo1->isReadOnly());
+        QVERIFY(m_fenster->PlusMemo1->palette().color(QPalette::Text) != ausgeblendet);
         QVERIFY(m_fenster->PlusMemo1->extraSelections().isEmpty());
         QVERIFY(!m_fenster->chkKasus->isEnabled());
 
