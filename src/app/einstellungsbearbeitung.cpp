@@ -39,6 +39,11 @@ constexpr int32_t kPersonBits = 7;
 
 } // namespace
 
+TZahlbereich ZahlfeldBereich(TZahlfeld feld)
+{
+    return {Regel(feld).minimum, Regel(feld).maximum};
+}
+
 int32_t ZahlfeldWert(TZahlfeld feld, const QString &text)
 {
     const TZahlfeldRegel &r = Regel(feld);

@@ -20,6 +20,12 @@ enum class TZahlfeld : uint8_t {
     Abstand,       // txtZeilenabstand, 10 to 99 pixels
 };
 
+// The values the field's up-down steps through.
+struct TZahlbereich {
+    int32_t minimum, maximum;
+};
+TZahlbereich ZahlfeldBereich(TZahlfeld feld);
+
 // The value a field's text stands for: inside the range the number itself,
 // otherwise the field's fallback (one for a number out of range, one for a
 // text that is no number).
