@@ -254,6 +254,15 @@ TConfig::TConfig(QSettings &store) : m_store(&store)
     StandardwerteSetzen();
 }
 
+std::unique_ptr<TConfig> TConfig::Kopie() const
+{
+    auto kopie = std::make_unique<TConfig>(*m_store);
+    kopie->programmordner = programmordner;
+    for (const TEinstellung &e : Tabelle())
+        e.Setzen(*kopie, e.Wert(*this));
+    return kopie;
+}
+
 TConfig::~TConfig()
 {
     if (g_config == this)

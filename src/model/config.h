@@ -93,6 +93,10 @@ class TConfig {
     // Writes every value except the read-only and the in-memory ones.
     void EinstellungenSpeichern();
 
+    // A working copy on the same store with every table value and the
+    // program folder, for editing that may be taken over or thrown away.
+    std::unique_ptr<TConfig> Kopie() const;
+
     // Every value with its key, kind and default, in the order of loading.
     static std::span<const TEinstellung> Tabelle();
 

@@ -54,7 +54,6 @@ const char *const kNochNichtVerfuegbar[] = {
     "actVokabeltest",
     "actFormenBilden",
     "actFormenBestimmen",
-    "actEinstellungen",
 };
 // clang-format on
 

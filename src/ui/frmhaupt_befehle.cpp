@@ -11,6 +11,7 @@
 #include "morph/formenmanager.h"
 #include "ui/frameauswahl.h"
 #include "ui/frmbackup.h"
+#include "ui/frmeinstellungen.h"
 #include "ui/frmformenanalyse.h"
 #include "ui/frmformentabelle.h"
 #include "ui/frmimport.h"
@@ -197,6 +198,10 @@ void TfrmHaupt::AktionenVerbinden()
     });
     verbinde("Action2", [this] {
         TfrmNumerale fenster(this);
+        fenster.exec();
+    });
+    verbinde("actEinstellungen", [this] {
+        TfrmEinstellungen fenster(m_kern, AktuelleLektion() ? AktuelleLektion()->TextAlsString() : QString(), this);
         fenster.exec();
     });
     verbinde("Action4", [this] { UeberLexovita(); });

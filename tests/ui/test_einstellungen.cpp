@@ -1,0 +1,165 @@
+// The settings window over a main window on an empty database. With
+// LEXOVITA_BILDER set every page is saved there as a picture.
+#include "app/anwendungskern.h"
+#include "model/config.h"
+#include "model/rueckfrage.h"
+#include "store/datenmanager.h"
+#include "ui/frmeinstellungen.h"
+#include "ui/frmhaupt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace lexovita;
+
+namespace {
+
+class TStumm : public IRueckfrage {
+  public:
+    QStringList texte;
+    Antwort Frage(const QString &, const QString &text, int, Antwort vorgabe, Symbol) override
+    {
+        texte << text;
+        return vorgabe;
+    }
+    void Meldung(const QString &, const QString &text) override { texte << text; }
+};
+
+int Angehakt(QTreeWidget *baum)
+{
+    int n = 0;
+    for (QTreeWidgetItemIterator it(baum); *it; ++it)
+        n += (*it)->checkState(0) == Qt::Checked ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestEinstellungen : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    std::unique_ptr<TDatenmanager> m_dm;
+    std::unique_ptr<TConfig> m_config;
+    TStumm m_frage;
+    std::unique_ptr<TAnwendungskern> m_kern;
+    std::unique_ptr<TfrmHaupt> m_fenster;
+
+    QString Ini() const { return m_ordner->filePath(QStringLiteral("einstellungen.ini")); }
+
+  private slots:
+    void init()
+    {
+        m_ordner = std::make_unique<QTemporaryDir>();
+        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
+        m_config = std::make_unique<TConfig>(Ini());
+        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
+        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
+        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
+        m_fenster->show();
+        QVERIFY(bereit.wait(2000));
+    }
+    void cleanup()
+    {
+        m_fenster.reset();
+        m_kern.reset();
+        m_config.reset();
+        m_dm.reset();
+        m_ordner.reset();
+    }
+
+    // The menu command opens the window; a font size chosen in it reaches
+    // the editor and the store with OK only.
+    void FontSizeReachesTheEditorOnlyWithOk()
+    {
+        const struct {
+            const char *knopf;
+            int editor, gespeichert;
+        } faelle[] = {{"btnAbbrechen", 10, 10}, {"btnOK", 23, 23}};
+        QAction *aktion = m_fenster->Aktion(QStringLiteral("actEinstellungen"));
+        QVERIFY(aktion->isEnabled());
+        for (const auto &f : faelle) {
+            const int vorher = m_fenster->PlusMemo1->font().pointSize();
+            QCOMPARE(vorher, 10);
+            bool gesehen = false;
+            QTimer::singleShot(0, this, [&] {
+                auto *fenster = qobject_cast<TfrmEinstellungen *>(QApplication::activeModalWidget());
+                QVERIFY(fenster);
+                QFont schrift(QStringLiteral("DejaVu Sans"), 23);
+                fenster->SchriftSetzen(schrift);
+                QCOMPARE(m_fenster->PlusMemo1->font().pointSize(), vorher);
+                fenster->findChild<QPushButton *>(QString::fromLatin1(f.knopf))->click();
+                gesehen = true;
+            });
+            aktion->trigger();
+            QVERIFY(gesehen);
+            QCOMPARE(m_fenster->PlusMemo1->font().pointSize(), f.editor);
+            TConfig gespeichert(Ini());
+            gespeichert.EinstellungenLaden();
+            QCOMPARE(gespeichert.txtSize, f.gespeichert);
+        }
+    }
+
+    void PagesShowTheSettingsAndAnUnknownCaseLeavesTheComboAlone()
+    {
+        m_config->vlKasus = 12345;
+        m_config->vlPartizip = false;
+        m_config->vlPerfekt = true;
+        m_config->vlsMischen = false;
+        TfrmEinstellungen f(*m_kern, QString(), m_fenster.get());
+        f.cmbKasus->setCurrentIndex(4);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER");
+        int seite = 0;
+        for (QTreeWidgetItemIterator it(f.tvwEinstellungen); *it; ++it, ++seite) {
+            f.tvwEinstellungen->setCurrentItem(*it);
+            QCOMPARE(f.stkSeiten->currentIndex(), seite);
+            if (!ordner.isEmpty())
+                QVERIFY(f.grab().save(ordner + QStringLiteral("/einstellungen-%1.png").arg(seite)));
+        }
+        QCOMPARE(seite, 8);
+        QCOMPARE(f.cmbKasus->currentIndex(), 4);
+        QVERIFY(!f.chkPartizip->isChecked() && f.chkPerfekt->isChecked());
+        QVERIFY(f.chkVLSAnfang->isEnabled() && !f.edtFalscheAnzahl->isEnabled());
+        // Typing goes through the field's rule into the copy, not the live settings.
+        f.edtAbstand->setText(QStringLiteral("0"));
+        QCOMPARE(f.Kopie().txtZeilenabstand, 18);
+        f.edtAbstand->setText(QStringLiteral("25"));
+        QCOMPARE(f.Kopie().txtZeilenabstand, 25);
+        QCOMPARE(m_config->txtZeilenabstand, 18);
+    }
+
+    void FormenHolenOnAnEmptyTextClearsEveryCheck()
+    {
+        TfrmEinstellungen f(*m_kern, QString(), m_fenster.get());
+        f.show();
+        QVERIFY(Angehakt(f.VTVFormen) > 0); // the default verb selection
+        f.btnText->click();
+        QTRY_VERIFY(!f.Beschaeftigt());
+        QVERIFY(f.btnOK->isEnabled() && f.btnAbbrechen->isEnabled());
+        QCOMPARE(f.btnText->text(), QStringLiteral("Formen ho&len"));
+        QCOMPARE(Angehakt(f.VTVFormen), 0);
+        QVERIFY(f.Kopie().flVerb.isEmpty() && f.Kopie().flAdjektiv.isEmpty() && f.Kopie().flSubstantiv.isEmpty());
+        // Switching the word class stores the old tree's (empty) checks first.
+        f.cmbWortart->setCurrentIndex(2);
+        QCOMPARE(Angehakt(f.VTVFormen), 0);
+        QVERIFY(f.VTVFormen->topLevelItemCount() > 0);
+    }
+};
+
+QTEST_MAIN(TestEinstellungen)
+#include "test_einstellungen.moc"
