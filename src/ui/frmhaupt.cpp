@@ -49,7 +49,6 @@ namespace {
 // clang-format off
 const char *const kNochNichtVerfuegbar[] = {
     "actVokabelliste",
-    "actVokabelnSchriftlich",
     "actVokabelnMuendlich",
     "actVokabeltest",
     "actFormenBilden",

@@ -109,6 +109,8 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void AktionenVerbinden();
     void DruckenVerbinden();
     void DruckaktionenAktualisieren();
+    // The drills of the menu "Lernen" (frmhaupt_lernen.cpp).
+    void LernenVerbinden();
     void ErsteAnzeige();
     void EditorEinstellungenAnwenden();
     void LegendeAktualisieren();

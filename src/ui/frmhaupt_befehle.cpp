@@ -73,6 +73,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     TextmodusVerbinden();
     SuchenVerbinden();
     DruckenVerbinden();
+    LernenVerbinden();
     AuswahlGeaendert();
     resize(1024, 700);
 

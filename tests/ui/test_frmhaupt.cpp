@@ -285,8 +285,9 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(m_fenster->lvwVokabeln->topLevelItem(0)->text(1), gewaehlt);
         QVERIFY(!m_fenster->frameAuswahl->isVisible());
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
-        // The drill window is not built in yet, so the entry count alone must not enable it.
-        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->isEnabled());
+        // The entry makes the written drill available; a window not built in yet stays disabled.
+        QVERIFY(m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->isEnabled());
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabeltest"))->isEnabled());
     }
 
     void escapeHidesTheCandidatesAndUnknownTextShowsNone()

@@ -1,0 +1,500 @@
+#include "ui/frmabfrage.h"
+
+#include "app/anwendungskern.h"
+#include "app/lerndienst.h"
+#include "learning/vokabeltest.h"
+#include "model/config.h"
+#include "model/lektion.h"
+#include "model/vokabel.h"
+#include "morph/formid.h"
+#include "render/seiten.h"
+#include "ui/hilfe.h"
+#include "ui/punktestand.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace lexovita {
+
+namespace {
+
+// Alt letters taken by the window's fixed captions; the principal-part
+// labels change with every entry and take the first letter still free.
+const QString kFesteKuerzel = QStringLiteral("wbvmgal");
+
+QString MitKuerzel(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].isLetterOrNumber() && !kFesteKuerzel.contains(text[i].toLower()))
+            return text.left(i) + QLatin1Char('&') + text.mid(i);
+    return text;
+}
+
+// The typed text as the check compares it.
+QString Normalisiert(QString s, bool gross)
+{
+    static const QString satzzeichen = QStringLiteral("!?.,:;()\"' ");
+    s.removeIf([](QChar c) { return satzzeichen.contains(c); });
+    if (!gross)
+        for (QChar &c : s)
+            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                c = c.toLower();
+    return s;
+}
+
+QString OderLeer(const QString &s)
+{
+    return s.isEmpty() ? QStringLiteral("(leer)") : s;
+}
+
+} // namespace
+
+TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion &lektion)
+    : QDialog(parent), m_kern(kern), m_lektion(lektion), m_dienst(std::make_unique<TLerndienst>(kern))
+{
+    setObjectName(QStringLiteral("frmAbfrage"));
+    setWindowTitle(QStringLiteral("Vokabeln schriftlich lernen"));
+    const TConfig &c = m_kern.Config();
+    const bool latDe = c.LateinDeutsch();
+
+    grpFrage = new QGroupBox(
+        latDe ? QStringLiteral("Was bedeutet...") : QStringLiteral("Welcher Vokabel entspricht..."), this);
+    lblFrage = new QLabel(grpFrage);
+    lblFrage->setObjectName(QStringLiteral("lblFrage"));
+    lblFrage->setWordWrap(true);
+    lblFrage->setTextInteractionFlags(Qt::NoTextInteraction);
+    QFont f = lblFrage->font();
+    f.setPointSize(latDe ? 12 : 8);
+    f.setBold(latDe);
+    lblFrage->setFont(f);
+    lblWortart = new QLabel(grpFrage);
+    lblWortart->setObjectName(QStringLiteral("lblWortart"));
+    btnMerkhilfen = new QPushButton(QStringLiteral("&Merkhilfen"), grpFrage);
+    btnMerkhilfen->setObjectName(QStringLiteral("btnMerkhilfen"));
+    btnMerkhilfen->setAccessibleName(QStringLiteral("Merkhilfen zeigen, solange gedrückt"));
+    btnMerkhilfen->setAutoDefault(false);
+    lblMerkhilfen = new QLabel(grpFrage);
+    lblMerkhilfen->setObjectName(QStringLiteral("lblMerkhilfen"));
+    lblMerkhilfen->setFrameShape(QFrame::StyledPanel);
+    lblMerkhilfen->setAutoFillBackground(true);
+    lblMerkhilfen->setBackgroundRole(QPalette::ToolTipBase);
+    lblMerkhilfen->setForegroundRole(QPalette::ToolTipText);
+    lblMerkhilfen->hide();
+
+    lblAntwort = new QLabel(latDe ? QStringLiteral("&Bedeutung:") : QStringLiteral("&Vokabel:"), grpFrage);
+    edtAntwort = new QLineEdit(grpFrage);
+    edtAntwort->setObjectName(QStringLiteral("edtAntwort"));
+    edtAntwort->setAccessibleName(latDe ? QStringLiteral("Bedeutung") : QStringLiteral("Vokabel"));
+    lblAntwort->setBuddy(edtAntwort);
+    auto feld = [this](QLabel *&lbl, QLineEdit *&edt, const char *name) {
+        lbl = new QLabel(grpFrage);
+        edt = new QLineEdit(grpFrage);
+        edt->setObjectName(QString::fromLatin1(name));
+        lbl->setBuddy(edt);
+    };
+    feld(lblForm1, edtForm1, "edtForm1");
+    feld(lblForm2, edtForm2, "edtForm2");
+    feld(lblForm3, edtForm3, "edtForm3");
+    lblGenus = new QLabel(QStringLiteral("&Genus:"), grpFrage);
+    m_genus = new QButtonGroup(this);
+    auto *genusZeile = new QHBoxLayout;
+    int nr = 0;
+    for (auto [opt, text, name] :
+         {std::tuple{&optM, "m.", "maskulinum"}, std::tuple{&optF, "f.", "femininum"},
+          std::tuple{&optN, "n.", "neutrum"}, std::tuple{&optMF, "m. + f.", "maskulinum und femininum"}}) {
+        *opt = new QRadioButton(QString::fromLatin1(text), grpFrage);
+        (*opt)->setAccessibleName(QStringLiteral("Genus ") + QString::fromLatin1(name));
+        (*opt)->installEventFilter(this);
+        m_genus->addButton(*opt, nr++);
+        genusZeile->addWidget(*opt);
+    }
+    genusZeile->addStretch();
+    lblGenus->setBuddy(optM);
+
+    auto *frage = new QGridLayout(grpFrage);
+    frage->addWidget(lblFrage, 0, 0, 1, 2);
+    frage->addWidget(btnMerkhilfen, 0, 2);
+    frage->addWidget(lblWortart, 1, 0, 1, 2);
+    frage->addWidget(lblMerkhilfen, 2, 0, 1, 3);
+    frage->addWidget(lblAntwort, 3, 0);
+    frage->addWidget(edtAntwort, 3, 1, 1, 2);
+    frage->addWidget(lblForm1, 4, 0);
+    frage->addWidget(edtForm1, 4, 1, 1, 2);
+    frage->addWidget(lblGenus, 5, 0);
+    frage->addLayout(genusZeile, 5, 1, 1, 2);
+    frage->addWidget(lblForm2, 6, 0);
+    frage->addWidget(edtForm2, 6, 1, 1, 2);
+    frage->addWidget(lblForm3, 7, 0);
+    frage->addWidget(edtForm3, 7, 1, 1, 2);
+    frage->setRowStretch(8, 1);
+    frage->setColumnStretch(1, 1);
+
+    grpErgebnis = new QGroupBox(this);
+    lblErgebnis = new QLabel(grpErgebnis);
+    lblErgebnis->setObjectName(QStringLiteral("lblErgebnis"));
+    QFont fe = lblErgebnis->font();
+    fe.setBold(true);
+    lblErgebnis->setFont(fe);
+    lvwAntworten = new QTreeWidget(grpErgebnis);
+    lvwAntworten->setObjectName(QStringLiteral("lvwAntworten"));
+    lvwAntworten->setAccessibleName(QStringLiteral("Eingegebene Antworten"));
+    lvwAntworten->setHeaderLabels({QStringLiteral("Bewertung"), QStringLiteral("Eingabe")});
+    lvwAntworten->setRootIsDecorated(false);
+    lvwAntworten->setMaximumHeight(110);
+    txtVokabel = new QTextBrowser(grpErgebnis);
+    txtVokabel->setObjectName(QStringLiteral("txtVokabel"));
+    txtVokabel->setAccessibleName(QStringLiteral("Vokabel"));
+    auto *erg = new QVBoxLayout(grpErgebnis);
+    erg->addWidget(lblErgebnis);
+    erg->addWidget(lvwAntworten);
+    erg->addWidget(txtVokabel, 1);
+
+    grpZusammenfassung = new QGroupBox(QStringLiteral("Alle Vokabeln abgefragt"), this);
+    lvwFalsch = new QTreeWidget(grpZusammenfassung);
+    lvwFalsch->setObjectName(QStringLiteral("lvwFalsch"));
+    lvwFalsch->setAccessibleName(QStringLiteral("Falsch beantwortete Vokabeln"));
+    lvwFalsch->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
+                                QStringLiteral("Falsche")});
+    lvwFalsch->setRootIsDecorated(false);
+    auto *lblAb = new QLabel(QStringLiteral("Zeige Vokabeln &ab"), grpZusammenfassung);
+    spnFalsch = new QSpinBox(grpZusammenfassung);
+    spnFalsch->setObjectName(QStringLiteral("spnFalsch"));
+    spnFalsch->setAccessibleName(QStringLiteral("Zeige Vokabeln ab so oft falsch beantwortet"));
+    spnFalsch->setRange(0, 99);
+    spnFalsch->setValue(1);
+    lblAb->setBuddy(spnFalsch);
+    btnAlleMarkieren = new QPushButton(QStringLiteral("A&lle markieren"), grpZusammenfassung);
+    btnAlleMarkieren->setObjectName(QStringLiteral("btnAlleMarkieren"));
+    btnAlleMarkieren->setAutoDefault(false);
+    auto *zeile = new QHBoxLayout;
+    zeile->addWidget(lblAb);
+    zeile->addWidget(spnFalsch);
+    zeile->addWidget(new QLabel(QStringLiteral("mal falsch beantwortet."), grpZusammenfassung));
+    zeile->addStretch();
+    zeile->addWidget(btnAlleMarkieren);
+    auto *zus = new QVBoxLayout(grpZusammenfassung);
+    zus->addWidget(lvwFalsch, 1);
+    zus->addLayout(zeile);
+
+    pnlErgebnis = new TPunktestand(this, true);
+
+    btnWeiter = new QPushButton(QStringLiteral("&Weiter >"), this);
+    btnWeiter->setObjectName(QStringLiteral("btnWeiter"));
+    btnWeiter->setAccessibleName(QStringLiteral("Weiter"));
+    btnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    btnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
+    btnHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
+    btnHilfe->setObjectName(QStringLiteral("btnHilfe"));
+    for (QPushButton *b : {btnAbbrechen, btnHilfe})
+        b->setAutoDefault(false);
+
+    auto *links = new QVBoxLayout;
+    links->addWidget(grpFrage, 1);
+    links->addWidget(grpErgebnis, 2);
+    links->addWidget(grpZusammenfassung, 1);
+    auto *rechts = new QVBoxLayout;
+    rechts->addWidget(pnlErgebnis);
+    rechts->addStretch();
+    rechts->addWidget(btnWeiter);
+    rechts->addWidget(btnAbbrechen);
+    rechts->addWidget(btnHilfe);
+    auto *haupt = new QHBoxLayout(this);
+    haupt->addLayout(links, 1);
+    haupt->addLayout(rechts);
+    resize(720, 560);
+
+    connect(btnWeiter, &QPushButton::clicked, this, &TfrmAbfrage::Weiter);
+    connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHilfe, &QPushButton::clicked, this, [this] { HilfeZeigen(this, 1037); });
+    connect(btnMerkhilfen, &QPushButton::pressed, lblMerkhilfen, &QWidget::show);
+    connect(btnMerkhilfen, &QPushButton::released, lblMerkhilfen, &QWidget::hide);
+    // Enter in a field is taken here, before the dialog would press a button.
+    for (QLineEdit *e : {edtAntwort, edtForm1, edtForm2, edtForm3})
+        e->installEventFilter(this);
+    connect(edtAntwort, &QLineEdit::textChanged, this, &TfrmAbfrage::Schnellkorrektur);
+    connect(spnFalsch, &QSpinBox::valueChanged, this, &TfrmAbfrage::ZusammenfassungFuellen);
+    connect(btnAlleMarkieren, &QPushButton::clicked, this, [this] {
+        for (int i = 0; i < lvwFalsch->topLevelItemCount(); ++i)
+            lvwFalsch->topLevelItem(i)->setCheckState(0, Qt::Checked);
+    });
+
+    m_test = m_dienst->Vokabeltest(m_lektion);
+    m_test->NaechsteVokabel();
+    FrageZeigen();
+}
+
+TfrmAbfrage::~TfrmAbfrage() = default;
+
+void TfrmAbfrage::FrageZeigen()
+{
+    m_zustand = Frage;
+    const TConfig &c = m_kern.Config();
+    const TVokabel *v = m_test->AktuelleVokabel();
+    QString text;
+    if (v && c.LateinDeutsch()) {
+        text = v->vokabel;
+        lblWortart->setText(QLatin1Char('(') + v->WortartText() + QLatin1Char(')'));
+    } else if (v) {
+        text = v->BedeutungenText();
+        lblWortart->clear();
+    }
+    lblWortart->setVisible(c.LateinDeutsch());
+    if (!text.endsWith(QLatin1Char('?')))
+        text += QLatin1Char('?');
+    lblFrage->setText(text);
+    edtAntwort->clear();
+    Schnellkorrektur(QString());
+    ErgebnisZeigen();
+
+    QStringList hilfen;
+    if (v)
+        for (const auto &m : v->merkhilfen)
+            hilfen << SpracheName(m->sprache) + QStringLiteral(": ") + m->merkhilfe;
+    btnMerkhilfen->setVisible(!hilfen.isEmpty());
+    lblMerkhilfen->setText(hilfen.join(QLatin1Char('\n')));
+    lblMerkhilfen->setFixedHeight(16 * static_cast<int>(hilfen.size()) + 16);
+    lblMerkhilfen->hide();
+
+    FelderZeigen();
+    grpFrage->show();
+    grpErgebnis->hide();
+    grpZusammenfassung->hide();
+    edtAntwort->setFocus();
+}
+
+void TfrmAbfrage::FelderZeigen()
+{
+    const TConfig &c = m_kern.Config();
+    const TVokabel *v = m_test->AktuelleVokabel();
+    for (QLineEdit *e : {edtForm1, edtForm2, edtForm3})
+        e->clear();
+    m_genus->setExclusive(false);
+    for (QAbstractButton *b : m_genus->buttons())
+        b->setChecked(false);
+    m_genus->setExclusive(true);
+    bool f1 = false, f2 = false, f3 = false, genus = false;
+    QString t1, t2, t3;
+    if (v && c.vlStammformen) {
+        switch (v->Wortart()) {
+        case WA_VERB:
+            t1 = QStringLiteral("1. Prs. Präsens Aktiv Indikativ:");
+            t2 = QStringLiteral("1. Prs. Perfekt Aktiv Indikativ:");
+            t3 = QStringLiteral("Partizip Perfekt Passiv:");
+            f1 = !v->form1.isEmpty() && c.vlPraesens;
+            f2 = !v->form2.isEmpty() && c.vlPerfekt;
+            f3 = !v->Deponens() && !v->form3.isEmpty() && c.vlPartizip;
+            break;
+        case WA_SUBSTANTIV:
+            t1 = FormBezeichnung(m_test->GefragterKasus(*v)) + QLatin1Char(':');
+            f1 = genus = true;
+            break;
+        case WA_ADJEKTIV:
+            if (!v->form2.isEmpty() || !v->form3.isEmpty()) {
+                t1 = QStringLiteral("Nominativ Sg. maskulinum:");
+                t2 = QStringLiteral("Nominativ Sg. femininum:");
+                t3 = QStringLiteral("Nominativ Sg. neutrum:");
+                f1 = !v->form1.isEmpty();
+                f2 = !v->form2.isEmpty();
+                f3 = !v->form3.isEmpty();
+            } else {
+                t1 = QStringLiteral("Genitiv Sg. maskulinum:");
+                f1 = !v->form1.isEmpty();
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    const struct {
+        QLabel *l;
+        QLineEdit *e;
+        const QString &t;
+        bool an;
+    } felder[] = {{lblForm1, edtForm1, t1, f1}, {lblForm2, edtForm2, t2, f2}, {lblForm3, edtForm3, t3, f3}};
+    for (const auto &fe : felder) {
+        fe.l->setText(MitKuerzel(fe.t));
+        fe.e->setAccessibleName(QString(fe.t).remove(QLatin1Char(':')));
+        fe.l->setVisible(fe.an);
+        fe.e->setVisible(fe.an);
+    }
+    lblGenus->setVisible(genus);
+    for (QAbstractButton *b : m_genus->buttons())
+        b->setVisible(genus);
+}
+
+void TfrmAbfrage::EnterIn(QWidget *feld)
+{
+    if (m_zustand != Frage)
+        return;
+    // Enter walks through the visible fields in their order; after the last it checks.
+    const QList<QWidget *> reihe{edtAntwort, edtForm1, optM, edtForm2, edtForm3};
+    for (qsizetype i = reihe.indexOf(feld) + 1; i > 0 && i < reihe.size(); ++i)
+        if (reihe[i]->isVisibleTo(this)) {
+            reihe[i]->setFocus();
+            return;
+        }
+    Weiter();
+}
+
+bool TfrmAbfrage::eventFilter(QObject *obj, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent *>(event)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            if (m_genus->buttons().contains(qobject_cast<QAbstractButton *>(obj)))
+                Weiter();
+            else
+                EnterIn(qobject_cast<QWidget *>(obj));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obj, event);
+}
+
+void TfrmAbfrage::Schnellkorrektur(const QString &text)
+{
+    const TConfig &c = m_kern.Config();
+    const TVokabel *v = m_test ? m_test->AktuelleVokabel() : nullptr;
+    QPalette pal = edtAntwort->palette();
+    pal.setColor(QPalette::Text, palette().color(QPalette::Text));
+    if (c.vlsSchnellkorrektur && v) {
+        QStringList ziele;
+        if (c.LateinDeutsch())
+            for (const auto &b : v->bedeutungen)
+                ziele << b->bedeutung;
+        else
+            ziele << v->vokabel;
+        const QString getippt = Normalisiert(text, c.vlCase);
+        const bool passt = std::any_of(ziele.begin(), ziele.end(),
+                                       [&](const QString &z) { return Normalisiert(z, c.vlCase).startsWith(getippt); });
+        pal.setColor(QPalette::Text, passt ? QColor(0, 128, 0) : QColor(200, 0, 0));
+    }
+    edtAntwort->setPalette(pal);
+}
+
+void TfrmAbfrage::Weiter()
+{
+    switch (m_zustand) {
+    case Frage:
+        Pruefen();
+        break;
+    case Richtig:
+        if (m_test->Verbleibend() == 0) {
+            Beenden();
+        } else {
+            m_test->NaechsteVokabel();
+            FrageZeigen();
+        }
+        break;
+    case Loesung:
+        if (m_kern.Config().vlsMischen || m_kern.Config().vlsAnfang || m_test->Verbleibend() > 0) {
+            m_test->NaechsteVokabel();
+            FrageZeigen();
+        } else {
+            Beenden();
+        }
+        break;
+    case Fertig:
+        break;
+    }
+}
+
+void TfrmAbfrage::Pruefen()
+{
+    const TVokabel *v = m_test->AktuelleVokabel();
+    if (!v)
+        return;
+    m_test->antwort = edtAntwort->text();
+    m_test->antwortForm1 = edtForm1->text();
+    m_test->antwortForm2 = edtForm2->text();
+    m_test->antwortForm3 = edtForm3->text();
+    const bool nomen = v->Wortart() == WA_SUBSTANTIV;
+    if (nomen) {
+        static const QString buchstaben[] = {QStringLiteral("m"), QStringLiteral("f"), QStringLiteral("n"),
+                                             QStringLiteral("p")};
+        const int gewaehlt = m_genus->checkedId();
+        m_test->antwortForm2 = gewaehlt >= 0 ? buchstaben[gewaehlt] : QString();
+    }
+    m_test->Pruefen();
+    const bool richtig = m_test->IstRichtig();
+    m_zustand = richtig ? Richtig : Loesung;
+
+    lvwAntworten->clear();
+    auto zeile = [this](bool ok, const QString &text) {
+        auto *item = new QTreeWidgetItem(lvwAntworten);
+        item->setText(0, ok ? QStringLiteral("✔ richtig") : QStringLiteral("✘ falsch"));
+        item->setForeground(0, ok ? QColor(0, 128, 0) : QColor(200, 0, 0));
+        item->setText(1, text);
+    };
+    zeile(m_test->bedeutungRichtig, OderLeer(m_test->antwort));
+    if (m_kern.Config().vlStammformen) {
+        if (!v->form1.isEmpty())
+            zeile(m_test->form1Richtig, OderLeer(m_test->antwortForm1));
+        if (!v->form2.isEmpty()) {
+            QString t = m_test->antwortForm2;
+            if (nomen && t == QLatin1String("p"))
+                t = QStringLiteral("m./f");
+            zeile(m_test->form2Richtig, t.isEmpty() ? OderLeer(t) : t + QLatin1Char('.'));
+        }
+        if (!v->form3.isEmpty())
+            zeile(m_test->form3Richtig, OderLeer(m_test->antwortForm3));
+    }
+    lblErgebnis->setText(richtig ? QStringLiteral("Die Antwort ist richtig!")
+                                 : QStringLiteral("Die Antwort ist falsch!"));
+    lvwAntworten->setVisible(!richtig);
+    txtVokabel->setHtml(VokabelSeiteHtml(*v));
+    grpFrage->hide();
+    grpErgebnis->show();
+    btnWeiter->setFocus();
+}
+
+void TfrmAbfrage::ErgebnisZeigen()
+{
+    pnlErgebnis->Setzen(m_test->Abgefragt(), m_test->Verbleibend(), m_test->ProzentRichtig(), m_test->ProzentFalsch(),
+                        m_test->richtige, m_test->falsche);
+}
+
+void TfrmAbfrage::Beenden()
+{
+    m_zustand = Fertig;
+    ErgebnisZeigen();
+    grpFrage->hide();
+    grpErgebnis->hide();
+    btnWeiter->hide();
+    grpZusammenfassung->show();
+    ZusammenfassungFuellen();
+    btnAbbrechen->setFocus();
+}
+
+void TfrmAbfrage::ZusammenfassungFuellen()
+{
+    lvwFalsch->clear();
+    const int ab = spnFalsch->value();
+    for (const auto &v : m_lektion.vokabeln) {
+        const TVokStatistik s = m_test->StatistikFuer(v->id);
+        if (s.falsch < ab)
+            continue;
+        auto *item = new QTreeWidgetItem(lvwFalsch);
+        item->setText(0, v->vokabel);
+        item->setText(1, QString::number(s.Anzahl()));
+        item->setText(2, QString::number(s.richtig));
+        item->setText(3, QString::number(s.falsch));
+        item->setData(0, Qt::UserRole, v->id);
+        item->setCheckState(0, Qt::Unchecked);
+    }
+}
+
+} // namespace lexovita

@@ -1,0 +1,209 @@
+// Widget tests of the drills, run from the main window on a small lesson in
+// a temporary database with a fixed random source.
+#include "app/anwendungskern.h"
+#include "model/config.h"
+#include "model/lektion.h"
+#include "model/rueckfrage.h"
+#include "model/uhr.h"
+#include "store/datenmanager.h"
+#include "store/vokabelspeicher.h"
+#include "ui/frmabfrage.h"
+#include "ui/frmhaupt.h"
+#include "ui/punktestand.h"
+#include "ui/vokabelliste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace lexovita;
+
+namespace {
+
+class TStilleRueckfrage : public IRueckfrage {
+  public:
+    Antwort Frage(const QString &, const QString &, int, Antwort vorgabe, Symbol) override { return vorgabe; }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+QStringList Zeilen(const QTreeWidget *liste)
+{
+    QStringList s;
+    for (int i = 0; i < liste->topLevelItemCount(); ++i) {
+        QStringList spalten;
+        for (int k = 0; k < liste->columnCount(); ++k)
+            spalten << liste->topLevelItem(i)->text(k);
+        s << spalten.join(QLatin1Char('|'));
+    }
+    return s;
+}
+
+void Bild(QWidget *w, const QString &name)
+{
+    if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
+        w->grab().save(QDir(ordner).filePath(name));
+}
+
+// Enter as the pupil presses it: into whatever has the focus.
+void Enter(QWidget *fenster)
+{
+    QWidget *ziel = fenster->focusWidget();
+    QTest::keyClick(ziel ? ziel : fenster, Qt::Key_Return);
+}
+
+} // namespace
+
+class TestLernen : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_ordner;
+    std::unique_ptr<TDatenmanager> m_dm;
+    std::unique_ptr<TConfig> m_config;
+    TStilleRueckfrage m_frage;
+    TFesterZufall m_zufall{5};
+    std::unique_ptr<TAnwendungskern> m_kern;
+    std::unique_ptr<TfrmHaupt> m_fenster;
+
+    void Speichern(const QString &wort, int32_t wortart, const QString &bedeutung, const QString &form1 = {},
+                   const QString &form2 = {})
+    {
+        TVokabel v;
+        v.vokabel = wort;
+        v.form1 = form1;
+        v.form2 = form2;
+        v.SetWortart(wortart);
+        v.BedeutungAnhaengen(bedeutung, {}, 1);
+        TVokabelSpeicher(*m_dm, m_frage).Speichern(v);
+    }
+    void Hinzufuegen(const QString &text)
+    {
+        m_fenster->edtVokabel->clear();
+        QTest::keyClicks(m_fenster->edtVokabel, text);
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
+    }
+
+  private slots:
+    void init()
+    {
+        m_ordner = std::make_unique<QTemporaryDir>();
+        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
+        m_config = std::make_unique<TConfig>(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
+        Speichern(QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"), QStringLiteral("amo"),
+                  QStringLiteral("amavi"));
+        Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"), QStringLiteral("amici"),
+                  QStringLiteral("m"));
+        Speichern(QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
+        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage, nullptr, &m_zufall);
+        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
+        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
+        m_fenster->show();
+        QVERIFY(bereit.wait(2000));
+    }
+    void cleanup()
+    {
+        m_fenster.reset();
+        m_kern.reset();
+        m_config.reset();
+        m_dm.reset();
+        m_ordner.reset();
+    }
+
+    void theDrillActionsNeedAnEntryInTheLesson()
+    {
+        for (const char *name : {"actVokabelnSchriftlich"})
+            QVERIFY2(!m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
+        Hinzufuegen(QStringLiteral("bonu"));
+        for (const char *name : {"actVokabelnSchriftlich"})
+            QVERIFY2(m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
+    }
+
+    // In lesson order without restart: right, wrong (with principal parts),
+    // right; the drill ends after the last entry with the wrong one listed.
+    void aWrittenDrillTypedThroughEndsWithTheScoreAndTheWrongEntries()
+    {
+        for (const char *w : {"amar", "amic", "bonu"})
+            Hinzufuegen(QString::fromLatin1(w));
+        m_config->vlsMischen = false;
+        m_config->vlsAnfang = false;
+        m_config->vlStammformen = true;
+        m_config->vlsSchnellkorrektur = true;
+        QStringList fragen, ergebnisse, loesung, zusammenfassung, alle;
+        QString insgesamt, richtig, falsch, schriftfarbe;
+        int balkenRichtig = -1, balkenFalsch = -1;
+        bool listeLeer = false, weiterVerborgen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *f = qobject_cast<TfrmAbfrage *>(QApplication::activeModalWidget());
+            QVERIFY(f);
+            // A failed check must not leave the modal window open.
+            const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) { d->reject(); });
+            listeLeer = m_fenster->lvwVokabeln->topLevelItemCount() == 0;
+            const struct {
+                const char *antwort, *form1, *form2;
+                bool genus;
+            } eingaben[] = {
+                {"Lieben!", "amo", "amavi", false},
+                {"Feind", "amicus", nullptr, true},
+                {"gut", nullptr, nullptr, false},
+            };
+            for (const auto &e : eingaben) {
+                fragen << f->lblFrage->text();
+                QTest::keyClicks(f->edtAntwort, QString::fromUtf8(e.antwort));
+                schriftfarbe += f->edtAntwort->palette().color(QPalette::Text) == QColor(0, 128, 0) ? "g" : "r";
+                Enter(f);
+                for (const char *form : {e.form1, e.form2})
+                    if (form) {
+                        QTest::keyClicks(f->focusWidget(), QString::fromUtf8(form));
+                        Enter(f);
+                    }
+                if (e.genus) // Enter on the gender options checks, none chosen
+                    Enter(f);
+                ergebnisse << f->lblErgebnis->text();
+                if (f->GetZustand() == TfrmAbfrage::Loesung) {
+                    loesung = Zeilen(f->lvwAntworten);
+                    Bild(f, QStringLiteral("abfrage_loesung.png"));
+                }
+                Enter(f);
+            }
+            QCOMPARE(f->GetZustand(), TfrmAbfrage::Fertig);
+            Bild(f, QStringLiteral("abfrage_fertig.png"));
+            weiterVerborgen = !f->btnWeiter->isVisible();
+            insgesamt = f->pnlErgebnis->lblInsgesamt->text();
+            richtig = f->pnlErgebnis->lblRichtig->text();
+            falsch = f->pnlErgebnis->lblFalsch->text();
+            balkenRichtig = f->pnlErgebnis->chtErgebnis->Richtige();
+            balkenFalsch = f->pnlErgebnis->chtErgebnis->Falsche();
+            zusammenfassung = Zeilen(f->lvwFalsch);
+            f->spnFalsch->setValue(0);
+            alle = Zeilen(f->lvwFalsch);
+        });
+        m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
+        QVERIFY(listeLeer);
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 3);
+        QCOMPARE(fragen, (QStringList{"amare?", "amicus?", "bonus?"}));
+        QCOMPARE(schriftfarbe, QStringLiteral("grg")); // case and "!" do not count, "Feind" begins no meaning
+        QCOMPARE(ergebnisse,
+                 (QStringList{"Die Antwort ist richtig!", "Die Antwort ist falsch!", "Die Antwort ist richtig!"}));
+        QCOMPARE(loesung, (QStringList{"✘ falsch|Feind", "✘ falsch|amicus", "✘ falsch|(leer)"}));
+        QVERIFY(weiterVerborgen);
+        QCOMPARE(insgesamt, QStringLiteral("3"));
+        QCOMPARE(richtig, QStringLiteral("66%"));
+        QCOMPARE(falsch, QStringLiteral("33%"));
+        QCOMPARE(balkenRichtig, 2);
+        QCOMPARE(balkenFalsch, 1);
+        QCOMPARE(zusammenfassung, QStringList{"amicus|1|0|1"});
+        QCOMPARE(alle, (QStringList{"amare|1|1|0", "amicus|1|0|1", "bonus|1|1|0"}));
+    }
+};
+
+QTEST_MAIN(TestLernen)
+#include "test_lernen.moc"
