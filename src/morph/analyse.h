@@ -149,6 +149,7 @@ class TFormanalyse {
     std::unordered_map<uint64_t, TEndungsbloecke> endungsBloecke_;
     TEndungsbloecke endungsbloeckeEinzeln_; // for an ending that cannot be packed
     std::vector<int32_t> anfangZeilen_;
+    std::vector<uint32_t> blockHashes_; // the text hashes of the block just generated
     // The blocks the last stem path compared, per entry id (open addressing
     // like gesehen_), and the word it compared them with; empty when the
     // last rule paths ran no stem path.
