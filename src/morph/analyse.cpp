@@ -623,8 +623,9 @@ const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString 
         schluessel = (schluessel << 8) | c.unicode();
     }
     auto waehlen = [w](TEndungsbloecke &e) {
-        BloeckeWaehlen(BloeckeFuer(w->isEmpty() ? QChar() : w->back()), *w, e.buchstabe);
-        BloeckeWaehlen(AlleBloecke(), *w, e.alle);
+        const uint64_t passend = PassendeBloecke(*w);
+        BloeckeWaehlen(BloeckeFuer(w->isEmpty() ? QChar() : w->back()), passend, e.buchstabe);
+        BloeckeWaehlen(AlleBloecke(), passend, e.alle);
     };
     if (schluessel == 0) {
         waehlen(endungsbloeckeEinzeln_);
@@ -640,7 +641,7 @@ const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString 
     return it->second;
 }
 
-void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend)
+void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, uint64_t passend, TLebendeBloecke &lebend)
 {
     // The blocks whose endings fit the word, by word class; comparison
     // blocks stay in for the entries that compare with magis/maxime.
@@ -651,7 +652,7 @@ void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &w
         lebend.alle[size_t(k)] = 0;
         lebend.nurUmschrieben[size_t(k)] = 0;
         for (const TAnalyseblock &b : BloeckeDerWortart(bl, klassen[k])) {
-            const bool passt = EndungenPassen(b, wort);
+            const bool passt = (passend >> b.nr) & 1;
             if (passt || b.regel == Blockregel::Steigerung) {
                 l.push_back({&b, !passt});
                 lebend.alle[size_t(k)] |= uint64_t(1) << b.nr;

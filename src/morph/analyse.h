@@ -93,7 +93,8 @@ class TFormanalyse {
 
     // Per-word facts the block checks reuse.
     void WortVorbereiten(const QString &wort);
-    static void BloeckeWaehlen(const intern::TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend);
+    // `passend`: the numbers of the blocks whose endings fit the word.
+    static void BloeckeWaehlen(const intern::TBuchstabenbloecke &bl, uint64_t passend, TLebendeBloecke &lebend);
     // Stem, special-form and headword look-up of one spelling.
     void Regelpfade(const QString &wort);
     // Forms the letter's blocks and the cut-off stem miss: every block, for
