@@ -85,12 +85,9 @@ constexpr int32_t kFrei = std::numeric_limits<int32_t>::min(); // empty slot of 
 // Hash of a text lower-cased (A-Z only), as the word was normalised.
 uint32_t KleinHash(const QString &text)
 {
-    uint32_t h = 2166136261u;
-    for (QChar c : text) {
-        h ^= KleinesZeichen(c).unicode();
-        h *= 16777619u;
-    }
-    return h;
+    TFormhash h;
+    h.Dazu(text);
+    return h.wert;
 }
 
 } // namespace
@@ -251,15 +248,14 @@ struct TFormanalyse::Blockspeicher {
         return *e;
     }
 
-    // Records the hashes of the block's forms, which the caller has just
-    // generated into the list from `vorher` on.
-    void Merken(Eintrag &e, const TAnalyseblock &b, const std::vector<TLatForm> &liste, size_t vorher)
+    // Records the hashes of the block's non-empty texts, which the caller
+    // has just generated.
+    void Merken(Eintrag &e, const TAnalyseblock &b, const std::vector<uint32_t> &hashes)
     {
         const size_t anfang = e.anzahl;
-        e.Wachsen(liste.size() - vorher);
-        for (size_t i = vorher; i < liste.size(); ++i)
-            if (!liste[i].text.isEmpty())
-                e.Einfuegen((KleinHash(liste[i].text) & ~kNrBits) | uint32_t(b.nr));
+        e.Wachsen(hashes.size());
+        for (const uint32_t h : hashes)
+            e.Einfuegen((h & ~kNrBits) | uint32_t(b.nr));
         e.erzeugt |= uint64_t(1) << b.nr;
         gesamt += e.anzahl - anfang;
     }
@@ -627,8 +623,9 @@ const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString 
         schluessel = (schluessel << 8) | c.unicode();
     }
     auto waehlen = [w](TEndungsbloecke &e) {
-        BloeckeWaehlen(BloeckeFuer(w->isEmpty() ? QChar() : w->back()), *w, e.buchstabe);
-        BloeckeWaehlen(AlleBloecke(), *w, e.alle);
+        const uint64_t passend = PassendeBloecke(*w);
+        BloeckeWaehlen(BloeckeFuer(w->isEmpty() ? QChar() : w->back()), passend, e.buchstabe);
+        BloeckeWaehlen(AlleBloecke(), passend, e.alle);
     };
     if (schluessel == 0) {
         waehlen(endungsbloeckeEinzeln_);
@@ -644,7 +641,7 @@ const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString 
     return it->second;
 }
 
-void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend)
+void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, uint64_t passend, TLebendeBloecke &lebend)
 {
     // The blocks whose endings fit the word, by word class; comparison
     // blocks stay in for the entries that compare with magis/maxime.
@@ -655,7 +652,7 @@ void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, const QString &w
         lebend.alle[size_t(k)] = 0;
         lebend.nurUmschrieben[size_t(k)] = 0;
         for (const TAnalyseblock &b : BloeckeDerWortart(bl, klassen[k])) {
-            const bool passt = EndungenPassen(b, wort);
+            const bool passt = (passend >> b.nr) & 1;
             if (passt || b.regel == Blockregel::Steigerung) {
                 l.push_back({&b, !passt});
                 lebend.alle[size_t(k)] |= uint64_t(1) << b.nr;
@@ -760,9 +757,21 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
     std::vector<TLatForm> &liste = Ergebnisliste();
     auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor, Blockspeicher::Eintrag *merken) {
         const size_t vorher = liste.size();
-        b.erzeugen(manager_, v, selektor);
-        if (merken)
-            bloecke_->Merken(*merken, b, liste, vorher);
+        if (optionen_.schnell) {
+            // Only the forms with the word's hash reach the list.
+            blockHashes_.clear();
+            const TVergleichsfilter filter{worthash_, &blockHashes_};
+            struct Gesetzt {
+                TFormenmanager &m;
+                ~Gesetzt() { m.SetVergleichsfilter(nullptr); }
+            } gesetzt{manager_};
+            manager_.SetVergleichsfilter(&filter);
+            b.erzeugen(manager_, v, selektor);
+            if (merken)
+                bloecke_->Merken(*merken, b, blockHashes_);
+        } else {
+            b.erzeugen(manager_, v, selektor);
+        }
         const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
                                         [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
         liste.erase(weg, liste.end());

@@ -93,7 +93,8 @@ class TFormanalyse {
 
     // Per-word facts the block checks reuse.
     void WortVorbereiten(const QString &wort);
-    static void BloeckeWaehlen(const intern::TBuchstabenbloecke &bl, const QString &wort, TLebendeBloecke &lebend);
+    // `passend`: the numbers of the blocks whose endings fit the word.
+    static void BloeckeWaehlen(const intern::TBuchstabenbloecke &bl, uint64_t passend, TLebendeBloecke &lebend);
     // Stem, special-form and headword look-up of one spelling.
     void Regelpfade(const QString &wort);
     // Forms the letter's blocks and the cut-off stem miss: every block, for
@@ -149,6 +150,7 @@ class TFormanalyse {
     std::unordered_map<uint64_t, TEndungsbloecke> endungsBloecke_;
     TEndungsbloecke endungsbloeckeEinzeln_; // for an ending that cannot be packed
     std::vector<int32_t> anfangZeilen_;
+    std::vector<uint32_t> blockHashes_; // the text hashes of the block just generated
     // The blocks the last stem path compared, per entry id (open addressing
     // like gesehen_), and the word it compared them with; empty when the
     // last rule paths ran no stem path.

@@ -5,6 +5,8 @@
 #include "morph/nominalformen.h"
 #include "morph/verbformen.h"
 
+#include <iterator>
+
 namespace lexovita::intern {
 
 namespace {
@@ -276,6 +278,18 @@ constexpr TAnalyseblock kAdjGanz[] = {bPosM, bPosF, bPosN, bKompM, bKompF, bKomp
 
 const TBuchstabenbloecke kAlle{kVerbAlle, kSubstantiv, kAdjGanz};
 
+// Every block once, endings shared by several blocks next to each other, so
+// that a word's fitting blocks are found checking each ending list once.
+constexpr TAnalyseblock kJeNummer[] = {
+    bPrsIndAkt,  bImpfIndAkt,  bFut1IndAkt,  bPerfIndAkt,  bPqpfIndAkt, bFut2IndAkt,  bPrsIndPas,   bImpfIndPas,
+    bFut1IndPas, bPerfIndPas,  bPqpfIndPas,  bFut2IndPas,  bPrsKonjAkt, bImpfKonjAkt, bPerfKonjAkt, bPqpfKonjAkt,
+    bPrsKonjPas, bImpfKonjPas, bPerfKonjPas, bPqpfKonjPas, bImp1,       bImp2,        bInfinitive,  bSupina,
+    bGerundium,  bPpaM,        bPpaF,        bPpaN,        bPpaAblM,    bPpaAblF,     bPpaAblN,     bPfaM,
+    bPfaF,       bPfaN,        bGdvM,        bGdvF,        bGdvN,       bPppPasF,     bPppPasN,     bPppM,
+    bPppF,       bPppN,        bSubstantiv,  bPosM,        bPosF,       bPosN,        bKompM,       bKompF,
+    bKompN,      bKompAblM,    bKompAblF,    bKompAblN,    bSupM,       bSupF,        bSupN,        bAdverb};
+static_assert(std::size(kJeNummer) == ANZAHL);
+
 const TBuchstabenbloecke kA{kVerbA, kSubstantiv, kAdjA};
 const TBuchstabenbloecke kE{kVerbE, kSubstantiv, kAdjE};
 const TBuchstabenbloecke kI{kVerbI, kSubstantiv, kAdjAlle};
@@ -369,6 +383,22 @@ bool EndungenPassen(const TAnalyseblock &b, const QString &wort)
         if (EndetAuf(wort, e))
             return true;
     return false;
+}
+
+uint64_t PassendeBloecke(const QString &wort)
+{
+    uint64_t maske = 0;
+    const sv *zuletzt = nullptr;
+    bool passt = false;
+    for (const TAnalyseblock &b : kJeNummer) {
+        if (b.endungen.data() != zuletzt || b.endungen.empty()) {
+            zuletzt = b.endungen.data();
+            passt = EndungenPassen(b, wort);
+        }
+        if (passt)
+            maske |= uint64_t(1) << b.nr;
+    }
+    return maske;
 }
 
 bool KannPassen(const TAnalyseblock &b, const TVokabel &v, const QString &wort)

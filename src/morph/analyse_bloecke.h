@@ -56,5 +56,7 @@ bool KannPassen(const TAnalyseblock &b, const TVokabel &v, const QString &wort);
 // is made with magis/maxime and so may end in anything.
 bool EndungenPassen(const TAnalyseblock &b, const QString &wort);
 bool Umschrieben(const TVokabel &v);
+// The numbers of the blocks for which EndungenPassen holds, as a mask.
+uint64_t PassendeBloecke(const QString &wort);
 
 } // namespace lexovita::intern

@@ -147,6 +147,78 @@ QString TErzeuger::Text(const Zelle &z, const Lauf &l) const
     return t;
 }
 
+bool TErzeuger::TextHash(const Zelle &z, const Lauf &l, TFormhash &h) const
+{
+    // Mirrors Text(): a stem-built text is empty when its base stem is.
+    if (l.gesperrt)
+        return false;
+    const QString *basis = nullptr;
+    const QString *anfang = nullptr;
+    const char *endung = z.endung;
+    switch (z.stamm) {
+    case Stamm::P:
+        basis = anfang = &st.P;
+        break;
+    case Stamm::P1:
+        basis = &st.P;
+        anfang = &st.P1;
+        break;
+    case Stamm::R:
+        basis = anfang = &st.R;
+        break;
+    case Stamm::R1:
+        basis = &st.R;
+        anfang = &st.R1;
+        break;
+    case Stamm::U:
+        basis = anfang = &st.U;
+        break;
+    case Stamm::Q:
+        basis = &st.U;
+        anfang = &st.Q;
+        break;
+    case Stamm::N:
+        basis = anfang = &st.N;
+        break;
+    case Stamm::X:
+        if (!l.x)
+            return false;
+        basis = anfang = l.x;
+        break;
+    case Stamm::Vokabel:
+        anfang = &vok.vokabel;
+        break;
+    case Stamm::Form1:
+        anfang = &vok.form1;
+        break;
+    case Stamm::Form2OderVokabel:
+        anfang = vok.form2.isEmpty() ? &vok.vokabel : &vok.form2;
+        endung = "";
+        break;
+    case Stamm::Form3OderVokabel:
+        anfang = vok.form3.isEmpty() ? &vok.vokabel : &vok.form3;
+        endung = "";
+        break;
+    case Stamm::Form2:
+        anfang = &vok.form2;
+        endung = "";
+        break;
+    case Stamm::Form3:
+        anfang = &vok.form3;
+        endung = "";
+        break;
+    case Stamm::Leer:
+        return false;
+    }
+    if ((basis && basis->isEmpty()) || (anfang->isEmpty() && !*endung))
+        return false;
+    if (l.praefix)
+        h.Dazu(l.praefix);
+    h.Dazu(*anfang);
+    h.Dazu(endung);
+    return true;
+}
+
 void TErzeuger::Reihe(std::span<const Zelle> zellen, const Lauf &l)
 {
     for (size_t i = 0; i < zellen.size(); ++i) {
@@ -154,7 +226,16 @@ void TErzeuger::Reihe(std::span<const Zelle> zellen, const Lauf &l)
         if (!Zugelassen(l.filter, nr) || !zellen[i].endung)
             continue;
         const int32_t id = l.basis + nr * l.schritt;
-        Anfuegen(id, Text(zellen[i], l), l.variante);
+        if (filter) {
+            // Only a text that may equal the analysed word is built.
+            TFormhash h;
+            if (!TextHash(zellen[i], l, h))
+                continue;
+            filter->hashes->push_back(h.wert);
+            if (h.wert != filter->ziel)
+                continue;
+        }
+        Ablegen(id, Text(zellen[i], l), l.variante);
     }
 }
 

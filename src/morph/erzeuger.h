@@ -96,7 +96,8 @@ struct Lauf {
 class TErzeuger {
   public:
     TErzeuger(TFormenmanager &m, const TVokabel &v)
-        : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen())
+        : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen()),
+          filter(m.Vergleichsfilter())
     {
     }
 
@@ -104,19 +105,42 @@ class TErzeuger {
     const TStaemme &st;
     std::vector<TLatForm> &liste;
     bool bezeichnen;
+    const TVergleichsfilter *filter;
 
     QString Text(const Zelle &z, const Lauf &l) const;
     void Anfuegen(int32_t id, QString text, int32_t variante = 1)
     {
-        liste.emplace_back(vok.id, std::move(text), id, bezeichnen ? GeneratorBezeichnung(id) : QString(), variante);
+        if (Durchlassen(text))
+            Ablegen(id, std::move(text), variante);
     }
     void Anfuegen(int32_t id, const QString &bezeichnung, QString text, int32_t variante)
     {
-        liste.emplace_back(vok.id, std::move(text), id, bezeichnung, variante);
+        if (Durchlassen(text))
+            liste.emplace_back(vok.id, std::move(text), id, bezeichnung, variante);
     }
     // Appends cell i (1-based) with identifier basis + i * schritt, for every
     // cell the filter admits.
     void Reihe(std::span<const Zelle> zellen, const Lauf &l);
+
+  private:
+    // False if the filter keeps the text out of the list.
+    bool Durchlassen(const QString &text) const
+    {
+        if (!filter)
+            return true;
+        if (text.isEmpty())
+            return false;
+        TFormhash h;
+        h.Dazu(text);
+        filter->hashes->push_back(h.wert);
+        return h.wert == filter->ziel;
+    }
+    void Ablegen(int32_t id, QString text, int32_t variante)
+    {
+        liste.emplace_back(vok.id, std::move(text), id, bezeichnen ? GeneratorBezeichnung(id) : QString(), variante);
+    }
+    // The hash of Text(z, l) without building it; false if that is empty.
+    bool TextHash(const Zelle &z, const Lauf &l, TFormhash &h) const;
 };
 
 // Filter value of a selector group: 0 = all, else 1-based number.

@@ -4,6 +4,7 @@
 #include "model/vokabel.h"
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,39 @@ struct TStaemme {
     QString N;     // Nominalstamm
 };
 
+// Hash of a form's text with A-Z lower-cased (FNV-1a over the UTF-16 units),
+// by which the analysis finds the forms that may equal a word; taken piece
+// by piece so that a text need not be built to be hashed.
+struct TFormhash {
+    uint32_t wert = 2166136261u;
+    void Zeichen(char16_t u)
+    {
+        if (u >= u'A' && u <= u'Z')
+            u = char16_t(u + 32);
+        wert ^= u;
+        wert *= 16777619u;
+    }
+    void Dazu(QStringView s)
+    {
+        for (const QChar c : s)
+            Zeichen(c.unicode());
+    }
+    void Dazu(const char *s)
+    {
+        for (; *s; ++s)
+            Zeichen(char16_t(uchar(*s)));
+    }
+};
+
+// While set on the manager, generators append only the forms whose text has
+// the hash `ziel`, and put the hash of every non-empty text into `hashes`:
+// the analysis keeps only the forms equal to its word, and building the
+// other texts would be wasted.
+struct TVergleichsfilter {
+    uint32_t ziel = 0;
+    std::vector<uint32_t> *hashes = nullptr;
+};
+
 // Generates the forms of entries into an owned, ordered result list.
 // One manager per window, engine or thread; it is not shared.
 class TFormenmanager {
@@ -50,6 +84,10 @@ class TFormenmanager {
     // callers that keep few of the forms and label those themselves.
     bool BezeichnungenSetzen() const { return m_bezeichnungenSetzen; }
     void SetBezeichnungenSetzen(bool an) { m_bezeichnungenSetzen = an; }
+
+    // Not owned; null (the default) appends every form.
+    const TVergleichsfilter *Vergleichsfilter() const { return m_filter; }
+    void SetVergleichsfilter(const TVergleichsfilter *filter) { m_filter = filter; }
 
     // Not owned. Without a source the entry's own `sonderformen` are used.
     void SetSonderformQuelle(ISonderformQuelle *quelle) { m_quelle = quelle; }
@@ -75,6 +113,7 @@ class TFormenmanager {
     bool m_sonderformenEinsetzen = true;
     bool m_bezeichnungenSetzen = true;
     ISonderformQuelle *m_quelle = nullptr;
+    const TVergleichsfilter *m_filter = nullptr;
 
     // Stem cache, keyed by the fields the stems depend on.
     struct StammSchluessel {

@@ -312,10 +312,18 @@ template <typename Fn> void TAnalysequelle::StaemmeDurchgehen(const QString &pra
     Bereitstellen();
     const QString anfang = AsciiKlein(praefix);
     const QStringView p(anfang);
-    auto it = std::lower_bound(staemme_.begin(), staemme_.end(), p,
-                               [this](const TStamm &z, QStringView p) { return Stammtext(z) < p; });
+    // Compared by UTF-16 unit, as the stems are sorted, inline: one search
+    // per word.
+    const QChar *const pa = p.data();
+    const QChar *const pe = pa + p.size();
+    auto it = std::lower_bound(staemme_.begin(), staemme_.end(), p, [this, pa, pe](const TStamm &z, QStringView) {
+        const QChar *const t = stammText_.constData() + z.anfang;
+        return std::lexicographical_compare(t, t + z.laenge, pa, pe);
+    });
     // The stems that begin with the prefix follow each other from there.
-    for (; it != staemme_.end() && Stammtext(*it).startsWith(p); ++it)
+    for (; it != staemme_.end() && it->laenge >= uint32_t(p.size()) &&
+           std::equal(pa, pe, stammText_.constData() + it->anfang);
+         ++it)
         fn(*it);
 }
 
