@@ -9,6 +9,7 @@
 #include "textmode/textanalyse.h"
 #include "ui/formenbaeume.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmvokabeleigenschaften.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -62,6 +63,8 @@ void TfrmHaupt::TextmodusVerbinden()
             VokabellisteAufbauen(AktuelleLektion()->Anzahl() - 1);
     });
     connect(lvwWortkontext, &QTreeWidget::itemSelectionChanged, this, &TfrmHaupt::WortkontextGewaehlt);
+    connect(lvwWortkontext, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *it) { TfrmVokabeleigenschaften::Zeigen(this, m_kern, it->text(2).toInt()); });
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         connect(b, &QAbstractButton::clicked, this, &TfrmHaupt::WortkontextGewaehlt);
     PlusMemo1->viewport()->installEventFilter(this);

@@ -19,12 +19,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -110,6 +113,29 @@ class TestFormen : public QObject {
         }
         QVERIFY(Zeile(WA_VERB) >= 0);
     }
+    void aCaesarSentenceIsAnalysedAndTheWordsAgreeingWithTheClickedOneAreColoured()
+    {
+        m_kern->Sitzung().Neu();
+        m_fenster->pgcSeiten->setCurrentIndex(1);
+        m_fenster->PlusMemo1->setPlainText(QStringLiteral("Caesar magnas copias in Galliam duxit."));
+        m_fenster->Aktion(QStringLiteral("actTextanalyse"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
+        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        c.setPosition(16); // in "copias"
+        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {},
+                          m_fenster->PlusMemo1->cursorRect(c).center());
+        QCOMPARE(m_fenster->lvwWortkontext->topLevelItem(0)->text(0), QStringLiteral("copia"));
+        // Accusative plural feminine: "magnas" agrees in case, number and gender.
+        QColor magnas;
+        for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+            if (s.cursor.selectionStart() == 7)
+                magnas = s.format.background().color();
+        QCOMPARE(magnas, QColor::fromRgb(FarbeAlsRgb(m_config->clKNG)));
+        Bild(m_fenster.get(), "textanalyse_caesar.png");
+        m_fenster->Aktion(QStringLiteral("actTextanalyse"))->trigger();
+        m_kern->Sitzung().Schliessen();
+    }
+
     void cleanupTestCase()
     {
         m_fenster.reset();
