@@ -264,6 +264,8 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     connect(btnSchliessen, &QPushButton::clicked, this, &QDialog::accept);
 
     resize(860, 600);
+    // A pupil opens the dictionary to type a word.
+    edtSuchen->setFocus();
     m_logik->Suchen(QString());
     ListeZeigen();
 }
