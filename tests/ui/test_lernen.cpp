@@ -1,78 +1,36 @@
 // Widget tests of the drills, run from the main window on a small lesson in
 // a temporary database with a fixed random source.
-#include "app/anwendungskern.h"
-#include "model/config.h"
 #include "model/lektion.h"
-#include "model/rueckfrage.h"
 #include "model/uhr.h"
-#include "store/datenmanager.h"
 #include "store/vokabelspeicher.h"
 #include "ui/frmabfrage.h"
 #include "ui/frmhaupt.h"
 #include "ui/punktestand.h"
 #include "ui/vokabelliste.h"
+#include "ui_hilfe.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 using namespace lexovita;
-
-namespace {
-
-class TStilleRueckfrage : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort vorgabe, Symbol) override { return vorgabe; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-QStringList Zeilen(const QTreeWidget *liste)
-{
-    QStringList s;
-    for (int i = 0; i < liste->topLevelItemCount(); ++i) {
-        QStringList spalten;
-        for (int k = 0; k < liste->columnCount(); ++k)
-            spalten << liste->topLevelItem(i)->text(k);
-        s << spalten.join(QLatin1Char('|'));
-    }
-    return s;
-}
-
-void Bild(QWidget *w, const QString &name)
-{
-    if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
-        w->grab().save(QDir(ordner).filePath(name));
-}
-
-// Enter as the pupil presses it: into whatever has the focus.
-void Enter(QWidget *fenster)
-{
-    QWidget *ziel = fenster->focusWidget();
-    QTest::keyClick(ziel ? ziel : fenster, Qt::Key_Return);
-}
-
-} // namespace
+using namespace lexovita::testhilfe;
 
 class TestLernen : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    std::unique_ptr<TConfig> m_config;
-    TStilleRueckfrage m_frage;
+    std::unique_ptr<TUmgebung> m_u;
+    TDatenmanager *m_dm = nullptr;
+    TfrmHaupt *m_fenster = nullptr;
     TFesterZufall m_zufall{5};
-    std::unique_ptr<TAnwendungskern> m_kern;
-    std::unique_ptr<TfrmHaupt> m_fenster;
 
     void Speichern(const QString &wort, int32_t wortart, const QString &bedeutung, const QString &form1 = {},
                    const QString &form2 = {})
@@ -83,7 +41,7 @@ class TestLernen : public QObject {
         v.form2 = form2;
         v.SetWortart(wortart);
         v.BedeutungAnhaengen(bedeutung, {}, 1);
-        TVokabelSpeicher(*m_dm, m_frage).Speichern(v);
+        TVokabelSpeicher(*m_dm, m_u->frage).Speichern(v);
     }
     void Hinzufuegen(const QString &text)
     {
@@ -95,28 +53,17 @@ class TestLernen : public QObject {
   private slots:
     void init()
     {
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
-        m_config = std::make_unique<TConfig>(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
+        m_u = std::make_unique<TUmgebung>();
+        m_dm = m_u->dm.get();
         Speichern(QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"), QStringLiteral("amo"),
                   QStringLiteral("amavi"));
         Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"), QStringLiteral("amici"),
                   QStringLiteral("m"));
         Speichern(QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
-        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage, nullptr, &m_zufall);
-        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
-        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
-        m_fenster->show();
-        QVERIFY(bereit.wait(2000));
+        QVERIFY(m_u->Oeffnen(nullptr, &m_zufall));
+        m_fenster = m_u->fenster.get();
     }
-    void cleanup()
-    {
-        m_fenster.reset();
-        m_kern.reset();
-        m_config.reset();
-        m_dm.reset();
-        m_ordner.reset();
-    }
+    void cleanup() { m_u.reset(); }
 
     void theDrillActionsNeedAnEntryInTheLesson()
     {
@@ -133,10 +80,10 @@ class TestLernen : public QObject {
     {
         for (const char *w : {"amar", "amic", "bonu"})
             Hinzufuegen(QString::fromLatin1(w));
-        m_config->vlsMischen = false;
-        m_config->vlsAnfang = false;
-        m_config->vlStammformen = true;
-        m_config->vlsSchnellkorrektur = true;
+        m_u->config->vlsMischen = false;
+        m_u->config->vlsAnfang = false;
+        m_u->config->vlStammformen = true;
+        m_u->config->vlsSchnellkorrektur = true;
         QStringList fragen, ergebnisse, loesung, zusammenfassung, alle;
         QString insgesamt, richtig, falsch, schriftfarbe;
         int balkenRichtig = -1, balkenFalsch = -1;

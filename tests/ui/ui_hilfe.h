@@ -1,0 +1,111 @@
+// What the widget tests share: a main window on a fresh temporary database,
+// a question object that answers without a dialog, and small helpers for
+// reading lists and keeping pictures.
+#pragma once
+
+#include "app/anwendungskern.h"
+#include "model/config.h"
+#include "model/rueckfrage.h"
+#include "model/uhr.h"
+#include "store/datenmanager.h"
+#include "ui/frmhaupt.h"
+#include "ui/programmstart.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+#include <optional>
+
+namespace lexovita::testhilfe {
+
+// Answers every question with `antwort`, or with the offered default when
+// unset, and keeps what was asked and said for the test to read.
+class TStilleRueckfrage : public IRueckfrage {
+  public:
+    std::optional<Antwort> antwort;
+    QStringList fragen;
+    QStringList meldungen;
+    Antwort Frage(const QString &titel, const QString &text, int, Antwort vorgabe, Symbol) override
+    {
+        fragen.append(titel + QLatin1Char('|') + text);
+        return antwort.value_or(vorgabe);
+    }
+    void Meldung(const QString &titel, const QString &text) override
+    {
+        meldungen.append(titel + QLatin1Char('|') + text);
+    }
+};
+
+// With LEXOVITA_BILDER naming a folder, the widget is kept there as a
+// picture for a look by eye.
+inline void Bild(QWidget *w, const QString &name)
+{
+    if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
+        w->grab().save(QDir(ordner).filePath(name));
+}
+
+// The rows of a flat list, columns joined by '|'.
+inline QStringList Zeilen(const QTreeWidget *liste)
+{
+    QStringList s;
+    for (int i = 0; i < liste->topLevelItemCount(); ++i) {
+        QStringList spalten;
+        for (int k = 0; k < liste->columnCount(); ++k)
+            spalten << liste->topLevelItem(i)->text(k);
+        s << spalten.join(QLatin1Char('|'));
+    }
+    return s;
+}
+
+// Enter as the pupil presses it: into whatever has the focus.
+inline void Enter(QWidget *fenster)
+{
+    QWidget *ziel = fenster->focusWidget();
+    QTest::keyClick(ziel ? ziel : fenster, Qt::Key_Return);
+}
+
+// A database and settings in a temporary folder; `Oeffnen` then shows the
+// main window on them. Torn down window first, database last.
+class TUmgebung {
+  public:
+    QTemporaryDir ordner;
+    TStilleRueckfrage frage;
+    std::unique_ptr<TDatenmanager> dm;
+    std::unique_ptr<TConfig> config;
+    std::unique_ptr<TAnwendungskern> kern;
+    std::unique_ptr<TfrmHaupt> fenster;
+
+    explicit TUmgebung(bool grundwortschatz = false)
+    {
+        dm = std::make_unique<TDatenmanager>(ordner.path());
+        if (grundwortschatz)
+            GrundwortschatzEinrichten(*dm, nullptr);
+        config = std::make_unique<TConfig>(ordner.filePath(QStringLiteral("einstellungen.ini")));
+    }
+    ~TUmgebung()
+    {
+        fenster.reset();
+        kern.reset();
+        config.reset();
+        dm.reset();
+    }
+    TUmgebung(const TUmgebung &) = delete;
+    TUmgebung &operator=(const TUmgebung &) = delete;
+
+    // False when the window did not report ready in time.
+    [[nodiscard]] bool Oeffnen(const IUhr *uhr = nullptr, IZufall *zufall = nullptr)
+    {
+        kern = std::make_unique<TAnwendungskern>(*dm, *config, frage, uhr, zufall);
+        fenster = std::make_unique<TfrmHaupt>(*kern);
+        QSignalSpy bereit(fenster.get(), &TfrmHaupt::bereit);
+        fenster->show();
+        return bereit.wait(5000);
+    }
+};
+
+} // namespace lexovita::testhilfe
