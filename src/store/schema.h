@@ -26,7 +26,7 @@ namespace lexovita {
 
 class TVerbindung;
 
-inline constexpr int32_t kSchemaVersion = 2;
+inline constexpr int32_t kSchemaVersion = 3;
 
 // Creates every table and index of the current version, including the word
 // index, and sets user_version. Runs inside the caller's transaction.
