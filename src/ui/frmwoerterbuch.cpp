@@ -90,7 +90,8 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     DBGrid = new QTreeWidget(links);
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
     DBGrid->setAccessibleName(QStringLiteral("Liste"));
-    DBGrid->setHeaderLabels({QStringLiteral("Vokabel")});
+    // The label above names the list in each direction.
+    DBGrid->setHeaderHidden(true);
     DBGrid->setRootIsDecorated(false);
     DBGrid->setUniformRowHeights(true);
     DBGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
