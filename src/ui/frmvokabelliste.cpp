@@ -88,18 +88,19 @@ TfrmVokabelliste::TfrmVokabelliste(QWidget *parent, TAnwendungskern &kern)
     optUeberschreiben->setObjectName(QStringLiteral("optUeberschreiben"));
     optNeueLektion = new QRadioButton(QStringLiteral("In &neuer Lektion speichern"), grpZiel);
     optNeueLektion->setObjectName(QStringLiteral("optNeueLektion"));
-    optHinzufuegen->setChecked(true);
     optDoppelteZulassen = new QRadioButton(QStringLiteral("&Doppelte Vokabeln zulassen"), grpZiel);
     optDoppelteZulassen->setObjectName(QStringLiteral("optDoppelteZulassen"));
     optDoppelteVermeiden = new QRadioButton(QStringLiteral("Doppelte Vokabeln &vermeiden"), grpZiel);
     optDoppelteVermeiden->setObjectName(QStringLiteral("optDoppelteVermeiden"));
-    optDoppelteZulassen->setChecked(true);
     auto *ziel = new QButtonGroup(grpZiel);
     for (QRadioButton *o : {optHinzufuegen, optUeberschreiben, optNeueLektion})
         ziel->addButton(o);
     auto *doppelte = new QButtonGroup(grpZiel);
     for (QRadioButton *o : {optDoppelteZulassen, optDoppelteVermeiden})
         doppelte->addButton(o);
+    // Checked only now: siblings outside a group would exclude each other.
+    optHinzufuegen->setChecked(true);
+    optDoppelteZulassen->setChecked(true);
     auto *layZiel = new QGridLayout(grpZiel);
     layZiel->addWidget(optHinzufuegen, 0, 0);
     layZiel->addWidget(optUeberschreiben, 1, 0);
@@ -155,7 +156,7 @@ TfrmVokabelliste::TfrmVokabelliste(QWidget *parent, TAnwendungskern &kern)
     connect(btnListeErstellen, &QPushButton::clicked, this, &TfrmVokabelliste::ListeErstellen);
     connect(lvwVokabeln, &QTreeWidget::itemChanged, this, &TfrmVokabelliste::AuswahlZaehlen);
     connect(btnAlleAuswaehlen, &QPushButton::clicked, this, &TfrmVokabelliste::AlleAuswaehlen);
-    connect(ziel, &QButtonGroup::buttonClicked, this, &TfrmVokabelliste::ZielGewaehlt);
+    connect(ziel, &QButtonGroup::buttonToggled, this, &TfrmVokabelliste::ZielGewaehlt);
     connect(btnOK, &QPushButton::clicked, this, &TfrmVokabelliste::Uebernehmen);
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHilfe, &QPushButton::clicked, this, [this] { HilfeZeigen(this, 1065); });

@@ -156,8 +156,9 @@ TEST(Vokabelliste, TheWalkListsEveryEntryOnceInOrderOfFirstOccurrence)
         EXPECT_EQ(S(Woerter(g.vokabeln)), f.gefunden);
         EXPECT_TRUE(g.vollstaendig);
         EXPECT_TRUE(std::is_sorted(fortschritt.begin(), fortschritt.end()));
-        if (!fortschritt.empty())
+        if (!fortschritt.empty()) {
             EXPECT_EQ(fortschritt.back(), 100);
+        }
         // Copies: the list keeps its entries when the analysis forgets its own.
         for (const auto &v : g.vokabeln)
             for (const auto &e : tabelle.eintraege)
