@@ -190,7 +190,8 @@ void TfrmVokabelliste::Vorbereiten(TLektion *lektion, int auswahlAnfang, int aus
     // Without a selection only the whole text can be searched.
     optAuswahl->setEnabled(auswahlLaenge != 0);
     (auswahlLaenge != 0 && optAuswahl->isChecked() ? optAuswahl : optGesamt)->setChecked(true);
-    btnListeErstellen->setEnabled(lektion != nullptr);
+    // A lesson without text has nothing to list.
+    btnListeErstellen->setEnabled(lektion && !lektion->TextAlsString().trimmed().isEmpty());
     ZielGewaehlt();
     btnListeErstellen->setFocus();
 }

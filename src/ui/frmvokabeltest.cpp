@@ -253,10 +253,11 @@ int TfrmVokabeltest::VorschauSeiten() const
 
 void TfrmVokabeltest::Drucken()
 {
-    // What is printed is what the preview shows.
+    // What is printed is what the preview shows: a mixed test keeps the
+    // order the user has just looked at.
     if (pgcSeiten->currentIndex() != SeiteVorschau)
         pgcSeiten->setCurrentIndex(SeiteVorschau);
-    else
+    if (!m_vorschau)
         VorschauAufbauen();
     QPrinter drucker(QPrinter::HighResolution);
     DruckseiteEinrichten(drucker);
@@ -280,6 +281,8 @@ void TfrmVokabeltest::PdfSpeichern()
         return;
     if (pgcSeiten->currentIndex() != SeiteVorschau)
         pgcSeiten->setCurrentIndex(SeiteVorschau);
+    if (!m_vorschau)
+        VorschauAufbauen();
     if (!PdfSchreiben(*m_vorschau, datei, kTitel))
         m_kern.Rueckfrage().Meldung(
             ProgrammTitel(),
