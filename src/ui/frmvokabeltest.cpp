@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -249,6 +250,11 @@ void TfrmVokabeltest::VorschauAufbauen()
 int TfrmVokabeltest::VorschauSeiten() const
 {
     return m_vorschau ? pvwVorschau->pageCount() : 0;
+}
+
+QString TfrmVokabeltest::VorschauText() const
+{
+    return m_vorschau ? m_vorschau->Dokument().toPlainText() : QString();
 }
 
 void TfrmVokabeltest::Drucken()

@@ -41,6 +41,8 @@ class TfrmVokabeltest : public QDialog {
     std::unique_ptr<TDrucksatz> Satz();
     // The pages the preview shows; 0 before it was first shown.
     int VorschauSeiten() const;
+    // The text of the sheet the preview shows.
+    QString VorschauText() const;
 
     void AlleAuswaehlen();
     void Drucken();

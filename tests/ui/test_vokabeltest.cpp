@@ -94,12 +94,6 @@ class TestVokabeltest : public QObject {
         v.BedeutungAnhaengen(bedeutung, {}, 1);
         TVokabelSpeicher(*m_u->dm, m_u->frage).Speichern(v);
     }
-    // The last sheet built, as written to vorlagen/tmp.htm.
-    QString TmpText() const
-    {
-        QFile f(QDir(m_u->config->VorlagenOrdner()).filePath(QStringLiteral("tmp.htm")));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
     // The order of the chosen headwords in a sheet's text.
     static QString Reihenfolge(const QString &text)
     {
@@ -194,7 +188,7 @@ class TestVokabeltest : public QObject {
             for (int i = 0; i < 3; ++i) {
                 f.pgcSeiten->setCurrentIndex(TfrmVokabeltest::SeiteEinstellungen);
                 f.pgcSeiten->setCurrentIndex(TfrmVokabeltest::SeiteVorschau);
-                reihenfolgen << Reihenfolge(TmpText());
+                reihenfolgen << Reihenfolge(f.VorschauText());
             }
             f.druckDialogZeigen = [&](QPrinter &drucker) {
                 drucker.setOutputFormat(QPrinter::PdfFormat);
