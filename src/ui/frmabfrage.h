@@ -1,9 +1,13 @@
 #pragma once
 
+#include "app/lektionssitzung.h"
+
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +38,12 @@ class TfrmAbfrage : public QDialog {
     ~TfrmAbfrage() override;
 
     Zustand GetZustand() const { return m_zustand; }
+
+    // The lesson chooser of "Speichern" (textbook management in save mode,
+    // no overwrite question); replaceable so tests answer without a window.
+    std::function<TLehrbuchwahl()> lektionWaehlen;
+    // "Speichern": the checked entries of the summary into the chosen lesson.
+    void FalscheSpeichern();
     const TVokabeltest &Test() const { return *m_test; }
 
     QGroupBox *grpFrage;
@@ -54,6 +64,9 @@ class TfrmAbfrage : public QDialog {
     QTreeWidget *lvwFalsch;
     QSpinBox *spnFalsch;
     QPushButton *btnAlleMarkieren;
+    QPushButton *btnSpeichern;
+    QCheckBox *chkHinzufuegen;
+    QLabel *lblGespeichert;
     TPunktestand *pnlErgebnis;
     QPushButton *btnWeiter;
     QPushButton *btnAbbrechen;

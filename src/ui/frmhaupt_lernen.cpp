@@ -1,9 +1,17 @@
-// The drills of the menu "Lernen": each opens modally on the current lesson.
+// The drills of the menu "Lernen" and the word list: each opens modally on
+// the current lesson.
+#include "app/lektionssitzung.h"
+#include "textmode/textanalyse.h"
 #include "ui/frmabfrage.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmvokabelliste.h"
+#include "ui/frmvokabeltest.h"
 #include "ui/vokabelliste.h"
 
 #include <QAction>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
 
 namespace lexovita {
 
@@ -23,6 +31,30 @@ void TfrmHaupt::LernenVerbinden()
             TfrmAbfrage fenster(this, m_kern, lektion);
             fenster.exec();
         });
+    });
+    connect(Aktion(QStringLiteral("actVokabeltest")), &QAction::triggered, this, [this] {
+        const TLektion *lektion = AktuelleLektion();
+        if (!lektion || lektion->Anzahl() == 0)
+            return;
+        TfrmVokabeltest fenster(this, m_kern, *lektion);
+        fenster.exec();
+    });
+    connect(Aktion(QStringLiteral("actVokabelliste")), &QAction::triggered, this, [this] {
+        TLektion *lektion = AktuelleLektion();
+        if (!lektion)
+            return;
+        if (!m_vokabelliste)
+            m_vokabelliste = new TfrmVokabelliste(this, m_kern);
+        // The editor's selection as offsets into the lesson text as one string.
+        const QString text = lektion->TextAlsString();
+        const QTextCursor c = PlusMemo1->textCursor();
+        const int anfang = TextOffset(text, c.selectionStart());
+        m_vokabelliste->Vorbereiten(lektion, anfang, TextOffset(text, c.selectionEnd()) - anfang);
+        m_vokabelliste->exec();
+        if (m_vokabelliste->LektionGeaendert()) {
+            LektionZeigen();
+            pgcSeiten->setCurrentIndex(0);
+        }
     });
 }
 
