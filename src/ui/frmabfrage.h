@@ -49,6 +49,7 @@ class TfrmAbfrage : public QDialog {
     QGroupBox *grpErgebnis;
     QLabel *lblErgebnis;
     QTreeWidget *lvwAntworten;
+    QLabel *lblEingegeben;
     QTextBrowser *txtVokabel;
     QGroupBox *grpZusammenfassung;
     QTreeWidget *lvwFalsch;

@@ -49,10 +49,7 @@ namespace {
 // clang-format off
 const char *const kNochNichtVerfuegbar[] = {
     "actVokabelliste",
-    "actVokabelnMuendlich",
     "actVokabeltest",
-    "actFormenBilden",
-    "actFormenBestimmen",
 };
 // clang-format on
 
