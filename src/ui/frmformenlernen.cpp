@@ -136,9 +136,13 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
     loes->addStretch();
 
     // Shown instead of a question when the lesson has no allowed form.
-    pnlKeineFormen = new QGroupBox(QStringLiteral("Keine Formen verfügbar!"), this);
+    pnlKeineFormen = new QFrame(this);
     pnlKeineFormen->setObjectName(QStringLiteral("pnlKeineFormen"));
-    auto *lblKeine = Zeile(pnlKeineFormen, "lblKeineFormen");
+    pnlKeineFormen->setFrameShape(QFrame::StyledPanel);
+    lblKeineFormen = Zeile(pnlKeineFormen, "lblKeineFormen");
+    lblKeineFormen->setText(QStringLiteral("Keine Formen verfügbar!"));
+    lblKeineFormen->setFont(gross);
+    auto *lblKeine = Zeile(pnlKeineFormen, "lblKeineFormenText");
     lblKeine->setText(QStringLiteral(
         "Das Programm konnte keine Formen ermitteln, die für die Funktion \"Formen bilden\" verwendet werden dürfen. "
         "Fügen Sie entweder weitere Vokabeln zur aktuellen Lektion hinzu oder prüfen Sie in den Einstellungen für "
@@ -146,6 +150,8 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
     btnEinstellungen = new QPushButton(QStringLiteral("&Zu den Einstellungen"), pnlKeineFormen);
     btnEinstellungen->setObjectName(QStringLiteral("btnEinstellungen"));
     auto *keine = new QVBoxLayout(pnlKeineFormen);
+    keine->addWidget(lblKeineFormen);
+    keine->addSpacing(6);
     keine->addWidget(lblKeine);
     auto *knopf = new QHBoxLayout;
     knopf->addStretch();

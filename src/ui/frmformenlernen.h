@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -58,7 +59,8 @@ class TfrmFormenLernen : public QDialog {
     QListWidget *lstLoesungen;
     QLabel *lblEingegeben;
 
-    QGroupBox *pnlKeineFormen;
+    QFrame *pnlKeineFormen;
+    QLabel *lblKeineFormen;
     QPushButton *btnEinstellungen;
 
     TPunktestand *pnlErgebnis;

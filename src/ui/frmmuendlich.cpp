@@ -16,6 +16,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace lexovita {
 
 TfrmMuendlich::TfrmMuendlich(QWidget *parent, TAnwendungskern &kern, const TLektion &lektion)
@@ -49,6 +51,12 @@ TfrmMuendlich::TfrmMuendlich(QWidget *parent, TAnwendungskern &kern, const TLekt
     // Long meanings wrap inside their column; each row is as tall as its text.
     tblVokabeln->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblVokabeln->setWordWrap(true);
+    // Read from a little distance while answering aloud: a larger font and
+    // some air around each cell.
+    QFont schrift = tblVokabeln->font();
+    schrift.setPointSize(std::max(schrift.pointSize() + 2, 11));
+    tblVokabeln->setFont(schrift);
+    tblVokabeln->setStyleSheet(QStringLiteral("QTableWidget::item { padding: 4px; }"));
     tblVokabeln->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblVokabeln->setSelectionMode(QAbstractItemView::NoSelection);
     tblVokabeln->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);

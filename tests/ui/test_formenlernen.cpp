@@ -234,7 +234,7 @@ class TestFormenLernen : public QObject {
         Oeffnen("actFormenBestimmen", [&](TfrmFormenLernen *f) {
             QCOMPARE(f->GetZustand(), TfrmFormenLernen::KeineFormen);
             QVERIFY(f->pnlKeineFormen->isVisible());
-            QCOMPARE(f->pnlKeineFormen->title(), QStringLiteral("Keine Formen verfügbar!"));
+            QCOMPARE(f->lblKeineFormen->text(), QStringLiteral("Keine Formen verfügbar!"));
             QVERIFY(!f->pnlFrage->isVisible());
             QVERIFY(!f->btnWeiter->isEnabled());
             Bild(f, QStringLiteral("formen_keine.png"));

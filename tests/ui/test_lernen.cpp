@@ -67,10 +67,12 @@ class TestLernen : public QObject {
 
     void theDrillActionsNeedAnEntryInTheLesson()
     {
-        for (const char *name : {"actVokabelnSchriftlich"})
+        for (const char *name :
+             {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen"})
             QVERIFY2(!m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
         Hinzufuegen(QStringLiteral("bonu"));
-        for (const char *name : {"actVokabelnSchriftlich"})
+        for (const char *name :
+             {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen"})
             QVERIFY2(m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
     }
 
