@@ -87,7 +87,7 @@ class TestLernen : public QObject {
         m_u->config->vlStammformen = true;
         m_u->config->vlsSchnellkorrektur = true;
         QStringList fragen, ergebnisse, loesung, zusammenfassung, alle;
-        QString insgesamt, richtig, falsch, schriftfarbe;
+        QString insgesamt, richtig, falsch, schriftfarbe, hinweis;
         int balkenRichtig = -1, balkenFalsch = -1;
         bool listeLeer = false, weiterVerborgen = false;
         QTimer::singleShot(0, this, [&] {
@@ -119,6 +119,7 @@ class TestLernen : public QObject {
                 ergebnisse << f->lblErgebnis->text();
                 if (f->GetZustand() == TfrmAbfrage::Loesung) {
                     loesung = Zeilen(f->lvwAntworten);
+                    hinweis = f->lblEingegeben->isVisible() ? f->lblEingegeben->text() : QString();
                     Bild(f, QStringLiteral("abfrage_loesung.png"));
                 }
                 Enter(f);
@@ -143,6 +144,8 @@ class TestLernen : public QObject {
         QCOMPARE(ergebnisse,
                  (QStringList{"Die Antwort ist richtig!", "Die Antwort ist falsch!", "Die Antwort ist richtig!"}));
         QCOMPARE(loesung, (QStringList{"✘ falsch|Feind", "✘ falsch|amicus", "✘ falsch|(leer)"}));
+        // The Genitiv Sg. was asked; the case field held another form of the noun.
+        QCOMPARE(hinweis, QStringLiteral("Du hast den Nominativ Sg. eingegeben."));
         QVERIFY(weiterVerborgen);
         QCOMPARE(insgesamt, QStringLiteral("3"));
         QCOMPARE(richtig, QStringLiteral("66%"));
