@@ -12,9 +12,11 @@
 #include "ui/hilfe.h"
 #include "ui/punktestand.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -191,6 +193,7 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHilfe, &QPushButton::clicked, this, [this] { HilfeZeigen(this, Bilden() ? 1013 : 1012); });
     connect(btnEinstellungen, &QPushButton::clicked, this, [this] { done(ZuDenEinstellungen); });
+    tvwFormen->installEventFilter(this);
     connect(tvwFormen, &QTreeWidget::itemSelectionChanged, this, &TfrmFormenLernen::AuswahlGeaendert);
     // A double click on a heading opens it; only a form row answers.
     connect(tvwFormen, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
@@ -253,9 +256,23 @@ void TfrmFormenLernen::FrageZeigen()
 
 void TfrmFormenLernen::AuswahlGeaendert()
 {
-
     const TBasicNodeData d = KnotenDaten(tvwFormen->selectedItems().value(0));
     edtAuswahl->setText(d.kind == KNOTEN_FORM ? d.label : QString());
+}
+
+bool TfrmFormenLernen::eventFilter(QObject *obj, QEvent *event)
+{
+    // Enter on a heading opens or closes it, as in any tree; on a form row
+    // it reaches the dialog and answers.
+    if (obj == tvwFormen && event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent *>(event)->key();
+        QTreeWidgetItem *item = tvwFormen->currentItem();
+        if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) && item && item->childCount() > 0) {
+            item->setExpanded(!item->isExpanded());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obj, event);
 }
 
 void TfrmFormenLernen::Weiter()

@@ -68,6 +68,9 @@ class TfrmFormenLernen : public QDialog {
     QPushButton *btnAbbrechen;
     QPushButton *btnHilfe;
 
+  protected:
+    bool eventFilter(QObject *obj, QEvent *event) override;
+
   private:
     bool Bilden() const { return m_test->GetModus() == TFormenTest::Bilden; }
     void FrageZeigen();

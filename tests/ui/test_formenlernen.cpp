@@ -34,6 +34,22 @@ QStringList Eintraege(const QListWidget *liste)
     return s;
 }
 
+// The node at the end of a path of captions from the top.
+QTreeWidgetItem *Pfad(QTreeWidget *baum, const QStringList &schritte)
+{
+    QTreeWidgetItem *item = baum->invisibleRootItem();
+    for (const QString &schritt : schritte) {
+        QTreeWidgetItem *kind = nullptr;
+        for (int i = 0; i < item->childCount() && !kind; ++i)
+            if (item->child(i)->text(0) == schritt)
+                kind = item->child(i);
+        if (!kind)
+            return nullptr;
+        item = kind;
+    }
+    return item;
+}
+
 QTreeWidgetItem *Knoten(QTreeWidget *baum, const QString &text)
 {
     const QList<QTreeWidgetItem *> treffer = baum->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
@@ -222,6 +238,28 @@ class TestFormenLernen : public QObject {
             Enter(f); // nothing picked
             QCOMPARE(f->GetZustand(), TfrmFormenLernen::Loesung);
             QCOMPARE(f->lblFalsch->text(), QStringLiteral("(leer)"));
+        });
+
+        // A verb's tree by keyboard: Enter opens a heading, on a form row it answers.
+        Hinzufuegen(QStringLiteral("laud"));
+        m_u->config->flSubstantiv.clear(); // nouns are not asked
+        m_u->config->flVerb = {QString::number(fid::P1_SG | fid::PERFEKT | fid::INDIKATIV | fid::AKTIV)};
+        Oeffnen("actFormenBestimmen", [&](TfrmFormenLernen *f) {
+            QCOMPARE(f->lblForm->text(), QStringLiteral("laudavi"));
+            QTreeWidgetItem *indikativ = Pfad(f->tvwFormen, {"Indikativ"});
+            QVERIFY(indikativ && !indikativ->isExpanded());
+            f->tvwFormen->setCurrentItem(indikativ);
+            Enter(f);
+            QCOMPARE(f->GetZustand(), TfrmFormenLernen::Frage);
+            QVERIFY(indikativ->isExpanded());
+            QTreeWidgetItem *zeile = Pfad(f->tvwFormen, {"Indikativ", "Aktiv", "Perfekt", "1. Person Sg."});
+            QVERIFY(zeile);
+            f->tvwFormen->setCurrentItem(zeile);
+            QCOMPARE(f->edtAuswahl->text(), QStringLiteral("1. Prs. Sg. Perfekt Aktiv Indikativ"));
+            Bild(f, QStringLiteral("formen_bestimmen_verb.png"));
+            Enter(f);
+            QCOMPARE(f->GetZustand(), TfrmFormenLernen::Frage);
+            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("100%"));
         });
     }
 
