@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/lerndienst.h"
+#include "learning/antwort.h"
 #include "learning/vokabeltest.h"
 #include "model/config.h"
 #include "model/fehler.h"
@@ -158,12 +159,16 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     lvwAntworten->setHeaderLabels({QStringLiteral("Bewertung"), QStringLiteral("Eingabe")});
     lvwAntworten->setRootIsDecorated(false);
     lvwAntworten->setMaximumHeight(110);
+    lblEingegeben = new QLabel(grpErgebnis);
+    lblEingegeben->setObjectName(QStringLiteral("lblEingegeben"));
+    lblEingegeben->setWordWrap(true);
     txtVokabel = new QTextBrowser(grpErgebnis);
     txtVokabel->setObjectName(QStringLiteral("txtVokabel"));
     txtVokabel->setAccessibleName(QStringLiteral("Vokabel"));
     auto *erg = new QVBoxLayout(grpErgebnis);
     erg->addWidget(lblErgebnis);
     erg->addWidget(lvwAntworten);
+    erg->addWidget(lblEingegeben);
     erg->addWidget(txtVokabel, 1);
 
     grpZusammenfassung = new QGroupBox(QStringLiteral("Alle Vokabeln abgefragt"), this);
@@ -484,6 +489,10 @@ void TfrmAbfrage::Pruefen()
     lblErgebnis->setText(richtig ? QStringLiteral("Die Antwort ist richtig!")
                                  : QStringLiteral("Die Antwort ist falsch!"));
     lvwAntworten->setVisible(!richtig);
+    // A case field holding another form of the noun: say which one it was.
+    const QString hinweis = richtig ? QString() : EingegebeneFormHinweis(m_test->eingegebeneFormen);
+    lblEingegeben->setText(hinweis);
+    lblEingegeben->setVisible(!hinweis.isEmpty());
     txtVokabel->setHtml(VokabelSeiteHtml(*v));
     grpFrage->hide();
     grpErgebnis->show();

@@ -59,6 +59,7 @@ class TfrmAbfrage : public QDialog {
     QGroupBox *grpErgebnis;
     QLabel *lblErgebnis;
     QTreeWidget *lvwAntworten;
+    QLabel *lblEingegeben;
     QTextBrowser *txtVokabel;
     QGroupBox *grpZusammenfassung;
     QTreeWidget *lvwFalsch;

@@ -43,17 +43,6 @@ namespace lexovita {
 
 namespace {
 
-// Actions whose windows belong to other parts of the program and are not
-// part of this build yet: present in menus, but disabled.
-// One action per line: each window that is built takes out its own line.
-// clang-format off
-const char *const kNochNichtVerfuegbar[] = {
-    "actVokabelnMuendlich",
-    "actFormenBilden",
-    "actFormenBestimmen",
-};
-// clang-format on
-
 QIcon Symbolbild(const char *name)
 {
     QStyle *s = QApplication::style();
@@ -88,8 +77,6 @@ QColor Farbe(TFarbe f)
 
 void TfrmHaupt::AktionenAnlegen()
 {
-    for (const char *n : kNochNichtVerfuegbar)
-        m_verfuegbar.insert(QString::fromLatin1(n), false);
     for (const TAktionsEintrag &e : Aktionsliste()) {
         auto *a = new QAction(e.caption, this);
         a->setObjectName(QString::fromLatin1(e.name));
@@ -97,8 +84,6 @@ void TfrmHaupt::AktionenAnlegen()
             a->setShortcut(e.taste);
         a->setIcon(Symbolbild(e.name));
         m_aktionen.insert(a->objectName(), a);
-        if (m_verfuegbar.contains(a->objectName()))
-            a->setEnabled(false);
     }
     Aktion(QStringLiteral("actTextanalyse"))->setCheckable(true);
     // Entry-list keys must not fire while the user types in a text field.
@@ -466,7 +451,7 @@ void TfrmHaupt::Aktivieren(const char *name, bool an)
 {
     const QString n = QString::fromLatin1(name);
     if (QAction *a = Aktion(n))
-        a->setEnabled(an && m_verfuegbar.value(n, true));
+        a->setEnabled(an);
 }
 
 void TfrmHaupt::UeberLexovita()

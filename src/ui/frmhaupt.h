@@ -165,7 +165,6 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     std::vector<TFarbbereich> m_grundfarben;    // the colours of the last click
     std::unique_ptr<TFormenmanager> m_formen;
     QHash<QString, QAction *> m_aktionen;
-    QHash<QString, bool> m_verfuegbar; // false for actions whose window is not built in yet
     bool m_ersteAnzeige = true;
     bool m_zeigtLektion = false; // the window fills the editors: not a change by the user
 

@@ -3,7 +3,10 @@
 #include "app/lektionssitzung.h"
 #include "textmode/textanalyse.h"
 #include "ui/frmabfrage.h"
+#include "ui/frmeinstellungen.h"
+#include "ui/frmformenlernen.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmmuendlich.h"
 #include "ui/frmvokabelliste.h"
 #include "ui/frmvokabeltest.h"
 #include "ui/vokabelliste.h"
@@ -12,6 +15,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 namespace lexovita {
 
@@ -56,6 +60,34 @@ void TfrmHaupt::LernenVerbinden()
             pgcSeiten->setCurrentIndex(0);
         }
     });
+    connect(Aktion(QStringLiteral("actVokabelnMuendlich")), &QAction::triggered, this, [this, abfragen] {
+        abfragen([this](TLektion &lektion) {
+            TfrmMuendlich fenster(this, m_kern, lektion);
+            fenster.exec();
+        });
+    });
+    for (auto [name, modus] :
+         {std::pair{"actFormenBilden", TFormenTest::Bilden}, std::pair{"actFormenBestimmen", TFormenTest::Bestimmen}}) {
+        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, [this, modus] {
+            TLektion *lektion = AktuelleLektion();
+            if (!lektion || lektion->Anzahl() == 0)
+                return;
+            bool einstellungen = false;
+            {
+                TfrmFormenLernen fenster(this, m_kern, *lektion, modus);
+                einstellungen = fenster.exec() == TfrmFormenLernen::ZuDenEinstellungen;
+            }
+            if (!einstellungen)
+                return;
+            // Straight to the page where the drilled forms are chosen.
+            TfrmEinstellungen fenster(m_kern, lektion->TextAlsString(), this);
+            const QList<QTreeWidgetItem *> seite = fenster.tvwEinstellungen->findItems(
+                QStringLiteral("Formen auswählen"), Qt::MatchExactly | Qt::MatchRecursive);
+            if (!seite.isEmpty())
+                fenster.tvwEinstellungen->setCurrentItem(seite.first());
+            fenster.exec();
+        });
+    }
 }
 
 } // namespace lexovita

@@ -69,10 +69,12 @@ class TestLernen : public QObject {
 
     void theDrillActionsNeedAnEntryInTheLesson()
     {
-        for (const char *name : {"actVokabelnSchriftlich"})
+        for (const char *name :
+             {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen"})
             QVERIFY2(!m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
         Hinzufuegen(QStringLiteral("bonu"));
-        for (const char *name : {"actVokabelnSchriftlich"})
+        for (const char *name :
+             {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen"})
             QVERIFY2(m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
     }
 
@@ -87,7 +89,7 @@ class TestLernen : public QObject {
         m_u->config->vlStammformen = true;
         m_u->config->vlsSchnellkorrektur = true;
         QStringList fragen, ergebnisse, loesung, zusammenfassung, alle;
-        QString insgesamt, richtig, falsch, schriftfarbe;
+        QString insgesamt, richtig, falsch, schriftfarbe, hinweis;
         int balkenRichtig = -1, balkenFalsch = -1;
         bool listeLeer = false, weiterVerborgen = false;
         QString gespeichert;
@@ -122,6 +124,7 @@ class TestLernen : public QObject {
                 ergebnisse << f->lblErgebnis->text();
                 if (f->GetZustand() == TfrmAbfrage::Loesung) {
                     loesung = Zeilen(f->lvwAntworten);
+                    hinweis = f->lblEingegeben->isVisible() ? f->lblEingegeben->text() : QString();
                     Bild(f, QStringLiteral("abfrage_loesung.png"));
                 }
                 Enter(f);
@@ -162,6 +165,8 @@ class TestLernen : public QObject {
         QCOMPARE(ergebnisse,
                  (QStringList{"Die Antwort ist richtig!", "Die Antwort ist falsch!", "Die Antwort ist richtig!"}));
         QCOMPARE(loesung, (QStringList{"✘ falsch|Feind", "✘ falsch|amicus", "✘ falsch|(leer)"}));
+        // The Genitiv Sg. was asked; the case field held another form of the noun.
+        QCOMPARE(hinweis, QStringLiteral("Du hast den Nominativ Sg. eingegeben."));
         QVERIFY(weiterVerborgen);
         QCOMPARE(insgesamt, QStringLiteral("3"));
         QCOMPARE(richtig, QStringLiteral("66%"));
