@@ -124,6 +124,37 @@ CREATE INDEX vokwb_ausdruck ON vokwb (ausdruck_lower);
 CREATE INDEX vokwb_vokabel_id ON vokwb (vokabel_id);
 )";
 
+// The review history: one row per answered drill question, and per entry
+// and direction the memory state the scheduler works on. Times are
+// "yyyymmddhhnnss", days "yyyymmdd", so text order is time order.
+const char *const kLernTabellen = R"(
+CREATE TABLE lernverlauf (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  vokabel_id INTEGER NOT NULL,
+  zeitpunkt TEXT NOT NULL DEFAULT '',
+  art INTEGER NOT NULL DEFAULT 0,
+  richtung INTEGER NOT NULL DEFAULT 1,
+  richtig INTEGER NOT NULL DEFAULT 0,
+  sekunden INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX lernverlauf_vokabel_id ON lernverlauf (vokabel_id);
+CREATE INDEX lernverlauf_zeitpunkt ON lernverlauf (zeitpunkt);
+
+CREATE TABLE gedaechtnis (
+  vokabel_id INTEGER NOT NULL,
+  richtung INTEGER NOT NULL,
+  stabilitaet REAL NOT NULL DEFAULT 0,
+  schwierigkeit REAL NOT NULL DEFAULT 0,
+  letzte TEXT NOT NULL DEFAULT '',
+  faellig TEXT NOT NULL DEFAULT '',
+  erste TEXT NOT NULL DEFAULT '',
+  wiederholungen INTEGER NOT NULL DEFAULT 0,
+  richtige INTEGER NOT NULL DEFAULT 0,
+  PRIMARY KEY (vokabel_id, richtung)
+) WITHOUT ROWID;
+CREATE INDEX gedaechtnis_faellig ON gedaechtnis (richtung, faellig);
+)";
+
 std::optional<int64_t> Sequenz(TVerbindung &v, const char *tabelle)
 {
     if (!v.TabelleVorhanden(QStringLiteral("sqlite_sequence")))
@@ -224,8 +255,21 @@ void Schritt2(TVerbindung &v)
         VokabelAktualisierungErgaenzen(v);
 }
 
+// Version 2 -> 3: the review history. Only new tables, so no question.
+bool Schritt3Noetig(TVerbindung &)
+{
+    return false;
+}
+
+void Schritt3(TVerbindung &v)
+{
+    if (!v.TabelleVorhanden(QStringLiteral("lernverlauf")))
+        v.Ausfuehren(kLernTabellen);
+}
+
 const Schritt kSchritte[] = {
     {2, Schritt2Noetig, Schritt2},
+    {3, Schritt3Noetig, Schritt3},
 };
 
 } // namespace
@@ -238,6 +282,7 @@ void SchemaAnlegen(TVerbindung &v)
     v.Ausfuehren(kLekVokTabelle);
     v.Ausfuehren(kLekVokIndexe);
     v.Ausfuehren(kWortindex);
+    v.Ausfuehren(kLernTabellen);
     v.SetBenutzerversion(kSchemaVersion);
 }
 

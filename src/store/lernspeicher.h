@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/gedaechtnis.h"
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace lexovita {
+
+class TDatenmanager;
+
+// An entry to review or to learn anew.
+struct TLernkarte {
+    int32_t vokabelId = 0;
+    QString vokabel;
+    QDate faellig;          // invalid for a new entry
+    double stabilitaet = 0; // days; 0 for a new entry
+};
+
+// What the statistics window shows, gathered in one pass over the tables.
+struct TLernstatistikDaten {
+    struct TTag {
+        QDate tag;
+        int32_t richtig = 0;
+        int32_t falsch = 0;
+    };
+    struct TVorschau {
+        QDate tag;
+        int32_t faellig = 0; // overdue entries count on the first day
+    };
+    struct TLektionsquote {
+        QString lektion;
+        int32_t abfragen = 0;
+        int32_t richtige = 0;
+    };
+    std::vector<TTag> tage;                // the last 30 days, oldest first, every day present
+    std::vector<TVorschau> vorschau;       // today and the 29 days after it
+    std::vector<TLektionsquote> lektionen; // lessons with reviews, in textbook order
+    int32_t gelernt = 0;
+    int32_t faelligHeute = 0;
+    int32_t neu = 0;
+    int32_t tageInFolge = 0; // ending today, or yesterday when today has none yet
+    bool verlaufVorhanden = false;
+};
+
+// The review history and memory states in the database: lernverlauf and
+// gedaechtnis. Days are compared as "yyyymmdd" text, so every look-up of
+// due entries is one range over an index.
+class TLernspeicher {
+  public:
+    explicit TLernspeicher(TDatenmanager &daten);
+
+    std::optional<TGedaechtnis> Gedaechtnis(int32_t vokabelId, TAbfrageRichtung richtung);
+    // The history row and the new memory state together, in one transaction.
+    void AntwortSpeichern(const TAntwortEintrag &antwort, const TGedaechtnis &zustand);
+
+    // Entries due on or before `bis`, most overdue first; `lehrbuchId` 0
+    // means every entry, otherwise those in a lesson of that textbook.
+    std::vector<TLernkarte> Faellige(const QDate &bis, TAbfrageRichtung richtung, int32_t lehrbuchId = 0);
+    // Entries of lessons never reviewed in this direction, in textbook order
+    // (textbook, lesson, place in the lesson), at most `anzahl`.
+    std::vector<TLernkarte> Neue(TAbfrageRichtung richtung, int32_t lehrbuchId, int anzahl);
+    // How many entries had their first review on `tag`.
+    int NeueAm(const QDate &tag, TAbfrageRichtung richtung);
+
+    TLernstatistikDaten Statistik(const QDate &heute, TAbfrageRichtung richtung);
+
+    bool VokabelVorhanden(int32_t vokabelId);
+
+    static QString Tag(const QDate &d) { return d.toString(QStringLiteral("yyyyMMdd")); }
+    static QDate TagLesen(const QString &text) { return QDate::fromString(text, QStringLiteral("yyyyMMdd")); }
+
+  private:
+    TDatenmanager &m_daten;
+};
+
+} // namespace lexovita
