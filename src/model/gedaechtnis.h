@@ -2,7 +2,9 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace lexovita {
 
@@ -34,6 +36,40 @@ struct TAntwortEintrag {
     TAbfrageRichtung richtung = TAbfrageRichtung::LateinDeutsch;
     bool richtig = false;
     int32_t sekunden = 0;
+};
+
+// An entry to review or to learn anew.
+struct TLernkarte {
+    int32_t vokabelId = 0;
+    QString vokabel;
+    QDate faellig;          // invalid for a new entry
+    double stabilitaet = 0; // days; 0 for a new entry
+};
+
+// What the statistics window shows, gathered in one pass over the tables.
+struct TLernstatistikDaten {
+    struct TTag {
+        QDate tag;
+        int32_t richtig = 0;
+        int32_t falsch = 0;
+    };
+    struct TVorschau {
+        QDate tag;
+        int32_t faellig = 0; // overdue entries count on the first day
+    };
+    struct TLektionsquote {
+        QString lektion;
+        int32_t abfragen = 0;
+        int32_t richtige = 0;
+    };
+    std::vector<TTag> tage;                // the last 30 days, oldest first, every day present
+    std::vector<TVorschau> vorschau;       // today and the 29 days after it
+    std::vector<TLektionsquote> lektionen; // lessons with reviews, in textbook order
+    int32_t gelernt = 0;
+    int32_t faelligHeute = 0;
+    int32_t neu = 0;
+    int32_t tageInFolge = 0; // ending today, or yesterday when today has none yet
+    bool verlaufVorhanden = false;
 };
 
 } // namespace lexovita
