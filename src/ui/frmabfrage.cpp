@@ -543,6 +543,9 @@ void TfrmAbfrage::ZusammenfassungFuellen()
         }
         item->setCheckState(0, Qt::Unchecked);
     }
+    if (m_art == Art::Wiederholung)
+        for (int k = 0; k < lvwFalsch->columnCount(); ++k)
+            lvwFalsch->resizeColumnToContents(k);
 }
 
 } // namespace lexovita

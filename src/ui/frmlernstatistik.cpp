@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QGridLayout>
@@ -52,12 +53,26 @@ QValueAxis *Zahlenachse(int groesster)
     return achse;
 }
 
-QStringList Tagesbeschriftungen(const std::vector<QDate> &tage)
+// A bar per day, but a date only every week: 30 dates side by side would
+// be elided. The bars stand at 0..29 on a value scale.
+QCategoryAxis *Tagesachse(const std::vector<QDate> &tage)
 {
-    QStringList l;
-    for (const QDate &d : tage)
-        l << d.toString(QStringLiteral("dd.MM."));
-    return l;
+    auto *achse = new QCategoryAxis;
+    achse->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    achse->setRange(-0.5, static_cast<double>(tage.size()) - 0.5);
+    achse->setStartValue(-0.5);
+    for (size_t i = 0; i < tage.size(); i += 7)
+        achse->append(tage[i].toString(QStringLiteral("dd.MM.")), static_cast<double>(i));
+    achse->setGridLineVisible(false);
+    return achse;
+}
+
+QString Zeitraum(const std::vector<QDate> &tage)
+{
+    return tage.empty() ? QString()
+                        : QStringLiteral(" (%1 bis %2)")
+                              .arg(tage.front().toString(QStringLiteral("dd.MM.")),
+                                   tage.back().toString(QStringLiteral("dd.MM.yyyy")));
 }
 
 } // namespace
@@ -101,11 +116,13 @@ TfrmLernstatistik::TfrmLernstatistik(QWidget *parent, TAnwendungskern &kern) : Q
     int spalte = 0;
     for (const auto &k : kacheln) {
         auto *text = new QLabel(QString::fromUtf8(k.text), grpUeberblick);
-        text->setAlignment(Qt::AlignCenter);
-        ueberblick->addWidget(k.zahl, 0, spalte);
-        ueberblick->addWidget(text, 1, spalte);
+        text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        ueberblick->addWidget(k.zahl, 1, spalte);
+        ueberblick->addWidget(text, 2, spalte);
         ++spalte;
     }
+    ueberblick->setRowStretch(0, 1);
+    ueberblick->setRowStretch(3, 1);
 
     chtVerlauf = Diagrammfeld(this, "chtVerlauf", QStringLiteral("Wiederholungen der letzten 30 Tage"));
     chtVorschau = Diagrammfeld(this, "chtVorschau", QStringLiteral("Fällige Vokabeln der nächsten 30 Tage"));
@@ -168,10 +185,9 @@ void TfrmLernstatistik::Fuellen(const TLernstatistikDaten &d)
         reihe->append(falsch);
         reihe->setBarWidth(0.8);
         QChart *c = chtVerlauf->chart();
+        c->setTitle(c->title() + Zeitraum(tage));
         c->addSeries(reihe);
-        auto *x = new QBarCategoryAxis;
-        x->append(Tagesbeschriftungen(tage));
-        x->setLabelsAngle(-90);
+        auto *x = Tagesachse(tage);
         auto *y = Zahlenachse(groesster);
         c->addAxis(x, Qt::AlignBottom);
         c->addAxis(y, Qt::AlignLeft);
@@ -193,10 +209,9 @@ void TfrmLernstatistik::Fuellen(const TLernstatistikDaten &d)
         reihe->append(faellig);
         reihe->setBarWidth(0.8);
         QChart *c = chtVorschau->chart();
+        c->setTitle(c->title() + Zeitraum(tage));
         c->addSeries(reihe);
-        auto *x = new QBarCategoryAxis;
-        x->append(Tagesbeschriftungen(tage));
-        x->setLabelsAngle(-90);
+        auto *x = Tagesachse(tage);
         auto *y = Zahlenachse(groesster);
         c->addAxis(x, Qt::AlignBottom);
         c->addAxis(y, Qt::AlignLeft);
