@@ -4,6 +4,8 @@
 #include "sqlite.h"
 
 #include <functional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace lexovita {
 
@@ -152,19 +154,19 @@ TLernstatistikDaten TLernspeicher::Statistik(const QDate &heute, TAbfrageRichtun
         s.verlaufVorhanden = a.Schritt();
     }
 
+    // Each day is one range over the time index, which also holds the
+    // verdict: no table rows are read and nothing is sorted.
     const QDate erster = heute.addDays(-29);
-    for (int i = 0; i < 30; ++i)
-        s.tage.push_back({erster.addDays(i), 0, 0});
     {
-        TAnweisung a = v.Anweisung("SELECT substr(zeitpunkt, 1, 8) AS tag, sum(richtig), count(*) FROM lernverlauf "
-                                   "WHERE zeitpunkt >= ?1 AND zeitpunkt < ?2 GROUP BY tag");
-        a.Binden(1, Tag(erster)).Binden(2, Tag(heute.addDays(1)));
-        while (a.Schritt()) {
-            const qint64 i = erster.daysTo(TagLesen(a.Text(0)));
-            if (i >= 0 && i < 30) {
-                s.tage[size_t(i)].richtig = a.Int(1);
-                s.tage[size_t(i)].falsch = a.Int(2) - a.Int(1);
-            }
+        TAnweisung a =
+            v.Anweisung("SELECT count(*), total(richtig) FROM lernverlauf WHERE zeitpunkt >= ?1 AND zeitpunkt < ?2");
+        for (int i = 0; i < 30; ++i) {
+            const QDate tag = erster.addDays(i);
+            a.Zuruecksetzen();
+            a.Binden(1, Tag(tag)).Binden(2, Tag(tag.addDays(1)));
+            const int32_t alle = a.Schritt() ? a.Int(0) : 0;
+            const int32_t richtig = alle > 0 ? a.Int(1) : 0;
+            s.tage.push_back({tag, richtig, alle - richtig});
         }
     }
 
@@ -182,22 +184,39 @@ TLernstatistikDaten TLernspeicher::Statistik(const QDate &heute, TAbfrageRichtun
     }
     s.faelligHeute = s.vorschau.front().faellig;
 
+    // Learnt, new and the retention per lesson from one pass over each of
+    // the two tables: a join would look up every entry in the other table.
+    std::unordered_map<int32_t, std::pair<int32_t, int32_t>> zaehler; // entry -> reviews, right
     {
-        TAnweisung a = v.Anweisung("SELECT l.name, sum(g.wiederholungen), sum(g.richtige) FROM lektion l "
-                                   "JOIN lek_vok lv ON lv.lektion_id = l.id "
-                                   "JOIN gedaechtnis g ON g.vokabel_id = lv.vokabel_id AND g.richtung = ?1 "
-                                   "GROUP BY l.id ORDER BY l.lehrbuch_id, l.id");
+        // "+richtung": read the table in order instead of the due index.
+        TAnweisung a = v.Anweisung("SELECT vokabel_id, wiederholungen, richtige FROM gedaechtnis WHERE +richtung = ?1");
         a.Binden(1, R(richtung));
         while (a.Schritt())
-            s.lektionen.push_back({a.Text(0), a.Int(1), a.Int(2)});
+            zaehler.emplace(a.Int(0), std::pair{a.Int(1), a.Int(2)});
     }
-
-    s.gelernt = Zahl(v, "SELECT count(*) FROM gedaechtnis WHERE richtung = ?1",
-                     [&](TAnweisung &a) { a.Binden(1, R(richtung)); });
-    s.neu = Zahl(v,
-                 "SELECT count(DISTINCT lv.vokabel_id) FROM lek_vok lv WHERE NOT EXISTS ("
-                 "  SELECT 1 FROM gedaechtnis g WHERE g.vokabel_id = lv.vokabel_id AND g.richtung = ?1)",
-                 [&](TAnweisung &a) { a.Binden(1, R(richtung)); });
+    s.gelernt = static_cast<int32_t>(zaehler.size());
+    std::unordered_map<int32_t, std::pair<int32_t, int32_t>> jeLektion;
+    std::unordered_set<int32_t> neu;
+    {
+        TAnweisung a = v.Anweisung("SELECT vokabel_id, lektion_id FROM lek_vok");
+        while (a.Schritt()) {
+            const auto z = zaehler.find(a.Int(0));
+            if (z == zaehler.end()) {
+                neu.insert(a.Int(0));
+                continue;
+            }
+            auto &l = jeLektion[a.Int(1)];
+            l.first += z->second.first;
+            l.second += z->second.second;
+        }
+    }
+    s.neu = static_cast<int32_t>(neu.size());
+    if (!jeLektion.empty()) {
+        TAnweisung a = v.Anweisung("SELECT id, name FROM lektion ORDER BY lehrbuch_id, id");
+        while (a.Schritt())
+            if (const auto l = jeLektion.find(a.Int(0)); l != jeLektion.end())
+                s.lektionen.push_back({a.Text(1), l->second.first, l->second.second});
+    }
 
     // Each day is one range over the time index, so a long run costs a few
     // look-ups rather than a pass over the whole history.

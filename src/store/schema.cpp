@@ -138,7 +138,7 @@ CREATE TABLE lernverlauf (
   sekunden INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX lernverlauf_vokabel_id ON lernverlauf (vokabel_id);
-CREATE INDEX lernverlauf_zeitpunkt ON lernverlauf (zeitpunkt);
+CREATE INDEX lernverlauf_zeitpunkt ON lernverlauf (zeitpunkt, richtig);
 
 CREATE TABLE gedaechtnis (
   vokabel_id INTEGER NOT NULL,
