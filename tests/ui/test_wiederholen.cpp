@@ -8,6 +8,7 @@
 #include "ui/frmhaupt.h"
 #include "ui/frmlernstatistik.h"
 #include "ui/frmwiederholen.h"
+#include "ui/vokabelliste.h"
 #include "ui_hilfe.h"
 
 #include <QAction>
@@ -173,6 +174,47 @@ class TestWiederholen : public QObject {
         QCOMPARE(tag4.fragen.size(), 5);
         QCOMPARE(tag4.fragen.first(), tag2.fragen[2]); // overdue since day 3
         QCOMPARE(Verlaufszeilen(), 15);
+    }
+
+    // The lesson drill records its answers while the setting is on: wrong,
+    // then right in the same run counts as "hard" (stability 0.40255 ·
+    // e^(0.51655 · (2 - 3 + 0.6621)) = 0.3381 days instead of 0.5667 for
+    // "good"); with the setting off nothing is stored.
+    void theWrittenDrillRecordsItsAnswersWhileTheSettingIsOn()
+    {
+        m_fenster->edtVokabel->clear();
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("populus"));
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 1);
+        auto abfragen = [this](const QStringList &antworten) {
+            WennOffen<TfrmAbfrage>(this, [antworten](TfrmAbfrage *f) {
+                for (const QString &a : antworten) {
+                    QTest::keyClicks(f->edtAntwort,
+                                     a.isEmpty() ? f->Test().AktuelleVokabel()->bedeutungen.front()->bedeutung : a);
+                    Enter(f);
+                    Enter(f);
+                }
+                f->reject();
+            });
+            m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
+        };
+        m_u->config->vlsMischen = true;
+        m_u->config->vlsFalscheMehrfach = true;
+        m_u->config->vlsFalscheAnzahl = 1;
+        abfragen({QStringLiteral("xyz"), QString()});
+        QCOMPARE(Verlaufszeilen(), 2);
+        TAnweisung a = m_u->dm->Verbindung().Anweisung(
+            "SELECT g.stabilitaet, g.faellig, g.wiederholungen, g.richtige FROM gedaechtnis g "
+            "JOIN vokabel v ON v.id = g.vokabel_id WHERE v.vokabel = 'populus' AND g.richtung = 1");
+        QVERIFY(a.Schritt());
+        QVERIFY(qAbs(a.Double(0) - 0.33808) < 5e-5);
+        QCOMPARE(a.Text(1), QStringLiteral("20260303"));
+        QCOMPARE(a.Int(2), 2);
+        QCOMPARE(a.Int(3), 1);
+
+        m_u->config->lrAufzeichnen = false;
+        abfragen({QStringLiteral("xyz")});
+        QCOMPARE(Verlaufszeilen(), 2);
     }
 
     void theStartWindowPlansPerTextbook()
