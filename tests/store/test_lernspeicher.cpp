@@ -5,6 +5,7 @@
 
 #include "store/lernspeicher.h"
 #include "store/schema.h"
+#include "store/sicherung.h"
 #include "store/sqlite.h"
 
 #include <QStringList>
@@ -129,6 +130,22 @@ TEST_F(Lernspeicher, DeletingAnEntryRemovesItsHistoryAndStatesOnly)
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM gedaechtnis WHERE vokabel_id = 1"), 0);
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM lernverlauf WHERE vokabel_id = 2"), 1);
     EXPECT_TRUE(s.Gedaechtnis(2, kLD));
+}
+
+TEST_F(Lernspeicher, TheBackupHoldsTheHistoryAndTheMemoryStates)
+{
+    TDatenmanager d(Pfad());
+    Beispiel(d);
+    TLernspeicher s(d);
+    s.AntwortSpeichern(Eintrag(4, QDateTime(kHeute, QTime(8, 0)), true), Zustand(4, kHeute.addDays(3)));
+    QTemporaryDir ziel, aus;
+    const QString archiv = BackupErstellen(d, ziel.path(), kHeute);
+    TVerbindung kopie(BackupEntpacken(archiv, aus.path()), kSchluessel, TVerbindung::Modus::NurVorhandene);
+    TAnweisung a = kopie.Anweisung("SELECT (SELECT count(*) FROM lernverlauf WHERE vokabel_id = 4), "
+                                   "(SELECT faellig FROM gedaechtnis WHERE vokabel_id = 4)");
+    ASSERT_TRUE(a.Schritt());
+    EXPECT_EQ(a.Int(0), 1);
+    EXPECT_EQ(a.Text(1), QStringLiteral("20260523"));
 }
 
 // A database of the previous version is exactly today's without the two
