@@ -302,6 +302,10 @@ TEST_F(Cli, AntwortSchedulesAnEntryAndFaelligListsItWhileBadCallsChangeNothing)
     const QStringList beide{servus + QStringLiteral("\tservus\t2026-05-02\t0.40"),
                             populus + QStringLiteral("\tpopulus\t2026-05-04\t3.17")};
     EXPECT_EQ(faellig("2026-05-04"), beide);
+    EXPECT_EQ(Mit({QStringLiteral("faellig"), QStringLiteral("--lehrbuch"), QStringLiteral("grundwortschatz latein"),
+                   QStringLiteral("--datum"), QStringLiteral("2026-05-04")})
+                  .Zeilen(),
+              beide);
 
     const struct {
         QStringList argumente;
