@@ -264,7 +264,8 @@ const TConfig &TfrmAbfrage::Cfg() const
 
 void TfrmAbfrage::Aufzeichnen(int32_t vokabelId, bool richtig)
 {
-    if (m_art == Art::Lektion && !m_wiederholung->Einstellung().aufzeichnen)
+    // An entry deleted while the drill runs comes back empty, with id 0.
+    if (vokabelId <= 0 || (m_art == Art::Lektion && !m_wiederholung->Einstellung().aufzeichnen))
         return;
     const qint64 sekunden = m_gefragtUm.isValid() ? m_gefragtUm.secsTo(m_kern.Uhr().Jetzt()) : 0;
     try {
