@@ -1,7 +1,9 @@
-// Headword search and entry loading on a database of 50,000 entries.
+// Headword search, the dictionary list and entry loading on a database of
+// 50,000 entries.
 
 #include "store/datenmanager.h"
 #include "store/vokabelspeicher.h"
+#include "store/woerterbuch.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -100,6 +102,31 @@ void BM_VokabelLaden(benchmark::State &state)
     state.counters["Bedeutungen"] = benchmark::Counter(double(bedeutungen), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_VokabelLaden)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+// One keystroke in the dictionary: the first page of the list for the text
+// typed so far, from the empty field to four letters, in each direction.
+void BM_WoerterbuchSeite(benchmark::State &state)
+{
+    TTestdatenbank &db = Testdaten();
+    TWoerterbuchAbfrage abfrage(*db.daten);
+    const auto modus = static_cast<TWoerterbuchModus>(state.range(0));
+    const int laenge = static_cast<int>(state.range(1));
+    size_t i = 0, zeilen = 0;
+    for (auto _ : state) {
+        const QString &p = db.praefixe[i++ % db.praefixe.size()];
+        const QString text =
+            modus == TWoerterbuchModus::Deutsch ? QStringLiteral("Bedeutung 1").left(laenge + 7) : p.left(laenge);
+        auto liste = abfrage.Liste(modus, false, text, 201);
+        zeilen += liste.size();
+        benchmark::DoNotOptimize(liste);
+    }
+    state.counters["Zeilen"] = benchmark::Counter(double(zeilen), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_WoerterbuchSeite)
+    ->ArgsProduct({{int(TWoerterbuchModus::Latein), int(TWoerterbuchModus::Deutsch)}, {0, 1, 2, 4}})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

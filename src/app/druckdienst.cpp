@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/lektionssitzung.h"
+#include "learning/testbogen.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -91,6 +92,20 @@ QString TDruckdienst::Erzeugen(const TDruckwahl &wahl)
 {
     const QStringList zeilen = Zeilen(wahl);
     m_tmpGeschrieben = !zeilen.isEmpty() && DokumentSpeichern(TmpDatei(), zeilen);
+    return zeilen.join(QLatin1Char('\n'));
+}
+
+QString TDruckdienst::Vokabeltest(const TLektion &lektion, const std::vector<bool> &markiert, const TTestwahl &wahl)
+{
+    const QDir ordner(VorlagenOrdner());
+    TestTexte texte;
+    texte.verb = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_verb.txt")));
+    texte.substantiv = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_substantiv.txt")));
+    texte.adjektiv = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_adjektiv.txt")));
+    const QStringList zeilen =
+        VokabeltestSeite(TestVokabeln(lektion, markiert, wahl.mischen, m_kern.Zufall()), wahl.stammformen,
+                         wahl.konjDekl, VorlageLesen(ordner.filePath(QStringLiteral("vokabeltest.htm"))), texte);
+    m_tmpGeschrieben = DokumentSpeichern(TmpDatei(), zeilen);
     return zeilen.join(QLatin1Char('\n'));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace lexovita {
 
@@ -13,6 +14,13 @@ struct TDruckwahl {
     bool vokabeln = true;
     bool text = true;
     bool textZuerst = false; // with both: the text before the entries
+};
+
+// The options of the printed vocabulary test.
+struct TTestwahl {
+    bool mischen = false;     // "Vokabeln mischen"
+    bool stammformen = false; // "Stammformen abfragen"
+    bool konjDekl = false;    // "Konjugation bzw. Deklination abfragen"
 };
 
 // Prepares the print document of the current lesson for the print window,
@@ -50,6 +58,12 @@ class TDruckdienst {
     // lesson has, saved to `datei`, with the flag pictures it shows copied
     // beside it. False after telling the user what could not be written.
     bool HtmlExportieren(const QString &datei);
+
+    // The printed vocabulary test of the checked entries of `lektion` (entry
+    // i stands for `markiert[i]`) from vokabeltest.htm and the three
+    // inflection-class texts; mixed anew on every call when so chosen. Also
+    // written to vorlagen/tmp.htm; see TmpGeschrieben().
+    QString Vokabeltest(const TLektion &lektion, const std::vector<bool> &markiert, const TTestwahl &wahl);
 
   private:
     QStringList Zeilen(const TDruckwahl &wahl);

@@ -1,5 +1,7 @@
 #include "app/einstellungsbearbeitung.h"
 
+#include <algorithm>
+
 #include "app/einstellungsdienst.h"
 #include "model/vokabel.h"
 #include "morph/analyse.h"
@@ -52,6 +54,13 @@ int32_t ZahlfeldWert(TZahlfeld feld, const QString &text)
     if (!zahl)
         return r.keineZahl;
     return wert < r.minimum || wert > r.maximum ? r.ausserhalb : wert;
+}
+
+int32_t SchriftgroesseBegrenzt(int32_t punkte)
+{
+    if (punkte <= 0)
+        return 10;
+    return std::clamp<int32_t>(punkte, 6, 48);
 }
 
 void ZahlfeldSetzen(TConfig &config, TZahlfeld feld, const QString &text)

@@ -35,6 +35,11 @@ void ZahlfeldSetzen(TConfig &config, TZahlfeld feld, const QString &text);
 // The setting's current value, as the field shows it.
 int32_t ZahlfeldLesen(const TConfig &config, TZahlfeld feld);
 
+// The text editor's font size in points as stored: the font dialog may
+// offer sizes the editor cannot use (huge, or pixel-sized fonts without a
+// point size), which are brought into 6 to 48.
+int32_t SchriftgroesseBegrenzt(int32_t punkte);
+
 // The three form selections the forms drills may ask, as decimal text.
 struct TFormenauswahl {
     QStringList verb, adjektiv, substantiv;

@@ -94,8 +94,8 @@ bool TLehrbuchverwaltung::Bestaetigen(const QString &eingabe, int32_t markiert)
     a.lehrbuch = Lehrbuch(lehrbuch_)->name;
     if (modus_ == VM_SPEICHERN_UNTER) {
         if (treffer) {
-            if (!Frage(QStringLiteral("Soll die Lektion ") + InHochkommas(treffer->name) +
-                       QStringLiteral(" überschrieben werden?")))
+            if (ueberschreibenFragen_ && !Frage(QStringLiteral("Soll die Lektion ") + InHochkommas(treffer->name) +
+                                                QStringLiteral(" überschrieben werden?")))
                 return false;
             a.lektionId = treffer->id;
         }

@@ -48,6 +48,9 @@ class TLehrbuchverwaltung {
     static QString ExportVorschlag(const QString &lehrbuch) { return lehrbuch + QStringLiteral(".xml"); }
 
     int Modus() const { return modus_; }
+    // Save mode asks before an existing lesson is chosen; a caller that
+    // adds to the lesson rather than replacing it asks itself, if at all.
+    void SetUeberschreibenFragen(bool fragen) { ueberschreibenFragen_ = fragen; }
 
     // Reloads the textbooks (table order) and returns the row to select: the
     // remembered textbook if it still exists, else the first; -1 when empty.
@@ -97,6 +100,7 @@ class TLehrbuchverwaltung {
     IRueckfrage &rueckfrage_;
     TLektionsSpeicher speicher_;
     int modus_;
+    bool ueberschreibenFragen_ = true;
     std::vector<TLehrbuchZeile> lehrbuecher_;
     std::vector<TLektionZeile> lektionen_;
     int32_t lehrbuch_ = 0;

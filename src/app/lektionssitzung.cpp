@@ -109,6 +109,16 @@ TLehrbuchwahl TLektionssitzung::Lehrbuchwahl(int modus, const QString &vorschlag
     if (!m_dialoge)
         return {};
     TLehrbuchwahl e = m_dialoge->LehrbuchWaehlen(modus, vorschlag);
+    LoeschungenAnwenden(e);
+    if (e.neueLektion) {
+        Neu();
+        return {};
+    }
+    return e;
+}
+
+void TLektionssitzung::LoeschungenAnwenden(const TLehrbuchwahl &e)
+{
     for (int32_t buch : e.geloeschteLehrbuecher)
         m_lektionen.LehrbuchGeloescht(buch);
     // An open copy of a deleted lesson must be saved to a new place, like one of a deleted textbook.
@@ -118,11 +128,6 @@ TLehrbuchwahl TLektionssitzung::Lehrbuchwahl(int modus, const QString &vorschlag
                 m_lektionen.Lektion(i)->LehrbuchLoesen();
     if (!e.geloeschteLehrbuecher.empty() || !e.geloeschteLektionen.empty())
         emit kopfGeaendert();
-    if (e.neueLektion) {
-        Neu();
-        return {};
-    }
-    return e;
 }
 
 bool TLektionssitzung::Speichern(TLektion *lektion)

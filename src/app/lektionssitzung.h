@@ -97,6 +97,9 @@ class TLektionssitzung : public QObject {
     // The entry was deleted from the database: its rows leave every open
     // lesson, which is then marked modified. Returns the rows removed.
     int VokabelUeberallEntfernen(int32_t id);
+    // Textbooks and lessons deleted in a chooser opened by another window:
+    // open copies must then be saved to a new place.
+    void LoeschungenAnwenden(const TLehrbuchwahl &wahl);
 
   signals:
     // The current lesson changed or was re-read: show all of it again.

@@ -1,11 +1,13 @@
 #include "lerndienst.h"
 
 #include "app/anwendungskern.h"
+#include "app/lehrbuchverwaltung.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "morph/formenmanager.h"
 #include "store/analysequelle.h"
 #include "store/datenmanager.h"
+#include "store/lektionsspeicher.h"
 
 namespace lexovita {
 
@@ -56,6 +58,30 @@ std::unique_ptr<TFormenTest> TLerndienst::FormenTest(const TLektion &lektion, TF
 std::unique_ptr<TMuendlicheAbfrage> TLerndienst::MuendlicheAbfrage(const TLektion &lektion)
 {
     return std::make_unique<TMuendlicheAbfrage>(lektion, m_config, m_zufall);
+}
+
+bool TLerndienst::FalscheSpeichern(const TVerwaltungsAuswahl &ziel, const std::vector<int32_t> &ids, bool hinzufuegen)
+{
+    if (!ziel.bestaetigt || ziel.name.trimmed().isEmpty() || ziel.lehrbuchId == 0 || ids.empty())
+        return false;
+    TLektionsSpeicher speicher(m_daten);
+    std::unique_ptr<TLektion> lektion;
+    if (ziel.lektionId != 0)
+        lektion = speicher.LektionLesen(ziel.lektionId);
+    if (!lektion) {
+        // Also when the chosen lesson was deleted meanwhile: nothing is lost.
+        lektion = std::make_unique<TLektion>();
+        lektion->name = ziel.name.trimmed();
+        lektion->lehrbuch_id = ziel.lehrbuchId;
+    } else if (!hinzufuegen) {
+        lektion->vokabeln.clear();
+    }
+    for (int32_t id : ids) {
+        auto v = std::make_unique<TVokabel>();
+        v->id = id;
+        lektion->VokabelAnhaengen(std::move(v));
+    }
+    return speicher.LektionSpeichern(*lektion);
 }
 
 std::unique_ptr<TVokabel> TLerndienst::VokabelLaden(int32_t id)

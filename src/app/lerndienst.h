@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace lexovita {
 
@@ -15,6 +16,7 @@ class TAnwendungskern;
 class TConfig;
 class TDatenmanager;
 class TLektion;
+struct TVerwaltungsAuswahl;
 
 // Feeds the drill engines from the database: entries are loaded afresh for
 // the written drill, stored special forms overlay every generated form, and
@@ -35,6 +37,14 @@ class TLerndienst : public IVokabelQuelle {
     std::unique_ptr<TVokabeltest> Vokabeltest(const TLektion &lektion);
     std::unique_ptr<TFormenTest> FormenTest(const TLektion &lektion, TFormenTest::Modus modus);
     std::unique_ptr<TMuendlicheAbfrage> MuendlicheAbfrage(const TLektion &lektion);
+
+    // "Speichern" of the written drill's summary: the entries (ids in list
+    // order) stored as the lesson chosen in the textbook management: a new
+    // lesson when `ziel.lektionId` is 0, otherwise that stored lesson with
+    // the entries appended (`hinzufuegen`, doubles allowed) or replacing its
+    // entries; its name, text and notes stay. False without writing when
+    // the choice was not confirmed or has no name, textbook or entry.
+    bool FalscheSpeichern(const TVerwaltungsAuswahl &ziel, const std::vector<int32_t> &ids, bool hinzufuegen);
 
     // The entry with meanings and memory aids; an empty entry with id 0 for
     // an id that is gone.

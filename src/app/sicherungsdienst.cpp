@@ -43,40 +43,93 @@ QString TSicherungsdienst::EinspielFrage()
                           "und alle geöffneten Lektionen geschlossen.\nMöchten Sie fortfahren?");
 }
 
-TSicherungsErgebnis TSicherungsdienst::BackupErstellen(const QString &ordner,
-                                                       const std::function<void(int, int)> &fortschritt)
+TSicherungsdienst::~TSicherungsdienst() = default;
+
+void TBackupAuftrag::Ausfuehren(TAuftragsKontext &k)
+{
+    datei = lexovita::BackupErstellen(k.Daten(), m_ordner, m_datum, [&k](int wert, int maximum) {
+        k.AbbruchPruefen();
+        k.Schritt(wert, maximum);
+    });
+}
+
+void TBackupPruefAuftrag::Ausfuehren(TAuftragsKontext &k)
+{
+    k.Schritt(0, 1, QStringLiteral("Backup wird geprüft ..."));
+    datei = BackupEntpacken(m_archiv, m_zielOrdner);
+    k.Schritt(1, 1);
+}
+
+std::shared_ptr<TBackupAuftrag> TSicherungsdienst::ErstellAuftrag(const QString &ordner) const
+{
+    return std::make_shared<TBackupAuftrag>(ordner, m_uhr.Heute());
+}
+
+TSicherungsErgebnis TSicherungsdienst::ErstellErgebnis(const TBackupAuftrag &auftrag, TAuftragsausgang ausgang,
+                                                       const QString &fehler)
 {
     TSicherungsErgebnis e;
-    try {
-        e.datei = lexovita::BackupErstellen(m_daten, ordner, m_uhr.Heute(), fortschritt);
+    e.datei = auftrag.datei;
+    switch (ausgang) {
+    case TAuftragsausgang::Erfolg:
         e.ok = true;
         e.meldung = QStringLiteral("Ein Backup mit dem Namen\n\n\"%1\"\n\nwurde angelegt.")
                         .arg(QDir::toNativeSeparators(e.datei));
-    } catch (const std::exception &f) {
-        e.meldung = FehlerMeldung(f);
+        break;
+    case TAuftragsausgang::Abgebrochen:
+        break; // the user stopped it; nothing to say
+    case TAuftragsausgang::Fehler:
+        e.meldung = fehler;
+        break;
     }
     return e;
 }
 
-TSicherungsErgebnis TSicherungsdienst::BackupEinspielen(const QString &archiv)
+TSicherungsErgebnis TSicherungsdienst::BackupErstellen(const QString &ordner)
 {
-    TSicherungsErgebnis e;
+    const auto auftrag = ErstellAuftrag(ordner);
+    QString fehler;
+    const TAuftragsausgang ausgang = AuftragDirektAusfuehren(*auftrag, m_daten, &fehler);
+    return ErstellErgebnis(*auftrag, ausgang, fehler);
+}
+
+std::shared_ptr<TBackupPruefAuftrag> TSicherungsdienst::EinspielenBeginnen(const QString &archiv,
+                                                                           TSicherungsErgebnis &e)
+{
+    e = {};
     e.datei = archiv;
     if (!QFileInfo(archiv).isFile()) {
         e.meldung = QStringLiteral("Die angegebene Datei existiert nicht.");
-        return e;
+        return nullptr;
     }
     if (m_rueckfrage.Frage(ProgrammTitel(), EinspielFrage(), KN_JA_NEIN, Antwort::Nein, Symbol::Frage) != Antwort::Ja)
-        return e;
+        return nullptr;
     if (m_sitzung && !m_sitzung->AlleSchliessen())
+        return nullptr;
+    m_arbeit = std::make_unique<QTemporaryDir>(
+        QDir(QFileInfo(m_daten.Datei()).absolutePath()).filePath(QStringLiteral(".wiederherstellung-XXXXXX")));
+    if (!m_arbeit->isValid()) {
+        m_arbeit.reset();
+        e.meldung = EinspielFehler() + QStringLiteral("\n\nIm Datenordner kann kein Arbeitsordner angelegt werden.");
+        return nullptr;
+    }
+    return std::make_shared<TBackupPruefAuftrag>(archiv, m_arbeit->path());
+}
+
+TSicherungsErgebnis TSicherungsdienst::EinspielenAbschliessen(const TBackupPruefAuftrag &auftrag,
+                                                              TAuftragsausgang ausgang, const QString &fehler)
+{
+    // The scratch folder goes whatever happens; the live file is only
+    // touched after a successful check.
+    const std::unique_ptr<QTemporaryDir> arbeit = std::move(m_arbeit);
+    TSicherungsErgebnis e;
+    e.datei = auftrag.datei;
+    if (ausgang == TAuftragsausgang::Abgebrochen)
         return e;
     try {
-        QTemporaryDir arbeit(
-            QDir(QFileInfo(m_daten.Datei()).absolutePath()).filePath(QStringLiteral(".wiederherstellung-XXXXXX")));
-        if (!arbeit.isValid())
-            throw TFehler(QStringLiteral("Im Datenordner kann kein Arbeitsordner angelegt werden."));
-        const QString datei = BackupEntpacken(archiv, arbeit.path());
-        m_daten.DatenbankErsetzen(datei, [this] {
+        if (ausgang == TAuftragsausgang::Fehler)
+            throw TFehler(fehler);
+        m_daten.DatenbankErsetzen(auftrag.datei, [this] {
             TOhneBackup still;
             if (m_daten.DatenbankAktualisieren(still) == TDatenmanager::Aktualisierung::Abgebrochen)
                 throw TFehler(QStringLiteral("Die Datenbank des Backup konnte nicht aktualisiert werden."));
@@ -87,6 +140,17 @@ TSicherungsErgebnis TSicherungsdienst::BackupEinspielen(const QString &archiv)
         e.meldung = EinspielFehler() + QStringLiteral("\n\n") + FehlerMeldung(f);
     }
     return e;
+}
+
+TSicherungsErgebnis TSicherungsdienst::BackupEinspielen(const QString &archiv)
+{
+    TSicherungsErgebnis e;
+    const auto auftrag = EinspielenBeginnen(archiv, e);
+    if (!auftrag)
+        return e;
+    QString fehler;
+    const TAuftragsausgang ausgang = AuftragDirektAusfuehren(*auftrag, m_daten, &fehler);
+    return EinspielenAbschliessen(*auftrag, ausgang, fehler);
 }
 
 bool MitStartdienst(const QString &datenOrdner, IRueckfrage &rueckfrage,

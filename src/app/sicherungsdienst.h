@@ -2,8 +2,12 @@
 
 #include "app/auftrag.h"
 
+#include <QDate>
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QTemporaryDir;
 
 namespace lexovita {
 
@@ -12,6 +16,35 @@ class IUhr;
 class TAnwendungskern;
 class TDatenmanager;
 class TLektionssitzung;
+
+// Copies the database into a new archive, on the job's own connection so
+// the window stays responsive. `datei` holds the archive afterwards.
+class TBackupAuftrag : public TAuftrag {
+  public:
+    TBackupAuftrag(QString ordner, QDate datum) : m_ordner(std::move(ordner)), m_datum(datum) {}
+    void Ausfuehren(TAuftragsKontext &kontext) override;
+    QString datei;
+
+  private:
+    QString m_ordner;
+    QDate m_datum;
+};
+
+// Unpacks an archive into a scratch folder and checks the database in it;
+// `datei` names the checked file afterwards. Touches nothing live.
+class TBackupPruefAuftrag : public TAuftrag {
+  public:
+    TBackupPruefAuftrag(QString archiv, QString zielOrdner)
+        : m_archiv(std::move(archiv)), m_zielOrdner(std::move(zielOrdner))
+    {
+    }
+    void Ausfuehren(TAuftragsKontext &kontext) override;
+    QString datei;
+
+  private:
+    QString m_archiv;
+    QString m_zielOrdner;
+};
 
 // What a backup command did, with the German message to show (empty when
 // the user stopped it at a question).
@@ -30,14 +63,33 @@ class TSicherungsdienst {
     TSicherungsdienst(TDatenmanager &daten, IRueckfrage &rueckfrage, const IUhr &uhr,
                       TLektionssitzung *sitzung = nullptr);
     explicit TSicherungsdienst(TAnwendungskern &kern);
+    ~TSicherungsdienst();
+    TSicherungsdienst(const TSicherungsdienst &) = delete;
+    TSicherungsdienst &operator=(const TSicherungsdienst &) = delete;
+
+    TDatenmanager &Daten() { return m_daten; }
 
     // Writes "lexovita Backup <date>.zip" (or " (n).zip") into `ordner` and
-    // checks it. `fortschritt(wert, maximum)` follows the copy.
-    TSicherungsErgebnis BackupErstellen(const QString &ordner, const std::function<void(int, int)> &fortschritt = {});
+    // checks it, on the calling thread (command line, tests).
+    TSicherungsErgebnis BackupErstellen(const QString &ordner);
     // Asks, closes the open lessons (with the save question), checks the
     // archive in a scratch folder and only then swaps the database file.
-    // On failure the current database stays as it was, connected.
+    // On failure the current database stays as it was, connected. On the
+    // calling thread.
     TSicherungsErgebnis BackupEinspielen(const QString &archiv);
+
+    // The same two commands in steps, so a window can run the slow parts as
+    // jobs: the job to run, then the result made from how it ended.
+    std::shared_ptr<TBackupAuftrag> ErstellAuftrag(const QString &ordner) const;
+    static TSicherungsErgebnis ErstellErgebnis(const TBackupAuftrag &auftrag, TAuftragsausgang ausgang,
+                                               const QString &fehler);
+    // Checks the file, asks and closes the lessons; null when the user
+    // stopped or the file is missing (then `e` holds the message, if any).
+    std::shared_ptr<TBackupPruefAuftrag> EinspielenBeginnen(const QString &archiv, TSicherungsErgebnis &e);
+    // Swaps the checked database in after a successful check; after any
+    // other end only the scratch folder is removed.
+    TSicherungsErgebnis EinspielenAbschliessen(const TBackupPruefAuftrag &auftrag, TAuftragsausgang ausgang,
+                                               const QString &fehler);
 
     static QString EinspielFehler() { return QStringLiteral("Beim Einspielen des Backup ist ein Fehler aufgetreten."); }
     static QString EinspielFrage();
@@ -47,6 +99,7 @@ class TSicherungsdienst {
     IRueckfrage &m_rueckfrage;
     const IUhr &m_uhr;
     TLektionssitzung *m_sitzung;
+    std::unique_ptr<QTemporaryDir> m_arbeit; // scratch folder of a restore in progress
 };
 
 // For the upgrade question at start, before the core exists: a service on

@@ -6,6 +6,9 @@
 #include "model/rueckfrage.h"
 #include "store/datenmanager.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace lexovita {
 
 TWoerterbuch::TWoerterbuch(TAnwendungskern &kern) : m_kern(kern), m_abfrage(kern.Daten()) {}
@@ -34,8 +37,30 @@ QString TWoerterbuch::ListenTitel() const
 void TWoerterbuch::Suchen(const QString &text)
 {
     m_text = text;
-    m_liste = m_abfrage.Liste(m_modus, m_kern.Config().wbPraesens, text);
+    ListeLesen(kSeite);
     ZeileWaehlen(m_liste.empty() ? -1 : 0);
+}
+
+void TWoerterbuch::ListeLesen(int anzahl)
+{
+    // One row more than wanted tells whether another page follows.
+    m_liste = m_abfrage.Liste(m_modus, m_kern.Config().wbPraesens, m_text, anzahl + 1);
+    m_mehr = static_cast<int>(m_liste.size()) > anzahl;
+    if (m_mehr)
+        m_liste.pop_back();
+}
+
+int TWoerterbuch::MehrLaden()
+{
+    if (!m_mehr || m_liste.empty())
+        return 0;
+    std::vector<TWoerterbuchZeile> neu =
+        m_abfrage.Liste(m_modus, m_kern.Config().wbPraesens, m_text, kSeite + 1, &m_liste.back());
+    m_mehr = static_cast<int>(neu.size()) > kSeite;
+    if (m_mehr)
+        neu.pop_back();
+    m_liste.insert(m_liste.end(), std::make_move_iterator(neu.begin()), std::make_move_iterator(neu.end()));
+    return static_cast<int>(neu.size());
 }
 
 void TWoerterbuch::ZeileWaehlen(int zeile)
@@ -113,7 +138,7 @@ void TWoerterbuch::Neuladen()
 {
     const int zeile = m_zeile;
     const int gewaehlt = m_gewaehlt;
-    m_liste = m_abfrage.Liste(m_modus, m_kern.Config().wbPraesens, m_text);
+    ListeLesen(std::max(kSeite, static_cast<int>(m_liste.size())));
     ZeileWaehlen(zeile < static_cast<int>(m_liste.size()) ? zeile : (m_liste.empty() ? -1 : 0));
     if (gewaehlt >= 0 && gewaehlt < static_cast<int>(m_treffer.size()))
         TrefferWaehlen(gewaehlt);

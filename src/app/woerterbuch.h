@@ -25,10 +25,16 @@ class TWoerterbuch {
     // "Liste der Vokabeln:", "Liste der Bedeutungen:", "Liste der Merkhilfen:".
     QString ListenTitel() const;
 
-    // Lists the rows beginning with the text; the entries of the first row
-    // are then the chooser's.
+    // Lists the rows beginning with the text, a page at a time; the entries
+    // of the first row are then the chooser's.
     void Suchen(const QString &text);
     const std::vector<TWoerterbuchZeile> &Liste() const { return m_liste; }
+    // The list is read in pages so a keystroke costs the same on a large
+    // dictionary: the next page is read when the window scrolls near the
+    // end. Returns how many rows were added.
+    static constexpr int kSeite = 200;
+    bool MehrVorhanden() const { return m_mehr; }
+    int MehrLaden();
     // The chooser filled for a list row.
     void ZeileWaehlen(int zeile);
     const std::vector<TWoerterbuchTreffer> &Treffer() const { return m_treffer; }
@@ -55,11 +61,15 @@ class TWoerterbuch {
     void Neuladen();
 
   private:
+    // Reads the first `anzahl` rows for the current text afresh.
+    void ListeLesen(int anzahl);
+
     TAnwendungskern &m_kern;
     TWoerterbuchAbfrage m_abfrage;
     TWoerterbuchModus m_modus = TWoerterbuchModus::Latein;
     QString m_text;
     std::vector<TWoerterbuchZeile> m_liste;
+    bool m_mehr = false;
     int m_zeile = -1;
     std::vector<TWoerterbuchTreffer> m_treffer;
     int m_gewaehlt = -1;

@@ -1,5 +1,6 @@
 #include "store/datenmanager.h"
 
+#include "model/suchschluessel.h"
 #include "morph/staemme.h"
 #include "store/schema.h"
 
@@ -223,9 +224,12 @@ bool TDatenmanager::VokabelindexAnlegen(IRueckfrage &rueckfrage)
             v.form1 = lesen.Text(2);
             v.SetWortart(WortartAusBuchstabe(lesen.Text(3)));
             const QString wort = v.Indexwort();
-            TAnweisung schreiben =
-                verbindung_->Anweisung("INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES (?1, ?2, ?3)");
-            schreiben.Binden(1, wort).Binden(2, lesen.Int64(0)).Binden(3, wort.toLower());
+            TAnweisung schreiben = verbindung_->Anweisung(
+                "INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower, ausdruck_such) VALUES (?1, ?2, ?3, ?4)");
+            schreiben.Binden(1, wort)
+                .Binden(2, lesen.Int64(0))
+                .Binden(3, wort.toLower())
+                .Binden(4, Suchschluessel(wort, TSuchsprache::Latein));
             schreiben.Ausfuehren();
         }
     }

@@ -1,5 +1,6 @@
 #include "store/schema.h"
 
+#include "model/suchschluessel.h"
 #include "store/sqlite.h"
 
 #include <optional>
@@ -21,23 +22,27 @@ CREATE TABLE vokabel (
   wortart TEXT NOT NULL DEFAULT '',
   attribute INTEGER NOT NULL DEFAULT 0,
   aktualisierung TEXT NOT NULL DEFAULT '',
-  vokabel_lower TEXT NOT NULL DEFAULT ''
+  vokabel_lower TEXT NOT NULL DEFAULT '',
+  vokabel_such TEXT NOT NULL DEFAULT ''
 );
 )";
 
 const char *const kVokabelIndexe = R"(
 CREATE INDEX vokabel_vokabel ON vokabel (vokabel_lower);
 CREATE INDEX vokabel_vokabelwortart ON vokabel (vokabel, wortart);
+CREATE INDEX vokabel_vokabel_such ON vokabel (vokabel_such);
 )";
 
 const char *const kUebrigeTabellen = R"(
 CREATE TABLE bedeutung (
   id INTEGER PRIMARY KEY AUTOINCREMENT,
   bedeutung TEXT NOT NULL DEFAULT '',
-  bedeutung_lower TEXT NOT NULL DEFAULT ''
+  bedeutung_lower TEXT NOT NULL DEFAULT '',
+  bedeutung_such TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX bedeutung_bedeutung ON bedeutung (bedeutung);
 CREATE INDEX bedeutung_bedeutung_lower ON bedeutung (bedeutung_lower);
+CREATE INDEX bedeutung_bedeutung_such ON bedeutung (bedeutung_such);
 
 CREATE TABLE vok_bed (
   vokabel_id INTEGER NOT NULL,
@@ -60,11 +65,13 @@ CREATE TABLE merkhilfe (
   vokabel_id INTEGER NOT NULL,
   merkhilfe TEXT NOT NULL DEFAULT '',
   sprache INTEGER NOT NULL DEFAULT 0,
-  merkhilfe_lower TEXT NOT NULL DEFAULT ''
+  merkhilfe_lower TEXT NOT NULL DEFAULT '',
+  merkhilfe_such TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX merkhilfe_vokabel_id ON merkhilfe (vokabel_id);
 CREATE INDEX merkhilfe_merkhilfe ON merkhilfe (merkhilfe);
 CREATE INDEX merkhilfe_merkhilfe_lower ON merkhilfe (merkhilfe_lower);
+CREATE INDEX merkhilfe_merkhilfe_such ON merkhilfe (merkhilfe_such);
 
 CREATE TABLE sonderform (
   vokabel_id INTEGER NOT NULL,
@@ -118,9 +125,11 @@ const char *const kWortindex = R"(
 CREATE TABLE vokwb (
   ausdruck TEXT NOT NULL DEFAULT '',
   vokabel_id INTEGER NOT NULL,
-  ausdruck_lower TEXT NOT NULL DEFAULT ''
+  ausdruck_lower TEXT NOT NULL DEFAULT '',
+  ausdruck_such TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX vokwb_ausdruck ON vokwb (ausdruck_lower);
+CREATE INDEX vokwb_ausdruck_such ON vokwb (ausdruck_such);
 CREATE INDEX vokwb_vokabel_id ON vokwb (vokabel_id);
 )";
 
@@ -255,13 +264,66 @@ void Schritt2(TVerbindung &v)
         VokabelAktualisierungErgaenzen(v);
 }
 
-// Version 2 -> 3: the review history. Only new tables, so no question.
-bool Schritt3Noetig(TVerbindung &)
+// Version 2 -> 3: the dictionary's search keys (see Suchschluessel), one
+// column and index per searched text, filled for every existing row.
+struct TSuchspalte {
+    const char *tabelle, *text, *spalte, *index;
+    TSuchsprache sprache;
+};
+const TSuchspalte kSuchspalten[] = {
+    {"vokabel", "vokabel", "vokabel_such", "vokabel_vokabel_such", TSuchsprache::Latein},
+    {"vokwb", "ausdruck", "ausdruck_such", "vokwb_ausdruck_such", TSuchsprache::Latein},
+    {"bedeutung", "bedeutung", "bedeutung_such", "bedeutung_bedeutung_such", TSuchsprache::Deutsch},
+    {"merkhilfe", "merkhilfe", "merkhilfe_such", "merkhilfe_merkhilfe_such", TSuchsprache::Deutsch},
+};
+
+// Asked about only when a column is missing; the keys are filled in any case.
+bool Schritt3Noetig(TVerbindung &v)
 {
+    for (const TSuchspalte &s : kSuchspalten)
+        if (v.TabelleVorhanden(QString::fromLatin1(s.tabelle)) &&
+            !v.SpalteVorhanden(QString::fromLatin1(s.tabelle), QString::fromLatin1(s.spalte)))
+            return true;
     return false;
 }
 
 void Schritt3(TVerbindung &v)
+{
+    for (const TSuchspalte &s : kSuchspalten) {
+        // An old database may lack the word index; the start-up builds it
+        // later with its keys.
+        if (!v.TabelleVorhanden(QString::fromLatin1(s.tabelle)))
+            continue;
+        // The names come from the fixed table above, never from the user.
+        const QByteArray tabelle(s.tabelle), spalte(s.spalte);
+        if (!v.SpalteVorhanden(QString::fromLatin1(s.tabelle), QString::fromLatin1(s.spalte)))
+            v.Ausfuehren(
+                ("ALTER TABLE " + tabelle + " ADD COLUMN " + spalte + " TEXT NOT NULL DEFAULT ''").constData());
+        v.Ausfuehren(
+            ("CREATE INDEX IF NOT EXISTS " + QByteArray(s.index) + " ON " + tabelle + " (" + spalte + ")").constData());
+        std::vector<std::pair<int64_t, QString>> zeilen;
+        {
+            TAnweisung lesen = v.Anweisung(("SELECT rowid, " + QByteArray(s.text) + " FROM " + tabelle).constData());
+            while (lesen.Schritt())
+                zeilen.emplace_back(lesen.Int64(0), lesen.Text(1));
+        }
+        TAnweisung schreiben =
+            v.Anweisung(("UPDATE " + tabelle + " SET " + spalte + " = ?1 WHERE rowid = ?2").constData());
+        for (const auto &[rowid, text] : zeilen) {
+            schreiben.Binden(1, Suchschluessel(text, s.sprache)).Binden(2, rowid);
+            schreiben.Ausfuehren();
+            schreiben.Zuruecksetzen();
+        }
+    }
+}
+
+// Version 3 -> 4: the review history. Only new tables, so no question.
+bool Schritt4Noetig(TVerbindung &)
+{
+    return false;
+}
+
+void Schritt4(TVerbindung &v)
 {
     if (!v.TabelleVorhanden(QStringLiteral("lernverlauf")))
         v.Ausfuehren(kLernTabellen);
@@ -270,6 +332,7 @@ void Schritt3(TVerbindung &v)
 const Schritt kSchritte[] = {
     {2, Schritt2Noetig, Schritt2},
     {3, Schritt3Noetig, Schritt3},
+    {4, Schritt4Noetig, Schritt4},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "store/vokabelspeicher.h"
 
+#include "model/suchschluessel.h"
 #include "morph/staemme.h"
 
 namespace lexovita {
@@ -106,7 +107,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
     {
         TAnweisung a = v.Anweisung("UPDATE vokabel SET vokabel = ?1, form1 = ?2, form2 = ?3, form3 = ?4, "
                                    "konjdekl = ?5, wortart = ?6, attribute = ?7, aktualisierung = ?8, "
-                                   "vokabel_lower = ?9 WHERE id = ?10");
+                                   "vokabel_lower = ?9, vokabel_such = ?11 WHERE id = ?10");
         a.Binden(1, eintrag.vokabel)
             .Binden(2, eintrag.form1)
             .Binden(3, eintrag.form2)
@@ -116,7 +117,8 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
             .Binden(7, eintrag.attribute)
             .Binden(8, eintrag.aktualisierung)
             .Binden(9, eintrag.vokabel.toLower())
-            .Binden(10, id);
+            .Binden(10, id)
+            .Binden(11, Suchschluessel(eintrag.vokabel, TSuchsprache::Latein));
         a.Ausfuehren();
     }
     AbhaengigeLoeschen(id);
@@ -158,8 +160,9 @@ void TVokabelSpeicher::ZeileAnlegen(TVokabel &eintrag)
 {
     TVerbindung &v = daten_.Verbindung();
     const QString jetzt = daten_.DatumJetzt();
-    TAnweisung a = v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
-                               "aktualisierung, vokabel_lower) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    TAnweisung a =
+        v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
+                    "aktualisierung, vokabel_lower, vokabel_such) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     a.Binden(1, eintrag.vokabel)
         .Binden(2, eintrag.form1)
         .Binden(3, eintrag.form2)
@@ -168,7 +171,8 @@ void TVokabelSpeicher::ZeileAnlegen(TVokabel &eintrag)
         .Binden(6, WortartBuchstabe(eintrag.Wortart()))
         .Binden(7, eintrag.attribute)
         .Binden(8, jetzt)
-        .Binden(9, eintrag.vokabel.toLower());
+        .Binden(9, eintrag.vokabel.toLower())
+        .Binden(10, Suchschluessel(eintrag.vokabel, TSuchsprache::Latein));
     a.Ausfuehren();
     const auto id = static_cast<int32_t>(v.LetzteId());
     AbhaengigeSchreiben(eintrag, id);
@@ -198,8 +202,11 @@ void TVokabelSpeicher::BedeutungenSchreiben(const TVokabel &eintrag, int32_t id)
                 bedeutungId = suche.Int64(0);
         }
         if (bedeutungId == 0) {
-            TAnweisung neu = v.Anweisung("INSERT INTO bedeutung (bedeutung, bedeutung_lower) VALUES (?1, ?2)");
-            neu.Binden(1, b->bedeutung).Binden(2, b->bedeutung.toLower());
+            TAnweisung neu =
+                v.Anweisung("INSERT INTO bedeutung (bedeutung, bedeutung_lower, bedeutung_such) VALUES (?1, ?2, ?3)");
+            neu.Binden(1, b->bedeutung)
+                .Binden(2, b->bedeutung.toLower())
+                .Binden(3, Suchschluessel(b->bedeutung, TSuchsprache::Deutsch));
             neu.Ausfuehren();
             bedeutungId = v.LetzteId();
         }
@@ -214,8 +221,13 @@ void TVokabelSpeicher::MerkhilfenSchreiben(const TVokabel &eintrag, int32_t id)
 {
     for (const auto &m : eintrag.merkhilfen) {
         TAnweisung a = daten_.Verbindung().Anweisung(
-            "INSERT INTO merkhilfe (vokabel_id, merkhilfe, sprache, merkhilfe_lower) VALUES (?1, ?2, ?3, ?4)");
-        a.Binden(1, id).Binden(2, m->merkhilfe).Binden(3, m->sprache).Binden(4, m->merkhilfe.toLower());
+            "INSERT INTO merkhilfe (vokabel_id, merkhilfe, sprache, merkhilfe_lower, merkhilfe_such) "
+            "VALUES (?1, ?2, ?3, ?4, ?5)");
+        a.Binden(1, id)
+            .Binden(2, m->merkhilfe)
+            .Binden(3, m->sprache)
+            .Binden(4, m->merkhilfe.toLower())
+            .Binden(5, Suchschluessel(m->merkhilfe, TSuchsprache::Deutsch));
         a.Ausfuehren();
     }
 }
@@ -266,9 +278,9 @@ void TVokabelSpeicher::WortindexSchreiben(const TVokabel &eintrag, int32_t id)
     if (daten_.VokabelindexFehlt())
         return;
     const QString wort = eintrag.Indexwort();
-    TAnweisung a =
-        daten_.Verbindung().Anweisung("INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES (?1, ?2, ?3)");
-    a.Binden(1, wort).Binden(2, id).Binden(3, wort.toLower());
+    TAnweisung a = daten_.Verbindung().Anweisung(
+        "INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower, ausdruck_such) VALUES (?1, ?2, ?3, ?4)");
+    a.Binden(1, wort).Binden(2, id).Binden(3, wort.toLower()).Binden(4, Suchschluessel(wort, TSuchsprache::Latein));
     a.Ausfuehren();
 }
 

@@ -1,5 +1,7 @@
 #include "store/woerterbuch.h"
 
+#include "model/suchschluessel.h"
+
 namespace lexovita {
 
 namespace {
@@ -10,45 +12,52 @@ struct TListe {
     const char *text;
     const char *id;
     const char *schluessel;
+    TSuchsprache sprache;
 };
 
 TListe ListeVon(TWoerterbuchModus modus, bool praesens)
 {
     switch (modus) {
     case TWoerterbuchModus::Latein:
-        return praesens ? TListe{"vokwb", "ausdruck", "vokabel_id", "ausdruck_lower"}
-                        : TListe{"vokabel", "vokabel", "id", "vokabel_lower"};
+        return praesens ? TListe{"vokwb", "ausdruck", "vokabel_id", "ausdruck_such", TSuchsprache::Latein}
+                        : TListe{"vokabel", "vokabel", "id", "vokabel_such", TSuchsprache::Latein};
     case TWoerterbuchModus::Deutsch:
-        return {"bedeutung", "bedeutung", "id", "bedeutung_lower"};
+        return {"bedeutung", "bedeutung", "id", "bedeutung_such", TSuchsprache::Deutsch};
     case TWoerterbuchModus::Merkhilfen:
         break;
     }
-    return {"merkhilfe", "merkhilfe", "0", "merkhilfe_lower"};
+    return {"merkhilfe", "merkhilfe", "0", "merkhilfe_such", TSuchsprache::Deutsch};
 }
 
 } // namespace
 
-std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modus, bool praesens, const QString &text)
+std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modus, bool praesens, const QString &text,
+                                                          int anzahl, const TWoerterbuchZeile *nach)
 {
     daten_.PruefenBereit();
     const TListe l = ListeVon(modus, praesens);
-    const QString schluessel = text.toLower();
+    const QString schluessel = Suchschluessel(text, l.sprache);
     const QString ende = schluessel.isEmpty() ? QString() : PraefixEnde(schluessel);
-    // The names come from the fixed table above, never from the user.
-    QByteArray sql = QByteArray("SELECT ") + l.text + ", " + l.id + " FROM " + l.tabelle;
-    if (!schluessel.isEmpty())
-        sql += QByteArray(" WHERE ") + l.schluessel + " >= ?1" +
-               (ende.isNull() ? "" : QByteArray(" AND ") + l.schluessel + " < ?2");
-    sql += QByteArray(" ORDER BY ") + l.schluessel + ", rowid";
+    // The names come from the fixed table above, never from the user; an
+    // unused parameter is bound to a value that lets every row pass.
+    const QByteArray k(l.schluessel);
+    QByteArray sql = "SELECT " + QByteArray(l.text) + ", " + l.id + ", " + k + ", rowid FROM " + l.tabelle + " WHERE " +
+                     k + " >= ?1";
+    if (!ende.isNull())
+        sql += " AND " + k + " < ?2";
+    if (nach)
+        sql += " AND (" + k + " > ?3 OR (" + k + " = ?3 AND rowid > ?4))";
+    sql += " ORDER BY " + k + ", rowid LIMIT ?5";
     TAnweisung a = daten_.Verbindung().Anweisung(sql.constData());
-    if (!schluessel.isEmpty()) {
-        a.Binden(1, schluessel);
-        if (!ende.isNull())
-            a.Binden(2, ende);
-    }
+    a.Binden(1, schluessel);
+    if (!ende.isNull())
+        a.Binden(2, ende);
+    if (nach)
+        a.Binden(3, nach->schluessel).Binden(4, nach->rowid);
+    a.Binden(5, static_cast<int64_t>(anzahl));
     std::vector<TWoerterbuchZeile> zeilen;
     while (a.Schritt())
-        zeilen.push_back({a.Text(0), a.Int(1)});
+        zeilen.push_back({a.Text(0), a.Int(1), a.Text(2), a.Int64(3)});
     return zeilen;
 }
 
@@ -76,13 +85,14 @@ std::vector<TWoerterbuchTreffer> TWoerterbuchAbfrage::Eintraege(TWoerterbuchModu
         break;
     }
     case TWoerterbuchModus::Merkhilfen: {
-        const QString text = zeile.text.isEmpty() ? suchtext : zeile.text;
+        const QString text = Suchschluessel(zeile.text.isEmpty() ? suchtext : zeile.text, TSuchsprache::Deutsch);
         const QString ende = PraefixEnde(text);
         TAnweisung a = daten_.Verbindung().Anweisung(
             ende.isNull() ? "SELECT v.id, v.vokabel FROM merkhilfe m JOIN vokabel v ON v.id = m.vokabel_id "
-                            "WHERE m.merkhilfe >= ?1 ORDER BY m.merkhilfe, m.rowid"
+                            "WHERE m.merkhilfe_such >= ?1 ORDER BY m.merkhilfe_such, m.rowid"
                           : "SELECT v.id, v.vokabel FROM merkhilfe m JOIN vokabel v ON v.id = m.vokabel_id "
-                            "WHERE m.merkhilfe >= ?1 AND m.merkhilfe < ?2 ORDER BY m.merkhilfe, m.rowid");
+                            "WHERE m.merkhilfe_such >= ?1 AND m.merkhilfe_such < ?2 ORDER BY m.merkhilfe_such, "
+                            "m.rowid");
         a.Binden(1, text);
         if (!ende.isNull())
             a.Binden(2, ende);

@@ -16,6 +16,9 @@ enum class TWoerterbuchModus { Latein, Deutsch, Merkhilfen };
 struct TWoerterbuchZeile {
     QString text;
     int32_t id = 0;
+    // Where the row stands in the list: the next page begins after it.
+    QString schluessel;
+    int64_t rowid = 0;
 };
 
 // An entry a list row stands for.
@@ -24,17 +27,19 @@ struct TWoerterbuchTreffer {
     QString vokabel;
 };
 
-// The dictionary's look-ups: prefix ranges over the lower-cased indexes,
-// every value bound.
+// The dictionary's look-ups: prefix ranges over the search-key indexes
+// (see Suchschluessel), every value bound.
 class TWoerterbuchAbfrage {
   public:
     explicit TWoerterbuchAbfrage(TDatenmanager &daten) : daten_(daten) {}
 
-    // The rows whose lower-cased key begins with the lower-cased text (all
-    // rows for an empty text), in key order. The Latin list is the word
-    // index (verbs under their present form) with `praesens`, else the
-    // headwords.
-    std::vector<TWoerterbuchZeile> Liste(TWoerterbuchModus modus, bool praesens, const QString &text);
+    // The rows whose search key begins with the text's key (all rows for an
+    // empty text), in key order: at most `anzahl` of them (all when
+    // negative), beginning after `nach` when given. The Latin list is the
+    // word index (verbs under their present form) with `praesens`, else
+    // the headwords.
+    std::vector<TWoerterbuchZeile> Liste(TWoerterbuchModus modus, bool praesens, const QString &text, int anzahl = -1,
+                                         const TWoerterbuchZeile *nach = nullptr);
 
     // The entries of a row that still exist: the row's entry (Latin), the
     // entries holding the meaning (German), the entries with a memory aid

@@ -12,10 +12,12 @@
 #include "model/vokabel.h"
 #include "morph/formid.h"
 #include "render/seiten.h"
+#include "ui/frmlehrbuchverwaltung.h"
 #include "ui/hilfe.h"
 #include "ui/punktestand.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,7 +40,7 @@ namespace {
 
 // Alt letters taken by the window's fixed captions; the principal-part
 // labels change with every entry and take the first letter still free.
-const QString kFesteKuerzel = QStringLiteral("wbvmgal");
+const QString kFesteKuerzel = QStringLiteral("wbvmgalsz");
 
 QString MitKuerzel(const QString &text)
 {
@@ -198,15 +200,33 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     btnAlleMarkieren = new QPushButton(QStringLiteral("A&lle markieren"), grpZusammenfassung);
     btnAlleMarkieren->setObjectName(QStringLiteral("btnAlleMarkieren"));
     btnAlleMarkieren->setAutoDefault(false);
+    btnSpeichern = new QPushButton(QStringLiteral("&Speichern"), grpZusammenfassung);
+    btnSpeichern->setObjectName(QStringLiteral("btnSpeichern"));
+    btnSpeichern->setAccessibleName(QStringLiteral("Markierte Vokabeln als Lektion speichern"));
+    btnSpeichern->setAutoDefault(false);
+    btnSpeichern->setEnabled(false);
+    chkHinzufuegen = new QCheckBox(QStringLiteral("Vokabeln &zu Datei hinzufügen "), grpZusammenfassung);
+    chkHinzufuegen->setObjectName(QStringLiteral("chkHinzufuegen"));
+    chkHinzufuegen->setAccessibleName(QStringLiteral("Vokabeln zu einer vorhandenen Lektion hinzufügen"));
+    chkHinzufuegen->setChecked(true);
+    lblGespeichert = new QLabel(grpZusammenfassung);
+    lblGespeichert->setObjectName(QStringLiteral("lblGespeichert"));
+    lblGespeichert->setWordWrap(true);
     auto *zeile = new QHBoxLayout;
     zeile->addWidget(lblAb);
     zeile->addWidget(spnFalsch);
     zeile->addWidget(new QLabel(QStringLiteral("mal falsch beantwortet."), grpZusammenfassung));
     zeile->addStretch();
     zeile->addWidget(btnAlleMarkieren);
+    auto *speichernZeile = new QHBoxLayout;
+    speichernZeile->addWidget(chkHinzufuegen);
+    speichernZeile->addStretch();
+    speichernZeile->addWidget(btnSpeichern);
     auto *zus = new QVBoxLayout(grpZusammenfassung);
     zus->addWidget(lvwFalsch, 1);
     zus->addLayout(zeile);
+    zus->addLayout(speichernZeile);
+    zus->addWidget(lblGespeichert);
 
     pnlErgebnis = new TPunktestand(this, true);
 
@@ -249,6 +269,13 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
         for (int i = 0; i < lvwFalsch->topLevelItemCount(); ++i)
             lvwFalsch->topLevelItem(i)->setCheckState(0, Qt::Checked);
     });
+    connect(lvwFalsch, &QTreeWidget::itemChanged, this, &TfrmAbfrage::MarkierungGeaendert);
+    connect(btnSpeichern, &QPushButton::clicked, this, &TfrmAbfrage::FalscheSpeichern);
+    lektionWaehlen = [this] {
+        TLehrbuchwahl wahl = TfrmLehrbuchverwaltung::Auswaehlen(this, m_kern, VM_SPEICHERN_UNTER, {}, false);
+        m_kern.Sitzung().LoeschungenAnwenden(wahl);
+        return wahl;
+    };
 
     m_test = m_dienst->Vokabeltest(m_lektion);
     m_test->NaechsteVokabel();
@@ -547,6 +574,47 @@ void TfrmAbfrage::ZusammenfassungFuellen()
     if (m_art == Art::Wiederholung)
         for (int k = 0; k < lvwFalsch->columnCount(); ++k)
             lvwFalsch->resizeColumnToContents(k);
+    MarkierungGeaendert();
+}
+
+void TfrmAbfrage::MarkierungGeaendert()
+{
+    bool markiert = false;
+    for (int i = 0; i < lvwFalsch->topLevelItemCount() && !markiert; ++i)
+        markiert = lvwFalsch->topLevelItem(i)->checkState(0) == Qt::Checked;
+    btnSpeichern->setEnabled(markiert);
+}
+
+void TfrmAbfrage::FalscheSpeichern()
+{
+    std::vector<int32_t> ids;
+    for (int i = 0; i < lvwFalsch->topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem *item = lvwFalsch->topLevelItem(i); item->checkState(0) == Qt::Checked)
+            ids.push_back(item->data(0, Qt::UserRole).toInt());
+    if (ids.empty())
+        return;
+    const TLehrbuchwahl wahl = lektionWaehlen();
+    if (!wahl.bestaetigt || wahl.name.trimmed().isEmpty() || wahl.lehrbuchId == 0)
+        return;
+    const bool hinzufuegen = chkHinzufuegen->isChecked();
+    IRueckfrage &frage = m_kern.Rueckfrage();
+    // Replacing a stored lesson's entries cannot be undone: ask first.
+    if (wahl.lektionId != 0 && !hinzufuegen &&
+        frage.Frage(ProgrammTitel(),
+                    QStringLiteral("Soll die Lektion '%1' überschrieben werden?").arg(wahl.name.trimmed()), KN_JA_NEIN,
+                    Antwort::Nein, Symbol::Frage) != Antwort::Ja)
+        return;
+    try {
+        if (!m_dienst->FalscheSpeichern(wahl, ids, hinzufuegen))
+            return;
+    } catch (const std::exception &e) {
+        frage.Meldung(ProgrammTitel(), FehlerMeldung(e));
+        return;
+    }
+    const int n = static_cast<int>(ids.size());
+    lblGespeichert->setText(
+        (n == 1 ? QStringLiteral("1 Vokabel wurde") : QStringLiteral("%1 Vokabeln wurden").arg(n)) +
+        QStringLiteral(" in der Lektion '%1' (%2) gespeichert.").arg(wahl.name.trimmed(), wahl.lehrbuch));
 }
 
 } // namespace lexovita

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "app/lektionssitzung.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QDialog>
+#include <functional>
 #include <map>
 #include <memory>
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,6 +47,12 @@ class TfrmAbfrage : public QDialog {
     ~TfrmAbfrage() override;
 
     Zustand GetZustand() const { return m_zustand; }
+
+    // The lesson chooser of "Speichern" (textbook management in save mode,
+    // no overwrite question); replaceable so tests answer without a window.
+    std::function<TLehrbuchwahl()> lektionWaehlen;
+    // "Speichern": the checked entries of the summary into the chosen lesson.
+    void FalscheSpeichern();
     const TVokabeltest &Test() const { return *m_test; }
     // The next review of each entry answered in this window.
     const std::map<int32_t, QDate> &NaechsteWiederholungen() const { return m_naechste; }
@@ -65,6 +75,9 @@ class TfrmAbfrage : public QDialog {
     QTreeWidget *lvwFalsch;
     QSpinBox *spnFalsch;
     QPushButton *btnAlleMarkieren;
+    QPushButton *btnSpeichern;
+    QCheckBox *chkHinzufuegen;
+    QLabel *lblGespeichert;
     TPunktestand *pnlErgebnis;
     QPushButton *btnWeiter;
     QPushButton *btnAbbrechen;

@@ -19,6 +19,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace lexovita {
 
 namespace {
@@ -31,7 +33,7 @@ void FehlerZeigen(IRueckfrage &r, const QString &text)
 } // namespace
 
 TfrmBackup::TfrmBackup(TSicherungsdienst &dienst, IRueckfrage &rueckfrage, bool nurErstellen, QWidget *parent)
-    : QDialog(parent), m_dienst(dienst), m_rueckfrage(rueckfrage)
+    : QDialog(parent), m_dienst(dienst), m_rueckfrage(rueckfrage), m_laeufer(new TAuftragslaeufer(dienst.Daten(), this))
 {
     setWindowTitle(QStringLiteral("Backup"));
     auto *vorgang = new QGroupBox(QStringLiteral("Vorgang"), this);
@@ -39,6 +41,7 @@ TfrmBackup::TfrmBackup(TSicherungsdienst &dienst, IRueckfrage &rueckfrage, bool 
     rbEinspielen = new QRadioButton(QStringLiteral("Backup e&inspielen"), vorgang);
     rbErstellen->setChecked(true);
     rbEinspielen->setEnabled(!nurErstellen);
+    m_nurErstellen = nurErstellen;
     auto *vl = new QHBoxLayout(vorgang);
     vl->addWidget(rbErstellen);
     vl->addWidget(rbEinspielen);
@@ -90,6 +93,11 @@ TfrmBackup::TfrmBackup(TSicherungsdienst &dienst, IRueckfrage &rueckfrage, bool 
             [this](const QModelIndex &i) { edtPfad->setText(QDir::toNativeSeparators(m_modell->filePath(i))); });
     connect(btnOk, &QPushButton::clicked, this, &TfrmBackup::Ausfuehren);
     connect(btnSchliessen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_laeufer, &TAuftragslaeufer::schritt, this, [this](int wert, int maximum, const QString &) {
+        pbFortschritt->setMaximum(qMax(1, maximum));
+        pbFortschritt->setValue(wert);
+    });
+    connect(m_laeufer, &TAuftragslaeufer::beendet, this, &TfrmBackup::Beendet);
     ModusSetzen(false);
     PfadSetzen(QDir::homePath());
 }
@@ -114,33 +122,92 @@ void TfrmBackup::PfadSetzen(const QString &pfad)
     edtPfad->setText(QDir::toNativeSeparators(pfad));
 }
 
+bool TfrmBackup::Laeuft() const
+{
+    return m_laeufer->Laeuft();
+}
+
 void TfrmBackup::Ausfuehren()
 {
+    if (Laeuft())
+        return;
     const QString pfad = QDir::fromNativeSeparators(edtPfad->text().trimmed());
-    btnOk->setEnabled(false);
-    btnSchliessen->setEnabled(false);
-    TSicherungsErgebnis e;
     if (rbErstellen->isChecked()) {
-        e = m_dienst.BackupErstellen(pfad, [this](int wert, int maximum) {
-            pbFortschritt->setMaximum(qMax(1, maximum));
-            pbFortschritt->setValue(wert);
-            pbFortschritt->repaint();
+        auto auftrag = m_dienst.ErstellAuftrag(pfad);
+        Starten(auftrag, [auftrag](TAuftragsausgang ausgang, const QString &fehler) {
+            return TSicherungsdienst::ErstellErgebnis(*auftrag, ausgang, fehler);
         });
-        m_erstellt = e.ok;
-    } else {
-        e = m_dienst.BackupEinspielen(pfad);
+        return;
     }
+    TSicherungsErgebnis e;
+    auto auftrag = m_dienst.EinspielenBeginnen(pfad, e);
+    if (!auftrag) {
+        ErgebnisZeigen(e);
+        return;
+    }
+    Starten(auftrag, [this, auftrag](TAuftragsausgang ausgang, const QString &fehler) {
+        return m_dienst.EinspielenAbschliessen(*auftrag, ausgang, fehler);
+    });
+}
+
+void TfrmBackup::Starten(std::shared_ptr<TAuftrag> auftrag, Abschluss abschluss)
+{
+    m_abschluss = std::move(abschluss);
+    btnOk->setEnabled(false);
+    rbErstellen->setEnabled(false);
+    rbEinspielen->setEnabled(false);
+    btnSchliessen->setText(QStringLiteral("&Abbrechen"));
+    if (!m_laeufer->Starten(std::move(auftrag)))
+        Beendet(TAuftragsausgang::Fehler, QStringLiteral("Es läuft bereits ein anderer Vorgang."));
+}
+
+void TfrmBackup::Beendet(TAuftragsausgang ausgang, const QString &fehler)
+{
+    const TSicherungsErgebnis e = std::exchange(m_abschluss, {})(ausgang, fehler);
     pbFortschritt->setValue(0);
     btnOk->setEnabled(true);
-    btnSchliessen->setEnabled(true);
-    if (e.meldung.isEmpty())
-        return; // declined at a question
+    rbErstellen->setEnabled(true);
+    rbEinspielen->setEnabled(!m_nurErstellen);
+    btnSchliessen->setText(QStringLiteral("&Schließen"));
+    if (rbErstellen->isChecked())
+        m_erstellt = e.ok;
+    ErgebnisZeigen(e);
+}
+
+void TfrmBackup::ErgebnisZeigen(const TSicherungsErgebnis &e)
+{
+    if (e.meldung.isEmpty()) { // declined at a question, or cancelled
+        emit fertig(false);
+        return;
+    }
     if (!e.ok) {
         FehlerZeigen(m_rueckfrage, e.meldung);
+        emit fertig(false);
         return;
     }
     m_rueckfrage.Meldung(ProgrammTitel(), e.meldung);
+    emit fertig(true);
     accept();
+}
+
+void TfrmBackup::closeEvent(QCloseEvent *e)
+{
+    // A running copy stops at its next page; the window stays until it has.
+    if (Laeuft()) {
+        m_laeufer->Abbrechen();
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void TfrmBackup::reject()
+{
+    if (Laeuft()) {
+        m_laeufer->Abbrechen();
+        return;
+    }
+    QDialog::reject();
 }
 
 void BackupFensterZeigen(QWidget *eltern, TAnwendungskern &kern)

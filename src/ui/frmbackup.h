@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <memory>
+
 class QFileSystemModel;
 class QLabel;
 class QLineEdit;
@@ -15,10 +18,14 @@ namespace lexovita {
 class IRueckfrage;
 class TAnwendungskern;
 class TAuftragslaeufer;
+class TAuftrag;
 class TSicherungsdienst;
+struct TSicherungsErgebnis;
+enum class TAuftragsausgang;
 
 // "Backup": writes the database into a zip archive in a chosen folder, or
-// restores it from a chosen archive. Messages go through `rueckfrage`.
+// restores it from a chosen archive. The copy and the check of an archive
+// run as jobs with progress; messages go through `rueckfrage`.
 class TfrmBackup : public QDialog {
     Q_OBJECT
   public:
@@ -31,8 +38,10 @@ class TfrmBackup : public QDialog {
     bool BackupErstellt() const { return m_erstellt; }
     void ModusSetzen(bool einspielen);
     void PfadSetzen(const QString &pfad);
-    // The "&OK" command.
+    // The "&OK" command: starts the job; `fertig` follows when it has ended
+    // and its message was shown.
     void Ausfuehren();
+    bool Laeuft() const;
 
     QRadioButton *rbErstellen;
     QRadioButton *rbEinspielen;
@@ -43,11 +52,26 @@ class TfrmBackup : public QDialog {
     QPushButton *btnOk;
     QPushButton *btnSchliessen;
 
+  signals:
+    void fertig(bool ok);
+
+  protected:
+    void closeEvent(QCloseEvent *e) override;
+    void reject() override;
+
   private:
+    using Abschluss = std::function<TSicherungsErgebnis(TAuftragsausgang, const QString &)>;
+    void Starten(std::shared_ptr<TAuftrag> auftrag, Abschluss abschluss);
+    void Beendet(TAuftragsausgang ausgang, const QString &fehler);
+    void ErgebnisZeigen(const TSicherungsErgebnis &e);
+
     TSicherungsdienst &m_dienst;
     IRueckfrage &m_rueckfrage;
+    TAuftragslaeufer *m_laeufer;
     QFileSystemModel *m_modell;
+    Abschluss m_abschluss;
     bool m_erstellt = false;
+    bool m_nurErstellen = false;
 };
 
 // The main window's "Backup..." and "Datenbank aufräumen", modal.

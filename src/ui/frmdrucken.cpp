@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace lexovita {
@@ -54,6 +56,16 @@ QString Code(const QComboBox *text, const QComboBox *ausrichtung, const QString 
 }
 
 } // namespace
+
+QString DateiVorschlag(const QString &lektion, const QString &endung)
+{
+    static const QRegularExpression verboten(QStringLiteral("[\\\\/:*?\"<>|]"));
+    QString name = lektion.trimmed();
+    name.replace(verboten, QStringLiteral("_"));
+    if (name.isEmpty())
+        name = QStringLiteral("Lektion");
+    return QDir::home().filePath(name + endung);
+}
 
 void DruckseiteEinrichten(QPrinter &drucker)
 {

@@ -64,6 +64,9 @@ class TfrmDrucken : public QDialog {
     TDruckdienst m_dienst;
 };
 
+// A file in the home folder proposed from a lesson name: characters that no
+// file system takes ("Lektion 1: Auf dem Forum") become "_".
+QString DateiVorschlag(const QString &name, const QString &endung);
 // A printer set to A4 with the margins of the lesson print.
 void DruckseiteEinrichten(QPrinter &drucker);
 // The header and footer the PDF export uses: date left, "Seite x von X" right.

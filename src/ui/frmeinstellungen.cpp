@@ -742,8 +742,10 @@ void TfrmEinstellungen::FormenGeholt()
     FormenbaumAufbauen();
 }
 
-void TfrmEinstellungen::SchriftSetzen(const QFont &schrift)
+void TfrmEinstellungen::SchriftSetzen(const QFont &gewaehlt)
 {
+    QFont schrift = gewaehlt;
+    schrift.setPointSize(SchriftgroesseBegrenzt(gewaehlt.pointSize()));
     pnlFont->setFont(schrift);
     TConfig &c = Kopie();
     c.txtName = schrift.family();

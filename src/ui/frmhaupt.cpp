@@ -48,9 +48,7 @@ namespace {
 // One action per line: each window that is built takes out its own line.
 // clang-format off
 const char *const kNochNichtVerfuegbar[] = {
-    "actVokabelliste",
     "actVokabelnMuendlich",
-    "actVokabeltest",
     "actFormenBilden",
     "actFormenBestimmen",
 };

@@ -36,6 +36,7 @@ class TVokabelListe;
 class TframeAuswahl;
 class TfrmDrucken;
 class TfrmSuchen;
+class TfrmVokabelliste;
 
 // The program's main window: lesson tabs, the entry list with quick add,
 // the lesson text and notes. It turns user actions into calls on the lesson
@@ -159,8 +160,9 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
 
     TAnwendungskern &m_kern;
     TTextmodus *m_textmodus = nullptr;
-    TfrmSuchen *m_suchen = nullptr;          // created on first use
-    std::vector<TFarbbereich> m_grundfarben; // the colours of the last click
+    TfrmSuchen *m_suchen = nullptr;             // created on first use
+    TfrmVokabelliste *m_vokabelliste = nullptr; // created on first use, kept
+    std::vector<TFarbbereich> m_grundfarben;    // the colours of the last click
     std::unique_ptr<TFormenmanager> m_formen;
     QHash<QString, QAction *> m_aktionen;
     QHash<QString, bool> m_verfuegbar; // false for actions whose window is not built in yet

@@ -12,22 +12,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QRegularExpression>
 
 namespace lexovita {
 
 namespace {
 
-// A file name proposed from the lesson name: characters that no file system
-// takes ("Lektion 1: Auf dem Forum") become "_".
 QString Vorschlag(const TLektion *lektion, const QString &endung)
 {
-    static const QRegularExpression verboten(QStringLiteral("[\\\\/:*?\"<>|]"));
-    QString name = lektion ? lektion->name.trimmed() : QString();
-    name.replace(verboten, QStringLiteral("_"));
-    if (name.isEmpty())
-        name = QStringLiteral("Lektion");
-    return QDir::home().filePath(name + endung);
+    return DateiVorschlag(lektion ? lektion->name : QString(), endung);
 }
 
 // The wait cursor ends with the scope, also when a database error is thrown.

@@ -1,14 +1,21 @@
-// The drills of the menu "Lernen": each opens modally on the current lesson;
-// the repetition of due entries and the statistics need none.
+// The drills of the menu "Lernen" and the word list: each opens modally on
+// the current lesson; the repetition of due entries and the statistics need none.
+#include "app/lektionssitzung.h"
 #include "app/wiederholdienst.h"
 #include "model/lektion.h"
+#include "textmode/textanalyse.h"
 #include "ui/frmabfrage.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmlernstatistik.h"
+#include "ui/frmvokabelliste.h"
+#include "ui/frmvokabeltest.h"
 #include "ui/frmwiederholen.h"
 #include "ui/vokabelliste.h"
 
 #include <QAction>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
 
 namespace lexovita {
 
@@ -28,6 +35,30 @@ void TfrmHaupt::LernenVerbinden()
             TfrmAbfrage fenster(this, m_kern, lektion);
             fenster.exec();
         });
+    });
+    connect(Aktion(QStringLiteral("actVokabeltest")), &QAction::triggered, this, [this] {
+        const TLektion *lektion = AktuelleLektion();
+        if (!lektion || lektion->Anzahl() == 0)
+            return;
+        TfrmVokabeltest fenster(this, m_kern, *lektion);
+        fenster.exec();
+    });
+    connect(Aktion(QStringLiteral("actVokabelliste")), &QAction::triggered, this, [this] {
+        TLektion *lektion = AktuelleLektion();
+        if (!lektion)
+            return;
+        if (!m_vokabelliste)
+            m_vokabelliste = new TfrmVokabelliste(this, m_kern);
+        // The editor's selection as offsets into the lesson text as one string.
+        const QString text = lektion->TextAlsString();
+        const QTextCursor c = PlusMemo1->textCursor();
+        const int anfang = TextOffset(text, c.selectionStart());
+        m_vokabelliste->Vorbereiten(lektion, anfang, TextOffset(text, c.selectionEnd()) - anfang);
+        m_vokabelliste->exec();
+        if (m_vokabelliste->LektionGeaendert()) {
+            LektionZeigen();
+            pgcSeiten->setCurrentIndex(0);
+        }
     });
     connect(Aktion(QStringLiteral("actFaelligeWiederholen")), &QAction::triggered, this, [this] {
         std::unique_ptr<TLektion> sitzung;

@@ -110,10 +110,11 @@ class TLehrbuchListe : public QTreeWidget {
 } // namespace
 
 TfrmLehrbuchverwaltung::Ergebnis TfrmLehrbuchverwaltung::Auswaehlen(QWidget *eltern, TAnwendungskern &kern, int modus,
-                                                                    const QString &vorschlag)
+                                                                    const QString &vorschlag, bool ueberschreibenFragen)
 {
     TGuiRueckfrage gui;
     TfrmLehrbuchverwaltung fenster(kern.Daten(), kern.Config(), gui, modus, vorschlag, eltern);
+    fenster.Logik().SetUeberschreibenFragen(ueberschreibenFragen);
     gui.SetEltern(&fenster);
     fenster.exec();
     return fenster.ErgebnisHolen();

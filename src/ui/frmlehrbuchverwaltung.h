@@ -55,7 +55,10 @@ class TfrmLehrbuchverwaltung : public QDialog {
 
     // Shows the window modally and returns the choice; questions are German
     // message boxes over the window.
-    static Ergebnis Auswaehlen(QWidget *eltern, TAnwendungskern &kern, int modus, const QString &vorschlag = {});
+    // Without `ueberschreibenFragen` save mode hands back an existing lesson
+    // without asking (for callers that ask themselves).
+    static Ergebnis Auswaehlen(QWidget *eltern, TAnwendungskern &kern, int modus, const QString &vorschlag = {},
+                               bool ueberschreibenFragen = true);
 
     TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig &config, IRueckfrage &rueckfrage, int modus,
                            const QString &vorschlag, QWidget *parent = nullptr);

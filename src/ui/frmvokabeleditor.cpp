@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -188,6 +189,10 @@ QWidget *TfrmVokabelEditor::SeiteBedeutungen()
     tvwBedeutungen->setHeaderLabels(
         {QStringLiteral("Bedeutung"), QStringLiteral("Kommentar"), QStringLiteral("Gruppe")});
     tvwBedeutungen->installEventFilter(this);
+    // Meanings are dragged within the tree only; the drop is handled in
+    // eventFilter so the entry, not the tree, decides the new order.
+    tvwBedeutungen->setDragDropMode(QAbstractItemView::InternalMove);
+    tvwBedeutungen->viewport()->installEventFilter(this);
     btnBedeutungHinzufuegen = Knopf(QStringLiteral("Bedeutung hinzu&fügen"), "btnBedeutungHinzufuegen");
     btnBedeutungAktualisieren = Knopf(QStringLiteral("Bedeutung akt&ualisieren"), "btnBedeutungAktualisieren");
     btnBedeutungEntfernen = Knopf(QStringLiteral("Bedeutung &entfernen"), "btnBedeutungEntfernen");
@@ -801,6 +806,27 @@ void TfrmVokabelEditor::BedeutungEntfernen()
     BedeutungenAufbauen(QString());
 }
 
+void TfrmVokabelEditor::BedeutungVerschieben(const QTreeWidgetItem *ziel)
+{
+    const QTreeWidgetItem *it = tvwBedeutungen->currentItem();
+    const QString text = it ? it->data(0, kRolleBedeutung).toString() : QString();
+    const TBedeutung *b = m_eintrag.BedeutungSuchen(text);
+    if (!b || !ziel || ziel == it)
+        return;
+    // On a group heading the meaning goes first into that group; on another
+    // meaning it takes that meaning's group and place.
+    int32_t gruppe = ziel->data(1, kRolleBedeutung).toInt();
+    int32_t position = 1;
+    if (const TBedeutung *z = m_eintrag.BedeutungSuchen(ziel->data(0, kRolleBedeutung).toString())) {
+        gruppe = z->gruppe;
+        position = z->position;
+    }
+    if (gruppe < 1)
+        return;
+    m_eintrag.BedeutungAendern(text, text, position, gruppe, b->kommentar);
+    BedeutungenAufbauen(text);
+}
+
 // ---- "Sonderformen" --------------------------------------------------------
 
 void TfrmVokabelEditor::KategorienAufbauen()
@@ -1019,6 +1045,13 @@ void TfrmVokabelEditor::VerweiseUebernehmen()
 
 bool TfrmVokabelEditor::eventFilter(QObject *obj, QEvent *event)
 {
+    if (obj == tvwBedeutungen->viewport() && event->type() == QEvent::Drop) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        BedeutungVerschieben(tvwBedeutungen->itemAt(drop->position().toPoint()));
+        drop->setDropAction(Qt::IgnoreAction);
+        drop->accept();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(obj, event);
     const int taste = static_cast<QKeyEvent *>(event)->key();

@@ -19,6 +19,7 @@ class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
+class QTreeWidgetItem;
 class QTreeWidget;
 
 namespace lexovita {
@@ -112,7 +113,8 @@ class TfrmVokabelEditor : public QDialog {
     void BedeutungHinzufuegen();
     void BedeutungAktualisieren();
     void BedeutungEntfernen();
-    void BedeutungVerschieben(const QString &text, int32_t gruppe, int32_t position);
+    // The selected meaning dropped onto `ziel` (a group heading or a meaning).
+    void BedeutungVerschieben(const QTreeWidgetItem *ziel);
 
     void KategorienAufbauen();
     void SonderformenZeigen(int32_t selektor);

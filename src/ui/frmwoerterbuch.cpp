@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -89,7 +90,8 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     DBGrid = new QTreeWidget(links);
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
     DBGrid->setAccessibleName(QStringLiteral("Liste"));
-    DBGrid->setHeaderLabels({QStringLiteral("Vokabel")});
+    // The label above names the list in each direction.
+    DBGrid->setHeaderHidden(true);
     DBGrid->setRootIsDecorated(false);
     DBGrid->setUniformRowHeights(true);
     DBGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -215,10 +217,16 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
         m_logik->Suchen(text);
         ListeZeigen();
     });
+    connect(DBGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int wert) {
+        if (wert >= DBGrid->verticalScrollBar()->maximum() - DBGrid->verticalScrollBar()->pageStep())
+            WeitereZeilenZeigen();
+    });
     connect(DBGrid, &QTreeWidget::currentItemChanged, this, [this] {
         const int zeile = DBGrid->indexOfTopLevelItem(DBGrid->currentItem());
         if (zeile < 0)
             return;
+        if (zeile >= DBGrid->topLevelItemCount() - 20)
+            WeitereZeilenZeigen();
         m_logik->ZeileWaehlen(zeile);
         TrefferZeigen();
     });
@@ -294,6 +302,19 @@ void TfrmWoerterbuch::ListeZeigen()
             DBGrid->setCurrentItem(zeilen.first());
     }
     TrefferZeigen();
+}
+
+void TfrmWoerterbuch::WeitereZeilenZeigen()
+{
+    const int neu = m_logik->MehrLaden();
+    if (neu == 0)
+        return;
+    const auto &liste = m_logik->Liste();
+    QList<QTreeWidgetItem *> zeilen;
+    for (size_t i = liste.size() - static_cast<size_t>(neu); i < liste.size(); ++i)
+        zeilen.append(new QTreeWidgetItem({liste[i].text}));
+    const QSignalBlocker sperre(DBGrid);
+    DBGrid->addTopLevelItems(zeilen);
 }
 
 void TfrmWoerterbuch::TrefferZeigen()

@@ -50,6 +50,8 @@ class TfrmWoerterbuch : public QDialog {
 
   private:
     void ListeZeigen();
+    // Appends the next page of the list once the view nears its end.
+    void WeitereZeilenZeigen();
     void TrefferZeigen();
     void VokabelZeigen();
 

@@ -122,6 +122,45 @@ TEST_F(FormenHolen, FormsOfStoredEntriesLandInTheirWordClassesList)
     EXPECT_TRUE(a.adjektiv.isEmpty());
 }
 
+// A context that asks to stop once the job has looked at the flag `frei`
+// times, i.e. after that many words.
+class TStoppNach : public TAuftragsKontext {
+  public:
+    TStoppNach(TDatenmanager &daten, int frei) : m_daten(daten), m_frei(frei) {}
+    bool Abbruch() const override
+    {
+        m_flag = m_frei-- <= 0;
+        return m_flag;
+    }
+    const std::atomic<bool> &AbbruchFlag() const override { return m_flag; }
+    void Gesamt(int, int) override {}
+    void Schritt(int, int, const QString &) override {}
+    void Protokoll(const QString &) override {}
+    TDatenmanager &Daten() override { return m_daten; }
+
+  private:
+    TDatenmanager &m_daten;
+    mutable int m_frei;
+    mutable std::atomic<bool> m_flag{false};
+};
+
+TEST_F(FormenHolen, ACancelKeepsTheFormsOfTheWordsBeforeIt)
+{
+    Anlegen(QStringLiteral("amare"), WA_VERB, KD_A, QStringLiteral("amo"), QStringLiteral("amavi"),
+            QStringLiteral("amatum"), {QStringLiteral("lieben")});
+    Anlegen(QStringLiteral("amicus"), WA_SUBSTANTIV, KD_O, QStringLiteral("amici"), QStringLiteral("m"), {},
+            {QStringLiteral("Freund")});
+    TLektion l;
+    l.TextAusString(QStringLiteral("Amat amicos."));
+    for (const int frei : {0, 1, 2}) {
+        TFormenHolenAuftrag auftrag(l.TextAlsString());
+        TStoppNach kontext(daten, frei);
+        auftrag.Ausfuehren(kontext);
+        EXPECT_EQ(auftrag.Ergebnis().verb.isEmpty(), frei < 1) << frei;
+        EXPECT_EQ(auftrag.Ergebnis().substantiv.isEmpty(), frei < 2) << frei;
+    }
+}
+
 // What each way of leaving the window does with a font size changed in it:
 // in effect for the run, and in the store.
 TEST(Einstellungsbearbeitung, OkSavesCloseKeepsForTheRunAbbrechenRestoresTheStore)

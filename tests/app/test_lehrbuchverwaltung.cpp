@@ -134,6 +134,14 @@ TEST_F(Verwaltung, SavingUnderAnExistingNameWithBlanksAsksAndOverwritesOnlyOnYes
     EXPECT_EQ(v.Auswahl().lektionId, lektion2);
     EXPECT_EQ(v.Auswahl().name, QStringLiteral("Lektion 2"));
 
+    // A caller that only adds to the lesson gets it without the question.
+    TLehrbuchverwaltung ohneFrage(daten, skript, VM_SPEICHERN_UNTER);
+    ohneFrage.SetUeberschreibenFragen(false);
+    ohneFrage.Aktualisieren(buchA);
+    ASSERT_TRUE(ohneFrage.Bestaetigen(QStringLiteral("Lektion 2")));
+    EXPECT_EQ(skript.fragen.size(), 2);
+    EXPECT_EQ(ohneFrage.Auswahl().lektionId, lektion2);
+
     // The chosen target really is replaced, not duplicated.
     auto neu = Lektion(v.Auswahl().name, v.Auswahl().lehrbuchId, {amare});
     ASSERT_TRUE(speicher.LektionUeberschreiben(*neu, v.Auswahl().lektionId));

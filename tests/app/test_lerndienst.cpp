@@ -1,8 +1,10 @@
 // The drill engines fed from a private in-memory database.
+#include "app/lehrbuchverwaltung.h"
 #include "app/lerndienst.h"
 
 #include "model/config.h"
 #include "morph/formid.h"
+#include "store/lektionsspeicher.h"
 #include "store/test_lektion_hilfen.h"
 
 #include <QTemporaryDir>
@@ -77,6 +79,68 @@ TEST_F(Lerndienst, FormsDrillsUseStoredSpecialFormsAndAnalyseAgainstTheDatabase)
     bestimmen->antwortFormId = fid::GEN_SG | fid::MASKULINUM;
     EXPECT_TRUE(bestimmen->Pruefen());
     EXPECT_EQ(bestimmen->loesungen, QStringList{QStringLiteral("Genitiv Sg.")});
+}
+
+// The drill's summary stores the wrongly answered entries as a lesson: new,
+// appended to a stored one, or replacing its entries; never its text.
+TEST_F(Lerndienst, WrongEntriesAreSavedAsANewLessonOrIntoAStoredOne)
+{
+    const int32_t amicus = Anlegen(QStringLiteral("amicus"), WA_SUBSTANTIV, KD_O, QStringLiteral("amici"),
+                                   QStringLiteral("m"), {}, {QStringLiteral("Freund")});
+    TLektionsSpeicher speicher(daten);
+    const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Fehlerbuch"));
+    auto alt = Lektion(QStringLiteral("Alt"), buch, {laudare});
+    alt->text = QStringList{QStringLiteral("Amicus laudat.")};
+    ASSERT_TRUE(speicher.LektionSpeichern(*alt));
+
+    const struct {
+        const char *name;
+        const char *lektion;
+        bool vorhanden; // into the stored lesson "Alt"
+        bool hinzufuegen;
+        std::vector<int32_t> ids;
+        bool gespeichert;
+        std::vector<std::string> erwartet;
+    } faelle[] = {
+        {"new lesson", "Fehler", false, true, {laudare, amicus}, true, {"laudare", "amicus"}},
+        {"added: doubles allowed", "Alt", true, true, {laudare, amicus}, true, {"laudare", "laudare", "amicus"}},
+        {"replaced", "Alt", true, false, {amicus}, true, {"amicus"}},
+        {"no entry checked", "Alt", true, true, {}, false, {"amicus"}},
+        {"blank name", "  ", false, true, {amicus}, false, {}},
+    };
+    TLerndienst dienst(daten, config, zufall);
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        TVerwaltungsAuswahl ziel;
+        ziel.bestaetigt = true;
+        ziel.name = QString::fromUtf8(f.lektion);
+        ziel.lehrbuchId = buch;
+        ziel.lektionId = f.vorhanden ? alt->id : 0;
+        const int lektionenVorher = Zahl("SELECT count(*) FROM lektion");
+        EXPECT_EQ(dienst.FalscheSpeichern(ziel, f.ids, f.hinzufuegen), f.gespeichert);
+        const int32_t id = f.vorhanden ? alt->id : speicher.LektionSuchen(buch, ziel.name);
+        EXPECT_EQ(Zahl("SELECT count(*) FROM lektion"), lektionenVorher + (!f.vorhanden && f.gespeichert ? 1 : 0));
+        if (f.erwartet.empty()) {
+            EXPECT_EQ(id, 0);
+            continue;
+        }
+        const auto gelesen = speicher.LektionLesen(id);
+        ASSERT_TRUE(gelesen);
+        EXPECT_EQ(Woerter(*gelesen), f.erwartet);
+        EXPECT_EQ(Zahl("SELECT vokabeln FROM lektion WHERE id = ?1", id), int(f.erwartet.size()));
+        EXPECT_EQ(Zahl("SELECT count(*) FROM lek_vok WHERE lektion_id = ?1", id), int(f.erwartet.size()));
+        EXPECT_EQ(gelesen->lehrbuch_id, buch);
+        if (f.vorhanden) {
+            EXPECT_EQ(gelesen->name, QStringLiteral("Alt"));
+            EXPECT_EQ(gelesen->text, QStringList{QStringLiteral("Amicus laudat.")});
+        }
+    }
+    // Not confirmed: nothing is written.
+    TVerwaltungsAuswahl abgebrochen;
+    abgebrochen.name = QStringLiteral("Nie");
+    abgebrochen.lehrbuchId = buch;
+    EXPECT_FALSE(dienst.FalscheSpeichern(abgebrochen, {laudare}, true));
+    EXPECT_EQ(speicher.LektionSuchen(buch, QStringLiteral("Nie")), 0);
 }
 
 } // namespace

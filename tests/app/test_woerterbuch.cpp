@@ -6,6 +6,8 @@
 #include "store/test_lektion_hilfen.h"
 #include "store/vokabelspeicher.h"
 
+#include <set>
+
 namespace lexovita::test {
 namespace {
 
@@ -76,6 +78,83 @@ TEST_F(Woerterbuch, TypingAPrefixListsTheHeadwordsThatBeginWithIt)
     EXPECT_TRUE(Texte().isEmpty());
     EXPECT_FALSE(wb.Vokabel());
     EXPECT_EQ(wb.AnzahlText(), QStringLiteral("0 Vokabeln gefunden:"));
+}
+
+// A pupil types as they can: case, j for i, long marks and umlaut
+// spellings find the stored spelling, in both directions of the search.
+TEST_F(Woerterbuch, ThePupilsSpellingFindsTheStoredOne)
+{
+    Anlegen(QStringLiteral("Iuppiter"), WA_UNBESTIMMT, KD_KEINE, {}, {}, {}, {QStringLiteral("Jupiter")});
+    Anlegen(QStringLiteral("jam"), WA_ADVERB, KD_KEINE, {}, {}, {}, {QStringLiteral("schon")});
+    Anlegen(QStringLiteral("poēta"), WA_SUBSTANTIV, KD_A, QStringLiteral("poetae"), QStringLiteral("m"), {},
+            {QStringLiteral("Dichter")});
+    Anlegen(QStringLiteral("puella"), WA_SUBSTANTIV, KD_A, QStringLiteral("puellae"), QStringLiteral("f"), {},
+            {QStringLiteral("Mädchen")});
+    Anlegen(QStringLiteral("magnus"), WA_ADJEKTIV, KD_KEINE, {}, {}, {}, {QStringLiteral("groß")});
+    const struct {
+        TWoerterbuchModus modus;
+        const char *getippt;
+        QStringList liste;
+    } faelle[] = {
+        {TWoerterbuchModus::Latein, "jupp", {"Iuppiter"}},
+        {TWoerterbuchModus::Latein, "IA", {"jam"}},
+        {TWoerterbuchModus::Latein, "pōët", {"poēta"}},
+        {TWoerterbuchModus::Latein, "poet", {"poēta"}},
+        {TWoerterbuchModus::Deutsch, "MAEDCH", {"Mädchen"}},
+        {TWoerterbuchModus::Deutsch, "mäd", {"Mädchen"}},
+        {TWoerterbuchModus::Deutsch, "gross", {"groß"}},
+        {TWoerterbuchModus::Deutsch, "ju", {"Jupiter"}}, // no j/i in German
+        {TWoerterbuchModus::Deutsch, "iu", {}},
+        {TWoerterbuchModus::Merkhilfen, "AMIC", {"amical"}},
+    };
+    for (const auto &f : faelle) {
+        wb.ModusSetzen(f.modus);
+        wb.Suchen(QString::fromUtf8(f.getippt));
+        EXPECT_EQ(Texte(), f.liste) << f.getippt;
+        EXPECT_EQ(wb.Vokabel() != nullptr, !f.liste.isEmpty()) << f.getippt;
+    }
+}
+
+// The list comes in pages; read to the end they are the whole list, in
+// order, without a row twice, also where many rows share one key.
+TEST_F(Woerterbuch, PagesReadToTheEndAreTheWholeListInOrder)
+{
+    // 190 distinct keys, then 21 spellings of one key across the first
+    // page's end, then 250 more.
+    int anzahl = 0;
+    auto neu = [&](const QString &wort) {
+        Anlegen(wort, WA_SUBSTANTIV, KD_A, QStringLiteral("arae"), QStringLiteral("f"), {}, {QStringLiteral("Altar")});
+        ++anzahl;
+    };
+    {
+        TTransaktion t(daten.Verbindung());
+        for (int i = 0; i < 190; ++i)
+            neu(QStringLiteral("ara%1").arg(i, 4, 10, QLatin1Char('0')));
+        for (const char16_t a : {u'a', u'\u0101', u'\u0103', u'\u00e2', u'\u00e0', u'\u00e1', u'\u00e4'})
+            for (const QString &r : {QStringLiteral("r"), QStringLiteral("r\u0304"), QStringLiteral("r\u0306")})
+                neu(QString(QChar(a)) + r + QStringLiteral("b"));
+        for (int i = 0; i < 250; ++i)
+            neu(QStringLiteral("arc%1").arg(i, 4, 10, QLatin1Char('0')));
+        t.Bestaetigen();
+    }
+    wb.Suchen(QStringLiteral("ar"));
+    EXPECT_EQ(static_cast<int>(wb.Liste().size()), TWoerterbuch::kSeite);
+    EXPECT_TRUE(wb.MehrVorhanden());
+    while (wb.MehrLaden() > 0) {
+    }
+    EXPECT_FALSE(wb.MehrVorhanden());
+    const auto ganz = TWoerterbuchAbfrage(daten).Liste(TWoerterbuchModus::Latein, false, QStringLiteral("ar"));
+    ASSERT_EQ(wb.Liste().size(), ganz.size());
+    ASSERT_EQ(ganz.size(), static_cast<size_t>(anzahl));
+    std::set<int32_t> ids;
+    for (size_t i = 0; i < ganz.size(); ++i) {
+        EXPECT_EQ(wb.Liste()[i].id, ganz[i].id) << i;
+        ids.insert(ganz[i].id);
+        if (i > 0) {
+            EXPECT_LE(ganz[i - 1].schluessel, ganz[i].schluessel);
+        }
+    }
+    EXPECT_EQ(ids.size(), ganz.size());
 }
 
 TEST_F(Woerterbuch, ASharedMeaningFillsTheChooserWithEveryEntryAndBrowsingWrapsAround)

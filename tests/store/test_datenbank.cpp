@@ -3,6 +3,7 @@
 #include "store/sicherung.h"
 #include "store/sqlite.h"
 #include "store/vokabelspeicher.h"
+#include "store/woerterbuch.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -16,7 +17,7 @@ namespace {
 // A database as an earlier release left it: lek_vok without position,
 // vokabel without aktualisierung, no word index.
 void AlteDatenbankAnlegen(const QString &datei, bool mitPosition = false, bool mitAktualisierung = false,
-                          int32_t version = 1)
+                          bool mitSuchspalten = false, int32_t version = 1)
 {
     TVerbindung v(datei, kSchluessel, TVerbindung::Modus::AnlegenWennNoetig);
     v.Ausfuehren(R"(
@@ -54,6 +55,11 @@ INSERT INTO lek_vok VALUES (2, 7);
         v.Ausfuehren("ALTER TABLE lek_vok ADD COLUMN position INTEGER NOT NULL DEFAULT 0");
     if (mitAktualisierung)
         v.Ausfuehren("ALTER TABLE vokabel ADD COLUMN aktualisierung TEXT NOT NULL DEFAULT ''");
+    if (mitSuchspalten)
+        for (const char *sql : {"ALTER TABLE vokabel ADD COLUMN vokabel_such TEXT NOT NULL DEFAULT ''",
+                                "ALTER TABLE bedeutung ADD COLUMN bedeutung_such TEXT NOT NULL DEFAULT ''",
+                                "ALTER TABLE merkhilfe ADD COLUMN merkhilfe_such TEXT NOT NULL DEFAULT ''"})
+            v.Ausfuehren(sql);
     v.SetBenutzerversion(version);
 }
 
@@ -356,6 +362,10 @@ TEST_F(Aktualisierung, NoUpgradesInPlaceKeepingDataIdsAndLessonOrder)
     EXPECT_EQ(amare->BedeutungenText(), QStringLiteral("lieben"));
     EXPECT_TRUE(amare->aktualisierung.isEmpty());
     EXPECT_EQ(d.VokabelnSuchen(QStringLiteral("ro")).size(), 1u);
+    // Rows from before the upgrade are found by their search keys.
+    TWoerterbuchAbfrage wb(d);
+    EXPECT_EQ(wb.Liste(TWoerterbuchModus::Latein, false, QStringLiteral("RŌ")).size(), 1u);
+    EXPECT_EQ(wb.Liste(TWoerterbuchModus::Deutsch, false, QStringLiteral("Lieb")).size(), 1u);
     // Positions follow the stored order within each lesson.
     TAnweisung pos = d.Verbindung().Anweisung("SELECT vokabel_id, lektion_id, position FROM lek_vok ORDER BY rowid");
     QStringList zeilen;
@@ -453,7 +463,7 @@ TEST_F(Aktualisierung, MissingOnlyTheTimeStampIsAskedOnceAndAddsEmptyValues)
 
 TEST_F(Aktualisierung, OlderMarkWithAllFieldsPresentIsFixedSilently)
 {
-    AlteDatenbankAnlegen(Datei(), true, true);
+    AlteDatenbankAnlegen(Datei(), true, true, true);
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r;
     EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktuell);
@@ -465,7 +475,7 @@ TEST_F(Aktualisierung, OlderMarkWithAllFieldsPresentIsFixedSilently)
 
 TEST_F(Aktualisierung, MissingWordIndexIsBuiltFromEveryEntry)
 {
-    AlteDatenbankAnlegen(Datei(), true, true);
+    AlteDatenbankAnlegen(Datei(), true, true, true);
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r;
     d.DatenbankAktualisieren(r);
@@ -484,6 +494,7 @@ TEST_F(Aktualisierung, MissingWordIndexIsBuiltFromEveryEntry)
         zeilen << a.Text(0) + QLatin1Char('/') + QString::number(a.Int(1)) + QLatin1Char('/') + a.Text(2);
     // A verb is indexed by its first principal part, anything else by its headword.
     EXPECT_EQ(zeilen, (QStringList{"amo/1/amo", "Rosa/2/rosa"}));
+    EXPECT_EQ(TWoerterbuchAbfrage(d).Liste(TWoerterbuchModus::Latein, true, QStringLiteral("ros")).size(), 1u);
     EXPECT_FALSE(d.VokabelindexAnlegen(r));
     EXPECT_EQ(r.meldungen.size(), 2u);
 }

@@ -165,7 +165,7 @@ INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES ('amare', 1, 'am
 DROP TABLE lernverlauf;
 DROP TABLE gedaechtnis;
 )");
-        d.Verbindung().SetBenutzerversion(2);
+        d.Verbindung().SetBenutzerversion(3);
         vorher = Tabelleninhalt(d.Verbindung());
     }
     ASSERT_GT(vorher.size(), 20);

@@ -7,6 +7,7 @@
 #include "model/rueckfrage.h"
 #include "model/uhr.h"
 #include "store/datenmanager.h"
+#include "store/sqlite.h"
 #include "ui/frmbackup.h"
 
 #include <QDir>
@@ -29,11 +30,12 @@ class TSkript : public IRueckfrage {
   public:
     QStringList texte;
     QList<Symbol> symbole;
+    Antwort antwort = Antwort::Ok;
     Antwort Frage(const QString &, const QString &text, int, Antwort, Symbol symbol) override
     {
         texte << text;
         symbole << symbol;
-        return Antwort::Ok;
+        return antwort;
     }
     void Meldung(const QString &, const QString &text) override { texte << text; }
 };
@@ -94,18 +96,56 @@ class TestBackup : public QObject {
         TfrmBackup f(dienst, m_frage);
         f.show();
         Bild(&f, QStringLiteral("backup"));
+        QSignalSpy fertig(&f, &TfrmBackup::fertig);
         f.edtPfad->setText(m_ordner->filePath(QStringLiteral("fehlt")));
         f.btnOk->click();
+        QVERIFY(fertig.wait(10000));
         QCOMPARE(m_frage.texte, QStringList{QStringLiteral("Das ausgewählte Verzeichnis ist ungültig.")});
         QCOMPARE(m_frage.symbole, QList<Symbol>{Symbol::Fehler});
         QVERIFY(f.isVisible() && !f.BackupErstellt());
 
         f.edtPfad->setText(m_ordner->path());
         f.btnOk->click();
+        QVERIFY(!f.btnOk->isEnabled()); // the copy runs as a job
+        QVERIFY(fertig.wait(10000));
         QVERIFY(f.BackupErstellt());
         QVERIFY(!f.isVisible());
         QVERIFY(QFile::exists(m_ordner->filePath(QStringLiteral("lexovita Backup 2024-03-05.zip"))));
         QVERIFY(m_frage.texte.last().startsWith(QStringLiteral("Ein Backup mit dem Namen")));
+    }
+
+    // The check runs as a job; only a good archive replaces the database,
+    // and the window's connection sees the restored rows at once.
+    void RestoreThroughTheWindowSwapsOnlyAGoodArchive()
+    {
+        auto anzahl = [this] {
+            TAnweisung a = m_dm->Verbindung().Anweisung("SELECT count(*) FROM lehrbuch");
+            return a.Schritt() ? a.Int(0) : -1;
+        };
+        TSicherungsdienst dienst(*m_dm, m_frage, m_uhr);
+        const TSicherungsErgebnis b = dienst.BackupErstellen(m_ordner->path());
+        QVERIFY(b.ok);
+        const int vorher = anzahl();
+        m_dm->Verbindung().Ausfuehren("INSERT INTO lehrbuch (name) VALUES ('Nachher')");
+        QCOMPARE(anzahl(), vorher + 1);
+
+        QFile kaputt(m_ordner->filePath(QStringLiteral("kaputt.zip")));
+        QVERIFY(kaputt.open(QIODevice::WriteOnly) && kaputt.write("PK kein Archiv") > 0);
+        kaputt.close();
+        m_frage.antwort = Antwort::Ja;
+        for (const auto &[archiv, gut] : {std::pair{kaputt.fileName(), false}, std::pair{b.datei, true}}) {
+            TfrmBackup f(dienst, m_frage);
+            QSignalSpy fertig(&f, &TfrmBackup::fertig);
+            f.ModusSetzen(true);
+            f.edtPfad->setText(archiv);
+            f.btnOk->click();
+            QVERIFY(fertig.count() == 1 || fertig.wait(10000));
+            QCOMPARE(fertig.first().first().toBool(), gut);
+            QCOMPARE(anzahl(), gut ? vorher : vorher + 1);
+        }
+        QVERIFY(std::any_of(m_frage.texte.begin(), m_frage.texte.end(),
+                            [](const QString &t) { return t.startsWith(TSicherungsdienst::EinspielFehler()); }));
+        QCOMPARE(m_frage.texte.last(), QStringLiteral("Das Backup wurde erfolgreich eingespielt."));
     }
 
     void CleanupSwitchesCaptionAndReturnsToIdle()

@@ -2,6 +2,7 @@
 // a temporary database with a fixed random source.
 #include "model/lektion.h"
 #include "model/uhr.h"
+#include "store/lektionsspeicher.h"
 #include "store/vokabelspeicher.h"
 #include "ui/frmabfrage.h"
 #include "ui/frmhaupt.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -88,6 +90,9 @@ class TestLernen : public QObject {
         QString insgesamt, richtig, falsch, schriftfarbe;
         int balkenRichtig = -1, balkenFalsch = -1;
         bool listeLeer = false, weiterVerborgen = false;
+        QString gespeichert;
+        TLektionsSpeicher speicher(*m_dm);
+        const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Wiederholung"));
         QTimer::singleShot(0, this, [&] {
             auto *f = qobject_cast<TfrmAbfrage *>(QApplication::activeModalWidget());
             QVERIFY(f);
@@ -132,6 +137,22 @@ class TestLernen : public QObject {
             zusammenfassung = Zeilen(f->lvwFalsch);
             f->spnFalsch->setValue(0);
             alle = Zeilen(f->lvwFalsch);
+
+            // The checked entry is saved as a new lesson of the chosen textbook.
+            QVERIFY(!f->btnSpeichern->isEnabled());
+            f->lvwFalsch->topLevelItem(1)->setCheckState(0, Qt::Checked);
+            QVERIFY(f->btnSpeichern->isEnabled());
+            QVERIFY(f->chkHinzufuegen->isChecked());
+            f->lektionWaehlen = [&] {
+                TLehrbuchwahl wahl;
+                wahl.bestaetigt = true;
+                wahl.name = QStringLiteral(" Fehler ");
+                wahl.lehrbuchId = buch;
+                wahl.lehrbuch = QStringLiteral("Wiederholung");
+                return wahl;
+            };
+            f->btnSpeichern->click();
+            gespeichert = f->lblGespeichert->text();
         });
         m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
         QVERIFY(listeLeer);
@@ -149,6 +170,12 @@ class TestLernen : public QObject {
         QCOMPARE(balkenFalsch, 1);
         QCOMPARE(zusammenfassung, QStringList{"amicus|1|0|1"});
         QCOMPARE(alle, (QStringList{"amare|1|1|0", "amicus|1|0|1", "bonus|1|1|0"}));
+        QCOMPARE(gespeichert, QStringLiteral("1 Vokabel wurde in der Lektion 'Fehler' (Wiederholung) gespeichert."));
+        const auto fehler = speicher.LektionLesen(speicher.LektionSuchen(buch, QStringLiteral("Fehler")));
+        QVERIFY(fehler);
+        QCOMPARE(fehler->name, QStringLiteral("Fehler"));
+        QCOMPARE(fehler->Anzahl(), 1);
+        QCOMPARE(fehler->vokabeln[0]->vokabel, QStringLiteral("amicus"));
     }
 };
 

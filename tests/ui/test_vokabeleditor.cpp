@@ -14,6 +14,7 @@
 #include "ui/frmhaupt.h"
 #include "ui/frmvokabeleditor.h"
 #include "ui/frmvokabeleigenschaften.h"
+#include "ui/frmwoerterbuch.h"
 #include "ui/programmstart.h"
 #include "ui/vokabelliste.h"
 
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -33,6 +35,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <functional>
@@ -43,7 +46,8 @@ namespace {
 
 class TStumm : public IRueckfrage {
   public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
+    Antwort antwort = Antwort::Nein;
+    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return antwort; }
     void Meldung(const QString &, const QString &) override {}
 };
 
@@ -177,6 +181,100 @@ class TestVokabeleditor : public QObject {
         QCOMPARE(kandidat->id, m_fenster->AktuelleLektion()->vokabeln.back()->id);
         QTest::keyClick(feld, Qt::Key_Escape);
         feld->clear();
+    }
+
+    // The entry made above is found in the dictionary by its German meaning
+    // as a pupil types it, and deleting it there takes it out of a stored
+    // lesson too: it is gone when that lesson is next loaded.
+    void neueVokabelImWoerterbuchFindenUndLoeschen()
+    {
+        TAnweisung a = m_dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id LIMIT 1");
+        QVERIFY(a.Schritt());
+        const int32_t lektion = a.Int(0);
+        TAnweisung z = m_dm->Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel = 'zelotypare'");
+        QVERIFY(z.Schritt());
+        const int32_t id = z.Int(0);
+        m_kern->Sitzung().GespeicherteOeffnen(lektion);
+        QVERIFY(m_kern->Sitzung().VokabelAnhaengen(id));
+        QVERIFY(m_kern->Sitzung().Speichern());
+        const int mit = m_fenster->AktuelleLektion()->Anzahl();
+
+        QStringList liste, treffer;
+        m_frage.antwort = Antwort::Ja;
+        QVERIFY(ImModalen<TfrmWoerterbuch>([&] { m_fenster->Aktion(QStringLiteral("actWoerterbuch"))->trigger(); },
+                                           [&](TfrmWoerterbuch *w) {
+                                               w->btnDeutsch->click();
+                                               QTest::keyClicks(w->edtSuchen, QStringLiteral("Eifersuecht"));
+                                               for (int i = 0; i < w->DBGrid->topLevelItemCount(); ++i)
+                                                   liste << w->DBGrid->topLevelItem(i)->text(0);
+                                               for (int i = 0; i < w->cmbVokabel->count(); ++i)
+                                                   treffer << w->cmbVokabel->itemText(i);
+                                               Bild(w, QStringLiteral("woerterbuch-deutsch.png"));
+                                               w->btnMerkhilfen->click();
+                                               w->edtSuchen->setText(QStringLiteral("a"));
+                                               Bild(w, QStringLiteral("woerterbuch-merkhilfen.png"));
+                                               w->btnLatein->click();
+                                               w->edtSuchen->setText(QStringLiteral("zelotypare"));
+                                               Bild(w, QStringLiteral("woerterbuch-latein.png"));
+                                               w->btnLoeschen->click();
+                                               w->btnSchliessen->click();
+                                           }));
+        m_frage.antwort = Antwort::Nein;
+        QCOMPARE(liste, QStringList{QStringLiteral("eifersüchtig sein")});
+        QCOMPARE(treffer, QStringList{QStringLiteral("zelotypare")});
+        QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), mit - 1);
+        QVERIFY(m_kern->Sitzung().AlleSchliessen());
+        m_kern->Sitzung().GespeicherteOeffnen(lektion);
+        for (const auto &v : m_fenster->AktuelleLektion()->vokabeln)
+            QVERIFY(v->id != id && v->vokabel != QStringLiteral("zelotypare"));
+        QCOMPARE(m_dm->VokabelLaden(id)->id, 0);
+    }
+
+    // A meaning dragged onto a group heading goes first into that group;
+    // dragged onto another meaning it takes that one's group and place.
+    void bedeutungenPerDragAndDropUmordnen()
+    {
+        QStringList nachGruppe, nachBedeutung;
+        auto baum = [](QTreeWidget *t) {
+            QStringList s;
+            for (QTreeWidgetItemIterator it(t); *it; ++it)
+                if ((*it)->parent())
+                    s << (*it)->text(0) + QLatin1Char(' ') + (*it)->text(2);
+            return s;
+        };
+        // Qt hands drops only to a running drag, which the test platform
+        // has none of: the drop goes to the editor's filter as Qt would.
+        auto ziehen = [](TfrmVokabelEditor *e, QTreeWidgetItem *von, QTreeWidgetItem *nach) {
+            QTreeWidget *t = e->tvwBedeutungen;
+            t->setCurrentItem(von);
+            QMimeData daten;
+            QDropEvent drop(QPointF(t->visualItemRect(nach).center()), Qt::MoveAction, &daten, Qt::LeftButton,
+                            Qt::NoModifier);
+            QVERIFY(t->viewport()->acceptDrops());
+            QVERIFY(static_cast<QObject *>(e)->eventFilter(t->viewport(), &drop));
+        };
+        QVERIFY(ImModalen<TfrmVokabelEditor>(
+            [&] { m_fenster->Aktion(QStringLiteral("actVokabelNeu"))->trigger(); },
+            [&](TfrmVokabelEditor *e) {
+                e->SeiteWechseln(1);
+                for (const auto &[text, gruppe] : {std::pair{"alpha", 1}, {"beta", 1}, {"gamma", 2}}) {
+                    e->edtBedeutung->setText(QString::fromLatin1(text));
+                    e->spnGruppe->setValue(gruppe);
+                    QTest::keyClick(e->edtBedeutung, Qt::Key_Return);
+                }
+                QTreeWidget *t = e->tvwBedeutungen;
+                auto finden = [t](const QString &text) {
+                    return t->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+                };
+
+                ziehen(e, finden(QStringLiteral("gamma")), finden(QStringLiteral("Gruppe 1")));
+                nachGruppe = baum(t);
+                ziehen(e, finden(QStringLiteral("beta")), finden(QStringLiteral("gamma")));
+                nachBedeutung = baum(t);
+                e->reject();
+            }));
+        QCOMPARE(nachGruppe, (QStringList{"gamma 1 - 1", "alpha 1 - 2", "beta 1 - 3"}));
+        QCOMPARE(nachBedeutung, (QStringList{"beta 1 - 1", "gamma 1 - 2", "alpha 1 - 3"}));
     }
 
     void bearbeiteteVokabelErscheintInDerOffenenLektion()
