@@ -28,7 +28,7 @@ declare -A AUSSER=(
 )
 # The only layers that may include Qt's GUI and widget modules.
 GUI_SCHICHTEN="ui"
-GUI_MODULE="QtGui QtWidgets QtPrintSupport QtOpenGL QtOpenGLWidgets QtSvg QtSvgWidgets"
+GUI_MODULE="QtGui QtWidgets QtPrintSupport QtCharts QtOpenGL QtOpenGLWidgets QtSvg QtSvgWidgets"
 
 if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -d "$1/src" ]; then
   echo "Aufruf: $0 QUELLORDNER [QT_INCLUDE_ORDNER]  (QUELLORDNER enthält src/)" >&2

@@ -362,6 +362,9 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Schalter(G::Lernen, "flStammformen", &TConfig::flStammformen, true),
         Schalter(G::Lernen, "flKonjDekl", &TConfig::flKonjDekl, true),
         Schalter(G::Lernen, "flVokabel", &TConfig::flVokabel, true),
+        Zahl(G::Lernen, "lrBehalten", &TConfig::lrBehalten, 90),
+        Zahl(G::Lernen, "lrNeueProTag", &TConfig::lrNeueProTag, 20),
+        Schalter(G::Lernen, "lrAufzeichnen", &TConfig::lrAufzeichnen, true),
 
         Schalter(G::Text, "txtUmbruch", &TConfig::txtUmbruch, true),
         Zahl(G::Text, "txtUmbruchZeichen", &TConfig::txtUmbruchZeichen, 80),

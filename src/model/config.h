@@ -150,6 +150,11 @@ class TConfig {
     bool flStammformen{};
     bool flKonjDekl{};
     bool flVokabel{};
+    // Spaced repetition: desired retention in percent, new entries per day,
+    // and whether the ordinary drills record their answers too.
+    int32_t lrBehalten{};
+    int32_t lrNeueProTag{};
+    bool lrAufzeichnen{};
 
     bool LateinDeutsch() const { return vlRichtung == 1; }
 

@@ -416,6 +416,8 @@ void TDatenmanager::VokabelLoeschen(int32_t id)
         "DELETE FROM sonderform WHERE vokabel_id = ?1",
         "DELETE FROM lek_vok WHERE vokabel_id = ?1",
         "DELETE FROM stamm WHERE vokabel_id = ?1",
+        "DELETE FROM lernverlauf WHERE vokabel_id = ?1",
+        "DELETE FROM gedaechtnis WHERE vokabel_id = ?1",
     };
     // Meaning texts are shared between entries and stay.
     TTransaktion t(*verbindung_);

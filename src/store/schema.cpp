@@ -133,6 +133,37 @@ CREATE INDEX vokwb_ausdruck_such ON vokwb (ausdruck_such);
 CREATE INDEX vokwb_vokabel_id ON vokwb (vokabel_id);
 )";
 
+// The review history: one row per answered drill question, and per entry
+// and direction the memory state the scheduler works on. Times are
+// "yyyymmddhhnnss", days "yyyymmdd", so text order is time order.
+const char *const kLernTabellen = R"(
+CREATE TABLE lernverlauf (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  vokabel_id INTEGER NOT NULL,
+  zeitpunkt TEXT NOT NULL DEFAULT '',
+  art INTEGER NOT NULL DEFAULT 0,
+  richtung INTEGER NOT NULL DEFAULT 1,
+  richtig INTEGER NOT NULL DEFAULT 0,
+  sekunden INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX lernverlauf_vokabel_id ON lernverlauf (vokabel_id);
+CREATE INDEX lernverlauf_zeitpunkt ON lernverlauf (zeitpunkt, richtig);
+
+CREATE TABLE gedaechtnis (
+  vokabel_id INTEGER NOT NULL,
+  richtung INTEGER NOT NULL,
+  stabilitaet REAL NOT NULL DEFAULT 0,
+  schwierigkeit REAL NOT NULL DEFAULT 0,
+  letzte TEXT NOT NULL DEFAULT '',
+  faellig TEXT NOT NULL DEFAULT '',
+  erste TEXT NOT NULL DEFAULT '',
+  wiederholungen INTEGER NOT NULL DEFAULT 0,
+  richtige INTEGER NOT NULL DEFAULT 0,
+  PRIMARY KEY (vokabel_id, richtung)
+) WITHOUT ROWID;
+CREATE INDEX gedaechtnis_faellig ON gedaechtnis (richtung, faellig);
+)";
+
 std::optional<int64_t> Sequenz(TVerbindung &v, const char *tabelle)
 {
     if (!v.TabelleVorhanden(QStringLiteral("sqlite_sequence")))
@@ -286,9 +317,22 @@ void Schritt3(TVerbindung &v)
     }
 }
 
+// Version 3 -> 4: the review history. Only new tables, so no question.
+bool Schritt4Noetig(TVerbindung &)
+{
+    return false;
+}
+
+void Schritt4(TVerbindung &v)
+{
+    if (!v.TabelleVorhanden(QStringLiteral("lernverlauf")))
+        v.Ausfuehren(kLernTabellen);
+}
+
 const Schritt kSchritte[] = {
     {2, Schritt2Noetig, Schritt2},
     {3, Schritt3Noetig, Schritt3},
+    {4, Schritt4Noetig, Schritt4},
 };
 
 } // namespace
@@ -301,6 +345,7 @@ void SchemaAnlegen(TVerbindung &v)
     v.Ausfuehren(kLekVokTabelle);
     v.Ausfuehren(kLekVokIndexe);
     v.Ausfuehren(kWortindex);
+    v.Ausfuehren(kLernTabellen);
     v.SetBenutzerversion(kSchemaVersion);
 }
 

@@ -18,7 +18,9 @@
 //
 // Schema versions (PRAGMA user_version):
 //   1  earlier release: no lek_vok.position, no vokabel.aktualisierung
-//   2  current
+//   2  lek_vok.position and vokabel.aktualisierung
+//   3  search keys *_such of the dictionary
+//   4  current: review history lernverlauf and memory state gedaechtnis
 
 #include <cstdint>
 
@@ -26,7 +28,7 @@ namespace lexovita {
 
 class TVerbindung;
 
-inline constexpr int32_t kSchemaVersion = 3;
+inline constexpr int32_t kSchemaVersion = 4;
 
 // Creates every table and index of the current version, including the word
 // index, and sets user_version. Runs inside the caller's transaction.

@@ -92,6 +92,12 @@ TAnweisung &TAnweisung::Binden(int index, int64_t wert)
     return *this;
 }
 
+TAnweisung &TAnweisung::Binden(int index, double wert)
+{
+    BindungPruefen(sqlite3_bind_double(stmt_, index, wert), index);
+    return *this;
+}
+
 TAnweisung &TAnweisung::Binden(int index, const QString &wert)
 {
     const QByteArray utf8 = wert.toUtf8();
@@ -148,6 +154,11 @@ int32_t TAnweisung::Int(int s) const
 int64_t TAnweisung::Int64(int s) const
 {
     return sqlite3_column_int64(stmt_, s);
+}
+
+double TAnweisung::Double(int s) const
+{
+    return sqlite3_column_double(stmt_, s);
 }
 
 QString TAnweisung::Text(int s) const

@@ -36,6 +36,7 @@ class TAnweisung {
 
     TAnweisung &Binden(int index, int32_t wert);
     TAnweisung &Binden(int index, int64_t wert);
+    TAnweisung &Binden(int index, double wert);
     TAnweisung &Binden(int index, const QString &wert); // a null QString binds as ''
     TAnweisung &BindenNull(int index);
 
@@ -50,6 +51,7 @@ class TAnweisung {
     bool IstNull(int spalte) const;
     int32_t Int(int spalte) const;
     int64_t Int64(int spalte) const;
+    double Double(int spalte) const;
     QString Text(int spalte) const;
     QString Spaltenname(int spalte) const;
 

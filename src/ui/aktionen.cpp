@@ -53,6 +53,9 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
         {"actVokabeltest", QStringLiteral("Vokabeltest erstellen..."), K(), "Lernen", "Lernen", false},
         {"actFormenBilden", QStringLiteral("Formen bilden..."), K(), "Lernen", "Lernen", true},
         {"actFormenBestimmen", QStringLiteral("Formen bestimmen..."), K(), "Lernen", "Lernen", false},
+        {"actFaelligeWiederholen", QStringLiteral("Fällige Vokabeln &wiederholen..."),
+         K(QStringLiteral("Ctrl+Shift+W")), "Lernen", "Lernen", true},
+        {"actLernstatistik", QStringLiteral("Lern&statistik..."), K(), "Lernen", nullptr, false},
 
         {"actWoerterbuch", QStringLiteral("Wörterbuch..."), K(QStringLiteral("Ctrl+W")), "Tools", "Tools", false},
         {"actFormenanalyse", QStringLiteral("Formenanalyse..."), K(QStringLiteral("Ctrl+E")), "Tools", "Tools", false},

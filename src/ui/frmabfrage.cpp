@@ -2,12 +2,14 @@
 
 #include "app/anwendungskern.h"
 #include "app/lerndienst.h"
+#include "app/wiederholdienst.h"
 #include "learning/antwort.h"
 #include "learning/vokabeltest.h"
 #include "model/config.h"
 #include "model/fehler.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
+#include "model/uhr.h"
 #include "model/vokabel.h"
 #include "morph/formid.h"
 #include "render/seiten.h"
@@ -31,6 +33,7 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace lexovita {
 
@@ -67,12 +70,23 @@ QString OderLeer(const QString &s)
 
 } // namespace
 
-TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion &lektion)
-    : QDialog(parent), m_kern(kern), m_lektion(lektion), m_dienst(std::make_unique<TLerndienst>(kern))
+TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion &lektion, Art art)
+    : QDialog(parent), m_kern(kern), m_art(art), m_wiederholung(std::make_unique<TWiederholdienst>(kern)),
+      m_lektion(lektion)
 {
     setObjectName(QStringLiteral("frmAbfrage"));
-    setWindowTitle(QStringLiteral("Vokabeln schriftlich lernen"));
-    const TConfig &c = m_kern.Config();
+    setWindowTitle(art == Art::Wiederholung ? QStringLiteral("Fällige Vokabeln wiederholen")
+                                            : QStringLiteral("Vokabeln schriftlich lernen"));
+    if (art == Art::Wiederholung) {
+        // Most overdue first, as planned; a wrong entry comes back tomorrow.
+        m_eigeneConfig = kern.Config().Kopie();
+        m_eigeneConfig->vlsMischen = false;
+        m_eigeneConfig->vlsAnfang = false;
+        m_dienst = std::make_unique<TLerndienst>(kern.Daten(), *m_eigeneConfig, kern.Zufall());
+    } else {
+        m_dienst = std::make_unique<TLerndienst>(kern);
+    }
+    const TConfig &c = Cfg();
     const bool latDe = c.LateinDeutsch();
 
     grpFrage = new QGroupBox(
@@ -177,6 +191,9 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     lvwFalsch->setAccessibleName(QStringLiteral("Falsch beantwortete Vokabeln"));
     lvwFalsch->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
                                 QStringLiteral("Falsche")});
+    if (art == Art::Wiederholung)
+        lvwFalsch->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
+                                    QStringLiteral("Falsche"), QStringLiteral("Nächste Wiederholung")});
     lvwFalsch->setRootIsDecorated(false);
     auto *lblAb = new QLabel(QStringLiteral("Zeige Vokabeln &ab"), grpZusammenfassung);
     spnFalsch = new QSpinBox(grpZusammenfassung);
@@ -272,10 +289,34 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
 
 TfrmAbfrage::~TfrmAbfrage() = default;
 
+const TConfig &TfrmAbfrage::Cfg() const
+{
+    return m_eigeneConfig ? *m_eigeneConfig : m_kern.Config();
+}
+
+void TfrmAbfrage::Aufzeichnen(int32_t vokabelId, bool richtig)
+{
+    // An entry deleted while the drill runs comes back empty, with id 0.
+    if (vokabelId <= 0 || (m_art == Art::Lektion && !m_wiederholung->Einstellung().aufzeichnen))
+        return;
+    const qint64 sekunden = m_gefragtUm.isValid() ? m_gefragtUm.secsTo(m_kern.Uhr().Jetzt()) : 0;
+    try {
+        const TGedaechtnis g = m_wiederholung->Antworten(vokabelId, richtig, TAbfrageArt::Schriftlich,
+                                                         static_cast<int32_t>(std::clamp<qint64>(sekunden, 0, 3600)));
+        m_naechste[vokabelId] = g.faellig;
+    } catch (const TFehler &e) {
+        // The drill goes on; the pupil is told once that the history misses answers.
+        if (!m_speicherFehlerGemeldet)
+            m_kern.Rueckfrage().Meldung(windowTitle(),
+                                        QStringLiteral("Die Antwort konnte nicht gespeichert werden:\n") + e.Meldung());
+        m_speicherFehlerGemeldet = true;
+    }
+}
+
 void TfrmAbfrage::FrageZeigen()
 {
     m_zustand = Frage;
-    const TConfig &c = m_kern.Config();
+    const TConfig &c = Cfg();
     const TVokabel *v = m_test->AktuelleVokabel();
     QString text;
     if (v && c.LateinDeutsch()) {
@@ -303,6 +344,7 @@ void TfrmAbfrage::FrageZeigen()
     lblMerkhilfen->hide();
 
     FelderZeigen();
+    m_gefragtUm = m_kern.Uhr().Jetzt();
     grpFrage->show();
     grpErgebnis->hide();
     grpZusammenfassung->hide();
@@ -311,7 +353,7 @@ void TfrmAbfrage::FrageZeigen()
 
 void TfrmAbfrage::FelderZeigen()
 {
-    const TConfig &c = m_kern.Config();
+    const TConfig &c = Cfg();
     const TVokabel *v = m_test->AktuelleVokabel();
     for (QLineEdit *e : {edtForm1, edtForm2, edtForm3})
         e->clear();
@@ -400,7 +442,7 @@ bool TfrmAbfrage::eventFilter(QObject *obj, QEvent *event)
 
 void TfrmAbfrage::Schnellkorrektur(const QString &text)
 {
-    const TConfig &c = m_kern.Config();
+    const TConfig &c = Cfg();
     const TVokabel *v = m_test ? m_test->AktuelleVokabel() : nullptr;
     QPalette pal = edtAntwort->palette();
     pal.setColor(QPalette::Text, palette().color(QPalette::Text));
@@ -434,7 +476,7 @@ void TfrmAbfrage::Weiter()
         }
         break;
     case Loesung:
-        if (m_kern.Config().vlsMischen || m_kern.Config().vlsAnfang || m_test->Verbleibend() > 0) {
+        if (Cfg().vlsMischen || Cfg().vlsAnfang || m_test->Verbleibend() > 0) {
             m_test->NaechsteVokabel();
             FrageZeigen();
         } else {
@@ -464,6 +506,7 @@ void TfrmAbfrage::Pruefen()
     }
     m_test->Pruefen();
     const bool richtig = m_test->IstRichtig();
+    Aufzeichnen(v->id, richtig);
     m_zustand = richtig ? Richtig : Loesung;
 
     lvwAntworten->clear();
@@ -474,7 +517,7 @@ void TfrmAbfrage::Pruefen()
         item->setText(1, text);
     };
     zeile(m_test->bedeutungRichtig, OderLeer(m_test->antwort));
-    if (m_kern.Config().vlStammformen) {
+    if (Cfg().vlStammformen) {
         if (!v->form1.isEmpty())
             zeile(m_test->form1Richtig, OderLeer(m_test->antwortForm1));
         if (!v->form2.isEmpty()) {
@@ -531,8 +574,15 @@ void TfrmAbfrage::ZusammenfassungFuellen()
         item->setText(2, QString::number(s.richtig));
         item->setText(3, QString::number(s.falsch));
         item->setData(0, Qt::UserRole, v->id);
+        if (m_art == Art::Wiederholung) {
+            const auto n = m_naechste.find(v->id);
+            item->setText(4, n == m_naechste.end() ? QString() : n->second.toString(QStringLiteral("dd.MM.yyyy")));
+        }
         item->setCheckState(0, Qt::Unchecked);
     }
+    if (m_art == Art::Wiederholung)
+        for (int k = 0; k < lvwFalsch->columnCount(); ++k)
+            lvwFalsch->resizeColumnToContents(k);
     MarkierungGeaendert();
 }
 

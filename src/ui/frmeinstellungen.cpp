@@ -16,6 +16,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -242,14 +244,42 @@ QWidget *TfrmEinstellungen::Seite(const QString &ueberschrift, QWidget *inhalt)
 
 QWidget *TfrmEinstellungen::SeiteVokabeln()
 {
-    auto *w = new QGroupBox(QStringLiteral("Abfragerichtung"));
+    auto *seite = new QWidget;
+    auto *w = new QGroupBox(QStringLiteral("Abfragerichtung"), seite);
     optLatDeu = Benannt(new QRadioButton(QStringLiteral("&Latein -> Deutsch"), w), "optLatDeu");
     optDeuLat = Benannt(new QRadioButton(QStringLiteral("&Deutsch -> Latein"), w), "optDeuLat");
     auto *lay = new QVBoxLayout(w);
     lay->addWidget(optLatDeu);
     lay->addWidget(optDeuLat);
-    lay->addStretch();
-    return w;
+
+    auto *wdh = new QGroupBox(QStringLiteral("Fällige Vokabeln wiederholen"), seite);
+    spnBehalten = Benannt(new QSpinBox(wdh), "spnBehalten", QStringLiteral("Gewünschtes Behalten in Prozent"));
+    spnBehalten->setRange(70, 99);
+    spnBehalten->setSuffix(QStringLiteral(" %"));
+    spnBehalten->setToolTip(QStringLiteral("Je höher, desto öfter wird wiederholt."));
+    spnNeueProTag = Benannt(new QSpinBox(wdh), "spnNeueProTag", QStringLiteral("Neue Vokabeln pro Tag"));
+    spnNeueProTag->setRange(0, 500);
+    chkAufzeichnen = Benannt(
+        new QCheckBox(QStringLiteral("Antworten der schriftlichen Abfrage für die Wiederholung &speichern"), wdh),
+        "chkAufzeichnen");
+    auto *lblBehalten = new QLabel(QStringLiteral("Gewünschtes &Behalten:"), wdh);
+    lblBehalten->setBuddy(spnBehalten);
+    auto *lblNeu = new QLabel(QStringLiteral("&Neue Vokabeln pro Tag:"), wdh);
+    lblNeu->setBuddy(spnNeueProTag);
+    auto *form = new QGridLayout(wdh);
+    form->addWidget(lblBehalten, 0, 0);
+    form->addWidget(spnBehalten, 0, 1);
+    form->addWidget(lblNeu, 1, 0);
+    form->addWidget(spnNeueProTag, 1, 1);
+    form->addWidget(chkAufzeichnen, 2, 0, 1, 3);
+    form->setColumnStretch(2, 1);
+
+    auto *haupt = new QVBoxLayout(seite);
+    haupt->setContentsMargins(0, 0, 0, 0);
+    haupt->addWidget(w);
+    haupt->addWidget(wdh);
+    haupt->addStretch();
+    return seite;
 }
 
 QLineEdit *TfrmEinstellungen::Zahlfeld(TZahlfeld feld, const QString &name)
@@ -505,6 +535,11 @@ void TfrmEinstellungen::Binden()
             Freigeben();
         });
     };
+    for (auto [feld, zahl] : {std::pair{spnBehalten, &TConfig::lrBehalten}, {spnNeueProTag, &TConfig::lrNeueProTag}})
+        connect(feld, &QSpinBox::valueChanged, this, [this, zahl](int wert) {
+            if (!m_fuellen)
+                Kopie().*zahl = wert;
+        });
     connect(optLatDeu, &QRadioButton::toggled, this, [this](bool an) {
         if (!m_fuellen && an)
             Kopie().vlRichtung = 1;
@@ -529,7 +564,8 @@ void TfrmEinstellungen::Binden()
                                {chkDragDrop, &TConfig::txtDragDrop},
                                {chkUmbruch, &TConfig::txtUmbruch},
                                {chkWBPraesens, &TConfig::wbPraesens},
-                               {chkVokabelauswahl, &TConfig::KeepVokTooltip}})
+                               {chkVokabelauswahl, &TConfig::KeepVokTooltip},
+                               {chkAufzeichnen, &TConfig::lrAufzeichnen}})
         schalter(knopf, feld, true);
     schalter(optVLSMischen, &TConfig::vlsMischen, true);
     schalter(optVLSReihenfolge, &TConfig::vlsMischen, false);
@@ -577,6 +613,9 @@ void TfrmEinstellungen::Fuellen(int seite)
     switch (seite) {
     case kVokabeln:
         (c.vlRichtung == 1 ? optLatDeu : optDeuLat)->setChecked(true);
+        spnBehalten->setValue(c.lrBehalten);
+        spnNeueProTag->setValue(c.lrNeueProTag);
+        chkAufzeichnen->setChecked(c.lrAufzeichnen);
         break;
     case kSchriftlich: {
         chkStammformen->setChecked(c.vlStammformen);

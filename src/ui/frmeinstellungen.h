@@ -14,6 +14,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
 class QTextBrowser;
@@ -51,6 +52,8 @@ class TfrmEinstellungen : public QDialog {
     QStackedWidget *stkSeiten;
     // Vokabeln lernen
     QRadioButton *optLatDeu, *optDeuLat;
+    QSpinBox *spnBehalten, *spnNeueProTag;
+    QCheckBox *chkAufzeichnen;
     // Schriftlich abfragen
     QTabWidget *tabSchriftlich;
     QCheckBox *chkStammformen;

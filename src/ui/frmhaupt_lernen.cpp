@@ -1,14 +1,18 @@
 // The drills of the menu "Lernen" and the word list: each opens modally on
-// the current lesson.
+// the current lesson; the repetition of due entries and the statistics need none.
 #include "app/lektionssitzung.h"
+#include "app/wiederholdienst.h"
+#include "model/lektion.h"
 #include "textmode/textanalyse.h"
 #include "ui/frmabfrage.h"
 #include "ui/frmeinstellungen.h"
 #include "ui/frmformenlernen.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmlernstatistik.h"
 #include "ui/frmmuendlich.h"
 #include "ui/frmvokabelliste.h"
 #include "ui/frmvokabeltest.h"
+#include "ui/frmwiederholen.h"
 #include "ui/vokabelliste.h"
 
 #include <QAction>
@@ -88,6 +92,25 @@ void TfrmHaupt::LernenVerbinden()
             fenster.exec();
         });
     }
+    connect(Aktion(QStringLiteral("actFaelligeWiederholen")), &QAction::triggered, this, [this] {
+        std::unique_ptr<TLektion> sitzung;
+        {
+            TfrmWiederholen start(this, m_kern);
+            if (start.exec() != QDialog::Accepted)
+                return;
+            sitzung = TWiederholdienst::AlsLektion(start.Plan());
+        }
+        lvwVokabeln->clear();
+        {
+            TfrmAbfrage fenster(this, m_kern, *sitzung, TfrmAbfrage::Art::Wiederholung);
+            fenster.exec();
+        }
+        VokabellisteAufbauen();
+    });
+    connect(Aktion(QStringLiteral("actLernstatistik")), &QAction::triggered, this, [this] {
+        TfrmLernstatistik fenster(this, m_kern);
+        fenster.exec();
+    });
 }
 
 } // namespace lexovita

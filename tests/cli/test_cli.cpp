@@ -269,3 +269,64 @@ TEST_F(Cli, FormenAnswersEveryJsonLineInOrderAndFailsAfterAMalformedOne)
 }
 
 } // namespace
+
+// Answers recorded with --zeit schedule the entry; "faellig" lists it by its
+// date; every bad call is refused with its code and leaves the data as it was.
+TEST_F(Cli, AntwortSchedulesAnEntryAndFaelligListsItWhileBadCallsChangeNothing)
+{
+    ASSERT_EQ(Mit({QStringLiteral("init"), QStringLiteral("--grundwortschatz")}).code, 0);
+    auto id = [this](const char *wort) {
+        for (const QString &z : Mit({QStringLiteral("suche"), QString::fromLatin1(wort)}).Zeilen())
+            if (z.section(QLatin1Char('\t'), 1, 1) == QLatin1String(wort))
+                return z.section(QLatin1Char('\t'), 0, 0);
+        return QString();
+    };
+    const QString populus = id("populus"), servus = id("servus");
+    ASSERT_FALSE(populus.isEmpty());
+    ASSERT_FALSE(servus.isEmpty());
+
+    // New and right: stability 3.17 days, three days on; wrong: 0.40, tomorrow.
+    const Lauf r = Mit({QStringLiteral("antwort"), populus, QStringLiteral("richtig"), QStringLiteral("--zeit"),
+                        QStringLiteral("2026-05-01T17:00")});
+    EXPECT_EQ(r.code, 0) << S(r.fehler);
+    EXPECT_EQ(r.aus, QStringLiteral("2026-05-04\n"));
+    const Lauf f = Mit({QStringLiteral("antwort"), servus, QStringLiteral("falsch"), QStringLiteral("--zeit"),
+                        QStringLiteral("2026-05-01T17:05")});
+    EXPECT_EQ(f.aus, QStringLiteral("2026-05-02\n"));
+
+    auto faellig = [this](const char *datum) {
+        return Mit({QStringLiteral("faellig"), QStringLiteral("--datum"), QString::fromLatin1(datum)}).Zeilen();
+    };
+    EXPECT_EQ(faellig("2026-05-01"), QStringList());
+    EXPECT_EQ(faellig("2026-05-02"), QStringList{servus + QStringLiteral("\tservus\t2026-05-02\t0.40")});
+    const QStringList beide{servus + QStringLiteral("\tservus\t2026-05-02\t0.40"),
+                            populus + QStringLiteral("\tpopulus\t2026-05-04\t3.17")};
+    EXPECT_EQ(faellig("2026-05-04"), beide);
+    EXPECT_EQ(Mit({QStringLiteral("faellig"), QStringLiteral("--lehrbuch"), QStringLiteral("grundwortschatz latein"),
+                   QStringLiteral("--datum"), QStringLiteral("2026-05-04")})
+                  .Zeilen(),
+              beide);
+
+    const struct {
+        QStringList argumente;
+        int code;
+        const char *meldung;
+    } falsch[] = {
+        {{"antwort", "abc", "richtig"}, 2, "Ungültige Vokabel-ID „abc“."},
+        {{"antwort", "0", "richtig"}, 2, "Ungültige Vokabel-ID „0“."},
+        {{"antwort", "999999", "richtig"}, 1, "Eine Vokabel mit der ID 999999 gibt es nicht."},
+        {{"antwort", populus, "vielleicht"}, 2, "Ungültige Bewertung „vielleicht“."},
+        {{"antwort", populus, "richtig", "--zeit", "2026-05-32T10:00"}, 2, "Ungültige Zeit „2026-05-32T10:00“."},
+        {{"antwort", populus}, 2, "Aufruf: antwort ID richtig|falsch"},
+        {{"faellig", "--datum", "2026-13-01"}, 2, "Ungültiges Datum „2026-13-01“."},
+        {{"faellig", "--datum"}, 2, "--datum erwartet einen Wert."},
+        {{"faellig", "--lehrbuch", "Gibt es nicht"}, 1, "Das Lehrbuch „Gibt es nicht“ gibt es nicht."},
+    };
+    for (const auto &fall : falsch) {
+        const Lauf l = Mit(fall.argumente);
+        EXPECT_EQ(l.code, fall.code) << S(fall.argumente.join(QLatin1Char(' ')));
+        EXPECT_TRUE(l.fehler.contains(QString::fromUtf8(fall.meldung))) << S(l.fehler);
+        EXPECT_TRUE(l.aus.isEmpty()) << S(l.aus);
+    }
+    EXPECT_EQ(faellig("2026-05-04"), beide);
+}

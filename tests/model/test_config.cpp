@@ -189,13 +189,14 @@ TEST_F(ConfigTest, SavingAfterLoadingDefaultsWritesEveryValueButTheReadOnlyForeg
     c.EinstellungenLaden(QStringLiteral("/x"));
     c.EinstellungenSpeichern();
     const QStringList keys = AlleSchluessel();
-    // 3 root values, 18 colours, 20 drill values, 8 editor and 3 layout values.
-    EXPECT_EQ(keys.size(), 3 + 18 + 20 + 8 + 3);
+    // 3 root values, 18 colours, 20 drill and 3 repetition values, 8 editor and 3 layout values.
+    EXPECT_EQ(keys.size(), 3 + 18 + 20 + 3 + 8 + 3);
     for (const char *vg : {"clKNGVg", "clKNVg", "clKGVg", "clNGVg", "clKVg", "clNVg", "clGVg", "clSatzVg"})
         EXPECT_FALSE(keys.contains(QStringLiteral("3.0/Colors/") + QLatin1String(vg))) << vg;
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/LehrbuchID")));
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Colors/clNormalVg")));
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Lernen/flSubstantiv")));
+    EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Lernen/lrBehalten")));
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Text/txtDragDrop")));
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Layout/testKonjDekl")));
 

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "learning/fsrs.h"
+#include "model/gedaechtnis.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <set>
+#include <vector>
+
+namespace lexovita {
+
+class TAnwendungskern;
+class TDatenmanager;
+class TLektion;
+class TLernspeicher;
+
+// Spaced repetition for the windows and the command line: records each
+// answered question with the memory state the scheduler gives it, plans the
+// session of due and new entries, and gathers the statistics. One per drill
+// window: the grade "hard" needs to know what was answered wrongly earlier
+// in the same run.
+class TWiederholdienst {
+  public:
+    struct TEinstellung {
+        double behalten = 0.9;
+        int neueProTag = 20;
+        TAbfrageRichtung richtung = TAbfrageRichtung::LateinDeutsch;
+        bool aufzeichnen = true; // the ordinary drills
+    };
+    // The settings of the core's configuration, read now.
+    explicit TWiederholdienst(TAnwendungskern &kern);
+    TWiederholdienst(TDatenmanager &daten, const IUhr &uhr, const TEinstellung &einstellung);
+    ~TWiederholdienst();
+    TWiederholdienst(const TWiederholdienst &) = delete;
+    TWiederholdienst &operator=(const TWiederholdienst &) = delete;
+
+    const TEinstellung &Einstellung() const { return m_einstellung; }
+
+    // Stores the answer and the entry's new memory state; returns the state.
+    TGedaechtnis Antworten(int32_t vokabelId, bool richtig, TAbfrageArt art, int32_t sekunden = 0);
+    std::optional<TGedaechtnis> Gedaechtnis(int32_t vokabelId);
+
+    struct TPlan {
+        std::vector<TLernkarte> faellig; // most overdue first
+        std::vector<TLernkarte> neu;     // textbook order, within today's limit
+        int Anzahl() const { return static_cast<int>(faellig.size() + neu.size()); }
+    };
+    // Today's session over every lesson (`lehrbuchId` 0) or one textbook.
+    TPlan Planen(int32_t lehrbuchId = 0);
+    // The plan as a lesson the written drill can run: due entries, then new ones.
+    static std::unique_ptr<TLektion> AlsLektion(const TPlan &plan);
+
+    std::vector<TLernkarte> Faellige(const QDate &bis, int32_t lehrbuchId = 0);
+    TLernstatistikDaten Statistik();
+
+    struct TLehrbuch {
+        int32_t id;
+        QString name;
+    };
+    std::vector<TLehrbuch> Lehrbuecher();
+    // 0 when there is no textbook of that name.
+    int32_t LehrbuchSuchen(const QString &name);
+    bool VokabelVorhanden(int32_t vokabelId);
+
+  private:
+    TDatenmanager &m_daten;
+    const IUhr &m_uhr;
+    TEinstellung m_einstellung;
+    std::unique_ptr<TLernspeicher> m_speicher;
+    TFsrs m_fsrs;
+    std::set<int32_t> m_falschBeantwortet;
+};
+
+} // namespace lexovita
