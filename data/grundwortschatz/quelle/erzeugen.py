@@ -473,18 +473,20 @@ def lies_eintrag(zeile, datei, nr):
 
 
 def lies_lektion(pfad):
-    name, eintraege, text = None, [], []
+    name, eintraege, text, notizen = None, [], [], []
     for nr, roh in enumerate(open(pfad, encoding="utf-8"), 1):
         zeile = roh.rstrip("\n")
         if not zeile.strip() or zeile.lstrip().startswith("#"):
             continue
         if zeile.startswith("@lektion "):
             name = zeile[len("@lektion "):].strip()
+        elif zeile.startswith("@notiz "):
+            notizen.append(zeile[len("@notiz "):].strip())
         elif zeile.startswith(">"):
             text.append(zeile[1:].strip())
         else:
             eintraege.append(lies_eintrag(zeile, os.path.basename(pfad), nr))
-    return {"name": name, "eintraege": eintraege, "text": text}
+    return {"name": name, "eintraege": eintraege, "text": text, "notizen": notizen}
 
 
 # ------------------------------------------------------------- writing
@@ -527,6 +529,8 @@ def lektion_xml(lek, buch):
         z.extend("  " + x for x in vok_xml(e))
     if lek["text"]:
         z.append("      <TEXT>%s</TEXT>" % esc("\r\n".join(lek["text"])))
+    if lek["notizen"]:
+        z.append("      <NOTIZEN>%s</NOTIZEN>" % esc("\r\n".join(lek["notizen"])))
     z += ["    </LEKTION>", "  </BUCH>", "</LEXOVITA>", ""]
     return "\n".join(z)
 
