@@ -46,7 +46,7 @@ struct TBuchQuelle {
     const char *praefix;
     int lektionen;
 };
-constexpr TBuchQuelle kBuecher[] = {{"grundwortschatz", "", 40}};
+constexpr TBuchQuelle kBuecher[] = {{"grundwortschatz", "", 40}, {"aufbauwortschatz", "A", 20}};
 
 std::string S(const QString &s)
 {
@@ -168,6 +168,10 @@ class LehrbuchUmgebung : public ::testing::Environment {
 // Results per reading-text word the analysis may give at most: what the
 // plain rules gave (1.52), plus a little for the forms they did not know.
 constexpr double kErgebnisseJeWortHoechstens = 1.52 + 0.15;
+// The texts of the reading authors (second book) are longer and richer in
+// forms that several words share; the same margin over what the rules gave
+// for them when they were written (1.91).
+constexpr double kErgebnisseJeWortLesetexte = 1.91 + 0.15;
 
 const auto *const g_umgebung = ::testing::AddGlobalTestEnvironment(new LehrbuchUmgebung);
 
@@ -338,6 +342,7 @@ TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
     TFormanalyse analyse(m, quelle);
     int gesamt = 0, erkannt = 0;
     std::map<QString, std::pair<int, int>> jeBuch; // prefix -> (analysed, words)
+    std::map<QString, size_t> ergebnisseJeBuch;
     size_t ergebnisse = 0;
     QStringList offen;
     for (const auto &[nr, text] : buch().texte) {
@@ -348,6 +353,7 @@ TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
             analyse.Zuruecksetzen();
             analyse.FormAnalysieren(w);
             ergebnisse += analyse.Ergebnisliste().size();
+            ergebnisseJeBuch[nr.left(nr.size() - 2)] += analyse.Ergebnisliste().size();
             if (analyse.Ergebnisliste().empty()) {
                 offen << nr + QLatin1Char(':') + w;
             } else {
@@ -358,7 +364,8 @@ TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
     }
     for (const auto &[praefix, zahl] : jeBuch)
         std::cout << "[ Abdeckung ] book " << (praefix.isEmpty() ? "1" : S(praefix)) << ": " << zahl.first << " of "
-                  << zahl.second << " words analysed\n";
+                  << zahl.second << " words analysed, " << double(ergebnisseJeBuch[praefix]) / zahl.second
+                  << " results per word\n";
     ASSERT_GT(gesamt, 1000) << "the reading texts are missing";
     const double anteil = 100.0 * erkannt / gesamt;
     std::cout << "[ Abdeckung ] " << erkannt << " of " << gesamt << " words analysed (" << anteil << " %), "
@@ -367,7 +374,10 @@ TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
     // per word may grow only a little beyond what the plain rules gave.
     const double jeWort = double(ergebnisse) / gesamt;
     std::cout << "[ Ergebnisse] " << ergebnisse << " results, " << jeWort << " per word\n";
-    EXPECT_LE(jeWort, kErgebnisseJeWortHoechstens);
+    for (const auto &[praefix, zahl] : jeBuch)
+        EXPECT_LE(double(ergebnisseJeBuch[praefix]) / zahl.second,
+                  praefix.isEmpty() ? kErgebnisseJeWortHoechstens : kErgebnisseJeWortLesetexte)
+            << "book " << S(praefix);
     EXPECT_GE(anteil, 95.0) << offen.size() << " words without analysis:\n" << S(offen.join(QStringLiteral(", ")));
 }
 
@@ -435,7 +445,20 @@ TEST_F(GrundwortschatzAbnahme, HandCheckedSampleWordsAreTracedToTheRightEntryAnd
             ADD_FAILURE() << wo << ": the word is not in the text of that lesson";
             continue;
         }
-        const int32_t id = buch().Id(stichwort, wortart);
+        // Homographs are told apart by their first principal part:
+        // "pendere/pendo" is pendere "zahlen", not pendere "hängen".
+        int32_t id = 0;
+        if (stichwort.contains(QLatin1Char('/'))) {
+            TAnweisung a = daten().Verbindung().Anweisung(
+                "SELECT id FROM vokabel WHERE vokabel = ?1 AND form1 = ?2 AND attribute & 7 = ?3");
+            a.Binden(1, stichwort.section(QLatin1Char('/'), 0, 0))
+                .Binden(2, stichwort.section(QLatin1Char('/'), 1))
+                .Binden(3, wortart);
+            if (a.Schritt())
+                id = a.Int(0);
+        } else {
+            id = buch().Id(stichwort, wortart);
+        }
         if (id == 0) {
             ADD_FAILURE() << wo << ": no such entry in the textbook";
             continue;
@@ -456,7 +479,7 @@ TEST_F(GrundwortschatzAbnahme, HandCheckedSampleWordsAreTracedToTheRightEntryAnd
         else
             ++treffer;
     }
-    EXPECT_GE(geprueft, 200);
+    EXPECT_GE(geprueft, 400); // 200 of each book
     std::cout << "[ Stichprobe] " << treffer << " of " << geprueft << " sample words traced correctly\n";
 }
 
@@ -520,8 +543,15 @@ TEST_F(GrundwortschatzAbnahme, EveryKeyFormEndsAsTheEntrysClassAllows)
                 if (!endetAuf(v->form1, dep ? k.ersteDep : k.erste))
                     melden(QStringLiteral("1. Sg."), v->form1);
             }
+            // A stored perfect is the editor's deliberate word (reverti
+            // beside reversus sum); only what the rules built is checked.
+            bool perfektGespeichert = false;
+            for (const auto &sf : v->sonderformen)
+                perfektGespeichert =
+                    perfektGespeichert || sf->formId == (fid::INDIKATIV | fid::AKTIV | fid::PERFEKT | fid::P1_SG);
             const QString perfekt = form(fid::INDIKATIV | fid::AKTIV | fid::PERFEKT | fid::P1_SG);
-            if (!perfekt.isEmpty() && !endetAuf(perfekt, perfektMitSum ? Endungen{"us", "um"} : Endungen{"i"}))
+            if (!perfekt.isEmpty() && !perfektGespeichert &&
+                !endetAuf(perfekt, perfektMitSum ? Endungen{"us", "um"} : Endungen{"i"}))
                 melden(QStringLiteral("Perfekt"), perfekt);
             for (int32_t supin : {fid::SUPINUM_I, fid::SUPINUM_II}) {
                 const QString text = form(supin);
