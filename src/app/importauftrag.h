@@ -31,12 +31,14 @@ class TDateiImportAuftrag : public TAuftrag {
 // textbook is there completely or not at all); overall progress over files.
 class TOrdnerImportAuftrag : public TAuftrag {
   public:
-    explicit TOrdnerImportAuftrag(QString ordner) : m_ordner(std::move(ordner)) {}
+    explicit TOrdnerImportAuftrag(QString ordner) : m_ordner{std::move(ordner)} {}
+    // Several folders, in this order, still in one transaction.
+    explicit TOrdnerImportAuftrag(QStringList ordner) : m_ordner(std::move(ordner)) {}
     void Ausfuehren(TAuftragsKontext &kontext) override;
     const TImportErgebnis &Ergebnis() const { return m_ergebnis; }
 
   private:
-    QString m_ordner;
+    QStringList m_ordner;
     TImportErgebnis m_ergebnis;
 };
 

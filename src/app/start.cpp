@@ -24,6 +24,16 @@ QString GrundwortschatzOrdner()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"));
 }
 
+QStringList StartLehrbuchOrdner()
+{
+    QStringList ordner;
+    const QDir programm(QCoreApplication::applicationDirPath());
+    for (const char *name : {"grundwortschatz", "aufbauwortschatz"})
+        if (QFileInfo(programm.filePath(QLatin1String(name))).isDir())
+            ordner << programm.filePath(QLatin1String(name));
+    return ordner;
+}
+
 bool DatenbankLeer(TDatenmanager &daten)
 {
     TAnweisung a = daten.Verbindung().Anweisung("SELECT count(*) FROM vokabel");

@@ -3,6 +3,7 @@
 #include "store/datenmanager.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace lexovita {
@@ -26,6 +27,9 @@ TDatenbankStart DatenbankStarten(const QString &ordner, IRueckfrage &rueckfrage,
 
 // The folder of the starter textbook beside the program.
 QString GrundwortschatzOrdner();
+// The folders of the starter textbooks beside the program that exist, in the
+// order of import: "Grundwortschatz Latein", then "Aufbauwortschatz Latein".
+QStringList StartLehrbuchOrdner();
 // True when the database holds no entry yet (the starter textbook may go in).
 bool DatenbankLeer(TDatenmanager &daten);
 

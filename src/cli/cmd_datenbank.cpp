@@ -40,15 +40,21 @@ class TKonsolenRueckfrage : public IRueckfrage {
     bool aktualisieren_;
 };
 
-// The starter textbook from the folder grundwortschatz beside the program,
-// only into a database without entries, so that init may run on every start.
+// The starter textbooks from the folders grundwortschatz and
+// aufbauwortschatz beside the program, only into a database without entries,
+// so that init may run on every start.
 bool GrundwortschatzImportieren(TDatenmanager &daten)
 {
     if (!DatenbankLeer(daten)) {
         Ausgabe(QStringLiteral("Die Datenbank enthält bereits Vokabeln; der Grundwortschatz wird nicht importiert."));
         return true;
     }
-    TOrdnerImportAuftrag auftrag(GrundwortschatzOrdner());
+    const QStringList ordner = StartLehrbuchOrdner();
+    if (ordner.isEmpty()) {
+        Fehler(QStringLiteral("Der Grundwortschatz fehlt neben dem Programm."));
+        return false;
+    }
+    TOrdnerImportAuftrag auftrag(ordner);
     QString meldung;
     if (AuftragDirektAusfuehren(auftrag, daten, &meldung) != TAuftragsausgang::Erfolg) {
         Fehler(meldung);

@@ -32,6 +32,7 @@ const QString kAttribute = QStringLiteral("ATTRIBUTE");
 const QString kMerkhilfe = QStringLiteral("MERKHILFE");
 const QString kSf = QStringLiteral("SF");
 const QString kText = QStringLiteral("TEXT");
+const QString kNotizen = QStringLiteral("NOTIZEN");
 
 const QByteArray kDeklaration = QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
 
@@ -281,11 +282,14 @@ std::unique_ptr<TLektion> LektionLesen(const QDomElement &lek, const QString &le
     auto l = std::make_unique<TLektion>();
     l->name = Attribut(lek, QStringLiteral("name"));
     l->lehrbuch = lehrbuch;
-    for (const QDomElement &k : Kinder(lek, {{kVok, 0, true, false}, {kText, 1, false, false}})) {
+    for (const QDomElement &k :
+         Kinder(lek, {{kVok, 0, true, false}, {kText, 1, false, false}, {kNotizen, 2, false, false}})) {
         if (k.tagName() == kVok)
             l->VokabelAnhaengen(VokabelLesen(k));
-        else
+        else if (k.tagName() == kText)
             l->text = Inhalt(k).split(zeilenende); // the lines were joined by line breaks
+        else
+            l->notizen = Inhalt(k).split(zeilenende);
     }
     return l;
 }
@@ -350,6 +354,10 @@ void LektionSchreiben(const TLektion &lektion, QDomElement &parent)
     }
     if (!lektion.text.isEmpty())
         Blatt(lek, kText, lektion.text.join(QStringLiteral("\r\n")));
+    // Notes (the source of a reading text, say) only when there are any, so a
+    // lesson without notes is written as before.
+    if (!lektion.notizen.isEmpty() && !lektion.notizen.join(QString()).trimmed().isEmpty())
+        Blatt(lek, kNotizen, lektion.notizen.join(QStringLiteral("\r\n")));
 }
 
 QByteArray LehrbuchAlsXml(const QString &lehrbuchName, const std::vector<const TLektion *> &lektionen,

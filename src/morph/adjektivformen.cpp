@@ -4,6 +4,7 @@
 #include "morph/staemme.h"
 
 #include <array>
+#include <span>
 
 namespace lexovita {
 
@@ -78,10 +79,21 @@ bool Endet(const QString &s, const char *e)
 void Dekliniere(TErzeuger &e, const Genera &t, int32_t basis, int32_t s, Lauf l = {})
 {
     const int32_t g = GenusAusSelektor(s);
+    const Reihe10 &reihe = t[GenusIndex(g)];
     l.basis = basis | g;
     l.schritt = fid::KASUS_SCHRITT;
-    l.filter = fid::KasusNr(s);
-    e.Reihe(t[GenusIndex(g)], l);
+    const int32_t kasus = fid::KasusNr(s);
+    if (!e.vok.PluralisTantum()) {
+        l.filter = kasus;
+        e.Reihe(reihe, l);
+        return;
+    }
+    // A plural-only adjective (pauci) has no singular at all.
+    if (kasus != 0 && kasus <= fid::KASUS_SINGULAR)
+        return;
+    l.basis += fid::Kasus(fid::KASUS_SINGULAR);
+    l.filter = kasus == 0 ? 0 : kasus - fid::KASUS_SINGULAR;
+    e.Reihe(std::span<const Zelle>(reihe).subspan(fid::KASUS_SINGULAR), l);
 }
 
 // Comparison with magis/maxime for adjectives in -uus, -ius, -eus.
@@ -141,6 +153,8 @@ void SuperlativErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 
 void AdjektivAdverbErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 {
+    if (v.PluralisTantum())
+        return; // pauci has no adverb
     TErzeuger e(m, v);
     const QString &N = e.st.N;
     const int32_t grad = fid::Grad(s);

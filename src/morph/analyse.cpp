@@ -879,7 +879,8 @@ void TFormanalyse::StichwortErgebnisse(const TVokabel &v, const QString &wort)
         break;
     }
     case WA_ADJEKTIV:
-        neu(fid::POSITIV | fid::MASKULINUM | fid::NOM_SG);
+        // A plural-only adjective (pauci) names its nominative plural.
+        neu(fid::POSITIV | fid::MASKULINUM | (v.PluralisTantum() ? fid::NOM_PL : fid::NOM_SG));
         // One ending (felix, felicis): the headword is every gender's nominative.
         if (v.form1.endsWith(QLatin1String("is")) && v.form2.isEmpty() && v.form3.isEmpty()) {
             neu(fid::POSITIV | fid::FEMININUM | fid::NOM_SG);

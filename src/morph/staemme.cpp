@@ -75,6 +75,9 @@ QString Nominalstamm(const TVokabel &v)
     if (v.Wortart() == WA_ADJEKTIV) {
         const int32_t kd = AdjektivKlasse(v);
         if (kd == KD_O) {
+            // pauci, paucae, pauca: the feminine given is a plural.
+            if (v.PluralisTantum() && Endet(v.form2, "ae"))
+                return Kuerzen(v.form2, 2);
             if (Endet(v.form2, "a"))
                 return Kuerzen(v.form2, 1);
             if (Endet(v.form2, "is"))
@@ -209,7 +212,7 @@ QStringList StaemmeAbleiten(const TVokabel &v)
     case WA_ADJEKTIV:
         // Adjectives of the o/a type are stored as 32; 8 means the same class.
         if (klasse == KD_O || klasse == KD_A) {
-            s1 = Abschneiden(v.form2, "a");
+            s1 = v.PluralisTantum() ? Abschneiden(v.form2, "ae") : Abschneiden(v.form2, "a");
             s2.clear();
             s3.clear();
         } else if (klasse == KD_I) {

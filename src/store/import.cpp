@@ -263,21 +263,34 @@ TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &er
 TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner,
                                   const std::function<void(int datei, int dateien)> &fortschritt)
 {
-    const QStringList dateien =
-        QDir(ordner).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Readable, QDir::Name);
-    if (dateien.isEmpty())
-        throw TLektionsdateiFehler(0, QStringLiteral("Im Ordner \"%1\" liegen keine Lektionsdateien.").arg(ordner));
+    return OrdnerImportieren(daten, QStringList{ordner}, fortschritt);
+}
+
+TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QStringList &ordner,
+                                  const std::function<void(int datei, int dateien)> &fortschritt)
+{
+    // All files are listed first, so a folder without lesson files stops the
+    // import before anything is written.
+    QStringList dateien;
+    for (const QString &o : ordner) {
+        const QStringList namen =
+            QDir(o).entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Readable, QDir::Name);
+        if (namen.isEmpty())
+            throw TLektionsdateiFehler(0, QStringLiteral("Im Ordner \"%1\" liegen keine Lektionsdateien.").arg(o));
+        for (const QString &name : namen)
+            dateien << QDir(o).filePath(name);
+    }
     daten.VokabelLaden(0);
     TImportErgebnis gesamt;
     TTransaktion t(daten.Verbindung());
     TImport import(daten);
-    for (const QString &name : dateien) {
+    for (qsizetype i = 0; i < dateien.size(); ++i) {
         if (fortschritt)
-            fortschritt(int(&name - dateien.constData()), int(dateien.size()));
+            fortschritt(int(i), int(dateien.size()));
         try {
-            gesamt += import.DateiImportieren(QDir(ordner).filePath(name));
+            gesamt += import.DateiImportieren(dateien[i]);
         } catch (const TLektionsdateiFehler &f) {
-            throw TLektionsdateiFehler(0, QStringLiteral("%1: %2").arg(name, f.Meldung()));
+            throw TLektionsdateiFehler(0, QStringLiteral("%1: %2").arg(QFileInfo(dateien[i]).fileName(), f.Meldung()));
         }
     }
     t.Bestaetigen();

@@ -81,6 +81,11 @@ class TImport {
 // the number of files.
 TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner,
                                   const std::function<void(int datei, int dateien)> &fortschritt = {});
+// The same over several folders, one after the other, still in one
+// transaction; every folder must hold lesson files. Progress counts the
+// files of all folders together.
+TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QStringList &ordner,
+                                  const std::function<void(int datei, int dateien)> &fortschritt = {});
 
 // German summary line of an import.
 QString ImportZusammenfassung(const TImportErgebnis &ergebnis);

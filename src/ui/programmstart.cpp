@@ -90,8 +90,9 @@ void DiagnoseprotokollEinschalten(const QString &ordner)
 
 void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern)
 {
-    const QString ordner = GrundwortschatzOrdner();
-    if (!QFileInfo(ordner).isDir())
+    // Both starter textbooks go in together, the second one builds on the first.
+    const QStringList ordner = StartLehrbuchOrdner();
+    if (ordner.isEmpty())
         return;
     QProgressDialog fortschritt(QStringLiteral("Der Grundwortschatz wird eingerichtet..."), QString(), 0, 1, eltern);
     fortschritt.setWindowTitle(ProgrammTitel());

@@ -1,8 +1,9 @@
-// Acceptance tests of the starter textbook "Grundwortschatz Latein": the
-// shipped lesson files are imported once into a fresh database, then the key
-// forms of the irregular words, the analysis of every reading text and the
-// shape of every entry are checked against Latin grammar. The expectations
-// live in formen.tsv and stichprobe.tsv beside this file.
+// Acceptance tests of the starter textbooks "Grundwortschatz Latein" and
+// "Aufbauwortschatz Latein": the shipped lesson files of both are imported
+// once into a fresh database, as at first start, then the key forms of the
+// irregular words, the analysis of every reading text and the shape of every
+// entry are checked against Latin grammar. The expectations live in
+// formen.tsv and stichprobe.tsv beside this file.
 
 #include "model/fehler.h"
 #include "model/lektion.h"
@@ -24,6 +25,7 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -35,7 +37,16 @@ using namespace lexovita;
 namespace {
 
 const QString kTestOrdner = QStringLiteral(LEXOVITA_TESTDATA_DIR);
-const QString kDatenOrdner = kTestOrdner + QStringLiteral("/../../data/grundwortschatz");
+const QString kDatenOrdner = kTestOrdner + QStringLiteral("/../../data/");
+
+// The books in the order of import, with the prefix their lessons carry in
+// stichprobe.tsv ("07" is lesson 7 of the first book, "A07" of the second).
+struct TBuchQuelle {
+    const char *ordner;
+    const char *praefix;
+    int lektionen;
+};
+constexpr TBuchQuelle kBuecher[] = {{"grundwortschatz", "", 40}, {"aufbauwortschatz", "A", 20}};
 
 std::string S(const QString &s)
 {
@@ -87,10 +98,13 @@ struct Lehrbuch {
     QTemporaryDir ordner;
     std::unique_ptr<TDatenmanager> daten;
     TImportErgebnis ergebnis;
-    int vokImBuch = 0;            // VOK elements over all files
-    std::map<int, QString> texte; // lesson number -> reading text
-    QHash<QString, int32_t> ids;  // "headword|word class" (lower-cased) -> id
-    QString fehler;               // why the set-up failed, empty if it worked
+    int vokImBuch = 0;                // VOK elements over all files
+    std::map<QString, QString> texte; // "07", "A07" -> reading text
+    // "headword|word class" (lower-cased) -> id; of homographs (edere
+    // "essen", edere "herausgeben") the first one in the books.
+    QHash<QString, int32_t> ids;
+    int zeilen = 0; // rows of the vokabel table
+    QString fehler; // why the set-up failed, empty if it worked
 
     static QString Schluessel(const QString &wort, int32_t wortart)
     {
@@ -113,22 +127,33 @@ class LehrbuchUmgebung : public ::testing::Environment {
                 Rueckfrage r;
                 b.daten->DatenbankAktualisieren(r);
             }
-            b.ergebnis = OrdnerImportieren(*b.daten, kDatenOrdner);
+            QStringList ordner;
+            for (const TBuchQuelle &q : kBuecher)
+                ordner << kDatenOrdner + QLatin1String(q.ordner);
+            b.ergebnis = OrdnerImportieren(*b.daten, ordner);
 
-            const QStringList dateien =
-                QDir(kDatenOrdner).entryList({QStringLiteral("grundwortschatz_*.xml")}, QDir::Files, QDir::Name);
             static const QRegularExpression nummer(QStringLiteral("(\\d+)"));
-            for (const QString &d : dateien) {
-                const int nr = nummer.match(d).captured(1).toInt();
-                for (const TLehrbuchInhalt &inhalt : LektionsdateiLaden(kDatenOrdner + QLatin1Char('/') + d))
-                    for (const auto &l : inhalt.lektionen) {
-                        b.vokImBuch += l->Anzahl();
-                        b.texte[nr] += l->TextAlsString();
-                    }
+            for (const TBuchQuelle &q : kBuecher) {
+                const QString o = kDatenOrdner + QLatin1String(q.ordner);
+                const QStringList dateien =
+                    QDir(o).entryList({QLatin1String(q.ordner) + QStringLiteral("_*.xml")}, QDir::Files, QDir::Name);
+                for (const QString &d : dateien) {
+                    const QString nr = QLatin1String(q.praefix) + nummer.match(d).captured(1);
+                    for (const TLehrbuchInhalt &inhalt : LektionsdateiLaden(o + QLatin1Char('/') + d))
+                        for (const auto &l : inhalt.lektionen) {
+                            b.vokImBuch += l->Anzahl();
+                            b.texte[nr] += l->TextAlsString();
+                        }
+                }
             }
-            TAnweisung a = b.daten->Verbindung().Anweisung("SELECT id, vokabel, attribute & 7 FROM vokabel");
-            while (a.Schritt())
-                b.ids.insert(Lehrbuch::Schluessel(a.Text(1), a.Int(2)), a.Int(0));
+            TAnweisung a =
+                b.daten->Verbindung().Anweisung("SELECT id, vokabel, attribute & 7 FROM vokabel ORDER BY id");
+            while (a.Schritt()) {
+                ++b.zeilen;
+                const QString schluessel = Lehrbuch::Schluessel(a.Text(1), a.Int(2));
+                if (!b.ids.contains(schluessel))
+                    b.ids.insert(schluessel, a.Int(0));
+            }
         } catch (const std::exception &e) {
             b.fehler = FehlerMeldung(e);
         }
@@ -143,6 +168,10 @@ class LehrbuchUmgebung : public ::testing::Environment {
 // Results per reading-text word the analysis may give at most: what the
 // plain rules gave (1.52), plus a little for the forms they did not know.
 constexpr double kErgebnisseJeWortHoechstens = 1.52 + 0.15;
+// The texts of the reading authors (second book) are longer and richer in
+// forms that several words share; the same margin over what the rules gave
+// for them when they were written (1.91).
+constexpr double kErgebnisseJeWortLesetexte = 1.91 + 0.15;
 
 const auto *const g_umgebung = ::testing::AddGlobalTestEnvironment(new LehrbuchUmgebung);
 
@@ -273,12 +302,16 @@ class GrundwortschatzAbnahme : public ::testing::Test {
 
 TEST_F(GrundwortschatzAbnahme, EveryLessonAndEveryEntryOfTheFilesIsImported)
 {
-    EXPECT_EQ(buch().ergebnis.lektionenAngelegt, 40);
-    EXPECT_EQ(buch().ergebnis.lehrbuecherAngelegt, 1);
-    EXPECT_EQ(buch().texte.size(), 40u);
-    // No entry appears twice in the textbook, so each VOK becomes its own row.
+    int lektionen = 0;
+    for (const TBuchQuelle &q : kBuecher)
+        lektionen += q.lektionen;
+    EXPECT_EQ(buch().ergebnis.lektionenAngelegt, lektionen);
+    EXPECT_EQ(buch().ergebnis.lehrbuecherAngelegt, int(std::size(kBuecher)));
+    EXPECT_EQ(int(buch().texte.size()), lektionen);
+    // No entry appears twice in the books, so each VOK becomes its own row:
+    // the second book repeats nothing of the first.
     EXPECT_EQ(buch().ergebnis.vokabelnAngelegt, buch().vokImBuch);
-    EXPECT_EQ(buch().ids.size(), buch().vokImBuch);
+    EXPECT_EQ(buch().zeilen, buch().vokImBuch);
 }
 
 // ------------------------------------------------------------------ forms
@@ -308,20 +341,31 @@ TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
     TFormenmanager m;
     TFormanalyse analyse(m, quelle);
     int gesamt = 0, erkannt = 0;
+    std::map<QString, std::pair<int, int>> jeBuch; // prefix -> (analysed, words)
+    std::map<QString, size_t> ergebnisseJeBuch;
     size_t ergebnisse = 0;
     QStringList offen;
     for (const auto &[nr, text] : buch().texte) {
+        auto &[buchErkannt, buchGesamt] = jeBuch[nr.left(nr.size() - 2)];
         for (const QString &w : Woerter(text)) {
             ++gesamt;
+            ++buchGesamt;
             analyse.Zuruecksetzen();
             analyse.FormAnalysieren(w);
             ergebnisse += analyse.Ergebnisliste().size();
-            if (analyse.Ergebnisliste().empty())
-                offen << QStringLiteral("%1:%2").arg(nr, 2, 10, QLatin1Char('0')).arg(w);
-            else
+            ergebnisseJeBuch[nr.left(nr.size() - 2)] += analyse.Ergebnisliste().size();
+            if (analyse.Ergebnisliste().empty()) {
+                offen << nr + QLatin1Char(':') + w;
+            } else {
                 ++erkannt;
+                ++buchErkannt;
+            }
         }
     }
+    for (const auto &[praefix, zahl] : jeBuch)
+        std::cout << "[ Abdeckung ] book " << (praefix.isEmpty() ? "1" : S(praefix)) << ": " << zahl.first << " of "
+                  << zahl.second << " words analysed, " << double(ergebnisseJeBuch[praefix]) / zahl.second
+                  << " results per word\n";
     ASSERT_GT(gesamt, 1000) << "the reading texts are missing";
     const double anteil = 100.0 * erkannt / gesamt;
     std::cout << "[ Abdeckung ] " << erkannt << " of " << gesamt << " words analysed (" << anteil << " %), "
@@ -330,7 +374,10 @@ TEST_F(GrundwortschatzAbnahme, AtLeast95PercentOfTheReadingTextWordsAreAnalysed)
     // per word may grow only a little beyond what the plain rules gave.
     const double jeWort = double(ergebnisse) / gesamt;
     std::cout << "[ Ergebnisse] " << ergebnisse << " results, " << jeWort << " per word\n";
-    EXPECT_LE(jeWort, kErgebnisseJeWortHoechstens);
+    for (const auto &[praefix, zahl] : jeBuch)
+        EXPECT_LE(double(ergebnisseJeBuch[praefix]) / zahl.second,
+                  praefix.isEmpty() ? kErgebnisseJeWortHoechstens : kErgebnisseJeWortLesetexte)
+            << "book " << S(praefix);
     EXPECT_GE(anteil, 95.0) << offen.size() << " words without analysis:\n" << S(offen.join(QStringLiteral(", ")));
 }
 
@@ -385,7 +432,7 @@ TEST_F(GrundwortschatzAbnahme, HandCheckedSampleWordsAreTracedToTheRightEntryAnd
     for (const QStringList &z : TsvLesen(QStringLiteral("stichprobe.tsv"))) {
         ASSERT_GE(z.size(), 4) << S(z.join(QLatin1Char('|')));
         ++geprueft;
-        const int nr = z[0].toInt();
+        const QString &nr = z[0];
         const QString &wort = z[1];
         const QString &stichwort = z[2];
         const int32_t wortart = Wortart(z[3]);
@@ -398,7 +445,20 @@ TEST_F(GrundwortschatzAbnahme, HandCheckedSampleWordsAreTracedToTheRightEntryAnd
             ADD_FAILURE() << wo << ": the word is not in the text of that lesson";
             continue;
         }
-        const int32_t id = buch().Id(stichwort, wortart);
+        // Homographs are told apart by their first principal part:
+        // "pendere/pendo" is pendere "zahlen", not pendere "hängen".
+        int32_t id = 0;
+        if (stichwort.contains(QLatin1Char('/'))) {
+            TAnweisung a = daten().Verbindung().Anweisung(
+                "SELECT id FROM vokabel WHERE vokabel = ?1 AND form1 = ?2 AND attribute & 7 = ?3");
+            a.Binden(1, stichwort.section(QLatin1Char('/'), 0, 0))
+                .Binden(2, stichwort.section(QLatin1Char('/'), 1))
+                .Binden(3, wortart);
+            if (a.Schritt())
+                id = a.Int(0);
+        } else {
+            id = buch().Id(stichwort, wortart);
+        }
         if (id == 0) {
             ADD_FAILURE() << wo << ": no such entry in the textbook";
             continue;
@@ -419,8 +479,147 @@ TEST_F(GrundwortschatzAbnahme, HandCheckedSampleWordsAreTracedToTheRightEntryAnd
         else
             ++treffer;
     }
-    EXPECT_GE(geprueft, 200);
+    EXPECT_GE(geprueft, 400); // 200 of each book
     std::cout << "[ Stichprobe] " << treffer << " of " << geprueft << " sample words traced correctly\n";
+}
+
+// ----------------------------------------------------------- review check
+
+// What a reviewer checks first: the key forms the generator builds from each
+// entry (1st singular, infinitive, perfect and supine of verbs; genitive
+// singular and plural of nouns and adjectives) end as the entry's class
+// allows, and no form exists that the entry's flags rule out (a supine
+// for a verb written without one, a singular for a plural-only word).
+TEST_F(GrundwortschatzAbnahme, EveryKeyFormEndsAsTheEntrysClassAllows)
+{
+    using Endungen = QStringList;
+    struct Verbklasse {
+        Endungen erste, infinitiv, ersteDep, infinitivDep;
+    };
+    static const QHash<int32_t, Verbklasse> verben{
+        {KD_A, {{"o"}, {"are"}, {"or"}, {"ari"}}},        {KD_E, {{"eo"}, {"ere"}, {"eor"}, {"eri"}}},
+        {KD_I, {{"io"}, {"ire"}, {"ior"}, {"iri"}}},      {KD_K, {{"o"}, {"ere"}, {"or"}, {"i"}}},
+        {KD_G, {{"io"}, {"ere"}, {"ior"}, {"i", "iri"}}}, // oriri keeps its long i
+    };
+    // Genitive singular and plural by noun class; the i- and mixed classes
+    // differ only in the other cases.
+    static const QHash<int32_t, QPair<Endungen, Endungen>> nomen{
+        {KD_A, {{"ae"}, {"arum"}}}, {KD_E, {{"ei"}, {"erum"}}}, {KD_O, {{"i"}, {"orum"}}}, {KD_U, {{"us"}, {"uum"}}},
+        {KD_K, {{"is"}, {"um"}}},   {KD_G, {{"is"}, {"ium"}}},  {KD_I, {{"is"}, {"ium"}}},
+    };
+    auto endetAuf = [](const QString &text, const Endungen &e) {
+        // A phrase (res publica, certiorem facere) inflects its first word.
+        const QString wort = text.section(QLatin1Char(' '), 0, 0);
+        return std::any_of(e.begin(), e.end(), [&](const QString &x) { return wort.endsWith(x); });
+    };
+
+    TFormenmanager m;
+    QStringList fehler;
+    int geprueft = 0;
+    for (const auto &v : AlleEintraege()) {
+        m.Zuruecksetzen();
+        m.AlleFormenErzeugen(*v);
+        QHash<int32_t, QString> formen;
+        for (const TLatForm &f : m.Ergebnisliste())
+            if (!formen.contains(f.formId))
+                formen.insert(f.formId, f.text);
+        auto form = [&](int32_t id) { return formen.value(id); };
+        const QString wo = v->vokabel + QStringLiteral(" (") + v->FormenText() + QStringLiteral("): ");
+        auto melden = [&](const QString &was, const QString &text) {
+            fehler << wo + was + QStringLiteral(" \"") + text + QLatin1Char('"');
+        };
+
+        switch (v->Wortart()) {
+        case WA_VERB: {
+            ++geprueft;
+            const bool dep = v->Deponens();
+            const bool perfektMitSum = dep || v->Semideponens();
+            if (verben.contains(v->KonjDekl())) {
+                const Verbklasse &k = verben[v->KonjDekl()];
+                // ferre, fieri, edere (esse) store their irregular infinitive.
+                if (v->sonderformen.empty() &&
+                    !endetAuf(form(fid::INFINITIV | fid::AKTIV | fid::PRAESENS), dep ? k.infinitivDep : k.infinitiv))
+                    melden(QStringLiteral("Infinitiv"), form(fid::INFINITIV | fid::AKTIV | fid::PRAESENS));
+                if (!endetAuf(v->form1, dep ? k.ersteDep : k.erste))
+                    melden(QStringLiteral("1. Sg."), v->form1);
+            }
+            // A stored perfect is the editor's deliberate word (reverti
+            // beside reversus sum); only what the rules built is checked.
+            bool perfektGespeichert = false;
+            for (const auto &sf : v->sonderformen)
+                perfektGespeichert =
+                    perfektGespeichert || sf->formId == (fid::INDIKATIV | fid::AKTIV | fid::PERFEKT | fid::P1_SG);
+            const QString perfekt = form(fid::INDIKATIV | fid::AKTIV | fid::PERFEKT | fid::P1_SG);
+            if (!perfekt.isEmpty() && !perfektGespeichert &&
+                !endetAuf(perfekt, perfektMitSum ? Endungen{"us", "um"} : Endungen{"i"}))
+                melden(QStringLiteral("Perfekt"), perfekt);
+            for (int32_t supin : {fid::SUPINUM_I, fid::SUPINUM_II}) {
+                const QString text = form(supin);
+                if (text.isEmpty())
+                    continue;
+                if (v->form3.isEmpty())
+                    melden(QStringLiteral("Supinum ohne Supinum in den Stammformen"), text);
+                else if (!text.endsWith(supin == fid::SUPINUM_II ? QStringLiteral("um") : QStringLiteral("u")))
+                    melden(QStringLiteral("Supinum"), text);
+            }
+            // No supine: no perfect passive participle either.
+            const QString ppp = form(fid::PARTIZIP | fid::PASSIV | fid::PERFEKT | fid::NOM_SG | fid::MASKULINUM);
+            if (!ppp.isEmpty() && v->form3.isEmpty() && !perfektMitSum)
+                melden(QStringLiteral("PPP ohne Supinum"), ppp);
+            break;
+        }
+        case WA_SUBSTANTIV: {
+            ++geprueft;
+            if (!QStringList{"m", "f", "n", "p"}.contains(v->form2))
+                melden(QStringLiteral("Genus"), v->form2);
+            if (!nomen.contains(v->KonjDekl())) {
+                melden(QStringLiteral("Deklination"), v->KonjDeklText());
+                break;
+            }
+            const auto &[gs, gp] = nomen[v->KonjDekl()];
+            QString genSg, genPl;
+            bool singular = false;
+            for (const TLatForm &f : m.Ergebnisliste()) {
+                const int32_t kasus = fid::KasusNr(f.formId);
+                singular = singular || (kasus >= 1 && kasus <= fid::KASUS_SINGULAR && !f.text.isEmpty());
+                if (kasus == 2 && genSg.isEmpty())
+                    genSg = f.text;
+                if (kasus == 7 && genPl.isEmpty())
+                    genPl = f.text;
+            }
+            if (v->PluralisTantum() && singular)
+                melden(QStringLiteral("Singular bei Pluralwort"), v->vokabel);
+            if (!v->PluralisTantum() && !endetAuf(genSg, gs))
+                melden(QStringLiteral("Genitiv Sg."), genSg);
+            // A word without a plural (Singularis tantum) has none to check.
+            if (!v->SingularisTantum() && !endetAuf(genPl, gp))
+                melden(QStringLiteral("Genitiv Pl."), genPl);
+            break;
+        }
+        case WA_ADJEKTIV: {
+            ++geprueft;
+            const bool oa = v->KonjDekl() == KD_O || v->KonjDekl() == KD_A;
+            const QString genSg = form(fid::POSITIV | fid::MASKULINUM | fid::GEN_SG);
+            const QString genPl = form(fid::POSITIV | fid::MASKULINUM | fid::GEN_PL);
+            if (v->PluralisTantum() ? !genSg.isEmpty() : !endetAuf(genSg, oa ? Endungen{"i", "ius"} : Endungen{"is"}))
+                melden(QStringLiteral("Genitiv Sg."), genSg);
+            // vetus, pauper, dives: -um in the genitive plural
+            if (!endetAuf(genPl, oa ? Endungen{"orum"} : Endungen{"ium", "um"}))
+                melden(QStringLiteral("Genitiv Pl."), genPl);
+            break;
+        }
+        case WA_PRONOMEN:
+            ++geprueft;
+            if (!QStringList{"", "m", "f", "n", "p"}.contains(v->form2))
+                melden(QStringLiteral("Genus"), v->form2);
+            break;
+        default:
+            break;
+        }
+    }
+    ASSERT_GT(geprueft, 1000);
+    std::cout << "[ Prüfung   ] " << geprueft << " entries checked, " << fehler.size() << " faults\n";
+    EXPECT_TRUE(fehler.isEmpty()) << S(fehler.join(QLatin1Char('\n')));
 }
 
 // ------------------------------------------------------------ data sanity
@@ -438,12 +637,14 @@ TEST_F(GrundwortschatzAbnahme, EveryEntryHasAMeaning)
     EXPECT_TRUE(ohne.isEmpty()) << S(ohne.join(QStringLiteral(", ")));
 }
 
-TEST_F(GrundwortschatzAbnahme, NoHeadwordOccursTwiceWithTheSameWordClass)
+// Homographs (edere "essen" and edere "herausgeben") are two entries; they
+// differ in their principal parts.
+TEST_F(GrundwortschatzAbnahme, NoHeadwordOccursTwiceWithTheSameWordClassAndParts)
 {
     QStringList doppelt;
     TAnweisung a = daten().Verbindung().Anweisung(
-        "SELECT lower(vokabel), attribute & 7, count(*) FROM vokabel GROUP BY lower(vokabel), attribute & 7 "
-        "HAVING count(*) > 1");
+        "SELECT lower(vokabel), attribute & 7, count(*) FROM vokabel "
+        "GROUP BY lower(vokabel), attribute & 7, form1, form2, form3 HAVING count(*) > 1");
     while (a.Schritt())
         doppelt << QStringLiteral("%1 (%2) x%3").arg(a.Text(0)).arg(a.Int(1)).arg(a.Int(2));
     EXPECT_TRUE(doppelt.isEmpty()) << S(doppelt.join(QStringLiteral(", ")));
@@ -540,7 +741,12 @@ TEST_F(GrundwortschatzAbnahme, EveryAdjectiveHasADeclensionAndItsThreeGenders)
         if (v->Wortart() != WA_ADJEKTIV)
             continue;
         const QString wo = v->vokabel + QStringLiteral(": ");
-        if (v->KonjDekl() == KD_O) {
+        if (v->KonjDekl() == KD_O && v->PluralisTantum()) {
+            // pauci, paucae, pauca
+            if (v->form1 != v->vokabel || !v->form1.endsWith(QLatin1Char('i')) ||
+                !v->form2.endsWith(QStringLiteral("ae")) || !v->form3.endsWith(QLatin1Char('a')))
+                fehler << wo + QStringLiteral("Formen \"%1, %2, %3\"").arg(v->form1, v->form2, v->form3);
+        } else if (v->KonjDekl() == KD_O) {
             // The neuter ends in -um; the pronominal alius has aliud.
             if (v->form1 != v->vokabel || !v->form2.endsWith(QLatin1Char('a')) ||
                 !(v->form3.endsWith(QStringLiteral("um")) || v->form3 == QStringLiteral("aliud")))

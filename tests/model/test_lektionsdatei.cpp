@@ -181,11 +181,18 @@ TEST(LektionsdateiLesen, ReadsTextbooksLessonsAndEveryPartOfAnEntry)
 TEST(LektionsdateiLesen, WriteReadWriteGivesTheSameFile)
 {
     auto l1 = Beispiel(QStringLiteral("Lektion \"eins\" & <zwei>"));
+    // Notes (the source of a reading text) travel with the lesson; a lesson
+    // without notes writes no element for them.
+    l1->notizen = QStringList{QStringLiteral("Lesetext nach Caesar, De bello Gallico 1,1 & <vereinfacht>"),
+                              QStringLiteral("zweite Zeile")};
     auto l2 = Beispiel(QStringLiteral("Ü"));
     l2->text = QStringList{QString()};
     l2->vokabeln[0]->attribute |= ATTR_DEPONENS | ATTR_RESERVIERT;
     const QByteArray erst = LehrbuchAlsXml(QStringLiteral("Buch ä"), {l1.get(), l2.get()}, {});
+    EXPECT_EQ(erst.count("<NOTIZEN>"), 1);
     const auto buecher = LektionsdateiLesen(erst);
+    EXPECT_EQ(buecher.at(0).lektionen.at(0)->notizen, l1->notizen);
+    EXPECT_TRUE(buecher.at(0).lektionen.at(1)->notizen.isEmpty());
     std::vector<const TLektion *> gelesen;
     for (const auto &l : buecher.at(0).lektionen)
         gelesen.push_back(l.get());
@@ -239,6 +246,8 @@ TEST(LektionsdateiFehlerhaft, UnknownOrMisplacedElementsNameTheirLine)
     ErwarteFehler(MitVok("<NAME>a<B>x</B></NAME>\n<WORTART>1</WORTART>\n"), 5, QStringLiteral("<B> in <NAME>"));
     ErwarteFehler(MitVok("<NAME>a</NAME>\nlose\n<WORTART>1</WORTART>\n"), 6, QStringLiteral("Unerwarteter Text"));
     ErwarteFehler("<LEXOVITA>\n<BUCH name=\"b\">\n<VOK/>\n</BUCH>\n</LEXOVITA>", 3, QStringLiteral("<VOK> in <BUCH>"));
+    ErwarteFehler("<LEXOVITA>\n<LEKTION name=\"L\">\n<NOTIZEN>n</NOTIZEN>\n<TEXT>t</TEXT>\n</LEKTION>\n</LEXOVITA>", 4,
+                  QStringLiteral("<TEXT> steht in <LEKTION> an falscher Stelle"));
 }
 
 TEST(LektionsdateiFehlerhaft, MissingPartsNameTheLineOfTheirParent)

@@ -7,6 +7,7 @@
 #include "store/lektionsspeicher.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 using namespace lexovita;
 using namespace lexovita::test;
@@ -14,6 +15,7 @@ using namespace lexovita::test;
 namespace {
 
 const QString kOrdner = QStringLiteral(LEXOVITA_TESTDATA_DIR "/../../data/grundwortschatz");
+const QString kAufbau = QStringLiteral(LEXOVITA_TESTDATA_DIR "/../../data/aufbauwortschatz");
 
 // What an entry of the given class needs so that its forms can be built:
 // empty if nothing is missing.
@@ -46,7 +48,9 @@ QStringList Maengel(const TVokabel &v)
         break;
     case WA_ADJEKTIV:
         if (kd == KD_A || kd == KD_O) {
-            if (!v.form2.endsWith(QLatin1Char('a')) && !v.form2.endsWith(QStringLiteral("is")))
+            // A plural-only adjective gives its feminine plural: pauci, paucae, pauca.
+            if (v.PluralisTantum() ? !v.form2.endsWith(QStringLiteral("ae"))
+                                   : !v.form2.endsWith(QLatin1Char('a')) && !v.form2.endsWith(QStringLiteral("is")))
                 m << QStringLiteral("Femininum fehlt");
             if (v.form3.isEmpty())
                 m << QStringLiteral("Neutrum fehlt");
@@ -92,6 +96,36 @@ TEST_F(Grundwortschatz, ImportsCompletelyAndEveryEntryHasMeaningClassPartsAndGen
             fehler << QStringLiteral("%1 (%2): %3").arg(v->vokabel, v->WortartText(), m.join(QStringLiteral(", ")));
     }
     EXPECT_TRUE(fehler.isEmpty()) << fehler.size() << " Einträge:\n" << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+// At first start both starter textbooks go in together: completely, or, if
+// one folder holds no lesson files, not at all.
+TEST_F(Grundwortschatz, BothStarterTextbooksImportInOneTransaction)
+{
+    QTemporaryDir leer;
+    ASSERT_TRUE(leer.isValid());
+    EXPECT_THROW(OrdnerImportieren(daten, QStringList{kOrdner, leer.path()}), TLektionsdateiFehler);
+    TAnweisung keine = daten.Verbindung().Anweisung("SELECT count(*) FROM vokabel");
+    ASSERT_TRUE(keine.Schritt());
+    EXPECT_EQ(keine.Int(0), 0);
+
+    std::vector<int> fortschritt;
+    const TImportErgebnis e =
+        OrdnerImportieren(daten, QStringList{kOrdner, kAufbau}, [&](int datei, int) { fortschritt.push_back(datei); });
+    const qsizetype dateien = QDir(kOrdner).entryList({QStringLiteral("*.xml")}, QDir::Files).size() +
+                              QDir(kAufbau).entryList({QStringLiteral("*.xml")}, QDir::Files).size();
+    EXPECT_EQ(e.lektionenAngelegt, dateien);
+    EXPECT_EQ(e.lehrbuecherAngelegt, 2);
+    ASSERT_EQ(qsizetype(fortschritt.size()), dateien);
+    EXPECT_EQ(fortschritt.back(), dateien - 1);
+
+    // The reading texts of the second book name their source in the notes.
+    TAnweisung n = daten.Verbindung().Anweisung(
+        "SELECT count(*) FROM lektion JOIN lehrbuch ON lehrbuch.id = lektion.lehrbuch_id "
+        "WHERE lehrbuch.name = 'Aufbauwortschatz Latein' AND lektion.notizen LIKE 'Lesetext nach %' "
+        "AND lektion.text <> ''");
+    ASSERT_TRUE(n.Schritt());
+    EXPECT_EQ(n.Int(0), QDir(kAufbau).entryList({QStringLiteral("*.xml")}, QDir::Files).size());
 }
 
 } // namespace

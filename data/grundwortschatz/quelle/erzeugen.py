@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Builds the lesson files of the textbook "Grundwortschatz Latein".
+"""Builds the lesson files of the starter textbooks "Grundwortschatz Latein"
+and "Aufbauwortschatz Latein".
 
-Reads quelle/lektion_NN.txt (one entry per line, see README.md) and writes
-../grundwortschatz_NN.xml. Irregular paradigms live here as tables, so that
+Reads <book>/quelle/lektion_NN.txt (one entry per line, see README.md) and
+writes <book>/<book>_NN.xml for both books; the checks run over both, so an
+entry of the second book cannot repeat one of the first. Irregular paradigms live here as tables, so that
 compounds (ab-esse, af-ferre, red-ire ...) are derived by prefix and their
 special forms cannot drift apart from the simple verb.
 
@@ -17,9 +19,11 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 
-LEHRBUCH = "Grundwortschatz Latein"
 HIER = os.path.dirname(os.path.abspath(__file__))
-ZIEL = os.path.dirname(HIER)
+DATEN = os.path.dirname(os.path.dirname(HIER))
+# (textbook name, folder under data/): the order is the order of import.
+BUECHER = [("Grundwortschatz Latein", "grundwortschatz"),
+           ("Aufbauwortschatz Latein", "aufbauwortschatz")]
 
 # ---------------------------------------------------------------- codes
 WORTART = {"v": 1, "s": 2, "u": 3, "d": 4, "a": 5, "p": 6}
@@ -265,6 +269,12 @@ PRONOMEN = {
     "quisque": {"m": [None, "cuiusque", "cuique", "quemque", "quoque", "quique", "quorumque", "quibusque", "quosque", "quibusque"],
                 "f": ["quaeque", "cuiusque", "cuique", "quamque", "quaque", "quaeque", "quarumque", "quibusque", "quasque", "quibusque"],
                 "n": ["quidque", "cuiusque", "cuique", "quidque", "quoque", "quaeque", "quorumque", "quibusque", "quaeque", "quibusque"]},
+    "uterque": {"m": [None, "utriusque", "utrique", "utrumque", "utroque", "utrique", "utrorumque", "utrisque", "utrosque", "utrisque"],
+                "f": ["utraque", "utriusque", "utrique", "utramque", "utraque", "utraeque", "utrarumque", "utrisque", "utrasque", "utrisque"],
+                "n": ["utrumque", "utriusque", "utrique", "utrumque", "utroque", "utraque", "utrorumque", "utrisque", "utraque", "utrisque"]},
+    # quisquam is used in the singular only; quicquam and quidquam both occur
+    "quisquam": {"m": [None, "cuiusquam", "cuiquam", "quemquam", "quoquam"],
+                 "n": ["quicquam", "cuiusquam", "cuiquam", "quicquam", "quoquam"]},
     "nemo": {"": [None, "nullius", "nemini", "neminem", "nullo"]},
     "nihil": {"": [None, "nullius rei", "nulli rei", "nihil", "nulla re"]},
 }
@@ -463,18 +473,20 @@ def lies_eintrag(zeile, datei, nr):
 
 
 def lies_lektion(pfad):
-    name, eintraege, text = None, [], []
+    name, eintraege, text, notizen = None, [], [], []
     for nr, roh in enumerate(open(pfad, encoding="utf-8"), 1):
         zeile = roh.rstrip("\n")
         if not zeile.strip() or zeile.lstrip().startswith("#"):
             continue
         if zeile.startswith("@lektion "):
             name = zeile[len("@lektion "):].strip()
+        elif zeile.startswith("@notiz "):
+            notizen.append(zeile[len("@notiz "):].strip())
         elif zeile.startswith(">"):
             text.append(zeile[1:].strip())
         else:
             eintraege.append(lies_eintrag(zeile, os.path.basename(pfad), nr))
-    return {"name": name, "eintraege": eintraege, "text": text}
+    return {"name": name, "eintraege": eintraege, "text": text, "notizen": notizen}
 
 
 # ------------------------------------------------------------- writing
@@ -510,13 +522,15 @@ def vok_xml(e):
     return z
 
 
-def lektion_xml(lek):
+def lektion_xml(lek, buch):
     z = ['<?xml version="1.0" encoding="UTF-8"?>', "<LEXOVITA>",
-         '  <BUCH name="%s">' % esc(LEHRBUCH), '    <LEKTION name="%s">' % esc(lek["name"])]
+         '  <BUCH name="%s">' % esc(buch), '    <LEKTION name="%s">' % esc(lek["name"])]
     for e in lek["eintraege"]:
         z.extend("  " + x for x in vok_xml(e))
     if lek["text"]:
         z.append("      <TEXT>%s</TEXT>" % esc("\r\n".join(lek["text"])))
+    if lek["notizen"]:
+        z.append("      <NOTIZEN>%s</NOTIZEN>" % esc("\r\n".join(lek["notizen"])))
     z += ["    </LEKTION>", "  </BUCH>", "</LEXOVITA>", ""]
     return "\n".join(z)
 
@@ -530,7 +544,10 @@ def pruefen(lektionen):
             fehler.append("Lektion ohne Namen")
         for e in lek["eintraege"]:
             wo = "%s:%d %s" % (e["datei"], e["zeile"], e["vokabel"])
-            schluessel = (e["vokabel"].lower(), e["wortart"])
+            # Homographs (edere "essen", edere "herausgeben") differ in
+            # their principal parts; the import keeps them apart the same way.
+            schluessel = (e["vokabel"].lower(), e["wortart"], e["form1"].lower(),
+                          e["form2"].lower(), e["form3"].lower())
             if schluessel in gesehen:
                 fehler.append("%s: doppelt (schon %s)" % (wo, gesehen[schluessel]))
             gesehen[schluessel] = wo
@@ -560,6 +577,10 @@ def pruefen(lektionen):
             elif wa == 5:
                 if kd not in (24, 32):
                     fehler.append("%s: Adjektivklasse" % wo)
+                elif kd == 32 and fl & 128:
+                    if not (e["form1"] == e["vokabel"] and e["form1"].endswith("i")
+                            and e["form2"].endswith("ae") and e["form3"].endswith("a")):
+                        fehler.append("%s: o/a-Formen im Plural" % wo)
                 elif kd == 32 and not (e["form2"].endswith("a") and e["form3"]):
                     fehler.append("%s: o/a-Formen" % wo)
                 elif kd == 24 and not (e["form1"] and (e["form3"] or not e["form2"])):
@@ -569,20 +590,24 @@ def pruefen(lektionen):
     return fehler
 
 
-def xml_dateien(dateien, lektionen):
-    """Target path -> file content (bytes) of every lesson file."""
+def xml_dateien(dateien, lektionen, buch, ordner):
+    """Target path -> file content (bytes) of every lesson file of a book."""
     inhalt = {}
     for pfad, lek in zip(dateien, lektionen):
         nummer = re.search(r"(\d+)", os.path.basename(pfad)).group(1)
-        ziel = os.path.join(ZIEL, "grundwortschatz_%s.xml" % nummer)
-        inhalt[ziel] = lektion_xml(lek).encode("utf-8")
+        ziel = os.path.join(DATEN, ordner, "%s_%s.xml" % (ordner, nummer))
+        inhalt[ziel] = lektion_xml(lek, buch).encode("utf-8")
     return inhalt
 
 
-def veraltet(inhalt):
+def vorhandene(ordner):
+    return glob.glob(os.path.join(DATEN, ordner, "%s_*.xml" % ordner))
+
+
+def veraltet(inhalt, ordner):
     """Names of the lesson files on disk that differ from what would be
     written, are missing, or have no source any more."""
-    vorhanden = set(glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml")))
+    vorhanden = set(vorhandene(ordner))
     abweichend = []
     for ziel in sorted(vorhanden | set(inhalt)):
         name = os.path.basename(ziel)
@@ -599,36 +624,41 @@ def veraltet(inhalt):
 
 def main():
     nur_pruefen = "--pruefen" in sys.argv
-    dateien = sorted(glob.glob(os.path.join(HIER, "lektion_*.txt")))
-    lektionen = [lies_lektion(p) for p in dateien]
-    fehler = pruefen(lektionen)
+    buecher = []
+    for buch, ordner in BUECHER:
+        dateien = sorted(glob.glob(os.path.join(DATEN, ordner, "quelle", "lektion_*.txt")))
+        buecher.append((buch, ordner, dateien, [lies_lektion(p) for p in dateien]))
+    # One check over both books: the second must not repeat the first.
+    fehler = pruefen([lek for _, _, _, lektionen in buecher for lek in lektionen])
     for f in fehler:
         print("FEHLER:", f)
-    anzahl = sum(len(l["eintraege"]) for l in lektionen)
-    sf = sum(len(e["sonderformen"]) for l in lektionen for e in l["eintraege"])
-    inhalt = xml_dateien(dateien, lektionen)
     abweichend = []
-    if nur_pruefen:
-        # The XML is generated: a file that differs was edited by hand or not
-        # regenerated after a change of the sources or of this script.
-        abweichend = veraltet(inhalt)
-        if abweichend:
-            print("FEHLER: Diese Lektionsdateien passen nicht zu den Quellen; "
-                  "bitte mit \"python3 quelle/erzeugen.py\" neu erzeugen:")
-            for name in abweichend:
-                print("  " + name)
-        for pfad in sorted(glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml"))):
-            ET.parse(pfad)  # raises on a file that is not well-formed
-    else:
-        for alt in glob.glob(os.path.join(ZIEL, "grundwortschatz_*.xml")):
-            os.remove(alt)
-        for (ziel, daten), lek in zip(inhalt.items(), lektionen):
-            with open(ziel, "wb") as f:
-                f.write(daten)
-            wurzel = ET.parse(ziel).getroot()
-            assert wurzel.tag == "LEXOVITA" and wurzel[0].tag == "BUCH"
-            assert len(wurzel.findall("./BUCH/LEKTION/VOK")) == len(lek["eintraege"])
-    print("%d Lektionen, %d Einträge, %d Sonderformen" % (len(lektionen), anzahl, sf))
+    for buch, ordner, dateien, lektionen in buecher:
+        anzahl = sum(len(l["eintraege"]) for l in lektionen)
+        sf = sum(len(e["sonderformen"]) for l in lektionen for e in l["eintraege"])
+        inhalt = xml_dateien(dateien, lektionen, buch, ordner)
+        if nur_pruefen:
+            # The XML is generated: a file that differs was edited by hand or
+            # not regenerated after a change of the sources or of this script.
+            falsch = veraltet(inhalt, ordner)
+            if falsch:
+                print("FEHLER: Diese Lektionsdateien passen nicht zu den Quellen; "
+                      "bitte mit \"python3 grundwortschatz/quelle/erzeugen.py\" neu erzeugen:")
+                for name in falsch:
+                    print("  " + name)
+            abweichend += falsch
+            for pfad in sorted(vorhandene(ordner)):
+                ET.parse(pfad)  # raises on a file that is not well-formed
+        else:
+            for alt in vorhandene(ordner):
+                os.remove(alt)
+            for (ziel, daten), lek in zip(inhalt.items(), lektionen):
+                with open(ziel, "wb") as f:
+                    f.write(daten)
+                wurzel = ET.parse(ziel).getroot()
+                assert wurzel.tag == "LEXOVITA" and wurzel[0].tag == "BUCH"
+                assert len(wurzel.findall("./BUCH/LEKTION/VOK")) == len(lek["eintraege"])
+        print("%s: %d Lektionen, %d Einträge, %d Sonderformen" % (buch, len(lektionen), anzahl, sf))
     return 1 if fehler or abweichend else 0
 
 
