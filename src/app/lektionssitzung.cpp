@@ -306,6 +306,30 @@ int TLektionssitzung::VokabelUeberallEntfernen(int32_t id)
     return entfernt;
 }
 
+bool TLektionssitzung::InOffeneLektion(int32_t lektionId, const std::vector<int32_t> &ids, bool hinzufuegen)
+{
+    if (lektionId <= 0)
+        return false;
+    for (int i = 0; i < m_lektionen.Anzahl(); ++i) {
+        TLektion *l = m_lektionen.Lektion(i);
+        if (l->id != lektionId)
+            continue;
+        if (!hinzufuegen)
+            l->vokabeln.clear();
+        for (int32_t id : ids) {
+            auto voll = m_daten.VokabelLaden(id);
+            if (!voll->vokabel.isEmpty())
+                l->VokabelAnhaengen(std::move(voll));
+        }
+        l->AlsGeaendertMarkieren();
+        emit kopfGeaendert();
+        if (l == Aktuell())
+            emit anzeigen();
+        return true;
+    }
+    return false;
+}
+
 bool TLektionssitzung::VokabelAnhaengen(int32_t id)
 {
     TLektion *l = Aktuell();

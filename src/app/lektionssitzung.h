@@ -97,6 +97,11 @@ class TLektionssitzung : public QObject {
     // The entry was deleted from the database: its rows leave every open
     // lesson, which is then marked modified. Returns the rows removed.
     int VokabelUeberallEntfernen(int32_t id);
+    // Entries another window wants stored into the stored lesson `lektionId`
+    // while it is open here: they go into the open copy instead (appended,
+    // or replacing its entries), which is marked modified, so that saving
+    // the open copy later cannot drop them. False when it is not open.
+    bool InOffeneLektion(int32_t lektionId, const std::vector<int32_t> &ids, bool hinzufuegen);
     // Textbooks and lessons deleted in a chooser opened by another window:
     // open copies must then be saved to a new place.
     void LoeschungenAnwenden(const TLehrbuchwahl &wahl);

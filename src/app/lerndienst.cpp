@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/lehrbuchverwaltung.h"
+#include "app/lektionssitzung.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "morph/formenmanager.h"
@@ -29,7 +30,10 @@ class TSonderformenAusDatenbank : public ISonderformQuelle {
 
 } // namespace
 
-TLerndienst::TLerndienst(TAnwendungskern &kern) : TLerndienst(kern.Daten(), kern.Config(), kern.Zufall()) {}
+TLerndienst::TLerndienst(TAnwendungskern &kern) : TLerndienst(kern.Daten(), kern.Config(), kern.Zufall())
+{
+    m_sitzung = &kern.Sitzung();
+}
 
 TLerndienst::TLerndienst(TDatenmanager &daten, const TConfig &config, IZufall &zufall)
     : m_daten(daten), m_config(config), m_zufall(zufall),
@@ -64,6 +68,8 @@ bool TLerndienst::FalscheSpeichern(const TVerwaltungsAuswahl &ziel, const std::v
 {
     if (!ziel.bestaetigt || ziel.name.trimmed().isEmpty() || ziel.lehrbuchId == 0 || ids.empty())
         return false;
+    if (m_sitzung && m_sitzung->InOffeneLektion(ziel.lektionId, ids, hinzufuegen))
+        return true;
     TLektionsSpeicher speicher(m_daten);
     std::unique_ptr<TLektion> lektion;
     if (ziel.lektionId != 0)

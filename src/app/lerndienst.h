@@ -16,6 +16,7 @@ class TAnwendungskern;
 class TConfig;
 class TDatenmanager;
 class TLektion;
+class TLektionssitzung;
 struct TVerwaltungsAuswahl;
 
 // Feeds the drill engines from the database: entries are loaded afresh for
@@ -44,6 +45,8 @@ class TLerndienst : public IVokabelQuelle {
     // the entries appended (`hinzufuegen`, doubles allowed) or replacing its
     // entries; its name, text and notes stay. False without writing when
     // the choice was not confirmed or has no name, textbook or entry.
+    // A stored lesson that is open in the session gets them in its open
+    // copy instead (see TLektionssitzung::InOffeneLektion).
     bool FalscheSpeichern(const TVerwaltungsAuswahl &ziel, const std::vector<int32_t> &ids, bool hinzufuegen);
 
     // The entry with meanings and memory aids; an empty entry with id 0 for
@@ -54,6 +57,7 @@ class TLerndienst : public IVokabelQuelle {
     TDatenmanager &m_daten;
     const TConfig &m_config;
     IZufall &m_zufall;
+    TLektionssitzung *m_sitzung = nullptr;
     std::unique_ptr<ISonderformQuelle> m_sonderformen;
     std::unique_ptr<IAnalysequelle> m_analyse;
 };

@@ -1,5 +1,7 @@
 // The drill engines fed from a private in-memory database.
+#include "app/anwendungskern.h"
 #include "app/lehrbuchverwaltung.h"
+#include "app/lektionssitzung.h"
 #include "app/lerndienst.h"
 
 #include "model/config.h"
@@ -141,6 +143,34 @@ TEST_F(Lerndienst, WrongEntriesAreSavedAsANewLessonOrIntoAStoredOne)
     abgebrochen.lehrbuchId = buch;
     EXPECT_FALSE(dienst.FalscheSpeichern(abgebrochen, {laudare}, true));
     EXPECT_EQ(speicher.LektionSuchen(buch, QStringLiteral("Nie")), 0);
+}
+
+// Saving into a lesson that is open in the main window goes into the open
+// copy: writing the stored rows instead would be undone when that copy is
+// saved with its own entry list.
+TEST_F(Lerndienst, WrongEntriesForAnOpenLessonGoIntoItsOpenCopy)
+{
+    TLektionsSpeicher speicher(daten);
+    const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Fehlerbuch"));
+    auto alt = Lektion(QStringLiteral("Alt"), buch, {laudare});
+    ASSERT_TRUE(speicher.LektionSpeichern(*alt));
+    TAnwendungskern kern(daten, config, stumm, nullptr, &zufall);
+    kern.Sitzung().GespeicherteOeffnen(alt->id);
+    TLektion *offen = kern.Sitzung().Aktuell();
+    ASSERT_TRUE(offen && offen->id == alt->id && !offen->geaendert);
+
+    TVerwaltungsAuswahl ziel;
+    ziel.bestaetigt = true;
+    ziel.name = QStringLiteral("Alt");
+    ziel.lehrbuchId = buch;
+    ziel.lektionId = alt->id;
+    TLerndienst dienst(kern);
+    EXPECT_TRUE(dienst.FalscheSpeichern(ziel, {is}, true));
+    EXPECT_EQ(Woerter(*offen), (std::vector<std::string>{"laudare", "is"}));
+    EXPECT_TRUE(offen->geaendert);
+    EXPECT_EQ(Woerter(*speicher.LektionLesen(alt->id)), std::vector<std::string>{"laudare"});
+    ASSERT_TRUE(kern.Sitzung().Speichern());
+    EXPECT_EQ(Woerter(*speicher.LektionLesen(alt->id)), (std::vector<std::string>{"laudare", "is"}));
 }
 
 } // namespace
