@@ -11,6 +11,7 @@
 #include "store/sicherung.h"
 #include "store/sqlite.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -246,6 +247,22 @@ TEST_F(Zuverlaessigkeit, ZweiSchreiberZugleich)
         EXPECT_EQ(Zahl(v, QString::fromLatin1(w[1])), 0) << w[0];
     EXPECT_EQ(Zahl(v, QStringLiteral("SELECT count(*) FROM lek_vok")), 2 * n);
     EXPECT_EQ(Zahl(v, QStringLiteral("SELECT count(*) FROM vokabel")), 2 * n + 100);
+}
+
+// Two programs starting at once on a folder without a database: both find
+// a whole one, neither calls it damaged.
+TEST_F(Zuverlaessigkeit, ZweiStartsLegenEineDatenbankAn)
+{
+    for (int runde = 0; runde < 5; ++runde) {
+        const QString ordner = tmp.filePath(QStringLiteral("neu%1").arg(runde));
+        QProcess *a = Starten(ordner, {QStringLiteral("init")});
+        QProcess *b = Starten(ordner, {QStringLiteral("init")});
+        for (QProcess *p : {a, b}) {
+            const Ende e = Abwarten(p);
+            EXPECT_EQ(e.code, 0) << "Runde " << runde << ": " << S(e.fehler);
+        }
+        EXPECT_EQ(QDir(ordner).entryList(QDir::Files).filter(QStringLiteral(".neu-")).size(), 0);
+    }
 }
 
 // A writer that cannot get the lock in time says so in German and changes
