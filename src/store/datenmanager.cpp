@@ -72,6 +72,10 @@ void TDatenmanager::NeueDateiAnlegen()
         TTransaktion t(*v);
         SchemaAnlegen(*v);
         t.Bestaetigen();
+        // Switching to WAL needs the file to itself; done here, no program
+        // opening the linked file has to wait for another one's switch.
+        TAnweisung wal = v->Anweisung("PRAGMA journal_mode = WAL");
+        wal.Ausfuehren();
     } catch (...) {
         fs::remove(neu.toStdString(), fehler);
         throw;
