@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libxml2-utils
   python3 clang-format
+  clang libclang-rt-14-dev
   poppler-utils
 )
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QXmlStreamReader>
 #include <functional>
 #include <initializer_list>
 #include <limits>
@@ -396,8 +397,35 @@ QString ExportMeldung(const QString &lehrbuchName)
     return QStringLiteral("Das Lehrbuch \"%1\" wurde exportiert.").arg(lehrbuchName);
 }
 
+namespace {
+
+// A lesson file nests six elements deep. The document parser takes time
+// that grows far faster than the depth (12,000 levels: seconds, 50,000:
+// minutes), so deeper files are refused by a linear pass before it runs.
+constexpr int kMaxTiefe = 64;
+
+void TiefePruefen(const QByteArray &inhalt)
+{
+    QXmlStreamReader leser(inhalt);
+    int tiefe = 0;
+    while (!leser.atEnd()) {
+        const auto art = leser.readNext();
+        if (art == QXmlStreamReader::StartElement && ++tiefe > kMaxTiefe)
+            throw TLektionsdateiFehler(static_cast<int>(leser.lineNumber()),
+                                       QStringLiteral("Die Elemente der Datei sind tiefer als %1 Ebenen "
+                                                      "verschachtelt; das ist keine Lektionsdatei.")
+                                           .arg(kMaxTiefe));
+        if (art == QXmlStreamReader::EndElement)
+            --tiefe;
+    }
+    // Malformed XML is reported by the document parser with its own words.
+}
+
+} // namespace
+
 std::vector<TLehrbuchInhalt> LektionsdateiLesen(const QByteArray &inhalt)
 {
+    TiefePruefen(inhalt);
     QDomDocument doc;
     QString meldung;
     int zeile = 0;

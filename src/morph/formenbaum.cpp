@@ -70,7 +70,8 @@ class Aufbau {
         for (const auto &[name, tempus] : tempora) {
             if (!indikativ && (tempus == fid::FUTUR1 || tempus == fid::FUTUR2))
                 continue;
-            Ueberschrift(name).Kinder([&] { Personen(basis + tempus); });
+            // Captured by value: clang 14 cannot capture a structured binding.
+            Ueberschrift(name).Kinder([this, block = basis + tempus] { Personen(block); });
         }
     }
     // Rows whose Latin text is shown at once: the forms the block yields,

@@ -6,6 +6,7 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -56,9 +57,46 @@ std::unique_ptr<TVerbindung> TDatenmanager::DateiOeffnen(const QString &datei, T
     return std::make_unique<TVerbindung>(datei, datei == kSpeicher ? QByteArray() : kTabellenpasswort, modus);
 }
 
+// A new database is laid out beside its place and linked in only when it is
+// complete: a second program starting at the same moment finds either no
+// file or a whole one. Reading a file whose first page another program was
+// still writing made that program call a sound database damaged.
+void TDatenmanager::NeueDateiAnlegen()
+{
+    namespace fs = std::filesystem;
+    const QString neu = datei_ + QStringLiteral(".neu-%1").arg(QCoreApplication::applicationPid());
+    std::error_code fehler;
+    fs::remove(neu.toStdString(), fehler);
+    try {
+        const std::unique_ptr<TVerbindung> v = DateiOeffnen(neu, TVerbindung::Modus::AnlegenWennNoetig);
+        TTransaktion t(*v);
+        SchemaAnlegen(*v);
+        t.Bestaetigen();
+        // Switching to WAL needs the file to itself; done here, no program
+        // opening the linked file has to wait for another one's switch.
+        TAnweisung wal = v->Anweisung("PRAGMA journal_mode = WAL");
+        wal.Ausfuehren();
+    } catch (...) {
+        fs::remove(neu.toStdString(), fehler);
+        throw;
+    }
+    // A hard link never replaces a file another program put there first.
+    fs::create_hard_link(neu.toStdString(), datei_.toStdString(), fehler);
+    if (fehler && fehler != std::errc::file_exists && !QFileInfo::exists(datei_)) {
+        fehler.clear();
+        fs::rename(neu.toStdString(), datei_.toStdString(), fehler); // file systems without hard links
+    }
+    std::error_code egal;
+    fs::remove(neu.toStdString(), egal);
+    if (!QFileInfo::exists(datei_))
+        throw DatenbankFehler(QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden.").arg(datei_));
+}
+
 void TDatenmanager::Oeffnen(Modus modus)
 {
     const bool speicher = datei_ == kSpeicher;
+    if (!speicher && modus == Modus::AnlegenWennNoetig && !QFileInfo::exists(datei_))
+        NeueDateiAnlegen();
     const bool vorhanden = !speicher && QFileInfo::exists(datei_);
     bereit_ = false;
     verbindung_ =

@@ -140,6 +140,7 @@ class TDatenmanager {
 
   private:
     void Oeffnen(Modus modus);
+    void NeueDateiAnlegen();
     void Betriebsbereit();
 
     QString datei_;

@@ -13,7 +13,8 @@ QString GermanText(int rc, const QString &datei)
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("Die Datenbank ist von einem anderen Programm gesperrt.");
+        return QStringLiteral(
+            "Die Datenbank ist von einem anderen Programm gesperrt. Bitte versuchen Sie es später erneut.");
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         return QStringLiteral("Die Datenbank „%1“ ist beschädigt oder keine lexovita-Datenbank.").arg(datei);

@@ -232,6 +232,10 @@ TEST(LektionsdateiFehlerhaft, MalformedXmlIsRejectedWithItsLine)
                   QStringLiteral("kein gültiges XML-Dokument"));
     ErwarteFehler("", 1, QStringLiteral("kein gültiges XML-Dokument"));
     ErwarteFehler(MitVok("<NAME>a &amp b</NAME>\n<WORTART>1</WORTART>\n"), 5, QStringLiteral("XML"));
+    // Deep nesting is refused before the document parser, which would need
+    // minutes for it; the line is that of the first element too deep.
+    const QByteArray tief = "<LEXOVITA>\n" + QByteArray("<BUCH>").repeated(50000) + "\n</LEXOVITA>";
+    ErwarteFehler(tief, 2, QStringLiteral("tiefer als 64 Ebenen verschachtelt"));
 }
 
 TEST(LektionsdateiFehlerhaft, UnknownOrMisplacedElementsNameTheirLine)

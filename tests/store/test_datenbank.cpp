@@ -294,7 +294,10 @@ TEST_F(ZweiteVerbindung, WaitsForTheWriteLockAndFailsCleanlyWhenItIsHeldTooLong)
             FAIL() << "Schreibsperre nicht beachtet";
         } catch (const DatenbankFehler &f) {
             EXPECT_EQ(f.Code(), SQLITE_BUSY);
-            EXPECT_EQ(f.Meldung(), QStringLiteral("Die Datenbank ist von einem anderen Programm gesperrt."));
+            EXPECT_EQ(
+                f.Meldung(),
+                QStringLiteral(
+                    "Die Datenbank ist von einem anderen Programm gesperrt. Bitte versuchen Sie es später erneut."));
         }
         sperre.Bestaetigen();
     }

@@ -1,0 +1,96 @@
+// lexovita-cli speichern: stores entries given as JSON Lines on stdin, each
+// in its own transaction as the vocabulary editor's OK does.
+
+#include "befehle.h"
+
+#include "model/rueckfrage.h"
+#include "morph/formenjson.h"
+#include "store/datenmanager.h"
+#include "store/vokabelspeicher.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+namespace lexovita::cli {
+
+namespace {
+
+// No one can answer on the console: an entry with a namesake is stored as a
+// second entry (the editor's "Nein"), never by replacing the stored one.
+class TZweiteVokabelRueckfrage : public IRueckfrage {
+  public:
+    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
+    {
+        return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
+    }
+    void Meldung(const QString &, const QString &text) override
+    {
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    }
+};
+
+// The meanings of a line: "bedeutungen": ["Text", ...], all in group 1.
+void BedeutungenLesen(const QByteArray &zeile, TVokabel &v)
+{
+    const QJsonArray liste = QJsonDocument::fromJson(zeile).object().value(QStringLiteral("bedeutungen")).toArray();
+    int32_t position = 1;
+    for (const QJsonValue &b : liste)
+        if (b.isString() && !b.toString().trimmed().isEmpty())
+            v.BedeutungHinzufuegen(b.toString().trimmed(), QString(), 1, position++);
+}
+
+int Speichern(const Aufruf &aufruf)
+{
+    QFile ein;
+    if (!ein.open(stdin, QIODevice::ReadOnly)) {
+        Fehler(QStringLiteral("Die Standardeingabe kann nicht gelesen werden."));
+        return 2;
+    }
+    try {
+        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
+        TZweiteVokabelRueckfrage rueckfrage;
+        if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+            Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
+            return 1;
+        }
+        TVokabelSpeicher speicher(daten, rueckfrage);
+        int nr = 0, gespeichert = 0, fehler = 0;
+        while (!ein.atEnd()) {
+            const QByteArray zeile = ein.readLine().trimmed();
+            ++nr;
+            if (zeile.isEmpty())
+                continue;
+            TFormenAnfrage anfrage;
+            QString meldung;
+            if (!FormenAnfrageLesen(zeile, anfrage, meldung)) {
+                Fehler(QStringLiteral("Zeile %1: %2").arg(nr).arg(meldung));
+                ++fehler;
+                continue;
+            }
+            TVokabel &v = anfrage.vokabel;
+            v.id = 0;
+            BedeutungenLesen(zeile, v);
+            if (speicher.Speichern(v) == TVokabelSpeicher::Ergebnis::Gespeichert) {
+                ++gespeichert;
+                Ausgabe(QString::number(v.id) + QLatin1Char('\t') + v.vokabel);
+            }
+        }
+        Ausgabe(QStringLiteral("%1 Vokabeln gespeichert.").arg(gespeichert));
+        return fehler == 0 ? 0 : 1;
+    } catch (const DatenbankFehler &f) {
+        Fehler(QStringLiteral("%1 Die übrigen Vokabeln wurden nicht gespeichert.").arg(f.Meldung()));
+        return 1;
+    }
+}
+
+const Registrierung kSpeichern(QStringLiteral("speichern"),
+                               QStringLiteral("speichern  Vokabeln aus JSON-Zeilen der Standardeingabe speichern "
+                                              "(Felder wie bei „formen“, dazu \"bedeutungen\")"),
+                               Speichern);
+
+} // namespace
+
+} // namespace lexovita::cli
