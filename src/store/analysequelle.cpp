@@ -225,6 +225,56 @@ void TAnalysequelle::Bereitstellen()
         Auffrischen();
 }
 
+namespace {
+
+// 0-25 for a-z, -1 otherwise.
+int Buchstabe(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= u'a' && u <= u'z' ? int(u - u'a') : -1;
+}
+
+} // namespace
+
+template <typename T, typename TextFn>
+void TAnalysequelle::TAnfangsindex::Aufbauen(const std::vector<T> &feld, TextFn text)
+{
+    eins.fill({0, 0});
+    zwei.fill({0, 0});
+    // The array is sorted, so each range is one run: its first and last index.
+    auto erweitern = [](std::pair<uint32_t, uint32_t> &b, uint32_t i) {
+        if (b.first == b.second)
+            b.first = i;
+        b.second = i + 1;
+    };
+    for (uint32_t i = 0; i < uint32_t(feld.size()); ++i) {
+        const QStringView t = text(feld[i]);
+        const int a = t.isEmpty() ? -1 : Buchstabe(t[0]);
+        if (a < 0)
+            continue;
+        erweitern(eins[size_t(a)], i);
+        const int b = t.size() < 2 ? -1 : Buchstabe(t[1]);
+        if (b >= 0)
+            erweitern(zwei[size_t(a * kBuchstaben + b)], i);
+    }
+}
+
+bool TAnalysequelle::TAnfangsindex::Bereich(QStringView anfang, qsizetype laenge, uint32_t &von, uint32_t &bis) const
+{
+    const int a = anfang.isEmpty() || laenge < 1 ? -1 : Buchstabe(anfang[0]);
+    if (a < 0)
+        return false;
+    if (laenge == 1) {
+        std::tie(von, bis) = eins[size_t(a)];
+        return true;
+    }
+    const int b = anfang.size() < 2 ? -1 : Buchstabe(anfang[1]);
+    if (b < 0)
+        return false;
+    std::tie(von, bis) = zwei[size_t(a * kBuchstaben + b)];
+    return true;
+}
+
 void TAnalysequelle::Aufbauen()
 {
     gebaut_ = false;
@@ -251,6 +301,7 @@ void TAnalysequelle::Aufbauen()
         // Prefix searches below compare QStrings; equal stems keep storage order.
         std::stable_sort(staemme_.begin(), staemme_.end(),
                          [this](const TStamm &x, const TStamm &y) { return Stammtext(x) < Stammtext(y); });
+        stammIndex_.Aufbauen(staemme_, [this](const TStamm &z) { return Stammtext(z); });
     }
     {
         TAnweisung a = db.Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
@@ -271,6 +322,9 @@ void TAnalysequelle::Aufbauen()
                 {uint32_t(stichwortText_.size()), uint32_t(k.size()), &stichwoerter_.constFind(k).value()});
             stichwortText_ += k;
         }
+        stichwortIndex_.Aufbauen(stichwortAnfaenge_, [this](const TStichwortAnfang &a) {
+            return QStringView(stichwortText_).mid(a.anfang, a.laenge);
+        });
         // Ids are handed out one after the other; a direct table is then
         // the quickest look-up.
         int32_t hoechste = -1;
@@ -316,13 +370,18 @@ template <typename Fn> void TAnalysequelle::StaemmeDurchgehen(const QString &pra
     // per word.
     const QChar *const pa = p.data();
     const QChar *const pe = pa + p.size();
-    auto it = std::lower_bound(staemme_.begin(), staemme_.end(), p, [this, pa, pe](const TStamm &z, QStringView) {
+    auto von = staemme_.begin(), bis = staemme_.end();
+    uint32_t a = 0, b = 0;
+    if (stammIndex_.Bereich(p, std::min<qsizetype>(p.size(), 2), a, b)) {
+        von = staemme_.begin() + a;
+        bis = staemme_.begin() + b;
+    }
+    auto it = std::lower_bound(von, bis, p, [this, pa, pe](const TStamm &z, QStringView) {
         const QChar *const t = stammText_.constData() + z.anfang;
         return std::lexicographical_compare(t, t + z.laenge, pa, pe);
     });
     // The stems that begin with the prefix follow each other from there.
-    for (; it != staemme_.end() && it->laenge >= uint32_t(p.size()) &&
-           std::equal(pa, pe, stammText_.constData() + it->anfang);
+    for (; it != bis && it->laenge >= uint32_t(p.size()) && std::equal(pa, pe, stammText_.constData() + it->anfang);
          ++it)
         fn(*it);
 }
@@ -348,8 +407,15 @@ void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_
     // character at a time; the stem equal to the beginning leads its range.
     const auto text = [this](const TStamm &z) { return Stammtext(z); };
     auto von = staemme_.begin(), bis = staemme_.end();
+    const QString klein = AsciiKlein(wort.left(2));
     for (qsizetype k = 1; k <= wort.size(); ++k) {
-        std::tie(von, bis) = Eingrenzen(von, bis, k - 1, AsciiKleinesZeichen(wort[k - 1]), text);
+        uint32_t a = 0, b = 0;
+        if (k <= 2 && stammIndex_.Bereich(klein, k, a, b)) {
+            von = staemme_.begin() + a;
+            bis = staemme_.begin() + b;
+        } else {
+            std::tie(von, bis) = Eingrenzen(von, bis, k - 1, AsciiKleinesZeichen(wort[k - 1]), text);
+        }
         auto it = von;
         for (; it != bis && qsizetype(it->laenge) == k; ++it)
             ziel.push_back(it->vokabelId);
@@ -367,7 +433,13 @@ void TAnalysequelle::StichwoerterAmWortanfang(const QString &wort, std::vector<T
     const auto text = [this](const TStichwortAnfang &a) { return QStringView(stichwortText_).mid(a.anfang, a.laenge); };
     auto von = stichwortAnfaenge_.cbegin(), bis = stichwortAnfaenge_.cend();
     for (qsizetype k = 1; k <= wort.size() && von != bis; ++k) {
-        std::tie(von, bis) = Eingrenzen(von, bis, k - 1, wort[k - 1].unicode(), text);
+        uint32_t a = 0, b = 0;
+        if (k <= 2 && stichwortIndex_.Bereich(wort, k, a, b)) {
+            von = stichwortAnfaenge_.cbegin() + a;
+            bis = stichwortAnfaenge_.cbegin() + b;
+        } else {
+            std::tie(von, bis) = Eingrenzen(von, bis, k - 1, wort[k - 1].unicode(), text);
+        }
         if (von != bis && qsizetype(von->laenge) == k)
             ziel.insert(ziel.end(), von->zeilen->begin(), von->zeilen->end());
     }

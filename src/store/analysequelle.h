@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -99,6 +100,19 @@ class TAnalysequelle : public IAnalysequelle {
         int32_t form1Laenge; // -1: no such entry
         bool genitivPlural;  // GenitivPluralArumOrum(form1)
     };
+    // The ranges of a sorted array by the first one and two letters a-z of
+    // its texts: a search starts inside them rather than in the whole array,
+    // whose first halvings would each touch memory far apart.
+    struct TAnfangsindex {
+        static constexpr int kBuchstaben = 26;
+        std::array<std::pair<uint32_t, uint32_t>, kBuchstaben> eins{};
+        std::array<std::pair<uint32_t, uint32_t>, kBuchstaben * kBuchstaben> zwei{};
+        template <typename T, typename TextFn> void Aufbauen(const std::vector<T> &feld, TextFn text);
+        // The range of the texts beginning with `anfang`'s first one or two
+        // letters; false where they are not both a-z (search all then).
+        bool Bereich(QStringView anfang, qsizetype laenge, uint32_t &von, uint32_t &bis) const;
+    };
+    TAnfangsindex stammIndex_, stichwortIndex_;
     template <typename Fn> void StaemmeDurchgehen(const QString &praefix, Fn &&fn);
     QStringView Stammtext(const TStamm &z) const { return QStringView(stammText_).mid(z.anfang, z.laenge); }
     QString stammText_;                                               // every stem, one after the other
