@@ -235,29 +235,18 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
 
     pnlErgebnis = new TPunktestand(this, true);
 
-    btnWeiter = new QPushButton(QStringLiteral("&Weiter >"), this);
-    btnWeiter->setObjectName(QStringLiteral("btnWeiter"));
-    btnWeiter->setAccessibleName(QStringLiteral("Weiter"));
-    btnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    btnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
-    btnHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    btnHilfe->setObjectName(QStringLiteral("btnHilfe"));
-    for (QPushButton *b : {btnAbbrechen, btnHilfe})
-        b->setAutoDefault(false);
+    const TDrillspalte spalte = DrillspalteAnlegen(this, pnlErgebnis);
+    btnWeiter = spalte.weiter;
+    btnAbbrechen = spalte.abbrechen;
+    btnHilfe = spalte.hilfe;
 
     auto *links = new QVBoxLayout;
     links->addWidget(grpFrage, 1);
     links->addWidget(grpErgebnis, 2);
     links->addWidget(grpZusammenfassung, 1);
-    auto *rechts = new QVBoxLayout;
-    rechts->addWidget(pnlErgebnis);
-    rechts->addStretch();
-    rechts->addWidget(btnWeiter);
-    rechts->addWidget(btnAbbrechen);
-    rechts->addWidget(btnHilfe);
     auto *haupt = new QHBoxLayout(this);
     haupt->addLayout(links, 1);
-    haupt->addLayout(rechts);
+    haupt->addLayout(spalte.layout);
     resize(720, 560);
 
     connect(btnWeiter, &QPushButton::clicked, this, &TfrmAbfrage::Weiter);

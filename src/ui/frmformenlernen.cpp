@@ -162,31 +162,20 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
     keine->addStretch();
 
     pnlErgebnis = new TPunktestand(this, false);
-    btnWeiter = new QPushButton(QStringLiteral("&Weiter >"), this);
-    btnWeiter->setObjectName(QStringLiteral("btnWeiter"));
-    btnWeiter->setAccessibleName(QStringLiteral("Weiter"));
+    const TDrillspalte spalte = DrillspalteAnlegen(this, pnlErgebnis);
+    btnWeiter = spalte.weiter;
+    btnAbbrechen = spalte.abbrechen;
+    btnHilfe = spalte.hilfe;
     // Enter in the answer field or the tree reaches the dialog and presses it.
     btnWeiter->setDefault(true);
-    btnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    btnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
-    btnHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    btnHilfe->setObjectName(QStringLiteral("btnHilfe"));
-    for (QPushButton *b : {btnAbbrechen, btnHilfe})
-        b->setAutoDefault(false);
 
     auto *links = new QVBoxLayout;
     links->addWidget(pnlFrage, 1);
     links->addWidget(grpLoesung, 1);
     links->addWidget(pnlKeineFormen, 1);
-    auto *rechts = new QVBoxLayout;
-    rechts->addWidget(pnlErgebnis);
-    rechts->addStretch();
-    rechts->addWidget(btnWeiter);
-    rechts->addWidget(btnAbbrechen);
-    rechts->addWidget(btnHilfe);
     auto *haupt = new QHBoxLayout(this);
     haupt->addLayout(links, 1);
-    haupt->addLayout(rechts);
+    haupt->addLayout(spalte.layout);
     resize(bilden ? 620 : 660, bilden ? 400 : 560);
 
     connect(btnWeiter, &QPushButton::clicked, this, &TfrmFormenLernen::Weiter);

@@ -1,5 +1,7 @@
 #include "ui/punktestand.h"
 
+#include <QPushButton>
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QPainter>
@@ -83,6 +85,27 @@ void TPunktestand::Setzen(int abgefragt, int verbleibend, int prozentRichtig, in
     lblRichtig->setText(QString::number(prozentRichtig) + QLatin1Char('%'));
     lblFalsch->setText(QString::number(prozentFalsch) + QLatin1Char('%'));
     chtErgebnis->Setzen(richtige, falsche);
+}
+
+TDrillspalte DrillspalteAnlegen(QWidget *fenster, TPunktestand *ergebnis)
+{
+    TDrillspalte s{};
+    s.weiter = new QPushButton(QStringLiteral("&Weiter >"), fenster);
+    s.weiter->setObjectName(QStringLiteral("btnWeiter"));
+    s.weiter->setAccessibleName(QStringLiteral("Weiter"));
+    s.abbrechen = new QPushButton(QStringLiteral("Abbrechen"), fenster);
+    s.abbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
+    s.hilfe = new QPushButton(QStringLiteral("&Hilfe"), fenster);
+    s.hilfe->setObjectName(QStringLiteral("btnHilfe"));
+    for (QPushButton *b : {s.abbrechen, s.hilfe})
+        b->setAutoDefault(false);
+    s.layout = new QVBoxLayout;
+    s.layout->addWidget(ergebnis);
+    s.layout->addStretch();
+    s.layout->addWidget(s.weiter);
+    s.layout->addWidget(s.abbrechen);
+    s.layout->addWidget(s.hilfe);
+    return s;
 }
 
 } // namespace lexovita

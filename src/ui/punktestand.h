@@ -4,6 +4,8 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
+class QVBoxLayout;
 
 namespace lexovita {
 
@@ -40,5 +42,13 @@ class TPunktestand : public QGroupBox {
     QLabel *lblFalsch;
     TBalkendiagramm *chtErgebnis;
 };
+
+// The drill windows' right column: the score panel, then "Weiter >",
+// "Abbrechen" and "Hilfe" at the bottom.
+struct TDrillspalte {
+    QPushButton *weiter, *abbrechen, *hilfe;
+    QVBoxLayout *layout;
+};
+TDrillspalte DrillspalteAnlegen(QWidget *fenster, TPunktestand *ergebnis);
 
 } // namespace lexovita
