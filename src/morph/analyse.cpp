@@ -81,6 +81,7 @@ class OhneSonderformen {
 };
 
 constexpr int32_t kFrei = std::numeric_limits<int32_t>::min(); // empty slot of the id set
+constexpr qsizetype kWoerterHoechstens = 100'000;              // words kept before starting afresh
 
 // Hash of a text lower-cased (A-Z only), as the word was normalised.
 uint32_t KleinHash(const QString &text)
@@ -344,14 +345,37 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     const QString w = Normalisieren(wort);
     if (w.isEmpty())
         return;
-    struct Tiefe {
-        int &t;
-        explicit Tiefe(int &tiefe) : t(tiefe) { ++t; }
-        ~Tiefe() { --t; }
-    } tiefe(tiefe_);
-    if (tiefe_ == 1)
-        quelle_.Auffrischen();
+    quelle_.Auffrischen();
+    // A word met before on an empty list and cache gives what it gave then;
+    // otherwise earlier results and entries could change what it adds.
+    const std::optional<uint64_t> stand = optionen_.schnell ? quelle_.Datenstand() : std::nullopt;
+    if (!stand || !cache_.empty() || !Ergebnisliste().empty()) {
+        Analysieren(w);
+        return;
+    }
+    if (*stand != woerterStand_ || woerter_.size() > kWoerterHoechstens) {
+        woerter_.clear();
+        woerterStand_ = *stand;
+    }
+    if (const auto it = woerter_.constFind(w); it != woerter_.constEnd()) {
+        Ergebnisliste() = it->formen;
+        for (const int32_t id : it->eintraege)
+            HolenUndCachen(id);
+        return;
+    }
+    Analysieren(w);
+    TWortergebnis &e = woerter_[w];
+    e.formen = Ergebnisliste();
+    e.eintraege.reserve(cache_.size());
+    for (const auto &v : cache_)
+        e.eintraege.push_back(v->id);
+}
 
+void TFormanalyse::Analysieren(const QString &wort)
+{
+    const QString w = Normalisieren(wort);
+    if (w.isEmpty())
+        return;
     std::vector<TLatForm> &liste = Ergebnisliste();
     const size_t anfang = liste.size();
     Regelpfade(w);
@@ -368,8 +392,8 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     }
 
     if (w.size() > 4 && w.endsWith(QLatin1String("que"))) {
-        FormAnalysieren(w.chopped(3));
-        FormAnalysieren(QStringLiteral("-que"));
+        Analysieren(w.chopped(3));
+        Analysieren(QStringLiteral("-que"));
         // Only this word's results take the full text; results the caller
         // accumulated from other words keep theirs.
         for (size_t i = anfang; i < liste.size(); ++i)
@@ -378,9 +402,9 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
                (f.endsWith(QLatin1String("ne")) || f.endsWith(QLatin1String("ve")))) {
         // -ne and -ve end many words themselves (regione, bene, breve): split
         // only a word that is nothing without the split.
-        FormAnalysieren(f.chopped(2));
+        Analysieren(f.chopped(2));
         if (liste.size() > anfang) {
-            FormAnalysieren(QLatin1Char('-') + f.right(2));
+            Analysieren(QLatin1Char('-') + f.right(2));
             for (size_t i = anfang; i < liste.size(); ++i)
                 liste[i].text = w;
         }
@@ -610,33 +634,17 @@ void TFormanalyse::WortVorbereiten(const QString &wort)
 
 const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString &wort)
 {
-    const QString *w = &wort;
-    QString schwanz;
-    uint64_t schluessel = 0;
-    for (const QChar c : QStringView(wort).right(8)) {
-        if (c.unicode() == 0 || c.unicode() > 0xff) {
-            schwanz = wort.right(8);
-            w = &schwanz;
-            schluessel = 0;
-            break;
-        }
-        schluessel = (schluessel << 8) | c.unicode();
-    }
-    auto waehlen = [w](TEndungsbloecke &e) {
-        const uint64_t passend = PassendeBloecke(*w);
-        BloeckeWaehlen(BloeckeFuer(w->isEmpty() ? QChar() : w->back()), passend, e.buchstabe);
-        BloeckeWaehlen(AlleBloecke(), passend, e.alle);
-    };
-    if (schluessel == 0) {
-        waehlen(endungsbloeckeEinzeln_);
-        return endungsbloeckeEinzeln_;
-    }
+    // Few sets of fitting blocks occur; the lists are built once per set
+    // and dispatch letter.
+    static_assert(kBlockanzahlHoechstens <= 60 && kBuchstabenbloeckeHoechstens <= 16);
+    const uint64_t passend = PassendeBloecke(wort);
+    const TBuchstabenbloecke &bl = BloeckeFuer(wort.isEmpty() ? QChar() : wort.back());
+    const uint64_t schluessel = passend | (uint64_t(bl.nr) << 60);
     auto it = endungsBloecke_.find(schluessel);
     if (it == endungsBloecke_.end()) {
-        if (endungsBloecke_.size() > 20000)
-            endungsBloecke_.clear();
         it = endungsBloecke_.try_emplace(schluessel).first;
-        waehlen(it->second);
+        BloeckeWaehlen(bl, passend, it->second.buchstabe);
+        BloeckeWaehlen(AlleBloecke(), passend, it->second.alle);
     }
     return it->second;
 }

@@ -78,6 +78,9 @@ class TFormanalyse {
   private:
     struct Blockspeicher;
 
+    // The whole analysis of one normalised word, enclitic splits included.
+    void Analysieren(const QString &wort);
+
     struct TLebend {
         const intern::TAnalyseblock *block;
         bool nurUmschrieben; // endings miss the word: only for magis/maxime entries
@@ -145,10 +148,8 @@ class TFormanalyse {
     };
     const TEndungsbloecke &Endungsbloecke(const QString &wort);
     const TLebendeBloecke *lebend_ = nullptr; // this word's blocks of its last letter
-    // By the word's last eight letters packed into a number (no block
-    // ending is longer, and texts repeat their endings).
+    // By the set of fitting blocks and the set of the dispatch letter.
     std::unordered_map<uint64_t, TEndungsbloecke> endungsBloecke_;
-    TEndungsbloecke endungsbloeckeEinzeln_; // for an ending that cannot be packed
     std::vector<int32_t> anfangZeilen_;
     std::vector<uint32_t> blockHashes_; // the text hashes of the block just generated
     // The blocks the last stem path compared, per entry id (open addressing
@@ -156,7 +157,15 @@ class TFormanalyse {
     // last rule paths ran no stem path.
     std::vector<std::pair<int32_t, uint64_t>> stammVerglichen_;
     QString stammWort_;
-    int tiefe_ = 0; // nesting of FormAnalysieren (enclitic split)
+    // Texts repeat their words: what a word gave when it was analysed on an
+    // empty list and cache, and the entries it cached, in their order. Valid
+    // while the source's Datenstand stays the same.
+    struct TWortergebnis {
+        std::vector<TLatForm> formen;
+        std::vector<int32_t> eintraege;
+    };
+    QHash<QString, TWortergebnis> woerter_;
+    uint64_t woerterStand_ = 0;
 };
 
 } // namespace lexovita

@@ -5,7 +5,9 @@
 #include "morph/nominalformen.h"
 #include "morph/verbformen.h"
 
+#include <algorithm>
 #include <iterator>
+#include <unordered_map>
 
 namespace lexovita::intern {
 
@@ -276,7 +278,7 @@ constexpr TAnalyseblock kVerbAlle[] = {
     bGdvF,       bGdvN,        bPppM,        bPppF,        bPppN};
 constexpr TAnalyseblock kAdjGanz[] = {bPosM, bPosF, bPosN, bKompM, bKompF, bKompN, bSupM, bSupF, bSupN, bAdverb};
 
-const TBuchstabenbloecke kAlle{kVerbAlle, kSubstantiv, kAdjGanz};
+const TBuchstabenbloecke kAlle{kVerbAlle, kSubstantiv, kAdjGanz, 10};
 
 // Every block once, endings shared by several blocks next to each other, so
 // that a word's fitting blocks are found checking each ending list once.
@@ -290,16 +292,17 @@ constexpr TAnalyseblock kJeNummer[] = {
     bKompN,      bKompAblM,    bKompAblF,    bKompAblN,    bSupM,       bSupF,        bSupN,        bAdverb};
 static_assert(std::size(kJeNummer) == ANZAHL);
 
-const TBuchstabenbloecke kA{kVerbA, kSubstantiv, kAdjA};
-const TBuchstabenbloecke kE{kVerbE, kSubstantiv, kAdjE};
-const TBuchstabenbloecke kI{kVerbI, kSubstantiv, kAdjAlle};
-const TBuchstabenbloecke kM{kVerbM, kSubstantiv, kAdjAlle};
-const TBuchstabenbloecke kO{kVerbO, kSubstantiv, kAdjO};
-const TBuchstabenbloecke kR{kVerbR, kSubstantiv, kAdjR};
-const TBuchstabenbloecke kS{kVerbS, kSubstantiv, kAdjS};
-const TBuchstabenbloecke kT{kVerbT, kSubstantiv, {}};
-const TBuchstabenbloecke kU{kVerbU, kSubstantiv, {}};
-const TBuchstabenbloecke kKeine{};
+const TBuchstabenbloecke kA{kVerbA, kSubstantiv, kAdjA, 1};
+const TBuchstabenbloecke kE{kVerbE, kSubstantiv, kAdjE, 2};
+const TBuchstabenbloecke kI{kVerbI, kSubstantiv, kAdjAlle, 3};
+const TBuchstabenbloecke kM{kVerbM, kSubstantiv, kAdjAlle, 4};
+const TBuchstabenbloecke kO{kVerbO, kSubstantiv, kAdjO, 5};
+const TBuchstabenbloecke kR{kVerbR, kSubstantiv, kAdjR, 6};
+const TBuchstabenbloecke kS{kVerbS, kSubstantiv, kAdjS, 7};
+const TBuchstabenbloecke kT{kVerbT, kSubstantiv, {}, 8};
+const TBuchstabenbloecke kU{kVerbU, kSubstantiv, {}, 9};
+const TBuchstabenbloecke kKeine{{}, {}, {}, 0};
+static_assert(10 < kBuchstabenbloeckeHoechstens);
 
 bool EndetAuf(const QString &wort, sv endung)
 {
@@ -385,18 +388,53 @@ bool EndungenPassen(const TAnalyseblock &b, const QString &wort)
     return false;
 }
 
+namespace {
+
+// The blocks by each ending they list, the ending's letters packed into a
+// number from its last letter on: a word's fitting blocks are then found
+// with one look-up per length of its tail instead of comparing every list.
+struct TEndungstafel {
+    static constexpr size_t kLaengste = 8;
+    std::unordered_map<uint64_t, uint64_t> nachEndung;
+    uint64_t immer = 0; // blocks without a list of endings
+};
+
+const TEndungstafel &Endungstafel()
+{
+    static const TEndungstafel tafel = [] {
+        TEndungstafel t;
+        for (const TAnalyseblock &b : kJeNummer) {
+            const uint64_t bit = uint64_t(1) << b.nr;
+            if (b.endungen.empty())
+                t.immer |= bit;
+            for (sv e : b.endungen) {
+                Q_ASSERT(!e.empty() && e.size() <= TEndungstafel::kLaengste);
+                uint64_t schluessel = 0;
+                for (size_t i = 0; i < e.size(); ++i)
+                    schluessel |= uint64_t(uchar(e[e.size() - 1 - i])) << (8 * i);
+                t.nachEndung[schluessel] |= bit;
+            }
+        }
+        return t;
+    }();
+    return tafel;
+}
+
+} // namespace
+
 uint64_t PassendeBloecke(const QString &wort)
 {
-    uint64_t maske = 0;
-    const sv *zuletzt = nullptr;
-    bool passt = false;
-    for (const TAnalyseblock &b : kJeNummer) {
-        if (b.endungen.data() != zuletzt || b.endungen.empty()) {
-            zuletzt = b.endungen.data();
-            passt = EndungenPassen(b, wort);
-        }
-        if (passt)
-            maske |= uint64_t(1) << b.nr;
+    const TEndungstafel &t = Endungstafel();
+    uint64_t maske = t.immer;
+    uint64_t schluessel = 0;
+    const qsizetype n = std::min<qsizetype>(wort.size(), TEndungstafel::kLaengste);
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = wort[wort.size() - 1 - i].unicode();
+        if (c == 0 || c > 0x7f)
+            break; // no ending holds it, nor any longer tail
+        schluessel |= uint64_t(c) << (8 * i);
+        if (const auto it = t.nachEndung.find(schluessel); it != t.nachEndung.end())
+            maske |= it->second;
     }
     return maske;
 }

@@ -33,7 +33,9 @@ struct TAnalyseblock {
 
 struct TBuchstabenbloecke {
     std::span<const TAnalyseblock> verb, substantiv, adjektiv;
+    int nr = 0; // unique per set, below kBuchstabenbloeckeHoechstens
 };
+inline constexpr int kBuchstabenbloeckeHoechstens = 16;
 
 // The blocks of a dispatch letter; all empty for letters without any.
 const TBuchstabenbloecke &BloeckeFuer(QChar letzter);
@@ -43,7 +45,9 @@ const TBuchstabenbloecke &AlleBloecke();
 
 // Number of distinct block numbers (nr < this).
 int Blockanzahl();
-inline constexpr int kBlockanzahlHoechstens = 64;
+// Below 64: the analysis keys its block lists by a mask of block numbers
+// with the letter's set in the top four bits.
+inline constexpr int kBlockanzahlHoechstens = 60;
 
 // Selector the block is generated with for this entry, or -1 if the block
 // does not apply to it at all.

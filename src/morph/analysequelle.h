@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace lexovita {
@@ -32,6 +33,11 @@ class IAnalysequelle {
     // Called once before each analysis: a source that keeps copies of the
     // tables makes sure they still match the database.
     virtual void Auffrischen() {}
+
+    // After Auffrischen: a number that stays the same as long as every answer
+    // of the source stays the same, so that the analysis may give a word met
+    // before the results it gave then. None from a source that cannot tell.
+    virtual std::optional<uint64_t> Datenstand() const { return std::nullopt; }
 
     // The entry ids of the stem rows whose stem begins with `praefix`, one per
     // row, in stem index order.

@@ -195,6 +195,14 @@ void TAnalysequelle::Auffrischen()
     }
 }
 
+std::optional<uint64_t> TAnalysequelle::Datenstand() const
+{
+    // Every change the source notices reads the tables afresh.
+    if (!gebaut_)
+        return std::nullopt;
+    return uint64_t(aufbauten_);
+}
+
 void TAnalysequelle::SitzungBeginnen()
 {
     TVerbindung &verbindung = daten_.Verbindung();

@@ -49,6 +49,7 @@ class TAnalysequelle : public IAnalysequelle {
     ~TAnalysequelle() override;
 
     void Auffrischen() override;
+    std::optional<uint64_t> Datenstand() const override;
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
     void StaemmeFuerWort(const QString &praefix, qsizetype wortLaenge, std::vector<int32_t> &ziel) override;
     void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) override;

@@ -210,9 +210,14 @@ TEST(AnalyseVergleich, FastAnalysisGivesExactlyThePlainResultsOnGeneratedText)
         ASSERT_EQ(speicher.VokabelAnlegen(que), TVokabelSpeicher::Ergebnis::Gespeichert);
     }
 
-    // A text of forms, some capitalised, with -que, or slightly misspelt.
+    // A text of forms, some capitalised, with -que, or slightly misspelt;
+    // every eighth word one met before, as texts repeat their words.
     QStringList text;
     while (text.size() < 3000) {
+        if (text.size() > 10 && ws.Zahl(8) == 0) {
+            text << text[ws.Zahl(int(text.size()))];
+            continue;
+        }
         const auto &f = formen[size_t(ws.Zahl(int(formen.size())))];
         QString w = f[size_t(ws.Zahl(int(f.size())))].text;
         if (w.isEmpty())
