@@ -1,5 +1,7 @@
 #include "morph/staemme.h"
 
+#include <algorithm>
+
 namespace lexovita {
 
 namespace {
@@ -122,10 +124,16 @@ QString Nominalstamm(const TVokabel &v)
 
 QString AsciiKlein(const QString &text)
 {
+    // Most texts are lower-case already: those keep sharing their data.
+    const auto gross = [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); };
+    const qsizetype ab = std::find_if(text.cbegin(), text.cend(), gross) - text.cbegin();
+    if (ab == text.size())
+        return text;
     QString r = text;
-    for (QChar &c : r)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
+    QChar *w = r.data();
+    for (qsizetype i = ab, n = r.size(); i < n; ++i)
+        if (gross(w[i]))
+            w[i] = QChar(w[i].unicode() + ('a' - 'A'));
     return r;
 }
 

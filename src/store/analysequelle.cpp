@@ -291,7 +291,7 @@ void TAnalysequelle::Aufbauen()
     formen_.clear();
     formenVon_.clear();
     nachId_.clear();
-    stichwoerter_.clear();
+    stichwortZeilen_.clear();
     stichwortAnfaenge_.clear();
     stichwortText_.clear();
     bedeutungen_.clear();
@@ -306,49 +306,55 @@ void TAnalysequelle::Aufbauen()
             staemme_.push_back({uint32_t(stammText_.size()), uint32_t(stamm.size()), a.Int(1), -1, false});
             stammText_ += stamm;
         }
-        // Prefix searches below compare QStrings; equal stems keep storage order.
-        std::stable_sort(staemme_.begin(), staemme_.end(),
-                         [this](const TStamm &x, const TStamm &y) { return Stammtext(x) < Stammtext(y); });
+        // Prefix searches below compare QStrings; equal stems keep storage
+        // order. The database's order is that order unless a stem holds
+        // characters beyond the first plane.
+        const auto vor = [this](const TStamm &x, const TStamm &y) { return Stammtext(x) < Stammtext(y); };
+        if (!std::is_sorted(staemme_.begin(), staemme_.end(), vor))
+            std::stable_sort(staemme_.begin(), staemme_.end(), vor);
         stammIndex_.Aufbauen(staemme_, [this](const TStamm &z) { return Stammtext(z); });
     }
     {
         TAnweisung a = db.Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
                                     "aktualisierung FROM vokabel ORDER BY id");
+        std::vector<std::pair<QString, TStichwortZeile>> stichwoerter; // lower-cased headword, row
         while (a.Schritt()) {
-            std::unique_ptr<TVokabel> v = TDatenmanager::VokabelAusDatensatz(a);
-            stichwoerter_[AsciiKlein(v->vokabel)].push_back({v->id, v->vokabel});
-            const int32_t id = v->id;
-            vokabeln_[id] = std::move(v);
+            TVokabel &v = vokabeln_.emplace_back();
+            TDatenmanager::VokabelAusDatensatz(a, v);
+            stichwoerter.push_back({AsciiKlein(v.vokabel), {v.id, v.vokabel}});
         }
-        std::vector<QString> schluessel;
-        for (auto it = stichwoerter_.cbegin(); it != stichwoerter_.cend(); ++it)
-            schluessel.push_back(it.key());
-        // Beside each other in one text, so that the search touches little memory.
-        std::sort(schluessel.begin(), schluessel.end());
-        for (const QString &k : schluessel) {
-            stichwortAnfaenge_.push_back(
-                {uint32_t(stichwortText_.size()), uint32_t(k.size()), &stichwoerter_.constFind(k).value()});
-            stichwortText_ += k;
+        // Sorted beside each other in one text, so that the searches touch
+        // little memory; equal headwords stay in id order.
+        std::stable_sort(stichwoerter.begin(), stichwoerter.end(),
+                         [](const auto &x, const auto &y) { return x.first < y.first; });
+        stichwortZeilen_.reserve(stichwoerter.size());
+        for (size_t i = 0; i < stichwoerter.size(); ++i) {
+            const QString &k = stichwoerter[i].first;
+            if (i == 0 || k != stichwoerter[i - 1].first) {
+                const auto z = uint32_t(stichwortZeilen_.size());
+                stichwortAnfaenge_.push_back({uint32_t(stichwortText_.size()), uint32_t(k.size()), z, z});
+                stichwortText_ += k;
+            }
+            stichwortZeilen_.push_back(std::move(stichwoerter[i].second));
+            stichwortAnfaenge_.back().bis = uint32_t(stichwortZeilen_.size());
         }
         stichwortIndex_.Aufbauen(stichwortAnfaenge_, [this](const TStichwortAnfang &a) {
             return QStringView(stichwortText_).mid(a.anfang, a.laenge);
         });
         // Ids are handed out one after the other; a direct table is then
         // the quickest look-up.
-        int32_t hoechste = -1;
-        for (const auto &[id, v] : vokabeln_)
-            hoechste = std::max(hoechste, id);
+        const int32_t hoechste = vokabeln_.empty() ? -1 : vokabeln_.back().id; // read in id order
         if (hoechste >= 0 && size_t(hoechste) <= 4 * vokabeln_.size() + 65536) {
             nachId_.assign(size_t(hoechste) + 1, nullptr);
-            for (const auto &[id, v] : vokabeln_)
-                if (id >= 0)
-                    nachId_[size_t(id)] = v.get();
+            for (const TVokabel &v : vokabeln_)
+                if (v.id >= 0)
+                    nachId_[size_t(v.id)] = &v;
         }
         for (TStamm &z : staemme_) {
-            const auto it = vokabeln_.find(z.vokabelId);
-            if (it == vokabeln_.end())
+            const TVokabel *v = Zeile(z.vokabelId);
+            if (!v)
                 continue;
-            const QString &f1 = it->second->form1;
+            const QString &f1 = v->form1;
             z.form1Laenge = int32_t(f1.size());
             z.genitivPlural = GenitivPluralArumOrum(f1);
         }
@@ -449,17 +455,23 @@ void TAnalysequelle::StichwoerterAmWortanfang(const QString &wort, std::vector<T
             std::tie(von, bis) = Eingrenzen(von, bis, k - 1, wort[k - 1].unicode(), text);
         }
         if (von != bis && qsizetype(von->laenge) == k)
-            ziel.insert(ziel.end(), von->zeilen->begin(), von->zeilen->end());
+            ziel.insert(ziel.end(), stichwortZeilen_.begin() + von->von, stichwortZeilen_.begin() + von->bis);
     }
 }
 
 const TVokabel *TAnalysequelle::Vokabelzeile(int32_t id)
 {
     Bereitstellen();
+    return Zeile(id);
+}
+
+const TVokabel *TAnalysequelle::Zeile(int32_t id) const
+{
     if (!nachId_.empty() && id >= 0)
         return size_t(id) < nachId_.size() ? nachId_[size_t(id)] : nullptr;
-    const auto it = vokabeln_.find(id);
-    return it == vokabeln_.end() ? nullptr : it->second.get();
+    const auto it = std::lower_bound(vokabeln_.begin(), vokabeln_.end(), id,
+                                     [](const TVokabel &v, int32_t gesucht) { return v.id < gesucht; });
+    return it != vokabeln_.end() && it->id == id ? &*it : nullptr;
 }
 
 void TAnalysequelle::SonderformenMitPraefix(const QString &praefix, bool nurGleiche,
@@ -486,9 +498,22 @@ void TAnalysequelle::StichwoerterMitPraefix(const QString &praefix, bool nurGlei
     if (!nurGleiche)
         return sql_.StichwoerterMitPraefix(praefix, nurGleiche, ziel);
     Bereitstellen();
-    const auto it = stichwoerter_.constFind(praefix);
-    if (it != stichwoerter_.constEnd())
-        ziel.insert(ziel.end(), it->begin(), it->end());
+    if (const TStichwortAnfang *a = StichwortGleich(praefix))
+        ziel.insert(ziel.end(), stichwortZeilen_.begin() + a->von, stichwortZeilen_.begin() + a->bis);
+}
+
+const TAnalysequelle::TStichwortAnfang *TAnalysequelle::StichwortGleich(QStringView text) const
+{
+    auto von = stichwortAnfaenge_.cbegin(), bis = stichwortAnfaenge_.cend();
+    uint32_t a = 0, b = 0;
+    if (stichwortIndex_.Bereich(text, std::min<qsizetype>(text.size(), 2), a, b)) {
+        von = stichwortAnfaenge_.cbegin() + a;
+        bis = stichwortAnfaenge_.cbegin() + b;
+    }
+    const auto kopf = [this](const TStichwortAnfang &x) { return QStringView(stichwortText_).mid(x.anfang, x.laenge); };
+    const auto it =
+        std::lower_bound(von, bis, text, [&](const TStichwortAnfang &x, QStringView t) { return kopf(x) < t; });
+    return it != bis && kopf(*it) == text ? &*it : nullptr;
 }
 
 void TAnalysequelle::BedeutungenLaden(TVokabel &vokabel)
@@ -522,9 +547,9 @@ void TAnalysequelle::AlleBedeutungenLesen()
 {
     // Every entry gets its list, empty ones included, so that no entry is
     // asked for singly afterwards.
-    for (const auto &[id, v] : vokabeln_)
-        if (!bedeutungen_.contains(id))
-            bedeutungen_.insert(id, {});
+    for (const TVokabel &v : vokabeln_)
+        if (!bedeutungen_.contains(v.id))
+            bedeutungen_.insert(v.id, {});
     TAnweisung a = daten_.Verbindung().Anweisung(
         "SELECT vb.vokabel_id, vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
         "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "

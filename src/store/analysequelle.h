@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -79,6 +80,7 @@ class TAnalysequelle : public IAnalysequelle {
     };
     Stand AktuellerStand();
     void Aufbauen();
+    const TVokabel *Zeile(int32_t id) const; // from the tables as they are
     void Bereitstellen();
     void AlleBedeutungenLesen();
 
@@ -116,19 +118,21 @@ class TAnalysequelle : public IAnalysequelle {
     TAnfangsindex stammIndex_, stichwortIndex_;
     template <typename Fn> void StaemmeDurchgehen(const QString &praefix, Fn &&fn);
     QStringView Stammtext(const TStamm &z) const { return QStringView(stammText_).mid(z.anfang, z.laenge); }
-    QString stammText_;                                               // every stem, one after the other
-    std::vector<TStamm> staemme_;                                     // in stem order
-    std::unordered_map<int32_t, std::unique_ptr<TVokabel>> vokabeln_; // entry rows by id
-    std::vector<const TVokabel *> nachId_;                            // the same, indexed by id while ids are dense
-    QHash<QString, std::vector<TSonderformZeile>> formen_;            // by lower-cased text, in form index order
-    QHash<int32_t, std::vector<TSonderformZeile>> formenVon_;         // by entry, in storage order
-    QHash<QString, std::vector<TStichwortZeile>> stichwoerter_;       // by lower-cased headword, in id order
+    QString stammText_;                                       // every stem, one after the other
+    std::vector<TStamm> staemme_;                             // in stem order
+    std::deque<TVokabel> vokabeln_;                           // entry rows in id order (a deque: they stay in place)
+    std::vector<const TVokabel *> nachId_;                    // the same, indexed by id while ids are dense
+    QHash<QString, std::vector<TSonderformZeile>> formen_;    // by lower-cased text, in form index order
+    QHash<int32_t, std::vector<TSonderformZeile>> formenVon_; // by entry, in storage order
     struct TStichwortAnfang {
         uint32_t anfang; // the lower-cased headword in stichwortText_
         uint32_t laenge;
-        const std::vector<TStichwortZeile> *zeilen; // its rows in stichwoerter_
+        uint32_t von, bis; // its rows in stichwortZeilen_
     };
-    std::vector<TStichwortAnfang> stichwortAnfaenge_;     // sorted by headword, for the beginnings of a word
+    std::vector<TStichwortAnfang> stichwortAnfaenge_; // sorted by lower-cased headword, each once
+    std::vector<TStichwortZeile> stichwortZeilen_;    // in that order, equal ones in id order
+    // The lower-cased headword equal to `text`, or null.
+    const TStichwortAnfang *StichwortGleich(QStringView text) const;
     QString stichwortText_;                               // their headwords one after the other
     QHash<int32_t, std::vector<TBedeutung>> bedeutungen_; // read on first use
     bool bedeutungenAlle_ = false;                        // every entry's meanings are in bedeutungen_

@@ -281,17 +281,22 @@ bool TDatenmanager::VokabelindexAnlegen(IRueckfrage &rueckfrage)
 std::unique_ptr<TVokabel> TDatenmanager::VokabelAusDatensatz(const TAnweisung &z)
 {
     auto v = std::make_unique<TVokabel>();
-    v->id = z.Int(0);
-    v->vokabel = z.Text(1);
-    v->form1 = z.Text(2);
-    v->form2 = z.Text(3);
-    v->form3 = z.Text(4);
-    v->attribute = z.Int(7);
-    v->aktualisierung = z.Text(8);
-    // The stored letters are authoritative for class and inflection class.
-    v->SetWortart(WortartAusBuchstabe(z.Text(6)));
-    v->SetKonjDekl(KonjDeklAusBuchstabe(z.Text(5)));
+    VokabelAusDatensatz(z, *v);
     return v;
+}
+
+void TDatenmanager::VokabelAusDatensatz(const TAnweisung &z, TVokabel &v)
+{
+    v.id = z.Int(0);
+    v.vokabel = z.Text(1);
+    v.form1 = z.Text(2);
+    v.form2 = z.Text(3);
+    v.form3 = z.Text(4);
+    v.attribute = z.Int(7);
+    v.aktualisierung = z.Text(8);
+    // The stored letters are authoritative for class and inflection class.
+    v.SetWortart(WortartAusBuchstabe(z.Text(6)));
+    v.SetKonjDekl(KonjDeklAusBuchstabe(z.Text(5)));
 }
 
 std::unique_ptr<TVokabel> TDatenmanager::VokabelLaden(int32_t id)

@@ -97,6 +97,7 @@ class TDatenmanager {
     static constexpr const char *kVokabelSpalten =
         "id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, aktualisierung";
     static std::unique_ptr<TVokabel> VokabelAusDatensatz(const TAnweisung &zeile);
+    static void VokabelAusDatensatz(const TAnweisung &zeile, TVokabel &ziel);
     void BedeutungenLaden(TVokabel &vokabel);
     void MerkhilfenLaden(TVokabel &vokabel);
     void SonderformenLaden(TVokabel &vokabel);
