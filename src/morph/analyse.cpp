@@ -350,11 +350,13 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     // otherwise earlier results and entries could change what it adds.
     const std::optional<uint64_t> stand = optionen_.schnell ? quelle_.Datenstand() : std::nullopt;
     if (!stand || !cache_.empty() || !Ergebnisliste().empty()) {
-        Analysieren(w);
+        Analysieren(w, false);
         return;
     }
     if (*stand != woerterStand_ || woerter_.size() > kWoerterHoechstens) {
         woerter_.clear();
+        einmal_.assign(einmal_.size(), 0);
+        einmalAnzahl_ = 0;
         woerterStand_ = *stand;
     }
     if (const auto it = woerter_.constFind(w); it != woerter_.constEnd()) {
@@ -363,7 +365,10 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
             HolenUndCachen(id);
         return;
     }
-    Analysieren(w);
+    Analysieren(w, false);
+    // Most words of a text come once: only a word met the second time is kept.
+    if (!SchonEinmal(w))
+        return;
     TWortergebnis &e = woerter_[w];
     e.formen = Ergebnisliste();
     e.eintraege.reserve(cache_.size());
@@ -371,9 +376,43 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
         e.eintraege.push_back(v->id);
 }
 
-void TFormanalyse::Analysieren(const QString &wort)
+bool TFormanalyse::SchonEinmal(const QString &wort)
 {
-    const QString w = Normalisieren(wort);
+    if (2 * (einmalAnzahl_ + 1) > einmal_.size()) {
+        if (einmal_.size() >= size_t(4 * kWoerterHoechstens)) {
+            einmal_.assign(einmal_.size(), 0); // start afresh rather than grow without end
+            einmalAnzahl_ = 0;
+        } else {
+            std::vector<size_t> alt(std::max<size_t>(1024, 2 * einmal_.size()), 0);
+            alt.swap(einmal_);
+            einmalAnzahl_ = 0;
+            for (const size_t h : alt)
+                if (h != 0)
+                    Eintragen(h);
+        }
+    }
+    const size_t h = qHash(wort) | 1; // 0 marks a free slot
+    const size_t maske = einmal_.size() - 1;
+    for (size_t i = h & maske; einmal_[i] != 0; i = (i + 1) & maske)
+        if (einmal_[i] == h)
+            return true;
+    Eintragen(h);
+    return false;
+}
+
+void TFormanalyse::Eintragen(size_t h)
+{
+    const size_t maske = einmal_.size() - 1;
+    size_t i = h & maske;
+    while (einmal_[i] != 0)
+        i = (i + 1) & maske;
+    einmal_[i] = h;
+    ++einmalAnzahl_;
+}
+
+void TFormanalyse::Analysieren(const QString &wort, bool normalisieren)
+{
+    const QString w = normalisieren ? Normalisieren(wort) : wort;
     if (w.isEmpty())
         return;
     std::vector<TLatForm> &liste = Ergebnisliste();
@@ -392,8 +431,8 @@ void TFormanalyse::Analysieren(const QString &wort)
     }
 
     if (w.size() > 4 && w.endsWith(QLatin1String("que"))) {
-        Analysieren(w.chopped(3));
-        Analysieren(QStringLiteral("-que"));
+        Analysieren(w.chopped(3), true);
+        Analysieren(QStringLiteral("-que"), true);
         // Only this word's results take the full text; results the caller
         // accumulated from other words keep theirs.
         for (size_t i = anfang; i < liste.size(); ++i)
@@ -402,9 +441,9 @@ void TFormanalyse::Analysieren(const QString &wort)
                (f.endsWith(QLatin1String("ne")) || f.endsWith(QLatin1String("ve")))) {
         // -ne and -ve end many words themselves (regione, bene, breve): split
         // only a word that is nothing without the split.
-        Analysieren(f.chopped(2));
+        Analysieren(f.chopped(2), true);
         if (liste.size() > anfang) {
-            Analysieren(QLatin1Char('-') + f.right(2));
+            Analysieren(QLatin1Char('-') + f.right(2), true);
             for (size_t i = anfang; i < liste.size(); ++i)
                 liste[i].text = w;
         }

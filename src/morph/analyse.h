@@ -78,8 +78,8 @@ class TFormanalyse {
   private:
     struct Blockspeicher;
 
-    // The whole analysis of one normalised word, enclitic splits included.
-    void Analysieren(const QString &wort);
+    // The whole analysis of one word, enclitic splits included.
+    void Analysieren(const QString &wort, bool normalisieren);
 
     struct TLebend {
         const intern::TAnalyseblock *block;
@@ -166,6 +166,11 @@ class TFormanalyse {
     };
     QHash<QString, TWortergebnis> woerter_;
     uint64_t woerterStand_ = 0;
+    // Hashes of the words met once (open addressing, 0 free, at most half full).
+    std::vector<size_t> einmal_;
+    size_t einmalAnzahl_ = 0;
+    bool SchonEinmal(const QString &wort); // records the word; true if it was met before
+    void Eintragen(size_t hash);
 };
 
 } // namespace lexovita

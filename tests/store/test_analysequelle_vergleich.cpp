@@ -211,11 +211,12 @@ TEST(AnalyseVergleich, FastAnalysisGivesExactlyThePlainResultsOnGeneratedText)
     }
 
     // A text of forms, some capitalised, with -que, or slightly misspelt;
-    // every eighth word one met before, as texts repeat their words.
+    // every eighth word one of the first forty again, as texts repeat
+    // their words (a word is kept for reuse from its second time on).
     QStringList text;
     while (text.size() < 3000) {
-        if (text.size() > 10 && ws.Zahl(8) == 0) {
-            text << text[ws.Zahl(int(text.size()))];
+        if (text.size() >= 40 && ws.Zahl(8) == 0) {
+            text << text[ws.Zahl(40)];
             continue;
         }
         const auto &f = formen[size_t(ws.Zahl(int(formen.size())))];
