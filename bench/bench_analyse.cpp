@@ -214,7 +214,8 @@ void BM_TextErsterDurchlaufSitzung(benchmark::State &state)
 }
 BENCHMARK(BM_TextErsterDurchlaufSitzung)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The same manager analysing the text again (blocks generated before are reused).
+// The same manager analysing the text again: a word met before gives the
+// results kept for it.
 void BM_TextWiederholt(benchmark::State &state)
 {
     TTestdaten &d = Daten();

@@ -25,6 +25,10 @@ QChar KleinesZeichen(QChar c)
 
 QString Klein(const QString &text)
 {
+    // A text without capitals keeps sharing its data.
+    const auto gross = [](QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; };
+    if (std::none_of(text.cbegin(), text.cend(), gross))
+        return text;
     QString t = text;
     for (QChar &c : t)
         c = KleinesZeichen(c);
