@@ -946,22 +946,28 @@ void TFormanalyse::StichwortErgebnisse(const TVokabel &v, const QString &wort)
 
 void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
 {
-    const QString w = Normalisieren(wort);
+    // Every generated form of the known entries counts, in any of the
+    // spellings the full analysis folds (capitals, j, macrons, ligatures).
+    const QString w = Falten(Normalisieren(wort));
     if (w.isEmpty())
         return;
     quelle_.Auffrischen();
     std::vector<TLatForm> &liste = Ergebnisliste();
     if (!cache_.empty()) {
-        WortVorbereiten(w);
+        wort_ = w;
+        worthash_ = KleinHash(w);
+        const TLebendeBloecke &alle = Endungsbloecke(w).alle;
         {
             OhneSonderformen ohne(manager_);
             for (const auto &v : cache_)
-                Vergleichen(*v, w, BloeckeFuer(w.back()), *lebend_);
+                Vergleichen(*v, w, AlleBloecke(), alle);
         }
         // Everything in the list that is not this word goes, so that the list
-        // holds the analyses of the word just checked.
-        const auto weg =
-            std::remove_if(liste.begin(), liste.end(), [&w](const TLatForm &f) { return !GleichKlein(f.text, w); });
+        // holds the analyses of the word just checked; the gerund's
+        // nominative is the infinitive, reported as such.
+        const auto weg = std::remove_if(liste.begin(), liste.end(), [&w](const TLatForm &f) {
+            return !GleichKlein(f.text, w) || f.formId == (fid::GERUNDIUM | fid::NOM_SG);
+        });
         liste.erase(weg, liste.end());
     }
     for (const auto &v : cache_) {

@@ -47,8 +47,10 @@ class TFormanalyse {
 
     // Analyses one word against the whole database.
     void FormAnalysieren(const QString &wort);
-    // The same comparison against the cached entries only: no stem look-up,
-    // no enclitic split, no adverb degrees.
+    // Every generated form, special form and headword of the cached entries
+    // equal to the word (spelling folded as FormAnalysieren does): no stem
+    // look-up, no enclitic split, no adverb degrees, no endings of other
+    // editions.
     void FormAnalysierenImBestand(const QString &wort);
 
     // Empties Ergebnisliste and Vokabelcache.

@@ -279,6 +279,41 @@ TEST_F(Analyse, AnalysisAmongKnownEntriesUsesOnlyTheCache)
     EXPECT_EQ(Liste(), (std::vector<std::string>{E(illa, M | fid::NOM_SG, "ille")}));
 }
 
+TEST_F(Analyse, AnalysisAmongKnownEntriesFindsEveryGeneratedFormInEverySpelling)
+{
+    // A search for the forms of one entry in a text meets the forms and
+    // spellings the full analysis finds, not only the ones its word-end
+    // rules reach.
+    const int32_t amare = Anlegen("amare", WA_VERB, KD_A, "amo", "amavi", "amatum");
+    const int32_t nomen = Anlegen("nomen", WA_SUBSTANTIV, KD_K, "nominis", "n");
+    const int32_t res = Anlegen("res", WA_SUBSTANTIV, KD_E, "rei", "f");
+    for (const int32_t id : {amare, nomen, res})
+        ASSERT_NE(analyse.InBestandAufnehmen(id), nullptr);
+    const int32_t A = fid::AKTIV | fid::INDIKATIV;
+    struct Fall {
+        const char *wort;
+        std::vector<std::string> erwartet;
+    };
+    const Fall faelle[] = {
+        {"amaram", {E(amare, A | fid::PLUSQUAMPERFEKT | fid::P1_SG | fid::VERKUERZT, "amaram")}},
+        {"Amāvit", {E(amare, A | fid::PERFEKT | fid::P3_SG, "amavit")}},
+        {"nomen", {E(nomen, N | fid::NOM_SG, "nomen"), E(nomen, N | fid::AKK_SG, "nomen")}},
+        {"rei", {E(res, F | fid::GEN_SG, "rei"), E(res, F | fid::DAT_SG, "rei")}},
+        {"amare", {E(amare, fid::INFINITIV | fid::AKTIV | fid::PRAESENS, "amare")}}, // not also the gerund
+        {"amicus", {}},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.wort);
+        analyse.Ergebnisliste().clear();
+        analyse.FormAnalysierenImBestand(QString::fromUtf8(f.wort));
+        std::vector<std::string> ist = Liste();
+        std::vector<std::string> soll = f.erwartet;
+        std::sort(ist.begin(), ist.end());
+        std::sort(soll.begin(), soll.end());
+        EXPECT_EQ(ist, soll);
+    }
+}
+
 // -------------------------------------------------------- the fast source
 
 TEST_F(Analyse, TheMemoryCopyFollowsChangesToTheDatabase)
