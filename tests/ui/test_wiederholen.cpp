@@ -270,11 +270,11 @@ class TestWiederholen : public QObject {
             zahlen = {s->lblGelernt->text(), s->lblFaellig->text(), s->lblNeu->text(), s->lblTageInFolge->text()};
             reihen = int(s->chtVerlauf->chart()->series().size());
             QVERIFY(!s->lblLeer->isVisible());
-            const QChart *c = s->chtBehalten->chart();
-            for (const QAbstractAxis *a : c->axes(Qt::Vertical))
-                if (const auto *k = qobject_cast<const QBarCategoryAxis *>(a))
+            QChart *c = s->chtBehalten->chart();
+            for (QAbstractAxis *a : c->axes(Qt::Vertical))
+                if (auto *k = qobject_cast<QBarCategoryAxis *>(a))
                     achse = k->categories();
-            if (const auto *r = c->series().isEmpty() ? nullptr : qobject_cast<QAbstractBarSeries *>(c->series()[0]))
+            if (auto *r = c->series().isEmpty() ? nullptr : qobject_cast<QAbstractBarSeries *>(c->series()[0]))
                 balken = r->barSets().isEmpty() ? -1 : int(r->barSets()[0]->count());
             Bild(s, QStringLiteral("lernstatistik.png"));
             s->accept();
