@@ -210,9 +210,11 @@ class TestVokabeleditor : public QObject {
                                                    liste << w->DBGrid->topLevelItem(i)->text(0);
                                                for (int i = 0; i < w->cmbVokabel->count(); ++i)
                                                    treffer << w->cmbVokabel->itemText(i);
+                                               QCoreApplication::processEvents(); // lay out as shown
                                                Bild(w, QStringLiteral("woerterbuch-deutsch.png"));
                                                w->btnMerkhilfen->click();
                                                w->edtSuchen->setText(QStringLiteral("a"));
+                                               QCoreApplication::processEvents();
                                                Bild(w, QStringLiteral("woerterbuch-merkhilfen.png"));
                                                // The caption sits right above its list.
                                                QVERIFY(w->lvwMerkhilfen->isVisible());
