@@ -8,7 +8,8 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
     static const std::vector<TAktionsEintrag> liste = {
         {"actNeueLektion", QStringLiteral("&Neue Lektion"), K(QStringLiteral("Ctrl+N")), "Lektion", "Lektion", false},
         {"actOeffnen", QStringLiteral("Lektion ö&ffnen..."), K(QStringLiteral("Ctrl+O")), "Lektion", "Lektion", false},
-        {"actSpeichern", QStringLiteral("Lektion &speichern"), K(QStringLiteral("Ctrl+S")), "Lektion", "Lektion", false},
+        {"actSpeichern", QStringLiteral("Lektion &speichern"), K(QStringLiteral("Ctrl+S")), "Lektion", "Lektion",
+         false},
         {"actSpeichernUnter", QStringLiteral("Lektion speichern &unter..."), K(), "Lektion", nullptr, false},
         {"actAnhaengen", QStringLiteral("Lektion &anhängen"), K(), "Lektion", nullptr, false},
         {"actLektionSchliessen", QStringLiteral("Lektion sch&ließen"), K(), "Lektion", nullptr, false},
@@ -48,8 +49,8 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
 
         {"actVokabelnSchriftlich", QStringLiteral("Vokabeln s&chriftlich abfragen..."), K(QStringLiteral("Ctrl+L")),
          "Lernen", "Lernen", false},
-        {"actVokabelnMuendlich", QStringLiteral("Vokabeln &mündlich abfragen..."), K(QStringLiteral("Ctrl+M")), "Lernen",
-         "Lernen", false},
+        {"actVokabelnMuendlich", QStringLiteral("Vokabeln &mündlich abfragen..."), K(QStringLiteral("Ctrl+M")),
+         "Lernen", "Lernen", false},
         {"actVokabeltest", QStringLiteral("Vokabel&test erstellen..."), K(), "Lernen", "Lernen", false},
         {"actFormenBilden", QStringLiteral("Formen &bilden..."), K(), "Lernen", "Lernen", true},
         {"actFormenBestimmen", QStringLiteral("Formen b&estimmen..."), K(), "Lernen", "Lernen", false},

@@ -187,9 +187,9 @@ class TestLernen : public QObject {
         m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
         // Every kind of entry was asked with its fields, and seen solved.
         QCOMPARE(zustaende.size(), 8);
-        QCOMPARE(zustaende[0], QStringLiteral("amare?|1. Prs. Präsens Aktiv Indikativ,1. Prs. Perfekt Aktiv Indikativ"));
-        QCOMPARE(zustaende[4],
-                 QStringLiteral("celer?|Nominativ Sg. maskulinum,Nominativ Sg. femininum"));
+        QCOMPARE(zustaende[0],
+                 QStringLiteral("amare?|1. Prs. Präsens Aktiv Indikativ,1. Prs. Perfekt Aktiv Indikativ"));
+        QCOMPARE(zustaende[4], QStringLiteral("celer?|Nominativ Sg. maskulinum,Nominativ Sg. femininum"));
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
     }
 

@@ -13,9 +13,9 @@
 
 #include <QAbstractBarSeries>
 #include <QAction>
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
