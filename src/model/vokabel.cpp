@@ -357,6 +357,10 @@ QString TVokabel::FormenText() const
         return aus.join(QStringLiteral(", "));
     }
     case WA_SUBSTANTIV: {
+        // The placeholder marks a missing genitive before the gender; with
+        // neither stored there is nothing to show.
+        if (form1.isEmpty() && form2.isEmpty())
+            return {};
         QString s = form1.isEmpty() ? QStringLiteral("[n/a], ") : form1;
         if (!form2.isEmpty()) {
             if (!form1.isEmpty())

@@ -17,6 +17,14 @@ TTextanalyse TextAnalysieren(const QString &text,
         satz->anfang = p;
         satz->ende = e;
         while (p < e) {
+            // One word runs from here to the next delimiter; stepping by the
+            // trimmed word's length would land inside it after leading blanks.
+            int grenze = p;
+            while (grenze < laenge && !TLektion::IstWortgrenze(text[grenze]))
+                ++grenze;
+            int anfang = p;
+            while (anfang < grenze && text[anfang].unicode() <= 0x20)
+                ++anfang;
             const QString w = TLektion::WortAn(text, p);
             if (!w.isEmpty()) {
                 if (abbruch && abbruch()) {
@@ -25,14 +33,14 @@ TTextanalyse TextAnalysieren(const QString &text,
                     for (const TLatForm &f : analysieren(w)) {
                         auto kopie = std::make_unique<TLatForm>(f);
                         kopie->satz = n;
-                        kopie->wortanfang = p;
+                        kopie->wortanfang = anfang;
                         satz->formen.push_back(std::move(kopie));
                     }
                     if (fortschritt)
-                        fortschritt(static_cast<int>(static_cast<qint64>(p) * 100 / laenge));
+                        fortschritt(static_cast<int>(static_cast<qint64>(anfang) * 100 / laenge));
                 }
             }
-            p += static_cast<int>(w.size()) + 1;
+            p = grenze + 1;
         }
         ergebnis.saetze.push_back(std::move(satz));
     }

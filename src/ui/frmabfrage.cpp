@@ -40,14 +40,17 @@ namespace lexovita {
 namespace {
 
 // Alt letters taken by the window's fixed captions; the principal-part
-// labels change with every entry and take the first letter still free.
-const QString kFesteKuerzel = QStringLiteral("wbvmgalsz");
+// labels change with every entry and each takes the first letter still free,
+// so two labels starting alike ("1. Prs. ...") still get their own.
+const QString kFesteKuerzel = QStringLiteral("wbvmgalszh");
 
-QString MitKuerzel(const QString &text)
+QString MitKuerzel(const QString &text, QString &belegt)
 {
     for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i].isLetterOrNumber() && !kFesteKuerzel.contains(text[i].toLower()))
+        if (text[i].isLetter() && !belegt.contains(text[i].toLower())) {
+            belegt += text[i].toLower();
             return text.left(i) + QLatin1Char('&') + text.mid(i);
+        }
     return text;
 }
 
@@ -389,8 +392,9 @@ void TfrmAbfrage::FelderZeigen()
         const QString &t;
         bool an;
     } felder[] = {{lblForm1, edtForm1, t1, f1}, {lblForm2, edtForm2, t2, f2}, {lblForm3, edtForm3, t3, f3}};
+    QString belegt = kFesteKuerzel;
     for (const auto &fe : felder) {
-        fe.l->setText(MitKuerzel(fe.t));
+        fe.l->setText(MitKuerzel(fe.t, belegt));
         fe.e->setAccessibleName(QString(fe.t).remove(QLatin1Char(':')));
         fe.l->setVisible(fe.an);
         fe.e->setVisible(fe.an);

@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -65,6 +67,27 @@ QCategoryAxis *Tagesachse(const std::vector<QDate> &tage)
         achse->append(tage[i].toString(QStringLiteral("dd.MM.")), static_cast<double>(i));
     achse->setGridLineVisible(false);
     return achse;
+}
+
+// The chart elides a long category label down to a few letters. A name cut
+// in its middle keeps the start and the end, where lessons tell themselves
+// apart ("Lektion 12: ...", "... Teil 2"); the bar's tooltip has it in full.
+// The axis drops a repeated category, so shortened twins get a number.
+QStringList Achsennamen(const QStringList &namen)
+{
+    constexpr qsizetype kVorn = 14;
+    constexpr qsizetype kHinten = 9;
+    QStringList aus;
+    for (const QString &name : namen) {
+        const QString kurz = name.size() <= kVorn + 1 + kHinten
+                                 ? name
+                                 : name.left(kVorn).trimmed() + QChar(0x2026) + name.right(kHinten).trimmed();
+        QString eindeutig = kurz;
+        for (int n = 2; aus.contains(eindeutig); ++n)
+            eindeutig = kurz + QStringLiteral(" (%1)").arg(n);
+        aus << eindeutig;
+    }
+    return aus;
 }
 
 QString Zeitraum(const std::vector<QDate> &tage)
@@ -236,7 +259,17 @@ void TfrmLernstatistik::Fuellen(const TLernstatistikDaten &d)
         QChart *c = chtBehalten->chart();
         c->addSeries(reihe);
         auto *y = new QBarCategoryAxis;
-        y->append(lektionen);
+        y->append(Achsennamen(lektionen));
+        connect(reihe, &QHorizontalBarSeries::hovered, chtBehalten,
+                [this, lektionen, anteil](bool drauf, int i, QBarSet *) {
+                    if (drauf && i >= 0 && i < lektionen.size())
+                        QToolTip::showText(QCursor::pos(),
+                                           lektionen[i] + QStringLiteral(": ") +
+                                               QString::number(qRound(anteil->at(i))) + QStringLiteral(" % richtig"),
+                                           chtBehalten);
+                    else
+                        QToolTip::hideText();
+                });
         auto *x = new QValueAxis;
         x->setRange(0, 100);
         x->setTickCount(6);

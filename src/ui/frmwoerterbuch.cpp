@@ -31,6 +31,12 @@ namespace lexovita {
 
 namespace {
 
+// A list sized to its rows: 17 pixels each plus 20.
+void Hoehe(QTreeWidget *l)
+{
+    l->setFixedHeight(17 * l->topLevelItemCount() + 20);
+}
+
 QTreeWidget *Liste(QWidget *eltern, const QString &name, const QString &zugang)
 {
     auto *l = new QTreeWidget(eltern);
@@ -38,13 +44,11 @@ QTreeWidget *Liste(QWidget *eltern, const QString &name, const QString &zugang)
     l->setAccessibleName(zugang);
     l->setHeaderHidden(true);
     l->setRootIsDecorated(false);
+    // Sized to its rows from the start: a list that wanted to grow would pass
+    // the page's spare room on to its caption, which then stands far above it.
+    l->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    Hoehe(l);
     return l;
-}
-
-// A list sized to its rows: 17 pixels each plus 20.
-void Hoehe(QTreeWidget *l)
-{
-    l->setFixedHeight(17 * l->topLevelItemCount() + 20);
 }
 
 } // namespace

@@ -116,12 +116,18 @@ TEST(MuendlicheAbfrage, AnEntryWithoutPrincipalPartsGetsNoEmptyBrackets)
     TTestQuelle quelle;
     std::vector<std::unique_ptr<TVokabel>> e;
     e.push_back(Saepe());
+    // A noun stored with neither genitive nor gender.
+    e.push_back(Amicus());
+    e.back()->form1.clear();
+    e.back()->form2.clear();
     Fuellen(lektion, quelle, std::move(e));
     TTestConfig tc;
     tc.config.vlmStammformen = true;
     TSkriptZufall zufall;
     TMuendlicheAbfrage a(lektion, tc.config, zufall);
     EXPECT_EQ(Tabelle(a), (std::vector<std::string>{"saepe | ?"}));
+    ASSERT_TRUE(a.Naechste());
+    EXPECT_EQ(Tabelle(a), (std::vector<std::string>{"saepe | oft +", "amicus | ?"}));
 }
 
 TEST(MuendlicheAbfrage, AnEmptyLessonHasNothingToStep)

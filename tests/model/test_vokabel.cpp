@@ -248,6 +248,8 @@ TEST(VokabelFormenText, NounsShowGenitiveAndGender)
     EXPECT_EQ(v.FormenText(), QStringLiteral("civis, m./f."));
     v.form2.clear();
     EXPECT_EQ(v.FormenText(), QStringLiteral("civis"));
+    v.form1.clear(); // nothing stored: no placeholder before nothing
+    EXPECT_EQ(v.FormenText(), QString());
 }
 
 TEST(VokabelFormenText, AdverbsPronounsAndOthers)

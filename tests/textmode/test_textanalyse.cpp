@@ -61,6 +61,34 @@ TEST(Textanalyse, SentencesAndWordsCarryTheirNumbersAndOffsets)
     EXPECT_EQ(prozente, (std::vector<int>{0, 17, 51, 75}));
 }
 
+TEST(Textanalyse, EveryWordIsReadOnceFromItsFirstCharacter)
+{
+    // Every word gives one result, so the list shows each word the walk read.
+    const auto jedesWort = [](const QString &w) { return std::vector<TLatForm>{TLatForm(7, w, 1)}; };
+    const struct {
+        const char *text;
+        std::vector<Wort> woerter;
+    } faelle[] = {
+        {"Puer videt", {{1, 0, "puer"}, {1, 5, "videt"}}},
+        {"\t\tamicus servus", {{1, 2, "amicus"}, {1, 9, "servus"}}},
+        {"Puer,\tvidet.", {{1, 0, "puer"}, {1, 6, "videt"}}},
+        {"Puer  videt", {{1, 0, "puer"}, {1, 6, "videt"}}},
+        {"Puer \t videt", {{1, 0, "puer"}, {1, 7, "videt"}}},
+        {"Vale.\r\n\tpuer\r\n\r\n  videt", {{1, 0, "vale"}, {2, 8, "puer"}, {2, 18, "videt"}}},
+        {"Quid?!.. \"Vale\", (puer)!", {{1, 0, "quid"}, {5, 10, "vale"}, {5, 18, "puer"}}},
+        {"Ave; vale", {{1, 0, "ave"}, {2, 5, "vale"}}},
+        {" , ; ", {}},
+    };
+    for (const auto &fall : faelle) {
+        const QString text = QString::fromUtf8(fall.text);
+        const TTextanalyse t = TextAnalysieren(text, jedesWort);
+        EXPECT_EQ(Woerter(t), fall.woerter) << fall.text;
+        // The start offset points at the word itself in the text.
+        for (const Wort &w : Woerter(t))
+            EXPECT_EQ(text.mid(w.anfang, w.text.size()).toLower(), w.text) << fall.text;
+    }
+}
+
 TEST(Textanalyse, AnEmptyTextHasNoSentence)
 {
     bool gefragt = false;

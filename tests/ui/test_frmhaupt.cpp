@@ -204,14 +204,14 @@ class TestFrmHaupt : public QObject {
         const struct {
             const char *name, *caption, *taste;
         } erwartet[] = {
-            {"actNeueLektion", "Neue Lektion", "Ctrl+N"},
-            {"actOeffnen", "Lektion öffnen...", "Ctrl+O"},
-            {"actVokabelNeu", "Neue Vokabel...", "Ctrl+Ins"},
-            {"actVokabelEntfernen", "Vokabel entfernen", "Del"},
-            {"actTextanalyse", "Modus \"Textanalyse\"", "Ctrl+T"},
-            {"actWoerterbuch", "Wörterbuch...", "Ctrl+W"},
-            {"Action2", "Numerale...", ""},
-            {"Action4", "Über lexovita...", ""},
+            {"actNeueLektion", "&Neue Lektion", "Ctrl+N"},
+            {"actOeffnen", "Lektion ö&ffnen...", "Ctrl+O"},
+            {"actVokabelNeu", "&Neue Vokabel...", "Ctrl+Ins"},
+            {"actVokabelEntfernen", "Vokabel en&tfernen", "Del"},
+            {"actTextanalyse", "&Modus \"Textanalyse\"", "Ctrl+T"},
+            {"actWoerterbuch", "&Wörterbuch...", "Ctrl+W"},
+            {"Action2", "&Numerale...", ""},
+            {"Action4", "Ü&ber lexovita...", ""},
         };
         for (const auto &e : erwartet) {
             QAction *a = m_fenster->Aktion(QString::fromLatin1(e.name));

@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -22,8 +24,49 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
+
 using namespace lexovita;
 using namespace lexovita::testhilfe;
+
+namespace {
+
+// The Alt letters of a caption, lowered; "&&" is a plain ampersand.
+QList<QChar> Kuerzel(const QString &text)
+{
+    QList<QChar> k;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] != QLatin1Char('&'))
+                k << text[i + 1].toLower();
+            ++i;
+        }
+    return k;
+}
+
+// Visible captions of `fenster` that share an Alt letter: labels that lead to
+// a field, and buttons.
+QStringList DoppelteKuerzel(const QWidget *fenster)
+{
+    QHash<QChar, QString> belegt;
+    QStringList doppelt;
+    const auto pruefen = [&](const QString &text) {
+        for (QChar k : Kuerzel(text)) {
+            if (belegt.contains(k))
+                doppelt << belegt.value(k) + QStringLiteral(" / ") + text;
+            belegt.insert(k, text);
+        }
+    };
+    for (const QLabel *l : fenster->findChildren<QLabel *>())
+        if (l->isVisible() && l->buddy())
+            pruefen(l->text());
+    for (const QAbstractButton *b : fenster->findChildren<QAbstractButton *>())
+        if (b->isVisible())
+            pruefen(b->text());
+    return doppelt;
+}
+
+} // namespace
 
 class TestLernen : public QObject {
     Q_OBJECT
@@ -76,6 +119,78 @@ class TestLernen : public QObject {
         for (const char *name :
              {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen"})
             QVERIFY2(m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
+    }
+
+    // Alt letters: every entry of every main-window menu has exactly one, none
+    // shared within its menu; in the written drill no two visible captions share
+    // one, whichever entry is asked.
+    void everyMenuEntryAndEveryDrillCaptionHasItsOwnAltLetter()
+    {
+        QStringList fehler;
+        const std::function<void(const QMenu *)> menue = [&](const QMenu *m) {
+            QHash<QChar, QString> belegt;
+            for (QAction *a : m->actions()) {
+                if (a->isSeparator() || a->text().isEmpty())
+                    continue;
+                const QList<QChar> k = Kuerzel(a->text());
+                if (k.size() != 1)
+                    fehler << m->title() + QStringLiteral(": ohne genau ein Kürzel: ") + a->text();
+                else if (belegt.contains(k[0]))
+                    fehler << m->title() + QStringLiteral(": ") + belegt.value(k[0]) + QStringLiteral(" / ") +
+                                  a->text();
+                else
+                    belegt.insert(k[0], a->text());
+                if (a->menu())
+                    menue(a->menu());
+            }
+        };
+        int menues = 0;
+        for (QAction *m : m_fenster->menuBar()->actions())
+            if (m->menu()) {
+                ++menues;
+                menue(m->menu());
+            }
+        QCOMPARE(menues, 6);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
+
+        // A verb (two person forms), a noun (case and gender), an adjective of
+        // three endings (two nominatives) and one with no forms.
+        Speichern(QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"), QStringLiteral("celer"),
+                  QStringLiteral("celeris"));
+        for (const char *w : {"amar", "amic", "cele", "bonu"})
+            Hinzufuegen(QString::fromLatin1(w));
+        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 4);
+        m_u->config->vlsMischen = false;
+        m_u->config->vlsAnfang = false;
+        m_u->config->vlStammformen = true;
+        m_u->config->vlPraesens = true;
+        m_u->config->vlPerfekt = true;
+        QStringList zustaende;
+        QTimer::singleShot(0, this, [&] {
+            auto *f = qobject_cast<TfrmAbfrage *>(QApplication::activeModalWidget());
+            QVERIFY(f);
+            const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) { d->reject(); });
+            for (int schritt = 0; schritt < 12 && f->GetZustand() != TfrmAbfrage::Fertig; ++schritt) {
+                QStringList felder;
+                for (QLineEdit *e : {f->edtForm1, f->edtForm2, f->edtForm3})
+                    if (e->isVisible())
+                        felder << e->accessibleName();
+                zustaende << f->lblFrage->text() + QLatin1Char('|') + felder.join(QLatin1Char(','));
+                fehler << DoppelteKuerzel(f);
+                if (schritt == 0)
+                    Bild(f, QStringLiteral("abfrage_verb.png"));
+                f->btnWeiter->click();
+            }
+            QCOMPARE(f->GetZustand(), TfrmAbfrage::Fertig);
+            fehler << DoppelteKuerzel(f);
+        });
+        m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
+        // Every kind of entry was asked with its fields, and seen solved.
+        QCOMPARE(zustaende.size(), 8);
+        QCOMPARE(zustaende[0],
+                 QStringLiteral("amare?|1. Prs. Präsens Aktiv Indikativ,1. Prs. Perfekt Aktiv Indikativ"));
+        QCOMPARE(zustaende[4], QStringLiteral("celer?|Nominativ Sg. maskulinum,Nominativ Sg. femininum"));
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
     }
 
     // In lesson order without restart: right, wrong (with principal parts),

@@ -200,6 +200,7 @@ class TestVokabeleditor : public QObject {
         const int mit = m_fenster->AktuelleLektion()->Anzahl();
 
         QStringList liste, treffer;
+        int abstand = -1;
         m_frage.antwort = Antwort::Ja;
         QVERIFY(ImModalen<TfrmWoerterbuch>([&] { m_fenster->Aktion(QStringLiteral("actWoerterbuch"))->trigger(); },
                                            [&](TfrmWoerterbuch *w) {
@@ -209,10 +210,17 @@ class TestVokabeleditor : public QObject {
                                                    liste << w->DBGrid->topLevelItem(i)->text(0);
                                                for (int i = 0; i < w->cmbVokabel->count(); ++i)
                                                    treffer << w->cmbVokabel->itemText(i);
+                                               QCoreApplication::processEvents(); // lay out as shown
                                                Bild(w, QStringLiteral("woerterbuch-deutsch.png"));
                                                w->btnMerkhilfen->click();
                                                w->edtSuchen->setText(QStringLiteral("a"));
+                                               QCoreApplication::processEvents();
                                                Bild(w, QStringLiteral("woerterbuch-merkhilfen.png"));
+                                               // The caption sits right above its list.
+                                               QVERIFY(w->lvwMerkhilfen->isVisible());
+                                               abstand = w->lvwMerkhilfen->geometry().top() -
+                                                         w->lblMerkhilfen->geometry().top() -
+                                                         w->lblMerkhilfen->sizeHint().height();
                                                w->btnLatein->click();
                                                w->edtSuchen->setText(QStringLiteral("zelotypare"));
                                                Bild(w, QStringLiteral("woerterbuch-latein.png"));
@@ -222,6 +230,7 @@ class TestVokabeleditor : public QObject {
         m_frage.antwort = Antwort::Nein;
         QCOMPARE(liste, QStringList{QStringLiteral("eifersüchtig sein")});
         QCOMPARE(treffer, QStringList{QStringLiteral("zelotypare")});
+        QVERIFY2(abstand >= 0 && abstand <= 6, qPrintable(QString::number(abstand)));
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), mit - 1);
         QVERIFY(m_kern->Sitzung().AlleSchliessen());
         m_kern->Sitzung().GespeicherteOeffnen(lektion);

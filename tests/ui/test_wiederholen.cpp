@@ -11,8 +11,11 @@
 #include "ui/vokabelliste.h"
 #include "ui_hilfe.h"
 
+#include <QAbstractBarSeries>
 #include <QAction>
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -20,6 +23,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -252,12 +257,26 @@ class TestWiederholen : public QObject {
         QVERIFY(diagrammeVerborgen);
 
         Wiederholen(true, {1});
-        QStringList zahlen;
-        int reihen = -1;
+        // Long names alike in their first letters: each bar keeps a readable,
+        // distinct label of its own.
+        {
+            TAnweisung a = m_u->dm->Verbindung().Anweisung(
+                "UPDATE lektion SET name = 'Ablativus absolutus und Participium coniunctum, Teil ' || id");
+            a.Schritt();
+        }
+        QStringList zahlen, achse;
+        int reihen = -1, balken = -1;
         WennOffen<TfrmLernstatistik>(this, [&](TfrmLernstatistik *s) {
             zahlen = {s->lblGelernt->text(), s->lblFaellig->text(), s->lblNeu->text(), s->lblTageInFolge->text()};
             reihen = int(s->chtVerlauf->chart()->series().size());
             QVERIFY(!s->lblLeer->isVisible());
+            QChart *c = s->chtBehalten->chart();
+            for (QAbstractAxis *a : c->axes(Qt::Vertical))
+                if (auto *k = qobject_cast<QBarCategoryAxis *>(a))
+                    achse = k->categories();
+            if (auto *r = c->series().isEmpty() ? nullptr : qobject_cast<QAbstractBarSeries *>(c->series()[0]))
+                balken = r->barSets().isEmpty() ? -1 : int(r->barSets()[0]->count());
+            Bild(s, QStringLiteral("lernstatistik.png"));
             s->accept();
         });
         m_fenster->Aktion(QStringLiteral("actLernstatistik"))->trigger();
@@ -265,6 +284,13 @@ class TestWiederholen : public QObject {
         QVERIFY(zahlen[2].toInt() > 1000); // the rest of the starter textbook
         QCOMPARE(zahlen[3], QStringLiteral("1"));
         QCOMPARE(reihen, 1);
+        QVERIFY(!achse.isEmpty());
+        QCOMPARE(balken, int(achse.size()));
+        QCOMPARE(int(QSet<QString>(achse.begin(), achse.end()).size()), int(achse.size()));
+        // Start and end of the name, its middle cut.
+        const QRegularExpression form(QStringLiteral("^Ablativus abso….*Teil \\d+$"));
+        for (const QString &name : achse)
+            QVERIFY2(form.match(name).hasMatch() && name.size() <= 24, qPrintable(name));
     }
 };
 
