@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace lexovita {
@@ -100,7 +103,7 @@ void IntegritaetPruefen(TVerbindung &verbindung)
             QStringLiteral("Die Prüfung der Datenbank hat Fehler gefunden:\n%1").arg(befunde.join(QLatin1Char('\n'))));
 }
 
-QString BackupEntpacken(const QString &archiv, const QString &zielOrdner)
+QString BackupEntpacken(const QString &archiv, const QString &zielOrdner, qint64 freierPlatz)
 {
     if (!QFileInfo(archiv).isFile())
         throw TFehler(QStringLiteral("Die angegebene Datei existiert nicht."));
@@ -125,6 +128,24 @@ QString BackupEntpacken(const QString &archiv, const QString &zielOrdner)
     if (gefunden < 0)
         throw TFehler(QStringLiteral("Das Archiv enthält keine lexovita-Datenbank."));
 
+    // An archive can declare far more than it holds compressed: it must not
+    // fill the disk, and the extraction writes no more than it declared.
+    zip_stat_t info;
+    zip_stat_init(&info);
+    if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(gefunden), 0, &info) < 0 || !(info.valid & ZIP_STAT_SIZE))
+        throw TFehler(
+            QStringLiteral("Das Archiv ist beschädigt (%1).").arg(QString::fromUtf8(zip_strerror(zip.get()))));
+    if (freierPlatz < 0) {
+        const QStorageInfo platz(zielOrdner);
+        freierPlatz = platz.isValid() && platz.isReady() ? platz.bytesAvailable() : -1; // -1: unknown, not checked
+    }
+    constexpr qint64 kReserve = 64 * 1024 * 1024; // left free for the program and the system
+    if (info.size > zip_uint64_t(std::numeric_limits<qint64>::max()) ||
+        (freierPlatz >= 0 && qint64(info.size) > freierPlatz - kReserve))
+        throw TFehler(QStringLiteral("Für die Datenbank aus dem Archiv (%1 MB) ist nicht genug Speicherplatz frei "
+                                     "(%2 MB).")
+                          .arg(qint64(info.size / (1024 * 1024)))
+                          .arg(std::max<qint64>(0, freierPlatz / (1024 * 1024))));
     const QString ziel = QDir(zielOrdner).filePath(TDatenmanager::Dateiname());
     {
         QFile aus(ziel);
@@ -136,8 +157,14 @@ QString BackupEntpacken(const QString &archiv, const QString &zielOrdner)
                               .arg(QString::fromUtf8(zip_strerror(zip.get()))));
         QByteArray puffer(1 << 16, Qt::Uninitialized);
         zip_int64_t gelesen = 0;
+        zip_uint64_t geschrieben = 0;
         // libzip checks the stored checksum when the entry has been read to its end.
         while ((gelesen = zip_fread(ein, puffer.data(), static_cast<zip_uint64_t>(puffer.size()))) > 0) {
+            geschrieben += zip_uint64_t(gelesen);
+            if (geschrieben > info.size) {
+                zip_fclose(ein);
+                throw TFehler(QStringLiteral("Das Archiv ist beschädigt (mehr Daten als angegeben)."));
+            }
             if (aus.write(puffer.constData(), gelesen) != gelesen) {
                 zip_fclose(ein);
                 throw TFehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(ziel));

@@ -30,8 +30,10 @@ QString BackupErstellen(TDatenmanager &daten, const QString &ordner, const QDate
 // checks it: only the database file may be in the archive, no entry may
 // leave the folder, the file must open with the program's key, be a
 // lexovita database no newer than this program and pass the engine's
-// integrity check. Returns the path of the extracted file.
-QString BackupEntpacken(const QString &archiv, const QString &zielOrdner);
+// integrity check. Returns the path of the extracted file. An archive whose
+// database would not fit into the space free in `zielOrdner` (`freierPlatz`
+// bytes; -1: as the file system reports) is refused before anything is written.
+QString BackupEntpacken(const QString &archiv, const QString &zielOrdner, qint64 freierPlatz = -1);
 
 // True for an entry name that would land outside the folder it is
 // extracted to (absolute, drive letter, "..", backslashes).

@@ -242,6 +242,36 @@ TEST_F(Sicherung, BadArchivesAreRefusedAndTheDatabaseStaysAsItWas)
     EXPECT_EQ(Zahl(*dm, "SELECT count(*) FROM vokabel"), 3);
 }
 
+TEST_F(Sicherung, ADatabaseLargerThanTheFreeSpaceIsRefusedBeforeAnythingIsWritten)
+{
+    // An archive may declare far more than it holds compressed; what it
+    // declares must fit beside what the system needs.
+    const QByteArray db = DatenbankBytes();
+    const QString archiv = tmp.filePath(QStringLiteral("gross.zip"));
+    ZipSchreiben(archiv, {{QStringLiteral("lexovita.db"), db}});
+    constexpr qint64 kReserve = 64 * 1024 * 1024;
+    const struct {
+        qint64 frei;
+        bool passt;
+    } faelle[] = {{0, false}, {kReserve, false}, {kReserve + db.size() - 1, false}, {kReserve + db.size(), true}};
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.frei);
+        QTemporaryDir aus;
+        if (f.passt) {
+            EXPECT_EQ(Lesen(BackupEntpacken(archiv, aus.path(), f.frei)), db);
+        } else {
+            try {
+                BackupEntpacken(archiv, aus.path(), f.frei);
+                ADD_FAILURE() << "not refused";
+            } catch (const TFehler &e) {
+                EXPECT_TRUE(e.Meldung().contains(QStringLiteral("nicht genug Speicherplatz")))
+                    << e.Meldung().toStdString();
+            }
+            EXPECT_TRUE(QDir(aus.path()).isEmpty());
+        }
+    }
+}
+
 // ------------------------------------------------------------------ cleanup
 
 // Cancels once `nach` steps are done; records the log.
