@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <limits>
@@ -87,15 +89,13 @@ QByteArray Dokument(const QString &vorlagenOrdner, const std::function<void(QDom
 }
 
 // ---- reading -------------------------------------------------------------
+//
+// The file is read as a stream: a lesson file of a whole dictionary would
+// take many times its size as a document tree.
 
-[[noreturn]] void Fehler(const QDomNode &n, const QString &text)
+QString Tag(QStringView name)
 {
-    throw TLektionsdateiFehler(n.lineNumber(), text);
-}
-
-QString Tag(const QString &name)
-{
-    return QLatin1Char('<') + name + QLatin1Char('>');
+    return QLatin1Char('<') + name.toString() + QLatin1Char('>');
 }
 
 struct Regel {
@@ -105,194 +105,246 @@ struct Regel {
     bool pflicht;  // must occur
 };
 
-// The child elements of e, checked against the allowed names, their order,
-// repetition and presence; stray text is an error, comments are ignored.
-std::vector<QDomElement> Kinder(const QDomElement &e, std::initializer_list<Regel> regeln)
-{
-    std::vector<QDomElement> kinder;
-    std::vector<bool> gesehen(regeln.size(), false);
-    int letzterRang = -1;
-    for (QDomNode n = e.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isText()) {
-            const QString wert = n.nodeValue();
-            if (!wert.trimmed().isEmpty()) {
-                // The parser reports where the text ends; name the line where it starts.
-                qsizetype anfang = 0;
-                while (wert[anfang].isSpace())
-                    ++anfang;
-                const int zeile = n.lineNumber() - static_cast<int>(wert.mid(anfang).count(QLatin1Char('\n')));
-                throw TLektionsdateiFehler(
-                    zeile, QStringLiteral("Unerwarteter Text \"%1\" in %2.").arg(wert.trimmed(), Tag(e.tagName())));
-            }
-            continue;
+class TLeser {
+  public:
+    explicit TLeser(const QByteArray &inhalt) : r_(inhalt) {}
+
+    [[noreturn]] static void Fehler(qint64 zeile, const QString &text)
+    {
+        throw TLektionsdateiFehler(static_cast<int>(zeile), text);
+    }
+    qint64 Zeile() const { return r_.lineNumber(); }
+    QString Name() const { return r_.name().toString(); }
+
+    // Moves to the root element and returns its name.
+    QString Wurzel()
+    {
+        while (!r_.atEnd()) {
+            if (r_.readNext() == QXmlStreamReader::StartElement)
+                return Name();
         }
-        if (!n.isElement())
-            continue;
-        const QDomElement k = n.toElement();
-        size_t i = 0;
-        for (; i < regeln.size(); ++i)
-            if ((regeln.begin() + i)->name == k.tagName())
+        Fehler(std::max<qint64>(Zeile(), 1), QStringLiteral("Die Datei ist kein gültiges XML-Dokument."));
+    }
+
+    // The attribute of the element just begun; missing is an error.
+    QString Attribut(const QString &element, qint64 zeile, const QString &name) const
+    {
+        const QXmlStreamAttributes a = r_.attributes();
+        if (!a.hasAttribute(name))
+            Fehler(zeile, QStringLiteral("Dem Element %1 fehlt das Attribut \"%2\".").arg(Tag(element), name));
+        return a.value(name).toString();
+    }
+
+    // The child elements of the element just begun, checked against the
+    // allowed names, their order, repetition and presence as they come;
+    // `kind(name)` reads each child to its end. Stray text is an error,
+    // comments are ignored.
+    template <typename Fn>
+    void Kinder(const QString &element, qint64 zeile, std::initializer_list<Regel> regeln, Fn &&kind)
+    {
+        std::array<bool, 16> gesehen{};
+        Q_ASSERT(regeln.size() <= gesehen.size());
+        int letzterRang = -1;
+        while (!r_.atEnd()) {
+            switch (r_.readNext()) {
+            case QXmlStreamReader::Characters:
+                if (!r_.isWhitespace()) {
+                    const QString wert = r_.text().toString();
+                    if (!wert.trimmed().isEmpty()) {
+                        // The reader stands where the text ends; name the line where it starts.
+                        qsizetype anfang = 0;
+                        while (wert[anfang].isSpace())
+                            ++anfang;
+                        Fehler(Zeile() - wert.mid(anfang).count(QLatin1Char('\n')),
+                               QStringLiteral("Unerwarteter Text \"%1\" in %2.").arg(wert.trimmed(), Tag(element)));
+                    }
+                }
                 break;
-        if (i == regeln.size())
-            Fehler(k, QStringLiteral("Unbekanntes Element %1 in %2.").arg(Tag(k.tagName()), Tag(e.tagName())));
-        const Regel &r = *(regeln.begin() + i);
-        if (r.rang < letzterRang)
-            Fehler(k, QStringLiteral("Das Element %1 steht in %2 an falscher Stelle.")
-                          .arg(Tag(k.tagName()), Tag(e.tagName())));
-        if (gesehen[i] && !r.mehrfach)
-            Fehler(k,
-                   QStringLiteral("Das Element %1 kommt in %2 mehrfach vor.").arg(Tag(k.tagName()), Tag(e.tagName())));
-        gesehen[i] = true;
-        letzterRang = r.rang;
-        kinder.push_back(k);
+            case QXmlStreamReader::StartElement: {
+                const QString name = Name();
+                size_t i = 0;
+                for (; i < regeln.size(); ++i)
+                    if ((regeln.begin() + i)->name == name)
+                        break;
+                if (i == regeln.size())
+                    Fehler(Zeile(), QStringLiteral("Unbekanntes Element %1 in %2.").arg(Tag(name), Tag(element)));
+                const Regel &regel = *(regeln.begin() + i);
+                if (regel.rang < letzterRang)
+                    Fehler(
+                        Zeile(),
+                        QStringLiteral("Das Element %1 steht in %2 an falscher Stelle.").arg(Tag(name), Tag(element)));
+                if (gesehen[i] && !regel.mehrfach)
+                    Fehler(Zeile(),
+                           QStringLiteral("Das Element %1 kommt in %2 mehrfach vor.").arg(Tag(name), Tag(element)));
+                gesehen[i] = true;
+                letzterRang = regel.rang;
+                kind(name);
+                break;
+            }
+            case QXmlStreamReader::EndElement:
+                for (size_t i = 0; i < regeln.size(); ++i)
+                    if ((regeln.begin() + i)->pflicht && !gesehen[i])
+                        Fehler(zeile, QStringLiteral("In %1 fehlt das Element %2.")
+                                          .arg(Tag(element), Tag((regeln.begin() + i)->name)));
+                return;
+            default:
+                break;
+            }
+        }
+        Fehler(std::max<qint64>(Zeile(), 1), QStringLiteral("Die Datei ist kein gültiges XML-Dokument."));
     }
-    for (size_t i = 0; i < regeln.size(); ++i)
-        if ((regeln.begin() + i)->pflicht && !gesehen[i])
-            Fehler(
-                e,
-                QStringLiteral("In %1 fehlt das Element %2.").arg(Tag(e.tagName()), Tag((regeln.begin() + i)->name)));
-    return kinder;
-}
 
-// The text of an element that may hold only text.
-QString Inhalt(const QDomElement &e)
-{
-    QString text;
-    for (QDomNode n = e.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isElement())
-            Fehler(n, QStringLiteral("Unerwartetes Element %1 in %2.").arg(Tag(n.nodeName()), Tag(e.tagName())));
-        if (n.isText())
-            text += n.nodeValue();
+    // The text of the element just begun, which may hold only text; reads to its end.
+    QString Inhalt(const QString &element)
+    {
+        QString text;
+        while (!r_.atEnd()) {
+            switch (r_.readNext()) {
+            case QXmlStreamReader::Characters:
+                text += r_.text();
+                break;
+            case QXmlStreamReader::EndElement:
+                return text;
+            case QXmlStreamReader::StartElement:
+                Fehler(Zeile(), QStringLiteral("Unerwartetes Element %1 in %2.").arg(Tag(r_.name()), Tag(element)));
+            default:
+                break;
+            }
+        }
+        Fehler(std::max<qint64>(Zeile(), 1), QStringLiteral("Die Datei ist kein gültiges XML-Dokument."));
     }
-    return text;
-}
 
-int32_t ZahlAus(const QDomNode &ort, const QString &text, const QString &was, qint64 min, qint64 max)
+  private:
+    QXmlStreamReader r_;
+};
+
+int32_t ZahlAus(qint64 zeile, const QString &text, const QString &was, qint64 min, qint64 max)
 {
     bool ok = false;
     const qint64 wert = text.trimmed().toLongLong(&ok, 10);
     if (!ok || wert < min || wert > max)
-        Fehler(ort, QStringLiteral("Ungültiger Wert \"%1\" in %2.").arg(text.trimmed(), was));
+        TLeser::Fehler(zeile, QStringLiteral("Ungültiger Wert \"%1\" in %2.").arg(text.trimmed(), was));
     return static_cast<int32_t>(wert);
 }
 
-int32_t Zahl(const QDomElement &e, qint64 min, qint64 max)
+// The number the element just begun holds; reads to its end.
+int32_t Zahl(TLeser &l, const QString &element, qint64 min, qint64 max)
 {
-    return ZahlAus(e, Inhalt(e), Tag(e.tagName()), min, max);
+    const qint64 zeile = l.Zeile();
+    return ZahlAus(zeile, l.Inhalt(element), Tag(element), min, max);
 }
 
-QString Attribut(const QDomElement &e, const QString &name)
+int32_t ZahlAttribut(const TLeser &l, const QString &element, const QString &name, qint64 min, qint64 max)
 {
-    if (!e.hasAttribute(name))
-        Fehler(e, QStringLiteral("Dem Element %1 fehlt das Attribut \"%2\".").arg(Tag(e.tagName()), name));
-    return e.attribute(name);
+    const qint64 zeile = l.Zeile();
+    return ZahlAus(zeile, l.Attribut(element, zeile, name),
+                   QStringLiteral("dem Attribut \"%1\" von %2").arg(name, Tag(element)), min, max);
 }
 
-int32_t ZahlAttribut(const QDomElement &e, const QString &name, qint64 min, qint64 max)
-{
-    return ZahlAus(e, Attribut(e, name), QStringLiteral("dem Attribut \"%1\" von %2").arg(name, Tag(e.tagName())), min,
-                   max);
-}
-
-void BedeutungLesen(const QDomElement &bed, TVokabel &v)
+void BedeutungLesen(TLeser &l, TVokabel &v)
 {
     auto b = std::make_unique<TBedeutung>();
-    for (const QDomElement &k : Kinder(bed, {{kWort, 0, false, true},
-                                             {kKommentar, 1, false, false},
-                                             {kGruppe, 2, false, true},
-                                             {kPos, 3, false, true}})) {
-        const QString name = k.tagName();
-        if (name == kWort) {
-            b->bedeutung = Inhalt(k);
-            if (b->bedeutung.trimmed().isEmpty())
-                Fehler(k, QStringLiteral("Das Element %1 ist leer.").arg(Tag(kWort)));
-        } else if (name == kKommentar) {
-            b->kommentar = Inhalt(k);
-        } else if (name == kGruppe) {
-            b->gruppe = Zahl(k, 1, std::numeric_limits<int32_t>::max());
-        } else {
-            b->position = Zahl(k, 1, std::numeric_limits<int32_t>::max());
-        }
-    }
+    l.Kinder(
+        kBed, l.Zeile(),
+        {{kWort, 0, false, true}, {kKommentar, 1, false, false}, {kGruppe, 2, false, true}, {kPos, 3, false, true}},
+        [&](const QString &name) {
+            const qint64 zeile = l.Zeile();
+            if (name == kWort) {
+                b->bedeutung = l.Inhalt(name);
+                if (b->bedeutung.trimmed().isEmpty())
+                    TLeser::Fehler(zeile, QStringLiteral("Das Element %1 ist leer.").arg(Tag(kWort)));
+            } else if (name == kKommentar) {
+                b->kommentar = l.Inhalt(name);
+            } else if (name == kGruppe) {
+                b->gruppe = Zahl(l, name, 1, std::numeric_limits<int32_t>::max());
+            } else {
+                b->position = Zahl(l, name, 1, std::numeric_limits<int32_t>::max());
+            }
+        });
     v.bedeutungen.push_back(std::move(b));
 }
 
-std::unique_ptr<TVokabel> VokabelLesen(const QDomElement &vok)
+std::unique_ptr<TVokabel> VokabelLesen(TLeser &l)
 {
     auto v = std::make_unique<TVokabel>();
     int32_t wortart = WA_UNBESTIMMT;
     int32_t konjdekl = KD_KEINE;
-    QDomElement attributElement;
+    qint64 attributZeile = -1;
     int32_t attribut = 0;
-    for (const QDomElement &k : Kinder(vok, {{kName, 0, false, true},
-                                             {kBed, 1, true, false},
-                                             {kForm1, 2, false, false},
-                                             {kForm2, 3, false, false},
-                                             {kForm3, 4, false, false},
-                                             {kWortart, 5, false, true},
-                                             {kKonjDekl, 6, false, false},
-                                             {kAttribute, 7, false, false},
-                                             {kMerkhilfe, 8, true, false},
-                                             {kSf, 9, true, false}})) {
-        const QString name = k.tagName();
-        if (name == kName) {
-            v->vokabel = Inhalt(k);
-        } else if (name == kBed) {
-            BedeutungLesen(k, *v);
-        } else if (name == kForm1) {
-            v->form1 = Inhalt(k);
-        } else if (name == kForm2) {
-            v->form2 = Inhalt(k);
-        } else if (name == kForm3) {
-            v->form3 = Inhalt(k);
-        } else if (name == kWortart) {
-            wortart = Zahl(k, WA_VERB, WA_PRONOMEN);
-        } else if (name == kKonjDekl) {
-            konjdekl = Zahl(k, KD_KEINE, KD_G);
-            if (konjdekl % 8 != 0)
-                Fehler(k, QStringLiteral("Ungültiger Wert \"%1\" in %2.").arg(konjdekl).arg(Tag(kKonjDekl)));
-        } else if (name == kAttribute) {
-            attributElement = k;
-            attribut = Zahl(k, 1, kAttributBits);
-        } else if (name == kMerkhilfe) {
-            auto m = std::make_unique<TMerkhilfe>();
-            m->sprache = ZahlAttribut(k, QStringLiteral("sprache"), SPR_ANDERE, SPR_ITALIENISCH);
-            m->merkhilfe = Inhalt(k);
-            v->merkhilfen.push_back(std::move(m));
-        } else {
-            const int32_t fid = ZahlAttribut(k, QStringLiteral("fid"), 1, std::numeric_limits<int32_t>::max());
-            v->sonderformen.push_back(std::make_unique<TLatForm>(0, Inhalt(k), fid));
-        }
-    }
-    if (attributElement.isNull()) {
+    l.Kinder(kVok, l.Zeile(),
+             {{kName, 0, false, true},
+              {kBed, 1, true, false},
+              {kForm1, 2, false, false},
+              {kForm2, 3, false, false},
+              {kForm3, 4, false, false},
+              {kWortart, 5, false, true},
+              {kKonjDekl, 6, false, false},
+              {kAttribute, 7, false, false},
+              {kMerkhilfe, 8, true, false},
+              {kSf, 9, true, false}},
+             [&](const QString &name) {
+                 const qint64 zeile = l.Zeile();
+                 if (name == kName) {
+                     v->vokabel = l.Inhalt(name);
+                 } else if (name == kBed) {
+                     BedeutungLesen(l, *v);
+                 } else if (name == kForm1) {
+                     v->form1 = l.Inhalt(name);
+                 } else if (name == kForm2) {
+                     v->form2 = l.Inhalt(name);
+                 } else if (name == kForm3) {
+                     v->form3 = l.Inhalt(name);
+                 } else if (name == kWortart) {
+                     wortart = Zahl(l, name, WA_VERB, WA_PRONOMEN);
+                 } else if (name == kKonjDekl) {
+                     konjdekl = Zahl(l, name, KD_KEINE, KD_G);
+                     if (konjdekl % 8 != 0)
+                         TLeser::Fehler(
+                             zeile, QStringLiteral("Ungültiger Wert \"%1\" in %2.").arg(konjdekl).arg(Tag(kKonjDekl)));
+                 } else if (name == kAttribute) {
+                     attributZeile = zeile;
+                     attribut = Zahl(l, name, 1, kAttributBits);
+                 } else if (name == kMerkhilfe) {
+                     auto m = std::make_unique<TMerkhilfe>();
+                     m->sprache = ZahlAttribut(l, name, QStringLiteral("sprache"), SPR_ANDERE, SPR_ITALIENISCH);
+                     m->merkhilfe = l.Inhalt(name);
+                     v->merkhilfen.push_back(std::move(m));
+                 } else {
+                     const int32_t fid =
+                         ZahlAttribut(l, name, QStringLiteral("fid"), 1, std::numeric_limits<int32_t>::max());
+                     v->sonderformen.push_back(std::make_unique<TLatForm>(0, l.Inhalt(name), fid));
+                 }
+             });
+    if (attributZeile < 0) {
         v->attribute = wortart | konjdekl;
     } else {
         // The attribute word repeats both codes; a file where they disagree is damaged.
         if ((attribut & ATTR_WORTART_MASKE) != wortart || (attribut & ATTR_KONJDEKL_MASKE) != konjdekl)
-            Fehler(attributElement, QStringLiteral("Der Wert %1 in %2 passt nicht zu %3 und %4.")
-                                        .arg(attribut)
-                                        .arg(Tag(kAttribute), Tag(kWortart), Tag(kKonjDekl)));
+            TLeser::Fehler(attributZeile, QStringLiteral("Der Wert %1 in %2 passt nicht zu %3 und %4.")
+                                              .arg(attribut)
+                                              .arg(Tag(kAttribute), Tag(kWortart), Tag(kKonjDekl)));
         v->attribute = attribut;
     }
     return v;
 }
 
-std::unique_ptr<TLektion> LektionLesen(const QDomElement &lek, const QString &lehrbuch)
+std::unique_ptr<TLektion> LektionLesen(TLeser &l, const QString &lehrbuch)
 {
     static const QRegularExpression zeilenende(QStringLiteral("\r\n|\n|\r"));
-    auto l = std::make_unique<TLektion>();
-    l->name = Attribut(lek, QStringLiteral("name"));
-    l->lehrbuch = lehrbuch;
-    for (const QDomElement &k :
-         Kinder(lek, {{kVok, 0, true, false}, {kText, 1, false, false}, {kNotizen, 2, false, false}})) {
-        if (k.tagName() == kVok)
-            l->VokabelAnhaengen(VokabelLesen(k));
-        else if (k.tagName() == kText)
-            l->text = Inhalt(k).split(zeilenende); // the lines were joined by line breaks
-        else
-            l->notizen = Inhalt(k).split(zeilenende);
-    }
-    return l;
+    auto lektion = std::make_unique<TLektion>();
+    const qint64 zeile = l.Zeile();
+    lektion->name = l.Attribut(kLektion, zeile, QStringLiteral("name"));
+    lektion->lehrbuch = lehrbuch;
+    l.Kinder(kLektion, zeile, {{kVok, 0, true, false}, {kText, 1, false, false}, {kNotizen, 2, false, false}},
+             [&](const QString &name) {
+                 if (name == kVok)
+                     lektion->VokabelAnhaengen(VokabelLesen(l));
+                 else if (name == kText)
+                     lektion->text = l.Inhalt(name).split(zeilenende); // the lines were joined by line breaks
+                 else
+                     lektion->notizen = l.Inhalt(name).split(zeilenende);
+             });
+    return lektion;
 }
 
 } // namespace
@@ -399,12 +451,11 @@ QString ExportMeldung(const QString &lehrbuchName)
 
 namespace {
 
-// A lesson file nests six elements deep. The document parser takes time
-// that grows far faster than the depth (12,000 levels: seconds, 50,000:
-// minutes), so deeper files are refused by a linear pass before it runs.
+// A lesson file nests six elements deep; a deeper file is refused by the
+// linear pass that checks the XML before the elements are read.
 constexpr int kMaxTiefe = 64;
 
-void TiefePruefen(const QByteArray &inhalt)
+void VorabPruefen(const QByteArray &inhalt)
 {
     QXmlStreamReader leser(inhalt);
     int tiefe = 0;
@@ -418,43 +469,42 @@ void TiefePruefen(const QByteArray &inhalt)
         if (art == QXmlStreamReader::EndElement)
             --tiefe;
     }
-    // Malformed XML is reported by the document parser with its own words.
+    if (leser.hasError())
+        throw TLektionsdateiFehler(std::max(static_cast<int>(leser.lineNumber()), 1),
+                                   QStringLiteral("Die Datei ist kein gültiges XML-Dokument (Spalte %1: %2).")
+                                       .arg(leser.columnNumber())
+                                       .arg(leser.errorString()));
 }
 
 } // namespace
 
 std::vector<TLehrbuchInhalt> LektionsdateiLesen(const QByteArray &inhalt)
 {
-    TiefePruefen(inhalt);
-    QDomDocument doc;
-    QString meldung;
-    int zeile = 0;
-    int spalte = 0;
-    if (!doc.setContent(inhalt, false, &meldung, &zeile, &spalte))
-        throw TLektionsdateiFehler(std::max(zeile, 1), QStringLiteral("Die Datei ist kein gültiges XML-Dokument "
-                                                                      "(Spalte %1: %2).")
-                                                           .arg(spalte)
-                                                           .arg(meldung));
-    const QDomElement wurzel = doc.documentElement();
-    if (wurzel.tagName() != kLexovita)
-        Fehler(wurzel, QStringLiteral("Unbekanntes Wurzelelement %1, erwartet wird %2.")
-                           .arg(Tag(wurzel.tagName()), Tag(kLexovita)));
+    // Malformed XML anywhere is reported before what the elements say.
+    VorabPruefen(inhalt);
+    TLeser l(inhalt);
+    const QString wurzel = l.Wurzel();
+    if (wurzel != kLexovita)
+        TLeser::Fehler(
+            l.Zeile(),
+            QStringLiteral("Unbekanntes Wurzelelement %1, erwartet wird %2.").arg(Tag(wurzel), Tag(kLexovita)));
     std::vector<TLehrbuchInhalt> buecher;
-    for (const QDomElement &k : Kinder(wurzel, {{kBuch, 0, true, false}, {kLektion, 0, true, false}})) {
-        if (k.tagName() == kBuch) {
+    l.Kinder(kLexovita, l.Zeile(), {{kBuch, 0, true, false}, {kLektion, 0, true, false}}, [&](const QString &name) {
+        if (name == kBuch) {
             TLehrbuchInhalt buch;
-            buch.name = Attribut(k, QStringLiteral("name"));
-            for (const QDomElement &lek : Kinder(k, {{kLektion, 0, true, false}}))
-                buch.lektionen.push_back(LektionLesen(lek, buch.name));
+            const qint64 zeile = l.Zeile();
+            buch.name = l.Attribut(kBuch, zeile, QStringLiteral("name"));
+            l.Kinder(kBuch, zeile, {{kLektion, 0, true, false}},
+                     [&](const QString &) { buch.lektionen.push_back(LektionLesen(l, buch.name)); });
             buecher.push_back(std::move(buch));
         } else {
             if (buecher.empty() || !buecher.back().ohneLehrbuch) {
                 buecher.emplace_back();
                 buecher.back().ohneLehrbuch = true;
             }
-            buecher.back().lektionen.push_back(LektionLesen(k, QString()));
+            buecher.back().lektionen.push_back(LektionLesen(l, QString()));
         }
-    }
+    });
     return buecher;
 }
 
