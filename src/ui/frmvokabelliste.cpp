@@ -4,23 +4,19 @@
 #include "app/auftrag.h"
 #include "app/lektionssitzung.h"
 #include "app/vokabellisteauftrag.h"
-#include "learning/testbogen.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
 #include "ui/hilfe.h"
+#include "ui/vokabelauswahl.h"
 
 #include <QButtonGroup>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace lexovita {
@@ -57,29 +53,13 @@ TfrmVokabelliste::TfrmVokabelliste(QWidget *parent, TAnwendungskern &kern)
     layBereich->addWidget(pgbFortschritt, 1);
     layBereich->addWidget(btnListeErstellen);
 
-    lvwVokabeln = new QTreeWidget(this);
-    lvwVokabeln->setObjectName(QStringLiteral("lvwVokabeln"));
-    lvwVokabeln->setAccessibleName(QStringLiteral("Gefundene Vokabeln"));
-    lvwVokabeln->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Wortart"), QStringLiteral("Bedeutungen")});
-    lvwVokabeln->setRootIsDecorated(false);
-    lvwVokabeln->setUniformRowHeights(true);
-    lvwVokabeln->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lvwVokabeln->setSortingEnabled(true);
-    lvwVokabeln->sortByColumn(0, Qt::AscendingOrder);
-    lvwVokabeln->header()->setStretchLastSection(true);
-    lblAnzahl = new QLabel(this);
-    lblAnzahl->setObjectName(QStringLiteral("lblAnzahl"));
-    lblAuswahl = new QLabel(this);
-    lblAuswahl->setObjectName(QStringLiteral("lblAuswahl"));
-    btnAlleAuswaehlen = new QPushButton(QStringLiteral("All&e auswählen"), this);
-    btnAlleAuswaehlen->setObjectName(QStringLiteral("btnAlleAuswaehlen"));
-    btnAlleAuswaehlen->setAutoDefault(false);
-    auto *zaehler = new QHBoxLayout;
-    zaehler->addWidget(lblAnzahl);
-    zaehler->addSpacing(24);
-    zaehler->addWidget(lblAuswahl);
-    zaehler->addStretch();
-    zaehler->addWidget(btnAlleAuswaehlen);
+    m_auswahl = new TVokabelauswahl(
+        this, {QStringLiteral("Bedeutungen"), QStringLiteral("Gefundene Vokabeln"), QStringLiteral("All&e auswählen")},
+        true);
+    lvwVokabeln = m_auswahl->lvwVokabeln;
+    lblAnzahl = m_auswahl->lblAnzahl;
+    lblAuswahl = m_auswahl->lblAuswahl;
+    btnAlleAuswaehlen = m_auswahl->btnAlleAuswaehlen;
 
     auto *grpZiel = new QGroupBox(QStringLiteral("Speichern"), this);
     optHinzufuegen = new QRadioButton(QStringLiteral("&Zu aktueller Lektion hinzufügen"), grpZiel);
@@ -126,8 +106,7 @@ TfrmVokabelliste::TfrmVokabelliste(QWidget *parent, TAnwendungskern &kern)
 
     auto *haupt = new QVBoxLayout(this);
     haupt->addWidget(grpBereich);
-    haupt->addWidget(lvwVokabeln, 1);
-    haupt->addLayout(zaehler);
+    haupt->addWidget(m_auswahl, 1);
     haupt->addWidget(grpZiel);
     haupt->addLayout(knoepfe);
     resize(620, 520);
@@ -140,7 +119,6 @@ TfrmVokabelliste::TfrmVokabelliste(QWidget *parent, TAnwendungskern &kern)
         {optAuswahl, "Ausgewählter Bereich"},
         {btnListeErstellen, "Liste erstellen"},
         {pgbFortschritt, "Fortschritt der Suche"},
-        {btnAlleAuswaehlen, "Alle auswählen"},
         {optHinzufuegen, "Zu aktueller Lektion hinzufügen"},
         {optUeberschreiben, "Aktuelle Lektion überschreiben"},
         {optNeueLektion, "In neuer Lektion speichern"},
@@ -154,8 +132,8 @@ TfrmVokabelliste::TfrmVokabelliste(QWidget *parent, TAnwendungskern &kern)
         n.w->setAccessibleName(QString::fromUtf8(n.name));
 
     connect(btnListeErstellen, &QPushButton::clicked, this, &TfrmVokabelliste::ListeErstellen);
-    connect(lvwVokabeln, &QTreeWidget::itemChanged, this, &TfrmVokabelliste::AuswahlZaehlen);
-    connect(btnAlleAuswaehlen, &QPushButton::clicked, this, &TfrmVokabelliste::AlleAuswaehlen);
+    connect(m_auswahl, &TVokabelauswahl::auswahlGeaendert, btnOK,
+            [this](int anzahl) { btnOK->setEnabled(anzahl > 0); });
     connect(ziel, &QButtonGroup::buttonToggled, this, &TfrmVokabelliste::ZielGewaehlt);
     connect(btnOK, &QPushButton::clicked, this, &TfrmVokabelliste::Uebernehmen);
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -184,9 +162,7 @@ void TfrmVokabelliste::Vorbereiten(TLektion *lektion, int auswahlAnfang, int aus
     m_auswahlLaenge = auswahlLaenge;
     m_gefunden = {};
     m_geaendert = false;
-    lvwVokabeln->clear();
-    lblAnzahl->setText(VokabelnVorhanden(0));
-    AuswahlZaehlen();
+    m_auswahl->Leeren();
     // Without a selection only the whole text can be searched.
     optAuswahl->setEnabled(auswahlLaenge != 0);
     (auswahlLaenge != 0 && optAuswahl->isChecked() ? optAuswahl : optGesamt)->setChecked(true);
@@ -204,9 +180,8 @@ void TfrmVokabelliste::ListeErstellen()
     }
     if (!m_lektion)
         return;
-    lvwVokabeln->clear();
+    m_auswahl->Leeren();
     m_gefunden = {};
-    AuswahlZaehlen();
     const QString text = m_lektion->TextAlsString();
     m_auftrag = std::make_shared<TVokabellisteAuftrag>(
         text, ListenBereich(static_cast<int>(text.size()), optGesamt->isChecked(), m_auswahlAnfang, m_auswahlLaenge));
@@ -240,49 +215,12 @@ void TfrmVokabelliste::Fertig(TAuftragsausgang ausgang, const QString &fehler)
     }
     // A stopped search lists what it found until then.
     m_gefunden = std::move(auftrag->Ergebnis());
-    ListeFuellen();
-}
-
-void TfrmVokabelliste::ListeFuellen()
-{
-    {
-        const QSignalBlocker sperre(lvwVokabeln);
-        lvwVokabeln->setSortingEnabled(false);
-        lvwVokabeln->clear();
-        for (const auto &v : m_gefunden.vokabeln) {
-            auto *item = new QTreeWidgetItem(lvwVokabeln, {v->vokabel, v->WortartText(), v->BedeutungenText()});
-            item->setData(0, Qt::UserRole, v->id);
-            item->setCheckState(0, Qt::Unchecked);
-        }
-        lvwVokabeln->setSortingEnabled(true);
-        lvwVokabeln->sortByColumn(0, Qt::AscendingOrder);
-    }
-    lvwVokabeln->resizeColumnToContents(0);
-    lvwVokabeln->resizeColumnToContents(1);
-    if (lvwVokabeln->topLevelItemCount() > 0)
-        lvwVokabeln->setCurrentItem(lvwVokabeln->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
-    lblAnzahl->setText(VokabelnVorhanden(lvwVokabeln->topLevelItemCount()));
-    AuswahlZaehlen();
-}
-
-void TfrmVokabelliste::AuswahlZaehlen()
-{
-    int n = 0;
-    for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-        n += lvwVokabeln->topLevelItem(i)->checkState(0) == Qt::Checked ? 1 : 0;
-    lblAuswahl->setText(VokabelnAusgewaehlt(n));
-    btnOK->setEnabled(n > 0);
+    m_auswahl->Fuellen(m_gefunden.vokabeln);
 }
 
 void TfrmVokabelliste::AlleAuswaehlen()
 {
-    {
-        const QSignalBlocker sperre(lvwVokabeln);
-        for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-            lvwVokabeln->topLevelItem(i)->setCheckState(0, Qt::Checked);
-    }
-    lvwVokabeln->viewport()->update();
-    AuswahlZaehlen();
+    m_auswahl->AlleAuswaehlen();
 }
 
 void TfrmVokabelliste::ZielGewaehlt()
@@ -296,10 +234,7 @@ void TfrmVokabelliste::Uebernehmen()
 {
     if (Laeuft() || !m_lektion)
         return;
-    std::vector<int32_t> ids;
-    for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem *item = lvwVokabeln->topLevelItem(i); item->checkState(0) == Qt::Checked)
-            ids.push_back(item->data(0, Qt::UserRole).toInt());
+    const std::vector<int32_t> ids = m_auswahl->MarkierteIds();
     if (ids.empty())
         return;
     TListenZiel art = TListenZiel::Hinzufuegen;

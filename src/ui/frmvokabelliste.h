@@ -18,6 +18,7 @@ class TAnwendungskern;
 class TAuftragslaeufer;
 class TLektion;
 class TVokabellisteAuftrag;
+class TVokabelauswahl;
 enum class TAuftragsausgang;
 
 // "Vokabelliste aus Text erstellen": analyses the words of the lesson text
@@ -66,13 +67,12 @@ class TfrmVokabelliste : public QDialog {
     void done(int ergebnis) override;
 
   private:
-    void AuswahlZaehlen();
     void ZielGewaehlt();
     void Fertig(TAuftragsausgang ausgang, const QString &fehler);
-    void ListeFuellen();
     void Anhalten();
 
     TAnwendungskern &m_kern;
+    TVokabelauswahl *m_auswahl;
     TLektion *m_lektion = nullptr;
     int m_auswahlAnfang = 0;
     int m_auswahlLaenge = 0;

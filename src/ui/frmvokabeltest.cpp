@@ -2,20 +2,19 @@
 
 #include "app/anwendungskern.h"
 #include "app/einstellungsdienst.h"
-#include "learning/testbogen.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
 #include "ui/drucksatz.h"
 #include "ui/frmdrucken.h"
 #include "ui/hilfe.h"
+#include "ui/vokabelauswahl.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -24,7 +23,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextDocument>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace lexovita {
@@ -52,32 +50,18 @@ TfrmVokabeltest::TfrmVokabeltest(QWidget *parent, TAnwendungskern &kern, const T
     // Page "Vokabeln": which entries may be asked.
     auto *seiteVokabeln = new QWidget(pgcSeiten);
     auto *lblFrage = new QLabel(QStringLiteral("Welche Vokabeln dürfen für den Test verwendet werden?"), seiteVokabeln);
-    lvwVokabeln = new QTreeWidget(seiteVokabeln);
-    lvwVokabeln->setObjectName(QStringLiteral("lvwVokabeln"));
-    lvwVokabeln->setAccessibleName(QStringLiteral("Vokabeln für den Test"));
-    lvwVokabeln->setHeaderLabels(
-        {QStringLiteral("Vokabel"), QStringLiteral("Wortart"), QStringLiteral("Bedeutung(en)")});
-    lvwVokabeln->setRootIsDecorated(false);
-    lvwVokabeln->setUniformRowHeights(true);
-    lvwVokabeln->header()->setStretchLastSection(true);
+    m_auswahl = new TVokabelauswahl(
+        seiteVokabeln,
+        {QStringLiteral("Bedeutung(en)"), QStringLiteral("Vokabeln für den Test"), QStringLiteral("&Alle auswählen")},
+        false);
+    lvwVokabeln = m_auswahl->lvwVokabeln;
+    lblAnzahl = m_auswahl->lblAnzahl;
+    lblAuswahl = m_auswahl->lblAuswahl;
+    btnAlleAuswaehlen = m_auswahl->btnAlleAuswaehlen;
     lblFrage->setBuddy(lvwVokabeln);
-    lblAnzahl = new QLabel(seiteVokabeln);
-    lblAnzahl->setObjectName(QStringLiteral("lblAnzahl"));
-    lblAuswahl = new QLabel(seiteVokabeln);
-    lblAuswahl->setObjectName(QStringLiteral("lblAuswahl"));
-    btnAlleAuswaehlen = new QPushButton(QStringLiteral("&Alle auswählen"), seiteVokabeln);
-    btnAlleAuswaehlen->setObjectName(QStringLiteral("btnAlleAuswaehlen"));
-    btnAlleAuswaehlen->setAutoDefault(false);
-    auto *zaehler = new QHBoxLayout;
-    zaehler->addWidget(lblAnzahl);
-    zaehler->addSpacing(24);
-    zaehler->addWidget(lblAuswahl);
-    zaehler->addStretch();
-    zaehler->addWidget(btnAlleAuswaehlen);
     auto *layVokabeln = new QVBoxLayout(seiteVokabeln);
     layVokabeln->addWidget(lblFrage);
-    layVokabeln->addWidget(lvwVokabeln, 1);
-    layVokabeln->addLayout(zaehler);
+    layVokabeln->addWidget(m_auswahl, 1);
     pgcSeiten->addTab(seiteVokabeln, QStringLiteral("Vokabeln"));
 
     // Page "Einstellungen": order and the extra rows of every entry.
@@ -136,7 +120,6 @@ TfrmVokabeltest::TfrmVokabeltest(QWidget *parent, TAnwendungskern &kern, const T
         QWidget *w;
         const char *name;
     } namen[] = {
-        {btnAlleAuswaehlen, "Alle auswählen"},
         {optReihenfolge, "Reihenfolge beibehalten"},
         {optMischen, "Vokabeln mischen"},
         {chkStammformen, "Stammformen abfragen"},
@@ -155,19 +138,13 @@ TfrmVokabeltest::TfrmVokabeltest(QWidget *parent, TAnwendungskern &kern, const T
     chkStammformen->setChecked(c.testStammformen);
     chkKonjDekl->setChecked(c.testKonjDekl);
 
-    for (const auto &v : m_lektion.vokabeln) {
-        auto *item = new QTreeWidgetItem(lvwVokabeln, {v->vokabel, v->WortartText(), v->BedeutungenText()});
-        item->setCheckState(0, Qt::Unchecked);
-    }
-    lvwVokabeln->resizeColumnToContents(0);
-    lvwVokabeln->resizeColumnToContents(1);
-    lblAnzahl->setText(VokabelnVorhanden(lvwVokabeln->topLevelItemCount()));
-    AlleAuswaehlen();
-    if (lvwVokabeln->topLevelItemCount() > 0)
-        lvwVokabeln->setCurrentItem(lvwVokabeln->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+    connect(m_auswahl, &TVokabelauswahl::auswahlGeaendert, this, [this](int anzahl) {
+        btnDrucken->setEnabled(anzahl > 0);
+        btnPdf->setEnabled(anzahl > 0);
+    });
+    m_auswahl->Fuellen(m_lektion.vokabeln);
+    m_auswahl->AlleAuswaehlen();
 
-    connect(lvwVokabeln, &QTreeWidget::itemChanged, this, &TfrmVokabeltest::AuswahlZaehlen);
-    connect(btnAlleAuswaehlen, &QPushButton::clicked, this, &TfrmVokabeltest::AlleAuswaehlen);
     connect(pgcSeiten, &QTabWidget::currentChanged, this, &TfrmVokabeltest::SeiteGewechselt);
     connect(pvwVorschau, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter *p) {
         if (m_vorschau)
@@ -194,10 +171,7 @@ TfrmVokabeltest::~TfrmVokabeltest() = default;
 
 std::vector<bool> TfrmVokabeltest::Markiert() const
 {
-    std::vector<bool> markiert;
-    for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-        markiert.push_back(lvwVokabeln->topLevelItem(i)->checkState(0) == Qt::Checked);
-    return markiert;
+    return m_auswahl->Markiert();
 }
 
 TTestwahl TfrmVokabeltest::Wahl() const
@@ -211,22 +185,7 @@ TTestwahl TfrmVokabeltest::Wahl() const
 
 void TfrmVokabeltest::AlleAuswaehlen()
 {
-    {
-        const QSignalBlocker sperre(lvwVokabeln);
-        for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-            lvwVokabeln->topLevelItem(i)->setCheckState(0, Qt::Checked);
-    }
-    AuswahlZaehlen();
-}
-
-void TfrmVokabeltest::AuswahlZaehlen()
-{
-    int n = 0;
-    for (bool m : Markiert())
-        n += m ? 1 : 0;
-    lblAuswahl->setText(VokabelnAusgewaehlt(n));
-    btnDrucken->setEnabled(n > 0);
-    btnPdf->setEnabled(n > 0);
+    m_auswahl->AlleAuswaehlen();
 }
 
 std::unique_ptr<TDrucksatz> TfrmVokabeltest::Satz()

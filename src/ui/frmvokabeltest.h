@@ -21,6 +21,7 @@ namespace lexovita {
 class TAnwendungskern;
 class TDrucksatz;
 class TLektion;
+class TVokabelauswahl;
 
 // "Vokabeltest": which entries of the lesson go on the printed test, in
 // which order and with which extra rows; the page "Vorschau" shows the
@@ -72,12 +73,12 @@ class TfrmVokabeltest : public QDialog {
     void done(int ergebnis) override;
 
   private:
-    void AuswahlZaehlen();
     void SeiteGewechselt(int seite);
     void VorschauAufbauen();
 
     TAnwendungskern &m_kern;
     const TLektion &m_lektion;
+    TVokabelauswahl *m_auswahl;
     TDruckdienst m_dienst;
     std::unique_ptr<QPrinter> m_drucker;    // page of the preview
     std::unique_ptr<TDrucksatz> m_vorschau; // what the preview shows
