@@ -3,29 +3,24 @@
 // one word after the other with a reset in between, as the text analysis
 // does. Reports words per second.
 
+#include "bench_hilfe.h"
 #include "morph/analyse.h"
 #include "morph/formenmanager.h"
 #include "store/analysequelle.h"
 #include "store/datenmanager.h"
 #include "store/vokabelspeicher.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <random>
 
 using namespace lexovita;
+using namespace lexovita::benchhilfe;
 
 namespace {
 
 constexpr int kEintraege = 10000;
 constexpr int kWoerter = 20000;
-
-class TStumm : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
 
 // Stems as Latin builds them: one to three syllables, often behind one of
 // the common verbal prefixes, so that many entries share a beginning.
@@ -119,16 +114,13 @@ const char *const kKleineWoerter[] = {"et",    "in", "non",   "est",  "cum",  "a
                                       "a",     "e",  "per",   "quod", "si",   "nam",  "enim", "tum",  "iam", "nec",
                                       "atque", "ac", "autem", "ne",   "sunt", "erat", "qui",  "quae", "hic", "ille"};
 
-struct TTestdaten {
-    QTemporaryDir ordner;
-    std::unique_ptr<TDatenmanager> daten;
+struct TTestdaten : TTempDatenbank {
     QStringList text;
     int formenProEintrag = 0;
 
     TTestdaten()
     {
-        daten = std::make_unique<TDatenmanager>(ordner.path());
-        TStumm stumm;
+        TStilleRueckfrage stumm(Antwort::Nein);
         TVokabelSpeicher speicher(*daten, stumm);
         TStammbildner z(20261208);
         TFormenmanager m;
@@ -165,12 +157,6 @@ struct TTestdaten {
     }
 };
 
-TTestdaten &Daten()
-{
-    static TTestdaten d;
-    return d;
-}
-
 void TextAnalysieren(TFormanalyse &a, const QStringList &text, size_t &ergebnisse)
 {
     for (const QString &w : text) {
@@ -184,7 +170,7 @@ void TextAnalysieren(TFormanalyse &a, const QStringList &text, size_t &ergebniss
 // memory) and a new manager for the text.
 void BM_TextErsterDurchlauf(benchmark::State &state)
 {
-    TTestdaten &d = Daten();
+    TTestdaten &d = Einmal<TTestdaten>();
     size_t ergebnisse = 0;
     for (auto _ : state) {
         TAnalysequelle quelle(*d.daten);
@@ -201,7 +187,7 @@ BENCHMARK(BM_TextErsterDurchlauf)->Unit(benchmark::kMillisecond)->UseRealTime();
 // no per-word look at the database file.
 void BM_TextErsterDurchlaufSitzung(benchmark::State &state)
 {
-    TTestdaten &d = Daten();
+    TTestdaten &d = Einmal<TTestdaten>();
     size_t ergebnisse = 0;
     for (auto _ : state) {
         TAnalysequelle quelle(*d.daten);
@@ -218,7 +204,7 @@ BENCHMARK(BM_TextErsterDurchlaufSitzung)->Unit(benchmark::kMillisecond)->UseReal
 // results kept for it.
 void BM_TextWiederholt(benchmark::State &state)
 {
-    TTestdaten &d = Daten();
+    TTestdaten &d = Einmal<TTestdaten>();
     TAnalysequelle quelle(*d.daten);
     TFormenmanager m;
     TFormanalyse a(m, quelle);
@@ -233,7 +219,7 @@ BENCHMARK(BM_TextWiederholt)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Reading the tables into memory, as after every change of the database.
 void BM_TabellenLesen(benchmark::State &state)
 {
-    TTestdaten &d = Daten();
+    TTestdaten &d = Einmal<TTestdaten>();
     for (auto _ : state) {
         TAnalysequelle quelle(*d.daten);
         quelle.Auffrischen();
@@ -245,7 +231,7 @@ BENCHMARK(BM_TabellenLesen)->Unit(benchmark::kMillisecond);
 // source, when the entry first gives a result).
 void BM_BedeutungenLesen(benchmark::State &state)
 {
-    TTestdaten &d = Daten();
+    TTestdaten &d = Einmal<TTestdaten>();
     int32_t id = 1;
     for (auto _ : state) {
         TVokabel v;
@@ -259,7 +245,7 @@ BENCHMARK(BM_BedeutungenLesen);
 // The check made before every word whether the database changed.
 void BM_AenderungPruefen(benchmark::State &state)
 {
-    TTestdaten &d = Daten();
+    TTestdaten &d = Einmal<TTestdaten>();
     TAnalysequelle quelle(*d.daten);
     quelle.Auffrischen();
     for (auto _ : state)
@@ -271,7 +257,7 @@ BENCHMARK(BM_AenderungPruefen);
 // of the letter generated afresh.
 void BM_TextSchlicht(benchmark::State &state)
 {
-    TTestdaten &d = Daten();
+    TTestdaten &d = Einmal<TTestdaten>();
     TAnalysequelleSql quelle(*d.daten);
     TFormenmanager m;
     TFormanalyse a(m, quelle, {.schnell = false});

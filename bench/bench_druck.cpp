@@ -6,6 +6,7 @@
 #include "app/druckdienst.h"
 #include "app/lektionssitzung.h"
 #include "app/start.h"
+#include "bench_hilfe.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -19,30 +20,21 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 
 using namespace lexovita;
+using namespace lexovita::benchhilfe;
 
 namespace {
 
-class TStill : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort vorgabe, Symbol) override { return vorgabe; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-struct TUmgebung {
-    QTemporaryDir ordner;
-    std::unique_ptr<TDatenmanager> daten;
+struct TUmgebung : TTempDatenbank {
     std::unique_ptr<TConfig> config;
-    TStill frage;
+    TStilleRueckfrage frage;
     std::unique_ptr<TAnwendungskern> kern;
 
     TUmgebung()
     {
-        daten = std::make_unique<TDatenmanager>(ordner.path());
         OrdnerImportieren(*daten, GrundwortschatzOrdner());
         config = std::make_unique<TConfig>(ordner.filePath(QStringLiteral("einstellungen.ini")));
         config->EinstellungenLaden();
@@ -54,15 +46,9 @@ struct TUmgebung {
     }
 };
 
-TUmgebung &Umgebung()
-{
-    static TUmgebung u;
-    return u;
-}
-
 void BM_DruckvorschauGroessteLektion(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     const TLektion *l = u.kern->Sitzung().Aktuell();
     if (!l || l->vokabeln.empty()) {
         state.SkipWithError("Grundwortschatz fehlt neben dem Programm");
@@ -86,7 +72,7 @@ void BM_DruckvorschauGroessteLektion(benchmark::State &state)
 // Drawing every page as the preview does, on a 96 dpi picture per page.
 void BM_DruckvorschauSeitenZeichnen(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     TDruckdienst dienst(*u.kern);
     TDrucksatz satz(dienst.Dokument(dienst.Standardwahl()), dienst.VorlagenOrdner());
     satz.SetKopfFuss(StandardKopf(), StandardFuss(), QStringLiteral("01.01.2025"));
@@ -113,11 +99,5 @@ BENCHMARK(BM_DruckvorschauSeitenZeichnen)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     // Text layout needs the GUI module; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return MitQtAusfuehren<QGuiApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // Aim: well under 100 ms per entry.
 
 #include "app/formendienst.h"
+#include "bench_hilfe.h"
 #include "store/datenmanager.h"
 #include "store/vokabelspeicher.h"
 
@@ -12,14 +13,9 @@
 #include <memory>
 
 using namespace lexovita;
+using namespace lexovita::benchhilfe;
 
 namespace {
-
-class TStumm : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
 
 struct TEintrag {
     const char *vokabel, *f1, *f2, *f3;
@@ -35,13 +31,11 @@ const TEintrag kEintraege[] = {
     {"ille", "", "", "", WA_PRONOMEN, KD_KEINE, 0},
 };
 
-struct TDatenbank {
-    QTemporaryDir ordner;
-    TStumm stumm;
-    std::unique_ptr<TDatenmanager> daten;
+struct TDatenbank : TTempDatenbank {
+    TStilleRueckfrage stumm{Antwort::Nein};
     std::vector<int32_t> ids;
 
-    TDatenbank() : daten(std::make_unique<TDatenmanager>(ordner.path()))
+    TDatenbank()
     {
         for (const TEintrag &e : kEintraege) {
             TVokabel v;
@@ -59,15 +53,9 @@ struct TDatenbank {
     }
 };
 
-TDatenbank &Datenbank()
-{
-    static TDatenbank db;
-    return db;
-}
-
 void BM_FormentabelleOeffnen(benchmark::State &state)
 {
-    TDatenbank &db = Datenbank();
+    TDatenbank &db = Einmal<TDatenbank>();
     // Templates from the source tree; tmp.htm goes to a scratch folder.
     QTemporaryDir ablage;
     for (const char *name : {"tabelle_verb.htm", "tabelle_deponens.htm", "tabelle_substantiv.htm",

@@ -10,6 +10,7 @@
 #include "app/start.h"
 #include "app/textanalyseauftrag.h"
 #include "app/woerterbuch.h"
+#include "bench_hilfe.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -21,14 +22,9 @@
 #include <memory>
 
 using namespace lexovita;
+using namespace lexovita::benchhilfe;
 
 namespace {
-
-class TStill : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort vorgabe, Symbol) override { return vorgabe; }
-    void Meldung(const QString &, const QString &) override {}
-};
 
 QString Ordner()
 {
@@ -36,7 +32,7 @@ QString Ordner()
 }
 
 struct TUmgebung {
-    TStill frage;
+    TStilleRueckfrage frage;
     TConfig config{QStringLiteral("/dev/null")};
     std::unique_ptr<TDatenmanager> daten;
     std::unique_ptr<TAnwendungskern> kern;
@@ -71,7 +67,7 @@ void BM_Start(benchmark::State &state)
         state.SkipWithError("LEXOVITA_GROSSE_DATEN nennt keinen Datenordner");
         return;
     }
-    TStill frage;
+    TStilleRueckfrage frage;
     for (auto _ : state) {
         TDatenbankStart s = DatenbankStarten(Ordner(), frage, TDatenmanager::Modus::NurVorhandene);
         TConfig config{QStringLiteral("/dev/null")};
@@ -140,9 +136,5 @@ BENCHMARK(BM_Textanalyse)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return MitQtAusfuehren<QCoreApplication>(argc, argv);
 }

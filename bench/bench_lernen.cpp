@@ -6,6 +6,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/wiederholdienst.h"
+#include "bench_hilfe.h"
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "model/uhr.h"
@@ -15,12 +16,12 @@
 #include "ui/frmlernstatistik.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <random>
 
 using namespace lexovita;
+using namespace lexovita::benchhilfe;
 
 namespace {
 
@@ -29,23 +30,14 @@ constexpr int kLektionen = 500;
 constexpr int kVerlauf = 1000000;
 const QDate kHeute(2026, 6, 1);
 
-class TStill : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort vorgabe, Symbol) override { return vorgabe; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-struct TUmgebung {
-    QTemporaryDir ordner;
-    std::unique_ptr<TDatenmanager> daten;
+struct TUmgebung : TTempDatenbank {
     std::unique_ptr<TConfig> config;
     TFesteUhr uhr{QDateTime(kHeute, QTime(12, 0))};
-    TStill frage;
+    TStilleRueckfrage frage;
     std::unique_ptr<TAnwendungskern> kern;
 
     TUmgebung()
     {
-        daten = std::make_unique<TDatenmanager>(ordner.path());
         Fuellen();
         config = std::make_unique<TConfig>(ordner.filePath(QStringLiteral("einstellungen.ini")));
         config->EinstellungenLaden();
@@ -107,15 +99,9 @@ struct TUmgebung {
     }
 };
 
-TUmgebung &Umgebung()
-{
-    static TUmgebung u;
-    return u;
-}
-
 void BM_FaelligHeute(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     TLernspeicher speicher(*u.daten);
     size_t anzahl = 0;
     for (auto _ : state) {
@@ -127,7 +113,7 @@ void BM_FaelligHeute(benchmark::State &state)
 
 void BM_SitzungPlanen(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     TWiederholdienst dienst(*u.kern);
     int anzahl = 0;
     for (auto _ : state) {
@@ -139,7 +125,7 @@ void BM_SitzungPlanen(benchmark::State &state)
 
 void BM_Statistik(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     TLernspeicher speicher(*u.daten);
     for (auto _ : state) {
         const TLernstatistikDaten d = speicher.Statistik(kHeute, TAbfrageRichtung::LateinDeutsch);
@@ -150,7 +136,7 @@ void BM_Statistik(benchmark::State &state)
 // From the click to the first painted window: query, charts, layout, paint.
 void BM_LernstatistikOeffnen(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     for (auto _ : state) {
         TfrmLernstatistik fenster(nullptr, *u.kern);
         fenster.show();
@@ -168,11 +154,5 @@ BENCHMARK(BM_LernstatistikOeffnen)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return MitQtAusfuehren<QApplication>(argc, argv);
 }

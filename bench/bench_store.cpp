@@ -1,26 +1,21 @@
 // Headword search, the dictionary list and entry loading on a database of
 // 50,000 entries.
 
+#include "bench_hilfe.h"
 #include "store/datenmanager.h"
 #include "store/vokabelspeicher.h"
 #include "store/woerterbuch.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <random>
 
 using namespace lexovita;
+using namespace lexovita::benchhilfe;
 
 namespace {
 
 constexpr int kEintraege = 50000;
-
-class TStumm : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
 
 QString Wort(std::mt19937 &zufall)
 {
@@ -36,15 +31,12 @@ QString Wort(std::mt19937 &zufall)
 }
 
 // Built once for all benchmarks, in one transaction.
-struct TTestdatenbank {
-    QTemporaryDir ordner;
-    std::unique_ptr<TDatenmanager> daten;
+struct TTestdatenbank : TTempDatenbank {
     std::vector<QString> praefixe;
 
     TTestdatenbank()
     {
-        daten = std::make_unique<TDatenmanager>(ordner.path());
-        TStumm stumm;
+        TStilleRueckfrage stumm(Antwort::Nein);
         TVokabelSpeicher speicher(*daten, stumm);
         std::mt19937 zufall(4711);
         std::uniform_int_distribution<int> wortart(1, 6), konj(1, 7), bedeutungen(1, 4), gruppe(1, 2);
@@ -69,15 +61,9 @@ struct TTestdatenbank {
     }
 };
 
-TTestdatenbank &Testdaten()
-{
-    static TTestdatenbank db;
-    return db;
-}
-
 void BM_VokabelnSuchen(benchmark::State &state)
 {
-    TTestdatenbank &db = Testdaten();
+    TTestdatenbank &db = Einmal<TTestdatenbank>();
     size_t i = 0, treffer = 0;
     for (auto _ : state) {
         auto liste = db.daten->VokabelnSuchen(db.praefixe[i++ % db.praefixe.size()]);
@@ -90,7 +76,7 @@ BENCHMARK(BM_VokabelnSuchen)->Unit(benchmark::kMicrosecond)->Repetitions(7)->Rep
 
 void BM_VokabelLaden(benchmark::State &state)
 {
-    TTestdatenbank &db = Testdaten();
+    TTestdatenbank &db = Einmal<TTestdatenbank>();
     std::mt19937 zufall(1);
     std::uniform_int_distribution<int32_t> id(1, kEintraege);
     size_t bedeutungen = 0;
@@ -107,7 +93,7 @@ BENCHMARK(BM_VokabelLaden)->Unit(benchmark::kMicrosecond)->Repetitions(7)->Repor
 // typed so far, from the empty field to four letters, in each direction.
 void BM_WoerterbuchSeite(benchmark::State &state)
 {
-    TTestdatenbank &db = Testdaten();
+    TTestdatenbank &db = Einmal<TTestdatenbank>();
     TWoerterbuchAbfrage abfrage(*db.daten);
     const auto modus = static_cast<TWoerterbuchModus>(state.range(0));
     const int laenge = static_cast<int>(state.range(1));

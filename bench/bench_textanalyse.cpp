@@ -7,6 +7,7 @@
 #include "app/lektionssitzung.h"
 #include "app/start.h"
 #include "app/textanalyseauftrag.h"
+#include "bench_hilfe.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -19,33 +20,24 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
 
 using namespace lexovita;
+using namespace lexovita::benchhilfe;
 
 namespace {
 
-class TStill : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort vorgabe, Symbol) override { return vorgabe; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-struct TUmgebung {
-    QTemporaryDir ordner;
-    std::unique_ptr<TDatenmanager> daten;
+struct TUmgebung : TTempDatenbank {
     TConfig config{QStringLiteral("/dev/null")};
-    TStill frage;
+    TStilleRueckfrage frage;
     QString text; // about 20,000 words, lines joined by line breaks
     int woerter = 0;
 
     TUmgebung()
     {
-        daten = std::make_unique<TDatenmanager>(ordner.path());
         OrdnerImportieren(*daten, GrundwortschatzOrdner());
         QStringList texte;
         TAnweisung a = daten->Verbindung().Anweisung("SELECT text FROM lektion ORDER BY id");
@@ -63,16 +55,10 @@ struct TUmgebung {
     }
 };
 
-TUmgebung &Umgebung()
-{
-    static TUmgebung u;
-    return u;
-}
-
 // The analysis job alone, as the worker runs it.
 void BM_TextanalyseAuftrag(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     TLektion l;
     l.TextAusString(u.text);
     for (auto _ : state) {
@@ -89,7 +75,7 @@ BENCHMARK(BM_TextanalyseAuftrag)->Unit(benchmark::kMillisecond)->UseRealTime();
 // between two ticks of a 5 ms timer on the window's thread.
 void BM_TextmodusImHauptfenster(benchmark::State &state)
 {
-    TUmgebung &u = Umgebung();
+    TUmgebung &u = Einmal<TUmgebung>();
     TAnwendungskern kern(*u.daten, u.config, u.frage);
     TfrmHaupt fenster(kern);
     bool bereit = false;
@@ -127,11 +113,5 @@ BENCHMARK(BM_TextmodusImHauptfenster)->Unit(benchmark::kMillisecond)->UseRealTim
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return MitQtAusfuehren<QApplication>(argc, argv);
 }
