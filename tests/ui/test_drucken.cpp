@@ -9,6 +9,7 @@
 #include "ui/frmdrucken.h"
 #include "ui/frmhaupt.h"
 #include "ui/programmstart.h"
+#include "ui_hilfe.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -38,15 +39,9 @@
 #include <QTextTable>
 
 using namespace lexovita;
+using namespace lexovita::testhilfe;
 
 namespace {
-
-class TStilleRueckfrage : public IRueckfrage {
-  public:
-    QStringList meldungen;
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &titel, const QString &text) override { meldungen.append(titel + '|' + text); }
-};
 
 // The text of a PDF; the test fails (not skips) without pdftotext, which
 // scripts/install-deps.sh installs.
@@ -113,16 +108,12 @@ class TestDrucken : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    std::unique_ptr<TConfig> m_config;
-    TStilleRueckfrage m_frage;
-    std::unique_ptr<TAnwendungskern> m_kern;
-    std::unique_ptr<TfrmHaupt> m_fenster;
+    std::unique_ptr<TUmgebung> m_u;
+    TfrmHaupt *m_fenster = nullptr;
 
     void LektionOeffnen(const QString &anfang)
     {
-        TAnweisung a = m_dm->Verbindung().Anweisung("SELECT id FROM lektion WHERE name LIKE ?1 ORDER BY id");
+        TAnweisung a = m_u->dm->Verbindung().Anweisung("SELECT id FROM lektion WHERE name LIKE ?1 ORDER BY id");
         a.Binden(1, anfang + QLatin1Char('%'));
         QVERIFY2(a.Schritt(), qPrintable(anfang));
         m_fenster->Sitzung().GespeicherteOeffnen(a.Int(0));
@@ -140,24 +131,12 @@ class TestDrucken : public QObject {
     }
     void init()
     {
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
-        GrundwortschatzEinrichten(*m_dm, nullptr);
-        m_config = std::make_unique<TConfig>(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
-        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
-        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
-        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
-        m_fenster->show();
-        QVERIFY(bereit.wait(5000));
+        m_u = std::make_unique<TUmgebung>(true);
+        m_u->frage.antwort = Antwort::Nein;
+        QVERIFY(m_u->Oeffnen());
+        m_fenster = m_u->fenster.get();
     }
-    void cleanup()
-    {
-        m_fenster.reset();
-        m_kern.reset();
-        m_config.reset();
-        m_dm.reset();
-        m_ordner.reset();
-    }
+    void cleanup() { m_u.reset(); }
 
     void printWindowOpensFromTheMainWindowAndPreviewsTheLesson()
     {
@@ -220,7 +199,7 @@ class TestDrucken : public QObject {
         QVERIFY2(vorschauSeiten > 1, qPrintable(QString::number(vorschauSeiten)));
 
         // The preview wrote the document it showed: text first, as chosen.
-        QFile tmp(QDir(m_kern->Config().VorlagenOrdner()).filePath(QStringLiteral("tmp.htm")));
+        QFile tmp(QDir(m_u->kern->Config().VorlagenOrdner()).filePath(QStringLiteral("tmp.htm")));
         QVERIFY(tmp.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(tmp.readAll());
         QVERIFY(html.contains(QStringLiteral("Lektion 1: Auf dem Forum")));
@@ -232,12 +211,12 @@ class TestDrucken : public QObject {
     {
         m_fenster->Sitzung().Neu();
         {
-            TfrmDrucken f(*m_kern);
+            TfrmDrucken f(*m_u->kern);
             QVERIFY(!f.btnVorschau->isEnabled());
             QVERIFY(!f.btnDrucken->isEnabled());
         }
         m_fenster->Sitzung().TextSetzen(QStringLiteral("Gallia est omnis divisa."));
-        TfrmDrucken f(*m_kern);
+        TfrmDrucken f(*m_u->kern);
         QVERIFY(f.btnDrucken->isEnabled());
         QVERIFY(f.chkText->isChecked());
         QVERIFY(!f.chkVokabeln->isChecked() && !f.chkVokabeln->isEnabled());
@@ -284,7 +263,7 @@ class TestDrucken : public QObject {
         };
         m_fenster->Aktion(QStringLiteral("actExportierenPDF"))->trigger();
         QCOMPARE(QFileInfo(vorgeschlagen).fileName(), QStringLiteral("Lektion 2_ Die Familie.pdf"));
-        QVERIFY(m_frage.meldungen.isEmpty());
+        QVERIFY(m_u->frage.meldungen.isEmpty());
         const QString text = PdfText(pdf);
         for (const char *wort : {"Mädchen", "Straße", "Glück", "unterstützen", "lexovita™"})
             QVERIFY2(text.contains(QString::fromUtf8(wort)), wort);
@@ -296,7 +275,7 @@ class TestDrucken : public QObject {
         QFile::remove(pdf);
         m_fenster->Aktion(QStringLiteral("actExportierenPDF"))->trigger();
         QVERIFY(!QFileInfo::exists(pdf));
-        QVERIFY(m_frage.meldungen.isEmpty());
+        QVERIFY(m_u->frage.meldungen.isEmpty());
     }
 
     void htmlExportWritesThePageWithItsPicturesBesideIt()
@@ -307,7 +286,7 @@ class TestDrucken : public QObject {
         QVERIFY(QDir().mkpath(QFileInfo(datei).path()));
         m_fenster->htmlDateiWaehlen = [&](const QString &) { return datei; };
         m_fenster->Aktion(QStringLiteral("actExportierenHTML"))->trigger();
-        QVERIFY2(m_frage.meldungen.isEmpty(), qPrintable(m_frage.meldungen.join('\n')));
+        QVERIFY2(m_u->frage.meldungen.isEmpty(), qPrintable(m_u->frage.meldungen.join('\n')));
         QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(f.readAll());
@@ -324,14 +303,14 @@ class TestDrucken : public QObject {
         // A folder that cannot be written is reported, not ignored.
         m_fenster->htmlDateiWaehlen = [&](const QString &) { return ziel.filePath(QStringLiteral("fehlt/x.htm")); };
         m_fenster->Aktion(QStringLiteral("actExportierenHTML"))->trigger();
-        QCOMPARE(m_frage.meldungen.size(), 1);
-        QVERIFY(m_frage.meldungen.first().contains(QStringLiteral("konnte nicht geschrieben werden")));
+        QCOMPARE(m_u->frage.meldungen.size(), 1);
+        QVERIFY(m_u->frage.meldungen.first().contains(QStringLiteral("konnte nicht geschrieben werden")));
     }
 
     void longLessonsBreakBetweenEntriesNeverInsideOne()
     {
         LektionOeffnen(QStringLiteral("Lektion 1:"));
-        TfrmDrucken f(*m_kern);
+        TfrmDrucken f(*m_u->kern);
         f.chkText->click(); // entries only
         std::unique_ptr<TDrucksatz> satz = f.Satz();
         // A small page forces many breaks.

@@ -6,6 +6,7 @@
 #include "store/datenmanager.h"
 #include "ui/frmeinstellungen.h"
 #include "ui/frmhaupt.h"
+#include "ui_hilfe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,19 +24,9 @@
 #include <QTreeWidget>
 
 using namespace lexovita;
+using namespace lexovita::testhilfe;
 
 namespace {
-
-class TStumm : public IRueckfrage {
-  public:
-    QStringList texte;
-    Antwort Frage(const QString &, const QString &text, int, Antwort vorgabe, Symbol) override
-    {
-        texte << text;
-        return vorgabe;
-    }
-    void Meldung(const QString &, const QString &text) override { texte << text; }
-};
 
 int Angehakt(QTreeWidget *baum)
 {
@@ -51,35 +42,17 @@ class TestEinstellungen : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    std::unique_ptr<TConfig> m_config;
-    TStumm m_frage;
-    std::unique_ptr<TAnwendungskern> m_kern;
-    std::unique_ptr<TfrmHaupt> m_fenster;
-
-    QString Ini() const { return m_ordner->filePath(QStringLiteral("einstellungen.ini")); }
+    std::unique_ptr<TUmgebung> m_u;
+    TfrmHaupt *m_fenster = nullptr;
 
   private slots:
     void init()
     {
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
-        m_config = std::make_unique<TConfig>(Ini());
-        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
-        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
-        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
-        m_fenster->show();
-        QVERIFY(bereit.wait(2000));
+        m_u = std::make_unique<TUmgebung>();
+        QVERIFY(m_u->Oeffnen());
+        m_fenster = m_u->fenster.get();
     }
-    void cleanup()
-    {
-        m_fenster.reset();
-        m_kern.reset();
-        m_config.reset();
-        m_dm.reset();
-        m_ordner.reset();
-    }
+    void cleanup() { m_u.reset(); }
 
     // The menu command opens the window; a font size chosen in it reaches
     // the editor and the store with OK only, and a huge one is brought down.
@@ -106,7 +79,7 @@ class TestEinstellungen : public QObject {
             aktion->trigger();
             QVERIFY(gesehen);
             QCOMPARE(m_fenster->PlusMemo1->font().pointSize(), f.editor);
-            TConfig gespeichert(Ini());
+            TConfig gespeichert(m_u->Ini());
             gespeichert.EinstellungenLaden();
             QCOMPARE(gespeichert.txtSize, f.gespeichert);
         }
@@ -114,11 +87,11 @@ class TestEinstellungen : public QObject {
 
     void PagesShowTheSettingsAndAnUnknownCaseLeavesTheComboAlone()
     {
-        m_config->vlKasus = 12345;
-        m_config->vlPartizip = false;
-        m_config->vlPerfekt = true;
-        m_config->vlsMischen = false;
-        TfrmEinstellungen f(*m_kern, QString(), m_fenster.get());
+        m_u->config->vlKasus = 12345;
+        m_u->config->vlPartizip = false;
+        m_u->config->vlPerfekt = true;
+        m_u->config->vlsMischen = false;
+        TfrmEinstellungen f(*m_u->kern, QString(), m_fenster);
         f.cmbKasus->setCurrentIndex(4);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -139,12 +112,12 @@ class TestEinstellungen : public QObject {
         QCOMPARE(f.Kopie().txtZeilenabstand, 18);
         f.edtAbstand->setText(QStringLiteral("25"));
         QCOMPARE(f.Kopie().txtZeilenabstand, 25);
-        QCOMPARE(m_config->txtZeilenabstand, 18);
+        QCOMPARE(m_u->config->txtZeilenabstand, 18);
     }
 
     void FormenHolenOnAnEmptyTextClearsEveryCheck()
     {
-        TfrmEinstellungen f(*m_kern, QString(), m_fenster.get());
+        TfrmEinstellungen f(*m_u->kern, QString(), m_fenster);
         f.show();
         QVERIFY(Angehakt(f.VTVFormen) > 0); // the default verb selection
         f.btnText->click();

@@ -14,6 +14,7 @@
 #include "ui/frmhaupt.h"
 #include "ui/programmstart.h"
 #include "ui/vokabelliste.h"
+#include "ui_hilfe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,50 +34,13 @@
 #include <functional>
 
 using namespace lexovita;
-
-namespace {
-
-class TStumm : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-// Runs `pruefen` on the modal window an action opens, then closes it.
-template <class Fenster> bool ImModalen(QAction *aktion, const std::function<void(Fenster *)> &pruefen)
-{
-    bool gesehen = false;
-    QTimer::singleShot(0, [&] {
-        auto *f = qobject_cast<Fenster *>(QApplication::activeModalWidget());
-        if (!f)
-            return;
-        gesehen = true;
-        pruefen(f);
-        f->reject();
-    });
-    aktion->trigger();
-    return gesehen;
-}
-
-// Pictures for a look by eye, when LEXOVITA_BILDER names a folder.
-void Bild(QWidget *w, const char *name)
-{
-    const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER");
-    if (!ordner.isEmpty())
-        w->grab().save(QDir(ordner).filePath(QString::fromLatin1(name)));
-}
-
-} // namespace
+using namespace lexovita::testhilfe;
 
 class TestFormen : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    std::unique_ptr<TConfig> m_config;
-    TStumm m_frage;
-    std::unique_ptr<TAnwendungskern> m_kern;
-    std::unique_ptr<TfrmHaupt> m_fenster;
+    std::unique_ptr<TUmgebung> m_u;
+    TfrmHaupt *m_fenster = nullptr;
 
     // Row of the first entry of the current lesson with that word class, -1 if none.
     int Zeile(int32_t wortart) const
@@ -96,18 +60,14 @@ class TestFormen : public QObject {
   private slots:
     void initTestCase()
     {
-        m_dm = std::make_unique<TDatenmanager>(m_ordner.path());
-        GrundwortschatzEinrichten(*m_dm, nullptr);
-        m_config = std::make_unique<TConfig>(m_ordner.filePath(QStringLiteral("einstellungen.ini")));
-        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
-        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
-        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
-        m_fenster->show();
-        QVERIFY(bereit.wait(5000));
+        m_u = std::make_unique<TUmgebung>(true);
+        m_u->frage.antwort = Antwort::Nein;
+        QVERIFY(m_u->Oeffnen());
+        m_fenster = m_u->fenster.get();
         // The first lesson of the starter textbook with a verb and a noun in it.
-        TAnweisung a = m_dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id");
+        TAnweisung a = m_u->dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id");
         while (a.Schritt()) {
-            m_kern->Sitzung().GespeicherteOeffnen(a.Int(0));
+            m_u->kern->Sitzung().GespeicherteOeffnen(a.Int(0));
             if (Zeile(WA_VERB) >= 0 && Zeile(WA_SUBSTANTIV) >= 0)
                 break;
         }
@@ -115,7 +75,7 @@ class TestFormen : public QObject {
     }
     void aCaesarSentenceIsAnalysedAndTheWordsAgreeingWithTheClickedOneAreColoured()
     {
-        m_kern->Sitzung().Neu();
+        m_u->kern->Sitzung().Neu();
         m_fenster->pgcSeiten->setCurrentIndex(1);
         m_fenster->PlusMemo1->setPlainText(QStringLiteral("Caesar magnas copias in Galliam duxit."));
         m_fenster->Aktion(QStringLiteral("actTextanalyse"))->trigger();
@@ -130,17 +90,13 @@ class TestFormen : public QObject {
         for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
             if (s.cursor.selectionStart() == 7)
                 magnas = s.format.background().color();
-        QCOMPARE(magnas, QColor::fromRgb(FarbeAlsRgb(m_config->clKNG)));
-        Bild(m_fenster.get(), "textanalyse_caesar.png");
+        QCOMPARE(magnas, QColor::fromRgb(FarbeAlsRgb(m_u->config->clKNG)));
+        Bild(m_fenster, QStringLiteral("textanalyse_caesar.png"));
         m_fenster->Aktion(QStringLiteral("actTextanalyse"))->trigger();
-        m_kern->Sitzung().Schliessen();
+        m_u->kern->Sitzung().Schliessen();
     }
 
-    void cleanupTestCase()
-    {
-        m_fenster.reset();
-        m_kern.reset();
-    }
+    void cleanupTestCase() { m_u.reset(); }
 
     void formentabelleFolgtDerAuswahlUndZeigtDieTabelleDerVokabel()
     {
@@ -187,7 +143,7 @@ class TestFormen : public QObject {
             seite = f->WebBrowser1->toPlainText();
             tabelle = f->btnFormentabelle->isEnabled();
             f->resize(900, 520);
-            Bild(f, "formenanalyse-amavisti.png");
+            Bild(f, QStringLiteral("formenanalyse-amavisti.png"));
             f->btnHinzufuegen->click();
             // An unknown word empties tree and page and disables the actions.
             f->Suchen(QStringLiteral("xqzt"));
@@ -206,18 +162,18 @@ class TestFormen : public QObject {
 
     void formentabelleVonCapere()
     {
-        auto treffer = m_kern->VokabelnSuchen(QStringLiteral("capere"));
+        auto treffer = m_u->kern->VokabelnSuchen(QStringLiteral("capere"));
         QVERIFY(!treffer.empty());
         QCOMPARE(treffer.front()->vokabel, QStringLiteral("capere"));
-        TFormendienst dienst(*m_kern);
+        TFormendienst dienst(*m_u->kern);
         const auto v = dienst.VokabelLaden(treffer.front()->id);
         QVERIFY(v);
-        TfrmFormentabelle f(m_fenster.get(), dienst, *v);
+        TfrmFormentabelle f(m_fenster, dienst, *v);
         f.resize(800, 640);
         f.show();
         QVERIFY(f.WebBrowser1->toPlainText().contains(QStringLiteral("capio")));
         QVERIFY(f.WebBrowser1->toPlainText().contains(QStringLiteral("cepisti")));
-        Bild(&f, "formentabelle-capere.png");
+        Bild(&f, QStringLiteral("formentabelle-capere.png"));
         // The jump list scrolls the page to its section.
         const int oben = f.WebBrowser1->verticalScrollBar()->value();
         f.cmbLinks->setCurrentIndex(f.cmbLinks->count() - 1);
@@ -267,7 +223,7 @@ class TestFormen : public QObject {
 
     void analyseBaumZeigtDieVokabelImHauptfenster()
     {
-        TFormendienst dienst(*m_kern);
+        TFormendienst dienst(*m_u->kern);
         QCOMPARE(dienst.Analysieren(QStringLiteral("amavisti"), false).size(), size_t(1));
         const auto v = dienst.VokabelLaden(dienst.Ergebnisse().front().vokabelId);
         AnalyseBaum(m_fenster->tvwVokabeln, v.get(), dienst.Ergebnisse());

@@ -16,6 +16,7 @@
 #include "ui/hilfe.h"
 #include "ui/programmstart.h"
 #include "ui/vokabelliste.h"
+#include "ui_hilfe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,32 +47,9 @@
 #include <QTimer>
 
 using namespace lexovita;
+using namespace lexovita::testhilfe;
 
 namespace {
-
-// Answers questions from a script and records what was asked.
-class TSkriptRueckfrage : public IRueckfrage {
-  public:
-    struct Frage {
-        QString titel, text;
-        int knoepfe;
-        Antwort vorgabe;
-        Symbol symbol;
-    };
-    QList<Antwort> antworten;
-    QList<Frage> gefragt;
-    QStringList meldungen;
-
-    Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol symbol) override
-    {
-        gefragt.append({titel, text, knoepfe, vorgabe, symbol});
-        return antworten.isEmpty() ? Antwort::Nein : antworten.takeFirst();
-    }
-    void Meldung(const QString &titel, const QString &text) override
-    {
-        meldungen.append(titel + QLatin1Char('|') + text);
-    }
-};
 
 int32_t Speichern(TDatenmanager &dm, IRueckfrage &r, const QString &wort, int32_t wortart, const QString &bedeutung,
                   const QString &form1 = {})
@@ -140,12 +118,8 @@ class TestFrmHaupt : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    std::unique_ptr<TConfig> m_config;
-    TSkriptRueckfrage m_frage;
-    std::unique_ptr<TAnwendungskern> m_kern;
-    std::unique_ptr<TfrmHaupt> m_fenster;
+    std::unique_ptr<TUmgebung> m_u;
+    TfrmHaupt *m_fenster = nullptr;
 
     // Puts the first candidate for `text` into the current lesson via the quick-add field.
     void Hinzufuegen(const QString &text)
@@ -165,30 +139,21 @@ class TestFrmHaupt : public QObject {
   private slots:
     void init()
     {
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
-        m_config = std::make_unique<TConfig>(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
-        Speichern(*m_dm, m_frage, QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"), QStringLiteral("amo"));
-        Speichern(*m_dm, m_frage, QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"));
-        Speichern(*m_dm, m_frage, QStringLiteral("ambulare"), WA_VERB, QStringLiteral("spazieren gehen"));
-        Speichern(*m_dm, m_frage, QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
-        Speichern(*m_dm, m_frage, QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"));
-        m_frage.gefragt.clear();
-        m_frage.antworten.clear();
-        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
-        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
-        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
-        m_fenster->show();
-        QVERIFY(bereit.wait(2000));
+        m_u = std::make_unique<TUmgebung>();
+        // Questions the script does not answer are answered "Nein".
+        m_u->frage.antwort = Antwort::Nein;
+        Speichern(*m_u->dm, m_u->frage, QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"),
+                  QStringLiteral("amo"));
+        Speichern(*m_u->dm, m_u->frage, QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"));
+        Speichern(*m_u->dm, m_u->frage, QStringLiteral("ambulare"), WA_VERB, QStringLiteral("spazieren gehen"));
+        Speichern(*m_u->dm, m_u->frage, QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
+        Speichern(*m_u->dm, m_u->frage, QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"));
+        m_u->frage.gefragt.clear();
+        m_u->frage.antworten.clear();
+        QVERIFY(m_u->Oeffnen());
+        m_fenster = m_u->fenster.get();
     }
-    void cleanup()
-    {
-        m_fenster.reset();
-        m_kern.reset();
-        m_config.reset();
-        m_dm.reset();
-        m_ordner.reset();
-    }
+    void cleanup() { m_u.reset(); }
 
     void showingTheWindowOpensOneUnmodifiedLesson()
     {
@@ -408,7 +373,7 @@ class TestFrmHaupt : public QObject {
     void closingTheLastUnmodifiedLessonOpensAFreshOneWithoutAsking()
     {
         m_fenster->Aktion(QStringLiteral("actLektionSchliessen"))->trigger();
-        QVERIFY(m_frage.gefragt.isEmpty());
+        QVERIFY(m_u->frage.gefragt.isEmpty());
         QCOMPARE(m_fenster->TabSet->count(), 1);
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
         QCOMPARE(m_fenster->Sitzung().Lektionen().Anzahl(), 1);
@@ -477,7 +442,7 @@ class TestFrmHaupt : public QObject {
         laudare.form2 = QStringLiteral("laudavi");
         laudare.form3 = QStringLiteral("laudatum");
         laudare.BedeutungAnhaengen(QStringLiteral("loben"), {}, 1);
-        TVokabelSpeicher(*m_dm, m_frage).Speichern(laudare);
+        TVokabelSpeicher(*m_u->dm, m_u->frage).Speichern(laudare);
         TLektion *l = m_fenster->AktuelleLektion();
         l->text = {QStringLiteral("Laudo te, amice."), QStringLiteral("Amicus laudat amicam; laudo laudatus.")};
         m_fenster->LektionZeigen();
@@ -492,15 +457,15 @@ class TestFrmHaupt : public QObject {
             return std::pair{s.first().cursor.selectionStart(), s.first().cursor.selectionEnd()};
         };
         const auto weiter = [&](std::pair<int, int> erwartet) {
-            const qsizetype gefragt = m_frage.gefragt.size();
+            const qsizetype gefragt = m_u->frage.gefragt.size();
             m_fenster->Suchfenster()->btnWeiter->click();
             QCOMPARE(markiert(), erwartet);
             if (erwartet.first < 0) {
-                QCOMPARE(m_frage.gefragt.size(), gefragt + 1);
-                QCOMPARE(m_frage.gefragt.last().text, QStringLiteral("Das Dokument wurde durchsucht."));
+                QCOMPARE(m_u->frage.gefragt.size(), gefragt + 1);
+                QCOMPARE(m_u->frage.gefragt.last().text, QStringLiteral("Das Dokument wurde durchsucht."));
                 QCOMPARE(editor->textCursor().position(), 0);
             } else {
-                QCOMPARE(m_frage.gefragt.size(), gefragt);
+                QCOMPARE(m_u->frage.gefragt.size(), gefragt);
                 QCOMPARE(editor->textCursor().position(), erwartet.second);
             }
         };
@@ -567,9 +532,9 @@ class TestFrmHaupt : public QObject {
         f->cmbErsetzen->setEditText(QStringLiteral("amicum"));
         f->btnErsetzen->click();
         QCOMPARE(markiert(), std::pair(31, 37));
-        const qsizetype gefragt = m_frage.gefragt.size();
+        const qsizetype gefragt = m_u->frage.gefragt.size();
         f->btnErsetzen->click();
-        QCOMPARE(m_frage.gefragt.size(), gefragt + 1);
+        QCOMPARE(m_u->frage.gefragt.size(), gefragt + 1);
         QCOMPARE(l->text.last(), QStringLiteral("Amicus laudat amicum; laudo laudatus."));
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
 
@@ -579,7 +544,7 @@ class TestFrmHaupt : public QObject {
         f->cmbErsetzen->setEditText(QStringLiteral("laudo laudas"));
         f->chkGanzeWoerter->setChecked(true);
         f->btnAlle->click();
-        QCOMPARE(m_frage.gefragt.last().text,
+        QCOMPARE(m_u->frage.gefragt.last().text,
                  QStringLiteral("Das Dokument wurde durchsucht. Es wurden 2 Ersetzungen vorgenommen"));
         QCOMPARE(l->text, QStringList({QStringLiteral("laudo laudas te, amice."),
                                        QStringLiteral("Amicus laudat amicum; laudo laudas laudatus.")}));
@@ -587,7 +552,7 @@ class TestFrmHaupt : public QObject {
         f->cmbSuchen->setEditText(QStringLiteral("Amicus"));
         f->chkCase->setChecked(true);
         f->btnAlle->click();
-        QCOMPARE(m_frage.gefragt.last().text,
+        QCOMPARE(m_u->frage.gefragt.last().text,
                  QStringLiteral("Das Dokument wurde durchsucht. Es wurde 1 Ersetzung vorgenommen"));
         QCOMPARE(l->text.last(), QStringLiteral("laudo laudas laudat amicum; laudo laudas laudatus."));
 
@@ -611,7 +576,7 @@ class TestFrmHaupt : public QObject {
         QVERIFY(m_fenster->chkKasus->isEnabled());
         QVERIFY(m_fenster->pgbAnalyse->isHidden());
         // Nothing clicked yet: the whole text in the faded colours.
-        const QColor ausgeblendet = QColor::fromRgb(FarbeAlsRgb(m_config->clAusgeblendetVg));
+        const QColor ausgeblendet = QColor::fromRgb(FarbeAlsRgb(m_u->config->clAusgeblendetVg));
         QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
 
         // A click on "amicus" in the second line: the word list shows its entry.
@@ -631,11 +596,11 @@ class TestFrmHaupt : public QObject {
                     farbe = s.format.background().color();
             return farbe;
         };
-        QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_config->clSatzHg)));
+        QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_u->config->clSatzHg)));
         m_fenster->chkNumerus->click();
         m_fenster->chkGenus->click();
-        QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_config->clK)));
-        QCOMPARE(hintergrundBei(20), QColor::fromRgb(FarbeAlsRgb(m_config->clK))); // amicus itself
+        QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_u->config->clK)));
+        QCOMPARE(hintergrundBei(20), QColor::fromRgb(FarbeAlsRgb(m_u->config->clK))); // amicus itself
         if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
             m_fenster->grab().save(QDir(ordner).filePath(QStringLiteral("textanalyse.png")));
         m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->trigger();
@@ -691,10 +656,10 @@ class TestFrmHaupt : public QObject {
     void closingAModifiedLessonAsksTheSaveQuestionWithNoPreselected()
     {
         Hinzufuegen(QStringLiteral("amar"));
-        m_frage.antworten = {Antwort::Nein};
+        m_u->frage.antworten = {Antwort::Nein};
         m_fenster->Sitzung().Schliessen();
-        QCOMPARE(m_frage.gefragt.size(), 1);
-        const auto &f = m_frage.gefragt.first();
+        QCOMPARE(m_u->frage.gefragt.size(), 1);
+        const auto &f = m_u->frage.gefragt.first();
         QCOMPARE(f.titel, QStringLiteral("lexovita"));
         QCOMPARE(f.text, QStringLiteral("Soll die Lektion \"unbenannt-1\" gespeichert werden?"));
         QCOMPARE(f.knoepfe, int(KN_JA_NEIN));
@@ -711,22 +676,22 @@ class TestFrmHaupt : public QObject {
         m_fenster->Sitzung().Neu();          // lesson 2 stays unmodified
         m_fenster->Sitzung().Neu();
         QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Roma")); // lesson 3 modified by typing
-        m_config->KeepVokTooltip = true;
-        m_frage.antworten = {Antwort::Nein, Antwort::Nein};
+        m_u->config->KeepVokTooltip = true;
+        m_u->frage.antworten = {Antwort::Nein, Antwort::Nein};
         QVERIFY(m_fenster->close());
-        QCOMPARE(m_frage.gefragt.size(), 2);
-        QCOMPARE(m_frage.gefragt[0].text, QStringLiteral("Soll die Lektion \"unbenannt-1\" gespeichert werden?"));
-        QCOMPARE(m_frage.gefragt[1].text, QStringLiteral("Soll die Lektion \"unbenannt-3\" gespeichert werden?"));
-        QSettings gespeichert(m_ordner->filePath(QStringLiteral("einstellungen.ini")), QSettings::IniFormat);
+        QCOMPARE(m_u->frage.gefragt.size(), 2);
+        QCOMPARE(m_u->frage.gefragt[0].text, QStringLiteral("Soll die Lektion \"unbenannt-1\" gespeichert werden?"));
+        QCOMPARE(m_u->frage.gefragt[1].text, QStringLiteral("Soll die Lektion \"unbenannt-3\" gespeichert werden?"));
+        QSettings gespeichert(m_u->Ini(), QSettings::IniFormat);
         QVERIFY(gespeichert.allKeys().size() > 10);
-        TConfig neu(m_ordner->filePath(QStringLiteral("einstellungen.ini")));
+        TConfig neu(m_u->Ini());
         neu.EinstellungenLaden();
         QVERIFY(neu.KeepVokTooltip);
     }
 
     void savingANewLessonAsksForAPlaceAndClearsTheMark()
     {
-        TLektionsSpeicher speicher(*m_dm);
+        TLektionsSpeicher speicher(*m_u->dm);
         const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Latein I"));
         QList<int> modi;
         QStringList vorschlaege;
@@ -767,7 +732,7 @@ class TestFrmHaupt : public QObject {
 
     void answeringYesOnCloseStoresTheLessonAndACancelledChooserKeepsItOpen()
     {
-        TLektionsSpeicher speicher(*m_dm);
+        TLektionsSpeicher speicher(*m_u->dm);
         const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Latein I"));
         int gewaehlt = 0;
         m_fenster->lehrbuchWaehlen = [&](int, const QString &) {
@@ -775,14 +740,14 @@ class TestFrmHaupt : public QObject {
             return TfrmLehrbuchverwaltung::Ergebnis{};
         };
         Hinzufuegen(QStringLiteral("amar"));
-        m_frage.antworten = {Antwort::Ja};
+        m_u->frage.antworten = {Antwort::Ja};
         m_fenster->Sitzung().Schliessen();
         QCOMPARE(gewaehlt, 1);
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), 1); // still open, nothing lost
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
 
         m_fenster->AktuelleLektion()->lehrbuch_id = buch;
-        m_frage.antworten = {Antwort::Ja};
+        m_u->frage.antworten = {Antwort::Ja};
         m_fenster->Sitzung().Schliessen();
         QCOMPARE(gewaehlt, 1);
         const auto zeilen = speicher.Lektionen(buch);
@@ -793,14 +758,14 @@ class TestFrmHaupt : public QObject {
 
     void openingAStoredLessonAddsATabAndAppendingAddsItsEntries()
     {
-        TLektionsSpeicher speicher(*m_dm);
+        TLektionsSpeicher speicher(*m_u->dm);
         const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Latein I"));
         TLektion gespeichert;
         gespeichert.name = QStringLiteral("Tiere");
         gespeichert.lehrbuch_id = buch;
         gespeichert.text = {QStringLiteral("Amicus bonus est.")};
-        gespeichert.VokabelAnhaengen(m_dm->VokabelLaden(m_dm->VokabelnSuchen(QStringLiteral("amicus"))[0]->id));
-        gespeichert.VokabelAnhaengen(m_dm->VokabelLaden(m_dm->VokabelnSuchen(QStringLiteral("bonus"))[0]->id));
+        gespeichert.VokabelAnhaengen(m_u->dm->VokabelLaden(m_u->dm->VokabelnSuchen(QStringLiteral("amicus"))[0]->id));
+        gespeichert.VokabelAnhaengen(m_u->dm->VokabelLaden(m_u->dm->VokabelnSuchen(QStringLiteral("bonus"))[0]->id));
         QVERIFY(speicher.LektionSpeichern(gespeichert));
 
         QList<int> modi;
@@ -837,11 +802,11 @@ class TestFrmHaupt : public QObject {
         QString vorschlag;
         m_fenster->exportDateiWaehlen = [&](const QString &v) {
             vorschlag = v;
-            return m_ordner->filePath(QStringLiteral("export")); // ".xml" is appended
+            return m_u->ordner.filePath(QStringLiteral("export")); // ".xml" is appended
         };
         m_fenster->Aktion(QStringLiteral("actExportieren"))->trigger();
         QCOMPARE(vorschlag, QStringLiteral("unbenannt-1.xml"));
-        const auto inhalt = LektionsdateiLaden(m_ordner->filePath(QStringLiteral("export.xml")));
+        const auto inhalt = LektionsdateiLaden(m_u->ordner.filePath(QStringLiteral("export.xml")));
         QCOMPARE(inhalt.size(), size_t(1));
         QCOMPARE(inhalt[0].lektionen.size(), size_t(1));
         const TLektion &l = *inhalt[0].lektionen[0];
@@ -854,7 +819,7 @@ class TestFrmHaupt : public QObject {
 
     void textbooksDeletedInTheChooserDetachTheirOpenLessons()
     {
-        TLektionsSpeicher speicher(*m_dm);
+        TLektionsSpeicher speicher(*m_u->dm);
         const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Latein I"));
         TLektion gespeichert;
         gespeichert.name = QStringLiteral("Tiere");

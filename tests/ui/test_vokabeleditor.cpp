@@ -17,6 +17,7 @@
 #include "ui/frmwoerterbuch.h"
 #include "ui/programmstart.h"
 #include "ui/vokabelliste.h"
+#include "ui_hilfe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,33 +42,9 @@
 #include <functional>
 
 using namespace lexovita;
+using namespace lexovita::testhilfe;
 
 namespace {
-
-class TStumm : public IRueckfrage {
-  public:
-    Antwort antwort = Antwort::Nein;
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return antwort; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-// Runs `bedienen` on the modal window that `ausloesen` opens; the window must close itself.
-template <class Fenster>
-bool ImModalen(const std::function<void()> &ausloesen, const std::function<void(Fenster *)> &bedienen)
-{
-    bool gesehen = false;
-    QTimer::singleShot(0, [&] {
-        auto *f = qobject_cast<Fenster *>(QApplication::activeModalWidget());
-        if (!f)
-            return;
-        gesehen = true;
-        bedienen(f);
-        if (f->isVisible())
-            f->reject();
-    });
-    ausloesen();
-    return gesehen;
-}
 
 // Answers the next message box with OK and records its text.
 void MeldungBestaetigen(QString &text)
@@ -80,42 +57,23 @@ void MeldungBestaetigen(QString &text)
     });
 }
 
-void Bild(QWidget *w, const QString &name)
-{
-    const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER");
-    if (!ordner.isEmpty())
-        w->grab().save(QDir(ordner).filePath(name));
-}
-
 } // namespace
 
 class TestVokabeleditor : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    std::unique_ptr<TConfig> m_config;
-    TStumm m_frage;
-    std::unique_ptr<TAnwendungskern> m_kern;
-    std::unique_ptr<TfrmHaupt> m_fenster;
+    std::unique_ptr<TUmgebung> m_u;
+    TfrmHaupt *m_fenster = nullptr;
 
   private slots:
     void initTestCase()
     {
-        m_dm = std::make_unique<TDatenmanager>(m_ordner.path());
-        GrundwortschatzEinrichten(*m_dm, nullptr);
-        m_config = std::make_unique<TConfig>(m_ordner.filePath(QStringLiteral("einstellungen.ini")));
-        m_kern = std::make_unique<TAnwendungskern>(*m_dm, *m_config, m_frage);
-        m_fenster = std::make_unique<TfrmHaupt>(*m_kern);
-        QSignalSpy bereit(m_fenster.get(), &TfrmHaupt::bereit);
-        m_fenster->show();
-        QVERIFY(bereit.wait(5000));
+        m_u = std::make_unique<TUmgebung>(true);
+        m_u->frage.antwort = Antwort::Nein;
+        QVERIFY(m_u->Oeffnen());
+        m_fenster = m_u->fenster.get();
     }
-    void cleanupTestCase()
-    {
-        m_fenster.reset();
-        m_kern.reset();
-    }
+    void cleanupTestCase() { m_u.reset(); }
 
     void neueVokabelAusDerSchnelleingabeWirdGespeichertUndGefunden()
     {
@@ -188,20 +146,20 @@ class TestVokabeleditor : public QObject {
     // lesson too: it is gone when that lesson is next loaded.
     void neueVokabelImWoerterbuchFindenUndLoeschen()
     {
-        TAnweisung a = m_dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id LIMIT 1");
+        TAnweisung a = m_u->dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id LIMIT 1");
         QVERIFY(a.Schritt());
         const int32_t lektion = a.Int(0);
-        TAnweisung z = m_dm->Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel = 'zelotypare'");
+        TAnweisung z = m_u->dm->Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel = 'zelotypare'");
         QVERIFY(z.Schritt());
         const int32_t id = z.Int(0);
-        m_kern->Sitzung().GespeicherteOeffnen(lektion);
-        QVERIFY(m_kern->Sitzung().VokabelAnhaengen(id));
-        QVERIFY(m_kern->Sitzung().Speichern());
+        m_u->kern->Sitzung().GespeicherteOeffnen(lektion);
+        QVERIFY(m_u->kern->Sitzung().VokabelAnhaengen(id));
+        QVERIFY(m_u->kern->Sitzung().Speichern());
         const int mit = m_fenster->AktuelleLektion()->Anzahl();
 
         QStringList liste, treffer;
         int abstand = -1;
-        m_frage.antwort = Antwort::Ja;
+        m_u->frage.antwort = Antwort::Ja;
         QVERIFY(ImModalen<TfrmWoerterbuch>([&] { m_fenster->Aktion(QStringLiteral("actWoerterbuch"))->trigger(); },
                                            [&](TfrmWoerterbuch *w) {
                                                w->btnDeutsch->click();
@@ -227,16 +185,16 @@ class TestVokabeleditor : public QObject {
                                                w->btnLoeschen->click();
                                                w->btnSchliessen->click();
                                            }));
-        m_frage.antwort = Antwort::Nein;
+        m_u->frage.antwort = Antwort::Nein;
         QCOMPARE(liste, QStringList{QStringLiteral("eifersüchtig sein")});
         QCOMPARE(treffer, QStringList{QStringLiteral("zelotypare")});
         QVERIFY2(abstand >= 0 && abstand <= 6, qPrintable(QString::number(abstand)));
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), mit - 1);
-        QVERIFY(m_kern->Sitzung().AlleSchliessen());
-        m_kern->Sitzung().GespeicherteOeffnen(lektion);
+        QVERIFY(m_u->kern->Sitzung().AlleSchliessen());
+        m_u->kern->Sitzung().GespeicherteOeffnen(lektion);
         for (const auto &v : m_fenster->AktuelleLektion()->vokabeln)
             QVERIFY(v->id != id && v->vokabel != QStringLiteral("zelotypare"));
-        QCOMPARE(m_dm->VokabelLaden(id)->id, 0);
+        QCOMPARE(m_u->dm->VokabelLaden(id)->id, 0);
     }
 
     // A meaning dragged onto a group heading goes first into that group;
@@ -288,9 +246,9 @@ class TestVokabeleditor : public QObject {
 
     void bearbeiteteVokabelErscheintInDerOffenenLektion()
     {
-        TAnweisung a = m_dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id LIMIT 1");
+        TAnweisung a = m_u->dm->Verbindung().Anweisung("SELECT id FROM lektion ORDER BY id LIMIT 1");
         QVERIFY(a.Schritt());
-        m_kern->Sitzung().GespeicherteOeffnen(a.Int(0));
+        m_u->kern->Sitzung().GespeicherteOeffnen(a.Int(0));
         TLektion *l = m_fenster->AktuelleLektion();
         QVERIFY(l->Anzahl() > 1);
         QVERIFY(!l->geaendert);
@@ -316,7 +274,7 @@ class TestVokabeleditor : public QObject {
                  qPrintable(m_fenster->lvwVokabeln->topLevelItem(1)->text(3)));
         QVERIFY(l->vokabeln[1]->BedeutungSuchen(QStringLiteral("Prüfbedeutung")));
         QVERIFY(l->geaendert);
-        TVokabeldienst dienst(*m_kern);
+        TVokabeldienst dienst(*m_u->kern);
         QVERIFY(dienst.Laden(id)->BedeutungSuchen(QStringLiteral("Prüfbedeutung")));
 
         // A double click shows the stored entry's properties.
@@ -337,14 +295,14 @@ class TestVokabeleditor : public QObject {
     void sonderformenNurFuerAngehakteZeilen()
     {
         int32_t id = 0;
-        for (const auto &t : m_kern->VokabelnSuchen(QStringLiteral("amare")))
+        for (const auto &t : m_u->kern->VokabelnSuchen(QStringLiteral("amare")))
             if (t->vokabel == QLatin1String("amare") && t->Wortart() == WA_VERB)
                 id = t->id;
         QVERIFY(id > 0);
-        TVokabeldienst dienst(*m_kern);
+        TVokabeldienst dienst(*m_u->kern);
         const size_t vorher = dienst.Laden(id)->sonderformen.size();
         auto v = dienst.Laden(id);
-        TfrmVokabelEditor e(m_fenster.get(), *m_kern, *v, QStringLiteral("Vokabel bearbeiten (amare)"));
+        TfrmVokabelEditor e(m_fenster, *m_u->kern, *v, QStringLiteral("Vokabel bearbeiten (amare)"));
         e.show();
         e.SeiteWechseln(3);
         const int32_t praesens = fid::PRAESENS | fid::INDIKATIV | fid::AKTIV;

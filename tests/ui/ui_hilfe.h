@@ -11,33 +11,50 @@
 #include "ui/frmhaupt.h"
 #include "ui/programmstart.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 namespace lexovita::testhilfe {
 
-// Answers every question with `antwort`, or with the offered default when
-// unset, and keeps what was asked and said for the test to read.
+// Answers the questions from `antworten` while they last, then every one
+// with `antwort`, or with the offered default when unset, and keeps what was
+// asked and said for the test to read.
 class TStilleRueckfrage : public IRueckfrage {
   public:
+    struct Gefragt {
+        QString titel, text;
+        int knoepfe;
+        Antwort vorgabe;
+        Symbol symbol;
+    };
+    QList<Antwort> antworten;
     std::optional<Antwort> antwort;
-    QStringList fragen;
-    QStringList meldungen;
-    Antwort Frage(const QString &titel, const QString &text, int, Antwort vorgabe, Symbol) override
+    QList<Gefragt> gefragt;
+    QStringList fragen;    // "titel|text"
+    QStringList meldungen; // "titel|text"
+    QStringList texte;     // the text of every question and message, in order
+    Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol symbol) override
     {
+        gefragt.append({titel, text, knoepfe, vorgabe, symbol});
         fragen.append(titel + QLatin1Char('|') + text);
-        return antwort.value_or(vorgabe);
+        texte.append(text);
+        return antworten.isEmpty() ? antwort.value_or(vorgabe) : antworten.takeFirst();
     }
     void Meldung(const QString &titel, const QString &text) override
     {
         meldungen.append(titel + QLatin1Char('|') + text);
+        texte.append(text);
     }
 };
 
@@ -62,6 +79,29 @@ inline QStringList Zeilen(const QTreeWidget *liste)
     return s;
 }
 
+// Runs `bedienen` on the modal window that `ausloesen` opens, then closes
+// that window if it is still open; false when no such window came up.
+template <class Fenster>
+bool ImModalen(const std::function<void()> &ausloesen, const std::function<void(Fenster *)> &bedienen)
+{
+    bool gesehen = false;
+    QTimer::singleShot(0, [&] {
+        auto *f = qobject_cast<Fenster *>(QApplication::activeModalWidget());
+        if (!f)
+            return;
+        gesehen = true;
+        bedienen(f);
+        if (f->isVisible())
+            f->reject();
+    });
+    ausloesen();
+    return gesehen;
+}
+template <class Fenster> bool ImModalen(QAction *aktion, const std::function<void(Fenster *)> &bedienen)
+{
+    return ImModalen<Fenster>([aktion] { aktion->trigger(); }, bedienen);
+}
+
 // Enter as the pupil presses it: into whatever has the focus.
 inline void Enter(QWidget *fenster)
 {
@@ -70,7 +110,8 @@ inline void Enter(QWidget *fenster)
 }
 
 // A database and settings in a temporary folder; `Oeffnen` then shows the
-// main window on them. Torn down window first, database last.
+// main window on them. Torn down window first, database last. The database
+// lies in the subfolder `datenOrdner` when one is named.
 class TUmgebung {
   public:
     QTemporaryDir ordner;
@@ -80,12 +121,12 @@ class TUmgebung {
     std::unique_ptr<TAnwendungskern> kern;
     std::unique_ptr<TfrmHaupt> fenster;
 
-    explicit TUmgebung(bool grundwortschatz = false)
+    explicit TUmgebung(bool grundwortschatz = false, const QString &datenOrdner = {})
     {
-        dm = std::make_unique<TDatenmanager>(ordner.path());
+        dm = std::make_unique<TDatenmanager>(datenOrdner.isEmpty() ? ordner.path() : ordner.filePath(datenOrdner));
         if (grundwortschatz)
             GrundwortschatzEinrichten(*dm, nullptr);
-        config = std::make_unique<TConfig>(ordner.filePath(QStringLiteral("einstellungen.ini")));
+        config = std::make_unique<TConfig>(Ini());
     }
     ~TUmgebung()
     {
@@ -98,6 +139,9 @@ class TUmgebung {
     TUmgebung &operator=(const TUmgebung &) = delete;
 
     // False when the window did not report ready in time.
+    // The settings file beside the database.
+    QString Ini() const { return ordner.filePath(QStringLiteral("einstellungen.ini")); }
+
     [[nodiscard]] bool Oeffnen(const IUhr *uhr = nullptr, IZufall *zufall = nullptr)
     {
         kern = std::make_unique<TAnwendungskern>(*dm, *config, frage, uhr, zufall);
