@@ -66,25 +66,6 @@ class TestFormenLernen : public QObject {
     TfrmHaupt *m_fenster = nullptr;
     std::unique_ptr<TFesterZufall> m_zufall;
 
-    void Speichern(const QString &wort, int32_t wortart, int32_t konjDekl, const QStringList &formen,
-                   const QString &bedeutung)
-    {
-        TVokabel v;
-        v.vokabel = wort;
-        v.form1 = formen.value(0);
-        v.form2 = formen.value(1);
-        v.form3 = formen.value(2);
-        v.SetWortart(wortart);
-        v.SetKonjDekl(konjDekl);
-        v.BedeutungAnhaengen(bedeutung, {}, 1);
-        TVokabelSpeicher(*m_u->dm, m_u->frage).Speichern(v);
-    }
-    void Hinzufuegen(const QString &text)
-    {
-        m_fenster->edtVokabel->clear();
-        QTest::keyClicks(m_fenster->edtVokabel, text);
-        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
-    }
     // Runs `pruefen` on the drill window once the action has opened it.
     template <typename F> void Oeffnen(const char *aktion, F pruefen)
     {
@@ -109,9 +90,10 @@ class TestFormenLernen : public QObject {
     {
         m_u = std::make_unique<TUmgebung>();
         m_zufall = std::make_unique<TFesterZufall>(7);
-        Speichern(QStringLiteral("laudare"), WA_VERB, KD_A, {"laudo", "laudavi", "laudatum"}, QStringLiteral("loben"));
-        Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, KD_O, {"amici", "m"}, QStringLiteral("Freund"));
-        Speichern(QStringLiteral("ita"), WA_UNBESTIMMT, KD_KEINE, {}, QStringLiteral("so"));
+        m_u->Speichern(QStringLiteral("laudare"), WA_VERB, QStringLiteral("loben"), {"laudo", "laudavi", "laudatum"},
+                       KD_A);
+        m_u->Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"), {"amici", "m"}, KD_O);
+        m_u->Speichern(QStringLiteral("ita"), WA_UNBESTIMMT, QStringLiteral("so"), {}, KD_KEINE);
         QVERIFY(m_u->Oeffnen(nullptr, m_zufall.get()));
         m_fenster = m_u->fenster.get();
     }
@@ -125,8 +107,8 @@ class TestFormenLernen : public QObject {
     // do not count), then empty: the solution says which form was typed.
     void formenBildenShowsTheSolutionAndWhichFormWasTyped()
     {
-        Hinzufuegen(QStringLiteral("laud"));
-        Hinzufuegen(QStringLiteral("amic"));
+        m_u->Hinzufuegen(QStringLiteral("laud"));
+        m_u->Hinzufuegen(QStringLiteral("amic"));
         m_u->config->flVerb = {QString::number(fid::P1_SG | fid::PERFEKT | fid::INDIKATIV | fid::AKTIV)};
         m_u->config->flSubstantiv = {QStringLiteral("57344")}; // Genitiv Pl.
         m_u->config->flKonjDekl = false;
@@ -188,7 +170,7 @@ class TestFormenLernen : public QObject {
     // one is right, and no pick at all is "(leer)".
     void formenBestimmenAcceptsEveryReadingOfTheAskedEntry()
     {
-        Hinzufuegen(QStringLiteral("amic"));
+        m_u->Hinzufuegen(QStringLiteral("amic"));
         m_u->config->flSubstantiv = {QStringLiteral("16384")}; // Genitiv Sg.
         m_u->config->flVokabel = false;
         Oeffnen("actFormenBestimmen", [&](TfrmFormenLernen *f) {
@@ -241,7 +223,7 @@ class TestFormenLernen : public QObject {
         });
 
         // A verb's tree by keyboard: Enter opens a heading, on a form row it answers.
-        Hinzufuegen(QStringLiteral("laud"));
+        m_u->Hinzufuegen(QStringLiteral("laud"));
         m_u->config->flSubstantiv.clear(); // nouns are not asked
         m_u->config->flVerb = {QString::number(fid::P1_SG | fid::PERFEKT | fid::INDIKATIV | fid::AKTIV)};
         Oeffnen("actFormenBestimmen", [&](TfrmFormenLernen *f) {
@@ -267,7 +249,7 @@ class TestFormenLernen : public QObject {
     // task, and its button leads to the page where forms are allowed.
     void withoutFormsThePanelLeadsToTheSettings()
     {
-        Hinzufuegen(QStringLiteral("ita"));
+        m_u->Hinzufuegen(QStringLiteral("ita"));
         QString seite;
         Oeffnen("actFormenBestimmen", [&](TfrmFormenLernen *f) {
             QCOMPARE(f->GetZustand(), TfrmFormenLernen::KeineFormen);

@@ -51,18 +51,6 @@ using namespace lexovita::testhilfe;
 
 namespace {
 
-int32_t Speichern(TDatenmanager &dm, IRueckfrage &r, const QString &wort, int32_t wortart, const QString &bedeutung,
-                  const QString &form1 = {})
-{
-    TVokabel v;
-    v.vokabel = wort;
-    v.form1 = form1;
-    v.SetWortart(wortart);
-    v.BedeutungAnhaengen(bedeutung, {}, 1);
-    TVokabelSpeicher(dm, r).Speichern(v);
-    return v.id;
-}
-
 TfrmLehrbuchverwaltung::Ergebnis Gewaehlt(const QString &name, int32_t buch, const QString &buchName, int32_t lektion)
 {
     TfrmLehrbuchverwaltung::Ergebnis e;
@@ -142,12 +130,11 @@ class TestFrmHaupt : public QObject {
         m_u = std::make_unique<TUmgebung>();
         // Questions the script does not answer are answered "Nein".
         m_u->frage.antwort = Antwort::Nein;
-        Speichern(*m_u->dm, m_u->frage, QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"),
-                  QStringLiteral("amo"));
-        Speichern(*m_u->dm, m_u->frage, QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"));
-        Speichern(*m_u->dm, m_u->frage, QStringLiteral("ambulare"), WA_VERB, QStringLiteral("spazieren gehen"));
-        Speichern(*m_u->dm, m_u->frage, QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
-        Speichern(*m_u->dm, m_u->frage, QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"));
+        m_u->Speichern(QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"), {QStringLiteral("amo")});
+        m_u->Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"));
+        m_u->Speichern(QStringLiteral("ambulare"), WA_VERB, QStringLiteral("spazieren gehen"));
+        m_u->Speichern(QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
+        m_u->Speichern(QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"));
         m_u->frage.gefragt.clear();
         m_u->frage.antworten.clear();
         QVERIFY(m_u->Oeffnen());

@@ -77,34 +77,16 @@ class TestLernen : public QObject {
     TfrmHaupt *m_fenster = nullptr;
     TFesterZufall m_zufall{5};
 
-    void Speichern(const QString &wort, int32_t wortart, const QString &bedeutung, const QString &form1 = {},
-                   const QString &form2 = {})
-    {
-        TVokabel v;
-        v.vokabel = wort;
-        v.form1 = form1;
-        v.form2 = form2;
-        v.SetWortart(wortart);
-        v.BedeutungAnhaengen(bedeutung, {}, 1);
-        TVokabelSpeicher(*m_dm, m_u->frage).Speichern(v);
-    }
-    void Hinzufuegen(const QString &text)
-    {
-        m_fenster->edtVokabel->clear();
-        QTest::keyClicks(m_fenster->edtVokabel, text);
-        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
-    }
-
   private slots:
     void init()
     {
         m_u = std::make_unique<TUmgebung>();
         m_dm = m_u->dm.get();
-        Speichern(QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"), QStringLiteral("amo"),
-                  QStringLiteral("amavi"));
-        Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"), QStringLiteral("amici"),
-                  QStringLiteral("m"));
-        Speichern(QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
+        m_u->Speichern(QStringLiteral("amare"), WA_VERB, QStringLiteral("lieben"),
+                       {QStringLiteral("amo"), QStringLiteral("amavi")});
+        m_u->Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"),
+                       {QStringLiteral("amici"), QStringLiteral("m")});
+        m_u->Speichern(QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"));
         QVERIFY(m_u->Oeffnen(nullptr, &m_zufall));
         m_fenster = m_u->fenster.get();
     }
@@ -115,7 +97,7 @@ class TestLernen : public QObject {
         for (const char *name :
              {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen"})
             QVERIFY2(!m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
-        Hinzufuegen(QStringLiteral("bonu"));
+        m_u->Hinzufuegen(QStringLiteral("bonu"));
         for (const char *name :
              {"actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden", "actFormenBestimmen"})
             QVERIFY2(m_fenster->Aktion(QString::fromLatin1(name))->isEnabled(), name);
@@ -198,7 +180,7 @@ class TestLernen : public QObject {
     void aWrittenDrillTypedThroughEndsWithTheScoreAndTheWrongEntries()
     {
         for (const char *w : {"amar", "amic", "bonu"})
-            Hinzufuegen(QString::fromLatin1(w));
+            m_u->Hinzufuegen(QString::fromLatin1(w));
         m_u->config->vlsMischen = false;
         m_u->config->vlsAnfang = false;
         m_u->config->vlStammformen = true;

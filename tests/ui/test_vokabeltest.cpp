@@ -81,19 +81,6 @@ class TestVokabeltest : public QObject {
     TFesterZufall m_zufall{3};
     QTemporaryDir m_ziel;
 
-    void Speichern(const QString &wort, int32_t wortart, int32_t kd, const QString &bedeutung,
-                   const QString &form1 = {}, const QString &form2 = {}, const QString &form3 = {})
-    {
-        TVokabel v;
-        v.vokabel = wort;
-        v.form1 = form1;
-        v.form2 = form2;
-        v.form3 = form3;
-        v.SetWortart(wortart);
-        v.SetKonjDekl(kd);
-        v.BedeutungAnhaengen(bedeutung, {}, 1);
-        TVokabelSpeicher(*m_u->dm, m_u->frage).Speichern(v);
-    }
     // The order of the chosen headwords in a sheet's text.
     static QString Reihenfolge(const QString &text)
     {
@@ -106,26 +93,20 @@ class TestVokabeltest : public QObject {
             r << (s.first < 0 ? QStringLiteral("-") : s.second);
         return r.join(QLatin1Char(' '));
     }
-    void Hinzufuegen(const QString &text)
-    {
-        m_fenster->edtVokabel->clear();
-        QTest::keyClicks(m_fenster->edtVokabel, text);
-        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
-    }
 
   private slots:
     void init()
     {
         m_u = std::make_unique<TUmgebung>();
-        Speichern(QStringLiteral("laudare"), WA_VERB, KD_A, QStringLiteral("loben"), QStringLiteral("laudo"),
-                  QStringLiteral("laudavi"), QStringLiteral("laudatum"));
-        Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, KD_O, QStringLiteral("Freund"), QStringLiteral("amici"),
-                  QStringLiteral("m"));
-        Speichern(QStringLiteral("rosa"), WA_SUBSTANTIV, KD_A, QStringLiteral("Rose"), QStringLiteral("rosae"),
-                  QStringLiteral("f"));
-        Speichern(QStringLiteral("bonus"), WA_ADJEKTIV, KD_O, QStringLiteral("gut"), QStringLiteral("bonus"),
-                  QStringLiteral("bona"), QStringLiteral("bonum"));
-        Speichern(QStringLiteral("saepe"), WA_ADVERB, KD_KEINE, QStringLiteral("oft"));
+        m_u->Speichern(QStringLiteral("laudare"), WA_VERB, QStringLiteral("loben"),
+                       {QStringLiteral("laudo"), QStringLiteral("laudavi"), QStringLiteral("laudatum")}, KD_A);
+        m_u->Speichern(QStringLiteral("amicus"), WA_SUBSTANTIV, QStringLiteral("Freund"),
+                       {QStringLiteral("amici"), QStringLiteral("m")}, KD_O);
+        m_u->Speichern(QStringLiteral("rosa"), WA_SUBSTANTIV, QStringLiteral("Rose"),
+                       {QStringLiteral("rosae"), QStringLiteral("f")}, KD_A);
+        m_u->Speichern(QStringLiteral("bonus"), WA_ADJEKTIV, QStringLiteral("gut"),
+                       {QStringLiteral("bonus"), QStringLiteral("bona"), QStringLiteral("bonum")}, KD_O);
+        m_u->Speichern(QStringLiteral("saepe"), WA_ADVERB, QStringLiteral("oft"), {}, KD_KEINE);
         QVERIFY(m_u->Oeffnen(nullptr, &m_zufall));
         m_fenster = m_u->fenster.get();
     }
@@ -139,7 +120,7 @@ class TestVokabeltest : public QObject {
     {
         QVERIFY(!m_fenster->Aktion(QStringLiteral("actVokabeltest"))->isEnabled());
         for (const char *w : {"laud", "amic", "bonu", "saep"})
-            Hinzufuegen(QString::fromLatin1(w));
+            m_u->Hinzufuegen(QString::fromLatin1(w));
         QVERIFY(m_fenster->Aktion(QStringLiteral("actVokabeltest"))->isEnabled());
         const QString pdf = m_ziel.filePath(QStringLiteral("test.pdf"));
         const QString gedruckt = m_ziel.filePath(QStringLiteral("gedruckt.pdf"));
@@ -230,7 +211,7 @@ class TestVokabeltest : public QObject {
     // lesson.
     void theWordListOfTheTextGoesIntoTheLessonOrANewOne()
     {
-        Hinzufuegen(QStringLiteral("amic"));
+        m_u->Hinzufuegen(QStringLiteral("amic"));
         m_fenster->PlusMemo1->setPlainText(QStringLiteral("Amicus rosam laudat.\nAmici boni rosas laudant."));
         TLektion *lektion = m_fenster->AktuelleLektion();
         QCOMPARE(lektion->text.size(), 2);

@@ -7,13 +7,16 @@
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "model/uhr.h"
+#include "model/vokabel.h"
 #include "store/datenmanager.h"
+#include "store/vokabelspeicher.h"
 #include "ui/frmhaupt.h"
 #include "ui/programmstart.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -139,6 +142,32 @@ class TUmgebung {
     TUmgebung &operator=(const TUmgebung &) = delete;
 
     // False when the window did not report ready in time.
+    // Stores a new entry with one meaning and returns its id; `formen` fill
+    // form1 to form3 in turn.
+    int32_t Speichern(const QString &wort, int32_t wortart, const QString &bedeutung, const QStringList &formen = {},
+                      int32_t konjDekl = KD_KEINE)
+    {
+        TVokabel v;
+        v.vokabel = wort;
+        v.form1 = formen.value(0);
+        v.form2 = formen.value(1);
+        v.form3 = formen.value(2);
+        v.SetWortart(wortart);
+        v.SetKonjDekl(konjDekl);
+        v.BedeutungAnhaengen(bedeutung, {}, 1);
+        TVokabelSpeicher(*dm, frage).Speichern(v);
+        return v.id;
+    }
+
+    // Types `text` into the quick-add field of the open main window and
+    // presses Enter: the first candidate goes into the lesson.
+    void Hinzufuegen(const QString &text)
+    {
+        fenster->edtVokabel->clear();
+        QTest::keyClicks(fenster->edtVokabel, text);
+        QTest::keyClick(fenster->edtVokabel, Qt::Key_Return);
+    }
+
     // The settings file beside the database.
     QString Ini() const { return ordner.filePath(QStringLiteral("einstellungen.ini")); }
 
