@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace lexovita {
