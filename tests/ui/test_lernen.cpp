@@ -137,10 +137,10 @@ class TestLernen : public QObject {
 
         // A verb (two person forms), a noun (case and gender), an adjective of
         // three endings (two nominatives) and one with no forms.
-        Speichern(QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"), QStringLiteral("celer"),
-                  QStringLiteral("celeris"));
+        m_u->Speichern(QStringLiteral("celer"), WA_ADJEKTIV, QStringLiteral("schnell"),
+                       {QStringLiteral("celer"), QStringLiteral("celeris")});
         for (const char *w : {"amar", "amic", "cele", "bonu"})
-            Hinzufuegen(QString::fromLatin1(w));
+            m_u->Hinzufuegen(QString::fromLatin1(w));
         QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 4);
         m_u->config->vlsMischen = false;
         m_u->config->vlsAnfang = false;
