@@ -9,6 +9,7 @@
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
 #include "ui/frmimport.h"
+#include "ui_hilfe.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -23,23 +24,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#include <memory>
 
 using namespace lexovita;
+using namespace lexovita::testhilfe;
 
 namespace {
-
-class TSkript : public IRueckfrage {
-  public:
-    QStringList fragen;
-    QList<Symbol> symbole;
-    Antwort Frage(const QString &, const QString &text, int, Antwort, Symbol symbol) override
-    {
-        fragen << text;
-        symbole << symbol;
-        return Antwort::Ok;
-    }
-    void Meldung(const QString &, const QString &text) override { fragen << text; }
-};
 
 std::unique_ptr<TVokabel> Vokabel(const QString &wort, int32_t wortart, const QString &bedeutung)
 {
@@ -79,23 +69,36 @@ void Pruefen(QWidget *fenster, const QString &name)
         QVERIFY(fenster->grab().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
+// Holds the import's worker at its first report until `weiter` is
+// released, so that what the test does meanwhile happens mid-import.
+void AmErstenSchrittHalten(TfrmImport &w, QSemaphore &weiter)
+{
+    auto gehalten = std::make_shared<bool>(false);
+    QObject::connect(
+        &w.Laeufer(), &TAuftragslaeufer::schritt, &w,
+        [&weiter, gehalten] {
+            if (!*gehalten) {
+                *gehalten = true;
+                weiter.acquire();
+            }
+        },
+        Qt::DirectConnection);
+}
+
 } // namespace
 
 class TestImport : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> m_ordner;
-    std::unique_ptr<TDatenmanager> m_dm;
-    TSkript m_frage;
-    TConfig m_config{QStringLiteral("/dev/null")};
+    std::unique_ptr<TUmgebung> m_u;
     QString m_datei;
 
     std::map<QString, int> Zeilen()
     {
         std::map<QString, int> z;
         for (const char *t : {"vokabel", "bedeutung", "vok_bed", "stamm", "vokwb", "lehrbuch", "lektion", "lek_vok"}) {
-            TAnweisung a = m_dm->Verbindung().Anweisung((std::string("SELECT count(*) FROM ") + t).c_str());
+            TAnweisung a = m_u->dm->Verbindung().Anweisung((std::string("SELECT count(*) FROM ") + t).c_str());
             z[QString::fromLatin1(t)] = a.Schritt() ? a.Int(0) : -1;
         }
         return z;
@@ -104,23 +107,18 @@ class TestImport : public QObject {
   private slots:
     void init()
     {
-        m_ordner = std::make_unique<QTemporaryDir>();
-        m_dm = std::make_unique<TDatenmanager>(m_ordner->path());
-        m_frage = TSkript();
-        m_datei = m_ordner->filePath(QStringLiteral("prima.xml"));
+        m_u = std::make_unique<TUmgebung>();
+        m_u->frage.antwort = Antwort::Ok;
+        m_datei = m_u->ordner.filePath(QStringLiteral("prima.xml"));
         QFile f(m_datei);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(Lektionsdatei());
     }
-    void cleanup()
-    {
-        m_dm.reset();
-        m_ordner.reset();
-    }
+    void cleanup() { m_u.reset(); }
 
     void aSmallFileIsImportedWithProgressAndALessonCanBeChosenToOpen()
     {
-        TAnwendungskern kern(*m_dm, m_config, m_frage);
+        TAnwendungskern kern(*m_u->dm, *m_u->config, m_u->frage);
         TfrmImport w(kern);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("Importieren"));
@@ -135,7 +133,7 @@ class TestImport : public QObject {
         QVERIFY(w.Laeuft() || ende.count() == 1);
         QVERIFY(ende.count() == 1 || ende.wait(10000));
         QVERIFY(!w.Laeuft());
-        QVERIFY(m_frage.fragen.isEmpty());
+        QVERIFY(m_u->frage.texte.isEmpty());
 
         const QString protokoll = w.memProtokoll->toPlainText();
         QVERIFY2(protokoll.contains(QStringLiteral("Lektion 1 von 2: Lektion 1")), qPrintable(protokoll));
@@ -158,7 +156,7 @@ class TestImport : public QObject {
         QCOMPARE(a.oeffnen, a.lektionen[1]);
 
         // The UI thread's own connection sees what the worker stored.
-        auto l = TLektionsSpeicher(*m_dm).LektionLesen(a.oeffnen);
+        auto l = TLektionsSpeicher(*m_u->dm).LektionLesen(a.oeffnen);
         QVERIFY(l);
         QCOMPARE(l->name, QStringLiteral("Lektion 2"));
         QCOMPARE(l->lehrbuch, QStringLiteral("Prima"));
@@ -169,23 +167,13 @@ class TestImport : public QObject {
     void cancellingKeepsNothingOfTheFile()
     {
         const auto vorher = Zeilen();
-        TAnwendungskern kern(*m_dm, m_config, m_frage);
+        TAnwendungskern kern(*m_u->dm, *m_u->config, m_u->frage);
         TfrmImport w(kern);
         w.show();
         w.edtDatei->setText(m_datei);
-        // Hold the worker at its first report until Abbrechen was pressed,
-        // so the cancel always lands in the middle of the import.
+        // The cancel lands in the middle of the import.
         QSemaphore weiter;
-        bool gehalten = false;
-        connect(
-            &w.Laeufer(), &TAuftragslaeufer::schritt, &w,
-            [&] {
-                if (!gehalten) {
-                    gehalten = true;
-                    weiter.acquire();
-                }
-            },
-            Qt::DirectConnection);
+        AmErstenSchrittHalten(w, weiter);
         QSignalSpy ende(&w, &TfrmImport::beendet);
         w.btnImportieren->click();
         QVERIFY(w.Laeuft());
@@ -203,27 +191,18 @@ class TestImport : public QObject {
         QCOMPARE(w.cmbLektionen->count(), 0);
         QVERIFY(w.AusgangHolen().lektionen.empty());
         QVERIFY(Zeilen() == vorher);
-        QVERIFY(m_frage.fragen.isEmpty());
+        QVERIFY(m_u->frage.texte.isEmpty());
     }
 
     void closingWhileImportingCancelsAndClosesAfterTheWorkerEnded()
     {
         const auto vorher = Zeilen();
-        TAnwendungskern kern(*m_dm, m_config, m_frage);
+        TAnwendungskern kern(*m_u->dm, *m_u->config, m_u->frage);
         TfrmImport w(kern);
         w.show();
         w.edtDatei->setText(m_datei);
         QSemaphore weiter;
-        bool gehalten = false;
-        connect(
-            &w.Laeufer(), &TAuftragslaeufer::schritt, &w,
-            [&] {
-                if (!gehalten) {
-                    gehalten = true;
-                    weiter.acquire();
-                }
-            },
-            Qt::DirectConnection);
+        AmErstenSchrittHalten(w, weiter);
         QSignalSpy ende(&w, &TfrmImport::beendet);
         w.btnImportieren->click();
         w.reject(); // Escape or the close box
@@ -237,24 +216,26 @@ class TestImport : public QObject {
     void aBrokenFileIsAGermanErrorAndChangesNothing()
     {
         const auto vorher = Zeilen();
-        const QString kaputt = m_ordner->filePath(QStringLiteral("kaputt.xml"));
+        const QString kaputt = m_u->ordner.filePath(QStringLiteral("kaputt.xml"));
         QFile f(kaputt);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(Lektionsdatei().replace("</LEXOVITA>", ""));
         f.close();
 
-        for (const QString &datei : {kaputt, m_ordner->filePath(QStringLiteral("fehlt.xml"))}) {
-            m_frage = TSkript();
-            TAnwendungskern kern(*m_dm, m_config, m_frage);
+        for (const QString &datei : {kaputt, m_u->ordner.filePath(QStringLiteral("fehlt.xml"))}) {
+            m_u->frage = TStilleRueckfrage();
+            m_u->frage.antwort = Antwort::Ok;
+            TAnwendungskern kern(*m_u->dm, *m_u->config, m_u->frage);
             TfrmImport w(kern);
             w.show();
             w.edtDatei->setText(datei);
             QSignalSpy ende(&w, &TfrmImport::beendet);
             w.btnImportieren->click();
             QVERIFY(ende.count() == 1 || ende.wait(10000));
-            QCOMPARE(m_frage.symbole, QList<Symbol>{Symbol::Fehler});
-            QVERIFY2(m_frage.fragen[0].startsWith(QStringLiteral("Die Datei konnte nicht importiert werden.")),
-                     qPrintable(m_frage.fragen[0]));
+            QCOMPARE(m_u->frage.gefragt.size(), 1);
+            QVERIFY(m_u->frage.gefragt.first().symbol == Symbol::Fehler);
+            QVERIFY2(m_u->frage.texte[0].startsWith(QStringLiteral("Die Datei konnte nicht importiert werden.")),
+                     qPrintable(m_u->frage.texte[0]));
             QVERIFY(w.memProtokoll->toPlainText().contains(QStringLiteral("Es wurde nichts übernommen.")));
             QVERIFY(!w.btnOeffnen->isEnabled());
         }
