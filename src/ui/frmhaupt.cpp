@@ -147,6 +147,7 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
     auto *seite = new QWidget;
     seite->setObjectName(QStringLiteral("tabVokabeln"));
     lvwVokabeln = new TVokabelListe(seite);
+    lvwVokabeln->setAccessibleName(QStringLiteral("Vokabeln der Lektion"));
     lvwVokabeln->setHeaderLabels({QStringLiteral("Nr"), QStringLiteral("Vokabel"), QStringLiteral("Formen"),
                                   QStringLiteral("Bedeutungen"), QStringLiteral("Wortart"),
                                   QStringLiteral("Konj./Dekl.")});
@@ -205,6 +206,7 @@ void TfrmHaupt::SeiteTextAnlegen()
 
     PlusMemo1 = new QTextEdit(seite);
     PlusMemo1->setObjectName(QStringLiteral("PlusMemo1"));
+    PlusMemo1->setAccessibleName(QStringLiteral("Lektionstext"));
     PlusMemo1->setAcceptRichText(false);
     PlusMemo1->installEventFilter(this);
 
@@ -222,6 +224,7 @@ void TfrmHaupt::SeiteTextAnlegen()
     btnAnalyse = new QPushButton(seite);
     btnAnalyse->setObjectName(QStringLiteral("btnAnalyse"));
     btnAnalyse->setToolTip(QStringLiteral("Wort nachschlagen"));
+    btnAnalyse->setAccessibleName(btnAnalyse->toolTip());
     btnAnalyse->hide();
     pgbAnalyse = new QProgressBar(seite);
     pgbAnalyse->setObjectName(QStringLiteral("pgbAnalyse"));
@@ -251,11 +254,13 @@ void TfrmHaupt::SeiteTextAnlegen()
     auto *rechts = new QWidget(seite);
     cmbSuchen = new QComboBox(rechts);
     cmbSuchen->setObjectName(QStringLiteral("cmbSuchen"));
+    cmbSuchen->setAccessibleName(QStringLiteral("Wort nachschlagen"));
     cmbSuchen->setEditable(true);
     cmbSuchen->setInsertPolicy(QComboBox::NoInsert);
     cmbSuchen->lineEdit()->setPlaceholderText(QStringLiteral("Wort nachschlagen"));
     tvwVokabeln = new QTreeWidget(rechts);
     tvwVokabeln->setObjectName(QStringLiteral("tvwVokabeln"));
+    tvwVokabeln->setAccessibleName(QStringLiteral("Gefundene Vokabeln"));
     tvwVokabeln->setHeaderHidden(true);
 
     pgcInfo = new QTabWidget(rechts);
@@ -263,6 +268,7 @@ void TfrmHaupt::SeiteTextAnlegen()
     auto *kontext = new QWidget;
     lvwWortkontext = new QTreeWidget(kontext);
     lvwWortkontext->setObjectName(QStringLiteral("lvwWortkontext"));
+    lvwWortkontext->setAccessibleName(QStringLiteral("Vokabeln zum Wort"));
     lvwWortkontext->setRootIsDecorated(false);
     lvwWortkontext->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Wortart"), QStringLiteral("ID")});
     lvwWortkontext->setColumnHidden(2, true);

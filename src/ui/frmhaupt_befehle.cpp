@@ -59,6 +59,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     TabSet->setDocumentMode(true);
     pgcSeiten = new QTabWidget(mitte);
     pgcSeiten->setObjectName(QStringLiteral("pgcSeiten"));
+    pgcSeiten->setAccessibleName(QStringLiteral("Lektion"));
     auto *lay = new QVBoxLayout(mitte);
     lay->setContentsMargins(4, 4, 4, 4);
     lay->setSpacing(2);

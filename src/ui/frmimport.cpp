@@ -64,6 +64,7 @@ TfrmImport::TfrmImport(TAnwendungskern &kern, QWidget *parent)
 
     memProtokoll = new QPlainTextEdit(this);
     memProtokoll->setObjectName(QStringLiteral("memProtokoll"));
+    memProtokoll->setAccessibleName(QStringLiteral("Protokoll"));
     memProtokoll->setReadOnly(true);
 
     cmbLektionen = new QComboBox(this);

@@ -224,6 +224,7 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
     buecher->abgelegt = [this](int32_t lektion, int32_t lehrbuch) { LektionVerschieben(lektion, lehrbuch); };
     lvwLehrbuecher = buecher;
     lvwLehrbuecher->setObjectName(QStringLiteral("lvwLehrbuecher"));
+    lvwLehrbuecher->setAccessibleName(QStringLiteral("Lehrbücher"));
     lvwLehrbuecher->setColumnCount(1);
     lvwLehrbuecher->setHeaderLabels({QStringLiteral("Lehrbuch")});
     lvwLehrbuecher->setRootIsDecorated(false);
@@ -240,6 +241,7 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
                                              QStringLiteral("Letzter Zugriff"), QStringLiteral("Erstellt am")});
     lvwLektionen = new QTreeView(this);
     lvwLektionen->setObjectName(QStringLiteral("lvwLektionen"));
+    lvwLektionen->setAccessibleName(QStringLiteral("Lektionen"));
     lvwLektionen->setModel(mdlLektionen);
     lvwLektionen->setRootIsDecorated(false);
     lvwLektionen->setUniformRowHeights(true);

@@ -171,6 +171,7 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     tvwFormen->setColumnWidth(0, 300);
     pgcVokabel = new QTabWidget(rechts);
     pgcVokabel->setObjectName(QStringLiteral("pgcVokabel"));
+    pgcVokabel->setAccessibleName(QStringLiteral("Gewählte Vokabel"));
     pgcVokabel->addTab(seite, QStringLiteral("Vokabel"));
     pgcVokabel->addTab(tvwFormen, QStringLiteral("Formen"));
 
