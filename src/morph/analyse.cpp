@@ -5,6 +5,7 @@
 #include "morph/erzeuger.h"
 #include "morph/formid.h"
 #include "morph/nominalformen.h"
+#include "morph/staemme.h"
 #include "morph/stammfilter.h"
 
 #include <QSet>
@@ -21,18 +22,6 @@ QChar KleinesZeichen(QChar c)
 {
     const char16_t u = c.unicode();
     return (u >= u'A' && u <= u'Z') ? QChar(char16_t(u + 32)) : c;
-}
-
-QString Klein(const QString &text)
-{
-    // A text without capitals keeps sharing its data.
-    const auto gross = [](QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; };
-    if (std::none_of(text.cbegin(), text.cend(), gross))
-        return text;
-    QString t = text;
-    for (QChar &c : t)
-        c = KleinesZeichen(c);
-    return t;
 }
 
 // True if `text`, lower-cased (A-Z only), equals the already lower-cased word.
@@ -275,7 +264,7 @@ TFormanalyse::~TFormanalyse() = default;
 
 QString TFormanalyse::Normalisieren(const QString &wort)
 {
-    QString w = Klein(wort);
+    QString w = AsciiKlein(wort);
     w.replace(QLatin1Char('\''), QLatin1Char('"'));
     return w;
 }
@@ -359,8 +348,7 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     }
     if (*stand != woerterStand_ || woerter_.size() > kWoerterHoechstens) {
         woerter_.clear();
-        einmal_.assign(einmal_.size(), 0);
-        einmalAnzahl_ = 0;
+        einmal_.clear();
         woerterStand_ = *stand;
     }
     if (const auto it = woerter_.constFind(w); it != woerter_.constEnd()) {
@@ -371,47 +359,19 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     }
     Analysieren(w, false);
     // Most words of a text come once: only a word met the second time is kept.
-    if (!SchonEinmal(w))
+    // A hash collision only keeps a word early: its results are its own.
+    const size_t hash = qHash(w);
+    if (!einmal_.contains(hash)) {
+        if (einmal_.size() >= 4 * kWoerterHoechstens)
+            einmal_.clear(); // start afresh rather than grow without end
+        einmal_.insert(hash);
         return;
+    }
     TWortergebnis &e = woerter_[w];
     e.formen = Ergebnisliste();
     e.eintraege.reserve(cache_.size());
     for (const auto &v : cache_)
         e.eintraege.push_back(v->id);
-}
-
-bool TFormanalyse::SchonEinmal(const QString &wort)
-{
-    if (2 * (einmalAnzahl_ + 1) > einmal_.size()) {
-        if (einmal_.size() >= size_t(4 * kWoerterHoechstens)) {
-            einmal_.assign(einmal_.size(), 0); // start afresh rather than grow without end
-            einmalAnzahl_ = 0;
-        } else {
-            std::vector<size_t> alt(std::max<size_t>(1024, 2 * einmal_.size()), 0);
-            alt.swap(einmal_);
-            einmalAnzahl_ = 0;
-            for (const size_t h : alt)
-                if (h != 0)
-                    Eintragen(h);
-        }
-    }
-    const size_t h = qHash(wort) | 1; // 0 marks a free slot
-    const size_t maske = einmal_.size() - 1;
-    for (size_t i = h & maske; einmal_[i] != 0; i = (i + 1) & maske)
-        if (einmal_[i] == h)
-            return true;
-    Eintragen(h);
-    return false;
-}
-
-void TFormanalyse::Eintragen(size_t h)
-{
-    const size_t maske = einmal_.size() - 1;
-    size_t i = h & maske;
-    while (einmal_[i] != 0)
-        i = (i + 1) & maske;
-    einmal_[i] = h;
-    ++einmalAnzahl_;
 }
 
 void TFormanalyse::Analysieren(const QString &wort, bool normalisieren)

@@ -6,6 +6,7 @@
 #include "morph/formenmanager.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -168,11 +169,7 @@ class TFormanalyse {
     };
     QHash<QString, TWortergebnis> woerter_;
     uint64_t woerterStand_ = 0;
-    // Hashes of the words met once (open addressing, 0 free, at most half full).
-    std::vector<size_t> einmal_;
-    size_t einmalAnzahl_ = 0;
-    bool SchonEinmal(const QString &wort); // records the word; true if it was met before
-    void Eintragen(size_t hash);
+    QSet<size_t> einmal_; // hashes of the words met once
 };
 
 } // namespace lexovita
