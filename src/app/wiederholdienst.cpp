@@ -113,4 +113,21 @@ bool TWiederholdienst::VokabelVorhanden(int32_t vokabelId)
     return m_speicher->VokabelVorhanden(vokabelId);
 }
 
+QStringList LektionsnamenFuerAchse(const QStringList &namen)
+{
+    constexpr qsizetype kVorn = 14;
+    constexpr qsizetype kHinten = 9;
+    QStringList aus;
+    for (const QString &name : namen) {
+        const QString kurz = name.size() <= kVorn + 1 + kHinten
+                                 ? name
+                                 : name.left(kVorn).trimmed() + QChar(0x2026) + name.right(kHinten).trimmed();
+        QString eindeutig = kurz;
+        for (int n = 2; aus.contains(eindeutig); ++n)
+            eindeutig = kurz + QStringLiteral(" (%1)").arg(n);
+        aus << eindeutig;
+    }
+    return aus;
+}
+
 } // namespace lexovita

@@ -4,6 +4,7 @@
 #include "model/gedaechtnis.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <set>
@@ -72,5 +73,11 @@ class TWiederholdienst {
     TFsrs m_fsrs;
     std::set<int32_t> m_falschBeantwortet;
 };
+
+// Lesson names for a chart axis, which elides a long label down to a few
+// letters and drops a repeated one: a long name is cut in its middle, keeping
+// the start and the end where lessons tell themselves apart ("Lektion 12:
+// ...", "... Teil 2"); names that come out alike are numbered.
+QStringList LektionsnamenFuerAchse(const QStringList &namen);
 
 } // namespace lexovita

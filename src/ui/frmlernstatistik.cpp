@@ -69,27 +69,6 @@ QCategoryAxis *Tagesachse(const std::vector<QDate> &tage)
     return achse;
 }
 
-// The chart elides a long category label down to a few letters. A name cut
-// in its middle keeps the start and the end, where lessons tell themselves
-// apart ("Lektion 12: ...", "... Teil 2"); the bar's tooltip has it in full.
-// The axis drops a repeated category, so shortened twins get a number.
-QStringList Achsennamen(const QStringList &namen)
-{
-    constexpr qsizetype kVorn = 14;
-    constexpr qsizetype kHinten = 9;
-    QStringList aus;
-    for (const QString &name : namen) {
-        const QString kurz = name.size() <= kVorn + 1 + kHinten
-                                 ? name
-                                 : name.left(kVorn).trimmed() + QChar(0x2026) + name.right(kHinten).trimmed();
-        QString eindeutig = kurz;
-        for (int n = 2; aus.contains(eindeutig); ++n)
-            eindeutig = kurz + QStringLiteral(" (%1)").arg(n);
-        aus << eindeutig;
-    }
-    return aus;
-}
-
 QString Zeitraum(const std::vector<QDate> &tage)
 {
     return tage.empty() ? QString()
@@ -259,7 +238,7 @@ void TfrmLernstatistik::Fuellen(const TLernstatistikDaten &d)
         QChart *c = chtBehalten->chart();
         c->addSeries(reihe);
         auto *y = new QBarCategoryAxis;
-        y->append(Achsennamen(lektionen));
+        y->append(LektionsnamenFuerAchse(lektionen));
         connect(reihe, &QHorizontalBarSeries::hovered, chtBehalten,
                 [this, lektionen, anteil](bool drauf, int i, QBarSet *) {
                     if (drauf && i >= 0 && i < lektionen.size())

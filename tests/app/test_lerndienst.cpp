@@ -3,6 +3,7 @@
 #include "app/lehrbuchverwaltung.h"
 #include "app/lektionssitzung.h"
 #include "app/lerndienst.h"
+#include "app/wiederholdienst.h"
 
 #include "model/config.h"
 #include "morph/formid.h"
@@ -171,6 +172,26 @@ TEST_F(Lerndienst, WrongEntriesForAnOpenLessonGoIntoItsOpenCopy)
     EXPECT_EQ(Woerter(*speicher.LektionLesen(alt->id)), std::vector<std::string>{"laudare"});
     ASSERT_TRUE(kern.Sitzung().Speichern());
     EXPECT_EQ(Woerter(*speicher.LektionLesen(alt->id)), (std::vector<std::string>{"laudare", "is"}));
+}
+
+TEST(LektionsnamenFuerAchse, LongNamesKeepTheirStartAndEndAndNamesThatComeOutAlikeAreNumbered)
+{
+    const struct {
+        QStringList namen, erwartet;
+    } faelle[] = {
+        {{QStringLiteral("Lektion 3"), QStringLiteral("Lektion 4: Im Haus")},
+         {QStringLiteral("Lektion 3"), QStringLiteral("Lektion 4: Im Haus")}},
+        {{QStringLiteral("Lektion 12: Ablativus absolutus, Teil 1")},
+         {QStringLiteral("Lektion 12: Ab\u2026s, Teil 1")}},
+        {{QStringLiteral("Ablativus absolutus im Satz, Teil 1"), QStringLiteral("Ablativus absolutus im Text, Teil 1"),
+          QStringLiteral("Ablativus absolutus im Buch, Teil 1")},
+         {QStringLiteral("Ablativus abso\u2026z, Teil 1"), QStringLiteral("Ablativus abso\u2026t, Teil 1"),
+          QStringLiteral("Ablativus abso\u2026h, Teil 1")}},
+        {{QStringLiteral("Wiederholung der Lektionen 1 bis 5"), QStringLiteral("Wiederholung der Verben 1 bis 5")},
+         {QStringLiteral("Wiederholung d\u2026n 1 bis 5"), QStringLiteral("Wiederholung d\u2026n 1 bis 5 (2)")}},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(LektionsnamenFuerAchse(f.namen), f.erwartet) << f.namen.join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace
