@@ -628,13 +628,6 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
     }
 }
 
-void TFormanalyse::WortVorbereiten(const QString &wort)
-{
-    wort_ = wort;
-    worthash_ = KleinHash(wort);
-    lebend_ = &Endungsbloecke(wort).buchstabe;
-}
-
 const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString &wort)
 {
     // Few sets of fitting blocks occur; the lists are built once per set
@@ -677,7 +670,8 @@ void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, uint64_t passend
 void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
-    WortVorbereiten(wort);
+    worthash_ = KleinHash(wort);
+    const TLebendeBloecke &lebend = Endungsbloecke(wort).buchstabe;
     stammZeilen_.clear();
     quelle_.StaemmeFuerWort(stamm, wort.size(), stammZeilen_);
     // Several stems of one entry lead to the same forms again; the repeats
@@ -701,7 +695,7 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         const size_t vorher = liste.size();
         {
             OhneSonderformen ohne(manager_);
-            if (const uint64_t verglichen = Vergleichen(v, wort, BloeckeFuer(wort.back()), *lebend_))
+            if (const uint64_t verglichen = Vergleichen(v, wort, BloeckeFuer(wort.back()), lebend))
                 StammVerglichenSetzen(id, verglichen);
             if (v.Wortart() == WA_ADVERB) {
                 if (GleichKlein(v.form1, wort))
@@ -914,7 +908,6 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
     quelle_.Auffrischen();
     std::vector<TLatForm> &liste = Ergebnisliste();
     if (!cache_.empty()) {
-        wort_ = w;
         worthash_ = KleinHash(w);
         const TLebendeBloecke &alle = Endungsbloecke(w).alle;
         {

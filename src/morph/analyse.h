@@ -97,8 +97,6 @@ class TFormanalyse {
     };
     struct TUmschreibung;
 
-    // Per-word facts the block checks reuse.
-    void WortVorbereiten(const QString &wort);
     // `passend`: the numbers of the blocks whose endings fit the word.
     static void BloeckeWaehlen(const intern::TBuchstabenbloecke &bl, uint64_t passend, TLebendeBloecke &lebend);
     // Stem, special-form and headword look-up of one spelling.
@@ -143,14 +141,12 @@ class TFormanalyse {
     std::vector<IAnalysequelle::TSonderformZeile> sonderZeilen_;
     std::vector<IAnalysequelle::TStichwortZeile> stichwortZeilen_;
     std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
-    QString wort_;
     uint32_t worthash_ = 0;
     // The blocks whose endings fit a word: of its last letter, and of every letter.
     struct TEndungsbloecke {
         TLebendeBloecke buchstabe, alle;
     };
     const TEndungsbloecke &Endungsbloecke(const QString &wort);
-    const TLebendeBloecke *lebend_ = nullptr; // this word's blocks of its last letter
     // By the set of fitting blocks and the set of the dispatch letter.
     std::unordered_map<uint64_t, TEndungsbloecke> endungsBloecke_;
     std::vector<int32_t> anfangZeilen_;
