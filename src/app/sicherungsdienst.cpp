@@ -106,6 +106,8 @@ std::shared_ptr<TBackupPruefAuftrag> TSicherungsdienst::EinspielenBeginnen(const
         return nullptr;
     if (m_sitzung && !m_sitzung->AlleSchliessen())
         return nullptr;
+    // The scratch folder stays beside the database so the swap is one rename.
+    ArbeitsresteEntfernen(QFileInfo(m_daten.Datei()).absolutePath(), QDateTime::currentDateTime(), true);
     m_arbeit = std::make_unique<QTemporaryDir>(
         QDir(QFileInfo(m_daten.Datei()).absolutePath()).filePath(QStringLiteral(".wiederherstellung-XXXXXX")));
     if (!m_arbeit->isValid()) {
@@ -133,6 +135,10 @@ TSicherungsErgebnis TSicherungsdienst::EinspielenAbschliessen(const TBackupPruef
             TOhneBackup still;
             if (m_daten.DatenbankAktualisieren(still) == TDatenmanager::Aktualisierung::Abgebrochen)
                 throw TFehler(QStringLiteral("Die Datenbank des Backup konnte nicht aktualisiert werden."));
+            m_daten.VokabelindexAnlegen(still);
+            // The same check as on the scratch copy, now on the file in use:
+            // only then is the previous database let go.
+            DatenbankPruefen(m_daten.Verbindung());
         });
         e.ok = true;
         e.meldung = QStringLiteral("Das Backup wurde erfolgreich eingespielt.");

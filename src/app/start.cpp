@@ -1,8 +1,10 @@
 #include "app/start.h"
 
 #include "model/rueckfrage.h"
+#include "store/sicherung.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,6 +14,9 @@ TDatenbankStart DatenbankStarten(const QString &ordner, IRueckfrage &rueckfrage,
 {
     TDatenbankStart start;
     start.neu = !QFileInfo::exists(QDir(ordner).filePath(TDatenmanager::Dateiname()));
+    // What a killed backup or restore left behind.
+    ArbeitsresteEntfernen(ordner, QDateTime::currentDateTime(), true);
+    ArbeitsresteEntfernen(QDir::tempPath(), QDateTime::currentDateTime(), false);
     auto daten = std::make_unique<TDatenmanager>(ordner, modus);
     if (daten->DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen)
         return start;

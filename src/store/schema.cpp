@@ -3,7 +3,12 @@
 #include "model/suchschluessel.h"
 #include "store/sqlite.h"
 
+#include <sqlcipher/sqlite3.h>
+
+#include <QRegularExpression>
+#include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -361,6 +366,182 @@ bool MigrationAendertTabellen(TVerbindung &v)
         if (s.nachVersion > version && s.aendertTabellen(v))
             return true;
     return false;
+}
+
+namespace {
+
+// The layout of one database as the checks compare it: per object its kind
+// and table, per table the columns, per index its definition.
+struct TObjekt {
+    QString art;         // "table" or "index"
+    QString tabelle;     // the table an index belongs to
+    QStringList teile;   // columns of a table, key columns of an index
+    QString merkmale;    // table: virtual or without rowid; index: unique, origin, partial
+    bool regeln = false; // a foreign key or CHECK rule
+};
+using TAufbau = std::map<QString, TObjekt>;
+
+QString Fehlertext(const QString &grund)
+{
+    return QStringLiteral("Der Aufbau der Datenbank passt nicht zu dieser Programmversion: %1").arg(grund);
+}
+
+// Strips quoted names and texts so a word inside them is not taken for a keyword.
+bool HatCheckRegel(QString sql)
+{
+    static const QRegularExpression zitat(QStringLiteral("'[^']*'|\"[^\"]*\"|`[^`]*`|\\[[^\\]]*\\]"));
+    static const QRegularExpression check(QStringLiteral("\\bCHECK\\b"), QRegularExpression::CaseInsensitiveOption);
+    sql.remove(zitat);
+    return sql.contains(check);
+}
+
+TAufbau AufbauLesen(TVerbindung &v)
+{
+    TAufbau aufbau;
+    std::vector<std::pair<QString, QString>> tabellen;
+    {
+        TAnweisung a = v.Anweisung("SELECT type, name, tbl_name, coalesce(sql, '') FROM sqlite_master");
+        while (a.Schritt()) {
+            const QString art = a.Text(0), name = a.Text(1);
+            // The engine's own bookkeeping (autoincrement counters, statistics).
+            if (art == QLatin1String("table") && name.startsWith(QLatin1String("sqlite_")))
+                continue;
+            TObjekt o;
+            o.art = art;
+            o.tabelle = a.Text(2);
+            aufbau[name] = o;
+            if (art == QLatin1String("table"))
+                tabellen.emplace_back(name, a.Text(3));
+        }
+    }
+    for (const auto &[tabelle, sql] : tabellen) {
+        TObjekt &t = aufbau[tabelle];
+        const QByteArray name = tabelle.toUtf8();
+        // Pragmas take no bound names; this one is quoted.
+        const QByteArray zitiert = "\"" + QByteArray(name).replace("\"", "\"\"") + "\"";
+        {
+            TAnweisung a = v.Anweisung(("PRAGMA table_info(" + zitiert + ")").constData());
+            while (a.Schritt()) {
+                const QByteArray spalte = a.Text(1).toUtf8();
+                const char *folge = nullptr;
+                int autoinc = 0;
+                sqlite3_table_column_metadata(v.Handle(), "main", name.constData(), spalte.constData(), nullptr, &folge,
+                                              nullptr, nullptr, &autoinc);
+                t.teile << QStringLiteral("%1 %2 pk%3 %4%5")
+                               .arg(a.Text(1), a.Text(2).toUpper())
+                               .arg(a.Int(5))
+                               .arg(QString::fromUtf8(folge ? folge : "BINARY").toUpper(),
+                                    autoinc ? QStringLiteral(" autoinc") : QString());
+            }
+        }
+        // A virtual table or one without rowid where the layout has a plain one.
+        static const QRegularExpression art(QStringLiteral("^\\s*CREATE\\s+VIRTUAL\\b|\\bWITHOUT\\s+ROWID\\s*$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch treffer = art.match(sql);
+        t.merkmale = treffer.hasMatch() ? treffer.captured(0).simplified().toUpper() : QString();
+        {
+            TAnweisung a = v.Anweisung(("PRAGMA foreign_key_list(" + zitiert + ")").constData());
+            t.regeln = a.Schritt() || HatCheckRegel(sql);
+        }
+        std::vector<std::tuple<QString, int, QString, int>> indexe;
+        {
+            TAnweisung liste = v.Anweisung(("PRAGMA index_list(" + zitiert + ")").constData());
+            while (liste.Schritt())
+                indexe.emplace_back(liste.Text(1), liste.Int(2), liste.Text(3), liste.Int(4));
+        }
+        for (const auto &[index, eindeutig, herkunft, teilweise] : indexe) {
+            TObjekt &i = aufbau[index];
+            i.art = QStringLiteral("index");
+            i.tabelle = tabelle;
+            i.merkmale = QStringLiteral("u%1 %2 p%3").arg(eindeutig).arg(herkunft).arg(teilweise);
+            const QByteArray indexZitiert = "\"" + index.toUtf8().replace("\"", "\"\"") + "\"";
+            TAnweisung spalten = v.Anweisung(("PRAGMA index_xinfo(" + indexZitiert + ")").constData());
+            while (spalten.Schritt())
+                i.teile << QStringLiteral("%1 %2 d%3 %4 k%5")
+                               .arg(spalten.Int(1))
+                               .arg(spalten.Text(2))
+                               .arg(spalten.Int(3))
+                               .arg(spalten.Text(4).toUpper())
+                               .arg(spalten.Int(5));
+        }
+    }
+    return aufbau;
+}
+
+// Built once from the same statements a new database is made with.
+const TAufbau &Sollaufbau()
+{
+    static const TAufbau soll = [] {
+        TVerbindung v(QStringLiteral(":memory:"), {}, TVerbindung::Modus::AnlegenWennNoetig);
+        SchemaAnlegen(v);
+        return AufbauLesen(v);
+    }();
+    return soll;
+}
+
+QStringList Spaltennamen(const QStringList &teile)
+{
+    QStringList namen;
+    for (const QString &t : teile)
+        namen << t.section(QLatin1Char(' '), 0, 0);
+    return namen;
+}
+
+} // namespace
+
+void ObjektartenPruefen(TVerbindung &v)
+{
+    TAnweisung a = v.Anweisung("SELECT type, name FROM sqlite_master WHERE type NOT IN ('table', 'index')");
+    if (!a.Schritt())
+        return;
+    const QString art = a.Text(0);
+    const QString wort = art == QLatin1String("trigger") ? QStringLiteral("den Trigger")
+                         : art == QLatin1String("view")  ? QStringLiteral("die Sicht")
+                                                         : QStringLiteral("das Objekt");
+    throw DatenbankFehler(
+        Fehlertext(QStringLiteral("Sie enthält %1 „%2“, den lexovita nie anlegt.").arg(wort, a.Text(1))));
+}
+
+void SchemaPruefen(TVerbindung &v)
+{
+    ObjektartenPruefen(v);
+    if (v.Benutzerversion() != kSchemaVersion)
+        throw DatenbankFehler(Fehlertext(
+            QStringLiteral("Sie hat die Version %1 statt %2.").arg(v.Benutzerversion()).arg(kSchemaVersion)));
+    const TAufbau &soll = Sollaufbau();
+    const TAufbau ist = AufbauLesen(v);
+    for (const auto &[name, o] : ist) {
+        const auto s = soll.find(name);
+        if (s == soll.end() || s->second.art != o.art || s->second.tabelle != o.tabelle)
+            throw DatenbankFehler(Fehlertext(QStringLiteral("Sie enthält das unbekannte Objekt „%1“.").arg(name)));
+    }
+    for (const auto &[name, s] : soll) {
+        const auto i = ist.find(name);
+        if (s.art == QLatin1String("index")) {
+            // Indexes only make look-ups fast; older releases lacked some.
+            if (i != ist.end() && (i->second.teile != s.teile || i->second.merkmale != s.merkmale))
+                throw DatenbankFehler(Fehlertext(QStringLiteral("Der Index „%1“ ist anders aufgebaut.").arg(name)));
+            continue;
+        }
+        if (i == ist.end())
+            throw DatenbankFehler(Fehlertext(QStringLiteral("Die Tabelle „%1“ fehlt.").arg(name)));
+        const TObjekt &t = i->second;
+        const QStringList sollSpalten = Spaltennamen(s.teile), istSpalten = Spaltennamen(t.teile);
+        for (const QString &spalte : sollSpalten)
+            if (!istSpalten.contains(spalte))
+                throw DatenbankFehler(
+                    Fehlertext(QStringLiteral("Der Tabelle „%1“ fehlt die Spalte „%2“.").arg(name, spalte)));
+        for (const QString &spalte : istSpalten)
+            if (!sollSpalten.contains(spalte))
+                throw DatenbankFehler(
+                    Fehlertext(QStringLiteral("Die Tabelle „%1“ hat die unbekannte Spalte „%2“.").arg(name, spalte)));
+        if (t.teile != s.teile || t.merkmale != s.merkmale)
+            throw DatenbankFehler(
+                Fehlertext(QStringLiteral("Die Spalten der Tabelle „%1“ sind anders aufgebaut.").arg(name)));
+        if (t.regeln)
+            throw DatenbankFehler(
+                Fehlertext(QStringLiteral("Die Tabelle „%1“ hat Regeln, die lexovita nie anlegt.").arg(name)));
+    }
 }
 
 void MigrationAusfuehren(TVerbindung &v)

@@ -46,4 +46,19 @@ bool MigrationAendertTabellen(TVerbindung &verbindung);
 // user_version. Runs inside the caller's transaction.
 void MigrationAusfuehren(TVerbindung &verbindung);
 
+// Throws a DatenbankFehler with a German text for every object that is
+// neither a table nor an index (triggers, views): such an object would run
+// code of the file's author on the next write. Checked before a migration
+// runs on a file from elsewhere.
+void ObjektartenPruefen(TVerbindung &verbindung);
+
+// Compares a database of the current version with the layout SchemaAnlegen
+// and the upgrade path give: the same tables with the same columns (name,
+// declared type, key, collation) in the same order, no object of another
+// kind or name, no foreign key or CHECK rule, indexes (where present) as
+// defined here. Older releases left some indexes out and their columns
+// without NOT NULL; both are accepted. Throws a DatenbankFehler naming the
+// first difference in German.
+void SchemaPruefen(TVerbindung &verbindung);
+
 } // namespace lexovita

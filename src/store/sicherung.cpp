@@ -1,6 +1,7 @@
 #include "store/sicherung.h"
 
 #include "store/datenmanager.h"
+#include "store/schema.h"
 #include "store/sqlite.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -9,9 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <memory>
 
@@ -36,15 +40,6 @@ QString ZipText(int code)
     const QString text = QString::fromUtf8(zip_error_strerror(&e));
     zip_error_fini(&e);
     return text;
-}
-
-// Temporary files stay on the data folder's file system, so the restore's
-// final rename cannot cross devices.
-QString ArbeitsBasis(TDatenmanager &daten)
-{
-    if (daten.Datei() == QLatin1String(":memory:"))
-        return QDir::tempPath();
-    return QFileInfo(daten.Datei()).absolutePath();
 }
 
 void Schnappschuss(TDatenmanager &daten, const QString &kopie, const std::function<void(int, int)> &fortschritt)
@@ -101,6 +96,58 @@ void IntegritaetPruefen(TVerbindung &verbindung)
     if (befunde != QStringList{QStringLiteral("ok")})
         throw DatenbankFehler(
             QStringLiteral("Die Prüfung der Datenbank hat Fehler gefunden:\n%1").arg(befunde.join(QLatin1Char('\n'))));
+    TAnweisung f = verbindung.Anweisung("PRAGMA foreign_key_check");
+    if (f.Schritt())
+        throw DatenbankFehler(
+            QStringLiteral("Die Prüfung der Datenbank hat Fehler gefunden: Die Tabelle „%1“ verweist auf fehlende "
+                           "Zeilen.")
+                .arg(f.Text(0)));
+}
+
+void DatenbankPruefen(TVerbindung &verbindung)
+{
+    SchemaPruefen(verbindung);
+    IntegritaetPruefen(verbindung);
+}
+
+namespace {
+
+// The copy is brought up to date without asking: the user chose this data.
+class TStill final : public IRueckfrage {
+  public:
+    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
+    void Meldung(const QString &, const QString &) override {}
+};
+
+} // namespace
+
+void KopiePruefen(const QString &ordner)
+{
+    {
+        TDatenmanager probe(ordner, TDatenmanager::Modus::NurVorhandene);
+        ObjektartenPruefen(probe.Verbindung());
+        if (probe.Bereit()) {
+            DatenbankPruefen(probe.Verbindung());
+            return;
+        }
+    }
+    // An earlier release's file is checked as the upgrade would leave it,
+    // on a copy: the file itself stays as the archive holds it.
+    QTemporaryDir aktualisiert(QDir(ordner).filePath(QStringLiteral(".aktualisiert-XXXXXX")));
+    if (!aktualisiert.isValid() || !QFile::copy(QDir(ordner).filePath(TDatenmanager::Dateiname()),
+                                                aktualisiert.filePath(TDatenmanager::Dateiname())))
+        throw TPlatzFehler(QStringLiteral("Für die Prüfung der Datenbank ist nicht genug Speicherplatz frei."));
+    TDatenmanager probe(aktualisiert.path(), TDatenmanager::Modus::NurVorhandene);
+    try {
+        TStill still;
+        probe.DatenbankAktualisieren(still);
+        probe.VokabelindexAnlegen(still);
+    } catch (const DatenbankFehler &) {
+        throw DatenbankFehler(QStringLiteral("Der Aufbau der Datenbank passt nicht zu ihrer Version %1; sie kann "
+                                             "nicht aktualisiert werden.")
+                                  .arg(probe.Verbindung().Benutzerversion()));
+    }
+    DatenbankPruefen(probe.Verbindung());
 }
 
 QString BackupEntpacken(const QString &archiv, const QString &zielOrdner, qint64 freierPlatz)
@@ -142,10 +189,10 @@ QString BackupEntpacken(const QString &archiv, const QString &zielOrdner, qint64
     constexpr qint64 kReserve = 64 * 1024 * 1024; // left free for the program and the system
     if (info.size > zip_uint64_t(std::numeric_limits<qint64>::max()) ||
         (freierPlatz >= 0 && qint64(info.size) > freierPlatz - kReserve))
-        throw TFehler(QStringLiteral("Für die Datenbank aus dem Archiv (%1 MB) ist nicht genug Speicherplatz frei "
-                                     "(%2 MB).")
-                          .arg(qint64(info.size / (1024 * 1024)))
-                          .arg(std::max<qint64>(0, freierPlatz / (1024 * 1024))));
+        throw TPlatzFehler(QStringLiteral("Für die Datenbank aus dem Archiv (%1 MB) ist nicht genug Speicherplatz frei "
+                                          "(%2 MB).")
+                               .arg(qint64(info.size / (1024 * 1024)))
+                               .arg(std::max<qint64>(0, freierPlatz / (1024 * 1024))));
     const QString ziel = QDir(zielOrdner).filePath(TDatenmanager::Dateiname());
     {
         QFile aus(ziel);
@@ -167,7 +214,7 @@ QString BackupEntpacken(const QString &archiv, const QString &zielOrdner, qint64
             }
             if (aus.write(puffer.constData(), gelesen) != gelesen) {
                 zip_fclose(ein);
-                throw TFehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(ziel));
+                throw TPlatzFehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(ziel));
             }
         }
         const QString lesefehler = QString::fromUtf8(zip_file_strerror(ein));
@@ -175,15 +222,86 @@ QString BackupEntpacken(const QString &archiv, const QString &zielOrdner, qint64
         if (gelesen < 0)
             throw TFehler(QStringLiteral("Das Archiv ist beschädigt (%1).").arg(lesefehler));
         if (!aus.flush())
-            throw TFehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(ziel));
+            throw TPlatzFehler(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(ziel));
     }
 
-    {
-        TDatenmanager probe(zielOrdner, TDatenmanager::Modus::NurVorhandene);
-        IntegritaetPruefen(probe.Verbindung());
-    }
+    KopiePruefen(zielOrdner);
     return ziel;
 }
+
+void ArbeitsresteEntfernen(const QString &ordner, const QDateTime &jetzt, bool datenordner)
+{
+    const QDir d(ordner);
+    if (ordner.isEmpty() || !d.exists())
+        return;
+    const QDateTime grenze = jetzt.addSecs(-kArbeitsrestAlterSekunden);
+    const QStringList ordnerMuster =
+        datenordner ? QStringList{QStringLiteral(".backup-*"), QStringLiteral(".wiederherstellung-*")}
+                    : QStringList{QStringLiteral(".backup-lexovita-*")};
+    for (const QFileInfo &e :
+         d.entryInfoList(ordnerMuster, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+        if (e.lastModified() < grenze)
+            QDir(e.absoluteFilePath()).removeRecursively();
+    for (const QFileInfo &e :
+         d.entryInfoList({QStringLiteral("lexovita Backup *.zip.*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (e.lastModified() < grenze)
+            QFile::remove(e.absoluteFilePath());
+}
+
+namespace {
+
+// A scratch folder in the first of `basen` where one can be made and
+// `arbeit` succeeds in it; the system's temporary folder comes first, so a
+// full data disk does not stop the backup it needs most.
+template <typename F> std::unique_ptr<QTemporaryDir> InArbeitsordner(const QStringList &basen, F arbeit)
+{
+    QString letzterFehler = QStringLiteral("Es kann kein Arbeitsordner angelegt werden.");
+    for (const QString &basis : basen) {
+        if (basis.isEmpty())
+            continue;
+        auto ordner = std::make_unique<QTemporaryDir>(QDir(basis).filePath(QStringLiteral(".backup-lexovita-XXXXXX")));
+        if (!ordner->isValid())
+            continue;
+        try {
+            arbeit(*ordner);
+            return ordner;
+        } catch (const DatenbankFehler &f) {
+            const int art = f.Code() & 0xff;
+            if (art != SQLITE_FULL && art != SQLITE_IOERR && art != SQLITE_CANTOPEN)
+                throw;
+            letzterFehler = f.Meldung();
+        } catch (const TPlatzFehler &f) {
+            letzterFehler = f.Meldung();
+        }
+    }
+    throw TFehler(letzterFehler);
+}
+
+// The archive is written under a scratch name beside its final place and
+// takes that name only after its check; a name appearing meanwhile gets
+// the next number, an existing file is never replaced.
+QString EndgueltigBenennen(const QString &vorlaeufig, const QString &ordner, const QDate &datum)
+{
+    namespace fs = std::filesystem;
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        const QString archiv = BackupDateiname(ordner, datum);
+        std::error_code fehler;
+        fs::create_hard_link(QFile::encodeName(vorlaeufig).toStdString(), QFile::encodeName(archiv).toStdString(),
+                             fehler);
+        if (!fehler) {
+            QFile::remove(vorlaeufig);
+            return archiv;
+        }
+        if (fehler == std::errc::file_exists)
+            continue;
+        // File systems without hard links.
+        if (!QFileInfo::exists(archiv) && QFile::rename(vorlaeufig, archiv))
+            return archiv;
+    }
+    throw TFehler(UngueltigesVerzeichnis());
+}
+
+} // namespace
 
 QString BackupErstellen(TDatenmanager &daten, const QString &ordner, const QDate &datum,
                         const std::function<void(int, int)> &fortschritt)
@@ -192,22 +310,33 @@ QString BackupErstellen(TDatenmanager &daten, const QString &ordner, const QDate
     if (ordner.trimmed().isEmpty() || !info.isDir() || !info.isWritable())
         throw TFehler(UngueltigesVerzeichnis());
 
-    QTemporaryDir arbeit(QDir(ArbeitsBasis(daten)).filePath(QStringLiteral(".backup-XXXXXX")));
-    if (!arbeit.isValid())
-        throw TFehler(QStringLiteral("Im Datenordner kann keine Arbeitskopie angelegt werden."));
-    const QString kopie = arbeit.filePath(TDatenmanager::Dateiname());
-    Schnappschuss(daten, kopie, fortschritt);
+    const QString datenOrdner =
+        daten.Datei() == QLatin1String(":memory:") ? QString() : QFileInfo(daten.Datei()).absolutePath();
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    ArbeitsresteEntfernen(datenOrdner, jetzt, true);
+    ArbeitsresteEntfernen(QDir::tempPath(), jetzt, false);
+    ArbeitsresteEntfernen(info.absoluteFilePath(), jetzt, false);
+    const QStringList basen{QDir::tempPath(), info.absoluteFilePath()};
 
-    QString archiv;
-    ZipArchiv zip;
-    // Exclusive creation: a file appearing meanwhile gets the next number.
-    for (int versuch = 0; versuch < 100 && !zip; ++versuch) {
-        archiv = BackupDateiname(ordner, datum);
-        int code = 0;
-        zip.reset(zip_open(QFile::encodeName(archiv).constData(), ZIP_CREATE | ZIP_EXCL, &code));
-        if (!zip && code != ZIP_ER_EXISTS)
+    const auto arbeit = InArbeitsordner(
+        basen, [&](QTemporaryDir &d) { Schnappschuss(daten, d.filePath(TDatenmanager::Dateiname()), fortschritt); });
+    const QString kopie = arbeit->filePath(TDatenmanager::Dateiname());
+
+    QString vorlaeufig;
+    {
+        QTemporaryFile platz(QDir(ordner).filePath(BackupDateiname(ordner, datum).section(QLatin1Char('/'), -1) +
+                                                   QStringLiteral(".XXXXXX")));
+        platz.setAutoRemove(false);
+        if (!platz.open())
             throw TFehler(UngueltigesVerzeichnis());
+        vorlaeufig = platz.fileName();
     }
+    const auto aufraeumen = qScopeGuard([&] {
+        if (!vorlaeufig.isEmpty())
+            QFile::remove(vorlaeufig);
+    });
+    int code = 0;
+    ZipArchiv zip(zip_open(QFile::encodeName(vorlaeufig).constData(), ZIP_TRUNCATE, &code));
     if (!zip)
         throw TFehler(UngueltigesVerzeichnis());
     zip_source_t *quelle = zip_source_file(zip.get(), QFile::encodeName(kopie).constData(), 0, -1);
@@ -220,19 +349,23 @@ QString BackupErstellen(TDatenmanager &daten, const QString &ordner, const QDate
     }
     // zip_close writes a temporary file and renames it: no half archive remains.
     if (zip_close(zip.get()) < 0)
-        throw TFehler(QStringLiteral("Das Backup „%1“ kann nicht geschrieben werden (%2).")
-                          .arg(archiv, QString::fromUtf8(zip_strerror(zip.get()))));
+        throw TFehler(QStringLiteral("Das Backup kann nicht in „%1“ geschrieben werden (%2).")
+                          .arg(QDir::toNativeSeparators(ordner), QString::fromUtf8(zip_strerror(zip.get()))));
     (void)zip.release();
 
-    // Read back what was written: a backup that cannot be restored is none.
+    // Read back what was written and check it as a restore would: a copy
+    // that fails is never saved, since restoring it later would cost the
+    // data it claims to hold.
     try {
-        QTemporaryDir pruefen(QDir(ArbeitsBasis(daten)).filePath(QStringLiteral(".backup-XXXXXX")));
-        BackupEntpacken(archiv, pruefen.path());
+        InArbeitsordner(basen, [&](QTemporaryDir &d) { BackupEntpacken(vorlaeufig, d.path()); });
+    } catch (const TPlatzFehler &) {
+        throw;
     } catch (const std::exception &e) {
-        QFile::remove(archiv);
-        throw TFehler(QStringLiteral("Das Backup „%1“ ist fehlerhaft und wurde gelöscht: %2")
-                          .arg(archiv, QString::fromUtf8(e.what())));
+        throw TFehler(QStringLiteral("Die Datenbank kann nicht gesichert werden, denn sie ist fehlerhaft.\n\n%1")
+                          .arg(FehlerMeldung(e)));
     }
+    const QString archiv = EndgueltigBenennen(vorlaeufig, ordner, datum);
+    vorlaeufig.clear();
     return archiv;
 }
 

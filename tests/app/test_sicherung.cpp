@@ -4,13 +4,18 @@
 #include "app/sicherungsdienst.h"
 #include "model/uhr.h"
 #include "store/hilfen.h"
+#include "store/lernspeicher.h"
+#include "store/schema.h"
 #include "store/sicherung.h"
 #include "store/vokabelspeicher.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <chrono>
+#include <filesystem>
 #include <map>
 #include <zip.h>
 
@@ -55,6 +60,33 @@ QByteArray Lesen(const QString &pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Index contents swapped between two indexes of one table: every page still
+// decrypts, but the engine's integrity check finds rows missing.
+const char *const kIndexVertauscht = R"(
+PRAGMA writable_schema = ON;
+UPDATE sqlite_master SET rootpage = CASE name
+  WHEN 'bedeutung_bedeutung' THEN (SELECT rootpage FROM sqlite_master WHERE name = 'bedeutung_bedeutung_lower')
+  ELSE (SELECT rootpage FROM sqlite_master WHERE name = 'bedeutung_bedeutung') END
+WHERE name IN ('bedeutung_bedeutung', 'bedeutung_bedeutung_lower');
+PRAGMA writable_schema = OFF;
+)";
+
+// A database file changed by `sql` on a connection of its own.
+QByteArray Veraendert(const QByteArray &db, const char *sql)
+{
+    QTemporaryDir d;
+    const QString pfad = d.filePath(QStringLiteral("lexovita.db"));
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(db) != db.size())
+        return {};
+    f.close();
+    {
+        TVerbindung v(pfad, kSchluessel, TVerbindung::Modus::NurVorhandene);
+        v.Ausfuehren(sql);
+    }
+    return Lesen(pfad);
 }
 
 class Sicherung : public ::testing::Test {
@@ -270,6 +302,200 @@ TEST_F(Sicherung, ADatabaseLargerThanTheFreeSpaceIsRefusedBeforeAnythingIsWritte
             EXPECT_TRUE(QDir(aus.path()).isEmpty());
         }
     }
+}
+
+// Backups made by changing a real backup's database: each is refused
+// before the live file is touched, and the old database answers as before.
+TEST_F(Sicherung, PoisonedAndBrokenBackupsAreRefusedAndTheOldDatabaseAnswersAsBefore)
+{
+    const QByteArray db = DatenbankBytes();
+    const auto vorher = AlleZeilen(*dm);
+    const struct {
+        const char *name;
+        const char *sql;
+        const char *grund;
+    } faelle[] = {
+        {"lek_vok ohne Spalten", "DROP TABLE lek_vok; CREATE TABLE lek_vok (x INTEGER);",
+         "Der Tabelle „lek_vok“ fehlt die Spalte „vokabel_id“"},
+        {"vokabel ohne Stammformen",
+         "ALTER TABLE vokabel RENAME TO alt; CREATE TABLE vokabel (id INTEGER PRIMARY KEY AUTOINCREMENT, vokabel "
+         "TEXT); "
+         "INSERT INTO vokabel SELECT id, vokabel FROM alt; DROP TABLE alt;",
+         "Der Tabelle „vokabel“ fehlt die Spalte „form1“"},
+        {"Trigger, der beim nächsten Antworten alles löscht",
+         "CREATE TRIGGER gift AFTER INSERT ON gedaechtnis BEGIN DELETE FROM vokabel; DELETE FROM lektion; END;",
+         "den Trigger „gift“"},
+        {"Trigger in einer älteren Version",
+         "CREATE TRIGGER gift AFTER UPDATE ON lek_vok BEGIN DELETE FROM vokabel; "
+         "END; PRAGMA user_version = 3;",
+         "den Trigger „gift“"},
+        {"Sicht", "CREATE VIEW sicht AS SELECT * FROM vokabel;", "die Sicht „sicht“"},
+        {"fremde Tabelle", "CREATE TABLE fremd (x);", "unbekannte Objekt „fremd“"},
+        {"zusätzliche Spalte", "ALTER TABLE stamm ADD COLUMN x TEXT;", "unbekannte Spalte „x“"},
+        {"eindeutiger Index", "DROP INDEX stamm_stamm; CREATE UNIQUE INDEX stamm_stamm ON stamm (stamm);",
+         "Index „stamm_stamm“"},
+        {"Regel, die jedes Speichern verhindert",
+         "DROP TABLE lehrbuch; CREATE TABLE lehrbuch (id INTEGER PRIMARY KEY AUTOINCREMENT, "
+         "name TEXT NOT NULL DEFAULT '' CHECK (length(name) < 2));",
+         "Regeln"},
+        {"Spalte mit anderem Typ",
+         "DROP TABLE lehrbuch; CREATE TABLE lehrbuch (id INTEGER PRIMARY KEY AUTOINCREMENT, name BLOB);",
+         "Spalten der Tabelle „lehrbuch“"},
+        {"unbekannte neuere Version", "PRAGMA user_version = 99;", "neueren Programmversion"},
+        {"Version 0", "PRAGMA user_version = 0;", "beschädigt"},
+        {"ältere Version mit kaputter Tabelle",
+         "DROP TABLE lek_vok; CREATE TABLE lek_vok (x); PRAGMA user_version = 1;", "kann nicht aktualisiert werden"},
+        {"beschädigter Index", kIndexVertauscht, "Prüfung der Datenbank hat Fehler gefunden"},
+    };
+    int nr = 0;
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        const QByteArray kaputt = Veraendert(db, f.sql);
+        ASSERT_FALSE(kaputt.isEmpty());
+        const QString archiv = tmp.filePath(QStringLiteral("gift%1.zip").arg(++nr));
+        ZipSchreiben(archiv, {{QStringLiteral("lexovita.db"), kaputt}});
+        r.antworten = {Antwort::Ja};
+        const TSicherungsErgebnis e = Dienst().BackupEinspielen(archiv);
+        EXPECT_FALSE(e.ok);
+        EXPECT_TRUE(e.meldung.startsWith(TSicherungsdienst::EinspielFehler())) << e.meldung.toStdString();
+        EXPECT_TRUE(e.meldung.contains(QString::fromUtf8(f.grund))) << e.meldung.toStdString();
+        EXPECT_EQ(AlleZeilen(*dm), vorher);
+        EXPECT_TRUE(Arbeitsreste().isEmpty()) << Arbeitsreste().join(", ").toStdString();
+    }
+    // The old database answers and takes writes: the poisoned trigger never arrived.
+    TLernspeicher lernen(*dm);
+    TAntwortEintrag antwort;
+    antwort.vokabelId = 1;
+    antwort.zeitpunkt = QDateTime(kTag, QTime(10, 0));
+    antwort.richtig = true;
+    TGedaechtnis zustand;
+    zustand.vokabelId = 1;
+    zustand.letzte = antwort.zeitpunkt;
+    zustand.faellig = kTag.addDays(1);
+    zustand.erste = kTag;
+    lernen.AntwortSpeichern(antwort, zustand);
+    EXPECT_EQ(Zahl(*dm, "SELECT count(*) FROM gedaechtnis"), 1);
+    EXPECT_EQ(Zahl(*dm, "SELECT count(*) FROM vokabel"), 3);
+    EXPECT_EQ(dm->VokabelLaden(1)->vokabel, QStringLiteral("amare"));
+}
+
+// A backup of an earlier release (other layout, fewer indexes, looser
+// columns) still restores: it is brought up to date on the scratch copy.
+TEST_F(Sicherung, ABackupOfAnEarlierReleaseIsUpgradedAndRestored)
+{
+    QTemporaryDir alt;
+    AlteDatenbankAnlegen(alt.filePath(QStringLiteral("lexovita.db")));
+    const QString archiv = tmp.filePath(QStringLiteral("alt.zip"));
+    ZipSchreiben(archiv, {{QStringLiteral("lexovita.db"), Lesen(alt.filePath(QStringLiteral("lexovita.db")))}});
+    r.antworten = {Antwort::Ja};
+    const TSicherungsErgebnis e = Dienst().BackupEinspielen(archiv);
+    ASSERT_TRUE(e.ok) << e.meldung.toStdString();
+    EXPECT_EQ(dm->Verbindung().Benutzerversion(), kSchemaVersion);
+    EXPECT_EQ(dm->VokabelLaden(1)->vokabel, QStringLiteral("amare"));
+    EXPECT_EQ(Zahl(*dm, "SELECT count(*) FROM vokwb"), 2);
+}
+
+// A live database that fails the check is not saved: no archive, not even
+// under a scratch name, and the message says why.
+TEST_F(Sicherung, ABackupOfADatabaseThatFailsTheCheckIsRefused)
+{
+    const struct {
+        const char *name;
+        const char *sql;
+        const char *grund;
+    } faelle[] = {
+        {"lek_vok ohne Spalten", "DROP TABLE lek_vok; CREATE TABLE lek_vok (x INTEGER);", "fehlt die Spalte"},
+        {"Trigger", "CREATE TRIGGER gift AFTER INSERT ON gedaechtnis BEGIN DELETE FROM vokabel; END;", "Trigger"},
+        {"beschädigter Index", kIndexVertauscht, "Prüfung der Datenbank hat Fehler gefunden"},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir ordner, ziel;
+        {
+            TDatenmanager neu(ordner.path());
+            TVokabelSpeicher s(neu, r);
+            auto v = Eintrag(QStringLiteral("Rosa"), WA_SUBSTANTIV, KD_A);
+            v->BedeutungHinzufuegen(QStringLiteral("Rose"), {}, 1, 1);
+            s.VokabelAnlegen(*v);
+        }
+        {
+            TVerbindung v(QDir(ordner.path()).filePath(QStringLiteral("lexovita.db")), kSchluessel,
+                          TVerbindung::Modus::NurVorhandene);
+            v.Ausfuehren(f.sql);
+        }
+        TDatenmanager daten(ordner.path(), TDatenmanager::Modus::NurVorhandene);
+        const TSicherungsErgebnis e = TSicherungsdienst(daten, r, uhr).BackupErstellen(ziel.path());
+        EXPECT_FALSE(e.ok);
+        EXPECT_TRUE(e.meldung.contains(QStringLiteral("kann nicht gesichert werden"))) << e.meldung.toStdString();
+        EXPECT_TRUE(e.meldung.contains(QString::fromUtf8(f.grund))) << e.meldung.toStdString();
+        EXPECT_TRUE(QDir(ziel.path()).isEmpty())
+            << QDir(ziel.path()).entryList(QDir::AllEntries | QDir::Hidden).join(", ").toStdString();
+    }
+}
+
+// Scratch copies go to the system's temporary folder, or to the backup's
+// folder when that one cannot be used; never to the data folder, whose
+// disk may be the full one.
+TEST_F(Sicherung, TheWorkingCopyIsMadeOutsideTheDataFolder)
+{
+    const QByteArray tmpdirVorher = qgetenv("TMPDIR");
+    const auto zurueck = qScopeGuard([&] { qputenv("TMPDIR", tmpdirVorher); });
+    const QString systemTemp = tmp.filePath(QStringLiteral("systemtemp"));
+    ASSERT_TRUE(QDir().mkpath(systemTemp));
+    const struct {
+        QString tmpdir;
+        QString erwartet; // where the scratch folder must appear
+    } faelle[] = {
+        {systemTemp, systemTemp}, {tmp.filePath(QStringLiteral("fehlt/ganz")), Ziel()}, // no usable temporary folder
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.tmpdir.toStdString());
+        qputenv("TMPDIR", QFile::encodeName(f.tmpdir));
+        QStringList gesehen, imDatenordner;
+        BackupErstellen(*dm, Ziel(), kTag, [&](int, int) {
+            gesehen << QDir(f.erwartet).entryList({QStringLiteral(".backup-*")}, QDir::Dirs | QDir::Hidden);
+            imDatenordner << Arbeitsreste();
+        });
+        EXPECT_FALSE(gesehen.isEmpty());
+        EXPECT_TRUE(imDatenordner.isEmpty()) << imDatenordner.join(", ").toStdString();
+        EXPECT_TRUE(QDir(f.erwartet).entryList({QStringLiteral(".backup-*")}, QDir::Dirs | QDir::Hidden).isEmpty());
+    }
+}
+
+// What a killed backup or restore left behind goes at the next backup
+// once it is an hour old; younger scratch files and foreign files stay.
+TEST_F(Sicherung, LeftoversOlderThanAnHourAreRemovedByTheNextBackup)
+{
+    namespace fs = std::filesystem;
+    const auto alt = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    struct Rest {
+        QString pfad;
+        bool ordner, alt, bleibt;
+    };
+    const std::vector<Rest> reste = {
+        {QDir(Daten()).filePath(".backup-AbC123"), true, true, false},
+        {QDir(Daten()).filePath(".wiederherstellung-XyZ789"), true, true, false},
+        {QDir(Daten()).filePath(".wiederherstellung-jung12"), true, false, true},
+        {QDir(Ziel()).filePath("lexovita Backup 2024-03-01.zip.Qw3rTy"), false, true, false},
+        {QDir(Ziel()).filePath("lexovita Backup 2024-03-01.zip.jUnG99"), false, false, true},
+        {QDir(Ziel()).filePath("urlaub.zip.bak"), false, true, true},
+        {QDir(Ziel()).filePath(".backup-fremd"), true, true, true},
+    };
+    for (const Rest &rest : reste) {
+        if (rest.ordner) {
+            ASSERT_TRUE(QDir().mkpath(rest.pfad + "/inhalt"));
+        } else {
+            QFile datei(rest.pfad);
+            ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+            datei.write(QByteArray(4096, 'x'));
+        }
+        if (rest.alt)
+            fs::last_write_time(QFile::encodeName(rest.pfad).toStdString(), alt);
+    }
+    const TSicherungsErgebnis e = Dienst().BackupErstellen(Ziel());
+    ASSERT_TRUE(e.ok) << e.meldung.toStdString();
+    for (const Rest &rest : reste)
+        EXPECT_EQ(QFileInfo::exists(rest.pfad), rest.bleibt) << rest.pfad.toStdString();
 }
 
 // ------------------------------------------------------------------ cleanup

@@ -14,55 +14,6 @@ using namespace lexovita::test;
 
 namespace {
 
-// A database as an earlier release left it: lek_vok without position,
-// vokabel without aktualisierung, no word index.
-void AlteDatenbankAnlegen(const QString &datei, bool mitPosition = false, bool mitAktualisierung = false,
-                          bool mitSuchspalten = false, int32_t version = 1)
-{
-    TVerbindung v(datei, kSchluessel, TVerbindung::Modus::AnlegenWennNoetig);
-    v.Ausfuehren(R"(
-CREATE TABLE vokabel (id INTEGER PRIMARY KEY AUTOINCREMENT, vokabel TEXT NOT NULL DEFAULT '',
-  form1 TEXT NOT NULL DEFAULT '', form2 TEXT NOT NULL DEFAULT '', form3 TEXT NOT NULL DEFAULT '',
-  konjdekl TEXT NOT NULL DEFAULT '', wortart TEXT NOT NULL DEFAULT '', attribute INTEGER NOT NULL DEFAULT 0,
-  vokabel_lower TEXT NOT NULL DEFAULT '');
-CREATE INDEX vokabel_vokabel ON vokabel (vokabel_lower);
-CREATE INDEX vokabel_vokabelwortart ON vokabel (vokabel, wortart);
-CREATE TABLE bedeutung (id INTEGER PRIMARY KEY AUTOINCREMENT, bedeutung TEXT NOT NULL DEFAULT '',
-  bedeutung_lower TEXT NOT NULL DEFAULT '');
-CREATE TABLE vok_bed (vokabel_id INTEGER, bedeutung_id INTEGER, gruppe INTEGER, position INTEGER, kommentar TEXT);
-CREATE TABLE vok_vok (vokabel1_id INTEGER, vokabel2_id INTEGER);
-CREATE TABLE merkhilfe (vokabel_id INTEGER, merkhilfe TEXT, sprache INTEGER, merkhilfe_lower TEXT);
-CREATE TABLE sonderform (vokabel_id INTEGER, form_id INTEGER, form TEXT);
-CREATE TABLE stamm (vokabel_id INTEGER, stamm TEXT);
-CREATE TABLE lehrbuch (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT);
-CREATE TABLE lektion (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, lehrbuch_id INTEGER, notizen TEXT,
-  text TEXT, unbenutzt TEXT, vokabeln INTEGER, erstellt TEXT, zugriff TEXT);
-CREATE TABLE lek_vok (vokabel_id INTEGER, lektion_id INTEGER);
-INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, vokabel_lower)
-  VALUES ('amare', 'amo', 'amavi', 'amatum', 'a', 'v', 9, 'amare');
-INSERT INTO vokabel (vokabel, form1, form2, konjdekl, wortart, attribute, vokabel_lower)
-  VALUES ('Rosa', 'rosae', 'f', 'a', 's', 10, 'rosa');
-INSERT INTO vokabel (vokabel, wortart, attribute, vokabel_lower) VALUES ('geloescht', '', 3, 'geloescht');
-DELETE FROM vokabel WHERE vokabel = 'geloescht';
-INSERT INTO bedeutung (bedeutung, bedeutung_lower) VALUES ('lieben', 'lieben');
-INSERT INTO vok_bed VALUES (1, 1, 1, 1, '');
-INSERT INTO lektion (name, lehrbuch_id) VALUES ('L1', 0);
-INSERT INTO lek_vok VALUES (2, 1);
-INSERT INTO lek_vok VALUES (1, 1);
-INSERT INTO lek_vok VALUES (2, 7);
-)");
-    if (mitPosition)
-        v.Ausfuehren("ALTER TABLE lek_vok ADD COLUMN position INTEGER NOT NULL DEFAULT 0");
-    if (mitAktualisierung)
-        v.Ausfuehren("ALTER TABLE vokabel ADD COLUMN aktualisierung TEXT NOT NULL DEFAULT ''");
-    if (mitSuchspalten)
-        for (const char *sql : {"ALTER TABLE vokabel ADD COLUMN vokabel_such TEXT NOT NULL DEFAULT ''",
-                                "ALTER TABLE bedeutung ADD COLUMN bedeutung_such TEXT NOT NULL DEFAULT ''",
-                                "ALTER TABLE merkhilfe ADD COLUMN merkhilfe_such TEXT NOT NULL DEFAULT ''"})
-            v.Ausfuehren(sql);
-    v.SetBenutzerversion(version);
-}
-
 QString Aktualisierungsfrage()
 {
     return QStringLiteral("Die Datenbank muss aktualisiert werden. Dies kann einige Sekunden dauern.\r\n"
