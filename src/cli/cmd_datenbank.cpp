@@ -4,6 +4,7 @@
 
 #include "app/importauftrag.h"
 #include "app/start.h"
+#include "model/textpruefung.h"
 #include "store/datenmanager.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,11 @@ bool GrundwortschatzImportieren(TDatenmanager &daten)
 
 int Init(const Aufruf &aufruf)
 {
+    for (const QString &a : aufruf.argumente)
+        if (a != QLatin1String("--grundwortschatz")) {
+            Fehler(QStringLiteral("init: unbekanntes Argument „%1“. Aufruf: init [--grundwortschatz]").arg(a));
+            return 2;
+        }
     try {
         TKonsolenRueckfrage rueckfrage(true);
         const TDatenbankStart start = DatenbankStarten(aufruf.datenOrdner, rueckfrage);
@@ -98,8 +104,8 @@ int Suche(const Aufruf &aufruf)
         }
         const QString text = aufruf.argumente.join(QLatin1Char(' '));
         for (const auto &v : daten.VokabelnSuchen(text))
-            Ausgabe(QString::number(v->id) + QLatin1Char('\t') + v->vokabel + QLatin1Char('\t') + v->WortartText() +
-                    QLatin1Char('\t') + v->FormenText());
+            Ausgabe(QString::number(v->id) + QLatin1Char('\t') + TsvFeld(v->vokabel) + QLatin1Char('\t') +
+                    v->WortartText() + QLatin1Char('\t') + TsvFeld(v->FormenText()));
         return 0;
     } catch (const DatenbankFehler &f) {
         Fehler(f.Meldung());

@@ -4,6 +4,7 @@
 #include "befehle.h"
 
 #include "model/rueckfrage.h"
+#include "model/textpruefung.h"
 #include "morph/formenjson.h"
 #include "store/datenmanager.h"
 #include "store/vokabelspeicher.h"
@@ -44,6 +45,11 @@ void BedeutungenLesen(const QByteArray &zeile, TVokabel &v)
 
 int Speichern(const Aufruf &aufruf)
 {
+    if (!aufruf.argumente.isEmpty()) {
+        Fehler(QStringLiteral("speichern: unbekanntes Argument „%1“. Die Vokabeln kommen von der Standardeingabe.")
+                   .arg(aufruf.argumente.first()));
+        return 2;
+    }
     QFile ein;
     if (!ein.open(stdin, QIODevice::ReadOnly)) {
         Fehler(QStringLiteral("Die Standardeingabe kann nicht gelesen werden."));
@@ -73,9 +79,14 @@ int Speichern(const Aufruf &aufruf)
             TVokabel &v = anfrage.vokabel;
             v.id = 0;
             BedeutungenLesen(zeile, v);
-            if (speicher.Speichern(v) == TVokabelSpeicher::Ergebnis::Gespeichert) {
-                ++gespeichert;
-                Ausgabe(QString::number(v.id) + QLatin1Char('\t') + v.vokabel);
+            try {
+                if (speicher.Speichern(v) == TVokabelSpeicher::Ergebnis::Gespeichert) {
+                    ++gespeichert;
+                    Ausgabe(QString::number(v.id) + QLatin1Char('\t') + TsvFeld(v.vokabel));
+                }
+            } catch (const TTextFehler &f) {
+                Fehler(QStringLiteral("Zeile %1: %2 Die Vokabel wurde nicht gespeichert.").arg(nr).arg(f.Meldung()));
+                ++fehler;
             }
         }
         Ausgabe(QStringLiteral("%1 Vokabeln gespeichert.").arg(gespeichert));

@@ -1,8 +1,11 @@
 #include "model/lektionsdatei.h"
 
+#include "model/textpruefung.h"
+
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamReader>
@@ -42,12 +45,14 @@ const QByteArray kDeklaration = QByteArrayLiteral("<?xml version=\"1.0\" encodin
 // The bits of the attribute word that carry meaning (up to the reserved bit).
 constexpr int32_t kAttributBits = 0xFFF;
 
-void Blatt(QDomElement &parent, const QString &name, const QString &text)
+// Stored text goes out fit for XML and within the limits the reader
+// enforces, so every export reads again.
+void Blatt(QDomElement &parent, const QString &name, const QString &text, qsizetype grenze = kMaxWortLaenge)
 {
     QDomDocument doc = parent.ownerDocument();
     QDomElement e = doc.createElement(name);
     if (!text.isEmpty())
-        e.appendChild(doc.createTextNode(text));
+        e.appendChild(doc.createTextNode(XmlTauglich(text, grenze)));
     parent.appendChild(e);
 }
 
@@ -135,6 +140,17 @@ class TLeser {
         return a.value(name).toString();
     }
 
+    // The name attribute of a lesson or textbook, within its limit.
+    QString NameAttribut(const QString &element, qint64 zeile) const
+    {
+        const QString name = Attribut(element, zeile, QStringLiteral("name"));
+        const QString mangel =
+            TextMangel(name, QStringLiteral("Das Attribut \"name\" von %1").arg(Tag(element)), kMaxNamenLaenge);
+        if (!mangel.isEmpty())
+            Fehler(zeile, mangel);
+        return name;
+    }
+
     // The child elements of the element just begun, checked against the
     // allowed names, their order, repetition and presence as they come;
     // `kind(name)` reads each child to its end. Stray text is an error,
@@ -194,17 +210,27 @@ class TLeser {
         Fehler(std::max<qint64>(Zeile(), 1), QStringLiteral("Die Datei ist kein gültiges XML-Dokument."));
     }
 
-    // The text of the element just begun, which may hold only text; reads to its end.
+    // The text of the element just begun, which may hold only text; reads to
+    // its end. A text over the element's limit is refused as soon as it is
+    // read, so a huge one never sits in memory.
     QString Inhalt(const QString &element)
     {
+        const qint64 zeile = Zeile();
+        const qsizetype grenze = element == kText || element == kNotizen ? kMaxLektionstextLaenge : kMaxWortLaenge;
         QString text;
         while (!r_.atEnd()) {
             switch (r_.readNext()) {
             case QXmlStreamReader::Characters:
                 text += r_.text();
+                if (text.size() > grenze)
+                    Fehler(zeile, TextMangel(text, QStringLiteral("Der Inhalt von %1").arg(Tag(element)), grenze));
                 break;
-            case QXmlStreamReader::EndElement:
+            case QXmlStreamReader::EndElement: {
+                const QString mangel = TextMangel(text, QStringLiteral("Der Inhalt von %1").arg(Tag(element)), grenze);
+                if (!mangel.isEmpty())
+                    Fehler(zeile, mangel);
                 return text;
+            }
             case QXmlStreamReader::StartElement:
                 Fehler(Zeile(), QStringLiteral("Unerwartetes Element %1 in %2.").arg(Tag(r_.name()), Tag(element)));
             default:
@@ -333,7 +359,7 @@ std::unique_ptr<TLektion> LektionLesen(TLeser &l, const QString &lehrbuch)
     static const QRegularExpression zeilenende(QStringLiteral("\r\n|\n|\r"));
     auto lektion = std::make_unique<TLektion>();
     const qint64 zeile = l.Zeile();
-    lektion->name = l.Attribut(kLektion, zeile, QStringLiteral("name"));
+    lektion->name = l.NameAttribut(kLektion, zeile);
     lektion->lehrbuch = lehrbuch;
     l.Kinder(kLektion, zeile, {{kVok, 0, true, false}, {kText, 1, false, false}, {kNotizen, 2, false, false}},
              [&](const QString &name) {
@@ -365,7 +391,7 @@ void LektionSchreiben(const TLektion &lektion, QDomElement &parent)
 {
     QDomDocument doc = parent.ownerDocument();
     QDomElement lek = doc.createElement(kLektion);
-    lek.setAttribute(QStringLiteral("name"), lektion.name);
+    lek.setAttribute(QStringLiteral("name"), XmlTauglich(lektion.name, kMaxNamenLaenge));
     parent.appendChild(lek);
 
     for (const auto &v : lektion.vokabeln) {
@@ -395,22 +421,22 @@ void LektionSchreiben(const TLektion &lektion, QDomElement &parent)
         for (const auto &m : v->merkhilfen) {
             QDomElement e = doc.createElement(kMerkhilfe);
             e.setAttribute(QStringLiteral("sprache"), QString::number(m->sprache));
-            e.appendChild(doc.createTextNode(m->merkhilfe));
+            e.appendChild(doc.createTextNode(XmlTauglich(m->merkhilfe, kMaxWortLaenge)));
             vok.appendChild(e);
         }
         for (const auto &sf : v->sonderformen) {
             QDomElement e = doc.createElement(kSf);
             e.setAttribute(QStringLiteral("fid"), QString::number(sf->formId));
-            e.appendChild(doc.createTextNode(sf->text));
+            e.appendChild(doc.createTextNode(XmlTauglich(sf->text, kMaxWortLaenge)));
             vok.appendChild(e);
         }
     }
     if (!lektion.text.isEmpty())
-        Blatt(lek, kText, lektion.text.join(QStringLiteral("\r\n")));
+        Blatt(lek, kText, lektion.text.join(QStringLiteral("\r\n")), kMaxLektionstextLaenge);
     // Notes (the source of a reading text, say) only when there are any, so a
     // lesson without notes is written as before.
     if (!lektion.notizen.isEmpty() && !lektion.notizen.join(QString()).trimmed().isEmpty())
-        Blatt(lek, kNotizen, lektion.notizen.join(QStringLiteral("\r\n")));
+        Blatt(lek, kNotizen, lektion.notizen.join(QStringLiteral("\r\n")), kMaxLektionstextLaenge);
 }
 
 QByteArray LehrbuchAlsXml(const QString &lehrbuchName, const std::vector<const TLektion *> &lektionen,
@@ -418,7 +444,7 @@ QByteArray LehrbuchAlsXml(const QString &lehrbuchName, const std::vector<const T
 {
     return Dokument(vorlagenOrdner, [&](QDomDocument &doc, QDomElement &wurzel) {
         QDomElement buch = doc.createElement(kBuch);
-        buch.setAttribute(QStringLiteral("name"), lehrbuchName);
+        buch.setAttribute(QStringLiteral("name"), XmlTauglich(lehrbuchName, kMaxNamenLaenge));
         wurzel.appendChild(buch);
         for (const TLektion *l : lektionen)
             if (l)
@@ -461,6 +487,12 @@ void VorabPruefen(const QByteArray &inhalt)
     int tiefe = 0;
     while (!leser.atEnd()) {
         const auto art = leser.readNext();
+        // The format needs no entities; declared ones can make a small file
+        // expand to gigabytes while it is read.
+        if (art == QXmlStreamReader::DTD && leser.text().contains(QLatin1String("<!ENTITY")))
+            throw TLektionsdateiFehler(static_cast<int>(leser.lineNumber()),
+                                       QStringLiteral("Die Dokumenttyp-Deklaration der Datei legt Entitäten an "
+                                                      "(<!ENTITY>); Lektionsdateien brauchen keine."));
         if (art == QXmlStreamReader::StartElement && ++tiefe > kMaxTiefe)
             throw TLektionsdateiFehler(static_cast<int>(leser.lineNumber()),
                                        QStringLiteral("Die Elemente der Datei sind tiefer als %1 Ebenen "
@@ -493,7 +525,7 @@ std::vector<TLehrbuchInhalt> LektionsdateiLesen(const QByteArray &inhalt)
         if (name == kBuch) {
             TLehrbuchInhalt buch;
             const qint64 zeile = l.Zeile();
-            buch.name = l.Attribut(kBuch, zeile, QStringLiteral("name"));
+            buch.name = l.NameAttribut(kBuch, zeile);
             l.Kinder(kBuch, zeile, {{kLektion, 0, true, false}},
                      [&](const QString &) { buch.lektionen.push_back(LektionLesen(l, buch.name)); });
             buecher.push_back(std::move(buch));
@@ -508,12 +540,21 @@ std::vector<TLehrbuchInhalt> LektionsdateiLesen(const QByteArray &inhalt)
     return buecher;
 }
 
-std::vector<TLehrbuchInhalt> LektionsdateiLaden(const QString &datei)
+QByteArray LektionsdateiInhalt(const QString &datei)
 {
+    const QFileInfo info(datei);
+    if (info.exists() && !info.isFile())
+        throw TLektionsdateiFehler(
+            0, QStringLiteral("\"%1\" ist keine gewöhnliche Datei und wird nicht gelesen.").arg(datei));
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly))
         throw TLektionsdateiFehler(0, QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(datei));
-    return LektionsdateiLesen(f.readAll());
+    return f.readAll();
+}
+
+std::vector<TLehrbuchInhalt> LektionsdateiLaden(const QString &datei)
+{
+    return LektionsdateiLesen(LektionsdateiInhalt(datei));
 }
 
 } // namespace lexovita

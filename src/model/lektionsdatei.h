@@ -50,5 +50,8 @@ struct TLehrbuchInhalt {
 
 std::vector<TLehrbuchInhalt> LektionsdateiLesen(const QByteArray &inhalt);
 std::vector<TLehrbuchInhalt> LektionsdateiLaden(const QString &datei);
+// The bytes of a lesson file. Only a regular file is read: a pipe would
+// block for ever and a device such as /dev/zero never ends.
+QByteArray LektionsdateiInhalt(const QString &datei);
 
 } // namespace lexovita

@@ -177,10 +177,7 @@ void TImport::Anlegen(TVokabel &e)
 
 TImportErgebnis TImport::DateiImportieren(const QString &datei)
 {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        throw TLektionsdateiFehler(0, QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(datei));
-    return Importieren(f.readAll(), QFileInfo(datei).completeBaseName());
+    return Importieren(LektionsdateiInhalt(datei), QFileInfo(datei).completeBaseName());
 }
 
 TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &ersatzLehrbuch)

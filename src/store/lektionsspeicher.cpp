@@ -1,6 +1,7 @@
 #include "store/lektionsspeicher.h"
 
 #include "model/lektionsdatei.h"
+#include "model/textpruefung.h"
 
 #include <QRegularExpression>
 
@@ -69,6 +70,7 @@ bool TLektionsSpeicher::LehrbuchVorhanden(int32_t id)
 bool TLektionsSpeicher::LektionSpeichern(TLektion &lektion)
 {
     Pruefen();
+    LektionPruefen(lektion);
     if (lektion.name.trimmed().isEmpty() || !LehrbuchVorhanden(lektion.lehrbuch_id))
         return false;
 
@@ -274,6 +276,7 @@ QString TLektionsSpeicher::FreierLektionsname(int32_t lehrbuchId, const QString 
 int32_t TLektionsSpeicher::LehrbuchAnlegen(const QString &name)
 {
     Pruefen();
+    TextPruefen(name, QStringLiteral("Der Name des Lehrbuchs"), kMaxNamenLaenge);
     TVerbindung &v = daten_.Verbindung();
     TTransaktion t(v);
     TAnweisung a = v.Anweisung("INSERT INTO lehrbuch (name) VALUES (?1)");
@@ -287,6 +290,7 @@ int32_t TLektionsSpeicher::LehrbuchAnlegen(const QString &name)
 void TLektionsSpeicher::LehrbuchUmbenennen(int32_t id, const QString &name)
 {
     Pruefen();
+    TextPruefen(name, QStringLiteral("Der Name des Lehrbuchs"), kMaxNamenLaenge);
     TTransaktion t(daten_.Verbindung());
     TAnweisung a = daten_.Verbindung().Anweisung("UPDATE lehrbuch SET name = ?1 WHERE id = ?2");
     a.Binden(1, name).Binden(2, id);
@@ -302,6 +306,7 @@ std::vector<int32_t> TLektionsSpeicher::LehrbuchLoeschen(int32_t id)
 void TLektionsSpeicher::LektionUmbenennen(int32_t id, const QString &name)
 {
     Pruefen();
+    TextPruefen(name, QStringLiteral("Der Name der Lektion"), kMaxNamenLaenge);
     TTransaktion t(daten_.Verbindung());
     TAnweisung a = daten_.Verbindung().Anweisung("UPDATE lektion SET name = ?1 WHERE id = ?2");
     a.Binden(1, name).Binden(2, id);

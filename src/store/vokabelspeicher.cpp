@@ -1,6 +1,7 @@
 #include "store/vokabelspeicher.h"
 
 #include "model/suchschluessel.h"
+#include "model/textpruefung.h"
 #include "morph/staemme.h"
 
 namespace lexovita {
@@ -52,6 +53,7 @@ int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t
 TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
 {
     daten_.PruefenBereit();
+    VokabelPruefen(eintrag);
     TVerbindung &v = daten_.Verbindung();
 
     // Ask before the write lock is taken: the user may think for a while.
@@ -76,6 +78,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
 
 TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eintrag)
 {
+    VokabelPruefen(eintrag);
     const int32_t id = eintrag.id;
     std::unique_ptr<TVokabel> gespeichert = daten_.VokabelLaden(id);
     if (gespeichert->id == 0) {
@@ -158,6 +161,9 @@ void TVokabelSpeicher::AbhaengigeLoeschen(int32_t id)
 
 void TVokabelSpeicher::ZeileAnlegen(TVokabel &eintrag)
 {
+    // Every way in (editor, command line, each import) ends here or above:
+    // what cannot be exported and read again is not stored.
+    VokabelPruefen(eintrag);
     TVerbindung &v = daten_.Verbindung();
     const QString jetzt = daten_.DatumJetzt();
     TAnweisung a =

@@ -1,10 +1,12 @@
 #include "model/lektionsdatei.h"
+#include "model/textpruefung.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace lexovita;
 
@@ -296,4 +298,113 @@ TEST(LektionsdateiLesen, WithoutAttributeWordTheCodesAreCombinedAndCommentsAreIg
     EXPECT_EQ(v.Wortart(), WA_SUBSTANTIV);
     EXPECT_EQ(v.KonjDekl(), KD_E);
     EXPECT_EQ(v.attribute, WA_SUBSTANTIV | KD_E);
+}
+
+// Files from elsewhere: entities, over-long fields, characters XML cannot
+// hold and files that are no files are refused before anything is kept.
+TEST(LektionsdateiFehlerhaft, HostileFilesAreRefusedWithTheirLine)
+{
+    const QByteArray lang(kMaxWortLaenge + 1, 'a');
+    const QByteArray name(kMaxNamenLaenge + 1, 'n');
+    const struct {
+        const char *fall;
+        QByteArray xml;
+        int zeile;
+        const char *teil;
+    } faelle[] = {
+        {"Entität, 30000-mal benutzt",
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE LEXOVITA [\n<!ENTITY b \"" + QByteArray(4000, 'b') +
+             "\">\n]>\n<LEXOVITA><LEKTION name=\"L\"><VOK><NAME>" + QByteArray("&b;").repeated(30000) +
+             "</NAME><WORTART>3</WORTART></VOK></LEKTION></LEXOVITA>\n",
+         4, "Entitäten"},
+        {"Stichwort zu lang", MitVok("<NAME>" + lang + "</NAME>\n<WORTART>3</WORTART>\n"), 5,
+         "<NAME> ist mit 1001 Zeichen zu lang; erlaubt sind höchstens 1000 Zeichen."},
+        {"Bedeutung zu lang",
+         MitVok("<NAME>x</NAME>\n<BED><WORT>" + lang +
+                "</WORT><GRUPPE>1</GRUPPE><POS>1</POS></BED>\n<WORTART>3</WORTART>\n"),
+         6, "<WORT> ist mit 1001 Zeichen zu lang"},
+        {"Lektionstext zu lang",
+         "<?xml version=\"1.0\"?>\n<LEXOVITA>\n<LEKTION name=\"L\">\n<TEXT>" +
+             QByteArray(kMaxLektionstextLaenge + 1, 't') + "</TEXT>\n</LEKTION>\n</LEXOVITA>\n",
+         4, "<TEXT> ist mit"},
+        {"Lehrbuchname zu lang", "<?xml version=\"1.0\"?>\n<LEXOVITA>\n<BUCH name=\"" + name + "\"/>\n</LEXOVITA>\n", 3,
+         "Das Attribut \"name\" von <BUCH> ist mit 201 Zeichen zu lang"},
+        {"Lektionsname zu lang", "<?xml version=\"1.0\"?>\n<LEXOVITA>\n<LEKTION name=\"" + name + "\"/>\n</LEXOVITA>\n",
+         3, "<LEKTION>"},
+        {"Steuerzeichen als Zeichenreferenz", MitVok("<NAME>a&#1;b</NAME>\n<WORTART>3</WORTART>\n"), 5, "Zeile"},
+        {"U+FFFE als Zeichenreferenz", MitVok("<NAME>a&#xFFFE;b</NAME>\n<WORTART>3</WORTART>\n"), 5, "Zeile"},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.fall);
+        ErwarteFehler(f.xml, f.zeile, QString::fromUtf8(f.teil));
+    }
+}
+
+TEST(LektionsdateiFehlerhaft, OnlyRegularFilesAreRead)
+{
+    QTemporaryDir d;
+    const QString fifo = d.filePath(QStringLiteral("rohr.xml"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &datei : {fifo, QStringLiteral("/dev/zero"), d.path()}) {
+        SCOPED_TRACE(datei.toStdString());
+        try {
+            LektionsdateiLaden(datei);
+            ADD_FAILURE() << "read";
+        } catch (const TLektionsdateiFehler &f) {
+            EXPECT_TRUE(f.Meldung().contains(QStringLiteral("keine gewöhnliche Datei"))) << f.what();
+        }
+    }
+}
+
+// Text already stored with characters XML cannot hold, or longer than the
+// limits, is written so that the file reads again.
+TEST(LektionsdateiSchreiben, StoredControlCharactersAndOverlongTextsStillGiveAReadableFile)
+{
+    auto l = Beispiel(QStringLiteral("L\x01") + QString(300, QLatin1Char('n')));
+    l->vokabeln[0]->vokabel = QStringLiteral("ama\x1b[2Jre") + QChar(0xFFFE);
+    l->vokabeln[0]->bedeutungen[0]->bedeutung =
+        QStringLiteral("lie") + QChar(0) + QStringLiteral("ben") + QChar(0xD800);
+    l->vokabeln[1]->form1 = QString(5000, QLatin1Char('f'));
+    const QByteArray xml = LehrbuchAlsXml(QStringLiteral("Buch\x07"), {l.get()}, QString());
+    const auto gelesen = LektionsdateiLesen(xml);
+    ASSERT_EQ(gelesen.size(), 1u);
+    EXPECT_EQ(gelesen[0].name, QStringLiteral("Buch") + QChar(0xFFFD));
+    const TLektion &w = *gelesen[0].lektionen.at(0);
+    EXPECT_EQ(w.name.size(), kMaxNamenLaenge);
+    EXPECT_EQ(w.vokabeln[0]->vokabel, QStringLiteral("ama\uFFFD[2Jre\uFFFD"));
+    EXPECT_EQ(w.vokabeln[0]->bedeutungen[0]->bedeutung, QStringLiteral("lie\uFFFDben\uFFFD"));
+    EXPECT_EQ(w.vokabeln[1]->form1, QString(kMaxWortLaenge, QLatin1Char('f')));
+}
+
+TEST(Textpruefung, CharactersXmlCannotHoldAreFoundAndTsvFieldsAreEscaped)
+{
+    const QChar hoch(0xD83C), tief(0xDFDB); // one pair: a character outside the BMP
+    const struct {
+        QString text;
+        qsizetype unzulaessig;
+        QString tsv;
+    } faelle[] = {
+        {QStringLiteral("amare"), -1, QStringLiteral("amare")},
+        {QStringLiteral("a\tb\nc\rd"), -1, QStringLiteral("a\\tb\\nc\\rd")},
+        {QStringLiteral("x\x01"), 1, QStringLiteral("x\\x01")},
+        {QString(QChar(0)) + QStringLiteral("a"), 0, QStringLiteral("\\x00a")},
+        {QStringLiteral("\x1b]0;Titel\x07"), 0, QStringLiteral("\\x1b]0;Titel\\x07")},
+        {QStringLiteral("a") + QChar(0x9B) + QStringLiteral("2J"), -1, QStringLiteral("a\\x9b2J")},
+        {QStringLiteral("a\\b"), -1, QStringLiteral("a\\\\b")},
+        {QStringLiteral("ab") + QChar(0xFFFE), 2, QStringLiteral("ab") + QChar(0xFFFE)},
+        {QStringLiteral("ab") + QChar(0xFFFF), 2, QStringLiteral("ab") + QChar(0xFFFF)},
+        {QString(hoch) + tief, -1, QString(hoch) + tief},
+        {QStringLiteral("a") + hoch, 1, QStringLiteral("a") + hoch},
+        {QString(tief) + hoch, 0, QString(tief) + hoch},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.text.toStdString());
+        EXPECT_EQ(UnzulaessigesZeichen(f.text), f.unzulaessig);
+        EXPECT_EQ(TsvFeld(f.text), f.tsv);
+        EXPECT_EQ(TextMangel(f.text, QStringLiteral("Das Feld"), 100).isEmpty(), f.unzulaessig < 0);
+    }
+    EXPECT_EQ(TextMangel(QStringLiteral("x\x01"), QStringLiteral("Das Stichwort"), 100),
+              QStringLiteral("Das Stichwort enthält das unzulässige Steuerzeichen U+0001 (an Stelle 2)."));
+    EXPECT_EQ(TextMangel(QString(11, QLatin1Char('a')), QStringLiteral("Der Name"), 10),
+              QStringLiteral("Der Name ist mit 11 Zeichen zu lang; erlaubt sind höchstens 10 Zeichen."));
 }

@@ -1,11 +1,13 @@
 #include "store/test_lektion_hilfen.h"
 
+#include "model/textpruefung.h"
 #include "store/import.h"
 #include "store/lektionsspeicher.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <atomic>
+#include <functional>
 
 using namespace lexovita;
 using namespace lexovita::test;
@@ -316,6 +318,76 @@ TEST_F(ExportImport, ImportingTheFolderOfTwoFilesKeepsBothOrNeither)
     TAnweisung a = leer.Verbindung().Anweisung("SELECT count(*) FROM vokabel");
     ASSERT_TRUE(a.Schritt());
     EXPECT_EQ(a.Int(0), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Whatever way a text comes in (editor and command line through the
+// entry store, every import through the same writers), a character XML
+// cannot hold or a text over its limit is refused and nothing is stored.
+TEST_F(ExportImport, TextsThatWouldBreakAnExportAreRefusedOnTheWayIn)
+{
+    const int32_t buch = speicher.LehrbuchAnlegen(QStringLiteral("Prima"));
+    const int vorher = Zahl("SELECT count(*) FROM vokabel");
+    const struct {
+        const char *fall;
+        std::function<void()> schreiben;
+        const char *teil;
+    } faelle[] = {
+        {"Steuerzeichen im Stichwort", [&] { Anlegen(QStringLiteral("ama\x01re"), WA_VERB); },
+         "Das Stichwort enthält das unzulässige Steuerzeichen U+0001"},
+        {"Escape-Folge in der Bedeutung",
+         [&] { Anlegen(QStringLiteral("amare"), WA_VERB, 0, {}, {}, {}, {QStringLiteral("\x1b[2J")}); }, "U+001B"},
+        {"NUL in einer Stammform",
+         [&] { Anlegen(QStringLiteral("amare"), WA_VERB, 0, QStringLiteral("a") + QChar(0)); }, "Die erste Stammform"},
+        {"U+FFFE", [&] { Anlegen(QStringLiteral("amare") + QChar(0xFFFE), WA_VERB); }, "U+FFFE"},
+        {"Stichwort zu lang", [&] { Anlegen(QString(1001, QLatin1Char('a')), WA_VERB); }, "1001 Zeichen zu lang"},
+        {"Lehrbuchname zu lang", [&] { speicher.LehrbuchAnlegen(QString(201, QLatin1Char('b'))); },
+         "Der Name des Lehrbuchs ist mit 201 Zeichen zu lang"},
+        {"Lehrbuch umbenannt", [&] { speicher.LehrbuchUmbenennen(buch, QStringLiteral("a\x02")); }, "U+0002"},
+        {"Lektionstext zu lang",
+         [&] {
+             auto l = Lektion(QStringLiteral("L"), buch, {});
+             l->text = QStringList{QString(100001, QLatin1Char('t'))};
+             speicher.LektionSpeichern(*l);
+         },
+         "Der Lektionstext ist mit 100001 Zeichen zu lang"},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.fall);
+        try {
+            f.schreiben();
+            ADD_FAILURE() << "stored";
+        } catch (const TTextFehler &e) {
+            EXPECT_TRUE(e.Meldung().contains(QString::fromUtf8(f.teil))) << e.what();
+        }
+    }
+    EXPECT_EQ(Zahl("SELECT count(*) FROM vokabel"), vorher);
+    EXPECT_EQ(Zahl("SELECT count(*) FROM lektion"), 0);
+    EXPECT_EQ(speicher.Lehrbuecher().size(), 1u);
+}
+
+// Texts an older version stored unchecked: the export of the whole
+// textbook still imports again.
+TEST_F(ExportImport, AnExportWithStoredControlCharactersImportsAgain)
+{
+    const int32_t buch = Lehrbuch();
+    daten.Verbindung().Ausfuehren("UPDATE vokabel SET vokabel = 'hor' || char(1) || 'tari' || char(27) || '[2J', "
+                                  "form1 = char(0) || 'x' WHERE vokabel = 'hortari';"
+                                  "UPDATE bedeutung SET bedeutung = 'Meer' || char(65534) WHERE bedeutung = 'Meer';"
+                                  "UPDATE lektion SET name = 'Erste' || char(7), text = 'Heu' || char(8) "
+                                  "WHERE name = 'Erste'");
+    const QByteArray xml = speicher.LehrbuchExportieren(buch, QString());
+    TDatenmanager leer(QStringLiteral(":memory:"));
+    TImport import(leer);
+    const TImportErgebnis e = import.Importieren(xml);
+    EXPECT_EQ(e.lektionenAngelegt, 3);
+    TLektionsSpeicher zweiter(leer);
+    EXPECT_GT(zweiter.LektionSuchen(zweiter.LehrbuchSuchen(QStringLiteral("Lehrbuch \"Eins\" & <Zwei>")),
+                                    QStringLiteral("Erste\uFFFD")),
+              0);
 }
 
 } // namespace
