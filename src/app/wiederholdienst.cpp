@@ -38,6 +38,22 @@ TWiederholdienst::TWiederholdienst(TDatenmanager &daten, const IUhr &uhr, const 
 
 TWiederholdienst::~TWiederholdienst() = default;
 
+QString TWiederholdienst::AntwortzeitMangel(int32_t vokabelId)
+{
+    const QDateTime jetzt = m_uhr.Jetzt();
+    // Stored times are "yyyymmddhhnnss": a year outside four digits breaks
+    // their order, and dates far off make every due date meaningless.
+    if (!jetzt.isValid() || jetzt.date().year() < 1900 || jetzt.date().year() > 2100)
+        return QStringLiteral("Die Zeit „%1“ liegt nicht zwischen den Jahren 1900 und 2100.")
+            .arg(jetzt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    const std::optional<TGedaechtnis> g = m_speicher->Gedaechtnis(vokabelId, m_einstellung.richtung);
+    if (g && g->letzte.isValid() && jetzt < g->letzte)
+        return QStringLiteral("Die Zeit „%1“ liegt vor der letzten Wiederholung dieser Vokabel (%2).")
+            .arg(jetzt.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                 g->letzte.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    return {};
+}
+
 TGedaechtnis TWiederholdienst::Antworten(int32_t vokabelId, bool richtig, TAbfrageArt art, int32_t sekunden)
 {
     TNote note = TNote::Gut;

@@ -39,6 +39,11 @@ class TWiederholdienst {
 
     const TEinstellung &Einstellung() const { return m_einstellung; }
 
+    // The German complaint about an answer at the clock's time: a time
+    // outside the years 1900 to 2100, or one before the entry's last review
+    // in this direction; empty when the answer may be stored.
+    QString AntwortzeitMangel(int32_t vokabelId);
+
     // Stores the answer and the entry's new memory state; returns the state.
     TGedaechtnis Antworten(int32_t vokabelId, bool richtig, TAbfrageArt art, int32_t sekunden = 0);
     std::optional<TGedaechtnis> Gedaechtnis(int32_t vokabelId);

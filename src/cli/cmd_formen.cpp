@@ -121,6 +121,13 @@ int Formen(const Aufruf &aufruf)
         Fehler(QStringLiteral("--id erwartet eine Nummer."));
         return 2;
     }
+    // "--id N" is the whole call: a second --id or anything else is a mistake.
+    if (aufruf.argumente.size() != 2) {
+        QStringList uebrig = aufruf.argumente;
+        uebrig.remove(i, 2);
+        Fehler(QStringLiteral("formen: unbekanntes Argument \"%1\".").arg(uebrig.first()));
+        return 2;
+    }
     return AusDatenbank(aufruf.datenOrdner, aufruf.argumente.at(i + 1));
 #else
     Fehler(QStringLiteral("formen --id: dieses Programm wurde ohne Datenbankanbindung gebaut."));

@@ -49,7 +49,19 @@ int Import(const Aufruf &aufruf)
         Fehler(QStringLiteral("import erwartet mindestens eine Lektionsdatei."));
         return 2;
     }
+    for (const QString &datei : aufruf.argumente)
+        if (datei.startsWith(QLatin1String("--"))) {
+            Fehler(QStringLiteral("import: unbekanntes Argument „%1“.").arg(datei));
+            return 2;
+        }
     try {
+        // Scripts rely on import creating the database; a mistyped folder must not go unnoticed.
+        if (!QFileInfo::exists(QDir(aufruf.datenOrdner).filePath(TDatenmanager::Dateiname())))
+            std::fprintf(stderr, "%s\n",
+                         QStringLiteral("Im Ordner „%1“ ist keine Datenbank; es wird eine neue angelegt.")
+                             .arg(QDir::toNativeSeparators(aufruf.datenOrdner))
+                             .toUtf8()
+                             .constData());
         TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::AnlegenWennNoetig);
         if (!Bereit(daten))
             return 1;

@@ -5,6 +5,7 @@
 #include "app/wiederholdienst.h"
 #include "model/fehler.h"
 #include "model/rueckfrage.h"
+#include "model/textpruefung.h"
 #include "store/datenmanager.h"
 
 #include <QDateTime>
@@ -67,8 +68,9 @@ int Faellig(const Aufruf &aufruf)
     QDate bis = QDate::currentDate();
     if (datumText) {
         bis = QDate::fromString(*datumText, Qt::ISODate);
-        if (!bis.isValid() || datumText->size() != 10) {
-            Fehler(QStringLiteral("Ungültiges Datum „%1“. Erwartet wird JJJJ-MM-TT.").arg(*datumText));
+        if (!bis.isValid() || datumText->size() != 10 || bis.year() < 1900 || bis.year() > 2100) {
+            Fehler(QStringLiteral("Ungültiges Datum „%1“. Erwartet wird JJJJ-MM-TT zwischen 1900 und 2100.")
+                       .arg(*datumText));
             return 2;
         }
     }
@@ -89,7 +91,7 @@ int Faellig(const Aufruf &aufruf)
         for (const TLernkarte &k : dienst.Faellige(bis, lehrbuchId))
             Ausgabe(QStringLiteral("%1\t%2\t%3\t%4")
                         .arg(k.vokabelId)
-                        .arg(k.vokabel, k.faellig.toString(Qt::ISODate))
+                        .arg(TsvFeld(k.vokabel), k.faellig.toString(Qt::ISODate))
                         .arg(k.stabilitaet, 0, 'f', 2));
         return 0;
     } catch (const TFehler &e) {
@@ -122,7 +124,8 @@ int Antwort(const Aufruf &aufruf)
     QDateTime zeit = QDateTime::currentDateTime();
     if (zeitText) {
         zeit = QDateTime::fromString(*zeitText, QStringLiteral("yyyy-MM-ddTHH:mm"));
-        if (!zeit.isValid()) {
+        // The format also takes a sign or a fifth digit in the year.
+        if (!zeit.isValid() || zeitText->size() != 16 || !zeitText->at(0).isDigit()) {
             Fehler(QStringLiteral("Ungültige Zeit „%1“. Erwartet wird JJJJ-MM-TTTHH:MM.").arg(*zeitText));
             return 2;
         }
@@ -136,6 +139,11 @@ int Antwort(const Aufruf &aufruf)
         if (!dienst.VokabelVorhanden(id)) {
             Fehler(QStringLiteral("Eine Vokabel mit der ID %1 gibt es nicht.").arg(id));
             return 1;
+        }
+        const QString mangel = dienst.AntwortzeitMangel(id);
+        if (!mangel.isEmpty()) {
+            Fehler(mangel);
+            return 2;
         }
         const TGedaechtnis g = dienst.Antworten(id, urteil == QLatin1String("richtig"), TAbfrageArt::Schriftlich);
         Ausgabe(g.faellig.toString(Qt::ISODate));

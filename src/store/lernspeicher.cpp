@@ -70,6 +70,11 @@ std::optional<TGedaechtnis> TLernspeicher::Gedaechtnis(int32_t vokabelId, TAbfra
 void TLernspeicher::AntwortSpeichern(const TAntwortEintrag &antwort, const TGedaechtnis &zustand)
 {
     m_daten.PruefenBereit();
+    // Times are stored as "yyyymmddhhnnss"; another year width breaks their order.
+    for (const QDate &tag : {antwort.zeitpunkt.date(), zustand.faellig})
+        if (tag.isValid() && (tag.year() < 1000 || tag.year() > 9999))
+            throw DatenbankFehler(QStringLiteral("Das Datum %1 kann nicht gespeichert werden.")
+                                      .arg(tag.toString(QStringLiteral("yyyy-MM-dd"))));
     TVerbindung &v = m_daten.Verbindung();
     TTransaktion t(v);
     {

@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <string>
@@ -112,6 +114,11 @@ TEST_F(Cli, WrongCallsAndMissingDataExitWithTheirCodeAndAGermanMessage)
         {Fehlt, {"formen", "--id"}, 2, "--id erwartet eine Nummer"},
         {Fehlt, {"formen", "--id", "abc"}, 2, "positive ganze Zahl"},
         {Fehlt, {"formen", "--id", "-3"}, 2, "positive ganze Zahl"},
+        {Fehlt, {"formen", "--id", "48", "extra"}, 2, "unbekanntes Argument \"extra\""},
+        {Fehlt, {"formen", "--id", "48", "--id", "49"}, 2, "unbekanntes Argument \"--id\""},
+        {Fehlt, {"init", "--bogus"}, 2, "init: unbekanntes Argument „--bogus“"},
+        {Fehlt, {"import", "--bogus"}, 2, "import: unbekanntes Argument „--bogus“"},
+        {Fehlt, {"speichern", "extra"}, 2, "speichern: unbekanntes Argument „extra“"},
         {Fehlt, {"import"}, 2, "mindestens eine Lektionsdatei"},
         {Fehlt, {"export"}, 2, "Aufruf: export"},
         {Fehlt, {"export", "--lehrbuch", "Prima"}, 2, "Aufruf: export"},
@@ -317,6 +324,14 @@ TEST_F(Cli, AntwortSchedulesAnEntryAndFaelligListsItWhileBadCallsChangeNothing)
         {{"antwort", "999999", "richtig"}, 1, "Eine Vokabel mit der ID 999999 gibt es nicht."},
         {{"antwort", populus, "vielleicht"}, 2, "Ungültige Bewertung „vielleicht“."},
         {{"antwort", populus, "richtig", "--zeit", "2026-05-32T10:00"}, 2, "Ungültige Zeit „2026-05-32T10:00“."},
+        // Impossible review times: a sign, years out of range, time running backwards.
+        {{"antwort", populus, "richtig", "--zeit", "-2026-01-01T10:00"}, 2, "Ungültige Zeit „-2026-01-01T10:00“."},
+        {{"antwort", populus, "richtig", "--zeit", "9999-01-01T10:00"}, 2, "nicht zwischen den Jahren 1900 und 2100"},
+        {{"antwort", populus, "richtig", "--zeit", "0001-01-01T10:00"}, 2, "nicht zwischen den Jahren 1900 und 2100"},
+        {{"antwort", populus, "richtig", "--zeit", "2026-05-01T16:59"},
+         2,
+         "liegt vor der letzten Wiederholung dieser Vokabel (2026-05-01 17:00)"},
+        {{"faellig", "--datum", "0001-01-01"}, 2, "Ungültiges Datum „0001-01-01“."},
         {{"antwort", populus}, 2, "Aufruf: antwort ID richtig|falsch"},
         {{"faellig", "--datum", "2026-13-01"}, 2, "Ungültiges Datum „2026-13-01“."},
         {{"faellig", "--datum"}, 2, "--datum erwartet einen Wert."},
@@ -330,3 +345,61 @@ TEST_F(Cli, AntwortSchedulesAnEntryAndFaelligListsItWhileBadCallsChangeNothing)
     }
     EXPECT_EQ(faellig("2026-05-04"), beide);
 }
+
+namespace {
+
+// Hostile input on the command line: texts XML cannot hold, an entity
+// bomb, a pipe instead of a file. Each is refused with a German message,
+// the good rest is kept, and the database does not grow.
+TEST_F(Cli, HostileTextsAndFilesAreRefusedAndTheDatabaseStaysAsItWas)
+{
+    // A folder without a database: import says it creates one.
+    QFile leer(tmp.filePath(QStringLiteral("leer.xml")));
+    ASSERT_TRUE(leer.open(QIODevice::WriteOnly));
+    leer.write("<?xml version=\"1.0\"?>\n<LEXOVITA/>\n");
+    leer.close();
+    const Lauf neu = Mit({QStringLiteral("import"), leer.fileName()});
+    EXPECT_EQ(neu.code, 0) << S(neu.fehler);
+    EXPECT_TRUE(neu.fehler.contains(QStringLiteral("ist keine Datenbank; es wird eine neue angelegt")))
+        << S(neu.fehler);
+    EXPECT_TRUE(QFile::exists(QDir(Daten()).filePath(QStringLiteral("lexovita.db"))));
+    EXPECT_FALSE(Mit({QStringLiteral("import"), leer.fileName()}).fehler.contains(QStringLiteral("neue angelegt")));
+
+    const Lauf s = Mit({QStringLiteral("speichern")},
+                       "{\"vokabel\":\"rosa\",\"wortart\":\"s\",\"bedeutungen\":[\"Rose\"]}\n"
+                       "{\"vokabel\":\"ro\\u0001sa\",\"wortart\":\"s\"}\n"
+                       "{\"vokabel\":\"amicus\",\"wortart\":\"s\",\"bedeutungen\":[\"Fre\\u001b[2Jund\"]}\n"
+                       "{\"vokabel\":\"bellum\",\"wortart\":\"s\",\"bedeutungen\":[\"Krieg\"]}\n");
+    EXPECT_EQ(s.code, 1);
+    EXPECT_TRUE(
+        s.fehler.contains(QStringLiteral("Zeile 2: Das Stichwort enthält das unzulässige Steuerzeichen U+0001")))
+        << S(s.fehler);
+    EXPECT_TRUE(s.fehler.contains(QStringLiteral("Zeile 3: Die Bedeutung"))) << S(s.fehler);
+    EXPECT_TRUE(s.aus.contains(QStringLiteral("2 Vokabeln gespeichert."))) << S(s.aus);
+
+    const QString db = QDir(Daten()).filePath(QStringLiteral("lexovita.db"));
+    const qint64 groesse = QFileInfo(db).size();
+    QFile bombe(tmp.filePath(QStringLiteral("bombe.xml")));
+    ASSERT_TRUE(bombe.open(QIODevice::WriteOnly));
+    bombe.write("<?xml version=\"1.0\"?>\n<!DOCTYPE LEXOVITA [<!ENTITY b \"" + QByteArray(4000, 'b') +
+                "\">]>\n<LEXOVITA><LEKTION name=\"L\"><VOK><NAME>" + QByteArray("&b;").repeated(30000) +
+                "</NAME><WORTART>3</WORTART></VOK></LEKTION></LEXOVITA>\n");
+    bombe.close();
+    const QString rohr = tmp.filePath(QStringLiteral("rohr.xml"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    const struct {
+        QString datei;
+        const char *meldung;
+    } dateien[] = {{bombe.fileName(), "Entitäten"},
+                   {rohr, "keine gewöhnliche Datei"},
+                   {QStringLiteral("/dev/zero"), "keine gewöhnliche Datei"}};
+    for (const auto &d : dateien) {
+        const Lauf l = Mit({QStringLiteral("import"), d.datei});
+        EXPECT_EQ(l.code, 1) << S(d.datei);
+        EXPECT_TRUE(l.fehler.contains(QString::fromUtf8(d.meldung))) << S(l.fehler);
+    }
+    EXPECT_EQ(QFileInfo(db).size(), groesse);
+    EXPECT_EQ(Mit({QStringLiteral("suche"), QStringLiteral("ro")}).Zeilen().size(), 1);
+}
+
+} // namespace
