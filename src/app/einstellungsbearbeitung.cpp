@@ -148,12 +148,16 @@ TEinstellungsbearbeitung::~TEinstellungsbearbeitung() = default;
 void TEinstellungsbearbeitung::Ok()
 {
     m_dienst.Uebernehmen(*m_kopie);
+    if (m_dienst.Config().TeilweiseGelesen())
+        throw TEinstellungsFehler(m_dienst.Config().Warnungen().join(QLatin1Char('\n')));
     m_dienst.Speichern();
 }
 
 void TEinstellungsbearbeitung::Abbrechen()
 {
-    m_dienst.Laden(m_dienst.Config().programmordner);
+    const QString warnung = m_dienst.Laden(m_dienst.Config().programmordner);
+    if (!warnung.isEmpty())
+        throw TEinstellungsFehler(warnung);
 }
 
 void TEinstellungsbearbeitung::Schliessen()

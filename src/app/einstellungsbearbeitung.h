@@ -87,8 +87,8 @@ class TEinstellungsbearbeitung {
 
     TConfig &Kopie() { return *m_kopie; }
 
-    void Ok();        // throws TEinstellungsFehler when the store cannot be written
-    void Abbrechen(); // throws TEinstellungsFehler on a value of the wrong kind
+    void Ok();        // throws TEinstellungsFehler when the store cannot be (or must not be) written
+    void Abbrechen(); // throws TEinstellungsFehler naming values replaced by their defaults
     void Schliessen();
 
     // The collected forms replace all three selections of the copy.

@@ -45,9 +45,10 @@ void TEinstellungsdienst::Aendern(const std::function<void(TConfig &)> &aenderun
     Melden(vorher);
 }
 
-void TEinstellungsdienst::Laden(const QString &programmordner)
+QString TEinstellungsdienst::Laden(const QString &programmordner)
 {
     Aendern([&programmordner](TConfig &c) { c.EinstellungenLaden(programmordner); });
+    return m_config->Warnungen().join(QLatin1Char('\n'));
 }
 
 void TEinstellungsdienst::Speichern()

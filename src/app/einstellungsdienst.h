@@ -27,8 +27,9 @@ class TEinstellungsdienst : public QObject {
     TConfig &Config() { return *m_config; }
 
     // Loads the store; announces the groups whose values differ afterwards.
-    // A failing load (TEinstellungsFehler) still announces what it changed.
-    void Laden(const QString &programmordner = {});
+    // Returns the German message about values that were replaced by their
+    // defaults (TConfig::Warnungen as one text), empty when all was well.
+    [[nodiscard]] QString Laden(const QString &programmordner = {});
     void Speichern();
 
     // Runs the change on the settings object and announces the groups it

@@ -181,9 +181,11 @@ QVariant WertAlsSpeicherwert(const TEinstellung &e, const TEinstellung::TWert &w
 using G = TEinstellungsGruppe;
 using S = TSpeicherung;
 
-TEinstellung Zahl(G gruppe, const char *name, int32_t TConfig::*feld, int32_t standard)
+TEinstellung Zahl(G gruppe, const char *name, int32_t TConfig::*feld, int32_t standard, int32_t minimum = INT32_MIN,
+                  int32_t maximum = INT32_MAX)
 {
-    return {gruppe, QLatin1String(name), TEinstellungsArt::Zahl, standard, S::LesenUndSchreiben, feld};
+    return {gruppe, QLatin1String(name), TEinstellungsArt::Zahl, standard, S::LesenUndSchreiben, feld, minimum,
+            maximum};
 }
 TEinstellung Schalter(G gruppe, const char *name, bool TConfig::*feld, bool standard)
 {
@@ -310,7 +312,7 @@ std::span<const TEinstellung> TConfig::Tabelle()
     // The only place a stored value, its key and its default are named; load,
     // save, the defaults of a new object and change detection all walk it.
     static const TEinstellung tabelle[] = {
-        Zahl(G::Wurzel, "LehrbuchID", &TConfig::LehrbuchID, 0),
+        Zahl(G::Wurzel, "LehrbuchID", &TConfig::LehrbuchID, 0, 0),
         Schalter(G::Wurzel, "wbPraesens", &TConfig::wbPraesens, false),
         Schalter(G::Wurzel, "KeepVokTooltip", &TConfig::KeepVokTooltip, false),
 
@@ -352,7 +354,7 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Schalter(G::Lernen, "vlsMischen", &TConfig::vlsMischen, true),
         Schalter(G::Lernen, "vlsAnfang", &TConfig::vlsAnfang, true),
         Schalter(G::Lernen, "vlsFalscheMehrfach", &TConfig::vlsFalscheMehrfach, true),
-        Zahl(G::Lernen, "vlsFalscheAnzahl", &TConfig::vlsFalscheAnzahl, 1),
+        Zahl(G::Lernen, "vlsFalscheAnzahl", &TConfig::vlsFalscheAnzahl, 1, 1, 99),
         Schalter(G::Lernen, "vlsSchnellkorrektur", &TConfig::vlsSchnellkorrektur, false),
         Schalter(G::Lernen, "vlmMischen", &TConfig::vlmMischen, true),
         Schalter(G::Lernen, "vlmStammformen", &TConfig::vlmStammformen, false),
@@ -362,17 +364,17 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Schalter(G::Lernen, "flStammformen", &TConfig::flStammformen, true),
         Schalter(G::Lernen, "flKonjDekl", &TConfig::flKonjDekl, true),
         Schalter(G::Lernen, "flVokabel", &TConfig::flVokabel, true),
-        Zahl(G::Lernen, "lrBehalten", &TConfig::lrBehalten, 90),
-        Zahl(G::Lernen, "lrNeueProTag", &TConfig::lrNeueProTag, 20),
+        Zahl(G::Lernen, "lrBehalten", &TConfig::lrBehalten, 90, 70, 99),
+        Zahl(G::Lernen, "lrNeueProTag", &TConfig::lrNeueProTag, 20, 0, 500),
         Schalter(G::Lernen, "lrAufzeichnen", &TConfig::lrAufzeichnen, true),
 
         Schalter(G::Text, "txtUmbruch", &TConfig::txtUmbruch, true),
-        Zahl(G::Text, "txtUmbruchZeichen", &TConfig::txtUmbruchZeichen, 80),
-        Zahl(G::Text, "txtZeilenabstand", &TConfig::txtZeilenabstand, 18),
+        Zahl(G::Text, "txtUmbruchZeichen", &TConfig::txtUmbruchZeichen, 80, 0, 99),
+        Zahl(G::Text, "txtZeilenabstand", &TConfig::txtZeilenabstand, 18, 10, 99),
         Schalter(G::Text, "txtUnsichtbareZeichen", &TConfig::txtUnsichtbareZeichen, false),
         Text(G::Text, "txtName", &TConfig::txtName, "Tahoma"),
-        Zahl(G::Text, "txtSize", &TConfig::txtSize, 10),
-        Zahl(G::Text, "txtStyle", &TConfig::txtStyle, 0),
+        Zahl(G::Text, "txtSize", &TConfig::txtSize, 10, 6, 72),
+        Zahl(G::Text, "txtStyle", &TConfig::txtStyle, 0, 0, 15),
         Schalter(G::Text, "txtDragDrop", &TConfig::txtDragDrop, false),
 
         Zahl(G::Layout, "testReihenfolge", &TConfig::testReihenfolge, 1),
@@ -422,21 +424,43 @@ void TConfig::EinstellungenLaden(const QString &ordner)
         pfad += QLatin1Char('/');
     programmordner = pfad;
 
+    m_warnungen.clear();
     // Pick up changes other processes made to the same store.
     m_store->sync();
+    m_teilweise = m_store->status() != QSettings::NoError;
+    if (m_teilweise)
+        m_warnungen << QStringLiteral("Die Einstellungen in „%1“ können nicht gelesen werden; es gelten die "
+                                      "Standardwerte, und die Datei wird nicht überschrieben.")
+                           .arg(QDir::toNativeSeparators(m_store->fileName()));
+    // One value at a time: a bad one must not cost the others.
     for (const TEinstellung &e : Tabelle()) {
         if (e.speicherung == TSpeicherung::Keine)
             continue;
         const QString schluessel = e.Schluessel();
-        if (m_store->contains(schluessel))
-            e.Setzen(*this, WertAusText(e, AlsText(m_store->value(schluessel))));
-        else
+        if (m_teilweise || !m_store->contains(schluessel)) {
             e.Setzen(*this, e.standard);
+            continue;
+        }
+        const QString text = AlsText(m_store->value(schluessel));
+        try {
+            const TEinstellung::TWert wert = WertAusText(e, text);
+            if (e.art == TEinstellungsArt::Zahl &&
+                (std::get<int32_t>(wert) < e.minimum || std::get<int32_t>(wert) > e.maximum))
+                throw TEinstellungsFehler(DatentypFehler(e.name));
+            e.Setzen(*this, wert);
+        } catch (const TEinstellungsFehler &) {
+            e.Setzen(*this, e.standard);
+            m_warnungen << QStringLiteral("Die Einstellung „%1“ hatte den ungültigen Wert „%2“; es gilt wieder der "
+                                          "Standardwert.")
+                               .arg(schluessel, text.left(80));
+        }
     }
 }
 
 void TConfig::EinstellungenSpeichern()
 {
+    if (m_teilweise)
+        return;
     QSettings &s = *m_store;
     for (const TEinstellung &e : Tabelle())
         if (e.speicherung == TSpeicherung::LesenUndSchreiben)

@@ -87,10 +87,21 @@ class TConfig {
     TConfig(const TConfig &) = delete;
     TConfig &operator=(const TConfig &) = delete;
 
-    // Reads every value of the table in its order; a missing value takes its
-    // default. An empty programmordner means the folder of the running program.
+    // Reads every value of the table in its order, each on its own: a
+    // missing value takes its default, and so does a value of the wrong
+    // kind or outside its range (Bereich()), which adds one German line
+    // naming the key and the value it had to Warnungen(). A store that
+    // cannot be read at all leaves every default and is marked as only
+    // partly read. An empty programmordner means the folder of the running
+    // program. Never throws for what the store holds.
     void EinstellungenLaden(const QString &programmordner = {});
-    // Writes every value except the read-only and the in-memory ones.
+    // What the last load replaced, one line per value; empty when all was well.
+    const QStringList &Warnungen() const { return m_warnungen; }
+    // True when the last load could not read the store: saving would write
+    // defaults over the user's values, so EinstellungenSpeichern leaves it.
+    bool TeilweiseGelesen() const { return m_teilweise; }
+    // Writes every value except the read-only and the in-memory ones; does
+    // nothing after a load that could not read the store.
     void EinstellungenSpeichern();
 
     // A working copy on the same store with every table value and the
@@ -187,6 +198,8 @@ class TConfig {
 
     std::unique_ptr<QSettings> m_eigener;
     QSettings *m_store;
+    QStringList m_warnungen;
+    bool m_teilweise = false;
 };
 
 // One row of the settings table. The field's type follows from the kind:
@@ -201,6 +214,9 @@ struct TEinstellung {
     TWert standard;
     TSpeicherung speicherung;
     TFeld feld;
+    // For numbers: the values the settings window can set; others are
+    // replaced by the default when loading.
+    int32_t minimum = INT32_MIN, maximum = INT32_MAX;
 
     // Full key in the store, e.g. "3.0/Colors/clKNG".
     QString Schluessel() const;

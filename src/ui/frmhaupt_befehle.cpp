@@ -309,7 +309,10 @@ void TfrmHaupt::showEvent(QShowEvent *event)
 
 void TfrmHaupt::ErsteAnzeige()
 {
-    m_kern.Einstellungen().Laden();
+    // Whatever the settings hold, start-up goes on with defaults for bad values.
+    const QString warnung = m_kern.Einstellungen().Laden();
+    if (!warnung.isEmpty())
+        m_kern.Rueckfrage().Meldung(ProgrammTitel(), warnung);
     {
         Beschaeftigt(true);
         struct Ende {

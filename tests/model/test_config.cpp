@@ -1,7 +1,10 @@
 #include "model/config.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -31,8 +34,15 @@ class ConfigTest : public ::testing::Test {
 std::vector<TEinstellung::TWert> Werte(const TEinstellung &e)
 {
     switch (e.art) {
-    case TEinstellungsArt::Zahl:
-        return {int32_t{4711}, int32_t{-5}};
+    case TEinstellungsArt::Zahl: {
+        // Two values inside the row's range, neither the default.
+        std::vector<TEinstellung::TWert> werte;
+        for (const int32_t w : {int32_t{4711}, int32_t{-5}, e.maximum, e.minimum})
+            if (w >= e.minimum && w <= e.maximum && w != std::get<int32_t>(e.standard) && werte.size() < 2 &&
+                std::find(werte.begin(), werte.end(), TEinstellung::TWert{w}) == werte.end())
+                werte.push_back(w);
+        return werte;
+    }
     case TEinstellungsArt::Schalter:
         return {!std::get<bool>(e.standard), std::get<bool>(e.standard)};
     case TEinstellungsArt::Text:
@@ -252,20 +262,77 @@ TEST_F(ConfigTest, StoredColoursAreReadInEveryAcceptedForm)
     EXPECT_EQ(c.clKG, 0x0000FF);
 }
 
-TEST_F(ConfigTest, ABadColourTextOrANumberValueHoldingTextRaisesAGermanError)
+// A bad value costs only itself: it takes its default, one German line
+// names its key and what it held, every other value is kept, and saving
+// writes the others back unchanged.
+TEST_F(ConfigTest, ABadValueTakesItsDefaultAndKeepsEveryOtherValue)
 {
-    Schreiben(QStringLiteral("3.0/Colors/clSelHg"), QStringLiteral("gelb"));
-    TConfig c(Datei());
-    EXPECT_THROW(c.EinstellungenLaden(QStringLiteral("/x")), TKonvertierungsFehler);
+    const struct {
+        const char *schluessel;
+        QVariant wert;
+    } schlecht[] = {
+        {"3.0/wbPraesens", QStringLiteral("vielleicht")},
+        {"3.0/Colors/clSelHg", QStringLiteral("gelb")},
+        {"3.0/Lernen/vlKasus", QStringLiteral("Genitiv")},
+        {"3.0/Text/txtSize", 100000},       // the settings window offers 6 to 72
+        {"3.0/Text/txtZeilenabstand", 3},   // 10 to 99
+        {"3.0/Lernen/lrBehalten", 100},     // 70 to 99
+        {"3.0/Lernen/vlsFalscheAnzahl", 0}, // 1 to 99
+        {"3.0/LehrbuchID", -1},
+    };
+    Schreiben(QStringLiteral("3.0/Text/txtName"), QStringLiteral("DejaVu Serif"));
+    Schreiben(QStringLiteral("3.0/Text/txtUmbruchZeichen"), 60);
+    Schreiben(QStringLiteral("3.0/Lernen/lrNeueProTag"), 7);
+    Schreiben(QStringLiteral("3.0/Colors/clKNG"), QStringLiteral("clYellow"));
+    for (const auto &f : schlecht)
+        Schreiben(QString::fromLatin1(f.schluessel), f.wert);
 
-    Schreiben(QStringLiteral("3.0/Colors/clSelHg"), QStringLiteral("clYellow"));
-    Schreiben(QStringLiteral("3.0/Lernen/vlKasus"), QStringLiteral("Genitiv"));
-    try {
-        c.EinstellungenLaden(QStringLiteral("/x"));
-        ADD_FAILURE() << "a text in a number value was accepted";
-    } catch (const TEinstellungsFehler &f) {
-        EXPECT_EQ(f.Meldung(), QStringLiteral("Ungültiger Datentyp für 'vlKasus'"));
+    TConfig c(Datei());
+    c.EinstellungenLaden(QStringLiteral("/x"));
+    EXPECT_EQ(c.txtName, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(c.txtUmbruchZeichen, 60);
+    EXPECT_EQ(c.lrNeueProTag, 7);
+    EXPECT_EQ(c.clKNG, 0x00FFFF);
+    const TConfig standard(dir.filePath(QStringLiteral("leer.ini")));
+    ASSERT_EQ(c.Warnungen().size(), std::size(schlecht)) << c.Warnungen().join("\n").toStdString();
+    for (size_t i = 0; i < std::size(schlecht); ++i) {
+        const QString schluessel = QString::fromLatin1(schlecht[i].schluessel);
+        SCOPED_TRACE(schluessel.toStdString());
+        const auto zeile = std::find_if(TConfig::Tabelle().begin(), TConfig::Tabelle().end(),
+                                        [&](const TEinstellung &e) { return e.Schluessel() == schluessel; });
+        ASSERT_NE(zeile, TConfig::Tabelle().end());
+        EXPECT_EQ(zeile->Wert(c), zeile->standard);
+        EXPECT_TRUE(c.Warnungen().contains(QStringLiteral("Die Einstellung „%1“ hatte den ungültigen Wert „%2“; es "
+                                                          "gilt wieder der Standardwert.")
+                                               .arg(schluessel, schlecht[i].wert.toString())))
+            << c.Warnungen().join("\n").toStdString();
     }
+    EXPECT_FALSE(c.TeilweiseGelesen());
+
+    c.EinstellungenSpeichern();
+    TConfig wieder(Datei());
+    wieder.EinstellungenLaden(QStringLiteral("/x"));
+    EXPECT_TRUE(wieder.Warnungen().isEmpty()) << wieder.Warnungen().join("\n").toStdString();
+    EXPECT_EQ(wieder.txtName, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(wieder.txtSize, 10);
+    EXPECT_EQ(wieder.lrNeueProTag, 7);
+}
+
+// A store that cannot be read gives the defaults for this run, says so,
+// and is never written over with them.
+TEST_F(ConfigTest, AStoreThatCannotBeReadIsNotSavedOver)
+{
+    // A folder where the file should be: nothing of it can be read.
+    ASSERT_TRUE(QDir().mkpath(Datei()));
+    TConfig c(Datei());
+    c.EinstellungenLaden(QStringLiteral("/x"));
+    EXPECT_TRUE(c.TeilweiseGelesen());
+    ASSERT_EQ(c.Warnungen().size(), 1);
+    EXPECT_TRUE(c.Warnungen()[0].contains(QStringLiteral("nicht überschrieben"))) << c.Warnungen()[0].toStdString();
+    EXPECT_EQ(c.txtSize, 10);
+    c.txtSize = 14;
+    c.EinstellungenSpeichern();
+    EXPECT_TRUE(QFileInfo(Datei()).isDir());
 }
 
 TEST_F(ConfigTest, BooleansAreTrueForAnyNonZeroNumber)
