@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <array>
@@ -481,8 +482,30 @@ namespace {
 // linear pass that checks the XML before the elements are read.
 constexpr int kMaxTiefe = 64;
 
+// The XML reader decodes its whole input before it counts lines, so it
+// blames bad UTF-8 on line 1; the line is found here instead.
+void KodierungPruefen(const QByteArray &inhalt)
+{
+    static const QRegularExpression andere(QStringLiteral("^<\\?xml[^>]*encoding\\s*=\\s*[\"'](?!utf-?8[\"'])"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (andere.match(QString::fromLatin1(inhalt.left(200))).hasMatch())
+        return; // another declared encoding: the reader checks it
+    qsizetype anfang = 0;
+    for (int zeile = 1; anfang <= inhalt.size(); ++zeile) {
+        qsizetype ende = inhalt.indexOf('\n', anfang);
+        if (ende < 0)
+            ende = inhalt.size();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        (void)QString(utf8(QByteArrayView(inhalt).sliced(anfang, ende - anfang)));
+        if (utf8.hasError())
+            throw TLektionsdateiFehler(zeile, QStringLiteral("Die Zeile ist nicht gültig als UTF-8 kodiert."));
+        anfang = ende + 1;
+    }
+}
+
 void VorabPruefen(const QByteArray &inhalt)
 {
+    KodierungPruefen(inhalt);
     QXmlStreamReader leser(inhalt);
     int tiefe = 0;
     while (!leser.atEnd()) {

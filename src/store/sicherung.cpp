@@ -89,13 +89,22 @@ bool EintragVerlaesstOrdner(const QString &name)
 
 void IntegritaetPruefen(TVerbindung &verbindung)
 {
-    TAnweisung a = verbindung.Anweisung("PRAGMA integrity_check");
-    QStringList befunde;
-    while (a.Schritt() && befunde.size() < 5)
-        befunde << a.Text(0);
-    if (befunde != QStringList{QStringLiteral("ok")})
+    // The engine's findings are English and technical: the user is told
+    // what they mean, a damaged page that stops the check counts as one.
+    int befunde = 0;
+    try {
+        TAnweisung a = verbindung.Anweisung("PRAGMA integrity_check");
+        while (a.Schritt() && befunde < 100)
+            if (a.Text(0) != QLatin1String("ok"))
+                ++befunde;
+    } catch (const DatenbankFehler &) {
+        befunde = std::max(befunde, 1);
+    }
+    if (befunde > 0)
         throw DatenbankFehler(
-            QStringLiteral("Die Prüfung der Datenbank hat Fehler gefunden:\n%1").arg(befunde.join(QLatin1Char('\n'))));
+            QStringLiteral("Die Prüfung der Datenbank hat Fehler gefunden: %1 Stelle(n) ihres Inhalts "
+                           "sind beschädigt.")
+                .arg(befunde));
     TAnweisung f = verbindung.Anweisung("PRAGMA foreign_key_check");
     if (f.Schritt())
         throw DatenbankFehler(

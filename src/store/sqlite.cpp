@@ -3,10 +3,13 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 namespace lexovita {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcDatenbank, "lexovita.datenbank", QtWarningMsg)
 
 QString GermanText(int rc, const QString &datei)
 {
@@ -31,7 +34,7 @@ QString GermanText(int rc, const QString &datei)
     case SQLITE_NOMEM:
         return QStringLiteral("Nicht genügend Arbeitsspeicher für die Datenbank.");
     default:
-        return QStringLiteral("Datenbankfehler.");
+        return QStringLiteral("Datenbankfehler. Die Aktion wurde nicht ausgeführt.");
     }
 }
 
@@ -268,16 +271,12 @@ void TVerbindung::Ausfuehren(const char *sql)
 
 void TVerbindung::Fehler(int rc, const std::string &sql) const
 {
-    QString text = GermanText(rc, datei_);
+    // The user reads German only; the engine's English words and the
+    // statement go to the log for the developers
+    // (QT_LOGGING_RULES="lexovita.datenbank.info=true").
     const QString engine = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
-    // The engine's own words help when a report reaches the developers.
-    const int art = rc & 0xff;
-    const bool klar = art == SQLITE_NOTADB || art == SQLITE_BUSY || art == SQLITE_LOCKED;
-    if (!engine.isEmpty() && !klar)
-        text += QStringLiteral(" (%1)").arg(engine);
-    if (!sql.empty() && !klar)
-        text += QStringLiteral(" [%1]").arg(QString::fromUtf8(sql.substr(0, 120).c_str()));
-    throw DatenbankFehler(text, rc);
+    qCInfo(lcDatenbank).noquote() << engine << QString::fromUtf8(sql.substr(0, 120).c_str());
+    throw DatenbankFehler(GermanText(rc, datei_), rc);
 }
 
 int64_t TVerbindung::LetzteId() const

@@ -332,6 +332,12 @@ TEST(LektionsdateiFehlerhaft, HostileFilesAreRefusedWithTheirLine)
         {"Lektionsname zu lang", "<?xml version=\"1.0\"?>\n<LEXOVITA>\n<LEKTION name=\"" + name + "\"/>\n</LEXOVITA>\n",
          3, "<LEKTION>"},
         {"Steuerzeichen als Zeichenreferenz", MitVok("<NAME>a&#1;b</NAME>\n<WORTART>3</WORTART>\n"), 5, "Zeile"},
+        {"ungültiges UTF-8 in Zeile 6",
+         "<?xml version=\"1.0\"?>\n<LEXOVITA>\n<LEKTION "
+         "name=\"L\">\n<VOK>\n<WORTART>3</WORTART>\n<NAME>a\xff\xfe"
+         "b</NAME>\n"
+         "</VOK></LEKTION></LEXOVITA>\n",
+         6, "UTF-8"},
         {"U+FFFE als Zeichenreferenz", MitVok("<NAME>a&#xFFFE;b</NAME>\n<WORTART>3</WORTART>\n"), 5, "Zeile"},
     };
     for (const auto &f : faelle) {

@@ -71,6 +71,9 @@ TEST_F(SpeicherVerbindung, ErrorsBecomeGermanExceptionsWithTheEngineCode)
         FAIL() << "Syntaxfehler nicht gemeldet";
     } catch (const DatenbankFehler &f) {
         EXPECT_TRUE(f.Meldung().startsWith(QStringLiteral("Datenbankfehler."))) << f.what();
+        // Neither the statement nor the engine's English reaches the user.
+        EXPECT_FALSE(f.Meldung().contains(QStringLiteral("SELEKT"))) << f.what();
+        EXPECT_FALSE(f.Meldung().contains(QStringLiteral("syntax"))) << f.what();
         EXPECT_NE(f.Code(), 0);
     }
     db.Ausfuehren("CREATE TABLE u (x INTEGER NOT NULL)");
