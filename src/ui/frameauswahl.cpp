@@ -20,15 +20,20 @@ TframeAuswahl::TframeAuswahl(QWidget *parent) : QFrame(parent)
     setPalette(pal);
 
     lblNummer = new QLabel(this);
+    // Shows stored text: a headword with tags must not turn into markup.
+    lblNummer->setTextFormat(Qt::PlainText);
     lblNummer->setObjectName(QStringLiteral("lblNummer"));
     lblVokabel = new QLabel(this);
+    lblVokabel->setTextFormat(Qt::PlainText);
     lblVokabel->setObjectName(QStringLiteral("lblVokabel"));
     QFont fett = lblVokabel->font();
     fett.setBold(true);
     lblVokabel->setFont(fett);
     lblWortart = new QLabel(this);
+    lblWortart->setTextFormat(Qt::PlainText);
     lblWortart->setObjectName(QStringLiteral("lblWortart"));
     lblFormen = new QLabel(this);
+    lblFormen->setTextFormat(Qt::PlainText);
     lblFormen->setObjectName(QStringLiteral("lblFormen"));
 
     btnHoch = new QToolButton(this);

@@ -95,6 +95,8 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     grpFrage = new QGroupBox(
         latDe ? QStringLiteral("Was bedeutet...") : QStringLiteral("Welcher Vokabel entspricht..."), this);
     lblFrage = new QLabel(grpFrage);
+    // Shows stored text: a headword with tags must not turn into markup.
+    lblFrage->setTextFormat(Qt::PlainText);
     lblFrage->setObjectName(QStringLiteral("lblFrage"));
     lblFrage->setWordWrap(true);
     lblFrage->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -103,12 +105,14 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     f.setBold(latDe);
     lblFrage->setFont(f);
     lblWortart = new QLabel(grpFrage);
+    lblWortart->setTextFormat(Qt::PlainText);
     lblWortart->setObjectName(QStringLiteral("lblWortart"));
     btnMerkhilfen = new QPushButton(QStringLiteral("&Merkhilfen"), grpFrage);
     btnMerkhilfen->setObjectName(QStringLiteral("btnMerkhilfen"));
     btnMerkhilfen->setAccessibleName(QStringLiteral("Merkhilfen zeigen, solange gedrückt"));
     btnMerkhilfen->setAutoDefault(false);
     lblMerkhilfen = new QLabel(grpFrage);
+    lblMerkhilfen->setTextFormat(Qt::PlainText);
     lblMerkhilfen->setObjectName(QStringLiteral("lblMerkhilfen"));
     lblMerkhilfen->setFrameShape(QFrame::StyledPanel);
     lblMerkhilfen->setAutoFillBackground(true);
@@ -123,6 +127,7 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     lblAntwort->setBuddy(edtAntwort);
     auto feld = [this](QLabel *&lbl, QLineEdit *&edt, const char *name) {
         lbl = new QLabel(grpFrage);
+        lbl->setTextFormat(Qt::PlainText);
         edt = new QLineEdit(grpFrage);
         edt->setObjectName(QString::fromLatin1(name));
         lbl->setBuddy(edt);
@@ -166,6 +171,7 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
 
     grpErgebnis = new QGroupBox(this);
     lblErgebnis = new QLabel(grpErgebnis);
+    lblErgebnis->setTextFormat(Qt::PlainText);
     lblErgebnis->setObjectName(QStringLiteral("lblErgebnis"));
     QFont fe = lblErgebnis->font();
     fe.setBold(true);
@@ -177,6 +183,7 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     lvwAntworten->setRootIsDecorated(false);
     lvwAntworten->setMaximumHeight(110);
     lblEingegeben = new QLabel(grpErgebnis);
+    lblEingegeben->setTextFormat(Qt::PlainText);
     lblEingegeben->setObjectName(QStringLiteral("lblEingegeben"));
     lblEingegeben->setWordWrap(true);
     txtVokabel = new QTextBrowser(grpErgebnis);
@@ -218,6 +225,7 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     chkHinzufuegen->setAccessibleName(QStringLiteral("Vokabeln zu einer vorhandenen Lektion hinzufügen"));
     chkHinzufuegen->setChecked(true);
     lblGespeichert = new QLabel(grpZusammenfassung);
+    lblGespeichert->setTextFormat(Qt::PlainText);
     lblGespeichert->setObjectName(QStringLiteral("lblGespeichert"));
     lblGespeichert->setWordWrap(true);
     auto *zeile = new QHBoxLayout;

@@ -36,6 +36,8 @@ QString OderLeer(const QString &s)
 QLabel *Zeile(QWidget *eltern, const char *name)
 {
     auto *l = new QLabel(eltern);
+    // Shows stored text: a headword with tags must not turn into markup.
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(QString::fromLatin1(name));
     l->setWordWrap(true);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -40,6 +40,8 @@ TfrmMuendlich::TfrmMuendlich(QWidget *parent, TAnwendungskern &kern, const TLekt
     actVorherige->setShortcut(QKeySequence(QStringLiteral("Alt+V")));
     actVorherige->setToolTip(QStringLiteral("Vorherige Vokabel (Pfeil nach oben)"));
     lblFortschritt = new QLabel(this);
+    // Shows stored text: a headword with tags must not turn into markup.
+    lblFortschritt->setTextFormat(Qt::PlainText);
     lblFortschritt->setObjectName(QStringLiteral("lblFortschritt"));
 
     tblVokabeln = new QTableWidget(0, 2, this);

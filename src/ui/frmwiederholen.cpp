@@ -27,10 +27,14 @@ TfrmWiederholen::TfrmWiederholen(QWidget *parent, TAnwendungskern &kern)
     lblLehrbuch->setBuddy(cmbLehrbuch);
 
     lblFaellig = new QLabel(this);
+    // Shows stored text: a headword with tags must not turn into markup.
+    lblFaellig->setTextFormat(Qt::PlainText);
     lblFaellig->setObjectName(QStringLiteral("lblFaellig"));
     lblNeu = new QLabel(this);
+    lblNeu->setTextFormat(Qt::PlainText);
     lblNeu->setObjectName(QStringLiteral("lblNeu"));
     lblHinweis = new QLabel(this);
+    lblHinweis->setTextFormat(Qt::PlainText);
     lblHinweis->setObjectName(QStringLiteral("lblHinweis"));
     lblHinweis->setWordWrap(true);
     QFont f = lblFaellig->font();

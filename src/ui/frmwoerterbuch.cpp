@@ -90,6 +90,8 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     edtSuchen->setObjectName(QStringLiteral("edtSuchen"));
     lblSuchen->setBuddy(edtSuchen);
     lblListe = new QLabel(links);
+    // Shows stored text: a headword with tags must not turn into markup.
+    lblListe->setTextFormat(Qt::PlainText);
     lblListe->setObjectName(QStringLiteral("lblListe"));
     DBGrid = new QTreeWidget(links);
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
@@ -111,6 +113,7 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     // Right: the chooser and the entry.
     auto *rechts = new QWidget(this);
     lblVokabelAnzahl = new QLabel(rechts);
+    lblVokabelAnzahl->setTextFormat(Qt::PlainText);
     lblVokabelAnzahl->setObjectName(QStringLiteral("lblVokabelAnzahl"));
     cmbVokabel = new QComboBox(rechts);
     cmbVokabel->setObjectName(QStringLiteral("cmbVokabel"));
@@ -119,22 +122,28 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
 
     auto *seite = new QWidget;
     lblVokabel = new QLabel(seite);
+    lblVokabel->setTextFormat(Qt::PlainText);
     lblVokabel->setObjectName(QStringLiteral("lblVokabel"));
     QFont gross = lblVokabel->font();
     gross.setPointSizeF(gross.pointSizeF() * 1.5);
     gross.setBold(true);
     lblVokabel->setFont(gross);
     lblBedeutungen = new QLabel(seite);
+    lblBedeutungen->setTextFormat(Qt::PlainText);
     lblBedeutungen->setObjectName(QStringLiteral("lblBedeutungen"));
     lblBedeutungen->setWordWrap(true);
     auto *linie = new QFrame(seite);
     linie->setFrameShape(QFrame::HLine);
     lblWortart = new QLabel(seite);
+    lblWortart->setTextFormat(Qt::PlainText);
     lblWortart->setObjectName(QStringLiteral("lblWortart"));
     lblFormen = new QLabel(seite);
+    lblFormen->setTextFormat(Qt::PlainText);
     lblFormen->setObjectName(QStringLiteral("lblFormen"));
     lblKonjDeklTitel = new QLabel(seite);
+    lblKonjDeklTitel->setTextFormat(Qt::PlainText);
     lblKonjDekl = new QLabel(seite);
+    lblKonjDekl->setTextFormat(Qt::PlainText);
     lblKonjDekl->setObjectName(QStringLiteral("lblKonjDekl"));
     auto *form = new QFormLayout;
     form->setVerticalSpacing(2);

@@ -28,8 +28,11 @@ TVokabelauswahl::TVokabelauswahl(QWidget *parent, const Texte &texte, bool sorti
     }
     lvwVokabeln->header()->setStretchLastSection(true);
     lblAnzahl = new QLabel(this);
+    // Shows stored text: a headword with tags must not turn into markup.
+    lblAnzahl->setTextFormat(Qt::PlainText);
     lblAnzahl->setObjectName(QStringLiteral("lblAnzahl"));
     lblAuswahl = new QLabel(this);
+    lblAuswahl->setTextFormat(Qt::PlainText);
     lblAuswahl->setObjectName(QStringLiteral("lblAuswahl"));
     btnAlleAuswaehlen = new QPushButton(texte.alleAuswaehlen, this);
     btnAlleAuswaehlen->setObjectName(QStringLiteral("btnAlleAuswaehlen"));

@@ -640,6 +640,44 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
     }
 
+    // Stored text with tags stays text: no heading, picture or link from a
+    // lesson file of unknown origin, in the dictionary as in the entry panel.
+    void storedMarkupIsShownAsPlainText()
+    {
+        const QString wort = QStringLiteral("amx<h1>Titel</h1><img src=\"file:///etc/x.png\">");
+        const QString bedeutung = QStringLiteral("<a href=\"file:///etc/passwd\">lies</a>");
+        m_u->Speichern(wort, WA_SUBSTANTIV, bedeutung);
+        QString vokabel, bedeutungen;
+        Qt::TextFormat formatVokabel = Qt::AutoText, formatBedeutungen = Qt::AutoText;
+        QTimer::singleShot(0, this, [&] {
+            auto *f = qobject_cast<TfrmWoerterbuch *>(QApplication::activeModalWidget());
+            QVERIFY(f);
+            QTest::keyClicks(f->edtSuchen, QStringLiteral("amx"));
+            f->DBGrid->setCurrentItem(f->DBGrid->topLevelItem(0));
+            vokabel = f->lblVokabel->text();
+            bedeutungen = f->lblBedeutungen->text();
+            formatVokabel = f->lblVokabel->textFormat();
+            formatBedeutungen = f->lblBedeutungen->textFormat();
+            f->btnSchliessen->click();
+        });
+        m_fenster->Aktion(QStringLiteral("actWoerterbuch"))->trigger();
+        QCOMPARE(vokabel, wort);
+        QCOMPARE(bedeutungen, bedeutung);
+        QCOMPARE(formatVokabel, Qt::PlainText);
+        QCOMPARE(formatBedeutungen, Qt::PlainText);
+
+        m_fenster->edtVokabel->clear();
+        QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("amx"));
+        QVERIFY(m_fenster->frameAuswahl->isVisible());
+        int gezeigt = 0;
+        for (auto *l : m_fenster->frameAuswahl->findChildren<QLabel *>())
+            if (l->text() == wort) {
+                QCOMPARE(l->textFormat(), Qt::PlainText);
+                ++gezeigt;
+            }
+        QCOMPARE(gezeigt, 1);
+    }
+
     void closingAModifiedLessonAsksTheSaveQuestionWithNoPreselected()
     {
         Hinzufuegen(QStringLiteral("amar"));
