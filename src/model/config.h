@@ -88,7 +88,7 @@ class TConfig {
     TConfig &operator=(const TConfig &) = delete;
 
     // Reads every value of the table in its order; a missing value takes its
-    // default. An empty programmordner means the folder of the running program.
+    // default. An empty programmordner means the program data folder of TPfade.
     void EinstellungenLaden(const QString &programmordner = {});
     // Writes every value except the read-only and the in-memory ones.
     void EinstellungenSpeichern();
@@ -104,7 +104,7 @@ class TConfig {
     static TConfig *Global();
     static void SetGlobal(TConfig *config);
 
-    // Folder of the program file, with a trailing separator.
+    // The program data folder (vorlagen/ and the rest), with a trailing separator.
     QString programmordner;
     QString VorlagenOrdner() const { return programmordner + QStringLiteral("vorlagen/"); }
     QString DatenOrdner() const { return programmordner + QStringLiteral("Data/"); }
