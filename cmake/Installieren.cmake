@@ -47,13 +47,14 @@ foreach(seite lexovita lexovita-cli)
   list(APPEND lexovita_gepackt ${lexovita_erzeugt}/${seite}.1.gz)
   install(FILES ${lexovita_erzeugt}/${seite}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-configure_file(${lexovita_desktop}/changelog.in ${lexovita_erzeugt}/changelog.Debian @ONLY)
-add_custom_command(OUTPUT ${lexovita_erzeugt}/changelog.Debian.gz
-  COMMAND ${LEXOVITA_GZIP} -9nkf ${lexovita_erzeugt}/changelog.Debian
-  DEPENDS ${lexovita_erzeugt}/changelog.Debian VERBATIM)
-list(APPEND lexovita_gepackt ${lexovita_erzeugt}/changelog.Debian.gz)
+# A native package (no Debian revision): its changelog is changelog.gz.
+configure_file(${lexovita_desktop}/changelog.in ${lexovita_erzeugt}/changelog @ONLY)
+add_custom_command(OUTPUT ${lexovita_erzeugt}/changelog.gz
+  COMMAND ${LEXOVITA_GZIP} -9nkf ${lexovita_erzeugt}/changelog
+  DEPENDS ${lexovita_erzeugt}/changelog VERBATIM)
+list(APPEND lexovita_gepackt ${lexovita_erzeugt}/changelog.gz)
 add_custom_target(lexovita_desktop ALL DEPENDS ${lexovita_gepackt})
-install(FILES ${lexovita_erzeugt}/changelog.Debian.gz ${lexovita_desktop}/copyright
+install(FILES ${lexovita_erzeugt}/changelog.gz ${lexovita_desktop}/copyright
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Debian package: cpack -G DEB in the build folder.
