@@ -12,6 +12,7 @@ PACKAGES=(
   python3 clang-format
   clang libclang-rt-14-dev
   poppler-utils
+  desktop-file-utils appstream file
 )
 
 missing=()

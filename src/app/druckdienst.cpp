@@ -2,9 +2,11 @@
 
 #include "app/anwendungskern.h"
 #include "app/lektionssitzung.h"
+#include "app/seitencache.h"
 #include "learning/testbogen.h"
 #include "model/config.h"
 #include "model/lektion.h"
+#include "model/pfade.h"
 #include "model/rueckfrage.h"
 #include "morph/formenmanager.h"
 #include "render/html.h"
@@ -60,7 +62,7 @@ QString TDruckdienst::VorlagenOrdner() const
 
 QString TDruckdienst::TmpDatei() const
 {
-    return QDir(VorlagenOrdner()).filePath(QStringLiteral("tmp.htm"));
+    return TPfade::Aktuell().SeitenDatei();
 }
 
 QStringList TDruckdienst::Zeilen(const TDruckwahl &wahl)
@@ -91,7 +93,7 @@ QString TDruckdienst::Dokument(const TDruckwahl &wahl)
 QString TDruckdienst::Erzeugen(const TDruckwahl &wahl)
 {
     const QStringList zeilen = Zeilen(wahl);
-    m_tmpGeschrieben = !zeilen.isEmpty() && DokumentSpeichern(TmpDatei(), zeilen);
+    m_tmpGeschrieben = !zeilen.isEmpty() && SeiteImCacheAblegen(zeilen, VorlagenOrdner(), &m_kern.Rueckfrage());
     return zeilen.join(QLatin1Char('\n'));
 }
 
@@ -105,7 +107,7 @@ QString TDruckdienst::Vokabeltest(const TLektion &lektion, const std::vector<boo
     const QStringList zeilen =
         VokabeltestSeite(TestVokabeln(lektion, markiert, wahl.mischen, m_kern.Zufall()), wahl.stammformen,
                          wahl.konjDekl, VorlageLesen(ordner.filePath(QStringLiteral("vokabeltest.htm"))), texte);
-    m_tmpGeschrieben = DokumentSpeichern(TmpDatei(), zeilen);
+    m_tmpGeschrieben = SeiteImCacheAblegen(zeilen, VorlagenOrdner(), &m_kern.Rueckfrage());
     return zeilen.join(QLatin1Char('\n'));
 }
 

@@ -39,18 +39,18 @@ class TDruckdienst {
     // Everything the lesson has, entries first.
     TDruckwahl Standardwahl() const;
 
-    // The templates and pictures: vorlagen/ in the program folder.
+    // The templates and pictures: vorlagen/ in the program data folder.
     QString VorlagenOrdner() const;
-    // vorlagen/tmp.htm, the last generated print document.
+    // tmp.htm in the page cache, the last generated print document.
     QString TmpDatei() const;
 
     // The print document of the current lesson for the choice, as HTML with
     // the flags as pictures (file names relative to VorlagenOrdner()). Empty
     // without a current lesson.
     QString Dokument(const TDruckwahl &wahl);
-    // The same, also written to vorlagen/tmp.htm (atomically). A folder that
-    // cannot be written does not stop printing: the text is returned all the
-    // same and TmpGeschrieben() tells.
+    // The same, also kept as tmp.htm in the page cache. A cache that cannot
+    // be written does not stop printing: the text is returned all the same,
+    // the user is told once and TmpGeschrieben() tells.
     QString Erzeugen(const TDruckwahl &wahl);
     bool TmpGeschrieben() const { return m_tmpGeschrieben; }
 
@@ -62,7 +62,7 @@ class TDruckdienst {
     // The printed vocabulary test of the checked entries of `lektion` (entry
     // i stands for `markiert[i]`) from vokabeltest.htm and the three
     // inflection-class texts; mixed anew on every call when so chosen. Also
-    // written to vorlagen/tmp.htm; see TmpGeschrieben().
+    // kept in the page cache; see TmpGeschrieben().
     QString Vokabeltest(const TLektion &lektion, const std::vector<bool> &markiert, const TTestwahl &wahl);
 
   private:

@@ -1,6 +1,7 @@
 #include "app/formendienst.h"
 
 #include "app/anwendungskern.h"
+#include "app/seitencache.h"
 #include "model/config.h"
 #include "morph/analyse.h"
 #include "morph/formenmanager.h"
@@ -14,7 +15,10 @@
 
 namespace lexovita {
 
-TFormendienst::TFormendienst(TAnwendungskern &kern) : TFormendienst(kern.Daten(), kern.Config().VorlagenOrdner()) {}
+TFormendienst::TFormendienst(TAnwendungskern &kern) : TFormendienst(kern.Daten(), kern.Config().VorlagenOrdner())
+{
+    m_rueckfrage = &kern.Rueckfrage();
+}
 
 TFormendienst::TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner)
     : m_daten(daten), m_vorlagen(vorlagenOrdner), m_formen(std::make_unique<TFormenmanager>()),
@@ -107,9 +111,7 @@ TFormentabelle TFormendienst::Formentabelle(const TVokabel &v)
 
 void TFormendienst::Speichern(const QStringList &zeilen)
 {
-    // The page is shown from memory; the file is for the user's browser and
-    // may fail in a read-only program folder without harm.
-    DokumentSpeichern(QDir(m_vorlagen).filePath(QStringLiteral("tmp.htm")), zeilen);
+    SeiteImCacheAblegen(zeilen, m_vorlagen, m_rueckfrage);
 }
 
 } // namespace lexovita

@@ -13,6 +13,7 @@
 
 namespace lexovita {
 
+class IRueckfrage;
 class TAnwendungskern;
 class TDatenmanager;
 class TFormenmanager;
@@ -56,11 +57,11 @@ class TFormendienst {
     // Empties the results of the last analysis.
     void Leeren();
 
-    // The result page of the analysis for an entry, saved as tmp.htm in the
-    // template folder as well (the page refers to the flag pictures there).
+    // The result page of the analysis for an entry (referring to the flag
+    // pictures in the template folder), also kept in the page cache.
     QString AnalyseSeiteHtml(const TVokabel &v);
 
-    // The forms table of an entry (special forms applied), also saved as tmp.htm.
+    // The forms table of an entry (special forms applied), also kept in the page cache.
     TFormentabelle Formentabelle(const TVokabel &v);
 
     // The folder the pages refer to their pictures from.
@@ -71,6 +72,7 @@ class TFormendienst {
 
     TDatenmanager &m_daten;
     QString m_vorlagen;
+    IRueckfrage *m_rueckfrage = nullptr; // tells a failed page write; none without the core
     std::unique_ptr<TFormenmanager> m_formen;
     std::unique_ptr<IAnalysequelle> m_quelle;
     std::unique_ptr<TFormanalyse> m_analyse;

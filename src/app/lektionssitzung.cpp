@@ -1,11 +1,11 @@
 #include "app/lektionssitzung.h"
 
 #include "model/lektionsdatei.h"
+#include "model/pfade.h"
 #include "model/uhr.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace lexovita {
@@ -40,11 +40,8 @@ QStringList Zeilen(const QString &text)
 } // namespace
 
 TLektionssitzung::TLektionssitzung(TDatenmanager &daten, IRueckfrage &rueckfrage, const IUhr &uhr, QObject *parent)
-    : QObject(parent), m_daten(daten), m_rueckfrage(rueckfrage), m_uhr(uhr)
+    : QObject(parent), m_daten(daten), m_rueckfrage(rueckfrage), m_uhr(uhr), m_vorlagen(TPfade::Aktuell().Vorlagen())
 {
-    if (QCoreApplication::instance())
-        m_vorlagen =
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen")) + QLatin1Char('/');
 }
 
 TLektionssitzung::~TLektionssitzung() = default;

@@ -1,9 +1,9 @@
 #include "app/start.h"
 
+#include "model/pfade.h"
 #include "model/rueckfrage.h"
 #include "store/sicherung.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -26,17 +26,12 @@ TDatenbankStart DatenbankStarten(const QString &ordner, IRueckfrage &rueckfrage,
 
 QString GrundwortschatzOrdner()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("grundwortschatz"));
+    return QDir(TPfade::Aktuell().programmdaten).filePath(QStringLiteral("grundwortschatz"));
 }
 
 QStringList StartLehrbuchOrdner()
 {
-    QStringList ordner;
-    const QDir programm(QCoreApplication::applicationDirPath());
-    for (const char *name : {"grundwortschatz", "aufbauwortschatz"})
-        if (QFileInfo(programm.filePath(QLatin1String(name))).isDir())
-            ordner << programm.filePath(QLatin1String(name));
-    return ordner;
+    return TPfade::Aktuell().StartLehrbuecher();
 }
 
 bool DatenbankLeer(TDatenmanager &daten)

@@ -25,9 +25,9 @@ struct TDatenbankStart {
 TDatenbankStart DatenbankStarten(const QString &ordner, IRueckfrage &rueckfrage,
                                  TDatenmanager::Modus modus = TDatenmanager::Modus::AnlegenWennNoetig);
 
-// The folder of the starter textbook beside the program.
+// The folder of the starter textbook in the program data folder.
 QString GrundwortschatzOrdner();
-// The folders of the starter textbooks beside the program that exist, in the
+// The folders of the starter textbooks in the program data folder that exist, in the
 // order of import: "Grundwortschatz Latein", then "Aufbauwortschatz Latein".
 QStringList StartLehrbuchOrdner();
 // True when the database holds no entry yet (the starter textbook may go in).

@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/lektionssitzung.h"
+#include "app/seitencache.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "render/html.h"
@@ -109,7 +110,7 @@ QString TVokabeldienst::EigenschaftenHtml(int32_t id)
     const QStringList vorlage = VorlageLesen(ordner.filePath(QStringLiteral("vokabel.htm")));
     // Shown from the template folder, so the flags need no folder of their own.
     const QStringList seite = VokabelSeite(*v, vorlage, QString());
-    DokumentSpeichern(ordner.filePath(QStringLiteral("tmp.htm")), seite);
+    SeiteImCacheAblegen(seite, m_vorlagen, &m_rueckfrage);
     return seite.join(QLatin1Char('\n'));
 }
 

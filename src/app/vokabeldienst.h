@@ -52,9 +52,9 @@ class TVokabeldienst {
     // Headwords beginning with the text, for the cross-reference chooser.
     std::vector<std::unique_ptr<TVokabel>> Suchen(const QString &text);
 
-    // The entry page of the stored entry, saved as tmp.htm in the template
-    // folder and referring to the flag pictures beside it; empty for an
-    // unknown id.
+    // The entry page of the stored entry, referring to the flag pictures in
+    // the template folder and also kept in the page cache (SeiteImCacheAblegen);
+    // empty for an unknown id.
     QString EigenschaftenHtml(int32_t id);
 
   private:

@@ -7,8 +7,8 @@
 
 namespace lexovita::cli {
 
-// What every command gets: the database folder (--data DIR, empty if not
-// given) and the arguments after the command name.
+// What every command gets: the database folder (--data DIR, else the one
+// TPfade chose) and the arguments after the command name.
 struct Aufruf {
     QString datenOrdner;
     QStringList argumente;

@@ -5,10 +5,10 @@
 #include "app/importauftrag.h"
 #include "model/fehler.h"
 #include "model/lektionsdatei.h"
+#include "model/pfade.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -115,7 +115,7 @@ int Export(const Aufruf &aufruf)
             Fehler(QStringLiteral("Das Lehrbuch „%1“ ist nicht vorhanden.").arg(lehrbuch));
             return 1;
         }
-        const QString vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen"));
+        const QString vorlagen = TPfade::Aktuell().Vorlagen();
         XmlDateiSchreiben(XmlDateiname(args.first()), speicher.LehrbuchExportieren(id, vorlagen));
         Ausgabe(ExportMeldung(lehrbuch));
         return 0;

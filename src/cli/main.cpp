@@ -1,5 +1,8 @@
 #include "befehle.h"
 
+#include "app/programminfo.h"
+#include "model/pfade.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
@@ -28,14 +31,17 @@ void Ausgabe(const QString &zeile)
 } // namespace lexovita::cli
 
 using namespace lexovita::cli;
+using lexovita::TPfade;
 
 static void HilfeZeigen()
 {
     Ausgabe(QStringLiteral("Aufruf: lexovita-cli [--data ORDNER] BEFEHL [ARGUMENTE...]"));
     Ausgabe(QString());
     Ausgabe(QStringLiteral("Arbeitet ohne Fenster mit der lexovita-Datenbank."));
-    Ausgabe(QStringLiteral("  --data ORDNER  Datenbankordner (Standard: Data neben dem Programm)"));
+    Ausgabe(QStringLiteral(
+        "  --data ORDNER  Datenbankordner (Standard: Data neben dem Programm, sonst ~/.local/share/lexovita)"));
     Ausgabe(QStringLiteral("  --help         diese Hilfe anzeigen"));
+    Ausgabe(QStringLiteral("  --version      Version, Ordner und Herkunft der Daten anzeigen"));
     Ausgabe(QString());
     Ausgabe(QStringLiteral("Befehle:"));
     auto befehle = Befehle();
@@ -49,13 +55,17 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     Aufruf aufruf;
-    aufruf.datenOrdner = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data"));
     QString befehl;
+    bool versionZeigen = false;
     while (!args.isEmpty()) {
         const QString a = args.takeFirst();
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             HilfeZeigen();
             return 0;
+        }
+        if (a == QLatin1String("--version")) {
+            versionZeigen = true;
+            continue;
         }
         if (a == QLatin1String("--data")) {
             if (args.isEmpty()) {
@@ -77,6 +87,18 @@ int main(int argc, char *argv[])
         }
     }
     aufruf.argumente = args;
+    // The same folders as the program: --data, Data/ beside it, or the user's data folder.
+    TPfade::Setzen(TPfade::FuerProgramm(QCoreApplication::applicationDirPath(), aufruf.datenOrdner));
+    aufruf.datenOrdner = TPfade::Aktuell().benutzerdaten;
+    if (versionZeigen) {
+        Ausgabe(QStringLiteral("lexovita-cli ") + lexovita::ProgrammVersion());
+        for (const QString &z : lexovita::ProgrammOrdnerZeilen(TPfade::Aktuell()))
+            Ausgabe(z);
+        Ausgabe(QStringLiteral("Herkunft der Daten:"));
+        for (const QString &z : lexovita::DatenquellenZeilen(TPfade::Aktuell()))
+            Ausgabe(QStringLiteral("  ") + z);
+        return 0;
+    }
     if (befehl.isEmpty()) {
         HilfeZeigen();
         return 2;

@@ -1,6 +1,7 @@
 #include "config.h"
 
-#include <QCoreApplication>
+#include "model/pfade.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QVariant>
@@ -418,7 +419,7 @@ void TConfig::EinstellungenLaden(const QString &ordner)
 {
     QString pfad = ordner;
     if (pfad.isEmpty())
-        pfad = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+        pfad = TPfade::Aktuell().programmdaten;
     pfad = QDir::fromNativeSeparators(pfad);
     if (!pfad.endsWith(QLatin1Char('/')))
         pfad += QLatin1Char('/');

@@ -92,8 +92,8 @@ class TConfig {
     // kind or outside its range (Bereich()), which adds one German line
     // naming the key and the value it had to Warnungen(). A store that
     // cannot be read at all leaves every default and is marked as only
-    // partly read. An empty programmordner means the folder of the running
-    // program. Never throws for what the store holds.
+    // partly read. An empty programmordner means the program data folder of
+    // TPfade. Never throws for what the store holds.
     void EinstellungenLaden(const QString &programmordner = {});
     // What the last load replaced, one line per value; empty when all was well.
     const QStringList &Warnungen() const { return m_warnungen; }
@@ -115,7 +115,7 @@ class TConfig {
     static TConfig *Global();
     static void SetGlobal(TConfig *config);
 
-    // Folder of the program file, with a trailing separator.
+    // The program data folder (vorlagen/ and the rest), with a trailing separator.
     QString programmordner;
     QString VorlagenOrdner() const { return programmordner + QStringLiteral("vorlagen/"); }
     QString DatenOrdner() const { return programmordner + QStringLiteral("Data/"); }

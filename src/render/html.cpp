@@ -1,11 +1,15 @@
 #include "render/html.h"
 
-#include <QCoreApplication>
+#include "model/pfade.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringConverter>
 #include <QTextStream>
+#include <QUrl>
 
 namespace lexovita {
 
@@ -17,9 +21,7 @@ QString HtmlMaskieren(const QString &text)
 
 QString VorlagenOrdner()
 {
-    if (QCoreApplication::instance())
-        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen"));
-    return QStringLiteral("vorlagen");
+    return TPfade::Aktuell().Vorlagen();
 }
 
 QString VorlageText(const QString &pfad)
@@ -56,6 +58,32 @@ bool DokumentSpeichern(const QString &pfad, const QStringList &zeilen)
     if (datei.write(inhalt) != inhalt.size())
         return false;
     return datei.commit();
+}
+
+bool SeiteZwischenspeichern(const QString &datei, const QStringList &zeilen, const QString &vorlagenOrdner)
+{
+    QString basis = QUrl::fromLocalFile(QDir(vorlagenOrdner).absolutePath()).toString(QUrl::FullyEncoded);
+    if (!basis.endsWith(QLatin1Char('/')))
+        basis += QLatin1Char('/');
+    const QString zeile = QStringLiteral("<base href=\"%1\">").arg(basis.toHtmlEscaped());
+    // Right after the opening <head>; a page without one gets it first.
+    QStringList seite = zeilen;
+    static const QRegularExpression kopf(QStringLiteral("<head(\\s[^>]*)?>"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    bool eingesetzt = false;
+    for (QString &z : seite) {
+        const QRegularExpressionMatch m = kopf.match(z);
+        if (m.hasMatch()) {
+            z.insert(m.capturedEnd(), zeile);
+            eingesetzt = true;
+            break;
+        }
+    }
+    if (!eingesetzt)
+        seite.prepend(zeile);
+    if (!QDir().mkpath(QFileInfo(datei).absolutePath()))
+        return false;
+    return DokumentSpeichern(datei, seite);
 }
 
 QString MarkerErsetzen(const QString &zeile, const QString &marker, const QString &wert)

@@ -10,8 +10,7 @@ namespace lexovita {
 // shows as typed instead of breaking the page.
 QString HtmlMaskieren(const QString &text);
 
-// The folder vorlagen/ beside the program; "vorlagen" relative to the
-// working folder when no application object exists.
+// The templates folder of the running program (see TPfade).
 QString VorlagenOrdner();
 
 // Reads a template as lines (UTF-8). A missing or unreadable file counts as
@@ -25,6 +24,11 @@ QString VorlageText(const QString &pfad);
 // Writes the lines joined by line breaks as UTF-8; false if the file cannot
 // be written.
 bool DokumentSpeichern(const QString &pfad, const QStringList &zeilen);
+
+// Writes a generated page for the user's browser to `datei` (in the page
+// cache), with a <base href> to the templates folder so its pictures resolve
+// there; makes the folder when missing. False if it cannot be written.
+bool SeiteZwischenspeichern(const QString &datei, const QStringList &zeilen, const QString &vorlagenOrdner);
 
 // Replaces every occurrence of a plain marker such as "<!-- #Vokabel -->".
 // The value is inserted literally: "$1" or "\\" in user text stay as they are.

@@ -3,6 +3,7 @@
 #include "model/fehler.h"
 #include "model/rueckfrage.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,6 +14,17 @@ TAnwendung::TAnwendung(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Harnfel"));
     setApplicationName(QStringLiteral("lexovita"));
     setApplicationVersion(QStringLiteral(LEXOVITA_VERSION));
+    // The desktop entry's name, so the desktop shows the same icon for the window.
+    setDesktopFileName(QStringLiteral("de.harnfel.lexovita"));
+    setWindowIcon(ProgrammSymbol());
+}
+
+QIcon ProgrammSymbol()
+{
+    QIcon symbol;
+    for (const char *groesse : {"48", "128", "256"})
+        symbol.addFile(QStringLiteral(":/lexovita/lexovita-%1.png").arg(QLatin1String(groesse)));
+    return symbol;
 }
 
 QString TAnwendung::FehlerText(const std::exception &e)

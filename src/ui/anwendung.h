@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 
 namespace lexovita {
 
@@ -17,5 +18,8 @@ class TAnwendung : public QApplication {
     static QString FehlerText(const std::exception &e);
     static void FehlerZeigen(const QString &text);
 };
+
+// The program's icon (an open book under a Roman L) in all its sizes.
+QIcon ProgrammSymbol();
 
 } // namespace lexovita

@@ -33,7 +33,7 @@ class TfrmDrucken : public QDialog {
     TDruckwahl Wahl() const;
     QString KopfCode() const;
     QString FussCode() const;
-    // Builds the document for the current choices (and writes vorlagen/tmp.htm).
+    // Builds the document for the current choices (and keeps it as tmp.htm in the page cache).
     std::unique_ptr<TDrucksatz> Satz();
 
     // The preview window and the system print dialog, replaceable so that

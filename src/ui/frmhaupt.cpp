@@ -1,10 +1,13 @@
 #include "ui/frmhaupt.h"
 
 #include "app/anwendungskern.h"
+#include "app/programminfo.h"
 #include "model/config.h"
 #include "model/lektion.h"
+#include "model/pfade.h"
 #include "model/rueckfrage.h"
 #include "ui/aktionen.h"
+#include "ui/anwendung.h"
 #include "ui/frameauswahl.h"
 #include "ui/vokabelliste.h"
 
@@ -61,8 +64,9 @@ QIcon Symbolbild(const char *name)
         return s->standardIcon(QStyle::SP_ArrowDown);
     if (n == QLatin1String("actVokabelEntfernen"))
         return s->standardIcon(QStyle::SP_TrashIcon);
+    // The style's help picture is missing on many desktops; the program's own shows everywhere.
     if (n == QLatin1String("actHilfe"))
-        return s->standardIcon(QStyle::SP_DialogHelpButton);
+        return ProgrammSymbol();
     if (n == QLatin1String("actBeenden"))
         return s->standardIcon(QStyle::SP_DialogCloseButton);
     return {};
@@ -462,10 +466,21 @@ void TfrmHaupt::Aktivieren(const char *name, bool an)
 
 void TfrmHaupt::UeberLexovita()
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Über lexovita"),
-                    QStringLiteral("<b>lexovita</b><br>Lateinische Vokabeln und Formen lernen<br><br>Version ") +
-                        QApplication::applicationVersion(),
-                    QMessageBox::Ok, this);
+    const TPfade &pfade = TPfade::Aktuell();
+    QString text = QStringLiteral("<b>lexovita</b><br>Lateinische Vokabeln und Formen lernen<br><br>Version ") +
+                   ProgrammVersion().toHtmlEscaped() + QStringLiteral("<p><b>Herkunft der Daten</b></p><ul>");
+    for (const QString &z : DatenquellenZeilen(pfade))
+        text += QStringLiteral("<li>") + z.toHtmlEscaped() + QStringLiteral("</li>");
+    text += QStringLiteral("</ul><p><b>Ordner</b><br>");
+    text += ProgrammOrdnerZeilen(pfade)
+                .join(QLatin1Char('\n'))
+                .toHtmlEscaped()
+                .replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    text += QStringLiteral("</p>");
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Über lexovita"), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("dlgUeber"));
+    box.setTextFormat(Qt::RichText);
+    box.setIconPixmap(ProgrammSymbol().pixmap(64, 64));
     box.exec();
 }
 

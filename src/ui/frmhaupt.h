@@ -93,6 +93,9 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     std::function<QString(const QString &vorschlag)> htmlDateiWaehlen;
     std::function<QString(const QString &vorschlag)> pdfDateiWaehlen;
 
+    // The import window on a lesson file given at start (a double click on it).
+    void DateiImportieren(const QString &datei);
+
   signals:
     // Emitted once, after the first show has loaded settings and opened the first lesson.
     void bereit();
@@ -141,7 +144,7 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void Nachschlagen(const QString &wort);
     void WortNachschlagen();
     void ZeilenabstandAnwenden();
-    void Importieren();
+    void Importieren(const QString &datei = {});
 
     // Search and replace (frmhaupt_suchen.cpp).
     void SuchenVerbinden();

@@ -138,9 +138,14 @@ void TfrmHaupt::Beschaeftigt(bool an)
         QApplication::restoreOverrideCursor();
 }
 
-void TfrmHaupt::Importieren()
+void TfrmHaupt::DateiImportieren(const QString &datei)
 {
-    const TfrmImport::Ausgang a = TfrmImport::Ausfuehren(this, m_kern);
+    Importieren(datei);
+}
+
+void TfrmHaupt::Importieren(const QString &datei)
+{
+    const TfrmImport::Ausgang a = TfrmImport::Ausfuehren(this, m_kern, datei);
     if (a.oeffnen != 0)
         Sitzung().GespeicherteOeffnen(a.oeffnen);
 }

@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/woerterbuch.h"
+#include "model/pfade.h"
 #include "model/vokabel.h"
 #include "morph/formenbaum.h"
 #include "morph/formenmanager.h"
@@ -11,7 +12,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFormLayout>
 #include <QFrame>
@@ -374,7 +374,7 @@ void TfrmWoerterbuch::VokabelZeigen()
                                                                          : QStringLiteral("Konj./Dekl.:"));
     lblKonjDekl->setText(v->KonjDeklText().isEmpty() ? QStringLiteral("(keine)") : v->KonjDeklText());
     lvwMerkhilfen->clear();
-    const QString vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen"));
+    const QString vorlagen = TPfade::Aktuell().Vorlagen();
     for (const auto &m : v->merkhilfen) {
         auto *it = new QTreeWidgetItem({m->merkhilfe});
         const QString flagge = SpracheFlagge(m->sprache);

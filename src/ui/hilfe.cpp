@@ -1,6 +1,7 @@
 #include "ui/hilfe.h"
 
-#include <QCoreApplication>
+#include "model/pfade.h"
+
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +19,7 @@ QTextBrowser *g_browser = nullptr;
 
 QString HilfeOrdner()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hilfe"));
+    return TPfade::Aktuell().Hilfe();
 }
 
 QString HilfeFehlt()

@@ -3,9 +3,13 @@
 #include "app/anwendungskern.h"
 #include "app/auftrag.h"
 #include "app/importauftrag.h"
+#include "app/lektionssitzung.h"
 #include "app/sicherungsdienst.h"
 #include "app/start.h"
+#include "app/vokabeldienst.h"
 #include "model/config.h"
+#include "model/lektion.h"
+#include "model/pfade.h"
 #include "ui/anwendung.h"
 #include "ui/frmbackup.h"
 #include "ui/frmhaupt.h"
@@ -33,7 +37,6 @@ namespace lexovita {
 TStartOptionen StartOptionenLesen(const QStringList &argumente, const QString &programmOrdner)
 {
     TStartOptionen o;
-    o.datenOrdner = QDir(programmOrdner).filePath(QStringLiteral("Data"));
     o.debug = QFileInfo::exists(QDir(programmOrdner).filePath(QStringLiteral("debug.debug")));
     for (int i = 0; i < argumente.size(); ++i) {
         const QString &a = argumente[i];
@@ -46,6 +49,8 @@ TStartOptionen StartOptionenLesen(const QStringList &argumente, const QString &p
             o.selbsttestStart = true;
         } else if (a == QLatin1String("--screenshot") && i + 1 < argumente.size()) {
             o.screenshot = argumente[++i];
+        } else if (QFileInfo(a).isFile()) {
+            o.importDatei = a;
         }
     }
     return o;
@@ -125,6 +130,35 @@ void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern)
                          QStringLiteral("Der Grundwortschatz konnte nicht eingerichtet werden:\n\n%1").arg(fehler));
 }
 
+namespace {
+
+// The self-test start also renders an entry page as the entry view does:
+// an installed copy thereby shows that it finds its templates and can write
+// its page cache. The entry is the open lesson's first stored one, else the
+// lowest id (a fresh database opens no lesson).
+bool ProbeseiteSchreiben(TAnwendungskern &kern)
+{
+    TVokabeldienst dienst(kern);
+    QString seite;
+    if (const TLektion *lektion = kern.Sitzung().Aktuell())
+        for (const auto &v : lektion->vokabeln)
+            if (v->id > 0 && !(seite = dienst.EigenschaftenHtml(v->id)).isEmpty())
+                break;
+    for (int32_t id = 1; seite.isEmpty() && id <= 100; ++id)
+        seite = dienst.EigenschaftenHtml(id);
+    if (seite.isEmpty()) {
+        std::fprintf(stdout, "Keine Vokabel für die Probeseite\n");
+        return true;
+    }
+    const bool geschrieben = QFileInfo::exists(TPfade::Aktuell().SeitenDatei());
+    std::fprintf(stdout, "Vokabelseite %s: %s\n", geschrieben ? "geschrieben" : "FEHLT",
+                 qPrintable(QDir::toNativeSeparators(TPfade::Aktuell().SeitenDatei())));
+    std::fflush(stdout);
+    return geschrieben;
+}
+
+} // namespace
+
 TProgrammstart::TProgrammstart(QApplication &app, TStartOptionen optionen)
     : fehlerAnzeigen(&TAnwendung::FehlerZeigen), m_app(app), m_optionen(std::move(optionen))
 {
@@ -137,7 +171,7 @@ int TProgrammstart::Ausfuehren()
     QElapsedTimer uhr;
     uhr.start();
     if (m_optionen.debug)
-        DiagnoseprotokollEinschalten(QCoreApplication::applicationDirPath());
+        DiagnoseprotokollEinschalten(m_optionen.datenOrdner);
     qInfo("lexovita %s startet, Daten in %s", qPrintable(QCoreApplication::applicationVersion()),
           qPrintable(m_optionen.datenOrdner));
 
@@ -210,7 +244,13 @@ int TProgrammstart::Ausfuehren()
             }
             std::fprintf(stdout, "Hauptfenster nach %lld ms gezeigt\n", static_cast<long long>(uhr.elapsed()));
             std::fflush(stdout);
-            QCoreApplication::exit(0);
+            QCoreApplication::exit(ProbeseiteSchreiben(*kern) ? 0 : 1);
+        });
+    }
+    if (!m_optionen.importDatei.isEmpty() && !m_optionen.selbsttestStart && m_optionen.screenshot.isEmpty()) {
+        const QString datei = m_optionen.importDatei;
+        QObject::connect(haupt.get(), &TfrmHaupt::bereit, haupt.get(), [&haupt, datei] {
+            QTimer::singleShot(0, haupt.get(), [&haupt, datei] { haupt->DateiImportieren(datei); });
         });
     }
     if (QScreen *s = haupt->screen())

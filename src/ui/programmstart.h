@@ -16,18 +16,20 @@ class TDatenmanager;
 // What the command line asks of the program.
 struct TStartOptionen {
     bool debug = false;           // "/debug", "-debug" or a file debug.debug beside the program
-    QString datenOrdner;          // --data DIR; default "Data" beside the program
+    QString datenOrdner;          // --data DIR; empty when not given (TPfade decides)
     bool selbsttestStart = false; // quit as soon as the main window is shown
     QString screenshot;           // grab the shown main window into this PNG and quit
+    QString importDatei;          // a lesson file given to open (double click): the import window shows it
 };
 
 // Reads the arguments (without the program name). Unknown arguments are ignored.
 TStartOptionen StartOptionenLesen(const QStringList &argumente, const QString &programmOrdner);
 
-// Sends Qt's messages to "lexovita.log" in the given folder (the diagnostic log).
+// Sends Qt's messages to "lexovita.log" in the given folder (the diagnostic
+// log; the database folder, never the program's own).
 void DiagnoseprotokollEinschalten(const QString &ordner);
 
-// Imports the starter textbook from "grundwortschatz" beside the program
+// Imports the starter textbooks from the program data folder
 // into a freshly created database, with a progress dialog.
 void GrundwortschatzEinrichten(TDatenmanager &dm, QWidget *eltern);
 

@@ -3,8 +3,10 @@
 #include "app/vokabeldienst.h"
 
 #include "render/html.h"
+#include "seitencache_hilfe.h"
 #include "store/test_lektion_hilfen.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <deque>
@@ -27,7 +29,8 @@ class TSkript : public IRueckfrage {
         antworten.pop_front();
         return a;
     }
-    void Meldung(const QString &, const QString &) override {}
+    QStringList meldungen;
+    void Meldung(const QString &, const QString &text) override { meldungen << text; }
 };
 
 class Vokabeldienst : public LektionsDatenbank {
@@ -152,8 +155,23 @@ TEST_F(Vokabeldienst, EigenschaftenZeigenDieSeiteMitFlaggenNebenDerSeite)
     EXPECT_TRUE(seite.contains(QStringLiteral("<IMG src=\"deutschland.bmp\">"))) << seite.toStdString();
     EXPECT_TRUE(seite.contains(QStringLiteral("lieben")));
     EXPECT_TRUE(seite.contains(QStringLiteral("Amateur")));
-    EXPECT_EQ(VorlageText(vorlagen.filePath(QStringLiteral("tmp.htm"))), seite);
+    EXPECT_TRUE(SeiteImCache(seite, vorlagen.path()));
     EXPECT_TRUE(dienst.EigenschaftenHtml(999).isEmpty());
+
+    // A cache that cannot be written: the page still shows, the user hears
+    // of it once, not on every entry shown.
+    const TPfade vorher = TPfade::Aktuell();
+    TPfade kaputt = vorher;
+    QFile sperre(vorlagen.filePath(QStringLiteral("datei")));
+    ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+    kaputt.seitenCache = sperre.fileName() + QStringLiteral("/cache");
+    TPfade::Setzen(kaputt);
+    EXPECT_EQ(dienst.EigenschaftenHtml(amare), seite);
+    EXPECT_EQ(dienst.EigenschaftenHtml(amare), seite);
+    TPfade::Setzen(vorher);
+    ASSERT_EQ(skript.meldungen.size(), 1u);
+    EXPECT_TRUE(skript.meldungen[0].contains(QDir::toNativeSeparators(kaputt.SeitenDatei())))
+        << skript.meldungen[0].toStdString();
 }
 
 TEST_F(Vokabeldienst, LoeschenEntferntDieVokabel)

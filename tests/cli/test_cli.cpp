@@ -92,6 +92,14 @@ TEST_F(Cli, HelpListsEveryCommandAndACallWithoutCommandShowsItAsAnError)
     const Lauf ohne = Starten(tmp.path(), {});
     EXPECT_EQ(ohne.code, 2);
     EXPECT_EQ(ohne.aus, hilfe.aus);
+    // --version names the version, the folders in use and where the starter books come from.
+    const Lauf version = Starten(tmp.path(), {QStringLiteral("--version"), QStringLiteral("--data"), tmp.path()});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_TRUE(version.aus.startsWith(QStringLiteral("lexovita-cli 3."))) << S(version.aus);
+    EXPECT_TRUE(version.aus.contains(QStringLiteral("Datenbank: ") + QDir::toNativeSeparators(tmp.path()) + '\n'))
+        << S(version.aus);
+    EXPECT_TRUE(version.aus.contains(QStringLiteral("Grundwortschatz Latein:"))) << S(version.aus);
+    EXPECT_TRUE(version.aus.contains(QStringLiteral("Aufbauwortschatz Latein:"))) << S(version.aus);
 }
 
 TEST_F(Cli, WrongCallsAndMissingDataExitWithTheirCodeAndAGermanMessage)

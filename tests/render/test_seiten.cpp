@@ -5,7 +5,9 @@
 
 #include "qt_ausgabe.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 
 using namespace lexovita;
 
@@ -78,6 +80,31 @@ TEST(Vorlage, AMissingTemplateIsEmptyAndASavedDocumentReadsBackLineByLine)
     ASSERT_TRUE(DokumentSpeichern(dir.filePath(QStringLiteral("tmp.htm")), zeilen));
     EXPECT_EQ(VorlageLesen(dir.filePath(QStringLiteral("tmp.htm"))), zeilen);
     EXPECT_FALSE(DokumentSpeichern(dir.filePath(QStringLiteral("gibtsnicht/tmp.htm")), zeilen));
+}
+
+TEST(Vorlage, ACachedPageGetsABaseToTheTemplatesAfterItsHead)
+{
+    struct Fall {
+        QStringList seite, erwartet; // "@" stands for the base element
+    };
+    const Fall faelle[] = {
+        {{"<HTML>", "<HEAD>", "<TITLE>x</TITLE>", "</HEAD>"}, {"<HTML>", "<HEAD>@", "<TITLE>x</TITLE>", "</HEAD>"}},
+        {{"<html><head lang=\"de\"><title>y</title></head>"}, {"<html><head lang=\"de\">@<title>y</title></head>"}},
+        {{"<header>", "<P>ohne Kopf</P>"}, {"@", "<header>", "<P>ohne Kopf</P>"}},
+    };
+    QTemporaryDir dir;
+    const QString vorlagen = dir.filePath(QStringLiteral("mit Leerzeichen/vorlagen"));
+    const QString basis =
+        QStringLiteral("<base href=\"%1/\">").arg(QUrl::fromLocalFile(vorlagen).toString(QUrl::FullyEncoded));
+    ASSERT_TRUE(basis.contains(QStringLiteral("mit%20Leerzeichen")));
+    for (const Fall &f : faelle) {
+        const QString datei = dir.filePath(QStringLiteral("neu/cache/tmp.htm")); // the folders are made
+        ASSERT_TRUE(SeiteZwischenspeichern(datei, f.seite, vorlagen));
+        EXPECT_EQ(VorlageText(datei), f.erwartet.join('\n').replace(QLatin1Char('@'), basis));
+    }
+    QFile sperre(dir.filePath(QStringLiteral("datei")));
+    ASSERT_TRUE(sperre.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(SeiteZwischenspeichern(dir.filePath(QStringLiteral("datei/tmp.htm")), {"x"}, vorlagen));
 }
 
 TEST(VokabelSeite, HeaderMarkersAreFilledFromTheEntry)

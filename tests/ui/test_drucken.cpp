@@ -3,6 +3,7 @@
 #include "app/lektionssitzung.h"
 #include "model/config.h"
 #include "model/lektion.h"
+#include "model/pfade.h"
 #include "model/rueckfrage.h"
 #include "store/datenmanager.h"
 #include "ui/drucksatz.h"
@@ -199,7 +200,7 @@ class TestDrucken : public QObject {
         QVERIFY2(vorschauSeiten > 1, qPrintable(QString::number(vorschauSeiten)));
 
         // The preview wrote the document it showed: text first, as chosen.
-        QFile tmp(QDir(m_u->kern->Config().VorlagenOrdner()).filePath(QStringLiteral("tmp.htm")));
+        QFile tmp(TPfade::Aktuell().SeitenDatei());
         QVERIFY(tmp.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(tmp.readAll());
         QVERIFY(html.contains(QStringLiteral("Lektion 1: Auf dem Forum")));

@@ -892,7 +892,7 @@ class TestProgrammstart : public QObject {
         QTemporaryDir ordner;
         auto o = StartOptionenLesen({}, ordner.path());
         QVERIFY(!o.debug);
-        QCOMPARE(o.datenOrdner, ordner.filePath(QStringLiteral("Data")));
+        QVERIFY(o.datenOrdner.isEmpty()); // the paths value picks the folder
         QVERIFY(StartOptionenLesen({QStringLiteral("/debug")}, ordner.path()).debug);
         QVERIFY(StartOptionenLesen({QStringLiteral("-debug")}, ordner.path()).debug);
         o = StartOptionenLesen({QStringLiteral("--data"), QStringLiteral("/x/y"), QStringLiteral("--selbsttest-start")},
@@ -904,6 +904,11 @@ class TestProgrammstart : public QObject {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         QVERIFY(StartOptionenLesen({}, ordner.path()).debug);
+        // A lesson file given (a double click on it) goes to the import window; a missing one is ignored.
+        o = StartOptionenLesen({f.fileName()}, ordner.path());
+        QCOMPARE(o.importDatei, f.fileName());
+        QVERIFY(
+            StartOptionenLesen({ordner.filePath(QStringLiteral("fehlt.xml"))}, ordner.path()).importDatei.isEmpty());
     }
 
     void aDamagedDatabaseEndsTheStartWithAnErrorAndStaysUntouched()
