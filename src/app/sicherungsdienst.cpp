@@ -132,7 +132,7 @@ TSicherungsErgebnis TSicherungsdienst::EinspielenAbschliessen(const TBackupPruef
         m_daten.DatenbankErsetzen(auftrag.datei, [this] {
             TOhneBackup still;
             if (m_daten.DatenbankAktualisieren(still) == TDatenmanager::Aktualisierung::Abgebrochen)
-                throw TFehler(QStringLiteral("Die Datenbank des Backup konnte nicht aktualisiert werden."));
+                throw TFehler(QStringLiteral("Die Datenbank des Backups konnte nicht aktualisiert werden."));
         });
         e.ok = true;
         e.meldung = QStringLiteral("Das Backup wurde erfolgreich eingespielt.");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learning/antwort.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/uhr.h"
@@ -45,8 +46,9 @@ class TFormenTest {
     bool Pruefen();
 
     int Abgefragt() const { return richtige + falsche; }
-    int ProzentRichtig() const { return Abgefragt() == 0 ? 0 : richtige * 100 / Abgefragt(); }
-    int ProzentFalsch() const { return Abgefragt() == 0 ? 0 : falsche * 100 / Abgefragt(); }
+    // Rounded; the two add up to 100 once something was answered.
+    int ProzentRichtig() const { return ProzenteRunden(richtige, falsche).richtig; }
+    int ProzentFalsch() const { return ProzenteRunden(richtige, falsche).falsch; }
 
     // Forms manager of generation and analysis; the application may give it
     // a source of stored special forms.

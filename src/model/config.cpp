@@ -378,6 +378,7 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Zahl(G::Layout, "testReihenfolge", &TConfig::testReihenfolge, 1),
         Schalter(G::Layout, "testStammformen", &TConfig::testStammformen, false),
         Schalter(G::Layout, "testKonjDekl", &TConfig::testKonjDekl, false),
+        Text(G::Layout, "backupOrdner", &TConfig::backupOrdner, ""),
     };
     return tabelle;
 }

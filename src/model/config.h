@@ -172,6 +172,7 @@ class TConfig {
     int32_t testReihenfolge{}; // 1 keep order, otherwise shuffle
     bool testStammformen{};
     bool testKonjDekl{};
+    QString backupOrdner; // the folder of the last backup written or restored
 
     // Default lists of the forms drills, as their stored text.
     static const QString &StandardVerbformen();

@@ -2,9 +2,13 @@
 
 #include "model/fehler.h"
 #include "model/rueckfrage.h"
+#include "ui/hilfe.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace lexovita {
 
@@ -13,6 +17,28 @@ TAnwendung::TAnwendung(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Harnfel"));
     setApplicationName(QStringLiteral("lexovita"));
     setApplicationVersion(QStringLiteral(LEXOVITA_VERSION));
+    DeutschEinrichten(*this);
+    HilfeTasteEinrichten(*this);
+}
+
+bool TAnwendung::DeutschEinrichten(QCoreApplication &app)
+{
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(deutsch);
+    // Loaded once per application; the translator lives as long as it does.
+    if (app.findChild<QTranslator *>(QStringLiteral("qtbase_de")))
+        return true;
+    auto *uebersetzung = new QTranslator(&app);
+    uebersetzung->setObjectName(QStringLiteral("qtbase_de"));
+    const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!uebersetzung->load(deutsch, QStringLiteral("qtbase"), QStringLiteral("_"), ordner)) {
+        qWarning("Qt-Übersetzung qtbase_de.qm fehlt in %s (Paket qt6-translations-l10n): Qt-Dialoge bleiben englisch.",
+                 qPrintable(ordner));
+        delete uebersetzung;
+        return false;
+    }
+    QCoreApplication::installTranslator(uebersetzung);
+    return true;
 }
 
 QString TAnwendung::FehlerText(const std::exception &e)

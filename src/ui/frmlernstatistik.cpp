@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QToolTip>
@@ -36,6 +37,9 @@ QChartView *Diagrammfeld(QWidget *parent, const char *name, const QString &titel
     chart->setTitle(titel);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    // Bar labels such as "38,4 %" in German.
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
     auto *view = new QChartView(chart, parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setAccessibleName(titel);

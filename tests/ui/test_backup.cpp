@@ -86,6 +86,32 @@ class TestBackup : public QObject {
         QVERIFY(m_u->frage.texte.last().startsWith(QStringLiteral("Ein Backup mit dem Namen")));
     }
 
+    // The main window's "Backup..." offers the folder of the last backup
+    // written again, also after the program was restarted.
+    void TheFolderOfTheLastBackupIsOfferedAgain()
+    {
+        QVERIFY(m_u->Oeffnen(&m_uhr));
+        QVERIFY(QDir(m_u->ordner.path()).mkdir(QStringLiteral("sicherungen")));
+        const QString ziel = m_u->ordner.filePath(QStringLiteral("sicherungen"));
+        QString zuerst, danach;
+        bool geschrieben = false;
+        QVERIFY(ImModalen<TfrmBackup>(m_u->fenster->Aktion(QStringLiteral("actBackup")), [&](TfrmBackup *f) {
+            zuerst = f->edtPfad->text();
+            QSignalSpy fertig(f, &TfrmBackup::fertig);
+            f->edtPfad->setText(ziel);
+            f->btnOk->click();
+            geschrieben = fertig.wait(10000) && fertig.first().first().toBool();
+        }));
+        QVERIFY(geschrieben);
+        QVERIFY(ImModalen<TfrmBackup>(m_u->fenster->Aktion(QStringLiteral("actBackup")),
+                                      [&](TfrmBackup *f) { danach = f->edtPfad->text(); }));
+        QCOMPARE(zuerst, QDir::toNativeSeparators(QDir::homePath()));
+        QCOMPARE(danach, QDir::toNativeSeparators(ziel));
+        TConfig neu(m_u->Ini());
+        neu.EinstellungenLaden();
+        QCOMPARE(neu.backupOrdner, ziel);
+    }
+
     // The check runs as a job; only a good archive replaces the database,
     // and the window's connection sees the restored rows at once.
     void RestoreThroughTheWindowSwapsOnlyAGoodArchive()

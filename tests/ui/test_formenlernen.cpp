@@ -162,8 +162,8 @@ class TestFormenLernen : public QObject {
                                          "Die Antwort ist falsch!|Genitiv Pl. von amicus|(leer)|amicorum"}));
         QCOMPARE(hinweise, (QStringList{"Du hast den Genitiv Sg. bzw. den Nominativ Pl. eingegeben.", "-"}));
         QCOMPARE(insgesamt, QStringLiteral("3"));
-        QCOMPARE(richtig, QStringLiteral("33%"));
-        QCOMPARE(falsch, QStringLiteral("66%"));
+        QCOMPARE(richtig, QStringLiteral("33 %"));
+        QCOMPARE(falsch, QStringLiteral("67 %"));
     }
 
     // amici is Genitiv Sg. and Nominativ Pl.: a wrong pick lists both, either
@@ -211,7 +211,7 @@ class TestFormenLernen : public QObject {
             QTest::mouseRelease(f->tvwFormen->viewport(), Qt::LeftButton, {}, punkt);
             QCOMPARE(f->pnlErgebnis->lblInsgesamt->text(), QStringLiteral("2"));
             QCOMPARE(f->GetZustand(), TfrmFormenLernen::Frage);
-            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("50%"));
+            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("50 %"));
             // The new task's tree is built afresh, with nothing chosen.
             QVERIFY(f->tvwFormen->selectedItems().isEmpty());
             QCOMPARE(f->tvwFormen->topLevelItemCount(), 10);
@@ -241,7 +241,7 @@ class TestFormenLernen : public QObject {
             Bild(f, QStringLiteral("formen_bestimmen_verb.png"));
             Enter(f);
             QCOMPARE(f->GetZustand(), TfrmFormenLernen::Frage);
-            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("100%"));
+            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("100 %"));
         });
     }
 

@@ -266,8 +266,8 @@ class TestLernen : public QObject {
         QCOMPARE(hinweis, QStringLiteral("Du hast den Nominativ Sg. eingegeben."));
         QVERIFY(weiterVerborgen);
         QCOMPARE(insgesamt, QStringLiteral("3"));
-        QCOMPARE(richtig, QStringLiteral("66%"));
-        QCOMPARE(falsch, QStringLiteral("33%"));
+        QCOMPARE(richtig, QStringLiteral("67 %"));
+        QCOMPARE(falsch, QStringLiteral("33 %"));
         QCOMPARE(balkenRichtig, 2);
         QCOMPARE(balkenFalsch, 1);
         QCOMPARE(zusammenfassung, QStringList{"amicus|1|0|1"});

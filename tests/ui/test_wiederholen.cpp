@@ -224,9 +224,10 @@ class TestWiederholen : public QObject {
 
     void theStartWindowPlansPerTextbook()
     {
-        QString faelligAlle, neuAlle, neuBuch;
+        QString faelligAlle, neuAlle, neuBuch, alle;
         int buecher = 0;
         WennOffen<TfrmWiederholen>(this, [&](TfrmWiederholen *start) {
+            alle = start->cmbLehrbuch->itemText(0);
             faelligAlle = start->lblFaellig->text();
             neuAlle = start->lblNeu->text();
             buecher = start->cmbLehrbuch->count();
@@ -235,6 +236,7 @@ class TestWiederholen : public QObject {
             start->reject();
         });
         m_fenster->Aktion(QStringLiteral("actFaelligeWiederholen"))->trigger();
+        QCOMPARE(alle, QStringLiteral("Alle Lehrbücher")); // what "Lehrbuch:" offers
         QCOMPARE(faelligAlle, QStringLiteral("0"));
         QCOMPARE(neuAlle, QStringLiteral("4"));
         QVERIFY(buecher >= 2);
