@@ -40,7 +40,7 @@ TSicherungsdienst::TSicherungsdienst(TAnwendungskern &kern)
 QString TSicherungsdienst::EinspielFrage()
 {
     return QStringLiteral("Beim Einspielen des Backups werden alle aktuellen Daten überschrieben \n"
-                          "und alle geöffneten Lektionen geschlossen.\nMöchten Sie fortfahren?");
+                          "und alle geöffneten Lektionen geschlossen.\nMöchtest du fortfahren?");
 }
 
 TSicherungsdienst::~TSicherungsdienst() = default;

@@ -35,8 +35,17 @@ class TFormenTest {
     Modus GetModus() const { return m_modus; }
 
     // The identifiers asked for an entry of that word class: the setting's
-    // list, or the single identifier 0 for a class without one.
+    // list, or the single identifier 0 for a class without one; with
+    // NurGrundformen only those of the list a beginner meets first.
     const std::vector<int32_t> &ErlaubteFormen(int32_t wortart) const;
+
+    // A beginner's choice of the allowed forms: of the verb the indicative
+    // active of present, imperfect, future and perfect, the present
+    // imperative and infinitive; of the adjective the positive; every case of
+    // nouns and pronouns. Off by default.
+    void SetNurGrundformen(bool an);
+    bool NurGrundformen() const { return m_nurGrundformen; }
+    static bool IstGrundform(int32_t wortart, int32_t formId);
 
     // Whether any entry of the lesson has a form under an allowed identifier.
     bool FormenVorhanden();
@@ -84,7 +93,9 @@ class TFormenTest {
     IZufall &m_zufall;
     IAnalysequelle *m_quelle;
     Modus m_modus = Bilden;
+    std::vector<int32_t> m_verbAlle, m_substantivAlle, m_adjektivAlle;
     std::vector<int32_t> m_verb, m_substantiv, m_adjektiv, m_keine;
+    bool m_nurGrundformen = false;
     std::optional<bool> m_vorhanden;
     TFormenmanager m_formen;
 };

@@ -7,7 +7,6 @@
 
 namespace lexovita {
 
-
 TVokabeltest::TVokabeltest(const TLektion &lektion, const TConfig &config, IVokabelQuelle &quelle, IZufall &zufall)
     : m_lektion(lektion), m_config(config), m_quelle(quelle), m_zufall(zufall)
 {

@@ -362,6 +362,7 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Schalter(G::Lernen, "flStammformen", &TConfig::flStammformen, true),
         Schalter(G::Lernen, "flKonjDekl", &TConfig::flKonjDekl, true),
         Schalter(G::Lernen, "flVokabel", &TConfig::flVokabel, true),
+        Schalter(G::Lernen, "flGrundformen", &TConfig::flGrundformen, true),
         Zahl(G::Lernen, "lrBehalten", &TConfig::lrBehalten, 90),
         Zahl(G::Lernen, "lrNeueProTag", &TConfig::lrNeueProTag, 20),
         Schalter(G::Lernen, "lrAufzeichnen", &TConfig::lrAufzeichnen, true),

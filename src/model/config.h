@@ -150,6 +150,7 @@ class TConfig {
     bool flStammformen{};
     bool flKonjDekl{};
     bool flVokabel{};
+    bool flGrundformen{}; // forms drills: only the forms a beginner meets first
     // Spaced repetition: desired retention in percent, new entries per day,
     // and whether the ordinary drills record their answers too.
     int32_t lrBehalten{};

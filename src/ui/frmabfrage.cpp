@@ -170,8 +170,9 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     txtVokabel = new QTextBrowser(grpErgebnis);
     txtVokabel->setObjectName(QStringLiteral("txtVokabel"));
     txtVokabel->setAccessibleName(QStringLiteral("Vokabel"));
-    // The entry page names its flag pictures relative to the templates.
-    txtVokabel->setSearchPaths({kern.Config().VorlagenOrdner()});
+    // The entry page names its flag pictures as "vorlagen/<name>", relative
+    // to the program folder.
+    txtVokabel->setSearchPaths({kern.Config().programmordner, kern.Config().VorlagenOrdner()});
     auto *erg = new QVBoxLayout(grpErgebnis);
     erg->addWidget(lblErgebnis);
     erg->addWidget(lvwAntworten);

@@ -247,7 +247,7 @@ TfrmAufraeumen::TfrmAufraeumen(TAuftragslaeufer &laeufer, IRueckfrage &rueckfrag
 {
     setWindowTitle(QStringLiteral("Datenbank aufräumen"));
     lblErklaerung =
-        new QLabel(QStringLiteral("Mit Hilfe dieser Funktion können Sie die Vokabeldatenbank von lexovita aufräumen "
+        new QLabel(QStringLiteral("Mit Hilfe dieser Funktion kannst du die Vokabeldatenbank von lexovita aufräumen "
                                   "und reparieren. Bei diesem Vorgang werden keine Daten verändert oder gelöscht. "
                                   "Das Aufräumen der Datenbank kann einige Minuten dauern."),
                    this);

@@ -88,11 +88,11 @@ TfrmLernstatistik::TfrmLernstatistik(QWidget *parent, TAnwendungskern &kern) : Q
     setObjectName(QStringLiteral("frmLernstatistik"));
     setWindowTitle(QStringLiteral("Lernstatistik"));
 
-    lblLeer =
-        new QLabel(QStringLiteral("Es gibt noch keine Wiederholungen.\n\nSobald Sie Vokabeln schriftlich abfragen "
-                                  "oder „Fällige Vokabeln wiederholen“, zeigt dieses Fenster Ihren Lernverlauf, "
-                                  "die kommenden Wiederholungen und wie gut Sie jede Lektion behalten."),
-                   this);
+    lblLeer = new QLabel(
+        QStringLiteral("Es gibt noch keine Wiederholungen.\n\nSobald du Vokabeln schriftlich abfragst "
+                       "oder „Fällige Vokabeln wiederholen“ benutzt, zeigt dieses Fenster deinen Lernverlauf, "
+                       "die kommenden Wiederholungen und wie gut du jede Lektion behältst."),
+        this);
     lblLeer->setObjectName(QStringLiteral("lblLeer"));
     lblLeer->setWordWrap(true);
     lblLeer->setAlignment(Qt::AlignCenter);

@@ -44,20 +44,14 @@ TEST(LateinVergleichen, AcceptsWhatPupilsTypeForLatin)
         bool grossKlein;
         bool gleich;
     } faelle[] = {
-        {"āmāvī", "amavi", false, true},
-        {"ĂMĀVĪ", "amavi", false, true},
+        {"āmāvī", "amavi", false, true},   {"ĂMĀVĪ", "amavi", false, true},
         {"ĂMĀVĪ", "amavi", true, false}, // the case setting counts for Latin too
         {"Āmāvī", "Amavi", true, true},  // while marks stay ignored
-        {"Iacere", "jacere", false, true},
-        {"Iacere", "Jacere", true, true},
-        {"iacere", "Jacere", true, false},
-        {"jam", "iam", false, true},
-        {"poëta", "poeta", false, true},
-        {"amavi.", "amavi", false, true},
-        {"amavit", "amavi", false, false},
-        {"amabi", "amavi", false, false},
-        {"", "amavi", false, false},
-        {"res publica", "respublica", false, true},
+        {"Iacere", "jacere", false, true}, {"Iacere", "Jacere", true, true},
+        {"iacere", "Jacere", true, false}, {"jam", "iam", false, true},
+        {"poëta", "poeta", false, true},   {"amavi.", "amavi", false, true},
+        {"amavit", "amavi", false, false}, {"amabi", "amavi", false, false},
+        {"", "amavi", false, false},       {"res publica", "respublica", false, true},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(std::string(f.antwort) + " / " + f.ziel);
@@ -70,8 +64,8 @@ TEST(ProzenteRunden, RoundsAndAlwaysAddsUpToAHundred)
     const struct {
         int richtige, falsche, richtig, falsch;
     } faelle[] = {
-        {0, 0, 0, 0}, {1, 2, 33, 67}, {2, 1, 67, 33}, {1, 1, 50, 50}, {89, 11, 89, 11}, {17, 2, 89, 11},
-        {8, 1, 89, 11}, {1, 199, 1, 99}, {1, 201, 0, 100}, {5, 0, 100, 0},
+        {0, 0, 0, 0},    {1, 2, 33, 67}, {2, 1, 67, 33},  {1, 1, 50, 50},   {89, 11, 89, 11},
+        {17, 2, 89, 11}, {8, 1, 89, 11}, {1, 199, 1, 99}, {1, 201, 0, 100}, {5, 0, 100, 0},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(std::to_string(f.richtige) + "/" + std::to_string(f.falsche));
@@ -140,7 +134,8 @@ TEST(Pruefen, JudgesMeaningAndPrincipalPartsByWordClass)
         {"capitals count when set", Hortari, "ermahnen", "hortor", "hortatUS sum", "", true, true, false, true,
          [](TConfig &c) { c.vlCase = true; }},
         {"Latin headword in capitals when set", Laudare, "LAUDARE", "laudo", "laudavi", "laudatum", false, true, true,
-         true, [](TConfig &c) {
+         true,
+         [](TConfig &c) {
              c.vlRichtung = 2;
              c.vlCase = true;
          }},
@@ -235,8 +230,8 @@ TEST(Pruefen, SemiDeponentsAreCheckedAsStored)
             TLektion lektion;
             TTestQuelle quelle;
             std::vector<std::unique_ptr<TVokabel>> eintraege;
-            eintraege.push_back(Eintrag(30, WA_VERB, vb.kd, vb.vokabel, {vb.praesens, gespeichert.c_str(), ""},
-                                        {vb.bedeutung}, semi));
+            eintraege.push_back(
+                Eintrag(30, WA_VERB, vb.kd, vb.vokabel, {vb.praesens, gespeichert.c_str(), ""}, {vb.bedeutung}, semi));
             Fuellen(lektion, quelle, std::move(eintraege));
             TSkriptZufall zufall;
             TVokabeltest test(lektion, tc.config, quelle, zufall);
@@ -261,7 +256,9 @@ TEST(Pruefen, TwoWordEntriesAreCheckedAsStored)
         return Eintrag(40, WA_SUBSTANTIV, KD_K, "ius iurandum", {"iuris iurandi", "n"}, {"Eid"},
                        ATTR_SINGULARIS_TANTUM);
     };
-    const auto resPublica = [] { return Eintrag(41, WA_SUBSTANTIV, KD_E, "res publica", {"rei publicae", "f"}, {"Staat"}); };
+    const auto resPublica = [] {
+        return Eintrag(41, WA_SUBSTANTIV, KD_E, "res publica", {"rei publicae", "f"}, {"Staat"});
+    };
     const auto latDeu = [](TConfig &c) { c.vlRichtung = 2; };
     const Frage fragen[] = {
         {"genitive of two words", iusIurandum, "Eid", "iuris iurandi", "n", "", true, true, true, true},

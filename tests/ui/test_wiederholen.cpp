@@ -90,7 +90,11 @@ class TestWiederholen : public QObject {
                 return;
             }
             WennOffen<TfrmAbfrage>(this, [&](TfrmAbfrage *f) {
-                const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) { d->reject(); });
+                // done(), not reject(): a drill stopped early shows its summary first.
+                const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) {
+                    if (d->isVisible())
+                        d->done(QDialog::Rejected);
+                });
                 for (int i = 0; f->GetZustand() == TfrmAbfrage::Frage && i < 50; ++i) {
                     const TVokabel *v = f->Test().AktuelleVokabel();
                     QVERIFY(v && !v->bedeutungen.empty());
@@ -199,7 +203,7 @@ class TestWiederholen : public QObject {
                     Enter(f);
                     Enter(f);
                 }
-                f->reject();
+                f->done(QDialog::Rejected); // stopped mid-drill: no summary wanted here
             });
             m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
         };
