@@ -55,7 +55,8 @@ QValueAxis *Zahlenachse(int groesster)
     const int oben = std::max(4, ((groesster + 3) / 4) * 4);
     achse->setRange(0, oben);
     achse->setTickCount(5);
-    achse->setLabelFormat(QStringLiteral("%d"));
+    // Localized charts take no "%d": their formats are those of QLocale.
+    achse->setLabelFormat(QStringLiteral("%.0f"));
     return achse;
 }
 
@@ -256,7 +257,7 @@ void TfrmLernstatistik::Fuellen(const TLernstatistikDaten &d)
         auto *x = new QValueAxis;
         x->setRange(0, 100);
         x->setTickCount(6);
-        x->setLabelFormat(QStringLiteral("%d %%"));
+        x->setLabelFormat(QStringLiteral("%.0f %")); // localized: "%" stands as it is
         c->addAxis(y, Qt::AlignLeft);
         c->addAxis(x, Qt::AlignBottom);
         reihe->attachAxis(x);
