@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  qt6-translations-l10n
   libsqlcipher-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libxml2-utils

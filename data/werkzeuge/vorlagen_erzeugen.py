@@ -335,7 +335,7 @@ TEST = seite("Vokabeltest", """
 <TR><TD width="60" valign="bottom" class="etikett">Name:</TD><TD width="45%" valign="bottom"><HR noshade></TD>
 <TD width="30">&nbsp;</TD><TD width="60" valign="bottom" class="etikett">Datum:</TD><TD valign="bottom"><HR noshade></TD></TR>
 </TABLE>
-<P class="klein">Schreibe zu jeder Vokabel die Bedeutung auf. Wo es verlangt ist, erg&auml;nze auch die Stammformen und die Konjugation bzw. Deklination.</P>
+<P class="klein"><!-- #Anweisung --></P>
 <!-- #VokabelAnfang -->
 <TABLE width="100%" border="0" cellspacing="0" cellpadding="2">
 <TR>

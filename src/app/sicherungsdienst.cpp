@@ -40,7 +40,7 @@ TSicherungsdienst::TSicherungsdienst(TAnwendungskern &kern)
 QString TSicherungsdienst::EinspielFrage()
 {
     return QStringLiteral("Beim Einspielen des Backups werden alle aktuellen Daten überschrieben \n"
-                          "und alle geöffneten Lektionen geschlossen.\nMöchten Sie fortfahren?");
+                          "und alle geöffneten Lektionen geschlossen.\nMöchtest du fortfahren?");
 }
 
 TSicherungsdienst::~TSicherungsdienst() = default;
@@ -134,7 +134,7 @@ TSicherungsErgebnis TSicherungsdienst::EinspielenAbschliessen(const TBackupPruef
         m_daten.DatenbankErsetzen(auftrag.datei, [this] {
             TOhneBackup still;
             if (m_daten.DatenbankAktualisieren(still) == TDatenmanager::Aktualisierung::Abgebrochen)
-                throw TFehler(QStringLiteral("Die Datenbank des Backup konnte nicht aktualisiert werden."));
+                throw TFehler(QStringLiteral("Die Datenbank des Backups konnte nicht aktualisiert werden."));
             m_daten.VokabelindexAnlegen(still);
             // The same check as on the scratch copy, now on the file in use:
             // only then is the previous database let go.

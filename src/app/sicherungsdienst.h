@@ -91,7 +91,10 @@ class TSicherungsdienst {
     TSicherungsErgebnis EinspielenAbschliessen(const TBackupPruefAuftrag &auftrag, TAuftragsausgang ausgang,
                                                const QString &fehler);
 
-    static QString EinspielFehler() { return QStringLiteral("Beim Einspielen des Backup ist ein Fehler aufgetreten."); }
+    static QString EinspielFehler()
+    {
+        return QStringLiteral("Beim Einspielen des Backups ist ein Fehler aufgetreten.");
+    }
     static QString EinspielFrage();
 
   private:

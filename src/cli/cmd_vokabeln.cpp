@@ -89,7 +89,8 @@ int Speichern(const Aufruf &aufruf)
                 ++fehler;
             }
         }
-        Ausgabe(QStringLiteral("%1 Vokabeln gespeichert.").arg(gespeichert));
+        Ausgabe(gespeichert == 1 ? QStringLiteral("1 Vokabel gespeichert.")
+                                 : QStringLiteral("%1 Vokabeln gespeichert.").arg(gespeichert));
         return fehler == 0 ? 0 : 1;
     } catch (const DatenbankFehler &f) {
         Fehler(QStringLiteral("%1 Die übrigen Vokabeln wurden nicht gespeichert.").arg(f.Meldung()));

@@ -48,7 +48,7 @@ bool AntwortVergleichen(const QString &a, const QString &b, bool grossKlein)
     return AntwortNormalisieren(a, grossKlein) == AntwortNormalisieren(b, grossKlein);
 }
 
-QString LateinFalten(const QString &text)
+QString LateinFalten(const QString &text, bool grossKlein)
 {
     // Decomposing splits ā into a + combining macron; the marks are dropped.
     // Only marks on the letters a-z go, so no other script is changed.
@@ -60,18 +60,53 @@ QString LateinFalten(const QString &text)
             aus.back().isLetter())
             continue;
         char16_t u = c.unicode();
-        if (u >= 'A' && u <= 'Z')
+        if (!grossKlein && u >= 'A' && u <= 'Z')
             u = static_cast<char16_t>(u - 'A' + 'a');
         if (u == 'j')
             u = 'i';
+        else if (u == 'J')
+            u = 'I';
         aus.append(QChar(u));
     }
     return aus.normalized(QString::NormalizationForm_C);
 }
 
-bool LateinVergleichen(const QString &antwort, const QString &ziel)
+QString LateinNormalisieren(const QString &text, bool grossKlein)
 {
-    return LateinFalten(AntwortNormalisieren(antwort, true)) == LateinFalten(AntwortNormalisieren(ziel, true));
+    return LateinFalten(AntwortNormalisieren(text, true), grossKlein);
+}
+
+bool LateinVergleichen(const QString &antwort, const QString &ziel, bool grossKlein)
+{
+    return LateinNormalisieren(antwort, grossKlein) == LateinNormalisieren(ziel, grossKlein);
+}
+
+QString PartizipNeutrum(const QString &normalisiert, bool mitSum)
+{
+    static const QString sum = QStringLiteral("sum");
+    QString partizip = normalisiert;
+    if (mitSum) {
+        if (!partizip.endsWith(sum))
+            return normalisiert;
+        partizip.chop(sum.size());
+    }
+    // The blank between participle and "sum" is gone already, so "a" and
+    // "us" are endings only when a stem is left before them.
+    if (partizip.size() > 2 && partizip.endsWith(QLatin1String("us")))
+        partizip = partizip.chopped(2) + QStringLiteral("um");
+    else if (partizip.size() > 1 && partizip.endsWith(QLatin1Char('a')))
+        partizip = partizip.chopped(1) + QStringLiteral("um");
+    return mitSum ? partizip + sum : partizip;
+}
+
+TProzente ProzenteRunden(int richtige, int falsche)
+{
+    const qint64 alle = static_cast<qint64>(richtige) + falsche;
+    if (alle <= 0)
+        return {};
+    // Half up; wrong is the rest, so the two always make 100.
+    const int richtig = static_cast<int>((static_cast<qint64>(richtige) * 200 + alle) / (2 * alle));
+    return {richtig, 100 - richtig};
 }
 
 } // namespace lexovita

@@ -15,13 +15,31 @@ QString AntwortNormalisieren(const QString &text, bool grossKlein);
 // Equal after AntwortNormalisieren; an empty answer equals an empty target.
 bool AntwortVergleichen(const QString &a, const QString &b, bool grossKlein);
 
-// A Latin text as pupils type it: letter case, j for i and vowels with
-// macron or breve do not matter. Folds only; punctuation stays.
-QString LateinFalten(const QString &text);
+// A Latin text as pupils type it: j for i and vowels with macron or breve
+// do not matter, nor letter case unless `grossKlein`. Folds only;
+// punctuation stays.
+QString LateinFalten(const QString &text, bool grossKlein = false);
 
-// A Latin answer against a Latin target: the punctuation rule of
-// AntwortNormalisieren, then LateinFalten on both.
-bool LateinVergleichen(const QString &antwort, const QString &ziel);
+// A Latin text as the check compares it: the punctuation rule of
+// AntwortNormalisieren, then LateinFalten.
+QString LateinNormalisieren(const QString &text, bool grossKlein = false);
+
+// A Latin answer against a Latin target, both through LateinNormalisieren.
+bool LateinVergleichen(const QString &antwort, const QString &ziel, bool grossKlein = false);
+
+// A participle in any of its three genders as the neuter: "laudatus",
+// "laudata" and "laudatum" are one answer. With `mitSum` the text is a
+// compound perfect ("gavisus sum"), whose participle stands before "sum".
+// Works on LateinNormalisieren's output; anything else stays as it is.
+QString PartizipNeutrum(const QString &normalisiert, bool mitSum);
+
+// Rounded percentages of right and wrong answers that add up to 100; both
+// 0 when nothing was answered.
+struct TProzente {
+    int richtig = 0;
+    int falsch = 0;
+};
+TProzente ProzenteRunden(int richtige, int falsche);
 
 } // namespace lexovita
 

@@ -40,9 +40,53 @@ QString GetipptBereinigen(const QString &text)
 } // namespace
 
 TFormenTest::TFormenTest(const TLektion &lektion, const TConfig &config, IZufall &zufall, IAnalysequelle *quelle)
-    : m_lektion(lektion), m_zufall(zufall), m_quelle(quelle), m_verb(Identifikatoren(config.flVerb)),
-      m_substantiv(Identifikatoren(config.flSubstantiv)), m_adjektiv(Identifikatoren(config.flAdjektiv)), m_keine{0}
+    : m_lektion(lektion), m_zufall(zufall), m_quelle(quelle), m_verbAlle(Identifikatoren(config.flVerb)),
+      m_substantivAlle(Identifikatoren(config.flSubstantiv)), m_adjektivAlle(Identifikatoren(config.flAdjektiv)),
+      m_verb(m_verbAlle), m_substantiv(m_substantivAlle), m_adjektiv(m_adjektivAlle), m_keine{0}
 {
+}
+
+bool TFormenTest::IstGrundform(int32_t wortart, int32_t id)
+{
+    // Qualified: inside the class, Modus names the drill's mode.
+    using fid::AKTIV, fid::PRAESENS, fid::IMPERFEKT, fid::FUTUR1, fid::PERFEKT, fid::INFINITIV, fid::INDIKATIV,
+        fid::IMPERATIV, fid::ADVERB, fid::POSITIV;
+    using fid::GenusVerbi, fid::Tempus, fid::Nominalform, fid::Grad;
+    switch (wortart) {
+    case WA_VERB: {
+        if (GenusVerbi(id) != AKTIV)
+            return false;
+        const int32_t tempus = Tempus(id);
+        if (Nominalform(id) == INFINITIV)
+            return tempus == PRAESENS;
+        if (Nominalform(id) != 0)
+            return false;
+        if (fid::Modus(id) == IMPERATIV)
+            return tempus == PRAESENS;
+        return fid::Modus(id) == INDIKATIV &&
+               (tempus == PRAESENS || tempus == IMPERFEKT || tempus == FUTUR1 || tempus == PERFEKT);
+    }
+    case WA_ADJEKTIV:
+        return (id & ADVERB) == 0 && (Grad(id) == 0 || Grad(id) == POSITIV);
+    default:
+        return true;
+    }
+}
+
+void TFormenTest::SetNurGrundformen(bool an)
+{
+    m_nurGrundformen = an;
+    const auto waehlen = [an](const std::vector<int32_t> &alle, int32_t wortart) {
+        std::vector<int32_t> aus;
+        for (const int32_t id : alle)
+            if (!an || IstGrundform(wortart, id))
+                aus.push_back(id);
+        return aus;
+    };
+    m_verb = waehlen(m_verbAlle, WA_VERB);
+    m_substantiv = waehlen(m_substantivAlle, WA_SUBSTANTIV);
+    m_adjektiv = waehlen(m_adjektivAlle, WA_ADJEKTIV);
+    m_vorhanden.reset(); // the lesson may have forms now, or none
 }
 
 const std::vector<int32_t> &TFormenTest::ErlaubteFormen(int32_t wortart) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learning/antwort.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/uhr.h"
@@ -34,8 +35,17 @@ class TFormenTest {
     Modus GetModus() const { return m_modus; }
 
     // The identifiers asked for an entry of that word class: the setting's
-    // list, or the single identifier 0 for a class without one.
+    // list, or the single identifier 0 for a class without one; with
+    // NurGrundformen only those of the list a beginner meets first.
     const std::vector<int32_t> &ErlaubteFormen(int32_t wortart) const;
+
+    // A beginner's choice of the allowed forms: of the verb the indicative
+    // active of present, imperfect, future and perfect, the present
+    // imperative and infinitive; of the adjective the positive; every case of
+    // nouns and pronouns. Off by default.
+    void SetNurGrundformen(bool an);
+    bool NurGrundformen() const { return m_nurGrundformen; }
+    static bool IstGrundform(int32_t wortart, int32_t formId);
 
     // Whether any entry of the lesson has a form under an allowed identifier.
     bool FormenVorhanden();
@@ -45,8 +55,9 @@ class TFormenTest {
     bool Pruefen();
 
     int Abgefragt() const { return richtige + falsche; }
-    int ProzentRichtig() const { return Abgefragt() == 0 ? 0 : richtige * 100 / Abgefragt(); }
-    int ProzentFalsch() const { return Abgefragt() == 0 ? 0 : falsche * 100 / Abgefragt(); }
+    // Rounded; the two add up to 100 once something was answered.
+    int ProzentRichtig() const { return ProzenteRunden(richtige, falsche).richtig; }
+    int ProzentFalsch() const { return ProzenteRunden(richtige, falsche).falsch; }
 
     // Forms manager of generation and analysis; the application may give it
     // a source of stored special forms.
@@ -82,7 +93,9 @@ class TFormenTest {
     IZufall &m_zufall;
     IAnalysequelle *m_quelle;
     Modus m_modus = Bilden;
+    std::vector<int32_t> m_verbAlle, m_substantivAlle, m_adjektivAlle;
     std::vector<int32_t> m_verb, m_substantiv, m_adjektiv, m_keine;
+    bool m_nurGrundformen = false;
     std::optional<bool> m_vorhanden;
     TFormenmanager m_formen;
 };

@@ -143,7 +143,7 @@ TNumeralErgebnis NumeralUmrechnen(const QString &eingabe)
     }
     if (zahl >= 1 && zahl <= kGroesste) {
         r.umgerechnet = ZahlAlsRoemisch(zahl);
-        r.wort = ZahlAlsWort(zahl);
+        r.wort = ZahlAlsWort(zahl).trimmed();
         return r;
     }
     r.roemischEingabe = true;
@@ -155,7 +155,13 @@ TNumeralErgebnis NumeralUmrechnen(const QString &eingabe)
     r.eingabe = gross;
     r.umgerechnet = RoemischAlsZahl(gross);
     if (!r.umgerechnet.isEmpty())
-        r.wort = ZahlAlsWort(r.umgerechnet.toInt());
+        r.wort = ZahlAlsWort(r.umgerechnet.toInt()).trimmed();
+    else if (nurZiffern)
+        r.meldung = QStringLiteral("Es lassen sich nur Zahlen von 1 bis 3999 umrechnen.");
+    else if (!eingabe.isEmpty())
+        r.meldung = QStringLiteral("„%1“ ist keine gültige römische Zahl. Umrechnen lassen sich Zahlen von 1 bis 3999 "
+                                   "und römische Zahlen wie MMXXIV.")
+                        .arg(gross);
     return r;
 }
 

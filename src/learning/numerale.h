@@ -20,12 +20,14 @@ QString ZahlAlsWort(int n);
 
 // What the numerals window shows for its input: a number 1..3999 gives its
 // Roman numeral, a canonical Roman numeral (any letter case) its number;
-// both with the Latin words. Anything else gives empty results.
+// both with the Latin words (without the trailing blank). Anything else
+// gives empty results and a message saying what can be converted.
 struct TNumeralErgebnis {
     bool roemischEingabe = false; // the first result is Arabic ("Arabisch:")
     QString eingabe;              // the input as it should stand (capitals for a numeral)
     QString umgerechnet;
     QString wort;
+    QString meldung; // empty for a valid or an empty input
 };
 TNumeralErgebnis NumeralUmrechnen(const QString &eingabe);
 

@@ -3,24 +3,9 @@
 #include "antwort.h"
 #include "morph/formid.h"
 
+#include <algorithm>
+
 namespace lexovita {
-
-namespace {
-
-// The typed perfect or participle in the neuter the entry stores, so that a
-// masculine or feminine answer counts ("hortatus sum" for "hortatum sum").
-// The ending is tested as typed: "hortatUS sum" stays as it is.
-QString MaskulinumOderFemininumZuNeutrum(const QString &text, const QString &mask, const QString &fem,
-                                         const QString &neutrum)
-{
-    if (text.endsWith(mask))
-        return text.left(text.size() - mask.size()) + neutrum;
-    if (text.endsWith(fem))
-        return text.left(text.size() - fem.size()) + neutrum;
-    return text;
-}
-
-} // namespace
 
 TVokabeltest::TVokabeltest(const TLektion &lektion, const TConfig &config, IVokabelQuelle &quelle, IZufall &zufall)
     : m_lektion(lektion), m_config(config), m_quelle(quelle), m_zufall(zufall)
@@ -72,17 +57,10 @@ void TVokabeltest::Pruefen()
     const TVokabel &v = *m_aktuelleVokabel;
     eingegebeneFormen.clear();
 
-    bedeutungRichtig = false;
-    if (m_config.LateinDeutsch()) {
-        for (const auto &b : v.bedeutungen) {
-            if (AntwortVergleichen(antwort, b->bedeutung)) {
-                bedeutungRichtig = true;
-                break;
-            }
-        }
-    } else {
-        bedeutungRichtig = LateinVergleichen(antwort, v.vokabel);
-    }
+    const QString getippt = AntwortFeldNormalisiert(antwort);
+    const QStringList ziele = AntwortZiele(v);
+    bedeutungRichtig = std::any_of(ziele.begin(), ziele.end(),
+                                   [&](const QString &z) { return AntwortFeldNormalisiert(z) == getippt; });
 
     if (m_config.vlStammformen)
         FormenPruefen(v);
@@ -97,14 +75,48 @@ void TVokabeltest::Pruefen()
     }
     ++falsche;
     ++statistik.falsch;
-    if (m_config.vlsMischen) {
-        if (m_config.vlsFalscheMehrfach && statistik.falsch >= m_config.vlsFalscheAnzahl)
+    if (m_config.vlsMischen && m_config.vlsFalscheMehrfach) {
+        // The drawn copy stays, and from the threshold on one more is added.
+        if (statistik.falsch >= m_config.vlsFalscheAnzahl)
             m_abfrageliste.push_back(v.id);
-    } else if (m_config.vlsAnfang) {
+    } else if (!m_config.vlsMischen && m_config.vlsAnfang) {
         ListeFuellen();
     } else if (m_aktuellerIndex < Verbleibend()) {
+        // Not to be asked again: the entry stays counted as wrong, and the
+        // drill can end.
         m_abfrageliste.erase(m_abfrageliste.begin() + m_aktuellerIndex);
     }
+}
+
+QString TVokabeltest::AntwortFeldNormalisiert(const QString &text) const
+{
+    return m_config.LateinDeutsch() ? lexovita::AntwortNormalisieren(text, m_config.vlCase)
+                                    : LateinNormalisieren(text, m_config.vlCase);
+}
+
+QStringList TVokabeltest::AntwortZiele(const TVokabel &v) const
+{
+    if (!m_config.LateinDeutsch())
+        return {v.vokabel};
+    QStringList ziele;
+    for (const auto &b : v.bedeutungen)
+        ziele << b->bedeutung;
+    return ziele;
+}
+
+bool TVokabeltest::AntwortPasstNoch(const QString &getippt) const
+{
+    if (!m_aktuelleVokabel)
+        return false;
+    const QString anfang = AntwortFeldNormalisiert(getippt);
+    const QStringList ziele = AntwortZiele(*m_aktuelleVokabel);
+    return std::any_of(ziele.begin(), ziele.end(),
+                       [&](const QString &z) { return AntwortFeldNormalisiert(z).startsWith(anfang); });
+}
+
+bool TVokabeltest::LateinGleich(const QString &antwort, const QString &ziel) const
+{
+    return LateinVergleichen(antwort, ziel, m_config.vlCase);
 }
 
 void TVokabeltest::FormenPruefen(const TVokabel &v)
@@ -113,23 +125,27 @@ void TVokabeltest::FormenPruefen(const TVokabel &v)
     switch (v.Wortart()) {
     case WA_VERB:
         if (m_config.vlPraesens && !v.form1.isEmpty())
-            form1Richtig = LateinVergleichen(antwortForm1, v.form1);
+            form1Richtig = LateinGleich(antwortForm1, v.form1);
         if (m_config.vlPerfekt && !v.form2.isEmpty()) {
-            antwortForm2 = MaskulinumOderFemininumZuNeutrum(antwortForm2, QStringLiteral("us sum"),
-                                                            QStringLiteral("a sum"), QStringLiteral("um sum"));
-            form2Richtig = LateinVergleichen(antwortForm2, v.form2);
+            // A perfect stored as participle and "sum" ("gavisus sum") takes
+            // the participle in any gender; any other perfect is compared as
+            // it is.
+            const bool mitSum = v.form2.trimmed().endsWith(QLatin1String(" sum"));
+            const QString getippt = LateinNormalisieren(antwortForm2, m_config.vlCase);
+            const QString ziel = LateinNormalisieren(v.form2, m_config.vlCase);
+            form2Richtig = getippt == ziel || (mitSum && PartizipNeutrum(getippt, true) == PartizipNeutrum(ziel, true));
         }
         if (m_config.vlPartizip && !v.form3.isEmpty()) {
-            antwortForm3 = MaskulinumOderFemininumZuNeutrum(antwortForm3, QStringLiteral("us"), QStringLiteral("a"),
-                                                            QStringLiteral("um"));
-            form3Richtig = LateinVergleichen(antwortForm3, v.form3);
+            const QString getippt = LateinNormalisieren(antwortForm3, m_config.vlCase);
+            const QString ziel = LateinNormalisieren(v.form3, m_config.vlCase);
+            form3Richtig = getippt == ziel || PartizipNeutrum(getippt, false) == PartizipNeutrum(ziel, false);
         }
         break;
     case WA_SUBSTANTIV: {
         m_formen.Zuruecksetzen();
         m_formen.FormenErzeugen(v, GefragterKasus(v));
         if (!m_formen.Ergebnisliste().empty()) {
-            form1Richtig = LateinVergleichen(antwortForm1, m_formen.Ergebnisliste().front().text);
+            form1Richtig = LateinGleich(antwortForm1, m_formen.Ergebnisliste().front().text);
             if (!form1Richtig)
                 EingegebeneFormSuchen(v, antwortForm1);
         }
@@ -143,7 +159,7 @@ void TVokabeltest::FormenPruefen(const TVokabel &v)
         bool *urteil[3] = {&form1Richtig, &form2Richtig, &form3Richtig};
         for (int i = 0; i < 3; ++i) {
             if (!gespeichert[i]->isEmpty())
-                *urteil[i] = LateinVergleichen(*getippt[i], *gespeichert[i]);
+                *urteil[i] = LateinGleich(*getippt[i], *gespeichert[i]);
         }
         break;
     }
@@ -166,12 +182,12 @@ void TVokabeltest::EingegebeneFormSuchen(const TVokabel &v, const QString &einga
 
 int TVokabeltest::ProzentRichtig() const
 {
-    return Abgefragt() == 0 ? 0 : richtige * 100 / Abgefragt();
+    return ProzenteRunden(richtige, falsche).richtig;
 }
 
 int TVokabeltest::ProzentFalsch() const
 {
-    return Abgefragt() == 0 ? 0 : falsche * 100 / Abgefragt();
+    return ProzenteRunden(richtige, falsche).falsch;
 }
 
 TVokStatistik &TVokabeltest::StatistikFuer(int32_t id)

@@ -49,13 +49,13 @@ class TVokabeltest {
     // mixing) and loads it afresh. Does nothing more on an empty queue.
     void NaechsteVokabel();
     // Checks the answer fields against the current entry, counts, and updates
-    // the queue. The typed perfect and participle are stored back rewritten.
+    // the queue. The answer fields keep what was typed.
     void Pruefen();
     bool IstRichtig() const { return bedeutungRichtig && form1Richtig && form2Richtig && form3Richtig; }
 
     int Verbleibend() const { return static_cast<int>(m_abfrageliste.size()); }
     int Abgefragt() const { return richtige + falsche; }
-    // Truncated, so the two need not add up to 100.
+    // Rounded; the two add up to 100 once something was answered.
     int ProzentRichtig() const;
     int ProzentFalsch() const;
 
@@ -66,6 +66,11 @@ class TVokabeltest {
 
     // The comparison of two texts under the current case setting.
     bool AntwortVergleichen(const QString &a, const QString &b) const;
+
+    // Whether `getippt` is still the beginning of an accepted answer to the
+    // meaning (or, German to Latin, headword) of the current entry: the same
+    // comparison as the verdict, so a finished right answer always fits.
+    bool AntwortPasstNoch(const QString &getippt) const;
 
     const TVokabel *AktuelleVokabel() const { return m_aktuelleVokabel.get(); }
     const std::vector<int32_t> &Abfrageliste() const { return m_abfrageliste; }
@@ -97,6 +102,10 @@ class TVokabeltest {
 
   private:
     void ListeFuellen();
+    // The meaning or headword field as the check compares it.
+    QString AntwortFeldNormalisiert(const QString &text) const;
+    QStringList AntwortZiele(const TVokabel &v) const;
+    bool LateinGleich(const QString &antwort, const QString &ziel) const;
     void FormenPruefen(const TVokabel &v);
     void EingegebeneFormSuchen(const TVokabel &v, const QString &eingabe);
 

@@ -365,6 +365,7 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Schalter(G::Lernen, "flStammformen", &TConfig::flStammformen, true),
         Schalter(G::Lernen, "flKonjDekl", &TConfig::flKonjDekl, true),
         Schalter(G::Lernen, "flVokabel", &TConfig::flVokabel, true),
+        Schalter(G::Lernen, "flGrundformen", &TConfig::flGrundformen, true),
         Zahl(G::Lernen, "lrBehalten", &TConfig::lrBehalten, 90, 70, 99),
         Zahl(G::Lernen, "lrNeueProTag", &TConfig::lrNeueProTag, 20, 0, 500),
         Schalter(G::Lernen, "lrAufzeichnen", &TConfig::lrAufzeichnen, true),
@@ -381,6 +382,7 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Zahl(G::Layout, "testReihenfolge", &TConfig::testReihenfolge, 1),
         Schalter(G::Layout, "testStammformen", &TConfig::testStammformen, false),
         Schalter(G::Layout, "testKonjDekl", &TConfig::testKonjDekl, false),
+        Text(G::Layout, "backupOrdner", &TConfig::backupOrdner, ""),
     };
     return tabelle;
 }

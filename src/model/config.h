@@ -161,6 +161,7 @@ class TConfig {
     bool flStammformen{};
     bool flKonjDekl{};
     bool flVokabel{};
+    bool flGrundformen{}; // forms drills: only the forms a beginner meets first
     // Spaced repetition: desired retention in percent, new entries per day,
     // and whether the ordinary drills record their answers too.
     int32_t lrBehalten{};
@@ -183,6 +184,7 @@ class TConfig {
     int32_t testReihenfolge{}; // 1 keep order, otherwise shuffle
     bool testStammformen{};
     bool testKonjDekl{};
+    QString backupOrdner; // the folder of the last backup written or restored
 
     // Default lists of the forms drills, as their stored text.
     static const QString &StandardVerbformen();

@@ -22,6 +22,7 @@ const QString kText = QStringLiteral("<!-- #Text -->");
 const QString kUeberschrift = QStringLiteral("<!-- #Ueberschrift -->");
 const QString kNr = QStringLiteral("<!-- #Nr -->");
 const QString kTrennlinie = QStringLiteral("<!-- #Trennlinie -->");
+const QString kAnweisung = QStringLiteral("<!-- #Anweisung -->");
 
 const QString kKeineMerkhilfen = QStringLiteral("<FONT color=\"#808080\"><I>Keine Merkhilfen vorhanden</I></FONT>");
 
@@ -296,8 +297,19 @@ QStringList VokabeltestSeite(const std::vector<const TVokabel *> &vokabeln, bool
         }
     }
 
+    // The instruction asks only for what the sheet has room for.
+    QString anweisung = QStringLiteral("Schreibe zu jeder Vokabel die Bedeutung auf.");
+    if (stammformen && konjDekl)
+        anweisung += QStringLiteral(" Wo danach gefragt ist, erg&auml;nze auch die Stammformen und die Konjugation "
+                                    "bzw. Deklination.");
+    else if (stammformen)
+        anweisung += QStringLiteral(" Wo &bdquo;Formen:&ldquo; steht, erg&auml;nze auch die Stammformen.");
+    else if (konjDekl)
+        anweisung += QStringLiteral(" Wo danach gefragt ist, erg&auml;nze auch die Konjugation bzw. Deklination.");
+
     QStringList aus;
-    for (const QString &zeile : zeilen) {
+    for (const QString &vorlagenZeile : zeilen) {
+        const QString zeile = MarkerErsetzen(vorlagenZeile, kAnweisung, anweisung);
         if (zeile.contains(kVokabelAnfang)) {
             int nr = 0;
             for (const TVokabel *v : vokabeln) {

@@ -2,10 +2,14 @@
 
 #include "model/fehler.h"
 #include "model/rueckfrage.h"
+#include "ui/hilfe.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace lexovita {
 
@@ -17,6 +21,8 @@ TAnwendung::TAnwendung(int &argc, char **argv) : QApplication(argc, argv)
     // The desktop entry's name, so the desktop shows the same icon for the window.
     setDesktopFileName(QStringLiteral("de.harnfel.lexovita"));
     setWindowIcon(ProgrammSymbol());
+    DeutschEinrichten(*this);
+    HilfeTasteEinrichten(*this);
 }
 
 QIcon ProgrammSymbol()
@@ -25,6 +31,26 @@ QIcon ProgrammSymbol()
     for (const char *groesse : {"48", "128", "256"})
         symbol.addFile(QStringLiteral(":/lexovita/lexovita-%1.png").arg(QLatin1String(groesse)));
     return symbol;
+}
+
+bool TAnwendung::DeutschEinrichten(QCoreApplication &app)
+{
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(deutsch);
+    // Loaded once per application; the translator lives as long as it does.
+    if (app.findChild<QTranslator *>(QStringLiteral("qtbase_de")))
+        return true;
+    auto *uebersetzung = new QTranslator(&app);
+    uebersetzung->setObjectName(QStringLiteral("qtbase_de"));
+    const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!uebersetzung->load(deutsch, QStringLiteral("qtbase"), QStringLiteral("_"), ordner)) {
+        qWarning("Qt-Übersetzung qtbase_de.qm fehlt in %s (Paket qt6-translations-l10n): Qt-Dialoge bleiben englisch.",
+                 qPrintable(ordner));
+        delete uebersetzung;
+        return false;
+    }
+    QCoreApplication::installTranslator(uebersetzung);
+    return true;
 }
 
 QString TAnwendung::FehlerText(const std::exception &e)

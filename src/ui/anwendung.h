@@ -14,6 +14,11 @@ class TAnwendung : public QApplication {
     TAnwendung(int &argc, char **argv);
     bool notify(QObject *empfaenger, QEvent *ereignis) override;
 
+    // Qt's own texts (file, colour and print dialogs) in German from Qt's
+    // translations, and German numbers and dates as the default locale.
+    // False, with a warning, when the translations are not installed.
+    static bool DeutschEinrichten(QCoreApplication &app);
+
     // The German text for an exception, as the error box shows it.
     static QString FehlerText(const std::exception &e);
     static void FehlerZeigen(const QString &text);

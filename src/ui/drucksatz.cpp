@@ -130,6 +130,26 @@ void TDrucksatz::EinheitenSammeln()
         }
     }
     TabellenSammeln(m_dokument->rootFrame(), layout, m_einheiten);
+
+    // In a table within a table the layout puts the cells' lines a little
+    // above their outer table's frame, so they would reach into the entry
+    // before and forbid every cut between the two (a printed test of nested
+    // tables then broke only where a page was full, through an entry). What
+    // lies in a top-level frame stays within it.
+    std::vector<std::pair<double, double>> rahmen;
+    for (QTextFrame *f : m_dokument->rootFrame()->childFrames()) {
+        const QRectF r = layout->frameBoundingRect(f);
+        rahmen.emplace_back(r.top(), r.bottom());
+    }
+    for (auto &[oben, unten] : m_einheiten) {
+        const double mitte = (oben + unten) / 2;
+        for (const auto &[rOben, rUnten] : rahmen)
+            if (mitte >= rOben && mitte <= rUnten) {
+                oben = std::max(oben, rOben);
+                unten = std::min(unten, rUnten);
+                break;
+            }
+    }
 }
 
 void TDrucksatz::Umbrechen(const QPageLayout &seite)

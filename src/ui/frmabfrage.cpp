@@ -54,18 +54,6 @@ QString MitKuerzel(const QString &text, QString &belegt)
     return text;
 }
 
-// The typed text as the check compares it.
-QString Normalisiert(QString s, bool gross)
-{
-    static const QString satzzeichen = QStringLiteral("!?.,:;()\"' ");
-    s.removeIf([](QChar c) { return satzzeichen.contains(c); });
-    if (!gross)
-        for (QChar &c : s)
-            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-                c = c.toLower();
-    return s;
-}
-
 QString OderLeer(const QString &s)
 {
     return s.isEmpty() ? QStringLiteral("(leer)") : s;
@@ -189,6 +177,9 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     txtVokabel = new QTextBrowser(grpErgebnis);
     txtVokabel->setObjectName(QStringLiteral("txtVokabel"));
     txtVokabel->setAccessibleName(QStringLiteral("Vokabel"));
+    // The entry page names its flag pictures as "vorlagen/<name>", relative
+    // to the program folder.
+    txtVokabel->setSearchPaths({kern.Config().programmordner, kern.Config().VorlagenOrdner()});
     auto *erg = new QVBoxLayout(grpErgebnis);
     erg->addWidget(lblErgebnis);
     erg->addWidget(lvwAntworten);
@@ -261,7 +252,7 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     resize(720, 560);
 
     connect(btnWeiter, &QPushButton::clicked, this, &TfrmAbfrage::Weiter);
-    connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnAbbrechen, &QPushButton::clicked, this, &TfrmAbfrage::reject);
     connect(btnHilfe, &QPushButton::clicked, this, [this] { HilfeZeigen(this, 1037); });
     connect(btnMerkhilfen, &QPushButton::pressed, lblMerkhilfen, &QWidget::show);
     connect(btnMerkhilfen, &QPushButton::released, lblMerkhilfen, &QWidget::hide);
@@ -447,18 +438,8 @@ void TfrmAbfrage::Schnellkorrektur(const QString &text)
     const TVokabel *v = m_test ? m_test->AktuelleVokabel() : nullptr;
     QPalette pal = edtAntwort->palette();
     pal.setColor(QPalette::Text, palette().color(QPalette::Text));
-    if (c.vlsSchnellkorrektur && v) {
-        QStringList ziele;
-        if (c.LateinDeutsch())
-            for (const auto &b : v->bedeutungen)
-                ziele << b->bedeutung;
-        else
-            ziele << v->vokabel;
-        const QString getippt = Normalisiert(text, c.vlCase);
-        const bool passt = std::any_of(ziele.begin(), ziele.end(),
-                                       [&](const QString &z) { return Normalisiert(z, c.vlCase).startsWith(getippt); });
-        pal.setColor(QPalette::Text, passt ? QColor(0, 128, 0) : QColor(200, 0, 0));
-    }
+    if (c.vlsSchnellkorrektur && v)
+        pal.setColor(QPalette::Text, m_test->AntwortPasstNoch(text) ? QColor(0, 128, 0) : QColor(200, 0, 0));
     edtAntwort->setPalette(pal);
 }
 
@@ -477,7 +458,8 @@ void TfrmAbfrage::Weiter()
         }
         break;
     case Loesung:
-        if (Cfg().vlsMischen || Cfg().vlsAnfang || m_test->Verbleibend() > 0) {
+        // A wrong answer may have been the last one to ask.
+        if (m_test->Verbleibend() > 0) {
             m_test->NaechsteVokabel();
             FrageZeigen();
         } else {
@@ -522,10 +504,12 @@ void TfrmAbfrage::Pruefen()
         if (!v->form1.isEmpty())
             zeile(m_test->form1Richtig, OderLeer(m_test->antwortForm1));
         if (!v->form2.isEmpty()) {
+            // A noun's gender letter is shown as abbreviated ("m."), any other
+            // part as typed.
             QString t = m_test->antwortForm2;
-            if (nomen && t == QLatin1String("p"))
-                t = QStringLiteral("m./f");
-            zeile(m_test->form2Richtig, t.isEmpty() ? OderLeer(t) : t + QLatin1Char('.'));
+            if (nomen && !t.isEmpty())
+                t = (t == QLatin1String("p") ? QStringLiteral("m./f") : t) + QLatin1Char('.');
+            zeile(m_test->form2Richtig, OderLeer(t));
         }
         if (!v->form3.isEmpty())
             zeile(m_test->form3Richtig, OderLeer(m_test->antwortForm3));
@@ -538,6 +522,8 @@ void TfrmAbfrage::Pruefen()
     lblEingegeben->setText(hinweis);
     lblEingegeben->setVisible(!hinweis.isEmpty());
     txtVokabel->setHtml(VokabelSeiteHtml(*v));
+    // The score counts this answer at once, not only with the next question.
+    ErgebnisZeigen();
     grpFrage->hide();
     grpErgebnis->show();
     btnWeiter->setFocus();
@@ -549,14 +535,29 @@ void TfrmAbfrage::ErgebnisZeigen()
                         m_test->richtige, m_test->falsche);
 }
 
-void TfrmAbfrage::Beenden()
+void TfrmAbfrage::reject()
+{
+    // Stopping a drill with answers shows what they were; closing the
+    // summary (or a drill not yet answered) closes the window.
+    if (m_zustand != Fertig && m_test->Abgefragt() > 0) {
+        Beenden(true);
+        return;
+    }
+    QDialog::reject();
+}
+
+void TfrmAbfrage::Beenden(bool abgebrochen)
 {
     m_zustand = Fertig;
     ErgebnisZeigen();
     grpFrage->hide();
     grpErgebnis->hide();
     btnWeiter->hide();
+    grpZusammenfassung->setTitle(abgebrochen ? QStringLiteral("Abfrage abgebrochen: bisherige Antworten")
+                                             : QStringLiteral("Alle Vokabeln abgefragt"));
     grpZusammenfassung->show();
+    btnAbbrechen->setText(QStringLiteral("S&chließen"));
+    btnAbbrechen->setAccessibleName(QStringLiteral("Schließen"));
     ZusammenfassungFuellen();
     btnAbbrechen->setFocus();
 }

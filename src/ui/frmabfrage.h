@@ -84,6 +84,10 @@ class TfrmAbfrage : public QDialog {
     QPushButton *btnAbbrechen;
     QPushButton *btnHilfe;
 
+    // "Abbrechen" and Escape: while answers were given, the summary of
+    // them; else, and on the summary, the window closes.
+    void reject() override;
+
   protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
@@ -92,7 +96,7 @@ class TfrmAbfrage : public QDialog {
     void FelderZeigen();
     void Weiter();
     void Pruefen();
-    void Beenden();
+    void Beenden(bool abgebrochen = false);
     void ErgebnisZeigen();
     void ZusammenfassungFuellen();
     void MarkierungGeaendert();

@@ -2,11 +2,14 @@
 
 #include "app/anwendungskern.h"
 #include "app/auftrag.h"
+#include "app/einstellungsdienst.h"
 #include "app/sicherungsdienst.h"
+#include "model/config.h"
 #include "model/rueckfrage.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -122,6 +125,12 @@ void TfrmBackup::PfadSetzen(const QString &pfad)
     edtPfad->setText(QDir::toNativeSeparators(pfad));
 }
 
+QString TfrmBackup::Ordner() const
+{
+    const QString pfad = QDir::fromNativeSeparators(edtPfad->text().trimmed());
+    return rbEinspielen->isChecked() ? QFileInfo(pfad).absolutePath() : pfad;
+}
+
 bool TfrmBackup::Laeuft() const
 {
     return m_laeufer->Laeuft();
@@ -214,6 +223,13 @@ void BackupFensterZeigen(QWidget *eltern, TAnwendungskern &kern)
 {
     TSicherungsdienst dienst(kern);
     TfrmBackup fenster(dienst, kern.Rueckfrage(), false, eltern);
+    // The folder of the last backup is offered again, while it exists.
+    if (const QString ordner = kern.Config().backupOrdner; !ordner.isEmpty() && QFileInfo(ordner).isDir())
+        fenster.PfadSetzen(ordner);
+    QObject::connect(&fenster, &TfrmBackup::fertig, &fenster, [&](bool ok) {
+        if (ok)
+            kern.Einstellungen().Aendern([ordner = fenster.Ordner()](TConfig &c) { c.backupOrdner = ordner; });
+    });
     fenster.exec();
 }
 
@@ -231,7 +247,7 @@ TfrmAufraeumen::TfrmAufraeumen(TAuftragslaeufer &laeufer, IRueckfrage &rueckfrag
 {
     setWindowTitle(QStringLiteral("Datenbank aufräumen"));
     lblErklaerung =
-        new QLabel(QStringLiteral("Mit Hilfe dieser Funktion können Sie die Vokabeldatenbank von lexovita aufräumen "
+        new QLabel(QStringLiteral("Mit Hilfe dieser Funktion kannst du die Vokabeldatenbank von lexovita aufräumen "
                                   "und reparieren. Bei diesem Vorgang werden keine Daten verändert oder gelöscht. "
                                   "Das Aufräumen der Datenbank kann einige Minuten dauern."),
                    this);

@@ -42,6 +42,9 @@ class TfrmBackup : public QDialog {
     // and its message was shown.
     void Ausfuehren();
     bool Laeuft() const;
+    // The folder of the path field: itself when creating, the archive's
+    // folder when restoring.
+    QString Ordner() const;
 
     QRadioButton *rbErstellen;
     QRadioButton *rbEinspielen;

@@ -1,6 +1,7 @@
 #include "ui/frmformenlernen.h"
 
 #include "app/anwendungskern.h"
+#include "app/einstellungsdienst.h"
 #include "app/lerndienst.h"
 #include "learning/antwort.h"
 #include "model/config.h"
@@ -12,6 +13,7 @@
 #include "ui/hilfe.h"
 #include "ui/punktestand.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -54,6 +56,14 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
     const bool bilden = Bilden();
     setObjectName(bilden ? QStringLiteral("frmFormenBilden") : QStringLiteral("frmFormenBestimmen"));
     setWindowTitle(bilden ? QStringLiteral("Formen bilden") : QStringLiteral("Formen bestimmen"));
+
+    chkGrundformen = new QCheckBox(QStringLiteral("Nur &Grundformen"), this);
+    chkGrundformen->setObjectName(QStringLiteral("chkGrundformen"));
+    chkGrundformen->setToolTip(QStringLiteral("Verben nur im Indikativ Aktiv (Präsens, Imperfekt, Futur, Perfekt), "
+                                              "Imperativ und Infinitiv Präsens; Adjektive nur im Positiv"));
+    chkGrundformen->setAccessibleDescription(chkGrundformen->toolTip());
+    chkGrundformen->setChecked(kern.Config().flGrundformen);
+    m_test->SetNurGrundformen(chkGrundformen->isChecked());
 
     // The task: what is asked and, as the settings allow, the entry's helps.
     grpAufgabe =
@@ -149,7 +159,7 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
     auto *lblKeine = Zeile(pnlKeineFormen, "lblKeineFormenText");
     lblKeine->setText(QStringLiteral(
         "Das Programm konnte keine Formen ermitteln, die für die Funktion \"Formen bilden\" verwendet werden dürfen. "
-        "Fügen Sie entweder weitere Vokabeln zur aktuellen Lektion hinzu oder prüfen Sie in den Einstellungen für "
+        "Füge entweder weitere Vokabeln zur aktuellen Lektion hinzu oder prüfe in den Einstellungen für "
         "\"Formen lernen\", ob genügend Formen für die Abfrage zugelassen sind."));
     btnEinstellungen = new QPushButton(QStringLiteral("&Zu den Einstellungen"), pnlKeineFormen);
     btnEinstellungen->setObjectName(QStringLiteral("btnEinstellungen"));
@@ -172,6 +182,7 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
     btnWeiter->setDefault(true);
 
     auto *links = new QVBoxLayout;
+    links->addWidget(chkGrundformen);
     links->addWidget(pnlFrage, 1);
     links->addWidget(grpLoesung, 1);
     links->addWidget(pnlKeineFormen, 1);
@@ -192,15 +203,27 @@ TfrmFormenLernen::TfrmFormenLernen(QWidget *parent, TAnwendungskern &kern, const
             Weiter();
     });
 
-    grpLoesung->hide();
-    pnlKeineFormen->hide();
+    connect(chkGrundformen, &QCheckBox::toggled, this, [this](bool an) {
+        m_kern.Einstellungen().Aendern([an](TConfig &c) { c.flGrundformen = an; });
+        m_test->SetNurGrundformen(an);
+        Beginnen();
+    });
+
     PunkteZeigen();
-    if (!m_test->FormenVorhanden()) {
+    Beginnen();
+}
+
+void TfrmFormenLernen::Beginnen()
+{
+    grpLoesung->hide();
+    const bool vorhanden = m_test->FormenVorhanden();
+    pnlKeineFormen->setVisible(!vorhanden);
+    btnWeiter->setEnabled(vorhanden);
+    btnWeiter->setDefault(vorhanden);
+    btnEinstellungen->setDefault(!vorhanden);
+    if (!vorhanden) {
         m_zustand = KeineFormen;
         pnlFrage->hide();
-        pnlKeineFormen->show();
-        btnWeiter->setEnabled(false);
-        btnEinstellungen->setDefault(true);
         btnEinstellungen->setFocus();
         return;
     }
@@ -286,8 +309,14 @@ void TfrmFormenLernen::Pruefen()
     if (Bilden()) {
         m_test->antwort = edtAntwort->text();
     } else {
-        // A heading, or nothing chosen, is identifier 0.
+        // A heading, or nothing chosen, is identifier 0: no answer yet, so
+        // nothing is counted.
         m_test->antwortFormId = KnotenDaten(tvwFormen->selectedItems().value(0)).id;
+        if (m_test->antwortFormId == 0) {
+            edtAuswahl->setText(QStringLiteral("Wähle zuerst eine Form im Baum aus."));
+            tvwFormen->setFocus();
+            return;
+        }
     }
     if (m_test->Pruefen()) {
         m_test->NaechsteForm();

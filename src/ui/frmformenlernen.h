@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -38,6 +39,7 @@ class TfrmFormenLernen : public QDialog {
     Zustand GetZustand() const { return m_zustand; }
     const TFormenTest &Test() const { return *m_test; }
 
+    QCheckBox *chkGrundformen; // "Nur Grundformen", kept in the settings
     QWidget *pnlFrage;
     QGroupBox *grpAufgabe;
     QLabel *lblForm;
@@ -74,6 +76,9 @@ class TfrmFormenLernen : public QDialog {
   private:
     bool Bilden() const { return m_test->GetModus() == TFormenTest::Bilden; }
     void FrageZeigen();
+    // Draws a question after the choice of forms changed, or shows that
+    // there is none.
+    void Beginnen();
     void Weiter();
     void Pruefen();
     void LoesungZeigen();

@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QToolTip>
@@ -36,6 +37,9 @@ QChartView *Diagrammfeld(QWidget *parent, const char *name, const QString &titel
     chart->setTitle(titel);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    // Bar labels such as "38,4 %" in German.
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
     auto *view = new QChartView(chart, parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setAccessibleName(titel);
@@ -51,7 +55,8 @@ QValueAxis *Zahlenachse(int groesster)
     const int oben = std::max(4, ((groesster + 3) / 4) * 4);
     achse->setRange(0, oben);
     achse->setTickCount(5);
-    achse->setLabelFormat(QStringLiteral("%d"));
+    // Localized charts take no "%d": their formats are those of QLocale.
+    achse->setLabelFormat(QStringLiteral("%.0f"));
     return achse;
 }
 
@@ -84,11 +89,11 @@ TfrmLernstatistik::TfrmLernstatistik(QWidget *parent, TAnwendungskern &kern) : Q
     setObjectName(QStringLiteral("frmLernstatistik"));
     setWindowTitle(QStringLiteral("Lernstatistik"));
 
-    lblLeer =
-        new QLabel(QStringLiteral("Es gibt noch keine Wiederholungen.\n\nSobald Sie Vokabeln schriftlich abfragen "
-                                  "oder „Fällige Vokabeln wiederholen“, zeigt dieses Fenster Ihren Lernverlauf, "
-                                  "die kommenden Wiederholungen und wie gut Sie jede Lektion behalten."),
-                   this);
+    lblLeer = new QLabel(
+        QStringLiteral("Es gibt noch keine Wiederholungen.\n\nSobald du Vokabeln schriftlich abfragst "
+                       "oder „Fällige Vokabeln wiederholen“ benutzt, zeigt dieses Fenster deinen Lernverlauf, "
+                       "die kommenden Wiederholungen und wie gut du jede Lektion behältst."),
+        this);
     lblLeer->setObjectName(QStringLiteral("lblLeer"));
     lblLeer->setWordWrap(true);
     lblLeer->setAlignment(Qt::AlignCenter);
@@ -252,7 +257,7 @@ void TfrmLernstatistik::Fuellen(const TLernstatistikDaten &d)
         auto *x = new QValueAxis;
         x->setRange(0, 100);
         x->setTickCount(6);
-        x->setLabelFormat(QStringLiteral("%d %%"));
+        x->setLabelFormat(QStringLiteral("%.0f %")); // localized: "%" stands as it is
         c->addAxis(y, Qt::AlignLeft);
         c->addAxis(x, Qt::AlignBottom);
         reihe->attachAxis(x);

@@ -23,9 +23,15 @@ TfrmNumerale::TfrmNumerale(QWidget *parent) : QDialog(parent)
     edtUmgerechnet->setReadOnly(true);
     edtWort = new QLineEdit(this);
     edtWort->setReadOnly(true);
+    lblMeldung = new QLabel(this);
+    lblMeldung->setObjectName(QStringLiteral("lblMeldung"));
+    lblMeldung->setWordWrap(true);
+    lblMeldung->setStyleSheet(QStringLiteral("color: #b00000;"));
+    lblMeldung->hide();
     btnSchliessen = new QPushButton(QStringLiteral("&Schließen"), this);
     btnSchliessen->setDefault(true);
     btnHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
+    btnHilfe->setObjectName(QStringLiteral("btnHilfe"));
 
     auto *felder = new QFormLayout;
     felder->addRow(QStringLiteral("Zahl (römisch oder arabisch):"), edtEingabe);
@@ -37,6 +43,7 @@ TfrmNumerale::TfrmNumerale(QWidget *parent) : QDialog(parent)
     knoepfe->addWidget(btnHilfe);
     auto *haupt = new QVBoxLayout(this);
     haupt->addLayout(felder);
+    haupt->addWidget(lblMeldung);
     haupt->addLayout(knoepfe);
     setMinimumWidth(420);
 
@@ -58,6 +65,10 @@ void TfrmNumerale::EingabeGeaendert(const QString &text)
     lblUmgerechnet->setText(r.roemischEingabe ? QStringLiteral("Arabisch:") : QStringLiteral("Römisch:"));
     edtUmgerechnet->setText(r.umgerechnet);
     edtWort->setText(r.wort);
+    lblMeldung->setText(r.meldung);
+    lblMeldung->setVisible(!r.meldung.isEmpty());
+    // A screen reader hears the message with the field it concerns.
+    edtEingabe->setAccessibleDescription(r.meldung);
 }
 
 } // namespace lexovita

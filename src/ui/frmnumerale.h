@@ -20,6 +20,7 @@ class TfrmNumerale : public QDialog {
     QLabel *lblUmgerechnet; // "Römisch:" or "Arabisch:"
     QLineEdit *edtUmgerechnet;
     QLineEdit *edtWort;
+    QLabel *lblMeldung; // what can be converted, after an invalid input
     QPushButton *btnSchliessen;
     QPushButton *btnHilfe;
 

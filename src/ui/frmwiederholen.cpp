@@ -20,7 +20,8 @@ TfrmWiederholen::TfrmWiederholen(QWidget *parent, TAnwendungskern &kern)
     cmbLehrbuch = new QComboBox(this);
     cmbLehrbuch->setObjectName(QStringLiteral("cmbLehrbuch"));
     cmbLehrbuch->setAccessibleName(QStringLiteral("Lehrbuch"));
-    cmbLehrbuch->addItem(QStringLiteral("Alle Lektionen"), 0);
+    // The label asks for a textbook, so the first choice names textbooks.
+    cmbLehrbuch->addItem(QStringLiteral("Alle Lehrbücher"), 0);
     for (const TWiederholdienst::TLehrbuch &b : m_dienst->Lehrbuecher())
         cmbLehrbuch->addItem(b.name, b.id);
     auto *lblLehrbuch = new QLabel(QStringLiteral("&Lehrbuch:"), this);

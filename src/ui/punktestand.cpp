@@ -4,6 +4,7 @@
 
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -80,10 +81,12 @@ TPunktestand::TPunktestand(QWidget *parent, bool verbleibend) : QGroupBox(QStrin
 void TPunktestand::Setzen(int abgefragt, int verbleibend, int prozentRichtig, int prozentFalsch, int richtige,
                           int falsche)
 {
-    lblInsgesamt->setText(QString::number(abgefragt));
-    lblVerbleibend->setText(QString::number(verbleibend));
-    lblRichtig->setText(QString::number(prozentRichtig) + QLatin1Char('%'));
-    lblFalsch->setText(QString::number(prozentFalsch) + QLatin1Char('%'));
+    // German style: digit groups with a dot, a blank before the sign.
+    const QLocale de(QLocale::German, QLocale::Germany);
+    lblInsgesamt->setText(de.toString(abgefragt));
+    lblVerbleibend->setText(de.toString(verbleibend));
+    lblRichtig->setText(de.toString(prozentRichtig) + QStringLiteral(" %"));
+    lblFalsch->setText(de.toString(prozentFalsch) + QStringLiteral(" %"));
     chtErgebnis->Setzen(richtige, falsche);
 }
 

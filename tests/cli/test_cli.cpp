@@ -144,7 +144,7 @@ TEST_F(Cli, WrongCallsAndMissingDataExitWithTheirCodeAndAGermanMessage)
         {Fehlt, {"backup", "."}, 1, "keine lexovita-Datenbank"},
         {Leer, {"backup", "gibtsnicht"}, 1, "Das ausgewählte Verzeichnis ist ungültig."},
         {Leer, {"restore", "fehlt.zip"}, 1, "Die angegebene Datei existiert nicht."},
-        {Leer, {"restore", "daten/lexovita.db"}, 1, "Beim Einspielen des Backup ist ein Fehler aufgetreten."},
+        {Leer, {"restore", "daten/lexovita.db"}, 1, "Beim Einspielen des Backups ist ein Fehler aufgetreten."},
     };
     for (const auto &f : faelle) {
         const std::string aufruf = S(f.argumente.join(QLatin1Char(' ')));

@@ -55,7 +55,7 @@ inline std::unique_ptr<TVokabel> Laudare()
 }
 inline std::unique_ptr<TVokabel> Hortari()
 {
-    return Eintrag(12, WA_VERB, KD_A, "hortari", {"hortor", "hortatum sum", ""}, {"ermahnen"}, ATTR_DEPONENS);
+    return Eintrag(12, WA_VERB, KD_A, "hortari", {"hortor", "hortatus sum", ""}, {"ermahnen"}, ATTR_DEPONENS);
 }
 inline std::unique_ptr<TVokabel> Amicus()
 {

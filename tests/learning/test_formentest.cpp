@@ -204,7 +204,7 @@ TEST(PruefenBilden, TakesTheFormAsPupilsTypeItButNotWithPunctuation)
     }
     EXPECT_EQ(test.richtige, richtige);
     EXPECT_EQ(test.Abgefragt(), 7);
-    EXPECT_EQ(test.ProzentRichtig(), 42);
+    EXPECT_EQ(test.ProzentRichtig(), 43);
     EXPECT_EQ(test.ProzentFalsch(), 57);
 }
 

@@ -77,23 +77,32 @@ TEST(Numerale, EveryNumberFromOneTo3999RoundTripsThroughItsNumeral)
 
 TEST(NumeralUmrechnen, TheInputFieldConvertsEitherWayAndCapitalisesNumerals)
 {
+    const char *bereich = "Es lassen sich nur Zahlen von 1 bis 3999 umrechnen.";
     const struct {
         const char *eingabe;
         bool roemisch;
         const char *feld;
         const char *umgerechnet;
         const char *wort;
+        const char *meldung;
     } faelle[] = {
-        {"3999", false, "3999", "MMMCMXCIX", "tria milia nongenti nonaginta novem "},
-        {"mmxxiv", true, "MMXXIV", "2024", "duo milia viginti quattuor "},
-        {"XviII", true, "XVIII", "18", "duodeviginti "},
-        {"0", true, "0", "", ""},
-        {"4000", true, "4000", "", ""},
-        {"-5", true, "-5", "", ""},
-        {"99999999999999999999", true, "99999999999999999999", "", ""},
-        {"iiii", true, "IIII", "", ""},
-        {"12a", true, "12A", "", ""},
-        {"", true, "", "", ""},
+        {"3999", false, "3999", "MMMCMXCIX", "tria milia nongenti nonaginta novem", ""},
+        {"mmxxiv", true, "MMXXIV", "2024", "duo milia viginti quattuor", ""},
+        {"XviII", true, "XVIII", "18", "duodeviginti", ""},
+        {"11", false, "11", "XI", "undecim", ""},
+        {"0", true, "0", "", "", bereich},
+        {"4000", true, "4000", "", "", bereich},
+        {"99999999999999999999", true, "99999999999999999999", "", "", bereich},
+        {"-5", true, "-5", "", "",
+         "„-5“ ist keine gültige römische Zahl. Umrechnen lassen sich Zahlen von 1 bis 3999 und römische Zahlen wie "
+         "MMXXIV."},
+        {"iiii", true, "IIII", "", "",
+         "„IIII“ ist keine gültige römische Zahl. Umrechnen lassen sich Zahlen von 1 bis 3999 und römische Zahlen "
+         "wie MMXXIV."},
+        {"12a", true, "12A", "", "",
+         "„12A“ ist keine gültige römische Zahl. Umrechnen lassen sich Zahlen von 1 bis 3999 und römische Zahlen wie "
+         "MMXXIV."},
+        {"", true, "", "", "", ""},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.eingabe);
@@ -102,6 +111,7 @@ TEST(NumeralUmrechnen, TheInputFieldConvertsEitherWayAndCapitalisesNumerals)
         EXPECT_EQ(S(r.eingabe), f.feld);
         EXPECT_EQ(S(r.umgerechnet), f.umgerechnet);
         EXPECT_EQ(S(r.wort), f.wort);
+        EXPECT_EQ(S(r.meldung), f.meldung);
     }
 }
 

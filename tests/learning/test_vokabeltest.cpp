@@ -41,15 +41,37 @@ TEST(LateinVergleichen, AcceptsWhatPupilsTypeForLatin)
 {
     const struct {
         const char *antwort, *ziel;
+        bool grossKlein;
         bool gleich;
     } faelle[] = {
-        {"āmāvī", "amavi", true},   {"ĂMĀVĪ", "amavi", true},  {"Iacere", "jacere", true},
-        {"jam", "iam", true},       {"poëta", "poeta", true},  {"amavi.", "amavi", true},
-        {"amavit", "amavi", false}, {"amabi", "amavi", false}, {"", "amavi", false},
+        {"āmāvī", "amavi", false, true},   {"ĂMĀVĪ", "amavi", false, true},
+        {"ĂMĀVĪ", "amavi", true, false}, // the case setting counts for Latin too
+        {"Āmāvī", "Amavi", true, true},  // while marks stay ignored
+        {"Iacere", "jacere", false, true}, {"Iacere", "Jacere", true, true},
+        {"iacere", "Jacere", true, false}, {"jam", "iam", false, true},
+        {"poëta", "poeta", false, true},   {"amavi.", "amavi", false, true},
+        {"amavit", "amavi", false, false}, {"amabi", "amavi", false, false},
+        {"", "amavi", false, false},       {"res publica", "respublica", false, true},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(std::string(f.antwort) + " / " + f.ziel);
-        EXPECT_EQ(LateinVergleichen(QString::fromUtf8(f.antwort), QString::fromUtf8(f.ziel)), f.gleich);
+        EXPECT_EQ(LateinVergleichen(QString::fromUtf8(f.antwort), QString::fromUtf8(f.ziel), f.grossKlein), f.gleich);
+    }
+}
+
+TEST(ProzenteRunden, RoundsAndAlwaysAddsUpToAHundred)
+{
+    const struct {
+        int richtige, falsche, richtig, falsch;
+    } faelle[] = {
+        {0, 0, 0, 0},    {1, 2, 33, 67}, {2, 1, 67, 33},  {1, 1, 50, 50},   {89, 11, 89, 11},
+        {17, 2, 89, 11}, {8, 1, 89, 11}, {1, 199, 1, 99}, {1, 201, 0, 100}, {5, 0, 100, 0},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(std::to_string(f.richtige) + "/" + std::to_string(f.falsche));
+        const TProzente p = ProzenteRunden(f.richtige, f.falsche);
+        EXPECT_EQ(p.richtig, f.richtig);
+        EXPECT_EQ(p.falsch, f.falsch);
     }
 }
 
@@ -91,9 +113,9 @@ TEST(Pruefen, JudgesMeaningAndPrincipalPartsByWordClass)
         {"two meanings at once", Laudare, "loben, preisen", "laudo", "laudavi", "laudatum", false, true, true, true},
         {"typed as pupils do", Laudare, "Loben!", "Laudo", "lāudāvī", "laudatum", true, true, true, true},
         {"participle masculine", Laudare, "loben", "laudo", "laudavi", "laudatus", true, true, true, true, nullptr,
-         "laudavi", "laudatum"},
+         "laudavi", "laudatus"},
         {"participle feminine", Laudare, "loben", "laudo", "laudavi", "laudata", true, true, true, true, nullptr,
-         "laudavi", "laudatum"},
+         "laudavi", "laudata"},
         {"participle wrong", Laudare, "loben", "laudo", "laudavi", "laudatos", true, true, true, false},
         {"present wrong", Laudare, "loben", "lauda", "laudavi", "laudatum", true, false, true, true},
         {"perfect not asked", Laudare, "loben", "laudo", "", "laudatum", true, true, true, true,
@@ -104,12 +126,19 @@ TEST(Pruefen, JudgesMeaningAndPrincipalPartsByWordClass)
          aus(&TConfig::vlPartizip)},
         {"no principal parts asked", Laudare, "loben", "", "", "", true, true, true, true,
          aus(&TConfig::vlStammformen)},
-        {"deponent perfect masculine", Hortari, "ermahnen", "hortor", "hortatus sum", "", true, true, true, true,
-         nullptr, "hortatum sum", ""},
+        {"deponent perfect as stored", Hortari, "ermahnen", "hortor", "hortatus sum", "", true, true, true, true,
+         nullptr, "hortatus sum", ""},
         {"deponent perfect feminine", Hortari, "ermahnen", "hortor", "hortata sum", "", true, true, true, true, nullptr,
-         "hortatum sum", ""},
-        {"ending tested as typed", Hortari, "ermahnen", "hortor", "hortatUS sum", "", true, true, false, true, nullptr,
-         "hortatUS sum", ""},
+         "hortata sum", ""},
+        {"deponent perfect in capitals", Hortari, "ermahnen", "hortor", "hortatUS sum", "", true, true, true, true},
+        {"capitals count when set", Hortari, "ermahnen", "hortor", "hortatUS sum", "", true, true, false, true,
+         [](TConfig &c) { c.vlCase = true; }},
+        {"Latin headword in capitals when set", Laudare, "LAUDARE", "laudo", "laudavi", "laudatum", false, true, true,
+         true,
+         [](TConfig &c) {
+             c.vlRichtung = 2;
+             c.vlCase = true;
+         }},
         {"noun genitive and gender", Amicus, "Freund", "amici", "m", "", true, true, true, true},
         {"noun without gender", Amicus, "Freund", "amici", "", "", true, true, false, true},
         {"noun wrong gender", Amicus, "Freund", "amici", "f", "", true, true, false, true},
@@ -158,6 +187,165 @@ TEST(Pruefen, JudgesMeaningAndPrincipalPartsByWordClass)
             EXPECT_EQ(S(test.antwortForm2), f.gespeichert2);
             EXPECT_EQ(S(test.antwortForm3), f.gespeichert3);
         }
+    }
+}
+
+// Every semi-deponent of the starter textbooks, as stored there: the perfect
+// is the participle with "sum", in any gender, with or without marks.
+TEST(Pruefen, SemiDeponentsAreCheckedAsStored)
+{
+    const int32_t semi = ATTR_SEMIDEPONENS | ATTR_KEIN_PASSIV;
+    const struct {
+        const char *vokabel, *praesens, *stamm, *bedeutung, *mitZeichen;
+        int32_t kd;
+    } verben[] = {
+        {"gaudere", "gaudeo", "gavis", "sich freuen", "gāvīsus sum", KD_E},
+        {"audere", "audeo", "aus", "wagen", "ausus sūm", KD_E},
+        {"solere", "soleo", "solit", "gewohnt sein", "sōlitus sum", KD_E},
+        {"fidere", "fido", "fis", "vertrauen", "fīsus sum", KD_K},
+        {"confidere", "confido", "confis", "vertrauen", "cōnfīsus sum", KD_K},
+        {"diffidere", "diffido", "diffis", "misstrauen", "diffīsus sum", KD_K},
+    };
+    for (const auto &vb : verben) {
+        const std::string stamm = vb.stamm;
+        const std::string gespeichert = stamm + "us sum";
+        const struct {
+            std::string form2;
+            bool richtig;
+        } eingaben[] = {
+            {gespeichert, true},
+            {vb.mitZeichen, true},
+            {stamm + "a sum", true},
+            {stamm + "um sum", true},
+            {stamm + "us  sum.", true},
+            {stamm + "us", false},
+            {stamm + "um", false},
+            {stamm + "us est", false},
+            {"sum", false},
+            {"", false},
+        };
+        for (const auto &e : eingaben) {
+            SCOPED_TRACE(std::string(vb.vokabel) + ": " + e.form2);
+            TTestConfig tc;
+            TLektion lektion;
+            TTestQuelle quelle;
+            std::vector<std::unique_ptr<TVokabel>> eintraege;
+            eintraege.push_back(
+                Eintrag(30, WA_VERB, vb.kd, vb.vokabel, {vb.praesens, gespeichert.c_str(), ""}, {vb.bedeutung}, semi));
+            Fuellen(lektion, quelle, std::move(eintraege));
+            TSkriptZufall zufall;
+            TVokabeltest test(lektion, tc.config, quelle, zufall);
+            test.NaechsteVokabel();
+            test.antwort = QString::fromUtf8(vb.bedeutung);
+            test.antwortForm1 = QString::fromUtf8(vb.praesens);
+            test.antwortForm2 = QString::fromStdString(e.form2);
+            test.Pruefen();
+            EXPECT_EQ(test.form2Richtig, e.richtig);
+            EXPECT_EQ(test.IstRichtig(), e.richtig);
+            // The solution shows what was typed.
+            EXPECT_EQ(test.antwortForm2.toStdString(), e.form2);
+        }
+    }
+}
+
+// Principal parts of two words: a noun's genitive ("iuris iurandi") and, in
+// the other direction, the headword itself.
+TEST(Pruefen, TwoWordEntriesAreCheckedAsStored)
+{
+    const auto iusIurandum = [] {
+        return Eintrag(40, WA_SUBSTANTIV, KD_K, "ius iurandum", {"iuris iurandi", "n"}, {"Eid"},
+                       ATTR_SINGULARIS_TANTUM);
+    };
+    const auto resPublica = [] {
+        return Eintrag(41, WA_SUBSTANTIV, KD_E, "res publica", {"rei publicae", "f"}, {"Staat"});
+    };
+    const auto latDeu = [](TConfig &c) { c.vlRichtung = 2; };
+    const Frage fragen[] = {
+        {"genitive of two words", iusIurandum, "Eid", "iuris iurandi", "n", "", true, true, true, true},
+        {"with marks and blanks", iusIurandum, "Eid", "iūris  iūrandī", "n", "", true, true, true, true},
+        {"second word not inflected", iusIurandum, "Eid", "iuris iurandum", "n", "", true, false, true, true},
+        {"first word not inflected", resPublica, "Staat", "res publicae", "f", "", true, false, true, true},
+        {"both inflected", resPublica, "Staat", "rei publicae", "f", "", true, true, true, true},
+        {"headword of two words", iusIurandum, "ius iurandum", "iuris iurandi", "n", "", true, true, true, true,
+         latDeu},
+        {"headword half typed", resPublica, "res", "rei publicae", "f", "", false, true, true, true, latDeu},
+    };
+    for (const Frage &f : fragen) {
+        SCOPED_TRACE(f.name);
+        TTestConfig tc;
+        if (f.einstellen)
+            f.einstellen(tc.config);
+        TLektion lektion;
+        TTestQuelle quelle;
+        std::vector<std::unique_ptr<TVokabel>> eintraege;
+        eintraege.push_back(f.eintrag());
+        Fuellen(lektion, quelle, std::move(eintraege));
+        TSkriptZufall zufall;
+        TVokabeltest test(lektion, tc.config, quelle, zufall);
+        test.NaechsteVokabel();
+        test.antwort = QString::fromUtf8(f.antwort);
+        test.antwortForm1 = QString::fromUtf8(f.form1);
+        test.antwortForm2 = QString::fromUtf8(f.form2);
+        test.Pruefen();
+        EXPECT_EQ(test.bedeutungRichtig, f.bedeutung);
+        EXPECT_EQ(test.form1Richtig, f.f1);
+        EXPECT_EQ(test.form2Richtig, f.f2);
+    }
+}
+
+// The live colouring asks the same comparison as the verdict: every
+// beginning of an answer the verdict accepts fits, and a text that no longer
+// fits is never accepted. The rows are where a separate copy used to differ.
+TEST(AntwortPasstNoch, AgreesWithTheVerdict)
+{
+    const auto latDeu = [](TConfig &c) { c.vlRichtung = 2; };
+    const auto gross = [](TConfig &c) { c.vlCase = true; };
+    const auto latDeuGross = [](TConfig &c) {
+        c.vlRichtung = 2;
+        c.vlCase = true;
+    };
+    const auto iam = [] { return Eintrag(50, WA_ADVERB, KD_KEINE, "jam", {}, {"schon"}); };
+    const struct {
+        const char *name;
+        std::function<std::unique_ptr<TVokabel>()> eintrag;
+        std::function<void(TConfig &)> einstellen;
+        const char *getippt;
+        bool richtig;
+    } faelle[] = {
+        {"macrons in a Latin headword", Laudare, latDeu, "lāudāre", true},
+        {"i for j", iam, latDeu, "iam", true},
+        {"v is no u", Laudare, latDeu, "LAVDARE", false},
+        {"capitals ignored for Latin", Laudare, latDeu, "Laudare", true},
+        {"capitals count for Latin when set", Laudare, latDeuGross, "Laudare", false},
+        {"German meaning, capitals ignored", Laudare, nullptr, "Loben!", true},
+        {"German meaning, capitals count when set", Laudare, gross, "Loben", false},
+        {"German meaning as stored, capitals set", Amicus, gross, "Freund", true},
+        {"German umlaut case always counts", Malum, nullptr, "übel", false},
+        {"German punctuation and blanks", Laudare, nullptr, "(preisen)", true},
+        {"wrong word", Laudare, nullptr, "lieben", false},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        TTestConfig tc;
+        if (f.einstellen)
+            f.einstellen(tc.config);
+        tc.config.vlStammformen = false;
+        TLektion lektion;
+        TTestQuelle quelle;
+        std::vector<std::unique_ptr<TVokabel>> eintraege;
+        eintraege.push_back(f.eintrag());
+        Fuellen(lektion, quelle, std::move(eintraege));
+        TSkriptZufall zufall;
+        TVokabeltest test(lektion, tc.config, quelle, zufall);
+        test.NaechsteVokabel();
+        const QString getippt = QString::fromUtf8(f.getippt);
+        // Every beginning of a right answer is drawn as fitting.
+        for (qsizetype n = 0; f.richtig && n <= getippt.size(); ++n)
+            EXPECT_TRUE(test.AntwortPasstNoch(getippt.left(n))) << n;
+        EXPECT_EQ(test.AntwortPasstNoch(getippt), f.richtig);
+        test.antwort = getippt;
+        test.Pruefen();
+        EXPECT_EQ(test.IstRichtig(), f.richtig);
     }
 }
 
@@ -289,7 +477,7 @@ TEST(Abfrageliste, WrongAnswersWhileMixingComeBackAsTheThresholdSays)
         {"threshold 1: every wrong answer adds a copy", true, 1, 3, 4},
         {"threshold 2: the first wrong answer adds none", true, 2, 1, 1},
         {"threshold 2: the second and later add one each", true, 2, 3, 3},
-        {"no repeats: the entry just stays", false, 1, 3, 1},
+        {"no repeats: a wrong entry is not asked again", false, 1, 1, 0},
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.name);
@@ -360,7 +548,7 @@ TEST(Abfrageliste, SwitchingMixingOffInMidDrillGoesOnFromTheFront)
     EXPECT_EQ(test.AktuelleVokabel()->id, 1);
 }
 
-TEST(Statistik, CountsPerEntryInOrderOfFirstAnswerAndTruncatesPercentages)
+TEST(Statistik, CountsPerEntryInOrderOfFirstAnswerAndRoundsPercentages)
 {
     TTestConfig tc;
     tc.config.vlsMischen = false;
@@ -376,7 +564,7 @@ TEST(Statistik, CountsPerEntryInOrderOfFirstAnswerAndTruncatesPercentages)
         test, [](int32_t id) { return id == 2; }, 10);
     EXPECT_EQ(test.Abgefragt(), 3);
     EXPECT_EQ(test.ProzentRichtig(), 33);
-    EXPECT_EQ(test.ProzentFalsch(), 66);
+    EXPECT_EQ(test.ProzentFalsch(), 67);
     ASSERT_EQ(test.Statistiken().size(), 3u);
     const int32_t erwartet[][3] = {{1, 0, 1}, {2, 1, 0}, {3, 0, 1}};
     for (int i = 0; i < 3; ++i) {

@@ -199,8 +199,8 @@ TEST_F(ConfigTest, SavingAfterLoadingDefaultsWritesEveryValueButTheReadOnlyForeg
     c.EinstellungenLaden(QStringLiteral("/x"));
     c.EinstellungenSpeichern();
     const QStringList keys = AlleSchluessel();
-    // 3 root values, 18 colours, 20 drill and 3 repetition values, 8 editor and 3 layout values.
-    EXPECT_EQ(keys.size(), 3 + 18 + 20 + 3 + 8 + 3);
+    // 3 root values, 18 colours, 21 drill and 3 repetition values, 8 editor and 4 layout values.
+    EXPECT_EQ(keys.size(), 3 + 18 + 21 + 3 + 8 + 4);
     for (const char *vg : {"clKNGVg", "clKNVg", "clKGVg", "clNGVg", "clKVg", "clNVg", "clGVg", "clSatzVg"})
         EXPECT_FALSE(keys.contains(QStringLiteral("3.0/Colors/") + QLatin1String(vg))) << vg;
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/LehrbuchID")));
@@ -209,6 +209,7 @@ TEST_F(ConfigTest, SavingAfterLoadingDefaultsWritesEveryValueButTheReadOnlyForeg
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Lernen/lrBehalten")));
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Text/txtDragDrop")));
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Layout/testKonjDekl")));
+    EXPECT_TRUE(keys.contains(QStringLiteral("3.0/Layout/backupOrdner")));
 
     QSettings s(Datei(), QSettings::IniFormat);
     EXPECT_EQ(s.value(QStringLiteral("3.0/Colors/clKNG")).toString(), QStringLiteral("$0099CCFF"));

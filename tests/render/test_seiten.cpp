@@ -327,6 +327,33 @@ TEST(Vokabeltest, TheBlockIsRepeatedPerEntryAndItsTemplateLinesAreLeftEmpty)
     EXPECT_EQ(seite, erwartet);
 }
 
+// The sheet's instruction asks for principal parts and inflection classes
+// only when the sheet has lines for them.
+TEST(Vokabeltest, TheInstructionAsksOnlyForWhatWasChosen)
+{
+    const TVokabel amare = Amare();
+    const QStringList vorlage = {QStringLiteral("<P><!-- #Anweisung --></P>")};
+    const struct {
+        bool stammformen, konjDekl;
+        const char *anweisung;
+    } faelle[] = {
+        {false, false, "<P>Schreibe zu jeder Vokabel die Bedeutung auf.</P>"},
+        {true, false,
+         "<P>Schreibe zu jeder Vokabel die Bedeutung auf. Wo &bdquo;Formen:&ldquo; steht, erg&auml;nze auch die "
+         "Stammformen.</P>"},
+        {false, true,
+         "<P>Schreibe zu jeder Vokabel die Bedeutung auf. Wo danach gefragt ist, erg&auml;nze auch die Konjugation "
+         "bzw. Deklination.</P>"},
+        {true, true,
+         "<P>Schreibe zu jeder Vokabel die Bedeutung auf. Wo danach gefragt ist, erg&auml;nze auch die Stammformen "
+         "und die Konjugation bzw. Deklination.</P>"},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(VokabeltestSeite({&amare}, f.stammformen, f.konjDekl, vorlage, kTexte).value(0).toStdString(),
+                  f.anweisung)
+            << f.stammformen << f.konjDekl;
+}
+
 TEST(Vokabeltest, OptionsOffLeaveTheMarkersAndATemplateWithoutBlockStaysAsItIs)
 {
     const TVokabel amare = Amare();

@@ -86,6 +86,36 @@ class TestBackup : public QObject {
         QVERIFY(m_u->frage.texte.last().startsWith(QStringLiteral("Ein Backup mit dem Namen")));
     }
 
+    // The main window's "Backup..." offers the folder of the last backup
+    // written again.
+    void TheFolderOfTheLastBackupIsOfferedAgain()
+    {
+        QVERIFY(m_u->Oeffnen(&m_uhr));
+        QVERIFY(QDir(m_u->ordner.path()).mkdir(QStringLiteral("sicherungen")));
+        const QString ziel = m_u->ordner.filePath(QStringLiteral("sicherungen"));
+        QString zuerst, danach;
+        bool geschrieben = false;
+        // As a plain dialog: the backup window keeps its reject() to itself.
+        QVERIFY(ImModalen<QDialog>(m_u->fenster->Aktion(QStringLiteral("actBackup")), [&](QDialog *d) {
+            auto *f = qobject_cast<TfrmBackup *>(d);
+            QVERIFY(f);
+            zuerst = f->edtPfad->text();
+            QSignalSpy fertig(f, &TfrmBackup::fertig);
+            f->edtPfad->setText(ziel);
+            f->btnOk->click();
+            geschrieben = fertig.wait(10000) && fertig.first().first().toBool();
+        }));
+        QVERIFY(geschrieben);
+        QVERIFY(ImModalen<QDialog>(m_u->fenster->Aktion(QStringLiteral("actBackup")), [&](QDialog *d) {
+            if (auto *f = qobject_cast<TfrmBackup *>(d))
+                danach = f->edtPfad->text();
+        }));
+        QCOMPARE(zuerst, QDir::toNativeSeparators(QDir::homePath()));
+        QCOMPARE(danach, QDir::toNativeSeparators(ziel));
+        // A setting like the others, written to the settings file with them.
+        QCOMPARE(m_u->config->backupOrdner, ziel);
+    }
+
     // The check runs as a job; only a good archive replaces the database,
     // and the window's connection sees the restored rows at once.
     void RestoreThroughTheWindowSwapsOnlyAGoodArchive()

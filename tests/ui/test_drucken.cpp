@@ -9,6 +9,7 @@
 #include "ui/drucksatz.h"
 #include "ui/frmdrucken.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmvokabeltest.h"
 #include "ui/programmstart.h"
 #include "ui_hilfe.h"
 
@@ -353,6 +354,47 @@ class TestDrucken : public QObject {
                                         QPageLayout::Millimeter));
             const double letzteSeite = satz->Umbrueche()[satz->Umbrueche().size() - 2];
             QVERIFY2(letzteSeite <= letzteZeile + 0.5, qPrintable(QStringLiteral("Rand %1 mm").arg(rand)));
+        }
+    }
+
+    // The printed test of a whole lesson on the window's A4 page: the first
+    // entries stand on page 1 under the heading, and no entry is cut, with
+    // or without the extra rows.
+    void thePrintedTestStartsOnPageOneAndNeverCutsAnEntry()
+    {
+        LektionOeffnen(QStringLiteral("Lektion 1:"));
+        const int anzahl = m_fenster->AktuelleLektion()->Anzahl();
+        QVERIFY(anzahl > 30);
+        QPrinter drucker;
+        DruckseiteEinrichten(drucker);
+        for (const bool extra : {false, true}) {
+            TfrmVokabeltest f(m_fenster, *m_u->kern, *m_fenster->AktuelleLektion());
+            f.chkStammformen->setChecked(extra);
+            f.chkKonjDekl->setChecked(extra);
+            std::unique_ptr<TDrucksatz> satz = f.Satz();
+            satz->Umbrechen(drucker.pageLayout());
+            QTextDocument &dok = satz->Dokument();
+            const std::vector<double> &umbrueche = satz->Umbrueche();
+            // Each entry is one table at the top level, after the name and date line.
+            std::vector<QRectF> eintraege;
+            for (QTextFrame *rahmen : dok.rootFrame()->childFrames())
+                if (qobject_cast<QTextTable *>(rahmen))
+                    eintraege.push_back(dok.documentLayout()->frameBoundingRect(rahmen));
+            QCOMPARE(int(eintraege.size()), anzahl + 1);
+            eintraege.erase(eintraege.begin());
+            QVERIFY2(umbrueche[1] >= eintraege.front().bottom() - 1,
+                     qPrintable(QStringLiteral("Seite 1 endet bei %1, die erste Vokabel bei %2")
+                                    .arg(umbrueche[1])
+                                    .arg(eintraege.front().bottom())));
+            QStringList zerschnitten;
+            for (size_t k = 0; k < eintraege.size(); ++k)
+                for (size_t i = 1; i + 1 < umbrueche.size(); ++i)
+                    if (umbrueche[i] > eintraege[k].top() + 1 && umbrueche[i] < eintraege[k].bottom() - 1)
+                        zerschnitten << QString::number(k + 1);
+            QVERIFY2(zerschnitten.isEmpty(), qPrintable(zerschnitten.join(QStringLiteral(", "))));
+            if (extra && !BilderOrdner().isEmpty())
+                QVERIFY(PdfSchreiben(*satz, QDir(BilderOrdner()).filePath(QStringLiteral("vokabeltest_lektion1.pdf")),
+                                     QStringLiteral("Vokabeltest")));
         }
     }
 };

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,12 +163,12 @@ class TestFormenLernen : public QObject {
                                          "Die Antwort ist falsch!|Genitiv Pl. von amicus|(leer)|amicorum"}));
         QCOMPARE(hinweise, (QStringList{"Du hast den Genitiv Sg. bzw. den Nominativ Pl. eingegeben.", "-"}));
         QCOMPARE(insgesamt, QStringLiteral("3"));
-        QCOMPARE(richtig, QStringLiteral("33%"));
-        QCOMPARE(falsch, QStringLiteral("66%"));
+        QCOMPARE(richtig, QStringLiteral("33 %"));
+        QCOMPARE(falsch, QStringLiteral("67 %"));
     }
 
     // amici is Genitiv Sg. and Nominativ Pl.: a wrong pick lists both, either
-    // one is right, and no pick at all is "(leer)".
+    // one is right, and "Weiter" with no pick is no answer.
     void formenBestimmenAcceptsEveryReadingOfTheAskedEntry()
     {
         m_u->Hinzufuegen(QStringLiteral("amic"));
@@ -211,15 +212,16 @@ class TestFormenLernen : public QObject {
             QTest::mouseRelease(f->tvwFormen->viewport(), Qt::LeftButton, {}, punkt);
             QCOMPARE(f->pnlErgebnis->lblInsgesamt->text(), QStringLiteral("2"));
             QCOMPARE(f->GetZustand(), TfrmFormenLernen::Frage);
-            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("50%"));
+            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("50 %"));
             // The new task's tree is built afresh, with nothing chosen.
             QVERIFY(f->tvwFormen->selectedItems().isEmpty());
             QCOMPARE(f->tvwFormen->topLevelItemCount(), 10);
             QVERIFY(f->edtAuswahl->text().isEmpty());
 
-            Enter(f); // nothing picked
-            QCOMPARE(f->GetZustand(), TfrmFormenLernen::Loesung);
-            QCOMPARE(f->lblFalsch->text(), QStringLiteral("(leer)"));
+            Enter(f); // nothing picked: no answer, nothing counted
+            QCOMPARE(f->GetZustand(), TfrmFormenLernen::Frage);
+            QCOMPARE(f->pnlErgebnis->lblInsgesamt->text(), QStringLiteral("2"));
+            QCOMPARE(f->edtAuswahl->text(), QStringLiteral("Wähle zuerst eine Form im Baum aus."));
         });
 
         // A verb's tree by keyboard: Enter opens a heading, on a form row it answers.
@@ -241,8 +243,58 @@ class TestFormenLernen : public QObject {
             Bild(f, QStringLiteral("formen_bestimmen_verb.png"));
             Enter(f);
             QCOMPARE(f->GetZustand(), TfrmFormenLernen::Frage);
-            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("100%"));
+            QCOMPARE(f->pnlErgebnis->lblRichtig->text(), QStringLiteral("100 %"));
         });
+    }
+
+    // "Nur Grundformen" (on at first) asks a beginner's forms of the default
+    // lists only; switched off, every allowed form comes, and the choice is
+    // kept for the next time.
+    void onlyBasicFormsUntilTheChoiceIsSwitchedOff()
+    {
+        m_u->Hinzufuegen(QStringLiteral("laud"));
+        QStringList fremd, alle;
+        bool erstAn = false;
+        Oeffnen("actFormenBilden", [&](TfrmFormenLernen *f) {
+            erstAn = f->chkGrundformen->isChecked();
+            const auto ziehen = [&](QStringList &ausserhalb) {
+                for (int i = 0; i < 60; ++i) {
+                    if (!TFormenTest::IstGrundform(WA_VERB, f->Test().formId))
+                        ausserhalb << f->Test().formBezeichnung;
+                    f->edtAntwort->setText(f->Test().formText);
+                    f->btnWeiter->click();
+                }
+            };
+            ziehen(fremd);
+            Bild(f, QStringLiteral("formen_grundformen.png"));
+            f->chkGrundformen->setChecked(false);
+            ziehen(alle);
+        });
+        QVERIFY(erstAn);
+        QVERIFY2(fremd.isEmpty(), qPrintable(fremd.join(QLatin1Char('|'))));
+        QVERIFY(alle.size() > 20); // most of the default list is beyond the basics
+        QVERIFY(!m_u->config->flGrundformen);
+
+        // The basic set itself, as a table.
+        using namespace fid;
+        const struct {
+            int32_t wortart, id;
+            bool grund;
+        } faelle[] = {
+            {WA_VERB, P1_SG | PRAESENS | INDIKATIV | AKTIV, true},
+            {WA_VERB, P3_PL | PERFEKT | INDIKATIV | AKTIV, true},
+            {WA_VERB, P2_SG | IMPERATIV_I | AKTIV, true},
+            {WA_VERB, INFINITIV | PRAESENS | AKTIV, true},
+            {WA_VERB, P1_SG | PLUSQUAMPERFEKT | KONJUNKTIV | AKTIV, false},
+            {WA_VERB, P1_SG | PRAESENS | INDIKATIV | PASSIV, false},
+            {WA_VERB, PARTIZIP | PRAESENS | AKTIV | GEN_PL | FEMININUM, false},
+            {WA_VERB, INFINITIV | PERFEKT | AKTIV, false},
+            {WA_ADJEKTIV, GEN_SG | MASKULINUM | POSITIV, true},
+            {WA_ADJEKTIV, GEN_SG | MASKULINUM | KOMPARATIV, false},
+            {WA_SUBSTANTIV, ABL_PL, true},
+        };
+        for (const auto &k : faelle)
+            QVERIFY2(TFormenTest::IstGrundform(k.wortart, k.id) == k.grund, qPrintable(FormBezeichnung(k.id)));
     }
 
     // An entry of undetermined class has no forms: the panel instead of a

@@ -6,6 +6,8 @@
 #include "store/vokabelspeicher.h"
 #include "ui/frmabfrage.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmnumerale.h"
+#include "ui/hilfe.h"
 #include "ui/punktestand.h"
 #include "ui/vokabelliste.h"
 #include "ui_hilfe.h"
@@ -13,16 +15,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <functional>
 
@@ -64,6 +71,25 @@ QStringList DoppelteKuerzel(const QWidget *fenster)
         if (b->isVisible())
             pruefen(b->text());
     return doppelt;
+}
+
+// Closes a drill window left open by a failed check; reject() would only
+// show the summary of the answers so far.
+void SchliessenWennOffen(QDialog *d)
+{
+    if (d->isVisible())
+        d->done(QDialog::Rejected);
+}
+
+// The names of the pictures a rich-text document shows.
+QStringList Bilder(const QTextDocument *dok)
+{
+    QStringList namen;
+    for (QTextBlock b = dok->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                namen << it.fragment().charFormat().toImageFormat().name();
+    return namen;
 }
 
 } // namespace
@@ -151,7 +177,7 @@ class TestLernen : public QObject {
         QTimer::singleShot(0, this, [&] {
             auto *f = qobject_cast<TfrmAbfrage *>(QApplication::activeModalWidget());
             QVERIFY(f);
-            const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) { d->reject(); });
+            const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, SchliessenWennOffen);
             for (int schritt = 0; schritt < 12 && f->GetZustand() != TfrmAbfrage::Fertig; ++schritt) {
                 QStringList felder;
                 for (QLineEdit *e : {f->edtForm1, f->edtForm2, f->edtForm3})
@@ -196,7 +222,7 @@ class TestLernen : public QObject {
             auto *f = qobject_cast<TfrmAbfrage *>(QApplication::activeModalWidget());
             QVERIFY(f);
             // A failed check must not leave the modal window open.
-            const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) { d->reject(); });
+            const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, SchliessenWennOffen);
             listeLeer = m_fenster->lvwVokabeln->topLevelItemCount() == 0;
             const struct {
                 const char *antwort, *form1, *form2;
@@ -266,8 +292,8 @@ class TestLernen : public QObject {
         QCOMPARE(hinweis, QStringLiteral("Du hast den Nominativ Sg. eingegeben."));
         QVERIFY(weiterVerborgen);
         QCOMPARE(insgesamt, QStringLiteral("3"));
-        QCOMPARE(richtig, QStringLiteral("66%"));
-        QCOMPARE(falsch, QStringLiteral("33%"));
+        QCOMPARE(richtig, QStringLiteral("67 %"));
+        QCOMPARE(falsch, QStringLiteral("33 %"));
         QCOMPARE(balkenRichtig, 2);
         QCOMPARE(balkenFalsch, 1);
         QCOMPARE(zusammenfassung, QStringList{"amicus|1|0|1"});
@@ -278,6 +304,166 @@ class TestLernen : public QObject {
         QCOMPARE(fehler->name, QStringLiteral("Fehler"));
         QCOMPARE(fehler->Anzahl(), 1);
         QCOMPARE(fehler->vokabeln[0]->vokabel, QStringLiteral("amicus"));
+    }
+
+    // A wrong perfect: the solution shows it as typed (no "." added) beside
+    // the entry page with its memory aid's flag, and the score counts it at
+    // once. "Abbrechen" then shows the answers so far; its button now reads
+    // "Schließen" and closes. Without an answer "Abbrechen" closes at once.
+    void theSolutionShowsTheInputAndStoppingEarlyShowsTheAnswersSoFar()
+    {
+        TVokabel videre;
+        videre.vokabel = QStringLiteral("videre");
+        videre.form1 = QStringLiteral("video");
+        videre.form2 = QStringLiteral("vidi");
+        videre.form3 = QStringLiteral("visum");
+        videre.SetWortart(WA_VERB);
+        videre.SetKonjDekl(KD_E);
+        videre.BedeutungAnhaengen(QStringLiteral("sehen"), {}, 1);
+        videre.MerkhilfeHinzufuegen(QStringLiteral("video"), SPR_ENGLISCH);
+        TVokabelSpeicher(*m_dm, m_u->frage).Speichern(videre);
+        for (const char *w : {"vide", "amar"})
+            m_u->Hinzufuegen(QString::fromLatin1(w));
+        m_u->config->vlsMischen = false;
+        m_u->config->vlsAnfang = false;
+        QStringList loesung, bilder, zusammenfassung;
+        QString insgesamt, falsch, titel, knopf;
+        bool bilderGeladen = true, offenNachAbbrechen = false, zuNachSchliessen = false;
+        QVERIFY(
+            ImModalen<TfrmAbfrage>(m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich")), [&](TfrmAbfrage *f) {
+                const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, SchliessenWennOffen);
+                f->edtAntwort->setText(QStringLiteral("sehen"));
+                f->edtForm1->setText(QStringLiteral("video"));
+                f->edtForm2->setText(QStringLiteral("vidit"));
+                f->edtForm3->setText(QStringLiteral("visus"));
+                f->btnWeiter->click();
+                QCOMPARE(f->GetZustand(), TfrmAbfrage::Loesung);
+                loesung = Zeilen(f->lvwAntworten);
+                insgesamt = f->pnlErgebnis->lblInsgesamt->text();
+                falsch = f->pnlErgebnis->lblFalsch->text();
+                bilder = Bilder(f->txtVokabel->document());
+                for (const QString &b : bilder)
+                    bilderGeladen =
+                        bilderGeladen &&
+                        f->txtVokabel->document()->resource(QTextDocument::ImageResource, QUrl(b)).isValid();
+                Bild(f, QStringLiteral("abfrage_loesung_merkhilfe.png"));
+                f->btnAbbrechen->click();
+                offenNachAbbrechen = f->isVisible() && f->GetZustand() == TfrmAbfrage::Fertig;
+                titel = f->grpZusammenfassung->title();
+                knopf = f->btnAbbrechen->text();
+                f->spnFalsch->setValue(0);
+                zusammenfassung = Zeilen(f->lvwFalsch);
+                Bild(f, QStringLiteral("abfrage_abgebrochen.png"));
+                f->btnAbbrechen->click();
+                zuNachSchliessen = !f->isVisible();
+            }));
+        QCOMPARE(loesung, (QStringList{"✔ richtig|sehen", "✔ richtig|video", "✘ falsch|vidit", "✔ richtig|visus"}));
+        QCOMPARE(insgesamt, QStringLiteral("1"));
+        QCOMPARE(falsch, QStringLiteral("100 %"));
+        QCOMPARE(bilder.size(), 1);
+        QVERIFY2(bilder[0].endsWith(QStringLiteral("amerika.bmp")), qPrintable(bilder[0]));
+        QVERIFY(bilderGeladen);
+        QVERIFY(offenNachAbbrechen);
+        QCOMPARE(titel, QStringLiteral("Abfrage abgebrochen: bisherige Antworten"));
+        QCOMPARE(knopf, QStringLiteral("S&chließen"));
+        // Only what was asked: amare never came.
+        QCOMPARE(zusammenfassung, (QStringList{"videre|1|0|1", "amare|0|0|0"}));
+        QVERIFY(zuNachSchliessen);
+
+        bool sofortZu = false;
+        QVERIFY(
+            ImModalen<TfrmAbfrage>(m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich")), [&](TfrmAbfrage *f) {
+                const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, SchliessenWennOffen);
+                QTest::keyClick(f->edtAntwort, Qt::Key_Escape);
+                sofortZu = !f->isVisible();
+            }));
+        QVERIFY(sofortZu);
+    }
+
+    // The colour while typing and the verdict after "Weiter" agree, also
+    // where a copy of the comparison in the window used to differ.
+    void theLiveColourAgreesWithTheVerdict()
+    {
+        m_u->Speichern(QStringLiteral("jam"), WA_ADVERB, QStringLiteral("schon"));
+        m_u->Hinzufuegen(QStringLiteral("jam"));
+        m_u->config->vlsSchnellkorrektur = true;
+        m_u->config->vlStammformen = false;
+        const struct {
+            int richtung;
+            bool gross;
+            const char *getippt;
+            bool richtig;
+        } faelle[] = {
+            {2, false, "iam", true},    {2, false, "jām", true},   {2, false, "Jam", true},  {2, true, "Jam", false},
+            {1, false, "Schon!", true}, {1, true, "Schon", false}, {1, true, "schon", true}, {2, false, "jan", false},
+        };
+        QStringList abweichend;
+        for (const auto &f : faelle) {
+            m_u->config->vlRichtung = f.richtung;
+            m_u->config->vlCase = f.gross;
+            bool gruen = false, richtig = false;
+            QVERIFY(ImModalen<TfrmAbfrage>(
+                m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich")), [&](TfrmAbfrage *a) {
+                    const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(a, SchliessenWennOffen);
+                    a->edtAntwort->setText(QString::fromUtf8(f.getippt));
+                    gruen = a->edtAntwort->palette().color(QPalette::Text) == QColor(0, 128, 0);
+                    a->btnWeiter->click();
+                    richtig = a->GetZustand() == TfrmAbfrage::Richtig;
+                }));
+            if (gruen != f.richtig || richtig != f.richtig)
+                abweichend << QStringLiteral("%1 (Richtung %2, Groß/klein %3): grün %4, richtig %5")
+                                  .arg(QString::fromUtf8(f.getippt))
+                                  .arg(f.richtung)
+                                  .arg(f.gross)
+                                  .arg(gruen)
+                                  .arg(richtig);
+        }
+        QVERIFY2(abweichend.isEmpty(), qPrintable(abweichend.join(QLatin1Char('\n'))));
+    }
+
+    // F1 presses the help of the window it is pressed in; the help window
+    // goes back and forward and closes with its own button.
+    void f1OpensTheHelpPageOfTheCurrentWindow()
+    {
+        HilfeTasteEinrichten(*qApp);
+        m_u->Hinzufuegen(QStringLiteral("amar"));
+        QString imDrill;
+        QVERIFY(
+            ImModalen<TfrmAbfrage>(m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich")), [&](TfrmAbfrage *f) {
+                const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, SchliessenWennOffen);
+                QTest::keyClick(f->edtAntwort, Qt::Key_F1);
+                if (QDialog *h = Hilfefenster())
+                    imDrill = h->findChild<QTextBrowser *>()->source().fileName();
+            }));
+        QCOMPARE(imDrill, QStringLiteral("1037.htm"));
+
+        TfrmNumerale numerale(m_fenster);
+        numerale.show();
+        QTest::keyClick(numerale.edtEingabe, Qt::Key_F1);
+        QDialog *h = Hilfefenster();
+        QVERIFY(h && h->isVisible());
+        auto *seite = h->findChild<QTextBrowser *>();
+        auto *zurueck = h->findChild<QPushButton *>(QStringLiteral("btnZurueck"));
+        auto *vor = h->findChild<QPushButton *>(QStringLiteral("btnVor"));
+        QCOMPARE(seite->source().fileName(), QStringLiteral("1040.htm"));
+        h->findChild<QPushButton *>(QStringLiteral("btnInhalt"))->click();
+        QCOMPARE(seite->source().fileName(), QStringLiteral("index.htm"));
+        QVERIFY(zurueck->isEnabled() && !vor->isEnabled());
+        zurueck->click();
+        QCOMPARE(seite->source().fileName(), QStringLiteral("1040.htm"));
+        QVERIFY(vor->isEnabled());
+        vor->click();
+        QCOMPARE(seite->source().fileName(), QStringLiteral("index.htm"));
+        Bild(h, QStringLiteral("hilfe.png"));
+        QPointer<QDialog> offen(h);
+        h->findChild<QPushButton *>(QStringLiteral("btnSchliessen"))->click();
+        QVERIFY(offen.isNull() || !offen->isVisible());
+
+        // The main window has no help button of its own: the overview.
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_F1);
+        QVERIFY(Hilfefenster());
+        QCOMPARE(Hilfefenster()->findChild<QTextBrowser *>()->source().fileName(), QStringLiteral("1016.htm"));
+        Hilfefenster()->close();
     }
 };
 

@@ -14,13 +14,15 @@ class TestNumerale : public QObject {
     {
         const struct {
             const char *getippt, *feld, *beschriftung, *umgerechnet, *wort;
+            bool meldung;
         } faelle[] = {
-            {"mmxxiv", "MMXXIV", "Arabisch:", "2024", "duo milia viginti quattuor "},
-            {"3999", "3999", "Römisch:", "MMMCMXCIX", "tria milia nongenti nonaginta novem "},
-            {"98", "98", "Römisch:", "XCVIII", "nonaginta octo"},
-            {"4000", "4000", "Arabisch:", "", ""},
-            {"0", "0", "Arabisch:", "", ""},
-            {"iiii", "IIII", "Arabisch:", "", ""},
+            {"mmxxiv", "MMXXIV", "Arabisch:", "2024", "duo milia viginti quattuor", false},
+            {"3999", "3999", "Römisch:", "MMMCMXCIX", "tria milia nongenti nonaginta novem", false},
+            {"98", "98", "Römisch:", "XCVIII", "nonaginta octo", false},
+            {"4000", "4000", "Arabisch:", "", "", true},
+            {"0", "0", "Arabisch:", "", "", true},
+            {"iiii", "IIII", "Arabisch:", "", "", true},
+            {"x", "X", "Arabisch:", "10", "decem", false},
         };
         TfrmNumerale fenster;
         fenster.show();
@@ -34,6 +36,9 @@ class TestNumerale : public QObject {
             QCOMPARE(fenster.lblUmgerechnet->text(), QString::fromUtf8(f.beschriftung));
             QCOMPARE(fenster.edtUmgerechnet->text(), QString::fromUtf8(f.umgerechnet));
             QCOMPARE(fenster.edtWort->text(), QString::fromUtf8(f.wort));
+            // Invalid input is explained at once; the message goes with the next valid one.
+            QCOMPARE(fenster.lblMeldung->isVisible(), f.meldung);
+            QCOMPARE(fenster.lblMeldung->text().isEmpty(), !f.meldung);
         }
         QVERIFY(fenster.edtUmgerechnet->isReadOnly() && fenster.edtWort->isReadOnly());
     }

@@ -19,6 +19,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 using namespace lexovita;
@@ -90,7 +92,11 @@ class TestWiederholen : public QObject {
                 return;
             }
             WennOffen<TfrmAbfrage>(this, [&](TfrmAbfrage *f) {
-                const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) { d->reject(); });
+                // done(), not reject(): a drill stopped early shows its summary first.
+                const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) {
+                    if (d->isVisible())
+                        d->done(QDialog::Rejected);
+                });
                 for (int i = 0; f->GetZustand() == TfrmAbfrage::Frage && i < 50; ++i) {
                     const TVokabel *v = f->Test().AktuelleVokabel();
                     QVERIFY(v && !v->bedeutungen.empty());
@@ -199,7 +205,7 @@ class TestWiederholen : public QObject {
                     Enter(f);
                     Enter(f);
                 }
-                f->reject();
+                f->done(QDialog::Rejected); // stopped mid-drill: no summary wanted here
             });
             m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
         };
@@ -224,9 +230,10 @@ class TestWiederholen : public QObject {
 
     void theStartWindowPlansPerTextbook()
     {
-        QString faelligAlle, neuAlle, neuBuch;
+        QString faelligAlle, neuAlle, neuBuch, alle;
         int buecher = 0;
         WennOffen<TfrmWiederholen>(this, [&](TfrmWiederholen *start) {
+            alle = start->cmbLehrbuch->itemText(0);
             faelligAlle = start->lblFaellig->text();
             neuAlle = start->lblNeu->text();
             buecher = start->cmbLehrbuch->count();
@@ -235,6 +242,7 @@ class TestWiederholen : public QObject {
             start->reject();
         });
         m_fenster->Aktion(QStringLiteral("actFaelligeWiederholen"))->trigger();
+        QCOMPARE(alle, QStringLiteral("Alle Lehrbücher")); // what "Lehrbuch:" offers
         QCOMPARE(faelligAlle, QStringLiteral("0"));
         QCOMPARE(neuAlle, QStringLiteral("4"));
         QVERIFY(buecher >= 2);
@@ -264,7 +272,7 @@ class TestWiederholen : public QObject {
                 "UPDATE lektion SET name = 'Ablativus absolutus und Participium coniunctum, Teil ' || id");
             a.Schritt();
         }
-        QStringList zahlen, achse;
+        QStringList zahlen, achse, beschriftung;
         int reihen = -1, balken = -1;
         WennOffen<TfrmLernstatistik>(this, [&](TfrmLernstatistik *s) {
             zahlen = {s->lblGelernt->text(), s->lblFaellig->text(), s->lblNeu->text(), s->lblTageInFolge->text()};
@@ -276,6 +284,11 @@ class TestWiederholen : public QObject {
                     achse = k->categories();
             if (auto *r = c->series().isEmpty() ? nullptr : qobject_cast<QAbstractBarSeries *>(c->series()[0]))
                 balken = r->barSets().isEmpty() ? -1 : int(r->barSets()[0]->count());
+            // The labels as drawn: German numbers, and every axis labelled.
+            for (QChartView *v : {s->chtBehalten, s->chtVerlauf})
+                for (QGraphicsItem *i : v->scene()->items())
+                    if (auto *t = dynamic_cast<QGraphicsTextItem *>(i); t && !t->toPlainText().isEmpty())
+                        beschriftung << t->toPlainText();
             Bild(s, QStringLiteral("lernstatistik.png"));
             s->accept();
         });
@@ -284,6 +297,12 @@ class TestWiederholen : public QObject {
         QVERIFY(zahlen[2].toInt() > 1000); // the rest of the starter textbook
         QCOMPARE(zahlen[3], QStringLiteral("1"));
         QCOMPARE(reihen, 1);
+        for (const char *t : {"0 %", "20 %", "100 %", "0", "4"})
+            QVERIFY2(beschriftung.contains(QString::fromLatin1(t)), qPrintable(beschriftung.join(QLatin1Char('|'))));
+        const QRegularExpression anteil(QStringLiteral("^\\d+(,\\d+)? %$"));
+        QVERIFY2(std::any_of(beschriftung.begin(), beschriftung.end(),
+                             [&](const QString &t) { return anteil.match(t).hasMatch() && t != QLatin1String("0 %"); }),
+                 qPrintable(beschriftung.join(QLatin1Char('|'))));
         QVERIFY(!achse.isEmpty());
         QCOMPARE(balken, int(achse.size()));
         QCOMPARE(int(QSet<QString>(achse.begin(), achse.end()).size()), int(achse.size()));
