@@ -261,7 +261,6 @@ void TabelleNeuIndizieren(TDatenmanager &daten, const QString &tabelle)
 void DatenbankVerdichten(TDatenmanager &daten)
 {
     daten.Verbindung().Ausfuehren("VACUUM");
-    IntegritaetPruefen(daten.Verbindung());
 }
 
 } // namespace lexovita

@@ -19,6 +19,7 @@ class IRueckfrage;
 class TAnwendungskern;
 class TAuftragslaeufer;
 class TAuftrag;
+class TAufraeumAuftrag;
 class TSicherungsdienst;
 struct TSicherungsErgebnis;
 enum class TAuftragsausgang;
@@ -90,6 +91,8 @@ class TfrmAufraeumen : public QDialog {
 
     QLabel *lblErklaerung;
     QProgressBar *pbFortschritt;
+    // The step under way, and at the end how it went.
+    QLabel *lblSchritt;
     QPushButton *btnAufraeumen;
     QPushButton *btnSchliessen;
 
@@ -98,8 +101,11 @@ class TfrmAufraeumen : public QDialog {
     void reject() override;
 
   private:
+    void Beendet(TAuftragsausgang ausgang, const QString &fehler);
+
     TAuftragslaeufer &m_laeufer;
     IRueckfrage &m_rueckfrage;
+    std::shared_ptr<TAufraeumAuftrag> m_auftrag;
 };
 
 } // namespace lexovita
