@@ -204,6 +204,7 @@ void TfrmHaupt::WortkontextFuellen()
                 new QTreeWidgetItem({QStringLiteral("„%1“ nicht gefunden").arg(cmbSuchen->currentText().trimmed())});
             zeile->setFlags(Qt::ItemIsEnabled);
             lvwWortkontext->addTopLevelItem(zeile);
+            lvwWortkontext->setFirstColumnSpanned(0, QModelIndex(), true);
         }
     }
     Aktivieren("actHinzufuegen", hat);
