@@ -88,10 +88,33 @@ TAuftragsausgang AuftragDirektAusfuehren(TAuftrag &auftrag, TDatenmanager &daten
     }
 }
 
-TAuftragslaeufer::TAuftragslaeufer(TDatenmanager &daten, QObject *parent) : QObject(parent), m_daten(daten) {}
+// A job's own connection would keep the database file in use: a swap
+// cancels the job and waits for its thread, whose end is then reported as
+// usual.
+class TAuftragslaeufer::TTeilhaber final : public ITeilhaber {
+  public:
+    explicit TTeilhaber(TAuftragslaeufer &laeufer) : m_laeufer(laeufer) {}
+    void Loslassen() override
+    {
+        if (!m_laeufer.m_thread)
+            return;
+        m_laeufer.m_abbruch = true;
+        m_laeufer.m_thread->wait();
+    }
+
+  private:
+    TAuftragslaeufer &m_laeufer;
+};
+
+TAuftragslaeufer::TAuftragslaeufer(TDatenmanager &daten, QObject *parent)
+    : QObject(parent), m_daten(daten), m_teilhaber(std::make_unique<TTeilhaber>(*this))
+{
+    m_daten.TeilhaberAnmelden(*m_teilhaber);
+}
 
 TAuftragslaeufer::~TAuftragslaeufer()
 {
+    m_daten.TeilhaberAbmelden(*m_teilhaber);
     if (m_thread) {
         m_abbruch = true;
         m_thread->wait();

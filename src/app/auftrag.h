@@ -90,9 +90,12 @@ class TAuftragslaeufer : public QObject {
     void beendet(lexovita::TAuftragsausgang ausgang, const QString &fehler);
 
   private:
+    class TTeilhaber;
     void Fertig();
 
     TDatenmanager &m_daten;
+    // Stops a running job before the database is swapped.
+    std::unique_ptr<TTeilhaber> m_teilhaber;
     QThread *m_thread = nullptr;
     std::shared_ptr<TAuftrag> m_auftrag;
     std::atomic<bool> m_abbruch{false};

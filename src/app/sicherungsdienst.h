@@ -72,7 +72,7 @@ class TSicherungsdienst {
     // Writes "lexovita Backup <date>.zip" (or " (n).zip") into `ordner` and
     // checks it, on the calling thread (command line, tests).
     TSicherungsErgebnis BackupErstellen(const QString &ordner);
-    // Asks, closes the open lessons (with the save question), checks the
+    // Asks, closes the open lessons (unsaved changes are dropped), checks the
     // archive in a scratch folder and only then swaps the database file.
     // On failure the current database stays as it was, connected. On the
     // calling thread.
@@ -83,7 +83,7 @@ class TSicherungsdienst {
     std::shared_ptr<TBackupAuftrag> ErstellAuftrag(const QString &ordner) const;
     static TSicherungsErgebnis ErstellErgebnis(const TBackupAuftrag &auftrag, TAuftragsausgang ausgang,
                                                const QString &fehler);
-    // Checks the file, asks and closes the lessons; null when the user
+    // Checks the file, asks and closes the lessons unsaved; null when the user
     // stopped or the file is missing (then `e` holds the message, if any).
     std::shared_ptr<TBackupPruefAuftrag> EinspielenBeginnen(const QString &archiv, TSicherungsErgebnis &e);
     // Swaps the checked database in after a successful check; after any
@@ -113,11 +113,17 @@ bool MitStartdienst(const QString &datenOrdner, IRueckfrage &rueckfrage,
                     const std::function<bool(TSicherungsdienst &)> &zeigen);
 
 // "Datenbank aufräumen": one step per table (its indexes rebuilt), then the
-// file is rewritten and checked. Stops between steps when cancelled; a
-// failed check ends the job with its German message.
+// file is rewritten, then checked; each step moves the overall progress.
+// Stops between steps when cancelled; a failed check ends the job with its
+// German message.
 class TAufraeumAuftrag : public TAuftrag {
   public:
     void Ausfuehren(TAuftragsKontext &kontext) override;
+    // What the window reports at the end: done with the check's result,
+    // cancelled, or failed with the reason.
+    QString Ergebnis(TAuftragsausgang ausgang, const QString &fehler) const;
+    // The check's result once the job got that far.
+    QString befund;
 };
 
 } // namespace lexovita

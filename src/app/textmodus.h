@@ -57,6 +57,8 @@ class TTextmodus : public QObject {
     // fills the word list with its entries in the order they were met.
     void Nachschlagen(const QString &wort);
     const std::vector<TWortkontextZeile> &Wortkontext() const { return m_wortkontext; }
+    // Forgets the last look-up or click (another lesson is shown).
+    void NachschlagenLeeren() { Leeren(); }
     // The looked-up word's results for the entry, e.g. for its tree.
     std::vector<TLatForm> ErgebnisseVon(int32_t vokabelId) const;
     // The entry of a word-list row with its meanings (an empty one with the

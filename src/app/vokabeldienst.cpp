@@ -1,5 +1,7 @@
 #include "app/vokabeldienst.h"
 
+#include "morph/vokabelregeln.h"
+
 #include "app/anwendungskern.h"
 #include "app/lektionssitzung.h"
 #include "app/seitencache.h"
@@ -62,6 +64,7 @@ std::unique_ptr<TVokabel> TVokabeldienst::Neu(const QString &vokabel)
 {
     auto v = std::make_unique<TVokabel>();
     v->vokabel = vokabel.trimmed();
+    WortartVorschlagen(*v);
     return v;
 }
 

@@ -34,7 +34,8 @@ class TVokabeldienst {
     // The stored entry with meanings, memory aids, cross-references and
     // special forms; null when there is no entry with that id.
     std::unique_ptr<TVokabel> Laden(int32_t id);
-    // A new entry with the typed headword, id 0.
+    // A new entry with the typed headword, id 0; a headword that reads as
+    // an infinitive makes it a verb with proposed principal parts.
     static std::unique_ptr<TVokabel> Neu(const QString &vokabel);
     // The editor's copy of a lesson entry: its cross-references read if the
     // lesson copy had none, its special forms always from the database.

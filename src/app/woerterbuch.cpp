@@ -74,6 +74,8 @@ void TWoerterbuch::ZeileWaehlen(int zeile)
 
 QString TWoerterbuch::AnzahlText() const
 {
+    if (m_treffer.empty())
+        return QStringLiteral("keine Vokabel gefunden");
     if (m_treffer.size() == 1)
         return m_treffer[0].vokabel.isEmpty() ? QStringLiteral("0 Vokabeln gefunden")
                                               : QStringLiteral("1 Vokabel gefunden:");

@@ -38,7 +38,9 @@ class TWoerterbuch {
     // The chooser filled for a list row.
     void ZeileWaehlen(int zeile);
     const std::vector<TWoerterbuchTreffer> &Treffer() const { return m_treffer; }
-    // "1 Vokabel gefunden:", "0 Vokabeln gefunden", "3 Vokabeln gefunden:".
+    // "1 Vokabel gefunden:", "0 Vokabeln gefunden", "3 Vokabeln gefunden:",
+    // and "keine Vokabel gefunden" when nothing matched. Entries are
+    // counted, not the rows or memory aids that led to them.
     QString AnzahlText() const;
 
     // The chooser's entry shown (loaded with cross-references, memory aids

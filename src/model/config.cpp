@@ -334,7 +334,8 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Farbe(G::Colors, "clNormalHg", &TConfig::clNormalHg, 0xFFFFFF),
         Farbe(G::Colors, "clNormalVg", &TConfig::clNormalVg, 0x000000),
         Farbe(G::Colors, "clAusgeblendetHg", &TConfig::clAusgeblendetHg, 0xFFFFFF),
-        Farbe(G::Colors, "clAusgeblendetVg", &TConfig::clAusgeblendetVg, 0xC0C0C0),
+        // Faded, yet readable: grey at 4.5:1 against white (WCAG AA).
+        Farbe(G::Colors, "clAusgeblendetVg", &TConfig::clAusgeblendetVg, 0x767676),
         Farbe(G::Colors, "clSatzHg", &TConfig::clSatzHg, 0xFFFFFF),
         // Only the settings window changes it, and only for this session.
         Farbe(G::Colors, "clSatzVg", &TConfig::clSatzVg, 0x000000, S::Keine),

@@ -35,6 +35,21 @@ void StammformenVorschlagen(TVokabel &v)
     }
 }
 
+bool WortartVorschlagen(TVokabel &v)
+{
+    const QString h = v.vokabel.trimmed().toLower();
+    if (v.Wortart() != WA_UNBESTIMMT || h.size() < 4)
+        return false;
+    for (const char *endung : {"are", "ere", "ire", "ari", "eri", "iri"}) {
+        if (h.endsWith(QLatin1String(endung))) {
+            v.SetWortart(WA_VERB);
+            StammformenVorschlagen(v);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool PluralisTantumErkannt(const QString &genitiv)
 {
     return genitiv.trimmed().endsWith(QLatin1String("um"));

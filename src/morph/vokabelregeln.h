@@ -22,6 +22,12 @@ class TFormenmanager;
 // cannot be read off them.
 void StammformenVorschlagen(TVokabel &v);
 
+// A new entry typed only as a headword: one in -are, -ere, -ire or -ari,
+// -eri, -iri reads as an infinitive, so the entry becomes a verb with the
+// parts StammformenVorschlagen proposes, for the user to confirm. False
+// (and nothing changed) for any other headword or an entry with a class.
+bool WortartVorschlagen(TVokabel &v);
+
 // A noun's genitive in -um is a plural (castra, castrorum).
 bool PluralisTantumErkannt(const QString &genitiv);
 

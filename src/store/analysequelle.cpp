@@ -148,12 +148,28 @@ void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel)
 
 // ---------------------------------------------------------------- TAnalysequelle
 
-TAnalysequelle::TAnalysequelle(TDatenmanager &daten) : daten_(daten), sql_(daten) {}
+TAnalysequelle::TAnalysequelle(TDatenmanager &daten) : daten_(daten), sql_(daten)
+{
+    daten_.TeilhaberAnmelden(*this);
+}
 
 TAnalysequelle::~TAnalysequelle()
 {
+    daten_.TeilhaberAbmelden(*this);
     SitzungBeenden();
     sqlite3_finalize(datenversion_);
+}
+
+void TAnalysequelle::Loslassen()
+{
+    SitzungBeenden();
+    sqlite3_finalize(datenversion_);
+    datenversion_ = nullptr;
+    gebaut_ = false;
+    stand_ = {};
+    bedeutungen_.clear();
+    bedeutungenAlle_ = false;
+    einzelnGeladen_ = 0;
 }
 
 TAnalysequelle::Stand TAnalysequelle::AktuellerStand()

@@ -44,7 +44,7 @@ class TAnalysequelleSql : public IAnalysequelle {
 // are read once per entry and kept until the next change.
 //
 // Uses the data manager's connection; like it, one per thread.
-class TAnalysequelle : public IAnalysequelle {
+class TAnalysequelle : public IAnalysequelle, private ITeilhaber {
   public:
     explicit TAnalysequelle(TDatenmanager &daten);
     ~TAnalysequelle() override;
@@ -73,6 +73,10 @@ class TAnalysequelle : public IAnalysequelle {
     void SitzungBeenden();
 
   private:
+    // Before the database is swapped: the session ends, the kept statement
+    // goes, and the next look-up reads the tables afresh.
+    void Loslassen() override;
+
     struct Stand {
         int64_t datenversion = -1;
         int64_t aenderungen = -1;

@@ -147,6 +147,16 @@ void TDatenmanager::DatenbankErsetzen(const QString &neueDatei, const std::funct
     namespace fs = std::filesystem;
     if (datei_ == kSpeicher)
         throw DatenbankFehler(QStringLiteral("Eine Datenbank im Arbeitsspeicher kann nicht ersetzt werden."));
+    // The program's own holders let go first: a statement still prepared on
+    // the connection would keep it open, a read session its transaction, a
+    // worker's connection the log.
+    std::vector<ITeilhaber *> teilhaber;
+    {
+        std::lock_guard<std::mutex> sperre(teilhaberMutex_);
+        teilhaber = teilhaber_;
+    }
+    for (ITeilhaber *t : teilhaber)
+        t->Loslassen();
     if (verbindung_->InTransaktion())
         throw DatenbankFehler(QStringLiteral("Die Datenbank wird gerade geschrieben."));
     const fs::path live = datei_.toStdString();
@@ -193,6 +203,18 @@ void TDatenmanager::DatenbankErsetzen(const QString &neueDatei, const std::funct
         throw;
     }
     fs::remove(vorher, fehler);
+}
+
+void TDatenmanager::TeilhaberAnmelden(ITeilhaber &teilhaber)
+{
+    std::lock_guard<std::mutex> sperre(teilhaberMutex_);
+    teilhaber_.push_back(&teilhaber);
+}
+
+void TDatenmanager::TeilhaberAbmelden(ITeilhaber &teilhaber)
+{
+    std::lock_guard<std::mutex> sperre(teilhaberMutex_);
+    std::erase(teilhaber_, &teilhaber);
 }
 
 void TDatenmanager::Betriebsbereit()

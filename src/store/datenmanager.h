@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace lexovita {
@@ -27,6 +28,19 @@ struct TBedeutungsrohzeile {
 // Adds the meanings of one entry from its rows (in storage order) in the
 // loaded order and numbering; shared by every reader of meanings.
 void BedeutungenAufbereiten(const std::vector<TBedeutungsrohzeile> &roh, TVokabel &v);
+
+// Whatever keeps something of a data manager's connection between calls (a
+// prepared statement, an open read session, rows read into memory, a worker
+// with a second connection to the same file) registers with it, so that the
+// database can be swapped: it lets go before, and starts afresh on its next
+// use after.
+class ITeilhaber {
+  public:
+    virtual ~ITeilhaber() = default;
+    // Called on the thread that swaps the database; afterwards nothing of
+    // the old connection may be held.
+    virtual void Loslassen() = 0;
+};
 
 // The data manager: owns the connection to the encrypted database file in
 // the data folder, brings an older database up to date, reads entries with
@@ -137,6 +151,11 @@ class TDatenmanager {
     // rethrown. Needs the only connection to the file: no open transaction,
     // no running job.
     void DatenbankErsetzen(const QString &neueDatei, const std::function<void()> &pruefen = {});
+
+    // Every holder of the connection (see ITeilhaber) registers for its
+    // lifetime; DatenbankErsetzen asks each to let go first.
+    void TeilhaberAnmelden(ITeilhaber &teilhaber);
+    void TeilhaberAbmelden(ITeilhaber &teilhaber);
     static QString VorWiederherstellungEndung() { return QStringLiteral(".vor-wiederherstellung"); }
 
   private:
@@ -148,6 +167,9 @@ class TDatenmanager {
     std::unique_ptr<TVerbindung> verbindung_;
     bool bereit_ = false;
     const IUhr *uhr_ = &TSystemUhr::Instanz();
+    // Workers on an in-memory database share this object, so the list is guarded.
+    std::mutex teilhaberMutex_;
+    std::vector<ITeilhaber *> teilhaber_;
 };
 
 } // namespace lexovita

@@ -282,6 +282,25 @@ const TSuchspalte kSuchspalten[] = {
     {"merkhilfe", "merkhilfe", "merkhilfe_such", "merkhilfe_merkhilfe_such", TSuchsprache::Deutsch},
 };
 
+// Writes the key of every row of the column's table.
+void SuchschluesselFuellen(TVerbindung &v, const TSuchspalte &s)
+{
+    // The names come from the fixed table above, never from the user.
+    const QByteArray tabelle(s.tabelle), spalte(s.spalte);
+    std::vector<std::pair<int64_t, QString>> zeilen;
+    {
+        TAnweisung lesen = v.Anweisung(("SELECT rowid, " + QByteArray(s.text) + " FROM " + tabelle).constData());
+        while (lesen.Schritt())
+            zeilen.emplace_back(lesen.Int64(0), lesen.Text(1));
+    }
+    TAnweisung schreiben = v.Anweisung(("UPDATE " + tabelle + " SET " + spalte + " = ?1 WHERE rowid = ?2").constData());
+    for (const auto &[rowid, text] : zeilen) {
+        schreiben.Binden(1, Suchschluessel(text, s.sprache)).Binden(2, rowid);
+        schreiben.Ausfuehren();
+        schreiben.Zuruecksetzen();
+    }
+}
+
 // Asked about only when a column is missing; the keys are filled in any case.
 bool Schritt3Noetig(TVerbindung &v)
 {
@@ -306,19 +325,7 @@ void Schritt3(TVerbindung &v)
                 ("ALTER TABLE " + tabelle + " ADD COLUMN " + spalte + " TEXT NOT NULL DEFAULT ''").constData());
         v.Ausfuehren(
             ("CREATE INDEX IF NOT EXISTS " + QByteArray(s.index) + " ON " + tabelle + " (" + spalte + ")").constData());
-        std::vector<std::pair<int64_t, QString>> zeilen;
-        {
-            TAnweisung lesen = v.Anweisung(("SELECT rowid, " + QByteArray(s.text) + " FROM " + tabelle).constData());
-            while (lesen.Schritt())
-                zeilen.emplace_back(lesen.Int64(0), lesen.Text(1));
-        }
-        TAnweisung schreiben =
-            v.Anweisung(("UPDATE " + tabelle + " SET " + spalte + " = ?1 WHERE rowid = ?2").constData());
-        for (const auto &[rowid, text] : zeilen) {
-            schreiben.Binden(1, Suchschluessel(text, s.sprache)).Binden(2, rowid);
-            schreiben.Ausfuehren();
-            schreiben.Zuruecksetzen();
-        }
+        SuchschluesselFuellen(v, s);
     }
 }
 
@@ -334,10 +341,25 @@ void Schritt4(TVerbindung &v)
         v.Ausfuehren(kLernTabellen);
 }
 
+// Version 4 -> 5: German keys fold umlauts and their spellings to the
+// plain vowel; the stored keys are made afresh. No table changes.
+bool Schritt5Noetig(TVerbindung &)
+{
+    return false;
+}
+
+void Schritt5(TVerbindung &v)
+{
+    for (const TSuchspalte &s : kSuchspalten)
+        if (s.sprache == TSuchsprache::Deutsch)
+            SuchschluesselFuellen(v, s);
+}
+
 const Schritt kSchritte[] = {
     {2, Schritt2Noetig, Schritt2},
     {3, Schritt3Noetig, Schritt3},
     {4, Schritt4Noetig, Schritt4},
+    {5, Schritt5Noetig, Schritt5},
 };
 
 } // namespace

@@ -403,7 +403,6 @@ void TabelleNeuIndizieren(TDatenmanager &daten, const QString &tabelle)
 void DatenbankVerdichten(TDatenmanager &daten)
 {
     daten.Verbindung().Ausfuehren("VACUUM");
-    IntegritaetPruefen(daten.Verbindung());
 }
 
 } // namespace lexovita

@@ -86,7 +86,7 @@ namespace lexovita {
 QStringList AufraeumTabellen(TDatenmanager &daten);
 // Rebuilds every index of the table.
 void TabelleNeuIndizieren(TDatenmanager &daten, const QString &tabelle);
-// Rewrites the file without free pages, then checks its integrity.
+// Rewrites the file without free pages.
 void DatenbankVerdichten(TDatenmanager &daten);
 
 } // namespace lexovita

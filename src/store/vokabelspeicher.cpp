@@ -62,7 +62,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
     if (vorhanden > 0) {
         const Antwort antwort =
             rueckfrage_.Frage(QStringLiteral("Gleichlautende Vokabel"), GleichlautendText(eintrag.vokabel),
-                              KN_JA_NEIN_ABBRECHEN, Antwort::Ja, Symbol::Frage);
+                              KN_JA_NEIN_ABBRECHEN, Antwort::Nein, Symbol::Frage);
         if (antwort == Antwort::Abbrechen)
             return Ergebnis::NichtGespeichert;
         ersetzen = antwort == Antwort::Ja;

@@ -26,8 +26,9 @@ class TVokabelSpeicher {
 
     // Inserts a new row; on success the entry's id and aktualisierung are
     // the stored ones. An existing entry with the same headword and word
-    // class raises the question "Gleichlautende Vokabel": Yes replaces it,
-    // No stores a second one, Cancel stores nothing.
+    // class raises the question "Gleichlautende Vokabel": Yes replaces it
+    // (in every lesson), No (the default) stores a second one, Cancel
+    // stores nothing.
     Ergebnis VokabelAnlegen(TVokabel &eintrag);
 
     // Updates the stored row of eintrag.id and replaces its dependent rows.

@@ -2,6 +2,9 @@
 
 #include "model/suchschluessel.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace lexovita {
 
 namespace {
@@ -29,26 +32,28 @@ TListe ListeVon(TWoerterbuchModus modus, bool praesens)
     return {"merkhilfe", "merkhilfe", "0", "merkhilfe_such", TSuchsprache::Deutsch};
 }
 
-} // namespace
-
-std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modus, bool praesens, const QString &text,
-                                                          int anzahl, const TWoerterbuchZeile *nach)
+// The rows in the range of the key, or (innen) those holding it as a word
+// further in, at most `anzahl`, after `nach` when given.
+std::vector<TWoerterbuchZeile> ZeilenLesen(TDatenmanager &daten, const TListe &l, const QString &schluessel,
+                                           const QString &ende, bool innen, int anzahl, const TWoerterbuchZeile *nach)
 {
-    daten_.PruefenBereit();
-    const TListe l = ListeVon(modus, praesens);
-    const QString schluessel = Suchschluessel(text, l.sprache);
-    const QString ende = schluessel.isEmpty() ? QString() : PraefixEnde(schluessel);
     // The names come from the fixed table above, never from the user; an
     // unused parameter is bound to a value that lets every row pass.
     const QByteArray k(l.schluessel);
-    QByteArray sql = "SELECT " + QByteArray(l.text) + ", " + l.id + ", " + k + ", rowid FROM " + l.tabelle + " WHERE " +
-                     k + " >= ?1";
-    if (!ende.isNull())
-        sql += " AND " + k + " < ?2";
+    const QByteArray bereich = "(" + k + " >= ?1" + (ende.isNull() ? QByteArray() : " AND " + k + " < ?2") + ")";
+    QByteArray sql = "SELECT " + QByteArray(l.text) + ", " + l.id + ", " + k + ", rowid FROM " + l.tabelle + " WHERE ";
+    if (innen)
+        // A word begins after a blank, a bracket, a hyphen or a slash.
+        sql += "instr(' ' || replace(replace(replace(" + k +
+               ", '(', ' '), '-', ' '), '/', ' '), ' ' || ?1) > 0 "
+               "AND NOT " +
+               bereich;
+    else
+        sql += bereich;
     if (nach)
         sql += " AND (" + k + " > ?3 OR (" + k + " = ?3 AND rowid > ?4))";
     sql += " ORDER BY " + k + ", rowid LIMIT ?5";
-    TAnweisung a = daten_.Verbindung().Anweisung(sql.constData());
+    TAnweisung a = daten.Verbindung().Anweisung(sql.constData());
     a.Binden(1, schluessel);
     if (!ende.isNull())
         a.Binden(2, ende);
@@ -61,14 +66,43 @@ std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modu
     return zeilen;
 }
 
+} // namespace
+
+std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modus, bool praesens, const QString &text,
+                                                          int anzahl, const TWoerterbuchZeile *nach)
+{
+    daten_.PruefenBereit();
+    const TListe l = ListeVon(modus, praesens);
+    const QString schluessel = Suchschluessel(text, l.sprache);
+    const QString ende = schluessel.isEmpty() ? QString() : PraefixEnde(schluessel);
+    // German meanings are also found by a word inside them ("freuen" in
+    // "sich freuen"), listed after those that begin with the text.
+    const bool innen = modus == TWoerterbuchModus::Deutsch && !schluessel.isEmpty();
+    const bool nachInnen = nach && innen && !nach->schluessel.startsWith(schluessel);
+    std::vector<TWoerterbuchZeile> zeilen;
+    if (!nachInnen)
+        zeilen = ZeilenLesen(daten_, l, schluessel, ende, false, anzahl, nach);
+    if (innen && (anzahl < 0 || static_cast<int>(zeilen.size()) < anzahl)) {
+        const int rest = anzahl < 0 ? -1 : anzahl - static_cast<int>(zeilen.size());
+        std::vector<TWoerterbuchZeile> weitere =
+            ZeilenLesen(daten_, l, schluessel, ende, true, rest, nachInnen ? nach : nullptr);
+        zeilen.insert(zeilen.end(), std::make_move_iterator(weitere.begin()), std::make_move_iterator(weitere.end()));
+    }
+    return zeilen;
+}
+
 std::vector<TWoerterbuchTreffer> TWoerterbuchAbfrage::Eintraege(TWoerterbuchModus modus, const TWoerterbuchZeile &zeile,
                                                                 const QString &suchtext)
 {
     daten_.PruefenBereit();
     std::vector<TWoerterbuchTreffer> treffer;
+    // Each entry once, however many of its memory aids match.
     auto lesen = [&](TAnweisung &a) {
-        while (a.Schritt())
-            treffer.push_back({a.Int(0), a.Text(1)});
+        while (a.Schritt()) {
+            const int32_t id = a.Int(0);
+            if (std::none_of(treffer.begin(), treffer.end(), [id](const TWoerterbuchTreffer &t) { return t.id == id; }))
+                treffer.push_back({id, a.Text(1)});
+        }
     };
     switch (modus) {
     case TWoerterbuchModus::Latein: {

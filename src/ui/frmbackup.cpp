@@ -258,6 +258,9 @@ TfrmAufraeumen::TfrmAufraeumen(TAuftragslaeufer &laeufer, IRueckfrage &rueckfrag
     pbFortschritt->setValue(0);
     pbFortschritt->setAccessibleName(QStringLiteral("Fortschritt"));
     lblFortschritt->setBuddy(pbFortschritt);
+    lblSchritt = new QLabel(this);
+    lblSchritt->setObjectName(QStringLiteral("lblSchritt"));
+    lblSchritt->setWordWrap(true);
     btnAufraeumen = new QPushButton(QStringLiteral("&Aufräumen"), this);
     btnAufraeumen->setObjectName(QStringLiteral("btnAufraeumen"));
     btnAufraeumen->setDefault(true);
@@ -271,22 +274,35 @@ TfrmAufraeumen::TfrmAufraeumen(TAuftragslaeufer &laeufer, IRueckfrage &rueckfrag
     haupt->addSpacing(8);
     haupt->addWidget(lblFortschritt);
     haupt->addWidget(pbFortschritt);
+    haupt->addWidget(lblSchritt);
     haupt->addStretch();
     haupt->addLayout(kl);
-    resize(460, 220);
+    resize(460, 240);
 
     connect(btnAufraeumen, &QPushButton::clicked, this, &TfrmAufraeumen::Umschalten);
     connect(btnSchliessen, &QPushButton::clicked, this, &QDialog::reject);
     connect(&m_laeufer, &TAuftragslaeufer::gesamt, this,
             [this](int wert, int maximum) { pbFortschritt->setValue(maximum > 0 ? wert * 100 / maximum : 0); });
-    connect(&m_laeufer, &TAuftragslaeufer::beendet, this, [this](TAuftragsausgang ausgang, const QString &fehler) {
-        btnAufraeumen->setText(QStringLiteral("&Aufräumen"));
-        pbFortschritt->setValue(0);
-        btnSchliessen->setEnabled(true);
-        if (ausgang == TAuftragsausgang::Fehler)
-            FehlerZeigen(m_rueckfrage,
-                         QStringLiteral("Beim Aufräumen der Datenbank ist ein Fehler aufgetreten:\n\n%1").arg(fehler));
-    });
+    connect(&m_laeufer, &TAuftragslaeufer::schritt, lblSchritt,
+            [this](int, int, const QString &text) { lblSchritt->setText(text); });
+    connect(&m_laeufer, &TAuftragslaeufer::beendet, this, &TfrmAufraeumen::Beendet);
+}
+
+void TfrmAufraeumen::Beendet(TAuftragsausgang ausgang, const QString &fehler)
+{
+    const auto auftrag = std::exchange(m_auftrag, nullptr);
+    btnAufraeumen->setText(QStringLiteral("&Aufräumen"));
+    btnSchliessen->setEnabled(true);
+    if (!auftrag)
+        return;
+    const QString text = auftrag->Ergebnis(ausgang, fehler);
+    lblSchritt->setText(text);
+    // The end is always said: done with the check's result, or why not.
+    if (ausgang == TAuftragsausgang::Fehler)
+        FehlerZeigen(m_rueckfrage, text);
+    else if (ausgang == TAuftragsausgang::Erfolg)
+        m_rueckfrage.Meldung(ProgrammTitel(), text);
+    pbFortschritt->setValue(0);
 }
 
 bool TfrmAufraeumen::Laeuft() const
@@ -301,8 +317,12 @@ void TfrmAufraeumen::Umschalten()
         m_laeufer.Abbrechen();
         return;
     }
-    if (!m_laeufer.Starten(std::make_shared<TAufraeumAuftrag>()))
+    auto auftrag = std::make_shared<TAufraeumAuftrag>();
+    if (!m_laeufer.Starten(auftrag))
         return;
+    m_auftrag = std::move(auftrag);
+    pbFortschritt->setValue(0);
+    lblSchritt->clear();
     btnAufraeumen->setText(QStringLiteral("&Abbrechen"));
     btnSchliessen->setEnabled(false);
 }

@@ -19,6 +19,7 @@ class IRueckfrage;
 class TAnwendungskern;
 class TAuftragslaeufer;
 class TAuftrag;
+class TAufraeumAuftrag;
 class TSicherungsdienst;
 struct TSicherungsErgebnis;
 enum class TAuftragsausgang;
@@ -93,6 +94,8 @@ class TfrmAufraeumen : public QDialog {
 
     QLabel *lblErklaerung;
     QProgressBar *pbFortschritt;
+    // The step under way, and at the end how it went.
+    QLabel *lblSchritt;
     QPushButton *btnAufraeumen;
     QPushButton *btnSchliessen;
 
@@ -101,8 +104,11 @@ class TfrmAufraeumen : public QDialog {
     void reject() override;
 
   private:
+    void Beendet(TAuftragsausgang ausgang, const QString &fehler);
+
     TAuftragslaeufer &m_laeufer;
     IRueckfrage &m_rueckfrage;
+    std::shared_ptr<TAufraeumAuftrag> m_auftrag;
 };
 
 } // namespace lexovita

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,6 +42,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace lexovita {
 
@@ -396,11 +398,17 @@ void TfrmHaupt::EditorEinstellungenAnwenden()
     if (!c->txtUmbruch) {
         PlusMemo1->setLineWrapMode(QTextEdit::NoWrap);
     } else if (c->txtUmbruchZeichen > 0) {
-        PlusMemo1->setLineWrapMode(QTextEdit::FixedColumnWidth);
-        PlusMemo1->setLineWrapColumnOrWidth(c->txtUmbruchZeichen);
+        // Qt's fixed column counts characters and cuts the line wherever the
+        // count runs out, inside words too. The width of that many average
+        // characters wraps between words instead, and cuts only a word
+        // longer than the whole line.
+        const qreal rand = 2 * PlusMemo1->document()->documentMargin();
+        PlusMemo1->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        PlusMemo1->setLineWrapColumnOrWidth(qCeil(QFontMetricsF(f).averageCharWidth() * c->txtUmbruchZeichen + rand));
     } else {
         PlusMemo1->setLineWrapMode(QTextEdit::WidgetWidth);
     }
+    PlusMemo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QTextOption opt = PlusMemo1->document()->defaultTextOption();
     opt.setFlags(c->txtUnsichtbareZeichen
                      ? (QTextOption::ShowTabsAndSpaces | QTextOption::ShowLineAndParagraphSeparators)
@@ -414,6 +422,8 @@ void TfrmHaupt::EditorEinstellungenAnwenden()
     p.setColor(QPalette::Highlight, Farbe(c->clAusgewaehltHg));
     p.setColor(QPalette::HighlightedText, Farbe(c->clAusgewaehltVg));
     PlusMemo1->setPalette(p);
+    if (m_textmodus)
+        FarbenErneuern();
     ZeilenabstandAnwenden();
     LegendeAktualisieren();
 }
@@ -428,6 +438,7 @@ void TfrmHaupt::TextCursorGeaendert()
     const bool hatWort = !wort.isEmpty();
     btnAnalyse->setText(wort);
     btnAnalyse->setVisible(hatWort);
+    Aktivieren("actWortNachschlagen", hatWort);
     if (hatWort)
         btnAnalyse->setFixedWidth(btnAnalyse->fontMetrics().horizontalAdvance(wort) + 40);
 }

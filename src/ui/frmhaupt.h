@@ -95,6 +95,9 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
 
     // The import window on a lesson file given at start (a double click on it).
     void DateiImportieren(const QString &datei);
+    // Set before the first show when the database was just created: the
+    // first lesson of the first textbook opens then.
+    bool ersterStart = false;
 
   signals:
     // Emitted once, after the first show has loaded settings and opened the first lesson.
@@ -137,8 +140,15 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void TextmodusVerbinden();
     bool TextKlick(QObject *obj, QEvent *event);
     void TextmodusZeigen();
+    // The editor's colours for the mode; after a settings change also the
+    // painted ranges again.
+    void ModusfarbenAnwenden();
+    void FarbenErneuern();
     void Einfaerben(const std::vector<TFarbbereich> &bereiche);
     void WortkontextFuellen();
+    // The look-up beside the text belongs to one lesson: another one shown
+    // empties it.
+    void WortkontextZuLektion(const TLektion *lektion);
     void WortkontextGewaehlt();
     void VokabelbaumZeigen(int32_t id);
     void Nachschlagen(const QString &wort);
@@ -166,6 +176,8 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     TfrmSuchen *m_suchen = nullptr;             // created on first use
     TfrmVokabelliste *m_vokabelliste = nullptr; // created on first use, kept
     std::vector<TFarbbereich> m_grundfarben;    // the colours of the last click
+    // The lesson the look-up beside the text was made in.
+    const TLektion *m_wortkontextLektion = nullptr;
     std::unique_ptr<TFormenmanager> m_formen;
     QHash<QString, QAction *> m_aktionen;
     bool m_ersteAnzeige = true;

@@ -329,6 +329,10 @@ void TfrmHaupt::ErsteAnzeige()
     Sitzung().SetVorlagenOrdner(m_kern.Config().VorlagenOrdner());
     EditorEinstellungenAnwenden();
     Sitzung().Neu();
+    // A pupil's first look is a lesson to learn, not an empty page; the
+    // untouched new lesson gives way to it.
+    if (ersterStart)
+        Sitzung().ErsteLektionOeffnen();
     emit bereit();
 }
 
@@ -380,6 +384,7 @@ void TfrmHaupt::LektionZeigen()
     TLektion *l = AktuelleLektion();
     if (!l)
         return;
+    WortkontextZuLektion(l);
     m_zeigtLektion = true;
     VokabellisteAufbauen();
     PlusMemo1->setPlainText(l->text.join(QLatin1Char('\n')));

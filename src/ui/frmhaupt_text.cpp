@@ -63,8 +63,10 @@ void TfrmHaupt::TextmodusVerbinden()
             VokabellisteAufbauen(AktuelleLektion()->Anzahl() - 1);
     });
     connect(lvwWortkontext, &QTreeWidget::itemSelectionChanged, this, &TfrmHaupt::WortkontextGewaehlt);
-    connect(lvwWortkontext, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *it) { TfrmVokabeleigenschaften::Zeigen(this, m_kern, it->text(2).toInt()); });
+    connect(lvwWortkontext, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *it) {
+        if (!it->text(2).isEmpty()) // not the "nicht gefunden" row
+            TfrmVokabeleigenschaften::Zeigen(this, m_kern, it->text(2).toInt());
+    });
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         connect(b, &QAbstractButton::clicked, this, &TfrmHaupt::WortkontextGewaehlt);
     PlusMemo1->viewport()->installEventFilter(this);
@@ -117,14 +119,7 @@ void TfrmHaupt::TextmodusZeigen()
     for (QWidget *w : std::initializer_list<QWidget *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         w->setEnabled(analysiert);
     PlusMemo1->viewport()->setCursor(analysiert ? Qt::PointingHandCursor : Qt::IBeamCursor);
-    // Outside entry mode every sentence not clicked is faded: that is the
-    // editor's plain colour then, and only the clicked sentence is painted.
-    TFarbe vg, hg;
-    Rollenfarben(zustand == TS_EINGABE ? TFarbrolle::Normal : TFarbrolle::Ausgeblendet, m_kern.Config(), vg, hg);
-    QPalette p = PlusMemo1->palette();
-    p.setColor(QPalette::Text, Farbe(vg));
-    p.setColor(QPalette::Base, Farbe(hg));
-    PlusMemo1->setPalette(p);
+    ModusfarbenAnwenden();
     if (laeuft) {
         pgbAnalyse->setValue(0);
         lblModus->setText(QStringLiteral("Text wird analysiert..."));
@@ -138,6 +133,32 @@ void TfrmHaupt::TextmodusZeigen()
         lblModus->setText(QStringLiteral("Eingabe-Modus"));
         PlusMemo1->setExtraSelections({});
     }
+}
+
+void TfrmHaupt::ModusfarbenAnwenden()
+{
+    // Outside entry mode every sentence not clicked is faded: that is the
+    // editor's plain colour then, and only the clicked sentence is painted.
+    TFarbe vg, hg;
+    Rollenfarben(m_textmodus->Zustand() == TS_EINGABE ? TFarbrolle::Normal : TFarbrolle::Ausgeblendet, m_kern.Config(),
+                 vg, hg);
+    QPalette p = PlusMemo1->palette();
+    p.setColor(QPalette::Text, Farbe(vg));
+    p.setColor(QPalette::Base, Farbe(hg));
+    PlusMemo1->setPalette(p);
+}
+
+void TfrmHaupt::FarbenErneuern()
+{
+    ModusfarbenAnwenden();
+    if (m_textmodus->Zustand() != TS_ANALYSIERT)
+        return;
+    // The clicked sentence and the chosen entry's agreement keep their
+    // places and take the new colours.
+    if (lvwWortkontext->selectedItems().size() == 1)
+        WortkontextGewaehlt();
+    else
+        Einfaerben(m_grundfarben);
 }
 
 void TfrmHaupt::Einfaerben(const std::vector<TFarbbereich> &bereiche)
@@ -169,17 +190,40 @@ void TfrmHaupt::Einfaerben(const std::vector<TFarbbereich> &bereiche)
 
 void TfrmHaupt::WortkontextFuellen()
 {
+    const bool hat = !m_textmodus->Wortkontext().empty();
     {
         const QSignalBlocker sperre(lvwWortkontext);
         lvwWortkontext->clear();
         tvwVokabeln->clear();
         for (const TWortkontextZeile &z : m_textmodus->Wortkontext())
             lvwWortkontext->addTopLevelItem(new QTreeWidgetItem({z.vokabel, z.wortart, QString::number(z.id)}));
+        // An empty list would look like nothing happened; the row says why
+        // and cannot be chosen.
+        if (!hat) {
+            auto *zeile =
+                new QTreeWidgetItem({QStringLiteral("„%1“ nicht gefunden").arg(cmbSuchen->currentText().trimmed())});
+            zeile->setFlags(Qt::ItemIsEnabled);
+            lvwWortkontext->addTopLevelItem(zeile);
+            lvwWortkontext->setFirstColumnSpanned(0, QModelIndex(), true);
+        }
     }
-    const bool hat = lvwWortkontext->topLevelItemCount() > 0;
     Aktivieren("actHinzufuegen", hat);
+    m_wortkontextLektion = AktuelleLektion();
     if (hat)
         lvwWortkontext->setCurrentItem(lvwWortkontext->topLevelItem(0));
+}
+
+void TfrmHaupt::WortkontextZuLektion(const TLektion *lektion)
+{
+    if (lektion == m_wortkontextLektion)
+        return;
+    m_wortkontextLektion = lektion;
+    m_textmodus->NachschlagenLeeren();
+    const QSignalBlocker sperre(lvwWortkontext);
+    lvwWortkontext->clear();
+    tvwVokabeln->clear();
+    cmbSuchen->setEditText(QString());
+    Aktivieren("actHinzufuegen", false);
 }
 
 void TfrmHaupt::WortkontextGewaehlt()

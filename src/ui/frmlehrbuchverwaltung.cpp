@@ -170,6 +170,9 @@ TfrmLehrbuchverwaltung::TfrmLehrbuchverwaltung(TDatenmanager &daten, TConfig &co
     if (modus == VM_SPEICHERN_UNTER) {
         edtName->setFocus();
         edtName->selectAll();
+    } else if (TLehrbuchverwaltung::OeffnenSichtbar(modus)) {
+        // The preselected lesson opens with Enter at once.
+        lvwLektionen->setFocus();
     }
 }
 
@@ -669,6 +672,12 @@ bool TfrmLehrbuchverwaltung::eventFilter(QObject *obj, QEvent *event)
     const int taste = static_cast<QKeyEvent *>(event)->key();
     if (obj == lvwLehrbuecher && taste == Qt::Key_Delete) {
         LehrbuchLoeschen();
+        return true;
+    }
+    // Enter on a textbook opens its preselected lesson as well.
+    if (obj == lvwLehrbuecher && (taste == Qt::Key_Return || taste == Qt::Key_Enter) && GewaehlteLektion() != 0 &&
+        TLehrbuchverwaltung::OeffnenSichtbar(m_modus)) {
+        OkKlick();
         return true;
     }
     if (obj == lvwLektionen || obj == lvwLektionenSymbole) {

@@ -166,8 +166,14 @@ QWidget *TfrmVokabelEditor::SeiteVokabel()
     cmbWortart->setAccessibleName(QStringLiteral("Wortart"));
     for (const char *n : kWortartNamen)
         cmbWortart->addItem(QString::fromUtf8(n));
+    // Said while typing, not only at "OK": a stored entry of that headword.
+    lblVorhanden = new QLabel(seite);
+    lblVorhanden->setObjectName(QStringLiteral("lblVorhanden"));
+    lblVorhanden->setWordWrap(true);
+    lblVorhanden->hide();
     auto *form = new QFormLayout(seite);
     form->addRow(Beschriftung(QStringLiteral("&Vokabel:"), edtVokabel), edtVokabel);
+    form->addRow(QString(), lblVorhanden);
     form->addRow(Beschriftung(QStringLiteral("Wort&art:"), cmbWortart), cmbWortart);
     connect(edtVokabel, &QLineEdit::textChanged, this, &TfrmVokabelEditor::VokabelGeaendert);
     connect(cmbWortart, &QComboBox::activated, this, &TfrmVokabelEditor::WortartGewaehlt);
@@ -243,10 +249,13 @@ QWidget *TfrmVokabelEditor::SeiteAttribute()
     auto *verb = new QWidget;
     auto *vf = new QFormLayout(verb);
     const char *verbNamen[] = {"edtVerb1", "edtVerb2", "edtVerb3"};
-    const char *verbTexte[] = {"1. Person Sg. Präsens", "1. Person Sg. Perfekt", "Partizip Perfekt (Supin)"};
+    // Each principal part named by the form it holds.
+    const char *verbTexte[] = {"&1. Prs. Sg. Präsens Aktiv Indikativ", "1. Prs. Sg. P&erfekt Aktiv Indikativ",
+                               "Pa&rtizip Perfekt Passiv"};
     for (int i = 0; i < 3; ++i) {
-        edtVerb[i] = Feld(verb, verbNamen[i], QString::fromUtf8(verbTexte[i]));
-        vf->addRow(Beschriftung(QStringLiteral("Stammform &%1:").arg(i + 1), edtVerb[i]), edtVerb[i]);
+        const QString text = QString::fromUtf8(verbTexte[i]);
+        edtVerb[i] = Feld(verb, verbNamen[i], QString(text).remove(QLatin1Char('&')));
+        vf->addRow(Beschriftung(text + QLatin1Char(':'), edtVerb[i]), edtVerb[i]);
     }
     cmbKonjugation = new QComboBox(verb);
     cmbKonjugation->setObjectName(QStringLiteral("cmbKonjugation"));
@@ -304,10 +313,12 @@ QWidget *TfrmVokabelEditor::SeiteAttribute()
     auto *adj = new QWidget;
     auto *af = new QFormLayout(adj);
     const char *adjNamen[] = {"edtAdjektiv1", "edtAdjektiv2", "edtAdjektiv3"};
-    const char *adjTexte[] = {"Form &1 (maskulinum):", "Form &2 (femininum oder Genitiv):", "Form &3 (neutrum):"};
+    const char *adjTexte[] = {"Nominativ Sg. &maskulinum oder Genitiv Sg.", "Nominativ Sg. &femininum",
+                              "Nominativ Sg. &neutrum"};
     for (int i = 0; i < 3; ++i) {
-        edtAdjektiv[i] = Feld(adj, adjNamen[i], QStringLiteral("Adjektivform %1").arg(i + 1));
-        af->addRow(Beschriftung(QString::fromUtf8(adjTexte[i]), edtAdjektiv[i]), edtAdjektiv[i]);
+        const QString text = QString::fromUtf8(adjTexte[i]);
+        edtAdjektiv[i] = Feld(adj, adjNamen[i], QString(text).remove(QLatin1Char('&')));
+        af->addRow(Beschriftung(text + QLatin1Char(':'), edtAdjektiv[i]), edtAdjektiv[i]);
     }
     lblStammAdjektiv = new QLabel(adj);
     lblStammAdjektiv->setObjectName(QStringLiteral("lblStammAdjektiv"));
@@ -561,6 +572,7 @@ void TfrmVokabelEditor::Fuellen()
     edtVokabel->setText(m_eintrag.vokabel);
     cmbWortart->setCurrentIndex(WortartIndex(m_eintrag.Wortart()));
     m_fuellt = false;
+    VorhandeneZeigen();
     BedeutungenAufbauen(QString());
     lvwMerkhilfen->clear();
     for (const auto &m : m_eintrag.merkhilfen) {
@@ -594,9 +606,24 @@ void TfrmVokabelEditor::VokabelGeaendert(const QString &text)
     }
     m_eintrag.vokabel = text.trimmed();
     setWindowTitle(m_titelAnfang + m_eintrag.vokabel + QLatin1Char(')'));
+    VorhandeneZeigen();
     if (m_eintrag.Wortart() == WA_ADJEKTIV)
         FormGeaendert();
     VorschauAktualisieren();
+}
+
+void TfrmVokabelEditor::VorhandeneZeigen()
+{
+    QStringList wortarten;
+    if (!m_eintrag.vokabel.isEmpty())
+        for (const auto &v : m_dienst.Suchen(m_eintrag.vokabel))
+            if (v->id != m_eintrag.id && v->vokabel == m_eintrag.vokabel)
+                wortarten << v->WortartText();
+    wortarten.removeDuplicates();
+    lblVorhanden->setText(wortarten.isEmpty() ? QString()
+                                              : QStringLiteral("„%1“ ist bereits im Wörterbuch vorhanden (%2).")
+                                                    .arg(m_eintrag.vokabel, wortarten.join(QStringLiteral(", "))));
+    lblVorhanden->setVisible(!wortarten.isEmpty());
 }
 
 void TfrmVokabelEditor::WortartGewaehlt(int index)
@@ -1108,9 +1135,11 @@ void TfrmVokabelEditor::Ok()
         (vokabel ? edtVokabel : edtBedeutung)->setFocus();
         return;
     }
-    if (m_dienst.Speichern(m_eintrag))
-        m_gespeichert = 1;
-    // Declining a duplicate question also ends the editing.
+    // Declining a duplicate question returns here with the input kept: the
+    // headword can be changed or the question answered otherwise.
+    if (!m_dienst.Speichern(m_eintrag))
+        return;
+    m_gespeichert = 1;
     accept();
 }
 

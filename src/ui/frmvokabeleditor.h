@@ -49,6 +49,7 @@ class TfrmVokabelEditor : public QDialog {
     QPushButton *btnOK, *btnAbbrechen, *btnZurueck, *btnWeiter, *btnHilfe;
     // "Vokabel"
     QLineEdit *edtVokabel;
+    QLabel *lblVorhanden; // shown while the headword is stored already
     QComboBox *cmbWortart;
     // "Bedeutungen"
     QLineEdit *edtBedeutung, *edtKommentar;
@@ -101,6 +102,7 @@ class TfrmVokabelEditor : public QDialog {
     void Fuellen();
 
     void VokabelGeaendert(const QString &text);
+    void VorhandeneZeigen();
     void WortartGewaehlt(int index);
     void AttributeZeigen();
     void FormGeaendert();

@@ -223,6 +223,7 @@ int TProgrammstart::Ausfuehren()
     TConfig::SetGlobal(config.get());
     auto kern = std::make_unique<TAnwendungskern>(*db.daten, *config, rueckfrage);
     auto haupt = std::make_unique<TfrmHaupt>(*kern);
+    haupt->ersterStart = db.neu;
     rueckfrage.SetEltern(haupt.get());
 
     qInfo("Anwendungsobjekte nach %lld ms angelegt", static_cast<long long>(uhr.elapsed()));

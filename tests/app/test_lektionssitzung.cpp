@@ -100,9 +100,12 @@ class Lektionssitzung : public LektionsDatenbank {
 TEST_F(Lektionssitzung, OpeningAStoredLessonTwiceShowsTheOpenCopyInsteadOfASecondOne)
 {
     const int32_t id = Gespeichert(QStringLiteral("L1"), {amare, domus});
+    ASSERT_EQ(sitzung.Lektionen().Anzahl(), 1);
     sitzung.GespeicherteOeffnen(id);
     TLektion *offen = sitzung.Aktuell();
     ASSERT_EQ(offen->id, id);
+    // An untouched new lesson that was current gives way to the opened one.
+    EXPECT_EQ(sitzung.Lektionen().Anzahl(), 1);
     sitzung.TextSetzen(QStringLiteral("Amo domum."));
     sitzung.Neu();
     ASSERT_NE(sitzung.Aktuell(), offen);
@@ -110,7 +113,7 @@ TEST_F(Lektionssitzung, OpeningAStoredLessonTwiceShowsTheOpenCopyInsteadOfASecon
     QSignalSpy anzeigen(&sitzung, &TLektionssitzung::anzeigen);
     sitzung.GespeicherteOeffnen(id);
     EXPECT_EQ(sitzung.Aktuell(), offen);
-    EXPECT_EQ(sitzung.Lektionen().Anzahl(), 3);
+    EXPECT_EQ(sitzung.Lektionen().Anzahl(), 2);
     // The unsaved text of the open copy is what the user sees, not the stored one.
     EXPECT_EQ(sitzung.Text(), QStringLiteral("Amo domum."));
     EXPECT_EQ(anzeigen.count(), 1);

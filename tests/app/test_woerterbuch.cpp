@@ -77,7 +77,7 @@ TEST_F(Woerterbuch, TypingAPrefixListsTheHeadwordsThatBeginWithIt)
     wb.Suchen(QStringLiteral("x"));
     EXPECT_TRUE(Texte().isEmpty());
     EXPECT_FALSE(wb.Vokabel());
-    EXPECT_EQ(wb.AnzahlText(), QStringLiteral("0 Vokabeln gefunden:"));
+    EXPECT_EQ(wb.AnzahlText(), QStringLiteral("keine Vokabel gefunden"));
 }
 
 // A pupil types as they can: case, j for i, long marks and umlaut
@@ -91,6 +91,14 @@ TEST_F(Woerterbuch, ThePupilsSpellingFindsTheStoredOne)
     Anlegen(QStringLiteral("puella"), WA_SUBSTANTIV, KD_A, QStringLiteral("puellae"), QStringLiteral("f"), {},
             {QStringLiteral("Mädchen")});
     Anlegen(QStringLiteral("magnus"), WA_ADJEKTIV, KD_KEINE, {}, {}, {}, {QStringLiteral("groß")});
+    Anlegen(QStringLiteral("fortuna"), WA_SUBSTANTIV, KD_A, QStringLiteral("fortunae"), QStringLiteral("f"), {},
+            {QStringLiteral("Glück")});
+    Anlegen(QStringLiteral("gaudere"), WA_VERB, KD_E, QStringLiteral("gaudeo"), QStringLiteral("gavisus sum"), {},
+            {QStringLiteral("sich freuen")});
+    Anlegen(QStringLiteral("laetitia"), WA_SUBSTANTIV, KD_A, QStringLiteral("laetitiae"), QStringLiteral("f"), {},
+            {QStringLiteral("Freude")});
+    Anlegen(QStringLiteral("laetari"), WA_VERB, KD_A, QStringLiteral("laetor"), QStringLiteral("laetatus sum"), {},
+            {QStringLiteral("(sich) freuen über")});
     const struct {
         TWoerterbuchModus modus;
         const char *getippt;
@@ -105,6 +113,16 @@ TEST_F(Woerterbuch, ThePupilsSpellingFindsTheStoredOne)
         {TWoerterbuchModus::Deutsch, "gross", {"groß"}},
         {TWoerterbuchModus::Deutsch, "ju", {"Jupiter"}}, // no j/i in German
         {TWoerterbuchModus::Deutsch, "iu", {}},
+        // An umlaut typed as its plain vowel, or spelled out.
+        {TWoerterbuchModus::Deutsch, "Madchen", {"Mädchen"}},
+        {TWoerterbuchModus::Deutsch, "Gluck", {"Glück"}},
+        {TWoerterbuchModus::Deutsch, "glueck", {"Glück"}},
+        // A word inside a meaning, after the meanings that begin with it.
+        {TWoerterbuchModus::Deutsch, "freu", {"Freude", "Freund", "(sich) freuen über", "sich freuen"}},
+        {TWoerterbuchModus::Deutsch, "freuen", {"(sich) freuen über", "sich freuen"}},
+        {TWoerterbuchModus::Deutsch, "reuen", {}},         // not inside a word
+        {TWoerterbuchModus::Deutsch, "Freun", {"Freund"}}, // "eue" is no umlaut
+        {TWoerterbuchModus::Deutsch, "Eifersucht", {}},
         {TWoerterbuchModus::Merkhilfen, "AMIC", {"amical"}},
     };
     for (const auto &f : faelle) {
@@ -112,6 +130,9 @@ TEST_F(Woerterbuch, ThePupilsSpellingFindsTheStoredOne)
         wb.Suchen(QString::fromUtf8(f.getippt));
         EXPECT_EQ(Texte(), f.liste) << f.getippt;
         EXPECT_EQ(wb.Vokabel() != nullptr, !f.liste.isEmpty()) << f.getippt;
+        if (f.liste.isEmpty()) {
+            EXPECT_EQ(wb.AnzahlText(), QStringLiteral("keine Vokabel gefunden")) << f.getippt;
+        }
     }
 }
 
@@ -180,6 +201,16 @@ TEST_F(Woerterbuch, MemoryAidsFindTheirEntriesAndThePresentIndexListsVerbsUnderT
     wb.Suchen(QStringLiteral("ami"));
     EXPECT_EQ(Texte(), QStringList{QStringLiteral("amical")});
     EXPECT_EQ(Treffer(), QStringList{QStringLiteral("amicus")});
+    // Three aids of one entry count as one entry found.
+    auto v = daten.VokabelLaden(amicus);
+    daten.MerkhilfenLaden(*v);
+    v->MerkhilfeHinzufuegen(QStringLiteral("amicable"), SPR_ENGLISCH);
+    v->MerkhilfeHinzufuegen(QStringLiteral("amigo"), SPR_SPANISCH);
+    TVokabelSpeicher(daten, stumm).Speichern(*v);
+    wb.Suchen(QStringLiteral("ami"));
+    EXPECT_EQ(Texte().size(), 3);
+    EXPECT_EQ(Treffer(), QStringList{QStringLiteral("amicus")});
+    EXPECT_EQ(wb.AnzahlText(), QStringLiteral("1 Vokabel gefunden:"));
 
     config.wbPraesens = true;
     wb.ModusSetzen(TWoerterbuchModus::Latein);

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -249,6 +250,47 @@ TEST_F(ConfigTest, ReadOnlyValuesAreReadButAChangeLastsOnlyUntilTheNextLoad)
         EXPECT_EQ(s.value(e.Schluessel()).toString(), Speicherform(e, gespeichert));
     }
     EXPECT_EQ(nurLesen, 7); // the agreement foregrounds
+}
+
+// Every text colour of the text page stays readable on its background in
+// the defaults: the contrast ratio of WCAG AA for normal text, 4.5:1.
+TEST_F(ConfigTest, DefaultTextColoursMeetTheContrastOfWcagAA)
+{
+    auto leuchtdichte = [](TFarbe f) {
+        const uint32_t rgb = FarbeAlsRgb(f);
+        double l = 0;
+        const double gewicht[] = {0.2126, 0.7152, 0.0722};
+        for (int i = 0; i < 3; ++i) {
+            const double c = ((rgb >> (16 - 8 * i)) & 0xFF) / 255.0;
+            l += gewicht[i] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return l;
+    };
+    TConfig c(Datei());
+    c.EinstellungenLaden(QStringLiteral("/x"));
+    const struct {
+        const char *name;
+        TFarbe vg, hg;
+    } paare[] = {
+        {"Normal", c.clNormalVg, c.clNormalHg},
+        {"Ausgeblendet", c.clAusgeblendetVg, c.clAusgeblendetHg},
+        {"Satz", c.clSatzVg, c.clSatzHg},
+        {"Ausgewaehlt", c.clAusgewaehltVg, c.clAusgewaehltHg},
+        {"Sel", c.clSelVg, c.clSelHg},
+        {"Analysiert", c.clAnalysiertVg, c.clAnalysiertHg},
+        {"KNG", c.clKNGVg, c.clKNG},
+        {"KN", c.clKNVg, c.clKN},
+        {"KG", c.clKGVg, c.clKG},
+        {"NG", c.clNGVg, c.clNG},
+        {"K", c.clKVg, c.clK},
+        {"N", c.clNVg, c.clN},
+        {"G", c.clGVg, c.clG},
+    };
+    for (const auto &p : paare) {
+        const double a = leuchtdichte(p.vg), b = leuchtdichte(p.hg);
+        const double kontrast = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+        EXPECT_GE(kontrast, 4.5) << p.name;
+    }
 }
 
 TEST_F(ConfigTest, StoredColoursAreReadInEveryAcceptedForm)

@@ -425,6 +425,25 @@ TEST_F(Aktualisierung, OlderMarkWithAllFieldsPresentIsFixedSilently)
     EXPECT_EQ(d.Verbindung().Benutzerversion(), kSchemaVersion);
 }
 
+// German keys made before umlauts folded to the plain vowel are made
+// afresh, silently: "Glück" then meets "Gluck" and "Glueck".
+TEST_F(Aktualisierung, GermanSearchKeysOfThePreviousVersionAreMadeAfresh)
+{
+    {
+        TDatenmanager d(Pfad());
+        d.Verbindung().Ausfuehren(
+            "INSERT INTO bedeutung (bedeutung, bedeutung_lower, bedeutung_such) VALUES ('Glück', 'glück', 'glueck');"
+            "INSERT INTO merkhilfe (vokabel_id, merkhilfe, merkhilfe_such) VALUES (1, 'Mädchen', 'maedchen');");
+        d.Verbindung().SetBenutzerversion(4);
+    }
+    TDatenmanager d(Pfad());
+    TSkriptRueckfrage r;
+    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktuell);
+    EXPECT_TRUE(r.fragen.empty());
+    EXPECT_EQ(Zahl(d, "SELECT count(*) FROM bedeutung WHERE bedeutung_such = 'gluck'"), 1);
+    EXPECT_EQ(Zahl(d, "SELECT count(*) FROM merkhilfe WHERE merkhilfe_such = 'madchen'"), 1);
+}
+
 // ------------------------------------------------------------- word index
 
 TEST_F(Aktualisierung, MissingWordIndexIsBuiltFromEveryEntry)

@@ -157,9 +157,9 @@ TEST_F(Lernspeicher, TheUpgradeFromThePreviousVersionKeepsEveryRow)
         TDatenmanager d(Pfad());
         Beispiel(d);
         d.Verbindung().Ausfuehren(R"(
-INSERT INTO bedeutung (bedeutung, bedeutung_lower) VALUES ('lieben', 'lieben');
+INSERT INTO bedeutung (bedeutung, bedeutung_lower, bedeutung_such) VALUES ('lieben', 'lieben', 'lieben');
 INSERT INTO vok_bed (vokabel_id, bedeutung_id) VALUES (1, 1);
-INSERT INTO merkhilfe (vokabel_id, merkhilfe) VALUES (1, 'Amor');
+INSERT INTO merkhilfe (vokabel_id, merkhilfe, merkhilfe_such) VALUES (1, 'Amor', 'amor');
 INSERT INTO stamm (vokabel_id, stamm) VALUES (1, 'am');
 INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower) VALUES ('amare', 1, 'amare');
 DROP TABLE lernverlauf;

@@ -175,7 +175,8 @@ TEST_F(Speichern, SameHeadwordAndClassAsksWhetherToOverwrite)
                              "Wählen Sie \"Nein\", um einen neuen Vokabeldatensatz anzulegen und die bereits "
                              "vorhandene gleichlautende Vokabel nicht zu überschreiben."));
     EXPECT_EQ(r.fragen[0].knoepfe, KN_JA_NEIN_ABBRECHEN);
-    EXPECT_EQ(r.fragen[0].vorgabe, Antwort::Ja);
+    // Overwriting changes the entry in every lesson: never the default.
+    EXPECT_EQ(r.fragen[0].vorgabe, Antwort::Nein);
     EXPECT_EQ(neu->id, 0);
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM vokabel"), 1);
 }

@@ -1,6 +1,8 @@
 // Widget tests of the main window and the start-up, on an in-memory database.
 #include "app/anwendungskern.h"
+#include "app/einstellungsdienst.h"
 #include "app/lektionssitzung.h"
+#include "app/textmodus.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
@@ -18,6 +20,7 @@
 #include "ui/vokabelliste.h"
 #include "ui_hilfe.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -42,8 +45,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 
 using namespace lexovita;
@@ -413,10 +418,56 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(m_fenster->lblSpalte->text(), QStringLiteral("Spalte: 4"));
         QCOMPARE(m_fenster->btnAnalyse->text(), QStringLiteral("amo"));
         QVERIFY(!m_fenster->btnAnalyse->isHidden());
+        QAction *nachschlagen = m_fenster->Aktion(QStringLiteral("actWortNachschlagen"));
+        QVERIFY(nachschlagen->isEnabled());
         c.setPosition(16); // the blank after the comma: no word
         m_fenster->PlusMemo1->setTextCursor(c);
         QVERIFY(m_fenster->btnAnalyse->isHidden());
+        QVERIFY(!nachschlagen->isEnabled());
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
+    }
+
+    // A fixed wrap column breaks lines between words; only a word longer
+    // than the whole line is cut.
+    void aReadingTextWrapsBetweenWordsAtEveryColumn()
+    {
+        const QString lang = QStringLiteral("Populusromanusquiritiumquesenatus");
+        const QString text = QStringLiteral("Gallia est omnis divisa in partes tres, quarum unam incolunt Belgae, "
+                                            "aliam Aquitani, tertiam qui ipsorum lingua Celtae, nostra Galli "
+                                            "appellantur. Hi omnes lingua, institutis, legibus inter se differunt. ") +
+                             lang + QStringLiteral(" bellum gerunt, attingunt provinciae fines.");
+        m_u->kern->Sitzung().TextSetzen(text);
+        m_fenster->LektionZeigen();
+        m_fenster->pgcSeiten->setCurrentIndex(1);
+        for (const int spalten : {20, 30, 80}) {
+            m_u->kern->Einstellungen().Aendern([spalten](TConfig &c) {
+                c.txtUmbruch = true;
+                c.txtUmbruchZeichen = spalten;
+            });
+            QTextEdit *e = m_fenster->PlusMemo1;
+            e->document()->documentLayout()->documentSize(); // lays the text out
+            const QTextBlock b = e->document()->firstBlock();
+            QTextLayout *layout = b.layout();
+            QVERIFY(layout->lineCount() > 1);
+            QStringList zeilen;
+            for (int i = 0; i < layout->lineCount(); ++i)
+                zeilen << b.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+            const QString alle = zeilen.join(QLatin1Char('|'));
+            for (int i = 1; i < zeilen.size(); ++i) {
+                const bool zwischenWoertern = zeilen[i - 1].endsWith(QLatin1Char(' '));
+                // A cut word fills its line alone.
+                const bool langesWort = lang.contains(zeilen[i - 1]);
+                QVERIFY2(zwischenWoertern || langesWort, qPrintable(QStringLiteral("%1: %2").arg(spalten).arg(alle)));
+            }
+            // The lines are about as long as asked: not one word each.
+            const int laengste = std::max_element(zeilen.begin(), zeilen.end(), [](auto &a, auto &z) {
+                                     return a.size() < z.size();
+                                 })->size();
+            QVERIFY2(laengste >= spalten * 2 / 3 && laengste <= spalten * 3 / 2,
+                     qPrintable(QStringLiteral("%1: %2").arg(spalten).arg(alle)));
+            if (spalten == 30)
+                Bild(m_fenster, QStringLiteral("umbruch.png"));
+        }
     }
 
     void searchFindsTheNextMatchAndFormsAndReplaceAllMarksTheLessonModified()
@@ -588,6 +639,11 @@ class TestFrmHaupt : public QObject {
         m_fenster->chkGenus->click();
         QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_u->config->clK)));
         QCOMPARE(hintergrundBei(20), QColor::fromRgb(FarbeAlsRgb(m_u->config->clK))); // amicus itself
+        // Settings confirmed meanwhile keep the faded text, the clicked
+        // sentence and the agreement colours.
+        m_u->kern->Einstellungen().Aendern([](TConfig &c) { c.txtSize += 1; });
+        QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
+        QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_u->config->clK)));
         if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
             m_fenster->grab().save(QDir(ordner).filePath(QStringLiteral("textanalyse.png")));
         m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->trigger();
@@ -606,6 +662,19 @@ class TestFrmHaupt : public QObject {
         QTest::keyClick(m_fenster->cmbSuchen->lineEdit(), Qt::Key_Return);
         QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("bonus"));
         QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("bonus")});
+
+        // A word the database does not know says so, and nothing can be added.
+        m_fenster->cmbSuchen->setEditText(QStringLiteral("Aquitani"));
+        QTest::keyClick(m_fenster->cmbSuchen->lineEdit(), Qt::Key_Return);
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("„Aquitani“ nicht gefunden")});
+        QVERIFY(m_fenster->lvwWortkontext->selectedItems().isEmpty());
+        QVERIFY(!m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->isEnabled());
+        Bild(m_fenster, QStringLiteral("nicht-gefunden.png"));
+        // Another lesson does not show this lesson's look-up; coming back neither.
+        m_u->kern->Sitzung().Neu();
+        QCOMPARE(m_fenster->lvwWortkontext->topLevelItemCount(), 0);
+        QVERIFY(m_fenster->cmbSuchen->currentText().isEmpty());
+        QVERIFY(m_fenster->Textmodus().Wortkontext().empty());
     }
 
     void theDictionaryListsHeadwordsShowsTheChosenEntryAndAddsItToTheLesson()
@@ -613,7 +682,8 @@ class TestFrmHaupt : public QObject {
         QAction *wb = m_fenster->Aktion(QStringLiteral("actWoerterbuch"));
         QVERIFY(wb->isEnabled());
         QStringList liste, bedeutungen;
-        QString anzahl;
+        QString anzahl, keine;
+        int keineZeilen = -1;
         bool formentabelle = false;
         QTimer::singleShot(0, this, [&] {
             auto *f = qobject_cast<TfrmWoerterbuch *>(QApplication::activeModalWidget());
@@ -629,9 +699,16 @@ class TestFrmHaupt : public QObject {
             if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
                 f->grab().save(QDir(ordner).filePath(QStringLiteral("woerterbuch.png")));
             f->btnHinzufuegen->click();
+            // A text nothing begins with says so.
+            QTest::keyClicks(f->edtSuchen, QStringLiteral("xq"));
+            keine = f->lblVokabelAnzahl->text();
+            keineZeilen = f->DBGrid->topLevelItemCount();
+            Bild(f, QStringLiteral("woerterbuch-keine.png"));
             f->btnSchliessen->click();
         });
         wb->trigger();
+        QCOMPARE(keine, QStringLiteral("keine Vokabel gefunden"));
+        QCOMPARE(keineZeilen, 0);
         QCOMPARE(liste, (QStringList{QStringLiteral("amare"), QStringLiteral("ambulare"), QStringLiteral("amicus")}));
         QCOMPARE(anzahl, QStringLiteral("1 Vokabel gefunden:"));
         QCOMPARE(bedeutungen, (QStringList{QStringLiteral("lieben"), QStringLiteral("Freund")}));
@@ -798,6 +875,8 @@ class TestFrmHaupt : public QObject {
             modi << modus;
             return Gewaehlt(QStringLiteral("Tiere"), buch, QStringLiteral("Latein I"), gespeichert.id);
         };
+        // A new lesson with an entry in it stays open beside the opened one.
+        Hinzufuegen(QStringLiteral("cele"));
         m_fenster->Aktion(QStringLiteral("actOeffnen"))->trigger();
         QCOMPARE(m_fenster->TabSet->count(), 2);
         QCOMPARE(m_fenster->TabSet->currentIndex(), 1);
@@ -811,7 +890,6 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(m_fenster->TabSet->currentIndex(), 1);
 
         m_fenster->TabSet->setCurrentIndex(0);
-        Hinzufuegen(QStringLiteral("cele"));
         m_fenster->Aktion(QStringLiteral("actAnhaengen"))->trigger();
         QCOMPARE(modi.last(), int(VM_ANHAENGEN));
         QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"celer", "amicus", "bonus"}));
@@ -869,7 +947,8 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(l->id, 0);
         QCOMPARE(l->lehrbuch_id, 0);
         QVERIFY(l->geaendert);
-        QCOMPARE(m_fenster->TabSet->tabText(1), QStringLiteral("Tiere *"));
+        // The untouched "unbenannt-1" gave way when "Tiere" opened.
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("Tiere *"));
 
         // "Neue Lektion" in the chooser opens a new lesson instead of a choice.
         m_fenster->lehrbuchWaehlen = [&](int, const QString &) {
@@ -878,8 +957,8 @@ class TestFrmHaupt : public QObject {
             return e;
         };
         m_fenster->Sitzung().Oeffnen();
-        QCOMPARE(m_fenster->TabSet->count(), 3);
-        QCOMPARE(m_fenster->AktuelleLektion()->name, QStringLiteral("unbenannt-3"));
+        QCOMPARE(m_fenster->TabSet->count(), 2);
+        QCOMPARE(m_fenster->AktuelleLektion()->name, QStringLiteral("unbenannt-2"));
     }
 };
 
@@ -887,6 +966,38 @@ class TestFrmHaupt : public QObject {
 class TestProgrammstart : public QObject {
     Q_OBJECT
   private slots:
+    // On a database just made the pupil meets the first lesson of the first
+    // textbook, not an empty page; later an untouched new lesson gives way
+    // to the lesson opened, which Enter opens in the chooser.
+    void theFirstStartShowsTheFirstLessonAndEnterOpensThePreselectedOne()
+    {
+        TUmgebung u(true);
+        QVERIFY(u.Oeffnen(nullptr, nullptr, true));
+        TfrmHaupt *f = u.fenster.get();
+        TLektionsSpeicher speicher(*u.dm);
+        const TLektionZeile erste = speicher.Lektionen(speicher.Lehrbuecher().front().id).front();
+        QCOMPARE(f->TabSet->count(), 1);
+        QCOMPARE(f->TabSet->tabText(0), erste.name);
+        QCOMPARE(f->AktuelleLektion()->id, erste.id);
+        QVERIFY(f->lvwVokabeln->topLevelItemCount() > 0);
+        QVERIFY(!f->AktuelleLektion()->geaendert);
+        Bild(f, QStringLiteral("erster-start.png"));
+
+        u.kern->Sitzung().Neu();
+        u.kern->Sitzung().Schliessen(u.kern->Sitzung().Lektionen().Lektion(0));
+        QCOMPARE(f->TabSet->count(), 1);
+        QVERIFY(f->TabSet->tabText(0).startsWith(QStringLiteral("unbenannt")));
+        QVERIFY(ImModalen<TfrmLehrbuchverwaltung>(f->Aktion(QStringLiteral("actOeffnen")),
+                                                  [](TfrmLehrbuchverwaltung *w) { Enter(w); }));
+        QCOMPARE(f->TabSet->count(), 1);
+        QCOMPARE(f->AktuelleLektion()->id, erste.id);
+
+        // Without the first start the window opens on a new lesson.
+        TUmgebung spaeter(true);
+        QVERIFY(spaeter.Oeffnen());
+        QVERIFY(spaeter.fenster->TabSet->tabText(0).startsWith(QStringLiteral("unbenannt")));
+    }
+
     void commandLineSwitchesDebugAndDataFolder()
     {
         QTemporaryDir ordner;

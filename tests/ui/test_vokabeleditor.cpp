@@ -83,12 +83,17 @@ class TestVokabeleditor : public QObject {
         QVERIFY(!m_fenster->frameAuswahl->isVisible());
         const int vorher = m_fenster->AktuelleLektion()->Anzahl();
 
-        QString titel, vorschau, stammform, meldung, seiteNachMeldung;
+        QString titel, vorschau, stammform, meldung, seiteNachMeldung, wortartAnfangs, beschriftung;
         bool zurueckAnfangs = true, weiterAmEnde = true;
         QVERIFY(ImModalen<TfrmVokabelEditor>([&] { QTest::keyClick(feld, Qt::Key_Return); },
                                              [&](TfrmVokabelEditor *e) {
                                                  titel = e->windowTitle();
                                                  QCOMPARE(e->edtVokabel->text(), QStringLiteral("zelotypare"));
+                                                 // Read off the infinitive, for the pupil to confirm.
+                                                 wortartAnfangs = e->cmbWortart->currentText();
+                                                 for (QLabel *b : e->findChildren<QLabel *>())
+                                                     if (b->buddy() == e->edtVerb[0])
+                                                         beschriftung = b->text();
                                                  zurueckAnfangs = e->btnZurueck->isEnabled();
                                                  e->cmbWortart->setCurrentIndex(0);
                                                  emit e->cmbWortart->activated(0);
@@ -112,6 +117,8 @@ class TestVokabeleditor : public QObject {
                                                  e->btnOK->click();
                                              }));
         QCOMPARE(titel, QStringLiteral("Neue Vokabel (zelotypare)"));
+        QCOMPARE(wortartAnfangs, QStringLiteral("Verb"));
+        QCOMPARE(beschriftung, QStringLiteral("&1. Prs. Sg. Präsens Aktiv Indikativ:"));
         QVERIFY(!zurueckAnfangs);
         QVERIFY(!weiterAmEnde);
         QCOMPARE(stammform, QStringLiteral("zelotypo"));
@@ -139,6 +146,53 @@ class TestVokabeleditor : public QObject {
         QCOMPARE(kandidat->id, m_fenster->AktuelleLektion()->vokabeln.back()->id);
         QTest::keyClick(feld, Qt::Key_Escape);
         feld->clear();
+    }
+
+    // A headword stored already is pointed out while it is typed; the
+    // overwrite question defaults to "Nein", and "Abbrechen" there returns to
+    // the editor with everything typed kept.
+    void gleichlautendeVokabelBeimTippenZeigenUndAbbrechenBehaeltDieEingabe()
+    {
+        auto anzahl = [this] {
+            TAnweisung a = m_u->dm->Verbindung().Anweisung("SELECT count(*) FROM vokabel WHERE vokabel = 'laborare'");
+            return a.Schritt() ? a.Int(0) : -1;
+        };
+        const int vorher = anzahl();
+        QVERIFY(vorher >= 1);
+        m_fenster->edtVokabel->clear();
+        bool hinweisZuFrueh = true, hinweis = false, nochOffen = false;
+        QString hinweisText, wortNachher, bedeutungNachher;
+        m_u->frage.antworten = {Antwort::Abbrechen};
+        m_u->frage.gefragt.clear();
+        QVERIFY(
+            ImModalen<TfrmVokabelEditor>(m_fenster->Aktion(QStringLiteral("actVokabelNeu")), [&](TfrmVokabelEditor *e) {
+                QTest::keyClicks(e->edtVokabel, QStringLiteral("laborar"));
+                hinweisZuFrueh = !e->lblVorhanden->isHidden();
+                QTest::keyClicks(e->edtVokabel, QStringLiteral("e"));
+                hinweis = !e->lblVorhanden->isHidden();
+                hinweisText = e->lblVorhanden->text();
+                Bild(e, QStringLiteral("editor-vorhanden.png"));
+                e->cmbWortart->setCurrentIndex(0);
+                emit e->cmbWortart->activated(0);
+                e->SeiteWechseln(1);
+                e->edtBedeutung->setText(QStringLiteral("sich mühen"));
+                QTest::keyClick(e->edtBedeutung, Qt::Key_Return);
+                e->btnOK->click();
+                nochOffen = e->isVisible();
+                wortNachher = e->edtVokabel->text();
+                bedeutungNachher = e->tvwBedeutungen->topLevelItem(0)->child(0)->text(0);
+            }));
+        QVERIFY(!hinweisZuFrueh);
+        QVERIFY(hinweis);
+        QCOMPARE(hinweisText, QStringLiteral("„laborare“ ist bereits im Wörterbuch vorhanden (Verb)."));
+        QCOMPARE(m_u->frage.gefragt.size(), 1);
+        QCOMPARE(m_u->frage.gefragt.first().titel, QStringLiteral("Gleichlautende Vokabel"));
+        QVERIFY(m_u->frage.gefragt.first().vorgabe == Antwort::Nein);
+        QVERIFY(nochOffen);
+        QCOMPARE(wortNachher, QStringLiteral("laborare"));
+        QCOMPARE(bedeutungNachher, QStringLiteral("sich mühen"));
+        QCOMPARE(anzahl(), vorher);
+        m_u->frage.antworten.clear();
     }
 
     // The entry made above is found in the dictionary by its German meaning
@@ -190,7 +244,7 @@ class TestVokabeleditor : public QObject {
         QCOMPARE(treffer, QStringList{QStringLiteral("zelotypare")});
         QVERIFY2(abstand >= 0 && abstand <= 6, qPrintable(QString::number(abstand)));
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), mit - 1);
-        QVERIFY(m_u->kern->Sitzung().AlleSchliessen());
+        m_u->kern->Sitzung().AlleSchliessen();
         m_u->kern->Sitzung().GespeicherteOeffnen(lektion);
         for (const auto &v : m_fenster->AktuelleLektion()->vokabeln)
             QVERIFY(v->id != id && v->vokabel != QStringLiteral("zelotypare"));

@@ -171,10 +171,12 @@ class TUmgebung {
     // The settings file beside the database.
     QString Ini() const { return ordner.filePath(QStringLiteral("einstellungen.ini")); }
 
-    [[nodiscard]] bool Oeffnen(const IUhr *uhr = nullptr, IZufall *zufall = nullptr)
+    // `ersterStart` as on a database just created.
+    [[nodiscard]] bool Oeffnen(const IUhr *uhr = nullptr, IZufall *zufall = nullptr, bool ersterStart = false)
     {
         kern = std::make_unique<TAnwendungskern>(*dm, *config, frage, uhr, zufall);
         fenster = std::make_unique<TfrmHaupt>(*kern);
+        fenster->ersterStart = ersterStart;
         QSignalSpy bereit(fenster.get(), &TfrmHaupt::bereit);
         fenster->show();
         return bereit.wait(5000);
