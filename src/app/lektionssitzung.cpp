@@ -386,7 +386,7 @@ bool TLektionssitzung::InOffeneLektion(int32_t lektionId, const std::vector<int3
     return false;
 }
 
-bool TLektionssitzung::VokabelAnhaengen(int32_t id)
+bool TLektionssitzung::VokabelAnhaengen(int32_t id, bool rueckgaengigBar)
 {
     TLektion *l = Aktuell();
     if (!l || id <= 0)
@@ -397,6 +397,8 @@ bool TLektionssitzung::VokabelAnhaengen(int32_t id)
     std::vector<std::pair<int, std::unique_ptr<TVokabel>>> neu;
     neu.emplace_back(l->Anzahl(), std::move(voll));
     VokabelnEinfuegen(std::move(neu));
+    if (!rueckgaengigBar)
+        m_anders.insert(l);
     return true;
 }
 

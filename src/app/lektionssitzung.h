@@ -102,8 +102,10 @@ class TLektionssitzung : public QObject {
     bool Exportieren();
     bool TabWaehlen(int tab);
     // Appends the stored entry with this id to the current lesson and marks
-    // it modified; false for an unknown entry.
-    bool VokabelAnhaengen(int32_t id);
+    // it modified; false for an unknown entry. Only an undoable caller (one
+    // that keeps it in the lesson's undo history) passes `rueckgaengigBar`:
+    // otherwise going back in that history must not clear the mark.
+    bool VokabelAnhaengen(int32_t id, bool rueckgaengigBar = false);
 
     // The current lesson's entry list. Each command marks the lesson modified
     // when it changed something and announces the rows it touched.

@@ -16,7 +16,7 @@ void TVokabelAnhaengenBefehl::redo()
 {
     if (m_zeile < 0) {
         // First run: the entry comes from the database like every list row.
-        if (!m_sitzung.Aktuell() || !m_sitzung.VokabelAnhaengen(m_id)) {
+        if (!m_sitzung.Aktuell() || !m_sitzung.VokabelAnhaengen(m_id, true)) {
             setObsolete(true);
             return;
         }

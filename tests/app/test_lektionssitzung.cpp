@@ -416,6 +416,10 @@ TEST_F(Lektionssitzung, SavingRebuildsNothingAndTheListStateDecidesTheMark)
     sitzung.TextSetzen(QStringLiteral("Amo."));
     sitzung.ListenstandSetzen(true);
     EXPECT_TRUE(l->geaendert); // the text is still unsaved
+    EXPECT_TRUE(sitzung.Speichern());
+    EXPECT_TRUE(sitzung.VokabelAnhaengen(bonus)); // as the dictionary adds: outside the undo history
+    sitzung.ListenstandSetzen(true);
+    EXPECT_TRUE(l->geaendert);
 }
 
 } // namespace
