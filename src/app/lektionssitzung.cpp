@@ -7,6 +7,7 @@
 #include "store/lektionsspeicher.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace lexovita {
 
@@ -82,7 +83,33 @@ QString TLektionssitzung::Notizen() const
 
 void TLektionssitzung::Markieren()
 {
+    if (TLektion *l = Aktuell()) {
+        m_anders.insert(l);
+        Markieren(l);
+    }
+}
+
+void TLektionssitzung::ListenstandSetzen(bool sauber)
+{
     TLektion *l = Aktuell();
+    if (!l)
+        return;
+    const bool geaendert = !sauber || m_anders.contains(l);
+    if (l->geaendert != geaendert) {
+        l->geaendert = geaendert;
+        emit kopfGeaendert();
+    }
+}
+
+void TLektionssitzung::AlsGespeichertMerken(TLektion *l)
+{
+    m_anders.remove(l);
+    emit gespeichert(l);
+    emit kopfGeaendert();
+}
+
+void TLektionssitzung::Markieren(TLektion *l)
+{
     if (l && !l->geaendert) {
         l->AlsGeaendertMarkieren();
         emit kopfGeaendert();
@@ -98,7 +125,8 @@ void TLektionssitzung::Beschaeftigt(bool an)
 void TLektionssitzung::Neu()
 {
     m_lektionen.NeueLektion(m_uhr.Heute());
-    emit anzeigen();
+    emit kopfGeaendert();
+    emit lektionGewechselt();
 }
 
 TLehrbuchwahl TLektionssitzung::Lehrbuchwahl(int modus, const QString &vorschlag)
@@ -116,13 +144,19 @@ TLehrbuchwahl TLektionssitzung::Lehrbuchwahl(int modus, const QString &vorschlag
 
 void TLektionssitzung::LoeschungenAnwenden(const TLehrbuchwahl &e)
 {
-    for (int32_t buch : e.geloeschteLehrbuecher)
+    for (int32_t buch : e.geloeschteLehrbuecher) {
+        for (int i = 0; i < m_lektionen.Anzahl(); ++i)
+            if (buch != 0 && m_lektionen.Lektion(i)->lehrbuch_id == buch)
+                m_anders.insert(m_lektionen.Lektion(i));
         m_lektionen.LehrbuchGeloescht(buch);
+    }
     // An open copy of a deleted lesson must be saved to a new place, like one of a deleted textbook.
     for (int32_t lektion : e.geloeschteLektionen)
         for (int i = 0; i < m_lektionen.Anzahl(); ++i)
-            if (m_lektionen.Lektion(i)->id == lektion)
+            if (m_lektionen.Lektion(i)->id == lektion) {
                 m_lektionen.Lektion(i)->LehrbuchLoesen();
+                m_anders.insert(m_lektionen.Lektion(i));
+            }
     if (!e.geloeschteLehrbuecher.empty() || !e.geloeschteLektionen.empty())
         emit kopfGeaendert();
 }
@@ -141,7 +175,8 @@ bool TLektionssitzung::Speichern(TLektion *lektion)
     }
     if (!ok) // its textbook is gone: ask for a new place
         return SpeichernUnter(l);
-    emit anzeigen();
+    // Only the header changes: the editors keep their caret and undo history.
+    AlsGespeichertMerken(l);
     return true;
 }
 
@@ -162,7 +197,10 @@ bool TLektionssitzung::SpeichernUnter(TLektion *lektion)
         TBeschaeftigt b(m_dialoge);
         ok = TLektionsSpeicher(m_daten).LektionUeberschreiben(*l, wahl.lektionId);
     }
-    emit anzeigen();
+    if (ok)
+        AlsGespeichertMerken(l);
+    else
+        emit kopfGeaendert();
     return ok;
 }
 
@@ -179,8 +217,11 @@ void TLektionssitzung::GespeicherteOeffnen(int32_t id)
         return;
     for (int i = 0; i < m_lektionen.Anzahl(); ++i) {
         if (m_lektionen.Lektion(i)->id == id) {
-            m_lektionen.SetAktuell(m_lektionen.Lektion(i));
-            emit anzeigen();
+            if (m_lektionen.Lektion(i) != Aktuell()) {
+                m_lektionen.SetAktuell(m_lektionen.Lektion(i));
+                emit kopfGeaendert();
+                emit lektionGewechselt();
+            }
             return;
         }
     }
@@ -197,11 +238,13 @@ void TLektionssitzung::GespeicherteOeffnen(int32_t id)
     TLektion *neu = m_lektionen.LektionHinzufuegen(std::move(gelesen));
     if (vorher && vorher->id == 0 && !vorher->geaendert && vorher->vokabeln.empty() &&
         vorher->TextAlsString().trimmed().isEmpty() && vorher->notizen.join(QString()).trimmed().isEmpty()) {
+        emit lektionGeschlossen(vorher);
+        m_anders.remove(vorher);
         m_lektionen.LektionSchliessen(vorher);
         m_lektionen.SetAktuell(neu);
-        emit kopfGeaendert();
     }
-    emit anzeigen();
+    emit kopfGeaendert();
+    emit lektionGewechselt();
 }
 
 bool TLektionssitzung::ErsteLektionOeffnen()
@@ -229,8 +272,8 @@ void TLektionssitzung::Anhaengen()
         TBeschaeftigt b(m_dialoge);
         TLektionsSpeicher(m_daten).LektionAnhaengen(wahl.lektionId, *l);
     }
-    l->AlsGeaendertMarkieren();
-    emit anzeigen();
+    l->geaendert = false; // the store marks it; announced below
+    VokabelnNeuGesetzt(l);
 }
 
 bool TLektionssitzung::Schliessen(TLektion *lektion)
@@ -238,24 +281,35 @@ bool TLektionssitzung::Schliessen(TLektion *lektion)
     TLektion *l = lektion ? lektion : Aktuell();
     if (!l)
         return true;
-    if (l->geaendert &&
-        m_rueckfrage.Frage(ProgrammTitel(), l->SpeichernFrage(), KN_JA_NEIN, Antwort::Nein, Symbol::Frage) ==
-            Antwort::Ja &&
-        !Speichern(l))
-        return false; // saving was cancelled: keep the lesson open rather than lose it
+    if (l->geaendert && !SpeichernFragen(l))
+        return false; // cancelled: keep the lesson open rather than lose it
+    emit lektionGeschlossen(l);
+    m_anders.remove(l);
     m_lektionen.LektionSchliessen(l);
-    emit anzeigen();
+    emit kopfGeaendert();
+    emit lektionGewechselt();
     return true;
+}
+
+bool TLektionssitzung::SpeichernFragen(TLektion *l)
+{
+    // "Ja" preselected, as a desktop program does: one Enter must not lose the changes.
+    switch (
+        m_rueckfrage.Frage(ProgrammTitel(), l->SpeichernFrage(), KN_JA_NEIN_ABBRECHEN, Antwort::Ja, Symbol::Frage)) {
+    case Antwort::Ja:
+        return Speichern(l);
+    case Antwort::Nein:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TLektionssitzung::Beenden()
 {
-    for (TLektion *l : m_lektionen.GeaenderteLektionen()) {
-        if (m_rueckfrage.Frage(ProgrammTitel(), l->SpeichernFrage(), KN_JA_NEIN, Antwort::Nein, Symbol::Frage) ==
-                Antwort::Ja &&
-            !Speichern(l))
-            return false; // the user cancelled choosing a place: nothing may be lost
-    }
+    for (TLektion *l : m_lektionen.GeaenderteLektionen())
+        if (!SpeichernFragen(l))
+            return false; // cancelled, or choosing a place was: nothing may be lost
     return true;
 }
 
@@ -264,10 +318,14 @@ void TLektionssitzung::AlleSchliessen()
     // The new lesson comes first, so the old ones are never the last open one.
     const int alte = m_lektionen.Anzahl();
     TLektion *neu = m_lektionen.NeueLektion(m_uhr.Heute());
-    for (int i = 0; i < alte; ++i)
+    for (int i = 0; i < alte; ++i) {
+        emit lektionGeschlossen(m_lektionen.Lektion(0));
+        m_anders.remove(m_lektionen.Lektion(0));
         m_lektionen.LektionSchliessen(m_lektionen.Lektion(0));
+    }
     m_lektionen.SetAktuell(neu);
-    emit anzeigen();
+    emit kopfGeaendert();
+    emit lektionGewechselt();
 }
 
 void TLektionssitzung::Eigenschaften()
@@ -275,8 +333,11 @@ void TLektionssitzung::Eigenschaften()
     TLektion *l = Aktuell();
     if (!l || !m_dialoge)
         return;
+    const QStringList notizen = l->notizen;
     m_dialoge->EigenschaftenBearbeiten(*l);
-    emit anzeigen();
+    emit kopfGeaendert();
+    if (l == Aktuell() && l->notizen != notizen)
+        emit notizenGeaendert();
 }
 
 bool TLektionssitzung::Exportieren()
@@ -298,7 +359,8 @@ bool TLektionssitzung::TabWaehlen(int tab)
 {
     if (tab == m_lektionen.Index(Aktuell()) || !m_lektionen.TabWaehlen(tab))
         return false;
-    emit anzeigen();
+    emit kopfGeaendert();
+    emit lektionGewechselt();
     return true;
 }
 
@@ -314,10 +376,8 @@ int TLektionssitzung::VokabelUeberallEntfernen(int32_t id)
         if (zeilen.isEmpty())
             continue;
         entfernt += l->VokabelnEntfernen(zeilen);
-        l->AlsGeaendertMarkieren();
+        VokabelnNeuGesetzt(l);
     }
-    if (entfernt > 0)
-        emit anzeigen();
     return entfernt;
 }
 
@@ -336,16 +396,13 @@ bool TLektionssitzung::InOffeneLektion(int32_t lektionId, const std::vector<int3
             if (!voll->vokabel.isEmpty())
                 l->VokabelAnhaengen(std::move(voll));
         }
-        l->AlsGeaendertMarkieren();
-        emit kopfGeaendert();
-        if (l == Aktuell())
-            emit anzeigen();
+        VokabelnNeuGesetzt(l);
         return true;
     }
     return false;
 }
 
-bool TLektionssitzung::VokabelAnhaengen(int32_t id)
+bool TLektionssitzung::VokabelAnhaengen(int32_t id, bool rueckgaengigBar)
 {
     TLektion *l = Aktuell();
     if (!l || id <= 0)
@@ -353,9 +410,156 @@ bool TLektionssitzung::VokabelAnhaengen(int32_t id)
     auto voll = m_daten.VokabelLaden(id);
     if (voll->vokabel.isEmpty())
         return false;
-    l->VokabelAnhaengen(std::move(voll));
-    Markieren();
+    std::vector<std::pair<int, std::unique_ptr<TVokabel>>> neu;
+    neu.emplace_back(l->Anzahl(), std::move(voll));
+    VokabelnEinfuegen(std::move(neu));
+    if (!rueckgaengigBar)
+        m_anders.insert(l);
     return true;
+}
+
+std::vector<std::pair<int, std::unique_ptr<TVokabel>>> TLektionssitzung::VokabelnEntfernen(QList<int> zeilen)
+{
+    std::vector<std::pair<int, std::unique_ptr<TVokabel>>> entfernt;
+    TLektion *l = Aktuell();
+    if (!l)
+        return entfernt;
+    std::sort(zeilen.begin(), zeilen.end());
+    zeilen.erase(std::unique(zeilen.begin(), zeilen.end()), zeilen.end());
+    zeilen.removeIf([l](int z) { return z < 0 || z >= l->Anzahl(); });
+    // From the back, one run of adjacent rows at a time, so earlier rows keep their indices.
+    for (qsizetype ende = zeilen.size(); ende > 0;) {
+        qsizetype anfang = ende - 1;
+        while (anfang > 0 && zeilen[anfang - 1] == zeilen[anfang] - 1)
+            --anfang;
+        const int erste = zeilen[anfang];
+        const int letzte = zeilen[ende - 1];
+        emit vokabelnEntfernenBeginnt(erste, letzte);
+        for (int z = letzte; z >= erste; --z) {
+            entfernt.emplace_back(z, std::move(l->vokabeln[static_cast<size_t>(z)]));
+            l->vokabeln.erase(l->vokabeln.begin() + z);
+        }
+        emit vokabelnEntfernt();
+        ende = anfang;
+    }
+    std::reverse(entfernt.begin(), entfernt.end());
+    if (!entfernt.empty())
+        Markieren(l);
+    return entfernt;
+}
+
+void TLektionssitzung::VokabelnEinfuegen(std::vector<std::pair<int, std::unique_ptr<TVokabel>>> vokabeln)
+{
+    TLektion *l = Aktuell();
+    if (!l || vokabeln.empty())
+        return;
+    // Ascending, so each entry lands on the row it names.
+    for (auto &[zeile, v] : vokabeln) {
+        const int z = std::clamp(zeile, 0, l->Anzahl());
+        emit vokabelnEinfuegenBeginnt(z, z);
+        l->vokabeln.insert(l->vokabeln.begin() + z, std::move(v));
+        emit vokabelnEingefuegt();
+    }
+    Markieren(l);
+}
+
+bool TLektionssitzung::VokabelVerschieben(int von, int nach)
+{
+    TLektion *l = Aktuell();
+    const int n = l ? l->Anzahl() : 0;
+    if (von < 0 || von >= n || nach < 0 || nach >= n || von == nach)
+        return false;
+    emit vokabelVerschiebenBeginnt(von, nach > von ? nach + 1 : nach);
+    l->VokabelVerschieben(von, nach);
+    emit vokabelVerschoben();
+    Markieren(l);
+    return true;
+}
+
+int TLektionssitzung::VokabelNachOben(int zeile)
+{
+    const TLektion *l = Aktuell();
+    const int n = l ? l->Anzahl() : 0;
+    if (zeile < 0 || zeile >= n)
+        return -1;
+    // The first entry wraps round to the end.
+    const int nach = zeile > 0 ? zeile - 1 : n - 1;
+    VokabelVerschieben(zeile, nach);
+    return nach;
+}
+
+int TLektionssitzung::VokabelNachUnten(int zeile)
+{
+    const TLektion *l = Aktuell();
+    const int n = l ? l->Anzahl() : 0;
+    if (zeile < 0 || zeile >= n)
+        return -1;
+    // The last entry wraps round to the start.
+    const int nach = zeile < n - 1 ? zeile + 1 : 0;
+    VokabelVerschieben(zeile, nach);
+    return nach;
+}
+
+QList<int> TLektionssitzung::VokabelnSortieren(TSpalte spalte)
+{
+    TLektion *l = Aktuell();
+    if (!l || spalte == TSpalte::Nr)
+        return {};
+    const QList<int> herkunft = l->Sortierreihenfolge(spalte);
+    if (!VokabelnAnordnen(herkunft))
+        return {};
+    return herkunft;
+}
+
+bool TLektionssitzung::VokabelnAnordnen(const QList<int> &herkunft)
+{
+    TLektion *l = Aktuell();
+    if (!l || herkunft.size() != l->Anzahl())
+        return false;
+    bool bewegt = false;
+    std::vector<bool> gesehen(herkunft.size(), false);
+    for (int i = 0; i < herkunft.size(); ++i) {
+        const int h = herkunft[i];
+        if (h < 0 || h >= herkunft.size() || gesehen[static_cast<size_t>(h)])
+            return false; // not a permutation
+        gesehen[static_cast<size_t>(h)] = true;
+        bewegt = bewegt || h != i;
+    }
+    if (!bewegt)
+        return false;
+    emit reihenfolgeAendernBeginnt();
+    std::vector<std::unique_ptr<TVokabel>> neu;
+    neu.reserve(herkunft.size());
+    for (int h : herkunft)
+        neu.push_back(std::move(l->vokabeln[static_cast<size_t>(h)]));
+    l->vokabeln = std::move(neu);
+    emit reihenfolgeGeaendert(herkunft);
+    Markieren(l);
+    return true;
+}
+
+void TLektionssitzung::VokabelAktualisiert(int32_t id)
+{
+    TLektion *l = Aktuell();
+    if (!l || id <= 0)
+        return;
+    bool gefunden = false;
+    for (int z = 0; z < l->Anzahl(); ++z)
+        if (l->vokabeln[static_cast<size_t>(z)]->id == id) {
+            gefunden = true;
+            emit vokabelnGeaendert(z, z);
+        }
+    if (gefunden)
+        Markieren(l);
+}
+
+void TLektionssitzung::VokabelnNeuGesetzt(TLektion *lektion)
+{
+    if (!lektion || m_lektionen.Index(lektion) < 0)
+        return;
+    m_anders.insert(lektion);
+    Markieren(lektion);
+    emit vokabelnNeu(lektion);
 }
 
 } // namespace lexovita

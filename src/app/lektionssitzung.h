@@ -4,10 +4,13 @@
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
 
+#include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace lexovita {
@@ -40,9 +43,11 @@ class ILektionsdialoge {
 };
 
 // The open lessons and their commands: new, open, save, save as, append,
-// close with the save question, properties, export. Windows call these and
-// show the result when `anzeigen` or `kopfGeaendert` arrive; the rules live
-// here, so the commands run without any window.
+// close with the save question, properties, export, and the commands on the
+// current lesson's entry list. Windows call these and show what the signals
+// say changed; the rules live here, so the commands run without any window.
+// Every change of entries or their order goes through here and marks the
+// lesson modified in this one place.
 class TLektionssitzung : public QObject {
     Q_OBJECT
   public:
@@ -65,8 +70,12 @@ class TLektionssitzung : public QObject {
     QString Text() const;
     QString Notizen() const;
 
-    // Marks the current lesson modified after an entry-list command.
+    // Marks the current lesson modified by a change outside its entry list
+    // (announced as a header change).
     void Markieren();
+    // An undo history of the entry list reached (sauber) or left the state
+    // last saved: the mark follows, unless something else was changed since.
+    void ListenstandSetzen(bool sauber);
 
     void Neu();
     // Both return false when the lesson was not stored (the chooser was
@@ -82,8 +91,9 @@ class TLektionssitzung : public QObject {
     // one; false when there is none.
     bool ErsteLektionOeffnen();
     void Anhaengen();
-    // Asks the save question for a modified lesson ("Nein" preselected).
-    // False when saving was wanted but did not happen: the lesson stays open.
+    // Asks the save question for a modified lesson (Ja/Nein/Abbrechen, "Ja"
+    // preselected). False when it was cancelled, or saving was wanted but did
+    // not happen: the lesson stays open.
     bool Schliessen(TLektion *lektion = nullptr);
     // Program end: the save question for every modified lesson in the order
     // they were opened. False keeps the program open.
@@ -96,8 +106,34 @@ class TLektionssitzung : public QObject {
     bool Exportieren();
     bool TabWaehlen(int tab);
     // Appends the stored entry with this id to the current lesson and marks
-    // it modified; false for an unknown entry.
-    bool VokabelAnhaengen(int32_t id);
+    // it modified; false for an unknown entry. Only an undoable caller (one
+    // that keeps it in the lesson's undo history) passes `rueckgaengigBar`:
+    // otherwise going back in that history must not clear the mark.
+    bool VokabelAnhaengen(int32_t id, bool rueckgaengigBar = false);
+
+    // The current lesson's entry list. Each command marks the lesson modified
+    // when it changed something and announces the rows it touched.
+    // Removes the rows; returns the removed entries with their former rows,
+    // ascending, so that they can be put back.
+    std::vector<std::pair<int, std::unique_ptr<TVokabel>>> VokabelnEntfernen(QList<int> zeilen);
+    // Puts entries back at the given rows (ascending, as VokabelnEntfernen returns them).
+    void VokabelnEinfuegen(std::vector<std::pair<int, std::unique_ptr<TVokabel>>> vokabeln);
+    // Moves one entry so that it ends up at row `nach`.
+    bool VokabelVerschieben(int von, int nach);
+    // Up and down wrap round at the ends; both return the entry's new row, -1 for an invalid row.
+    int VokabelNachOben(int zeile);
+    int VokabelNachUnten(int zeile);
+    // Sorts by a column ("Nr" does nothing). Returns for every new row the
+    // row it came from; empty when nothing moved.
+    QList<int> VokabelnSortieren(TSpalte spalte);
+    // Puts the entries into a new order: new row i takes old row herkunft[i].
+    bool VokabelnAnordnen(const QList<int> &herkunft);
+    // The rows of the current lesson whose entry has this id were rewritten
+    // elsewhere (the editor replaces every copy): announce them and mark the lesson.
+    void VokabelAktualisiert(int32_t id);
+    // The entry list of an open lesson was rewritten wholesale by another
+    // window: marks it modified and announces it (views start afresh).
+    void VokabelnNeuGesetzt(TLektion *lektion);
     // The entry was deleted from the database: its rows leave every open
     // lesson, which is then marked modified. Returns the rows removed.
     int VokabelUeberallEntfernen(int32_t id);
@@ -111,14 +147,44 @@ class TLektionssitzung : public QObject {
     void LoeschungenAnwenden(const TLehrbuchwahl &wahl);
 
   signals:
-    // The current lesson changed or was re-read: show all of it again.
-    void anzeigen();
+    // Another lesson became current, or the current one was read afresh:
+    // editors are rebuilt only on this.
+    void lektionGewechselt();
+    // The lesson is about to be freed.
+    void lektionGeschlossen(TLektion *lektion);
+    // The lesson was stored: what it holds now is the saved state.
+    void gespeichert(TLektion *lektion);
     // Names, modified marks or the set of open lessons changed.
     void kopfGeaendert();
+    // The current lesson's text or notes were changed by a command, not by
+    // their editor (which writes through TextSetzen and NotizenSetzen).
+    void textGeaendert();
+    void notizenGeaendert();
+    // Rows of the current lesson's entry list, announced around the change
+    // like an item model does.
+    void vokabelnEinfuegenBeginnt(int erste, int letzte);
+    void vokabelnEingefuegt();
+    void vokabelnEntfernenBeginnt(int erste, int letzte);
+    void vokabelnEntfernt();
+    // `vor` is the row the entry is put before, counted before the move.
+    void vokabelVerschiebenBeginnt(int von, int vor);
+    void vokabelVerschoben();
+    void reihenfolgeAendernBeginnt();
+    // New row i holds the entry of old row herkunft[i].
+    void reihenfolgeGeaendert(const QList<int> &herkunft);
+    void vokabelnGeaendert(int erste, int letzte);
+    // The whole entry list of this lesson was replaced (append a stored
+    // lesson, an entry deleted from the dictionary, another window's list).
+    void vokabelnNeu(TLektion *lektion);
 
   private:
     TLehrbuchwahl Lehrbuchwahl(int modus, const QString &vorschlag);
     void Beschaeftigt(bool an);
+    // The entry-list commands' mark; Markieren() also notes a change beyond the list.
+    void Markieren(TLektion *lektion);
+    void AlsGespeichertMerken(TLektion *lektion);
+    // The save question; Ja stores. False when cancelled or storing failed.
+    bool SpeichernFragen(TLektion *lektion);
 
     TDatenmanager &m_daten;
     IRueckfrage &m_rueckfrage;
@@ -126,6 +192,8 @@ class TLektionssitzung : public QObject {
     ILektionsdialoge *m_dialoge = nullptr;
     QString m_vorlagen;
     TLektionManager m_lektionen;
+    // Open lessons changed beyond their entry list since they were opened or saved.
+    QSet<const TLektion *> m_anders;
 };
 
 } // namespace lexovita

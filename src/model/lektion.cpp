@@ -208,39 +208,7 @@ int TLektion::VokabelnEntfernen(QList<int> zeilen)
             vokabeln.erase(vokabeln.begin() + z);
             ++entfernt;
         }
-    if (entfernt > 0)
-        geaendert = true;
     return entfernt;
-}
-
-int TLektion::VokabelNachOben(int zeile)
-{
-    const int n = Anzahl();
-    if (zeile < 0 || zeile >= n)
-        return -1;
-    geaendert = true;
-    if (zeile > 0) {
-        std::swap(vokabeln[zeile], vokabeln[zeile - 1]);
-        return zeile - 1;
-    }
-    // The first entry wraps round to the end.
-    std::rotate(vokabeln.begin(), vokabeln.begin() + 1, vokabeln.end());
-    return n - 1;
-}
-
-int TLektion::VokabelNachUnten(int zeile)
-{
-    const int n = Anzahl();
-    if (zeile < 0 || zeile >= n)
-        return -1;
-    geaendert = true;
-    if (zeile < n - 1) {
-        std::swap(vokabeln[zeile], vokabeln[zeile + 1]);
-        return zeile + 1;
-    }
-    // The last entry wraps round to the start.
-    std::rotate(vokabeln.begin(), vokabeln.end() - 1, vokabeln.end());
-    return 0;
 }
 
 bool TLektion::VokabelVerschieben(int von, int nach)
@@ -254,20 +222,31 @@ bool TLektion::VokabelVerschieben(int von, int nach)
     return true;
 }
 
+QList<int> TLektion::Sortierreihenfolge(TSpalte spalte) const
+{
+    QList<int> reihe;
+    for (int i = 0; i < Anzahl(); ++i)
+        reihe.append(i);
+    if (spalte == TSpalte::Nr)
+        return reihe;
+    QStringList schluessel;
+    for (const auto &v : vokabeln)
+        schluessel.append(SortierSchluessel(*v, spalte));
+    // Stable: entries alike in the column keep their order, so sorting twice changes nothing.
+    std::stable_sort(reihe.begin(), reihe.end(), [&schluessel](int a, int b) {
+        return QString::compare(schluessel[a], schluessel[b], Qt::CaseSensitive) < 0;
+    });
+    return reihe;
+}
+
 void TLektion::VokabelnSortieren(TSpalte spalte)
 {
-    if (spalte == TSpalte::Nr)
-        return;
-    std::vector<std::pair<QString, std::unique_ptr<TVokabel>>> paare;
-    paare.reserve(vokabeln.size());
-    for (auto &v : vokabeln) {
-        QString schluessel = SortierSchluessel(*v, spalte);
-        paare.emplace_back(std::move(schluessel), std::move(v));
-    }
-    std::sort(paare.begin(), paare.end(),
-              [](const auto &a, const auto &b) { return QString::compare(a.first, b.first, Qt::CaseSensitive) < 0; });
-    for (size_t i = 0; i < paare.size(); ++i)
-        vokabeln[i] = std::move(paare[i].second);
+    const QList<int> reihe = Sortierreihenfolge(spalte);
+    std::vector<std::unique_ptr<TVokabel>> neu;
+    neu.reserve(vokabeln.size());
+    for (int z : reihe)
+        neu.push_back(std::move(vokabeln[static_cast<size_t>(z)]));
+    vokabeln = std::move(neu);
 }
 
 int TLektion::VokabelErsetzen(const TVokabel &bearbeitet)

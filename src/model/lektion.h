@@ -106,12 +106,13 @@ class TLektion {
     QString SpeichernFrage() const;
     void AlsGeaendertMarkieren() { geaendert = true; }
 
-    // Entry-list commands. Removing and moving up/down mark the lesson
-    // modified; dragging and sorting do not.
+    // Entry-list changes. They never mark the lesson: the lesson session
+    // does, for every change of entries or order, in one place.
     int VokabelnEntfernen(QList<int> zeilen); // returns the number removed
-    int VokabelNachOben(int zeile);           // new row, -1 for an invalid row
-    int VokabelNachUnten(int zeile);
     bool VokabelVerschieben(int von, int nach);
+    // The rows in the order a column sorts them (stable, case-insensitive);
+    // "Nr" keeps the order.
+    QList<int> Sortierreihenfolge(TSpalte spalte) const;
     void VokabelnSortieren(TSpalte spalte);
     // Overwrites every entry with the edited entry's id (never id 0).
     int VokabelErsetzen(const TVokabel &bearbeitet);

@@ -33,6 +33,10 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
          false},
         {"actVokabelNachOben", QStringLiteral("Vokabel nach &oben"), K(), "Vokabel", "Vokabel", true},
         {"actVokabelNachUnten", QStringLiteral("Vokabel nach &unten"), K(), "Vokabel", "Vokabel", false},
+        {"actVokabelRueckgaengig", QStringLiteral("&Rückgängig"), K(QStringLiteral("Ctrl+Z")), "Vokabel", nullptr,
+         true},
+        {"actVokabelWiederherstellen", QStringLiteral("&Wiederherstellen"), K(QStringLiteral("Ctrl+Y")), "Vokabel",
+         nullptr, false},
 
         {"actTextanalyse", QStringLiteral("&Modus \"Textanalyse\""), K(QStringLiteral("Ctrl+T")), "Text", "Tools",
          false},

@@ -119,27 +119,6 @@ QColor Farbe(TFarbe f)
     return QColor::fromRgb(FarbeAlsRgb(f));
 }
 
-// The up and down keys step a number field through its range.
-class TZahlTasten : public QObject {
-  public:
-    TZahlTasten(QLineEdit *feld, TZahlbereich bereich) : QObject(feld), m_feld(feld), m_bereich(bereich) {}
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const int taste = static_cast<QKeyEvent *>(e)->key();
-        if (taste != Qt::Key_Up && taste != Qt::Key_Down)
-            return false;
-        const int wert = m_feld->text().toInt() + (taste == Qt::Key_Up ? 1 : -1);
-        m_feld->setText(QString::number(std::clamp(wert, m_bereich.minimum, m_bereich.maximum)));
-        return true;
-    }
-
-  private:
-    QLineEdit *m_feld;
-    TZahlbereich m_bereich;
-};
-
 template <class T> T *Benannt(T *w, const char *name, const QString &zugaenglich = {})
 {
     w->setObjectName(QString::fromLatin1(name));
@@ -282,17 +261,16 @@ QWidget *TfrmEinstellungen::SeiteVokabeln()
     return seite;
 }
 
-QLineEdit *TfrmEinstellungen::Zahlfeld(TZahlfeld feld, const QString &name)
+QSpinBox *TfrmEinstellungen::Zahlfeld(TZahlfeld feld, const QString &name)
 {
-    auto *e = new QLineEdit;
-    e->setMaxLength(2);
-    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
+    // Arrows and keys step through the field's range; nothing outside it can be typed.
+    auto *e = new QSpinBox;
+    const TZahlbereich bereich = ZahlfeldBereich(feld);
+    e->setRange(bereich.minimum, bereich.maximum);
     e->setAccessibleName(name);
-    e->setToolTip(QStringLiteral("Pfeiltasten ändern den Wert schrittweise."));
-    e->installEventFilter(new TZahlTasten(e, ZahlfeldBereich(feld)));
-    connect(e, &QLineEdit::textChanged, this, [this, feld](const QString &text) {
+    connect(e, &QSpinBox::valueChanged, this, [this, feld](int wert) {
         if (!m_fuellen)
-            ZahlfeldSetzen(Kopie(), feld, text);
+            ZahlfeldSetzen(Kopie(), feld, QString::number(wert));
     });
     return e;
 }
@@ -630,7 +608,7 @@ void TfrmEinstellungen::Fuellen(int seite)
         (c.vlsMischen ? optVLSMischen : optVLSReihenfolge)->setChecked(true);
         chkVLSAnfang->setChecked(c.vlsAnfang);
         chkFalscheMehrfach->setChecked(c.vlsFalscheMehrfach);
-        edtFalscheAnzahl->setText(QString::number(c.vlsFalscheAnzahl));
+        edtFalscheAnzahl->setValue(c.vlsFalscheAnzahl);
         break;
     }
     case kMuendlich:
@@ -646,8 +624,8 @@ void TfrmEinstellungen::Fuellen(int seite)
         chkUnsichtbareZeichen->setChecked(c.txtUnsichtbareZeichen);
         chkDragDrop->setChecked(c.txtDragDrop);
         chkUmbruch->setChecked(c.txtUmbruch);
-        edtUmbruch->setText(QString::number(c.txtUmbruchZeichen));
-        edtAbstand->setText(QString::number(c.txtZeilenabstand));
+        edtUmbruch->setValue(c.txtUmbruchZeichen);
+        edtAbstand->setValue(c.txtZeilenabstand);
         QFont f(c.txtName, c.txtSize);
         f.setBold(c.txtStyle & 1);
         f.setItalic(c.txtStyle & 2);

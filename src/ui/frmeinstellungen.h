@@ -61,7 +61,7 @@ class TfrmEinstellungen : public QDialog {
     QCheckBox *chkPraesens, *chkPerfekt, *chkPartizip, *chkCase, *chkSchnellkorrektur;
     QRadioButton *optVLSMischen, *optVLSReihenfolge;
     QCheckBox *chkVLSAnfang, *chkFalscheMehrfach;
-    QLineEdit *edtFalscheAnzahl;
+    QSpinBox *edtFalscheAnzahl;
     // Mündlich abfragen
     QRadioButton *optVLMMischen, *optVLMReihenfolge;
     QCheckBox *optVLMStammformen;
@@ -73,7 +73,7 @@ class TfrmEinstellungen : public QDialog {
     QProgressBar *pgbFortschritt;
     // Text
     QCheckBox *chkUnsichtbareZeichen, *chkDragDrop, *chkUmbruch;
-    QLineEdit *edtUmbruch, *edtAbstand;
+    QSpinBox *edtUmbruch, *edtAbstand;
     QLabel *pnlFont;
     QPushButton *btnFont;
     // Farben
@@ -98,7 +98,7 @@ class TfrmEinstellungen : public QDialog {
     QWidget *SeiteText();
     QWidget *SeiteFarben();
     QWidget *SeiteSonstiges();
-    QLineEdit *Zahlfeld(TZahlfeld feld, const QString &name);
+    QSpinBox *Zahlfeld(TZahlfeld feld, const QString &name);
     void Binden();
 
     void SeiteGewaehlt();

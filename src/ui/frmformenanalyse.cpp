@@ -61,16 +61,20 @@ TfrmFormenanalyse::TfrmFormenanalyse(QWidget *parent, TAnwendungskern &kern)
     btnFormentabelle = new QPushButton(QStringLiteral("&Formentabelle..."), this);
     btnFormentabelle->setObjectName(QStringLiteral("actFormentabelle"));
     btnFormentabelle->setAccessibleName(QStringLiteral("Formentabelle"));
+    btnBearbeiten = new QPushButton(QStringLiteral("Vokabel &bearbeiten..."), this);
+    btnBearbeiten->setObjectName(QStringLiteral("btnBearbeiten"));
+    btnBearbeiten->setAccessibleName(QStringLiteral("Vokabel bearbeiten"));
     btnSchliessen = new QPushButton(QStringLiteral("&Schließen"), this);
     btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
     btnSchliessen->setAccessibleName(QStringLiteral("Schließen"));
     btnHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
     btnHilfe->setObjectName(QStringLiteral("btnHilfe"));
     btnHilfe->setAccessibleName(QStringLiteral("Hilfe"));
-    for (QPushButton *b : {btnHinzufuegen, btnFormentabelle, btnSchliessen, btnHilfe})
+    for (QPushButton *b : {btnHinzufuegen, btnFormentabelle, btnBearbeiten, btnSchliessen, btnHilfe})
         b->setAutoDefault(false);
     btnHinzufuegen->setEnabled(false);
     btnFormentabelle->setEnabled(false);
+    btnBearbeiten->setEnabled(false);
 
     auto *oben = new QHBoxLayout;
     oben->addWidget(lblSuchen);
@@ -80,6 +84,7 @@ TfrmFormenanalyse::TfrmFormenanalyse(QWidget *parent, TAnwendungskern &kern)
     auto *unten = new QHBoxLayout;
     unten->addWidget(btnHinzufuegen);
     unten->addWidget(btnFormentabelle);
+    unten->addWidget(btnBearbeiten);
     unten->addStretch(1);
     unten->addWidget(btnHilfe);
     unten->addWidget(btnSchliessen);
@@ -92,6 +97,7 @@ TfrmFormenanalyse::TfrmFormenanalyse(QWidget *parent, TAnwendungskern &kern)
     connect(VSTVokabeln, &QTreeWidget::currentItemChanged, this, &TfrmFormenanalyse::KnotenGewaehlt);
     connect(btnHinzufuegen, &QPushButton::clicked, this, &TfrmFormenanalyse::Hinzufuegen);
     connect(btnFormentabelle, &QPushButton::clicked, this, &TfrmFormenanalyse::FormentabelleZeigen);
+    connect(btnBearbeiten, &QPushButton::clicked, this, &TfrmFormenanalyse::Bearbeiten);
     connect(btnSchliessen, &QPushButton::clicked, this, &TfrmFormenanalyse::Schliessen);
     connect(btnHilfe, &QPushButton::clicked, this, [this] { HilfeZeigen(this, 1014); });
     resize(820, 560);
@@ -134,6 +140,7 @@ void TfrmFormenanalyse::Suchen()
         WebBrowser1->clear();
         btnHinzufuegen->setEnabled(false);
         btnFormentabelle->setEnabled(false);
+        btnBearbeiten->setEnabled(false);
     }
     edtSuchen->setFocus();
     edtSuchen->selectAll();
@@ -144,6 +151,7 @@ void TfrmFormenanalyse::KnotenGewaehlt()
     const int32_t id = KnotenDaten(VSTVokabeln->currentItem()).id;
     if (id <= 0) {
         WebBrowser1->clear();
+        btnBearbeiten->setEnabled(false);
         return;
     }
     std::unique_ptr<TVokabel> v = m_dienst->VokabelLaden(id);
@@ -153,6 +161,24 @@ void TfrmFormenanalyse::KnotenGewaehlt()
     WebBrowser1->setHtml(m_dienst->AnalyseSeiteHtml(*m_vokabel));
     const int32_t wa = m_vokabel->Wortart();
     btnFormentabelle->setEnabled(wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN);
+    btnBearbeiten->setEnabled(bool(vokabelBearbeiten));
+}
+
+void TfrmFormenanalyse::Bearbeiten()
+{
+    if (!m_vokabel || !vokabelBearbeiten)
+        return;
+    const int32_t id = m_vokabel->id;
+    if (!vokabelBearbeiten(id))
+        return;
+    // The corrected entry may analyse the word differently: analyse again,
+    // and show the edited entry again when it still fits.
+    Suchen();
+    for (int i = 0; i < VSTVokabeln->topLevelItemCount(); ++i)
+        if (KnotenDaten(VSTVokabeln->topLevelItem(i)).id == id) {
+            VSTVokabeln->setCurrentItem(VSTVokabeln->topLevelItem(i));
+            break;
+        }
 }
 
 void TfrmFormenanalyse::Hinzufuegen()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -36,8 +37,13 @@ class TfrmFormenanalyse : public QDialog {
     QTextBrowser *WebBrowser1;
     QPushButton *btnHinzufuegen;
     QPushButton *btnFormentabelle;
+    QPushButton *btnBearbeiten;
     QPushButton *btnSchliessen;
     QPushButton *btnHilfe;
+
+    // Opens the editor on the stored entry; true when it was stored. Without
+    // it "Vokabel bearbeiten" is not offered.
+    std::function<bool(int32_t id)> vokabelBearbeiten;
 
   signals:
     // An entry was added to the current lesson.
@@ -47,6 +53,7 @@ class TfrmFormenanalyse : public QDialog {
     void KnotenGewaehlt();
     void Hinzufuegen();
     void FormentabelleZeigen();
+    void Bearbeiten();
     void Schliessen();
 
     TAnwendungskern &m_kern;

@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/programminfo.h"
+#include "app/vokabelmodell.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/pfade.h"
@@ -9,7 +10,7 @@
 #include "ui/aktionen.h"
 #include "ui/anwendung.h"
 #include "ui/frameauswahl.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,10 @@ void TfrmHaupt::AktionenAnlegen()
     // Entry-list keys must not fire while the user types in a text field.
     for (const char *n : {"actVokabelEntfernen", "actVokabelHinzufuegen"})
         Aktion(QString::fromLatin1(n))->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    for (const char *n : {"actVokabelRueckgaengig", "actVokabelWiederherstellen"}) {
+        Aktion(QString::fromLatin1(n))->setShortcutContext(Qt::WidgetShortcut);
+        Aktion(QString::fromLatin1(n))->setEnabled(false);
+    }
 }
 
 void TfrmHaupt::MenuesAnlegen()
@@ -152,20 +157,20 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
 {
     auto *seite = new QWidget;
     seite->setObjectName(QStringLiteral("tabVokabeln"));
-    lvwVokabeln = new TVokabelListe(seite);
+    lvwVokabeln = new TVokabelTabelle(seite);
     lvwVokabeln->setAccessibleName(QStringLiteral("Vokabeln der Lektion"));
-    lvwVokabeln->setHeaderLabels({QStringLiteral("Nr"), QStringLiteral("Vokabel"), QStringLiteral("Formen"),
-                                  QStringLiteral("Bedeutungen"), QStringLiteral("Wortart"),
-                                  QStringLiteral("Konj./Dekl.")});
+    m_vokabelModell = new TVokabelModell(Sitzung(), this);
+    lvwVokabeln->setModel(m_vokabelModell);
     lvwVokabeln->header()->setSectionsClickable(true);
     lvwVokabeln->header()->setStretchLastSection(false);
     lvwVokabeln->header()->setSectionResizeMode(QHeaderView::Interactive);
-    lvwVokabeln->header()->setSectionResizeMode(3, QHeaderView::Stretch);
-    lvwVokabeln->setColumnWidth(0, 45);
-    lvwVokabeln->setColumnWidth(1, 170);
-    lvwVokabeln->setColumnWidth(2, 260);
-    lvwVokabeln->setColumnWidth(4, 110);
-    lvwVokabeln->setColumnWidth(5, 190);
+    lvwVokabeln->header()->setSectionResizeMode(TVokabelModell::Bedeutungen, QHeaderView::Stretch);
+    lvwVokabeln->header()->moveSection(TVokabelModell::Nr, 0);
+    lvwVokabeln->setColumnWidth(TVokabelModell::Nr, 45);
+    lvwVokabeln->setColumnWidth(TVokabelModell::Vokabel, 170);
+    lvwVokabeln->setColumnWidth(TVokabelModell::Formen, 260);
+    lvwVokabeln->setColumnWidth(TVokabelModell::Wortart, 110);
+    lvwVokabeln->setColumnWidth(TVokabelModell::KonjDekl, 190);
     lvwVokabeln->setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto *lblVokabel = new QLabel(QStringLiteral("Voka&bel:"), seite);
@@ -197,9 +202,13 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
     frameAuswahl->hide();
     connect(frameAuswahl, &TframeAuswahl::geaendert, this, &TfrmHaupt::AuswahlPlatzieren);
 
-    // Insert and Delete act on the entry list while the focus is on this page.
+    // Insert and Delete act on the entry list while the focus is on this page;
+    // undo and redo of the list only while the list has the focus, so that the
+    // text editors keep their own.
     seite->addAction(Aktion(QStringLiteral("actVokabelHinzufuegen")));
     seite->addAction(Aktion(QStringLiteral("actVokabelEntfernen")));
+    lvwVokabeln->addAction(Aktion(QStringLiteral("actVokabelRueckgaengig")));
+    lvwVokabeln->addAction(Aktion(QStringLiteral("actVokabelWiederherstellen")));
 
     mnuVokabelPopup = new QMenu(this);
     pgcSeiten->addTab(seite, QStringLiteral("Vokabeln"));

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "app/lektionssitzung.h"
@@ -24,6 +25,9 @@ class QTextEdit;
 class QToolBar;
 class QTreeWidget;
 class QMenu;
+class QUndoCommand;
+class QUndoGroup;
+class QUndoStack;
 
 namespace lexovita {
 
@@ -32,7 +36,8 @@ class TFormenmanager;
 class TLektion;
 class TLektionssitzung;
 class TTextmodus;
-class TVokabelListe;
+class TVokabelModell;
+class TVokabelTabelle;
 class TframeAuswahl;
 class TfrmDrucken;
 class TfrmSuchen;
@@ -70,8 +75,13 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void VokabelBearbeiten();
     void VokabelEigenschaften();
 
-    // Rebuilds list, text, notes, captions from the current lesson.
+    // Shows the current lesson anew: list, text, notes, captions. Only when
+    // another lesson became current; saving never rebuilds the editors.
     void LektionZeigen();
+    // The undo history of the current lesson's entry list.
+    QUndoStack *Rueckgaengig() const;
+    // The entry-list model shown in `lvwVokabeln`.
+    TVokabelModell &VokabelModell() { return *m_vokabelModell; }
 
     // Shows the textbook management as chooser in the given mode
     // (TVerwaltungsModus); replaceable so that tests can answer without a
@@ -122,13 +132,17 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void EditorEinstellungenAnwenden();
     void LegendeAktualisieren();
 
-    void VokabelZeileFuellen(int zeile);
     void AuswahlGeaendert();
+    // Runs the command on the current lesson's undo history.
+    void Ausfuehren(QUndoCommand *befehl);
+    void UndoAktualisieren();
     void LernaktionenAktualisieren();
     void Geaendert();
     void TabsAufbauen();
     void TabGewechselt(int index);
-    void VokabellisteAufbauen(int auswahl = -1);
+    void ListeGeaendert();
+    void TextNeu();
+    void NotizenNeu();
 
     void SchnellEingabeGeaendert(const QString &text);
     void AuswahlZeigen(bool zeigen);
@@ -175,7 +189,10 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     TTextmodus *m_textmodus = nullptr;
     TfrmSuchen *m_suchen = nullptr;             // created on first use
     TfrmVokabelliste *m_vokabelliste = nullptr; // created on first use, kept
-    std::vector<TFarbbereich> m_grundfarben;    // the colours of the last click
+    TVokabelModell *m_vokabelModell = nullptr;
+    QUndoGroup *m_undo = nullptr;
+    std::map<const TLektion *, QUndoStack *> m_undoStapel; // one per open lesson
+    std::vector<TFarbbereich> m_grundfarben;               // the colours of the last click
     // The lesson the look-up beside the text was made in.
     const TLektion *m_wortkontextLektion = nullptr;
     std::unique_ptr<TFormenmanager> m_formen;
@@ -187,7 +204,7 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     // Widgets, named as the other windows and the tests refer to them.
     QTabBar *TabSet;
     QTabWidget *pgcSeiten;
-    TVokabelListe *lvwVokabeln;
+    TVokabelTabelle *lvwVokabeln;
     QLineEdit *edtVokabel;
     QPushButton *btnHinzufuegen;
     TframeAuswahl *frameAuswahl;

@@ -5,6 +5,7 @@
 #include "app/einstellungsdienst.h"
 #include "app/lektionssitzung.h"
 #include "app/vokabeldienst.h"
+#include "app/vokabelmodell.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -20,7 +21,8 @@
 #include "ui/frmvokabeleditor.h"
 #include "ui/frmwoerterbuch.h"
 #include "ui/hilfe.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabelbefehle.h"
+#include "ui/vokabeltabelle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,10 +38,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace lexovita {
@@ -67,6 +72,7 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     lay->addWidget(pgcSeiten, 1);
     setCentralWidget(mitte);
 
+    m_undo = new QUndoGroup(this);
     SeiteVokabelnAnlegen();
     SeiteTextAnlegen();
     AktionenVerbinden();
@@ -88,8 +94,34 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
     eigenschaftenZeigen = [this](TLektion &lektion) { TfrmEigenschaften::Bearbeiten(this, m_kern, lektion); };
 
     Sitzung().SetDialoge(this);
-    connect(&Sitzung(), &TLektionssitzung::anzeigen, this, &TfrmHaupt::LektionZeigen);
-    connect(&Sitzung(), &TLektionssitzung::kopfGeaendert, this, &TfrmHaupt::TabsAufbauen);
+    // Each signal rebuilds only what it names: saving touches the tabs alone.
+    TLektionssitzung *s = &Sitzung();
+    connect(s, &TLektionssitzung::lektionGewechselt, this, &TfrmHaupt::LektionZeigen);
+    connect(s, &TLektionssitzung::kopfGeaendert, this, &TfrmHaupt::TabsAufbauen);
+    connect(s, &TLektionssitzung::textGeaendert, this, &TfrmHaupt::TextNeu);
+    connect(s, &TLektionssitzung::notizenGeaendert, this, &TfrmHaupt::NotizenNeu);
+    for (auto signal : {&TLektionssitzung::vokabelnEingefuegt, &TLektionssitzung::vokabelnEntfernt,
+                        &TLektionssitzung::vokabelVerschoben})
+        connect(s, signal, this, &TfrmHaupt::ListeGeaendert);
+    connect(s, &TLektionssitzung::reihenfolgeGeaendert, this, &TfrmHaupt::ListeGeaendert);
+    connect(s, &TLektionssitzung::vokabelnGeaendert, this, &TfrmHaupt::ListeGeaendert);
+    // A list rewritten by another window cannot be undone step by step any more.
+    connect(s, &TLektionssitzung::vokabelnNeu, this, [this](TLektion *l) {
+        if (auto it = m_undoStapel.find(l); it != m_undoStapel.end())
+            it->second->clear();
+        if (l == AktuelleLektion())
+            ListeGeaendert();
+    });
+    connect(s, &TLektionssitzung::lektionGeschlossen, this, [this](TLektion *l) {
+        if (auto it = m_undoStapel.find(l); it != m_undoStapel.end()) {
+            delete it->second;
+            m_undoStapel.erase(it);
+        }
+    });
+    connect(s, &TLektionssitzung::gespeichert, this, [this](TLektion *l) {
+        if (auto it = m_undoStapel.find(l); it != m_undoStapel.end())
+            it->second->setClean();
+    });
     // Changed settings take effect in the open window at once.
     connect(&m_kern.Einstellungen(), &TEinstellungsdienst::geaendert, this,
             [this](const QSet<TEinstellungsGruppe> &gruppen) {
@@ -180,27 +212,33 @@ void TfrmHaupt::AktionenVerbinden()
         };
         fenster.Aktualisieren();
         fenster.exec();
-        // Entries may have been added to the lesson or deleted.
-        LektionZeigen();
     });
     verbinde("actBeenden", [this] { close(); });
     verbinde("actVokabelHinzufuegen", [this] { VokabelHinzufuegen(); });
     verbinde("actVokabelEntfernen", [this] { VokabelEntfernen(); });
     verbinde("actVokabelNachOben", [this] { VokabelNachOben(); });
     verbinde("actVokabelNachUnten", [this] { VokabelNachUnten(); });
+    verbinde("actVokabelRueckgaengig", [this] { m_undo->undo(); });
+    verbinde("actVokabelWiederherstellen", [this] { m_undo->redo(); });
+    connect(m_undo, &QUndoGroup::indexChanged, this, &TfrmHaupt::UndoAktualisieren);
+    connect(m_undo, &QUndoGroup::activeStackChanged, this, &TfrmHaupt::UndoAktualisieren);
     verbinde("actAusschneiden", [this] { PlusMemo1->cut(); });
     verbinde("actKopieren", [this] { PlusMemo1->copy(); });
     verbinde("actEinfuegen", [this] { PlusMemo1->paste(); });
     verbinde("actRueckgaengig", [this] { PlusMemo1->undo(); });
     verbinde("actWiederholen", [this] { PlusMemo1->redo(); });
     verbinde("actFormentabelle", [this] {
-        const QList<int> sel = lvwVokabeln->AusgewaehlteZeilen();
-        if (sel.size() == 1 && AktuelleLektion())
-            TfrmFormentabelle::Zeigen(this, m_kern, *AktuelleLektion()->vokabeln[static_cast<size_t>(sel.first())]);
+        if (const TVokabel *v = GewaehlteVokabel())
+            TfrmFormentabelle::Zeigen(this, m_kern, *v);
     });
     verbinde("actFormenanalyse", [this] {
         TfrmFormenanalyse fenster(this, m_kern);
-        connect(&fenster, &TfrmFormenanalyse::hinzugefuegt, this, [this] { VokabellisteAufbauen(); });
+        fenster.vokabelBearbeiten = [this, &fenster](int32_t id) {
+            auto v = TVokabeldienst(m_kern).Laden(id);
+            return v &&
+                   TfrmVokabelEditor::Bearbeiten(
+                       &fenster, m_kern, *v, QStringLiteral("Vokabel bearbeiten (") + v->vokabel + QLatin1Char(')'));
+        };
         fenster.exec();
     });
     verbinde("Action2", [this] {
@@ -221,11 +259,13 @@ void TfrmHaupt::AktionenVerbinden()
     });
     connect(edtVokabel, &QLineEdit::textChanged, this, &TfrmHaupt::SchnellEingabeGeaendert);
     connect(TabSet, &QTabBar::currentChanged, this, &TfrmHaupt::TabGewechselt);
-    connect(lvwVokabeln, &QTreeWidget::itemSelectionChanged, this, &TfrmHaupt::AuswahlGeaendert);
-    connect(lvwVokabeln->header(), &QHeaderView::sectionClicked, this, &TfrmHaupt::SpalteSortieren);
-    connect(lvwVokabeln, &TVokabelListe::verschieben, this, &TfrmHaupt::VokabelVerschieben);
+    connect(lvwVokabeln->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmHaupt::AuswahlGeaendert);
+    connect(m_vokabelModell, &QAbstractItemModel::modelReset, this, &TfrmHaupt::ListeGeaendert);
+    connect(lvwVokabeln->header(), &QHeaderView::sectionClicked, this,
+            [this](int spalte) { SpalteSortieren(static_cast<int>(TVokabelModell::AlsSortierspalte(spalte))); });
+    connect(lvwVokabeln, &TVokabelTabelle::verschieben, this, &TfrmHaupt::VokabelVerschieben);
     connect(lvwVokabeln, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        if (!lvwVokabeln->itemAt(pos))
+        if (lvwVokabeln->ZeileBei(pos) < 0)
             return;
         mnuVokabelPopup->clear();
         const int n = lvwVokabeln->AusgewaehlteZeilen().size();
@@ -235,10 +275,7 @@ void TfrmHaupt::AktionenVerbinden()
             p->setEnabled(a->isEnabled());
         };
         if (n == 1) {
-            const TLektion *l = AktuelleLektion();
-            const int z = lvwVokabeln->AusgewaehlteZeilen().first();
-            const int wa = l->vokabeln[static_cast<size_t>(z)]->Wortart();
-            if (wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN)
+            if (Aktion(QStringLiteral("actFormentabelle"))->isEnabled())
                 eintrag(QStringLiteral("Formentabelle"), "actFormentabelle");
             eintrag(QStringLiteral("Bearbeiten"), "actVokabelBearbeiten");
             eintrag(QStringLiteral("Nach oben"), "actVokabelNachOben");
@@ -248,7 +285,7 @@ void TfrmHaupt::AktionenVerbinden()
         eintrag(QStringLiteral("Entfernen"), "actVokabelEntfernen");
         mnuVokabelPopup->popup(lvwVokabeln->viewport()->mapToGlobal(pos));
     });
-    connect(lvwVokabeln, &QTreeWidget::itemDoubleClicked, this,
+    connect(lvwVokabeln, &QAbstractItemView::doubleClicked, this,
             [this] { Aktion(QStringLiteral("actEigenschaften"))->trigger(); });
 
     connect(PlusMemo1, &QTextEdit::cursorPositionChanged, this, &TfrmHaupt::TextCursorGeaendert);
@@ -270,7 +307,14 @@ bool TfrmHaupt::eventFilter(QObject *obj, QEvent *event)
     if (TextKlick(obj, event))
         return true;
     if (obj == edtVokabel) {
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // The field would take Ctrl+Insert as "copy"; here it is "Neue Vokabel...".
+            auto *k = static_cast<QKeyEvent *>(event);
+            if (k->key() == Qt::Key_Insert && k->modifiers() == Qt::ControlModifier) {
+                event->ignore();
+                return true;
+            }
+        } else if (event->type() == QEvent::KeyPress) {
             auto *k = static_cast<QKeyEvent *>(event);
             switch (k->key()) {
             case Qt::Key_Down:
@@ -349,51 +393,85 @@ void TfrmHaupt::closeEvent(QCloseEvent *event)
 
 // ---- Showing lessons -------------------------------------------------------
 
-void TfrmHaupt::VokabelZeileFuellen(int zeile)
-{
-    const TVokabel &v = *AktuelleLektion()->vokabeln[static_cast<size_t>(zeile)];
-    auto *it = new QTreeWidgetItem({QString::number(zeile + 1), v.vokabel, v.FormenText(), v.BedeutungenText(),
-                                    v.WortartText(), v.KonjDeklText()});
-    it->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
-    it->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
-    lvwVokabeln->addTopLevelItem(it);
-}
-
-void TfrmHaupt::VokabellisteAufbauen(int auswahl)
-{
-    const QSignalBlocker sperre(lvwVokabeln);
-    lvwVokabeln->clear();
-    if (const TLektion *l = AktuelleLektion()) {
-        for (int i = 0; i < l->Anzahl(); ++i)
-            VokabelZeileFuellen(i);
-    }
-    if (auswahl >= 0 && auswahl < lvwVokabeln->topLevelItemCount()) {
-        QTreeWidgetItem *it = lvwVokabeln->topLevelItem(auswahl);
-        lvwVokabeln->setCurrentItem(it);
-        it->setSelected(true);
-        lvwVokabeln->scrollToItem(it);
-    } else if (lvwVokabeln->topLevelItemCount() > 0) {
-        lvwVokabeln->scrollToItem(lvwVokabeln->topLevelItem(0));
-    }
-    AuswahlGeaendert();
-    LernaktionenAktualisieren();
-}
-
 void TfrmHaupt::LektionZeigen()
 {
     TLektion *l = AktuelleLektion();
     if (!l)
         return;
     WortkontextZuLektion(l);
-    m_zeigtLektion = true;
-    VokabellisteAufbauen();
-    PlusMemo1->setPlainText(l->text.join(QLatin1Char('\n')));
-    memNotizen->setPlainText(l->notizen.join(QLatin1Char('\n')));
-    ZeilenabstandAnwenden();
-    m_zeigtLektion = false;
+    // The model follows the session by itself; the editors are rebuilt here only.
+    TextNeu();
+    NotizenNeu();
     TabsAufbauen();
+    auto it = m_undoStapel.find(l);
+    if (it == m_undoStapel.end()) {
+        auto *stapel = new QUndoStack(m_undo);
+        it = m_undoStapel.emplace(l, stapel).first;
+        // This lesson's undo history decides its mark, once it is back at the saved state or leaves it.
+        connect(stapel, &QUndoStack::cleanChanged, this, [this, stapel](bool sauber) {
+            if (stapel == m_undo->activeStack())
+                Sitzung().ListenstandSetzen(sauber);
+        });
+    }
+    m_undo->setActiveStack(it->second);
+    ListeGeaendert();
+    if (lvwVokabeln->Anzahl() > 0)
+        lvwVokabeln->scrollToTop();
     // Each lesson keeps its own mode and analysis results.
     TextmodusZeigen();
+}
+
+void TfrmHaupt::TextNeu()
+{
+    const TLektion *l = AktuelleLektion();
+    if (!l)
+        return;
+    m_zeigtLektion = true;
+    PlusMemo1->setPlainText(l->text.join(QLatin1Char('\n')));
+    ZeilenabstandAnwenden();
+    m_zeigtLektion = false;
+}
+
+void TfrmHaupt::NotizenNeu()
+{
+    const TLektion *l = AktuelleLektion();
+    if (!l)
+        return;
+    m_zeigtLektion = true;
+    memNotizen->setPlainText(l->notizen.join(QLatin1Char('\n')));
+    m_zeigtLektion = false;
+}
+
+void TfrmHaupt::ListeGeaendert()
+{
+    AuswahlGeaendert();
+    LernaktionenAktualisieren();
+}
+
+QUndoStack *TfrmHaupt::Rueckgaengig() const
+{
+    return m_undo->activeStack();
+}
+
+void TfrmHaupt::Ausfuehren(QUndoCommand *befehl)
+{
+    if (QUndoStack *stapel = Rueckgaengig())
+        stapel->push(befehl);
+    else
+        delete befehl;
+}
+
+void TfrmHaupt::UndoAktualisieren()
+{
+    // The captions name the command: "Rückgängig: Vokabel entfernen".
+    QAction *zurueck = Aktion(QStringLiteral("actVokabelRueckgaengig"));
+    QAction *vor = Aktion(QStringLiteral("actVokabelWiederherstellen"));
+    zurueck->setEnabled(m_undo->canUndo());
+    vor->setEnabled(m_undo->canRedo());
+    zurueck->setText(m_undo->canUndo() ? QStringLiteral("&Rückgängig: ") + m_undo->undoText()
+                                       : QStringLiteral("&Rückgängig"));
+    vor->setText(m_undo->canRedo() ? QStringLiteral("&Wiederherstellen: ") + m_undo->redoText()
+                                   : QStringLiteral("&Wiederherstellen"));
 }
 
 void TfrmHaupt::TabsAufbauen()
@@ -428,12 +506,9 @@ void TfrmHaupt::AuswahlGeaendert()
     Aktivieren("actVokabelNachUnten", eine);
     Aktivieren("actEigenschaften", eine);
     Aktivieren("actVokabelBearbeiten", eine);
-    bool formen = false;
-    if (eine && AktuelleLektion()) {
-        const int wa = AktuelleLektion()->vokabeln[static_cast<size_t>(sel.first())]->Wortart();
-        formen = wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN;
-    }
-    Aktivieren("actFormentabelle", formen);
+    const TVokabel *v = GewaehlteVokabel();
+    const int wa = v ? v->Wortart() : 0;
+    Aktivieren("actFormentabelle", wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN);
 }
 
 void TfrmHaupt::LernaktionenAktualisieren()
@@ -465,14 +540,25 @@ void TfrmHaupt::SchnellEingabeGeaendert(const QString &text)
 void TfrmHaupt::VokabelHinzufuegen()
 {
     const TVokabel *kandidat = frameAuswahl->isVisible() ? frameAuswahl->Aktuell() : nullptr;
-    if (!kandidat || !Sitzung().VokabelAnhaengen(kandidat->id))
+    const TLektion *l = AktuelleLektion();
+    if (!kandidat || !l)
         return;
-    const int zeile = AktuelleLektion()->Anzahl() - 1;
-    VokabelZeileFuellen(zeile);
-    lvwVokabeln->scrollToItem(lvwVokabeln->topLevelItem(zeile));
+    // A word already in the lesson is not added twice: its row is shown instead.
+    for (int z = 0; z < l->Anzahl(); ++z) {
+        if (l->vokabeln[static_cast<size_t>(z)]->id == kandidat->id) {
+            lvwVokabeln->ZeilenWaehlen({z});
+            statusBar()->showMessage(QStringLiteral("\"%1\" ist bereits in der Lektion.").arg(kandidat->vokabel), 5000);
+            AuswahlZeigen(false);
+            return;
+        }
+    }
+    const int vorher = l->Anzahl();
+    Ausfuehren(new TVokabelAnhaengenBefehl(Sitzung(), kandidat->id));
+    if (l->Anzahl() == vorher)
+        return;
+    lvwVokabeln->scrollTo(m_vokabelModell->index(l->Anzahl() - 1, 0));
     if (!m_kern.Config().KeepVokTooltip)
         AuswahlZeigen(false);
-    LernaktionenAktualisieren();
 }
 
 // ---- Entry list ------------------------------------------------------------
@@ -480,48 +566,46 @@ void TfrmHaupt::VokabelHinzufuegen()
 void TfrmHaupt::VokabelEntfernen()
 {
     const QList<int> zeilen = lvwVokabeln->AusgewaehlteZeilen();
-    TLektion *l = AktuelleLektion();
-    if (zeilen.isEmpty() || !l)
+    if (zeilen.isEmpty() || !AktuelleLektion())
         return;
-    l->VokabelnEntfernen(zeilen);
-    VokabellisteAufbauen();
-    Sitzung().Markieren();
+    // One entry goes without a question, as it can be undone; several are asked for.
+    if (zeilen.size() > 1 &&
+        m_kern.Rueckfrage().Frage(
+            ProgrammTitel(),
+            QStringLiteral("Sollen die %1 ausgewählten Vokabeln aus der Lektion entfernt werden?").arg(zeilen.size()),
+            KN_JA_NEIN, Antwort::Ja, Symbol::Frage) != Antwort::Ja)
+        return;
+    Ausfuehren(new TVokabelnEntfernenBefehl(Sitzung(), zeilen));
 }
 
 void TfrmHaupt::VokabelNachOben()
 {
     const QList<int> zeilen = lvwVokabeln->AusgewaehlteZeilen();
-    TLektion *l = AktuelleLektion();
-    if (zeilen.size() != 1 || !l)
+    if (zeilen.size() != 1)
         return;
-    VokabellisteAufbauen(l->VokabelNachOben(zeilen.first()));
-    Sitzung().Markieren();
+    Ausfuehren(new TVokabelVerschiebenBefehl(Sitzung(), TVokabelVerschiebenBefehl::Art::Oben, zeilen.first()));
+    lvwVokabeln->ZeilenWaehlen(lvwVokabeln->AusgewaehlteZeilen());
 }
 
 void TfrmHaupt::VokabelNachUnten()
 {
     const QList<int> zeilen = lvwVokabeln->AusgewaehlteZeilen();
-    TLektion *l = AktuelleLektion();
-    if (zeilen.size() != 1 || !l)
+    if (zeilen.size() != 1)
         return;
-    VokabellisteAufbauen(l->VokabelNachUnten(zeilen.first()));
-    Sitzung().Markieren();
+    Ausfuehren(new TVokabelVerschiebenBefehl(Sitzung(), TVokabelVerschiebenBefehl::Art::Unten, zeilen.first()));
+    lvwVokabeln->ZeilenWaehlen(lvwVokabeln->AusgewaehlteZeilen());
 }
 
 void TfrmHaupt::VokabelVerschieben(int von, int nach)
 {
-    TLektion *l = AktuelleLektion();
-    if (l && l->VokabelVerschieben(von, nach))
-        VokabellisteAufbauen(nach);
+    Ausfuehren(new TVokabelVerschiebenBefehl(Sitzung(), TVokabelVerschiebenBefehl::Art::Ziehen, von, nach));
 }
 
 void TfrmHaupt::SpalteSortieren(int spalte)
 {
-    TLektion *l = AktuelleLektion();
-    if (!l || spalte <= 0 || spalte > static_cast<int>(TSpalte::KonjDekl))
+    if (spalte <= 0 || spalte > static_cast<int>(TSpalte::KonjDekl))
         return;
-    l->VokabelnSortieren(static_cast<TSpalte>(spalte));
-    VokabellisteAufbauen();
+    Ausfuehren(new TVokabelnSortierenBefehl(Sitzung(), static_cast<TSpalte>(spalte)));
 }
 
 } // namespace lexovita

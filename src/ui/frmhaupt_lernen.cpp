@@ -1,6 +1,7 @@
 // The drills of the menu "Lernen" and the word list: each opens modally on
 // the current lesson; the repetition of due entries and the statistics need none.
 #include "app/lektionssitzung.h"
+#include "app/vokabelmodell.h"
 #include "app/wiederholdienst.h"
 #include "model/lektion.h"
 #include "textmode/textanalyse.h"
@@ -13,7 +14,6 @@
 #include "ui/frmvokabelliste.h"
 #include "ui/frmvokabeltest.h"
 #include "ui/frmwiederholen.h"
-#include "ui/vokabelliste.h"
 
 #include <QAction>
 #include <QTabWidget>
@@ -30,9 +30,9 @@ void TfrmHaupt::LernenVerbinden()
         TLektion *lektion = AktuelleLektion();
         if (!lektion || lektion->Anzahl() == 0)
             return;
-        lvwVokabeln->clear();
+        m_vokabelModell->SetVerborgen(true);
         oeffnen(*lektion);
-        VokabellisteAufbauen();
+        m_vokabelModell->SetVerborgen(false);
     };
     connect(Aktion(QStringLiteral("actVokabelnSchriftlich")), &QAction::triggered, this, [this, abfragen] {
         abfragen([this](TLektion &lektion) {
@@ -59,10 +59,8 @@ void TfrmHaupt::LernenVerbinden()
         const int anfang = TextOffset(text, c.selectionStart());
         m_vokabelliste->Vorbereiten(lektion, anfang, TextOffset(text, c.selectionEnd()) - anfang);
         m_vokabelliste->exec();
-        if (m_vokabelliste->LektionGeaendert()) {
-            LektionZeigen();
+        if (m_vokabelliste->LektionGeaendert())
             pgcSeiten->setCurrentIndex(0);
-        }
     });
     connect(Aktion(QStringLiteral("actVokabelnMuendlich")), &QAction::triggered, this, [this, abfragen] {
         abfragen([this](TLektion &lektion) {
@@ -100,12 +98,12 @@ void TfrmHaupt::LernenVerbinden()
                 return;
             sitzung = TWiederholdienst::AlsLektion(start.Plan());
         }
-        lvwVokabeln->clear();
+        m_vokabelModell->SetVerborgen(true);
         {
             TfrmAbfrage fenster(this, m_kern, *sitzung, TfrmAbfrage::Art::Wiederholung);
             fenster.exec();
         }
-        VokabellisteAufbauen();
+        m_vokabelModell->SetVerborgen(false);
     });
     connect(Aktion(QStringLiteral("actLernstatistik")), &QAction::triggered, this, [this] {
         TfrmLernstatistik fenster(this, m_kern);

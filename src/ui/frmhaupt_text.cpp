@@ -10,6 +10,7 @@
 #include "ui/formenbaeume.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmvokabeleigenschaften.h"
+#include "ui/vokabelbefehle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,8 +60,8 @@ void TfrmHaupt::TextmodusVerbinden()
     connect(Aktion(QStringLiteral("actWortNachschlagen")), &QAction::triggered, this, &TfrmHaupt::WortNachschlagen);
     connect(Aktion(QStringLiteral("actHinzufuegen")), &QAction::triggered, this, [this] {
         const QList<QTreeWidgetItem *> sel = lvwWortkontext->selectedItems();
-        if (sel.size() == 1 && Sitzung().VokabelAnhaengen(sel.first()->text(2).toInt()))
-            VokabellisteAufbauen(AktuelleLektion()->Anzahl() - 1);
+        if (sel.size() == 1)
+            Ausfuehren(new TVokabelAnhaengenBefehl(Sitzung(), sel.first()->text(2).toInt()));
     });
     connect(lvwWortkontext, &QTreeWidget::itemSelectionChanged, this, &TfrmHaupt::WortkontextGewaehlt);
     connect(lvwWortkontext, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *it) {

@@ -7,7 +7,8 @@
 #include "model/lektion.h"
 #include "ui/frmvokabeleditor.h"
 #include "ui/frmvokabeleigenschaften.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabelbefehle.h"
+#include "ui/vokabeltabelle.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -37,8 +38,10 @@ void TfrmHaupt::VokabelNeu()
     if (!TfrmVokabelEditor::Bearbeiten(this, m_kern, *v, QStringLiteral("Neue Vokabel (") + text + QLatin1Char(')')))
         return;
     // The stored entry, as every other list row comes from the database.
-    if (AktuelleLektion() && Sitzung().VokabelAnhaengen(v->id))
-        VokabellisteAufbauen(AktuelleLektion()->Anzahl() - 1);
+    if (const TLektion *l = AktuelleLektion()) {
+        Ausfuehren(new TVokabelAnhaengenBefehl(Sitzung(), v->id));
+        lvwVokabeln->ZeilenWaehlen({l->Anzahl() - 1});
+    }
     edtVokabel->clear();
 }
 
@@ -47,15 +50,15 @@ void TfrmHaupt::VokabelBearbeiten()
     const TVokabel *gewaehlt = GewaehlteVokabel();
     if (!gewaehlt)
         return;
-    const int zeile = lvwVokabeln->AusgewaehlteZeilen().first();
     TVokabeldienst dienst(m_kern);
     auto kopie = dienst.ZumBearbeiten(*gewaehlt);
+    auto vorher = dienst.ZumBearbeiten(*gewaehlt);
     const QString titel = QStringLiteral("Vokabel bearbeiten (") + kopie->vokabel + QLatin1Char(')');
     // Storing replaced the copies in every open lesson already.
     if (!TfrmVokabelEditor::Bearbeiten(this, m_kern, *kopie, titel))
         return;
-    Sitzung().Markieren();
-    VokabellisteAufbauen(zeile);
+    Sitzung().VokabelAktualisiert(kopie->id);
+    Ausfuehren(new TVokabelBearbeitenBefehl(m_kern, std::move(vorher), std::move(kopie)));
 }
 
 void TfrmHaupt::VokabelEigenschaften()

@@ -249,7 +249,7 @@ void TfrmVokabelliste::Uebernehmen()
     m_geaendert = ziel && VokabelnUebernehmen(*ziel, m_gefunden, ids, art, optDoppelteVermeiden->isChecked());
     // Only the lesson in memory changes; it is stored when the user saves it.
     if (m_geaendert)
-        m_kern.Sitzung().Markieren();
+        m_kern.Sitzung().VokabelnNeuGesetzt(ziel);
     accept();
 }
 

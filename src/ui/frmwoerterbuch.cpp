@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/woerterbuch.h"
+#include "app/woerterbuchmodell.h"
 #include "model/pfade.h"
 #include "model/vokabel.h"
 #include "morph/formenbaum.h"
@@ -20,10 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -93,7 +94,7 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     // Shows stored text: a headword with tags must not turn into markup.
     lblListe->setTextFormat(Qt::PlainText);
     lblListe->setObjectName(QStringLiteral("lblListe"));
-    DBGrid = new QTreeWidget(links);
+    DBGrid = new QTreeView(links);
     DBGrid->setObjectName(QStringLiteral("DBGrid"));
     DBGrid->setAccessibleName(QStringLiteral("Liste"));
     // The label above names the list in each direction.
@@ -101,6 +102,10 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     DBGrid->setRootIsDecorated(false);
     DBGrid->setUniformRowHeights(true);
     DBGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The next page is read when the view scrolls near the end (fetchMore).
+    m_liste = new TWoerterbuchModell(*m_logik, this);
+    DBGrid->setModel(m_liste);
     lblListe->setBuddy(DBGrid);
     auto *linksLay = new QVBoxLayout(links);
     linksLay->setContentsMargins(0, 0, 0, 0);
@@ -231,19 +236,16 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
         m_logik->Suchen(text);
         ListeZeigen();
     });
-    connect(DBGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int wert) {
-        if (wert >= DBGrid->verticalScrollBar()->maximum() - DBGrid->verticalScrollBar()->pageStep())
-            WeitereZeilenZeigen();
-    });
-    connect(DBGrid, &QTreeWidget::currentItemChanged, this, [this] {
-        const int zeile = DBGrid->indexOfTopLevelItem(DBGrid->currentItem());
-        if (zeile < 0)
-            return;
-        if (zeile >= DBGrid->topLevelItemCount() - 20)
-            WeitereZeilenZeigen();
-        m_logik->ZeileWaehlen(zeile);
-        TrefferZeigen();
-    });
+    connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &aktuell) {
+                if (!aktuell.isValid())
+                    return;
+                // Keys walking down the list read ahead before the end is reached.
+                if (aktuell.row() >= m_liste->rowCount() - 20 && m_liste->canFetchMore({}))
+                    m_liste->fetchMore({});
+                m_logik->ZeileWaehlen(aktuell.row());
+                TrefferZeigen();
+            });
     connect(cmbVokabel, &QComboBox::activated, this, [this](int index) {
         m_logik->TrefferWaehlen(index);
         VokabelZeigen();
@@ -267,7 +269,12 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     });
     connect(btnBearbeiten, &QPushButton::clicked, this, [this] {
         if (m_logik->Vokabel() && vokabelBearbeiten && vokabelBearbeiten(m_logik->Vokabel()->id)) {
+            const int zeile = DBGrid->currentIndex().row();
             m_logik->Neuladen();
+            // The rows were read again; the chosen one stays chosen.
+            m_liste->Neu();
+            const QSignalBlocker sperre(DBGrid->selectionModel());
+            DBGrid->setCurrentIndex(m_liste->index(std::min(zeile, m_liste->rowCount() - 1)));
             VokabelZeigen();
         }
     });
@@ -305,30 +312,14 @@ void TfrmWoerterbuch::ListeZeigen()
     QPalette p = lvwVerweise->palette();
     p.setColor(QPalette::Text, latein ? QColor(Qt::blue) : palette().color(QPalette::WindowText));
     lvwVerweise->setPalette(p);
+    m_liste->Neu();
     {
-        const QSignalBlocker sperre(DBGrid);
-        DBGrid->clear();
-        QList<QTreeWidgetItem *> zeilen;
-        for (const TWoerterbuchZeile &z : m_logik->Liste())
-            zeilen.append(new QTreeWidgetItem({z.text}));
-        DBGrid->addTopLevelItems(zeilen);
-        if (!zeilen.isEmpty())
-            DBGrid->setCurrentItem(zeilen.first());
+        // The dictionary chose the first row already.
+        const QSignalBlocker sperre(DBGrid->selectionModel());
+        if (m_liste->rowCount() > 0)
+            DBGrid->setCurrentIndex(m_liste->index(0));
     }
     TrefferZeigen();
-}
-
-void TfrmWoerterbuch::WeitereZeilenZeigen()
-{
-    const int neu = m_logik->MehrLaden();
-    if (neu == 0)
-        return;
-    const auto &liste = m_logik->Liste();
-    QList<QTreeWidgetItem *> zeilen;
-    for (size_t i = liste.size() - static_cast<size_t>(neu); i < liste.size(); ++i)
-        zeilen.append(new QTreeWidgetItem({liste[i].text}));
-    const QSignalBlocker sperre(DBGrid);
-    DBGrid->addTopLevelItems(zeilen);
 }
 
 void TfrmWoerterbuch::TrefferZeigen()

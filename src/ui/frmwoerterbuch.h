@@ -10,6 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+class QTreeView;
 class QTreeWidget;
 
 namespace lexovita {
@@ -17,6 +18,7 @@ namespace lexovita {
 class TAnwendungskern;
 class TFormenmanager;
 class TWoerterbuch;
+class TWoerterbuchModell;
 
 // "Wörterbuch": the whole vocabulary in three directions (Latin, German,
 // memory aids), a search field over the list, the entries of the chosen row
@@ -38,7 +40,7 @@ class TfrmWoerterbuch : public QDialog {
     QToolButton *btnLatein, *btnDeutsch, *btnMerkhilfen;
     QLineEdit *edtSuchen;
     QLabel *lblListe;
-    QTreeWidget *DBGrid;
+    QTreeView *DBGrid;
     QComboBox *cmbVokabel;
     QLabel *lblVokabelAnzahl;
     QTabWidget *pgcVokabel;
@@ -51,12 +53,12 @@ class TfrmWoerterbuch : public QDialog {
   private:
     void ListeZeigen();
     // Appends the next page of the list once the view nears its end.
-    void WeitereZeilenZeigen();
     void TrefferZeigen();
     void VokabelZeigen();
 
     TAnwendungskern &m_kern;
     std::unique_ptr<TWoerterbuch> m_logik;
+    TWoerterbuchModell *m_liste = nullptr;
     std::unique_ptr<TFormenmanager> m_formen;
 };
 

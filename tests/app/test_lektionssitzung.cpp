@@ -1,11 +1,14 @@
 // The lesson session driven without any window: scripted choices and answers.
 #include "app/lektionssitzung.h"
+#include "app/vokabelmodell.h"
 #include "model/uhr.h"
 #include "store/lektionsspeicher.h"
 #include "store/test_lektion_hilfen.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <deque>
+#include <functional>
 
 namespace lexovita::test {
 namespace {
@@ -15,9 +18,13 @@ class TAntworten : public IRueckfrage {
   public:
     std::deque<Antwort> antworten;
     QStringList gefragt;
-    Antwort Frage(const QString &, const QString &text, int, Antwort, Symbol) override
+    int knoepfe = 0;
+    Antwort vorgabe = Antwort::Ok;
+    Antwort Frage(const QString &, const QString &text, int k, Antwort v, Symbol) override
     {
         gefragt << text;
+        knoepfe = k;
+        vorgabe = v;
         if (antworten.empty()) {
             ADD_FAILURE() << "unerwartete Frage: " << text.toStdString();
             return Antwort::Abbrechen;
@@ -110,13 +117,16 @@ TEST_F(Lektionssitzung, OpeningAStoredLessonTwiceShowsTheOpenCopyInsteadOfASecon
     sitzung.Neu();
     ASSERT_NE(sitzung.Aktuell(), offen);
 
-    QSignalSpy anzeigen(&sitzung, &TLektionssitzung::anzeigen);
+    QSignalSpy gewechselt(&sitzung, &TLektionssitzung::lektionGewechselt);
     sitzung.GespeicherteOeffnen(id);
     EXPECT_EQ(sitzung.Aktuell(), offen);
     EXPECT_EQ(sitzung.Lektionen().Anzahl(), 2);
     // The unsaved text of the open copy is what the user sees, not the stored one.
     EXPECT_EQ(sitzung.Text(), QStringLiteral("Amo domum."));
-    EXPECT_EQ(anzeigen.count(), 1);
+    EXPECT_EQ(gewechselt.count(), 1);
+    // Opening it while it is current rebuilds nothing.
+    sitzung.GespeicherteOeffnen(id);
+    EXPECT_EQ(gewechselt.count(), 1);
 }
 
 TEST_F(Lektionssitzung, DeletingATextbookInTheChooserDetachsItsOpenLessonSoSavingAsksForANewPlace)
@@ -163,6 +173,7 @@ TEST_F(Lektionssitzung, ClosingAModifiedLessonFollowsTheAnswerToTheSaveQuestion)
         {"Nein closes without storing", Antwort::Nein, false, true, false},
         {"Ja stores at the chosen place and closes", Antwort::Ja, true, true, true},
         {"Ja with a cancelled chooser keeps the lesson open", Antwort::Ja, false, false, false},
+        {"Abbrechen keeps the lesson open", Antwort::Abbrechen, false, false, false},
     };
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.name);
@@ -180,6 +191,9 @@ TEST_F(Lektionssitzung, ClosingAModifiedLessonFollowsTheAnswerToTheSaveQuestion)
 
         EXPECT_EQ(sitzung.Schliessen(), f.geschlossen);
         EXPECT_EQ(antworten.gefragt, QStringList{frage});
+        // One Enter stores: "Ja" is preselected, and the question can be cancelled.
+        EXPECT_EQ(antworten.knoepfe, int(KN_JA_NEIN_ABBRECHEN));
+        EXPECT_EQ(antworten.vorgabe, Antwort::Ja);
         EXPECT_EQ(sitzung.Lektionen().Anzahl(), f.geschlossen ? vorher - 1 : vorher);
         EXPECT_EQ(speicher.LektionSuchen(buch, name) != 0, f.gespeichert);
         EXPECT_TRUE(dialoge.wahlen.empty());
@@ -246,6 +260,169 @@ TEST_F(Lektionssitzung, ProgramEndAsksForEveryModifiedLessonAndStopsWhenAPlaceIs
     antworten.antworten = {Antwort::Nein, Antwort::Nein};
     EXPECT_TRUE(sitzung.Beenden());
     EXPECT_EQ(antworten.gefragt.size(), 2);
+}
+
+// Every change of the entry list marks the lesson once and is announced as
+// the rows it touched; the model over the session stays consistent, which
+// the model tester checks after each announcement.
+TEST_F(Lektionssitzung, EveryEntryListCommandMarksTheLessonAndAnnouncesItsRows)
+{
+    struct Fall {
+        const char *name;
+        std::function<void(TLektionssitzung &)> befehl;
+        QStringList danach;
+        const char *signal; // the announcement expected
+    };
+    const Fall faelle[] = {
+        {"remove two rows",
+         [](TLektionssitzung &s) {
+             EXPECT_EQ(s.VokabelnEntfernen({2, 1}).size(), 2u);
+         },
+         {"amare"},
+         SIGNAL(vokabelnEntfernt())},
+        {"up",
+         [](TLektionssitzung &s) { EXPECT_EQ(s.VokabelNachOben(1), 0); },
+         {"domus", "amare", "bonus"},
+         SIGNAL(vokabelVerschoben())},
+        {"up from the top wraps to the end",
+         [](TLektionssitzung &s) { EXPECT_EQ(s.VokabelNachOben(0), 2); },
+         {"domus", "bonus", "amare"},
+         SIGNAL(vokabelVerschoben())},
+        {"down",
+         [](TLektionssitzung &s) { EXPECT_EQ(s.VokabelNachUnten(0), 1); },
+         {"domus", "amare", "bonus"},
+         SIGNAL(vokabelVerschoben())},
+        {"down from the end wraps to the top",
+         [](TLektionssitzung &s) { EXPECT_EQ(s.VokabelNachUnten(2), 0); },
+         {"bonus", "amare", "domus"},
+         SIGNAL(vokabelVerschoben())},
+        {"drag the first below the last",
+         [](TLektionssitzung &s) { EXPECT_TRUE(s.VokabelVerschieben(0, 2)); },
+         {"domus", "bonus", "amare"},
+         SIGNAL(vokabelVerschoben())},
+        {"drag the last to the top",
+         [](TLektionssitzung &s) { EXPECT_TRUE(s.VokabelVerschieben(2, 0)); },
+         {"bonus", "amare", "domus"},
+         SIGNAL(vokabelVerschoben())},
+        {"sort by word class",
+         [](TLektionssitzung &s) { EXPECT_EQ(s.VokabelnSortieren(TSpalte::Wortart).size(), 3); },
+         {"bonus", "domus", "amare"},
+         SIGNAL(reihenfolgeGeaendert(QList<int>))},
+        {"append",
+         [this](TLektionssitzung &s) { EXPECT_TRUE(s.VokabelAnhaengen(amare)); },
+         {"amare", "domus", "bonus", "amare"},
+         SIGNAL(vokabelnEingefuegt())},
+    };
+    const int32_t id = Gespeichert(QStringLiteral("L1"), {amare, domus, bonus});
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.name);
+        // A fresh, unmodified copy of the stored lesson each time.
+        sitzung.Neu();
+        sitzung.GespeicherteOeffnen(id);
+        TLektion *l = sitzung.Aktuell();
+        l->geaendert = false;
+        TVokabelModell modell(sitzung);
+        QAbstractItemModelTester tester(&modell, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QSignalSpy kopf(&sitzung, &TLektionssitzung::kopfGeaendert);
+        QSignalSpy gemeldet(&sitzung, f.signal);
+        QSignalSpy gewechselt(&sitzung, &TLektionssitzung::lektionGewechselt);
+        f.befehl(sitzung);
+        EXPECT_EQ(Woerter(*l), f.danach);
+        EXPECT_TRUE(l->geaendert);
+        EXPECT_EQ(kopf.count(), 1);
+        EXPECT_EQ(gemeldet.count(), 1);
+        EXPECT_EQ(gewechselt.count(), 0); // nothing is shown anew
+        QStringList gezeigt;
+        for (int z = 0; z < modell.rowCount(); ++z) {
+            gezeigt << modell.index(z, TVokabelModell::Vokabel).data().toString();
+            EXPECT_EQ(modell.index(z, TVokabelModell::Nr).data().toString(), QString::number(z + 1));
+        }
+        EXPECT_EQ(gezeigt, f.danach);
+        l->geaendert = false;
+        sitzung.Schliessen(l);
+    }
+    // What changes nothing marks nothing.
+    sitzung.GespeicherteOeffnen(id);
+    TLektion *l = sitzung.Aktuell();
+    l->geaendert = false;
+    EXPECT_TRUE(sitzung.VokabelnEntfernen({7}).empty());
+    EXPECT_FALSE(sitzung.VokabelVerschieben(1, 1));
+    EXPECT_TRUE(sitzung.VokabelnSortieren(TSpalte::Nr).isEmpty());
+    EXPECT_FALSE(l->geaendert);
+}
+
+// Removing and putting back, and sorting and ordering back, are exact
+// inverses: an undo history is built on them.
+TEST_F(Lektionssitzung, RemovedEntriesGoBackToTheirRowsAndASortCanBeReversed)
+{
+    const int32_t id = Gespeichert(QStringLiteral("L1"), {amare, domus, bonus, amare});
+    sitzung.GespeicherteOeffnen(id);
+    TLektion *l = sitzung.Aktuell();
+    const QStringList vorher = Woerter(*l);
+    TVokabelModell modell(sitzung);
+    QAbstractItemModelTester tester(&modell, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    auto entfernt = sitzung.VokabelnEntfernen({0, 3, 1});
+    ASSERT_EQ(entfernt.size(), 3u);
+    EXPECT_EQ(Woerter(*l), QStringList{QStringLiteral("bonus")});
+    sitzung.VokabelnEinfuegen(std::move(entfernt));
+    EXPECT_EQ(Woerter(*l), vorher);
+
+    const QList<int> herkunft = sitzung.VokabelnSortieren(TSpalte::Vokabel);
+    EXPECT_EQ(Woerter(*l), (QStringList{"amare", "amare", "bonus", "domus"}));
+    QList<int> zurueck(herkunft.size());
+    for (int i = 0; i < herkunft.size(); ++i)
+        zurueck[herkunft[i]] = i;
+    EXPECT_TRUE(sitzung.VokabelnAnordnen(zurueck));
+    EXPECT_EQ(Woerter(*l), vorher);
+    EXPECT_FALSE(sitzung.VokabelnAnordnen({0, 0, 1, 2})); // no permutation
+
+    // The model's own move and sort go through the session as well.
+    l->geaendert = false;
+    EXPECT_TRUE(modell.moveRows({}, 0, 1, {}, 3)); // before row 3: ends on row 2
+    EXPECT_EQ(Woerter(*l), (QStringList{"domus", "bonus", "amare", "amare"}));
+    EXPECT_TRUE(l->geaendert);
+    modell.sort(TVokabelModell::Vokabel, Qt::DescendingOrder);
+    EXPECT_EQ(Woerter(*l), (QStringList{"domus", "bonus", "amare", "amare"}));
+    modell.sort(TVokabelModell::Vokabel);
+    EXPECT_EQ(Woerter(*l), (QStringList{"amare", "amare", "bonus", "domus"}));
+    // While a drill runs, the list shows no rows.
+    modell.SetVerborgen(true);
+    EXPECT_EQ(modell.rowCount(), 0);
+    modell.SetVerborgen(false);
+    EXPECT_EQ(modell.rowCount(), 4);
+}
+
+// Saving touches only the header: the editors are not rebuilt, so their
+// caret and undo history survive. An undo history back at the saved state
+// clears the mark, unless something beyond the list changed meanwhile.
+TEST_F(Lektionssitzung, SavingRebuildsNothingAndTheListStateDecidesTheMark)
+{
+    const int32_t id = Gespeichert(QStringLiteral("L1"), {amare, domus});
+    sitzung.GespeicherteOeffnen(id);
+    TLektion *l = sitzung.Aktuell();
+    QSignalSpy gewechselt(&sitzung, &TLektionssitzung::lektionGewechselt);
+    QSignalSpy text(&sitzung, &TLektionssitzung::textGeaendert);
+    QSignalSpy gespeichert(&sitzung, &TLektionssitzung::gespeichert);
+    sitzung.VokabelNachUnten(0);
+    EXPECT_TRUE(l->geaendert);
+    sitzung.ListenstandSetzen(true);
+    EXPECT_FALSE(l->geaendert);
+    sitzung.ListenstandSetzen(false);
+    EXPECT_TRUE(sitzung.Speichern());
+    EXPECT_FALSE(l->geaendert);
+    EXPECT_EQ(gespeichert.count(), 1);
+    EXPECT_EQ(gewechselt.count(), 0);
+    EXPECT_EQ(text.count(), 0);
+    EXPECT_EQ(Woerter(*speicher.LektionLesen(id)), (QStringList{"domus", "amare"}));
+
+    sitzung.VokabelNachUnten(0);
+    sitzung.TextSetzen(QStringLiteral("Amo."));
+    sitzung.ListenstandSetzen(true);
+    EXPECT_TRUE(l->geaendert); // the text is still unsaved
+    EXPECT_TRUE(sitzung.Speichern());
+    EXPECT_TRUE(sitzung.VokabelAnhaengen(bonus)); // as the dictionary adds: outside the undo history
+    sitzung.ListenstandSetzen(true);
+    EXPECT_TRUE(l->geaendert);
 }
 
 } // namespace

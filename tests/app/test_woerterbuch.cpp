@@ -2,10 +2,12 @@
 #include "app/anwendungskern.h"
 #include "app/lektionssitzung.h"
 #include "app/woerterbuch.h"
+#include "app/woerterbuchmodell.h"
 #include "model/config.h"
 #include "store/test_lektion_hilfen.h"
 #include "store/vokabelspeicher.h"
 
+#include <QAbstractItemModelTester>
 #include <set>
 
 namespace lexovita::test {
@@ -158,18 +160,25 @@ TEST_F(Woerterbuch, PagesReadToTheEndAreTheWholeListInOrder)
             neu(QStringLiteral("arc%1").arg(i, 4, 10, QLatin1Char('0')));
         t.Bestaetigen();
     }
+    // Paged through the list model, as the window's view does when it scrolls.
     wb.Suchen(QStringLiteral("ar"));
+    TWoerterbuchModell modell(wb);
     EXPECT_EQ(static_cast<int>(wb.Liste().size()), TWoerterbuch::kSeite);
-    EXPECT_TRUE(wb.MehrVorhanden());
-    while (wb.MehrLaden() > 0) {
-    }
+    EXPECT_EQ(modell.rowCount(), TWoerterbuch::kSeite);
+    EXPECT_TRUE(modell.canFetchMore({}));
+    // The tester reads a page itself, as a view does.
+    QAbstractItemModelTester tester(&modell, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    while (modell.canFetchMore({}))
+        modell.fetchMore({});
     EXPECT_FALSE(wb.MehrVorhanden());
     const auto ganz = TWoerterbuchAbfrage(daten).Liste(TWoerterbuchModus::Latein, false, QStringLiteral("ar"));
     ASSERT_EQ(wb.Liste().size(), ganz.size());
     ASSERT_EQ(ganz.size(), static_cast<size_t>(anzahl));
     std::set<int32_t> ids;
+    ASSERT_EQ(modell.rowCount(), static_cast<int>(ganz.size()));
     for (size_t i = 0; i < ganz.size(); ++i) {
         EXPECT_EQ(wb.Liste()[i].id, ganz[i].id) << i;
+        EXPECT_EQ(modell.index(static_cast<int>(i)).data().toString(), ganz[i].text) << i;
         ids.insert(ganz[i].id);
         if (i > 0) {
             EXPECT_LE(ganz[i - 1].schluessel, ganz[i].schluessel);

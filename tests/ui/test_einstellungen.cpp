@@ -1,6 +1,7 @@
 // The settings window over a main window on an empty database. With
 // LEXOVITA_BILDER set every page is saved there as a picture.
 #include "app/anwendungskern.h"
+#include "app/einstellungsbearbeitung.h"
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "store/datenmanager.h"
@@ -16,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,10 +109,13 @@ class TestEinstellungen : public QObject {
         QCOMPARE(f.cmbKasus->currentIndex(), 4);
         QVERIFY(!f.chkPartizip->isChecked() && f.chkPerfekt->isChecked());
         QVERIFY(f.chkVLSAnfang->isEnabled() && !f.edtFalscheAnzahl->isEnabled());
-        // Typing goes through the field's rule into the copy, not the live settings.
-        f.edtAbstand->setText(QStringLiteral("0"));
-        QCOMPARE(f.Kopie().txtZeilenabstand, 18);
-        f.edtAbstand->setText(QStringLiteral("25"));
+        // A number field steps within the field's range into the copy, not the live settings.
+        QCOMPARE(f.edtAbstand->minimum(), ZahlfeldBereich(TZahlfeld::Abstand).minimum);
+        QTest::keyClick(f.edtAbstand, Qt::Key_Up);
+        QCOMPARE(f.Kopie().txtZeilenabstand, 19);
+        f.edtAbstand->setValue(0);
+        QCOMPARE(f.Kopie().txtZeilenabstand, ZahlfeldBereich(TZahlfeld::Abstand).minimum);
+        f.edtAbstand->setValue(25);
         QCOMPARE(f.Kopie().txtZeilenabstand, 25);
         QCOMPARE(m_u->config->txtZeilenabstand, 18);
     }

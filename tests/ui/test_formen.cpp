@@ -12,8 +12,9 @@
 #include "ui/frmformenanalyse.h"
 #include "ui/frmformentabelle.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmvokabeleditor.h"
 #include "ui/programmstart.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QAction>
@@ -51,11 +52,7 @@ class TestFormen : public QObject {
                 return i;
         return -1;
     }
-    void Waehlen(int zeile)
-    {
-        m_fenster->lvwVokabeln->clearSelection();
-        m_fenster->lvwVokabeln->topLevelItem(zeile)->setSelected(true);
-    }
+    void Waehlen(int zeile) { m_fenster->lvwVokabeln->ZeilenWaehlen({zeile}); }
 
   private slots:
     void initTestCase()
@@ -124,8 +121,7 @@ class TestFormen : public QObject {
             QCOMPARE(erste, wortart == WA_VERB ? QStringLiteral("Indikativ") : QStringLiteral("Deklination"));
         }
         // Two entries selected: no table.
-        m_fenster->lvwVokabeln->topLevelItem(0)->setSelected(true);
-        m_fenster->lvwVokabeln->topLevelItem(1)->setSelected(true);
+        m_fenster->lvwVokabeln->ZeilenWaehlen({0, 1});
         QVERIFY(!akt->isEnabled());
     }
 
@@ -134,8 +130,8 @@ class TestFormen : public QObject {
         QAction *akt = m_fenster->Aktion(QStringLiteral("actFormenanalyse"));
         QVERIFY(akt->isEnabled());
         const int vorher = m_fenster->AktuelleLektion()->Anzahl();
-        QString titel, erster, seite;
-        bool tabelle = false, leer = true;
+        QString titel, erster, seite, editorTitel, nachBearbeiten, seiteNachBearbeiten;
+        bool tabelle = false, leer = true, bearbeitet = false;
         QVERIFY(ImModalen<TfrmFormenanalyse>(akt, [&](TfrmFormenanalyse *f) {
             titel = f->windowTitle();
             f->Suchen(QStringLiteral("amavisti"));
@@ -144,6 +140,16 @@ class TestFormen : public QObject {
             tabelle = f->btnFormentabelle->isEnabled();
             f->resize(900, 520);
             Bild(f, QStringLiteral("formenanalyse-amavisti.png"));
+            // "Vokabel bearbeiten" opens the editor on the shown entry; after OK the word is analysed again.
+            bearbeitet =
+                f->btnBearbeiten->isEnabled() && ImModalen<TfrmVokabelEditor>([f] { f->btnBearbeiten->click(); },
+                                                                              [&](TfrmVokabelEditor *e) {
+                                                                                  editorTitel = e->windowTitle();
+                                                                                  f->WebBrowser1->clear();
+                                                                                  e->btnOK->click();
+                                                                              });
+            nachBearbeiten = f->Vokabel() ? f->Vokabel()->vokabel : QString();
+            seiteNachBearbeiten = f->WebBrowser1->toPlainText();
             f->btnHinzufuegen->click();
             // An unknown word empties tree and page and disables the actions.
             f->Suchen(QStringLiteral("xqzt"));
@@ -155,9 +161,13 @@ class TestFormen : public QObject {
         QVERIFY2(seite.contains(QStringLiteral("2. Prs. Sg. Perfekt Aktiv Indikativ")), qPrintable(seite));
         QVERIFY(tabelle);
         QVERIFY(leer);
+        QVERIFY(bearbeitet);
+        QCOMPARE(editorTitel, QStringLiteral("Vokabel bearbeiten (amare)"));
+        QCOMPARE(nachBearbeiten, QStringLiteral("amare"));
+        QCOMPARE(seiteNachBearbeiten, seite);
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), vorher + 1);
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), vorher + 1);
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItem(vorher)->text(1), QStringLiteral("amare"));
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), vorher + 1);
+        QCOMPARE(m_fenster->lvwVokabeln->Text(vorher, 1), QStringLiteral("amare"));
     }
 
     void formentabelleVonCapere()

@@ -17,7 +17,7 @@
 #include "ui/frmwoerterbuch.h"
 #include "ui/hilfe.h"
 #include "ui/programmstart.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -41,6 +41,7 @@
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -72,6 +73,14 @@ QStringList Spalte(const QTreeWidget *liste, int spalte)
     QStringList s;
     for (int i = 0; i < liste->topLevelItemCount(); ++i)
         s << liste->topLevelItem(i)->text(spalte);
+    return s;
+}
+
+QStringList Spalte(const TVokabelTabelle *liste, int spalte)
+{
+    QStringList s;
+    for (int i = 0; i < liste->Anzahl(); ++i)
+        s << liste->Text(i, spalte);
     return s;
 }
 
@@ -122,12 +131,7 @@ class TestFrmHaupt : public QObject {
         QVERIFY(m_fenster->frameAuswahl->isVisible());
         QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
     }
-    void Auswaehlen(QList<int> zeilen)
-    {
-        m_fenster->lvwVokabeln->clearSelection();
-        for (int z : zeilen)
-            m_fenster->lvwVokabeln->topLevelItem(z)->setSelected(true);
-    }
+    void Auswaehlen(QList<int> zeilen) { m_fenster->lvwVokabeln->ZeilenWaehlen(zeilen); }
 
   private slots:
     void init()
@@ -238,8 +242,8 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(l->vokabeln[0]->vokabel, gewaehlt);
         // The full entry is loaded, meanings included.
         QVERIFY(!l->vokabeln[0]->bedeutungen.empty());
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 1);
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItem(0)->text(1), gewaehlt);
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), 1);
+        QCOMPARE(m_fenster->lvwVokabeln->Text(0, 1), gewaehlt);
         QVERIFY(!m_fenster->frameAuswahl->isVisible());
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
         // The entry makes the written drill and the printed test available.
@@ -299,8 +303,14 @@ class TestFrmHaupt : public QObject {
         for (const char *w : {"amar", "amic", "ambu", "bonu", "cele"})
             Hinzufuegen(QString::fromLatin1(w));
         auto *liste = m_fenster->lvwVokabeln;
-        QCOMPARE(liste->topLevelItemCount(), 5);
+        QCOMPARE(liste->Anzahl(), 5);
         Auswaehlen({0, 2, 4});
+        // Several entries go only after a question; "Nein" keeps them.
+        m_u->frage.antworten = {Antwort::Nein, Antwort::Ja};
+        m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->trigger();
+        QCOMPARE(liste->Anzahl(), 5);
+        QCOMPARE(m_u->frage.gefragt.last().text,
+                 QStringLiteral("Sollen die 3 ausgewählten Vokabeln aus der Lektion entfernt werden?"));
         m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->trigger();
         QCOMPARE(Spalte(liste, 1), (QStringList{"amicus", "bonus"}));
         QCOMPARE(Spalte(liste, 0), (QStringList{"1", "2"}));
@@ -323,43 +333,156 @@ class TestFrmHaupt : public QObject {
         QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Home);
         QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Delete);
         QCOMPARE(m_fenster->edtVokabel->text(), QStringLiteral("e"));
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 2);
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), 2);
         m_fenster->lvwVokabeln->setFocus();
         Auswaehlen({0});
         QTest::keyClick(m_fenster->lvwVokabeln, Qt::Key_Delete);
         QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), QStringList{QStringLiteral("celer")});
     }
 
-    void clickingAHeaderSortsWithoutMarkingTheLesson()
-    {
-        for (const char *w : {"amar", "bonu", "amic"})
-            Hinzufuegen(QString::fromLatin1(w));
-        TLektion *l = m_fenster->AktuelleLektion();
-        l->geaendert = false;
-        m_fenster->LektionZeigen();
-        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
-        auto *header = m_fenster->lvwVokabeln->header();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(4) + 5, header->height() / 2));
-        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 4), (QStringList{"Adjektiv", "Substantiv", "Verb"}));
-        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 0), (QStringList{"1", "2", "3"}));
-        QCOMPARE(l->vokabeln[0]->vokabel, QStringLiteral("bonus"));
-        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
-        // "Nr" does not sort.
-        m_fenster->SpalteSortieren(1);
-        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"amare", "amicus", "bonus"}));
-        m_fenster->SpalteSortieren(0);
-        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"amare", "amicus", "bonus"}));
-    }
-
-    void draggingARowMovesItWithoutMarkingTheLesson()
+    // Each list command marks the tab; undo (Ctrl+Z in the list) brings back
+    // the list and the saved state's mark, redo (Ctrl+Y) the command's.
+    void everyListCommandMarksTheTabAndUndoAndRedoRestoreListAndMark()
     {
         for (const char *w : {"amar", "bonu", "cele"})
             Hinzufuegen(QString::fromLatin1(w));
-        m_fenster->AktuelleLektion()->geaendert = false;
-        emit m_fenster->lvwVokabeln->verschieben(0, 2);
-        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"bonus", "celer", "amare"}));
-        QVERIFY(!m_fenster->AktuelleLektion()->geaendert);
+        const int32_t buch = TLektionsSpeicher(*m_u->dm).LehrbuchAnlegen(QStringLiteral("Latein I"));
+        m_fenster->lehrbuchWaehlen = [buch](int, const QString &) {
+            return Gewaehlt(QStringLiteral("Lektion 1"), buch, QStringLiteral("Latein I"), 0);
+        };
+        m_fenster->Aktion(QStringLiteral("actSpeichern"))->trigger();
+        QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("Lektion 1"));
+        const QStringList gespeichert{"amare", "bonus", "celer"};
+        auto *liste = m_fenster->lvwVokabeln;
+        QAction *zurueck = m_fenster->Aktion(QStringLiteral("actVokabelRueckgaengig"));
+        QAction *vor = m_fenster->Aktion(QStringLiteral("actVokabelWiederherstellen"));
+        QVERIFY(zurueck->isEnabled()); // the adds before saving can still be undone
+        auto header = [liste](int spalte) {
+            QHeaderView *h = liste->header();
+            QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                              QPoint(h->sectionViewportPosition(h->logicalIndex(spalte)) + 5, h->height() / 2));
+        };
+        const struct {
+            const char *befehl;
+            std::function<void()> ausfuehren;
+            QStringList danach;
+        } faelle[] = {
+            {"Vokabel entfernen",
+             [&] {
+                 Auswaehlen({1});
+                 m_fenster->Aktion(QStringLiteral("actVokabelEntfernen"))->trigger();
+             },
+             {"amare", "celer"}},
+            {"Vokabel nach oben",
+             [&] {
+                 Auswaehlen({0});
+                 m_fenster->Aktion(QStringLiteral("actVokabelNachOben"))->trigger();
+             },
+             {"bonus", "celer", "amare"}},
+            {"Vokabel nach unten",
+             [&] {
+                 Auswaehlen({0});
+                 m_fenster->Aktion(QStringLiteral("actVokabelNachUnten"))->trigger();
+             },
+             {"bonus", "amare", "celer"}},
+            {"Vokabel verschieben",
+             [&] {
+                 Auswaehlen({0});
+                 emit liste->verschieben(0, 2);
+             },
+             {"bonus", "celer", "amare"}},
+            {"Vokabeln sortieren", [&] { header(4); }, {"bonus", "celer", "amare"}}, // Adjektiv before Verb
+            {"Vokabel hinzufügen", [&] { Hinzufuegen(QStringLiteral("amic")); }, {"amare", "bonus", "celer", "amicus"}},
+        };
+        for (const auto &f : faelle) {
+            const QString befehl = QString::fromUtf8(f.befehl);
+            f.ausfuehren();
+            QCOMPARE(Spalte(liste, 1), f.danach);
+            QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("Lektion 1 *"));
+            QCOMPARE(zurueck->text(), QStringLiteral("&Rückgängig: ") + befehl);
+            Bild(m_fenster, QStringLiteral("liste-%1.png").arg(&f - faelle));
+            if (&f == faelle && qEnvironmentVariableIsSet("LEXOVITA_BILDER")) {
+                QMenu *menue = m_fenster->menuBar()->actions().at(1)->menu();
+                menue->popup(m_fenster->mapToGlobal(QPoint(60, 30)));
+                Bild(menue, QStringLiteral("menue-vokabel.png"));
+                menue->close();
+            }
+            liste->setFocus();
+            QTest::keyClick(liste, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(Spalte(liste, 1), gespeichert);
+            QCOMPARE(Spalte(liste, 0), (QStringList{"1", "2", "3"}));
+            QVERIFY2(m_fenster->TabSet->tabText(0) == QStringLiteral("Lektion 1"), f.befehl);
+            QCOMPARE(vor->text(), QStringLiteral("&Wiederherstellen: ") + befehl);
+            QTest::keyClick(liste, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(Spalte(liste, 1), f.danach);
+            QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("Lektion 1 *"));
+            vor->trigger(); // nothing left to redo
+            zurueck->trigger();
+            QCOMPARE(Spalte(liste, 1), gespeichert);
+        }
+        // The stored order is the one saved last: a sorted list is stored sorted.
+        header(4);
+        m_fenster->Aktion(QStringLiteral("actSpeichern"))->trigger();
+        const TLektion *l = m_fenster->AktuelleLektion();
+        const auto gespeicherteLektion = TLektionsSpeicher(*m_u->dm).LektionLesen(l->id);
+        QStringList gelesen;
+        for (const auto &v : gespeicherteLektion->vokabeln)
+            gelesen << v->vokabel;
+        QCOMPARE(gelesen, (QStringList{"bonus", "celer", "amare"}));
+        // Ctrl+Z in the text editor is the editor's own undo, not the list's.
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Roma"));
+        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Spalte(liste, 1), (QStringList{"bonus", "celer", "amare"}));
+    }
+
+    // Saving while typing keeps the caret where it is and the text's undo history.
+    void savingKeepsTheCaretAndTheUndoHistoryOfTheText()
+    {
+        const int32_t buch = TLektionsSpeicher(*m_u->dm).LehrbuchAnlegen(QStringLiteral("Latein I"));
+        m_fenster->lehrbuchWaehlen = [buch](int, const QString &) {
+            return Gewaehlt(QStringLiteral("Lektion 1"), buch, QStringLiteral("Latein I"), 0);
+        };
+        m_fenster->pgcSeiten->setCurrentIndex(1);
+        m_fenster->PlusMemo1->setFocus();
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Gallia est omnis divisa."));
+        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        c.setPosition(6);
+        m_fenster->PlusMemo1->setTextCursor(c);
+        int stelle = 6;
+        for (int mal = 0; mal < 2; ++mal) { // the first save asks for a place, the second goes straight
+            QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("Lektion 1"));
+            QCOMPARE(m_fenster->PlusMemo1->textCursor().position(), stelle);
+            QVERIFY(m_fenster->PlusMemo1->document()->isUndoAvailable());
+            QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("X"));
+            ++stelle;
+        }
+        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("GalliaXX est omnis divisa."));
+        // Back through both saves to the text as typed before the first.
+        for (int i = 0; i < 4 && m_fenster->PlusMemo1->toPlainText().contains(QLatin1Char('X')); ++i)
+            m_fenster->PlusMemo1->undo();
+        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Gallia est omnis divisa."));
+    }
+
+    void quickAddOfAWordAlreadyInTheLessonSelectsItsRow()
+    {
+        for (const char *w : {"amar", "bonu", "amar"})
+            Hinzufuegen(QString::fromLatin1(w));
+        QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"amare", "bonus"}));
+        QCOMPARE(m_fenster->lvwVokabeln->AusgewaehlteZeilen(), QList<int>{0});
+        QCOMPARE(m_fenster->statusBar()->currentMessage(), QStringLiteral("\"amare\" ist bereits in der Lektion."));
+        // Ctrl+Insert in the field opens "Neue Vokabel..." rather than copying.
+        QString titel;
+        QTimer::singleShot(0, [&titel] {
+            if (auto *editor = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                titel = editor->windowTitle();
+                editor->reject();
+            }
+        });
+        m_fenster->edtVokabel->setFocus();
+        m_fenster->edtVokabel->setText(QStringLiteral("saltare"));
+        QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(titel, QStringLiteral("Neue Vokabel (saltare)"));
     }
 
     void closingTheLastUnmodifiedLessonOpensAFreshOneWithoutAsking()
@@ -690,10 +813,11 @@ class TestFrmHaupt : public QObject {
             QVERIFY(f);
             QCOMPARE(f->windowTitle(), QStringLiteral("Wörterbuch"));
             QTest::keyClicks(f->edtSuchen, QStringLiteral("am"));
-            liste = Spalte(f->DBGrid, 0);
+            for (int i = 0; i < f->DBGrid->model()->rowCount(); ++i)
+                liste << f->DBGrid->model()->index(i, 0).data().toString();
             anzahl = f->lblVokabelAnzahl->text();
             bedeutungen << f->lblBedeutungen->text();
-            f->DBGrid->setCurrentItem(f->DBGrid->topLevelItem(2));
+            f->DBGrid->setCurrentIndex(f->DBGrid->model()->index(2, 0));
             bedeutungen << f->lblBedeutungen->text();
             formentabelle = f->btnFormentabelle->isEnabled();
             if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
@@ -702,7 +826,7 @@ class TestFrmHaupt : public QObject {
             // A text nothing begins with says so.
             QTest::keyClicks(f->edtSuchen, QStringLiteral("xq"));
             keine = f->lblVokabelAnzahl->text();
-            keineZeilen = f->DBGrid->topLevelItemCount();
+            keineZeilen = f->DBGrid->model()->rowCount();
             Bild(f, QStringLiteral("woerterbuch-keine.png"));
             f->btnSchliessen->click();
         });
@@ -730,7 +854,7 @@ class TestFrmHaupt : public QObject {
             auto *f = qobject_cast<TfrmWoerterbuch *>(QApplication::activeModalWidget());
             QVERIFY(f);
             QTest::keyClicks(f->edtSuchen, QStringLiteral("amx"));
-            f->DBGrid->setCurrentItem(f->DBGrid->topLevelItem(0));
+            f->DBGrid->setCurrentIndex(f->DBGrid->model()->index(0, 0));
             vokabel = f->lblVokabel->text();
             bedeutungen = f->lblBedeutungen->text();
             formatVokabel = f->lblVokabel->textFormat();
@@ -755,7 +879,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(gezeigt, 1);
     }
 
-    void closingAModifiedLessonAsksTheSaveQuestionWithNoPreselected()
+    void closingAModifiedLessonAsksTheSaveQuestionWithYesPreselected()
     {
         Hinzufuegen(QStringLiteral("amar"));
         m_u->frage.antworten = {Antwort::Nein};
@@ -764,12 +888,12 @@ class TestFrmHaupt : public QObject {
         const auto &f = m_u->frage.gefragt.first();
         QCOMPARE(f.titel, QStringLiteral("lexovita"));
         QCOMPARE(f.text, QStringLiteral("Soll die Lektion \"unbenannt-1\" gespeichert werden?"));
-        QCOMPARE(f.knoepfe, int(KN_JA_NEIN));
-        QVERIFY(f.vorgabe == Antwort::Nein);
+        QCOMPARE(f.knoepfe, int(KN_JA_NEIN_ABBRECHEN));
+        QVERIFY(f.vorgabe == Antwort::Ja);
         QVERIFY(f.symbol == Symbol::Frage);
         // No: the lesson is closed and a fresh one takes its place.
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), 0);
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 0);
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), 0);
     }
 
     void closingTheWindowAsksAboutEveryModifiedLessonAndSavesTheSettings()

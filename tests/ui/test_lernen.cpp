@@ -9,7 +9,7 @@
 #include "ui/frmnumerale.h"
 #include "ui/hilfe.h"
 #include "ui/punktestand.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QAction>
@@ -167,7 +167,7 @@ class TestLernen : public QObject {
                        {QStringLiteral("celer"), QStringLiteral("celeris")});
         for (const char *w : {"amar", "amic", "cele", "bonu"})
             m_u->Hinzufuegen(QString::fromLatin1(w));
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 4);
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), 4);
         m_u->config->vlsMischen = false;
         m_u->config->vlsAnfang = false;
         m_u->config->vlStammformen = true;
@@ -223,7 +223,7 @@ class TestLernen : public QObject {
             QVERIFY(f);
             // A failed check must not leave the modal window open.
             const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, SchliessenWennOffen);
-            listeLeer = m_fenster->lvwVokabeln->topLevelItemCount() == 0;
+            listeLeer = m_fenster->lvwVokabeln->Anzahl() == 0;
             const struct {
                 const char *antwort, *form1, *form2;
                 bool genus;
@@ -282,7 +282,7 @@ class TestLernen : public QObject {
         });
         m_fenster->Aktion(QStringLiteral("actVokabelnSchriftlich"))->trigger();
         QVERIFY(listeLeer);
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 3);
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), 3);
         QCOMPARE(fragen, (QStringList{"amare?", "amicus?", "bonus?"}));
         QCOMPARE(schriftfarbe, QStringLiteral("grg")); // case and "!" do not count, "Feind" begins no meaning
         QCOMPARE(ergebnisse,

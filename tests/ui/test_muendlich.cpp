@@ -4,7 +4,7 @@
 #include "store/vokabelspeicher.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmmuendlich.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QAction>
@@ -79,7 +79,7 @@ class TestMuendlich : public QObject {
             auto *f = qobject_cast<TfrmMuendlich *>(QApplication::activeModalWidget());
             QVERIFY(f);
             const std::unique_ptr<QDialog, void (*)(QDialog *)> zu(f, [](QDialog *d) { d->reject(); });
-            listeLeer = haupt->lvwVokabeln->topLevelItemCount() == 0;
+            listeLeer = haupt->lvwVokabeln->Anzahl() == 0;
             QCOMPARE(f->focusWidget(), f->tblVokabeln);
             // "frage|antwort" per row, "*" before an open question; then the
             // progress line and the steps offered (N next, V back).
@@ -109,7 +109,7 @@ class TestMuendlich : public QObject {
         });
         aktion->trigger();
         QVERIFY(listeLeer);
-        QCOMPARE(haupt->lvwVokabeln->topLevelItemCount(), 3);
+        QCOMPARE(haupt->lvwVokabeln->Anzahl(), 3);
         const QString a = QStringLiteral("amare (amo, amavi)|") + kLieben, b = QStringLiteral("bonus|gut"),
                       c = QStringLiteral("amicus (amici, m.)|Freund");
         auto offen = [](const QString &zeile) { return QLatin1Char('*') + zeile.section('|', 0, 0) + "|?"; };

@@ -16,7 +16,7 @@
 #include "ui/frmvokabeleigenschaften.h"
 #include "ui/frmwoerterbuch.h"
 #include "ui/programmstart.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QAction>
@@ -128,12 +128,12 @@ class TestVokabeleditor : public QObject {
         QCOMPARE(seiteNachMeldung, QStringLiteral("Bedeutungen"));
 
         // The stored entry is the new last row of the lesson ...
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), vorher + 1);
-        QTreeWidgetItem *zeile = m_fenster->lvwVokabeln->topLevelItem(vorher);
-        QCOMPARE(zeile->text(1), QStringLiteral("zelotypare"));
-        QCOMPARE(zeile->text(2), QStringLiteral("zelotypo, zelotypavi, zelotypatum"));
-        QCOMPARE(zeile->text(3), QStringLiteral("eifersüchtig sein"));
-        QCOMPARE(zeile->text(5), QStringLiteral("A-Konjugation"));
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), vorher + 1);
+        const auto *liste = m_fenster->lvwVokabeln;
+        QCOMPARE(liste->Text(vorher, 1), QStringLiteral("zelotypare"));
+        QCOMPARE(liste->Text(vorher, 2), QStringLiteral("zelotypo, zelotypavi, zelotypatum"));
+        QCOMPARE(liste->Text(vorher, 3), QStringLiteral("eifersüchtig sein"));
+        QCOMPARE(liste->Text(vorher, 5), QStringLiteral("A-Konjugation"));
         QVERIFY(m_fenster->AktuelleLektion()->geaendert);
 
         // ... and the quick add finds it in the database.
@@ -218,8 +218,8 @@ class TestVokabeleditor : public QObject {
                                            [&](TfrmWoerterbuch *w) {
                                                w->btnDeutsch->click();
                                                QTest::keyClicks(w->edtSuchen, QStringLiteral("Eifersuecht"));
-                                               for (int i = 0; i < w->DBGrid->topLevelItemCount(); ++i)
-                                                   liste << w->DBGrid->topLevelItem(i)->text(0);
+                                               for (int i = 0; i < w->DBGrid->model()->rowCount(); ++i)
+                                                   liste << w->DBGrid->model()->index(i, 0).data().toString();
                                                for (int i = 0; i < w->cmbVokabel->count(); ++i)
                                                    treffer << w->cmbVokabel->itemText(i);
                                                QCoreApplication::processEvents(); // lay out as shown
@@ -308,8 +308,7 @@ class TestVokabeleditor : public QObject {
         QVERIFY(!l->geaendert);
         const int32_t id = l->vokabeln[1]->id;
         const QString kopf = l->vokabeln[1]->vokabel;
-        m_fenster->lvwVokabeln->clearSelection();
-        m_fenster->lvwVokabeln->topLevelItem(1)->setSelected(true);
+        m_fenster->lvwVokabeln->ZeilenWaehlen({1});
         QAction *bearbeiten = m_fenster->Aktion(QStringLiteral("actVokabelBearbeiten"));
         QVERIFY(bearbeiten->isEnabled());
 
@@ -324,8 +323,8 @@ class TestVokabeleditor : public QObject {
                                                  e->btnOK->click();
                                              }));
         QCOMPARE(titel, QStringLiteral("Vokabel bearbeiten (") + kopf + QLatin1Char(')'));
-        QVERIFY2(m_fenster->lvwVokabeln->topLevelItem(1)->text(3).endsWith(QStringLiteral(", Prüfbedeutung")),
-                 qPrintable(m_fenster->lvwVokabeln->topLevelItem(1)->text(3)));
+        QVERIFY2(m_fenster->lvwVokabeln->Text(1, 3).endsWith(QStringLiteral(", Prüfbedeutung")),
+                 qPrintable(m_fenster->lvwVokabeln->Text(1, 3)));
         QVERIFY(l->vokabeln[1]->BedeutungSuchen(QStringLiteral("Prüfbedeutung")));
         QVERIFY(l->geaendert);
         TVokabeldienst dienst(*m_u->kern);
@@ -335,7 +334,7 @@ class TestVokabeleditor : public QObject {
         QString seite;
         int formen = 0;
         QVERIFY(ImModalen<TfrmVokabeleigenschaften>(
-            [&] { emit m_fenster->lvwVokabeln->itemDoubleClicked(m_fenster->lvwVokabeln->topLevelItem(1), 0); },
+            [&] { emit m_fenster->lvwVokabeln->doubleClicked(m_fenster->lvwVokabeln->model()->index(1, 0)); },
             [&](TfrmVokabeleigenschaften *f) {
                 seite = f->txtVokabel->toPlainText();
                 formen = f->tvwFormen->topLevelItemCount();

@@ -6,7 +6,7 @@
 #include "ui/frmhaupt.h"
 #include "ui/frmvokabelliste.h"
 #include "ui/frmvokabeltest.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QAction>
@@ -240,7 +240,7 @@ class TestVokabeltest : public QObject {
             f.btnOK->click();
         });
         QCOMPARE(m_fenster->AktuelleLektion(), lektion);
-        QCOMPARE(Zeilen(m_fenster->lvwVokabeln).size(), 2);
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), 2);
         QCOMPARE(lektion->vokabeln[1]->vokabel, QStringLiteral("rosa"));
         QVERIFY(lektion->geaendert);
         QCOMPARE(m_fenster->pgcSeiten->currentIndex(), 0);

@@ -8,7 +8,7 @@
 #include "ui/frmhaupt.h"
 #include "ui/frmlernstatistik.h"
 #include "ui/frmwiederholen.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QAbstractBarSeries>
@@ -196,7 +196,7 @@ class TestWiederholen : public QObject {
         m_fenster->edtVokabel->clear();
         QTest::keyClicks(m_fenster->edtVokabel, QStringLiteral("populus"));
         QTest::keyClick(m_fenster->edtVokabel, Qt::Key_Return);
-        QCOMPARE(m_fenster->lvwVokabeln->topLevelItemCount(), 1);
+        QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), 1);
         auto abfragen = [this](const QStringList &antworten) {
             WennOffen<TfrmAbfrage>(this, [antworten](TfrmAbfrage *f) {
                 for (const QString &a : antworten) {

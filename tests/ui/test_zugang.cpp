@@ -4,7 +4,7 @@
 
 #include "ui_hilfe.h"
 
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -76,7 +76,7 @@ class TestZugang : public QObject {
         TfrmHaupt *f = u.fenster.get();
         for (const char *w : {"amar", "amic", "bonu"})
             u.Hinzufuegen(QString::fromLatin1(w));
-        QCOMPARE(f->lvwVokabeln->topLevelItemCount(), 3);
+        QCOMPARE(f->lvwVokabeln->Anzahl(), 3);
 
         QStringList fehler = OhneNamen(f);
         QStringList geoeffnet;
@@ -90,8 +90,7 @@ class TestZugang : public QObject {
                                  "actFormentabelle",       "actDrucken",           "actSuchen",
                                  "actDBAufraeumen",        "actImportieren",       "actOeffnen"}) {
             // The entry commands act on one chosen entry (a verb).
-            f->lvwVokabeln->clearSelection();
-            f->lvwVokabeln->topLevelItem(0)->setSelected(true);
+            f->lvwVokabeln->ZeilenWaehlen({0});
             QAction *a = f->Aktion(QString::fromLatin1(name));
             QVERIFY2(a, name);
             if (!a->isEnabled()) {
