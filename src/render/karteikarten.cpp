@@ -175,6 +175,8 @@ QByteArray KarteikartenSchreiben(const QString &lehrbuch, const std::vector<cons
         QString deck;
         QStringList schlagworte;
     };
+    // A lesson never stored has no textbook; its deck still needs a name.
+    const QString buch = lehrbuch.trimmed().isEmpty() ? QStringLiteral("Ohne Lehrbuch") : lehrbuch;
     std::vector<Notiz> notizen;
     QHash<int32_t, size_t> nachId;
     for (const TLektion *l : lektionen)
@@ -188,10 +190,9 @@ QByteArray KarteikartenSchreiben(const QString &lehrbuch, const std::vector<cons
             }
             if (v->id > 0)
                 nachId.insert(v->id, notizen.size());
-            notizen.push_back(
-                {v.get(),
-                 QStringLiteral("lexovita::") + DeckTeil(lehrbuch) + QStringLiteral("::") + DeckTeil(l->name),
-                 {Schlagwort(lehrbuch), lektionTag}});
+            notizen.push_back({v.get(),
+                               QStringLiteral("lexovita::") + DeckTeil(buch) + QStringLiteral("::") + DeckTeil(l->name),
+                               {Schlagwort(buch), lektionTag}});
         }
     QString text = QStringLiteral("#separator:tab\n#html:true\n#notetype column:1\n#deck column:2\n#tags column:6\n");
     for (const Notiz &n : notizen) {
