@@ -1,5 +1,8 @@
 #include "app/lektionssitzung.h"
 
+#include "app/tabellenaustausch.h"
+#include "render/karteikarten.h"
+
 #include "model/lektionsdatei.h"
 #include "model/pfade.h"
 #include "model/uhr.h"
@@ -352,6 +355,32 @@ bool TLektionssitzung::Exportieren()
     for (auto &v : l->vokabeln)
         m_daten.SonderformenLaden(*v);
     XmlDateiSchreiben(XmlDateiname(datei), LektionAlsXml(*l, m_vorlagen));
+    return true;
+}
+
+bool TLektionssitzung::TabelleExportieren()
+{
+    TLektion *l = Aktuell();
+    if (!l || !m_dialoge)
+        return false;
+    const QString datei = m_dialoge->ExportDateiWaehlen(l->name + QStringLiteral(".csv"));
+    if (datei.isEmpty())
+        return false;
+    TBeschaeftigt b(m_dialoge);
+    XmlDateiSchreiben(TabellenDateiname(datei), LektionAlsTabelle(m_daten, *l));
+    return true;
+}
+
+bool TLektionssitzung::KarteikartenExportieren()
+{
+    TLektion *l = Aktuell();
+    if (!l || !m_dialoge)
+        return false;
+    const QString datei = m_dialoge->ExportDateiWaehlen(l->name + QStringLiteral(".txt"));
+    if (datei.isEmpty())
+        return false;
+    TBeschaeftigt b(m_dialoge);
+    XmlDateiSchreiben(KarteikartenDateiname(datei), LektionAlsKarteikarten(m_daten, *l, KarteikartenFormenVorgabe()));
     return true;
 }
 

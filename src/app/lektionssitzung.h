@@ -34,7 +34,9 @@ class ILektionsdialoge {
     virtual ~ILektionsdialoge() = default;
     // The textbook management as chooser in the given TVerwaltungsModus.
     virtual TLehrbuchwahl LehrbuchWaehlen(int modus, const QString &vorschlag) = 0;
-    // The file for "Als XML-Datei exportieren..." ("" = cancelled).
+    // The file for "Als XML-Datei exportieren...", "Als CSV-Datei
+    // exportieren..." and "Als Karteikarten exportieren..." ("" = cancelled);
+    // the proposal's ending tells which kind of file is meant.
     virtual QString ExportDateiWaehlen(const QString &vorschlag) = 0;
     // The lesson properties, modally.
     virtual void EigenschaftenBearbeiten(TLektion &lektion) = 0;
@@ -104,6 +106,10 @@ class TLektionssitzung : public QObject {
     void Eigenschaften();
     // Writes the lesson file with the stored special forms of every entry.
     bool Exportieren();
+    // The current lesson as a word list for spreadsheets, or as a file for
+    // flash-card apps with forms tables for verbs, nouns and adjectives.
+    bool TabelleExportieren();
+    bool KarteikartenExportieren();
     bool TabWaehlen(int tab);
     // Appends the stored entry with this id to the current lesson and marks
     // it modified; false for an unknown entry. Only an undoable caller (one

@@ -1,6 +1,7 @@
 // Commands on lesson files: import and export.
 
 #include "befehle.h"
+#include "cmd_austausch.h"
 
 #include "app/importauftrag.h"
 #include "model/fehler.h"
@@ -45,6 +46,8 @@ bool Bereit(TDatenmanager &daten)
 
 int Import(const Aufruf &aufruf)
 {
+    if (IstTabellenImport(aufruf))
+        return TabellenImport(aufruf);
     if (aufruf.argumente.isEmpty()) {
         Fehler(QStringLiteral("import erwartet mindestens eine Lektionsdatei."));
         return 2;
@@ -92,6 +95,8 @@ int Import(const Aufruf &aufruf)
 
 int Export(const Aufruf &aufruf)
 {
+    if (IstFormatExport(aufruf))
+        return FormatExport(aufruf);
     QStringList args = aufruf.argumente;
     QString lehrbuch;
     bool lehrbuchGegeben = false;
@@ -126,9 +131,12 @@ int Export(const Aufruf &aufruf)
 }
 
 const Registrierung kImport(QStringLiteral("import"),
-                            QStringLiteral("import DATEI.xml...  Lektionsdateien in die Datenbank übernehmen"), Import);
+                            QStringLiteral("import [--lehrbuch NAME] [--teilweise] DATEI...  Lektionsdateien (.xml) "
+                                           "und Wortlisten (.csv, .tsv) in die Datenbank übernehmen"),
+                            Import);
 const Registrierung kExport(QStringLiteral("export"),
-                            QStringLiteral("export --lehrbuch NAME DATEI.xml  Lehrbuch als Lektionsdatei schreiben"),
+                            QStringLiteral("export --lehrbuch NAME [--format xml|csv|anki] [--formen WORTARTEN] DATEI  "
+                                           "Lehrbuch als Lektionsdatei, Wortliste oder Karteikarten schreiben"),
                             Export);
 
 } // namespace

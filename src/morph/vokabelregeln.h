@@ -62,3 +62,32 @@ QString SonderformZeilenText(const TVokabel &v, int32_t formId);
 QStringList Schluesselformen(TFormenmanager &manager, const TVokabel &v);
 
 } // namespace lexovita
+
+namespace lexovita {
+
+// Declension of a noun from its genitive (singular, or plural for a
+// pluralis tantum), headword and gender letter: -ae/-arum A, -i/-orum O,
+// -ei E (headword in -es), -us/-uum U; -is: neuters in -e, -al, -ar I,
+// words of as many syllables in -is/-es and stems ending in two consonants
+// G (civis, urbs), any other K (rex, pater). 0 when the genitive does not
+// tell (a plural in -um of the third declension, an unknown ending).
+int32_t NomenDeklinationErmitteln(const QString &vokabel, const QString &genitiv, const QString &genus);
+
+// Conjugation of a verb from headword and first principal part where the
+// headword's ending alone does not tell (-ere, -ire, deponents in -eri,
+// -iri, -i): E, K, G or I; 0 for irregular verbs (esse, ire, ferre ...).
+int32_t KonjugationErmitteln(const QString &vokabel, const QString &form1);
+
+// Gender letter ("m", "f", "n", "p") of a gender abbreviation as word
+// lists write it ("m.", "f", "m./f.", "c."), or empty.
+QString GenusAusKuerzel(const QString &text);
+
+// Fills word class, inflection class, principal parts and flags of an entry
+// from its headword and the principal parts as a word list writes them
+// ("amo, amavi, amatum", "regis, m.", "acris, acre"), with the editor's
+// rules where they reach. `wortart` narrows the choice (0 = from the parts).
+// Returns an empty text when the entry is settled, else a German reason why
+// the row is ambiguous or unreadable; the entry is then left as it came.
+QString KlasseErmitteln(TVokabel &v, const QString &stammformen, int32_t wortart = 0);
+
+} // namespace lexovita

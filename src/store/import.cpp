@@ -197,6 +197,28 @@ TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &er
                 }
     }
 
+    return LehrbuecherImportieren(buecher, ersatzLehrbuch);
+}
+
+void TImport::VerweiseErgaenzen(const TVokabel &e)
+{
+    if (e.Verweise().isEmpty() || e.id <= 0)
+        return;
+    TVokabel gespeichert;
+    gespeichert.id = e.id;
+    daten_.VerweiseLaden(gespeichert);
+    TVokabel neu;
+    for (const QString &w : e.Verweise())
+        if (!gespeichert.Verweise().contains(w, Qt::CaseInsensitive) && w.compare(e.vokabel, Qt::CaseInsensitive) != 0)
+            neu.VerweisHinzufuegen(w);
+    if (neu.Verweise().isEmpty())
+        return;
+    TStilleRueckfrage still;
+    TVokabelSpeicher(daten_, still).VerweiseSchreiben(neu, e.id);
+}
+
+TImportErgebnis TImport::LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &buecher, const QString &ersatzLehrbuch)
+{
     TImportStand stand;
     for (const auto &buch : buecher)
         stand.lektionenGesamt += static_cast<int>(buch.lektionen.size());
@@ -249,6 +271,10 @@ TImportErgebnis TImport::Importieren(const QByteArray &inhalt, const QString &er
             ++ergebnis.lektionenAngelegt;
         }
     }
+    for (auto &buch : buecher)
+        for (auto &lektion : buch.lektionen)
+            for (auto &e : lektion->vokabeln)
+                VerweiseErgaenzen(*e);
     if (Abbrechen()) {
         ergebnis.abgebrochen = true;
         return ergebnis;

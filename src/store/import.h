@@ -61,12 +61,18 @@ class TImport {
     TImportErgebnis DateiImportieren(const QString &datei);
     TImportErgebnis Importieren(const QByteArray &inhalt,
                                 const QString &ersatzLehrbuch = QStringLiteral("Importierte Lektionen"));
+    // Textbooks read already (from a lesson file or a word list), in one
+    // transaction. Cross-references are written once all entries exist, so
+    // they may point to entries further down; one to a headword the
+    // database does not hold is dropped.
+    TImportErgebnis LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &buecher, const QString &ersatzLehrbuch);
 
   private:
     bool Abbrechen() const { return abbruch_ && abbruch_->load(std::memory_order_relaxed); }
     int32_t VorhandeneSuchen(const TVokabel &eintrag);
     void Ergaenzen(int32_t id, const TVokabel &eintrag);
     void Anlegen(TVokabel &eintrag);
+    void VerweiseErgaenzen(const TVokabel &eintrag);
 
     TDatenmanager &daten_;
     Fortschritt fortschritt_;

@@ -1,5 +1,7 @@
 #include "store/lektionsspeicher.h"
 
+#include "store/vokabeltabelle.h"
+
 #include "model/lektionsdatei.h"
 #include "model/textpruefung.h"
 
@@ -344,9 +346,8 @@ void TLektionsSpeicher::LektionLoeschen(int32_t id)
     t.Bestaetigen();
 }
 
-QByteArray TLektionsSpeicher::LehrbuchExportieren(int32_t lehrbuchId, const QString &vorlagenOrdner)
+std::vector<std::unique_ptr<TLektion>> TLektionsSpeicher::LehrbuchLesen(int32_t lehrbuchId, QString &name)
 {
-    QString name;
     {
         Pruefen();
         TAnweisung a = daten_.Verbindung().Anweisung("SELECT name FROM lehrbuch WHERE id = ?1");
@@ -357,17 +358,37 @@ QByteArray TLektionsSpeicher::LehrbuchExportieren(int32_t lehrbuchId, const QStr
         name = a.Text(0);
     }
     std::vector<std::unique_ptr<TLektion>> lektionen;
-    std::vector<const TLektion *> zeiger;
     for (const TLektionZeile &z : Lektionen(lehrbuchId)) {
         std::unique_ptr<TLektion> l = LektionLesen(z.id);
         if (!l)
             continue;
-        for (auto &e : l->vokabeln)
+        for (auto &e : l->vokabeln) {
             daten_.SonderformenLaden(*e);
-        zeiger.push_back(l.get());
+            daten_.VerweiseLaden(*e);
+        }
         lektionen.push_back(std::move(l));
     }
+    return lektionen;
+}
+
+QByteArray TLektionsSpeicher::LehrbuchExportieren(int32_t lehrbuchId, const QString &vorlagenOrdner)
+{
+    QString name;
+    const std::vector<std::unique_ptr<TLektion>> lektionen = LehrbuchLesen(lehrbuchId, name);
+    std::vector<const TLektion *> zeiger;
+    for (const auto &l : lektionen)
+        zeiger.push_back(l.get());
     return LehrbuchAlsXml(name, zeiger, vorlagenOrdner);
+}
+
+QByteArray TLektionsSpeicher::LehrbuchAlsTabelle(int32_t lehrbuchId)
+{
+    QString name;
+    const std::vector<std::unique_ptr<TLektion>> lektionen = LehrbuchLesen(lehrbuchId, name);
+    std::vector<const TLektion *> zeiger;
+    for (const auto &l : lektionen)
+        zeiger.push_back(l.get());
+    return VokabeltabelleSchreiben(name, zeiger);
 }
 
 } // namespace lexovita

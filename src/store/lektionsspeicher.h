@@ -90,6 +90,13 @@ class TLektionsSpeicher {
     // <vorlagenOrdner>/import.dtd when it exists.
     QByteArray LehrbuchExportieren(int32_t lehrbuchId, const QString &vorlagenOrdner);
 
+    // The textbook's lessons as stored, each entry with its special forms
+    // and cross-references; `name` gets the textbook's name. Throws
+    // DatenbankFehler for an unknown textbook.
+    std::vector<std::unique_ptr<TLektion>> LehrbuchLesen(int32_t lehrbuchId, QString &name);
+    // The textbook as a word list for spreadsheets (VokabeltabelleSchreiben).
+    QByteArray LehrbuchAlsTabelle(int32_t lehrbuchId);
+
   private:
     void Pruefen();
     bool LehrbuchVorhanden(int32_t id);

@@ -88,6 +88,12 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
         return TfrmLehrbuchverwaltung::Auswaehlen(this, m_kern, modus, vorschlag);
     };
     exportDateiWaehlen = [this](const QString &vorschlag) {
+        if (vorschlag.endsWith(QLatin1String(".csv")))
+            return QFileDialog::getSaveFileName(this, QStringLiteral("Als CSV-Datei exportieren"), vorschlag,
+                                                QStringLiteral("CSV-Dateien (*.csv)"));
+        if (vorschlag.endsWith(QLatin1String(".txt")))
+            return QFileDialog::getSaveFileName(this, QStringLiteral("Als Karteikarten exportieren"), vorschlag,
+                                                QStringLiteral("Karteikarten für Lern-Apps (*.txt)"));
         return QFileDialog::getSaveFileName(this, QStringLiteral("Als XML-Datei exportieren"), vorschlag,
                                             QStringLiteral("XML-Dateien (*.xml)"));
     };
@@ -196,6 +202,8 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actLektionSchliessen", [s] { s->Schliessen(); });
     verbinde("actLektionEigenschaften", [s] { s->Eigenschaften(); });
     verbinde("actExportieren", [s] { s->Exportieren(); });
+    verbinde("actExportierenCSV", [s] { s->TabelleExportieren(); });
+    verbinde("actExportierenKarteikarten", [s] { s->KarteikartenExportieren(); });
     verbinde("actImportieren", [this] { Importieren(); });
     verbinde("actBackup", [this] { BackupFensterZeigen(this, m_kern); });
     verbinde("actDBAufraeumen", [this] { AufraeumenFensterZeigen(this, m_kern); });

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace lexovita {
@@ -34,7 +35,8 @@ TfrmImport::TfrmImport(TAnwendungskern &kern, QWidget *parent)
     setSizeGripEnabled(true);
     dateiWaehlen = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Importieren"), edtDatei->text(),
-                                            QStringLiteral("XML-Dateien (*.xml)"));
+                                            QStringLiteral("Lektionsdateien und Wortlisten (*.xml *.csv *.tsv *.txt);;"
+                                                           "Lektionsdateien (*.xml);;Wortlisten (*.csv *.tsv *.txt)"));
     };
 
     auto *lblDatei = new QLabel(QStringLiteral("Folgende Datei importieren:"), this);
@@ -66,6 +68,15 @@ TfrmImport::TfrmImport(TAnwendungskern &kern, QWidget *parent)
     memProtokoll->setObjectName(QStringLiteral("memProtokoll"));
     memProtokoll->setAccessibleName(QStringLiteral("Protokoll"));
     memProtokoll->setReadOnly(true);
+
+    lvwZeilen = new QTreeWidget(this);
+    lvwZeilen->setObjectName(QStringLiteral("lvwZeilen"));
+    lvwZeilen->setAccessibleName(QStringLiteral("Zeilen der Wortliste"));
+    lvwZeilen->setHeaderLabels(
+        {QStringLiteral("Zeile"), QStringLiteral("Vokabel"), QStringLiteral("Lektion"), QStringLiteral("Prüfung")});
+    lvwZeilen->setRootIsDecorated(false);
+    lvwZeilen->setAlternatingRowColors(true);
+    lvwZeilen->setVisible(false);
 
     cmbLektionen = new QComboBox(this);
     cmbLektionen->setObjectName(QStringLiteral("cmbLektionen"));
@@ -99,6 +110,11 @@ TfrmImport::TfrmImport(TAnwendungskern &kern, QWidget *parent)
     layout->addLayout(dateiZeile);
     layout->addSpacing(6);
     layout->addLayout(balken);
+    m_lblZeilen = new QLabel(QStringLiteral("&Zeilen der Wortliste:"), this);
+    m_lblZeilen->setBuddy(lvwZeilen);
+    m_lblZeilen->setVisible(false);
+    layout->addWidget(m_lblZeilen);
+    layout->addWidget(lvwZeilen, 2);
     layout->addWidget(new QLabel(QStringLiteral("Protokoll:"), this));
     layout->addWidget(memProtokoll, 1);
     layout->addLayout(oeffnenZeile);
@@ -152,8 +168,59 @@ void TfrmImport::Protokoll(const QString &zeile)
 void TfrmImport::Durchsuchen()
 {
     const QString datei = dateiWaehlen();
-    if (!datei.isEmpty())
-        edtDatei->setText(datei);
+    if (datei.isEmpty())
+        return;
+    edtDatei->setText(datei);
+    if (IstTabellendatei(datei))
+        TabellePruefen();
+    else {
+        lvwZeilen->setVisible(false);
+        m_lblZeilen->setVisible(false);
+    }
+}
+
+int TfrmImport::TabellePruefen()
+{
+    const QString datei = edtDatei->text().trimmed();
+    lvwZeilen->clear();
+    lvwZeilen->setVisible(true);
+    m_lblZeilen->setVisible(true);
+    // The reasons of bad rows are long; the window grows once to show them.
+    if (width() < 820)
+        resize(820, qMax(height(), 560));
+    TVokabeltabelle t;
+    try {
+        t = TabelleLesen(datei);
+    } catch (const TFehler &f) {
+        Protokoll(QStringLiteral("Fehler: ") + f.Meldung());
+        return -1;
+    }
+    if (datei != m_geprueft) {
+        m_geprueft = datei;
+        Protokoll(QStringLiteral("„%1“ geprüft: %2 Zeilen, davon %3 fehlerhaft.")
+                      .arg(QFileInfo(datei).fileName())
+                      .arg(t.zeilen.size())
+                      .arg(t.Fehlerhafte()));
+        for (const QString &h : t.hinweise)
+            Protokoll(h);
+    }
+    QTreeWidgetItem *ersteSchlechte = nullptr;
+    for (const TTabellenzeile &z : t.zeilen) {
+        auto *eintrag = new QTreeWidgetItem(lvwZeilen, {QString::number(z.zeile), z.vokabel, z.lektion,
+                                                        (z.gut ? QString() : QStringLiteral("Fehler: ")) + z.meldung});
+        eintrag->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+        if (!z.gut) {
+            eintrag->setForeground(3, QBrush(Qt::red));
+            eintrag->setToolTip(3, z.meldung);
+            if (!ersteSchlechte)
+                ersteSchlechte = eintrag;
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        lvwZeilen->resizeColumnToContents(i);
+    if (ersteSchlechte)
+        lvwZeilen->setCurrentItem(ersteSchlechte);
+    return t.Fehlerhafte();
 }
 
 void TfrmImport::Starten()
@@ -168,6 +235,34 @@ void TfrmImport::Starten()
     pgbGesamt->setValue(0);
     pgbLektion->setRange(0, 1);
     pgbLektion->setValue(0);
+    m_tabellenAuftrag.reset();
+    if (IstTabellendatei(datei)) {
+        // Every row's state is on screen before anything is stored.
+        const int schlecht = TabellePruefen();
+        if (schlecht < 0)
+            return;
+        if (schlecht > 0) {
+            const int alle = lvwZeilen->topLevelItemCount();
+            const Antwort a = m_rueckfrage.Frage(
+                ProgrammTitel(),
+                QStringLiteral("%1 von %2 Zeilen können nicht gelesen werden; die Liste zeigt, welche und warum.\n\n"
+                               "Sollen die %3 fehlerfreien Zeilen übernommen werden?")
+                    .arg(schlecht)
+                    .arg(alle)
+                    .arg(alle - schlecht),
+                KN_JA_NEIN, Antwort::Nein, Symbol::Frage);
+            if (a != Antwort::Ja) {
+                Protokoll(QStringLiteral("Es wurde nichts übernommen."));
+                return;
+            }
+        }
+        m_tabellenAuftrag = std::make_shared<TTabellenImportAuftrag>(QStringList{datei}, QString(), true);
+        m_laeufer->Starten(m_tabellenAuftrag);
+        KnoepfeAktualisieren();
+        return;
+    }
+    lvwZeilen->setVisible(false);
+    m_lblZeilen->setVisible(false);
     m_auftrag = std::make_shared<TDateiImportAuftrag>(datei);
     m_laeufer->Starten(m_auftrag);
     KnoepfeAktualisieren();
@@ -175,7 +270,7 @@ void TfrmImport::Starten()
 
 void TfrmImport::Fertig(TAuftragsausgang ausgang, const QString &fehler)
 {
-    m_ergebnis = m_auftrag->Ergebnis();
+    m_ergebnis = m_tabellenAuftrag ? m_tabellenAuftrag->Ergebnis() : m_auftrag->Ergebnis();
     if (ausgang == TAuftragsausgang::Fehler) {
         Protokoll(QStringLiteral("Fehler: ") + fehler);
         Protokoll(QStringLiteral("Es wurde nichts übernommen."));
@@ -188,7 +283,7 @@ void TfrmImport::Fertig(TAuftragsausgang ausgang, const QString &fehler)
         Protokoll(ImportZusammenfassung(m_ergebnis));
     } else {
         pgbLektion->setValue(pgbLektion->maximum());
-        for (const TNeueLektion &l : m_auftrag->Lektionen()) {
+        for (const TNeueLektion &l : m_tabellenAuftrag ? m_tabellenAuftrag->Lektionen() : m_auftrag->Lektionen()) {
             m_lektionen.push_back(l.id);
             cmbLektionen->addItem(l.Anzeige(), l.id);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/importauftrag.h"
+#include "app/tabellenaustausch.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -14,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QTreeWidget;
 
 namespace lexovita {
 
@@ -21,7 +23,12 @@ class IRueckfrage;
 class TAnwendungskern;
 class TAuftragslaeufer;
 
-// "Importieren": reads a lesson file into the database as a background job,
+// "Importieren": reads a lesson file or a word list (CSV) into the database
+// as a background job. A word list is checked first: the window lists every
+// row with its state before anything is stored, and with a bad row asks
+// whether the good rows are to be stored.
+//
+// For lesson files:
 // with progress over the file's lessons ("Gesamt:") and over the entries of
 // the current lesson ("Aktuelle Lektion:"), a log, and "Abbrechen", which
 // keeps nothing of the file. Afterwards one of the imported lessons can be
@@ -60,12 +67,16 @@ class TfrmImport : public QDialog {
     void Starten();
     void Abbrechen(); // cancels a running import, otherwise closes
     void Oeffnen();
+    // Reads the word list in the file field and lists its rows; returns the
+    // number of bad rows, -1 when the file cannot be read at all.
+    int TabellePruefen();
 
     QLineEdit *edtDatei;
     QPushButton *btnDurchsuchen;
     QProgressBar *pgbGesamt;
     QProgressBar *pgbLektion;
     QPlainTextEdit *memProtokoll;
+    QTreeWidget *lvwZeilen; // the rows of a word list, shown only for one
     QComboBox *cmbLektionen;
     QPushButton *btnOeffnen;
     QPushButton *btnImportieren;
@@ -86,6 +97,9 @@ class TfrmImport : public QDialog {
     IRueckfrage &m_rueckfrage;
     TAuftragslaeufer *m_laeufer;
     std::shared_ptr<TDateiImportAuftrag> m_auftrag;
+    std::shared_ptr<TTabellenImportAuftrag> m_tabellenAuftrag; // set while a word list is imported
+    QLabel *m_lblZeilen;
+    QString m_geprueft; // the word list last checked, so its notes are logged once
     bool m_schliessenNachEnde = false;
     TImportErgebnis m_ergebnis;
     std::vector<int32_t> m_lektionen;

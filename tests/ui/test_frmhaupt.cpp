@@ -1044,6 +1044,45 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(l.text, QStringList{QStringLiteral("Amo te.")});
     }
 
+    // The lesson as a word list and as flash cards: each command proposes its
+    // own file ending and writes its own format.
+    void exportingTheLessonForSpreadsheetsAndFlashCards()
+    {
+        Hinzufuegen(QStringLiteral("amar"));
+        Hinzufuegen(QStringLiteral("bonu"));
+        QStringList vorschlaege;
+        m_fenster->exportDateiWaehlen = [&](const QString &v) {
+            vorschlaege << v;
+            return m_u->ordner.filePath(QStringLiteral("export%1").arg(vorschlaege.size())); // ending appended
+        };
+        m_fenster->Aktion(QStringLiteral("actExportierenCSV"))->trigger();
+        m_fenster->Aktion(QStringLiteral("actExportierenKarteikarten"))->trigger();
+        QCOMPARE(vorschlaege, (QStringList{QStringLiteral("unbenannt-1.csv"), QStringLiteral("unbenannt-1.txt")}));
+        QFile csv(m_u->ordner.filePath(QStringLiteral("export1.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> zeilen = csv.readAll().split('\n');
+        QVERIFY(zeilen[0].startsWith("\xEF\xBB\xBFLehrbuch;Lektion;Position;Vokabel;"));
+        QVERIFY2(zeilen[1].startsWith(";unbenannt-1;1;amare;amo;Verb;"), zeilen[1]);
+        QVERIFY2(zeilen[2].startsWith(";unbenannt-1;2;bonus;"), zeilen[2]);
+        QFile karten(m_u->ordner.filePath(QStringLiteral("export2.txt")));
+        QVERIFY(karten.open(QIODevice::ReadOnly));
+        const QList<QByteArray> notizen = karten.readAll().split('\n');
+        QCOMPARE(notizen.size(), 5 + 2 + 1);
+        QCOMPARE(notizen[0], QByteArray("#separator:tab"));
+        QVERIFY2(notizen[5].startsWith("lexovita\tlexovita::Ohne Lehrbuch::unbenannt-1\t<b>amare</b>"), notizen[5]);
+
+        // The choices in the menu, for a look by eye.
+        QMenu *menue = nullptr;
+        for (QAction *m : m_fenster->menuBar()->actions())
+            if (m->menu() && m->menu()->actions().contains(m_fenster->Aktion(QStringLiteral("actExportierenCSV"))))
+                menue = m->menu();
+        QVERIFY(menue);
+        menue->popup(m_fenster->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menue));
+        Bild(menue, QStringLiteral("export-menue.png"));
+        menue->close();
+    }
+
     void textbooksDeletedInTheChooserDetachTheirOpenLessons()
     {
         TLektionsSpeicher speicher(*m_u->dm);

@@ -213,6 +213,62 @@ class TestImport : public QObject {
         QVERIFY(Zeilen() == vorher);
     }
 
+    // A word list is listed row by row before anything is stored; with a bad
+    // row nothing is stored until the user agrees to keep the good ones.
+    void aWordListShowsEveryRowFirstAndStoresTheGoodOnesOnlyWhenAsked()
+    {
+        const QString liste = m_u->ordner.filePath(QStringLiteral("woerter.csv"));
+        QFile f(liste);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Latein;Formen;Deutsch;Lektion\r\n"
+                "amare;amo, amavi, amatum;\"lieben; mögen\";Erste Stunde\r\n"
+                "rex;regis, m.;König;Erste Stunde\r\n"
+                "felix;felicis;glücklich;Erste Stunde\r\n"
+                "acer;acris, acre;scharf;Erste Stunde\r\n");
+        f.close();
+        const auto vorher = Zeilen();
+        for (const Antwort antwort : {Antwort::Nein, Antwort::Ja}) {
+            m_u->frage = TStilleRueckfrage();
+            m_u->frage.antwort = antwort;
+            TAnwendungskern kern(*m_u->dm, *m_u->config, m_u->frage);
+            TfrmImport w(kern);
+            w.show();
+            w.dateiWaehlen = [&] { return liste; };
+            w.btnDurchsuchen->click();
+            // Chosen, the file is checked and listed at once; nothing is stored.
+            QVERIFY(w.lvwZeilen->isVisible());
+            QCOMPARE(testhilfe::Zeilen(w.lvwZeilen),
+                     (QStringList{QStringLiteral("2|amare|Erste Stunde|Verb, A-Konjugation"),
+                                  QStringLiteral("3|rex|Erste Stunde|Substantiv, Konsonantische Deklination, m."),
+                                  QStringLiteral("4|felix|Erste Stunde|Fehler: „felix“: Substantiv ohne Genus oder "
+                                                 "Adjektiv mit einer Endung? Bitte das Genus (m., f., n.) oder die "
+                                                 "Wortart angeben."),
+                                  QStringLiteral("5|acer|Erste Stunde|Adjektiv, I-Deklination")}));
+            QCOMPARE(w.lvwZeilen->currentItem()->text(1), QStringLiteral("felix"));
+            QVERIFY(Zeilen() == vorher);
+
+            QSignalSpy ende(&w, &TfrmImport::beendet);
+            w.btnImportieren->click();
+            QCOMPARE(m_u->frage.gefragt.size(), 1);
+            QVERIFY(m_u->frage.gefragt.first().symbol == Symbol::Frage);
+            QVERIFY2(m_u->frage.texte[0].startsWith(QStringLiteral("1 von 4 Zeilen können nicht gelesen werden")),
+                     qPrintable(m_u->frage.texte[0]));
+            if (antwort == Antwort::Nein) {
+                QVERIFY(!w.Laeuft());
+                QVERIFY(w.memProtokoll->toPlainText().contains(QStringLiteral("Es wurde nichts übernommen.")));
+                QVERIFY(Zeilen() == vorher);
+                Pruefen(&w, QStringLiteral("import-wortliste"));
+                continue;
+            }
+            QVERIFY(ende.count() == 1 || ende.wait(10000));
+            QVERIFY2(w.memProtokoll->toPlainText().contains(QStringLiteral(
+                         "3 Vokabeln angelegt, 0 vorhandene Vokabeln zugeordnet, 1 Lektionen angelegt.")),
+                     qPrintable(w.memProtokoll->toPlainText()));
+            QCOMPARE(w.cmbLektionen->count(), 1);
+            QCOMPARE(w.cmbLektionen->itemText(0), QStringLiteral("Importierte Lektionen – Erste Stunde"));
+        }
+    }
+
     void aBrokenFileIsAGermanErrorAndChangesNothing()
     {
         const auto vorher = Zeilen();

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/lektion.h"
+#include "model/lektionsdatei.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace lexovita {
+
+// The state of one data row of a word list, as the import window lists it
+// before anything is stored.
+struct TTabellenzeile {
+    int zeile = 0; // line in the file (1-based)
+    QString vokabel;
+    QString lehrbuch;
+    QString lektion;
+    bool gut = false;
+    QString meldung; // "Verb, A-Konjugation" for a good row, else the German reason
+
+    // "Zeile 7: ..." as the log writes it.
+    QString Text() const;
+};
+
+// What a word list (CSV) holds: the entries of the good rows in textbooks
+// and lessons, every row's state, and notes for the log (encoding, columns
+// not read).
+struct TVokabeltabelle {
+    std::vector<TLehrbuchInhalt> buecher;
+    std::vector<TTabellenzeile> zeilen;
+    QStringList hinweise;
+
+    int Fehlerhafte() const;
+};
+
+// Reads a word list. The first line names the columns (in any order, case
+// and spelling variants ignored): "Vokabel"/"Latein"/"Lateinisch",
+// "Stammformen"/"Formen", "Bedeutung(en)"/"Deutsch", and optionally
+// "Wortart", "Lektion", "Lehrbuch", "Merkhilfen", plus the columns of the
+// export ("Klasse", "Genus", "Merkmale", "Verweise", "Sonderformen",
+// "Position", "Lektionstext", "Notizen"). A file without such a line is read as
+// Latin, forms, German when it has three columns.
+//
+// A row without the export's "Klasse" column gets word class, inflection
+// class and flags from its principal parts (KlasseErmitteln); an ambiguous
+// row is bad, not guessed. Meanings separated by ";" form groups, by ","
+// meanings within a group; "[...]" after a meaning is its remark; a
+// backslash takes the next character literally.
+//
+// Rows go into the lesson of their "Lektion" cell, else `dateiLektion`, in
+// the textbook `lehrbuch` when it is given, else that of their "Lehrbuch"
+// cell, else "Importierte Lektionen". Throws TLektionsdateiFehler when the
+// file as a whole cannot be read (unclosed quote, no usable columns).
+TVokabeltabelle VokabeltabelleLesen(const QByteArray &inhalt, const QString &dateiLektion,
+                                    const QString &lehrbuch = {});
+
+// A textbook as a word list: UTF-8 with BOM, ";"-separated, CR LF, a header
+// line and one row per entry of every lesson, with everything the reader
+// needs to recreate entries and lessons. Entries must carry their special
+// forms and cross-references.
+QByteArray VokabeltabelleSchreiben(const QString &lehrbuch, const std::vector<const TLektion *> &lektionen);
+
+// Texts of the cells, for the export and its tests.
+QString BedeutungenZelle(const TVokabel &v);
+QString StammformenZelle(const TVokabel &v);
+
+} // namespace lexovita
