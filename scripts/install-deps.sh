@@ -12,6 +12,8 @@ PACKAGES=(
   python3 clang-format
   clang libclang-rt-14-dev
   poppler-utils
+  zlib1g-dev
+  collatinus dict-freedict-lat-deu
 )
 
 missing=()

@@ -20,7 +20,9 @@
 //   1  earlier release: no lek_vok.position, no vokabel.aktualisierung
 //   2  lek_vok.position and vokabel.aktualisierung
 //   3  search keys *_such of the dictionary
-//   4  current: review history lernverlauf and memory state gedaechtnis
+//   4  review history lernverlauf and memory state gedaechtnis
+//   5  current: the large lexicon lex_vokabel, lex_bedeutung, lex_sonderform,
+//      lex_stamm, lex_info
 
 #include <cstdint>
 
@@ -28,7 +30,7 @@ namespace lexovita {
 
 class TVerbindung;
 
-inline constexpr int32_t kSchemaVersion = 4;
+inline constexpr int32_t kSchemaVersion = 5;
 
 // Creates every table and index of the current version, including the word
 // index, and sets user_version. Runs inside the caller's transaction.
