@@ -36,9 +36,9 @@ open(ziel, "w").write("\n".join(aus[:20000]) + "\n")
 PY
 echo "Text: $(wc -l < "$text") Wörter"
 for i in 1 2 3; do
-  /usr/bin/time -f "analyse --lexikon: %e s, %M KB" "$cli" --data "$daten" analyse --lexikon < "$text" > /dev/null
+  /usr/bin/time -f "analyse --lexikon: %e s Uhrzeit, %U s + %S s CPU, %M KB" "$cli" --data "$daten" analyse --lexikon < "$text" > /dev/null
 done
-/usr/bin/time -f "analyse ohne Lexikon: %e s, %M KB" "$cli" --data "$daten" analyse < "$text" > /dev/null
+/usr/bin/time -f "analyse ohne Lexikon: %e s Uhrzeit, %U s + %S s CPU, %M KB" "$cli" --data "$daten" analyse < "$text" > /dev/null
 python3 "$wurzel/scripts/lesetexte-abdeckung.py" --lexikon "$cli" "$daten" \
   "$wurzel/data/grundwortschatz" "$wurzel/data/aufbauwortschatz" \
   /usr/share/collatinus/data/lucretia.txt "$wurzel/bench/texte/caesar-bg-1-1.txt"

@@ -125,8 +125,10 @@ std::optional<TCollatinusLemma> CollatinusLemmaLesen(const QString &zeile)
     const QString kanon = gleich < 0 ? f[0] : f[0].left(gleich);
     l.schluessel = OhneMarken(kanon);
     // The marked form may list variants ("ĭn,īndŭ"): the first is the lemma.
-    const QString markiert = gleich < 0 ? kanon : f[0].mid(gleich + 1).section(QLatin1Char(','), 0, 0);
-    l.lemma = Ohnenummer(markiert).normalized(QString::NormalizationForm_C);
+    const QStringList markiert = (gleich < 0 ? kanon : f[0].mid(gleich + 1)).split(QLatin1Char(','));
+    l.lemma = Ohnenummer(markiert.first()).normalized(QString::NormalizationForm_C);
+    for (qsizetype i = 1; i < markiert.size(); ++i)
+        l.varianten.append(Ohnenummer(markiert[i]).normalized(QString::NormalizationForm_C));
     l.modell = f[1];
     l.radikal1 = f[2].split(QLatin1Char(','), Qt::SkipEmptyParts);
     l.radikal2 = f[3].split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -847,9 +849,12 @@ TLexikonEintrag LexikonEintragBilden(const TCollatinusLemma &lemma, const TColla
             continue;
         if (v.Wortart() == WA_PRONOMEN && id == fid::NOM_SG && OhneLaengen(texte.first()) == v.vokabel)
             continue;
-        v.sonderformen.push_back(std::make_unique<TLatForm>(0, OhneLaengen(texte.first()), id));
+        // Every spelling the model gives (eis, iis), the first for display.
+        for (const QString &t : texte) {
+            v.sonderformen.push_back(std::make_unique<TLatForm>(0, OhneLaengen(t), id));
+            ++e.sonderformenAusModell;
+        }
         gesetzt.insert(id);
-        ++e.sonderformenAusModell;
     }
     return e;
 }

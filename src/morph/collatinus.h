@@ -19,8 +19,9 @@ namespace lexovita {
 
 // One line of lemmes.la: "canon[=marked]|model|radical 1|radical 2|indications|frequency".
 struct TCollatinusLemma {
-    QString schluessel; // canonical form without quantities, homograph number kept ("dico2")
-    QString lemma;      // with quantities, without homograph number ("dīco")
+    QString schluessel;    // canonical form without quantities, homograph number kept ("dico2")
+    QString lemma;         // with quantities, without homograph number ("dīco")
+    QStringList varianten; // further spellings of the marked form ("ăb", "ābs" beside "ā")
     QString modell;
     QStringList radikal1, radikal2; // given radicals (alternatives), may be empty
     QString angaben;                // indications ("is, ere, dixi, dictum", "ae, f.")

@@ -364,6 +364,17 @@ TLexikonBericht LexikonImportieren(TDatenmanager &daten, const TLexikonQuellen &
         if (!l || !modelle.Hat(l->modell))
             throw LexikonFehler(
                 QStringLiteral("Die Lexikondatei „%1“ ist beschädigt (Zeile %2).").arg(lemmaPfad).arg(zeilenNr));
+        // A word without inflection written in several ways (ā, ăb, ābs):
+        // each spelling is a lemma of its own, with the same meanings; the
+        // frequency stays with the first.
+        if (l->modell == QLatin1String("inv"))
+            for (const QString &variante : l->varianten) {
+                TCollatinusLemma zweit = *l;
+                zweit.lemma = variante;
+                zweit.varianten.clear();
+                zweit.frequenz = 0;
+                lemmata.push_back(std::move(zweit));
+            }
         lemmata.push_back(std::move(*l));
     }
     if (lemmata.empty())
