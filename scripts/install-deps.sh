@@ -14,6 +14,8 @@ PACKAGES=(
   clang libclang-rt-14-dev
   poppler-utils
   desktop-file-utils appstream file
+  zlib1g-dev
+  collatinus dict-freedict-lat-deu
 )
 
 missing=()

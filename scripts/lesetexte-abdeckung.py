@@ -4,11 +4,13 @@ database covers: a token counts as covered when `lexovita-cli analyse` traces
 it to at least one entry (the same test as the text analysis).
 
 Usage:
-    scripts/lesetexte-abdeckung.py CLI DATENORDNER LEKTIONSORDNER...
+    scripts/lesetexte-abdeckung.py [--lexikon] CLI DATENORDNER LEKTIONSORDNER...
 
 CLI is the lexovita-cli binary, DATENORDNER the database folder (--data),
 each LEKTIONSORDNER a folder of lesson files (*.xml) whose TEXT elements are
-measured; one line per folder and one for all of them together.
+measured; one line per folder and one for all of them together. A plain
+text file (*.txt) instead of a folder is measured as it is. With --lexikon
+the large lexicon counts as well (`analyse --lexikon`).
 """
 
 import glob
@@ -19,9 +21,15 @@ import sys
 import xml.etree.ElementTree as ET
 
 
+LEXIKON = []
+
+
 def woerter(ordner):
     # Words as the lesson splits them: runs of letters (punctuation, digits
     # and blanks are delimiters).
+    if ordner.endswith(".txt"):
+        with open(ordner, encoding="utf-8") as f:
+            return re.findall(r"[A-Za-z]+", f.read())
     w = []
     for pfad in sorted(glob.glob(os.path.join(ordner, "*.xml"))):
         for text in ET.parse(pfad).getroot().iter("TEXT"):
@@ -30,7 +38,7 @@ def woerter(ordner):
 
 
 def abgedeckt(cli, daten, liste):
-    aus = subprocess.run([cli, "--data", daten, "analyse"], input="\n".join(liste),
+    aus = subprocess.run([cli, "--data", daten, "analyse"] + LEXIKON, input="\n".join(liste),
                          capture_output=True, text=True, check=True).stdout
     treffer = set()
     for zeile in aus.splitlines():
@@ -41,6 +49,9 @@ def abgedeckt(cli, daten, liste):
 
 
 def main():
+    if len(sys.argv) > 1 and sys.argv[1] == "--lexikon":
+        LEXIKON.append("--lexikon")
+        del sys.argv[1]
     if len(sys.argv) < 4:
         print(__doc__)
         return 2

@@ -3,6 +3,7 @@
 
 #include "befehle.h"
 
+#include "app/lexikonanalyse.h"
 #include "morph/analyse.h"
 #include "morph/formenmanager.h"
 #include "store/analysequelle.h"
@@ -39,13 +40,30 @@ void Ausgeben(TFormanalyse &analyse, const QString &wort)
     }
 }
 
+// The same with two more fields: source (vokabel, lexikon) and key forms.
+void AusgebenMitQuelle(const std::vector<TLexikonTreffer> &treffer, const QString &wort)
+{
+    const QChar tab = QLatin1Char('\t');
+    if (treffer.empty()) {
+        Schreiben(wort + QStringLiteral("\t\t\t\t\t\t"));
+        return;
+    }
+    for (const TLexikonTreffer &t : treffer)
+        Schreiben(wort + tab + QString::number(t.form.vokabelId) + tab + (t.vokabel ? t.vokabel->vokabel : QString()) +
+                  tab + QString::number(t.form.formId) + tab + t.form.bezeichnung + tab +
+                  (t.ausLexikon ? QStringLiteral("lexikon") : QStringLiteral("vokabel")) + tab + t.schluesselformen);
+}
+
 int Analyse(const Aufruf &aufruf)
 {
     QStringList woerter;
     bool zeit = false;
+    bool lexikon = false;
     for (const QString &a : aufruf.argumente) {
         if (a == QLatin1String("--zeit"))
             zeit = true;
+        else if (a == QLatin1String("--lexikon"))
+            lexikon = true;
         else
             woerter.append(a);
     }
@@ -57,17 +75,29 @@ int Analyse(const Aufruf &aufruf)
                        .arg(aufruf.datenOrdner));
             return 2;
         }
-        TAnalysequelle quelle(daten);
-        TLesesitzung sitzung(quelle); // one snapshot for the whole word list
-        TFormenmanager manager;
-        TFormanalyse analyse(manager, quelle);
         QElapsedTimer uhr;
         uhr.start();
+        std::unique_ptr<TLexikonAnalyse> beide;
+        std::unique_ptr<TAnalysequelle> quelle;
+        std::unique_ptr<TLesesitzung> sitzung;
+        TFormenmanager manager;
+        std::unique_ptr<TFormanalyse> analyse;
+        if (lexikon) {
+            beide = std::make_unique<TLexikonAnalyse>(daten);
+        } else {
+            quelle = std::make_unique<TAnalysequelle>(daten);
+            sitzung = std::make_unique<TLesesitzung>(*quelle); // one snapshot for the whole word list
+            analyse = std::make_unique<TFormanalyse>(manager, *quelle);
+        }
         qint64 anzahl = 0;
         auto eins = [&](const QString &wort) {
-            analyse.Zuruecksetzen();
-            analyse.FormAnalysieren(wort);
-            Ausgeben(analyse, wort);
+            if (beide) {
+                AusgebenMitQuelle(beide->Analysieren(wort), wort);
+            } else {
+                analyse->Zuruecksetzen();
+                analyse->FormAnalysieren(wort);
+                Ausgeben(*analyse, wort);
+            }
             ++anzahl;
         };
         if (!woerter.isEmpty()) {
@@ -99,8 +129,10 @@ int Analyse(const Aufruf &aufruf)
 }
 
 const Registrierung registrierung(QStringLiteral("analyse"),
-                                  QStringLiteral("analyse [--zeit] [WORT...]  Wortformen bestimmen (Wörter als "
-                                                 "Argumente oder eines je Zeile auf stdin), TSV-Ausgabe"),
+                                  QStringLiteral("analyse [--zeit] [--lexikon] [WORT...]  Wortformen bestimmen (Wörter "
+                                                 "als Argumente oder eines je Zeile auf stdin), TSV-Ausgabe; mit "
+                                                 "--lexikon auch aus dem großen Lexikon, mit Quelle und "
+                                                 "Stammformen"),
                                   Analyse);
 
 } // namespace

@@ -55,15 +55,44 @@ const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konj
 
 // ---------------------------------------------------------------- TAnalysequelleSql
 
+std::string BestandSql(const char *sql, TBestand bestand)
+{
+    std::string s(sql);
+    if (bestand == TBestand::Vokabeln)
+        return s;
+    for (const char *tabelle : {"vokabel", "stamm", "sonderform"}) {
+        const std::string alt = std::string("FROM ") + tabelle + " ";
+        const std::string neu = std::string("FROM lex_") + tabelle + " ";
+        s += ' '; // a table name at the very end
+        for (size_t p = s.find(alt); p != std::string::npos; p = s.find(alt, p + neu.size()))
+            s.replace(p, alt.size(), neu);
+        s.pop_back();
+    }
+    return s;
+}
+
+void LexikonBedeutungenLaden(TVerbindung &verbindung, TVokabel &vokabel)
+{
+    TAnweisung a = verbindung.Anweisung("SELECT bedeutung, gruppe, position FROM lex_bedeutung "
+                                        "WHERE vokabel_id = ?1 AND sprache = 1 ORDER BY gruppe, position, rowid");
+    a.Binden(1, vokabel.id);
+    while (a.Schritt())
+        vokabel.BedeutungHinzufuegen(a.Text(0), QString(), a.Int(1), a.Int(2));
+}
+
+TAnweisung TAnalysequelleSql::Anweisung(const char *sql)
+{
+    return daten_.Verbindung().Anweisung(BestandSql(sql, bestand_).c_str());
+}
+
 void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel)
 {
     const QString anfang = AsciiKlein(praefix);
     const QString ende = PraefixEnde(anfang);
-    TAnweisung a = ende.isNull()
-                       ? daten_.Verbindung().Anweisung("SELECT vokabel_id, stamm FROM stamm WHERE stamm >= ?1 "
-                                                       "ORDER BY stamm, rowid")
-                       : daten_.Verbindung().Anweisung("SELECT vokabel_id, stamm FROM stamm WHERE stamm >= ?1 "
-                                                       "AND stamm < ?2 ORDER BY stamm, rowid");
+    TAnweisung a = ende.isNull() ? Anweisung("SELECT vokabel_id, stamm FROM stamm WHERE stamm >= ?1 "
+                                             "ORDER BY stamm, rowid")
+                                 : Anweisung("SELECT vokabel_id, stamm FROM stamm WHERE stamm >= ?1 "
+                                             "AND stamm < ?2 ORDER BY stamm, rowid");
     a.Binden(1, anfang);
     if (!ende.isNull())
         a.Binden(2, ende);
@@ -76,8 +105,7 @@ void TAnalysequelleSql::StaemmeAmWortanfang(const QString &wort, std::vector<int
     const QString w = AsciiKlein(wort);
     for (qsizetype k = 1; k <= w.size(); ++k) {
         for (const QString &stamm : {w.left(k), w.left(k) + QLatin1Char('v')}) {
-            TAnweisung a =
-                daten_.Verbindung().Anweisung("SELECT vokabel_id FROM stamm WHERE stamm = ?1 ORDER BY stamm, rowid");
+            TAnweisung a = Anweisung("SELECT vokabel_id FROM stamm WHERE stamm = ?1 ORDER BY stamm, rowid");
             a.Binden(1, stamm);
             while (a.Schritt())
                 ziel.push_back(a.Int(0));
@@ -89,8 +117,7 @@ void TAnalysequelleSql::StichwoerterAmWortanfang(const QString &wort, std::vecto
 {
     const QString w = wort.toLower();
     for (qsizetype k = 1; k <= w.size(); ++k) {
-        TAnweisung a = daten_.Verbindung().Anweisung(
-            "SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 ORDER BY vokabel_lower, id");
+        TAnweisung a = Anweisung("SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 ORDER BY vokabel_lower, id");
         a.Binden(1, w.left(k));
         while (a.Schritt())
             ziel.push_back({a.Int(0), a.Text(1)});
@@ -99,7 +126,7 @@ void TAnalysequelleSql::StichwoerterAmWortanfang(const QString &wort, std::vecto
 
 const TVokabel *TAnalysequelleSql::Vokabelzeile(int32_t id)
 {
-    TAnweisung a = daten_.Verbindung().Anweisung(kVokabelZeile);
+    TAnweisung a = Anweisung(kVokabelZeile);
     a.Binden(1, id);
     zeile_ = a.Schritt() ? TDatenmanager::VokabelAusDatensatz(a) : nullptr;
     return zeile_.get();
@@ -108,8 +135,8 @@ const TVokabel *TAnalysequelleSql::Vokabelzeile(int32_t id)
 void TAnalysequelleSql::SonderformenMitPraefix(const QString &praefix, bool, std::vector<TSonderformZeile> &ziel)
 {
     // LIKE ignores the case of ASCII letters only, as the analysis compares.
-    TAnweisung a = daten_.Verbindung().Anweisung("SELECT vokabel_id, form_id, form FROM sonderform "
-                                                 "WHERE form LIKE ?1 ESCAPE '\\' ORDER BY form, rowid");
+    TAnweisung a = Anweisung("SELECT vokabel_id, form_id, form FROM sonderform "
+                             "WHERE form LIKE ?1 ESCAPE '\\' ORDER BY form, rowid");
     a.Binden(1, LikeAnfang(praefix));
     while (a.Schritt())
         ziel.push_back({a.Int(0), a.Int(1), a.Text(2)});
@@ -117,8 +144,7 @@ void TAnalysequelleSql::SonderformenMitPraefix(const QString &praefix, bool, std
 
 void TAnalysequelleSql::SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel)
 {
-    TAnweisung a = daten_.Verbindung().Anweisung(
-        "SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
+    TAnweisung a = Anweisung("SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
     a.Binden(1, vokabelId);
     while (a.Schritt())
         ziel.push_back({a.Int(0), a.Int(1), a.Text(2)});
@@ -129,11 +155,11 @@ void TAnalysequelleSql::StichwoerterMitPraefix(const QString &praefix, bool, std
     // The headword index runs over the lower-cased headword.
     const QString anfang = praefix.toLower();
     const QString ende = PraefixEnde(anfang);
-    TAnweisung a = ende.isNull() ? daten_.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE "
-                                                                 "vokabel_lower >= ?1 ORDER BY vokabel_lower, id")
-                                 : daten_.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE "
-                                                                 "vokabel_lower >= ?1 AND vokabel_lower < ?2 "
-                                                                 "ORDER BY vokabel_lower, id");
+    TAnweisung a = ende.isNull() ? Anweisung("SELECT id, vokabel FROM vokabel WHERE "
+                                             "vokabel_lower >= ?1 ORDER BY vokabel_lower, id")
+                                 : Anweisung("SELECT id, vokabel FROM vokabel WHERE "
+                                             "vokabel_lower >= ?1 AND vokabel_lower < ?2 "
+                                             "ORDER BY vokabel_lower, id");
     a.Binden(1, anfang);
     if (!ende.isNull())
         a.Binden(2, ende);
@@ -143,12 +169,15 @@ void TAnalysequelleSql::StichwoerterMitPraefix(const QString &praefix, bool, std
 
 void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel)
 {
+    if (bestand_ == TBestand::Lexikon)
+        return LexikonBedeutungenLaden(daten_.Verbindung(), vokabel);
     daten_.BedeutungenLaden(vokabel);
 }
 
 // ---------------------------------------------------------------- TAnalysequelle
 
-TAnalysequelle::TAnalysequelle(TDatenmanager &daten) : daten_(daten), sql_(daten)
+TAnalysequelle::TAnalysequelle(TDatenmanager &daten, TBestand bestand)
+    : daten_(daten), bestand_(bestand), sql_(daten, bestand)
 {
     daten_.TeilhaberAnmelden(*this);
 }
@@ -314,9 +343,8 @@ void TAnalysequelle::Aufbauen()
     bedeutungenAlle_ = false;
     einzelnGeladen_ = 0;
     stammText_.clear();
-    TVerbindung &db = daten_.Verbindung();
     {
-        TAnweisung a = db.Anweisung("SELECT stamm, vokabel_id FROM stamm ORDER BY stamm, rowid");
+        TAnweisung a = Anweisung("SELECT stamm, vokabel_id FROM stamm ORDER BY stamm, rowid");
         while (a.Schritt()) {
             const QString stamm = a.Text(0);
             staemme_.push_back({uint32_t(stammText_.size()), uint32_t(stamm.size()), a.Int(1), -1, false});
@@ -331,8 +359,8 @@ void TAnalysequelle::Aufbauen()
         stammIndex_.Aufbauen(staemme_, [this](const TStamm &z) { return Stammtext(z); });
     }
     {
-        TAnweisung a = db.Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
-                                    "aktualisierung FROM vokabel ORDER BY id");
+        TAnweisung a = Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
+                                 "aktualisierung FROM vokabel ORDER BY id");
         std::vector<std::pair<QString, TStichwortZeile>> stichwoerter; // lower-cased headword, row
         while (a.Schritt()) {
             TVokabel &v = vokabeln_.emplace_back();
@@ -376,14 +404,14 @@ void TAnalysequelle::Aufbauen()
         }
     }
     {
-        TAnweisung a = db.Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY form, rowid");
+        TAnweisung a = Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY form, rowid");
         while (a.Schritt()) {
             TSonderformZeile z{a.Int(0), a.Int(1), a.Text(2)};
             formen_[AsciiKlein(z.form)].push_back(z);
         }
     }
     {
-        TAnweisung a = db.Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY rowid");
+        TAnweisung a = Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY rowid");
         while (a.Schritt())
             formenVon_[a.Int(0)].push_back({a.Int(0), a.Int(1), a.Text(2)});
     }
@@ -534,6 +562,12 @@ const TAnalysequelle::TStichwortAnfang *TAnalysequelle::StichwortGleich(QStringV
 
 void TAnalysequelle::BedeutungenLaden(TVokabel &vokabel)
 {
+    // The lexicon's meanings are read per lemma: a text asks for few of them.
+    if (bestand_ == TBestand::Lexikon) {
+        if (vokabel.bedeutungen.empty())
+            LexikonBedeutungenLaden(daten_.Verbindung(), vokabel);
+        return;
+    }
     // The kept copy stands for a load into an entry without meanings.
     if (!vokabel.bedeutungen.empty())
         return daten_.BedeutungenLaden(vokabel);

@@ -19,9 +19,17 @@ namespace lexovita {
 // The analysis source read straight from the tables, one indexed query per
 // look-up. Simple and always current; the reference the fast source is
 // measured against.
+// Which tables a source reads: the user's entries, or the large lexicon
+// (lex_vokabel, lex_stamm, lex_sonderform, lex_bedeutung), whose rows have
+// the same shape.
+enum class TBestand { Vokabeln, Lexikon };
+
 class TAnalysequelleSql : public IAnalysequelle {
   public:
-    explicit TAnalysequelleSql(TDatenmanager &daten) : daten_(daten) {}
+    explicit TAnalysequelleSql(TDatenmanager &daten, TBestand bestand = TBestand::Vokabeln)
+        : daten_(daten), bestand_(bestand)
+    {
+    }
 
     void StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel) override;
     void StaemmeAmWortanfang(const QString &wort, std::vector<int32_t> &ziel) override;
@@ -33,9 +41,18 @@ class TAnalysequelleSql : public IAnalysequelle {
     void BedeutungenLaden(TVokabel &vokabel) override;
 
   private:
+    TAnweisung Anweisung(const char *sql);
     TDatenmanager &daten_;
+    TBestand bestand_;
     std::unique_ptr<TVokabel> zeile_; // the row last asked for
 };
+
+// The statement for the given tables: the vocabulary's text as it is, or
+// the same with the lexicon's tables.
+std::string BestandSql(const char *sql, TBestand bestand);
+
+// The German meanings of a lexicon lemma, in groups and positions.
+void LexikonBedeutungenLaden(TVerbindung &verbindung, TVokabel &vokabel);
 
 // The analysis source for bulk work: keeps the stem, entry, special-form and
 // headword rows in memory and answers from there. Before each analysis it
@@ -46,7 +63,7 @@ class TAnalysequelleSql : public IAnalysequelle {
 // Uses the data manager's connection; like it, one per thread.
 class TAnalysequelle : public IAnalysequelle, private ITeilhaber {
   public:
-    explicit TAnalysequelle(TDatenmanager &daten);
+    explicit TAnalysequelle(TDatenmanager &daten, TBestand bestand = TBestand::Vokabeln);
     ~TAnalysequelle() override;
 
     void Auffrischen() override;
@@ -90,7 +107,9 @@ class TAnalysequelle : public IAnalysequelle, private ITeilhaber {
 
     static constexpr int kEinzelnHoechstens = 32; // meanings read singly before reading all
 
+    TAnweisung Anweisung(const char *sql) { return daten_.Verbindung().Anweisung(BestandSql(sql, bestand_).c_str()); }
     TDatenmanager &daten_;
+    TBestand bestand_;
     TAnalysequelleSql sql_; // for the look-ups the memory copy does not cover
     bool gebaut_ = false;
     bool sitzung_ = false;

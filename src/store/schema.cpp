@@ -169,6 +169,63 @@ CREATE TABLE gedaechtnis (
 CREATE INDEX gedaechtnis_faellig ON gedaechtnis (richtung, faellig);
 )";
 
+// The large lexicon, rebuilt whole by each import and never edited by the
+// user: lemma rows shaped like vokabel (so that the analysis reads them the
+// same way) with the marked principal parts, the model and the corpus
+// frequency; meanings by language (1 German, 2 English, 3 French) and source.
+const char *const kLexikonTabellen = R"(
+CREATE TABLE lex_vokabel (
+  id INTEGER PRIMARY KEY,
+  vokabel TEXT NOT NULL DEFAULT '',
+  form1 TEXT NOT NULL DEFAULT '',
+  form2 TEXT NOT NULL DEFAULT '',
+  form3 TEXT NOT NULL DEFAULT '',
+  konjdekl TEXT NOT NULL DEFAULT '',
+  wortart TEXT NOT NULL DEFAULT '',
+  attribute INTEGER NOT NULL DEFAULT 0,
+  aktualisierung TEXT NOT NULL DEFAULT '',
+  vokabel_lower TEXT NOT NULL DEFAULT '',
+  schluessel TEXT NOT NULL DEFAULT '',
+  kanon TEXT NOT NULL DEFAULT '',
+  laengen TEXT NOT NULL DEFAULT '',
+  modell TEXT NOT NULL DEFAULT '',
+  frequenz INTEGER NOT NULL DEFAULT 0,
+  abgebildet INTEGER NOT NULL DEFAULT 1
+);
+CREATE INDEX lex_vokabel_vokabel ON lex_vokabel (vokabel_lower);
+CREATE INDEX lex_vokabel_schluessel ON lex_vokabel (schluessel);
+CREATE INDEX lex_vokabel_kanon ON lex_vokabel (kanon);
+
+CREATE TABLE lex_bedeutung (
+  vokabel_id INTEGER NOT NULL,
+  sprache INTEGER NOT NULL DEFAULT 1,
+  gruppe INTEGER NOT NULL DEFAULT 1,
+  position INTEGER NOT NULL DEFAULT 1,
+  bedeutung TEXT NOT NULL DEFAULT '',
+  quelle TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX lex_bedeutung_vokabel_id ON lex_bedeutung (vokabel_id);
+
+CREATE TABLE lex_sonderform (
+  vokabel_id INTEGER NOT NULL,
+  form_id INTEGER NOT NULL,
+  form TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX lex_sonderform_vokabel_id ON lex_sonderform (vokabel_id);
+CREATE INDEX lex_sonderform_form ON lex_sonderform (form);
+
+CREATE TABLE lex_stamm (
+  vokabel_id INTEGER NOT NULL,
+  stamm TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX lex_stamm_stamm ON lex_stamm (stamm);
+
+CREATE TABLE lex_info (
+  schluessel TEXT PRIMARY KEY,
+  wert TEXT NOT NULL DEFAULT ''
+);
+)";
+
 std::optional<int64_t> Sequenz(TVerbindung &v, const char *tabelle)
 {
     if (!v.TabelleVorhanden(QStringLiteral("sqlite_sequence")))
@@ -355,11 +412,24 @@ void Schritt5(TVerbindung &v)
             SuchschluesselFuellen(v, s);
 }
 
+// Version 5 -> 6: the empty lexicon tables. Only new tables, so no question.
+bool Schritt6Noetig(TVerbindung &)
+{
+    return false;
+}
+
+void Schritt6(TVerbindung &v)
+{
+    if (!v.TabelleVorhanden(QStringLiteral("lex_vokabel")))
+        v.Ausfuehren(kLexikonTabellen);
+}
+
 const Schritt kSchritte[] = {
     {2, Schritt2Noetig, Schritt2},
     {3, Schritt3Noetig, Schritt3},
     {4, Schritt4Noetig, Schritt4},
     {5, Schritt5Noetig, Schritt5},
+    {6, Schritt6Noetig, Schritt6},
 };
 
 } // namespace
@@ -373,6 +443,7 @@ void SchemaAnlegen(TVerbindung &v)
     v.Ausfuehren(kLekVokIndexe);
     v.Ausfuehren(kWortindex);
     v.Ausfuehren(kLernTabellen);
+    v.Ausfuehren(kLexikonTabellen);
     v.SetBenutzerversion(kSchemaVersion);
 }
 

@@ -21,7 +21,9 @@
 //   2  lek_vok.position and vokabel.aktualisierung
 //   3  search keys *_such of the dictionary
 //   4  review history lernverlauf and memory state gedaechtnis
-//   5  current: German search keys fold ä/ae to a, ö/oe to o, ü/ue to u
+//   5  German search keys fold ä/ae to a, ö/oe to o, ü/ue to u
+//   6  current: the large lexicon lex_vokabel, lex_bedeutung, lex_sonderform,
+//      lex_stamm, lex_info
 
 #include <cstdint>
 
@@ -29,7 +31,7 @@ namespace lexovita {
 
 class TVerbindung;
 
-inline constexpr int32_t kSchemaVersion = 5;
+inline constexpr int32_t kSchemaVersion = 6;
 
 // Creates every table and index of the current version, including the word
 // index, and sets user_version. Runs inside the caller's transaction.

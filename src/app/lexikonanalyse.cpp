@@ -1,0 +1,77 @@
+#include "app/lexikonanalyse.h"
+
+#include "morph/collatinus.h"
+#include "store/lexikon.h"
+#include "store/sqlite.h"
+
+#include <QSet>
+
+namespace lexovita {
+
+TLexikonAnalyse::TLexikonAnalyse(TDatenmanager &daten)
+    : vokabelQuelle_(daten, TBestand::Vokabeln), lexikonQuelle_(daten, TBestand::Lexikon), sitzung_(vokabelQuelle_),
+      vokabelAnalyse_(vokabelManager_, vokabelQuelle_), lexikonAnalyse_(lexikonManager_, lexikonQuelle_)
+{
+    // Both sources share the connection and thus the read snapshot.
+    lexikonQuelle_.Auffrischen();
+}
+
+QString TLexikonAnalyse::Schluesselformen(const TVokabel &v)
+{
+    QStringList teile;
+    switch (v.Wortart()) {
+    case WA_VERB:
+        for (const QString *f : {&v.form1, &v.form2, &v.form3})
+            if (!f->isEmpty())
+                teile.append(*f);
+        break;
+    case WA_SUBSTANTIV:
+        teile = {v.vokabel, v.form1};
+        if (!v.form2.isEmpty())
+            teile.append(v.form2 == QLatin1String("p") ? QStringLiteral("m./f.") : v.form2 + QLatin1Char('.'));
+        break;
+    case WA_ADJEKTIV:
+        teile.append(v.vokabel);
+        for (const QString *f : {&v.form2, &v.form3})
+            if (!f->isEmpty())
+                teile.append(*f);
+        if (teile.size() == 1 && !v.form1.isEmpty())
+            teile.append(v.form1);
+        break;
+    case WA_ADVERB:
+        teile.append(v.vokabel);
+        for (const QString *f : {&v.form1, &v.form2})
+            if (!f->isEmpty())
+                teile.append(*f);
+        break;
+    default:
+        teile.append(v.vokabel);
+    }
+    teile.removeAll(QString());
+    return teile.join(QStringLiteral(", "));
+}
+
+const std::vector<TLexikonTreffer> &TLexikonAnalyse::Analysieren(const QString &wort)
+{
+    treffer_.clear();
+    vokabelAnalyse_.Zuruecksetzen();
+    vokabelAnalyse_.FormAnalysieren(wort);
+    QSet<QString> gehalten; // folded headword + word class of the vocabulary's entries
+    for (const TLatForm &f : vokabelAnalyse_.Ergebnisliste()) {
+        const TVokabel *v = vokabelAnalyse_.VokabelImCache(f.vokabelId);
+        if (v)
+            gehalten.insert(TFormanalyse::Falten(v->vokabel) + QString::number(v->Wortart()));
+        treffer_.push_back({f, v, false, v ? Schluesselformen(*v) : QString()});
+    }
+    lexikonAnalyse_.Zuruecksetzen();
+    lexikonAnalyse_.FormAnalysieren(wort);
+    for (const TLatForm &f : lexikonAnalyse_.Ergebnisliste()) {
+        const TVokabel *v = lexikonAnalyse_.VokabelImCache(f.vokabelId);
+        if (v && gehalten.contains(TFormanalyse::Falten(v->vokabel) + QString::number(v->Wortart())))
+            continue;
+        treffer_.push_back({f, v, true, v ? Schluesselformen(*v) : QString()});
+    }
+    return treffer_;
+}
+
+} // namespace lexovita

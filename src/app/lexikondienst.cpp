@@ -1,0 +1,78 @@
+#include "app/lexikondienst.h"
+
+#include "model/rueckfrage.h"
+#include "store/analysequelle.h"
+#include "store/sqlite.h"
+#include "store/vokabelspeicher.h"
+
+namespace lexovita {
+
+TLexikonStatus LexikonStatus(TDatenmanager &daten, const TLexikonQuellen &quellen)
+{
+    TLexikonStatus s;
+    s.collatinus = quellen.CollatinusVorhanden();
+    s.freedict = quellen.FreedictVorhanden();
+    if (!s.collatinus)
+        s.warumNicht = QStringLiteral("Das Lexikon kann nicht importiert werden, weil das Paket „collatinus“ nicht "
+                                      "installiert ist (seine Daten fehlen in „%1“).")
+                           .arg(quellen.collatinus);
+    const TLexikonStand stand = LexikonStand(daten);
+    s.eintraege = stand.eintraege;
+    s.datum = stand.datum;
+    return s;
+}
+
+void TLexikonImportAuftrag::Ausfuehren(TAuftragsKontext &kontext)
+{
+    kontext.Protokoll(QStringLiteral("Lexikon wird aus „%1“ importiert …").arg(m_quellen.collatinus));
+    m_bericht = LexikonImportieren(kontext.Daten(), m_quellen, [&kontext](int erledigt, int gesamt) {
+        kontext.AbbruchPruefen(); // leaves the transaction, which rolls back
+        kontext.Gesamt(erledigt, gesamt);
+        return true;
+    });
+    kontext.Protokoll(QStringLiteral("%1 Lemmata importiert.").arg(m_bericht.lemmata));
+    for (const QString &h : m_bericht.hinweise)
+        kontext.Protokoll(h);
+}
+
+TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, IRueckfrage &rueckfrage, int32_t lexikonId)
+{
+    TUebernahme u;
+    TAnalysequelleSql lexikon(daten, TBestand::Lexikon);
+    const TVokabel *zeile = lexikon.Vokabelzeile(lexikonId);
+    if (!zeile)
+        return u;
+    TVokabel v;
+    zeile->KopierenNach(v);
+    v.id = 0;
+    v.aktualisierung.clear();
+    {
+        TAnweisung a = daten.Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel = ?1 AND wortart = ?2 "
+                                                    "ORDER BY id LIMIT 1");
+        a.Binden(1, v.vokabel).Binden(2, WortartBuchstabe(v.Wortart()));
+        if (a.Schritt()) {
+            u.vokabelId = a.Int(0);
+            u.vorhanden = true;
+            return u;
+        }
+    }
+    const TLexikonLemma lemma = LexikonLemma(daten, lexikonId);
+    for (size_t g = 0; g < lemma.deutsch.size(); ++g)
+        for (const QString &b : lemma.deutsch[g])
+            v.BedeutungAnhaengen(b, QString(), int32_t(g) + 1);
+    std::vector<IAnalysequelle::TSonderformZeile> sf;
+    lexikon.SonderformenVon(lexikonId, sf);
+    for (const auto &s : sf)
+        v.sonderformen.push_back(std::make_unique<TLatForm>(0, s.form, s.formId));
+    QStringList laengen = lemma.laengen;
+    if (v.Wortart() == WA_SUBSTANTIV || v.Wortart() == WA_PRONOMEN)
+        laengen.removeAt(2); // the gender letter
+    laengen.removeAll(QString());
+    v.MerkhilfeHinzufuegen(QStringLiteral("Längen: ") + laengen.join(QStringLiteral(", ")), SPR_ANDERE);
+    TVokabelSpeicher speicher(daten, rueckfrage);
+    if (speicher.VokabelAnlegen(v) == TVokabelSpeicher::Ergebnis::Gespeichert)
+        u.vokabelId = v.id;
+    return u;
+}
+
+} // namespace lexovita

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/auftrag.h"
+#include "store/lexikon.h"
+
+#include <QString>
+#include <vector>
+
+namespace lexovita {
+
+class IRueckfrage;
+
+// What a window shows about the large lexicon.
+struct TLexikonStatus {
+    bool collatinus = false; // package data found
+    bool freedict = false;
+    QString warumNicht; // German sentence why the import is unavailable, empty if it is available
+    int eintraege = 0;
+    QString datum; // "yyyymmddhhnnss" of the last import, empty if none
+};
+TLexikonStatus LexikonStatus(TDatenmanager &daten, const TLexikonQuellen &quellen = TLexikonQuellen::Installiert());
+
+// The import as a job: overall progress over the lemmas, cancel between
+// them; cancelled or failed, the old lexicon stays.
+class TLexikonImportAuftrag : public TAuftrag {
+  public:
+    explicit TLexikonImportAuftrag(TLexikonQuellen quellen = TLexikonQuellen::Installiert())
+        : m_quellen(std::move(quellen))
+    {
+    }
+    void Ausfuehren(TAuftragsKontext &kontext) override;
+    const TLexikonBericht &Bericht() const { return m_bericht; }
+
+  private:
+    TLexikonQuellen m_quellen;
+    TLexikonBericht m_bericht;
+};
+
+// Taking a lexicon lemma over as an entry of the user's vocabulary.
+struct TUebernahme {
+    int32_t vokabelId = 0;  // the new or the existing entry; 0 if the lemma does not exist
+    bool vorhanden = false; // an entry with that headword and word class was there already
+};
+
+// Makes a real entry from lexicon lemma `lexikonId`: headword, principal
+// parts, word class, inflection class, gender and flags, the German
+// meanings in their groups, the special forms, and the marked forms with
+// their quantities as a memory aid. An entry with the same headword and
+// word class is offered instead of storing a second one.
+TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, IRueckfrage &rueckfrage, int32_t lexikonId);
+
+// Homographs of a headword with key forms and meanings, most frequent first.
+inline std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, const QString &wort)
+{
+    return LexikonSuchen(daten, wort);
+}
+
+} // namespace lexovita
