@@ -214,8 +214,7 @@ class TestBackup : public QObject {
         for (const char *name :
              {"actWoerterbuch", "actFormenanalyse", "actVokabelnSchriftlich", "actVokabelnMuendlich", "actFormenBilden",
               "actVokabelliste", "actLernstatistik", "actFaelligeWiederholen", "actEinstellungen", "actVokabeltest"}) {
-            f->lvwVokabeln->clearSelection();
-            f->lvwVokabeln->topLevelItem(0)->setSelected(true);
+            f->lvwVokabeln->ZeilenWaehlen({0});
             QAction *a = f->Aktion(QString::fromLatin1(name));
             QVERIFY2(a && a->isEnabled(), name);
             QVERIFY2(ImModalen<QDialog>(a,
@@ -263,7 +262,7 @@ class TestBackup : public QObject {
         QVERIFY(eingespielt);
         QTRY_VERIFY(!f->Textmodus().Laeuft());
         QCOMPARE(u.kern->Sitzung().Lektionen().Anzahl(), 1);
-        QCOMPARE(f->lvwVokabeln->topLevelItemCount(), 0);
+        QCOMPARE(f->lvwVokabeln->Anzahl(), 0);
         QCOMPARE(u.dm->VokabelLaden(neu)->id, 0);
         // The look-up reads the restored tables.
         QVERIFY(nachschlagen() > 0);

@@ -1142,7 +1142,7 @@ class TestProgrammstart : public QObject {
         QCOMPARE(f->TabSet->count(), 1);
         QCOMPARE(f->TabSet->tabText(0), erste.name);
         QCOMPARE(f->AktuelleLektion()->id, erste.id);
-        QVERIFY(f->lvwVokabeln->topLevelItemCount() > 0);
+        QVERIFY(f->lvwVokabeln->Anzahl() > 0);
         QVERIFY(!f->AktuelleLektion()->geaendert);
         Bild(f, QStringLiteral("erster-start.png"));
 
