@@ -2,6 +2,7 @@
 
 #include "model/csv.h"
 #include "model/fehler.h"
+#include "model/lektionsdatei.h"
 #include "morph/formenmanager.h"
 #include "render/karteikarten.h"
 #include "store/lektionsspeicher.h"
@@ -12,14 +13,6 @@
 namespace lexovita {
 
 namespace {
-
-QByteArray DateiInhalt(const QString &datei)
-{
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
-        throw TLektionsdateiFehler(0, QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden.").arg(datei));
-    return f.readAll();
-}
 
 // Copies of the lesson's entries with what the database adds to them.
 std::unique_ptr<TLektion> Vervollstaendigt(TDatenmanager &daten, const TLektion &lektion)
@@ -50,13 +43,16 @@ bool IstTabellendatei(const QString &datei)
         return true;
     if (endung == QLatin1String("xml"))
         return false;
+    // Only a regular file is sniffed: a pipe would block, /dev/zero never ends.
+    if (!QFileInfo(datei).isFile())
+        return false;
     QFile f(datei);
     return f.open(QIODevice::ReadOnly) && SiehtNachCsvAus(f.read(4096));
 }
 
 TVokabeltabelle TabelleLesen(const QString &datei, const QString &lehrbuch)
 {
-    return VokabeltabelleLesen(DateiInhalt(datei), QFileInfo(datei).completeBaseName(), lehrbuch);
+    return VokabeltabelleLesen(LektionsdateiInhalt(datei), QFileInfo(datei).completeBaseName(), lehrbuch);
 }
 
 QString TabellenDateiname(const QString &gewaehlt)

@@ -425,11 +425,8 @@ void Schritt6(TVerbindung &v)
 }
 
 const Schritt kSchritte[] = {
-    {2, Schritt2Noetig, Schritt2},
-    {3, Schritt3Noetig, Schritt3},
-    {4, Schritt4Noetig, Schritt4},
-    {5, Schritt5Noetig, Schritt5},
-    {6, Schritt6Noetig, Schritt6},
+    {2, Schritt2Noetig, Schritt2}, {3, Schritt3Noetig, Schritt3}, {4, Schritt4Noetig, Schritt4},
+    {5, Schritt5Noetig, Schritt5}, {6, Schritt6Noetig, Schritt6},
 };
 
 } // namespace

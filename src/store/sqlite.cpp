@@ -11,8 +11,21 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcDatenbank, "lexovita.datenbank", QtWarningMsg)
 
+// The engine opens a write-protected file read-only and fails only later,
+// often with "cannot open" for its journal; the user needs to hear why.
+bool Schreibgeschuetzt(const QString &datei)
+{
+    const QFileInfo info(datei);
+    return info.exists() && (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable());
+}
+
 QString GermanText(int rc, const QString &datei)
 {
+    if (((rc & 0xff) == SQLITE_CANTOPEN || (rc & 0xff) == SQLITE_READONLY) && !datei.isEmpty() &&
+        Schreibgeschuetzt(datei))
+        return QStringLiteral("Die Datenbank „%1“ ist schreibgeschützt: Die Datei oder ihr Ordner lässt sich nicht "
+                              "beschreiben.")
+            .arg(datei);
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:

@@ -395,11 +395,14 @@ TEST_F(Cli, HostileTextsAndFilesAreRefusedAndTheDatabaseStaysAsItWas)
     bombe.close();
     const QString rohr = tmp.filePath(QStringLiteral("rohr.xml"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+    const QString rohrTabelle = tmp.filePath(QStringLiteral("rohr.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(rohrTabelle).constData(), 0600), 0);
     const struct {
         QString datei;
         const char *meldung;
     } dateien[] = {{bombe.fileName(), "Entitäten"},
                    {rohr, "keine gewöhnliche Datei"},
+                   {rohrTabelle, "keine gewöhnliche Datei"},
                    {QStringLiteral("/dev/zero"), "keine gewöhnliche Datei"}};
     for (const auto &d : dateien) {
         const Lauf l = Mit({QStringLiteral("import"), d.datei});

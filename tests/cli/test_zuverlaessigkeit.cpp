@@ -14,7 +14,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -23,6 +25,8 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+
+#include <unistd.h>
 
 using namespace lexovita;
 
@@ -296,6 +300,64 @@ TEST_F(Zuverlaessigkeit, GesperrteDatenbankAendertNichts)
     EXPECT_EQ(Zahl(danach.Verbindung(), QStringLiteral("SELECT count(*) FROM lektion")), 0);
     EXPECT_EQ(Zahl(danach.Verbindung(), QStringLiteral("SELECT count(*) FROM lehrbuch WHERE name = 'Halter'")), 1);
     EXPECT_NO_THROW(IntegritaetPruefen(danach.Verbindung()));
+}
+
+// A database on write-protected storage says so, for writing and reading,
+// and stays as it was. Root ignores file modes, so as root the program runs
+// as "nobody".
+TEST_F(Zuverlaessigkeit, SchreibgeschuetzteDatenbankSagtEs)
+{
+    QStringList vorsatz;
+    if (geteuid() == 0) {
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            GTEST_SKIP() << "setpriv fehlt";
+        vorsatz = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                   QStringLiteral(LEXOVITA_CLI)};
+    }
+    const QString db = QDir(Daten()).filePath(QStringLiteral("lexovita.db"));
+    const qint64 groesse = QFileInfo(db).size();
+    const auto lesbar = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto betretbar = lesbar | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(tmp.path(), betretbar | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(db, lesbar));
+    const struct {
+        const char *name;
+        bool ordnerGeschuetzt;
+        QStringList argumente;
+        QByteArray eingabe;
+    } faelle[] = {
+        {"Datei", false, {QStringLiteral("speichern")}, Burst(QStringLiteral("ro"), 1)},
+        {"Ordner", true, {QStringLiteral("speichern")}, Burst(QStringLiteral("ro"), 1)},
+        {"Ordner, nur lesen", true, {QStringLiteral("suche"), QStringLiteral("ro")}, {}},
+    };
+    for (const auto &f : faelle) {
+        ASSERT_TRUE(QFile::setPermissions(Daten(), f.ordnerGeschuetzt
+                                                       ? betretbar
+                                                       : betretbar | QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                                             QFileDevice::WriteOther));
+        QProcess p;
+        p.setProcessEnvironment([&] {
+            auto umgebung = QProcessEnvironment::systemEnvironment();
+            umgebung.insert(QStringLiteral("HOME"), tmp.path());
+            return umgebung;
+        }());
+        const QStringList argumente = QStringList{QStringLiteral("--data"), Daten()} + f.argumente;
+        if (vorsatz.isEmpty())
+            p.start(QStringLiteral(LEXOVITA_CLI), argumente);
+        else
+            p.start(QStringLiteral("setpriv"), vorsatz + argumente);
+        ASSERT_TRUE(p.waitForStarted(10000));
+        p.write(f.eingabe);
+        p.closeWriteChannel();
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const QString fehler = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(p.exitCode(), 1) << f.name;
+        EXPECT_TRUE(fehler.contains(QStringLiteral("ist schreibgeschützt"))) << f.name << ": " << S(fehler);
+    }
+    ASSERT_TRUE(QFile::setPermissions(Daten(), betretbar | QFileDevice::WriteOwner));
+    EXPECT_EQ(QFileInfo(db).size(), groesse);
+    TDatenmanager danach(Daten(), TDatenmanager::Modus::NurVorhandene);
+    EXPECT_EQ(Zahl(danach.Verbindung(), QStringLiteral("SELECT count(*) FROM vokabel WHERE vokabel LIKE 'ro%'")), 0);
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 #include "store/datenmanager.h"
 #include "store/sqlite.h"
 #include "ui/frmbackup.h"
-#include "ui/vokabelliste.h"
+#include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
 
 #include <QComboBox>
