@@ -166,11 +166,13 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
     lvwVokabeln->header()->setSectionResizeMode(QHeaderView::Interactive);
     lvwVokabeln->header()->setSectionResizeMode(TVokabelModell::Bedeutungen, QHeaderView::Stretch);
     lvwVokabeln->header()->moveSection(TVokabelModell::Nr, 0);
-    lvwVokabeln->setColumnWidth(TVokabelModell::Nr, 45);
-    lvwVokabeln->setColumnWidth(TVokabelModell::Vokabel, 170);
-    lvwVokabeln->setColumnWidth(TVokabelModell::Formen, 260);
-    lvwVokabeln->setColumnWidth(TVokabelModell::Wortart, 110);
-    lvwVokabeln->setColumnWidth(TVokabelModell::KonjDekl, 190);
+    // The fixed columns leave room for the stretching meanings even in an
+    // 800-pixel window; wider sums squeezed them to a few letters.
+    lvwVokabeln->setColumnWidth(TVokabelModell::Nr, 40);
+    lvwVokabeln->setColumnWidth(TVokabelModell::Vokabel, 140);
+    lvwVokabeln->setColumnWidth(TVokabelModell::Formen, 200);
+    lvwVokabeln->setColumnWidth(TVokabelModell::Wortart, 95);
+    lvwVokabeln->setColumnWidth(TVokabelModell::KonjDekl, 140);
     lvwVokabeln->setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto *lblVokabel = new QLabel(QStringLiteral("Voka&bel:"), seite);
