@@ -4,6 +4,7 @@
 #include "app/auftrag.h"
 #include "app/einstellungsbearbeitung.h"
 #include "app/einstellungsdienst.h"
+#include "app/lexikondienst.h"
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "model/vokabel.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,7 +41,17 @@ namespace lexovita {
 
 namespace {
 
-enum TSeite { kVokabeln, kSchriftlich, kMuendlich, kFormenLernen, kFormenAuswaehlen, kText, kFarben, kSonstiges };
+enum TSeite {
+    kVokabeln,
+    kSchriftlich,
+    kMuendlich,
+    kFormenLernen,
+    kFormenAuswaehlen,
+    kText,
+    kFarben,
+    kSonstiges,
+    kLexikon
+};
 
 // The noun forms the written drill may ask besides the nominative.
 const struct {
@@ -133,7 +146,8 @@ TfrmEinstellungen::TfrmEinstellungen(TAnwendungskern &kern, QString text, QWidge
     : QDialog(parent), m_kern(kern), m_text(std::move(text)),
       m_bearbeitung(std::make_unique<TEinstellungsbearbeitung>(kern.Einstellungen())),
       m_formen(std::make_unique<TFormenmanager>()), m_laeufer(new TAuftragslaeufer(kern.Daten(), this)),
-      m_baumWortart(WA_VERB)
+      m_lexikonQuellen(std::make_unique<TLexikonQuellen>(TLexikonQuellen::Installiert())),
+      m_lexikonLaeufer(new TAuftragslaeufer(kern.Daten(), this)), m_baumWortart(WA_VERB)
 {
     setObjectName(QStringLiteral("frmEinstellungen"));
     setWindowTitle(QStringLiteral("Einstellungen"));
@@ -148,10 +162,10 @@ TfrmEinstellungen::TfrmEinstellungen(TAnwendungskern &kern, QString text, QWidge
     } knoten[] = {
         {"Vokabeln lernen", -1}, {"Schriftlich abfragen", 0}, {"Mündlich abfragen", 0},
         {"Formen lernen", -1},   {"Formen auswählen", 3},     {"Text", -1},
-        {"Farben", 5},           {"Sonstiges", -1},
+        {"Farben", 5},           {"Sonstiges", -1},           {"Lexikon", -1},
     };
     QList<QTreeWidgetItem *> items;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < int(std::size(knoten)); ++i) {
         const auto &k = knoten[i];
         auto *item = k.eltern < 0 ? new QTreeWidgetItem(tvwEinstellungen) : new QTreeWidgetItem(items[k.eltern]);
         item->setText(0, QString::fromUtf8(k.text));
@@ -166,6 +180,7 @@ TfrmEinstellungen::TfrmEinstellungen(TAnwendungskern &kern, QString text, QWidge
     stkSeiten->addWidget(Seite(QStringLiteral("Texteinstellungen"), SeiteText()));
     stkSeiten->addWidget(Seite(QStringLiteral("Textfarben"), SeiteFarben()));
     stkSeiten->addWidget(Seite(QStringLiteral("Sonstige Einstellungen"), SeiteSonstiges()));
+    stkSeiten->addWidget(Seite(QStringLiteral("Lexikon"), SeiteLexikon()));
 
     btnOK = Benannt(new QPushButton(QStringLiteral("&OK"), this), "btnOK");
     btnOK->setDefault(true);
@@ -191,6 +206,12 @@ TfrmEinstellungen::TfrmEinstellungen(TAnwendungskern &kern, QString text, QWidge
     connect(btnHilfe, &QPushButton::clicked, this, [this] { HilfeZeigen(this, 1020); });
     connect(m_laeufer, &TAuftragslaeufer::gesamt, pgbFortschritt, &QProgressBar::setValue);
     connect(m_laeufer, &TAuftragslaeufer::beendet, this, &TfrmEinstellungen::FormenGeholt);
+    connect(m_lexikonLaeufer, &TAuftragslaeufer::gesamt, pgbLexikon, [this](int wert, int maximum) {
+        pgbLexikon->setMaximum(maximum);
+        pgbLexikon->setValue(wert);
+    });
+    connect(m_lexikonLaeufer, &TAuftragslaeufer::beendet, this, &TfrmEinstellungen::LexikonImportiert);
+    connect(btnLexikonImportieren, &QPushButton::clicked, this, &TfrmEinstellungen::LexikonImportieren);
 
     for (int i : {0, 3, 5})
         items[i]->setExpanded(true);
@@ -201,6 +222,19 @@ TfrmEinstellungen::TfrmEinstellungen(TAnwendungskern &kern, QString text, QWidge
 }
 
 TfrmEinstellungen::~TfrmEinstellungen() = default;
+
+void TfrmEinstellungen::LexikonSeiteZeigen()
+{
+    for (QTreeWidgetItemIterator it(tvwEinstellungen); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toInt() == kLexikon)
+            tvwEinstellungen->setCurrentItem(*it);
+}
+
+void TfrmEinstellungen::LexikonQuellenSetzen(const TLexikonQuellen &quellen)
+{
+    *m_lexikonQuellen = quellen;
+    LexikonAnzeigen();
+}
 
 TConfig &TfrmEinstellungen::Kopie()
 {
@@ -501,6 +535,113 @@ QWidget *TfrmEinstellungen::SeiteSonstiges()
     return w;
 }
 
+QWidget *TfrmEinstellungen::SeiteLexikon()
+{
+    auto *w = new QWidget;
+    // Broken by hand: a wrapping label inside the stacked pages gets too
+    // little height and paints over the lines below it.
+    auto *erklaerung =
+        new QLabel(QStringLiteral("Das Lexikon liest über 24.000 lateinische Wörter mit Formen und Bedeutungen\n"
+                                  "aus den installierten Paketen „collatinus“ und „dict-freedict-lat-deu“.\n"
+                                  "Die Formenanalyse erkennt damit auch Wörter, die in keiner Lektion stehen.\n"
+                                  "Deine eigenen Vokabeln bleiben davon unberührt."));
+    lblLexikonQuellen = Benannt(new QLabel, "lblLexikonQuellen", QStringLiteral("Quellen des Lexikons"));
+    lblLexikonQuellen->setTextFormat(Qt::PlainText);
+    lblLexikonStand = Benannt(new QLabel, "lblLexikonStand", QStringLiteral("Stand des Lexikons"));
+    lblLexikonStand->setTextFormat(Qt::PlainText);
+    lblLexikonMeldung = Benannt(new QLabel, "lblLexikonMeldung", QStringLiteral("Meldung zum Lexikon"));
+    lblLexikonMeldung->setTextFormat(Qt::PlainText);
+    lblLexikonMeldung->setWordWrap(true);
+    btnLexikonImportieren = Benannt(new QPushButton(QStringLiteral("&Importieren")), "btnLexikonImportieren");
+    pgbLexikon = Benannt(new QProgressBar, "pgbLexikon", QStringLiteral("Fortschritt des Imports"));
+    pgbLexikon->hide();
+    btnLexikonImportieren->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto *knopf = new QHBoxLayout;
+    knopf->addWidget(btnLexikonImportieren);
+    knopf->addWidget(pgbLexikon, 1);
+    auto *lay = new QVBoxLayout(w);
+    lay->addWidget(erklaerung);
+    lay->addWidget(lblLexikonQuellen);
+    lay->addWidget(lblLexikonStand);
+    lay->addLayout(knopf);
+    lay->addWidget(lblLexikonMeldung);
+    lay->addStretch();
+    return w;
+}
+
+void TfrmEinstellungen::LexikonAnzeigen()
+{
+    const TLexikonStatus status = LexikonStatus(m_kern.Daten(), *m_lexikonQuellen);
+    const auto gefunden = [](bool da) { return da ? QStringLiteral("gefunden") : QStringLiteral("nicht installiert"); };
+    lblLexikonQuellen->setText(QStringLiteral("Collatinus: %1\nFreeDict Latein–Deutsch: %2")
+                                   .arg(gefunden(status.collatinus), gefunden(status.freedict)));
+    if (status.eintraege == 0) {
+        lblLexikonStand->setText(QStringLiteral("Es ist noch kein Lexikon importiert."));
+    } else {
+        const QDateTime datum = QDateTime::fromString(status.datum, QStringLiteral("yyyyMMddHHmmss"));
+        lblLexikonStand->setText(QStringLiteral("%1 Einträge, importiert am %2")
+                                     .arg(QLocale().toString(status.eintraege),
+                                          QLocale().toString(datum, QStringLiteral("d. MMMM yyyy, HH:mm"))));
+    }
+    if (!m_lexikonAuftrag) {
+        btnLexikonImportieren->setText(status.eintraege == 0 ? QStringLiteral("&Importieren")
+                                                             : QStringLiteral("Erneut &importieren"));
+        btnLexikonImportieren->setEnabled(status.warumNicht.isEmpty());
+        if (!status.warumNicht.isEmpty())
+            lblLexikonMeldung->setText(status.warumNicht);
+    }
+}
+
+void TfrmEinstellungen::LexikonImportieren()
+{
+    if (m_lexikonAuftrag) {
+        m_lexikonLaeufer->Abbrechen();
+        btnLexikonImportieren->setEnabled(false);
+        return;
+    }
+    m_lexikonAuftrag = std::make_shared<TLexikonImportAuftrag>(*m_lexikonQuellen);
+    if (!m_lexikonLaeufer->Starten(m_lexikonAuftrag)) {
+        m_lexikonAuftrag.reset();
+        return;
+    }
+    btnOK->setEnabled(false);
+    btnAbbrechen->setEnabled(false);
+    btnLexikonImportieren->setText(QStringLiteral("Import a&bbrechen"));
+    lblLexikonMeldung->setText(QStringLiteral("Das Lexikon wird importiert …"));
+    pgbLexikon->setValue(0);
+    pgbLexikon->show();
+}
+
+void TfrmEinstellungen::LexikonImportiert(TAuftragsausgang ausgang, const QString &fehler)
+{
+    const auto auftrag = std::move(m_lexikonAuftrag);
+    m_lexikonAuftrag.reset();
+    pgbLexikon->hide();
+    btnOK->setEnabled(!m_auftrag);
+    btnAbbrechen->setEnabled(!m_auftrag);
+    btnLexikonImportieren->setEnabled(true);
+    switch (ausgang) {
+    case TAuftragsausgang::Erfolg: {
+        const TLexikonBericht &b = auftrag->Bericht();
+        QString text = QStringLiteral("Das Lexikon wurde importiert: %1 Wörter, %2 davon mit deutscher Bedeutung.")
+                           .arg(QLocale().toString(b.lemmata), QLocale().toString(b.lemmata - b.ohneDeutsch));
+        for (const QString &hinweis : b.hinweise)
+            text += QLatin1Char('\n') + hinweis;
+        lblLexikonMeldung->setText(text);
+        break;
+    }
+    case TAuftragsausgang::Abgebrochen:
+        lblLexikonMeldung->setText(
+            QStringLiteral("Der Import wurde abgebrochen. Das bisherige Lexikon ist unverändert."));
+        break;
+    case TAuftragsausgang::Fehler:
+        lblLexikonMeldung->setText(
+            QStringLiteral("Der Import ist fehlgeschlagen: %1 Das bisherige Lexikon ist unverändert.").arg(fehler));
+        break;
+    }
+    LexikonAnzeigen();
+}
+
 void TfrmEinstellungen::Binden()
 {
     // A check box writes its state; a radio button its value when chosen.
@@ -641,6 +782,9 @@ void TfrmEinstellungen::Fuellen(int seite)
     case kSonstiges:
         chkWBPraesens->setChecked(c.wbPraesens);
         chkVokabelauswahl->setChecked(c.KeepVokTooltip);
+        break;
+    case kLexikon:
+        LexikonAnzeigen();
         break;
     default:
         break;

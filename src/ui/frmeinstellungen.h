@@ -28,6 +28,9 @@ class TConfig;
 class TEinstellungsbearbeitung;
 class TFormenHolenAuftrag;
 class TFormenmanager;
+class TLexikonImportAuftrag;
+struct TLexikonQuellen;
+enum class TAuftragsausgang;
 enum class TZahlfeld : uint8_t;
 
 // "Einstellungen": every option of the drills, the forms drills, the text
@@ -43,7 +46,13 @@ class TfrmEinstellungen : public QDialog {
     ~TfrmEinstellungen() override;
 
     TConfig &Kopie();
-    bool Beschaeftigt() const { return m_auftrag != nullptr; }
+    bool Beschaeftigt() const { return m_auftrag != nullptr || m_lexikonAuftrag != nullptr; }
+    // Shows the page "Lexikon" (the first start's offer leads there).
+    void LexikonSeiteZeigen();
+    // Where the lexicon is read from; the installed packages unless a test
+    // gives its own files.
+    void LexikonQuellenSetzen(const TLexikonQuellen &quellen);
+    void LexikonImportieren();
     // What the font and colour dialogs hand back.
     void SchriftSetzen(const QFont &schrift);
     void FarbeSetzen(bool vordergrund, const QColor &farbe);
@@ -82,6 +91,10 @@ class TfrmEinstellungen : public QDialog {
     QTextBrowser *txtVorschau;
     // Sonstiges
     QCheckBox *chkWBPraesens, *chkVokabelauswahl;
+    // Lexikon
+    QLabel *lblLexikonQuellen, *lblLexikonStand, *lblLexikonMeldung;
+    QPushButton *btnLexikonImportieren;
+    QProgressBar *pgbLexikon;
 
     QPushButton *btnOK, *btnAbbrechen, *btnHilfe;
 
@@ -98,6 +111,9 @@ class TfrmEinstellungen : public QDialog {
     QWidget *SeiteText();
     QWidget *SeiteFarben();
     QWidget *SeiteSonstiges();
+    QWidget *SeiteLexikon();
+    void LexikonAnzeigen();
+    void LexikonImportiert(TAuftragsausgang ausgang, const QString &fehler);
     QSpinBox *Zahlfeld(TZahlfeld feld, const QString &name);
     void Binden();
 
@@ -120,6 +136,9 @@ class TfrmEinstellungen : public QDialog {
     std::unique_ptr<TFormenmanager> m_formen;
     TAuftragslaeufer *m_laeufer;
     std::shared_ptr<TFormenHolenAuftrag> m_auftrag;
+    std::unique_ptr<TLexikonQuellen> m_lexikonQuellen;
+    TAuftragslaeufer *m_lexikonLaeufer;
+    std::shared_ptr<TLexikonImportAuftrag> m_lexikonAuftrag;
     int32_t m_baumWortart;
     bool m_fuellen = false;
     bool m_erledigt = false;

@@ -105,6 +105,9 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
 
     // The import window on a lesson file given at start (a double click on it).
     void DateiImportieren(const QString &datei);
+    // Asks once, on a new database, whether to build the lexicon from the
+    // installed packages; does nothing when they are missing or it exists.
+    void LexikonAnbieten();
     // Set before the first show when the database was just created: the
     // first lesson of the first textbook opens then.
     bool ersterStart = false;

@@ -1,4 +1,5 @@
 // Main window: construction, wiring and the commands that act on lessons.
+#include "app/lexikondienst.h"
 #include "ui/frmhaupt.h"
 
 #include "app/anwendungskern.h"
@@ -386,6 +387,25 @@ void TfrmHaupt::ErsteAnzeige()
     if (ersterStart)
         Sitzung().ErsteLektionOeffnen();
     emit bereit();
+}
+
+void TfrmHaupt::LexikonAnbieten()
+{
+    const TLexikonStatus status = LexikonStatus(m_kern.Daten());
+    if (!status.warumNicht.isEmpty() || status.eintraege > 0)
+        return;
+    if (m_kern.Rueckfrage().Frage(
+            QStringLiteral("Lexikon"),
+            QStringLiteral("Auf diesem Rechner sind die lateinischen Wörterbücher von Collatinus installiert. Soll "
+                           "lexovita daraus jetzt sein Lexikon aufbauen? Dann erkennen die Formenanalyse und der "
+                           "Textmodus auch Wörter, die in keiner Lektion stehen.\n\nDer Import dauert weniger als eine "
+                           "Minute. Du kannst ihn auch später unter „Einstellungen“ → „Lexikon“ starten."),
+            KN_JA_NEIN, Antwort::Ja, Symbol::Frage) != Antwort::Ja)
+        return;
+    TfrmEinstellungen fenster(m_kern, AktuelleLektion() ? AktuelleLektion()->TextAlsString() : QString(), this);
+    fenster.LexikonSeiteZeigen();
+    QTimer::singleShot(0, &fenster, &TfrmEinstellungen::LexikonImportieren);
+    fenster.exec();
 }
 
 void TfrmHaupt::closeEvent(QCloseEvent *event)

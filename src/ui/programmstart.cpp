@@ -254,6 +254,11 @@ int TProgrammstart::Ausfuehren()
             QTimer::singleShot(0, haupt.get(), [&haupt, datei] { haupt->DateiImportieren(datei); });
         });
     }
+    // A new database is offered the lexicon once, when its packages are installed.
+    if (db.neu && !m_optionen.selbsttestStart && m_optionen.screenshot.isEmpty()) {
+        QObject::connect(haupt.get(), &TfrmHaupt::bereit, haupt.get(),
+                         [&haupt] { QTimer::singleShot(0, haupt.get(), [&haupt] { haupt->LexikonAnbieten(); }); });
+    }
     if (QScreen *s = haupt->screen())
         haupt->resize(s->availableGeometry().size());
     haupt->showMaximized();

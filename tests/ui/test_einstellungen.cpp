@@ -2,6 +2,7 @@
 // LEXOVITA_BILDER set every page is saved there as a picture.
 #include "app/anwendungskern.h"
 #include "app/einstellungsbearbeitung.h"
+#include "app/lexikondienst.h"
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "store/datenmanager.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -102,10 +104,12 @@ class TestEinstellungen : public QObject {
         for (QTreeWidgetItemIterator it(f.tvwEinstellungen); *it; ++it, ++seite) {
             f.tvwEinstellungen->setCurrentItem(*it);
             QCOMPARE(f.stkSeiten->currentIndex(), seite);
-            if (!ordner.isEmpty())
+            if (!ordner.isEmpty()) {
+                QApplication::processEvents(); // the page lays out the texts it was just given
                 QVERIFY(f.grab().save(ordner + QStringLiteral("/einstellungen-%1.png").arg(seite)));
+            }
         }
-        QCOMPARE(seite, 8);
+        QCOMPARE(seite, 9);
         QCOMPARE(f.cmbKasus->currentIndex(), 4);
         QVERIFY(!f.chkPartizip->isChecked() && f.chkPerfekt->isChecked());
         QVERIFY(f.chkVLSAnfang->isEnabled() && !f.edtFalscheAnzahl->isEnabled());
@@ -135,6 +139,38 @@ class TestEinstellungen : public QObject {
         f.cmbWortart->setCurrentIndex(2);
         QCOMPARE(Angehakt(f.VTVFormen), 0);
         QVERIFY(f.VTVFormen->topLevelItemCount() > 0);
+    }
+    // The page "Lexikon" imports from the sources it names, as a job whose
+    // end it reports; without sources it says why and keeps the lexicon.
+    void TheLexiconPageImportsAndSaysWhyItCannot()
+    {
+        TfrmEinstellungen f(*m_u->kern, QString(), m_fenster);
+        f.LexikonQuellenSetzen(TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN)));
+        f.show();
+        f.LexikonSeiteZeigen();
+        QCOMPARE(f.stkSeiten->currentWidget(), f.lblLexikonStand->parentWidget()->parentWidget());
+        QCOMPARE(f.lblLexikonQuellen->text(),
+                 QStringLiteral("Collatinus: gefunden\nFreeDict Latein–Deutsch: gefunden"));
+        QCOMPARE(f.lblLexikonStand->text(), QStringLiteral("Es ist noch kein Lexikon importiert."));
+        QVERIFY(f.btnLexikonImportieren->isEnabled());
+        f.btnLexikonImportieren->click();
+        QVERIFY(f.Beschaeftigt());
+        QVERIFY(!f.btnOK->isEnabled());
+        QTRY_VERIFY(!f.Beschaeftigt());
+        QVERIFY(f.btnOK->isEnabled());
+        QVERIFY2(f.lblLexikonMeldung->text().startsWith(QStringLiteral("Das Lexikon wurde importiert: 12 Wörter")),
+                 qPrintable(f.lblLexikonMeldung->text()));
+        QVERIFY2(f.lblLexikonStand->text().startsWith(QStringLiteral("12 Einträge, importiert am ")),
+                 qPrintable(f.lblLexikonStand->text()));
+        QCOMPARE(f.btnLexikonImportieren->text(), QStringLiteral("Erneut &importieren"));
+        QCOMPARE(LexikonNachschlagen(m_u->kern->Daten(), QStringLiteral("rosa")).size(), size_t(1));
+
+        QTemporaryDir leer;
+        f.LexikonQuellenSetzen(TLexikonQuellen::InOrdner(leer.path()));
+        QVERIFY(!f.btnLexikonImportieren->isEnabled());
+        QVERIFY(f.lblLexikonQuellen->text().startsWith(QStringLiteral("Collatinus: nicht installiert")));
+        QVERIFY(!f.lblLexikonMeldung->text().isEmpty());
+        QVERIFY(f.lblLexikonStand->text().startsWith(QStringLiteral("12 Einträge")));
     }
 };
 
