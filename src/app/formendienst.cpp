@@ -1,6 +1,8 @@
 #include "app/formendienst.h"
 
 #include "app/anwendungskern.h"
+#include "app/lexikonanalyse.h"
+#include "app/lexikondienst.h"
 #include "app/seitencache.h"
 #include "model/config.h"
 #include "morph/analyse.h"
@@ -9,8 +11,10 @@
 #include "render/seiten.h"
 #include "store/analysequelle.h"
 #include "store/datenmanager.h"
+#include "store/lexikon.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace lexovita {
@@ -75,7 +79,84 @@ std::vector<TAnalyseTreffer> TFormendienst::Analysieren(const QString &wort, boo
         }
         treffer.push_back(std::move(t));
     }
+    LexikonAnalysieren(wort, treffer);
     return treffer;
+}
+
+void TFormendienst::LexikonAnalysieren(const QString &wort, std::vector<TAnalyseTreffer> &treffer)
+{
+    m_lexikonErgebnisse.clear();
+    // Built once the lexicon holds lemmas: its tables are read per word.
+    if (!m_lexikon) {
+        if (LexikonStand(m_daten).eintraege == 0)
+            return;
+        m_lexikon = std::make_unique<TLexikonAnalyse>(m_daten);
+    }
+    for (const TLexikonTreffer &t : m_lexikon->Analysieren(wort)) {
+        if (!t.ausLexikon || !t.vokabel)
+            continue;
+        const int32_t id = t.form.vokabelId;
+        auto [es, neu] = m_lexikonErgebnisse.try_emplace(id);
+        if (neu)
+            t.vokabel->KopierenNach(es->second.vokabel);
+        if (!t.form.bezeichnung.isEmpty())
+            es->second.bezeichnungen.append(t.form.bezeichnung);
+        if (!neu)
+            continue;
+        TAnalyseTreffer a;
+        a.vokabelId = id;
+        a.vokabel = t.vokabel->vokabel;
+        a.ausLexikon = true;
+        a.schluesselformen = t.schluesselformen;
+        treffer.push_back(std::move(a));
+    }
+}
+
+std::unique_ptr<TVokabel> TFormendienst::LexikonVokabel(int32_t lemmaId) const
+{
+    const auto es = m_lexikonErgebnisse.find(lemmaId);
+    if (es == m_lexikonErgebnisse.end())
+        return nullptr;
+    auto v = std::make_unique<TVokabel>();
+    es->second.vokabel.KopierenNach(*v);
+    v->id = 0; // not an entry of the user's
+    return v;
+}
+
+QString TFormendienst::LexikonSeiteHtml(int32_t lemmaId)
+{
+    const auto es = m_lexikonErgebnisse.find(lemmaId);
+    if (es == m_lexikonErgebnisse.end())
+        return {};
+    const QStringList vorlage = VorlageLesen(QDir(m_vorlagen).filePath(QStringLiteral("analyse.htm")));
+    QStringList seite =
+        vorlage.isEmpty() ? QStringList() : AnalyseSeite(es->second.vokabel, vorlage, es->second.bezeichnungen);
+    // Where the entry comes from, and the quantities the lexicon marks,
+    // before the page's end.
+    const TLexikonLemma lemma = LexikonLemma(m_daten, lemmaId);
+    QStringList laengen;
+    for (qsizetype i = 0; i < lemma.laengen.size(); ++i)
+        if (!lemma.laengen[i].isEmpty() && !(lemma.wortart == WA_SUBSTANTIV && i == 2)) // a noun's gender
+            laengen.append(HtmlMaskieren(lemma.laengen[i]));
+    QString block = QStringLiteral("<hr><p><b>Aus dem Lexikon</b> (nur lesbar; „Zu Lektion hinzufügen“ macht daraus "
+                                   "eine eigene Vokabel)</p>");
+    if (!laengen.isEmpty())
+        block += QStringLiteral("<p>Mit Längen: %1</p>").arg(laengen.join(QStringLiteral(", ")));
+    const qsizetype ende =
+        seite.lastIndexOf(QRegularExpression(QStringLiteral("</body>"), QRegularExpression::CaseInsensitiveOption));
+    if (ende >= 0)
+        seite.insert(ende, block);
+    else
+        seite.append(block);
+    Speichern(seite);
+    return seite.join(QLatin1Char('\n'));
+}
+
+int32_t TFormendienst::LexikonUebernehmen(int32_t lemmaId)
+{
+    if (!m_rueckfrage)
+        return 0;
+    return LexikonLemmaUebernehmen(m_daten, *m_rueckfrage, lemmaId).vokabelId;
 }
 
 const std::vector<TLatForm> &TFormendienst::Ergebnisse() const

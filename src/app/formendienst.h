@@ -8,10 +8,13 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
 namespace lexovita {
+
+class TLexikonAnalyse;
 
 class IRueckfrage;
 class TAnwendungskern;
@@ -22,8 +25,10 @@ class TFormanalyse;
 // One entry found by the form analysis, with the entries its
 // cross-references lead to.
 struct TAnalyseTreffer {
-    int32_t vokabelId = 0;
+    int32_t vokabelId = 0; // for a lexicon result the lemma's id in the lexicon
     QString vokabel;
+    bool ausLexikon = false;  // a lemma of the large lexicon, not an entry of the user's
+    QString schluesselformen; // lexicon results: "amo, amavi, amatum"
     struct Verweis {
         int32_t vokabelId = 0;
         QString text; // the cross-reference as stored
@@ -52,6 +57,14 @@ class TFormendienst {
     // entries its cross-references name (a reference whose headword is not
     // in the database is left out).
     std::vector<TAnalyseTreffer> Analysieren(const QString &wort, bool verweise);
+    // The lexicon lemma of a result of the last analysis as an entry (id 0,
+    // not stored); null if it was no result.
+    std::unique_ptr<TVokabel> LexikonVokabel(int32_t lemmaId) const;
+    // Its result page: the analysis, key forms and meanings.
+    QString LexikonSeiteHtml(int32_t lemmaId);
+    // Takes the lemma over into the user's vocabulary (an entry with the same
+    // headword and word class is offered instead); the entry's id, 0 if none.
+    int32_t LexikonUebernehmen(int32_t lemmaId);
     // Results of the last analysis (labels, form identifiers) in list order.
     const std::vector<TLatForm> &Ergebnisse() const;
     // Empties the results of the last analysis.
@@ -69,6 +82,7 @@ class TFormendienst {
 
   private:
     void Speichern(const QStringList &zeilen);
+    void LexikonAnalysieren(const QString &wort, std::vector<TAnalyseTreffer> &treffer);
 
     TDatenmanager &m_daten;
     QString m_vorlagen;
@@ -77,6 +91,13 @@ class TFormendienst {
     std::unique_ptr<IAnalysequelle> m_quelle;
     std::unique_ptr<TFormanalyse> m_analyse;
     std::vector<IAnalysequelle::TStichwortZeile> m_stichwoerter;
+    // The large lexicon, once it holds lemmas; its results of the last word.
+    std::unique_ptr<TLexikonAnalyse> m_lexikon;
+    struct TLexikonErgebnis {
+        TVokabel vokabel;
+        QStringList bezeichnungen;
+    };
+    std::map<int32_t, TLexikonErgebnis> m_lexikonErgebnisse;
 };
 
 } // namespace lexovita

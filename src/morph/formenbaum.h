@@ -18,6 +18,7 @@ inline constexpr int32_t KNOTEN_BEDEUTUNG = 2;
 inline constexpr int32_t KNOTEN_ATTRIBUT = 3;
 inline constexpr int32_t KNOTEN_FORM = 4;
 inline constexpr int32_t KNOTEN_VERWEIS = 10;
+inline constexpr int32_t KNOTEN_LEXIKON = 11; // analysis tree: a lemma of the large lexicon
 
 // Payload of one node of the forms and analysis trees.
 struct TBasicNodeData {

@@ -21,6 +21,15 @@
 
 namespace lexovita {
 
+namespace {
+
+bool HatFormentabelle(int32_t wa)
+{
+    return wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN;
+}
+
+} // namespace
+
 TfrmFormenanalyse::TfrmFormenanalyse(QWidget *parent, TAnwendungskern &kern)
     : QDialog(parent), m_kern(kern), m_dienst(std::make_unique<TFormendienst>(kern))
 {
@@ -122,6 +131,12 @@ void TfrmFormenanalyse::Suchen()
     std::vector<TBaumKnoten> knoten;
     for (const TAnalyseTreffer &t : treffer) {
         TBaumKnoten k;
+        if (t.ausLexikon) {
+            const QString text = QStringLiteral("%1 (Lexikon)").arg(t.schluesselformen);
+            k.daten = {text, KNOTEN_LEXIKON, t.vokabelId, {}, text};
+            knoten.push_back(k);
+            continue;
+        }
         k.daten = {t.vokabel, KNOTEN_VOKABEL, t.vokabelId, {}, t.vokabel};
         k.ausgeklappt = true;
         knoten.push_back(k);
@@ -148,7 +163,20 @@ void TfrmFormenanalyse::Suchen()
 
 void TfrmFormenanalyse::KnotenGewaehlt()
 {
-    const int32_t id = KnotenDaten(VSTVokabeln->currentItem()).id;
+    const TBasicNodeData daten = KnotenDaten(VSTVokabeln->currentItem());
+    const int32_t id = daten.id;
+    m_lexikonId = 0;
+    if (daten.kind == KNOTEN_LEXIKON) {
+        // A lemma of the lexicon: shown and taken over, never edited here.
+        m_vokabel = m_dienst->LexikonVokabel(id);
+        if (!m_vokabel)
+            return;
+        m_lexikonId = id;
+        WebBrowser1->setHtml(m_dienst->LexikonSeiteHtml(id));
+        btnFormentabelle->setEnabled(HatFormentabelle(m_vokabel->Wortart()));
+        btnBearbeiten->setEnabled(false);
+        return;
+    }
     if (id <= 0) {
         WebBrowser1->clear();
         btnBearbeiten->setEnabled(false);
@@ -159,8 +187,7 @@ void TfrmFormenanalyse::KnotenGewaehlt()
         return; // vanished meanwhile: the page stays as it was
     m_vokabel = std::move(v);
     WebBrowser1->setHtml(m_dienst->AnalyseSeiteHtml(*m_vokabel));
-    const int32_t wa = m_vokabel->Wortart();
-    btnFormentabelle->setEnabled(wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN);
+    btnFormentabelle->setEnabled(HatFormentabelle(m_vokabel->Wortart()));
     btnBearbeiten->setEnabled(bool(vokabelBearbeiten));
 }
 
@@ -183,7 +210,16 @@ void TfrmFormenanalyse::Bearbeiten()
 
 void TfrmFormenanalyse::Hinzufuegen()
 {
-    if (m_vokabel && m_kern.Sitzung().VokabelAnhaengen(m_vokabel->id))
+    if (!m_vokabel)
+        return;
+    int32_t id = m_vokabel->id;
+    if (m_lexikonId > 0) {
+        // The lemma becomes a real entry first; an existing one is offered.
+        id = m_dienst->LexikonUebernehmen(m_lexikonId);
+        if (id <= 0)
+            return;
+    }
+    if (m_kern.Sitzung().VokabelAnhaengen(id))
         emit hinzugefuegt();
 }
 

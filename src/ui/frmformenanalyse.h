@@ -59,6 +59,7 @@ class TfrmFormenanalyse : public QDialog {
     TAnwendungskern &m_kern;
     std::unique_ptr<TFormendienst> m_dienst;
     std::unique_ptr<TVokabel> m_vokabel;
+    int32_t m_lexikonId = 0; // the shown lemma when it comes from the lexicon
 };
 
 } // namespace lexovita

@@ -8,6 +8,7 @@
 #include "model/rueckfrage.h"
 #include "morph/formenmanager.h"
 #include "store/datenmanager.h"
+#include "store/lexikon.h"
 #include "ui/formenbaeume.h"
 #include "ui/frmformenanalyse.h"
 #include "ui/frmformentabelle.h"
@@ -168,6 +169,44 @@ class TestFormen : public QObject {
         QCOMPARE(m_fenster->AktuelleLektion()->Anzahl(), vorher + 1);
         QCOMPARE(m_fenster->lvwVokabeln->Anzahl(), vorher + 1);
         QCOMPARE(m_fenster->lvwVokabeln->Text(vorher, 1), QStringLiteral("amare"));
+    }
+
+    // A word only the lexicon knows is shown with its key forms and
+    // meanings, cannot be edited, and becomes a real entry of the lesson.
+    void formenanalyseZeigtLexikonwoerterUndUebernimmtSie()
+    {
+        TUmgebung u;
+        QVERIFY(u.Oeffnen());
+        const TLexikonBericht bericht =
+            LexikonImportieren(*u.dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN)));
+        QVERIFY(bericht.lemmata > 0);
+        QString erster, seite, danach;
+        bool bearbeitbar = true, tabelle = false;
+        int trefferDanach = 0;
+        QVERIFY(ImModalen<TfrmFormenanalyse>(
+            u.fenster->Aktion(QStringLiteral("actFormenanalyse")), [&](TfrmFormenanalyse *f) {
+                f->Suchen(QStringLiteral("rosam"));
+                erster = f->VSTVokabeln->topLevelItemCount() ? f->VSTVokabeln->topLevelItem(0)->text(0) : QString();
+                seite = f->WebBrowser1->toPlainText();
+                bearbeitbar = f->btnBearbeiten->isEnabled();
+                tabelle = f->btnFormentabelle->isEnabled();
+                Bild(f, QStringLiteral("formenanalyse-lexikon.png"));
+                f->btnHinzufuegen->click();
+                f->Suchen(QStringLiteral("rosam"));
+                trefferDanach = f->VSTVokabeln->topLevelItemCount();
+                danach = trefferDanach ? f->VSTVokabeln->topLevelItem(0)->text(0) : QString();
+            }));
+        QCOMPARE(erster, QStringLiteral("rosa, rosae, f. (Lexikon)"));
+        QVERIFY2(seite.contains(QStringLiteral("Mit Längen: rŏsă, rŏsāe")), qPrintable(seite));
+        QVERIFY2(seite.contains(QStringLiteral("Rose")), qPrintable(seite));
+        QVERIFY(!bearbeitbar);
+        QVERIFY(tabelle);
+        QCOMPARE(u.fenster->AktuelleLektion()->Anzahl(), 1);
+        QCOMPARE(u.fenster->AktuelleLektion()->vokabeln[0]->vokabel, QStringLiteral("rosa"));
+        QVERIFY(u.fenster->AktuelleLektion()->vokabeln[0]->id > 0);
+        // Now held by the vocabulary, the lemma is no longer offered twice.
+        QCOMPARE(trefferDanach, 1);
+        QCOMPARE(danach, QStringLiteral("rosa"));
     }
 
     void formentabelleVonCapere()
