@@ -2,6 +2,7 @@
 
 #include "morph/adjektivformen.h"
 #include "morph/kategorien.h"
+#include "morph/laengen_sonderformen.h"
 #include "morph/nominalformen.h"
 #include "morph/staemme.h"
 #include "morph/verbformen.h"
@@ -25,7 +26,18 @@ void Sortieren(std::vector<Sonderform> &zeilen)
                      [](const Sonderform &a, const Sonderform &b) { return a.formId < b.formId; });
 }
 
-void Ueberlagern(std::vector<TLatForm> &liste, int32_t vokabelId, const std::vector<Sonderform> &zeilen)
+// Stored special forms are written as typed: with lengths on, an unmarked
+// one takes its marks from the table of irregular forms; with lengths off,
+// marks come off.
+QString SonderformText(const TVokabel &v, int32_t formId, const QString &text, bool laengen)
+{
+    if (laengen)
+        return HatLaengen(text) ? LaengenBereinigen(text) : SonderformMitLaengen(v, formId, text);
+    return HatLaengen(text) ? LaengenEntfernen(text) : text;
+}
+
+void Ueberlagern(std::vector<TLatForm> &liste, const TVokabel &v, int32_t vokabelId,
+                 const std::vector<Sonderform> &zeilen, bool laengen)
 {
     if (zeilen.empty())
         return;
@@ -35,7 +47,7 @@ void Ueberlagern(std::vector<TLatForm> &liste, int32_t vokabelId, const std::vec
         const auto it = std::lower_bound(zeilen.begin(), zeilen.end(), f.formId,
                                          [](const Sonderform &z, int32_t id) { return z.formId < id; });
         if (it != zeilen.end() && it->formId == f.formId)
-            f.text = *it->text;
+            f.text = SonderformText(v, f.formId, *it->text, laengen && vokabelId == v.id);
     }
 }
 
@@ -54,11 +66,13 @@ void TFormenmanager::Zuruecksetzen()
 const TStaemme &TFormenmanager::Staemme(const TVokabel &v)
 {
     StammSchluessel &k = m_stammSchluessel;
-    if (k.attribute != v.attribute || k.vokabel != v.vokabel || k.form1 != v.form1 || k.form2 != v.form2 ||
+    if (k.attribute != v.attribute || k.laengen != m_laengen || k.vokabel != v.vokabel || k.form1 != v.form1 || k.form2 != v.form2 ||
         k.form3 != v.form3) {
-        k = {v.attribute, v.vokabel, v.form1, v.form2, v.form3};
+        k = {v.attribute, m_laengen, v.vokabel, v.form1, v.form2, v.form3};
         TStaemme &s = m_staemme;
         s.P = Praesensstamm(v);
+        if (m_laengen)
+            s.P = LangerPraesensstamm(v, s.P);
         s.P1 = Gekuerzt(s.P);
         s.R = Perfektstamm(v);
         s.R1 = Gekuerzt(s.R);
@@ -69,8 +83,23 @@ const TStaemme &TFormenmanager::Staemme(const TVokabel &v)
     return m_staemme;
 }
 
-void TFormenmanager::FormenErzeugen(const TVokabel &v, int32_t s)
+const TVokabel &TFormenmanager::Erzeugungseintrag(const TVokabel &v)
 {
+    if (!m_laengen && !HatLaengen(v.vokabel) && !HatLaengen(v.form1) && !HatLaengen(v.form2) && !HatLaengen(v.form3))
+        return v;
+    auto feld = [this](const QString &f) { return m_laengen ? LaengenBereinigen(f) : LaengenEntfernen(f); };
+    m_schatten.id = v.id;
+    m_schatten.attribute = v.attribute;
+    m_schatten.vokabel = feld(v.vokabel);
+    m_schatten.form1 = feld(v.form1);
+    m_schatten.form2 = feld(v.form2);
+    m_schatten.form3 = feld(v.form3);
+    return m_schatten;
+}
+
+void TFormenmanager::FormenErzeugen(const TVokabel &eintrag, int32_t s)
+{
+    const TVokabel &v = Erzeugungseintrag(eintrag);
     switch (v.Wortart()) {
     case WA_VERB:
         VerbformenErzeugen(*this, v, s);
@@ -91,7 +120,7 @@ void TFormenmanager::FormenErzeugen(const TVokabel &v, int32_t s)
         break; // undetermined entries have no forms
     }
     if (m_sonderformenEinsetzen)
-        SonderformenAnwenden(v);
+        SonderformenAnwenden(eintrag);
 }
 
 void TFormenmanager::AlleFormenErzeugen(const TVokabel &v)
@@ -121,7 +150,7 @@ void TFormenmanager::SonderformenAnwenden(const TVokabel &v)
         for (const auto &sf : v.sonderformen)
             zeilen.push_back({sf->formId, &sf->text});
         Sortieren(zeilen);
-        Ueberlagern(m_ergebnisse, v.id, zeilen);
+        Ueberlagern(m_ergebnisse, v, v.id, zeilen, m_laengen);
         return;
     }
     // Every entry that has records in the list, each asked once.
@@ -136,7 +165,7 @@ void TFormenmanager::SonderformenAnwenden(const TVokabel &v)
         for (const TLatForm &sf : m_geladen)
             zeilen.push_back({sf.formId, &sf.text});
         Sortieren(zeilen);
-        Ueberlagern(m_ergebnisse, id, zeilen);
+        Ueberlagern(m_ergebnisse, v, id, zeilen, m_laengen);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/latform.h"
+#include "morph/laengen.h"
 #include "model/vokabel.h"
 
 #include <QString>
@@ -47,10 +48,21 @@ struct TFormhash {
         for (const QChar c : s)
             Zeichen(c.unicode());
     }
+    // An ending as the tables write it: UTF-8 with length marks, which the
+    // plain text does not carry, and '^' for a lengthened stem vowel.
     void Dazu(const char *s)
     {
-        for (; *s; ++s)
-            Zeichen(char16_t(uchar(*s)));
+        for (; *s; ++s) {
+            const uchar b = uchar(*s);
+            if (b < 0x80) {
+                if (b != '^')
+                    Zeichen(char16_t(b));
+                continue;
+            }
+            const char16_t u = char16_t(((b & 0x1F) << 6) | (uchar(s[1]) & 0x3F));
+            ++s;
+            Zeichen(KurzVokal(QChar(u)).unicode());
+        }
     }
 };
 
@@ -85,6 +97,11 @@ class TFormenmanager {
     bool BezeichnungenSetzen() const { return m_bezeichnungenSetzen; }
     void SetBezeichnungenSetzen(bool an) { m_bezeichnungenSetzen = an; }
 
+    // On: texts carry the vowel lengths (macrons); off (the default): the
+    // plain texts that analysis, drills and search use.
+    bool Laengen() const { return m_laengen; }
+    void SetLaengen(bool an) { m_laengen = an; }
+
     // Not owned; null (the default) appends every form.
     const TVergleichsfilter *Vergleichsfilter() const { return m_filter; }
     void SetVergleichsfilter(const TVergleichsfilter *filter) { m_filter = filter; }
@@ -112,16 +129,22 @@ class TFormenmanager {
     std::vector<TLatForm> m_ergebnisse;
     bool m_sonderformenEinsetzen = true;
     bool m_bezeichnungenSetzen = true;
+    bool m_laengen = false;
     ISonderformQuelle *m_quelle = nullptr;
     const TVergleichsfilter *m_filter = nullptr;
 
     // Stem cache, keyed by the fields the stems depend on.
     struct StammSchluessel {
         int32_t attribute = -1;
+        bool laengen = false;
         QString vokabel, form1, form2, form3;
     } m_stammSchluessel;
     TStaemme m_staemme;
     std::vector<TLatForm> m_geladen; // scratch list for the special-form source
+    // The entry as the generators see it when marks must be added or taken
+    // off: its fields cleaned of breves (lengths on) or of every mark (off).
+    TVokabel m_schatten;
+    const TVokabel &Erzeugungseintrag(const TVokabel &v);
 };
 
 } // namespace lexovita
