@@ -111,8 +111,21 @@ const char *Infix(const TVokabel &v)
 // Positive forms; in another degree d they carry d and magis/maxime.
 void Positiv(TErzeuger &e, int32_t s, int32_t grad, const char *praefix)
 {
-    const Genera &t = AdjektivKlasse(e.vok) == KD_I ? POSITIV_I : POSITIV_OA;
-    Dekliniere(e, t, grad, s, {.gesperrt = e.st.N.isEmpty(), .praefix = praefix});
+    const bool iKlasse = AdjektivKlasse(e.vok) == KD_I;
+    const Lauf lauf{.gesperrt = e.st.N.isEmpty(), .praefix = praefix};
+    Dekliniere(e, iKlasse ? POSITIV_I : POSITIV_OA, grad, s, lauf);
+    if (!iKlasse)
+        return;
+    // Grammars print these beside the first ending: the accusative plural
+    // -īs (ācrīs), and -e beside -ī in the ablative of one-ending adjectives
+    // used as nouns (absente).
+    const int32_t g = GenusAusSelektor(s);
+    const int32_t kasus = fid::KasusNr(s);
+    if (g != fid::NEUTRUM && Zugelassen(kasus, 9))
+        e.VarianteAnfuegen(grad | g | fid::AKK_PL, e.Text(n("īs"), lauf));
+    const bool einendig = e.vok.form2.isEmpty() && e.vok.form3.isEmpty();
+    if (einendig && !e.vok.PluralisTantum() && Zugelassen(kasus, 5))
+        e.VarianteAnfuegen(grad | g | fid::ABL_SG, e.Text(n("e"), lauf));
 }
 
 // Present stem plus the ē of the i-, consonant and mixed classes.

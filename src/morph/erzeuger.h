@@ -97,7 +97,7 @@ class TErzeuger {
   public:
     TErzeuger(TFormenmanager &m, const TVokabel &v)
         : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen()),
-          lang(m.Laengen()), filter(m.Vergleichsfilter())
+          lang(m.Laengen()), filter(m.Vergleichsfilter()), varianten(m.Endungsvarianten())
     {
     }
 
@@ -107,6 +107,7 @@ class TErzeuger {
     bool bezeichnen;
     bool lang; // texts with vowel lengths
     const TVergleichsfilter *filter;
+    std::vector<size_t> &varianten;
 
     // Stem plus a table ending: with lengths by the rules of the join, else
     // the plain ending.
@@ -122,6 +123,15 @@ class TErzeuger {
     {
         if (Durchlassen(text))
             liste.emplace_back(vok.id, std::move(text), id, bezeichnung, variante);
+    }
+    // A second ending of a form already appended (variante 2); an empty text
+    // (the stem is missing) adds nothing.
+    void VarianteAnfuegen(int32_t id, QString text)
+    {
+        if (text.isEmpty() || !Durchlassen(text))
+            return;
+        varianten.push_back(liste.size());
+        Ablegen(id, std::move(text), 2);
     }
     // Appends cell i (1-based) with identifier basis + i * schritt, for every
     // cell the filter admits.

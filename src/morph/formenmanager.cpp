@@ -36,6 +36,40 @@ QString SonderformText(const TVokabel &v, int32_t formId, const QString &text, b
     return HatLaengen(text) ? LaengenEntfernen(text) : text;
 }
 
+bool HatSonderform(const std::vector<Sonderform> &zeilen, int32_t formId)
+{
+    const auto it = std::lower_bound(zeilen.begin(), zeilen.end(), formId,
+                                     [](const Sonderform &z, int32_t id) { return z.formId < id; });
+    return it != zeilen.end() && it->formId == formId;
+}
+
+// A second ending built by rule does not stand beside a stored special form
+// of its identifier (fereris is ferris, so ferere is no form): it goes.
+void VariantenStreichen(std::vector<TLatForm> &liste, std::vector<size_t> &varianten, int32_t vokabelId,
+                        const std::vector<Sonderform> &zeilen)
+{
+    if (zeilen.empty() || varianten.empty())
+        return;
+    std::vector<size_t> weg;
+    for (size_t i : varianten)
+        if (i < liste.size() && liste[i].vokabelId == vokabelId && liste[i].variante == 2 &&
+            HatSonderform(zeilen, liste[i].formId))
+            weg.push_back(i);
+    if (weg.empty())
+        return;
+    std::sort(weg.begin(), weg.end());
+    for (auto it = weg.rbegin(); it != weg.rend(); ++it)
+        liste.erase(liste.begin() + std::ptrdiff_t(*it));
+    // The positions after a removed record move up.
+    std::vector<size_t> neu;
+    for (size_t i : varianten) {
+        if (std::binary_search(weg.begin(), weg.end(), i))
+            continue;
+        neu.push_back(i - size_t(std::lower_bound(weg.begin(), weg.end(), i) - weg.begin()));
+    }
+    varianten = std::move(neu);
+}
+
 void Ueberlagern(std::vector<TLatForm> &liste, const TVokabel &v, int32_t vokabelId,
                  const std::vector<Sonderform> &zeilen, bool laengen)
 {
@@ -61,6 +95,7 @@ QString Gekuerzt(const QString &s)
 void TFormenmanager::Zuruecksetzen()
 {
     m_ergebnisse.clear();
+    m_endungsvarianten.clear();
 }
 
 const TStaemme &TFormenmanager::Staemme(const TVokabel &v)
@@ -150,6 +185,7 @@ void TFormenmanager::SonderformenAnwenden(const TVokabel &v)
         for (const auto &sf : v.sonderformen)
             zeilen.push_back({sf->formId, &sf->text});
         Sortieren(zeilen);
+        VariantenStreichen(m_ergebnisse, m_endungsvarianten, v.id, zeilen);
         Ueberlagern(m_ergebnisse, v, v.id, zeilen, m_laengen);
         return;
     }
@@ -165,6 +201,7 @@ void TFormenmanager::SonderformenAnwenden(const TVokabel &v)
         for (const TLatForm &sf : m_geladen)
             zeilen.push_back({sf.formId, &sf.text});
         Sortieren(zeilen);
+        VariantenStreichen(m_ergebnisse, m_endungsvarianten, id, zeilen);
         Ueberlagern(m_ergebnisse, v, id, zeilen, m_laengen);
     }
 }

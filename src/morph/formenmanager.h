@@ -84,6 +84,9 @@ class TFormenmanager {
     TFormenmanager &operator=(const TFormenmanager &) = delete;
 
     std::vector<TLatForm> &Ergebnisliste() { return m_ergebnisse; }
+    // Positions in the list of second endings (amāre beside amāris) the
+    // rules appended; a stored special form of the same identifier drops them.
+    std::vector<size_t> &Endungsvarianten() { return m_endungsvarianten; }
     const std::vector<TLatForm> &Ergebnisliste() const { return m_ergebnisse; }
 
     // Empties the result list. Generators only append; callers reset first.
@@ -127,6 +130,7 @@ class TFormenmanager {
 
   private:
     std::vector<TLatForm> m_ergebnisse;
+    std::vector<size_t> m_endungsvarianten;
     bool m_sonderformenEinsetzen = true;
     bool m_bezeichnungenSetzen = true;
     bool m_laengen = false;

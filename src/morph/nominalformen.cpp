@@ -95,11 +95,16 @@ void SubstantivformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     if (!v.PluralisTantum())
         e.Reihe(alle.first(fid::KASUS_SINGULAR),
                 {.basis = genus, .schritt = fid::KASUS_SCHRITT, .filter = TeilFilter(kasus, 0, fid::KASUS_SINGULAR)});
-    if (!v.SingularisTantum())
+    if (!v.SingularisTantum()) {
         e.Reihe(alle.subspan(fid::KASUS_SINGULAR),
                 {.basis = genus + fid::Kasus(fid::KASUS_SINGULAR),
                  .schritt = fid::KASUS_SCHRITT,
                  .filter = TeilFilter(kasus, fid::KASUS_SINGULAR, fid::KASUS_ANZAHL - fid::KASUS_SINGULAR)});
+        // The i-stems' accusative plural has -īs beside -ēs (turrīs, cīvēs).
+        const int32_t kd = v.KonjDekl();
+        if ((kd == KD_I || kd == KD_G) && genus != fid::NEUTRUM && Zugelassen(kasus, 9))
+            e.VarianteAnfuegen(genus | fid::AKK_PL, e.Text(kd == KD_I ? n("ēs") : n("īs"), {}));
+    }
 }
 
 void PronomenformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)

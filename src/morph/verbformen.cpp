@@ -210,7 +210,17 @@ void EinfachPassiv(TErzeuger &e, int32_t modus, int32_t tempus, int32_t person)
     if (!t)
         return;
     const int32_t gv = e.vok.Deponens() ? fid::AKTIV : fid::PASSIV;
-    e.Reihe(t->Fuer(e.vok.KonjDekl()), {.basis = gv | modus | tempus, .filter = person});
+    const Reihe6 &reihe = t->Fuer(e.vok.KonjDekl());
+    e.Reihe(reihe, {.basis = gv | modus | tempus, .filter = person});
+    // -re beside -ris: amāris / amāre.
+    if (Zugelassen(person, fid::P2_SG)) {
+        QString text = e.Text(reihe[fid::P2_SG - 1], {});
+        if (text.endsWith(QLatin1String("ris"))) {
+            text.chop(2);
+            text.append(QLatin1Char('e'));
+            e.VarianteAnfuegen(gv | modus | tempus | fid::P2_SG, std::move(text));
+        }
+    }
 }
 
 void EinfachAktiv(TErzeuger &e, int32_t modus, int32_t tempus, int32_t person)
@@ -254,6 +264,9 @@ void PerfektAktiv(TErzeuger &e, int32_t modus, int32_t tempus, int32_t person)
         return;
     const int32_t basis = fid::AKTIV | modus | tempus;
     e.Reihe(*b.voll, {.basis = basis, .filter = person});
+    // -ēre beside -ērunt: amāvērunt / amāvēre.
+    if (modus == fid::INDIKATIV && tempus == fid::PERFEKT && Zugelassen(person, fid::P3_PL))
+        e.VarianteAnfuegen(basis | fid::P3_PL, e.Text(r("ēre"), {}));
     // The v-less forms follow the block, whatever person was asked for.
     if (e.st.R.endsWith(QLatin1Char('v')))
         e.Reihe(*b.kurz, {.basis = fid::VERKUERZT | basis, .variante = 2});
