@@ -159,8 +159,8 @@ void SuperlativErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     TErzeuger e(m, v);
     if (Umschrieben(v))
         return Positiv(e, s, fid::SUPERLATIV, "maximē ");
-    const QString stamm = Endet(v.vokabel, "er") ? e.Verbinden(v.vokabel, "rim")
-                                                 : e.Verbinden(e.Verbinden(e.st.N, Infix(v)), "issim");
+    const QString stamm =
+        Endet(v.vokabel, "er") ? e.Verbinden(v.vokabel, "rim") : e.Verbinden(e.Verbinden(e.st.N, Infix(v)), "issim");
     Dekliniere(e, O_A_AUF_X, fid::SUPERLATIV, s, {.x = &stamm, .gesperrt = e.st.N.isEmpty()});
 }
 
@@ -185,11 +185,10 @@ void AdjektivAdverbErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
                    QStringLiteral("Adverb im Komparativ (von ") + v.vokabel + QLatin1Char(')'),
                    text([&] { return e.Verbinden(N, "ius"); }), 1);
     if (grad == 0 || grad == fid::SUPERLATIV)
-        e.Anfuegen(fid::ADVERB | fid::SUPERLATIV,
-                   QStringLiteral("Adverb im Superlativ (von ") + v.vokabel + QLatin1Char(')'), text([&] {
-                       return Endet(v.vokabel, "er") ? e.Verbinden(v.vokabel, "rimē") : e.Verbinden(N, "issimē");
-                   }),
-                   1);
+        e.Anfuegen(
+            fid::ADVERB | fid::SUPERLATIV, QStringLiteral("Adverb im Superlativ (von ") + v.vokabel + QLatin1Char(')'),
+            text([&] { return Endet(v.vokabel, "er") ? e.Verbinden(v.vokabel, "rimē") : e.Verbinden(N, "issimē"); }),
+            1);
 }
 
 void AdjektivformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)

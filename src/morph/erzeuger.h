@@ -96,8 +96,8 @@ struct Lauf {
 class TErzeuger {
   public:
     TErzeuger(TFormenmanager &m, const TVokabel &v)
-        : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen()),
-          lang(m.Laengen()), filter(m.Vergleichsfilter()), varianten(m.Endungsvarianten())
+        : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen()), lang(m.Laengen()),
+          filter(m.Vergleichsfilter()), varianten(m.Endungsvarianten())
     {
     }
 

@@ -101,8 +101,8 @@ void TFormenmanager::Zuruecksetzen()
 const TStaemme &TFormenmanager::Staemme(const TVokabel &v)
 {
     StammSchluessel &k = m_stammSchluessel;
-    if (k.attribute != v.attribute || k.laengen != m_laengen || k.vokabel != v.vokabel || k.form1 != v.form1 || k.form2 != v.form2 ||
-        k.form3 != v.form3) {
+    if (k.attribute != v.attribute || k.laengen != m_laengen || k.vokabel != v.vokabel || k.form1 != v.form1 ||
+        k.form2 != v.form2 || k.form3 != v.form3) {
         k = {v.attribute, m_laengen, v.vokabel, v.form1, v.form2, v.form3};
         TStaemme &s = m_staemme;
         s.P = Praesensstamm(v);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/latform.h"
-#include "morph/laengen.h"
 #include "model/vokabel.h"
+#include "morph/laengen.h"
 
 #include <QString>
 #include <QStringView>

@@ -24,65 +24,65 @@ Tabelle Aufbauen(const char *formen)
 // Forms of the simple verbs; compounds add a prefix.
 const Tabelle &Esse()
 {
-    static const Tabelle t = Aufbauen(
-        "sum es est sumus estis sunt eram erās erat erāmus erātis erant erō eris erit erimus eritis erunt "
-        "sim sīs sit sīmus sītis sint essem essēs esset essēmus essētis essent este estō estōte suntō esse "
-        "fore futūrum futūrus futūra futūrī futūrō futūrae futūram futūrā futūrōrum futūrārum futūrīs futūrōs "
-        "futūrās");
+    static const Tabelle t =
+        Aufbauen("sum es est sumus estis sunt eram erās erat erāmus erātis erant erō eris erit erimus eritis erunt "
+                 "sim sīs sit sīmus sītis sint essem essēs esset essēmus essētis essent este estō estōte suntō esse "
+                 "fore futūrum futūrus futūra futūrī futūrō futūrae futūram futūrā futūrōrum futūrārum futūrīs futūrōs "
+                 "futūrās");
     return t;
 }
 
 const Tabelle &Posse()
 {
-    static const Tabelle t = Aufbauen(
-        "possum potes potest possumus potestis possunt poteram poterās poterat poterāmus poterātis poterant "
-        "poterō poteris poterit poterimus poteritis poterunt possim possīs possit possīmus possītis possint "
-        "possem possēs posset possēmus possētis possent posse potēns");
+    static const Tabelle t =
+        Aufbauen("possum potes potest possumus potestis possunt poteram poterās poterat poterāmus poterātis poterant "
+                 "poterō poteris poterit poterimus poteritis poterunt possim possīs possit possīmus possītis possint "
+                 "possem possēs posset possēmus possētis possent posse potēns");
     return t;
 }
 
 const Tabelle &Ire()
 {
-    static const Tabelle t = Aufbauen(
-        "eō īs it īmus ītis eunt ībam ībās ībat ībāmus ībātis ībant ībō ībis ībit ībimus ībitis ībunt "
-        "eam eās eat eāmus eātis eant īrem īrēs īret īrēmus īrētis īrent ī īte ītō ītōte euntō īre īrī "
-        "īstī īstis īssem īssēs īsset īssēmus īssētis īssent īsse iēns euntis euntī euntem eunte euntēs "
-        "euntium euntibus euntia eundī eundō eundum");
+    static const Tabelle t =
+        Aufbauen("eō īs it īmus ītis eunt ībam ībās ībat ībāmus ībātis ībant ībō ībis ībit ībimus ībitis ībunt "
+                 "eam eās eat eāmus eātis eant īrem īrēs īret īrēmus īrētis īrent ī īte ītō ītōte euntō īre īrī "
+                 "īstī īstis īssem īssēs īsset īssēmus īssētis īssent īsse iēns euntis euntī euntem eunte euntēs "
+                 "euntium euntibus euntia eundī eundō eundum");
     return t;
 }
 
 const Tabelle &Ferre()
 {
-    static const Tabelle t = Aufbauen(
-        "ferō fers fert ferimus fertis ferunt ferris fertur ferrer ferrēris ferrētur ferrēmur ferrēminī "
-        "ferrentur fer ferte fertō fertōte ferrī ferre ferrem ferrēs ferret ferrēmus ferrētis ferrent");
+    static const Tabelle t =
+        Aufbauen("ferō fers fert ferimus fertis ferunt ferris fertur ferrer ferrēris ferrētur ferrēmur ferrēminī "
+                 "ferrentur fer ferte fertō fertōte ferrī ferre ferrem ferrēs ferret ferrēmus ferrētis ferrent");
     return t;
 }
 
 const Tabelle &Wollen()
 {
-    static const Tabelle t = Aufbauen(
-        "volō vīs vult volt volumus vultis volunt volēbam volēbās volēbat volēbāmus volēbātis volēbant "
-        "volam volēs volet volēmus volētis volent velim velīs velit velīmus velītis velint vellem vellēs "
-        "vellet vellēmus vellētis vellent velle volēns volentis volentī volentem volente volentēs volentium "
-        "volentibus volentia "
-        "nōlō nōn nōlumus nōlunt nōlēbam nōlēbās nōlēbat nōlēbāmus nōlēbātis nōlēbant nōlam nōlēs nōlet "
-        "nōlēmus nōlētis nōlent nōlim nōlīs nōlit nōlīmus nōlītis nōlint nōllem nōllēs nōllet nōllēmus "
-        "nōllētis nōllent nōlle nōlī nōlīte nōlītō nōlītōte nōluntō nōlēns nōlentis nōlentī nōlentem "
-        "nōlente nōlentēs nōlentium nōlentibus nōlentia "
-        "mālō māvīs māvult mālumus māvultis mālunt mālēbam mālēbās mālēbat mālēbāmus mālēbātis mālēbant "
-        "mālam mālēs mālet mālēmus mālētis mālent mālim mālīs mālit mālīmus mālītis mālint māllem māllēs "
-        "māllet māllēmus māllētis māllent mālle");
+    static const Tabelle t =
+        Aufbauen("volō vīs vult volt volumus vultis volunt volēbam volēbās volēbat volēbāmus volēbātis volēbant "
+                 "volam volēs volet volēmus volētis volent velim velīs velit velīmus velītis velint vellem vellēs "
+                 "vellet vellēmus vellētis vellent velle volēns volentis volentī volentem volente volentēs volentium "
+                 "volentibus volentia "
+                 "nōlō nōn nōlumus nōlunt nōlēbam nōlēbās nōlēbat nōlēbāmus nōlēbātis nōlēbant nōlam nōlēs nōlet "
+                 "nōlēmus nōlētis nōlent nōlim nōlīs nōlit nōlīmus nōlītis nōlint nōllem nōllēs nōllet nōllēmus "
+                 "nōllētis nōllent nōlle nōlī nōlīte nōlītō nōlītōte nōluntō nōlēns nōlentis nōlentī nōlentem "
+                 "nōlente nōlentēs nōlentium nōlentibus nōlentia "
+                 "mālō māvīs māvult mālumus māvultis mālunt mālēbam mālēbās mālēbat mālēbāmus mālēbātis mālēbant "
+                 "mālam mālēs mālet mālēmus mālētis mālent mālim mālīs mālit mālīmus mālītis mālint māllem māllēs "
+                 "māllet māllēmus māllētis māllent mālle");
     return t;
 }
 
 // fīō keeps its ī before a vowel, except in fierī and fierem.
 const Tabelle &Fieri()
 {
-    static const Tabelle t = Aufbauen(
-        "fīō fīs fit fīmus fītis fīunt fīēbam fīēbās fīēbat fīēbāmus fīēbātis fīēbant fīam fīēs fīet "
-        "fīēmus fīētis fīent fīās fīat fīāmus fīātis fīant fierem fierēs fieret fierēmus fierētis fierent "
-        "fierī fī fīte factum factus");
+    static const Tabelle t =
+        Aufbauen("fīō fīs fit fīmus fītis fīunt fīēbam fīēbās fīēbat fīēbāmus fīēbātis fīēbant fīam fīēs fīet "
+                 "fīēmus fīētis fīent fīās fīat fīāmus fīātis fīant fierem fierēs fieret fierēmus fierētis fierent "
+                 "fierī fī fīte factum factus");
     return t;
 }
 

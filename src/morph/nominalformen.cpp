@@ -19,9 +19,8 @@ struct Deklination {
 };
 
 // Nominative and genitive singular are the entry's own headword and form1.
-constexpr Deklination A_DEKL{
-    {vok(), FORM1, n("ae"), n("am"), n("ā"), n("ae"), n("ārum"), n("īs"), n("ās"), n("īs")},
-    {vok(), FORM1, n("ae"), n("am"), n("ā"), n("ae"), n("ārum"), n("īs"), n("ās"), n("īs")}};
+constexpr Deklination A_DEKL{{vok(), FORM1, n("ae"), n("am"), n("ā"), n("ae"), n("ārum"), n("īs"), n("ās"), n("īs")},
+                             {vok(), FORM1, n("ae"), n("am"), n("ā"), n("ae"), n("ārum"), n("īs"), n("ās"), n("īs")}};
 // The ē of -ēī stays long only after a vowel (diēī, reī); the join decides.
 constexpr Deklination E_DEKL{
     {vok(), FORM1, n("ēī"), n("em"), n("ē"), n("ēs"), n("ērum"), n("ēbus"), n("ēs"), n("ēbus")},
