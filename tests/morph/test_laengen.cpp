@@ -1,13 +1,13 @@
 // Vowel lengths of generated forms and the stress rule.
 //
-// The paradigms below are the standard school paradigms as printed in
-// Rubenbauer/Hofmann/Heine, "Lateinische Grammatik" (Bamberg/München):
-// the tables of the a-, o-, consonant, i-, u- and e-declension, of the
-// adjectives of the o/a and third declension with their comparison, and
-// the conjugation tables of amāre, monēre, audīre, capere, regere and of a
-// deponent (hortārī), and the tables of esse, ferre, fierī and the pronouns.
-// They were typed from knowledge of those tables, not from this generator,
-// and cross-read against the quantity-marked lemmata Collatinus ships.
+// The paradigms below follow the standard school paradigms as printed in
+// Rubenbauer/Hofmann/Heine, "Lateinische Grammatik": the tables of the a-,
+// o-, consonant, i-, u- and e-declension, of the adjectives of the o/a and
+// third declension with their comparison, the conjugation tables (amāre,
+// monēre, audīre, capere, regere, a deponent) and those of esse, ferre,
+// fierī and the pronouns. They were typed from those tables as remembered,
+// not from this generator's output; a copy of the book was not at hand to
+// compare line by line.
 
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
