@@ -26,7 +26,7 @@ void Schreiben(const QByteArray &zeile)
     std::fputc('\n', stdout);
 }
 
-int AusEingabe()
+int AusEingabe(bool laengen)
 {
     QFile ein;
     if (!ein.open(stdin, QIODevice::ReadOnly)) {
@@ -34,6 +34,7 @@ int AusEingabe()
         return 2;
     }
     TFormenmanager manager;
+    manager.SetLaengen(laengen);
     bool fehlerGesehen = false;
     while (!ein.atEnd()) {
         const QByteArray zeile = ein.readLine().trimmed();
@@ -69,7 +70,7 @@ class DatenbankQuelle : public ISonderformQuelle {
     TDatenmanager &m_dm;
 };
 
-int AusDatenbank(const QString &ordner, const QString &idText)
+int AusDatenbank(const QString &ordner, const QString &idText, bool laengen)
 {
     bool ok = false;
     const int32_t id = idText.toInt(&ok);
@@ -92,6 +93,7 @@ int AusDatenbank(const QString &ordner, const QString &idText)
         }
         DatenbankQuelle quelle(dm);
         TFormenmanager manager;
+        manager.SetLaengen(laengen);
         manager.SetSonderformQuelle(&quelle);
         manager.AlleFormenErzeugen(*v);
         Schreiben(FormenAntwort(QJsonValue(id), manager.Ergebnisliste()));
@@ -108,27 +110,30 @@ int AusDatenbank(const QString &ordner, const QString &idText)
 
 int Formen(const Aufruf &aufruf)
 {
-    const qsizetype i = aufruf.argumente.indexOf(QStringLiteral("--id"));
+    // --laengen writes every text with its vowel lengths; it may stand anywhere.
+    QStringList argumente = aufruf.argumente;
+    const bool laengen = argumente.removeAll(QStringLiteral("--laengen")) > 0;
+    const qsizetype i = argumente.indexOf(QStringLiteral("--id"));
     if (i < 0) {
-        if (!aufruf.argumente.isEmpty()) {
-            Fehler(QStringLiteral("formen: unbekanntes Argument \"%1\".").arg(aufruf.argumente.first()));
+        if (!argumente.isEmpty()) {
+            Fehler(QStringLiteral("formen: unbekanntes Argument \"%1\".").arg(argumente.first()));
             return 2;
         }
-        return AusEingabe();
+        return AusEingabe(laengen);
     }
 #ifdef LEXOVITA_FORMEN_MIT_DATENBANK
-    if (i + 1 >= aufruf.argumente.size()) {
+    if (i + 1 >= argumente.size()) {
         Fehler(QStringLiteral("--id erwartet eine Nummer."));
         return 2;
     }
     // "--id N" is the whole call: a second --id or anything else is a mistake.
-    if (aufruf.argumente.size() != 2) {
-        QStringList uebrig = aufruf.argumente;
+    if (argumente.size() != 2) {
+        QStringList uebrig = argumente;
         uebrig.remove(i, 2);
         Fehler(QStringLiteral("formen: unbekanntes Argument \"%1\".").arg(uebrig.first()));
         return 2;
     }
-    return AusDatenbank(aufruf.datenOrdner, aufruf.argumente.at(i + 1));
+    return AusDatenbank(aufruf.datenOrdner, argumente.at(i + 1), laengen);
 #else
     Fehler(QStringLiteral("formen --id: dieses Programm wurde ohne Datenbankanbindung gebaut."));
     return 2;
@@ -136,8 +141,9 @@ int Formen(const Aufruf &aufruf)
 }
 
 const Registrierung registrierung(QStringLiteral("formen"),
-                                  QStringLiteral("formen [--id N]  alle Formen von Vokabeln (JSON Lines auf stdin, "
-                                                 "oder Vokabel N der Datenbank)"),
+                                  QStringLiteral("formen [--id N] [--laengen]  alle Formen von Vokabeln (JSON Lines "
+                                                 "auf stdin, oder Vokabel N der Datenbank); --laengen: mit "
+                                                 "Vokallängen"),
                                   Formen);
 
 } // namespace

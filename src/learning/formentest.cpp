@@ -133,6 +133,7 @@ bool TFormenTest::NaechsteForm()
     antwort.clear();
     antwortFormId = 0;
     formText.clear();
+    formVarianten.clear();
     loesungen.clear();
     eingegebeneFormen.clear();
     if (!FormenVorhanden())
@@ -147,6 +148,10 @@ bool TFormenTest::NaechsteForm()
         if (!FormErzeugen(v, ids[m_zufall.Zahl(static_cast<int>(ids.size()))]))
             continue;
         const TLatForm &f = m_formen.Ergebnisliste().front();
+        formVarianten.clear();
+        for (const TLatForm &w : m_formen.Ergebnisliste())
+            if (w.variante == 2 && (w.formId & ~fid::VERKUERZT) == f.formId && !w.text.isEmpty())
+                formVarianten << w.text;
         aktuelleVokabel = &v;
         formId = f.formId;
         formText = f.text;
@@ -166,9 +171,14 @@ bool TFormenTest::PruefenBilden()
 {
     eingegebeneFormen.clear();
     antwort = GetipptBereinigen(antwort);
-    // No punctuation is removed: "laudavi." is not the form.
-    if (LateinFalten(antwort) == LateinFalten(formText))
+    // No punctuation is removed: "laudavi." is not the form. Every ending a
+    // grammar prints for the asked form counts (amaris or amare).
+    const QString gefaltet = LateinFalten(antwort);
+    if (gefaltet == LateinFalten(formText))
         return true;
+    for (const QString &v : formVarianten)
+        if (gefaltet == LateinFalten(v))
+            return true;
     if (aktuelleVokabel && !antwort.isEmpty()) {
         m_formen.Zuruecksetzen();
         m_formen.AlleFormenErzeugen(*aktuelleVokabel);

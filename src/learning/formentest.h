@@ -67,6 +67,7 @@ class TFormenTest {
     const TVokabel *aktuelleVokabel = nullptr;
     int32_t formId = 0;
     QString formText;
+    QStringList formVarianten; // further endings of the asked form (amare beside amaris), also right
     QString formBezeichnung;
 
     // The answer: typed ("Formen bilden", lowered and trimmed by the check) or

@@ -18,56 +18,56 @@ using Genera = std::array<Reihe10, 3>; // maskulinum, femininum, neutrum
 // ---- Positive degree -----------------------------------------------------
 
 constexpr Genera POSITIV_I{{
-    {vok(), n("is"), n("i"), n("em"), n("i"), n("es"), n("ium"), n("ibus"), n("es"), n("ibus")},
-    {FORM2_ODER_VOK, n("is"), n("i"), n("em"), n("i"), n("es"), n("ium"), n("ibus"), n("es"), n("ibus")},
-    {FORM3_ODER_VOK, n("is"), n("i"), FORM3_ODER_VOK, n("i"), n("ia"), n("ium"), n("ibus"), n("ia"), n("ibus")},
+    {vok(), n("is"), n("ī"), n("em"), n("ī"), n("ēs"), n("ium"), n("ibus"), n("ēs"), n("ibus")},
+    {FORM2_ODER_VOK, n("is"), n("ī"), n("em"), n("ī"), n("ēs"), n("ium"), n("ibus"), n("ēs"), n("ibus")},
+    {FORM3_ODER_VOK, n("is"), n("ī"), FORM3_ODER_VOK, n("ī"), n("ia"), n("ium"), n("ibus"), n("ia"), n("ibus")},
 }};
 
 constexpr Genera POSITIV_OA{{
-    {vok(), n("i"), n("o"), n("um"), n("o"), n("i"), n("orum"), n("is"), n("os"), n("is")},
-    {FORM2, n("ae"), n("ae"), n("am"), n("a"), n("ae"), n("arum"), n("is"), n("as"), n("is")},
-    {FORM3, n("i"), n("o"), n("um"), n("o"), n("a"), n("orum"), n("is"), n("a"), n("is")},
+    {vok(), n("ī"), n("ō"), n("um"), n("ō"), n("ī"), n("ōrum"), n("īs"), n("ōs"), n("īs")},
+    {FORM2, n("ae"), n("ae"), n("am"), n("ā"), n("ae"), n("ārum"), n("īs"), n("ās"), n("īs")},
+    {FORM3, n("ī"), n("ō"), n("um"), n("ō"), n("a"), n("ōrum"), n("īs"), n("a"), n("īs")},
 }};
 
 // ---- Comparative and superlative, on a derived stem X ----------------------
 
-constexpr Reihe10 KOMPARATIV_MF{x("ior"),   x("ioris"), x("iori"),    x("iorem"), x("iore"),
-                                x("iores"), x("iorum"), x("ioribus"), x("iores"), x("ioribus")};
-constexpr Reihe10 KOMPARATIV_N{x("ius"),  x("ioris"), x("iori"),    x("ius"),  x("iore"),
-                               x("iora"), x("iorum"), x("ioribus"), x("iora"), x("ioribus")};
+constexpr Reihe10 KOMPARATIV_MF{x("ior"),   x("iōris"), x("iōrī"),    x("iōrem"), x("iōre"),
+                                x("iōrēs"), x("iōrum"), x("iōribus"), x("iōrēs"), x("iōribus")};
+constexpr Reihe10 KOMPARATIV_N{x("ius"),  x("iōris"), x("iōrī"),    x("ius"),  x("iōre"),
+                               x("iōra"), x("iōrum"), x("iōribus"), x("iōra"), x("iōribus")};
 constexpr Genera KOMPARATIV{{KOMPARATIV_MF, KOMPARATIV_MF, KOMPARATIV_N}};
 
 // The o/a endings on the superlative stem.
 constexpr Genera O_A_AUF_X{{
-    {x("us"), x("i"), x("o"), x("um"), x("o"), x("i"), x("orum"), x("is"), x("os"), x("is")},
-    {x("a"), x("ae"), x("ae"), x("am"), x("a"), x("ae"), x("arum"), x("is"), x("as"), x("is")},
-    {x("um"), x("i"), x("o"), x("um"), x("o"), x("a"), x("orum"), x("is"), x("a"), x("is")},
+    {x("us"), x("ī"), x("ō"), x("um"), x("ō"), x("ī"), x("ōrum"), x("īs"), x("ōs"), x("īs")},
+    {x("a"), x("ae"), x("ae"), x("am"), x("ā"), x("ae"), x("ārum"), x("īs"), x("ās"), x("īs")},
+    {x("um"), x("ī"), x("ō"), x("um"), x("ō"), x("a"), x("ōrum"), x("īs"), x("a"), x("īs")},
 }};
 
 // ---- Participles and gerundive ----------------------------------------------
 
-constexpr Reihe10 PPA_MF{x("ns"),   x("ntis"),  x("nti"),    x("ntem"), x("nte"),
-                         x("ntes"), x("ntium"), x("ntibus"), x("ntes"), x("ntibus")};
-constexpr Reihe10 PPA_N{x("ns"),   x("ntis"),  x("nti"),    x("ns"),   x("nte"),
+constexpr Reihe10 PPA_MF{x("ns"),   x("ntis"),  x("ntī"),    x("ntem"), x("nte"),
+                         x("ntēs"), x("ntium"), x("ntibus"), x("ntēs"), x("ntibus")};
+constexpr Reihe10 PPA_N{x("ns"),   x("ntis"),  x("ntī"),    x("ns"),   x("nte"),
                         x("ntia"), x("ntium"), x("ntibus"), x("ntia"), x("ntibus")};
 constexpr Genera PPA{{PPA_MF, PPA_MF, PPA_N}};
 
 constexpr Genera PFA{{
-    {u("rus"), u("ri"), u("ro"), u("rum"), u("ro"), u("ri"), u("rorum"), u("ris"), u("ros"), u("ris")},
-    {u("ra"), u("rae"), u("rae"), u("ram"), u("ra"), u("rae"), u("rarum"), u("ris"), u("ras"), u("ris")},
-    {u("rum"), u("ri"), u("ro"), u("rum"), u("ro"), u("ra"), u("rorum"), u("ris"), u("ra"), u("ris")},
+    {u("^rus"), u("^rī"), u("^rō"), u("^rum"), u("^rō"), u("^rī"), u("^rōrum"), u("^rīs"), u("^rōs"), u("^rīs")},
+    {u("^ra"), u("^rae"), u("^rae"), u("^ram"), u("^rā"), u("^rae"), u("^rārum"), u("^rīs"), u("^rās"), u("^rīs")},
+    {u("^rum"), u("^rī"), u("^rō"), u("^rum"), u("^rō"), u("^ra"), u("^rōrum"), u("^rīs"), u("^ra"), u("^rīs")},
 }};
 
 constexpr Genera PPP{{
-    {u("s"), q("i"), q("o"), u("m"), q("o"), q("i"), q("orum"), q("is"), q("os"), q("is")},
-    {q("a"), q("ae"), q("ae"), q("am"), q("a"), q("ae"), q("arum"), q("is"), q("as"), q("is")},
-    {u("m"), q("i"), q("o"), u("m"), q("o"), q("a"), q("orum"), q("is"), q("a"), q("is")},
+    {u("s"), q("ī"), q("ō"), u("m"), q("ō"), q("ī"), q("ōrum"), q("īs"), q("ōs"), q("īs")},
+    {q("a"), q("ae"), q("ae"), q("am"), q("ā"), q("ae"), q("ārum"), q("īs"), q("ās"), q("īs")},
+    {u("m"), q("ī"), q("ō"), u("m"), q("ō"), q("a"), q("ōrum"), q("īs"), q("a"), q("īs")},
 }};
 
 constexpr Genera GERUNDIV{{
-    {x("ndus"), x("ndi"), x("ndo"), x("ndum"), x("ndo"), x("ndi"), x("ndorum"), x("ndis"), x("ndos"), x("ndis")},
-    {x("nda"), x("ndae"), x("ndae"), x("ndam"), x("nda"), x("ndae"), x("ndarum"), x("ndis"), x("ndas"), x("ndis")},
-    {x("ndum"), x("ndi"), x("ndo"), x("ndum"), x("ndo"), x("nda"), x("ndorum"), x("ndis"), x("nda"), x("ndis")},
+    {x("ndus"), x("ndī"), x("ndō"), x("ndum"), x("ndō"), x("ndī"), x("ndōrum"), x("ndīs"), x("ndōs"), x("ndīs")},
+    {x("nda"), x("ndae"), x("ndae"), x("ndam"), x("ndā"), x("ndae"), x("ndārum"), x("ndīs"), x("ndās"), x("ndīs")},
+    {x("ndum"), x("ndī"), x("ndō"), x("ndum"), x("ndō"), x("nda"), x("ndōrum"), x("ndīs"), x("nda"), x("ndīs")},
 }};
 
 bool Endet(const QString &s, const char *e)
@@ -111,17 +111,30 @@ const char *Infix(const TVokabel &v)
 // Positive forms; in another degree d they carry d and magis/maxime.
 void Positiv(TErzeuger &e, int32_t s, int32_t grad, const char *praefix)
 {
-    const Genera &t = AdjektivKlasse(e.vok) == KD_I ? POSITIV_I : POSITIV_OA;
-    Dekliniere(e, t, grad, s, {.gesperrt = e.st.N.isEmpty(), .praefix = praefix});
+    const bool iKlasse = AdjektivKlasse(e.vok) == KD_I;
+    const Lauf lauf{.gesperrt = e.st.N.isEmpty(), .praefix = praefix};
+    Dekliniere(e, iKlasse ? POSITIV_I : POSITIV_OA, grad, s, lauf);
+    if (!iKlasse)
+        return;
+    // Grammars print these beside the first ending: the accusative plural
+    // -īs (ācrīs), and -e beside -ī in the ablative of one-ending adjectives
+    // used as nouns (absente).
+    const int32_t g = GenusAusSelektor(s);
+    const int32_t kasus = fid::KasusNr(s);
+    if (g != fid::NEUTRUM && Zugelassen(kasus, 9))
+        e.VarianteAnfuegen(grad | g | fid::AKK_PL, e.Text(n("īs"), lauf));
+    const bool einendig = e.vok.form2.isEmpty() && e.vok.form3.isEmpty();
+    if (einendig && !e.vok.PluralisTantum() && Zugelassen(kasus, 5))
+        e.VarianteAnfuegen(grad | g | fid::ABL_SG, e.Text(n("e"), lauf));
 }
 
-// Present stem plus the e of the i-, consonant and mixed classes.
-QString PraesensPartizipStamm(const TVokabel &v, const QString &P)
+// Present stem plus the ē of the i-, consonant and mixed classes.
+QString PraesensPartizipStamm(const TErzeuger &e, const QString &P)
 {
     if (P.isEmpty())
         return P;
-    const int32_t kd = v.KonjDekl();
-    return (kd == KD_I || kd == KD_K || kd == KD_G) ? P + QLatin1Char('e') : P;
+    const int32_t kd = e.vok.KonjDekl();
+    return (kd == KD_I || kd == KD_K || kd == KD_G) ? e.Verbinden(P, "ē") : P;
 }
 
 } // namespace
@@ -137,7 +150,7 @@ void KomparativErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     TErzeuger e(m, v);
     if (Umschrieben(v))
         return Positiv(e, s, fid::KOMPARATIV, "magis ");
-    const QString stamm = e.st.N + QLatin1String(Infix(v));
+    const QString stamm = e.Verbinden(e.st.N, Infix(v));
     Dekliniere(e, KOMPARATIV, fid::KOMPARATIV, s, {.x = &stamm, .gesperrt = e.st.N.isEmpty()});
 }
 
@@ -145,9 +158,9 @@ void SuperlativErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 {
     TErzeuger e(m, v);
     if (Umschrieben(v))
-        return Positiv(e, s, fid::SUPERLATIV, "maxime ");
-    const QString stamm = Endet(v.vokabel, "er") ? v.vokabel + QLatin1String("rim")
-                                                 : e.st.N + QLatin1String(Infix(v)) + QLatin1String("issim");
+        return Positiv(e, s, fid::SUPERLATIV, "maximē ");
+    const QString stamm =
+        Endet(v.vokabel, "er") ? e.Verbinden(v.vokabel, "rim") : e.Verbinden(e.Verbinden(e.st.N, Infix(v)), "issim");
     Dekliniere(e, O_A_AUF_X, fid::SUPERLATIV, s, {.x = &stamm, .gesperrt = e.st.N.isEmpty()});
 }
 
@@ -162,21 +175,20 @@ void AdjektivAdverbErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     if (grad == 0 || grad == fid::POSITIV) {
         const QString t = text([&] {
             if (AdjektivKlasse(v) == KD_O)
-                return N + QLatin1String("e");
-            return N + QLatin1String(Endet(N, "nt") ? "er" : "iter");
+                return e.Verbinden(N, "ē");
+            return e.Verbinden(N, Endet(N, "nt") ? "er" : "iter");
         });
         e.Anfuegen(fid::ADVERB | fid::POSITIV, QStringLiteral("Adverb (von ") + v.vokabel + QLatin1Char(')'), t, 1);
     }
     if (grad == 0 || grad == fid::KOMPARATIV)
         e.Anfuegen(fid::ADVERB | fid::KOMPARATIV,
                    QStringLiteral("Adverb im Komparativ (von ") + v.vokabel + QLatin1Char(')'),
-                   text([&] { return N + QLatin1String("ius"); }), 1);
+                   text([&] { return e.Verbinden(N, "ius"); }), 1);
     if (grad == 0 || grad == fid::SUPERLATIV)
-        e.Anfuegen(fid::ADVERB | fid::SUPERLATIV,
-                   QStringLiteral("Adverb im Superlativ (von ") + v.vokabel + QLatin1Char(')'), text([&] {
-                       return Endet(v.vokabel, "er") ? v.vokabel + QLatin1String("rime") : N + QLatin1String("issime");
-                   }),
-                   1);
+        e.Anfuegen(
+            fid::ADVERB | fid::SUPERLATIV, QStringLiteral("Adverb im Superlativ (von ") + v.vokabel + QLatin1Char(')'),
+            text([&] { return Endet(v.vokabel, "er") ? e.Verbinden(v.vokabel, "rimē") : e.Verbinden(N, "issimē"); }),
+            1);
 }
 
 void AdjektivformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
@@ -201,7 +213,7 @@ void AdjektivformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 void PartizipPraesensErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 {
     TErzeuger e(m, v);
-    const QString stamm = PraesensPartizipStamm(v, e.st.P);
+    const QString stamm = PraesensPartizipStamm(e, e.st.P);
     Dekliniere(e, PPA, fid::PARTIZIP | fid::AKTIV | fid::PRAESENS, s, {.x = &stamm});
 }
 
@@ -221,7 +233,7 @@ void PartizipPerfektErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 void GerundivumErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 {
     TErzeuger e(m, v);
-    const QString stamm = PraesensPartizipStamm(v, e.st.P);
+    const QString stamm = PraesensPartizipStamm(e, e.st.P);
     Dekliniere(e, GERUNDIV, fid::GERUNDIVUM, s, {.x = &stamm});
 }
 

@@ -18,6 +18,14 @@ using namespace intern;
 
 namespace {
 
+// Forms that spell the present infinitive and are reported as that only: the
+// gerund's nominative, and the present passive's second ending -re.
+bool AlsInfinitivGemeldet(const TLatForm &f)
+{
+    constexpr int32_t zweitePassiv = fid::INDIKATIV | fid::PASSIV | fid::PRAESENS | fid::P2_SG;
+    return f.formId == (fid::GERUNDIUM | fid::NOM_SG) || (f.variante == 2 && f.formId == zweitePassiv);
+}
+
 QChar KleinesZeichen(QChar c)
 {
     const char16_t u = c.unicode();
@@ -602,9 +610,10 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
             // would come again and go as duplicates.
             Vergleichen(v, wort, AlleBloecke(), lebendAlle, nachStamm ? StammVerglichen(id) : 0);
         }
-        // The gerund's nominative is the infinitive, reported as such.
+        // The gerund's nominative is the infinitive, reported as such; so is
+        // the second ending -re of the present passive (amāre beside amāris).
         auto weg = [&](TLatForm &f) {
-            if (f.formId == (fid::GERUNDIUM | fid::NOM_SG))
+            if (AlsInfinitivGemeldet(f))
                 return true;
             if (!u)
                 return false;
@@ -919,7 +928,7 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
         // holds the analyses of the word just checked; the gerund's
         // nominative is the infinitive, reported as such.
         const auto weg = std::remove_if(liste.begin(), liste.end(), [&w](const TLatForm &f) {
-            return !GleichKlein(f.text, w) || f.formId == (fid::GERUNDIUM | fid::NOM_SG);
+            return !GleichKlein(f.text, w) || AlsInfinitivGemeldet(f);
         });
         liste.erase(weg, liste.end());
     }

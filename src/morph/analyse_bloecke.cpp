@@ -20,32 +20,32 @@ using sv = std::string_view;
 // that another one ends with is left out). Blocks with cells that are the
 // entry's own fields or a bare stem have no list: they may end in anything.
 
-constexpr sv E_IMPF_IND_AKT[] = {"bam", "bas",   "bat",   "bamus", "batis",  "bant",
-                                 "bar", "baris", "batur", "bamur", "bamini", "bantur"};
-constexpr sv E_FUT1_IND_AKT[] = {"bo",     "bis",    "bit",  "bimus", "bitis", "bunt",  "am",    "es",
-                                 "et",     "emus",   "etis", "ent",   "bor",   "beris", "bitur", "bimur",
-                                 "bimini", "buntur", "ar",   "eris",  "etur",  "emur",  "emini", "entur"};
-constexpr sv E_PERF_IND_AKT[] = {"i",    "it",   "imus", "istis", "erunt",  "sti",    "stis",
-                                 "runt", " sum", " es",  " est",  " sumus", " estis", " sunt"};
+constexpr sv E_IMPF_IND_AKT[] = {"bam",   "bas",   "bat",   "bamus",  "batis",  "bant", "bar",
+                                 "baris", "batur", "bamur", "bamini", "bantur", "bare"};
+constexpr sv E_FUT1_IND_AKT[] = {"bo",   "bis",  "bit",  "bimus", "bitis", "bunt",  "am",    "es",     "et",
+                                 "emus", "etis", "ent",  "bor",   "beris", "bitur", "bimur", "bimini", "buntur",
+                                 "ar",   "eris", "etur", "emur",  "emini", "entur", "ere"};
+constexpr sv E_PERF_IND_AKT[] = {"i",    "it",  "imus", "istis",  "erunt",  "sti",   "stis", "runt",
+                                 " sum", " es", " est", " sumus", " estis", " sunt", "ere"};
 constexpr sv E_PQPF_IND_AKT[] = {"ram", "ras", "rat", "ramus", "ratis", "rant"};
 constexpr sv E_FUT2_IND_AKT[] = {"ro", "ris", "rit", "rimus", "ritis", "rint", "runt"};
-constexpr sv E_PRS_KONJ_AKT[] = {"em",    "es",    "et",   "emus", "etis", "ent",  "am",    "as",
-                                 "at",    "amus",  "atis", "ant",  "er",   "eris", "etur",  "emur",
-                                 "emini", "entur", "ar",   "aris", "atur", "amur", "amini", "antur"};
+constexpr sv E_PRS_KONJ_AKT[] = {"em",   "es",   "et",   "emus", "etis",  "ent",   "am",   "as",    "at",
+                                 "amus", "atis", "ant",  "er",   "eris",  "etur",  "emur", "emini", "entur",
+                                 "ar",   "aris", "atur", "amur", "amini", "antur", "ere",  "are"};
 constexpr sv E_PERF_KONJ_AKT[] = {"rim",  "ris",  "rit",  "rimus",  "ritis",  "rint",
                                   " sim", " sis", " sit", " simus", " sitis", " sint"};
 constexpr sv E_PQPF_KONJ_AKT[] = {"ssem", "sses", "sset", "ssemus", "ssetis", "ssent"};
 
-constexpr sv E_PRS_IND_PAS[] = {"or", "ris", "tur", "mur", "mini"};
-constexpr sv E_IMPF_IND_PAS[] = {"bar", "baris", "batur", "bamur", "bamini", "bantur"};
-constexpr sv E_FUT1_IND_PAS[] = {"bor", "beris", "bitur", "bimur", "bimini", "buntur",
-                                 "ar",  "eris",  "etur",  "emur",  "emini",  "entur"};
+constexpr sv E_PRS_IND_PAS[] = {"or", "ris", "tur", "mur", "mini", "re"};
+constexpr sv E_IMPF_IND_PAS[] = {"bar", "baris", "batur", "bamur", "bamini", "bantur", "bare"};
+constexpr sv E_FUT1_IND_PAS[] = {"bor",  "beris", "bitur", "bimur", "bimini", "buntur", "ar",
+                                 "eris", "etur",  "emur",  "emini", "entur",  "ere"};
 constexpr sv E_PERF_IND_PAS[] = {" sum", " es", " est", " sumus", " estis", " sunt"};
 constexpr sv E_PQPF_IND_PAS[] = {" eram", " eras", " erat", " eramus", " eratis", " erant"};
 constexpr sv E_FUT2_IND_PAS[] = {" ero", " eris", " erit", " erimus", " eritis", " erunt"};
-constexpr sv E_PRS_KONJ_PAS[] = {"er", "eris", "etur", "emur", "emini", "entur",
-                                 "ar", "aris", "atur", "amur", "amini", "antur"};
-constexpr sv E_IMPF_KONJ_PAS[] = {"rer", "reris", "retur", "remur", "remini", "rentur"};
+constexpr sv E_PRS_KONJ_PAS[] = {"er",   "eris", "etur", "emur",  "emini", "entur", "ar",
+                                 "aris", "atur", "amur", "amini", "antur", "ere",   "are"};
+constexpr sv E_IMPF_KONJ_PAS[] = {"rer", "reris", "retur", "remur", "remini", "rentur", "rere"};
 constexpr sv E_PERF_KONJ_PAS[] = {" sim", " sis", " sit", " simus", " sitis", " sint"};
 constexpr sv E_PQPF_KONJ_PAS[] = {" essem", " esses", " esset", " essemus", " essetis", " essent"};
 

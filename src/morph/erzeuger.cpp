@@ -1,6 +1,7 @@
 #include "morph/erzeuger.h"
 
 #include <QHash>
+#include <cstring>
 
 namespace lexovita::intern {
 
@@ -71,30 +72,45 @@ QString GeneratorBezeichnung(int32_t id)
 
 namespace {
 
-QString Verbinden(const QString &stamm, const char *endung)
+// Appends an ending of the tables without its length marks.
+void SchlichtAnfuegen(QString &t, const char *e)
 {
-    if (!*endung)
-        return stamm;
-    const QLatin1StringView e(endung);
-    QString t;
-    t.reserve(stamm.size() + e.size());
-    t.append(stamm);
-    t.append(e);
-    return t;
-}
-
-// Stem-built texts stay empty when the stem they rest on is empty.
-QString AusStamm(const QString &basis, const QString &stamm, const char *endung)
-{
-    return basis.isEmpty() ? QString() : Verbinden(stamm, endung);
+    for (; *e; ++e) {
+        const uchar b = uchar(*e);
+        if (b < 0x80) {
+            if (b != '^')
+                t.append(QLatin1Char(char(b)));
+            continue;
+        }
+        const char16_t u = char16_t(((b & 0x1F) << 6) | (uchar(e[1]) & 0x3F));
+        ++e;
+        t.append(KurzVokal(QChar(u)));
+    }
 }
 
 } // namespace
+
+QString TErzeuger::Verbinden(const QString &stamm, const char *endung) const
+{
+    if (!*endung)
+        return stamm;
+    if (lang)
+        return LangVerbinden(stamm, QString::fromUtf8(endung));
+    QString t;
+    t.reserve(stamm.size() + qsizetype(std::strlen(endung)));
+    t.append(stamm);
+    SchlichtAnfuegen(t, endung);
+    return t;
+}
 
 QString TErzeuger::Text(const Zelle &z, const Lauf &l) const
 {
     if (l.gesperrt)
         return QString();
+    // Stem-built texts stay empty when the stem they rest on is empty.
+    auto AusStamm = [this](const QString &basis, const QString &stamm, const char *endung) {
+        return basis.isEmpty() ? QString() : Verbinden(stamm, endung);
+    };
     QString t;
     switch (z.stamm) {
     case Stamm::P:
@@ -143,7 +159,7 @@ QString TErzeuger::Text(const Zelle &z, const Lauf &l) const
         break;
     }
     if (l.praefix && !t.isEmpty())
-        t.prepend(QLatin1StringView(l.praefix));
+        t.prepend(Verbinden(QString(), l.praefix));
     return t;
 }
 

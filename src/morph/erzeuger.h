@@ -31,7 +31,7 @@ enum class Stamm : uint8_t {
 
 struct Zelle {
     Stamm stamm;
-    const char *endung; // nullptr: this form is not produced
+    const char *endung; // UTF-8 with lengths (see LangVerbinden); nullptr: this form is not produced
 };
 
 // Shorthands that keep the tables close to the grammar tables.
@@ -90,14 +90,14 @@ struct Lauf {
     int32_t variante = 1;
     const QString *x = nullptr;    // the derived stem for Stamm::X
     bool gesperrt = false;         // true: every text stays empty
-    const char *praefix = nullptr; // put in front of every non-empty text
+    const char *praefix = nullptr; // put in front of every non-empty text (UTF-8 with lengths)
 };
 
 class TErzeuger {
   public:
     TErzeuger(TFormenmanager &m, const TVokabel &v)
-        : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen()),
-          filter(m.Vergleichsfilter())
+        : vok(v), st(m.Staemme(v)), liste(m.Ergebnisliste()), bezeichnen(m.BezeichnungenSetzen()), lang(m.Laengen()),
+          filter(m.Vergleichsfilter()), varianten(m.Endungsvarianten())
     {
     }
 
@@ -105,7 +105,13 @@ class TErzeuger {
     const TStaemme &st;
     std::vector<TLatForm> &liste;
     bool bezeichnen;
+    bool lang; // texts with vowel lengths
     const TVergleichsfilter *filter;
+    std::vector<size_t> &varianten;
+
+    // Stem plus a table ending: with lengths by the rules of the join, else
+    // the plain ending.
+    QString Verbinden(const QString &stamm, const char *endung) const;
 
     QString Text(const Zelle &z, const Lauf &l) const;
     void Anfuegen(int32_t id, QString text, int32_t variante = 1)
@@ -117,6 +123,15 @@ class TErzeuger {
     {
         if (Durchlassen(text))
             liste.emplace_back(vok.id, std::move(text), id, bezeichnung, variante);
+    }
+    // A second ending of a form already appended (variante 2); an empty text
+    // (the stem is missing) adds nothing.
+    void VarianteAnfuegen(int32_t id, QString text)
+    {
+        if (text.isEmpty() || !Durchlassen(text))
+            return;
+        varianten.push_back(liste.size());
+        Ablegen(id, std::move(text), 2);
     }
     // Appends cell i (1-based) with identifier basis + i * schritt, for every
     // cell the filter admits.

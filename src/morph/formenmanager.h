@@ -2,6 +2,7 @@
 
 #include "model/latform.h"
 #include "model/vokabel.h"
+#include "morph/laengen.h"
 
 #include <QString>
 #include <QStringView>
@@ -47,10 +48,21 @@ struct TFormhash {
         for (const QChar c : s)
             Zeichen(c.unicode());
     }
+    // An ending as the tables write it: UTF-8 with length marks, which the
+    // plain text does not carry, and '^' for a lengthened stem vowel.
     void Dazu(const char *s)
     {
-        for (; *s; ++s)
-            Zeichen(char16_t(uchar(*s)));
+        for (; *s; ++s) {
+            const uchar b = uchar(*s);
+            if (b < 0x80) {
+                if (b != '^')
+                    Zeichen(char16_t(b));
+                continue;
+            }
+            const char16_t u = char16_t(((b & 0x1F) << 6) | (uchar(s[1]) & 0x3F));
+            ++s;
+            Zeichen(KurzVokal(QChar(u)).unicode());
+        }
     }
 };
 
@@ -72,6 +84,9 @@ class TFormenmanager {
     TFormenmanager &operator=(const TFormenmanager &) = delete;
 
     std::vector<TLatForm> &Ergebnisliste() { return m_ergebnisse; }
+    // Positions in the list of second endings (amāre beside amāris) the
+    // rules appended; a stored special form of the same identifier drops them.
+    std::vector<size_t> &Endungsvarianten() { return m_endungsvarianten; }
     const std::vector<TLatForm> &Ergebnisliste() const { return m_ergebnisse; }
 
     // Empties the result list. Generators only append; callers reset first.
@@ -84,6 +99,11 @@ class TFormenmanager {
     // callers that keep few of the forms and label those themselves.
     bool BezeichnungenSetzen() const { return m_bezeichnungenSetzen; }
     void SetBezeichnungenSetzen(bool an) { m_bezeichnungenSetzen = an; }
+
+    // On: texts carry the vowel lengths (macrons); off (the default): the
+    // plain texts that analysis, drills and search use.
+    bool Laengen() const { return m_laengen; }
+    void SetLaengen(bool an) { m_laengen = an; }
 
     // Not owned; null (the default) appends every form.
     const TVergleichsfilter *Vergleichsfilter() const { return m_filter; }
@@ -110,18 +130,25 @@ class TFormenmanager {
 
   private:
     std::vector<TLatForm> m_ergebnisse;
+    std::vector<size_t> m_endungsvarianten;
     bool m_sonderformenEinsetzen = true;
     bool m_bezeichnungenSetzen = true;
+    bool m_laengen = false;
     ISonderformQuelle *m_quelle = nullptr;
     const TVergleichsfilter *m_filter = nullptr;
 
     // Stem cache, keyed by the fields the stems depend on.
     struct StammSchluessel {
         int32_t attribute = -1;
+        bool laengen = false;
         QString vokabel, form1, form2, form3;
     } m_stammSchluessel;
     TStaemme m_staemme;
     std::vector<TLatForm> m_geladen; // scratch list for the special-form source
+    // The entry as the generators see it when marks must be added or taken
+    // off: its fields cleaned of breves (lengths on) or of every mark (off).
+    TVokabel m_schatten;
+    const TVokabel &Erzeugungseintrag(const TVokabel &v);
 };
 
 } // namespace lexovita

@@ -19,21 +19,22 @@ struct Deklination {
 };
 
 // Nominative and genitive singular are the entry's own headword and form1.
-constexpr Deklination A_DEKL{{vok(), FORM1, n("ae"), n("am"), n("a"), n("ae"), n("arum"), n("is"), n("as"), n("is")},
-                             {vok(), FORM1, n("ae"), n("am"), n("a"), n("ae"), n("arum"), n("is"), n("as"), n("is")}};
+constexpr Deklination A_DEKL{{vok(), FORM1, n("ae"), n("am"), n("ā"), n("ae"), n("ārum"), n("īs"), n("ās"), n("īs")},
+                             {vok(), FORM1, n("ae"), n("am"), n("ā"), n("ae"), n("ārum"), n("īs"), n("ās"), n("īs")}};
+// The ē of -ēī stays long only after a vowel (diēī, reī); the join decides.
 constexpr Deklination E_DEKL{
-    {vok(), FORM1, n("ei"), n("em"), n("e"), n("es"), n("erum"), n("ebus"), n("es"), n("ebus")},
-    {vok(), FORM1, n("ei"), n("em"), n("e"), n("es"), n("erum"), n("ebus"), n("es"), n("ebus")}};
-constexpr Deklination I_DEKL{{vok(), FORM1, n("i"), n("im"), n("i"), n("es"), n("ium"), n("ibus"), n("is"), n("ibus")},
-                             {vok(), FORM1, n("i"), vok(), n("i"), n("ia"), n("ium"), n("ibus"), n("ia"), n("ibus")}};
-constexpr Deklination O_DEKL{{vok(), FORM1, n("o"), n("um"), n("o"), n("i"), n("orum"), n("is"), n("os"), n("is")},
-                             {vok(), FORM1, n("o"), vok(), n("o"), n("a"), n("orum"), n("is"), n("a"), n("is")}};
-constexpr Deklination U_DEKL{{vok(), FORM1, n("ui"), n("um"), n("u"), n("us"), n("uum"), n("ibus"), n("us"), n("ibus")},
-                             {vok(), FORM1, n("u"), vok(), n("u"), n("ua"), n("uum"), n("ibus"), n("ua"), n("ibus")}};
-constexpr Deklination K_DEKL{{vok(), FORM1, n("i"), n("em"), n("e"), n("es"), n("um"), n("ibus"), n("es"), n("ibus")},
-                             {vok(), FORM1, n("i"), vok(), n("e"), n("a"), n("um"), n("ibus"), n("a"), n("ibus")}};
-constexpr Deklination G_DEKL{{vok(), FORM1, n("i"), n("em"), n("e"), n("es"), n("ium"), n("ibus"), n("es"), n("ibus")},
-                             {vok(), FORM1, n("i"), vok(), n("e"), n("a"), n("ium"), n("ibus"), n("a"), n("ibus")}};
+    {vok(), FORM1, n("ēī"), n("em"), n("ē"), n("ēs"), n("ērum"), n("ēbus"), n("ēs"), n("ēbus")},
+    {vok(), FORM1, n("ēī"), n("em"), n("ē"), n("ēs"), n("ērum"), n("ēbus"), n("ēs"), n("ēbus")}};
+constexpr Deklination I_DEKL{{vok(), FORM1, n("ī"), n("im"), n("ī"), n("ēs"), n("ium"), n("ibus"), n("īs"), n("ibus")},
+                             {vok(), FORM1, n("ī"), vok(), n("ī"), n("ia"), n("ium"), n("ibus"), n("ia"), n("ibus")}};
+constexpr Deklination O_DEKL{{vok(), FORM1, n("ō"), n("um"), n("ō"), n("ī"), n("ōrum"), n("īs"), n("ōs"), n("īs")},
+                             {vok(), FORM1, n("ō"), vok(), n("ō"), n("a"), n("ōrum"), n("īs"), n("a"), n("īs")}};
+constexpr Deklination U_DEKL{{vok(), FORM1, n("uī"), n("um"), n("ū"), n("ūs"), n("uum"), n("ibus"), n("ūs"), n("ibus")},
+                             {vok(), FORM1, n("ū"), vok(), n("ū"), n("ua"), n("uum"), n("ibus"), n("ua"), n("ibus")}};
+constexpr Deklination K_DEKL{{vok(), FORM1, n("ī"), n("em"), n("e"), n("ēs"), n("um"), n("ibus"), n("ēs"), n("ibus")},
+                             {vok(), FORM1, n("ī"), vok(), n("e"), n("a"), n("um"), n("ibus"), n("a"), n("ibus")}};
+constexpr Deklination G_DEKL{{vok(), FORM1, n("ī"), n("em"), n("e"), n("ēs"), n("ium"), n("ibus"), n("ēs"), n("ibus")},
+                             {vok(), FORM1, n("ī"), vok(), n("e"), n("a"), n("ium"), n("ibus"), n("a"), n("ibus")}};
 
 const Deklination &DeklinationFuer(int32_t kd)
 {
@@ -93,11 +94,16 @@ void SubstantivformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     if (!v.PluralisTantum())
         e.Reihe(alle.first(fid::KASUS_SINGULAR),
                 {.basis = genus, .schritt = fid::KASUS_SCHRITT, .filter = TeilFilter(kasus, 0, fid::KASUS_SINGULAR)});
-    if (!v.SingularisTantum())
+    if (!v.SingularisTantum()) {
         e.Reihe(alle.subspan(fid::KASUS_SINGULAR),
                 {.basis = genus + fid::Kasus(fid::KASUS_SINGULAR),
                  .schritt = fid::KASUS_SCHRITT,
                  .filter = TeilFilter(kasus, fid::KASUS_SINGULAR, fid::KASUS_ANZAHL - fid::KASUS_SINGULAR)});
+        // The i-stems' accusative plural has -īs beside -ēs (turrīs, cīvēs).
+        const int32_t kd = v.KonjDekl();
+        if ((kd == KD_I || kd == KD_G) && genus != fid::NEUTRUM && Zugelassen(kasus, 9))
+            e.VarianteAnfuegen(genus | fid::AKK_PL, e.Text(kd == KD_I ? n("ēs") : n("īs"), {}));
+    }
 }
 
 void PronomenformenErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)

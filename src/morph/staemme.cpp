@@ -1,5 +1,7 @@
 #include "morph/staemme.h"
 
+#include "morph/laengen.h"
+
 #include <algorithm>
 
 namespace lexovita {
@@ -47,6 +49,30 @@ QString Praesensstamm(const TVokabel &v)
     if (kd == KD_A)
         stamm += QLatin1Char('a');
     return stamm;
+}
+
+QString LangerPraesensstamm(const TVokabel &v, const QString &p)
+{
+    if (p.isEmpty())
+        return p;
+    QString s = p;
+    const QChar letzter = s.back();
+    switch (v.KonjDekl()) {
+    case KD_A:
+        s.back() = LangVokal(QLatin1Char('a'));
+        break;
+    case KD_E:
+        if (KurzVokal(letzter) == QLatin1Char('e'))
+            s.back() = LangVokal(QLatin1Char('e'));
+        break;
+    case KD_I:
+        if (KurzVokal(letzter) == QLatin1Char('i'))
+            s.back() = LangVokal(QLatin1Char('i'));
+        break;
+    default:
+        break;
+    }
+    return s;
 }
 
 QString Perfektstamm(const TVokabel &v)

@@ -14,6 +14,10 @@ QString Perfektstamm(const TVokabel &v);
 QString Partizipstamm(const TVokabel &v);
 QString Nominalstamm(const TVokabel &v);
 
+// The present stem with the length of its class vowel (amā-, monē-, audī-;
+// capi- and reg- keep theirs), from the plain-built stem `p` of a marked entry.
+QString LangerPraesensstamm(const TVokabel &v, const QString &p);
+
 // Adjectives stored with class 8 are the o/a type, the same as 32.
 int32_t AdjektivKlasse(const TVokabel &v);
 

@@ -40,14 +40,14 @@ struct Klassen {
 constexpr Reihe6 PRS_IND_AE{FORM1, p("s"), p("t"), p("mus"), p("tis"), p("nt")};
 constexpr Reihe6 PRS_IND_IG{FORM1, p("s"), p("t"), p("mus"), p("tis"), p("unt")};
 constexpr Reihe6 PRS_IND_K{FORM1, p("is"), p("it"), p("imus"), p("itis"), p("unt")};
-constexpr Reihe6 IMPF_IND_AE{p("bam"), p("bas"), p("bat"), p("bamus"), p("batis"), p("bant")};
-constexpr Reihe6 IMPF_IND{p("ebam"), p("ebas"), p("ebat"), p("ebamus"), p("ebatis"), p("ebant")};
-constexpr Reihe6 FUT1_IND_AE{p("bo"), p("bis"), p("bit"), p("bimus"), p("bitis"), p("bunt")};
-constexpr Reihe6 FUT1_IND{p("am"), p("es"), p("et"), p("emus"), p("etis"), p("ent")};
-constexpr Reihe6 PRS_KONJ_A{p1("em"), p1("es"), p1("et"), p1("emus"), p1("etis"), p1("ent")};
-constexpr Reihe6 PRS_KONJ{p("am"), p("as"), p("at"), p("amus"), p("atis"), p("ant")};
+constexpr Reihe6 IMPF_IND_AE{p("bam"), p("bās"), p("bat"), p("bāmus"), p("bātis"), p("bant")};
+constexpr Reihe6 IMPF_IND{p("ēbam"), p("ēbās"), p("ēbat"), p("ēbāmus"), p("ēbātis"), p("ēbant")};
+constexpr Reihe6 FUT1_IND_AE{p("bō"), p("bis"), p("bit"), p("bimus"), p("bitis"), p("bunt")};
+constexpr Reihe6 FUT1_IND{p("am"), p("ēs"), p("et"), p("ēmus"), p("ētis"), p("ent")};
+constexpr Reihe6 PRS_KONJ_A{p1("em"), p1("ēs"), p1("et"), p1("ēmus"), p1("ētis"), p1("ent")};
+constexpr Reihe6 PRS_KONJ{p("am"), p("ās"), p("at"), p("āmus"), p("ātis"), p("ant")};
 // Built from the headword (the present infinitive) without any test.
-constexpr Reihe6 IMPF_KONJ{vok("m"), vok("s"), vok("t"), vok("mus"), vok("tis"), vok("nt")};
+constexpr Reihe6 IMPF_KONJ{vok("m"), vok("^s"), vok("t"), vok("^mus"), vok("^tis"), vok("nt")};
 
 constexpr Klassen kPrsIndAkt{PRS_IND_AE, PRS_IND_AE, PRS_IND_IG, PRS_IND_K, PRS_IND_IG};
 constexpr Klassen kImpfIndAkt{IMPF_IND_AE, IMPF_IND_AE, IMPF_IND, IMPF_IND, IMPF_IND};
@@ -57,20 +57,20 @@ constexpr Klassen kImpfKonjAkt{IMPF_KONJ, IMPF_KONJ, IMPF_KONJ, IMPF_KONJ, IMPF_
 
 // ---- Present system, passive (and deponent active) ---------------------
 
-constexpr Reihe6 PRS_PAS_A{p1("or"), p("ris"), p("tur"), p("mur"), p("mini"), p("ntur")};
-constexpr Reihe6 PRS_PAS_E{p("or"), p("ris"), p("tur"), p("mur"), p("mini"), p("ntur")};
-constexpr Reihe6 PRS_PAS_I{p("or"), p("ris"), p("tur"), p("mur"), p("mini"), p("untur")};
-constexpr Reihe6 PRS_PAS_K{p("or"), p("eris"), p("itur"), p("imur"), p("imini"), p("untur")};
-constexpr Reihe6 PRS_PAS_G{p("or"), p1("eris"), p("tur"), p("mur"), p("mini"), p("untur")};
-constexpr Reihe6 IMPF_PAS_AE{p("bar"), p("baris"), p("batur"), p("bamur"), p("bamini"), p("bantur")};
-constexpr Reihe6 IMPF_PAS{p("ebar"), p("ebaris"), p("ebatur"), p("ebamur"), p("ebamini"), p("ebantur")};
-constexpr Reihe6 FUT1_PAS_AE{p("bor"), p("beris"), p("bitur"), p("bimur"), p("bimini"), p("buntur")};
-constexpr Reihe6 FUT1_PAS{p("ar"), p("eris"), p("etur"), p("emur"), p("emini"), p("entur")};
-constexpr Reihe6 PRS_KONJ_PAS_A{p1("er"), p1("eris"), p1("etur"), p1("emur"), p1("emini"), p1("entur")};
-constexpr Reihe6 PRS_KONJ_PAS{p("ar"), p("aris"), p("atur"), p("amur"), p("amini"), p("antur")};
-constexpr Reihe6 IMPF_KONJ_PAS{p("rer"), p("reris"), p("retur"), p("remur"), p("remini"), p("rentur")};
-constexpr Reihe6 IMPF_KONJ_PAS_K{p("erer"), p("ereris"), p("eretur"), p("eremur"), p("eremini"), p("erentur")};
-constexpr Reihe6 IMPF_KONJ_PAS_G{p1("erer"), p1("ereris"), p1("eretur"), p1("eremur"), p1("eremini"), p1("erentur")};
+constexpr Reihe6 PRS_PAS_A{p1("or"), p("ris"), p("tur"), p("mur"), p("minī"), p("ntur")};
+constexpr Reihe6 PRS_PAS_E{p("or"), p("ris"), p("tur"), p("mur"), p("minī"), p("ntur")};
+constexpr Reihe6 PRS_PAS_I{p("or"), p("ris"), p("tur"), p("mur"), p("minī"), p("untur")};
+constexpr Reihe6 PRS_PAS_K{p("or"), p("eris"), p("itur"), p("imur"), p("iminī"), p("untur")};
+constexpr Reihe6 PRS_PAS_G{p("or"), p1("eris"), p("tur"), p("mur"), p("minī"), p("untur")};
+constexpr Reihe6 IMPF_PAS_AE{p("bar"), p("bāris"), p("bātur"), p("bāmur"), p("bāminī"), p("bantur")};
+constexpr Reihe6 IMPF_PAS{p("ēbar"), p("ēbāris"), p("ēbātur"), p("ēbāmur"), p("ēbāminī"), p("ēbantur")};
+constexpr Reihe6 FUT1_PAS_AE{p("bor"), p("beris"), p("bitur"), p("bimur"), p("biminī"), p("buntur")};
+constexpr Reihe6 FUT1_PAS{p("ar"), p("ēris"), p("ētur"), p("ēmur"), p("ēminī"), p("entur")};
+constexpr Reihe6 PRS_KONJ_PAS_A{p1("er"), p1("ēris"), p1("ētur"), p1("ēmur"), p1("ēminī"), p1("entur")};
+constexpr Reihe6 PRS_KONJ_PAS{p("ar"), p("āris"), p("ātur"), p("āmur"), p("āminī"), p("antur")};
+constexpr Reihe6 IMPF_KONJ_PAS{p("rer"), p("rēris"), p("rētur"), p("rēmur"), p("rēminī"), p("rentur")};
+constexpr Reihe6 IMPF_KONJ_PAS_K{p("erer"), p("erēris"), p("erētur"), p("erēmur"), p("erēminī"), p("erentur")};
+constexpr Reihe6 IMPF_KONJ_PAS_G{p1("erer"), p1("erēris"), p1("erētur"), p1("erēmur"), p1("erēminī"), p1("erentur")};
 
 constexpr Klassen kPrsIndPas{PRS_PAS_A, PRS_PAS_E, PRS_PAS_I, PRS_PAS_K, PRS_PAS_G};
 constexpr Klassen kImpfIndPas{IMPF_PAS_AE, IMPF_PAS_AE, IMPF_PAS, IMPF_PAS, IMPF_PAS};
@@ -80,43 +80,43 @@ constexpr Klassen kImpfKonjPas{IMPF_KONJ_PAS, IMPF_KONJ_PAS, IMPF_KONJ_PAS, IMPF
 
 // ---- Perfect system, active, with the shortened (v-less) forms ---------
 
-constexpr Reihe6 PERF_IND{r("i"), r("isti"), r("it"), r("imus"), r("istis"), r("erunt")};
-constexpr Reihe6 PQPF_IND{r("eram"), r("eras"), r("erat"), r("eramus"), r("eratis"), r("erant")};
-constexpr Reihe6 FUT2_IND{r("ero"), r("eris"), r("erit"), r("erimus"), r("eritis"), r("erint")};
-constexpr Reihe6 PERF_KONJ{r("erim"), r("eris"), r("erit"), r("erimus"), r("eritis"), r("erint")};
-constexpr Reihe6 PQPF_KONJ{r("issem"), r("isses"), r("isset"), r("issemus"), r("issetis"), r("issent")};
+constexpr Reihe6 PERF_IND{r("ī"), r("istī"), r("it"), r("imus"), r("istis"), r("ērunt")};
+constexpr Reihe6 PQPF_IND{r("eram"), r("erās"), r("erat"), r("erāmus"), r("erātis"), r("erant")};
+constexpr Reihe6 FUT2_IND{r("erō"), r("eris"), r("erit"), r("erimus"), r("eritis"), r("erint")};
+constexpr Reihe6 PERF_KONJ{r("erim"), r("erīs"), r("erit"), r("erīmus"), r("erītis"), r("erint")};
+constexpr Reihe6 PQPF_KONJ{r("issem"), r("issēs"), r("isset"), r("issēmus"), r("issētis"), r("issent")};
 
-constexpr Reihe6 PERF_IND_KURZ{FEHLT, r1("sti"), FEHLT, FEHLT, r1("stis"), r1("runt")};
-constexpr Reihe6 PQPF_IND_KURZ{r1("ram"), r1("ras"), r1("rat"), r1("ramus"), r1("ratis"), r1("rant")};
-constexpr Reihe6 FUT2_IND_KURZ{r1("ro"), r1("ris"), r1("rit"), r1("rimus"), r1("ritis"), r1("rint")};
-constexpr Reihe6 PERF_KONJ_KURZ{r1("rim"), r1("ris"), r1("rit"), r1("rimus"), r1("ritis"), r1("rint")};
-constexpr Reihe6 PQPF_KONJ_KURZ{r1("ssem"), r1("sses"), r1("sset"), r1("ssemus"), r1("ssetis"), r1("ssent")};
+constexpr Reihe6 PERF_IND_KURZ{FEHLT, r1("stī"), FEHLT, FEHLT, r1("stis"), r1("runt")};
+constexpr Reihe6 PQPF_IND_KURZ{r1("ram"), r1("rās"), r1("rat"), r1("rāmus"), r1("rātis"), r1("rant")};
+constexpr Reihe6 FUT2_IND_KURZ{r1("rō"), r1("ris"), r1("rit"), r1("rimus"), r1("ritis"), r1("rint")};
+constexpr Reihe6 PERF_KONJ_KURZ{r1("rim"), r1("rīs"), r1("rit"), r1("rīmus"), r1("rītis"), r1("rint")};
+constexpr Reihe6 PQPF_KONJ_KURZ{r1("ssem"), r1("ssēs"), r1("sset"), r1("ssēmus"), r1("ssētis"), r1("ssent")};
 
 // ---- Compound perfect system: participle + form of esse -----------------
 
 using Hilfsverb = std::array<const char *, 6>;
 constexpr Hilfsverb SUM{"sum", "es", "est", "sumus", "estis", "sunt"};
-constexpr Hilfsverb ERAM{"eram", "eras", "erat", "eramus", "eratis", "erant"};
-constexpr Hilfsverb ERO{"ero", "eris", "erit", "erimus", "eritis", "erunt"};
-constexpr Hilfsverb SIM{"sim", "sis", "sit", "simus", "sitis", "sint"};
-constexpr Hilfsverb ESSEM{"essem", "esses", "esset", "essemus", "essetis", "essent"};
+constexpr Hilfsverb ERAM{"eram", "erās", "erat", "erāmus", "erātis", "erant"};
+constexpr Hilfsverb ERO{"erō", "eris", "erit", "erimus", "eritis", "erunt"};
+constexpr Hilfsverb SIM{"sim", "sīs", "sit", "sīmus", "sītis", "sint"};
+constexpr Hilfsverb ESSEM{"essem", "essēs", "esset", "essēmus", "essētis", "essent"};
 
 // Participle endings by gender (m, f, n), singular and plural.
 constexpr const char *PART_SG[3] = {"us", "a", "um"};
-constexpr const char *PART_PL[3] = {"i", "ae", "a"};
+constexpr const char *PART_PL[3] = {"ī", "ae", "a"};
 
 // ---- Imperatives: persons 2 and 5 (I); 2, 3, 5, 6 (II) ------------------
 
 constexpr Reihe6 IMP1_AE{FEHLT, p(""), FEHLT, FEHLT, p("te"), FEHLT};
 constexpr Reihe6 IMP1_K{FEHLT, p("e"), FEHLT, FEHLT, p("ite"), FEHLT};
 constexpr Reihe6 IMP1_G{FEHLT, p1("e"), FEHLT, FEHLT, p("te"), FEHLT};
-constexpr Reihe6 IMP2_AE{FEHLT, p("to"), p("to"), FEHLT, p("tote"), p("nto")};
-constexpr Reihe6 IMP2_I{FEHLT, p("to"), p("to"), FEHLT, p("tote"), p("unto")};
-constexpr Reihe6 IMP2_K{FEHLT, p("ito"), p("ito"), FEHLT, p("itote"), p("unto")};
+constexpr Reihe6 IMP2_AE{FEHLT, p("tō"), p("tō"), FEHLT, p("tōte"), p("ntō")};
+constexpr Reihe6 IMP2_I{FEHLT, p("tō"), p("tō"), FEHLT, p("tōte"), p("untō")};
+constexpr Reihe6 IMP2_K{FEHLT, p("itō"), p("itō"), FEHLT, p("itōte"), p("untō")};
 
-constexpr Reihe6 IMP1_DEP{FEHLT, p("re"), FEHLT, FEHLT, p("mini"), FEHLT};
-constexpr Reihe6 IMP1_DEP_K{FEHLT, p("ere"), FEHLT, FEHLT, p("imini"), FEHLT};
-constexpr Reihe6 IMP1_DEP_G{FEHLT, p1("ere"), FEHLT, FEHLT, p("mini"), FEHLT};
+constexpr Reihe6 IMP1_DEP{FEHLT, p("re"), FEHLT, FEHLT, p("minī"), FEHLT};
+constexpr Reihe6 IMP1_DEP_K{FEHLT, p("ere"), FEHLT, FEHLT, p("iminī"), FEHLT};
+constexpr Reihe6 IMP1_DEP_G{FEHLT, p1("ere"), FEHLT, FEHLT, p("minī"), FEHLT};
 constexpr Reihe6 IMP2_DEP_AE{FEHLT, p("tor"), p("tor"), FEHLT, FEHLT, p("ntor")};
 constexpr Reihe6 IMP2_DEP_I{FEHLT, p("tor"), p("tor"), FEHLT, FEHLT, p("untor")};
 constexpr Reihe6 IMP2_DEP_K{FEHLT, p("itor"), p("itor"), FEHLT, FEHLT, p("untor")};
@@ -129,13 +129,13 @@ constexpr Klassen kImp2Dep{IMP2_DEP_AE, IMP2_DEP_AE, IMP2_DEP_I, IMP2_DEP_K, IMP
 // ---- Gerund: Nominativ to Ablativ Sg. -----------------------------------
 
 using Reihe5 = std::array<Zelle, 5>;
-constexpr Reihe5 GERUNDIUM_AE{vok(), p("ndi"), p("ndo"), p("ndum"), p("ndo")};
-constexpr Reihe5 GERUNDIUM{vok(), p("endi"), p("endo"), p("endum"), p("endo")};
+constexpr Reihe5 GERUNDIUM_AE{vok(), p("ndī"), p("ndō"), p("ndum"), p("ndō")};
+constexpr Reihe5 GERUNDIUM{vok(), p("endī"), p("endō"), p("endum"), p("endō")};
 
 // Present passive infinitive, also the deponent's present infinitive.
 Zelle InfinitivPraesensPassiv(int32_t kd)
 {
-    return kd == KD_K ? p("i") : kd == KD_G ? p("") : p("ri");
+    return kd == KD_K ? p("ī") : kd == KD_G ? p("^") : p("rī");
 }
 
 // Table of a simple-tense block, or nullptr if the mood has no such tense.
@@ -210,7 +210,17 @@ void EinfachPassiv(TErzeuger &e, int32_t modus, int32_t tempus, int32_t person)
     if (!t)
         return;
     const int32_t gv = e.vok.Deponens() ? fid::AKTIV : fid::PASSIV;
-    e.Reihe(t->Fuer(e.vok.KonjDekl()), {.basis = gv | modus | tempus, .filter = person});
+    const Reihe6 &reihe = t->Fuer(e.vok.KonjDekl());
+    e.Reihe(reihe, {.basis = gv | modus | tempus, .filter = person});
+    // -re beside -ris: amāris / amāre.
+    if (Zugelassen(person, fid::P2_SG)) {
+        QString text = e.Text(reihe[fid::P2_SG - 1], {});
+        if (text.endsWith(QLatin1String("ris"))) {
+            text.chop(2);
+            text.append(QLatin1Char('e'));
+            e.VarianteAnfuegen(gv | modus | tempus | fid::P2_SG, std::move(text));
+        }
+    }
 }
 
 void EinfachAktiv(TErzeuger &e, int32_t modus, int32_t tempus, int32_t person)
@@ -237,10 +247,8 @@ void Zusammengesetzt(TErzeuger &e, int32_t modus, int32_t tempus, int32_t person
                 continue;
             QString text;
             if (!q.isEmpty()) {
-                const QLatin1StringView endung(nr <= fid::P3_SG ? PART_SG[g] : PART_PL[g]);
-                const QLatin1StringView hilfe((*b.hilfsverb)[nr - 1]);
-                text.reserve(q.size() + endung.size() + 1 + hilfe.size());
-                text.append(q).append(endung).append(QLatin1Char(' ')).append(hilfe);
+                text = e.Verbinden(q, nr <= fid::P3_SG ? PART_SG[g] : PART_PL[g]);
+                text.append(QLatin1Char(' ')).append(e.Verbinden(QString(), (*b.hilfsverb)[nr - 1]));
             }
             e.Anfuegen(gv | modus | tempus | nr, std::move(text), g == 0 ? 1 : 2);
         }
@@ -256,6 +264,9 @@ void PerfektAktiv(TErzeuger &e, int32_t modus, int32_t tempus, int32_t person)
         return;
     const int32_t basis = fid::AKTIV | modus | tempus;
     e.Reihe(*b.voll, {.basis = basis, .filter = person});
+    // -ēre beside -ērunt: amāvērunt / amāvēre.
+    if (modus == fid::INDIKATIV && tempus == fid::PERFEKT && Zugelassen(person, fid::P3_PL))
+        e.VarianteAnfuegen(basis | fid::P3_PL, e.Text(r("ēre"), {}));
     // The v-less forms follow the block, whatever person was asked for.
     if (e.st.R.endsWith(QLatin1Char('v')))
         e.Reihe(*b.kurz, {.basis = fid::VERKUERZT | basis, .variante = 2});
@@ -340,9 +351,9 @@ void InfinitiveErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
     }
     if (tempus == 0 || tempus == fid::FUTUR1) {
         if (aktiv)
-            einzeln(fid::INFINITIV | fid::AKTIV | fid::FUTUR1, u("rum esse"));
+            einzeln(fid::INFINITIV | fid::AKTIV | fid::FUTUR1, u("^rum esse"));
         if (passiv)
-            einzeln(fid::INFINITIV | fid::PASSIV | fid::FUTUR1, u("m iri"), passivLauf);
+            einzeln(fid::INFINITIV | fid::PASSIV | fid::FUTUR1, u("m īrī"), passivLauf);
     }
 }
 
@@ -350,7 +361,7 @@ void SupineErzeugen(TFormenmanager &m, const TVokabel &v, int32_t s)
 {
     if (v.Deponens())
         return;
-    static constexpr std::array<Zelle, 2> SUPINA{u(""), u("m")};
+    static constexpr std::array<Zelle, 2> SUPINA{u("^"), u("m")};
     TErzeuger e(m, v);
     e.Reihe(SUPINA, {.basis = fid::SUPINUM, .filter = fid::Person(s)});
 }

@@ -208,6 +208,38 @@ TEST(PruefenBilden, TakesTheFormAsPupilsTypeItButNotWithPunctuation)
     EXPECT_EQ(test.ProzentFalsch(), 57);
 }
 
+// A form with a second ending takes either; the other persons stay wrong.
+TEST(PruefenBilden, EitherEndingOfTheAskedFormIsRight)
+{
+    const struct {
+        int32_t id;
+        const char *gefragt;
+        std::vector<std::pair<const char *, bool>> antworten;
+    } faelle[] = {
+        {fid::P3_PL | fid::PERFEKT | fid::INDIKATIV | fid::AKTIV,
+         "laudaverunt",
+         {{"laudavere", true}, {"laudarunt", true}, {"laudaverunt", true}, {"laudavit", false}}},
+        {fid::P2_SG | fid::PRAESENS | fid::INDIKATIV | fid::PASSIV,
+         "laudaris",
+         {{"laudare", true}, {"laudāre", true}, {"laudaris", true}, {"laudamini", false}}},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.gefragt);
+        TTestConfig tc;
+        tc.config.flVerb = {QString::number(f.id)};
+        TLektion *lektion = Lektion(Liste(Laudare));
+        TFesterZufall zufall;
+        TFormenTest test(*lektion, tc.config, zufall);
+        for (const auto &[antwort, richtig] : f.antworten) {
+            SCOPED_TRACE(antwort);
+            ASSERT_TRUE(test.NaechsteForm());
+            ASSERT_EQ(S(test.formText), f.gefragt);
+            test.antwort = QString::fromUtf8(antwort);
+            EXPECT_EQ(test.Pruefen(), richtig);
+        }
+    }
+}
+
 // The identifier of the forms tree's node with that caption, as the
 // "Formen bestimmen" window hands it over.
 int32_t Knoten(const TVokabel &v, const char *beschriftung)

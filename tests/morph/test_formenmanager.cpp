@@ -44,7 +44,12 @@ TEST(Sonderformen, ReplaceOnlyTheFullFormNotItsShortenedForms)
     Sonderform(v, 354, "amavisti!");
     TFormenmanager m;
     m.FormenErzeugen(v, PERF_IND_AKT);
-    EXPECT_EQ(Texte(m), "amavi, amavisti!, amavit, amavimus, amavistis, amaverunt, amasti, amastis, amarunt");
+    EXPECT_EQ(Texte(m), "amavi, amavisti!, amavit, amavimus, amavistis, amaverunt, amavere, amasti, amastis, amarunt");
+    m.Zuruecksetzen();
+    // A special form of an identifier drops the second ending built by rule.
+    Sonderform(v, 358, "amaverunt!");
+    m.FormenErzeugen(v, PERF_IND_AKT | fid::P3_PL);
+    EXPECT_EQ(Texte(m), "amaverunt!, amasti, amastis, amarunt");
     m.Zuruecksetzen();
     Sonderform(v, fid::VERKUERZT | 354, "amasti!");
     m.FormenErzeugen(v, PERF_IND_AKT | fid::P2_SG);

@@ -72,14 +72,16 @@ TEST(Perfektformen, AddShortenedFormsAfterTheBlockWhateverPersonWasAsked)
 
     EXPECT_EQ(Erzeugt(Amare(), KONJ_AKT | fid::PLUSQUAMPERFEKT | fid::P1_PL),
               "amavissemus, amassem, amasses, amasset, amassemus, amassetis, amassent");
-    EXPECT_EQ(Erzeugt(Regere(), IND_AKT | fid::PERFEKT), "rexi, rexisti, rexit, reximus, rexistis, rexerunt");
+    // -ere beside -erunt follows the block as a second ending.
+    EXPECT_EQ(Erzeugt(Regere(), IND_AKT | fid::PERFEKT), "rexi, rexisti, rexit, reximus, rexistis, rexerunt, rexere");
 }
 
 TEST(Passivformen, FollowTheClassTablesAndTheCompoundRuns)
 {
-    EXPECT_EQ(Erzeugt(Capere(), IND_PAS | fid::PRAESENS), "capior, caperis, capitur, capimur, capimini, capiuntur");
+    EXPECT_EQ(Erzeugt(Capere(), IND_PAS | fid::PRAESENS),
+              "capior, caperis, capitur, capimur, capimini, capiuntur, capere");
     EXPECT_EQ(Erzeugt(Capere(), KONJ_PAS | fid::IMPERFEKT | fid::P1_SG), "caperer");
-    EXPECT_EQ(Erzeugt(Regere(), IND_PAS | fid::FUTUR1 | fid::P2_SG), "regeris");
+    EXPECT_EQ(Erzeugt(Regere(), IND_PAS | fid::FUTUR1 | fid::P2_SG), "regeris, regere");
 
     TFormenmanager m;
     m.FormenErzeugen(Amare(), IND_PAS | fid::PERFEKT);
@@ -99,8 +101,8 @@ TEST(Deponens, BuildsActiveFormsInPassiveShapeAndRefusesPassiveSelectors)
 {
     TFormenmanager m;
     m.FormenErzeugen(Hortari(), IND_AKT | fid::PRAESENS);
-    EXPECT_EQ(Texte(m), "hortor, hortaris, hortatur, hortamur, hortamini, hortantur");
-    EXPECT_EQ(Ids(m), (std::vector<int32_t>{329, 330, 331, 332, 333, 334}));
+    EXPECT_EQ(Texte(m), "hortor, hortaris, hortatur, hortamur, hortamini, hortantur, hortare");
+    EXPECT_EQ(Ids(m), (std::vector<int32_t>{329, 330, 331, 332, 333, 334, 330}));
     EXPECT_EQ(S(m.Ergebnisliste()[0].bezeichnung), "1. Prs. Sg. Präsens Aktiv Indikativ");
 
     EXPECT_EQ(Erzeugt(Hortari(), IND_PAS | fid::PRAESENS), "");

@@ -131,6 +131,15 @@ class Liste(list):
     def add(self, fid, bez, text, var=1):
         self.append((fid, bez, text, var))
 
+    def zweite_endung(self, fid, bez, text):
+        # A second ending as grammars print it (amare beside amaris); a stored
+        # special form of the same identifier drops it again.
+        if text:
+            self.append((fid, bez, text, 2))
+            self.zweite.add(len(self) - 1)
+
+    zweite = None
+
 
 def personen(p, erlaubt=range(1, 7)):
     return [x for x in erlaubt if p == 0 or p == x]
@@ -218,6 +227,8 @@ def praesens_passiv(e, L, modus, t, p):
             else:
                 t6 = [P + s for s in ends]
         L.add(x + t + modus + basis, finit_bez(x, t, stimme, modus), t6[i] if P else "")
+        if x == 2 and P and t6[1].endswith("ris"):
+            L.zweite_endung(x + t + modus + basis, finit_bez(x, t, stimme, modus), t6[1][:-2] + "e")
 
 
 PERF_AKT = {
@@ -250,6 +261,8 @@ def perfekt_aktiv(e, L, modus, t, p):
     for x in personen(p):
         L.add(x + t + modus + AKT, finit_bez(x, t, "Aktiv", modus),
               R + PERF_AKT[(modus, t)][x - 1] if R else "")
+        if modus == IND and t == PERF and x == 6 and R:
+            L.zweite_endung(x + t + modus + AKT, finit_bez(x, t, "Aktiv", modus), R + "ere")
     if R.endswith("v"):   # shortened forms, whatever the person filter asked for
         for x, end in PERF_KURZ[(modus, t)].items():
             L.add(KURZ + x + t + modus + AKT,
@@ -462,6 +475,8 @@ def substantivformen(e, L, s):
         else:
             text = N + tab[c - 3] if N else ""
         L.add(G + kasus_id(c), KASUS[c - 1], text)
+        if c == 9 and k in (24, 56) and not n and N:   # turres beside turris, civis beside cives
+            L.zweite_endung(G + kasus_id(c), KASUS[c - 1], N + ("es" if k == 24 else "is"))
 
 
 # ---------------------------------------------------------------- adjectives
@@ -493,6 +508,13 @@ def positiv(e, L, s, d):
             elif text and d == SUP:
                 text = "maxime " + text
         L.add(g + d + kasus_id(k), "%s %s%s" % (KASUS[k - 1], GENUSWORT[g], zusatz), text)
+        if N and e.klasse == 24:
+            vor = {KOMP: "magis ", SUP: "maxime "}.get(d, "")
+            bez = "%s %s%s" % (KASUS[k - 1], GENUSWORT[g], zusatz)
+            if k == 9 and g != NEUT:                    # acris beside acres
+                L.zweite_endung(g + d + kasus_id(k), bez, vor + N + "is")
+            if k == 5 and not e.form2 and not e.form3 and not e.PLT:   # felice beside felici
+                L.zweite_endung(g + d + kasus_id(k), bez, vor + N + "e")
 
 
 def endet_unsteigerbar(v):
@@ -568,9 +590,13 @@ def adverbplatzhalter(e, L, s):
 
 def formen_erzeugen(e, L, s):
     n0 = len(L)
+    L.zweite = set()
     {"v": verbformen, "s": substantivformen, "d": adverbplatzhalter,
      "a": adjektivformen, "p": pronomenformen}.get(e.wortart, lambda *a: None)(e, L, s)
     # stored special forms replace the text of every record with their identifier
+    for i in sorted(L.zweite, reverse=True):
+        if L[i][0] in e.sonderformen:
+            del L[i]
     for i, (fid, bez, text, var) in enumerate(L):
         if fid in e.sonderformen:
             L[i] = (fid, bez, e.sonderformen[fid], var)

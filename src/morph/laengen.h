@@ -1,0 +1,45 @@
+#pragma once
+
+// Vowel lengths of Latin text: macrons on long vowels (ā ē ī ō ū ȳ). The
+// plain text every lookup uses is the marked one with the marks taken off.
+
+#include <QString>
+#include <QStringView>
+
+namespace lexovita {
+
+// The text without length marks: macrons and breves come off, precomposed or
+// combining; every other character stays as it is.
+QString LaengenEntfernen(QStringView text);
+
+// True if the text carries a macron or breve.
+bool HatLaengen(QStringView text);
+
+// The text in composed form with breves dropped, as marked texts are kept.
+QString LaengenBereinigen(QStringView text);
+
+// Long and short counterparts of a vowel; other characters come back unchanged.
+QChar LangVokal(QChar c);
+QChar KurzVokal(QChar c);
+bool IstLateinVokal(QChar c); // a e i o u y, long or short, either case
+
+// Stem plus ending by the rules of the join:
+// - a leading '^' in the ending lengthens the stem's last vowel (amārēmus,
+//   amātūrus, capī) and is dropped;
+// - a long last vowel of the stem is shortened before a vowel (moneō,
+//   audiunt), before a final -m, -t, -nt and before -nt-/-nd- (amat, amant,
+//   amantis, amandī);
+// - the ē of -ēī stays long only after a vowel (diēī, but reī, fideī).
+QString LangVerbinden(const QString &stamm, QStringView endung);
+
+// The plain form of an ending as the marked tables write it ('^' dropped).
+QString EndungSchlicht(const char *endungUtf8);
+
+// The word with an acute on the stressed vowel by the rule of the
+// penultimate: two syllables stress the first; longer words the penultimate
+// if it is long by nature or position, else the antepenultimate. Muta cum
+// liquida does not make position; qu and a consonantal i or u (initial or
+// between vowels) count as consonants. Text without a vowel comes back as it is.
+QString Betonen(QStringView wort);
+
+} // namespace lexovita
