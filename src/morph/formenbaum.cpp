@@ -270,4 +270,16 @@ QString ErsteFormText(TFormenmanager &manager, const TVokabel &v, int32_t formId
     return manager.Ergebnisliste().empty() ? QString() : manager.Ergebnisliste().front().text;
 }
 
+QString FormenText(TFormenmanager &manager, const TVokabel &v, int32_t formId)
+{
+    manager.Zuruecksetzen();
+    if (formId > 0)
+        manager.FormenErzeugen(v, formId);
+    QStringList texte;
+    for (const TLatForm &f : manager.Ergebnisliste())
+        if (f.formId == formId && !f.text.isEmpty() && !texte.contains(f.text))
+            texte.append(f.text);
+    return texte.join(QStringLiteral(" / "));
+}
+
 } // namespace lexovita

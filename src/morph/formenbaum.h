@@ -51,5 +51,8 @@ std::vector<TBaumKnoten> AnalyseBaumKnoten(const TVokabel &v, const std::vector<
 // Text of the first form the entry has for the identifier (special forms
 // applied), empty if there is none. Empties the manager's result list first.
 QString ErsteFormText(TFormenmanager &manager, const TVokabel &v, int32_t formId);
+// Every text of the form, the first ending before the second as grammars
+// print them: "amaris / amare". For the forms table and tree.
+QString FormenText(TFormenmanager &manager, const TVokabel &v, int32_t formId);
 
 } // namespace lexovita

@@ -27,7 +27,7 @@ TFormentabelle FormentabelleErzeugen(TFormenmanager &manager, const TVokabel &v,
     if (t.vorlage.isEmpty())
         return t;
     const QStringList vorlage = VorlageLesen(QDir(vorlagenOrdner).filePath(t.vorlage));
-    t.zeilen = FormentabelleSeite(v, vorlage, [&](int32_t formId) { return ErsteFormText(manager, v, formId); });
+    t.zeilen = FormentabelleSeite(v, vorlage, [&](int32_t formId) { return FormenText(manager, v, formId); });
     t.sprungmarken = Sprungmarken(t.zeilen);
     return t;
 }

@@ -45,7 +45,7 @@ TfrmVokabeleigenschaften::TfrmVokabeleigenschaften(QWidget *parent, TAnwendungsk
         TFormenmanager *m = m_formen.get();
         // The special forms loaded with the entry are the ones shown.
         m_formen->SetSonderformenEinsetzen(true);
-        FormenBaum(tvwFormen, *m_formen, *v, 1, {}, [v, m](int32_t formId) { return ErsteFormText(*m, *v, formId); });
+        FormenBaum(tvwFormen, *m_formen, *v, 1, {}, [v, m](int32_t formId) { return FormenText(*m, *v, formId); });
         // Read only: the boxes of the drill selection mean nothing here.
         for (QTreeWidgetItemIterator it(tvwFormen); *it; ++it)
             (*it)->setData(0, Qt::CheckStateRole, QVariant());

@@ -388,7 +388,7 @@ void TfrmWoerterbuch::VokabelZeigen()
     auto kopie = std::make_shared<TVokabel>();
     v->KopierenNach(*kopie);
     FormenBaum(tvwFormen, *m_formen, *kopie, 1, {},
-               [this, kopie](int32_t id) { return ErsteFormText(*m_formen, *kopie, id); });
+               [this, kopie](int32_t id) { return FormenText(*m_formen, *kopie, id); });
 }
 
 } // namespace lexovita
