@@ -8,8 +8,6 @@
 
 namespace lexovita {
 
-class IRueckfrage;
-
 // What a window shows about the large lexicon.
 struct TLexikonStatus {
     bool collatinus = false; // package data found
@@ -47,7 +45,7 @@ struct TUebernahme {
 // meanings in their groups, the special forms, and the marked forms with
 // their quantities as a memory aid. An entry with the same headword and
 // word class is offered instead of storing a second one.
-TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, IRueckfrage &rueckfrage, int32_t lexikonId);
+TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId);
 
 // Homographs of a headword with key forms and meanings, most frequent first.
 inline std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, const QString &wort)

@@ -3,6 +3,8 @@
 
 #include "cmd_austausch.h"
 
+#include "app/start.h"
+
 #include "app/importauftrag.h"
 #include "app/tabellenaustausch.h"
 #include "model/fehler.h"
@@ -34,7 +36,7 @@ class TKonsolenRueckfrage : public IRueckfrage {
 bool Bereit(TDatenmanager &daten)
 {
     TKonsolenRueckfrage rueckfrage;
-    if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+    if (DatenbankAktualisieren(daten, rueckfrage) == TAktualisierung::Abgebrochen) {
         Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
         return false;
     }

@@ -98,7 +98,7 @@ int Suche(const Aufruf &aufruf)
     try {
         TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
         TKonsolenRueckfrage rueckfrage(false);
-        if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+        if (DatenbankAktualisieren(daten, rueckfrage) == TAktualisierung::Abgebrochen) {
             Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
             return 1;
         }

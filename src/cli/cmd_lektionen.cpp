@@ -1,6 +1,8 @@
 // Commands on lesson files: import and export.
 
 #include "befehle.h"
+
+#include "app/start.h"
 #include "cmd_austausch.h"
 
 #include "app/importauftrag.h"
@@ -37,7 +39,7 @@ class TNurLesenRueckfrage : public IRueckfrage {
 bool Bereit(TDatenmanager &daten)
 {
     TNurLesenRueckfrage rueckfrage;
-    if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+    if (DatenbankAktualisieren(daten, rueckfrage) == TAktualisierung::Abgebrochen) {
         Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
         return false;
     }

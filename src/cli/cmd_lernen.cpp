@@ -2,6 +2,8 @@
 
 #include "befehle.h"
 
+#include "app/start.h"
+
 #include "app/wiederholdienst.h"
 #include "model/fehler.h"
 #include "model/rueckfrage.h"
@@ -30,7 +32,7 @@ class TOhneFragen : public IRueckfrage {
 bool Bereit(TDatenmanager &daten)
 {
     TOhneFragen rueckfrage;
-    if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+    if (DatenbankAktualisieren(daten, rueckfrage) == TAktualisierung::Abgebrochen) {
         Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
         return false;
     }

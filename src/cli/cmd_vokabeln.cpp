@@ -3,6 +3,8 @@
 
 #include "befehle.h"
 
+#include "app/start.h"
+
 #include "model/rueckfrage.h"
 #include "model/textpruefung.h"
 #include "morph/formenjson.h"
@@ -58,11 +60,11 @@ int Speichern(const Aufruf &aufruf)
     try {
         TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
         TZweiteVokabelRueckfrage rueckfrage;
-        if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+        if (DatenbankAktualisieren(daten, rueckfrage) == TAktualisierung::Abgebrochen) {
             Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
             return 1;
         }
-        TVokabelSpeicher speicher(daten, rueckfrage);
+        TVokabelSpeicher speicher(daten);
         int nr = 0, gespeichert = 0, fehler = 0;
         while (!ein.atEnd()) {
             const QByteArray zeile = ein.readLine().trimmed();
@@ -80,7 +82,7 @@ int Speichern(const Aufruf &aufruf)
             v.id = 0;
             BedeutungenLesen(zeile, v);
             try {
-                if (speicher.Speichern(v) == TVokabelSpeicher::Ergebnis::Gespeichert) {
+                if (speicher.Speichern(v, TVokabelSpeicher::Loesung::Daneben).Gespeichert()) {
                     ++gespeichert;
                     Ausgabe(QString::number(v.id) + QLatin1Char('\t') + TsvFeld(v.vokabel));
                 }
