@@ -1,5 +1,7 @@
 #include "app/lexikondienst.h"
 
+#include "app/anwendungskern.h"
+
 #include "store/analysequelle.h"
 #include "store/sqlite.h"
 #include "store/vokabelspeicher.h"
@@ -73,6 +75,17 @@ TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
     u.vokabelId = e.Gespeichert() ? v.id : e.andere;
     u.vorhanden = !e.Gespeichert();
     return u;
+}
+
+std::vector<TLexikonLemma> LexikonNachschlagen(TAnwendungskern &kern, const QString &wort)
+{
+    return LexikonSuchen(kern.Daten(), wort);
+}
+
+TLexikonBericht LexikonEinlesen(TAnwendungskern &kern, const TLexikonQuellen &quellen,
+                                const std::function<bool(int, int)> &fortschritt)
+{
+    return LexikonImportieren(kern.Daten(), quellen, fortschritt);
 }
 
 } // namespace lexovita

@@ -53,4 +53,12 @@ inline std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, cons
     return LexikonSuchen(daten, wort);
 }
 
+class TAnwendungskern;
+// The same on the core's database, for the command line.
+std::vector<TLexikonLemma> LexikonNachschlagen(TAnwendungskern &kern, const QString &wort);
+// The import on the calling thread; `fortschritt(erledigt, gesamt)` returns
+// false to cancel.
+TLexikonBericht LexikonEinlesen(TAnwendungskern &kern, const TLexikonQuellen &quellen,
+                                const std::function<bool(int, int)> &fortschritt);
+
 } // namespace lexovita

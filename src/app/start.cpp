@@ -31,8 +31,8 @@ TAktualisierung DatenbankAktualisieren(TDatenmanager &daten, IRueckfrage &rueckf
         daten.Aktualisieren();
         return TAktualisierung::Aktuell;
     }
-    const Antwort antwort = rueckfrage.Frage(ProgrammTitel(), AktualisierungsFrage(), KN_JA_NEIN_ABBRECHEN,
-                                             Antwort::Ja, Symbol::Information);
+    const Antwort antwort = rueckfrage.Frage(ProgrammTitel(), AktualisierungsFrage(), KN_JA_NEIN_ABBRECHEN, Antwort::Ja,
+                                             Symbol::Information);
     if (antwort == Antwort::Abbrechen)
         return TAktualisierung::Abgebrochen;
     // The user asked for a backup: without one the data must stay untouched.
@@ -80,8 +80,9 @@ bool VokabelindexSicherstellen(TDatenmanager &daten, IRueckfrage &rueckfrage)
 {
     if (!daten.VokabelindexFehlt())
         return false;
-    rueckfrage.Meldung(ProgrammTitel(),
-                       QStringLiteral("Es muss ein neuer Vokabelindex angelegt werden. Dies kann einige Sekunden dauern."));
+    rueckfrage.Meldung(
+        ProgrammTitel(),
+        QStringLiteral("Es muss ein neuer Vokabelindex angelegt werden. Dies kann einige Sekunden dauern."));
     if (!daten.VokabelindexAnlegen())
         return false;
     rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Der Vokabelindex wurde angelegt."));

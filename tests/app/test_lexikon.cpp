@@ -150,7 +150,8 @@ TEST_F(Lexikon, AnalyseFindetLexikonUndVokabelnZuerst)
         {"in", "in", 0, true},
         {"indu", "indu", 0, true}, // a second spelling of the same word
     };
-    TLexikonAnalyse analyse(daten);
+    TAnalysedienst dienst(daten);
+    TLexikonAnalyse analyse(dienst);
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.wort);
         const std::vector<TLexikonTreffer> &t = analyse.Analysieren(QString::fromUtf8(f.wort));
@@ -370,8 +371,7 @@ TEST_F(Lexikon, UebernahmeMachtEinenEchtenEintragOhneDoppel)
     ASSERT_EQ(v->merkhilfen.size(), 1u);
     EXPECT_EQ(v->merkhilfen[0]->merkhilfe, QStringLiteral("Längen: ămārĕ, ămō, ămāvī, ămātŭm"));
     // Meanings in groups and the noun's gender come along too.
-    const TUebernahme d =
-        LexikonLemmaUebernehmen(daten, LexikonSuchen(daten, QStringLiteral("dominus")).at(0).id);
+    const TUebernahme d = LexikonLemmaUebernehmen(daten, LexikonSuchen(daten, QStringLiteral("dominus")).at(0).id);
     const std::unique_ptr<TVokabel> dom = daten.VokabelLaden(d.vokabelId);
     EXPECT_EQ(dom->form2, QStringLiteral("m"));
     EXPECT_EQ(dom->MaxGruppe(), 2);
@@ -382,7 +382,8 @@ TEST_F(Lexikon, UebernahmeMachtEinenEchtenEintragOhneDoppel)
     EXPECT_EQ(nochmal.vokabelId, u.vokabelId);
     EXPECT_EQ(Zahl(daten, "SELECT count(*) FROM vokabel"), 2);
     // From now on the vocabulary answers for it.
-    TLexikonAnalyse analyse(daten);
+    TAnalysedienst dienst(daten);
+    TLexikonAnalyse analyse(dienst);
     for (const TLexikonTreffer &t : analyse.Analysieren(QStringLiteral("amat")))
         EXPECT_FALSE(t.ausLexikon);
 }
