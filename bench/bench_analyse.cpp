@@ -120,8 +120,7 @@ struct TTestdaten : TTempDatenbank {
 
     TTestdaten()
     {
-        TStilleRueckfrage stumm(Antwort::Nein);
-        TVokabelSpeicher speicher(*daten, stumm);
+        TVokabelSpeicher speicher(*daten);
         TStammbildner z(20261208);
         TFormenmanager m;
         std::vector<std::vector<QString>> formen;
@@ -130,11 +129,11 @@ struct TTestdaten : TTempDatenbank {
             TVokabel v;
             v.vokabel = QString::fromLatin1(w);
             v.SetWortart(WA_UNBESTIMMT);
-            speicher.VokabelAnlegen(v);
+            speicher.VokabelAnlegen(v, TVokabelSpeicher::Loesung::Daneben);
         }
         for (int i = int(std::size(kKleineWoerter)); i < kEintraege; ++i) {
             TVokabel v = Eintrag(z);
-            speicher.VokabelAnlegen(v);
+            speicher.VokabelAnlegen(v, TVokabelSpeicher::Loesung::Daneben);
             m.Zuruecksetzen();
             m.AlleFormenErzeugen(v);
             std::vector<QString> f;

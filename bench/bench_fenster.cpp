@@ -138,7 +138,7 @@ struct TGrossesWoerterbuch : TTempDatenbank {
 
     TGrossesWoerterbuch()
     {
-        TVokabelSpeicher speicher(*daten, frage);
+        TVokabelSpeicher speicher(*daten);
         std::mt19937 zufall(4711);
         std::uniform_int_distribution<int> wortart(1, 6), bedeutungen(1, 2);
         TTransaktion t(daten->Verbindung());
@@ -148,7 +148,7 @@ struct TGrossesWoerterbuch : TTempDatenbank {
             v.SetWortart(wortart(zufall));
             for (int b = bedeutungen(zufall); b > 0; --b)
                 v.BedeutungAnhaengen(QStringLiteral("Bedeutung %1").arg(zufall() % 20000), {}, 1);
-            speicher.VokabelAnlegen(v);
+            speicher.VokabelAnlegen(v, TVokabelSpeicher::Loesung::Daneben);
         }
         t.Bestaetigen();
         config = std::make_unique<TConfig>(ordner.filePath(QStringLiteral("einstellungen.ini")));

@@ -32,7 +32,6 @@ const TEintrag kEintraege[] = {
 };
 
 struct TDatenbank : TTempDatenbank {
-    TStilleRueckfrage stumm{Antwort::Nein};
     std::vector<int32_t> ids;
 
     TDatenbank()
@@ -47,7 +46,7 @@ struct TDatenbank : TTempDatenbank {
             v.SetKonjDekl(e.konjdekl);
             v.attribute |= e.flags;
             v.BedeutungAnhaengen(QStringLiteral("Bedeutung"), {}, 1);
-            TVokabelSpeicher(*daten, stumm).VokabelAnlegen(v);
+            TVokabelSpeicher(*daten).VokabelAnlegen(v, TVokabelSpeicher::Loesung::Daneben);
             ids.push_back(v.id);
         }
     }

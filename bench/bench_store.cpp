@@ -36,8 +36,7 @@ struct TTestdatenbank : TTempDatenbank {
 
     TTestdatenbank()
     {
-        TStilleRueckfrage stumm(Antwort::Nein);
-        TVokabelSpeicher speicher(*daten, stumm);
+        TVokabelSpeicher speicher(*daten);
         std::mt19937 zufall(4711);
         std::uniform_int_distribution<int> wortart(1, 6), konj(1, 7), bedeutungen(1, 4), gruppe(1, 2);
         TTransaktion t(daten->Verbindung());
@@ -53,7 +52,7 @@ struct TTestdatenbank : TTempDatenbank {
                 v.BedeutungAnhaengen(QStringLiteral("Bedeutung %1").arg(zufall() % 20000), QStringLiteral("Anm."),
                                      std::min(gruppe(zufall), v.MaxGruppe() + 1));
             v.MerkhilfeHinzufuegen(QStringLiteral("aid%1").arg(i), SPR_ENGLISCH);
-            speicher.VokabelAnlegen(v);
+            speicher.VokabelAnlegen(v, TVokabelSpeicher::Loesung::Daneben);
             if (i % 97 == 0)
                 praefixe.push_back(v.vokabel.left(2 + i % 3));
         }

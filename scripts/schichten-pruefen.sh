@@ -22,9 +22,10 @@ declare -A RANG=(
   [ui]=5 [cli]=5
 )
 # Lower layers that a layer must not include although its rank would allow
-# it: the windows reach the database only through app.
+# it: the windows and the command line reach the database only through app.
 declare -A AUSSER=(
   [ui]="store"
+  [cli]="store"
 )
 # The only layers that may include Qt's GUI and widget modules.
 GUI_SCHICHTEN="ui"

@@ -1,5 +1,6 @@
 #include "app/anwendungskern.h"
 
+#include "app/analysedienst.h"
 #include "app/einstellungsdienst.h"
 #include "app/lektionssitzung.h"
 #include "app/start.h"
@@ -19,6 +20,7 @@ TAnwendungskern::TAnwendungskern(TDatenmanager &daten, TConfig &config, IRueckfr
     m_daten.SetUhr(*m_uhr);
     m_einstellungen = std::make_unique<TEinstellungsdienst>(m_config);
     m_sitzung = std::make_unique<TLektionssitzung>(m_daten, m_rueckfrage, *m_uhr);
+    m_analyse = std::make_unique<TAnalysedienst>(m_daten);
 }
 
 TAnwendungskern::~TAnwendungskern() = default;

@@ -9,14 +9,16 @@ namespace lexovita {
 class IRueckfrage;
 class IUhr;
 class IZufall;
+class TAnalysedienst;
 class TConfig;
 class TEinstellungsdienst;
 class TDatenmanager;
 class TLektionssitzung;
 class TVokabel;
 
-// What the windows work on: the open database, the settings, the clock and
-// random source, the question interface and the lesson session. Windows
+// What the windows and the command line work on: the open database, the
+// settings, the clock and random source, the question interface, the lesson
+// session and the analysis service. Windows
 // hand the core to the services they use and never touch the tables.
 class TAnwendungskern {
   public:
@@ -35,6 +37,8 @@ class TAnwendungskern {
     const IUhr &Uhr() const { return *m_uhr; }
     IZufall &Zufall() { return *m_zufall; }
     TLektionssitzung &Sitzung() { return *m_sitzung; }
+    // The word-form analysis on this connection, shared by every window.
+    TAnalysedienst &Analyse() { return *m_analyse; }
 
     // Headword search of the quick add: entries beginning with the text.
     std::vector<std::unique_ptr<TVokabel>> VokabelnSuchen(const QString &text);
@@ -50,6 +54,7 @@ class TAnwendungskern {
     IZufall *m_zufall;
     std::unique_ptr<TEinstellungsdienst> m_einstellungen;
     std::unique_ptr<TLektionssitzung> m_sitzung;
+    std::unique_ptr<TAnalysedienst> m_analyse;
 };
 
 } // namespace lexovita

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
+#include "app/analysedienst.h"
 #include "app/einstellungsdienst.h"
 #include "model/vokabel.h"
-#include "morph/analyse.h"
-#include "morph/formenmanager.h"
-#include "store/analysequelle.h"
 #include "textmode/textanalyse.h"
 
 namespace lexovita {
@@ -119,19 +117,17 @@ void FormenlisteSetzen(TConfig &config, int32_t wortart, const QList<int32_t> &a
 void TFormenHolenAuftrag::Ausfuehren(TAuftragsKontext &k)
 {
     m_ergebnis = {};
-    TAnalysequelle quelle(k.Daten());
-    TLesesitzung sitzung(quelle);
-    TFormenmanager manager;
-    TFormanalyse analyse(manager, quelle);
+    // The job's own connection gets its own analysis service.
+    TAnalysedienst dienst(k.Daten());
+    TLesesitzung sitzung(dienst.Quelle());
+    TWortanalyse analyse(dienst.Quelle());
     // The walk of the text analysis, for its word boundaries and progress;
     // its sentence layout is not needed here.
     TextAnalysieren(
         m_text,
         [&](const QString &wort) {
-            analyse.Zuruecksetzen();
-            analyse.FormAnalysieren(wort);
-            for (const TLatForm &f : analyse.Ergebnisliste())
-                if (const TVokabel *v = analyse.VokabelImCache(f.vokabelId))
+            for (const TLatForm &f : analyse.Analysieren(wort))
+                if (const TVokabel *v = analyse.Vokabel(f.vokabelId))
                     FormHinzufuegen(m_ergebnis, v->Wortart(), f.formId);
             return std::vector<TLatForm>{};
         },

@@ -1,15 +1,13 @@
 #include "app/formendienst.h"
 
+#include "app/analysedienst.h"
 #include "app/anwendungskern.h"
 #include "app/lexikonanalyse.h"
 #include "app/lexikondienst.h"
 #include "app/seitencache.h"
 #include "model/config.h"
-#include "morph/analyse.h"
-#include "morph/formenmanager.h"
 #include "render/html.h"
 #include "render/seiten.h"
-#include "store/analysequelle.h"
 #include "store/datenmanager.h"
 #include "store/lexikon.h"
 
@@ -19,16 +17,21 @@
 
 namespace lexovita {
 
-TFormendienst::TFormendienst(TAnwendungskern &kern) : TFormendienst(kern.Daten(), kern.Config().VorlagenOrdner())
+TFormendienst::TFormendienst(TAnwendungskern &kern)
+    : TFormendienst(kern.Daten(), kern.Config().VorlagenOrdner(), &kern.Analyse())
 {
     m_rueckfrage = &kern.Rueckfrage();
 }
 
 TFormendienst::TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner)
-    : m_daten(daten), m_vorlagen(vorlagenOrdner), m_formen(std::make_unique<TFormenmanager>()),
-      // One word at a time: straight from the tables, no copy held in memory.
-      m_quelle(std::make_unique<TAnalysequelleSql>(daten)),
-      m_analyse(std::make_unique<TFormanalyse>(*m_formen, *m_quelle))
+    : TFormendienst(daten, vorlagenOrdner, nullptr)
+{
+}
+
+TFormendienst::TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner, TAnalysedienst *dienst)
+    : m_daten(daten), m_vorlagen(vorlagenOrdner),
+      m_eigenerDienst(dienst ? nullptr : std::make_unique<TAnalysedienst>(daten)),
+      m_dienst(dienst ? dienst : m_eigenerDienst.get()), m_analyse(m_dienst->Analyse())
 {
 }
 
@@ -48,15 +51,15 @@ std::unique_ptr<TVokabel> TFormendienst::VokabelLaden(int32_t id)
 
 std::vector<TAnalyseTreffer> TFormendienst::Analysieren(const QString &wort, bool verweise)
 {
-    m_analyse->Zuruecksetzen();
-    m_analyse->FormAnalysieren(wort);
+    TLesesitzung sitzung(m_dienst->Quelle());
+    m_analyse->Analysieren(wort);
 
     std::vector<TAnalyseTreffer> treffer;
     QSet<int32_t> gezeigt; // ids of all nodes, cross-references included
-    for (const TLatForm &f : m_analyse->Ergebnisliste()) {
+    for (const TLatForm &f : m_analyse->Ergebnisse()) {
         if (gezeigt.contains(f.vokabelId))
             continue;
-        const TVokabel *v = m_analyse->VokabelImCache(f.vokabelId);
+        const TVokabel *v = m_analyse->Vokabel(f.vokabelId);
         if (!v)
             continue;
         gezeigt.insert(f.vokabelId);
@@ -70,7 +73,7 @@ std::vector<TAnalyseTreffer> TFormendienst::Analysieren(const QString &wort, boo
             for (const QString &text : mitVerweisen.Verweise()) {
                 // The first entry in headword order whose headword begins with the reference.
                 m_stichwoerter.clear();
-                m_quelle->StichwoerterMitPraefix(text.toLower(), false, m_stichwoerter);
+                m_dienst->Quelle().StichwoerterMitPraefix(text.toLower(), false, m_stichwoerter);
                 if (m_stichwoerter.empty())
                     continue;
                 t.verweise.push_back({m_stichwoerter.front().vokabelId, text});
@@ -90,7 +93,7 @@ void TFormendienst::LexikonAnalysieren(const QString &wort, std::vector<TAnalyse
     if (!m_lexikon) {
         if (LexikonStand(m_daten).eintraege == 0)
             return;
-        m_lexikon = std::make_unique<TLexikonAnalyse>(m_daten);
+        m_lexikon = m_dienst->LexikonAnalyse();
     }
     for (const TLexikonTreffer &t : m_lexikon->Analysieren(wort)) {
         if (!t.ausLexikon || !t.vokabel)
@@ -154,25 +157,23 @@ QString TFormendienst::LexikonSeiteHtml(int32_t lemmaId)
 
 int32_t TFormendienst::LexikonUebernehmen(int32_t lemmaId)
 {
-    if (!m_rueckfrage)
-        return 0;
-    return LexikonLemmaUebernehmen(m_daten, *m_rueckfrage, lemmaId).vokabelId;
+    return LexikonLemmaUebernehmen(m_daten, lemmaId).vokabelId;
 }
 
 const std::vector<TLatForm> &TFormendienst::Ergebnisse() const
 {
-    return m_analyse->Ergebnisliste();
+    return m_analyse->Ergebnisse();
 }
 
 void TFormendienst::Leeren()
 {
-    m_analyse->Zuruecksetzen();
+    m_analyse->Formanalyse().Zuruecksetzen();
 }
 
 QString TFormendienst::AnalyseSeiteHtml(const TVokabel &v)
 {
     QStringList bezeichnungen;
-    for (const TLatForm &f : m_analyse->Ergebnisliste())
+    for (const TLatForm &f : m_analyse->Ergebnisse())
         if (f.vokabelId == v.id && !f.bezeichnung.isEmpty())
             bezeichnungen.append(f.bezeichnung);
     const QStringList vorlage = VorlageLesen(QDir(m_vorlagen).filePath(QStringLiteral("analyse.htm")));

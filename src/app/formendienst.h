@@ -19,8 +19,8 @@ class TLexikonAnalyse;
 class IRueckfrage;
 class TAnwendungskern;
 class TDatenmanager;
-class TFormenmanager;
-class TFormanalyse;
+class TAnalysedienst;
+class TWortanalyse;
 
 // One entry found by the form analysis, with the entries its
 // cross-references lead to.
@@ -37,12 +37,13 @@ struct TAnalyseTreffer {
 };
 
 // What the form-analysis dialog and the forms table window need of the
-// database and the generator. Each window owns one: it has its own forms
-// manager and result list, as no two windows share a manager.
+// database and the generator. Each window owns one: it has its own analysis
+// and result list over the core's analysis service.
 class TFormendienst {
   public:
     explicit TFormendienst(TAnwendungskern &kern);
-    // A data manager and the template folder alone: for tests and benchmarks.
+    // A data manager and the template folder alone, with an analysis service
+    // of its own: for tests and benchmarks.
     TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner);
     ~TFormendienst();
     TFormendienst(const TFormendienst &) = delete;
@@ -81,15 +82,16 @@ class TFormendienst {
     const QString &VorlagenOrdner() const { return m_vorlagen; }
 
   private:
+    TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner, TAnalysedienst *dienst);
     void Speichern(const QStringList &zeilen);
     void LexikonAnalysieren(const QString &wort, std::vector<TAnalyseTreffer> &treffer);
 
     TDatenmanager &m_daten;
     QString m_vorlagen;
-    IRueckfrage *m_rueckfrage = nullptr; // tells a failed page write; none without the core
-    std::unique_ptr<TFormenmanager> m_formen;
-    std::unique_ptr<IAnalysequelle> m_quelle;
-    std::unique_ptr<TFormanalyse> m_analyse;
+    IRueckfrage *m_rueckfrage = nullptr;             // tells a failed page write; none without the core
+    std::unique_ptr<TAnalysedienst> m_eigenerDienst; // only without the core
+    TAnalysedienst *m_dienst;
+    std::unique_ptr<TWortanalyse> m_analyse;
     std::vector<IAnalysequelle::TStichwortZeile> m_stichwoerter;
     // The large lexicon, once it holds lemmas; its results of the last word.
     std::unique_ptr<TLexikonAnalyse> m_lexikon;

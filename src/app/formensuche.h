@@ -8,14 +8,13 @@
 
 namespace lexovita {
 
-class TAnalysequelle;
+class TAnalysedienst;
 class TAnwendungskern;
-class TFormanalyse;
-class TFormenmanager;
+class TWortanalyse;
 
 // "In Formen suchen": finds the words of a text that are inflected forms of
-// the entries with a given headword. Owns its own forms manager; the search
-// window holds one while it is shown.
+// the entries with a given headword. Owns its own analysis over the core's
+// analysis service; the search window holds one while it is shown.
 class TFormensuche {
   public:
     explicit TFormensuche(TAnwendungskern &kern);
@@ -29,9 +28,8 @@ class TFormensuche {
     std::optional<TFundstelle> Suchen(const QString &text, int cursor, bool nachOben, const QString &stichwort);
 
   private:
-    std::unique_ptr<TAnalysequelle> m_quelle;
-    std::unique_ptr<TFormenmanager> m_manager;
-    std::unique_ptr<TFormanalyse> m_analyse;
+    TAnalysedienst &m_dienst;
+    std::unique_ptr<TWortanalyse> m_analyse;
 };
 
 } // namespace lexovita

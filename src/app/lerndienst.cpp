@@ -1,12 +1,12 @@
 #include "lerndienst.h"
 
+#include "app/analysedienst.h"
 #include "app/anwendungskern.h"
 #include "app/lehrbuchverwaltung.h"
 #include "app/lektionssitzung.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "morph/formenmanager.h"
-#include "store/analysequelle.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
 
@@ -30,15 +30,16 @@ class TSonderformenAusDatenbank : public ISonderformQuelle {
 
 } // namespace
 
-TLerndienst::TLerndienst(TAnwendungskern &kern) : TLerndienst(kern.Daten(), kern.Config(), kern.Zufall())
+TLerndienst::TLerndienst(TAnwendungskern &kern)
+    : m_daten(kern.Daten()), m_config(kern.Config()), m_zufall(kern.Zufall()), m_sitzung(&kern.Sitzung()),
+      m_sonderformen(std::make_unique<TSonderformenAusDatenbank>(kern.Daten())), m_analyse(&kern.Analyse().Quelle())
 {
-    m_sitzung = &kern.Sitzung();
 }
 
 TLerndienst::TLerndienst(TDatenmanager &daten, const TConfig &config, IZufall &zufall)
     : m_daten(daten), m_config(config), m_zufall(zufall),
       m_sonderformen(std::make_unique<TSonderformenAusDatenbank>(daten)),
-      m_analyse(std::make_unique<TAnalysequelle>(daten))
+      m_eigeneAnalyse(std::make_unique<TAnalysedienst>(daten)), m_analyse(&m_eigeneAnalyse->Quelle())
 {
 }
 
@@ -53,7 +54,7 @@ std::unique_ptr<TVokabeltest> TLerndienst::Vokabeltest(const TLektion &lektion)
 
 std::unique_ptr<TFormenTest> TLerndienst::FormenTest(const TLektion &lektion, TFormenTest::Modus modus)
 {
-    auto test = std::make_unique<TFormenTest>(lektion, m_config, m_zufall, m_analyse.get());
+    auto test = std::make_unique<TFormenTest>(lektion, m_config, m_zufall, m_analyse);
     test->Formenmanager().SetSonderformQuelle(m_sonderformen.get());
     test->SetModus(modus);
     return test;

@@ -17,6 +17,7 @@ class TConfig;
 class TDatenmanager;
 class TLektion;
 class TLektionssitzung;
+class TAnalysedienst;
 struct TVerwaltungsAuswahl;
 
 // Feeds the drill engines from the database: entries are loaded afresh for
@@ -59,7 +60,8 @@ class TLerndienst : public IVokabelQuelle {
     IZufall &m_zufall;
     TLektionssitzung *m_sitzung = nullptr;
     std::unique_ptr<ISonderformQuelle> m_sonderformen;
-    std::unique_ptr<IAnalysequelle> m_analyse;
+    std::unique_ptr<TAnalysedienst> m_eigeneAnalyse; // only without the core
+    IAnalysequelle *m_analyse = nullptr;
 };
 
 } // namespace lexovita

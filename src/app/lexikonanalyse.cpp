@@ -8,12 +8,12 @@
 
 namespace lexovita {
 
-TLexikonAnalyse::TLexikonAnalyse(TDatenmanager &daten)
-    : vokabelQuelle_(daten, TBestand::Vokabeln), lexikonQuelle_(daten, TBestand::Lexikon), sitzung_(vokabelQuelle_),
-      vokabelAnalyse_(vokabelManager_, vokabelQuelle_), lexikonAnalyse_(lexikonManager_, lexikonQuelle_)
+TLexikonAnalyse::TLexikonAnalyse(TAnalysedienst &dienst)
+    : sitzung_(dienst.Quelle(TBestand::Vokabeln)), vokabelAnalyse_(dienst.Analyse(TBestand::Vokabeln)),
+      lexikonAnalyse_(dienst.Analyse(TBestand::Lexikon))
 {
     // Both sources share the connection and thus the read snapshot.
-    lexikonQuelle_.Auffrischen();
+    dienst.Quelle(TBestand::Lexikon).Auffrischen();
 }
 
 QString TLexikonAnalyse::Schluesselformen(const TVokabel &v)
@@ -54,19 +54,15 @@ QString TLexikonAnalyse::Schluesselformen(const TVokabel &v)
 const std::vector<TLexikonTreffer> &TLexikonAnalyse::Analysieren(const QString &wort)
 {
     treffer_.clear();
-    vokabelAnalyse_.Zuruecksetzen();
-    vokabelAnalyse_.FormAnalysieren(wort);
     QSet<QString> gehalten; // folded headword + word class of the vocabulary's entries
-    for (const TLatForm &f : vokabelAnalyse_.Ergebnisliste()) {
-        const TVokabel *v = vokabelAnalyse_.VokabelImCache(f.vokabelId);
+    for (const TLatForm &f : vokabelAnalyse_->Analysieren(wort)) {
+        const TVokabel *v = vokabelAnalyse_->Vokabel(f.vokabelId);
         if (v)
             gehalten.insert(TFormanalyse::Falten(v->vokabel) + QString::number(v->Wortart()));
         treffer_.push_back({f, v, false, v ? Schluesselformen(*v) : QString()});
     }
-    lexikonAnalyse_.Zuruecksetzen();
-    lexikonAnalyse_.FormAnalysieren(wort);
-    for (const TLatForm &f : lexikonAnalyse_.Ergebnisliste()) {
-        const TVokabel *v = lexikonAnalyse_.VokabelImCache(f.vokabelId);
+    for (const TLatForm &f : lexikonAnalyse_->Analysieren(wort)) {
+        const TVokabel *v = lexikonAnalyse_->Vokabel(f.vokabelId);
         if (v && gehalten.contains(TFormanalyse::Falten(v->vokabel) + QString::number(v->Wortart())))
             continue;
         treffer_.push_back({f, v, true, v ? Schluesselformen(*v) : QString()});

@@ -1,11 +1,8 @@
 #pragma once
 
+#include "app/analysedienst.h"
 #include "model/latform.h"
 #include "model/vokabel.h"
-#include "morph/analyse.h"
-#include "morph/formenmanager.h"
-#include "store/analysequelle.h"
-#include "store/datenmanager.h"
 
 #include <QString>
 #include <memory>
@@ -24,11 +21,12 @@ struct TLexikonTreffer {
 
 // Word-form analysis over both stores: the vocabulary answers first, then
 // the lexicon adds the lemmas the vocabulary does not hold (same headword
-// and word class count as held). Uses the data manager's connection, so one
-// per thread.
+// and word class count as held). Reads through the sources of an analysis
+// service and holds a read session on them for its lifetime: made for a
+// batch of words, not kept.
 class TLexikonAnalyse {
   public:
-    explicit TLexikonAnalyse(TDatenmanager &daten);
+    explicit TLexikonAnalyse(TAnalysedienst &dienst);
 
     // The results of one word, vocabulary results first.
     const std::vector<TLexikonTreffer> &Analysieren(const QString &wort);
@@ -37,10 +35,8 @@ class TLexikonAnalyse {
     static QString Schluesselformen(const TVokabel &v);
 
   private:
-    TAnalysequelle vokabelQuelle_, lexikonQuelle_;
     TLesesitzung sitzung_;
-    TFormenmanager vokabelManager_, lexikonManager_;
-    TFormanalyse vokabelAnalyse_, lexikonAnalyse_;
+    std::unique_ptr<TWortanalyse> vokabelAnalyse_, lexikonAnalyse_;
     std::vector<TLexikonTreffer> treffer_;
 };
 

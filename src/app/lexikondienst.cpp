@@ -1,6 +1,7 @@
 #include "app/lexikondienst.h"
 
-#include "model/rueckfrage.h"
+#include "app/anwendungskern.h"
+
 #include "store/analysequelle.h"
 #include "store/sqlite.h"
 #include "store/vokabelspeicher.h"
@@ -35,7 +36,7 @@ void TLexikonImportAuftrag::Ausfuehren(TAuftragsKontext &kontext)
         kontext.Protokoll(h);
 }
 
-TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, IRueckfrage &rueckfrage, int32_t lexikonId)
+TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
 {
     TUebernahme u;
     TAnalysequelleSql lexikon(daten, TBestand::Lexikon);
@@ -69,10 +70,22 @@ TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, IRueckfrage &rueckfrag
         laengen.removeAt(2); // the gender letter
     laengen.removeAll(QString());
     v.MerkhilfeHinzufuegen(QStringLiteral("Längen: ") + laengen.join(QStringLiteral(", ")), SPR_ANDERE);
-    TVokabelSpeicher speicher(daten, rueckfrage);
-    if (speicher.VokabelAnlegen(v) == TVokabelSpeicher::Ergebnis::Gespeichert)
-        u.vokabelId = v.id;
+    // A namesake stored since the look-up above is offered like one found there.
+    const TVokabelSpeicher::Ergebnis e = TVokabelSpeicher(daten).VokabelAnlegen(v);
+    u.vokabelId = e.Gespeichert() ? v.id : e.andere;
+    u.vorhanden = !e.Gespeichert();
     return u;
+}
+
+std::vector<TLexikonLemma> LexikonNachschlagen(TAnwendungskern &kern, const QString &wort)
+{
+    return LexikonSuchen(kern.Daten(), wort);
+}
+
+TLexikonBericht LexikonEinlesen(TAnwendungskern &kern, const TLexikonQuellen &quellen,
+                                const std::function<bool(int, int)> &fortschritt)
+{
+    return LexikonImportieren(kern.Daten(), quellen, fortschritt);
 }
 
 } // namespace lexovita

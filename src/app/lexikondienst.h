@@ -8,8 +8,6 @@
 
 namespace lexovita {
 
-class IRueckfrage;
-
 // What a window shows about the large lexicon.
 struct TLexikonStatus {
     bool collatinus = false; // package data found
@@ -47,12 +45,20 @@ struct TUebernahme {
 // meanings in their groups, the special forms, and the marked forms with
 // their quantities as a memory aid. An entry with the same headword and
 // word class is offered instead of storing a second one.
-TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, IRueckfrage &rueckfrage, int32_t lexikonId);
+TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId);
 
 // Homographs of a headword with key forms and meanings, most frequent first.
 inline std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, const QString &wort)
 {
     return LexikonSuchen(daten, wort);
 }
+
+class TAnwendungskern;
+// The same on the core's database, for the command line.
+std::vector<TLexikonLemma> LexikonNachschlagen(TAnwendungskern &kern, const QString &wort);
+// The import on the calling thread; `fortschritt(erledigt, gesamt)` returns
+// false to cancel.
+TLexikonBericht LexikonEinlesen(TAnwendungskern &kern, const TLexikonQuellen &quellen,
+                                const std::function<bool(int, int)> &fortschritt);
 
 } // namespace lexovita

@@ -14,18 +14,6 @@
 
 namespace lexovita {
 
-namespace {
-
-// A restored backup from before an upgrade is upgraded at once: the user
-// has just chosen this data, so no second backup is offered.
-class TOhneBackup final : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-} // namespace
-
 TSicherungsdienst::TSicherungsdienst(TDatenmanager &daten, IRueckfrage &rueckfrage, const IUhr &uhr,
                                      TLektionssitzung *sitzung)
     : m_daten(daten), m_rueckfrage(rueckfrage), m_uhr(uhr), m_sitzung(sitzung)
@@ -132,10 +120,10 @@ TSicherungsErgebnis TSicherungsdienst::EinspielenAbschliessen(const TBackupPruef
         if (ausgang == TAuftragsausgang::Fehler)
             throw TFehler(fehler);
         m_daten.DatenbankErsetzen(auftrag.datei, [this] {
-            TOhneBackup still;
-            if (m_daten.DatenbankAktualisieren(still) == TDatenmanager::Aktualisierung::Abgebrochen)
-                throw TFehler(QStringLiteral("Die Datenbank des Backups konnte nicht aktualisiert werden."));
-            m_daten.VokabelindexAnlegen(still);
+            // A backup from before an upgrade is upgraded at once: the user
+            // has just chosen this data, so no second backup is offered.
+            m_daten.Aktualisieren();
+            m_daten.VokabelindexAnlegen();
             // The same check as on the scratch copy, now on the file in use:
             // only then is the previous database let go.
             DatenbankPruefen(m_daten.Verbindung());

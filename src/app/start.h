@@ -10,6 +10,18 @@ namespace lexovita {
 
 class IRueckfrage;
 
+// How the upgrade of an older database ended.
+enum class TAktualisierung {
+    Aktuell,      // nothing to do, or nothing worth a question
+    Aktualisiert, // tables changed, the user was told
+    Abgebrochen,  // Cancel, or the wanted backup failed: nothing changed, the caller ends the program
+};
+
+// Brings an older database up to date. An upgrade that changes tables asks
+// first through `rueckfrage` whether to make a backup (Ja: BackupAnbieten
+// must succeed, Nein: without, Abbrechen: not at all) and tells when done.
+TAktualisierung DatenbankAktualisieren(TDatenmanager &daten, IRueckfrage &rueckfrage);
+
 // The database of a data folder, opened at start and brought up to date.
 struct TDatenbankStart {
     std::unique_ptr<TDatenmanager> daten; // null when the upgrade was declined
@@ -33,8 +45,8 @@ QStringList StartLehrbuchOrdner();
 // True when the database holds no entry yet (the starter textbook may go in).
 bool DatenbankLeer(TDatenmanager &daten);
 
-// Builds the word index when it is missing; the data manager tells the user
-// through `rueckfrage`. True when it was built.
+// Builds the word index when it is missing, telling the user before and
+// after through `rueckfrage`. True when it was built.
 bool VokabelindexSicherstellen(TDatenmanager &daten, IRueckfrage &rueckfrage);
 
 } // namespace lexovita

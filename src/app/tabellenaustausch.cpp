@@ -1,5 +1,7 @@
 #include "app/tabellenaustausch.h"
 
+#include "app/anwendungskern.h"
+
 #include "model/csv.h"
 #include "model/fehler.h"
 #include "model/lektionsdatei.h"
@@ -148,5 +150,25 @@ if (m_fehlerhafte > 0)
     k.Protokoll(QStringLiteral("%1 fehlerhafte Zeilen wurden übergangen.").arg(m_fehlerhafte));
 k.Protokoll(ImportZusammenfassung(m_ergebnis));
 } // namespace lexovita
+
+int32_t LehrbuchSuchen(TAnwendungskern &kern, const QString &name)
+{
+    return TLektionsSpeicher(kern.Daten()).LehrbuchSuchen(name);
+}
+
+QByteArray LehrbuchAlsLektionsdatei(TAnwendungskern &kern, int32_t lehrbuchId, const QString &vorlagenOrdner)
+{
+    return TLektionsSpeicher(kern.Daten()).LehrbuchExportieren(lehrbuchId, vorlagenOrdner);
+}
+
+QByteArray LehrbuchAlsTabelle(TAnwendungskern &kern, int32_t lehrbuchId)
+{
+    return TLektionsSpeicher(kern.Daten()).LehrbuchAlsTabelle(lehrbuchId);
+}
+
+QByteArray LehrbuchAlsKarteikarten(TAnwendungskern &kern, int32_t lehrbuchId, const QSet<int32_t> &formenFuer)
+{
+    return LehrbuchAlsKarteikarten(kern.Daten(), lehrbuchId, formenFuer);
+}
 
 } // namespace lexovita

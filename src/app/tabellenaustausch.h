@@ -32,6 +32,14 @@ QString KarteikartenDateiname(const QString &gewaehlt);
 // The lesson's entries are copied and completed with their special forms
 // and cross-references from the database.
 QByteArray LehrbuchAlsKarteikarten(TDatenmanager &daten, int32_t lehrbuchId, const QSet<int32_t> &formenFuer);
+
+// A whole textbook for the command line's "export": its id by name (0 if
+// there is none), then the file in one of the three formats.
+class TAnwendungskern;
+int32_t LehrbuchSuchen(TAnwendungskern &kern, const QString &name);
+QByteArray LehrbuchAlsLektionsdatei(TAnwendungskern &kern, int32_t lehrbuchId, const QString &vorlagenOrdner);
+QByteArray LehrbuchAlsTabelle(TAnwendungskern &kern, int32_t lehrbuchId);
+QByteArray LehrbuchAlsKarteikarten(TAnwendungskern &kern, int32_t lehrbuchId, const QSet<int32_t> &formenFuer);
 QByteArray LektionAlsTabelle(TDatenmanager &daten, const TLektion &lektion);
 QByteArray LektionAlsKarteikarten(TDatenmanager &daten, const TLektion &lektion, const QSet<int32_t> &formenFuer);
 

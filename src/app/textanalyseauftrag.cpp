@@ -1,23 +1,20 @@
 #include "app/textanalyseauftrag.h"
 
-#include "morph/analyse.h"
-#include "morph/formenmanager.h"
-#include "store/analysequelle.h"
+#include "app/analysedienst.h"
 
 namespace lexovita {
 
 void TTextanalyseAuftrag::Ausfuehren(TAuftragsKontext &k)
 {
-    TAnalysequelle quelle(k.Daten());
-    TLesesitzung sitzung(quelle); // one snapshot for the whole text
-    TFormenmanager manager;
-    TFormanalyse analyse(manager, quelle);
+    // The job's own connection gets its own analysis service.
+    TAnalysedienst dienst(k.Daten());
+    TLesesitzung sitzung(dienst.Quelle()); // one snapshot for the whole text
+    TWortanalyse analyse(dienst.Quelle());
     m_ergebnis = TextAnalysieren(
         m_text,
         [&](const QString &wort) {
-            analyse.Zuruecksetzen();
-            analyse.FormAnalysieren(wort);
-            return analyse.Ergebnisliste();
+            analyse.Analysieren(wort);
+            return analyse.Ergebnisse();
         },
         [&] { return k.Abbruch(); }, [&](int prozent) { k.Gesamt(prozent, 100); });
     if (m_ergebnis.vollstaendig)

@@ -1,21 +1,18 @@
 #include "app/textmodus.h"
 
+#include "app/analysedienst.h"
 #include "app/anwendungskern.h"
 #include "app/auftrag.h"
 #include "app/lektionssitzung.h"
 #include "app/textanalyseauftrag.h"
 #include "model/rueckfrage.h"
-#include "morph/analyse.h"
-#include "morph/formenmanager.h"
-#include "store/analysequelle.h"
 #include "store/datenmanager.h"
 
 namespace lexovita {
 
 TTextmodus::TTextmodus(TAnwendungskern &kern, QObject *parent)
     : QObject(parent), m_kern(kern), m_laeufer(std::make_unique<TAuftragslaeufer>(kern.Daten())),
-      m_quelle(std::make_unique<TAnalysequelle>(kern.Daten())), m_manager(std::make_unique<TFormenmanager>()),
-      m_analyse(std::make_unique<TFormanalyse>(*m_manager, *m_quelle))
+      m_analyse(kern.Analyse().Analyse())
 {
     connect(m_laeufer.get(), &TAuftragslaeufer::gesamt, this, [this](int wert, int) { emit fortschritt(wert); });
     connect(m_laeufer.get(), &TAuftragslaeufer::beendet, this, &TTextmodus::Beendet);
@@ -118,7 +115,7 @@ const TVokabel *TTextmodus::Vokabel(int32_t id) const
     for (const auto &v : m_vokabeln)
         if (v->id == id)
             return v.get();
-    return m_analyse->VokabelImCache(id);
+    return m_analyse->Vokabel(id);
 }
 
 std::vector<TFarbbereich> TTextmodus::Klick(int satz, int offset)
@@ -166,16 +163,16 @@ std::vector<TFarbbereich> TTextmodus::Uebereinstimmung(int32_t vokabelId, const 
 void TTextmodus::Nachschlagen(const QString &wort)
 {
     Leeren();
-    m_analyse->Zuruecksetzen();
+    m_analyse->Formanalyse().Zuruecksetzen();
     const QString w = wort.trimmed();
     if (w.isEmpty())
         return;
     {
-        TLesesitzung sitzung(*m_quelle);
-        m_analyse->FormAnalysieren(w);
+        TLesesitzung sitzung(m_kern.Analyse().Quelle());
+        m_analyse->Analysieren(w);
     }
-    m_ergebnisse = m_analyse->Ergebnisliste();
-    for (const auto &v : m_analyse->Vokabelcache())
+    m_ergebnisse = m_analyse->Ergebnisse();
+    for (const auto &v : m_analyse->Formanalyse().Vokabelcache())
         m_wortkontext.push_back({v->id, v->vokabel, v->WortartText()});
 }
 

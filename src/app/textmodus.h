@@ -11,9 +11,7 @@ namespace lexovita {
 
 class TAnwendungskern;
 class TAuftragslaeufer;
-class TFormanalyse;
-class TFormenmanager;
-class TAnalysequelle;
+class TWortanalyse;
 class TLektion;
 class TTextanalyseAuftrag;
 class TVokabel;
@@ -80,10 +78,9 @@ class TTextmodus : public QObject {
     std::unique_ptr<TAuftragslaeufer> m_laeufer;
     std::shared_ptr<TTextanalyseAuftrag> m_auftrag;
     TLektion *m_analysiert = nullptr; // the lesson whose text the job reads
-    // Look-ups on the UI thread's connection.
-    std::unique_ptr<TAnalysequelle> m_quelle;
-    std::unique_ptr<TFormenmanager> m_manager;
-    std::unique_ptr<TFormanalyse> m_analyse;
+    // Look-ups on the UI thread's connection, through the core's analysis
+    // service; its own analysis keeps the looked-up entries.
+    std::unique_ptr<TWortanalyse> m_analyse;
     std::vector<TWortkontextZeile> m_wortkontext;
     std::vector<std::unique_ptr<TVokabel>> m_vokabeln; // rows loaded for clicks
     std::vector<TLatForm> m_ergebnisse;

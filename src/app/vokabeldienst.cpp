@@ -7,6 +7,7 @@
 #include "app/seitencache.h"
 #include "model/config.h"
 #include "model/lektion.h"
+#include "model/rueckfrage.h"
 #include "render/html.h"
 #include "render/seiten.h"
 #include "store/datenmanager.h"
@@ -82,12 +83,48 @@ std::unique_ptr<TVokabel> TVokabeldienst::ZumBearbeiten(const TVokabel &lektions
     return v;
 }
 
+QString TVokabeldienst::GleichlautendText(const QString &vokabel)
+{
+    QString zitiert = vokabel;
+    zitiert.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QStringLiteral("Die Vokabel '%1' ist mit der gleichen Wortart bereits in der Datenbank vorhanden.\r\n"
+                          "Soll diese Vokabel überschrieben werden?\r\n\r\n"
+                          "Wähle \"Nein\", um einen neuen Vokabeldatensatz anzulegen und die bereits vorhandene "
+                          "gleichlautende Vokabel nicht zu überschreiben.")
+        .arg(zitiert);
+}
+
+QString TVokabeldienst::BelegtText(const QString &bisher, int32_t bisherWortart, const TVokabel &neu)
+{
+    return QStringLiteral("Die Vokabel \"%1 (%2)\" wurde geändert in \"%3 (%4)\".\r\n\r\n"
+                          "Die Vokabel \"%3 (%4)\" ist jedoch bereits in der Datenbank vorhanden.\r\n"
+                          "Soll diese Vokabel überschrieben werden?")
+        .arg(bisher, WortartName(bisherWortart), neu.vokabel, neu.WortartText());
+}
+
 bool TVokabeldienst::Speichern(TVokabel &eintrag)
 {
     m_ersetzt = 0;
     eintrag.vokabel = eintrag.vokabel.trimmed();
-    TVokabelSpeicher speicher(m_daten, m_rueckfrage);
-    if (speicher.Speichern(eintrag) != TVokabelSpeicher::Ergebnis::Gespeichert)
+    TVokabelSpeicher speicher(m_daten);
+    TVokabelSpeicher::Ergebnis e = speicher.Speichern(eintrag);
+    if (e == TVokabelSpeicher::Ausgang::Gleichlautend) {
+        // Overwriting changes the entry in every lesson: never the default.
+        const Antwort antwort =
+            m_rueckfrage.Frage(QStringLiteral("Gleichlautende Vokabel"), GleichlautendText(eintrag.vokabel),
+                               KN_JA_NEIN_ABBRECHEN, Antwort::Nein, Symbol::Frage);
+        if (antwort == Antwort::Abbrechen)
+            return false;
+        e = speicher.Speichern(eintrag, antwort == Antwort::Ja ? TVokabelSpeicher::Loesung::Ersetzen
+                                                               : TVokabelSpeicher::Loesung::Daneben);
+    } else if (e == TVokabelSpeicher::Ausgang::Belegt) {
+        if (m_rueckfrage.Frage(ProgrammTitel(), BelegtText(e.bisherVokabel, e.bisherWortart, eintrag), KN_JA_NEIN,
+                               Antwort::Nein, Symbol::Frage) != Antwort::Ja)
+            return false;
+        e = speicher.Speichern(eintrag, TVokabelSpeicher::Loesung::Ersetzen);
+    }
+    // A second conflict (the entry was renamed and then deleted meanwhile) is not asked again.
+    if (!e.Gespeichert())
         return false;
     if (m_lektionen)
         m_ersetzt = m_lektionen->VokabelUeberallErsetzen(eintrag);

@@ -42,9 +42,15 @@ class TVokabeldienst {
     std::unique_ptr<TVokabel> ZumBearbeiten(const TVokabel &lektionsEintrag);
 
     // Stores the entry (a new row for id 0, else the update) and, once
-    // stored, replaces its copies in every open lesson. False when the user
-    // chose not to store in a duplicate question.
+    // stored, replaces its copies in every open lesson. A headword and word
+    // class that another entry has is asked about: for a new entry "Ja"
+    // replaces that one, "Nein" stores a second, "Abbrechen" nothing; for an
+    // edited entry "Ja" takes the other's place in its lessons. False when
+    // nothing was stored.
     bool Speichern(TVokabel &eintrag);
+    // The texts of those two questions.
+    static QString GleichlautendText(const QString &vokabel);
+    static QString BelegtText(const QString &bisher, int32_t bisherWortart, const TVokabel &neu);
     // How many lesson copies the last Speichern replaced.
     int ErsetzteKopien() const { return m_ersetzt; }
 

@@ -1,25 +1,22 @@
 #include "app/vokabellisteauftrag.h"
 
-#include "morph/analyse.h"
-#include "morph/formenmanager.h"
-#include "store/analysequelle.h"
+#include "app/analysedienst.h"
 
 namespace lexovita {
 
 void TVokabellisteAuftrag::Ausfuehren(TAuftragsKontext &k)
 {
-    TAnalysequelle quelle(k.Daten());
-    TLesesitzung sitzung(quelle); // one snapshot for the whole walk
-    TFormenmanager manager;
-    TFormanalyse analyse(manager, quelle);
+    // The job's own connection gets its own analysis service.
+    TAnalysedienst dienst(k.Daten());
+    TLesesitzung sitzung(dienst.Quelle()); // one snapshot for the whole walk
+    TWortanalyse analyse(dienst.Quelle());
     m_ergebnis = VokabelListeSammeln(
         m_text, m_bereich,
         [&](const QString &wort) {
-            analyse.Zuruecksetzen();
-            analyse.FormAnalysieren(wort);
+            analyse.Analysieren(wort);
             std::vector<const TVokabel *> vokabeln;
-            for (const TLatForm &f : analyse.Ergebnisliste())
-                vokabeln.push_back(analyse.VokabelImCache(f.vokabelId));
+            for (const TLatForm &f : analyse.Ergebnisse())
+                vokabeln.push_back(analyse.Vokabel(f.vokabelId));
             return vokabeln;
         },
         [&] { return k.Abbruch(); }, [&](int prozent) { k.Gesamt(prozent, 100); });

@@ -30,6 +30,11 @@ TWiederholdienst::TWiederholdienst(TAnwendungskern &kern)
 {
 }
 
+TWiederholdienst::TWiederholdienst(TAnwendungskern &kern, const IUhr &uhr, const TEinstellung &einstellung)
+    : TWiederholdienst(kern.Daten(), uhr, einstellung)
+{
+}
+
 TWiederholdienst::TWiederholdienst(TDatenmanager &daten, const IUhr &uhr, const TEinstellung &einstellung)
     : m_daten(daten), m_uhr(uhr), m_einstellung(einstellung), m_speicher(std::make_unique<TLernspeicher>(daten)),
       m_fsrs(uhr, einstellung.behalten)

@@ -33,6 +33,9 @@ class TWiederholdienst {
     // The settings of the core's configuration, read now.
     explicit TWiederholdienst(TAnwendungskern &kern);
     TWiederholdienst(TDatenmanager &daten, const IUhr &uhr, const TEinstellung &einstellung);
+    // The core's database with a clock and settings of the caller's (the
+    // command line's given date, the default settings).
+    TWiederholdienst(TAnwendungskern &kern, const IUhr &uhr, const TEinstellung &einstellung);
     ~TWiederholdienst();
     TWiederholdienst(const TWiederholdienst &) = delete;
     TWiederholdienst &operator=(const TWiederholdienst &) = delete;

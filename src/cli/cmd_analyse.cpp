@@ -3,11 +3,12 @@
 
 #include "befehle.h"
 
+#include "konsolenrueckfrage.h"
+
+#include "app/analysedienst.h"
+#include "app/anwendungskern.h"
+#include "app/datenzugang.h"
 #include "app/lexikonanalyse.h"
-#include "morph/analyse.h"
-#include "morph/formenmanager.h"
-#include "store/analysequelle.h"
-#include "store/datenmanager.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,15 +27,15 @@ void Schreiben(const QString &zeile)
 
 // word, entry id, headword, form identifier, label; a word without results
 // keeps its line with four empty fields.
-void Ausgeben(TFormanalyse &analyse, const QString &wort)
+void Ausgeben(const TWortanalyse &analyse, const QString &wort)
 {
     const QChar tab = QLatin1Char('\t');
-    if (analyse.Ergebnisliste().empty()) {
+    if (analyse.Ergebnisse().empty()) {
         Schreiben(wort + QStringLiteral("\t\t\t\t"));
         return;
     }
-    for (const TLatForm &f : analyse.Ergebnisliste()) {
-        const TVokabel *v = analyse.VokabelImCache(f.vokabelId);
+    for (const TLatForm &f : analyse.Ergebnisse()) {
+        const TVokabel *v = analyse.Vokabel(f.vokabelId);
         Schreiben(wort + tab + QString::number(f.vokabelId) + tab + (v ? v->vokabel : QString()) + tab +
                   QString::number(f.formId) + tab + f.bezeichnung);
     }
@@ -68,8 +69,9 @@ int Analyse(const Aufruf &aufruf)
             woerter.append(a);
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        if (!daten.Bereit()) {
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (!zugang.Bereit()) {
             Fehler(QStringLiteral("Die Datenbank in \"%1\" hat ein älteres Format; bitte zuerst mit „init“ "
                                   "aktualisieren.")
                        .arg(aufruf.datenOrdner));
@@ -77,25 +79,22 @@ int Analyse(const Aufruf &aufruf)
         }
         QElapsedTimer uhr;
         uhr.start();
+        TAnalysedienst &dienst = zugang.Kern().Analyse();
         std::unique_ptr<TLexikonAnalyse> beide;
-        std::unique_ptr<TAnalysequelle> quelle;
         std::unique_ptr<TLesesitzung> sitzung;
-        TFormenmanager manager;
-        std::unique_ptr<TFormanalyse> analyse;
+        std::unique_ptr<TWortanalyse> analyse;
         if (lexikon) {
-            beide = std::make_unique<TLexikonAnalyse>(daten);
+            beide = dienst.LexikonAnalyse();
         } else {
-            quelle = std::make_unique<TAnalysequelle>(daten);
-            sitzung = std::make_unique<TLesesitzung>(*quelle); // one snapshot for the whole word list
-            analyse = std::make_unique<TFormanalyse>(manager, *quelle);
+            sitzung = std::make_unique<TLesesitzung>(dienst.Quelle()); // one snapshot for the whole word list
+            analyse = dienst.Analyse();
         }
         qint64 anzahl = 0;
         auto eins = [&](const QString &wort) {
             if (beide) {
                 AusgebenMitQuelle(beide->Analysieren(wort), wort);
             } else {
-                analyse->Zuruecksetzen();
-                analyse->FormAnalysieren(wort);
+                analyse->Analysieren(wort);
                 Ausgeben(*analyse, wort);
             }
             ++anzahl;

@@ -2,13 +2,14 @@
 // of "import" and the formats of "export".
 
 #include "cmd_austausch.h"
+#include "konsolenrueckfrage.h"
 
+#include "app/anwendungskern.h"
+#include "app/datenzugang.h"
 #include "app/importauftrag.h"
 #include "app/tabellenaustausch.h"
 #include "model/fehler.h"
 #include "model/lektionsdatei.h"
-#include "store/datenmanager.h"
-#include "store/lektionsspeicher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,21 +21,9 @@ namespace lexovita::cli {
 namespace {
 
 // An older database is not upgraded here; "init" does that.
-class TKonsolenRueckfrage : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
-    {
-        if (knoepfe & KN_ABBRECHEN)
-            return Antwort::Abbrechen;
-        return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
-    }
-    void Meldung(const QString &, const QString &text) override { Fehler(text); }
-};
-
-bool Bereit(TDatenmanager &daten)
+bool Bereit(TDatenzugang &zugang)
 {
-    TKonsolenRueckfrage rueckfrage;
-    if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+    if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
         Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
         return false;
     }
@@ -54,22 +43,6 @@ bool WertNehmen(QStringList &args, const QString &name, QString &wert, bool &geg
     args.remove(i, 2);
     return true;
 }
-
-// Log lines of a job run without window go to stderr (notes) as they come.
-class TKonsolenKontext : public TAuftragsKontext {
-  public:
-    explicit TKonsolenKontext(TDatenmanager &daten) : daten_(daten) {}
-    bool Abbruch() const override { return false; }
-    const std::atomic<bool> &AbbruchFlag() const override { return abbruch_; }
-    void Gesamt(int, int) override {}
-    void Schritt(int, int, const QString &) override {}
-    void Protokoll(const QString &zeile) override { std::fprintf(stderr, "%s\n", zeile.toUtf8().constData()); }
-    TDatenmanager &Daten() override { return daten_; }
-
-  private:
-    TDatenmanager &daten_;
-    std::atomic<bool> abbruch_{false};
-};
 
 } // namespace
 
@@ -106,20 +79,24 @@ int TabellenImport(const Aufruf &aufruf)
         return 2;
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::AnlegenWennNoetig);
-        if (!Bereit(daten))
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::AnlegenWennNoetig, rueckfrage);
+        if (!Bereit(zugang))
             return 1;
         int code = 0;
         if (!tabellen.isEmpty()) {
             TTabellenImportAuftrag auftrag(tabellen, lehrbuch, teilweise);
-            TKonsolenKontext kontext(daten);
-            try {
-                auftrag.Ausfuehren(kontext);
+            QString meldung;
+            // Log lines go to stderr (notes) as they come.
+            const auto protokoll = [](const QString &zeile) {
+                std::fprintf(stderr, "%s\n", zeile.toUtf8().constData());
+            };
+            if (zugang.AuftragAusfuehren(auftrag, &meldung, protokoll) == TAuftragsausgang::Erfolg) {
                 Ausgabe(ImportZusammenfassung(auftrag.Ergebnis()));
                 if (auftrag.Fehlerhafte() > 0)
                     code = 1;
-            } catch (const TFehler &f) {
-                Fehler(f.Meldung());
+            } else {
+                Fehler(meldung);
                 code = 1;
             }
         }
@@ -127,7 +104,7 @@ int TabellenImport(const Aufruf &aufruf)
             TDateiImportAuftrag auftrag(datei);
             QString meldung;
             const QString name = QFileInfo(datei).fileName();
-            if (AuftragDirektAusfuehren(auftrag, daten, &meldung) == TAuftragsausgang::Erfolg) {
+            if (zugang.AuftragAusfuehren(auftrag, &meldung) == TAuftragsausgang::Erfolg) {
                 Ausgabe(QStringLiteral("%1: %2").arg(name, ImportZusammenfassung(auftrag.Ergebnis())));
             } else {
                 Fehler(QStringLiteral("%1: %2 Die Datei wurde nicht importiert.").arg(name, meldung));
@@ -171,23 +148,24 @@ int FormatExport(const Aufruf &aufruf)
         return 2;
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        if (!Bereit(daten))
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (!Bereit(zugang))
             return 1;
-        TLektionsSpeicher speicher(daten);
-        const int32_t id = speicher.LehrbuchSuchen(lehrbuch);
+        TAnwendungskern &kern = zugang.Kern();
+        const int32_t id = LehrbuchSuchen(kern, lehrbuch);
         if (id == 0) {
             Fehler(QStringLiteral("Das Lehrbuch „%1“ ist nicht vorhanden.").arg(lehrbuch));
             return 1;
         }
         const QString ziel = args.first();
         if (format == QLatin1String("csv")) {
-            XmlDateiSchreiben(TabellenDateiname(ziel), speicher.LehrbuchAlsTabelle(id));
+            XmlDateiSchreiben(TabellenDateiname(ziel), LehrbuchAlsTabelle(kern, id));
         } else if (format == QLatin1String("anki")) {
-            XmlDateiSchreiben(KarteikartenDateiname(ziel), LehrbuchAlsKarteikarten(daten, id, wortarten));
+            XmlDateiSchreiben(KarteikartenDateiname(ziel), LehrbuchAlsKarteikarten(kern, id, wortarten));
         } else {
             const QString vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen"));
-            XmlDateiSchreiben(XmlDateiname(ziel), speicher.LehrbuchExportieren(id, vorlagen));
+            XmlDateiSchreiben(XmlDateiname(ziel), LehrbuchAlsLektionsdatei(kern, id, vorlagen));
         }
         Ausgabe(ExportMeldung(lehrbuch));
         return 0;

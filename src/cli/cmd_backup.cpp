@@ -3,31 +3,15 @@
 
 #include "befehle.h"
 
+#include "app/datenzugang.h"
 #include "app/sicherungsdienst.h"
-#include "model/rueckfrage.h"
-#include "model/uhr.h"
-#include "store/datenmanager.h"
+#include "konsolenrueckfrage.h"
 
-#include <cstdio>
 #include <functional>
 
 namespace lexovita::cli {
 
 namespace {
-
-// Calling "restore" is the user's answer to the overwrite question; any
-// other message goes to stderr.
-class TZustimmung : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
-    {
-        return (knoepfe & KN_JA) ? Antwort::Ja : vorgabe;
-    }
-    void Meldung(const QString &, const QString &text) override
-    {
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    }
-};
 
 int Ausfuehren(const Aufruf &aufruf, const QString &aufrufText,
                const std::function<TSicherungsErgebnis(TSicherungsdienst &, const QString &)> &befehl)
@@ -37,9 +21,10 @@ int Ausfuehren(const Aufruf &aufruf, const QString &aufrufText,
         return 2;
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        TZustimmung rueckfrage;
-        TSicherungsdienst dienst(daten, rueckfrage, TSystemUhr::Instanz());
+        // Calling "restore" is the user's answer to the overwrite question.
+        TKonsolenRueckfrage rueckfrage(Antwort::Ja);
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        TSicherungsdienst dienst(zugang.Kern());
         const TSicherungsErgebnis e = befehl(dienst, aufruf.argumente.first());
         if (!e.ok) {
             Fehler(e.meldung);

@@ -1,14 +1,12 @@
 // Commands on the database itself: init and suche.
 
 #include "befehle.h"
+#include "konsolenrueckfrage.h"
 
+#include "app/anwendungskern.h"
+#include "app/datenzugang.h"
 #include "app/importauftrag.h"
-#include "app/start.h"
 #include "model/textpruefung.h"
-#include "store/datenmanager.h"
-
-#include <QCoreApplication>
-#include <QDir>
 
 #include <cstdio>
 
@@ -16,37 +14,12 @@ namespace lexovita::cli {
 
 namespace {
 
-// Questions on the console: no dialog can be shown, so the database is
-// upgraded without a backup (init) or not at all (suche).
-class TKonsolenRueckfrage : public IRueckfrage {
-  public:
-    explicit TKonsolenRueckfrage(bool aktualisieren) : aktualisieren_(aktualisieren) {}
-    Antwort Frage(const QString &, const QString &text, int knoepfe, Antwort vorgabe, Symbol) override
-    {
-        Meldung(QString(), text);
-        if (!aktualisieren_ && (knoepfe & KN_ABBRECHEN))
-            return Antwort::Abbrechen;
-        if (knoepfe & KN_NEIN)
-            return Antwort::Nein;
-        return vorgabe;
-    }
-    void Meldung(const QString &, const QString &text) override
-    {
-        QString t = text;
-        t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        std::fprintf(stderr, "%s\n", t.toUtf8().constData());
-    }
-
-  private:
-    bool aktualisieren_;
-};
-
 // The starter textbooks from the folders grundwortschatz and
 // aufbauwortschatz beside the program, only into a database without entries,
 // so that init may run on every start.
-bool GrundwortschatzImportieren(TDatenmanager &daten)
+bool GrundwortschatzImportieren(TDatenzugang &zugang)
 {
-    if (!DatenbankLeer(daten)) {
+    if (!zugang.Leer()) {
         Ausgabe(QStringLiteral("Die Datenbank enthält bereits Vokabeln; der Grundwortschatz wird nicht importiert."));
         return true;
     }
@@ -57,7 +30,7 @@ bool GrundwortschatzImportieren(TDatenmanager &daten)
     }
     TOrdnerImportAuftrag auftrag(ordner);
     QString meldung;
-    if (AuftragDirektAusfuehren(auftrag, daten, &meldung) != TAuftragsausgang::Erfolg) {
+    if (zugang.AuftragAusfuehren(auftrag, &meldung) != TAuftragsausgang::Erfolg) {
         Fehler(meldung);
         return false;
     }
@@ -73,15 +46,15 @@ int Init(const Aufruf &aufruf)
             return 2;
         }
     try {
-        TKonsolenRueckfrage rueckfrage(true);
-        const TDatenbankStart start = DatenbankStarten(aufruf.datenOrdner, rueckfrage);
-        if (start.Abgebrochen())
+        // Calling init is the consent to the upgrade; the backup window cannot be shown.
+        TKonsolenRueckfrage rueckfrage(Antwort::Nein, true);
+        const std::unique_ptr<TDatenzugang> zugang = TDatenzugang::Starten(aufruf.datenOrdner, rueckfrage);
+        if (!zugang)
             return 1;
-        TDatenmanager &daten = *start.daten;
-        VokabelindexSicherstellen(daten, rueckfrage);
-        if (aufruf.argumente.contains(QStringLiteral("--grundwortschatz")) && !GrundwortschatzImportieren(daten))
+        zugang->Kern().VokabelindexSicherstellen();
+        if (aufruf.argumente.contains(QStringLiteral("--grundwortschatz")) && !GrundwortschatzImportieren(*zugang))
             return 1;
-        Ausgabe(QStringLiteral("Datenbank bereit: %1").arg(daten.Datei()));
+        Ausgabe(QStringLiteral("Datenbank bereit: %1").arg(zugang->Datei()));
         return 0;
     } catch (const DatenbankFehler &f) {
         Fehler(f.Meldung());
@@ -96,14 +69,15 @@ int Suche(const Aufruf &aufruf)
         return 2;
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        TKonsolenRueckfrage rueckfrage(false);
-        if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+        // The question is shown and refused: "init" upgrades.
+        TKonsolenRueckfrage rueckfrage(Antwort::Abbrechen, true);
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
             Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
             return 1;
         }
         const QString text = aufruf.argumente.join(QLatin1Char(' '));
-        for (const auto &v : daten.VokabelnSuchen(text))
+        for (const auto &v : zugang.Kern().VokabelnSuchen(text))
             Ausgabe(QString::number(v->id) + QLatin1Char('\t') + TsvFeld(v->vokabel) + QLatin1Char('\t') +
                     v->WortartText() + QLatin1Char('\t') + TsvFeld(v->FormenText()));
         return 0;

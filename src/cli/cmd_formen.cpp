@@ -10,9 +10,10 @@
 #include <QFile>
 #include <cstdio>
 
-#if __has_include("store/datenmanager.h")
-#include "model/rueckfrage.h"
-#include "store/datenmanager.h"
+#if __has_include("app/datenzugang.h")
+#include "app/datenzugang.h"
+#include "app/vokabeldienst.h"
+#include "konsolenrueckfrage.h"
 #define LEXOVITA_FORMEN_MIT_DATENBANK 1
 #endif
 
@@ -56,20 +57,6 @@ int AusEingabe(bool laengen)
 
 #ifdef LEXOVITA_FORMEN_MIT_DATENBANK
 
-// Special forms straight from the table, one query per entry.
-class DatenbankQuelle : public ISonderformQuelle {
-  public:
-    explicit DatenbankQuelle(TDatenmanager &dm) : m_dm(dm) {}
-    void SonderformenLaden(int32_t vokabelId, std::vector<TLatForm> &ziel) override
-    {
-        for (TLatForm &f : m_dm.SonderformenVon(vokabelId))
-            ziel.push_back(std::move(f));
-    }
-
-  private:
-    TDatenmanager &m_dm;
-};
-
 int AusDatenbank(const QString &ordner, const QString &idText, bool laengen)
 {
     bool ok = false;
@@ -79,22 +66,22 @@ int AusDatenbank(const QString &ordner, const QString &idText, bool laengen)
         return 2;
     }
     try {
-        TDatenmanager dm(ordner, TDatenmanager::Modus::NurVorhandene);
-        if (!dm.Bereit()) {
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(ordner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (!zugang.Bereit()) {
             Fehler(
                 QStringLiteral("Die Datenbank in \"%1\" hat ein älteres Format; bitte zuerst mit dem Programm öffnen.")
                     .arg(ordner));
             return 2;
         }
-        const std::unique_ptr<TVokabel> v = dm.VokabelLaden(id);
-        if (v->id != id) {
+        // The stored entry with its special forms, which overlay the generated ones.
+        const std::unique_ptr<TVokabel> v = TVokabeldienst(zugang.Kern()).Laden(id);
+        if (!v) {
             Fehler(QStringLiteral("Keine Vokabel mit der Nummer %1.").arg(id));
             return 1;
         }
-        DatenbankQuelle quelle(dm);
         TFormenmanager manager;
         manager.SetLaengen(laengen);
-        manager.SetSonderformQuelle(&quelle);
         manager.AlleFormenErzeugen(*v);
         Schreiben(FormenAntwort(QJsonValue(id), manager.Ergebnisliste()));
         std::fflush(stdout);

@@ -1,14 +1,18 @@
 // Commands on lesson files: import and export.
 
 #include "befehle.h"
+
+#include "app/start.h"
 #include "cmd_austausch.h"
 
+#include "app/anwendungskern.h"
+#include "app/datenzugang.h"
 #include "app/importauftrag.h"
+#include "app/tabellenaustausch.h"
+#include "konsolenrueckfrage.h"
 #include "model/fehler.h"
 #include "model/lektionsdatei.h"
 #include "model/pfade.h"
-#include "store/datenmanager.h"
-#include "store/lektionsspeicher.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,24 +24,9 @@ namespace {
 
 // The console cannot show the backup window, so an older database is not
 // upgraded here; "init" does that.
-class TNurLesenRueckfrage : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
-    {
-        if (knoepfe & KN_ABBRECHEN)
-            return Antwort::Abbrechen;
-        return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
-    }
-    void Meldung(const QString &, const QString &text) override
-    {
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    }
-};
-
-bool Bereit(TDatenmanager &daten)
+bool Bereit(TDatenzugang &zugang)
 {
-    TNurLesenRueckfrage rueckfrage;
-    if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+    if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
         Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
         return false;
     }
@@ -59,14 +48,15 @@ int Import(const Aufruf &aufruf)
         }
     try {
         // Scripts rely on import creating the database; a mistyped folder must not go unnoticed.
-        if (!QFileInfo::exists(QDir(aufruf.datenOrdner).filePath(TDatenmanager::Dateiname())))
+        if (!TDatenzugang::Vorhanden(aufruf.datenOrdner))
             std::fprintf(stderr, "%s\n",
                          QStringLiteral("Im Ordner „%1“ ist keine Datenbank; es wird eine neue angelegt.")
                              .arg(QDir::toNativeSeparators(aufruf.datenOrdner))
                              .toUtf8()
                              .constData());
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::AnlegenWennNoetig);
-        if (!Bereit(daten))
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::AnlegenWennNoetig, rueckfrage);
+        if (!Bereit(zugang))
             return 1;
         TImportErgebnis gesamt;
         int fehler = 0;
@@ -76,7 +66,7 @@ int Import(const Aufruf &aufruf)
             const QString name = QFileInfo(datei).fileName();
             TDateiImportAuftrag auftrag(datei);
             QString meldung;
-            if (AuftragDirektAusfuehren(auftrag, daten, &meldung) == TAuftragsausgang::Erfolg) {
+            if (zugang.AuftragAusfuehren(auftrag, &meldung) == TAuftragsausgang::Erfolg) {
                 gesamt += auftrag.Ergebnis();
                 Ausgabe(QStringLiteral("%1: %2").arg(name, ImportZusammenfassung(auftrag.Ergebnis())));
             } else {
@@ -111,17 +101,17 @@ int Export(const Aufruf &aufruf)
         return 2;
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        if (!Bereit(daten))
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (!Bereit(zugang))
             return 1;
-        TLektionsSpeicher speicher(daten);
-        const int32_t id = speicher.LehrbuchSuchen(lehrbuch);
+        const int32_t id = LehrbuchSuchen(zugang.Kern(), lehrbuch);
         if (id == 0) {
             Fehler(QStringLiteral("Das Lehrbuch „%1“ ist nicht vorhanden.").arg(lehrbuch));
             return 1;
         }
         const QString vorlagen = TPfade::Aktuell().Vorlagen();
-        XmlDateiSchreiben(XmlDateiname(args.first()), speicher.LehrbuchExportieren(id, vorlagen));
+        XmlDateiSchreiben(XmlDateiname(args.first()), LehrbuchAlsLektionsdatei(zugang.Kern(), id, vorlagen));
         Ausgabe(ExportMeldung(lehrbuch));
         return 0;
     } catch (const TFehler &f) {

@@ -2,11 +2,13 @@
 
 #include "befehle.h"
 
+#include "app/start.h"
+
+#include "app/datenzugang.h"
 #include "app/wiederholdienst.h"
+#include "konsolenrueckfrage.h"
 #include "model/fehler.h"
-#include "model/rueckfrage.h"
 #include "model/textpruefung.h"
-#include "store/datenmanager.h"
 
 #include <QDateTime>
 #include <cstdio>
@@ -18,19 +20,9 @@ namespace {
 
 // The console cannot show the backup window: an older database is only
 // brought up to date when that needs no question; "init" does the rest.
-class TOhneFragen : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Abbrechen; }
-    void Meldung(const QString &, const QString &text) override
-    {
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    }
-};
-
-bool Bereit(TDatenmanager &daten)
+bool Bereit(TDatenzugang &zugang)
 {
-    TOhneFragen rueckfrage;
-    if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+    if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
         Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
         return false;
     }
@@ -75,11 +67,12 @@ int Faellig(const Aufruf &aufruf)
         }
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        if (!Bereit(daten))
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (!Bereit(zugang))
             return 1;
         const TFesteUhr uhr(QDateTime(bis, QTime(12, 0)));
-        TWiederholdienst dienst(daten, uhr, {});
+        TWiederholdienst dienst(zugang.Kern(), uhr, {});
         int32_t lehrbuchId = 0;
         if (lehrbuch) {
             lehrbuchId = dienst.LehrbuchSuchen(*lehrbuch);
@@ -131,11 +124,12 @@ int Antwort(const Aufruf &aufruf)
         }
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        if (!Bereit(daten))
+        TKonsolenRueckfrage rueckfrage;
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (!Bereit(zugang))
             return 1;
         const TFesteUhr uhr(zeit);
-        TWiederholdienst dienst(daten, uhr, {});
+        TWiederholdienst dienst(zugang.Kern(), uhr, {});
         if (!dienst.VokabelVorhanden(id)) {
             Fehler(QStringLiteral("Eine Vokabel mit der ID %1 gibt es nicht.").arg(id));
             return 1;

@@ -3,9 +3,12 @@
 
 #include "befehle.h"
 
+#include "konsolenrueckfrage.h"
+
+#include "app/anwendungskern.h"
+#include "app/datenzugang.h"
+#include "app/lexikondienst.h"
 #include "model/vokabel.h"
-#include "store/datenmanager.h"
-#include "store/lexikon.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -26,10 +29,11 @@ int Importieren(const Aufruf &aufruf, const QStringList &rest)
             return 2;
         }
     }
-    TDatenmanager daten(aufruf.datenOrdner);
+    TKonsolenRueckfrage rueckfrage;
+    TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::AnlegenWennNoetig, rueckfrage);
     QElapsedTimer uhr;
     uhr.start();
-    const TLexikonBericht b = LexikonImportieren(daten, quellen, [](int erledigt, int gesamt) {
+    const TLexikonBericht b = LexikonEinlesen(zugang.Kern(), quellen, [](int erledigt, int gesamt) {
         std::fprintf(stderr, "Lexikon: %d von %d Lemmata\n", erledigt, gesamt);
         return true;
     });
@@ -67,14 +71,15 @@ int Suchen(const Aufruf &aufruf, const QStringList &rest)
         Fehler(QStringLiteral("Aufruf: lexikon suche WORT"));
         return 2;
     }
-    TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-    if (!daten.Bereit()) {
+    TKonsolenRueckfrage rueckfrage;
+    TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+    if (!zugang.Bereit()) {
         Fehler(QStringLiteral("Die Datenbank in \"%1\" hat ein älteres Format; bitte zuerst mit „init“ "
                               "aktualisieren.")
                    .arg(aufruf.datenOrdner));
         return 2;
     }
-    const std::vector<TLexikonLemma> treffer = LexikonSuchen(daten, rest.first());
+    const std::vector<TLexikonLemma> treffer = LexikonNachschlagen(zugang.Kern(), rest.first());
     if (treffer.empty()) {
         Fehler(QStringLiteral("„%1“ steht nicht im Lexikon.").arg(rest.first()));
         return 1;

@@ -3,11 +3,11 @@
 
 #include "befehle.h"
 
-#include "model/rueckfrage.h"
+#include "app/datenzugang.h"
+#include "app/vokabeldienst.h"
+#include "konsolenrueckfrage.h"
 #include "model/textpruefung.h"
 #include "morph/formenjson.h"
-#include "store/datenmanager.h"
-#include "store/vokabelspeicher.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,20 +18,6 @@
 namespace lexovita::cli {
 
 namespace {
-
-// No one can answer on the console: an entry with a namesake is stored as a
-// second entry (the editor's "Nein"), never by replacing the stored one.
-class TZweiteVokabelRueckfrage : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
-    {
-        return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
-    }
-    void Meldung(const QString &, const QString &text) override
-    {
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    }
-};
 
 // The meanings of a line: "bedeutungen": ["Text", ...], all in group 1.
 void BedeutungenLesen(const QByteArray &zeile, TVokabel &v)
@@ -56,13 +42,17 @@ int Speichern(const Aufruf &aufruf)
         return 2;
     }
     try {
-        TDatenmanager daten(aufruf.datenOrdner, TDatenmanager::Modus::NurVorhandene);
-        TZweiteVokabelRueckfrage rueckfrage;
-        if (daten.DatenbankAktualisieren(rueckfrage) == TDatenmanager::Aktualisierung::Abgebrochen) {
+        // No one can answer on the console. "Nein" stores an entry with a
+        // namesake as a second entry (never replacing the stored one) and
+        // upgrades an older database without a backup.
+        TKonsolenRueckfrage rueckfrage(Antwort::Nein);
+        TDatenzugang zugang(aufruf.datenOrdner, TDatenzugang::Modus::NurVorhandene, rueckfrage);
+        if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
             Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
             return 1;
         }
-        TVokabelSpeicher speicher(daten, rueckfrage);
+        // The editor's OK, without open lessons.
+        TVokabeldienst dienst(zugang.Kern());
         int nr = 0, gespeichert = 0, fehler = 0;
         while (!ein.atEnd()) {
             const QByteArray zeile = ein.readLine().trimmed();
@@ -80,7 +70,7 @@ int Speichern(const Aufruf &aufruf)
             v.id = 0;
             BedeutungenLesen(zeile, v);
             try {
-                if (speicher.Speichern(v) == TVokabelSpeicher::Ergebnis::Gespeichert) {
+                if (dienst.Speichern(v)) {
                     ++gespeichert;
                     Ausgabe(QString::number(v.id) + QLatin1Char('\t') + TsvFeld(v.vokabel));
                 }

@@ -24,9 +24,9 @@ enum Knoepfe : int {
 
 enum class Symbol { Information, Frage, Warnung, Fehler };
 
-// The store asks and informs through this interface so that its logic runs
-// without widgets: the GUI shows message boxes, the CLI prints, tests script
-// the answers.
+// The services ask and inform through this interface so that their logic
+// runs without widgets: the GUI shows message boxes, the command line answers
+// from its call or refuses, tests script the answers.
 class IRueckfrage {
   public:
     virtual ~IRueckfrage() = default;

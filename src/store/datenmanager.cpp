@@ -26,15 +26,6 @@ QString Beschaedigt(const QString &datei)
     return QStringLiteral("Die Datenbank „%1“ ist beschädigt oder keine lexovita-Datenbank.").arg(datei);
 }
 
-QString AktualisierungsFrage()
-{
-    return QStringLiteral("Die Datenbank muss aktualisiert werden. Dies kann einige Sekunden dauern.\r\n"
-                          "Das Programm wird während dieser Zeit nicht reagieren. Nach einer erfolgreichen\r\n"
-                          "Aktualisierung wird eine Meldung angezeigt. Es werden dabei keine Änderungen an den "
-                          "Daten vorgenommen.\r\n\r\n"
-                          "Möchten Sie ein Backup erstellen?");
-}
-
 } // namespace
 
 TDatenmanager::TDatenmanager(const QString &datenOrdner, Modus modus)
@@ -232,34 +223,19 @@ void TDatenmanager::PruefenBereit() const
         throw DatenbankFehler(QStringLiteral("Die Datenbank „%1“ muss erst aktualisiert werden.").arg(datei_));
 }
 
-TDatenmanager::Aktualisierung TDatenmanager::DatenbankAktualisieren(IRueckfrage &rueckfrage)
+bool TDatenmanager::AktualisierungAendertTabellen()
+{
+    return !bereit_ && MigrationAendertTabellen(*verbindung_);
+}
+
+void TDatenmanager::Aktualisieren()
 {
     if (bereit_)
-        return Aktualisierung::Aktuell;
-    if (!MigrationAendertTabellen(*verbindung_)) {
-        TTransaktion t(*verbindung_);
-        MigrationAusfuehren(*verbindung_);
-        t.Bestaetigen();
-        Betriebsbereit();
-        return Aktualisierung::Aktuell;
-    }
-    const Antwort antwort = rueckfrage.Frage(ProgrammTitel(), AktualisierungsFrage(), KN_JA_NEIN_ABBRECHEN, Antwort::Ja,
-                                             Symbol::Information);
-    if (antwort == Antwort::Abbrechen)
-        return Aktualisierung::Abgebrochen;
-    // The user asked for a backup: without one the data must stay untouched.
-    if (antwort == Antwort::Ja && !rueckfrage.BackupAnbieten()) {
-        rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Es wurde kein Backup erstellt. Die Datenbank wurde daher "
-                                                           "nicht aktualisiert und das Programm wird beendet."));
-        return Aktualisierung::Abgebrochen;
-    }
-
+        return;
     TTransaktion t(*verbindung_);
     MigrationAusfuehren(*verbindung_);
     t.Bestaetigen();
     Betriebsbereit();
-    rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Die Datenbank wurde aktualisiert."));
-    return Aktualisierung::Aktualisiert;
 }
 
 bool TDatenmanager::VokabelindexFehlt()
@@ -267,13 +243,11 @@ bool TDatenmanager::VokabelindexFehlt()
     return !verbindung_->TabelleVorhanden(QStringLiteral("vokwb"));
 }
 
-bool TDatenmanager::VokabelindexAnlegen(IRueckfrage &rueckfrage)
+bool TDatenmanager::VokabelindexAnlegen()
 {
     PruefenBereit();
     if (!VokabelindexFehlt())
         return false;
-    rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Es muss ein neues Vokabelindex angelegt werden. Dies kann "
-                                                       "einige Sekunden dauern."));
     TTransaktion t(*verbindung_);
     WortindexTabelleAnlegen(*verbindung_);
     {
@@ -294,7 +268,6 @@ bool TDatenmanager::VokabelindexAnlegen(IRueckfrage &rueckfrage)
         }
     }
     t.Bestaetigen();
-    rueckfrage.Meldung(ProgrammTitel(), QStringLiteral("Vokabelindex wurde angelegt"));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/latform.h"
-#include "model/rueckfrage.h"
+#include "model/uhr.h"
 #include "model/vokabel.h"
 #include "store/datum.h"
 #include "store/fehler.h"
@@ -55,11 +55,6 @@ class TDatenmanager {
         NurVorhandene,     // a missing database is an error
         AnlegenWennNoetig, // a missing database (and folder) is created empty
     };
-    enum class Aktualisierung {
-        Aktuell,      // nothing to do
-        Aktualisiert, // tables changed, the user was told
-        Abgebrochen,  // Cancel, or the wanted backup failed: nothing changed, the caller ends the program
-    };
 
     static constexpr int kSuchLimit = 50;
     static constexpr int kWartezeitMs = 5000;
@@ -67,7 +62,7 @@ class TDatenmanager {
     // `datenOrdner` holds lexovita.db; ":memory:" gives a private in-memory
     // database. Throws DatenbankFehler for a damaged or foreign file, which
     // stays untouched. An older database is opened but not usable until
-    // DatenbankAktualisieren() has run.
+    // Aktualisieren() has run.
     explicit TDatenmanager(const QString &datenOrdner, Modus modus = Modus::AnlegenWennNoetig);
     ~TDatenmanager();
     TDatenmanager(const TDatenmanager &) = delete;
@@ -83,12 +78,18 @@ class TDatenmanager {
     // How long a statement waits for another program's write lock.
     void SetWartezeit(int millisekunden) { verbindung_->SetWartezeit(millisekunden); }
 
-    // Start-up maintenance.
-    Aktualisierung DatenbankAktualisieren(IRueckfrage &rueckfrage);
+    // Start-up maintenance. Whether an older database is upgraded, and with
+    // a backup first, is decided above the store (DatenbankAktualisieren in
+    // app/start.h); the store only says what the upgrade would do and runs it.
+    // True when the upgrade changes tables, false when it only adds what is
+    // missing or nothing is to do.
+    bool AktualisierungAendertTabellen();
+    // Runs the upgrade in one transaction; afterwards Bereit() is true.
+    void Aktualisieren();
     bool VokabelindexFehlt();
     // Builds the word index from every entry if it is missing; false if it
     // existed already.
-    bool VokabelindexAnlegen(IRueckfrage &rueckfrage);
+    bool VokabelindexAnlegen();
 
     // Every time stamp the store writes comes from this clock (the system's
     // unless set; it must outlive the data manager).

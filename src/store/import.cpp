@@ -13,17 +13,6 @@ namespace lexovita {
 
 namespace {
 
-// Import never asks: a namesake with other principal parts is a different
-// entry (a homonym) and is stored beside it.
-class TStilleRueckfrage : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int knoepfe, Antwort vorgabe, Symbol) override
-    {
-        return (knoepfe & KN_NEIN) ? Antwort::Nein : vorgabe;
-    }
-    void Meldung(const QString &, const QString &) override {}
-};
-
 // Line of the n-th (0-based) VOK element of the document. The model reader
 // keeps no positions, and the line is needed only for an error.
 int VokZeile(const QByteArray &inhalt, int n)
@@ -156,8 +145,7 @@ void TImport::Ergaenzen(int32_t id, const TVokabel &e)
     if (neu.bedeutungen.empty() && neu.merkhilfen.empty() && neu.sonderformen.empty())
         return;
 
-    TStilleRueckfrage still;
-    TVokabelSpeicher speicher(daten_, still);
+    TVokabelSpeicher speicher(daten_);
     speicher.BedeutungenSchreiben(neu, id);
     speicher.MerkhilfenSchreiben(neu, id);
     speicher.SonderformenSchreiben(neu, id);
@@ -168,11 +156,10 @@ void TImport::Ergaenzen(int32_t id, const TVokabel &e)
 
 void TImport::Anlegen(TVokabel &e)
 {
-    // Not through VokabelAnlegen: that one asks about namesakes and opens a
+    // Not through VokabelAnlegen: that one looks for namesakes and opens a
     // savepoint per entry, whose page journal costs more than the rest of a
     // large import together. The whole file runs in one transaction anyway.
-    TStilleRueckfrage still;
-    TVokabelSpeicher(daten_, still).ZeileAnlegen(e);
+    TVokabelSpeicher(daten_).ZeileAnlegen(e);
 }
 
 TImportErgebnis TImport::DateiImportieren(const QString &datei)
@@ -213,8 +200,7 @@ void TImport::VerweiseErgaenzen(const TVokabel &e)
             neu.VerweisHinzufuegen(w);
     if (neu.Verweise().isEmpty())
         return;
-    TStilleRueckfrage still;
-    TVokabelSpeicher(daten_, still).VerweiseSchreiben(neu, e.id);
+    TVokabelSpeicher(daten_).VerweiseSchreiben(neu, e.id);
 }
 
 TImportErgebnis TImport::LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &buecher, const QString &ersatzLehrbuch)

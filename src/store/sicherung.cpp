@@ -119,17 +119,6 @@ void DatenbankPruefen(TVerbindung &verbindung)
     IntegritaetPruefen(verbindung);
 }
 
-namespace {
-
-// The copy is brought up to date without asking: the user chose this data.
-class TStill final : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
-} // namespace
-
 void KopiePruefen(const QString &ordner)
 {
     {
@@ -148,9 +137,9 @@ void KopiePruefen(const QString &ordner)
         throw TPlatzFehler(QStringLiteral("Für die Prüfung der Datenbank ist nicht genug Speicherplatz frei."));
     TDatenmanager probe(aktualisiert.path(), TDatenmanager::Modus::NurVorhandene);
     try {
-        TStill still;
-        probe.DatenbankAktualisieren(still);
-        probe.VokabelindexAnlegen(still);
+        // Brought up to date without asking: the user chose this data.
+        probe.Aktualisieren();
+        probe.VokabelindexAnlegen();
     } catch (const DatenbankFehler &) {
         throw DatenbankFehler(QStringLiteral("Der Aufbau der Datenbank passt nicht zu ihrer Version %1; sie kann "
                                              "nicht aktualisiert werden.")

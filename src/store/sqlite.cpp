@@ -30,7 +30,7 @@ QString GermanText(int rc, const QString &datei)
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return QStringLiteral(
-            "Die Datenbank ist von einem anderen Programm gesperrt. Bitte versuchen Sie es später erneut.");
+            "Die Datenbank ist von einem anderen Programm gesperrt. Bitte versuche es später erneut.");
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         return QStringLiteral("Die Datenbank „%1“ ist beschädigt oder keine lexovita-Datenbank.").arg(datei);

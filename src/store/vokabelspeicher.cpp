@@ -6,40 +6,9 @@
 
 namespace lexovita {
 
-namespace {
-
-const QString kZeilenumbruch = QStringLiteral("\r\n");
-
-} // namespace
-
-QString TVokabelSpeicher::GleichlautendText(const QString &vokabel)
+TVokabelSpeicher::Ergebnis TVokabelSpeicher::Speichern(TVokabel &eintrag, Loesung loesung)
 {
-    QString zitiert = vokabel;
-    zitiert.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QStringLiteral("Die Vokabel ") + QLatin1Char('\'') + zitiert + QLatin1Char('\'') +
-           QStringLiteral(" ist mit der ") + QStringLiteral("gleichen Wortart bereits in der Datenbank vorhanden.") +
-           kZeilenumbruch + QStringLiteral("Soll diese ") + QStringLiteral("Vokabel überschrieben werden?") +
-           kZeilenumbruch + kZeilenumbruch + QStringLiteral("Wählen Sie") + QLatin1Char(' ') + QLatin1Char('"') +
-           QStringLiteral("Nein") + QLatin1Char('"') + QStringLiteral(", um einen neuen ") +
-           QStringLiteral("Vokabeldatensatz anzulegen und die bereits vorhandene gleichlautende ") +
-           QStringLiteral("Vokabel nicht zu überschreiben.");
-}
-
-QString TVokabelSpeicher::UeberschreibenText(const TVokabel &alt, const TVokabel &neu)
-{
-    const QChar q = QLatin1Char('"');
-    return QStringLiteral("Die Vokabel ") + q + alt.vokabel + QStringLiteral(" (") + alt.WortartText() +
-           QStringLiteral(")") + q + QStringLiteral(" wurde geändert ") + QStringLiteral("in ") + q + neu.vokabel +
-           QStringLiteral(" (") + neu.WortartText() + QStringLiteral(")") + q + QStringLiteral(".") + kZeilenumbruch +
-           kZeilenumbruch + QStringLiteral("Die Vokabel ") + q + neu.vokabel + QStringLiteral(" (") +
-           neu.WortartText() + QStringLiteral(")") + q + QStringLiteral(" ist jedoch bereits in der ") +
-           QStringLiteral("Datenbank vorhanden.") + kZeilenumbruch +
-           QStringLiteral("Soll diese Vokabel überschrieben werden?");
-}
-
-TVokabelSpeicher::Ergebnis TVokabelSpeicher::Speichern(TVokabel &eintrag)
-{
-    return eintrag.id > 0 ? VokabelAktualisieren(eintrag) : VokabelAnlegen(eintrag);
+    return eintrag.id > 0 ? VokabelAktualisieren(eintrag, loesung) : VokabelAnlegen(eintrag, loesung);
 }
 
 int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t ausser)
@@ -50,33 +19,28 @@ int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t
     return a.Schritt() ? a.Int(0) : 0;
 }
 
-TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag)
+TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag, Loesung loesung)
 {
     daten_.PruefenBereit();
     VokabelPruefen(eintrag);
     TVerbindung &v = daten_.Verbindung();
 
-    // Ask before the write lock is taken: the user may think for a while.
+    // Looked up before the write lock is taken: the caller may ask the user
+    // and come back.
     const int32_t vorhanden = AndereMitGleichemWort(eintrag, 0);
-    bool ersetzen = false;
-    if (vorhanden > 0) {
-        const Antwort antwort =
-            rueckfrage_.Frage(QStringLiteral("Gleichlautende Vokabel"), GleichlautendText(eintrag.vokabel),
-                              KN_JA_NEIN_ABBRECHEN, Antwort::Nein, Symbol::Frage);
-        if (antwort == Antwort::Abbrechen)
-            return Ergebnis::NichtGespeichert;
-        ersetzen = antwort == Antwort::Ja;
-    }
+    if (vorhanden > 0 && loesung != Loesung::Ersetzen && loesung != Loesung::Daneben)
+        return {Ausgang::Gleichlautend, vorhanden, {}, 0};
+    const bool ersetzen = vorhanden > 0 && loesung == Loesung::Ersetzen;
 
     TTransaktion t(v);
     if (ersetzen)
         daten_.VokabelLoeschen(vorhanden);
     ZeileAnlegen(eintrag);
     t.Bestaetigen();
-    return Ergebnis::Gespeichert;
+    return {};
 }
 
-TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eintrag)
+TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eintrag, Loesung loesung)
 {
     VokabelPruefen(eintrag);
     const int32_t id = eintrag.id;
@@ -84,7 +48,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
     if (gespeichert->id == 0) {
         // Deleted meanwhile (e.g. by a second program): keep the user's work.
         eintrag.id = 0;
-        return VokabelAnlegen(eintrag);
+        return VokabelAnlegen(eintrag, loesung);
     }
     daten_.SonderformenLaden(*gespeichert);
     TVerbindung &v = daten_.Verbindung();
@@ -92,12 +56,8 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
     int32_t andere = 0;
     if (gespeichert->vokabel != eintrag.vokabel || gespeichert->Wortart() != eintrag.Wortart()) {
         andere = AndereMitGleichemWort(eintrag, id);
-        if (andere > 0) {
-            const Antwort antwort = rueckfrage_.Frage(ProgrammTitel(), UeberschreibenText(*gespeichert, eintrag),
-                                                      KN_JA_NEIN, Antwort::Nein, Symbol::Frage);
-            if (antwort != Antwort::Ja)
-                return Ergebnis::NichtGespeichert;
-        }
+        if (andere > 0 && loesung != Loesung::Ersetzen)
+            return {Ausgang::Belegt, andere, gespeichert->vokabel, gespeichert->Wortart()};
     }
 
     TTransaktion t(v);
@@ -136,7 +96,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
         eintrag.aktualisierung = jetzt;
     }
     t.Bestaetigen();
-    return Ergebnis::Gespeichert;
+    return {};
 }
 
 void TVokabelSpeicher::AbhaengigeLoeschen(int32_t id)

@@ -39,7 +39,7 @@ class Formendienst : public LektionsDatenbank {
         v.VerweisHinzufuegen(QStringLiteral("amor"));
         // The short perfect, stored as the entry's own form.
         v.sonderformen.push_back(std::make_unique<TLatForm>(0, QStringLiteral("amasti"), 354));
-        ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        ASSERT_EQ(TVokabelSpeicher(daten).VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
         amare = v.id;
     }
 };

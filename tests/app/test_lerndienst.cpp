@@ -35,7 +35,7 @@ class Lerndienst : public LektionsDatenbank {
         v.form2 = QStringLiteral("m");
         v.BedeutungAnhaengen(QStringLiteral("dieser"), {}, 1);
         v.sonderformen.push_back(std::make_unique<TLatForm>(0, QStringLiteral("eius"), fid::GEN_SG));
-        ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        ASSERT_EQ(TVokabelSpeicher(daten).VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
         is = v.id;
     }
 };

@@ -127,7 +127,7 @@ TEST_F(Lexikon, AnalyseFindetLexikonUndVokabelnZuerst)
     rosa.form2 = QStringLiteral("f");
     rosa.SetWortart(WA_SUBSTANTIV);
     rosa.SetKonjDekl(KD_A);
-    TVokabelSpeicher(daten, nein).Speichern(rosa);
+    TVokabelSpeicher(daten).Speichern(rosa);
 
     struct Fall {
         const char *wort;
@@ -150,7 +150,8 @@ TEST_F(Lexikon, AnalyseFindetLexikonUndVokabelnZuerst)
         {"in", "in", 0, true},
         {"indu", "indu", 0, true}, // a second spelling of the same word
     };
-    TLexikonAnalyse analyse(daten);
+    TAnalysedienst dienst(daten);
+    TLexikonAnalyse analyse(dienst);
     for (const Fall &f : faelle) {
         SCOPED_TRACE(f.wort);
         const std::vector<TLexikonTreffer> &t = analyse.Analysieren(QString::fromUtf8(f.wort));
@@ -356,7 +357,7 @@ TEST_F(Lexikon, UebernahmeMachtEinenEchtenEintragOhneDoppel)
     Importieren();
     Nein nein;
     const int32_t amo = LexikonSuchen(daten, QStringLiteral("amo")).at(0).id;
-    const TUebernahme u = LexikonLemmaUebernehmen(daten, nein, amo);
+    const TUebernahme u = LexikonLemmaUebernehmen(daten, amo);
     ASSERT_GT(u.vokabelId, 0);
     EXPECT_FALSE(u.vorhanden);
     const std::unique_ptr<TVokabel> v = daten.VokabelLaden(u.vokabelId);
@@ -370,19 +371,19 @@ TEST_F(Lexikon, UebernahmeMachtEinenEchtenEintragOhneDoppel)
     ASSERT_EQ(v->merkhilfen.size(), 1u);
     EXPECT_EQ(v->merkhilfen[0]->merkhilfe, QStringLiteral("Längen: ămārĕ, ămō, ămāvī, ămātŭm"));
     // Meanings in groups and the noun's gender come along too.
-    const TUebernahme d =
-        LexikonLemmaUebernehmen(daten, nein, LexikonSuchen(daten, QStringLiteral("dominus")).at(0).id);
+    const TUebernahme d = LexikonLemmaUebernehmen(daten, LexikonSuchen(daten, QStringLiteral("dominus")).at(0).id);
     const std::unique_ptr<TVokabel> dom = daten.VokabelLaden(d.vokabelId);
     EXPECT_EQ(dom->form2, QStringLiteral("m"));
     EXPECT_EQ(dom->MaxGruppe(), 2);
 
     // Taken over again: the existing entry is offered.
-    const TUebernahme nochmal = LexikonLemmaUebernehmen(daten, nein, amo);
+    const TUebernahme nochmal = LexikonLemmaUebernehmen(daten, amo);
     EXPECT_TRUE(nochmal.vorhanden);
     EXPECT_EQ(nochmal.vokabelId, u.vokabelId);
     EXPECT_EQ(Zahl(daten, "SELECT count(*) FROM vokabel"), 2);
     // From now on the vocabulary answers for it.
-    TLexikonAnalyse analyse(daten);
+    TAnalysedienst dienst(daten);
+    TLexikonAnalyse analyse(dienst);
     for (const TLexikonTreffer &t : analyse.Analysieren(QStringLiteral("amat")))
         EXPECT_FALSE(t.ausLexikon);
 }

@@ -107,7 +107,7 @@ class Sicherung : public ::testing::Test {
         ASSERT_TRUE(QDir().mkpath(Ziel()));
         dm = std::make_unique<TDatenmanager>(Daten());
         dm->SetUhr(uhr);
-        TVokabelSpeicher s(*dm, r);
+        TVokabelSpeicher s(*dm);
         for (const char *w : {"amare", "rosa", "bellum"}) {
             auto v = Eintrag(QString::fromLatin1(w), WA_SUBSTANTIV, KD_A, QStringLiteral("x"));
             v->BedeutungHinzufuegen(QStringLiteral("Bedeutung von %1").arg(QString::fromLatin1(w)), {}, 1, 1);
@@ -188,7 +188,7 @@ TEST_F(Sicherung, RestoreGivesBackExactlyTheRowsOfTheBackup)
     const TSicherungsErgebnis b = Dienst().BackupErstellen(Ziel());
     ASSERT_TRUE(b.ok) << b.meldung.toStdString();
 
-    TVokabelSpeicher s(*dm, r);
+    TVokabelSpeicher s(*dm);
     auto neu = Eintrag(QStringLiteral("novus"), WA_ADJEKTIV);
     neu->BedeutungHinzufuegen(QStringLiteral("neu"), {}, 1, 1);
     s.VokabelAnlegen(*neu);
@@ -281,7 +281,7 @@ TEST_F(Sicherung, BadArchivesAreRefusedAndTheDatabaseStaysAsItWas)
 {
     const QByteArray db = DatenbankBytes();
     ASSERT_GT(db.size(), 8192);
-    TVokabelSpeicher s(*dm, r);
+    TVokabelSpeicher s(*dm);
     auto neu = Eintrag(QStringLiteral("post"), WA_ADJEKTIV);
     s.VokabelAnlegen(*neu);
     const auto vorher = AlleZeilen(*dm);
@@ -464,7 +464,7 @@ TEST_F(Sicherung, ABackupOfADatabaseThatFailsTheCheckIsRefused)
         QTemporaryDir ordner, ziel;
         {
             TDatenmanager neu(ordner.path());
-            TVokabelSpeicher s(neu, r);
+            TVokabelSpeicher s(neu);
             auto v = Eintrag(QStringLiteral("Rosa"), WA_SUBSTANTIV, KD_A);
             v->BedeutungHinzufuegen(QStringLiteral("Rose"), {}, 1, 1);
             s.VokabelAnlegen(*v);

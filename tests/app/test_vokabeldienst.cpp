@@ -18,9 +18,16 @@ namespace {
 
 class TSkript : public IRueckfrage {
   public:
+    struct TFrage {
+        QString titel, text;
+        int knoepfe;
+        Antwort vorgabe;
+    };
+    std::vector<TFrage> fragen;
     std::deque<Antwort> antworten;
-    Antwort Frage(const QString &, const QString &text, int, Antwort, Symbol) override
+    Antwort Frage(const QString &titel, const QString &text, int knoepfe, Antwort vorgabe, Symbol) override
     {
+        fragen.push_back({titel, text, knoepfe, vorgabe});
         if (antworten.empty()) {
             ADD_FAILURE() << "unerwartete Frage: " << text.toStdString();
             return Antwort::Abbrechen;
@@ -52,7 +59,7 @@ class Vokabeldienst : public LektionsDatenbank {
         v.MerkhilfeHinzufuegen(QStringLiteral("Amateur"), SPR_DEUTSCH);
         v.VerweisHinzufuegen(QStringLiteral("amicus"));
         v.sonderformen.push_back(std::make_unique<TLatForm>(0, QStringLiteral("amasti"), 354));
-        ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        ASSERT_EQ(TVokabelSpeicher(daten).VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
         amare = v.id;
     }
 
@@ -125,6 +132,71 @@ TEST_F(Vokabeldienst, AbgelehnteFrageSpeichertNichtsUndLaesstDieLektionenUnberue
     EXPECT_EQ(dienst.ErsetzteKopien(), 0);
     EXPECT_EQ(l->vokabeln[0]->BedeutungenText(), QStringLiteral("Freund"));
     EXPECT_TRUE(skript.antworten.empty());
+}
+
+TEST_F(Vokabeldienst, NamensgleicheNeueVokabelFragtUndDieAntwortEntscheidet)
+{
+    const struct {
+        const char *wort;
+        Antwort antwort;
+        bool gespeichert;
+        int zeilen; // entries of that headword afterwards
+    } faelle[] = {
+        {"amica", Antwort::Abbrechen, false, 1},
+        {"amor", Antwort::Nein, true, 2},
+        {"ami'cus", Antwort::Ja, true, 1},
+    };
+    auto dienst = Dienst();
+    for (const auto &f : faelle) {
+        const QString wort = QString::fromUtf8(f.wort);
+        SCOPED_TRACE(f.wort);
+        const int32_t alt = Anlegen(wort, WA_SUBSTANTIV, KD_A, {}, {}, {}, {QStringLiteral("alt")});
+        skript.fragen.clear();
+        skript.antworten = {f.antwort};
+        auto neu = TVokabeldienst::Neu(wort);
+        neu->SetWortart(WA_SUBSTANTIV);
+        neu->BedeutungAnhaengen(QStringLiteral("neu"), {}, 1);
+        EXPECT_EQ(dienst.Speichern(*neu), f.gespeichert);
+        ASSERT_EQ(skript.fragen.size(), 1u);
+        EXPECT_EQ(skript.fragen[0].titel, QStringLiteral("Gleichlautende Vokabel"));
+        QString zitiert = wort;
+        zitiert.replace(QLatin1Char('\''), QStringLiteral("''"));
+        EXPECT_EQ(skript.fragen[0].text,
+                  QStringLiteral("Die Vokabel '%1' ist mit der gleichen Wortart bereits in der Datenbank vorhanden.\r\n"
+                                 "Soll diese Vokabel überschrieben werden?\r\n\r\n"
+                                 "Wähle \"Nein\", um einen neuen Vokabeldatensatz anzulegen und die bereits "
+                                 "vorhandene gleichlautende Vokabel nicht zu überschreiben.")
+                      .arg(zitiert));
+        EXPECT_EQ(skript.fragen[0].knoepfe, KN_JA_NEIN_ABBRECHEN);
+        // Overwriting changes the entry in every lesson: never the default.
+        EXPECT_EQ(skript.fragen[0].vorgabe, Antwort::Nein);
+        EXPECT_EQ(neu->id > 0, f.gespeichert);
+        TAnweisung a = daten.Verbindung().Anweisung("SELECT count(*) FROM vokabel WHERE vokabel = ?1");
+        a.Binden(1, wort);
+        ASSERT_TRUE(a.Schritt());
+        EXPECT_EQ(a.Int(0), f.zeilen);
+        EXPECT_EQ(dienst.Laden(alt) != nullptr, f.antwort != Antwort::Ja);
+    }
+}
+
+TEST_F(Vokabeldienst, UmbenennenAufEineAndereVokabelFragtUndJaUebernimmtIhrenPlatz)
+{
+    auto dienst = Dienst();
+    auto geaendert = dienst.Laden(amare);
+    geaendert->vokabel = QStringLiteral("amicus");
+    geaendert->SetWortart(WA_SUBSTANTIV);
+    skript.antworten = {Antwort::Ja};
+    ASSERT_TRUE(dienst.Speichern(*geaendert));
+    ASSERT_EQ(skript.fragen.size(), 1u);
+    EXPECT_EQ(skript.fragen[0].titel, ProgrammTitel());
+    EXPECT_EQ(skript.fragen[0].text,
+              QStringLiteral("Die Vokabel \"amare (Verb)\" wurde geändert in \"amicus (Substantiv)\".\r\n\r\n"
+                             "Die Vokabel \"amicus (Substantiv)\" ist jedoch bereits in der Datenbank vorhanden.\r\n"
+                             "Soll diese Vokabel überschrieben werden?"));
+    EXPECT_EQ(skript.fragen[0].knoepfe, KN_JA_NEIN);
+    EXPECT_EQ(skript.fragen[0].vorgabe, Antwort::Nein);
+    EXPECT_EQ(dienst.Laden(amicus), nullptr);
+    EXPECT_EQ(dienst.Laden(amare)->vokabel, QStringLiteral("amicus"));
 }
 
 TEST_F(Vokabeldienst, BearbeitungskopieLiestVerweiseUndSonderformenAusDerDatenbank)

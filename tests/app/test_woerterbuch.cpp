@@ -46,7 +46,7 @@ class Woerterbuch : public LektionsDatenbank {
         auto v = daten.VokabelLaden(amicus);
         daten.MerkhilfenLaden(*v);
         v->MerkhilfeHinzufuegen(QStringLiteral("amical"), SPR_FRANZOESISCH);
-        TVokabelSpeicher(daten, stumm).Speichern(*v);
+        TVokabelSpeicher(daten).Speichern(*v);
     }
 
     QStringList Texte() const
@@ -215,7 +215,7 @@ TEST_F(Woerterbuch, MemoryAidsFindTheirEntriesAndThePresentIndexListsVerbsUnderT
     daten.MerkhilfenLaden(*v);
     v->MerkhilfeHinzufuegen(QStringLiteral("amicable"), SPR_ENGLISCH);
     v->MerkhilfeHinzufuegen(QStringLiteral("amigo"), SPR_SPANISCH);
-    TVokabelSpeicher(daten, stumm).Speichern(*v);
+    TVokabelSpeicher(daten).Speichern(*v);
     wb.Suchen(QStringLiteral("ami"));
     EXPECT_EQ(Texte().size(), 3);
     EXPECT_EQ(Treffer(), QStringList{QStringLiteral("amicus")});

@@ -82,16 +82,6 @@ std::vector<QStringList> TsvLesen(const QString &name)
     return zeilen;
 }
 
-class Rueckfrage : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &text, int, Antwort vorgabe, Symbol) override
-    {
-        ADD_FAILURE() << "unexpected question: " << S(text);
-        return vorgabe;
-    }
-    void Meldung(const QString &, const QString &) override {}
-};
-
 // The whole textbook in one temporary database, shared by every test of
 // the binary.
 struct Lehrbuch {
@@ -123,10 +113,7 @@ class LehrbuchUmgebung : public ::testing::Environment {
         Lehrbuch &b = *g_buch;
         try {
             b.daten = std::make_unique<TDatenmanager>(b.ordner.path());
-            if (!b.daten->Bereit()) {
-                Rueckfrage r;
-                b.daten->DatenbankAktualisieren(r);
-            }
+            b.daten->Aktualisieren();
             QStringList ordner;
             for (const TBuchQuelle &q : kBuecher)
                 ordner << kDatenOrdner + QLatin1String(q.ordner);

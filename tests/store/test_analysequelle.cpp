@@ -22,12 +22,6 @@
 namespace lexovita {
 namespace {
 
-class Stumm : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
 struct Sonder {
     int32_t formId;
     const char *text;
@@ -36,7 +30,6 @@ struct Sonder {
 class Analyse : public ::testing::Test {
   protected:
     TDatenmanager daten{QStringLiteral(":memory:")};
-    Stumm stumm;
     TAnalysequelle quelle{daten};
     TFormenmanager manager;
     TFormanalyse analyse{manager, quelle};
@@ -55,8 +48,8 @@ class Analyse : public ::testing::Test {
         v.BedeutungAnhaengen(QStringLiteral("Bedeutung von ") + v.vokabel, QString(), 1);
         for (const Sonder &s : sonder)
             v.sonderformen.push_back(std::make_unique<TLatForm>(0, QString::fromUtf8(s.text), s.formId));
-        TVokabelSpeicher speicher(daten, stumm);
-        EXPECT_EQ(speicher.VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        TVokabelSpeicher speicher(daten);
+        EXPECT_EQ(speicher.VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
         return v.id;
     }
 
@@ -354,7 +347,7 @@ TEST_F(Analyse, ChangedFieldsOfAnEntryChangeTheFormsAWordMetBeforeGives)
             ASSERT_EQ(Ergebnis("amicos"), (std::vector<std::string>{E(id, M | fid::AKK_PL, "amicos")}));
         std::unique_ptr<TVokabel> v = daten.VokabelLaden(id);
         f.aendern(*v);
-        ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAktualisieren(*v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        ASSERT_EQ(TVokabelSpeicher(daten).VokabelAktualisieren(*v), TVokabelSpeicher::Ausgang::Gespeichert);
         const std::vector<std::string> erwartet =
             f.gefunden ? std::vector<std::string>{E(id, f.genus | fid::AKK_PL, "amicos")} : std::vector<std::string>{};
         EXPECT_EQ(Ergebnis("amicos"), erwartet);
@@ -378,7 +371,7 @@ TEST_F(Analyse, MeaningsReadForManyEntriesFollowChangesBetweenTwoWords)
     const int aufbauten = quelle.Aufbauten();
     std::unique_ptr<TVokabel> v = daten.VokabelLaden(ids[70]);
     v->BedeutungAnhaengen(QStringLiteral("neu"), QString(), 2);
-    ASSERT_EQ(TVokabelSpeicher(daten, stumm).VokabelAktualisieren(*v), TVokabelSpeicher::Ergebnis::Gespeichert);
+    ASSERT_EQ(TVokabelSpeicher(daten).VokabelAktualisieren(*v), TVokabelSpeicher::Ausgang::Gespeichert);
     Ergebnis("ros70");
     EXPECT_GT(quelle.Aufbauten(), aufbauten);
     const TVokabel *neu = analyse.VokabelImCache(ids[70]);
@@ -399,14 +392,13 @@ TEST(AnalyseQuelle, SeesCommitsOfAnotherConnection)
     EXPECT_TRUE(analyse.Ergebnisliste().empty());
     {
         TDatenmanager schreiber(ordner.path());
-        Stumm stumm;
         TVokabel v;
         v.vokabel = QStringLiteral("rosa");
         v.SetWortart(WA_SUBSTANTIV);
         v.SetKonjDekl(KD_A);
         v.form1 = QStringLiteral("rosae");
         v.form2 = QStringLiteral("f");
-        ASSERT_EQ(TVokabelSpeicher(schreiber, stumm).VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        ASSERT_EQ(TVokabelSpeicher(schreiber).VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
     }
     analyse.Zuruecksetzen();
     analyse.FormAnalysieren(QStringLiteral("rosam"));
@@ -428,14 +420,15 @@ TEST(AnalyseQuelle, AReadSessionAnalysesOneSnapshotAndSeesCommitsAfterwards)
     };
     auto anlegen = [&](const char *vokabel, const char *genitiv) {
         TDatenmanager schreiber(ordner.path());
-        Stumm stumm;
         TVokabel v;
         v.vokabel = QString::fromUtf8(vokabel);
         v.SetWortart(WA_SUBSTANTIV);
         v.SetKonjDekl(KD_A);
         v.form1 = QString::fromUtf8(genitiv);
         v.form2 = QStringLiteral("f");
-        ASSERT_EQ(TVokabelSpeicher(schreiber, stumm).VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        // Namesakes are wanted here: each is a second entry.
+        ASSERT_EQ(TVokabelSpeicher(schreiber).VokabelAnlegen(v, TVokabelSpeicher::Loesung::Daneben),
+                  TVokabelSpeicher::Ausgang::Gespeichert);
     };
     anlegen("rosa", "rosae");
     {

@@ -17,12 +17,6 @@
 namespace lexovita {
 namespace {
 
-class Stumm : public IRueckfrage {
-  public:
-    Antwort Frage(const QString &, const QString &, int, Antwort, Symbol) override { return Antwort::Nein; }
-    void Meldung(const QString &, const QString &) override {}
-};
-
 // Entries of every word class and inflection type on stems drawn from a
 // small syllable stock, so that many entries share stem prefixes.
 class Wortschatz {
@@ -179,11 +173,10 @@ std::vector<std::string> Cache(const TFormanalyse &a)
 TEST(AnalyseVergleich, FastAnalysisGivesExactlyThePlainResultsOnGeneratedText)
 {
     TDatenmanager daten{QStringLiteral(":memory:")};
-    Stumm stumm;
     Wortschatz ws(20261208);
     std::vector<std::vector<TLatForm>> formen; // generated forms per stored entry
     {
-        TVokabelSpeicher speicher(daten, stumm);
+        TVokabelSpeicher speicher(daten);
         TFormenmanager m;
         for (int i = 0; i < 260; ++i) {
             TVokabel v = ws.Eintrag();
@@ -197,7 +190,7 @@ TEST(AnalyseVergleich, FastAnalysisGivesExactlyThePlainResultsOnGeneratedText)
             }
             if ((v.Wortart() == WA_SUBSTANTIV || v.Wortart() == WA_PRONOMEN) && ws.Zahl(4) == 0)
                 v.sonderformen.push_back(std::make_unique<TLatForm>(0, v.vokabel.left(3) + "ibus", fid::DAT_PL));
-            ASSERT_EQ(speicher.VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+            ASSERT_EQ(speicher.VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
             std::vector<TLatForm> f(m.Ergebnisliste().begin(), m.Ergebnisliste().end());
             for (const auto &s : v.sonderformen)
                 f.emplace_back(v.id, s->text, s->formId);
@@ -207,7 +200,7 @@ TEST(AnalyseVergleich, FastAnalysisGivesExactlyThePlainResultsOnGeneratedText)
         TVokabel que;
         que.vokabel = QStringLiteral("-que");
         que.SetWortart(WA_UNBESTIMMT);
-        ASSERT_EQ(speicher.VokabelAnlegen(que), TVokabelSpeicher::Ergebnis::Gespeichert);
+        ASSERT_EQ(speicher.VokabelAnlegen(que), TVokabelSpeicher::Ausgang::Gespeichert);
     }
 
     // A text of forms, some capitalised, with -que, or slightly misspelt;

@@ -1,3 +1,4 @@
+#include "app/start.h"
 #include "store/hilfen.h"
 #include "store/schema.h"
 #include "store/sicherung.h"
@@ -19,7 +20,7 @@ QString Aktualisierungsfrage()
     return QStringLiteral("Die Datenbank muss aktualisiert werden. Dies kann einige Sekunden dauern.\r\n"
                           "Das Programm wird während dieser Zeit nicht reagieren. Nach einer erfolgreichen\r\n"
                           "Aktualisierung wird eine Meldung angezeigt. Es werden dabei keine Änderungen an den "
-                          "Daten vorgenommen.\r\n\r\nMöchten Sie ein Backup erstellen?");
+                          "Daten vorgenommen.\r\n\r\nMöchtest du ein Backup erstellen?");
 }
 
 QStringList Spalten(TDatenmanager &d, const QString &tabelle)
@@ -120,7 +121,7 @@ TEST_F(Verschluesselung, FileCarriesNoPlainSqliteHeaderNorPlainText)
         TSkriptRueckfrage r;
         auto v = Eintrag(QStringLiteral("geheimwort"), WA_SUBSTANTIV);
         v->BedeutungHinzufuegen(QStringLiteral("Geheimnis"), {}, 1, 1);
-        TVokabelSpeicher(d, r).VokabelAnlegen(*v);
+        TVokabelSpeicher(d).VokabelAnlegen(*v);
     }
     const QByteArray inhalt = Inhalt();
     ASSERT_GT(inhalt.size(), 1024);
@@ -218,7 +219,7 @@ TEST_F(ZweiteVerbindung, SeesCommittedEntriesAndReadsWhileTheFirstWrites)
     TSkriptRueckfrage r;
     auto v = Eintrag(QStringLiteral("amicus"), WA_SUBSTANTIV, KD_O, QStringLiteral("amici"), QStringLiteral("m"));
     v->BedeutungHinzufuegen(QStringLiteral("Freund"), {}, 1, 1);
-    TVokabelSpeicher(erste, r).VokabelAnlegen(*v);
+    TVokabelSpeicher(erste).VokabelAnlegen(*v);
     EXPECT_EQ(zweite.VokabelLaden(v->id)->BedeutungenText(), QStringLiteral("Freund"));
 
     TTransaktion offen(erste.Verbindung());
@@ -239,16 +240,15 @@ TEST_F(ZweiteVerbindung, WaitsForTheWriteLockAndFailsCleanlyWhenItIsHeldTooLong)
     v->BedeutungHinzufuegen(QStringLiteral("Freund"), {}, 1, 1);
     {
         TTransaktion sperre(erste.Verbindung());
-        TVokabelSpeicher(erste, r).VokabelAnlegen(*v);
+        TVokabelSpeicher(erste).VokabelAnlegen(*v);
         try {
             zweite.VokabelLoeschen(v->id);
             FAIL() << "Schreibsperre nicht beachtet";
         } catch (const DatenbankFehler &f) {
             EXPECT_EQ(f.Code(), SQLITE_BUSY);
-            EXPECT_EQ(
-                f.Meldung(),
-                QStringLiteral(
-                    "Die Datenbank ist von einem anderen Programm gesperrt. Bitte versuchen Sie es später erneut."));
+            EXPECT_EQ(f.Meldung(),
+                      QStringLiteral(
+                          "Die Datenbank ist von einem anderen Programm gesperrt. Bitte versuche es später erneut."));
         }
         sperre.Bestaetigen();
     }
@@ -270,7 +270,7 @@ TEST_F(Aktualisierung, CurrentDatabaseStartsWithoutAnyQuestion)
     }
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r;
-    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktuell);
+    EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Aktuell);
     EXPECT_TRUE(r.fragen.empty());
     EXPECT_TRUE(r.meldungen.empty());
 }
@@ -282,7 +282,7 @@ TEST_F(Aktualisierung, CancelLeavesTheFileUnchangedAndTheDatabaseUnusable)
     TDatenmanager d(Pfad());
     EXPECT_FALSE(d.Bereit());
     TSkriptRueckfrage r{Antwort::Abbrechen};
-    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Abgebrochen);
+    EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Abgebrochen);
     ASSERT_EQ(r.fragen.size(), 1u);
     EXPECT_EQ(r.fragen[0].text, Aktualisierungsfrage());
     EXPECT_EQ(r.fragen[0].knoepfe, KN_JA_NEIN_ABBRECHEN);
@@ -298,7 +298,7 @@ TEST_F(Aktualisierung, NoUpgradesInPlaceKeepingDataIdsAndLessonOrder)
     {
         TDatenmanager d(Pfad());
         TSkriptRueckfrage r{Antwort::Nein};
-        EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktualisiert);
+        EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Aktualisiert);
         EXPECT_EQ(r.backups, 0);
         EXPECT_EQ(r.meldungen, std::vector<QString>{QStringLiteral("Die Datenbank wurde aktualisiert.")});
         EXPECT_TRUE(d.Bereit());
@@ -308,7 +308,7 @@ TEST_F(Aktualisierung, NoUpgradesInPlaceKeepingDataIdsAndLessonOrder)
 
     TDatenmanager d(Pfad());
     TSkriptRueckfrage keine;
-    EXPECT_EQ(d.DatenbankAktualisieren(keine), TDatenmanager::Aktualisierung::Aktuell);
+    EXPECT_EQ(DatenbankAktualisieren(d, keine), TAktualisierung::Aktuell);
     EXPECT_EQ(Spalten(d, QStringLiteral("vokabel")).mid(0, 9).last(), QStringLiteral("aktualisierung"));
     auto amare = d.VokabelLaden(1);
     EXPECT_EQ(amare->vokabel, QStringLiteral("amare"));
@@ -330,7 +330,7 @@ TEST_F(Aktualisierung, NoUpgradesInPlaceKeepingDataIdsAndLessonOrder)
     TSkriptRueckfrage r;
     auto neu = Eintrag(QStringLiteral("novus"), WA_ADJEKTIV);
     neu->BedeutungHinzufuegen(QStringLiteral("neu"), {}, 1, 1);
-    TVokabelSpeicher(d, r).VokabelAnlegen(*neu);
+    TVokabelSpeicher(d).VokabelAnlegen(*neu);
     EXPECT_EQ(neu->id, 4);
 }
 
@@ -350,7 +350,7 @@ TEST_F(Aktualisierung, YesOffersTheBackupBeforeChangingAnything)
     } r;
     r.d = &d;
     r.antworten = {Antwort::Ja};
-    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktualisiert);
+    EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Aktualisiert);
     EXPECT_EQ(r.backups, 1);
     EXPECT_FALSE(r.spalteBeimBackup);
     EXPECT_TRUE(d.Verbindung().SpalteVorhanden(QStringLiteral("lek_vok"), QStringLiteral("position")));
@@ -365,7 +365,7 @@ TEST_F(Aktualisierung, YesWithAFailedBackupLeavesTheFileUntouchedAndSaysSo)
         TDatenmanager d(Pfad());
         TSkriptRueckfrage r{Antwort::Ja};
         r.backupGelingt = false;
-        EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Abgebrochen);
+        EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Abgebrochen);
         EXPECT_EQ(r.backups, 1);
         EXPECT_FALSE(d.Bereit());
         ASSERT_EQ(r.meldungen.size(), 1u);
@@ -394,7 +394,7 @@ TEST_F(Aktualisierung, YesTakesARealBackupOfTheOldFileBeforeTheUpgrade)
     r.datenOrdner = Pfad();
     r.antworten = {Antwort::Ja};
     TDatenmanager d(Pfad());
-    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktualisiert);
+    EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Aktualisiert);
     EXPECT_TRUE(d.Verbindung().SpalteVorhanden(QStringLiteral("lek_vok"), QStringLiteral("position")));
 
     QTemporaryDir aus;
@@ -409,7 +409,7 @@ TEST_F(Aktualisierung, MissingOnlyTheTimeStampIsAskedOnceAndAddsEmptyValues)
     AlteDatenbankAnlegen(Datei(), /*mitPosition=*/true, /*mitAktualisierung=*/false);
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r{Antwort::Nein};
-    d.DatenbankAktualisieren(r);
+    DatenbankAktualisieren(d, r);
     EXPECT_EQ(r.fragen.size(), 1u);
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM vokabel WHERE aktualisierung = ''"), 2);
     EXPECT_FALSE(Inhalt().startsWith("SQLite format 3"));
@@ -420,7 +420,7 @@ TEST_F(Aktualisierung, OlderMarkWithAllFieldsPresentIsFixedSilently)
     AlteDatenbankAnlegen(Datei(), true, true, true);
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r;
-    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktuell);
+    EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Aktuell);
     EXPECT_TRUE(r.fragen.empty());
     EXPECT_EQ(d.Verbindung().Benutzerversion(), kSchemaVersion);
 }
@@ -438,7 +438,7 @@ TEST_F(Aktualisierung, GermanSearchKeysOfThePreviousVersionAreMadeAfresh)
     }
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r;
-    EXPECT_EQ(d.DatenbankAktualisieren(r), TDatenmanager::Aktualisierung::Aktuell);
+    EXPECT_EQ(DatenbankAktualisieren(d, r), TAktualisierung::Aktuell);
     EXPECT_TRUE(r.fragen.empty());
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM bedeutung WHERE bedeutung_such = 'gluck'"), 1);
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM merkhilfe WHERE merkhilfe_such = 'madchen'"), 1);
@@ -451,15 +451,15 @@ TEST_F(Aktualisierung, MissingWordIndexIsBuiltFromEveryEntry)
     AlteDatenbankAnlegen(Datei(), true, true, true);
     TDatenmanager d(Pfad());
     TSkriptRueckfrage r;
-    d.DatenbankAktualisieren(r);
+    DatenbankAktualisieren(d, r);
     ASSERT_TRUE(d.VokabelindexFehlt());
     // Deleting before the index exists must work too.
     d.VokabelLoeschen(99);
-    EXPECT_TRUE(d.VokabelindexAnlegen(r));
+    EXPECT_TRUE(VokabelindexSicherstellen(d, r));
     EXPECT_EQ(r.meldungen,
               (std::vector<QString>{
-                  QStringLiteral("Es muss ein neues Vokabelindex angelegt werden. Dies kann einige Sekunden dauern."),
-                  QStringLiteral("Vokabelindex wurde angelegt")}));
+                  QStringLiteral("Es muss ein neuer Vokabelindex angelegt werden. Dies kann einige Sekunden dauern."),
+                  QStringLiteral("Der Vokabelindex wurde angelegt.")}));
     TAnweisung a =
         d.Verbindung().Anweisung("SELECT ausdruck, vokabel_id, ausdruck_lower FROM vokwb ORDER BY vokabel_id");
     QStringList zeilen;
@@ -468,7 +468,7 @@ TEST_F(Aktualisierung, MissingWordIndexIsBuiltFromEveryEntry)
     // A verb is indexed by its first principal part, anything else by its headword.
     EXPECT_EQ(zeilen, (QStringList{"amo/1/amo", "Rosa/2/rosa"}));
     EXPECT_EQ(TWoerterbuchAbfrage(d).Liste(TWoerterbuchModus::Latein, true, QStringLiteral("ros")).size(), 1u);
-    EXPECT_FALSE(d.VokabelindexAnlegen(r));
+    EXPECT_FALSE(VokabelindexSicherstellen(d, r));
     EXPECT_EQ(r.meldungen.size(), 2u);
 }
 
@@ -493,7 +493,7 @@ TEST(Bereichsabfragen, HeadwordSearchAndStemLookupScanTheirIndexWithoutSorting)
 {
     TDatenmanager d(QStringLiteral(":memory:"));
     TSkriptRueckfrage r;
-    TVokabelSpeicher speicher(d, r);
+    TVokabelSpeicher speicher(d);
     for (int i = 0; i < 200; ++i) {
         auto v = Eintrag(QStringLiteral("wort%1").arg(i, 3, 10, QLatin1Char('0')), WA_VERB, KD_A,
                          QStringLiteral("wort%1o").arg(i), QStringLiteral("wort%1avi").arg(i));

@@ -242,7 +242,7 @@ class ExportImport : public LektionsDatenbank {
 
     int32_t Lehrbuch()
     {
-        TVokabelSpeicher vs(daten, stumm);
+        TVokabelSpeicher vs(daten);
         TVokabel v;
         v.vokabel = QStringLiteral("hortari");
         v.SetWortart(WA_VERB);
@@ -256,7 +256,7 @@ class ExportImport : public LektionsDatenbank {
         v.MerkhilfeHinzufuegen(QStringLiteral("exhort"), SPR_ENGLISCH);
         v.MerkhilfeHinzufuegen(QStringLiteral("exhorter"), SPR_FRANZOESISCH);
         v.sonderformen.push_back(std::make_unique<TLatForm>(0, QStringLiteral("hortare"), 330));
-        EXPECT_EQ(vs.VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        EXPECT_EQ(vs.VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
 
         const int32_t mare = Anlegen(QStringLiteral("mare"), WA_SUBSTANTIV, KD_I, QStringLiteral("maris"),
                                      QStringLiteral("n"), {}, {QStringLiteral("Meer"), QStringLiteral("See")});

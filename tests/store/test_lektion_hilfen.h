@@ -4,6 +4,7 @@
 // entries stored through the editor's store, row counts of every table.
 
 #include "model/lektion.h"
+#include "model/rueckfrage.h"
 #include "store/datenmanager.h"
 #include "store/vokabelspeicher.h"
 
@@ -48,8 +49,8 @@ class LektionsDatenbank : public ::testing::Test {
         v.form3 = f3;
         for (const QString &b : bedeutungen)
             v.BedeutungAnhaengen(b, QString(), 1);
-        TVokabelSpeicher speicher(daten, stumm);
-        EXPECT_EQ(speicher.VokabelAnlegen(v), TVokabelSpeicher::Ergebnis::Gespeichert);
+        TVokabelSpeicher speicher(daten);
+        EXPECT_EQ(speicher.VokabelAnlegen(v), TVokabelSpeicher::Ausgang::Gespeichert);
         return v.id;
     }
 

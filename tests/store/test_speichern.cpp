@@ -11,8 +11,7 @@ const QString kBoese = QStringLiteral("l'homme \"x\"; DROP TABLE vokabel;--");
 class Speichern : public ::testing::Test {
   protected:
     TDatenmanager d{QStringLiteral(":memory:")};
-    TSkriptRueckfrage r;
-    TVokabelSpeicher speicher{d, r};
+    TVokabelSpeicher speicher{d};
 
     std::unique_ptr<TVokabel> Amare()
     {
@@ -60,14 +59,13 @@ class Speichern : public ::testing::Test {
 TEST_F(Speichern, NewEntryComesBackWithEverythingThatHangsOnIt)
 {
     auto freund = Einfach(QStringLiteral("amicus"));
-    ASSERT_EQ(speicher.VokabelAnlegen(*freund), TVokabelSpeicher::Ergebnis::Gespeichert);
+    ASSERT_EQ(speicher.VokabelAnlegen(*freund), TVokabelSpeicher::Ausgang::Gespeichert);
     auto v = Amare();
     v->VerweisHinzufuegen(QStringLiteral("amicus"));
     v->attribute |= ATTR_KEIN_PASSIV | ATTR_RESERVIERT;
-    ASSERT_EQ(speicher.VokabelAnlegen(*v), TVokabelSpeicher::Ergebnis::Gespeichert);
+    ASSERT_EQ(speicher.VokabelAnlegen(*v), TVokabelSpeicher::Ausgang::Gespeichert);
     EXPECT_GT(v->id, freund->id);
     EXPECT_EQ(v->aktualisierung.size(), 14);
-    EXPECT_TRUE(r.fragen.empty());
 
     auto geladen = Vollstaendig(v->id);
     EXPECT_TRUE(geladen->IstGleich(*v));
@@ -103,8 +101,8 @@ TEST_F(Speichern, HostileTextIsStoredVerbatimEverywhere)
     v->MerkhilfeHinzufuegen(kBoese, SPR_ENGLISCH);
     v->VerweisHinzufuegen(kBoese);
     v->sonderformen.push_back(std::make_unique<TLatForm>(0, kBoese, 7));
-    speicher.VokabelAnlegen(*v);
-    ASSERT_EQ(r.fragen.size(), 0u); // other word class: no duplicate
+    // Another word class: no namesake.
+    ASSERT_EQ(speicher.VokabelAnlegen(*v), TVokabelSpeicher::Ausgang::Gespeichert);
 
     auto geladen = Vollstaendig(v->id);
     EXPECT_EQ(geladen->vokabel, kBoese);
@@ -160,39 +158,33 @@ TEST_F(Speichern, FailureWhileStoringLeavesNoTrace)
 
 // ---------------------------------------------------- same headword again
 
-TEST_F(Speichern, SameHeadwordAndClassAsksWhetherToOverwrite)
+TEST_F(Speichern, SameHeadwordAndClassIsReportedAndStoresNothing)
 {
     auto alt = Einfach(QStringLiteral("o'x"));
     speicher.VokabelAnlegen(*alt);
     auto neu = Einfach(QStringLiteral("o'x"));
-    r.antworten = {Antwort::Abbrechen};
-    EXPECT_EQ(speicher.VokabelAnlegen(*neu), TVokabelSpeicher::Ergebnis::NichtGespeichert);
-    ASSERT_EQ(r.fragen.size(), 1u);
-    EXPECT_EQ(r.fragen[0].titel, QStringLiteral("Gleichlautende Vokabel"));
-    EXPECT_EQ(r.fragen[0].text,
-              QStringLiteral("Die Vokabel 'o''x' ist mit der gleichen Wortart bereits in der Datenbank vorhanden.\r\n"
-                             "Soll diese Vokabel überschrieben werden?\r\n\r\n"
-                             "Wählen Sie \"Nein\", um einen neuen Vokabeldatensatz anzulegen und die bereits "
-                             "vorhandene gleichlautende Vokabel nicht zu überschreiben."));
-    EXPECT_EQ(r.fragen[0].knoepfe, KN_JA_NEIN_ABBRECHEN);
-    // Overwriting changes the entry in every lesson: never the default.
-    EXPECT_EQ(r.fragen[0].vorgabe, Antwort::Nein);
+    const TVokabelSpeicher::Ergebnis e = speicher.VokabelAnlegen(*neu);
+    EXPECT_EQ(e.ausgang, TVokabelSpeicher::Ausgang::Gleichlautend);
+    EXPECT_EQ(e.andere, alt->id);
     EXPECT_EQ(neu->id, 0);
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM vokabel"), 1);
+    // A second entry of the same headword with another word class is no namesake.
+    EXPECT_EQ(speicher.VokabelAnlegen(*Einfach(QStringLiteral("o'x"), WA_ADVERB)),
+              TVokabelSpeicher::Ausgang::Gespeichert);
 }
 
-TEST_F(Speichern, AnsweringNoStoresASecondEntryAndYesReplacesTheOld)
+TEST_F(Speichern, BesideStoresASecondEntryAndReplaceDeletesTheOld)
 {
     auto alt = Einfach(QStringLiteral("res"), WA_SUBSTANTIV, QStringLiteral("Sache"));
     speicher.VokabelAnlegen(*alt);
     auto zweite = Einfach(QStringLiteral("res"), WA_SUBSTANTIV, QStringLiteral("Ding"));
-    r.antworten = {Antwort::Nein};
-    EXPECT_EQ(speicher.VokabelAnlegen(*zweite), TVokabelSpeicher::Ergebnis::Gespeichert);
+    EXPECT_EQ(speicher.VokabelAnlegen(*zweite, TVokabelSpeicher::Loesung::Daneben),
+              TVokabelSpeicher::Ausgang::Gespeichert);
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM vokabel WHERE vokabel = 'res'"), 2);
 
     auto dritte = Einfach(QStringLiteral("res"), WA_SUBSTANTIV, QStringLiteral("Angelegenheit"));
-    r.antworten = {Antwort::Ja};
-    EXPECT_EQ(speicher.VokabelAnlegen(*dritte), TVokabelSpeicher::Ergebnis::Gespeichert);
+    EXPECT_EQ(speicher.VokabelAnlegen(*dritte, TVokabelSpeicher::Loesung::Ersetzen),
+              TVokabelSpeicher::Ausgang::Gespeichert);
     // The first of the twins is replaced, with all its rows.
     EXPECT_EQ(d.VokabelLaden(alt->id)->id, 0);
     EXPECT_EQ(Anzahl("vok_bed", alt->id) + Anzahl("stamm", alt->id) + Anzahl("vokwb", alt->id), 0);
@@ -217,7 +209,7 @@ TEST_F(Speichern, UpdateReplacesDependentRowsButKeepsReferencesFromOthers)
     bearbeitet->merkhilfen.clear();
     bearbeitet->MerkhilfeHinzufuegen(QStringLiteral("amorous"), SPR_ENGLISCH);
     bearbeitet->sonderformen.clear();
-    ASSERT_EQ(speicher.VokabelAktualisieren(*bearbeitet), TVokabelSpeicher::Ergebnis::Gespeichert);
+    ASSERT_EQ(speicher.VokabelAktualisieren(*bearbeitet), TVokabelSpeicher::Ausgang::Gespeichert);
 
     auto geladen = Vollstaendig(v->id);
     EXPECT_TRUE(geladen->IstGleich(*bearbeitet));
@@ -257,7 +249,7 @@ TEST_F(Speichern, TimeStampMovesOnlyWhenTheEntryChanged)
     EXPECT_EQ(geaendert->sonderformen.size(), 2u);
 }
 
-TEST_F(Speichern, RenamingOntoAnotherEntryAsksAndYesTakesOverItsLessons)
+TEST_F(Speichern, RenamingOntoAnotherEntryIsReportedAndReplaceTakesOverItsLessons)
 {
     auto amo = Einfach(QStringLiteral("amo"), WA_VERB);
     auto amare = Einfach(QStringLiteral("amare"), WA_VERB);
@@ -273,22 +265,19 @@ TEST_F(Speichern, RenamingOntoAnotherEntryAsksAndYesTakesOverItsLessons)
 
     auto umbenannt = Vollstaendig(amo->id);
     umbenannt->vokabel = QStringLiteral("amare");
-    r.antworten = {Antwort::Nein};
-    EXPECT_EQ(speicher.VokabelAktualisieren(*umbenannt), TVokabelSpeicher::Ergebnis::NichtGespeichert);
-    ASSERT_EQ(r.fragen.size(), 1u);
-    EXPECT_EQ(r.fragen[0].titel, ProgrammTitel());
-    EXPECT_EQ(r.fragen[0].text,
-              QStringLiteral("Die Vokabel \"amo (Verb)\" wurde geändert in \"amare (Verb)\".\r\n\r\n"
-                             "Die Vokabel \"amare (Verb)\" ist jedoch bereits in der Datenbank vorhanden.\r\n"
-                             "Soll diese Vokabel überschrieben werden?"));
-    EXPECT_EQ(r.fragen[0].knoepfe, KN_JA_NEIN);
-    EXPECT_EQ(r.fragen[0].vorgabe, Antwort::Nein);
-    EXPECT_EQ(r.fragen[0].symbol, Symbol::Frage);
-    EXPECT_EQ(d.VokabelLaden(amo->id)->vokabel, QStringLiteral("amo"));
-    EXPECT_EQ(d.VokabelLaden(amare->id)->id, amare->id);
+    // Beside is no answer for an edited entry: it stays a conflict.
+    for (auto loesung : {TVokabelSpeicher::Loesung::Melden, TVokabelSpeicher::Loesung::Daneben}) {
+        const TVokabelSpeicher::Ergebnis e = speicher.VokabelAktualisieren(*umbenannt, loesung);
+        EXPECT_EQ(e.ausgang, TVokabelSpeicher::Ausgang::Belegt);
+        EXPECT_EQ(e.andere, amare->id);
+        EXPECT_EQ(e.bisherVokabel, QStringLiteral("amo"));
+        EXPECT_EQ(e.bisherWortart, WA_VERB);
+        EXPECT_EQ(d.VokabelLaden(amo->id)->vokabel, QStringLiteral("amo"));
+        EXPECT_EQ(d.VokabelLaden(amare->id)->id, amare->id);
+    }
 
-    r.antworten = {Antwort::Ja};
-    EXPECT_EQ(speicher.VokabelAktualisieren(*umbenannt), TVokabelSpeicher::Ergebnis::Gespeichert);
+    EXPECT_EQ(speicher.VokabelAktualisieren(*umbenannt, TVokabelSpeicher::Loesung::Ersetzen),
+              TVokabelSpeicher::Ausgang::Gespeichert);
     EXPECT_EQ(d.VokabelLaden(amare->id)->id, 0);
     EXPECT_EQ(d.VokabelLaden(amo->id)->vokabel, QStringLiteral("amare"));
     EXPECT_EQ(Zahl(d, "SELECT count(*) FROM lek_vok WHERE vokabel_id = ?1 AND position = 4", amo->id), 1);
@@ -303,8 +292,7 @@ TEST_F(Speichern, ChangingTheWordClassToAFreeOneAsksNothing)
     speicher.VokabelAnlegen(*b);
     auto x = Vollstaendig(b->id);
     x->SetWortart(WA_UNBESTIMMT);
-    EXPECT_EQ(speicher.Speichern(*x), TVokabelSpeicher::Ergebnis::Gespeichert);
-    EXPECT_TRUE(r.fragen.empty());
+    EXPECT_EQ(speicher.Speichern(*x), TVokabelSpeicher::Ausgang::Gespeichert);
     EXPECT_EQ(d.VokabelLaden(b->id)->Wortart(), WA_UNBESTIMMT);
 }
 
@@ -314,7 +302,7 @@ TEST_F(Speichern, EntryDeletedMeanwhileIsStoredAsANewOne)
     speicher.VokabelAnlegen(*v);
     auto bearbeitet = Vollstaendig(v->id);
     d.VokabelLoeschen(v->id);
-    EXPECT_EQ(speicher.VokabelAktualisieren(*bearbeitet), TVokabelSpeicher::Ergebnis::Gespeichert);
+    EXPECT_EQ(speicher.VokabelAktualisieren(*bearbeitet), TVokabelSpeicher::Ausgang::Gespeichert);
     EXPECT_GT(bearbeitet->id, v->id);
     EXPECT_EQ(Vollstaendig(bearbeitet->id)->BedeutungenText(), QStringLiteral("lieben, verliebt sein, pflegen"));
 }

@@ -603,7 +603,7 @@ class TestFrmHaupt : public QObject {
         laudare.form2 = QStringLiteral("laudavi");
         laudare.form3 = QStringLiteral("laudatum");
         laudare.BedeutungAnhaengen(QStringLiteral("loben"), {}, 1);
-        TVokabelSpeicher(*m_u->dm, m_u->frage).Speichern(laudare);
+        TVokabelSpeicher(*m_u->dm).Speichern(laudare);
         TLektion *l = m_fenster->AktuelleLektion();
         l->text = {QStringLiteral("Laudo te, amice."), QStringLiteral("Amicus laudat amicam; laudo laudatus.")};
         m_fenster->LektionZeigen();

@@ -56,7 +56,7 @@ int32_t Eintrag(TDatenmanager &dm, IRueckfrage &r, const QString &wort, int32_t 
     v.vokabel = wort;
     v.SetWortart(wortart);
     v.BedeutungAnhaengen(bedeutung, {}, 1);
-    TVokabelSpeicher(dm, r).Speichern(v);
+    TVokabelSpeicher(dm).Speichern(v);
     return v.id;
 }
 

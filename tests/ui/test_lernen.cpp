@@ -321,7 +321,7 @@ class TestLernen : public QObject {
         videre.SetKonjDekl(KD_E);
         videre.BedeutungAnhaengen(QStringLiteral("sehen"), {}, 1);
         videre.MerkhilfeHinzufuegen(QStringLiteral("video"), SPR_ENGLISCH);
-        TVokabelSpeicher(*m_dm, m_u->frage).Speichern(videre);
+        TVokabelSpeicher(*m_dm).Speichern(videre);
         for (const char *w : {"vide", "amar"})
             m_u->Hinzufuegen(QString::fromLatin1(w));
         m_u->config->vlsMischen = false;

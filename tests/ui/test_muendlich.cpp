@@ -37,7 +37,7 @@ class TestMuendlich : public QObject {
         v.form2 = form2;
         v.SetWortart(wortart);
         v.BedeutungAnhaengen(bedeutung, {}, 1);
-        TVokabelSpeicher(*m_u->dm, m_u->frage).Speichern(v);
+        TVokabelSpeicher(*m_u->dm).Speichern(v);
     }
 
   private slots:

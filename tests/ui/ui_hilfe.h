@@ -155,7 +155,7 @@ class TUmgebung {
         v.SetWortart(wortart);
         v.SetKonjDekl(konjDekl);
         v.BedeutungAnhaengen(bedeutung, {}, 1);
-        TVokabelSpeicher(*dm, frage).Speichern(v);
+        TVokabelSpeicher(*dm).Speichern(v);
         return v.id;
     }
 
