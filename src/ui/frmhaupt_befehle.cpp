@@ -142,6 +142,14 @@ TfrmHaupt::~TfrmHaupt()
     // The session outlives the window: no more questions to it, no more signals from it.
     Sitzung().SetDialoge(nullptr);
     disconnect(&Sitzung(), nullptr, this, nullptr);
+    // Dying undo stacks still signal; by the time QObject deletes them this
+    // window is only a QWidget, so they go first and unheard.
+    for (const auto &[lektion, stapel] : m_undoStapel)
+        disconnect(stapel, nullptr, this, nullptr);
+    disconnect(m_undo, nullptr, this, nullptr);
+    delete m_undo;
+    m_undo = nullptr;
+    m_undoStapel.clear();
 }
 
 TLektionssitzung &TfrmHaupt::Sitzung()
