@@ -5,6 +5,10 @@
 #include <functional>
 #include <vector>
 
+namespace lexovita {
+class TDatenzugang;
+}
+
 namespace lexovita::cli {
 
 // What every command gets: the database folder (--data DIR, else the one
@@ -36,5 +40,9 @@ struct Registrierung {
 // Helpers for commands.
 void Fehler(const QString &meldung); // "lexovita-cli: <meldung>" on stderr
 void Ausgabe(const QString &zeile);  // one UTF-8 line on stdout
+// The console cannot show the backup window: an older database is only
+// brought up to date when that needs no question; "init" does the rest.
+// False, with the message given, when it stays old.
+bool Bereit(TDatenzugang &zugang);
 
 } // namespace lexovita::cli

@@ -20,16 +20,6 @@ namespace lexovita::cli {
 
 namespace {
 
-// An older database is not upgraded here; "init" does that.
-bool Bereit(TDatenzugang &zugang)
-{
-    if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
-        Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
-        return false;
-    }
-    return true;
-}
-
 // Takes "--name WERT" out of the arguments; false when the value is missing.
 bool WertNehmen(QStringList &args, const QString &name, QString &wert, bool &gegeben)
 {

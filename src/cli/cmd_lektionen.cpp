@@ -22,17 +22,6 @@ namespace lexovita::cli {
 
 namespace {
 
-// The console cannot show the backup window, so an older database is not
-// upgraded here; "init" does that.
-bool Bereit(TDatenzugang &zugang)
-{
-    if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
-        Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
-        return false;
-    }
-    return true;
-}
-
 int Import(const Aufruf &aufruf)
 {
     if (IstTabellenImport(aufruf))

@@ -18,17 +18,6 @@ namespace lexovita::cli {
 
 namespace {
 
-// The console cannot show the backup window: an older database is only
-// brought up to date when that needs no question; "init" does the rest.
-bool Bereit(TDatenzugang &zugang)
-{
-    if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
-        Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
-        return false;
-    }
-    return true;
-}
-
 // Takes "--name WERT" out of the arguments; false with a message when the
 // value is missing.
 bool OptionNehmen(QStringList &argumente, const QString &name, std::optional<QString> &wert)

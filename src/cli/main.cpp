@@ -1,5 +1,6 @@
 #include "befehle.h"
 
+#include "app/datenzugang.h"
 #include "app/programminfo.h"
 #include "model/pfade.h"
 
@@ -26,6 +27,15 @@ void Ausgabe(const QString &zeile)
     const QByteArray b = zeile.toUtf8();
     std::fwrite(b.constData(), 1, b.size(), stdout);
     std::fputc('\n', stdout);
+}
+
+bool Bereit(TDatenzugang &zugang)
+{
+    if (zugang.Aktualisieren() == TAktualisierung::Abgebrochen) {
+        Fehler(QStringLiteral("Die Datenbank muss erst mit „init“ aktualisiert werden."));
+        return false;
+    }
+    return true;
 }
 
 } // namespace lexovita::cli
