@@ -150,6 +150,37 @@ bool IstLateinVokal(QChar c)
            b == u'I' || b == u'O' || b == u'U' || b == u'Y';
 }
 
+QString LaengenEintippen(QStringView text, qsizetype *cursor)
+{
+    QString aus;
+    aus.reserve(text.size());
+    const qsizetype n = text.size();
+    // Each character taken out at position `stelle` moves a cursor behind it.
+    const auto entfernt = [cursor](qsizetype stelle) {
+        if (cursor && *cursor > stelle)
+            --*cursor;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u':' && i + 1 < n && IstLateinVokal(text[i + 1])) {
+            aus.append(LangVokal(KurzVokal(text[i + 1])));
+            entfernt(i);
+            ++i;
+        } else if (IstLateinVokal(c) && i + 1 < n && (text[i + 1] == u'_' || text[i + 1] == QChar(0x0304))) {
+            aus.append(LangVokal(KurzVokal(c)));
+            entfernt(i + 1);
+            ++i;
+        } else if (c == QChar(0x0306)) { // a combining breve
+            entfernt(i);
+        } else if (IstLateinVokal(c) && !IstLang(c)) {
+            aus.append(KurzVokal(c)); // ă gives a
+        } else {
+            aus.append(c);
+        }
+    }
+    return aus;
+}
+
 QString LangVerbinden(const QString &stamm, QStringView endung)
 {
     QString s = stamm;

@@ -18,6 +18,12 @@ bool HatLaengen(QStringView text);
 // The text in composed form with breves dropped, as marked texts are kept.
 QString LaengenBereinigen(QStringView text);
 
+// What a pupil types into a Latin field, with lengths as typed: a vowel
+// followed by '_' or preceded by ':' becomes long (a_ and :a give ā),
+// breves are dropped and a combining macron joins its vowel. `cursor`, a
+// position in `text`, moves back by the characters taken out before it.
+QString LaengenEintippen(QStringView text, qsizetype *cursor = nullptr);
+
 // Long and short counterparts of a vowel; other characters come back unchanged.
 QChar LangVokal(QChar c);
 QChar KurzVokal(QChar c);

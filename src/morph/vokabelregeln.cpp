@@ -1,4 +1,5 @@
 #include "morph/vokabelregeln.h"
+#include "morph/laengen.h"
 
 #include "morph/formenbaum.h"
 #include "morph/formenmanager.h"
@@ -8,7 +9,8 @@ namespace lexovita {
 
 void StammformenVorschlagen(TVokabel &v)
 {
-    const QString h = v.vokabel.trimmed();
+    // The rules read endings; a headword typed with lengths reads as without.
+    const QString h = LaengenEntfernen(v.vokabel).trimmed();
     if (h.endsWith(QLatin1String("re"))) {
         v.SetDeponens(false);
         v.SetSemideponens(false);
@@ -37,7 +39,7 @@ void StammformenVorschlagen(TVokabel &v)
 
 bool WortartVorschlagen(TVokabel &v)
 {
-    const QString h = v.vokabel.trimmed().toLower();
+    const QString h = LaengenEntfernen(v.vokabel).trimmed().toLower();
     if (v.Wortart() != WA_UNBESTIMMT || h.size() < 4)
         return false;
     for (const char *endung : {"are", "ere", "ire", "ari", "eri", "iri"}) {
@@ -64,7 +66,8 @@ void GenitivSetzen(TVokabel &v, const QString &genitiv)
 
 int32_t DeklinationErmitteln(const QString &vokabel, const QString &mRoh, const QString &fRoh, const QString &nRoh)
 {
-    const QString m = mRoh.trimmed(), f = fRoh.trimmed(), n = nRoh.trimmed();
+    const QString m = LaengenEntfernen(mRoh).trimmed(), f = LaengenEntfernen(fRoh).trimmed(),
+                  n = LaengenEntfernen(nRoh).trimmed();
     if (m.isEmpty() && f.isEmpty() && n.isEmpty())
         return KD_KEINE;
     // felix, felicis: one ending, the genitive in the first field.
@@ -73,7 +76,7 @@ int32_t DeklinationErmitteln(const QString &vokabel, const QString &mRoh, const 
     if (m.isEmpty() || f.isEmpty() || n.isEmpty())
         return KD_KEINE;
     // acer, acris, acre: the masculine differs from the headword only in the i-declension.
-    if (m != vokabel.trimmed())
+    if (m != LaengenEntfernen(vokabel).trimmed())
         return KD_I;
     return f.endsWith(QLatin1Char('a')) && n.endsWith(QLatin1String("um")) ? KD_O : KD_I;
 }
@@ -270,7 +273,8 @@ QString GenusAusKuerzel(const QString &text)
 
 int32_t NomenDeklinationErmitteln(const QString &vokabelRoh, const QString &genitivRoh, const QString &genus)
 {
-    const QString h = vokabelRoh.trimmed().toLower(), g = genitivRoh.trimmed().toLower();
+    const QString h = LaengenEntfernen(vokabelRoh).trimmed().toLower(),
+                  g = LaengenEntfernen(genitivRoh).trimmed().toLower();
     if (g.isEmpty())
         return KD_KEINE;
     if (Endet(g, "arum") || Endet(g, "ae"))
@@ -298,7 +302,8 @@ int32_t NomenDeklinationErmitteln(const QString &vokabelRoh, const QString &geni
 
 int32_t KonjugationErmitteln(const QString &vokabelRoh, const QString &form1Roh)
 {
-    const QString h = vokabelRoh.trimmed().toLower(), p = form1Roh.trimmed().toLower();
+    const QString h = LaengenEntfernen(vokabelRoh).trimmed().toLower(),
+                  p = LaengenEntfernen(form1Roh).trimmed().toLower();
     if (Endet(h, "are") || Endet(h, "ari"))
         return KD_A;
     if (Endet(h, "ere"))

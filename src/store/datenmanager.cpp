@@ -1,4 +1,5 @@
 #include "store/datenmanager.h"
+#include "morph/laengen.h"
 
 #include "model/suchschluessel.h"
 #include "morph/staemme.h"
@@ -414,7 +415,8 @@ std::vector<std::unique_ptr<TVokabel>> TDatenmanager::VokabelnSuchen(const QStri
 {
     PruefenBereit();
     std::vector<std::unique_ptr<TVokabel>> liste;
-    const QString schluessel = text.trimmed().toLower();
+    // Headwords are keyed without their lengths: "saltare" finds "saltāre".
+    const QString schluessel = LaengenEntfernen(text.trimmed()).toLower();
     if (schluessel.size() <= 1)
         return liste;
     const QString ende = PraefixEnde(schluessel);

@@ -1,4 +1,5 @@
 #include "store/vokabelspeicher.h"
+#include "morph/laengen.h"
 
 #include "model/suchschluessel.h"
 #include "model/textpruefung.h"
@@ -79,7 +80,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
             .Binden(6, WortartBuchstabe(eintrag.Wortart()))
             .Binden(7, eintrag.attribute)
             .Binden(8, eintrag.aktualisierung)
-            .Binden(9, eintrag.vokabel.toLower())
+            .Binden(9, LaengenEntfernen(eintrag.vokabel).toLower())
             .Binden(10, id)
             .Binden(11, Suchschluessel(eintrag.vokabel, TSuchsprache::Latein));
         a.Ausfuehren();
@@ -137,7 +138,7 @@ void TVokabelSpeicher::ZeileAnlegen(TVokabel &eintrag)
         .Binden(6, WortartBuchstabe(eintrag.Wortart()))
         .Binden(7, eintrag.attribute)
         .Binden(8, jetzt)
-        .Binden(9, eintrag.vokabel.toLower())
+        .Binden(9, LaengenEntfernen(eintrag.vokabel).toLower())
         .Binden(10, Suchschluessel(eintrag.vokabel, TSuchsprache::Latein));
     a.Ausfuehren();
     const auto id = static_cast<int32_t>(v.LetzteId());

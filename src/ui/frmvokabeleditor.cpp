@@ -3,12 +3,14 @@
 #include "app/anwendungskern.h"
 #include "model/config.h"
 #include "morph/formenmanager.h"
+#include "morph/laengen.h"
 #include "morph/staemme.h"
 #include "morph/vokabelregeln.h"
 #include "ui/formenbaeume.h"
 #include "ui/frameauswahl.h"
 #include "ui/hilfe.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,8 +31,10 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace lexovita {
 
@@ -57,6 +61,19 @@ int WortartIndex(int32_t wortart)
             return i;
     return 5;
 }
+
+// Latin fields take lengths as typed: a_ and :a become ā while typing.
+class TLaengenEingabe : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString &eingabe, int &pos) const override
+    {
+        qsizetype cursor = pos;
+        eingabe = LaengenEintippen(eingabe, &cursor);
+        pos = int(cursor);
+        return Acceptable;
+    }
+};
 
 QLineEdit *Feld(QWidget *eltern, const char *name, const QString &zugang)
 {
@@ -117,8 +134,34 @@ TfrmVokabelEditor::TfrmVokabelEditor(QWidget *parent, TAnwendungskern &kern, TVo
     knoepfe->addSpacing(12);
     knoepfe->addWidget(btnOK);
     knoepfe->addWidget(btnAbbrechen);
+    // Long vowels: a button row for the mouse, "a_" or ":a" for the keyboard.
+    auto *laengen = new TLaengenEingabe(this);
+    m_lateinFelder = {edtVokabel,     edtVerb[0],     edtVerb[1],    edtVerb[2],    edtGenitiv, edtAdjektiv[0],
+                      edtAdjektiv[1], edtAdjektiv[2], edtKomparativ, edtSuperlativ, edtVerweis};
+    m_lateinFelder += edtSonderform;
+    for (QLineEdit *feld : m_lateinFelder)
+        feld->setValidator(laengen);
+    auto *vokale = new QHBoxLayout;
+    vokale->addWidget(new QLabel(QStringLiteral("Lange Vokale (oder a_ tippen):"), this));
+    for (const QChar lang : QStringLiteral("āēīōūȳ")) {
+        auto *knopf = new QToolButton(this);
+        knopf->setText(lang);
+        knopf->setObjectName(QStringLiteral("btnLang") + KurzVokal(lang));
+        knopf->setAccessibleName(QStringLiteral("Langes %1 einfügen").arg(KurzVokal(lang)));
+        knopf->setToolTip(QStringLiteral("Langes %1 einfügen (oder %1_ tippen)").arg(KurzVokal(lang)));
+        // The caret stays in the Latin field the pupil is typing in.
+        knopf->setFocusPolicy(Qt::NoFocus);
+        connect(knopf, &QToolButton::clicked, this, [this, lang] {
+            auto *feld = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            if (feld && m_lateinFelder.contains(feld) && feld->isEnabled())
+                feld->insert(QString(lang));
+        });
+        vokale->addWidget(knopf);
+    }
+    vokale->addStretch(1);
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(pgcSeiten, 1);
+    lay->addLayout(vokale);
     lay->addLayout(knoepfe);
 
     connect(btnZurueck, &QPushButton::clicked, this, [this] { SeiteWechseln(pgcSeiten->currentIndex() - 1); });

@@ -85,6 +85,7 @@ class TfrmVokabelEditor : public QDialog {
     QPushButton *btnDetailansicht, *btnListenansicht;
     // "Verweise"
     QLineEdit *edtVerweis;
+    QList<QLineEdit *> m_lateinFelder; // take lengths as typed
     TframeAuswahl *frameVerweis;
     QListWidget *lstVerweise;
     QPushButton *btnVerweisHinzufuegen, *btnVerweisAktualisieren, *btnVerweisEntfernen;

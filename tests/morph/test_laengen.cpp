@@ -96,6 +96,28 @@ TEST(Laengenregeln, JoinFoldAndStress)
         EXPECT_EQ(S(Betonen(QString::fromUtf8(w.wort))), w.betont) << w.wort;
 }
 
+// What a pupil types becomes the marked text; the caret stays behind the
+// character it followed ('|' marks it).
+TEST(Laengenregeln, EintippenMitUnterstrichDoppelpunktUndBreve)
+{
+    const struct {
+        const char *getippt, *erwartet;
+    } faelle[] = {
+        {"ama_re|", "amāre|"},        {"am:are|", "amāre|"}, {"a_mo|, ama_vi_", "āmo|, amāvī"},
+        {"A_nna|", "Ānna|"},          {"ro|să", "ro|sa"},    {"rosa\u0306|", "rosa|"},
+        {"a\u0304|mo", "ā|mo"},       {":ā|", "ā|"},         {"se_|d", "sē|d"},
+        {"12:30 | x_", "12:30 | x_"}, {"_a|:", "_a|:"},
+    };
+    for (const auto &f : faelle) {
+        QString getippt = QString::fromUtf8(f.getippt);
+        qsizetype cursor = getippt.indexOf(u'|');
+        getippt.remove(cursor, 1);
+        QString ergebnis = LaengenEintippen(getippt, &cursor);
+        ergebnis.insert(cursor, u'|');
+        EXPECT_EQ(S(ergebnis), f.erwartet) << f.getippt;
+    }
+}
+
 TEST(Laengenparadigmen, Konjugationen)
 {
     Pruefen(Eintrag(WA_VERB, KD_A, "amāre", "amō", "amāvī", "amātum"),

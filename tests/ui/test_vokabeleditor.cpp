@@ -345,6 +345,50 @@ class TestVokabeleditor : public QObject {
         QVERIFY(formen > 0 || l->vokabeln[1]->Wortart() == WA_ADVERB || l->vokabeln[1]->Wortart() == WA_UNBESTIMMT);
     }
 
+    // Lengths are typed as a_, :a or with the button row, and stored as
+    // typed; the rules still read the endings, and a search without marks
+    // finds the entry.
+    void laengenWerdenGetipptUndSoGespeichert()
+    {
+        TVokabel neu;
+        TfrmVokabelEditor e(m_fenster, *m_u->kern, neu, QStringLiteral("Neue Vokabel"));
+        e.show();
+        e.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        e.edtVokabel->setFocus();
+        QTest::keyClicks(e.edtVokabel, QStringLiteral("salta_re"));
+        QCOMPARE(e.edtVokabel->text(), QStringLiteral("saltāre"));
+        e.cmbWortart->setCurrentIndex(0);
+        emit e.cmbWortart->activated(0);
+        QCOMPARE(e.edtVerb[1]->text(), QStringLiteral("saltavi"));
+        e.SeiteWechseln(2);
+        e.edtVerb[0]->setFocus();
+        e.edtVerb[0]->selectAll();
+        QTest::keyClicks(e.edtVerb[0], QStringLiteral("salt:o"));
+        e.edtVerb[1]->setFocus();
+        e.edtVerb[1]->setCursorPosition(5);
+        QTest::keyClicks(e.edtVerb[1], QStringLiteral("_"));
+        e.edtVerb[1]->end(false);
+        e.edtVerb[1]->backspace();
+        e.findChild<QToolButton *>(QStringLiteral("btnLangi"))->click();
+        QCOMPARE(e.edtVerb[0]->text(), QStringLiteral("saltō"));
+        QCOMPARE(e.edtVerb[1]->text(), QStringLiteral("saltāvī"));
+        Bild(&e, QStringLiteral("editor-laengen.png"));
+        e.SeiteWechseln(1);
+        e.edtBedeutung->setText(QStringLiteral("tanzen"));
+        QTest::keyClick(e.edtBedeutung, Qt::Key_Return);
+        e.btnOK->click();
+        QCOMPARE(e.Gespeichert(), 1);
+
+        const auto treffer = m_u->kern->VokabelnSuchen(QStringLiteral("saltare"));
+        QCOMPARE(treffer.size(), size_t(1));
+        QCOMPARE(treffer.front()->vokabel, QStringLiteral("saltāre"));
+        auto gespeichert = TVokabeldienst(*m_u->kern).Laden(treffer.front()->id);
+        QCOMPARE(gespeichert->KonjDekl(), KD_A);
+        QCOMPARE(gespeichert->form1, QStringLiteral("saltō"));
+        QCOMPARE(gespeichert->form2, QStringLiteral("saltāvī"));
+    }
+
     void sonderformenNurFuerAngehakteZeilen()
     {
         int32_t id = 0;
