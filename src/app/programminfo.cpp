@@ -1,6 +1,7 @@
 #include "app/programminfo.h"
 
 #include "model/pfade.h"
+#include "store/lexikon.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +44,14 @@ QStringList DatenquellenZeilen(const TPfade &pfade)
     if (zeilen.isEmpty())
         zeilen << QStringLiteral("Keine Start-Lehrbücher gefunden in %1")
                       .arg(QDir::toNativeSeparators(pfade.programmdaten));
+    // The lexicon is read from installed packages, under their licences.
+    const TLexikonQuellen quellen = TLexikonQuellen::Installiert();
+    if (quellen.CollatinusVorhanden())
+        zeilen << QStringLiteral("Lexikon: Collatinus von Yves Ouvrard und Mitwirkenden (GPL-3), gelesen aus %1")
+                      .arg(QDir::toNativeSeparators(quellen.collatinus));
+    if (quellen.FreedictVorhanden())
+        zeilen << QStringLiteral("Deutsche Bedeutungen: FreeDict Latein–Deutsch (GPL-2+), gelesen aus %1")
+                      .arg(QDir::toNativeSeparators(quellen.freedict));
     return zeilen;
 }
 
