@@ -1,4 +1,5 @@
 #include "app/lexikondienst.h"
+#include "morph/laengen.h"
 
 #include "app/anwendungskern.h"
 
@@ -48,9 +49,10 @@ TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
     v.id = 0;
     v.aktualisierung.clear();
     {
-        TAnweisung a = daten.Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel = ?1 AND wortart = ?2 "
+        // An entry typed with or without lengths counts as the same word.
+        TAnweisung a = daten.Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel_lower = ?1 AND wortart = ?2 "
                                                     "ORDER BY id LIMIT 1");
-        a.Binden(1, v.vokabel).Binden(2, WortartBuchstabe(v.Wortart()));
+        a.Binden(1, LaengenEntfernen(v.vokabel).toLower()).Binden(2, WortartBuchstabe(v.Wortart()));
         if (a.Schritt()) {
             u.vokabelId = a.Int(0);
             u.vorhanden = true;
@@ -65,11 +67,14 @@ TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
     lexikon.SonderformenVon(lexikonId, sf);
     for (const auto &s : sf)
         v.sonderformen.push_back(std::make_unique<TLatForm>(0, s.form, s.formId));
-    QStringList laengen = lemma.laengen;
-    if (v.Wortart() == WA_SUBSTANTIV || v.Wortart() == WA_PRONOMEN)
-        laengen.removeAt(2); // the gender letter
-    laengen.removeAll(QString());
-    v.MerkhilfeHinzufuegen(QStringLiteral("Längen: ") + laengen.join(QStringLiteral(", ")), SPR_ANDERE);
+    // The entry carries the lexicon's long vowels (breves dropped) wherever
+    // the marked text spells the same word: amāre, amō, amāvī, amātum.
+    QString *felder[] = {&v.vokabel, &v.form1, &v.form2, &v.form3};
+    for (qsizetype i = 0; i < 4 && i < lemma.laengen.size(); ++i) {
+        const QString markiert = LaengenBereinigen(lemma.laengen[i]);
+        if (!felder[i]->isEmpty() && LaengenEntfernen(markiert) == *felder[i])
+            *felder[i] = markiert;
+    }
     // A namesake stored since the look-up above is offered like one found there.
     const TVokabelSpeicher::Ergebnis e = TVokabelSpeicher(daten).VokabelAnlegen(v);
     u.vokabelId = e.Gespeichert() ? v.id : e.andere;

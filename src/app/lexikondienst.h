@@ -42,8 +42,8 @@ struct TUebernahme {
 
 // Makes a real entry from lexicon lemma `lexikonId`: headword, principal
 // parts, word class, inflection class, gender and flags, the German
-// meanings in their groups, the special forms, and the marked forms with
-// their quantities as a memory aid. An entry with the same headword and
+// meanings in their groups, the special forms, and the long vowels of
+// headword and principal parts. An entry with the same headword and
 // word class is offered instead of storing a second one.
 TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId);
 

@@ -361,15 +361,15 @@ TEST_F(Lexikon, UebernahmeMachtEinenEchtenEintragOhneDoppel)
     ASSERT_GT(u.vokabelId, 0);
     EXPECT_FALSE(u.vorhanden);
     const std::unique_ptr<TVokabel> v = daten.VokabelLaden(u.vokabelId);
+    // With the long vowels of the lexicon, the breves dropped.
     EXPECT_EQ(QStringList({v->vokabel, v->form1, v->form2, v->form3}),
               QStringList(
-                  {QStringLiteral("amare"), QStringLiteral("amo"), QStringLiteral("amavi"), QStringLiteral("amatum")}));
+                  {QStringLiteral("amāre"), QStringLiteral("amō"), QStringLiteral("amāvī"), QStringLiteral("amātum")}));
     EXPECT_EQ(v->Wortart(), WA_VERB);
     EXPECT_EQ(v->KonjDekl(), KD_A);
     ASSERT_EQ(v->bedeutungen.size(), 1u);
     EXPECT_EQ(v->bedeutungen[0]->bedeutung, QStringLiteral("lieben"));
-    ASSERT_EQ(v->merkhilfen.size(), 1u);
-    EXPECT_EQ(v->merkhilfen[0]->merkhilfe, QStringLiteral("Längen: ămārĕ, ămō, ămāvī, ămātŭm"));
+    EXPECT_TRUE(v->merkhilfen.empty());
     // Meanings in groups and the noun's gender come along too.
     const TUebernahme d = LexikonLemmaUebernehmen(daten, LexikonSuchen(daten, QStringLiteral("dominus")).at(0).id);
     const std::unique_ptr<TVokabel> dom = daten.VokabelLaden(d.vokabelId);
