@@ -37,28 +37,15 @@ void TLexikonImportAuftrag::Ausfuehren(TAuftragsKontext &kontext)
         kontext.Protokoll(h);
 }
 
-TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
+bool LexikonEintragBauen(TDatenmanager &daten, int32_t lexikonId, TVokabel &v)
 {
-    TUebernahme u;
     TAnalysequelleSql lexikon(daten, TBestand::Lexikon);
     const TVokabel *zeile = lexikon.Vokabelzeile(lexikonId);
     if (!zeile)
-        return u;
-    TVokabel v;
+        return false;
     zeile->KopierenNach(v);
     v.id = 0;
     v.aktualisierung.clear();
-    {
-        // An entry typed with or without lengths counts as the same word.
-        TAnweisung a = daten.Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel_lower = ?1 AND wortart = ?2 "
-                                                    "ORDER BY id LIMIT 1");
-        a.Binden(1, LaengenEntfernen(v.vokabel).toLower()).Binden(2, WortartBuchstabe(v.Wortart()));
-        if (a.Schritt()) {
-            u.vokabelId = a.Int(0);
-            u.vorhanden = true;
-            return u;
-        }
-    }
     const TLexikonLemma lemma = LexikonLemma(daten, lexikonId);
     for (size_t g = 0; g < lemma.deutsch.size(); ++g)
         for (const QString &b : lemma.deutsch[g])
@@ -74,6 +61,26 @@ TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
         const QString markiert = LaengenBereinigen(lemma.laengen[i]);
         if (!felder[i]->isEmpty() && LaengenEntfernen(markiert) == *felder[i])
             *felder[i] = markiert;
+    }
+    return true;
+}
+
+TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
+{
+    TUebernahme u;
+    TVokabel v;
+    if (!LexikonEintragBauen(daten, lexikonId, v))
+        return u;
+    {
+        // An entry typed with or without lengths counts as the same word.
+        TAnweisung a = daten.Verbindung().Anweisung("SELECT id FROM vokabel WHERE vokabel_lower = ?1 AND wortart = ?2 "
+                                                    "ORDER BY id LIMIT 1");
+        a.Binden(1, LaengenEntfernen(v.vokabel).toLower()).Binden(2, WortartBuchstabe(v.Wortart()));
+        if (a.Schritt()) {
+            u.vokabelId = a.Int(0);
+            u.vorhanden = true;
+            return u;
+        }
     }
     // A namesake stored since the look-up above is offered like one found there.
     const TVokabelSpeicher::Ergebnis e = TVokabelSpeicher(daten).VokabelAnlegen(v);

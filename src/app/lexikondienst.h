@@ -47,6 +47,10 @@ struct TUebernahme {
 // word class is offered instead of storing a second one.
 TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId);
 
+// The same entry, built but not stored, for the editor to fill its pages
+// from; false if the lemma does not exist.
+bool LexikonEintragBauen(TDatenmanager &daten, int32_t lexikonId, TVokabel &v);
+
 // Homographs of a headword with key forms and meanings, most frequent first.
 inline std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, const QString &wort)
 {

@@ -1,6 +1,7 @@
 #include "ui/frmvokabeleditor.h"
 
 #include "app/anwendungskern.h"
+#include "app/lexikondienst.h"
 #include "model/config.h"
 #include "morph/formenmanager.h"
 #include "morph/laengen.h"
@@ -214,10 +215,26 @@ QWidget *TfrmVokabelEditor::SeiteVokabel()
     lblVorhanden->setObjectName(QStringLiteral("lblVorhanden"));
     lblVorhanden->setWordWrap(true);
     lblVorhanden->hide();
-    auto *form = new QFormLayout(seite);
+    lstLexikon = new QListWidget(seite);
+    lstLexikon->setObjectName(QStringLiteral("lstLexikon"));
+    lstLexikon->setAccessibleName(QStringLiteral("Passende Wörter aus dem Lexikon"));
+    lstLexikon->setMaximumHeight(110);
+    lblLexikon = Beschriftung(QStringLiteral("Im &Lexikon:"), lstLexikon);
+    btnLexikon = Knopf(QStringLiteral("Aus dem Lexikon ü&bernehmen"), "btnLexikon");
+    for (QWidget *w : std::initializer_list<QWidget *>{lblLexikon, lstLexikon, btnLexikon})
+        w->hide();
+    auto *form = new QFormLayout;
+    // The rows stay together at the top when the lexicon list comes and goes.
+    auto *oben = new QVBoxLayout(seite);
+    oben->addLayout(form);
+    oben->addStretch(1);
     form->addRow(Beschriftung(QStringLiteral("&Vokabel:"), edtVokabel), edtVokabel);
     form->addRow(QString(), lblVorhanden);
     form->addRow(Beschriftung(QStringLiteral("Wort&art:"), cmbWortart), cmbWortart);
+    form->addRow(lblLexikon, lstLexikon);
+    form->addRow(QString(), btnLexikon);
+    connect(lstLexikon, &QListWidget::itemActivated, this, &TfrmVokabelEditor::AusLexikonFuellen);
+    connect(btnLexikon, &QPushButton::clicked, this, &TfrmVokabelEditor::AusLexikonFuellen);
     connect(edtVokabel, &QLineEdit::textChanged, this, &TfrmVokabelEditor::VokabelGeaendert);
     connect(cmbWortart, &QComboBox::activated, this, &TfrmVokabelEditor::WortartGewaehlt);
     return seite;
@@ -650,6 +667,7 @@ void TfrmVokabelEditor::VokabelGeaendert(const QString &text)
     m_eintrag.vokabel = text.trimmed();
     setWindowTitle(m_titelAnfang + m_eintrag.vokabel + QLatin1Char(')'));
     VorhandeneZeigen();
+    LexikonZeigen();
     if (m_eintrag.Wortart() == WA_ADJEKTIV)
         FormGeaendert();
     VorschauAktualisieren();
@@ -660,13 +678,50 @@ void TfrmVokabelEditor::VorhandeneZeigen()
     QStringList wortarten;
     if (!m_eintrag.vokabel.isEmpty())
         for (const auto &v : m_dienst.Suchen(m_eintrag.vokabel))
-            if (v->id != m_eintrag.id && v->vokabel == m_eintrag.vokabel)
+            if (v->id != m_eintrag.id && LaengenEntfernen(v->vokabel) == LaengenEntfernen(m_eintrag.vokabel))
                 wortarten << v->WortartText();
     wortarten.removeDuplicates();
     lblVorhanden->setText(wortarten.isEmpty() ? QString()
                                               : QStringLiteral("„%1“ ist bereits im Wörterbuch vorhanden (%2).")
                                                     .arg(m_eintrag.vokabel, wortarten.join(QStringLiteral(", "))));
     lblVorhanden->setVisible(!wortarten.isEmpty());
+}
+
+void TfrmVokabelEditor::LexikonZeigen()
+{
+    lstLexikon->clear();
+    // Offered for a new entry only: an existing one is the pupil's own.
+    if (m_eintrag.id == 0 && m_eintrag.vokabel.size() >= 2)
+        for (const TLexikonLemma &l : LexikonNachschlagen(m_kern, m_eintrag.vokabel)) {
+            QStringList deutsch;
+            for (const QStringList &gruppe : l.deutsch)
+                deutsch << gruppe.join(QStringLiteral(", "));
+            const QString text = deutsch.isEmpty() ? l.schluesselformen
+                                                   : QStringLiteral("%1 – %2").arg(l.schluesselformen,
+                                                                                   deutsch.join(QStringLiteral("; ")));
+            auto *eintrag = new QListWidgetItem(text, lstLexikon);
+            eintrag->setData(Qt::UserRole, l.id);
+        }
+    const bool gefunden = lstLexikon->count() > 0;
+    if (gefunden)
+        lstLexikon->setCurrentRow(0);
+    for (QWidget *w : std::initializer_list<QWidget *>{lblLexikon, lstLexikon, btnLexikon})
+        w->setVisible(gefunden);
+}
+
+void TfrmVokabelEditor::AusLexikonFuellen()
+{
+    const QListWidgetItem *gewaehlt = lstLexikon->currentItem();
+    TVokabel lemma;
+    if (!gewaehlt || !LexikonEintragBauen(m_kern.Daten(), gewaehlt->data(Qt::UserRole).toInt(), lemma))
+        return;
+    // Every page takes the lemma; the pupil can still change all of it.
+    const int32_t id = m_eintrag.id;
+    lemma.KopierenNach(m_eintrag);
+    m_eintrag.id = id;
+    Fuellen();
+    setWindowTitle(m_titelAnfang + m_eintrag.vokabel + QLatin1Char(')'));
+    VorschauAktualisieren();
 }
 
 void TfrmVokabelEditor::WortartGewaehlt(int index)

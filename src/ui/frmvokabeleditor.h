@@ -50,6 +50,10 @@ class TfrmVokabelEditor : public QDialog {
     // "Vokabel"
     QLineEdit *edtVokabel;
     QLabel *lblVorhanden; // shown while the headword is stored already
+    // Lemmas of the lexicon that fit a new headword, to fill every page from.
+    QLabel *lblLexikon;
+    QListWidget *lstLexikon;
+    QPushButton *btnLexikon;
     QComboBox *cmbWortart;
     // "Bedeutungen"
     QLineEdit *edtBedeutung, *edtKommentar;
@@ -138,6 +142,8 @@ class TfrmVokabelEditor : public QDialog {
     void VerweisAktualisieren();
     void VerweiseEntfernen();
     void VerweiseUebernehmen();
+    void LexikonZeigen();
+    void AusLexikonFuellen();
 
     void Ok();
 

@@ -9,6 +9,7 @@
 #include "model/rueckfrage.h"
 #include "morph/formid.h"
 #include "store/datenmanager.h"
+#include "store/lexikon.h"
 #include "ui/formenbaeume.h"
 #include "ui/frameauswahl.h"
 #include "ui/frmhaupt.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -387,6 +389,48 @@ class TestVokabeleditor : public QObject {
         QCOMPARE(gespeichert->KonjDekl(), KD_A);
         QCOMPARE(gespeichert->form1, QStringLiteral("saltō"));
         QCOMPARE(gespeichert->form2, QStringLiteral("saltāvī"));
+    }
+
+    // A new headword the lexicon knows is offered with its key forms and
+    // meanings; choosing it fills every page, lengths included.
+    void neueVokabelAusDemLexikonFuellen()
+    {
+        TUmgebung u;
+        QVERIFY(u.Oeffnen());
+        QVERIFY(
+            LexikonImportieren(*u.dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN))).lemmata >
+            0);
+        TVokabel neu;
+        TfrmVokabelEditor e(u.fenster.get(), *u.kern, neu, QStringLiteral("Neue Vokabel ("));
+        e.show();
+        QTest::keyClicks(e.edtVokabel, QStringLiteral("rex"));
+        QVERIFY(e.lstLexikon->isVisible());
+        QCOMPARE(e.lstLexikon->count(), 1);
+        QVERIFY2(e.lstLexikon->item(0)->text().startsWith(QStringLiteral("rex, regis, m.")),
+                 qPrintable(e.lstLexikon->item(0)->text()));
+        Bild(&e, QStringLiteral("editor-lexikon.png"));
+        e.btnLexikon->click();
+        QCOMPARE(e.edtVokabel->text(), QStringLiteral("rēx"));
+        QCOMPARE(e.cmbWortart->currentText(), QStringLiteral("Substantiv"));
+        QCOMPARE(e.edtGenitiv->text(), QStringLiteral("rēgis"));
+        QVERIFY(e.tvwBedeutungen->topLevelItemCount() > 0);
+        // The pupil's own changes come after, as in any new entry.
+        e.edtVokabel->end(false);
+        e.btnOK->click();
+        QCOMPARE(e.Gespeichert(), 1);
+        const auto treffer = u.kern->VokabelnSuchen(QStringLiteral("rex"));
+        QCOMPARE(treffer.size(), size_t(1));
+        auto gespeichert = TVokabeldienst(*u.kern).Laden(treffer.front()->id);
+        QCOMPARE(gespeichert->vokabel, QStringLiteral("rēx"));
+        QCOMPARE(gespeichert->form1, QStringLiteral("rēgis"));
+        QCOMPARE(gespeichert->form2, QStringLiteral("m"));
+        QVERIFY(!gespeichert->bedeutungen.empty());
+        // A typed word without a lemma offers nothing.
+        TVokabel noch;
+        TfrmVokabelEditor leer(u.fenster.get(), *u.kern, noch, QStringLiteral("Neue Vokabel ("));
+        leer.show();
+        QTest::keyClicks(leer.edtVokabel, QStringLiteral("zelotypare"));
+        QVERIFY(!leer.lstLexikon->isVisible());
     }
 
     void sonderformenNurFuerAngehakteZeilen()
