@@ -552,7 +552,9 @@ TVokabeltabelle VokabeltabelleLesen(const QByteArray &inhalt, const QString &dat
         std::stable_sort(liste.begin(), liste.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         for (auto &[pos, v] : liste)
             lektionen[p].second->VokabelAnhaengen(std::move(v));
-        auto &[buchName, lektion] = lektionen[p];
+        // A plain reference, not a structured binding: clang 14 cannot capture those.
+        const QString &buchName = lektionen[p].first;
+        auto &lektion = lektionen[p].second;
         auto buch = std::find_if(t.buecher.begin(), t.buecher.end(), [&](const auto &b) { return b.name == buchName; });
         if (buch == t.buecher.end()) {
             t.buecher.emplace_back();
