@@ -78,6 +78,11 @@ int32_t WortartAusBuchstabe(const QString &b)
     return WA_UNBESTIMMT;
 }
 
+bool HatFormentabelle(int32_t wortart)
+{
+    return wortart == WA_VERB || wortart == WA_SUBSTANTIV || wortart == WA_ADJEKTIV || wortart == WA_PRONOMEN;
+}
+
 QString WortartName(int32_t wortart)
 {
     switch (wortart) {

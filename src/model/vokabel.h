@@ -63,6 +63,9 @@ struct TMerkhilfe {
 QString WortartBuchstabe(int32_t wortart);
 int32_t WortartAusBuchstabe(const QString &buchstabe);
 QString WortartName(int32_t wortart);
+// Word classes whose entries have a forms table (verbs, nouns, adjectives,
+// pronouns); one predicate for every window that offers it.
+bool HatFormentabelle(int32_t wortart);
 QString KonjDeklBuchstabe(int32_t konjdekl);
 int32_t KonjDeklAusBuchstabe(const QString &buchstabe);
 QString KonjDeklName(int32_t wortart, int32_t konjdekl);

@@ -21,15 +21,6 @@
 
 namespace lexovita {
 
-namespace {
-
-bool HatFormentabelle(int32_t wa)
-{
-    return wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN;
-}
-
-} // namespace
-
 TfrmFormenanalyse::TfrmFormenanalyse(QWidget *parent, TAnwendungskern &kern)
     : QDialog(parent), m_kern(kern), m_dienst(std::make_unique<TFormendienst>(kern))
 {

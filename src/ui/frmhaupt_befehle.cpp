@@ -544,7 +544,7 @@ void TfrmHaupt::AuswahlGeaendert()
     Aktivieren("actVokabelBearbeiten", eine);
     const TVokabel *v = GewaehlteVokabel();
     const int wa = v ? v->Wortart() : 0;
-    Aktivieren("actFormentabelle", wa == WA_VERB || wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV || wa == WA_PRONOMEN);
+    Aktivieren("actFormentabelle", HatFormentabelle(wa));
 }
 
 void TfrmHaupt::LernaktionenAktualisieren()
