@@ -10,8 +10,8 @@
 #include "app/tabellenaustausch.h"
 #include "model/fehler.h"
 #include "model/lektionsdatei.h"
+#include "model/pfade.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -154,7 +154,7 @@ int FormatExport(const Aufruf &aufruf)
         } else if (format == QLatin1String("anki")) {
             XmlDateiSchreiben(KarteikartenDateiname(ziel), LehrbuchAlsKarteikarten(kern, id, wortarten));
         } else {
-            const QString vorlagen = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vorlagen"));
+            const QString vorlagen = TPfade::Aktuell().Vorlagen();
             XmlDateiSchreiben(XmlDateiname(ziel), LehrbuchAlsLektionsdatei(kern, id, vorlagen));
         }
         Ausgabe(ExportMeldung(lehrbuch));
