@@ -9,6 +9,7 @@
 #include "app/datenzugang.h"
 #include "app/lexikondienst.h"
 #include "model/vokabel.h"
+#include "morph/laengen.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -95,8 +96,10 @@ int Suchen(const Aufruf &aufruf, const QStringList &rest)
             andere.append(QStringLiteral("en: ") + l.englisch.join(QStringLiteral(", ")));
         if (!l.franzoesisch.isEmpty())
             andere.append(QStringLiteral("fr: ") + l.franzoesisch.join(QStringLiteral(", ")));
-        Ausgabe(QStringList{l.laengen.value(0), l.schluesselformen, v.WortartText(), deutsch.join(QStringLiteral("; ")),
-                            andere.join(QStringLiteral(" | ")), QStringLiteral("lexikon")}
+        // Breves only confirm a short vowel; our texts mark the long ones alone.
+        Ausgabe(QStringList{LaengenBereinigen(l.laengen.value(0)), l.schluesselformen, v.WortartText(),
+                            deutsch.join(QStringLiteral("; ")), andere.join(QStringLiteral(" | ")),
+                            QStringLiteral("lexikon")}
                     .join(QLatin1Char('\t')));
     }
     return 0;

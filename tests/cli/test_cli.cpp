@@ -413,4 +413,29 @@ TEST_F(Cli, HostileTextsAndFilesAreRefusedAndTheDatabaseStaysAsItWas)
     EXPECT_EQ(Mit({QStringLiteral("suche"), QStringLiteral("ro")}).Zeilen().size(), 1);
 }
 
+TEST_F(Cli, LexiconSearchPrintsOneTsvLinePerLemmaWithLongVowelsOnly)
+{
+    ASSERT_EQ(Mit({QStringLiteral("init")}).code, 0);
+    const Lauf import = Mit({QStringLiteral("lexikon"), QStringLiteral("importieren"), QStringLiteral("--quelle"),
+                             QStringLiteral(LEXOVITA_TESTDATA_DIR "/../app/lexikon")});
+    ASSERT_EQ(import.code, 0) << S(import.fehler);
+    // The source writes rŏsa and rēx: the breve goes, the macron stays.
+    const struct {
+        const char *wort, *zeile;
+    } faelle[] = {{"rosa", "rosa\trosa, rosae, f.\tSubstantiv\tRose\ten: rose | fr: rose\tlexikon"},
+                  {"regem", nullptr},
+                  {"rex", "rēx\t"}};
+    for (const auto &f : faelle) {
+        const Lauf l = Mit({QStringLiteral("lexikon"), QStringLiteral("suche"), QString::fromUtf8(f.wort)});
+        if (!f.zeile) {
+            EXPECT_EQ(l.code, 1) << f.wort; // a form is not a headword
+            continue;
+        }
+        ASSERT_EQ(l.code, 0) << S(l.fehler);
+        ASSERT_EQ(l.Zeilen().size(), 1) << S(l.aus);
+        EXPECT_TRUE(l.Zeilen().first().startsWith(QString::fromUtf8(f.zeile))) << S(l.aus);
+        EXPECT_EQ(l.Zeilen().first().count(QLatin1Char('\t')), 5) << S(l.aus);
+    }
+}
+
 } // namespace
