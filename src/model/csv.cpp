@@ -104,7 +104,7 @@ QString Windows1252Lesen(const QByteArray &bytes)
         if (b >= 0x80 && b < 0xA0 && kCp1252[b - 0x80] != 0)
             s += QChar(kCp1252[b - 0x80]);
         else
-            s += QChar(b);
+            s += QChar(char16_t(b)); // Latin-1 and Windows-1252 agree below 0x80 and from 0xA0
     }
     return s;
 }

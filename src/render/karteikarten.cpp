@@ -69,7 +69,7 @@ QString Rueckseite(const TVokabel &v)
         QStringList texte;
         for (const TBedeutung *b : teil)
             texte << Zelle(b->bedeutung) +
-                         (b->kommentar.isEmpty() ? QString() : QStringLiteral(" (") + Zelle(b->kommentar) + ')');
+                         (b->kommentar.isEmpty() ? QString() : QStringLiteral(" (") + Zelle(b->kommentar) + u')');
         if (!texte.isEmpty())
             gruppen << texte.join(QStringLiteral(", "));
     }
@@ -82,7 +82,7 @@ QString Rueckseite(const TVokabel &v)
     }
     QStringList hilfen;
     for (const auto &m : v.merkhilfen)
-        hilfen << Zelle(m->merkhilfe) + QStringLiteral(" (") + Zelle(SpracheName(m->sprache)) + ')';
+        hilfen << Zelle(m->merkhilfe) + QStringLiteral(" (") + Zelle(SpracheName(m->sprache)) + u')';
     if (!hilfen.isEmpty())
         s += QStringLiteral("<br><small>Merkhilfen: ") + hilfen.join(QStringLiteral(", ")) + QStringLiteral("</small>");
     return s;

@@ -320,7 +320,7 @@ QString Schluesselformen(const QStringList &laengen, int32_t wortart)
         if (!laengen.value(1).isEmpty())
             teile.append(OhneLaengen(laengen.value(1)));
         if (!laengen.value(2).isEmpty())
-            teile.append(laengen.value(2) == QLatin1String("p") ? QStringLiteral("m./f.") : laengen.value(2) + '.');
+            teile.append(laengen.value(2) == QLatin1String("p") ? QStringLiteral("m./f.") : laengen.value(2) + u'.');
     } else if (wortart == WA_ADJEKTIV) {
         teile.append(OhneLaengen(laengen.value(0)));
         for (int i = 2; i <= 3; ++i)
