@@ -137,8 +137,8 @@ void TListeneinfuegung::Abgleichen(TListenposten &p)
         if (lemmata.empty() && !infinitiv.isEmpty())
             lemmata = LexikonSuchen(m_daten, infinitiv);
         // The forms, gender and German of the line choose among homographs:
-        // each that agrees counts, a gender or word class against it rules
-        // the lemma out, and forms that all disagree too.
+        // each that agrees counts; a gender or word class against it rules
+        // the lemma out (forms may be spelt otherwise, a gender may not).
         QStringList gegeben;
         for (const QString &f : z.formen)
             if (!f.isEmpty())
@@ -160,8 +160,6 @@ void TListeneinfuegung::Abgleichen(TListenposten &p)
             int treffer = 0;
             for (const QString &g : gegeben)
                 treffer += formen.contains(g) ? 1 : 0;
-            if (!gegeben.isEmpty() && treffer == 0 && punkte == 0)
-                continue;
             passend.emplace_back(punkte + treffer, &l);
         }
         if (!passend.empty()) {
@@ -449,7 +447,8 @@ QVariant TListenModell::data(const QModelIndex &index, int role) const
     case SpZeile:
         return p.zeile.text;
     case SpStatus:
-        return ListenstatusText(p.status);
+        return p.status == TListenstatus::Mehrdeutig && p.gewaehlt >= 0 ? QStringLiteral("mehrdeutig, gewählt")
+                                                                        : ListenstatusText(p.status);
     case SpVokabel:
         if (p.status == TListenstatus::Mehrdeutig && p.gewaehlt < 0)
             return QStringLiteral("bitte wählen (%1 Möglichkeiten)").arg(p.kandidaten.size());

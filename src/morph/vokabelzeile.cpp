@@ -56,7 +56,8 @@ qsizetype StrichTrenner(const QString &t)
 }
 
 // The Latin words of a line read without a separator: the first word, every
-// word after one that ends in a comma, gender abbreviations and case notes.
+// word after one that ends in a comma, "sum" after a participle, gender
+// abbreviations and case notes.
 // Returns how many of the tokens are Latin.
 qsizetype LateinischeTokens(const QStringList &tokens)
 {
@@ -64,7 +65,9 @@ qsizetype LateinischeTokens(const QStringList &tokens)
     while (i < tokens.size()) {
         const QString &t = tokens[i];
         const bool nachKomma = tokens[i - 1].endsWith(QLatin1Char(','));
-        if (nachKomma || !GenusAusKuerzel(OhneKomma(t)).isEmpty() || IstKasusNotiz(t))
+        // A deponent's perfect is two words: hortatus sum.
+        const bool perfekt = OhneKomma(t) == QLatin1String("sum") && tokens[i - 1].endsWith(QLatin1String("us"));
+        if (nachKomma || perfekt || !GenusAusKuerzel(OhneKomma(t)).isEmpty() || IstKasusNotiz(t))
             ++i;
         else
             break;

@@ -40,6 +40,7 @@ TEST(Vokabelzeile, TypischeZeilenformen)
         {"a, ab + Abl. von, von … her", true, "a", "ab", "", "von, von … her"},
         {"civis, -is m./f. Bürger(in)", true, "civis", "civis", "p", "Bürger(in)"},
         {"res publica, rei publicae f. – Staat", true, "res publica", "rei publicae", "f", "Staat"},
+        {"hortor, hortatus sum ermahnen", true, "hortor", "hortatus sum", "", "ermahnen"},
         {"pulcher, -chra, -chrum schön", true, "pulcher", "pulchra|pulchrum", "", "schön"},
         // Numbering and bullets in front.
         {"1. rosa, -ae f. Rose", true, "rosa", "rosae", "f", "Rose"},
