@@ -26,6 +26,7 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
 
         {"actVokabelNeu", QStringLiteral("&Neue Vokabel..."), K(QStringLiteral("Ctrl+Ins")), "Vokabel", "Vokabel",
          false},
+        {"actVokabelnAusListe", QStringLiteral("Vokabeln aus &Liste einfügen..."), K(), "Vokabel", nullptr, false},
         {"actEigenschaften", QStringLiteral("&Eigenschaften..."), K(), "Vokabel", nullptr, false},
         {"actVokabelBearbeiten", QStringLiteral("Vokabel &bearbeiten..."), K(QStringLiteral("Ctrl+B")), "Vokabel",
          "Vokabel", false},

@@ -70,8 +70,10 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     void SpalteSortieren(int spalte);
     void VokabelVerschieben(int von, int nach);
 
-    // "Neue Vokabel...", "Vokabel bearbeiten...", "Eigenschaften..." (frmhaupt_vokabel.cpp).
+    // "Neue Vokabel...", "Vokabeln aus Liste einfügen...", "Vokabel bearbeiten...",
+    // "Eigenschaften..." (frmhaupt_vokabel.cpp).
     void VokabelNeu();
+    void VokabelnAusListe();
     void VokabelBearbeiten();
     void VokabelEigenschaften();
 

@@ -5,6 +5,7 @@
 #include "app/lektionssitzung.h"
 #include "app/vokabeldienst.h"
 #include "model/lektion.h"
+#include "ui/frmlisteeinfuegen.h"
 #include "ui/frmvokabeleditor.h"
 #include "ui/frmvokabeleigenschaften.h"
 #include "ui/vokabelbefehle.h"
@@ -18,6 +19,7 @@ namespace lexovita {
 void TfrmHaupt::VokabelAktionenVerbinden()
 {
     connect(Aktion(QStringLiteral("actVokabelNeu")), &QAction::triggered, this, &TfrmHaupt::VokabelNeu);
+    connect(Aktion(QStringLiteral("actVokabelnAusListe")), &QAction::triggered, this, &TfrmHaupt::VokabelnAusListe);
     connect(Aktion(QStringLiteral("actVokabelBearbeiten")), &QAction::triggered, this, &TfrmHaupt::VokabelBearbeiten);
     connect(Aktion(QStringLiteral("actEigenschaften")), &QAction::triggered, this, &TfrmHaupt::VokabelEigenschaften);
 }
@@ -43,6 +45,20 @@ void TfrmHaupt::VokabelNeu()
         lvwVokabeln->ZeilenWaehlen({l->Anzahl() - 1});
     }
     edtVokabel->clear();
+}
+
+void TfrmHaupt::VokabelnAusListe()
+{
+    if (!AktuelleLektion())
+        return;
+    TfrmListeEinfuegen f(this, m_kern);
+    if (f.exec() != QDialog::Accepted || f.Ids().empty())
+        return;
+    // The entries are stored; the lesson takes them in one undoable step.
+    const int erste = AktuelleLektion()->Anzahl();
+    Ausfuehren(new TVokabelnAnhaengenBefehl(Sitzung(), f.Ids()));
+    if (AktuelleLektion()->Anzahl() > erste)
+        lvwVokabeln->ZeilenWaehlen({erste});
 }
 
 void TfrmHaupt::VokabelBearbeiten()

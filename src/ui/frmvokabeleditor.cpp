@@ -190,6 +190,13 @@ bool TfrmVokabelEditor::Bearbeiten(QWidget *parent, TAnwendungskern &kern, TVoka
     return editor.Gespeichert() == 1;
 }
 
+bool TfrmVokabelEditor::Vorbereiten(QWidget *parent, TAnwendungskern &kern, TVokabel &eintrag, const QString &titel)
+{
+    TfrmVokabelEditor editor(parent, kern, eintrag, titel);
+    editor.m_speichern = false;
+    return editor.exec() == QDialog::Accepted;
+}
+
 void TfrmVokabelEditor::SeiteWechseln(int seite)
 {
     if (seite < 0 || seite >= pgcSeiten->count())
@@ -1231,6 +1238,11 @@ void TfrmVokabelEditor::Ok()
         const bool vokabel = p == TVokabeldienst::Pruefung::VokabelFehlt;
         SeiteWechseln(vokabel ? 0 : 1);
         (vokabel ? edtVokabel : edtBedeutung)->setFocus();
+        return;
+    }
+    // The caller stores it later, together with others.
+    if (!m_speichern) {
+        accept();
         return;
     }
     // Declining a duplicate question returns here with the input kept: the

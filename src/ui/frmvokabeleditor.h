@@ -41,6 +41,9 @@ class TfrmVokabelEditor : public QDialog {
     int Gespeichert() const { return m_gespeichert; }
     // Opens the editor modally; true when the entry was stored.
     static bool Bearbeiten(QWidget *parent, TAnwendungskern &kern, TVokabel &eintrag, const QString &titel);
+    // The same without storing: "OK" only checks the input and leaves the
+    // edited entry to the caller (a pasted list stores all lines at once).
+    static bool Vorbereiten(QWidget *parent, TAnwendungskern &kern, TVokabel &eintrag, const QString &titel);
 
     void SeiteWechseln(int seite);
 
@@ -152,7 +155,8 @@ class TfrmVokabelEditor : public QDialog {
     TVokabel &m_eintrag;
     QString m_titelAnfang;
     int m_gespeichert = 2;
-    bool m_fuellt = false; // the window fills its fields: no edits by the user
+    bool m_speichern = true; // false: OK hands the entry back unstored
+    bool m_fuellt = false;   // the window fills its fields: no edits by the user
     std::unique_ptr<TFormenmanager> m_formen;
     std::vector<TLatForm> m_zeilen; // generated forms the grid shows
 };

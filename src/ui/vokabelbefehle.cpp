@@ -32,6 +32,35 @@ void TVokabelAnhaengenBefehl::undo()
     m_entfernt = m_sitzung.VokabelnEntfernen({m_zeile});
 }
 
+TVokabelnAnhaengenBefehl::TVokabelnAnhaengenBefehl(TLektionssitzung &sitzung, std::vector<int32_t> ids)
+    : QUndoCommand(QStringLiteral("Vokabeln aus Liste einfügen")), m_sitzung(sitzung), m_ids(std::move(ids))
+{
+}
+
+void TVokabelnAnhaengenBefehl::redo()
+{
+    if (m_zeilen.isEmpty()) {
+        // First run: each entry comes from the database like every list row.
+        if (!m_sitzung.Aktuell()) {
+            setObsolete(true);
+            return;
+        }
+        for (const int32_t id : m_ids)
+            if (m_sitzung.VokabelAnhaengen(id, true))
+                m_zeilen.append(m_sitzung.Aktuell()->Anzahl() - 1);
+        if (m_zeilen.isEmpty())
+            setObsolete(true);
+        return;
+    }
+    m_sitzung.VokabelnEinfuegen(std::move(m_entfernt));
+    m_entfernt.clear();
+}
+
+void TVokabelnAnhaengenBefehl::undo()
+{
+    m_entfernt = m_sitzung.VokabelnEntfernen(m_zeilen);
+}
+
 TVokabelnEntfernenBefehl::TVokabelnEntfernenBefehl(TLektionssitzung &sitzung, QList<int> zeilen)
     : QUndoCommand(QStringLiteral("Vokabel entfernen")), m_sitzung(sitzung), m_zeilen(std::move(zeilen))
 {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QUndoCommand>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -29,6 +30,20 @@ class TVokabelAnhaengenBefehl : public QUndoCommand {
     TLektionssitzung &m_sitzung;
     int32_t m_id;
     int m_zeile = -1;
+    std::vector<std::pair<int, std::unique_ptr<TVokabel>>> m_entfernt;
+};
+
+// "Vokabeln aus Liste einfügen": appends the stored entries in one step.
+class TVokabelnAnhaengenBefehl : public QUndoCommand {
+  public:
+    TVokabelnAnhaengenBefehl(TLektionssitzung &sitzung, std::vector<int32_t> ids);
+    void redo() override;
+    void undo() override;
+
+  private:
+    TLektionssitzung &m_sitzung;
+    std::vector<int32_t> m_ids;
+    QList<int> m_zeilen; // where they went, once appended
     std::vector<std::pair<int, std::unique_ptr<TVokabel>>> m_entfernt;
 };
 

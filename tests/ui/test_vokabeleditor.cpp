@@ -13,6 +13,7 @@
 #include "ui/formenbaeume.h"
 #include "ui/frameauswahl.h"
 #include "ui/frmhaupt.h"
+#include "ui/frmlisteeinfuegen.h"
 #include "ui/frmvokabeleditor.h"
 #include "ui/frmvokabeleigenschaften.h"
 #include "ui/frmwoerterbuch.h"
@@ -25,15 +26,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -57,6 +61,23 @@ void MeldungBestaetigen(QString &text)
             box->accept();
         }
     });
+}
+
+// The fixture lexicon with "populus" twice: the people (m.) and the poplar (f.).
+QString LexikonMitHomographen(const QTemporaryDir &ziel)
+{
+    QDir quelle(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN));
+    for (const QString &datei : quelle.entryList(QDir::Files))
+        QFile::copy(quelle.filePath(datei), QDir(ziel.path()).filePath(datei));
+    const auto anhaengen = [&](const char *datei, const char *zeilen) {
+        QFile f(QDir(ziel.path()).filePath(QString::fromLatin1(datei)));
+        f.setPermissions(f.permissions() | QFileDevice::WriteOwner);
+        if (f.open(QIODevice::Append))
+            f.write(zeilen);
+    };
+    anhaengen("lemmes.la", "\npŏpŭlus|lupus|||i, m.|90\npōpŭlus2|lupus|||i, f.|10\n");
+    anhaengen("lemmes.de", "\npopulus:Volk\npopulus2:Pappel\n");
+    return ziel.path();
 }
 
 } // namespace
@@ -431,6 +452,73 @@ class TestVokabeleditor : public QObject {
         leer.show();
         QTest::keyClicks(leer.edtVokabel, QStringLiteral("zelotypare"));
         QVERIFY(!leer.lstLexikon->isVisible());
+    }
+
+    // A pasted list of ten lines: the pupil chooses the ambiguous one, edits
+    // the unknown one (not stored until "Einfügen"), inserts, and one undo
+    // takes all of them out of the lesson again.
+    void vokabelnAusListeEinfuegen()
+    {
+        TUmgebung u;
+        QVERIFY(u.Oeffnen());
+        QTemporaryDir quelle;
+        QVERIFY(LexikonImportieren(*u.dm, TLexikonQuellen::InOrdner(LexikonMitHomographen(quelle))).lemmata > 12);
+        const int32_t rex = u.Speichern(QStringLiteral("rex"), WA_SUBSTANTIV, QStringLiteral("König"),
+                                        {QStringLiteral("regis"), QStringLiteral("m")}, KD_K);
+        const QString liste = QStringLiteral("Vokabeln zu Lektion 3:\n"
+                                             "1. rosa, -ae f. Rose\n"
+                                             "2. amo, amavi, amatum – lieben\n"
+                                             "3. populus\n"
+                                             "4. rex, regis m. König\n"
+                                             "5. bonus, -a, -um gut\n"
+                                             "6. hortor, hortatus sum ermahnen\n"
+                                             "7. consul, -is m. Konsul\n"
+                                             "8. dominus, -i m. Herr\n"
+                                             "9. fenestra, -ae f. Fenster\n"
+                                             "10. xyzq Quatsch\n");
+        const int vorher = u.fenster->AktuelleLektion()->Anzahl();
+        QStringList status, nachWahl;
+        bool vorEinfuegenGespeichert = true;
+        QVERIFY(ImModalen<TfrmListeEinfuegen>(
+            u.fenster->Aktion(QStringLiteral("actVokabelnAusListe")), [&](TfrmListeEinfuegen *f) {
+                f->edtListe->setPlainText(liste);
+                f->btnPruefen->click();
+                const QAbstractItemModel *m = f->tblPosten->model();
+                for (int z = 0; z < m->rowCount(); ++z)
+                    status << m->index(z, TListenModell::SpStatus).data().toString();
+                // Prüfen goes to the first open line: the ambiguous one.
+                QCOMPARE(f->tblPosten->currentIndex().row(), 2);
+                QVERIFY(f->cmbKandidaten->isEnabled());
+                Bild(f, QStringLiteral("liste-pruefung.png"));
+                f->cmbKandidaten->setFocus();
+                QTest::keyClick(f->cmbKandidaten, Qt::Key_Down);
+                QTest::keyClick(f->cmbKandidaten, Qt::Key_Down);
+                nachWahl << m->index(2, TListenModell::SpVokabel).data().toString()
+                         << m->index(2, TListenModell::SpBedeutungen).data().toString();
+                // The unknown line: in the editor, OK hands it back unstored.
+                f->tblPosten->setCurrentIndex(m->index(9, 0));
+                QVERIFY(ImModalen<TfrmVokabelEditor>([f] { f->btnBearbeiten->click(); },
+                                                     [](TfrmVokabelEditor *e) { e->btnOK->click(); }));
+                vorEinfuegenGespeichert = !u.kern->VokabelnSuchen(QStringLiteral("xyzq")).empty();
+                nachWahl << m->index(9, TListenModell::SpStatus).data().toString();
+                Bild(f, QStringLiteral("liste-gewaehlt.png"));
+                f->btnEinfuegen->click();
+            }));
+        QCOMPARE(status, QStringList({"gefunden", "gefunden", "mehrdeutig", "vorhanden", "gefunden", "gefunden",
+                                      "gefunden", "gefunden", "gefunden", "unbekannt"}));
+        QCOMPARE(nachWahl, QStringList({"pōpulus, pōpulī, f.", "Pappel", "gefunden"}));
+        QVERIFY(!vorEinfuegenGespeichert);
+
+        TLektion *l = u.fenster->AktuelleLektion();
+        QCOMPARE(l->Anzahl(), vorher + 10);
+        QCOMPARE(l->vokabeln[size_t(vorher) + 3]->id, rex);
+        QCOMPARE(l->vokabeln[size_t(vorher) + 1]->vokabel, QStringLiteral("amāre"));
+        QCOMPARE(l->vokabeln[size_t(vorher) + 6]->BedeutungenText(), QStringLiteral("Konsul"));
+        QCOMPARE(u.fenster->Aktion(QStringLiteral("actVokabelRueckgaengig"))->text(),
+                 QStringLiteral("&Rückgängig: Vokabeln aus Liste einfügen"));
+        u.fenster->Aktion(QStringLiteral("actVokabelRueckgaengig"))->trigger();
+        QCOMPARE(u.fenster->AktuelleLektion()->Anzahl(), vorher);
+        QCOMPARE(u.fenster->lvwVokabeln->Anzahl(), vorher);
     }
 
     void sonderformenNurFuerAngehakteZeilen()

@@ -88,7 +88,8 @@ class TestZugang : public QObject {
                                  "actFaelligeWiederholen", "actLernstatistik",     "actBackup",
                                  "actVokabelBearbeiten",   "actEigenschaften",     "actLektionEigenschaften",
                                  "actFormentabelle",       "actDrucken",           "actSuchen",
-                                 "actDBAufraeumen",        "actImportieren",       "actOeffnen"}) {
+                                 "actDBAufraeumen",        "actImportieren",       "actOeffnen",
+                                 "actVokabelnAusListe"}) {
             // The entry commands act on one chosen entry (a verb).
             f->lvwVokabeln->ZeilenWaehlen({0});
             QAction *a = f->Aktion(QString::fromLatin1(name));
