@@ -95,11 +95,19 @@ QString LaengenBereinigen(QStringView text)
     const QString nfc = text.toString().normalized(QString::NormalizationForm_C);
     QString r;
     r.reserve(nfc.size());
-    for (const QChar c : nfc) {
-        const char16_t u = c.unicode();
+    for (qsizetype i = 0; i < nfc.size(); ++i) {
+        const char16_t u = nfc[i].unicode();
         if (u == BREVIS)
             continue;
-        r.append(IstBrevis(u) ? QChar(Grundbuchstabe(u)) : c);
+        // A diphthong is long anyway and school texts leave it unmarked
+        // (rosae, poena, aurum); Collatinus writes rosāe. A hiatus keeps its
+        // mark because there the second vowel carries one too (āēr).
+        const char16_t danach = i + 1 < nfc.size() ? nfc[i + 1].unicode() : 0;
+        const char16_t g = Grundbuchstabe(u);
+        const bool diphthong = (g == u'a' || g == u'A')   ? (danach == u'e' || danach == u'u')
+                               : (g == u'o' || g == u'O') ? danach == u'e'
+                                                          : false;
+        r.append(IstBrevis(u) || (diphthong && u != g) ? QChar(g) : nfc[i]);
     }
     return r;
 }

@@ -15,7 +15,8 @@ QString LaengenEntfernen(QStringView text);
 // True if the text carries a macron or breve.
 bool HatLaengen(QStringView text);
 
-// The text in composed form with breves dropped, as marked texts are kept.
+// The text in composed form with breves dropped, as marked texts are kept;
+// a macron on the first vowel of ae, au or oe goes too (diphthongs stay unmarked).
 QString LaengenBereinigen(QStringView text);
 
 // What a pupil types into a Latin field, with lengths as typed: a vowel

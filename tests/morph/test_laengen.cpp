@@ -78,6 +78,22 @@ TEST(Laengenregeln, JoinFoldAndStress)
             << f.stamm << "+" << f.endung;
 
     EXPECT_EQ(S(LaengenEntfernen(u"Ālea iactă ēst, ȳ a\u0304")), "Alea iacta est, y a");
+    const struct {
+        const char16_t *roh;
+        const char *bereinigt;
+    } texte[] = {
+        {u"rŏsă", "rosa"},
+        {u"rosāe", "rosae"},
+        {u"pōena", "poena"},
+        {u"āurum", "aurum"},
+        {u"Ăchāemĕnēs", "Achaemenēs"},
+        {u"āēr", "āēr"},
+        {u"lăvācrum", "lavācrum"},
+        {u"rosā", "rosā"},
+        {u"a\u0304e", "ae"},
+    };
+    for (const auto &t : texte)
+        EXPECT_EQ(S(LaengenBereinigen(t.roh)), t.bereinigt) << t.bereinigt;
     EXPECT_TRUE(HatLaengen(u"rosā"));
     EXPECT_FALSE(HatLaengen(u"rosa, Königin"));
 
