@@ -761,12 +761,12 @@ TLexikonEintrag LexikonEintragBilden(const TCollatinusLemma &lemma, const TColla
                                                                {KD_U, "us"}, {KD_K, "is"}, {KD_G, "is"}};
         const auto genitiv = [&](int morpho) {
             const auto it = formen.find(morpho);
-            const auto e = endung.find(v.KonjDekl());
+            const auto soll = endung.find(v.KonjDekl());
             if (it == formen.end() || it->second.isEmpty())
                 return QString();
-            if (e != endung.end() && !v.PluralisTantum())
+            if (soll != endung.end() && !v.PluralisTantum())
                 for (const QString &g : it->second)
-                    if (OhneLaengen(g).endsWith(QLatin1String(e->second)))
+                    if (OhneLaengen(g).endsWith(QLatin1String(soll->second)))
                         return g;
             return it->second.first();
         };

@@ -382,8 +382,8 @@ void TAnalysequelle::Aufbauen()
             stichwortZeilen_.push_back(std::move(stichwoerter[i].second));
             stichwortAnfaenge_.back().bis = uint32_t(stichwortZeilen_.size());
         }
-        stichwortIndex_.Aufbauen(stichwortAnfaenge_, [this](const TStichwortAnfang &a) {
-            return QStringView(stichwortText_).mid(a.anfang, a.laenge);
+        stichwortIndex_.Aufbauen(stichwortAnfaenge_, [this](const TStichwortAnfang &s) {
+            return QStringView(stichwortText_).mid(s.anfang, s.laenge);
         });
         // Ids are handed out one after the other; a direct table is then
         // the quickest look-up.
