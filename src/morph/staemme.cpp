@@ -163,8 +163,15 @@ QString AsciiKlein(const QString &text)
     return r;
 }
 
-QStringList StaemmeAbleiten(const TVokabel &v)
+QStringList StaemmeAbleiten(const TVokabel &markiert)
 {
+    // Stems are looked up with plain words: they carry no vowel lengths.
+    TVokabel v;
+    v.attribute = markiert.attribute;
+    v.vokabel = LaengenEntfernen(markiert.vokabel);
+    v.form1 = LaengenEntfernen(markiert.form1);
+    v.form2 = LaengenEntfernen(markiert.form2);
+    v.form3 = LaengenEntfernen(markiert.form3);
     QString s1 = v.form1, s2 = v.form2, s3 = v.form3;
     const int32_t klasse = v.KonjDekl();
 

@@ -1,5 +1,6 @@
 #include "store/analysequelle.h"
 
+#include "morph/laengen.h"
 #include "morph/staemme.h"
 #include "morph/stammfilter.h"
 
@@ -46,6 +47,15 @@ std::pair<It, It> Eingrenzen(It von, It bis, qsizetype stelle, char16_t c, TextF
     von = std::partition_point(von, bis, [&](const auto &z) { return zeichen(z) < int(c); });
     bis = std::partition_point(von, bis, [&](const auto &z) { return zeichen(z) <= int(c); });
     return {von, bis};
+}
+
+// The analysis matches plain words: an entry's vowel lengths (amāre, amō)
+// are taken off its headword and principal parts before it sees them.
+void LaengenAbnehmen(TVokabel &v)
+{
+    for (QString *t : {&v.vokabel, &v.form1, &v.form2, &v.form3})
+        if (HatLaengen(*t))
+            *t = LaengenEntfernen(*t);
 }
 
 const char *const kVokabelZeile = "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
@@ -120,7 +130,7 @@ void TAnalysequelleSql::StichwoerterAmWortanfang(const QString &wort, std::vecto
         TAnweisung a = Anweisung("SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 ORDER BY vokabel_lower, id");
         a.Binden(1, w.left(k));
         while (a.Schritt())
-            ziel.push_back({a.Int(0), a.Text(1)});
+            ziel.push_back({a.Int(0), LaengenEntfernen(a.Text(1))});
     }
 }
 
@@ -129,6 +139,8 @@ const TVokabel *TAnalysequelleSql::Vokabelzeile(int32_t id)
     TAnweisung a = Anweisung(kVokabelZeile);
     a.Binden(1, id);
     zeile_ = a.Schritt() ? TDatenmanager::VokabelAusDatensatz(a) : nullptr;
+    if (zeile_)
+        LaengenAbnehmen(*zeile_);
     return zeile_.get();
 }
 
@@ -164,7 +176,7 @@ void TAnalysequelleSql::StichwoerterMitPraefix(const QString &praefix, bool, std
     if (!ende.isNull())
         a.Binden(2, ende);
     while (a.Schritt())
-        ziel.push_back({a.Int(0), a.Text(1)});
+        ziel.push_back({a.Int(0), LaengenEntfernen(a.Text(1))});
 }
 
 void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel)
@@ -365,6 +377,7 @@ void TAnalysequelle::Aufbauen()
         while (a.Schritt()) {
             TVokabel &v = vokabeln_.emplace_back();
             TDatenmanager::VokabelAusDatensatz(a, v);
+            LaengenAbnehmen(v);
             stichwoerter.push_back({AsciiKlein(v.vokabel), {v.id, v.vokabel}});
         }
         // Sorted beside each other in one text, so that the searches touch

@@ -14,10 +14,16 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::Speichern(TVokabel &eintrag, Loesun
 
 int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t ausser)
 {
-    TAnweisung a = daten_.Verbindung().Anweisung(
-        "SELECT id FROM vokabel WHERE vokabel = ?1 AND wortart = ?2 AND id <> ?3 ORDER BY id LIMIT 1");
-    a.Binden(1, eintrag.vokabel).Binden(2, WortartBuchstabe(eintrag.Wortart())).Binden(3, ausser);
-    return a.Schritt() ? a.Int(0) : 0;
+    // The same word with or without vowel lengths (labōrāre, laborare) is the
+    // same headword; letter case still tells words apart.
+    const QString schlicht = LaengenEntfernen(eintrag.vokabel);
+    TAnweisung a = daten_.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 AND "
+                                                 "wortart = ?2 AND id <> ?3 ORDER BY id");
+    a.Binden(1, schlicht.toLower()).Binden(2, WortartBuchstabe(eintrag.Wortart())).Binden(3, ausser);
+    while (a.Schritt())
+        if (LaengenEntfernen(a.Text(1)) == schlicht)
+            return a.Int(0);
+    return 0;
 }
 
 TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag, Loesung loesung)

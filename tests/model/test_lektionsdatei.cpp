@@ -414,3 +414,50 @@ TEST(Textpruefung, CharactersXmlCannotHoldAreFoundAndTsvFieldsAreEscaped)
     EXPECT_EQ(TextMangel(QString(11, QLatin1Char('a')), QStringLiteral("Der Name"), 10),
               QStringLiteral("Der Name ist mit 11 Zeichen zu lang; erlaubt sind höchstens 10 Zeichen."));
 }
+
+// The lesson file carries headword and principal parts as typed, vowel lengths
+// included; a file written before lengths existed reads as it always did.
+TEST(LektionsdateiLesen, VowelLengthsSurviveTheFileAndAnOlderFileWithoutThemReadsAsBefore)
+{
+    struct Fall {
+        const char *vokabel, *form1, *form2, *form3;
+    };
+    const Fall faelle[] = {
+        {"amāre", "amō", "amāvī", "amātum"},
+        {"rēx", "rēgis", "m", ""},
+        {"Ȳmēttus", "Ȳmēttī", "m", ""},
+        {"amare", "amo", "amavi", "amatum"},
+    };
+    for (const Fall &f : faelle) {
+        TLektion l;
+        l.name = QStringLiteral("L");
+        auto v = std::make_unique<TVokabel>();
+        v->vokabel = QString::fromUtf8(f.vokabel);
+        v->form1 = QString::fromUtf8(f.form1);
+        v->form2 = QString::fromUtf8(f.form2);
+        v->form3 = QString::fromUtf8(f.form3);
+        v->SetWortart(WA_VERB);
+        l.VokabelAnhaengen(std::move(v));
+        const QByteArray xml = LehrbuchAlsXml(QStringLiteral("B"), {&l}, {});
+        EXPECT_TRUE(xml.contains(QByteArray("<NAME>") + f.vokabel + "</NAME>")) << xml.toStdString();
+        const TVokabel &gelesen = *LektionsdateiLesen(xml).at(0).lektionen.at(0)->vokabeln.at(0);
+        EXPECT_EQ(gelesen.vokabel.toUtf8(), QByteArray(f.vokabel));
+        EXPECT_EQ(gelesen.form1.toUtf8(), QByteArray(f.form1));
+        EXPECT_EQ(gelesen.form2.toUtf8(), QByteArray(f.form2));
+        EXPECT_EQ(gelesen.form3.toUtf8(), QByteArray(f.form3));
+    }
+    // A file as the starter textbooks were shipped before they had lengths.
+    const QByteArray alt =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<LEXOVITA>\n  <BUCH name=\"Grundwortschatz Latein\">\n"
+        "    <LEKTION name=\"Lektion 1\">\n      <VOK>\n        <NAME>amicus</NAME>\n"
+        "        <BED>\n          <WORT>Freund</WORT>\n          <GRUPPE>1</GRUPPE>\n"
+        "          <POS>1</POS>\n        </BED>\n        <FORM1>amici</FORM1>\n"
+        "        <FORM2>m</FORM2>\n        <WORTART>2</WORTART>\n        <KONJDEKL>32</KONJDEKL>\n"
+        "        <ATTRIBUTE>34</ATTRIBUTE>\n      </VOK>\n    </LEKTION>\n  </BUCH>\n</LEXOVITA>\n";
+    const auto buecher = LektionsdateiLesen(alt);
+    const TVokabel &v = *buecher.at(0).lektionen.at(0)->vokabeln.at(0);
+    EXPECT_EQ(v.vokabel, QStringLiteral("amicus"));
+    EXPECT_EQ(v.form1, QStringLiteral("amici"));
+    EXPECT_EQ(v.form2, QStringLiteral("m"));
+    EXPECT_EQ(v.attribute, WA_SUBSTANTIV | KD_O);
+}

@@ -177,7 +177,8 @@ class TestVokabeleditor : public QObject {
     void gleichlautendeVokabelBeimTippenZeigenUndAbbrechenBehaeltDieEingabe()
     {
         auto anzahl = [this] {
-            TAnweisung a = m_u->dm->Verbindung().Anweisung("SELECT count(*) FROM vokabel WHERE vokabel = 'laborare'");
+            TAnweisung a =
+                m_u->dm->Verbindung().Anweisung("SELECT count(*) FROM vokabel WHERE vokabel_lower = 'laborare'");
             return a.Schritt() ? a.Int(0) : -1;
         };
         const int vorher = anzahl();
@@ -525,7 +526,7 @@ class TestVokabeleditor : public QObject {
     {
         int32_t id = 0;
         for (const auto &t : m_u->kern->VokabelnSuchen(QStringLiteral("amare")))
-            if (t->vokabel == QLatin1String("amare") && t->Wortart() == WA_VERB)
+            if (t->vokabel == QStringLiteral("amāre") && t->Wortart() == WA_VERB)
                 id = t->id;
         QVERIFY(id > 0);
         TVokabeldienst dienst(*m_u->kern);

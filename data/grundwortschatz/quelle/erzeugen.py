@@ -17,6 +17,7 @@ import glob
 import os
 import re
 import sys
+import unicodedata
 import xml.etree.ElementTree as ET
 
 HIER = os.path.dirname(os.path.abspath(__file__))
@@ -34,6 +35,13 @@ GENUS = {"m": 0x20000, "f": 0x40000, "n": 0x60000, "p": 0x800000}
 GEN3 = {"m": 0x20000, "f": 0x40000, "n": 0x60000}
 KASUS = ["nom.sg", "gen.sg", "dat.sg", "akk.sg", "abl.sg",
          "nom.pl", "gen.pl", "dat.pl", "akk.pl", "abl.pl"]
+
+
+def ohne_laengen(text):
+    """The text without macrons and breves: the special forms and the checks
+    work on the plain spelling, as the program's look-up keys do."""
+    zerlegt = unicodedata.normalize("NFD", text)
+    return unicodedata.normalize("NFC", "".join(c for c in zerlegt if c not in "\u0304\u0306"))
 
 
 def kasus_id(name):
@@ -116,7 +124,7 @@ def sf_esse(e, praefix):
     for fid, f in ESSE_IMP.items():
         sf[fid] = vor(praefix, f)
     # future participle from the perfect: fui -> futurus, afui -> afuturus
-    sf.update(partizip_futur(e["form2"][:-1] + "tur"))
+    sf.update(partizip_futur(ohne_laengen(e["form2"])[:-1] + "tur"))
     return sf
 
 
@@ -354,7 +362,7 @@ def sf_sup(e, stamm):
 
 def sf_pronadj(e, arg):
     """unus, solus, totus, nullus, ullus, alter: genitive -ius, dative -i."""
-    n = e["form2"][:-1]  # bona -> bon
+    n = ohne_laengen(e["form2"])[:-1]  # bona -> bon
     sf = {}
     for g, wert in GEN3.items():
         sf[wert + POSITIV + kasus_id("gen.sg")] = n + "ius"
@@ -542,8 +550,13 @@ def pruefen(lektionen):
     for lek in lektionen:
         if not lek["name"]:
             fehler.append("Lektion ohne Namen")
-        for e in lek["eintraege"]:
-            wo = "%s:%d %s" % (e["datei"], e["zeile"], e["vokabel"])
+        for markiert in lek["eintraege"]:
+            wo = "%s:%d %s" % (markiert["datei"], markiert["zeile"], markiert["vokabel"])
+            # The checks see the plain spelling: amō ends in -o, and a headword
+            # marked once and once not is still the same word.
+            e = dict(markiert)
+            for feld in ("vokabel", "form1", "form2", "form3"):
+                e[feld] = ohne_laengen(e[feld])
             # Homographs (edere "essen", edere "herausgeben") differ in
             # their principal parts; the import keeps them apart the same way.
             schluessel = (e["vokabel"].lower(), e["wortart"], e["form1"].lower(),
