@@ -82,7 +82,7 @@ QStringList TDruckdienst::Zeilen(const TDruckwahl &wahl)
         formen.Zuruecksetzen();
         formen.FormenErzeugen(v, id);
         return formen.Ergebnisliste().empty() ? QString()
-                                               : LaengenZeigen(formen.Ergebnisliste().front().text, anzeige.Fuer(v));
+                                              : LaengenZeigen(formen.Ergebnisliste().front().text, anzeige.Fuer(v));
     };
     const DruckVorlagen vorlagen =
         DruckVorlagen::Laden(VorlagenOrdner(), DruckVorlageName(wahl.vokabeln, wahl.text, wahl.textZuerst));
@@ -108,10 +108,9 @@ QString TDruckdienst::Vokabeltest(const TLektion &lektion, const std::vector<boo
     texte.verb = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_verb.txt")));
     texte.substantiv = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_substantiv.txt")));
     texte.adjektiv = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_adjektiv.txt")));
-    const QStringList zeilen =
-        VokabeltestSeite(TestVokabeln(lektion, markiert, wahl.mischen, m_kern.Zufall()), wahl.stammformen,
-                         wahl.konjDekl, VorlageLesen(ordner.filePath(QStringLiteral("vokabeltest.htm"))), texte,
-                         LaengenAnzeige(m_kern.Config()));
+    const QStringList zeilen = VokabeltestSeite(
+        TestVokabeln(lektion, markiert, wahl.mischen, m_kern.Zufall()), wahl.stammformen, wahl.konjDekl,
+        VorlageLesen(ordner.filePath(QStringLiteral("vokabeltest.htm"))), texte, LaengenAnzeige(m_kern.Config()));
     m_tmpGeschrieben = SeiteImCacheAblegen(zeilen, VorlagenOrdner(), &m_kern.Rueckfrage());
     return zeilen.join(QLatin1Char('\n'));
 }

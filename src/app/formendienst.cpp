@@ -180,8 +180,7 @@ QString TFormendienst::AnalyseSeiteHtml(const TVokabel &v)
         if (f.vokabelId == v.id && !f.bezeichnung.isEmpty())
             bezeichnungen.append(f.bezeichnung);
     const QStringList vorlage = VorlageLesen(QDir(m_vorlagen).filePath(QStringLiteral("analyse.htm")));
-    const QStringList seite =
-        vorlage.isEmpty() ? QStringList() : AnalyseSeite(v, vorlage, bezeichnungen, Anzeige());
+    const QStringList seite = vorlage.isEmpty() ? QStringList() : AnalyseSeite(v, vorlage, bezeichnungen, Anzeige());
     Speichern(seite);
     return seite.join(QLatin1Char('\n'));
 }

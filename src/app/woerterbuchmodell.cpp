@@ -32,7 +32,7 @@ QVariant TWoerterbuchModell::data(const QModelIndex &index, int role) const
         return {};
     // Meanings and memory aids are German; only the Latin list carries lengths.
     return m_woerterbuch.Modus() == TWoerterbuchModus::Latein ? m_woerterbuch.AnzeigeText(liste[zeile].text)
-                                                               : liste[zeile].text;
+                                                              : liste[zeile].text;
 }
 
 bool TWoerterbuchModell::canFetchMore(const QModelIndex &parent) const

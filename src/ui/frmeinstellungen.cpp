@@ -533,9 +533,8 @@ QWidget *TfrmEinstellungen::SeiteSonstiges()
                          QStringLiteral("Vokallängen anzeigen"));
     chkBetonung = Benannt(new QCheckBox(QStringLiteral("Be&tonung anzeigen (nur wo die Längen bekannt sind)")),
                           "chkBetonung", QStringLiteral("Betonung anzeigen"));
-    chkLaengenAbfragen =
-        Benannt(new QCheckBox(QStringLiteral("&Längen abfragen (Formen lernen und Stammformen)")),
-                "chkLaengenAbfragen", QStringLiteral("Längen abfragen"));
+    chkLaengenAbfragen = Benannt(new QCheckBox(QStringLiteral("&Längen abfragen (Formen lernen und Stammformen)")),
+                                 "chkLaengenAbfragen", QStringLiteral("Längen abfragen"));
     auto *lgl = new QVBoxLayout(lg);
     lgl->addWidget(chkLaengen);
     lgl->addWidget(chkBetonung);

@@ -1,8 +1,8 @@
 #include "ui/frmformenlernen.h"
 
 #include "app/anwendungskern.h"
-#include "app/laengenanzeige.h"
 #include "app/einstellungsdienst.h"
+#include "app/laengenanzeige.h"
 #include "app/lerndienst.h"
 #include "learning/antwort.h"
 #include "model/config.h"
@@ -346,7 +346,7 @@ void TfrmFormenLernen::LoesungZeigen()
     }
     // Another form of the same entry: say which one was typed; or the form
     // itself with a wrong length.
-    const QString hinweis = !Bilden()                          ? QString()
+    const QString hinweis = !Bilden()                           ? QString()
                             : !m_test->laengenHinweis.isEmpty() ? m_test->laengenHinweis
                                                                 : EingegebeneFormHinweis(m_test->eingegebeneFormen);
     lblEingegeben->setText(hinweis);

@@ -84,9 +84,9 @@ TEST(Laengenanzeige, HeadwordFormsAndPrintedPageFollowTheTwoSettings)
                 [&](const TVokabel &v, int32_t id) { return FormenText(formen, v, id, LaengenAnzeige(config, v)); },
                 LaengenAnzeige(config))
                 .join(QLatin1Char('\n'));
-        EXPECT_TRUE(seite.startsWith(QStringLiteral("%1|%2<BR>|%3")
-                                         .arg(QString::fromUtf8(f.vokabel), QString::fromUtf8(f.formen),
-                                              QString::fromUtf8(f.perfekt))))
+        EXPECT_TRUE(seite.startsWith(
+            QStringLiteral("%1|%2<BR>|%3")
+                .arg(QString::fromUtf8(f.vokabel), QString::fromUtf8(f.formen), QString::fromUtf8(f.perfekt))))
             << S(seite);
     }
 }

@@ -2,8 +2,8 @@
 // lesson of the starter textbook, and the forms trees as widgets.
 #include "app/anwendungskern.h"
 #include "app/formendienst.h"
-#include "app/vokabeldienst.h"
 #include "app/lektionssitzung.h"
+#include "app/vokabeldienst.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -120,7 +120,8 @@ class TestFormen : public QObject {
             const QString seite = f.WebBrowser1->toPlainText();
             QVERIFY2(seite.contains(an ? QStringLiteral("amāvī") : QStringLiteral("amavi")), qPrintable(seite));
             QVERIFY2(!seite.contains(an ? QStringLiteral("amavi") : QStringLiteral("amāvī")), qPrintable(seite));
-            QCOMPARE(f.windowTitle(), an ? QStringLiteral("Formentabelle: amāre") : QStringLiteral("Formentabelle: amare"));
+            QCOMPARE(f.windowTitle(),
+                     an ? QStringLiteral("Formentabelle: amāre") : QStringLiteral("Formentabelle: amare"));
         }
         m_u->config->Laengen = true;
         {
