@@ -1,6 +1,7 @@
 #include "app/druckdienst.h"
 
 #include "app/anwendungskern.h"
+#include "app/laengenanzeige.h"
 #include "app/lektionssitzung.h"
 #include "app/seitencache.h"
 #include "learning/testbogen.h"
@@ -74,15 +75,18 @@ QStringList TDruckdienst::Zeilen(const TDruckwahl &wahl)
     for (auto &v : l->vokabeln)
         if (v->id > 0)
             m_kern.Daten().SonderformenLaden(*v);
+    const TLaengenAnzeige anzeige = LaengenAnzeige(m_kern.Config());
     TFormenmanager formen;
-    const VokabelFormTextFn formText = [&formen](const TVokabel &v, int32_t id) {
+    formen.SetLaengen(anzeige.laengen || anzeige.betonung);
+    const VokabelFormTextFn formText = [&formen, anzeige](const TVokabel &v, int32_t id) {
         formen.Zuruecksetzen();
         formen.FormenErzeugen(v, id);
-        return formen.Ergebnisliste().empty() ? QString() : formen.Ergebnisliste().front().text;
+        return formen.Ergebnisliste().empty() ? QString()
+                                              : LaengenZeigen(formen.Ergebnisliste().front().text, anzeige.Fuer(v));
     };
     const DruckVorlagen vorlagen =
         DruckVorlagen::Laden(VorlagenOrdner(), DruckVorlageName(wahl.vokabeln, wahl.text, wahl.textZuerst));
-    return LektionDokument(LektionsDatenAus(*l), true, vorlagen, formText);
+    return LektionDokument(LektionsDatenAus(*l), true, vorlagen, formText, anzeige);
 }
 
 QString TDruckdienst::Dokument(const TDruckwahl &wahl)
@@ -104,9 +108,9 @@ QString TDruckdienst::Vokabeltest(const TLektion &lektion, const std::vector<boo
     texte.verb = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_verb.txt")));
     texte.substantiv = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_substantiv.txt")));
     texte.adjektiv = VorlageText(ordner.filePath(QStringLiteral("test_konjdekl_adjektiv.txt")));
-    const QStringList zeilen =
-        VokabeltestSeite(TestVokabeln(lektion, markiert, wahl.mischen, m_kern.Zufall()), wahl.stammformen,
-                         wahl.konjDekl, VorlageLesen(ordner.filePath(QStringLiteral("vokabeltest.htm"))), texte);
+    const QStringList zeilen = VokabeltestSeite(
+        TestVokabeln(lektion, markiert, wahl.mischen, m_kern.Zufall()), wahl.stammformen, wahl.konjDekl,
+        VorlageLesen(ordner.filePath(QStringLiteral("vokabeltest.htm"))), texte, LaengenAnzeige(m_kern.Config()));
     m_tmpGeschrieben = SeiteImCacheAblegen(zeilen, VorlagenOrdner(), &m_kern.Rueckfrage());
     return zeilen.join(QLatin1Char('\n'));
 }

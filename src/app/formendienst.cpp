@@ -2,6 +2,7 @@
 
 #include "app/analysedienst.h"
 #include "app/anwendungskern.h"
+#include "app/laengenanzeige.h"
 #include "app/lexikonanalyse.h"
 #include "app/lexikondienst.h"
 #include "app/seitencache.h"
@@ -21,6 +22,7 @@ TFormendienst::TFormendienst(TAnwendungskern &kern)
     : TFormendienst(kern.Daten(), kern.Config().VorlagenOrdner(), &kern.Analyse())
 {
     m_rueckfrage = &kern.Rueckfrage();
+    m_config = &kern.Config();
 }
 
 TFormendienst::TFormendienst(TDatenmanager &daten, const QString &vorlagenOrdner)
@@ -132,8 +134,9 @@ QString TFormendienst::LexikonSeiteHtml(int32_t lemmaId)
     if (es == m_lexikonErgebnisse.end())
         return {};
     const QStringList vorlage = VorlageLesen(QDir(m_vorlagen).filePath(QStringLiteral("analyse.htm")));
-    QStringList seite =
-        vorlage.isEmpty() ? QStringList() : AnalyseSeite(es->second.vokabel, vorlage, es->second.bezeichnungen);
+    QStringList seite = vorlage.isEmpty()
+                            ? QStringList()
+                            : AnalyseSeite(es->second.vokabel, vorlage, es->second.bezeichnungen, Anzeige());
     // Where the entry comes from, and the quantities the lexicon marks,
     // before the page's end.
     const TLexikonLemma lemma = LexikonLemma(m_daten, lemmaId);
@@ -177,7 +180,7 @@ QString TFormendienst::AnalyseSeiteHtml(const TVokabel &v)
         if (f.vokabelId == v.id && !f.bezeichnung.isEmpty())
             bezeichnungen.append(f.bezeichnung);
     const QStringList vorlage = VorlageLesen(QDir(m_vorlagen).filePath(QStringLiteral("analyse.htm")));
-    const QStringList seite = vorlage.isEmpty() ? QStringList() : AnalyseSeite(v, vorlage, bezeichnungen);
+    const QStringList seite = vorlage.isEmpty() ? QStringList() : AnalyseSeite(v, vorlage, bezeichnungen, Anzeige());
     Speichern(seite);
     return seite.join(QLatin1Char('\n'));
 }
@@ -186,9 +189,22 @@ TFormentabelle TFormendienst::Formentabelle(const TVokabel &v)
 {
     // The forms table must not disturb the analysis results the dialog shows.
     TFormenmanager eigener;
-    TFormentabelle t = FormentabelleErzeugen(eigener, v, m_vorlagen);
+    const TLaengenAnzeige anzeige = Anzeige();
+    // Plain forms when no mark is shown: the table stays as it always was.
+    eigener.SetLaengen(anzeige.laengen || anzeige.betonung);
+    TFormentabelle t = FormentabelleErzeugen(eigener, v, m_vorlagen, anzeige);
     Speichern(t.zeilen);
     return t;
+}
+
+TLaengenAnzeige TFormendienst::Anzeige() const
+{
+    return m_config ? LaengenAnzeige(*m_config) : TLaengenAnzeige{false, false};
+}
+
+QString TFormendienst::AnzeigeText(const QString &text) const
+{
+    return m_config ? lexovita::AnzeigeText(text, *m_config) : LaengenZeigen(text, Anzeige());
 }
 
 void TFormendienst::Speichern(const QStringList &zeilen)

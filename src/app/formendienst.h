@@ -18,6 +18,7 @@ class TLexikonAnalyse;
 
 class IRueckfrage;
 class TAnwendungskern;
+class TConfig;
 class TDatenmanager;
 class TAnalysedienst;
 class TWortanalyse;
@@ -78,6 +79,12 @@ class TFormendienst {
     // The forms table of an entry (special forms applied), also kept in the page cache.
     TFormentabelle Formentabelle(const TVokabel &v);
 
+    // How Latin text is shown: by the settings; without the core the plain
+    // text, as the results were before lengths were shown.
+    TLaengenAnzeige Anzeige() const;
+    // A headword or key forms of a result as shown.
+    QString AnzeigeText(const QString &text) const;
+
     // The folder the pages refer to their pictures from.
     const QString &VorlagenOrdner() const { return m_vorlagen; }
 
@@ -89,6 +96,7 @@ class TFormendienst {
     TDatenmanager &m_daten;
     QString m_vorlagen;
     IRueckfrage *m_rueckfrage = nullptr;             // tells a failed page write; none without the core
+    const TConfig *m_config = nullptr;               // none without the core
     std::unique_ptr<TAnalysedienst> m_eigenerDienst; // only without the core
     TAnalysedienst *m_dienst;
     std::unique_ptr<TWortanalyse> m_analyse;

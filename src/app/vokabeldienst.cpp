@@ -3,6 +3,7 @@
 #include "morph/vokabelregeln.h"
 
 #include "app/anwendungskern.h"
+#include "app/laengenanzeige.h"
 #include "app/lektionssitzung.h"
 #include "app/seitencache.h"
 #include "model/config.h"
@@ -20,6 +21,7 @@ namespace lexovita {
 TVokabeldienst::TVokabeldienst(TAnwendungskern &kern)
     : TVokabeldienst(kern.Daten(), kern.Rueckfrage(), &kern.Sitzung().Lektionen(), kern.Config().VorlagenOrdner())
 {
+    m_config = &kern.Config();
 }
 
 TVokabeldienst::TVokabeldienst(TDatenmanager &daten, IRueckfrage &rueckfrage, TLektionManager *lektionen,
@@ -149,7 +151,8 @@ QString TVokabeldienst::EigenschaftenHtml(int32_t id)
     const QDir ordner(m_vorlagen);
     const QStringList vorlage = VorlageLesen(ordner.filePath(QStringLiteral("vokabel.htm")));
     // Shown from the template folder, so the flags need no folder of their own.
-    const QStringList seite = VokabelSeite(*v, vorlage, QString());
+    const QStringList seite =
+        VokabelSeite(*v, vorlage, QString(), m_config ? LaengenAnzeige(*m_config) : TLaengenAnzeige{});
     SeiteImCacheAblegen(seite, m_vorlagen, &m_rueckfrage);
     return seite.join(QLatin1Char('\n'));
 }

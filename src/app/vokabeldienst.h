@@ -11,6 +11,7 @@ namespace lexovita {
 
 class IRueckfrage;
 class TAnwendungskern;
+class TConfig;
 class TDatenmanager;
 class TLektionManager;
 
@@ -69,6 +70,7 @@ class TVokabeldienst {
     IRueckfrage &m_rueckfrage;
     TLektionManager *m_lektionen;
     QString m_vorlagen;
+    const TConfig *m_config = nullptr; // how pages show lengths; without the core as stored
     int m_ersetzt = 0;
 };
 

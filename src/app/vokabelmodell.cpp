@@ -1,11 +1,12 @@
 #include "app/vokabelmodell.h"
 
+#include "app/laengenanzeige.h"
 #include "app/lektionssitzung.h"
 
 namespace lexovita {
 
-TVokabelModell::TVokabelModell(TLektionssitzung &sitzung, QObject *parent)
-    : QAbstractTableModel(parent), m_sitzung(sitzung), m_lektion(sitzung.Aktuell())
+TVokabelModell::TVokabelModell(TLektionssitzung &sitzung, QObject *parent, const TConfig *config)
+    : QAbstractTableModel(parent), m_sitzung(sitzung), m_config(config), m_lektion(sitzung.Aktuell())
 {
     // Announcements of rows concern the current lesson, which is the one shown.
     const auto gezeigt = [this] { return !m_verborgen && m_lektion && m_lektion == m_sitzung.Aktuell(); };
@@ -92,6 +93,12 @@ void TVokabelModell::Neu()
     endResetModel();
 }
 
+void TVokabelModell::AnzeigeGeaendert()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, Vokabel), index(rowCount() - 1, Formen));
+}
+
 void TVokabelModell::SetVerborgen(bool verborgen)
 {
     if (verborgen == m_verborgen)
@@ -143,9 +150,9 @@ QVariant TVokabelModell::data(const QModelIndex &index, int role) const
     case Nr:
         return QString::number(index.row() + 1);
     case Vokabel:
-        return v.vokabel;
+        return m_config ? AnzeigeText(v.vokabel, *m_config, v) : v.vokabel;
     case Formen:
-        return v.FormenText();
+        return m_config ? AnzeigeText(v.FormenText(), *m_config, v) : v.FormenText();
     case Bedeutungen:
         return v.BedeutungenText();
     case Wortart:

@@ -7,6 +7,7 @@
 
 namespace lexovita {
 
+class TConfig;
 class TLektionssitzung;
 
 // The current lesson's entries as a table: Vokabel, Formen, Bedeutungen,
@@ -23,7 +24,12 @@ class TVokabelModell : public QAbstractTableModel {
     // The lesson's sort key of a column.
     static TSpalte AlsSortierspalte(int spalte);
 
-    explicit TVokabelModell(TLektionssitzung &sitzung, QObject *parent = nullptr);
+    // Headword and forms are shown as the settings say (laengenanzeige.h);
+    // without settings as stored.
+    explicit TVokabelModell(TLektionssitzung &sitzung, QObject *parent = nullptr, const TConfig *config = nullptr);
+
+    // The way lengths are shown changed: every row is drawn again.
+    void AnzeigeGeaendert();
 
     // While a drill runs the list shows no rows, so the answers are not in sight.
     void SetVerborgen(bool verborgen);
@@ -45,6 +51,7 @@ class TVokabelModell : public QAbstractTableModel {
     void ReihenfolgeUebernehmen(const QList<int> &herkunft);
 
     TLektionssitzung &m_sitzung;
+    const TConfig *m_config;
     TLektion *m_lektion = nullptr;
     bool m_verborgen = false;
 };

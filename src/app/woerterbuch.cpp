@@ -1,6 +1,7 @@
 #include "app/woerterbuch.h"
 
 #include "app/anwendungskern.h"
+#include "app/laengenanzeige.h"
 #include "app/lektionssitzung.h"
 #include "model/config.h"
 #include "model/rueckfrage.h"
@@ -14,6 +15,16 @@ namespace lexovita {
 TWoerterbuch::TWoerterbuch(TAnwendungskern &kern) : m_kern(kern), m_abfrage(kern.Daten()) {}
 
 TWoerterbuch::~TWoerterbuch() = default;
+
+QString TWoerterbuch::AnzeigeText(const QString &latein) const
+{
+    return lexovita::AnzeigeText(latein, m_kern.Config());
+}
+
+TLaengenAnzeige TWoerterbuch::LaengenAnzeige(const TVokabel &v) const
+{
+    return lexovita::LaengenAnzeige(m_kern.Config(), v);
+}
 
 void TWoerterbuch::ModusSetzen(TWoerterbuchModus modus)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "morph/laengen.h"
 #include "store/woerterbuch.h"
 
 #include <QString>
@@ -53,6 +54,11 @@ class TWoerterbuch {
     void Naechste();
     void Vorherige();
     bool FormentabelleMoeglich() const;
+
+    // Latin text as the settings show it (laengenanzeige.h): a list row of
+    // the Latin list or a chooser's headword, and the texts of one entry.
+    QString AnzeigeText(const QString &latein) const;
+    TLaengenAnzeige LaengenAnzeige(const TVokabel &v) const;
 
     // The shown entry goes to the current lesson.
     bool ZuLektionHinzufuegen();

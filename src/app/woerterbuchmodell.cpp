@@ -28,7 +28,11 @@ QVariant TWoerterbuchModell::data(const QModelIndex &index, int role) const
         return {};
     const auto &liste = m_woerterbuch.Liste();
     const auto zeile = static_cast<size_t>(index.row());
-    return zeile < liste.size() ? liste[zeile].text : QVariant();
+    if (zeile >= liste.size())
+        return {};
+    // Meanings and memory aids are German; only the Latin list carries lengths.
+    return m_woerterbuch.Modus() == TWoerterbuchModus::Latein ? m_woerterbuch.AnzeigeText(liste[zeile].text)
+                                                              : liste[zeile].text;
 }
 
 bool TWoerterbuchModell::canFetchMore(const QModelIndex &parent) const

@@ -48,7 +48,7 @@ bool AntwortVergleichen(const QString &a, const QString &b, bool grossKlein)
     return AntwortNormalisieren(a, grossKlein) == AntwortNormalisieren(b, grossKlein);
 }
 
-QString LateinFalten(const QString &text, bool grossKlein)
+QString LateinFalten(const QString &text, bool grossKlein, bool laengen)
 {
     // Decomposing splits ā into a + combining macron; the marks are dropped.
     // Only marks on the letters a-z go, so no other script is changed.
@@ -56,6 +56,10 @@ QString LateinFalten(const QString &text, bool grossKlein)
     QString aus;
     aus.reserve(zerlegt.size());
     for (const QChar c : zerlegt) {
+        if (laengen && c.unicode() == 0x0304) {
+            aus.append(c);
+            continue;
+        }
         if (c.category() == QChar::Mark_NonSpacing && !aus.isEmpty() && aus.back().unicode() < 128 &&
             aus.back().isLetter())
             continue;
@@ -71,9 +75,14 @@ QString LateinFalten(const QString &text, bool grossKlein)
     return aus.normalized(QString::NormalizationForm_C);
 }
 
-QString LateinNormalisieren(const QString &text, bool grossKlein)
+QString LateinNormalisieren(const QString &text, bool grossKlein, bool laengen)
 {
-    return LateinFalten(AntwortNormalisieren(text, true), grossKlein);
+    return LateinFalten(AntwortNormalisieren(text, true), grossKlein, laengen);
+}
+
+QString LaengenHinweis(const QString &richtig, const QString &getippt)
+{
+    return QStringLiteral("Länge: %1, nicht %2").arg(richtig.trimmed(), getippt.trimmed());
 }
 
 bool LateinVergleichen(const QString &antwort, const QString &ziel, bool grossKlein)

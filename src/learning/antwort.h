@@ -17,12 +17,17 @@ bool AntwortVergleichen(const QString &a, const QString &b, bool grossKlein);
 
 // A Latin text as pupils type it: j for i and vowels with macron or breve
 // do not matter, nor letter case unless `grossKlein`. Folds only;
-// punctuation stays.
-QString LateinFalten(const QString &text, bool grossKlein = false);
+// punctuation stays. With `laengen` the macrons stay (breves still go), for
+// a drill that asks the lengths.
+QString LateinFalten(const QString &text, bool grossKlein = false, bool laengen = false);
 
 // A Latin text as the check compares it: the punctuation rule of
 // AntwortNormalisieren, then LateinFalten.
-QString LateinNormalisieren(const QString &text, bool grossKlein = false);
+QString LateinNormalisieren(const QString &text, bool grossKlein = false, bool laengen = false);
+
+// The solution's note on an answer right but for its vowel lengths, the
+// right form first: "Länge: amāvī, nicht amavi".
+QString LaengenHinweis(const QString &richtig, const QString &getippt);
 
 // A Latin answer against a Latin target, both through LateinNormalisieren.
 bool LateinVergleichen(const QString &antwort, const QString &ziel, bool grossKlein = false);

@@ -42,7 +42,8 @@ QString GetipptBereinigen(const QString &text)
 TFormenTest::TFormenTest(const TLektion &lektion, const TConfig &config, IZufall &zufall, IAnalysequelle *quelle)
     : m_lektion(lektion), m_zufall(zufall), m_quelle(quelle), m_verbAlle(Identifikatoren(config.flVerb)),
       m_substantivAlle(Identifikatoren(config.flSubstantiv)), m_adjektivAlle(Identifikatoren(config.flAdjektiv)),
-      m_verb(m_verbAlle), m_substantiv(m_substantivAlle), m_adjektiv(m_adjektivAlle), m_keine{0}
+      m_verb(m_verbAlle), m_substantiv(m_substantivAlle), m_adjektiv(m_adjektivAlle), m_keine{0},
+      m_laengenAbfragen(config.lrLaengen)
 {
 }
 
@@ -111,6 +112,20 @@ bool TFormenTest::FormErzeugen(const TVokabel &v, int32_t id)
     return !m_formen.Ergebnisliste().empty() && !m_formen.Ergebnisliste().front().text.isEmpty();
 }
 
+void TFormenTest::LaengenErzeugen(const TVokabel &v, int32_t id)
+{
+    // The marked records come in the same order as the plain ones.
+    m_formen.SetLaengen(true);
+    FormErzeugen(v, id);
+    m_formen.SetLaengen(false);
+    const TLatForm &f = m_formen.Ergebnisliste().front();
+    formTextLaengen = f.text;
+    formVariantenLaengen.clear();
+    for (const TLatForm &w : m_formen.Ergebnisliste())
+        if (w.variante == 2 && (w.formId & ~fid::VERKUERZT) == f.formId && !w.text.isEmpty())
+            formVariantenLaengen << w.text;
+}
+
 bool TFormenTest::FormenVorhanden()
 {
     // The lesson and the allowed lists do not change while a drill runs.
@@ -134,8 +149,11 @@ bool TFormenTest::NaechsteForm()
     antwortFormId = 0;
     formText.clear();
     formVarianten.clear();
+    formTextLaengen.clear();
+    formVariantenLaengen.clear();
     loesungen.clear();
     eingegebeneFormen.clear();
+    laengenHinweis.clear();
     if (!FormenVorhanden())
         return false;
     // Entry and identifier are drawn independently each time, so some draws
@@ -157,6 +175,7 @@ bool TFormenTest::NaechsteForm()
         formText = f.text;
         formBezeichnung = f.bezeichnung;
     }
+    LaengenErzeugen(*aktuelleVokabel, formId);
     return true;
 }
 
@@ -170,15 +189,29 @@ bool TFormenTest::Pruefen()
 bool TFormenTest::PruefenBilden()
 {
     eingegebeneFormen.clear();
+    laengenHinweis.clear();
     antwort = GetipptBereinigen(antwort);
     // No punctuation is removed: "laudavi." is not the form. Every ending a
     // grammar prints for the asked form counts (amaris or amare).
     const QString gefaltet = LateinFalten(antwort);
-    if (gefaltet == LateinFalten(formText))
-        return true;
-    for (const QString &v : formVarianten)
-        if (gefaltet == LateinFalten(v))
+    const QStringList ziele = QStringList{formText} + formVarianten;
+    for (const QString &ziel : ziele) {
+        if (gefaltet != LateinFalten(ziel))
+            continue;
+        // Lengths count only where the entry has them: an unmarked entry's
+        // forms carry long endings on stems of unknown length.
+        if (!m_laengenAbfragen || !aktuelleVokabel || !LaengenBekannt(*aktuelleVokabel))
             return true;
+        const QStringList markiert = QStringList{formTextLaengen} + formVariantenLaengen;
+        const QString mitLaengen = LateinFalten(antwort, false, true);
+        for (const QString &m : markiert)
+            if (mitLaengen == LateinFalten(m, false, true))
+                return true;
+        // The marked text of the ending that was meant, else the first.
+        const qsizetype i = ziele.indexOf(ziel);
+        laengenHinweis = LaengenHinweis(i < markiert.size() ? markiert[i] : formTextLaengen, antwort);
+        return false;
+    }
     if (aktuelleVokabel && !antwort.isEmpty()) {
         m_formen.Zuruecksetzen();
         m_formen.AlleFormenErzeugen(*aktuelleVokabel);

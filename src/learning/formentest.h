@@ -69,6 +69,10 @@ class TFormenTest {
     QString formText;
     QStringList formVarianten; // further endings of the asked form (amare beside amaris), also right
     QString formBezeichnung;
+    // The same texts with their vowel lengths, for the solution and for
+    // "Längen abfragen" (marked only as far as the entry's lengths are known).
+    QString formTextLaengen;
+    QStringList formVariantenLaengen;
 
     // The answer: typed ("Formen bilden", lowered and trimmed by the check) or
     // chosen ("Formen bestimmen", 0 for none).
@@ -80,6 +84,9 @@ class TFormenTest {
     // "Formen bilden": labels of the entry's other forms that a wrong answer
     // equals (the verdict stays wrong).
     QStringList eingegebeneFormen;
+    // "Formen bilden" with "Längen abfragen": the note on an answer right but
+    // for its lengths ("Länge: amāvī, nicht amavi"); empty otherwise.
+    QString laengenHinweis;
 
     int32_t richtige = 0;
     int32_t falsche = 0;
@@ -87,6 +94,8 @@ class TFormenTest {
   private:
     // The first generated form of the entry for the identifier, if any.
     bool FormErzeugen(const TVokabel &v, int32_t id);
+    // formTextLaengen and formVariantenLaengen of the drawn form.
+    void LaengenErzeugen(const TVokabel &v, int32_t id);
     bool PruefenBilden();
     bool PruefenBestimmen();
 
@@ -97,6 +106,7 @@ class TFormenTest {
     std::vector<int32_t> m_verbAlle, m_substantivAlle, m_adjektivAlle;
     std::vector<int32_t> m_verb, m_substantiv, m_adjektiv, m_keine;
     bool m_nurGrundformen = false;
+    bool m_laengenAbfragen = false;
     std::optional<bool> m_vorhanden;
     TFormenmanager m_formen;
 };

@@ -31,6 +31,7 @@ void TVokabeltest::NaechsteVokabel()
     antwortForm2.clear();
     antwortForm3.clear();
     eingegebeneFormen.clear();
+    laengenHinweise.clear();
     if (m_abfrageliste.empty())
         return;
     if (m_config.vlsMischen)
@@ -56,6 +57,7 @@ void TVokabeltest::Pruefen()
         return;
     const TVokabel &v = *m_aktuelleVokabel;
     eingegebeneFormen.clear();
+    laengenHinweise.clear();
 
     const QString getippt = AntwortFeldNormalisiert(antwort);
     const QStringList ziele = AntwortZiele(v);
@@ -114,9 +116,20 @@ bool TVokabeltest::AntwortPasstNoch(const QString &getippt) const
                        [&](const QString &z) { return AntwortFeldNormalisiert(z).startsWith(anfang); });
 }
 
-bool TVokabeltest::LateinGleich(const QString &antwort, const QString &ziel) const
+bool TVokabeltest::StammformGleich(const QString &getippt, const QString &ziel, bool partizip, bool mitSum)
 {
-    return LateinVergleichen(antwort, ziel, m_config.vlCase);
+    const auto gleich = [&](bool laengen) {
+        const QString g = LateinNormalisieren(getippt, m_config.vlCase, laengen);
+        const QString z = LateinNormalisieren(ziel, m_config.vlCase, laengen);
+        return g == z || (partizip && PartizipNeutrum(g, mitSum) == PartizipNeutrum(z, mitSum));
+    };
+    if (!gleich(false))
+        return false;
+    // A part stored without marks has no lengths to ask.
+    if (!m_config.lrLaengen || !HatLaengen(ziel) || gleich(true))
+        return true;
+    laengenHinweise << LaengenHinweis(ziel, getippt);
+    return false;
 }
 
 void TVokabeltest::FormenPruefen(const TVokabel &v)
@@ -125,27 +138,26 @@ void TVokabeltest::FormenPruefen(const TVokabel &v)
     switch (v.Wortart()) {
     case WA_VERB:
         if (m_config.vlPraesens && !v.form1.isEmpty())
-            form1Richtig = LateinGleich(antwortForm1, v.form1);
+            form1Richtig = StammformGleich(antwortForm1, v.form1);
         if (m_config.vlPerfekt && !v.form2.isEmpty()) {
             // A perfect stored as participle and "sum" ("gavisus sum") takes
             // the participle in any gender; any other perfect is compared as
             // it is.
             const bool mitSum = v.form2.trimmed().endsWith(QLatin1String(" sum"));
-            const QString getippt = LateinNormalisieren(antwortForm2, m_config.vlCase);
-            const QString ziel = LateinNormalisieren(v.form2, m_config.vlCase);
-            form2Richtig = getippt == ziel || (mitSum && PartizipNeutrum(getippt, true) == PartizipNeutrum(ziel, true));
+            form2Richtig = StammformGleich(antwortForm2, v.form2, mitSum, true);
         }
-        if (m_config.vlPartizip && !v.form3.isEmpty()) {
-            const QString getippt = LateinNormalisieren(antwortForm3, m_config.vlCase);
-            const QString ziel = LateinNormalisieren(v.form3, m_config.vlCase);
-            form3Richtig = getippt == ziel || PartizipNeutrum(getippt, false) == PartizipNeutrum(ziel, false);
-        }
+        if (m_config.vlPartizip && !v.form3.isEmpty())
+            form3Richtig = StammformGleich(antwortForm3, v.form3, true, false);
         break;
     case WA_SUBSTANTIV: {
         m_formen.Zuruecksetzen();
+        // The case form with its lengths where they are asked and known; the
+        // comparison folds them otherwise.
+        m_formen.SetLaengen(m_config.lrLaengen && LaengenBekannt(v));
         m_formen.FormenErzeugen(v, GefragterKasus(v));
+        m_formen.SetLaengen(false);
         if (!m_formen.Ergebnisliste().empty()) {
-            form1Richtig = LateinGleich(antwortForm1, m_formen.Ergebnisliste().front().text);
+            form1Richtig = StammformGleich(antwortForm1, m_formen.Ergebnisliste().front().text);
             if (!form1Richtig)
                 EingegebeneFormSuchen(v, antwortForm1);
         }
@@ -159,7 +171,7 @@ void TVokabeltest::FormenPruefen(const TVokabel &v)
         bool *urteil[3] = {&form1Richtig, &form2Richtig, &form3Richtig};
         for (int i = 0; i < 3; ++i) {
             if (!gespeichert[i]->isEmpty())
-                *urteil[i] = LateinGleich(*getippt[i], *gespeichert[i]);
+                *urteil[i] = StammformGleich(*getippt[i], *gespeichert[i]);
         }
         break;
     }

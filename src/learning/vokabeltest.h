@@ -96,6 +96,9 @@ class TVokabeltest {
     // Labels of the other forms of the entry that a wrong noun case form
     // equals (the verdict stays wrong); empty otherwise.
     QStringList eingegebeneFormen;
+    // With "Längen abfragen": one note per principal part that was right but
+    // for its lengths ("Länge: amāvī, nicht amavi").
+    QStringList laengenHinweise;
 
     int32_t richtige = 0;
     int32_t falsche = 0;
@@ -105,7 +108,11 @@ class TVokabeltest {
     // The meaning or headword field as the check compares it.
     QString AntwortFeldNormalisiert(const QString &text) const;
     QStringList AntwortZiele(const TVokabel &v) const;
-    bool LateinGleich(const QString &antwort, const QString &ziel) const;
+    // A principal part against the stored one; a participle (`partizip`)
+    // counts in any gender, a compound perfect (`mitSum`) too. Where the
+    // lengths are asked and known, a part right but for them is wrong and
+    // gets its note.
+    bool StammformGleich(const QString &getippt, const QString &ziel, bool partizip = false, bool mitSum = false);
     void FormenPruefen(const TVokabel &v);
     void EingegebeneFormSuchen(const TVokabel &v, const QString &eingabe);
 

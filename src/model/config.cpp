@@ -316,6 +316,8 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Zahl(G::Wurzel, "LehrbuchID", &TConfig::LehrbuchID, 0, 0),
         Schalter(G::Wurzel, "wbPraesens", &TConfig::wbPraesens, false),
         Schalter(G::Wurzel, "KeepVokTooltip", &TConfig::KeepVokTooltip, false),
+        Schalter(G::Wurzel, "Laengen", &TConfig::Laengen, true),
+        Schalter(G::Wurzel, "Betonung", &TConfig::Betonung, false),
 
         Farbe(G::Colors, "clKNG", &TConfig::clKNG, 0x99CCFF),
         Farbe(G::Colors, "clKNGVg", &TConfig::clKNGVg, 0x000000, S::NurLesen),
@@ -370,6 +372,7 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Zahl(G::Lernen, "lrBehalten", &TConfig::lrBehalten, 90, 70, 99),
         Zahl(G::Lernen, "lrNeueProTag", &TConfig::lrNeueProTag, 20, 0, 500),
         Schalter(G::Lernen, "lrAufzeichnen", &TConfig::lrAufzeichnen, true),
+        Schalter(G::Lernen, "lrLaengen", &TConfig::lrLaengen, false),
 
         Schalter(G::Text, "txtUmbruch", &TConfig::txtUmbruch, true),
         Zahl(G::Text, "txtUmbruchZeichen", &TConfig::txtUmbruchZeichen, 80, 0, 99),

@@ -124,6 +124,10 @@ class TConfig {
     int32_t LehrbuchID{};
     bool wbPraesens{};
     bool KeepVokTooltip{};
+    // Latin text in every view: with its vowel lengths (else plain, as typed
+    // without marks), and with the stressed syllable marked.
+    bool Laengen{};
+    bool Betonung{};
 
     // Colors ("Hg" background, "Vg" foreground): agreement backgrounds and
     // their read-only foregrounds, then the editor and analysis colours.
@@ -167,6 +171,9 @@ class TConfig {
     int32_t lrBehalten{};
     int32_t lrNeueProTag{};
     bool lrAufzeichnen{};
+    // The forms drills and the principal parts of the written drill demand
+    // the vowel lengths, where the entry has them.
+    bool lrLaengen{};
 
     bool LateinDeutsch() const { return vlRichtung == 1; }
 

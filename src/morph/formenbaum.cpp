@@ -270,15 +270,20 @@ QString ErsteFormText(TFormenmanager &manager, const TVokabel &v, int32_t formId
     return manager.Ergebnisliste().empty() ? QString() : manager.Ergebnisliste().front().text;
 }
 
-QString FormenText(TFormenmanager &manager, const TVokabel &v, int32_t formId)
+QString FormenText(TFormenmanager &manager, const TVokabel &v, int32_t formId, TLaengenAnzeige anzeige)
 {
     manager.Zuruecksetzen();
     if (formId > 0)
         manager.FormenErzeugen(v, formId);
     QStringList texte;
-    for (const TLatForm &f : manager.Ergebnisliste())
-        if (f.formId == formId && !f.text.isEmpty() && !texte.contains(f.text))
-            texte.append(f.text);
+    for (const TLatForm &f : manager.Ergebnisliste()) {
+        if (f.formId != formId || f.text.isEmpty())
+            continue;
+        // Endings told apart only by their lengths are one text once the marks are off.
+        const QString text = LaengenZeigen(f.text, anzeige);
+        if (!texte.contains(text))
+            texte.append(text);
+    }
     return texte.join(QStringLiteral(" / "));
 }
 

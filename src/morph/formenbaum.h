@@ -52,7 +52,8 @@ std::vector<TBaumKnoten> AnalyseBaumKnoten(const TVokabel &v, const std::vector<
 // applied), empty if there is none. Empties the manager's result list first.
 QString ErsteFormText(TFormenmanager &manager, const TVokabel &v, int32_t formId);
 // Every text of the form, the first ending before the second as grammars
-// print them: "amaris / amare". For the forms table and tree.
-QString FormenText(TFormenmanager &manager, const TVokabel &v, int32_t formId);
+// print them: "amaris / amare". For the forms table and tree, each text as
+// `anzeige` shows it (the default leaves the generated text as it is).
+QString FormenText(TFormenmanager &manager, const TVokabel &v, int32_t formId, TLaengenAnzeige anzeige = {});
 
 } // namespace lexovita

@@ -1,5 +1,7 @@
 #include "morph/laengen.h"
 
+#include "model/vokabel.h"
+
 #include <vector>
 
 namespace lexovita {
@@ -296,6 +298,45 @@ QString Betonen(QStringView wort)
     QString r = w;
     r.insert(kerne[betont].anfang + 1, QChar(AKUT));
     return r.normalized(QString::NormalizationForm_C);
+}
+
+QString LaengenZeigen(QStringView text, TLaengenAnzeige anzeige)
+{
+    QString r;
+    if (anzeige.betonung) {
+        // Word by word: a letter run, with the marks that belong to it.
+        r.reserve(text.size() + 4);
+        qsizetype i = 0;
+        while (i < text.size()) {
+            qsizetype ende = i;
+            while (ende < text.size() && (text[ende].isLetter() || text[ende].category() == QChar::Mark_NonSpacing))
+                ++ende;
+            if (ende > i) {
+                r += Betonen(text.mid(i, ende - i));
+                i = ende;
+            } else {
+                r += text[i++];
+            }
+        }
+    } else {
+        r = text.toString();
+    }
+    if (anzeige.laengen)
+        return r;
+    r = LaengenEntfernen(r);
+    // A stressed long vowel loses its macron and keeps the acute: á, not a + ◌́.
+    return anzeige.betonung ? r.normalized(QString::NormalizationForm_C) : r;
+}
+
+bool LaengenBekannt(const TVokabel &v)
+{
+    return HatLaengen(v.vokabel) || HatLaengen(v.form1) || HatLaengen(v.form2) || HatLaengen(v.form3);
+}
+
+TLaengenAnzeige TLaengenAnzeige::Fuer(const TVokabel &eintrag) const
+{
+    const bool bekannt = LaengenBekannt(eintrag);
+    return {laengen && bekannt, betonung && bekannt};
 }
 
 } // namespace lexovita

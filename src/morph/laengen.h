@@ -8,6 +8,8 @@
 
 namespace lexovita {
 
+class TVokabel;
+
 // The text without length marks: macrons and breves come off, precomposed or
 // combining; every other character stays as it is.
 QString LaengenEntfernen(QStringView text);
@@ -48,5 +50,27 @@ QString EndungSchlicht(const char *endungUtf8);
 // liquida does not make position; qu and a consonantal i or u (initial or
 // between vowels) count as consonants. Text without a vowel comes back as it is.
 QString Betonen(QStringView wort);
+
+// How the views show Latin text: with or without its length marks, and
+// with or without an acute on the stressed syllable.
+struct TLaengenAnzeige {
+    bool laengen = true;   // off: every view shows the plain text
+    bool betonung = false; // computed from the marks, so only where they are known
+
+    // For the texts of one entry and its forms: marks and stress only where
+    // the entry's lengths are known (LaengenBekannt). An unmarked entry's
+    // forms stay plain, as a half-marked "amavī" would pass for short vowels.
+    TLaengenAnzeige Fuer(const TVokabel &eintrag) const;
+};
+
+// The marked text as a view shows it: with `betonung` every word gets its
+// stress (Betonen), then the marks come off unless `laengen` is set.
+QString LaengenZeigen(QStringView text, TLaengenAnzeige anzeige);
+
+// Whether the lengths of an entry are known: its headword or one of its
+// principal parts carries a mark. An entry typed without marks gives forms
+// with long endings on unmarked stems (amavī), whose stress would be guessed
+// and whose lengths a drill must not demand.
+bool LaengenBekannt(const TVokabel &v);
 
 } // namespace lexovita

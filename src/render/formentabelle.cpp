@@ -20,14 +20,17 @@ void FormAusVorlage(TFormenmanager &manager, const TVokabel &v, const QString &p
     }
 }
 
-TFormentabelle FormentabelleErzeugen(TFormenmanager &manager, const TVokabel &v, const QString &vorlagenOrdner)
+TFormentabelle FormentabelleErzeugen(TFormenmanager &manager, const TVokabel &v, const QString &vorlagenOrdner,
+                                     TLaengenAnzeige anzeige)
 {
     TFormentabelle t;
     t.vorlage = FormentabelleVorlage(v);
     if (t.vorlage.isEmpty())
         return t;
     const QStringList vorlage = VorlageLesen(QDir(vorlagenOrdner).filePath(t.vorlage));
-    t.zeilen = FormentabelleSeite(v, vorlage, [&](int32_t formId) { return FormenText(manager, v, formId); });
+    const TLaengenAnzeige dieser = anzeige.Fuer(v);
+    t.zeilen = FormentabelleSeite(
+        v, vorlage, [&](int32_t formId) { return FormenText(manager, v, formId, dieser); }, anzeige);
     t.sprungmarken = Sprungmarken(t.zeilen);
     return t;
 }

@@ -23,7 +23,9 @@ struct TFormentabelle {
 };
 
 // Reads the entry's template from `vorlagenOrdner`; a missing template
-// leaves the page empty.
-TFormentabelle FormentabelleErzeugen(TFormenmanager &manager, const TVokabel &v, const QString &vorlagenOrdner);
+// leaves the page empty. Headword and forms are shown as `anzeige` says for
+// the entry; the manager must make forms with lengths for them to show.
+TFormentabelle FormentabelleErzeugen(TFormenmanager &manager, const TVokabel &v, const QString &vorlagenOrdner,
+                                     TLaengenAnzeige anzeige = {});
 
 } // namespace lexovita

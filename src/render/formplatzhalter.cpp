@@ -65,12 +65,13 @@ FormPlatzhalter FormPlatzhalterLesen(const QString &platzhalter)
     return ergebnis;
 }
 
-QString FormPlatzhalterText(const QString &platzhalter, const TVokabel &vokabel, const FormTextFn &formText)
+QString FormPlatzhalterText(const QString &platzhalter, const TVokabel &vokabel, const FormTextFn &formText,
+                            TLaengenAnzeige anzeige)
 {
     const FormPlatzhalter p = FormPlatzhalterLesen(platzhalter);
     QString text;
     if (p.vokabel)
-        text = vokabel.vokabel.trimmed();
+        text = LaengenZeigen(vokabel.vokabel.trimmed(), anzeige.Fuer(vokabel));
     else if (p.formId > 0 && formText)
         text = formText(p.formId).trimmed();
     if (text.isEmpty())
@@ -78,7 +79,8 @@ QString FormPlatzhalterText(const QString &platzhalter, const TVokabel &vokabel,
     return HtmlMaskieren(text);
 }
 
-QString FormMarkerErsetzen(const QString &zeile, const TVokabel &vokabel, const FormTextFn &formText)
+QString FormMarkerErsetzen(const QString &zeile, const TVokabel &vokabel, const FormTextFn &formText,
+                           TLaengenAnzeige anzeige)
 {
     if (!zeile.contains(kAnfang))
         return zeile;
@@ -88,7 +90,7 @@ QString FormMarkerErsetzen(const QString &zeile, const TVokabel &vokabel, const 
     while (treffer.hasNext()) {
         const auto t = treffer.next();
         ergebnis += zeile.mid(bisher, t.capturedStart() - bisher);
-        ergebnis += FormPlatzhalterText(t.captured(0), vokabel, formText);
+        ergebnis += FormPlatzhalterText(t.captured(0), vokabel, formText, anzeige);
         bisher = t.capturedEnd();
     }
     ergebnis += zeile.mid(bisher);
@@ -125,12 +127,13 @@ QString FormentabelleVorlage(const TVokabel &vokabel)
     }
 }
 
-QStringList FormentabelleSeite(const TVokabel &vokabel, const QStringList &vorlage, const FormTextFn &formText)
+QStringList FormentabelleSeite(const TVokabel &vokabel, const QStringList &vorlage, const FormTextFn &formText,
+                               TLaengenAnzeige anzeige)
 {
     QStringList seite;
     seite.reserve(vorlage.size());
     for (const QString &zeile : vorlage)
-        seite.append(FormMarkerErsetzen(zeile, vokabel, formText));
+        seite.append(FormMarkerErsetzen(zeile, vokabel, formText, anzeige));
     return seite;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/vokabel.h"
+#include "morph/laengen.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,14 +29,16 @@ struct FormPlatzhalter {
 // Reads a whole marker "<!-- #Form(PRAE IND AKT 1SG) -->".
 FormPlatzhalter FormPlatzhalterLesen(const QString &platzhalter);
 
-// The text that replaces a marker: the headword for VOKABEL, else the trimmed
-// text of the form, or "-" when there is no form or its text is empty.
-// HTML-escaped.
-QString FormPlatzhalterText(const QString &platzhalter, const TVokabel &vokabel, const FormTextFn &formText);
+// The text that replaces a marker: the headword for VOKABEL (shown as
+// `anzeige` says for the entry), else the trimmed text of the form, or "-"
+// when there is no form or its text is empty. HTML-escaped.
+QString FormPlatzhalterText(const QString &platzhalter, const TVokabel &vokabel, const FormTextFn &formText,
+                            TLaengenAnzeige anzeige = {});
 
 // Replaces the form markers of a line. The match is greedy: from the first
 // "<!-- #Form(" to the last ") -->" of the line is one description.
-QString FormMarkerErsetzen(const QString &zeile, const TVokabel &vokabel, const FormTextFn &formText);
+QString FormMarkerErsetzen(const QString &zeile, const TVokabel &vokabel, const FormTextFn &formText,
+                           TLaengenAnzeige anzeige = {});
 
 // Names of the jump anchors <A name="..."> of a page, in order.
 QStringList Sprungmarken(const QStringList &zeilen);
@@ -45,6 +48,7 @@ QStringList Sprungmarken(const QStringList &zeilen);
 QString FormentabelleVorlage(const TVokabel &vokabel);
 
 // The forms table page: every form marker of the template resolved.
-QStringList FormentabelleSeite(const TVokabel &vokabel, const QStringList &vorlage, const FormTextFn &formText);
+QStringList FormentabelleSeite(const TVokabel &vokabel, const QStringList &vorlage, const FormTextFn &formText,
+                               TLaengenAnzeige anzeige = {});
 
 } // namespace lexovita

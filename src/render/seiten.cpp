@@ -28,11 +28,11 @@ const QString kKeineMerkhilfen = QStringLiteral("<FONT color=\"#808080\"><I>Kein
 
 // Headword, word class, principal parts and inflection class, as on the entry
 // and analysis pages.
-QString KopfdatenErsetzen(QString zeile, const TVokabel &v)
+QString KopfdatenErsetzen(QString zeile, const TVokabel &v, TLaengenAnzeige anzeige)
 {
-    zeile = MarkerErsetzen(zeile, kVokabel, HtmlMaskieren(v.vokabel));
+    zeile = MarkerErsetzen(zeile, kVokabel, HtmlMaskieren(LaengenZeigen(v.vokabel, anzeige)));
     zeile = MarkerErsetzen(zeile, kWortart, HtmlMaskieren(v.WortartText()));
-    zeile = MarkerErsetzen(zeile, kFormen, HtmlMaskieren(v.FormenText()));
+    zeile = MarkerErsetzen(zeile, kFormen, HtmlMaskieren(LaengenZeigen(v.FormenText(), anzeige)));
     zeile = MarkerErsetzen(zeile, kKonjDekl, HtmlMaskieren(v.KonjDeklText()));
     return zeile;
 }
@@ -141,11 +141,12 @@ QString MerkhilfenTabelle(const TVokabel &vokabel, bool mitBildern)
     return zeile;
 }
 
-QStringList VokabelSeite(const TVokabel &vokabel, const QStringList &vorlage, const QString &bildOrdner)
+QStringList VokabelSeite(const TVokabel &vokabel, const QStringList &vorlage, const QString &bildOrdner,
+                         TLaengenAnzeige anzeige)
 {
     QStringList aus;
     for (const QString &vorlagenZeile : vorlage) {
-        const QString zeile = KopfdatenErsetzen(vorlagenZeile, vokabel);
+        const QString zeile = KopfdatenErsetzen(vorlagenZeile, vokabel, anzeige.Fuer(vokabel));
         if (zeile.contains(kMerkhilfen))
             aus += MerkhilfenZeilen(vokabel, bildOrdner);
         if (zeile.contains(kBedeutungen))
@@ -155,17 +156,18 @@ QStringList VokabelSeite(const TVokabel &vokabel, const QStringList &vorlage, co
     return aus;
 }
 
-QString VokabelSeiteHtml(const TVokabel &vokabel)
+QString VokabelSeiteHtml(const TVokabel &vokabel, TLaengenAnzeige anzeige)
 {
     const QStringList vorlage = VorlageLesen(QDir(VorlagenOrdner()).filePath(QStringLiteral("vokabel.htm")));
-    return VokabelSeite(vokabel, vorlage).join(QLatin1Char('\n'));
+    return VokabelSeite(vokabel, vorlage, QStringLiteral("vorlagen/"), anzeige).join(QLatin1Char('\n'));
 }
 
-QStringList AnalyseSeite(const TVokabel &vokabel, const QStringList &vorlage, const QStringList &bezeichnungen)
+QStringList AnalyseSeite(const TVokabel &vokabel, const QStringList &vorlage, const QStringList &bezeichnungen,
+                         TLaengenAnzeige anzeige)
 {
     QStringList aus;
     for (const QString &vorlagenZeile : vorlage) {
-        const QString zeile = KopfdatenErsetzen(vorlagenZeile, vokabel);
+        const QString zeile = KopfdatenErsetzen(vorlagenZeile, vokabel, anzeige.Fuer(vokabel));
         if (zeile.contains(kAnalyse)) {
             bool eine = false;
             for (const QString &b : bezeichnungen) {
@@ -216,7 +218,7 @@ DruckVorlagen DruckVorlagen::Laden(const QString &ordner, const QString &hauptVo
 }
 
 QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const DruckVorlagen &vorlagen,
-                            const VokabelFormTextFn &formText)
+                            const VokabelFormTextFn &formText, TLaengenAnzeige anzeige)
 {
     QStringList aus;
     const int anzahl = int(lektion.vokabeln.size());
@@ -224,11 +226,12 @@ QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const
         if (vorlagenZeile.contains(kVokabelAnfang)) {
             for (int i = 0; i < anzahl; ++i) {
                 const TVokabel &v = *lektion.vokabeln[size_t(i)];
-                const QString formen = v.FormenText();
+                const TLaengenAnzeige dieser = anzeige.Fuer(v);
+                const QString formen = LaengenZeigen(v.FormenText(), dieser);
                 const FormTextFn formenDieser = [&](int32_t id) { return formText ? formText(v, id) : QString(); };
                 for (QString zeile : BlockFuer(vorlagen, v)) {
                     zeile = MarkerErsetzen(zeile, kNr, QString::number(i + 1));
-                    zeile = MarkerErsetzen(zeile, kVokabel, HtmlMaskieren(v.vokabel));
+                    zeile = MarkerErsetzen(zeile, kVokabel, HtmlMaskieren(LaengenZeigen(v.vokabel, dieser)));
                     zeile = MarkerErsetzen(zeile, kBedeutungen,
                                            HtmlMaskieren(v.BedeutungenText()) + QStringLiteral("<BR>"));
                     if (!formen.isEmpty())
@@ -238,7 +241,7 @@ QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const
                             MarkerErsetzen(zeile, kKonjDekl, HtmlMaskieren(v.KonjDeklText()) + QStringLiteral("<BR>"));
                     if (!v.merkhilfen.empty())
                         zeile = MarkerErsetzen(zeile, kMerkhilfen, MerkhilfenTabelle(v, mitBildern));
-                    zeile = FormMarkerErsetzen(zeile, v, formenDieser);
+                    zeile = FormMarkerErsetzen(zeile, v, formenDieser, anzeige);
                     if (i + 1 < anzahl)
                         zeile = MarkerErsetzen(zeile, kTrennlinie, QStringLiteral("<HR>"));
                     aus.append(zeile);
@@ -260,7 +263,7 @@ QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const
 }
 
 QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const QString &vorlagenPfad,
-                            const VokabelFormTextFn &formText)
+                            const VokabelFormTextFn &formText, TLaengenAnzeige anzeige)
 {
     const QString ordner = VorlagenOrdner();
     QString haupt = vorlagenPfad;
@@ -272,11 +275,11 @@ QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const
     DruckVorlagen vorlagen = DruckVorlagen::Laden(ordner, QString());
     if (!haupt.isEmpty())
         vorlagen.haupt = VorlageLesen(QDir(ordner).filePath(haupt)); // absolute paths stay as given
-    return LektionDokument(lektion, mitBildern, vorlagen, formText);
+    return LektionDokument(lektion, mitBildern, vorlagen, formText, anzeige);
 }
 
 QStringList VokabeltestSeite(const std::vector<const TVokabel *> &vokabeln, bool stammformen, bool konjDekl,
-                             const QStringList &vorlage, const TestTexte &texte)
+                             const QStringList &vorlage, const TestTexte &texte, TLaengenAnzeige anzeige)
 {
     static const QString kFormenZeile =
         QStringLiteral("<TR><TD rowspan=\"2\" valign=\"top\"><I>Formen:</I></TD><TD>&nbsp;</TD></TR>"
@@ -333,7 +336,7 @@ QStringList VokabeltestSeite(const std::vector<const TVokabel *> &vokabeln, bool
                 }
                 for (QString b : block) {
                     b = MarkerErsetzen(b, kNr, QString::number(nr));
-                    b = MarkerErsetzen(b, kVokabel, HtmlMaskieren(v->vokabel));
+                    b = MarkerErsetzen(b, kVokabel, HtmlMaskieren(LaengenZeigen(v->vokabel, anzeige.Fuer(*v))));
                     if (mitFormen)
                         b = MarkerErsetzen(b, kFormen, kFormenZeile);
                     if (mitKlasse)

@@ -2,6 +2,7 @@
 
 #include "model/lektion.h"
 #include "model/vokabel.h"
+#include "morph/laengen.h"
 #include "render/formplatzhalter.h"
 
 #include <QString>
@@ -22,19 +23,24 @@ struct LektionsDaten {
 // The print view of a lesson; the entries stay owned by the lesson.
 LektionsDaten LektionsDatenAus(const TLektion &lektion);
 
+// The pages below show the Latin texts of an entry (headword, principal
+// parts, forms) as `anzeige` says, each entry by TLaengenAnzeige::Fuer; the
+// default shows them as stored.
+
 // The entry page from the lines of vokabel.htm. Flag pictures are referred to
 // as bildOrdner + file name; the page is shown from memory with the program
 // folder as base, hence "vorlagen/".
 QStringList VokabelSeite(const TVokabel &vokabel, const QStringList &vorlage,
-                         const QString &bildOrdner = QStringLiteral("vorlagen/"));
+                         const QString &bildOrdner = QStringLiteral("vorlagen/"), TLaengenAnzeige anzeige = {});
 // The same, reading vokabel.htm from the vorlagen folder; joined into one text.
-QString VokabelSeiteHtml(const TVokabel &vokabel);
+QString VokabelSeiteHtml(const TVokabel &vokabel, TLaengenAnzeige anzeige = {});
 
 // The result page of the form analysis from the lines of analyse.htm:
 // bezeichnungen are the labels of the analysis results that belong to the
 // entry, in list order. The page is saved into the vorlagen folder, so the
 // flags are referred to without folder.
-QStringList AnalyseSeite(const TVokabel &vokabel, const QStringList &vorlage, const QStringList &bezeichnungen);
+QStringList AnalyseSeite(const TVokabel &vokabel, const QStringList &vorlage, const QStringList &bezeichnungen,
+                         TLaengenAnzeige anzeige = {});
 
 // Meanings as a table grouped by meaning group ("1)", "2)"), remarks in grey.
 QStringList BedeutungenTabelle(const TVokabel &vokabel);
@@ -62,13 +68,13 @@ struct DruckVorlagen {
     static DruckVorlagen Laden(const QString &ordner, const QString &hauptVorlage);
 };
 
-// The lesson print document as lines.
+// The lesson print document as lines; `formText` gives the forms as shown.
 QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const DruckVorlagen &vorlagen,
-                            const VokabelFormTextFn &formText);
+                            const VokabelFormTextFn &formText, TLaengenAnzeige anzeige = {});
 // The same with the templates read from the vorlagen folder; an empty template
 // path chooses the template by the lesson's content.
 QStringList LektionDokument(const LektionsDaten &lektion, bool mitBildern, const QString &vorlagenPfad,
-                            const VokabelFormTextFn &formText);
+                            const VokabelFormTextFn &formText, TLaengenAnzeige anzeige = {});
 
 // The printed vocabulary test from vokabeltest.htm: the block between
 // "<!-- #VokabelAnfang -->" and "<!-- #VokabelEnde -->" is repeated for every
@@ -80,6 +86,6 @@ struct TestTexte {
     QString adjektiv;
 };
 QStringList VokabeltestSeite(const std::vector<const TVokabel *> &vokabeln, bool stammformen, bool konjDekl,
-                             const QStringList &vorlage, const TestTexte &texte);
+                             const QStringList &vorlage, const TestTexte &texte, TLaengenAnzeige anzeige = {});
 
 } // namespace lexovita

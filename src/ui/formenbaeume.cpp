@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QTreeWidget>
+#include <memory>
 
 namespace lexovita {
 
@@ -64,7 +65,7 @@ void KnotenEinfuegen(QTreeWidget *baum, const std::vector<TBaumKnoten> &knoten, 
 }
 
 void FormenBaum(QTreeWidget *baum, TFormenmanager &manager, const TVokabel &v, int art, const QSet<int32_t> &angehakt,
-                std::function<QString(int32_t)> formText)
+                std::function<QString(int32_t)> formText, TLaengenAnzeige anzeige)
 {
     baum->clear();
     // The filler of an earlier entry goes with its connection.
@@ -79,13 +80,24 @@ void FormenBaum(QTreeWidget *baum, TFormenmanager &manager, const TVokabel &v, i
     for (QTreeWidgetItemIterator it(baum); *it; ++it) {
         const TBasicNodeData d = KnotenDaten(*it);
         if (!d.text.isEmpty()) {
-            (*it)->setText(1, d.text);
+            (*it)->setText(1, LaengenZeigen(d.text, anzeige));
             (*it)->setData(1, Qt::UserRole, true);
         }
     }
     SpalteFuellen(baum->invisibleRootItem(), formText);
     QObject::connect(baum, &QTreeWidget::itemExpanded, fueller,
                      [formText](QTreeWidgetItem *item) { SpalteFuellen(item, formText); });
+}
+
+void FormenBaumZeigen(QTreeWidget *baum, TFormenmanager &manager, const TVokabel &v, TLaengenAnzeige anzeige)
+{
+    auto kopie = std::make_shared<TVokabel>();
+    v.KopierenNach(*kopie);
+    const TLaengenAnzeige dieser = anzeige.Fuer(v);
+    manager.SetLaengen(anzeige.laengen || anzeige.betonung);
+    FormenBaum(
+        baum, manager, *kopie, 1, {},
+        [&manager, kopie, dieser](int32_t id) { return FormenText(manager, *kopie, id, dieser); }, dieser);
 }
 
 QList<int32_t> AngehakteFormen(const QTreeWidget *baum)

@@ -3,6 +3,7 @@
 #include "model/latform.h"
 #include "model/vokabel.h"
 #include "morph/formenbaum.h"
+#include "morph/laengen.h"
 
 #include <QMetaType>
 #include <QSet>
@@ -26,9 +27,14 @@ void KnotenEinfuegen(QTreeWidget *baum, const std::vector<TBaumKnoten> &knoten, 
 
 // The checkable forms tree of an entry. The second column of a form row gets
 // its Latin text when the row first becomes visible, through `formText`
-// (which must outlive the tree's items).
+// (which must outlive the tree's items); rows that carry their text from the
+// start show it as `anzeige` says.
 void FormenBaum(QTreeWidget *baum, TFormenmanager &manager, const TVokabel &v, int art, const QSet<int32_t> &angehakt,
-                std::function<QString(int32_t)> formText);
+                std::function<QString(int32_t)> formText, TLaengenAnzeige anzeige = {});
+// The forms tree of a view: every form as `anzeige` shows it for the entry,
+// which the tree keeps a copy of. The manager is switched to forms with
+// lengths while any mark is shown and must outlive the tree's items.
+void FormenBaumZeigen(QTreeWidget *baum, TFormenmanager &manager, const TVokabel &v, TLaengenAnzeige anzeige);
 // The identifiers of all checked form rows, in tree order.
 QList<int32_t> AngehakteFormen(const QTreeWidget *baum);
 

@@ -1,6 +1,7 @@
 #include "ui/frmabfrage.h"
 
 #include "app/anwendungskern.h"
+#include "app/laengenanzeige.h"
 #include "app/lerndienst.h"
 #include "app/wiederholdienst.h"
 #include "learning/antwort.h"
@@ -311,7 +312,7 @@ void TfrmAbfrage::FrageZeigen()
     const TVokabel *v = m_test->AktuelleVokabel();
     QString text;
     if (v && c.LateinDeutsch()) {
-        text = v->vokabel;
+        text = AnzeigeText(v->vokabel, c, *v);
         lblWortart->setText(QLatin1Char('(') + v->WortartText() + QLatin1Char(')'));
     } else if (v) {
         text = v->BedeutungenText();
@@ -517,11 +518,16 @@ void TfrmAbfrage::Pruefen()
     lblErgebnis->setText(richtig ? QStringLiteral("Die Antwort ist richtig!")
                                  : QStringLiteral("Die Antwort ist falsch!"));
     lvwAntworten->setVisible(!richtig);
-    // A case field holding another form of the noun: say which one it was.
-    const QString hinweis = richtig ? QString() : EingegebeneFormHinweis(m_test->eingegebeneFormen);
+    // A case field holding another form of the noun: say which one it was;
+    // a part right but for its lengths: say which length.
+    const QString hinweis =
+        richtig ? QString()
+                : (QStringList{EingegebeneFormHinweis(m_test->eingegebeneFormen)} + m_test->laengenHinweise)
+                      .join(QLatin1Char('\n'))
+                      .trimmed();
     lblEingegeben->setText(hinweis);
     lblEingegeben->setVisible(!hinweis.isEmpty());
-    txtVokabel->setHtml(VokabelSeiteHtml(*v));
+    txtVokabel->setHtml(VokabelSeiteHtml(*v, LaengenAnzeige(Cfg())));
     // The score counts this answer at once, not only with the next question.
     ErgebnisZeigen();
     grpFrage->hide();

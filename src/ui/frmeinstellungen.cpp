@@ -528,9 +528,21 @@ QWidget *TfrmEinstellungen::SeiteSonstiges()
         Benannt(new QCheckBox(QStringLiteral("Vokabelauswahlfenster nach der Auswahl einer Vokabel nicht &schließen")),
                 "chkVokabelauswahl");
     (new QVBoxLayout(va))->addWidget(chkVokabelauswahl);
+    auto *lg = new QGroupBox(QStringLiteral("Vokallängen"));
+    chkLaengen = Benannt(new QCheckBox(QStringLiteral("&Vokallängen anzeigen (ā, ē, ī, ō, ū)")), "chkLaengen",
+                         QStringLiteral("Vokallängen anzeigen"));
+    chkBetonung = Benannt(new QCheckBox(QStringLiteral("Be&tonung anzeigen (nur wo die Längen bekannt sind)")),
+                          "chkBetonung", QStringLiteral("Betonung anzeigen"));
+    chkLaengenAbfragen = Benannt(new QCheckBox(QStringLiteral("&Längen abfragen (Formen lernen und Stammformen)")),
+                                 "chkLaengenAbfragen", QStringLiteral("Längen abfragen"));
+    auto *lgl = new QVBoxLayout(lg);
+    lgl->addWidget(chkLaengen);
+    lgl->addWidget(chkBetonung);
+    lgl->addWidget(chkLaengenAbfragen);
     auto *lay = new QVBoxLayout(w);
     lay->addWidget(wb);
     lay->addWidget(va);
+    lay->addWidget(lg);
     lay->addStretch();
     return w;
 }
@@ -684,7 +696,10 @@ void TfrmEinstellungen::Binden()
                                {chkUmbruch, &TConfig::txtUmbruch},
                                {chkWBPraesens, &TConfig::wbPraesens},
                                {chkVokabelauswahl, &TConfig::KeepVokTooltip},
-                               {chkAufzeichnen, &TConfig::lrAufzeichnen}})
+                               {chkAufzeichnen, &TConfig::lrAufzeichnen},
+                               {chkLaengen, &TConfig::Laengen},
+                               {chkBetonung, &TConfig::Betonung},
+                               {chkLaengenAbfragen, &TConfig::lrLaengen}})
         schalter(knopf, feld, true);
     schalter(optVLSMischen, &TConfig::vlsMischen, true);
     schalter(optVLSReihenfolge, &TConfig::vlsMischen, false);
@@ -782,6 +797,9 @@ void TfrmEinstellungen::Fuellen(int seite)
     case kSonstiges:
         chkWBPraesens->setChecked(c.wbPraesens);
         chkVokabelauswahl->setChecked(c.KeepVokTooltip);
+        chkLaengen->setChecked(c.Laengen);
+        chkBetonung->setChecked(c.Betonung);
+        chkLaengenAbfragen->setChecked(c.lrLaengen);
         break;
     case kLexikon:
         LexikonAnzeigen();

@@ -91,6 +91,7 @@ class TfrmEinstellungen : public QDialog {
     QTextBrowser *txtVorschau;
     // Sonstiges
     QCheckBox *chkWBPraesens, *chkVokabelauswahl;
+    QCheckBox *chkLaengen, *chkBetonung, *chkLaengenAbfragen;
     // Lexikon
     QLabel *lblLexikonQuellen, *lblLexikonStand, *lblLexikonMeldung;
     QPushButton *btnLexikonImportieren;

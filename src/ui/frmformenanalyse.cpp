@@ -123,12 +123,13 @@ void TfrmFormenanalyse::Suchen()
     for (const TAnalyseTreffer &t : treffer) {
         TBaumKnoten k;
         if (t.ausLexikon) {
-            const QString text = QStringLiteral("%1 (Lexikon)").arg(t.schluesselformen);
+            const QString text = QStringLiteral("%1 (Lexikon)").arg(m_dienst->AnzeigeText(t.schluesselformen));
             k.daten = {text, KNOTEN_LEXIKON, t.vokabelId, {}, text};
             knoten.push_back(k);
             continue;
         }
-        k.daten = {t.vokabel, KNOTEN_VOKABEL, t.vokabelId, {}, t.vokabel};
+        const QString vokabel = m_dienst->AnzeigeText(t.vokabel);
+        k.daten = {vokabel, KNOTEN_VOKABEL, t.vokabelId, {}, vokabel};
         k.ausgeklappt = true;
         knoten.push_back(k);
         for (const auto &verweis : t.verweise) {

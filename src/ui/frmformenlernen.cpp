@@ -2,6 +2,7 @@
 
 #include "app/anwendungskern.h"
 #include "app/einstellungsdienst.h"
+#include "app/laengenanzeige.h"
 #include "app/lerndienst.h"
 #include "learning/antwort.h"
 #include "model/config.h"
@@ -239,11 +240,12 @@ void TfrmFormenLernen::FrageZeigen()
     const TConfig &c = m_kern.Config();
     const TVokabel &v = *m_test->aktuelleVokabel;
     const bool bilden = Bilden();
-    lblForm->setText(bilden ? m_test->formBezeichnung : m_test->formText);
-    lblVokabel->setText(bilden ? QStringLiteral("von ") + v.vokabel : v.vokabel);
+    lblForm->setText(bilden ? m_test->formBezeichnung : AnzeigeText(m_test->formTextLaengen, c, v));
+    const QString vokabel = AnzeigeText(v.vokabel, c, v);
+    lblVokabel->setText(bilden ? QStringLiteral("von ") + vokabel : vokabel);
     lblVokabel->setVisible(bilden || c.flVokabel);
     // Empty helps take no line, so the box holds only what is shown.
-    const QString formen = v.FormenText();
+    const QString formen = AnzeigeText(v.FormenText(), c, v);
     lblStammformen->setText(formen);
     lblStammformen->setVisible(c.flStammformen && !formen.isEmpty());
     const QString konjDekl = v.KonjDeklText();
@@ -330,19 +332,23 @@ void TfrmFormenLernen::LoesungZeigen()
 {
     m_zustand = Loesung;
     const TVokabel &v = *m_test->aktuelleVokabel;
+    const TConfig &c = m_kern.Config();
     lblErgebnis->setText(QStringLiteral("Die Antwort ist falsch!"));
     if (Bilden()) {
-        lblAufgabe->setText(m_test->formBezeichnung + QStringLiteral(" von ") + v.vokabel);
+        lblAufgabe->setText(m_test->formBezeichnung + QStringLiteral(" von ") + AnzeigeText(v.vokabel, c, v));
         lblFalsch->setText(OderLeer(m_test->antwort));
-        lblRichtig->setText(m_test->formText);
+        lblRichtig->setText(AnzeigeText(m_test->formTextLaengen, c, v));
     } else {
-        lblAufgabe->setText(m_test->formText);
+        lblAufgabe->setText(AnzeigeText(m_test->formTextLaengen, c, v));
         lblFalsch->setText(m_test->antwortFormId == 0 ? OderLeer({}) : FormBezeichnung(m_test->antwortFormId));
         lstLoesungen->clear();
         lstLoesungen->addItems(m_test->loesungen);
     }
-    // Another form of the same entry: say which one was typed.
-    const QString hinweis = Bilden() ? EingegebeneFormHinweis(m_test->eingegebeneFormen) : QString();
+    // Another form of the same entry: say which one was typed; or the form
+    // itself with a wrong length.
+    const QString hinweis = !Bilden()                           ? QString()
+                            : !m_test->laengenHinweis.isEmpty() ? m_test->laengenHinweis
+                                                                : EingegebeneFormHinweis(m_test->eingegebeneFormen);
     lblEingegeben->setText(hinweis);
     lblEingegeben->setVisible(!hinweis.isEmpty());
     PunkteZeigen();

@@ -17,7 +17,7 @@ namespace lexovita {
 TfrmFormentabelle::TfrmFormentabelle(QWidget *parent, TFormendienst &dienst, const TVokabel &v) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmFormentabelle"));
-    setWindowTitle(QStringLiteral("Formentabelle: ") + v.vokabel);
+    setWindowTitle(QStringLiteral("Formentabelle: ") + dienst.AnzeigeText(v.vokabel));
 
     WebBrowser1 = new QTextBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));

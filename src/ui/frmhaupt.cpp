@@ -159,7 +159,7 @@ void TfrmHaupt::SeiteVokabelnAnlegen()
     seite->setObjectName(QStringLiteral("tabVokabeln"));
     lvwVokabeln = new TVokabelTabelle(seite);
     lvwVokabeln->setAccessibleName(QStringLiteral("Vokabeln der Lektion"));
-    m_vokabelModell = new TVokabelModell(Sitzung(), this);
+    m_vokabelModell = new TVokabelModell(Sitzung(), this, &m_kern.Config());
     lvwVokabeln->setModel(m_vokabelModell);
     lvwVokabeln->header()->setSectionsClickable(true);
     lvwVokabeln->header()->setStretchLastSection(false);

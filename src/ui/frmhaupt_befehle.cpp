@@ -134,6 +134,9 @@ TfrmHaupt::TfrmHaupt(TAnwendungskern &kern, QWidget *parent)
             [this](const QSet<TEinstellungsGruppe> &gruppen) {
                 if (gruppen.contains(TEinstellungsGruppe::Text) || gruppen.contains(TEinstellungsGruppe::Colors))
                     EditorEinstellungenAnwenden();
+                // The way vowel lengths are shown is a root value.
+                if (gruppen.contains(TEinstellungsGruppe::Wurzel))
+                    m_vokabelModell->AnzeigeGeaendert();
             });
 }
 

@@ -1,6 +1,7 @@
 #include "ui/frmvokabeleigenschaften.h"
 
 #include "app/anwendungskern.h"
+#include "app/laengenanzeige.h"
 #include "app/vokabeldienst.h"
 #include "model/config.h"
 #include "morph/formenbaum.h"
@@ -25,7 +26,9 @@ TfrmVokabeleigenschaften::TfrmVokabeleigenschaften(QWidget *parent, TAnwendungsk
     TVokabeldienst dienst(kern);
     m_vokabel = dienst.Laden(id);
     setWindowTitle(QStringLiteral("Vokabeleigenschaften") +
-                   (m_vokabel ? QStringLiteral(" (") + m_vokabel->vokabel + QLatin1Char(')') : QString()));
+                   (m_vokabel ? QStringLiteral(" (") + AnzeigeText(m_vokabel->vokabel, kern.Config(), *m_vokabel) +
+                                    QLatin1Char(')')
+                              : QString()));
 
     pgcSeiten = new QTabWidget(this);
     pgcSeiten->setObjectName(QStringLiteral("pgcSeiten"));
@@ -41,11 +44,9 @@ TfrmVokabeleigenschaften::TfrmVokabeleigenschaften(QWidget *parent, TAnwendungsk
     tvwFormen->setHeaderLabels({QStringLiteral("Form"), QStringLiteral("Wert")});
     tvwFormen->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     if (m_vokabel) {
-        TVokabel *v = m_vokabel.get();
-        TFormenmanager *m = m_formen.get();
         // The special forms loaded with the entry are the ones shown.
         m_formen->SetSonderformenEinsetzen(true);
-        FormenBaum(tvwFormen, *m_formen, *v, 1, {}, [v, m](int32_t formId) { return FormenText(*m, *v, formId); });
+        FormenBaumZeigen(tvwFormen, *m_formen, *m_vokabel, LaengenAnzeige(kern.Config()));
         // Read only: the boxes of the drill selection mean nothing here.
         for (QTreeWidgetItemIterator it(tvwFormen); *it; ++it)
             (*it)->setData(0, Qt::CheckStateRole, QVariant());

@@ -326,7 +326,7 @@ void TfrmWoerterbuch::TrefferZeigen()
 {
     cmbVokabel->clear();
     for (const TWoerterbuchTreffer &t : m_logik->Treffer())
-        cmbVokabel->addItem(t.vokabel, t.id);
+        cmbVokabel->addItem(m_logik->AnzeigeText(t.vokabel), t.id);
     cmbVokabel->setCurrentIndex(m_logik->GewaehlterTreffer());
     lblVokabelAnzahl->setText(m_logik->AnzahlText());
     VokabelZeigen();
@@ -355,10 +355,11 @@ void TfrmWoerterbuch::VokabelZeigen()
         lvwVerweise->clear();
         return;
     }
-    lblVokabel->setText(v->vokabel);
+    const TLaengenAnzeige anzeige = m_logik->LaengenAnzeige(*v);
+    lblVokabel->setText(LaengenZeigen(v->vokabel, anzeige));
     lblBedeutungen->setText(BedeutungenAnzeige(*v));
     lblWortart->setText(v->WortartText());
-    lblFormen->setText(v->FormenText().isEmpty() ? QStringLiteral("(keine)") : v->FormenText());
+    lblFormen->setText(v->FormenText().isEmpty() ? QStringLiteral("(keine)") : LaengenZeigen(v->FormenText(), anzeige));
     const int wa = v->Wortart();
     lblKonjDeklTitel->setText(wa == WA_VERB                              ? QStringLiteral("Konjugation:")
                               : wa == WA_SUBSTANTIV || wa == WA_ADJEKTIV ? QStringLiteral("Deklination:")
@@ -385,10 +386,7 @@ void TfrmWoerterbuch::VokabelZeigen()
     Hoehe(lvwMerkhilfen);
     Hoehe(lvwVerweise);
     // The tree fills its rows later; it keeps its own copy of the entry.
-    auto kopie = std::make_shared<TVokabel>();
-    v->KopierenNach(*kopie);
-    FormenBaum(tvwFormen, *m_formen, *kopie, 1, {},
-               [this, kopie](int32_t id) { return FormenText(*m_formen, *kopie, id); });
+    FormenBaumZeigen(tvwFormen, *m_formen, *v, m_logik->LaengenAnzeige(*v));
 }
 
 } // namespace lexovita

@@ -240,6 +240,48 @@ TEST(PruefenBilden, EitherEndingOfTheAskedFormIsRight)
     }
 }
 
+// "Längen abfragen": off, the marks are ignored as before; on, an entry
+// typed with lengths wants them, and a form right but for them is named.
+TEST(PruefenBilden, LengthsCountOnlyWhenAskedAndKnown)
+{
+    const auto laudare = [] {
+        return Eintrag(21, WA_VERB, KD_A, "laudāre", {"laudō", "laudāvī", "laudātum"}, {"loben"});
+    };
+    const struct {
+        bool abfragen;
+        std::unique_ptr<TVokabel> (*eintrag)();
+        const char *antwort;
+        bool richtig;
+        const char *hinweis;
+    } faelle[] = {
+        {false, laudare, "laudaverunt", true, ""},
+        {false, laudare, "laudāverunt", true, ""},
+        {false, laudare, "laudavere", true, ""},
+        {true, laudare, "laudāvērunt", true, ""},
+        {true, laudare, "LAUDĀVĒRUNT", true, ""}, // case as before
+        {true, laudare, "laudāvēre", true, ""},   // the second ending, with its lengths
+        {true, laudare, "laudaverunt", false, "Länge: laudāvērunt, nicht laudaverunt"},
+        {true, laudare, "laudāverunt", false, "Länge: laudāvērunt, nicht laudāverunt"},
+        {true, laudare, "laudavere", false, "Länge: laudāvēre, nicht laudavere"},
+        {true, laudare, "laudāvit", false, ""}, // another form: no length to name
+        // An entry typed without lengths asks none.
+        {true, Laudare, "laudaverunt", true, ""},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.abfragen << " " << f.antwort);
+        TTestConfig tc;
+        tc.config.flVerb = {QString::number(fid::P3_PL | fid::PERFEKT | fid::INDIKATIV | fid::AKTIV)};
+        tc.config.lrLaengen = f.abfragen;
+        TLektion *lektion = Lektion(Liste(f.eintrag));
+        TFesterZufall zufall;
+        TFormenTest test(*lektion, tc.config, zufall);
+        ASSERT_TRUE(test.NaechsteForm());
+        test.antwort = QString::fromUtf8(f.antwort);
+        EXPECT_EQ(test.Pruefen(), f.richtig);
+        EXPECT_EQ(S(test.laengenHinweis), f.hinweis);
+    }
+}
+
 // The identifier of the forms tree's node with that caption, as the
 // "Formen bestimmen" window hands it over.
 int32_t Knoten(const TVokabel &v, const char *beschriftung)

@@ -190,6 +190,70 @@ TEST(Pruefen, JudgesMeaningAndPrincipalPartsByWordClass)
     }
 }
 
+// "Längen abfragen" over the principal parts: off, the marks are ignored;
+// on, a part stored with lengths wants them (j for i and letter case still
+// fold), and a part right but for them is named, the right one first.
+TEST(Pruefen, PrincipalPartsWantTheirLengthsWhenAsked)
+{
+    const auto iudicare = [] {
+        return Eintrag(31, WA_VERB, KD_A, "iūdicāre", {"iūdicō", "iūdicāvī", "iūdicātum"}, {"urteilen"});
+    };
+    const auto rex = [] { return Eintrag(32, WA_SUBSTANTIV, KD_K, "rēx", {"rēgis", "m"}, {"König"}); };
+    const struct {
+        bool abfragen;
+        std::unique_ptr<TVokabel> (*eintrag)();
+        const char *form1, *form2, *form3;
+        bool f1, f2, f3;
+        std::vector<const char *> hinweise;
+    } faelle[] = {
+        {false, iudicare, "iudico", "iudicavi", "iudicatum", true, true, true, {}},
+        {false, rex, "regis", "m", "", true, true, true, {}},
+        {true, iudicare, "iūdicō", "iūdicāvī", "iūdicātum", true, true, true, {}},
+        {true, iudicare, "Jūdicō", "IŪDICĀVĪ", "iūdicāta", true, true, true, {}},
+        {true,
+         iudicare,
+         "iudico",
+         "iūdicavi",
+         "judicatus",
+         false,
+         false,
+         false,
+         {"Länge: iūdicō, nicht iudico", "Länge: iūdicāvī, nicht iūdicavi", "Länge: iūdicātum, nicht judicatus"}},
+        {true, iudicare, "iūdicās", "iūdicāvī", "iūdicātum", false, true, true, {}}, // wrong, not a length
+        {true, rex, "rēgis", "m", "", true, true, true, {}},
+        {true, rex, "regis", "m", "", false, true, true, {"Länge: rēgis, nicht regis"}},
+        // Parts stored without marks have no lengths to ask.
+        {true, Laudare, "laudo", "laudavi", "laudatum", true, true, true, {}},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.abfragen << " " << f.form1 << " " << f.form2 << " " << f.form3);
+        TTestConfig tc;
+        tc.config.lrLaengen = f.abfragen;
+        TLektion lektion;
+        TTestQuelle quelle;
+        std::vector<std::unique_ptr<TVokabel>> eintraege;
+        eintraege.push_back(f.eintrag());
+        const QString bedeutung = eintraege.front()->bedeutungen.front()->bedeutung;
+        Fuellen(lektion, quelle, std::move(eintraege));
+        TSkriptZufall zufall;
+        TVokabeltest test(lektion, tc.config, quelle, zufall);
+        test.NaechsteVokabel();
+        test.antwort = bedeutung;
+        test.antwortForm1 = QString::fromUtf8(f.form1);
+        test.antwortForm2 = QString::fromUtf8(f.form2);
+        test.antwortForm3 = QString::fromUtf8(f.form3);
+        test.Pruefen();
+        EXPECT_TRUE(test.bedeutungRichtig);
+        EXPECT_EQ(test.form1Richtig, f.f1);
+        EXPECT_EQ(test.form2Richtig, f.f2);
+        EXPECT_EQ(test.form3Richtig, f.f3);
+        QStringList hinweise;
+        for (const char *h : f.hinweise)
+            hinweise << QString::fromUtf8(h);
+        EXPECT_EQ(test.laengenHinweise, hinweise);
+    }
+}
+
 // Every semi-deponent of the starter textbooks, as stored there: the perfect
 // is the participle with "sum", in any gender, with or without marks.
 TEST(Pruefen, SemiDeponentsAreCheckedAsStored)

@@ -3,6 +3,7 @@
 #include "app/anwendungskern.h"
 #include "app/formendienst.h"
 #include "app/lektionssitzung.h"
+#include "app/vokabeldienst.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
@@ -14,6 +15,7 @@
 #include "ui/frmformentabelle.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmvokabeleditor.h"
+#include "ui/frmvokabeleigenschaften.h"
 #include "ui/programmstart.h"
 #include "ui/vokabeltabelle.h"
 #include "ui_hilfe.h"
@@ -95,6 +97,59 @@ class TestFormen : public QObject {
     }
 
     void cleanupTestCase() { m_u.reset(); }
+
+    // The forms table and the entry page follow "Vokallängen anzeigen".
+    void formentabelleUndVokabelseiteZeigenDieLaengenNachDerEinstellung()
+    {
+        const auto verb = [](const char *vokabel, const char *f1, const char *f2, const char *f3, int32_t kd) {
+            auto v = std::make_unique<TVokabel>();
+            v->vokabel = QString::fromUtf8(vokabel);
+            v->form1 = QString::fromUtf8(f1);
+            v->form2 = QString::fromUtf8(f2);
+            v->form3 = QString::fromUtf8(f3);
+            v->SetWortart(WA_VERB);
+            v->SetKonjDekl(kd);
+            v->BedeutungAnhaengen(QStringLiteral("lieben"), {}, 1);
+            return v;
+        };
+        const auto amare = verb("amāre", "amō", "amāvī", "amātum", KD_A);
+        TFormendienst dienst(*m_u->kern);
+        for (const bool an : {true, false}) {
+            m_u->config->Laengen = an;
+            TfrmFormentabelle f(m_fenster, dienst, *amare);
+            const QString seite = f.WebBrowser1->toPlainText();
+            QVERIFY2(seite.contains(an ? QStringLiteral("amāvī") : QStringLiteral("amavi")), qPrintable(seite));
+            QVERIFY2(!seite.contains(an ? QStringLiteral("amavi") : QStringLiteral("amāvī")), qPrintable(seite));
+            QCOMPARE(f.windowTitle(),
+                     an ? QStringLiteral("Formentabelle: amāre") : QStringLiteral("Formentabelle: amare"));
+        }
+        m_u->config->Laengen = true;
+        {
+            const auto audire = verb("audīre", "audiō", "audīvī", "audītum", KD_I);
+            TfrmFormentabelle f(m_fenster, dienst, *audire);
+            f.resize(640, 560);
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            Bild(&f, QStringLiteral("formentabelle_audire.png"));
+        }
+        // The entry page of a stored noun typed with its lengths.
+        TVokabel rex;
+        rex.vokabel = QStringLiteral("rēx");
+        rex.form1 = QStringLiteral("rēgis");
+        rex.form2 = QStringLiteral("m");
+        rex.SetWortart(WA_SUBSTANTIV);
+        rex.SetKonjDekl(KD_K);
+        rex.BedeutungAnhaengen(QStringLiteral("König"), {}, 1);
+        TVokabeldienst vokabeln(*m_u->kern);
+        QVERIFY(vokabeln.Speichern(rex));
+        TfrmVokabeleigenschaften seite(m_fenster, *m_u->kern, rex.id);
+        const QString text = seite.findChild<QTextBrowser *>(QStringLiteral("txtVokabel"))->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("rēx")) && text.contains(QStringLiteral("rēgis")), qPrintable(text));
+        seite.resize(520, 420);
+        seite.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&seite));
+        Bild(&seite, QStringLiteral("vokabelseite_rex.png"));
+    }
 
     void formentabelleFolgtDerAuswahlUndZeigtDieTabelleDerVokabel()
     {

@@ -167,6 +167,27 @@ class TestFormenLernen : public QObject {
         QCOMPARE(falsch, QStringLiteral("67 %"));
     }
 
+    // "Längen abfragen": a form right but for its lengths is named in the
+    // solution, which shows the entry and the form with their lengths.
+    void formenBildenNamesAWrongLength()
+    {
+        m_u->Speichern(QStringLiteral("iūdicāre"), WA_VERB, QStringLiteral("urteilen"),
+                       {QStringLiteral("iūdicō"), QStringLiteral("iūdicāvī"), QStringLiteral("iūdicātum")}, KD_A);
+        m_u->Hinzufuegen(QStringLiteral("iudic"));
+        m_u->config->flVerb = {QString::number(fid::P1_SG | fid::PERFEKT | fid::INDIKATIV | fid::AKTIV)};
+        m_u->config->lrLaengen = true;
+        Oeffnen("actFormenBilden", [&](TfrmFormenLernen *f) {
+            QCOMPARE(f->lblVokabel->text(), QStringLiteral("von iūdicāre"));
+            f->edtAntwort->insert(QStringLiteral("iudicavi"));
+            Enter(f);
+            QCOMPARE(f->GetZustand(), TfrmFormenLernen::Loesung);
+            QCOMPARE(f->lblRichtig->text(), QStringLiteral("iūdicāvī"));
+            QVERIFY(f->lblEingegeben->isVisible());
+            QCOMPARE(f->lblEingegeben->text(), QStringLiteral("Länge: iūdicāvī, nicht iudicavi"));
+            Bild(f, QStringLiteral("formen_bilden_laenge.png"));
+        });
+    }
+
     // amici is Genitiv Sg. and Nominativ Pl.: a wrong pick lists both, either
     // one is right, and "Weiter" with no pick is no answer.
     void formenBestimmenAcceptsEveryReadingOfTheAskedEntry()
