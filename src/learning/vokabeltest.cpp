@@ -119,14 +119,73 @@ bool TVokabeltest::LateinGleich(const QString &antwort, const QString &ziel) con
     return LateinVergleichen(antwort, ziel, m_config.vlCase);
 }
 
+std::vector<TAbfragefeld> TVokabeltest::Abfragefelder() const
+{
+    return m_aktuelleVokabel ? Abfragefelder(*m_aktuelleVokabel) : std::vector<TAbfragefeld>{};
+}
+
+std::vector<TAbfragefeld> TVokabeltest::Abfragefelder(const TVokabel &v) const
+{
+    std::vector<TAbfragefeld> felder;
+    if (!m_config.vlStammformen)
+        return felder;
+    const auto wenn = [&](bool an, TAbfragefeld::Art art, const QString &bezeichnung) {
+        if (an)
+            felder.push_back({art, bezeichnung});
+    };
+    switch (v.Wortart()) {
+    case WA_VERB:
+        wenn(m_config.vlPraesens && !v.form1.isEmpty(), TAbfragefeld::Form1,
+             QStringLiteral("1. Prs. Präsens Aktiv Indikativ"));
+        wenn(m_config.vlPerfekt && !v.form2.isEmpty(), TAbfragefeld::Form2,
+             QStringLiteral("1. Prs. Perfekt Aktiv Indikativ"));
+        // A deponent has no passive participle of its own to ask.
+        wenn(m_config.vlPartizip && !v.Deponens() && !v.form3.isEmpty(), TAbfragefeld::Form3,
+             QStringLiteral("Partizip Perfekt Passiv"));
+        break;
+    case WA_SUBSTANTIV:
+        felder.push_back({TAbfragefeld::Form1, FormBezeichnung(GefragterKasus(v))});
+        wenn(!v.form2.isEmpty(), TAbfragefeld::Genus, QStringLiteral("Genus"));
+        break;
+    case WA_ADJEKTIV:
+        if (!v.form2.isEmpty() || !v.form3.isEmpty()) {
+            wenn(!v.form1.isEmpty(), TAbfragefeld::Form1, QStringLiteral("Nominativ Sg. maskulinum"));
+            wenn(!v.form2.isEmpty(), TAbfragefeld::Form2, QStringLiteral("Nominativ Sg. femininum"));
+            wenn(!v.form3.isEmpty(), TAbfragefeld::Form3, QStringLiteral("Nominativ Sg. neutrum"));
+        } else {
+            wenn(!v.form1.isEmpty(), TAbfragefeld::Form1, QStringLiteral("Genitiv Sg. maskulinum"));
+        }
+        break;
+    default:
+        break;
+    }
+    return felder;
+}
+
 void TVokabeltest::FormenPruefen(const TVokabel &v)
 {
     form1Richtig = form2Richtig = form3Richtig = true;
-    switch (v.Wortart()) {
-    case WA_VERB:
-        if (m_config.vlPraesens && !v.form1.isEmpty())
-            form1Richtig = LateinGleich(antwortForm1, v.form1);
-        if (m_config.vlPerfekt && !v.form2.isEmpty()) {
+    const bool verb = v.Wortart() == WA_VERB;
+    for (const TAbfragefeld &feld : Abfragefelder(v)) {
+        switch (feld.art) {
+        case TAbfragefeld::Form1:
+            if (v.Wortart() != WA_SUBSTANTIV) {
+                form1Richtig = LateinGleich(antwortForm1, v.form1);
+                break;
+            }
+            m_formen.Zuruecksetzen();
+            m_formen.FormenErzeugen(v, GefragterKasus(v));
+            if (!m_formen.Ergebnisliste().empty()) {
+                form1Richtig = LateinGleich(antwortForm1, m_formen.Ergebnisliste().front().text);
+                if (!form1Richtig)
+                    EingegebeneFormSuchen(v, antwortForm1);
+            }
+            break;
+        case TAbfragefeld::Form2: {
+            if (!verb) {
+                form2Richtig = LateinGleich(antwortForm2, v.form2);
+                break;
+            }
             // A perfect stored as participle and "sum" ("gavisus sum") takes
             // the participle in any gender; any other perfect is compared as
             // it is.
@@ -134,37 +193,22 @@ void TVokabeltest::FormenPruefen(const TVokabel &v)
             const QString getippt = LateinNormalisieren(antwortForm2, m_config.vlCase);
             const QString ziel = LateinNormalisieren(v.form2, m_config.vlCase);
             form2Richtig = getippt == ziel || (mitSum && PartizipNeutrum(getippt, true) == PartizipNeutrum(ziel, true));
+            break;
         }
-        if (m_config.vlPartizip && !v.form3.isEmpty()) {
+        case TAbfragefeld::Form3: {
+            if (!verb) {
+                form3Richtig = LateinGleich(antwortForm3, v.form3);
+                break;
+            }
             const QString getippt = LateinNormalisieren(antwortForm3, m_config.vlCase);
             const QString ziel = LateinNormalisieren(v.form3, m_config.vlCase);
             form3Richtig = getippt == ziel || PartizipNeutrum(getippt, false) == PartizipNeutrum(ziel, false);
+            break;
         }
-        break;
-    case WA_SUBSTANTIV: {
-        m_formen.Zuruecksetzen();
-        m_formen.FormenErzeugen(v, GefragterKasus(v));
-        if (!m_formen.Ergebnisliste().empty()) {
-            form1Richtig = LateinGleich(antwortForm1, m_formen.Ergebnisliste().front().text);
-            if (!form1Richtig)
-                EingegebeneFormSuchen(v, antwortForm1);
-        }
-        if (!v.form2.isEmpty())
+        case TAbfragefeld::Genus:
             form2Richtig = AntwortVergleichen(antwortForm2, v.form2);
-        break;
-    }
-    case WA_ADJEKTIV: {
-        const QString *gespeichert[3] = {&v.form1, &v.form2, &v.form3};
-        const QString *getippt[3] = {&antwortForm1, &antwortForm2, &antwortForm3};
-        bool *urteil[3] = {&form1Richtig, &form2Richtig, &form3Richtig};
-        for (int i = 0; i < 3; ++i) {
-            if (!gespeichert[i]->isEmpty())
-                *urteil[i] = LateinGleich(*getippt[i], *gespeichert[i]);
+            break;
         }
-        break;
-    }
-    default:
-        break;
     }
 }
 

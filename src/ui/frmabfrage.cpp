@@ -11,7 +11,6 @@
 #include "model/rueckfrage.h"
 #include "model/uhr.h"
 #include "model/vokabel.h"
-#include "morph/formid.h"
 #include "render/seiten.h"
 #include "ui/frmlehrbuchverwaltung.h"
 #include "ui/hilfe.h"
@@ -344,59 +343,31 @@ void TfrmAbfrage::FrageZeigen()
 
 void TfrmAbfrage::FelderZeigen()
 {
-    const TConfig &c = Cfg();
-    const TVokabel *v = m_test->AktuelleVokabel();
     for (QLineEdit *e : {edtForm1, edtForm2, edtForm3})
         e->clear();
     m_genus->setExclusive(false);
     for (QAbstractButton *b : m_genus->buttons())
         b->setChecked(false);
     m_genus->setExclusive(true);
-    bool f1 = false, f2 = false, f3 = false, genus = false;
-    QString t1, t2, t3;
-    if (v && c.vlStammformen) {
-        switch (v->Wortart()) {
-        case WA_VERB:
-            t1 = QStringLiteral("1. Prs. Präsens Aktiv Indikativ:");
-            t2 = QStringLiteral("1. Prs. Perfekt Aktiv Indikativ:");
-            t3 = QStringLiteral("Partizip Perfekt Passiv:");
-            f1 = !v->form1.isEmpty() && c.vlPraesens;
-            f2 = !v->form2.isEmpty() && c.vlPerfekt;
-            f3 = !v->Deponens() && !v->form3.isEmpty() && c.vlPartizip;
-            break;
-        case WA_SUBSTANTIV:
-            t1 = FormBezeichnung(m_test->GefragterKasus(*v)) + QLatin1Char(':');
-            f1 = genus = true;
-            break;
-        case WA_ADJEKTIV:
-            if (!v->form2.isEmpty() || !v->form3.isEmpty()) {
-                t1 = QStringLiteral("Nominativ Sg. maskulinum:");
-                t2 = QStringLiteral("Nominativ Sg. femininum:");
-                t3 = QStringLiteral("Nominativ Sg. neutrum:");
-                f1 = !v->form1.isEmpty();
-                f2 = !v->form2.isEmpty();
-                f3 = !v->form3.isEmpty();
-            } else {
-                t1 = QStringLiteral("Genitiv Sg. maskulinum:");
-                f1 = !v->form1.isEmpty();
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    const struct {
-        QLabel *l;
-        QLineEdit *e;
-        const QString &t;
-        bool an;
-    } felder[] = {{lblForm1, edtForm1, t1, f1}, {lblForm2, edtForm2, t2, f2}, {lblForm3, edtForm3, t3, f3}};
+    // The engine says which fields it asks; the window lays them out.
+    QLabel *const labels[] = {lblForm1, lblForm2, lblForm3};
+    QLineEdit *const felder[] = {edtForm1, edtForm2, edtForm3};
+    bool an[3] = {false, false, false};
+    bool genus = false;
     QString belegt = kFesteKuerzel;
-    for (const auto &fe : felder) {
-        fe.l->setText(MitKuerzel(fe.t, belegt));
-        fe.e->setAccessibleName(QString(fe.t).remove(QLatin1Char(':')));
-        fe.l->setVisible(fe.an);
-        fe.e->setVisible(fe.an);
+    for (const TAbfragefeld &f : m_test->Abfragefelder()) {
+        if (f.art == TAbfragefeld::Genus) {
+            genus = true;
+            continue;
+        }
+        const int i = static_cast<int>(f.art);
+        an[i] = true;
+        labels[i]->setText(MitKuerzel(f.bezeichnung + QLatin1Char(':'), belegt));
+        felder[i]->setAccessibleName(f.bezeichnung);
+    }
+    for (int i = 0; i < 3; ++i) {
+        labels[i]->setVisible(an[i]);
+        felder[i]->setVisible(an[i]);
     }
     lblGenus->setVisible(genus);
     for (QAbstractButton *b : m_genus->buttons())
@@ -482,10 +453,8 @@ void TfrmAbfrage::Pruefen()
     m_test->antwortForm3 = edtForm3->text();
     const bool nomen = v->Wortart() == WA_SUBSTANTIV;
     if (nomen) {
-        static const QString buchstaben[] = {QStringLiteral("m"), QStringLiteral("f"), QStringLiteral("n"),
-                                             QStringLiteral("p")};
         const int gewaehlt = m_genus->checkedId();
-        m_test->antwortForm2 = gewaehlt >= 0 ? buchstaben[gewaehlt] : QString();
+        m_test->antwortForm2 = gewaehlt >= 0 ? GenusBuchstabe(static_cast<TGenus>(gewaehlt)) : QString();
     }
     m_test->Pruefen();
     const bool richtig = m_test->IstRichtig();
