@@ -1,5 +1,6 @@
 #include "ui/frmabfrage.h"
 
+#include "app/ankreuzmodell.h"
 #include "app/anwendungskern.h"
 #include "app/lerndienst.h"
 #include "app/wiederholdienst.h"
@@ -30,6 +31,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTextBrowser>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -186,14 +188,16 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     erg->addWidget(txtVokabel, 1);
 
     grpZusammenfassung = new QGroupBox(QStringLiteral("Alle Vokabeln abgefragt"), this);
-    lvwFalsch = new QTreeWidget(grpZusammenfassung);
+    QStringList kopf{QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
+                     QStringLiteral("Falsche")};
+    if (art == Art::Wiederholung)
+        kopf << QStringLiteral("Nächste Wiederholung");
+    mdlFalsch = new TAnkreuzModell(kopf, this);
+    lvwFalsch = new QTreeView(grpZusammenfassung);
     lvwFalsch->setObjectName(QStringLiteral("lvwFalsch"));
     lvwFalsch->setAccessibleName(QStringLiteral("Falsch beantwortete Vokabeln"));
-    lvwFalsch->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
-                                QStringLiteral("Falsche")});
-    if (art == Art::Wiederholung)
-        lvwFalsch->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
-                                    QStringLiteral("Falsche"), QStringLiteral("Nächste Wiederholung")});
+    lvwFalsch->setModel(mdlFalsch);
+    lvwFalsch->setUniformRowHeights(true);
     lvwFalsch->setRootIsDecorated(false);
     auto *lblAb = new QLabel(QStringLiteral("Zeige Vokabeln &ab"), grpZusammenfassung);
     spnFalsch = new QSpinBox(grpZusammenfassung);
@@ -260,11 +264,9 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
         e->installEventFilter(this);
     connect(edtAntwort, &QLineEdit::textChanged, this, &TfrmAbfrage::Schnellkorrektur);
     connect(spnFalsch, &QSpinBox::valueChanged, this, &TfrmAbfrage::ZusammenfassungFuellen);
-    connect(btnAlleMarkieren, &QPushButton::clicked, this, [this] {
-        for (int i = 0; i < lvwFalsch->topLevelItemCount(); ++i)
-            lvwFalsch->topLevelItem(i)->setCheckState(0, Qt::Checked);
-    });
-    connect(lvwFalsch, &QTreeWidget::itemChanged, this, &TfrmAbfrage::MarkierungGeaendert);
+    connect(btnAlleMarkieren, &QPushButton::clicked, mdlFalsch, &TAnkreuzModell::AlleAnkreuzen);
+    connect(mdlFalsch, &TAnkreuzModell::ankreuzungGeaendert, btnSpeichern,
+            [this](int anzahl) { btnSpeichern->setEnabled(anzahl > 0); });
     connect(btnSpeichern, &QPushButton::clicked, this, &TfrmAbfrage::FalscheSpeichern);
     lektionWaehlen = [this] {
         TLehrbuchwahl wahl = TfrmLehrbuchverwaltung::Auswaehlen(this, m_kern, VM_SPEICHERN_UNTER, {}, false);
@@ -533,44 +535,30 @@ void TfrmAbfrage::Beenden(bool abgebrochen)
 
 void TfrmAbfrage::ZusammenfassungFuellen()
 {
-    lvwFalsch->clear();
     const int ab = spnFalsch->value();
+    std::vector<TAnkreuzModell::Zeile> zeilen;
     for (const auto &v : m_lektion.vokabeln) {
         const TVokStatistik s = m_test->StatistikFuer(v->id);
         if (s.falsch < ab)
             continue;
-        auto *item = new QTreeWidgetItem(lvwFalsch);
-        item->setText(0, v->vokabel);
-        item->setText(1, QString::number(s.Anzahl()));
-        item->setText(2, QString::number(s.richtig));
-        item->setText(3, QString::number(s.falsch));
-        item->setData(0, Qt::UserRole, v->id);
+        QStringList texte{v->vokabel, QString::number(s.Anzahl()), QString::number(s.richtig),
+                          QString::number(s.falsch)};
         if (m_art == Art::Wiederholung) {
             const auto n = m_naechste.find(v->id);
-            item->setText(4, n == m_naechste.end() ? QString() : n->second.toString(QStringLiteral("dd.MM.yyyy")));
+            texte << (n == m_naechste.end() ? QString() : n->second.toString(QStringLiteral("dd.MM.yyyy")));
         }
-        item->setCheckState(0, Qt::Unchecked);
+        zeilen.push_back({v->id, texte});
     }
+    mdlFalsch->Setzen(std::move(zeilen));
     if (m_art == Art::Wiederholung)
-        for (int k = 0; k < lvwFalsch->columnCount(); ++k)
+        for (int k = 0; k < mdlFalsch->columnCount(); ++k)
             lvwFalsch->resizeColumnToContents(k);
-    MarkierungGeaendert();
-}
-
-void TfrmAbfrage::MarkierungGeaendert()
-{
-    bool markiert = false;
-    for (int i = 0; i < lvwFalsch->topLevelItemCount() && !markiert; ++i)
-        markiert = lvwFalsch->topLevelItem(i)->checkState(0) == Qt::Checked;
-    btnSpeichern->setEnabled(markiert);
+    btnSpeichern->setEnabled(false);
 }
 
 void TfrmAbfrage::FalscheSpeichern()
 {
-    std::vector<int32_t> ids;
-    for (int i = 0; i < lvwFalsch->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem *item = lvwFalsch->topLevelItem(i); item->checkState(0) == Qt::Checked)
-            ids.push_back(item->data(0, Qt::UserRole).toInt());
+    const std::vector<int32_t> ids = mdlFalsch->AngekreuzteIds();
     if (ids.empty())
         return;
     const TLehrbuchwahl wahl = lektionWaehlen();
