@@ -132,51 +132,87 @@ bool TVokabeltest::StammformGleich(const QString &getippt, const QString &ziel, 
     return false;
 }
 
+std::vector<TAbfragefeld> TVokabeltest::Abfragefelder() const
+{
+    return m_aktuelleVokabel ? Abfragefelder(*m_aktuelleVokabel) : std::vector<TAbfragefeld>{};
+}
+
+std::vector<TAbfragefeld> TVokabeltest::Abfragefelder(const TVokabel &v) const
+{
+    std::vector<TAbfragefeld> felder;
+    if (!m_config.vlStammformen)
+        return felder;
+    const auto wenn = [&](bool an, TAbfragefeld::Art art, const QString &bezeichnung) {
+        if (an)
+            felder.push_back({art, bezeichnung});
+    };
+    switch (v.Wortart()) {
+    case WA_VERB:
+        wenn(m_config.vlPraesens && !v.form1.isEmpty(), TAbfragefeld::Form1,
+             QStringLiteral("1. Prs. Präsens Aktiv Indikativ"));
+        wenn(m_config.vlPerfekt && !v.form2.isEmpty(), TAbfragefeld::Form2,
+             QStringLiteral("1. Prs. Perfekt Aktiv Indikativ"));
+        // A deponent has no passive participle of its own to ask.
+        wenn(m_config.vlPartizip && !v.Deponens() && !v.form3.isEmpty(), TAbfragefeld::Form3,
+             QStringLiteral("Partizip Perfekt Passiv"));
+        break;
+    case WA_SUBSTANTIV:
+        felder.push_back({TAbfragefeld::Form1, FormBezeichnung(GefragterKasus(v))});
+        wenn(!v.form2.isEmpty(), TAbfragefeld::Genus, QStringLiteral("Genus"));
+        break;
+    case WA_ADJEKTIV:
+        if (!v.form2.isEmpty() || !v.form3.isEmpty()) {
+            wenn(!v.form1.isEmpty(), TAbfragefeld::Form1, QStringLiteral("Nominativ Sg. maskulinum"));
+            wenn(!v.form2.isEmpty(), TAbfragefeld::Form2, QStringLiteral("Nominativ Sg. femininum"));
+            wenn(!v.form3.isEmpty(), TAbfragefeld::Form3, QStringLiteral("Nominativ Sg. neutrum"));
+        } else {
+            wenn(!v.form1.isEmpty(), TAbfragefeld::Form1, QStringLiteral("Genitiv Sg. maskulinum"));
+        }
+        break;
+    default:
+        break;
+    }
+    return felder;
+}
+
 void TVokabeltest::FormenPruefen(const TVokabel &v)
 {
     form1Richtig = form2Richtig = form3Richtig = true;
-    switch (v.Wortart()) {
-    case WA_VERB:
-        if (m_config.vlPraesens && !v.form1.isEmpty())
-            form1Richtig = StammformGleich(antwortForm1, v.form1);
-        if (m_config.vlPerfekt && !v.form2.isEmpty()) {
+    const bool verb = v.Wortart() == WA_VERB;
+    for (const TAbfragefeld &feld : Abfragefelder(v)) {
+        switch (feld.art) {
+        case TAbfragefeld::Form1:
+            if (v.Wortart() != WA_SUBSTANTIV) {
+                form1Richtig = StammformGleich(antwortForm1, v.form1);
+                break;
+            }
+            m_formen.Zuruecksetzen();
+            // The case form with its lengths where they are asked and known;
+            // the comparison folds them otherwise.
+            m_formen.SetLaengen(m_config.lrLaengen && LaengenBekannt(v));
+            m_formen.FormenErzeugen(v, GefragterKasus(v));
+            m_formen.SetLaengen(false);
+            if (!m_formen.Ergebnisliste().empty()) {
+                form1Richtig = StammformGleich(antwortForm1, m_formen.Ergebnisliste().front().text);
+                if (!form1Richtig)
+                    EingegebeneFormSuchen(v, antwortForm1);
+            }
+            break;
+        case TAbfragefeld::Form2: {
             // A perfect stored as participle and "sum" ("gavisus sum") takes
             // the participle in any gender; any other perfect is compared as
             // it is.
-            const bool mitSum = v.form2.trimmed().endsWith(QLatin1String(" sum"));
-            form2Richtig = StammformGleich(antwortForm2, v.form2, mitSum, true);
+            const bool mitSum = verb && v.form2.trimmed().endsWith(QLatin1String(" sum"));
+            form2Richtig = StammformGleich(antwortForm2, v.form2, mitSum, verb);
+            break;
         }
-        if (m_config.vlPartizip && !v.form3.isEmpty())
-            form3Richtig = StammformGleich(antwortForm3, v.form3, true, false);
-        break;
-    case WA_SUBSTANTIV: {
-        m_formen.Zuruecksetzen();
-        // The case form with its lengths where they are asked and known; the
-        // comparison folds them otherwise.
-        m_formen.SetLaengen(m_config.lrLaengen && LaengenBekannt(v));
-        m_formen.FormenErzeugen(v, GefragterKasus(v));
-        m_formen.SetLaengen(false);
-        if (!m_formen.Ergebnisliste().empty()) {
-            form1Richtig = StammformGleich(antwortForm1, m_formen.Ergebnisliste().front().text);
-            if (!form1Richtig)
-                EingegebeneFormSuchen(v, antwortForm1);
-        }
-        if (!v.form2.isEmpty())
+        case TAbfragefeld::Form3:
+            form3Richtig = StammformGleich(antwortForm3, v.form3, verb, false);
+            break;
+        case TAbfragefeld::Genus:
             form2Richtig = AntwortVergleichen(antwortForm2, v.form2);
-        break;
-    }
-    case WA_ADJEKTIV: {
-        const QString *gespeichert[3] = {&v.form1, &v.form2, &v.form3};
-        const QString *getippt[3] = {&antwortForm1, &antwortForm2, &antwortForm3};
-        bool *urteil[3] = {&form1Richtig, &form2Richtig, &form3Richtig};
-        for (int i = 0; i < 3; ++i) {
-            if (!gespeichert[i]->isEmpty())
-                *urteil[i] = StammformGleich(*getippt[i], *gespeichert[i]);
+            break;
         }
-        break;
-    }
-    default:
-        break;
     }
 }
 

@@ -31,6 +31,16 @@ struct TVokStatistik {
     int32_t Anzahl() const { return richtig + falsch; }
 };
 
+// A field the written drill asks besides the meaning (or headword): the
+// answer field that takes it and its caption ("Partizip Perfekt Passiv").
+// A noun's gender is answered in antwortForm2 with its letter.
+struct TAbfragefeld {
+    enum Art { Form1, Form2, Form3, Genus };
+    Art art;
+    QString bezeichnung;
+    bool operator==(const TAbfragefeld &) const = default;
+};
+
 // The written vocabulary drill: the queue of entries still to ask, the
 // check of the typed answers, the counts. Settings are read from the config
 // at each use, so a change during the drill counts from the next question.
@@ -75,6 +85,12 @@ class TVokabeltest {
     const TVokabel *AktuelleVokabel() const { return m_aktuelleVokabel.get(); }
     const std::vector<int32_t> &Abfrageliste() const { return m_abfrageliste; }
     int AktuellerIndex() const { return m_aktuellerIndex; }
+
+    // The fields asked for the current entry (or `v`) under the current
+    // settings, in the order the window shows them; empty when principal
+    // parts are not asked. The check judges exactly these fields.
+    std::vector<TAbfragefeld> Abfragefelder() const;
+    std::vector<TAbfragefeld> Abfragefelder(const TVokabel &v) const;
 
     // The form identifier of the noun case asked for an entry: the setting,
     // or its plural for an entry that has no singular.

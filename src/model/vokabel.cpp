@@ -83,6 +83,31 @@ bool HatFormentabelle(int32_t wortart)
     return wortart == WA_VERB || wortart == WA_SUBSTANTIV || wortart == WA_ADJEKTIV || wortart == WA_PRONOMEN;
 }
 
+QString GenusBuchstabe(TGenus genus)
+{
+    switch (genus) {
+    case TGenus::Maskulinum:
+        return QStringLiteral("m");
+    case TGenus::Femininum:
+        return QStringLiteral("f");
+    case TGenus::Neutrum:
+        return QStringLiteral("n");
+    case TGenus::MaskFem:
+        return QStringLiteral("p");
+    case TGenus::Keins:
+        break;
+    }
+    return {};
+}
+
+TGenus GenusAus(const QString &buchstabe)
+{
+    for (TGenus g : {TGenus::Maskulinum, TGenus::Femininum, TGenus::Neutrum, TGenus::MaskFem})
+        if (buchstabe == GenusBuchstabe(g))
+            return g;
+    return TGenus::Keins;
+}
+
 QString WortartName(int32_t wortart)
 {
     switch (wortart) {

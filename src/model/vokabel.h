@@ -66,6 +66,12 @@ QString WortartName(int32_t wortart);
 // Word classes whose entries have a forms table (verbs, nouns, adjectives,
 // pronouns); one predicate for every window that offers it.
 bool HatFormentabelle(int32_t wortart);
+// A noun's or pronoun's gender, stored in form2 as one letter ("m", "f",
+// "n", "p" for maskulinum + femininum). The order is that of the gender
+// buttons in the editor and the drill.
+enum class TGenus { Maskulinum, Femininum, Neutrum, MaskFem, Keins };
+QString GenusBuchstabe(TGenus genus); // empty for Keins
+TGenus GenusAus(const QString &buchstabe);
 QString KonjDeklBuchstabe(int32_t konjdekl);
 int32_t KonjDeklAusBuchstabe(const QString &buchstabe);
 QString KonjDeklName(int32_t wortart, int32_t konjdekl);

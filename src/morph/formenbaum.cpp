@@ -1,6 +1,7 @@
 #include "morph/formenbaum.h"
 
 #include "morph/formid.h"
+#include "morph/nominalformen.h"
 
 #include <initializer_list>
 #include <utility>
@@ -178,16 +179,7 @@ void VerbBaum(Aufbau &b, bool deponens)
 
 int32_t NomenGenus(const TVokabel &v)
 {
-    const QString g = v.form2.trimmed().toLower();
-    if (g == QLatin1String("m"))
-        return fid::MASKULINUM;
-    if (g == QLatin1String("f"))
-        return fid::FEMININUM;
-    if (g == QLatin1String("n"))
-        return fid::NEUTRUM;
-    if (g == QLatin1String("p"))
-        return fid::MASK_FEM;
-    return 0;
+    return GenusAusBuchstabe(v.form2.trimmed().toLower());
 }
 
 } // namespace

@@ -72,14 +72,18 @@ int32_t TeilFilter(int32_t kasusNr, int32_t vorher, int32_t anzahl)
 
 int32_t GenusAusBuchstabe(const QString &b)
 {
-    if (b == QLatin1String("m"))
+    switch (GenusAus(b)) {
+    case TGenus::Maskulinum:
         return fid::MASKULINUM;
-    if (b == QLatin1String("f"))
+    case TGenus::Femininum:
         return fid::FEMININUM;
-    if (b == QLatin1String("n"))
+    case TGenus::Neutrum:
         return fid::NEUTRUM;
-    if (b == QLatin1String("p"))
+    case TGenus::MaskFem:
         return fid::MASK_FEM;
+    case TGenus::Keins:
+        break;
+    }
     return 0;
 }
 

@@ -241,15 +241,10 @@ QString KlasseText(const TVokabel &v)
 
 QString GenusKuerzel(const QString &buchstabe)
 {
-    if (buchstabe == QLatin1String("m"))
-        return QStringLiteral("m.");
-    if (buchstabe == QLatin1String("f"))
-        return QStringLiteral("f.");
-    if (buchstabe == QLatin1String("n"))
-        return QStringLiteral("n.");
-    if (buchstabe == QLatin1String("p"))
+    const TGenus genus = GenusAus(buchstabe);
+    if (genus == TGenus::MaskFem)
         return QStringLiteral("m./f.");
-    return QString();
+    return genus == TGenus::Keins ? QString() : buchstabe + QLatin1Char('.');
 }
 
 bool HatGenus(int32_t wortart)

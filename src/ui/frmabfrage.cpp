@@ -1,5 +1,6 @@
 #include "ui/frmabfrage.h"
 
+#include "app/ankreuzmodell.h"
 #include "app/anwendungskern.h"
 #include "app/laengenanzeige.h"
 #include "app/lerndienst.h"
@@ -12,7 +13,6 @@
 #include "model/rueckfrage.h"
 #include "model/uhr.h"
 #include "model/vokabel.h"
-#include "morph/formid.h"
 #include "render/seiten.h"
 #include "ui/frmlehrbuchverwaltung.h"
 #include "ui/hilfe.h"
@@ -32,6 +32,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTextBrowser>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -188,14 +189,16 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
     erg->addWidget(txtVokabel, 1);
 
     grpZusammenfassung = new QGroupBox(QStringLiteral("Alle Vokabeln abgefragt"), this);
-    lvwFalsch = new QTreeWidget(grpZusammenfassung);
+    QStringList kopf{QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
+                     QStringLiteral("Falsche")};
+    if (art == Art::Wiederholung)
+        kopf << QStringLiteral("Nächste Wiederholung");
+    mdlFalsch = new TAnkreuzModell(kopf, this);
+    lvwFalsch = new QTreeView(grpZusammenfassung);
     lvwFalsch->setObjectName(QStringLiteral("lvwFalsch"));
     lvwFalsch->setAccessibleName(QStringLiteral("Falsch beantwortete Vokabeln"));
-    lvwFalsch->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
-                                QStringLiteral("Falsche")});
-    if (art == Art::Wiederholung)
-        lvwFalsch->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Abgefragt"), QStringLiteral("Richtige"),
-                                    QStringLiteral("Falsche"), QStringLiteral("Nächste Wiederholung")});
+    lvwFalsch->setModel(mdlFalsch);
+    lvwFalsch->setUniformRowHeights(true);
     lvwFalsch->setRootIsDecorated(false);
     auto *lblAb = new QLabel(QStringLiteral("Zeige Vokabeln &ab"), grpZusammenfassung);
     spnFalsch = new QSpinBox(grpZusammenfassung);
@@ -262,11 +265,9 @@ TfrmAbfrage::TfrmAbfrage(QWidget *parent, TAnwendungskern &kern, const TLektion 
         e->installEventFilter(this);
     connect(edtAntwort, &QLineEdit::textChanged, this, &TfrmAbfrage::Schnellkorrektur);
     connect(spnFalsch, &QSpinBox::valueChanged, this, &TfrmAbfrage::ZusammenfassungFuellen);
-    connect(btnAlleMarkieren, &QPushButton::clicked, this, [this] {
-        for (int i = 0; i < lvwFalsch->topLevelItemCount(); ++i)
-            lvwFalsch->topLevelItem(i)->setCheckState(0, Qt::Checked);
-    });
-    connect(lvwFalsch, &QTreeWidget::itemChanged, this, &TfrmAbfrage::MarkierungGeaendert);
+    connect(btnAlleMarkieren, &QPushButton::clicked, mdlFalsch, &TAnkreuzModell::AlleAnkreuzen);
+    connect(mdlFalsch, &TAnkreuzModell::ankreuzungGeaendert, btnSpeichern,
+            [this](int anzahl) { btnSpeichern->setEnabled(anzahl > 0); });
     connect(btnSpeichern, &QPushButton::clicked, this, &TfrmAbfrage::FalscheSpeichern);
     lektionWaehlen = [this] {
         TLehrbuchwahl wahl = TfrmLehrbuchverwaltung::Auswaehlen(this, m_kern, VM_SPEICHERN_UNTER, {}, false);
@@ -345,59 +346,31 @@ void TfrmAbfrage::FrageZeigen()
 
 void TfrmAbfrage::FelderZeigen()
 {
-    const TConfig &c = Cfg();
-    const TVokabel *v = m_test->AktuelleVokabel();
     for (QLineEdit *e : {edtForm1, edtForm2, edtForm3})
         e->clear();
     m_genus->setExclusive(false);
     for (QAbstractButton *b : m_genus->buttons())
         b->setChecked(false);
     m_genus->setExclusive(true);
-    bool f1 = false, f2 = false, f3 = false, genus = false;
-    QString t1, t2, t3;
-    if (v && c.vlStammformen) {
-        switch (v->Wortart()) {
-        case WA_VERB:
-            t1 = QStringLiteral("1. Prs. Präsens Aktiv Indikativ:");
-            t2 = QStringLiteral("1. Prs. Perfekt Aktiv Indikativ:");
-            t3 = QStringLiteral("Partizip Perfekt Passiv:");
-            f1 = !v->form1.isEmpty() && c.vlPraesens;
-            f2 = !v->form2.isEmpty() && c.vlPerfekt;
-            f3 = !v->Deponens() && !v->form3.isEmpty() && c.vlPartizip;
-            break;
-        case WA_SUBSTANTIV:
-            t1 = FormBezeichnung(m_test->GefragterKasus(*v)) + QLatin1Char(':');
-            f1 = genus = true;
-            break;
-        case WA_ADJEKTIV:
-            if (!v->form2.isEmpty() || !v->form3.isEmpty()) {
-                t1 = QStringLiteral("Nominativ Sg. maskulinum:");
-                t2 = QStringLiteral("Nominativ Sg. femininum:");
-                t3 = QStringLiteral("Nominativ Sg. neutrum:");
-                f1 = !v->form1.isEmpty();
-                f2 = !v->form2.isEmpty();
-                f3 = !v->form3.isEmpty();
-            } else {
-                t1 = QStringLiteral("Genitiv Sg. maskulinum:");
-                f1 = !v->form1.isEmpty();
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    const struct {
-        QLabel *l;
-        QLineEdit *e;
-        const QString &t;
-        bool an;
-    } felder[] = {{lblForm1, edtForm1, t1, f1}, {lblForm2, edtForm2, t2, f2}, {lblForm3, edtForm3, t3, f3}};
+    // The engine says which fields it asks; the window lays them out.
+    QLabel *const labels[] = {lblForm1, lblForm2, lblForm3};
+    QLineEdit *const felder[] = {edtForm1, edtForm2, edtForm3};
+    bool an[3] = {false, false, false};
+    bool genus = false;
     QString belegt = kFesteKuerzel;
-    for (const auto &fe : felder) {
-        fe.l->setText(MitKuerzel(fe.t, belegt));
-        fe.e->setAccessibleName(QString(fe.t).remove(QLatin1Char(':')));
-        fe.l->setVisible(fe.an);
-        fe.e->setVisible(fe.an);
+    for (const TAbfragefeld &f : m_test->Abfragefelder()) {
+        if (f.art == TAbfragefeld::Genus) {
+            genus = true;
+            continue;
+        }
+        const int i = static_cast<int>(f.art);
+        an[i] = true;
+        labels[i]->setText(MitKuerzel(f.bezeichnung + QLatin1Char(':'), belegt));
+        felder[i]->setAccessibleName(f.bezeichnung);
+    }
+    for (int i = 0; i < 3; ++i) {
+        labels[i]->setVisible(an[i]);
+        felder[i]->setVisible(an[i]);
     }
     lblGenus->setVisible(genus);
     for (QAbstractButton *b : m_genus->buttons())
@@ -483,10 +456,8 @@ void TfrmAbfrage::Pruefen()
     m_test->antwortForm3 = edtForm3->text();
     const bool nomen = v->Wortart() == WA_SUBSTANTIV;
     if (nomen) {
-        static const QString buchstaben[] = {QStringLiteral("m"), QStringLiteral("f"), QStringLiteral("n"),
-                                             QStringLiteral("p")};
         const int gewaehlt = m_genus->checkedId();
-        m_test->antwortForm2 = gewaehlt >= 0 ? buchstaben[gewaehlt] : QString();
+        m_test->antwortForm2 = gewaehlt >= 0 ? GenusBuchstabe(static_cast<TGenus>(gewaehlt)) : QString();
     }
     m_test->Pruefen();
     const bool richtig = m_test->IstRichtig();
@@ -570,44 +541,30 @@ void TfrmAbfrage::Beenden(bool abgebrochen)
 
 void TfrmAbfrage::ZusammenfassungFuellen()
 {
-    lvwFalsch->clear();
     const int ab = spnFalsch->value();
+    std::vector<TAnkreuzModell::Zeile> zeilen;
     for (const auto &v : m_lektion.vokabeln) {
         const TVokStatistik s = m_test->StatistikFuer(v->id);
         if (s.falsch < ab)
             continue;
-        auto *item = new QTreeWidgetItem(lvwFalsch);
-        item->setText(0, v->vokabel);
-        item->setText(1, QString::number(s.Anzahl()));
-        item->setText(2, QString::number(s.richtig));
-        item->setText(3, QString::number(s.falsch));
-        item->setData(0, Qt::UserRole, v->id);
+        QStringList texte{v->vokabel, QString::number(s.Anzahl()), QString::number(s.richtig),
+                          QString::number(s.falsch)};
         if (m_art == Art::Wiederholung) {
             const auto n = m_naechste.find(v->id);
-            item->setText(4, n == m_naechste.end() ? QString() : n->second.toString(QStringLiteral("dd.MM.yyyy")));
+            texte << (n == m_naechste.end() ? QString() : n->second.toString(QStringLiteral("dd.MM.yyyy")));
         }
-        item->setCheckState(0, Qt::Unchecked);
+        zeilen.push_back({v->id, texte});
     }
+    mdlFalsch->Setzen(std::move(zeilen));
     if (m_art == Art::Wiederholung)
-        for (int k = 0; k < lvwFalsch->columnCount(); ++k)
+        for (int k = 0; k < mdlFalsch->columnCount(); ++k)
             lvwFalsch->resizeColumnToContents(k);
-    MarkierungGeaendert();
-}
-
-void TfrmAbfrage::MarkierungGeaendert()
-{
-    bool markiert = false;
-    for (int i = 0; i < lvwFalsch->topLevelItemCount() && !markiert; ++i)
-        markiert = lvwFalsch->topLevelItem(i)->checkState(0) == Qt::Checked;
-    btnSpeichern->setEnabled(markiert);
+    btnSpeichern->setEnabled(false);
 }
 
 void TfrmAbfrage::FalscheSpeichern()
 {
-    std::vector<int32_t> ids;
-    for (int i = 0; i < lvwFalsch->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem *item = lvwFalsch->topLevelItem(i); item->checkState(0) == Qt::Checked)
-            ids.push_back(item->data(0, Qt::UserRole).toInt());
+    const std::vector<int32_t> ids = mdlFalsch->AngekreuzteIds();
     if (ids.empty())
         return;
     const TLehrbuchwahl wahl = lektionWaehlen();

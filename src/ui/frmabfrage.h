@@ -18,10 +18,12 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTextBrowser;
+class QTreeView;
 class QTreeWidget;
 
 namespace lexovita {
 
+class TAnkreuzModell;
 class TAnwendungskern;
 class TConfig;
 class TLektion;
@@ -73,7 +75,8 @@ class TfrmAbfrage : public QDialog {
     QLabel *lblEingegeben;
     QTextBrowser *txtVokabel;
     QGroupBox *grpZusammenfassung;
-    QTreeWidget *lvwFalsch;
+    QTreeView *lvwFalsch;
+    TAnkreuzModell *mdlFalsch;
     QSpinBox *spnFalsch;
     QPushButton *btnAlleMarkieren;
     QPushButton *btnSpeichern;
@@ -99,7 +102,6 @@ class TfrmAbfrage : public QDialog {
     void Beenden(bool abgebrochen = false);
     void ErgebnisZeigen();
     void ZusammenfassungFuellen();
-    void MarkierungGeaendert();
     void Schnellkorrektur(const QString &text);
     void EnterIn(QWidget *feld);
     void Aufzeichnen(int32_t vokabelId, bool richtig);

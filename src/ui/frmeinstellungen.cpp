@@ -9,6 +9,7 @@
 #include "model/rueckfrage.h"
 #include "model/vokabel.h"
 #include "morph/formenmanager.h"
+#include "morph/formid.h"
 #include "ui/formenbaeume.h"
 #include "ui/hilfe.h"
 
@@ -58,9 +59,9 @@ const struct {
     const char *text;
     int32_t formId;
 } kKasus[] = {
-    {"Genitiv Sg.", 16384}, {"Dativ Sg.", 24576},     {"Akkusativ Sg.", 32768},
-    {"Ablativ Sg.", 40960}, {"Nominativ Pl.", 49152}, {"Genitiv Pl.", 57344},
-    {"Dativ Pl.", 65536},   {"Akkusativ Pl.", 73728}, {"Ablativ Pl.", 81920},
+    {"Genitiv Sg.", fid::GEN_SG}, {"Dativ Sg.", fid::DAT_SG},     {"Akkusativ Sg.", fid::AKK_SG},
+    {"Ablativ Sg.", fid::ABL_SG}, {"Nominativ Pl.", fid::NOM_PL}, {"Genitiv Pl.", fid::GEN_PL},
+    {"Dativ Pl.", fid::DAT_PL},   {"Akkusativ Pl.", fid::AKK_PL}, {"Ablativ Pl.", fid::ABL_PL},
 };
 
 // The text elements of the colour page with the settings of their colours.

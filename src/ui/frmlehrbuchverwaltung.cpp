@@ -1,6 +1,7 @@
 #include "ui/frmlehrbuchverwaltung.h"
 
 #include "app/anwendungskern.h"
+#include "app/lehrbuchmodelle.h"
 #include "model/config.h"
 #include "model/fehler.h"
 #include "model/lektionsdatei.h"
@@ -9,8 +10,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,92 +18,41 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QStyle>
-#include <QTimer>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace lexovita {
 
 namespace {
 
-const QString kLektionMime = QStringLiteral("application/x-lexovita-lektion");
 constexpr int kIdRolle = Qt::UserRole;
 
-enum LektionSpalte { SpName, SpVokabeln, SpText, SpZugriff, SpErstellt, SpAnzahl };
-
-QString Zeitpunkt(const QDateTime &t)
-{
-    return t.isValid() ? t.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : QString();
-}
-
-// Lesson rows carry their id as drag data, so a row dropped onto a textbook
-// moves the lesson there.
-class TLektionenModell : public QStandardItemModel {
+// The rows' symbol: the app models hold no pictures, so the view's delegate
+// adds one to the first column.
+class TSymbolDelegat : public QStyledItemDelegate {
   public:
-    using QStandardItemModel::QStandardItemModel;
-    QStringList mimeTypes() const override { return {kLektionMime}; }
-    QMimeData *mimeData(const QModelIndexList &indizes) const override
-    {
-        if (indizes.isEmpty())
-            return nullptr;
-        auto *daten = new QMimeData;
-        daten->setData(kLektionMime, QByteArray::number(index(indizes.first().row(), SpName).data(kIdRolle).toInt()));
-        return daten;
-    }
-    // Copy, never move: the source view must not drop the row itself.
-    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
-};
-
-// The textbook list accepts dropped lesson rows.
-class TLehrbuchListe : public QTreeWidget {
-  public:
-    using QTreeWidget::QTreeWidget;
-    std::function<void(int32_t lektion, int32_t lehrbuch)> abgelegt;
+    TSymbolDelegat(QIcon symbol, QObject *parent) : QStyledItemDelegate(parent), m_symbol(std::move(symbol)) {}
 
   protected:
-    QTreeWidgetItem *Ziel(const QDropEvent *e) const
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
-        return e->mimeData()->hasFormat(kLektionMime) ? itemAt(e->position().toPoint()) : nullptr;
-    }
-    void dragEnterEvent(QDragEnterEvent *e) override
-    {
-        if (e->mimeData()->hasFormat(kLektionMime))
-            e->acceptProposedAction();
-        else
-            e->ignore();
-    }
-    void dragMoveEvent(QDragMoveEvent *e) override
-    {
-        if (Ziel(e)) {
-            e->setDropAction(Qt::CopyAction);
-            e->accept();
-        } else {
-            e->ignore();
-        }
-    }
-    void dropEvent(QDropEvent *e) override
-    {
-        QTreeWidgetItem *ziel = Ziel(e);
-        if (!ziel) {
-            e->ignore();
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.column() != 0)
             return;
-        }
-        const int32_t lektion = e->mimeData()->data(kLektionMime).toInt();
-        const int32_t lehrbuch = ziel->data(0, kIdRolle).toInt();
-        e->setDropAction(Qt::CopyAction);
-        e->accept();
-        // The source view is still inside its drag; change the lists afterwards.
-        if (abgelegt)
-            QTimer::singleShot(0, this, [f = abgelegt, lektion, lehrbuch] { f(lektion, lehrbuch); });
+        option->features |= QStyleOptionViewItem::HasDecoration;
+        option->icon = m_symbol;
+        option->decorationSize = m_symbol.actualSize(option->decorationSize);
     }
+
+  private:
+    QIcon m_symbol;
 };
 
 } // namespace
@@ -223,39 +171,42 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
     tbVerwaltung->addAction(actListe);
     tbVerwaltung->addAction(actDetails);
 
-    auto *buecher = new TLehrbuchListe(this);
-    buecher->abgelegt = [this](int32_t lektion, int32_t lehrbuch) { LektionVerschieben(lektion, lehrbuch); };
-    lvwLehrbuecher = buecher;
+    mdlLehrbuecher = new TLehrbuchModell(*m_logik, this);
+    lvwLehrbuecher = new QTreeView(this);
     lvwLehrbuecher->setObjectName(QStringLiteral("lvwLehrbuecher"));
     lvwLehrbuecher->setAccessibleName(QStringLiteral("Lehrbücher"));
-    lvwLehrbuecher->setColumnCount(1);
-    lvwLehrbuecher->setHeaderLabels({QStringLiteral("Lehrbuch")});
+    lvwLehrbuecher->setModel(mdlLehrbuecher);
+    lvwLehrbuecher->setItemDelegate(new TSymbolDelegat(s->standardIcon(QStyle::SP_DirIcon), lvwLehrbuecher));
     lvwLehrbuecher->setRootIsDecorated(false);
+    lvwLehrbuecher->setUniformRowHeights(true);
     lvwLehrbuecher->setSelectionMode(QAbstractItemView::SingleSelection);
     lvwLehrbuecher->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // A lesson row is dropped onto a textbook, never between two.
     lvwLehrbuecher->setAcceptDrops(true);
     lvwLehrbuecher->viewport()->setAcceptDrops(true);
     lvwLehrbuecher->setDropIndicatorShown(true);
     lvwLehrbuecher->setDragDropMode(QAbstractItemView::DropOnly);
+    lvwLehrbuecher->setDragDropOverwriteMode(true);
     lvwLehrbuecher->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    mdlLektionen = new TLektionenModell(0, SpAnzahl, this);
-    mdlLektionen->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Vokabeln"), QStringLiteral("Text"),
-                                             QStringLiteral("Letzter Zugriff"), QStringLiteral("Erstellt am")});
+    mdlLektionen = new TLektionenModell(*m_logik, this);
     lvwLektionen = new QTreeView(this);
     lvwLektionen->setObjectName(QStringLiteral("lvwLektionen"));
     lvwLektionen->setAccessibleName(QStringLiteral("Lektionen"));
     lvwLektionen->setModel(mdlLektionen);
+    auto *lektionSymbol = new TSymbolDelegat(s->standardIcon(QStyle::SP_FileIcon), this);
+    lvwLektionen->setItemDelegate(lektionSymbol);
     lvwLektionen->setRootIsDecorated(false);
     lvwLektionen->setUniformRowHeights(true);
     lvwLektionen->setAllColumnsShowFocus(true);
     lvwLektionen->header()->setStretchLastSection(false);
-    lvwLektionen->header()->setSectionResizeMode(SpName, QHeaderView::Stretch);
-    for (int sp = SpVokabeln; sp < SpAnzahl; ++sp)
+    lvwLektionen->header()->setSectionResizeMode(TLektionenModell::SpName, QHeaderView::Stretch);
+    for (int sp = TLektionenModell::SpVokabeln; sp < TLektionenModell::SpAnzahl; ++sp)
         lvwLektionen->header()->setSectionResizeMode(sp, QHeaderView::ResizeToContents);
     lvwLektionenSymbole = new QListView(this);
     lvwLektionenSymbole->setObjectName(QStringLiteral("lvwLektionenSymbole"));
     lvwLektionenSymbole->setModel(mdlLektionen);
+    lvwLektionenSymbole->setItemDelegate(lektionSymbol);
     QItemSelectionModel *eigene = lvwLektionenSymbole->selectionModel();
     lvwLektionenSymbole->setSelectionModel(lvwLektionen->selectionModel());
     delete eigene;
@@ -329,16 +280,24 @@ void TfrmLehrbuchverwaltung::AufbauErstellen()
     mnuLektion->addAction(QStringLiteral("Löschen"), this, [this] { LektionLoeschen(); });
 
     connect(lvwLehrbuecher, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
-        QTreeWidgetItem *item = lvwLehrbuecher->itemAt(p);
-        if (!item)
+        const QModelIndex i = lvwLehrbuecher->indexAt(p);
+        if (!i.isValid())
             return;
-        lvwLehrbuecher->setCurrentItem(item);
+        lvwLehrbuecher->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
         mnuLehrbuch->exec(lvwLehrbuecher->viewport()->mapToGlobal(p));
     });
-    connect(lvwLehrbuecher, &QTreeWidget::itemSelectionChanged, this,
+    connect(lvwLehrbuecher->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { Sicher([this] { LehrbuchGewaehlt(); }); });
-    connect(lvwLehrbuecher, &QTreeWidget::itemChanged, this, &TfrmLehrbuchverwaltung::LehrbuchGeaendert);
-    connect(mdlLektionen, &QStandardItemModel::itemChanged, this, &TfrmLehrbuchverwaltung::LektionGeaendert);
+    // The dragging view is still inside its drag; change the lists afterwards.
+    connect(mdlLehrbuecher, &TLehrbuchModell::lektionAbgelegt, this, &TfrmLehrbuchverwaltung::LektionVerschieben,
+            Qt::QueuedConnection);
+    connect(mdlLehrbuecher, &TLehrbuchModell::fehler, this, &TfrmLehrbuchverwaltung::Fehler);
+    connect(mdlLektionen, &TLektionenModell::fehler, this, &TfrmLehrbuchverwaltung::Fehler);
+    // A renamed lesson that is selected gives the name field its new name.
+    connect(mdlLektionen, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &von) {
+        if (GewaehlteLektion() == mdlLektionen->Id(von.row()))
+            edtName->setText(von.data().toString());
+    });
     connect(lvwLektionen->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { LektionGewaehlt(); });
     connect(edtName, &QLineEdit::returnPressed, this, [this] {
@@ -371,45 +330,38 @@ void TfrmLehrbuchverwaltung::Sicher(const std::function<void()> &befehl)
     } catch (const std::exception &f) {
         text = FehlerMeldung(f);
     }
-    m_rueckfrage.Frage(ProgrammTitel(), text, KN_OK, Antwort::Ok, Symbol::Fehler);
+    Fehler(text);
+}
+
+void TfrmLehrbuchverwaltung::Fehler(const QString &meldung)
+{
+    m_rueckfrage.Frage(ProgrammTitel(), meldung, KN_OK, Antwort::Ok, Symbol::Fehler);
 }
 
 int32_t TfrmLehrbuchverwaltung::GewaehltesLehrbuch() const
 {
-    const QList<QTreeWidgetItem *> auswahl = lvwLehrbuecher->selectedItems();
-    return auswahl.size() == 1 ? auswahl.first()->data(0, kIdRolle).toInt() : 0;
+    const QModelIndexList auswahl = lvwLehrbuecher->selectionModel()->selectedRows();
+    return auswahl.size() == 1 ? auswahl.first().data(kIdRolle).toInt() : 0;
 }
 
 int32_t TfrmLehrbuchverwaltung::GewaehlteLektion() const
 {
-    const QModelIndexList zeilen = lvwLektionen->selectionModel()->selectedRows(SpName);
+    const QModelIndexList zeilen = lvwLektionen->selectionModel()->selectedRows(TLektionenModell::SpName);
     return zeilen.size() == 1 ? zeilen.first().data(kIdRolle).toInt() : 0;
-}
-
-QTreeWidgetItem *TfrmLehrbuchverwaltung::LehrbuchZeile(int32_t id) const
-{
-    for (int i = 0; i < lvwLehrbuecher->topLevelItemCount(); ++i)
-        if (lvwLehrbuecher->topLevelItem(i)->data(0, kIdRolle).toInt() == id)
-            return lvwLehrbuecher->topLevelItem(i);
-    return nullptr;
 }
 
 void TfrmLehrbuchverwaltung::AnsichtAktualisieren()
 {
     // The selection of this use wins over the remembered one of the last.
     const int32_t gemerkt = GewaehltesLehrbuch() ? GewaehltesLehrbuch() : m_config.LehrbuchID;
-    m_fuellt = true;
-    lvwLehrbuecher->clear();
     const int index = m_logik->Aktualisieren(gemerkt);
-    for (const TLehrbuchZeile &z : m_logik->Lehrbuecher()) {
-        auto *item = new QTreeWidgetItem(lvwLehrbuecher, {z.name});
-        item->setData(0, kIdRolle, z.id);
-        item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
-        item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
+    mdlLehrbuecher->Neu();
+    if (index >= 0) {
+        // Chosen once below, not once more by the selection's signal.
+        const QSignalBlocker sperre(lvwLehrbuecher->selectionModel());
+        lvwLehrbuecher->selectionModel()->setCurrentIndex(mdlLehrbuecher->index(index),
+                                                          QItemSelectionModel::ClearAndSelect);
     }
-    if (index >= 0)
-        lvwLehrbuecher->setCurrentItem(lvwLehrbuecher->topLevelItem(index));
-    m_fuellt = false;
     LehrbuchGewaehlt();
     if (!m_vorschlag.isEmpty())
         edtName->setText(m_vorschlag);
@@ -417,8 +369,6 @@ void TfrmLehrbuchverwaltung::AnsichtAktualisieren()
 
 void TfrmLehrbuchverwaltung::LehrbuchGewaehlt()
 {
-    if (m_fuellt)
-        return;
     const int32_t id = GewaehltesLehrbuch();
     if (id != m_logik->GewaehltesLehrbuch())
         m_logik->LehrbuchWaehlen(id);
@@ -429,37 +379,18 @@ void TfrmLehrbuchverwaltung::LehrbuchGewaehlt()
 
 void TfrmLehrbuchverwaltung::LektionenZeigen()
 {
-    m_fuellt = true;
-    mdlLektionen->removeRows(0, mdlLektionen->rowCount());
-    const QIcon symbol = style()->standardIcon(QStyle::SP_FileIcon);
-    for (const TLektionZeile &z : m_logik->Lektionen()) {
-        QList<QStandardItem *> zeile;
-        auto *name = new QStandardItem(symbol, z.name);
-        name->setData(z.id, kIdRolle);
-        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
-        zeile << name;
-        for (const QString &text :
-             {QString::number(z.vokabeln), z.TextSpalte(), Zeitpunkt(z.zugriff), Zeitpunkt(z.erstellt)}) {
-            auto *item = new QStandardItem(text);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
-            zeile << item;
-        }
-        zeile[SpVokabeln]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        mdlLektionen->appendRow(zeile);
-    }
-    m_fuellt = false;
+    mdlLektionen->Neu();
     // While saving, the proposed or typed name must not be replaced by the
     // first lesson's name just because a textbook was clicked.
     if (mdlLektionen->rowCount() > 0 && m_modus != VM_SPEICHERN_UNTER)
-        lvwLektionen->selectionModel()->setCurrentIndex(
-            mdlLektionen->index(0, SpName), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        lvwLektionen->selectionModel()->setCurrentIndex(mdlLektionen->index(0, TLektionenModell::SpName),
+                                                        QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
     LektionGewaehlt();
 }
 
 void TfrmLehrbuchverwaltung::LektionGewaehlt()
 {
-    if (m_fuellt)
-        return;
     const int32_t id = GewaehlteLektion();
     actLektionLoeschen->setEnabled(id != 0);
     if (const TLektionZeile *z = m_logik->Lektion(id))
@@ -501,67 +432,22 @@ void TfrmLehrbuchverwaltung::NeueLektion()
 void TfrmLehrbuchverwaltung::NeuesLehrbuch()
 {
     Sicher([this] {
-        const int32_t id = m_logik->LehrbuchNeu();
-        m_fuellt = true;
-        auto *item = new QTreeWidgetItem(lvwLehrbuecher, {QStringLiteral("Neues Lehrbuch")});
-        item->setData(0, kIdRolle, id);
-        item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
-        item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
-        m_fuellt = false;
-        lvwLehrbuecher->setCurrentItem(item);
-        lvwLehrbuecher->editItem(item, 0);
+        const QModelIndex neu = mdlLehrbuecher->index(mdlLehrbuecher->Anlegen());
+        lvwLehrbuecher->selectionModel()->setCurrentIndex(neu, QItemSelectionModel::ClearAndSelect);
+        lvwLehrbuecher->edit(neu);
     });
-}
-
-void TfrmLehrbuchverwaltung::LehrbuchGeaendert(QTreeWidgetItem *item, int spalte)
-{
-    if (m_fuellt || spalte != 0)
-        return;
-    const int32_t id = item->data(0, kIdRolle).toInt();
-    const QString neu = item->text(0);
-    const TLehrbuchZeile *alt = m_logik->Lehrbuch(id);
-    if (!alt || alt->name == neu)
-        return;
-    bool ok = false;
-    Sicher([&] { ok = m_logik->LehrbuchUmbenennen(id, neu); });
-    if (!ok) {
-        m_fuellt = true;
-        if (const TLehrbuchZeile *z = m_logik->Lehrbuch(id))
-            item->setText(0, z->name);
-        m_fuellt = false;
-    }
-}
-
-void TfrmLehrbuchverwaltung::LektionGeaendert(QStandardItem *item)
-{
-    if (m_fuellt || item->column() != SpName)
-        return;
-    const int32_t id = item->data(kIdRolle).toInt();
-    const QString neu = item->text();
-    const TLektionZeile *alt = m_logik->Lektion(id);
-    if (!alt || alt->name == neu)
-        return;
-    bool ok = false;
-    Sicher([&] { ok = m_logik->LektionUmbenennen(id, neu); });
-    if (!ok) {
-        m_fuellt = true;
-        if (const TLektionZeile *z = m_logik->Lektion(id))
-            item->setText(z->name);
-        m_fuellt = false;
-    }
-    if (GewaehlteLektion() == id)
-        edtName->setText(item->text());
 }
 
 void TfrmLehrbuchverwaltung::LehrbuchUmbenennenStarten()
 {
-    if (QTreeWidgetItem *item = lvwLehrbuecher->currentItem())
-        lvwLehrbuecher->editItem(item, 0);
+    const QModelIndex i = lvwLehrbuecher->currentIndex();
+    if (i.isValid())
+        lvwLehrbuecher->edit(i);
 }
 
 void TfrmLehrbuchverwaltung::LektionUmbenennenStarten()
 {
-    const QModelIndexList zeilen = lvwLektionen->selectionModel()->selectedRows(SpName);
+    const QModelIndexList zeilen = lvwLektionen->selectionModel()->selectedRows(TLektionenModell::SpName);
     if (zeilen.size() != 1)
         return;
     auto *v = static_cast<QAbstractItemView *>(stkLektionen->currentWidget());
@@ -574,12 +460,8 @@ void TfrmLehrbuchverwaltung::LehrbuchLoeschen()
     if (id == 0)
         return;
     Sicher([&] {
-        if (!m_logik->LehrbuchLoeschen(id))
-            return;
-        m_fuellt = true;
-        delete LehrbuchZeile(id);
-        m_fuellt = false;
-        AnsichtAktualisieren();
+        if (mdlLehrbuecher->Loeschen(id))
+            AnsichtAktualisieren();
     });
 }
 
@@ -589,15 +471,8 @@ void TfrmLehrbuchverwaltung::LektionLoeschen()
     if (id == 0)
         return;
     Sicher([&] {
-        if (!m_logik->LektionLoeschen(id))
-            return;
-        for (int r = 0; r < mdlLektionen->rowCount(); ++r) {
-            if (mdlLektionen->item(r, SpName)->data(kIdRolle).toInt() == id) {
-                mdlLektionen->removeRow(r);
-                break;
-            }
-        }
-        LektionGewaehlt();
+        if (mdlLektionen->Loeschen(id))
+            LektionGewaehlt();
     });
 }
 
@@ -619,8 +494,8 @@ void TfrmLehrbuchverwaltung::LehrbuchExportieren()
 void TfrmLehrbuchverwaltung::LektionVerschieben(int32_t lektionId, int32_t lehrbuchId)
 {
     Sicher([&] {
-        if (m_logik->LektionVerschieben(lektionId, lehrbuchId))
-            LektionenZeigen();
+        if (mdlLektionen->Verschieben(lektionId, lehrbuchId))
+            LektionGewaehlt();
     });
 }
 

@@ -17,12 +17,8 @@ class QMenu;
 class QModelIndex;
 class QPushButton;
 class QStackedWidget;
-class QStandardItem;
-class QStandardItemModel;
 class QToolBar;
 class QTreeView;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace lexovita {
 
@@ -30,6 +26,8 @@ class IRueckfrage;
 class TConfig;
 class TAnwendungskern;
 class TDatenmanager;
+class TLehrbuchModell;
+class TLektionenModell;
 
 // Textbooks and their stored lessons: plain management, and the chooser of
 // the lesson commands "Lektion speichern unter...", "Lektion öffnen..." and
@@ -91,10 +89,11 @@ class TfrmLehrbuchverwaltung : public QDialog {
 
     // Widgets, named as the tests refer to them.
     QToolBar *tbVerwaltung;
-    QTreeWidget *lvwLehrbuecher;
-    QStandardItemModel *mdlLektionen; // shared by both lesson views
-    QTreeView *lvwLektionen;          // "Details"
-    QListView *lvwLektionenSymbole;   // "Icon" and "Liste"
+    QTreeView *lvwLehrbuecher;
+    TLehrbuchModell *mdlLehrbuecher;
+    TLektionenModell *mdlLektionen; // shared by both lesson views
+    QTreeView *lvwLektionen;        // "Details"
+    QListView *lvwLektionenSymbole; // "Icon" and "Liste"
     QStackedWidget *stkLektionen;
     QLabel *lblName;
     QLineEdit *edtName;
@@ -115,11 +114,9 @@ class TfrmLehrbuchverwaltung : public QDialog {
     void LehrbuchGewaehlt();
     void LektionenZeigen();
     void LektionGewaehlt();
-    void LehrbuchGeaendert(QTreeWidgetItem *item, int spalte);
-    void LektionGeaendert(QStandardItem *item);
     void LehrbuchUmbenennenStarten();
     void LektionUmbenennenStarten();
-    QTreeWidgetItem *LehrbuchZeile(int32_t id) const;
+    void Fehler(const QString &meldung);
     // Runs a database command; its errors become German message boxes.
     void Sicher(const std::function<void()> &befehl);
 
@@ -130,7 +127,6 @@ class TfrmLehrbuchverwaltung : public QDialog {
     int m_modus;
     QString m_vorschlag;
     bool m_neueLektion = false;
-    bool m_fuellt = false; // list changes while filling are not user edits
 };
 
 } // namespace lexovita

@@ -49,7 +49,6 @@ const char *const kWortartNamen[] = {"Verb", "Substantiv", "Adjektiv", "Pronomen
 // Inflection classes of the conjugation and declension combos.
 const int32_t kKlassen[] = {KD_A, KD_E, KD_I, KD_O, KD_U, KD_K, KD_G};
 const int32_t kKonjugationen[] = {KD_A, KD_E, KD_I, KD_K, KD_G};
-const char *const kGenusBuchstaben[] = {"m", "f", "n", "p"};
 // Attribute pages of the stacked widget.
 enum { SEITE_VERB, SEITE_SUBSTANTIV, SEITE_ADJEKTIV, SEITE_ADVERB, SEITE_PRONOMEN, SEITE_KEINE };
 // Meaning items: the text of a meaning row; heading rows hold none.
@@ -464,12 +463,12 @@ QWidget *TfrmVokabelEditor::SeiteAttribute()
     for (const auto &f : flags)
         connect(f.box, &QCheckBox::clicked, this, [this, bit = f.bit](bool an) { FlagGeklickt(bit, an); });
     connect(substGruppe, &QButtonGroup::idClicked, this, [this](int i) {
-        m_eintrag.form2 = QString::fromLatin1(kGenusBuchstaben[i]);
+        m_eintrag.form2 = GenusBuchstabe(static_cast<TGenus>(i));
         StammZeigen();
         VorschauAktualisieren();
     });
     connect(proGruppe, &QButtonGroup::idClicked, this,
-            [this](int i) { m_eintrag.form2 = i < 4 ? QString::fromLatin1(kGenusBuchstaben[i]) : QString(); });
+            [this](int i) { m_eintrag.form2 = GenusBuchstabe(static_cast<TGenus>(i)); });
     return seite;
 }
 
@@ -765,8 +764,9 @@ void TfrmVokabelEditor::AttributeZeigen()
     case WA_SUBSTANTIV: {
         stkAttribute->setCurrentIndex(SEITE_SUBSTANTIV);
         setzen(edtGenitiv, v.form1);
+        const int genus = static_cast<int>(GenusAus(v.form2));
         for (int i = 0; i < 4; ++i)
-            optSubstGenus[i]->setChecked(v.form2 == QLatin1String(kGenusBuchstaben[i]));
+            optSubstGenus[i]->setChecked(i == genus);
         const int k = cmbDeklination->findData(v.KonjDekl());
         cmbDeklination->setCurrentIndex(k >= 0 ? k : cmbDeklination->count() - 1);
         chkSingularis->setChecked(v.SingularisTantum());
@@ -786,11 +786,7 @@ void TfrmVokabelEditor::AttributeZeigen()
         break;
     case WA_PRONOMEN: {
         stkAttribute->setCurrentIndex(SEITE_PRONOMEN);
-        int gewaehlt = 4;
-        for (int i = 0; i < 4; ++i)
-            if (v.form2 == QLatin1String(kGenusBuchstaben[i]))
-                gewaehlt = i;
-        optProGenus[gewaehlt]->setChecked(true);
+        optProGenus[static_cast<int>(GenusAus(v.form2))]->setChecked(true);
         break;
     }
     default:

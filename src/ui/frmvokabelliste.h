@@ -10,7 +10,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace lexovita {
 
@@ -50,7 +50,7 @@ class TfrmVokabelliste : public QDialog {
     QRadioButton *optAuswahl;
     QPushButton *btnListeErstellen;
     QProgressBar *pgbFortschritt;
-    QTreeWidget *lvwVokabeln;
+    QTreeView *lvwVokabeln;
     QLabel *lblAnzahl;
     QLabel *lblAuswahl;
     QPushButton *btnAlleAuswaehlen;

@@ -23,7 +23,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextDocument>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace lexovita {

@@ -14,7 +14,7 @@ class QPrintPreviewWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTreeWidget;
+class QTreeView;
 
 namespace lexovita {
 
@@ -55,7 +55,7 @@ class TfrmVokabeltest : public QDialog {
     std::function<QString(const QString &vorschlag)> pdfDateiWaehlen;
 
     QTabWidget *pgcSeiten;
-    QTreeWidget *lvwVokabeln;
+    QTreeView *lvwVokabeln;
     QLabel *lblAnzahl;
     QLabel *lblAuswahl;
     QPushButton *btnAlleAuswaehlen;

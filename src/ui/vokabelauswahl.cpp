@@ -1,28 +1,31 @@
 #include "ui/vokabelauswahl.h"
 
+#include "app/ankreuzmodell.h"
 #include "learning/testbogen.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace lexovita {
 
-TVokabelauswahl::TVokabelauswahl(QWidget *parent, const Texte &texte, bool sortieren)
-    : QWidget(parent), m_sortieren(sortieren)
+TVokabelauswahl::TVokabelauswahl(QWidget *parent, const Texte &texte, bool sortieren) : QWidget(parent)
 {
-    lvwVokabeln = new QTreeWidget(this);
+    mdlVokabeln =
+        new TAnkreuzModell({QStringLiteral("Vokabel"), QStringLiteral("Wortart"), texte.bedeutungenKopf}, this);
+    lvwVokabeln = new QTreeView(this);
     lvwVokabeln->setObjectName(QStringLiteral("lvwVokabeln"));
     lvwVokabeln->setAccessibleName(texte.listenName);
-    lvwVokabeln->setHeaderLabels({QStringLiteral("Vokabel"), QStringLiteral("Wortart"), texte.bedeutungenKopf});
+    lvwVokabeln->setModel(mdlVokabeln);
     lvwVokabeln->setRootIsDecorated(false);
     lvwVokabeln->setUniformRowHeights(true);
-    if (m_sortieren) {
+    lvwVokabeln->setAllColumnsShowFocus(true);
+    if (sortieren) {
         lvwVokabeln->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        // The model sorts itself, so the ticks it reports follow the rows shown.
         lvwVokabeln->setSortingEnabled(true);
         lvwVokabeln->sortByColumn(0, Qt::AscendingOrder);
     }
@@ -51,32 +54,25 @@ TVokabelauswahl::TVokabelauswahl(QWidget *parent, const Texte &texte, bool sorti
     lay->addLayout(zaehler);
     setFocusProxy(lvwVokabeln);
 
-    connect(lvwVokabeln, &QTreeWidget::itemChanged, this, &TVokabelauswahl::AuswahlZaehlen);
+    connect(mdlVokabeln, &TAnkreuzModell::ankreuzungGeaendert, this, &TVokabelauswahl::AuswahlZaehlen);
     connect(btnAlleAuswaehlen, &QPushButton::clicked, this, &TVokabelauswahl::AlleAuswaehlen);
     Leeren();
 }
 
 void TVokabelauswahl::Fuellen(const std::vector<std::unique_ptr<TVokabel>> &vokabeln)
 {
-    {
-        const QSignalBlocker sperre(lvwVokabeln);
-        lvwVokabeln->setSortingEnabled(false);
-        lvwVokabeln->clear();
-        for (const auto &v : vokabeln) {
-            auto *item = new QTreeWidgetItem(lvwVokabeln, {v->vokabel, v->WortartText(), v->BedeutungenText()});
-            item->setData(0, Qt::UserRole, v->id);
-            item->setCheckState(0, Qt::Unchecked);
-        }
-        if (m_sortieren) {
-            lvwVokabeln->setSortingEnabled(true);
-            lvwVokabeln->sortByColumn(0, Qt::AscendingOrder);
-        }
-    }
+    std::vector<TAnkreuzModell::Zeile> zeilen;
+    zeilen.reserve(vokabeln.size());
+    for (const auto &v : vokabeln)
+        zeilen.push_back({v->id, {v->vokabel, v->WortartText(), v->BedeutungenText()}});
+    mdlVokabeln->Setzen(std::move(zeilen));
+    if (lvwVokabeln->isSortingEnabled())
+        mdlVokabeln->sort(lvwVokabeln->header()->sortIndicatorSection(), lvwVokabeln->header()->sortIndicatorOrder());
     lvwVokabeln->resizeColumnToContents(0);
     lvwVokabeln->resizeColumnToContents(1);
-    if (lvwVokabeln->topLevelItemCount() > 0)
-        lvwVokabeln->setCurrentItem(lvwVokabeln->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
-    lblAnzahl->setText(VokabelnVorhanden(lvwVokabeln->topLevelItemCount()));
+    if (mdlVokabeln->rowCount() > 0)
+        lvwVokabeln->selectionModel()->setCurrentIndex(mdlVokabeln->index(0, 0), QItemSelectionModel::NoUpdate);
+    lblAnzahl->setText(VokabelnVorhanden(mdlVokabeln->rowCount()));
     AuswahlZaehlen();
 }
 
@@ -87,38 +83,22 @@ void TVokabelauswahl::Leeren()
 
 void TVokabelauswahl::AlleAuswaehlen()
 {
-    {
-        const QSignalBlocker sperre(lvwVokabeln);
-        for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-            lvwVokabeln->topLevelItem(i)->setCheckState(0, Qt::Checked);
-    }
-    // The blocked signals also kept the view from repainting the boxes.
-    lvwVokabeln->viewport()->update();
-    AuswahlZaehlen();
+    mdlVokabeln->AlleAnkreuzen();
 }
 
 std::vector<bool> TVokabelauswahl::Markiert() const
 {
-    std::vector<bool> markiert;
-    for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-        markiert.push_back(lvwVokabeln->topLevelItem(i)->checkState(0) == Qt::Checked);
-    return markiert;
+    return mdlVokabeln->Angekreuzt();
 }
 
 std::vector<int32_t> TVokabelauswahl::MarkierteIds() const
 {
-    std::vector<int32_t> ids;
-    for (int i = 0; i < lvwVokabeln->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem *item = lvwVokabeln->topLevelItem(i); item->checkState(0) == Qt::Checked)
-            ids.push_back(item->data(0, Qt::UserRole).toInt());
-    return ids;
+    return mdlVokabeln->AngekreuzteIds();
 }
 
 void TVokabelauswahl::AuswahlZaehlen()
 {
-    int n = 0;
-    for (bool m : Markiert())
-        n += m ? 1 : 0;
+    const int n = mdlVokabeln->AnzahlAngekreuzt();
     lblAuswahl->setText(VokabelnAusgewaehlt(n));
     emit auswahlGeaendert(n);
 }

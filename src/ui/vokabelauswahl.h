@@ -8,9 +8,11 @@
 
 class QLabel;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace lexovita {
+
+class TAnkreuzModell;
 
 // A list of entries to tick, with the count lines "… Vokabeln vorhanden" and
 // "… ausgewählt" and a button that ticks them all. The word list from the
@@ -38,7 +40,8 @@ class TVokabelauswahl : public QWidget {
     // The ids of the ticked rows, in row order.
     std::vector<int32_t> MarkierteIds() const;
 
-    QTreeWidget *lvwVokabeln;
+    QTreeView *lvwVokabeln;
+    TAnkreuzModell *mdlVokabeln;
     QLabel *lblAnzahl;
     QLabel *lblAuswahl;
     QPushButton *btnAlleAuswaehlen;
@@ -49,8 +52,6 @@ class TVokabelauswahl : public QWidget {
 
   private:
     void AuswahlZaehlen();
-
-    bool m_sortieren;
 };
 
 } // namespace lexovita

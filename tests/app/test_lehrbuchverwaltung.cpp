@@ -2,11 +2,17 @@
 // in-memory database with scripted answers.
 #include "app/lehrbuchverwaltung.h"
 
+#include "app/lehrbuchmodelle.h"
+
 #include "model/lektionsdatei.h"
 #include "store/test_lektion_hilfen.h"
 
+#include <QAbstractItemModelTester>
 #include <QFile>
+#include <QMimeData>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <memory>
 
 using namespace lexovita;
 using namespace lexovita::test;
@@ -241,6 +247,83 @@ TEST_F(Verwaltung, NewTextbooksAreNamedNeuesLehrbuchAndLessonsMoveOnlyIntoExisti
     ASSERT_EQ(v.Lektionen().size(), 1u);
     EXPECT_EQ(v.Lektionen()[0].id, lektion2);
     EXPECT_EQ(speicher.LektionLesen(lektion1)->lehrbuch_id, neu);
+}
+
+// The window's two lists as models over the rules: each change touches its
+// own row, renaming goes through the rules, a dragged lesson row names its
+// lesson to the textbook it is dropped on.
+TEST_F(Verwaltung, TheTextbookAndLessonModelsFollowTheRules)
+{
+    const auto namen = [](const QAbstractItemModel &m, int spalte) {
+        QStringList s;
+        for (int i = 0; i < m.rowCount(); ++i)
+            s << m.index(i, spalte).data().toString();
+        return s;
+    };
+    TLehrbuchverwaltung v(daten, skript, VM_VERWALTEN);
+    v.Aktualisieren(buchA);
+    TLehrbuchModell buecher(v);
+    TLektionenModell lektionen(v);
+    QAbstractItemModelTester t1(&buecher, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester t2(&lektionen, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(namen(buecher, 0), (QStringList{"Cursus", "Prima"}));
+    EXPECT_EQ(namen(lektionen, TLektionenModell::SpName), (QStringList{"Lektion 1", "Lektion 2"}));
+    EXPECT_EQ(namen(lektionen, TLektionenModell::SpVokabeln), (QStringList{"2", "1"}));
+    EXPECT_EQ(lektionen.index(0, 0).data(Qt::UserRole).toInt(), lektion1);
+    EXPECT_TRUE(lektionen.flags(lektionen.index(0, TLektionenModell::SpName)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(lektionen.flags(lektionen.index(0, TLektionenModell::SpText)) & Qt::ItemIsEditable);
+
+    // Renaming in place stores, a blank name is refused and the row keeps its name.
+    QSignalSpy geaendert(&lektionen, &QAbstractItemModel::dataChanged);
+    EXPECT_TRUE(lektionen.setData(lektionen.index(1, 0), QStringLiteral("Caesar's Lektion")));
+    EXPECT_EQ(speicher.LektionLesen(lektion2)->name, QStringLiteral("Caesar's Lektion"));
+    EXPECT_FALSE(lektionen.setData(lektionen.index(1, 0), QStringLiteral(" ")));
+    EXPECT_EQ(lektionen.index(1, 0).data().toString(), QStringLiteral("Caesar's Lektion"));
+    EXPECT_EQ(geaendert.size(), 1);
+    EXPECT_TRUE(buecher.setData(buecher.index(1), QStringLiteral("Prima nova")));
+    EXPECT_FALSE(buecher.setData(buecher.index(1), QString()));
+    EXPECT_EQ(LehrbuchName(buchB), QStringLiteral("Prima nova"));
+
+    // A new textbook is one inserted row.
+    QSignalSpy eingefuegt(&buecher, &QAbstractItemModel::rowsInserted);
+    const int neu = buecher.Anlegen();
+    EXPECT_EQ(eingefuegt.size(), 1);
+    EXPECT_EQ(namen(buecher, 0), (QStringList{"Cursus", "Prima nova", "Neues Lehrbuch"}));
+    EXPECT_EQ(buecher.Zeile(buecher.Id(neu)), neu);
+
+    // A lesson row dropped onto a textbook (never between two) names both.
+    std::unique_ptr<QMimeData> gezogen(lektionen.mimeData({lektionen.index(0, 2)}));
+    ASSERT_TRUE(gezogen);
+    EXPECT_EQ(lektionen.supportedDragActions(), Qt::CopyAction);
+    EXPECT_FALSE(buecher.canDropMimeData(gezogen.get(), Qt::CopyAction, 1, 0, {}));
+    EXPECT_FALSE(buecher.canDropMimeData(gezogen.get(), Qt::MoveAction, -1, -1, buecher.index(2)));
+    QSignalSpy abgelegt(&buecher, &TLehrbuchModell::lektionAbgelegt);
+    EXPECT_TRUE(buecher.dropMimeData(gezogen.get(), Qt::CopyAction, -1, -1, buecher.index(2)));
+    ASSERT_EQ(abgelegt.size(), 1);
+    EXPECT_EQ(abgelegt[0][0].toInt(), lektion1);
+    EXPECT_EQ(abgelegt[0][1].toInt(), buecher.Id(2));
+
+    // Moving and deleting remove just that row; a declined question keeps it.
+    QSignalSpy entfernt(&lektionen, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy zurueckgesetzt(&lektionen, &QAbstractItemModel::modelReset);
+    EXPECT_TRUE(lektionen.Verschieben(lektion1, buecher.Id(2)));
+    EXPECT_EQ(namen(lektionen, 0), QStringList{"Caesar's Lektion"});
+    skript.antworten = {Antwort::Nein, Antwort::Ja};
+    EXPECT_FALSE(lektionen.Loeschen(lektion2));
+    EXPECT_EQ(lektionen.rowCount(), 1);
+    EXPECT_TRUE(lektionen.Loeschen(lektion2));
+    EXPECT_EQ(lektionen.rowCount(), 0);
+    EXPECT_EQ(entfernt.size(), 2);
+    EXPECT_EQ(zurueckgesetzt.size(), 0);
+
+    // Another textbook chosen: the lessons are that textbook's.
+    v.LehrbuchWaehlen(buecher.Id(2));
+    lektionen.Neu();
+    EXPECT_EQ(namen(lektionen, 0), QStringList{"Lektion 1"});
+    skript.antworten = {Antwort::Ja};
+    EXPECT_TRUE(buecher.Loeschen(buecher.Id(2)));
+    EXPECT_EQ(namen(buecher, 0), (QStringList{"Cursus", "Prima nova"}));
+    EXPECT_EQ(buecher.Zeile(9999), -1);
 }
 
 TEST_F(Verwaltung, ExportWritesTheTextbookAsALessonFileThatReadsBack)

@@ -413,6 +413,79 @@ TEST(AntwortPasstNoch, AgreesWithTheVerdict)
     }
 }
 
+// The engine names the fields a question asks, and its check judges exactly
+// those: a field it does not list is right whatever was typed into it, a
+// listed one is judged (a nonsense answer is wrong).
+TEST(Abfragefelder, NameWhatTheCheckJudges)
+{
+    const auto aus = [](bool TConfig::*feld) { return [feld](TConfig &c) { c.*feld = false; }; };
+    const auto depMitPartizip = [] {
+        return Eintrag(51, WA_VERB, KD_A, "hortari", {"hortor", "hortatus sum", "hortatum"}, {"ermahnen"},
+                       ATTR_DEPONENS);
+    };
+    const auto ohneGenus = [] { return Eintrag(52, WA_SUBSTANTIV, KD_O, "amicus", {"amici", ""}, {"Freund"}); };
+    const char *praes = "1:1. Prs. Präsens Aktiv Indikativ", *perf = "2:1. Prs. Perfekt Aktiv Indikativ",
+               *ppp = "3:Partizip Perfekt Passiv", *genus = "G:Genus";
+    const struct {
+        const char *name;
+        std::function<std::unique_ptr<TVokabel>()> eintrag;
+        std::function<void(TConfig &)> einstellen;
+        std::vector<const char *> felder; // art:caption
+    } faelle[] = {
+        {"verb", Laudare, nullptr, {praes, perf, ppp}},
+        {"verb without perfect", Laudare, aus(&TConfig::vlPerfekt), {praes, ppp}},
+        {"verb without present", Laudare, aus(&TConfig::vlPraesens), {perf, ppp}},
+        {"verb without participle", Laudare, aus(&TConfig::vlPartizip), {praes, perf}},
+        {"no principal parts", Laudare, aus(&TConfig::vlStammformen), {}},
+        {"deponent", Hortari, nullptr, {praes, perf}},
+        {"deponent with a stored participle", depMitPartizip, nullptr, {praes, perf}},
+        {"noun", Amicus, nullptr, {"1:Genitiv Sg.", genus}},
+        {"noun without stored gender", ohneGenus, nullptr, {"1:Genitiv Sg."}},
+        {"noun, dative set", Rosa, [](TConfig &c) { c.vlKasus = 0x6000; }, {"1:Dativ Sg.", genus}},
+        {"plural-only noun", Castra, nullptr, {"1:Genitiv Pl.", genus}},
+        {"noun without principal parts", Amicus, aus(&TConfig::vlStammformen), {}},
+        {"adjective of three endings",
+         Bonus,
+         nullptr,
+         {"1:Nominativ Sg. maskulinum", "2:Nominativ Sg. femininum", "3:Nominativ Sg. neutrum"}},
+        {"adjective of one ending", Felix, nullptr, {"1:Genitiv Sg. maskulinum"}},
+        {"adverb", Saepe, nullptr, {}},
+        {"pronoun", Is, nullptr, {}},
+    };
+    const char arten[] = {'1', '2', '3', 'G'};
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        TTestConfig tc;
+        if (f.einstellen)
+            f.einstellen(tc.config);
+        TLektion lektion;
+        TTestQuelle quelle;
+        std::vector<std::unique_ptr<TVokabel>> eintraege;
+        eintraege.push_back(f.eintrag());
+        Fuellen(lektion, quelle, std::move(eintraege));
+        TSkriptZufall zufall;
+        TVokabeltest test(lektion, tc.config, quelle, zufall);
+        EXPECT_TRUE(test.Abfragefelder().empty()); // nothing drawn yet
+        test.NaechsteVokabel();
+        QStringList gefragt;
+        for (const TAbfragefeld &feld : test.Abfragefelder())
+            gefragt << QString(QLatin1Char(arten[feld.art])) + QLatin1Char(':') + feld.bezeichnung;
+        QStringList erwartet;
+        for (const char *e : f.felder)
+            erwartet << QString::fromUtf8(e);
+        EXPECT_EQ(gefragt, erwartet);
+
+        test.antwortForm1 = test.antwortForm2 = test.antwortForm3 = QStringLiteral("xyz");
+        test.Pruefen();
+        const auto gelistet = [&](char art) {
+            return std::any_of(gefragt.begin(), gefragt.end(), [art](const QString &g) { return g[0] == art; });
+        };
+        EXPECT_EQ(test.form1Richtig, !gelistet('1'));
+        EXPECT_EQ(test.form2Richtig, !gelistet('2') && !gelistet('G'));
+        EXPECT_EQ(test.form3Richtig, !gelistet('3'));
+    }
+}
+
 TEST(Pruefen, PluralOnlyNounsAreAskedThePluralOfASingularCase)
 {
     TTestConfig tc;

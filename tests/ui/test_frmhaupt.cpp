@@ -11,6 +11,7 @@
 #include "store/lektionsspeicher.h"
 #include "store/vokabelspeicher.h"
 #include "ui/frameauswahl.h"
+#include "ui/frmeinstellungen.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmlehrbuchverwaltung.h"
 #include "ui/frmsuchen.h"
@@ -33,6 +34,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -767,6 +769,23 @@ class TestFrmHaupt : public QObject {
         m_u->kern->Einstellungen().Aendern([](TConfig &c) { c.txtSize += 1; });
         QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
         QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_u->config->clK)));
+        // The same through the settings window, confirmed with OK after a new
+        // case-agreement colour and another word wrap.
+        const QColor neuesK(0x12, 0x34, 0x56);
+        QVERIFY(ImModalen<TfrmEinstellungen>(
+            m_fenster->Aktion(QStringLiteral("actEinstellungen")), [&](TfrmEinstellungen *e) {
+                const auto k =
+                    e->lstElemente->findItems(QStringLiteral("Kasus-Kongruenz (Analysemodus)"), Qt::MatchExactly);
+                QCOMPARE(k.size(), 1);
+                e->lstElemente->setCurrentItem(k.first());
+                e->FarbeSetzen(false, neuesK);
+                e->chkUmbruch->click();
+                e->btnOK->click();
+            }));
+        QCOMPARE(QColor::fromRgb(FarbeAlsRgb(m_u->config->clK)), neuesK);
+        QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
+        QCOMPARE(hintergrundBei(14), neuesK);
+        QCOMPARE(hintergrundBei(20), neuesK);
         if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
             m_fenster->grab().save(QDir(ordner).filePath(QStringLiteral("textanalyse.png")));
         m_fenster->Aktion(QStringLiteral("actHinzufuegen"))->trigger();

@@ -1,5 +1,6 @@
 // Widget tests of the textbook management window and the lesson properties
 // window, on an in-memory database with scripted answers.
+#include "app/lehrbuchmodelle.h"
 #include "model/config.h"
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
@@ -23,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -66,20 +66,17 @@ int Zahl(TDatenmanager &dm, const char *sql)
     return a.Schritt() ? a.Int(0) : -1;
 }
 
-QStringList Lehrbuecher(const QTreeWidget *liste)
-{
-    QStringList s;
-    for (int i = 0; i < liste->topLevelItemCount(); ++i)
-        s << liste->topLevelItem(i)->text(0);
-    return s;
-}
-
-QStringList Spalte(const QStandardItemModel *m, int spalte)
+QStringList Spalte(const QAbstractItemModel *m, int spalte)
 {
     QStringList s;
     for (int r = 0; r < m->rowCount(); ++r)
-        s << m->item(r, spalte)->text();
+        s << m->index(r, spalte).data().toString();
     return s;
+}
+
+QStringList Lehrbuecher(const QAbstractItemView *liste)
+{
+    return Spalte(liste->model(), 0);
 }
 
 // Every visible label and button is at least as wide as its text needs, the
@@ -180,7 +177,7 @@ class TestLehrbuchverwaltung : public QObject {
             QCOMPARE(w->edtName->text(), f.modus == VM_SPEICHERN_UNTER ? QStringLiteral("Vorschlag") : QString());
         }
         auto w = Fenster(VM_VERWALTEN);
-        QCOMPARE(w->lvwLehrbuecher->headerItem()->text(0), QStringLiteral("Lehrbuch"));
+        QCOMPARE(w->lvwLehrbuecher->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Lehrbuch"));
         QStringList spalten;
         for (int i = 0; i < w->mdlLektionen->columnCount(); ++i)
             spalten << w->mdlLektionen->headerData(i, Qt::Horizontal).toString();
@@ -202,19 +199,19 @@ class TestLehrbuchverwaltung : public QObject {
         TfrmLehrbuchverwaltung::Ergebnis gewaehlt;
         {
             auto w = Fenster(VM_SPEICHERN_UNTER, QStringLiteral("Meine Lektion"));
-            QCOMPARE(w->lvwLehrbuecher->topLevelItemCount(), 0);
+            QCOMPARE(w->lvwLehrbuecher->model()->rowCount(), 0);
             w->btnOK->click(); // no textbook yet: nothing happens
             QVERIFY(w->isVisible());
 
             w->actNeuesLehrbuch->trigger();
             QCOMPARE(Lehrbuecher(w->lvwLehrbuecher), QStringList{QStringLiteral("Neues Lehrbuch")});
-            QTreeWidgetItem *item = w->lvwLehrbuecher->currentItem();
-            QVERIFY(item);
+            const QPersistentModelIndex item = w->lvwLehrbuecher->currentIndex();
+            QVERIFY(item.isValid());
             auto *editor = w->lvwLehrbuecher->viewport()->findChild<QLineEdit *>();
             QVERIFY(editor); // the caption is being edited
             editor->setText(QStringLiteral("Cursus Latinus"));
             QTest::keyClick(editor, Qt::Key_Return);
-            QTRY_COMPARE(item->text(0), QStringLiteral("Cursus Latinus"));
+            QTRY_COMPARE(item.data().toString(), QStringLiteral("Cursus Latinus"));
             buch = w->GewaehltesLehrbuch();
             QVERIFY(buch > 0);
             QCOMPARE(TLektionsSpeicher(*m_dm).LehrbuchSuchen(QStringLiteral("Cursus Latinus")), buch);
@@ -242,7 +239,7 @@ class TestLehrbuchverwaltung : public QObject {
         QCOMPARE(Spalte(w->mdlLektionen, 0), QStringList{QStringLiteral("Meine Lektion")});
         QCOMPARE(Spalte(w->mdlLektionen, 1), QStringList{QStringLiteral("2")});
         QCOMPARE(Spalte(w->mdlLektionen, 2), QStringList{QStringLiteral("ja")});
-        QVERIFY(!w->mdlLektionen->item(0, 3)->text().isEmpty());
+        QVERIFY(!w->mdlLektionen->index(0, 3).data().toString().isEmpty());
         QCOMPARE(w->edtName->text(), QStringLiteral("Meine Lektion")); // first row preselected
 
         const QModelIndex zeile = w->mdlLektionen->index(0, 0);
@@ -309,11 +306,12 @@ class TestLehrbuchverwaltung : public QObject {
         QCOMPARE(w->GewaehltesLehrbuch(), buch);
         QCOMPARE(Spalte(w->mdlLektionen, 2), (QStringList{QStringLiteral("ja"), QStringLiteral("nein")}));
 
-        w->lvwLehrbuecher->currentItem()->setText(0, QStringLiteral("Prima 'neu'"));
+        QAbstractItemModel *buecher = w->lvwLehrbuecher->model();
+        QVERIFY(buecher->setData(w->lvwLehrbuecher->currentIndex(), QStringLiteral("Prima 'neu'")));
         QCOMPARE(speicher.Lehrbuecher()[0].name, QStringLiteral("Prima 'neu'"));
-        w->lvwLehrbuecher->currentItem()->setText(0, QStringLiteral("  "));
-        QCOMPARE(w->lvwLehrbuecher->currentItem()->text(0), QStringLiteral("Prima 'neu'"));
-        w->mdlLektionen->item(1, 0)->setText(QStringLiteral("Caesar's Gallien"));
+        QVERIFY(!buecher->setData(w->lvwLehrbuecher->currentIndex(), QStringLiteral("  ")));
+        QCOMPARE(w->lvwLehrbuecher->currentIndex().data().toString(), QStringLiteral("Prima 'neu'"));
+        QVERIFY(w->mdlLektionen->setData(w->mdlLektionen->index(1, 0), QStringLiteral("Caesar's Gallien")));
         QCOMPARE(speicher.LektionLesen(l2)->name, QStringLiteral("Caesar's Gallien"));
 
         // Delete key on the lesson list: No keeps, Yes deletes the selected lesson only.
@@ -358,8 +356,7 @@ class TestLehrbuchverwaltung : public QObject {
         auto w = Fenster(VM_VERWALTEN);
         std::unique_ptr<QMimeData> daten(w->mdlLektionen->mimeData({w->mdlLektionen->index(0, 0)}));
         QVERIFY(daten);
-        QTreeWidgetItem *zielZeile = w->lvwLehrbuecher->topLevelItem(1);
-        const QPoint punkt = w->lvwLehrbuecher->visualItemRect(zielZeile).center();
+        const QPoint punkt = w->lvwLehrbuecher->visualRect(w->lvwLehrbuecher->model()->index(1, 0)).center();
         QDragEnterEvent betreten(punkt, Qt::CopyAction, daten.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w->lvwLehrbuecher->viewport(), &betreten);
         QVERIFY(betreten.isAccepted());

@@ -266,7 +266,7 @@ class TestLernen : public QObject {
 
             // The checked entry is saved as a new lesson of the chosen textbook.
             QVERIFY(!f->btnSpeichern->isEnabled());
-            f->lvwFalsch->topLevelItem(1)->setCheckState(0, Qt::Checked);
+            Ankreuzen(f->lvwFalsch, 1);
             QVERIFY(f->btnSpeichern->isEnabled());
             QVERIFY(f->chkHinzufuegen->isChecked());
             f->lektionWaehlen = [&] {

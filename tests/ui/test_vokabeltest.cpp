@@ -139,12 +139,12 @@ class TestVokabeltest : public QObject {
 
             // Nothing checked: nothing to print.
             for (int i = 0; i < 4; ++i)
-                f.lvwVokabeln->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+                Ankreuzen(f.lvwVokabeln, i, false);
             QCOMPARE(f.lblAuswahl->text(), QStringLiteral("0 Vokabeln ausgewählt"));
             QVERIFY(!f.btnDrucken->isEnabled());
             f.btnAlleAuswaehlen->click();
             QVERIFY(f.btnDrucken->isEnabled());
-            f.lvwVokabeln->topLevelItem(1)->setCheckState(0, Qt::Unchecked); // amicus
+            Ankreuzen(f.lvwVokabeln, 1, false); // amicus
             QCOMPARE(f.lblAuswahl->text(), QStringLiteral("3 Vokabeln ausgewählt"));
 
             f.pgcSeiten->setCurrentIndex(TfrmVokabeltest::SeiteEinstellungen);
@@ -230,8 +230,8 @@ class TestVokabeltest : public QObject {
             QCOMPARE(Zeilen(f.lvwVokabeln), (QStringList{"amicus|Substantiv|Freund", "bonus|Adjektiv|gut",
                                                          "laudare|Verb|loben", "rosa|Substantiv|Rose"}));
             QCOMPARE(f.lblAnzahl->text(), QStringLiteral("4 Vokabeln vorhanden"));
-            f.lvwVokabeln->topLevelItem(0)->setCheckState(0, Qt::Checked);
-            f.lvwVokabeln->topLevelItem(3)->setCheckState(0, Qt::Checked);
+            Ankreuzen(f.lvwVokabeln, 0);
+            Ankreuzen(f.lvwVokabeln, 3);
             QCOMPARE(f.lblAuswahl->text(), QStringLiteral("2 Vokabeln ausgewählt"));
             QVERIFY(f.btnOK->isEnabled());
             QVERIFY(f.optDoppelteVermeiden->isEnabled());
@@ -252,7 +252,7 @@ class TestVokabeltest : public QObject {
         m_fenster->PlusMemo1->setTextCursor(c);
         QCOMPARE(c.selectedText(), QStringLiteral("Amici boni"));
         ImFenster<TfrmVokabelliste>(aktion, [&](TfrmVokabelliste &f) {
-            QCOMPARE(f.lvwVokabeln->topLevelItemCount(), 0); // the last list is gone
+            QCOMPARE(f.lvwVokabeln->model()->rowCount(), 0); // the last list is gone
             QVERIFY(f.optAuswahl->isEnabled());
             f.optAuswahl->setChecked(true);
             f.btnListeErstellen->click();

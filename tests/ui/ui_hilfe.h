@@ -70,16 +70,23 @@ inline void Bild(QWidget *w, const QString &name)
 }
 
 // The rows of a flat list, columns joined by '|'.
-inline QStringList Zeilen(const QTreeWidget *liste)
+inline QStringList Zeilen(const QAbstractItemView *liste)
 {
+    const QAbstractItemModel *m = liste->model();
     QStringList s;
-    for (int i = 0; i < liste->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m->rowCount(); ++i) {
         QStringList spalten;
-        for (int k = 0; k < liste->columnCount(); ++k)
-            spalten << liste->topLevelItem(i)->text(k);
+        for (int k = 0; k < m->columnCount(); ++k)
+            spalten << m->index(i, k).data().toString();
         s << spalten.join(QLatin1Char('|'));
     }
     return s;
+}
+
+// Ticks or clears the box of a row as a click on it does.
+inline void Ankreuzen(QAbstractItemView *liste, int zeile, bool an = true)
+{
+    liste->model()->setData(liste->model()->index(zeile, 0), an ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
 // Runs `bedienen` on the modal window that `ausloesen` opens, then closes
