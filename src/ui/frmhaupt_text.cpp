@@ -232,6 +232,9 @@ void TfrmHaupt::WortkontextFuellen()
                                                  "eigene Vokabel."));
             lvwWortkontext->addTopLevelItem(zeile);
         }
+        // Key forms are long; "(Lexikon)" at their end must stay readable.
+        if (hat)
+            lvwWortkontext->resizeColumnToContents(0);
         // An empty list would look like nothing happened; the row says why
         // and cannot be chosen.
         if (!hat) {
@@ -282,6 +285,8 @@ void TfrmHaupt::WortkontextGewaehlt()
 void TfrmHaupt::VokabelbaumZeigen(int32_t id, bool ausLexikon)
 {
     AnalyseBaum(tvwVokabeln, m_textmodus->Vokabel(id, ausLexikon), m_textmodus->ErgebnisseVon(id, ausLexikon));
+    if (QTreeWidgetItem *kopf = tvwVokabeln->topLevelItem(0); kopf && ausLexikon)
+        kopf->setText(0, kopf->text(0) + QStringLiteral(" (Lexikon)"));
 }
 
 void TfrmHaupt::WortkontextHinzufuegen()
@@ -312,6 +317,8 @@ void TfrmHaupt::LaengenZeigen(bool an)
 {
     QAction *aktion = Aktion(QStringLiteral("actLaengen"));
     const bool vorher = m_lektionsDokument != nullptr;
+    // Both documents hold the same characters: the caret keeps its place.
+    const int caret = PlusMemo1->textCursor().position();
     if (an && !m_lektionsDokument) {
         const TLaengenansicht ansicht = m_textmodus->Laengen();
         if (ansicht.text.isEmpty()) {
@@ -334,6 +341,7 @@ void TfrmHaupt::LaengenZeigen(bool an)
         m_lektionsDokument->setParent(this);
         m_laengenHinweise = ansicht.hinweise;
         m_zeigtLektion = true;
+        PlusMemo1->setExtraSelections({}); // they point into the document shown so far
         PlusMemo1->setDocument(anzeige);
         PlusMemo1->setReadOnly(true);
         m_zeigtLektion = false;
@@ -344,6 +352,7 @@ void TfrmHaupt::LaengenZeigen(bool an)
     } else if (!an && m_lektionsDokument) {
         QTextDocument *anzeige = PlusMemo1->document();
         m_zeigtLektion = true;
+        PlusMemo1->setExtraSelections({});
         PlusMemo1->setDocument(m_lektionsDokument);
         m_zeigtLektion = false;
         m_lektionsDokument->setParent(m_lektionsDokumentEigner);
@@ -354,6 +363,11 @@ void TfrmHaupt::LaengenZeigen(bool an)
     {
         const QSignalBlocker sperre(aktion);
         aktion->setChecked(m_lektionsDokument != nullptr);
+    }
+    if (vorher != (m_lektionsDokument != nullptr)) {
+        QTextCursor c(PlusMemo1->document());
+        c.setPosition(std::min(caret, PlusMemo1->document()->characterCount() - 1));
+        PlusMemo1->setTextCursor(c);
     }
     if (vorher != (m_lektionsDokument != nullptr) && m_textmodus->Zustand() == TS_ANALYSIERT) {
         lblModus->setText(m_lektionsDokument ? QStringLiteral("Analyse-Modus (mit Längen)")
