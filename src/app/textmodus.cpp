@@ -13,6 +13,7 @@
 #include "store/lexikon.h"
 #include "textmode/laengenwahl.h"
 
+#include <QHash>
 #include <map>
 
 namespace lexovita {
@@ -279,22 +280,32 @@ class TLaengenformen {
     // that spells the word (an enclitic after it aside); empty if none.
     QString Markiert(const TLatForm &f)
     {
-        const std::vector<TLatForm> &formen = Formen(f.ausLexikon, f.vokabelId);
         const QString wort = Schlicht(f.text);
-        QString vorn;
-        for (const TLatForm &g : formen) {
-            if (g.formId != f.formId)
-                continue;
-            const QString schlicht = Schlicht(g.text);
-            if (schlicht == wort)
-                return g.text;
-            if (vorn.isEmpty() && !schlicht.isEmpty() && wort.startsWith(schlicht))
+        // A reading text repeats its words: each reading is looked up once.
+        const QString schluessel = QStringLiteral("%1/%2/%3/").arg(f.ausLexikon).arg(f.vokabelId).arg(f.formId) + wort;
+        if (auto it = m_gesehen.constFind(schluessel); it != m_gesehen.cend())
+            return *it;
+        QString vorn, gefunden;
+        for (const TForm &g : Formen(f.ausLexikon, f.vokabelId).value(f.formId)) {
+            if (g.schlicht == wort) {
+                gefunden = g.text;
+                break;
+            }
+            if (vorn.isEmpty() && !g.schlicht.isEmpty() && wort.startsWith(g.schlicht))
                 vorn = g.text;
         }
-        return vorn;
+        if (gefunden.isEmpty())
+            gefunden = vorn;
+        m_gesehen.insert(schluessel, gefunden);
+        return gefunden;
     }
 
   private:
+    struct TForm {
+        QString schlicht, text;
+    };
+    using TFormen = QHash<int32_t, QList<TForm>>; // by form identifier, in the generator's order
+
     // Letters as the analysis compares them: no lengths or case, i for j, u for v.
     static QString Schlicht(const QString &text)
     {
@@ -304,7 +315,7 @@ class TLaengenformen {
         return s;
     }
 
-    const std::vector<TLatForm> &Formen(bool ausLexikon, int32_t id)
+    const TFormen &Formen(bool ausLexikon, int32_t id)
     {
         auto [es, neu] = m_formen.try_emplace({ausLexikon, id});
         if (!neu)
@@ -321,13 +332,15 @@ class TLaengenformen {
         }
         m_manager.Zuruecksetzen();
         m_manager.AlleFormenErzeugen(*v);
-        es->second = m_manager.Ergebnisliste();
+        for (const TLatForm &g : m_manager.Ergebnisliste())
+            es->second[g.formId].append({Schlicht(g.text), g.text});
         return es->second;
     }
 
     TDatenmanager &m_daten;
     TFormenmanager m_manager;
-    std::map<std::pair<bool, int32_t>, std::vector<TLatForm>> m_formen;
+    std::map<std::pair<bool, int32_t>, TFormen> m_formen;
+    QHash<QString, QString> m_gesehen;
 };
 
 } // namespace

@@ -148,8 +148,9 @@ class TestEinstellungen : public QObject {
     // confirmed, it is stored and paints the analysed words only the lexicon knows.
     void TheLexiconColourIsATextElementAndPaintsLexiconWords()
     {
-        QVERIFY(LexikonImportieren(*m_u->dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN)))
-                    .lemmata > 0);
+        QVERIFY(
+            LexikonImportieren(*m_u->dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN))).lemmata >
+            0);
         {
             TfrmEinstellungen f(*m_u->kern, QString(), m_fenster);
             const auto zeilen =

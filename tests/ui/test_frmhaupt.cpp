@@ -807,8 +807,9 @@ class TestFrmHaupt : public QObject {
     // the lengths its analysis decides without ever storing them.
     void theLexiconAnswersOnTheTextPageAndItsLemmasBecomeEntries()
     {
-        QVERIFY(LexikonImportieren(*m_u->dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN)))
-                    .lemmata > 0);
+        QVERIFY(
+            LexikonImportieren(*m_u->dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN))).lemmata >
+            0);
         m_fenster->pgcSeiten->setCurrentIndex(1);
         QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Rex rosam amo. Rosa bona."));
         const TLektion *lektion = m_fenster->AktuelleLektion();
