@@ -15,6 +15,7 @@
 
 #include <QHash>
 #include <map>
+#include <tuple>
 
 namespace lexovita {
 
@@ -271,7 +272,8 @@ namespace lexovita {
 
 namespace {
 
-// The forms of the analysed entries with their lengths, each entry made once.
+// The forms of the analysed entries with their lengths: each entry loaded
+// once, each of its form identifiers generated once.
 class TLaengenformen {
   public:
     explicit TLaengenformen(TDatenmanager &daten) : m_daten(daten) { m_manager.SetLaengen(true); }
@@ -286,7 +288,7 @@ class TLaengenformen {
         if (auto it = m_gesehen.constFind(schluessel); it != m_gesehen.cend())
             return *it;
         QString vorn, gefunden;
-        for (const TForm &g : Formen(f.ausLexikon, f.vokabelId).value(f.formId)) {
+        for (const TForm &g : Formen(f.ausLexikon, f.vokabelId, f.formId)) {
             if (g.schlicht == wort) {
                 gefunden = g.text;
                 break;
@@ -304,7 +306,6 @@ class TLaengenformen {
     struct TForm {
         QString schlicht, text;
     };
-    using TFormen = QHash<int32_t, QList<TForm>>; // by form identifier, in the generator's order
 
     // Letters as the analysis compares them: no lengths or case, i for j, u for v.
     static QString Schlicht(const QString &text)
@@ -315,31 +316,47 @@ class TLaengenformen {
         return s;
     }
 
-    const TFormen &Formen(bool ausLexikon, int32_t id)
+    // The entry or lemma with its special forms; null if it is gone.
+    const TVokabel *Eintrag(bool ausLexikon, int32_t id)
     {
-        auto [es, neu] = m_formen.try_emplace({ausLexikon, id});
+        auto [es, neu] = m_eintraege.try_emplace({ausLexikon, id});
         if (!neu)
-            return es->second;
-        std::unique_ptr<TVokabel> v = std::make_unique<TVokabel>();
+            return es->second.get();
+        auto v = std::make_unique<TVokabel>();
         if (ausLexikon) {
             if (!LexikonEintragBauen(m_daten, id, *v))
-                return es->second;
+                return nullptr;
         } else {
             v = m_daten.VokabelLaden(id);
             if (v->id != id)
-                return es->second;
+                return nullptr;
             m_daten.SonderformenLaden(*v);
         }
+        es->second = std::move(v);
+        return es->second.get();
+    }
+
+    // The texts of one form identifier of the entry, in the generator's order.
+    const std::vector<TForm> &Formen(bool ausLexikon, int32_t id, int32_t formId)
+    {
+        auto [es, neu] = m_formen.try_emplace({ausLexikon, id, formId});
+        if (!neu)
+            return es->second;
+        const TVokabel *v = Eintrag(ausLexikon, id);
+        if (!v || formId <= 0)
+            return es->second;
         m_manager.Zuruecksetzen();
-        m_manager.AlleFormenErzeugen(*v);
+        m_manager.FormenErzeugen(*v, formId);
         for (const TLatForm &g : m_manager.Ergebnisliste())
-            es->second[g.formId].append({Schlicht(g.text), g.text});
+            if (g.formId == formId)
+                es->second.push_back({Schlicht(g.text), g.text});
         return es->second;
     }
 
     TDatenmanager &m_daten;
     TFormenmanager m_manager;
-    std::map<std::pair<bool, int32_t>, TFormen> m_formen;
+    std::map<std::pair<bool, int32_t>, std::unique_ptr<TVokabel>> m_eintraege;
+    std::map<std::tuple<bool, int32_t, int32_t>, std::vector<TForm>> m_formen;
     QHash<QString, QString> m_gesehen;
 };
 
