@@ -347,6 +347,9 @@ std::span<const TEinstellung> TConfig::Tabelle()
         Farbe(G::Colors, "clSelHg", &TConfig::clSelHg, 0x00FFFF),
         Farbe(G::Colors, "clAnalysiertVg", &TConfig::clAnalysiertVg, 0xFF0000),
         Farbe(G::Colors, "clAnalysiertHg", &TConfig::clAnalysiertHg, 0xFFFFFF),
+        // Muted grey-blue (#4F6D8A, 5.4:1 against white): known, but not one of the pupil's words.
+        Farbe(G::Colors, "clLexikonVg", &TConfig::clLexikonVg, 0x8A6D4F),
+        Farbe(G::Colors, "clLexikonHg", &TConfig::clLexikonHg, 0xFFFFFF),
 
         Zahl(G::Lernen, "vlRichtung", &TConfig::vlRichtung, 1),
         Schalter(G::Lernen, "vlStammformen", &TConfig::vlStammformen, true),

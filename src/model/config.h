@@ -145,6 +145,7 @@ class TConfig {
     TFarbe clAusgewaehltHg{}, clAusgewaehltVg{};
     TFarbe clSelVg{}, clSelHg{};
     TFarbe clAnalysiertVg{}, clAnalysiertHg{};
+    TFarbe clLexikonVg{}, clLexikonHg{}; // a word known only through the large lexicon
 
     // Lernen.
     int32_t vlRichtung{}; // 1 Latin -> German, anything else German -> Latin

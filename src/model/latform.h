@@ -12,9 +12,10 @@ struct TLatForm {
     QString text;
     int32_t formId = 0;
     QString bezeichnung;
-    int32_t variante = 1;   // 1 regular form, 2 further form under an identifier already produced
-    int32_t satz = 0;       // sentence number, set by the text analysis only
-    int32_t wortanfang = 0; // start offset in the lesson text, set by the text analysis only
+    int32_t variante = 1;    // 1 regular form, 2 further form under an identifier already produced
+    int32_t satz = 0;        // sentence number, set by the text analysis only
+    int32_t wortanfang = 0;  // start offset in the lesson text, set by the text analysis only
+    bool ausLexikon = false; // vokabelId names a lemma of the large lexicon, not an entry
 
     TLatForm() = default;
     TLatForm(int32_t vokId, QString txt, int32_t fid, QString bez = {}, int32_t var = 1)
@@ -31,6 +32,7 @@ struct TLatForm {
         ziel.bezeichnung = bezeichnung;
         ziel.variante = variante;
         ziel.satz = satz;
+        ziel.ausLexikon = ausLexikon;
     }
 };
 

@@ -47,6 +47,18 @@ void Hinzu(std::vector<TFarbbereich> &aus, const TLatForm &f, TFarbrolle rolle)
     aus.push_back({f.wortanfang, static_cast<int>(f.text.size()), rolle, f.satz, true});
 }
 
+// The analysed words of a sentence: lexicon results first, so that a word
+// the vocabulary knows as well is painted over in the colour of the analysed.
+void Analysierte(std::vector<TFarbbereich> &aus, const TContext &satz)
+{
+    for (const auto &f : satz.formen)
+        if (f->ausLexikon)
+            Hinzu(aus, *f, TFarbrolle::Lexikon);
+    for (const auto &f : satz.formen)
+        if (!f->ausLexikon)
+            Hinzu(aus, *f, TFarbrolle::Analysiert);
+}
+
 } // namespace
 
 void Rollenfarben(TFarbrolle rolle, const TConfig &c, TFarbe &vg, TFarbe &hg)
@@ -99,6 +111,10 @@ void Rollenfarben(TFarbrolle rolle, const TConfig &c, TFarbe &vg, TFarbe &hg)
     case TFarbrolle::KNG:
         vg = c.clKNGVg;
         hg = c.clKNG;
+        return;
+    case TFarbrolle::Lexikon:
+        vg = c.clLexikonVg;
+        hg = c.clLexikonHg;
         return;
     }
 }
@@ -189,8 +205,7 @@ std::vector<TFarbbereich> SatzFarben(const std::vector<std::unique_ptr<TContext>
             {s->anfang, s->ende - s->anfang, geklickt ? TFarbrolle::Satz : TFarbrolle::Ausgeblendet, s->satz, false});
         if (!geklickt)
             continue;
-        for (const auto &f : s->formen)
-            Hinzu(aus, *f, TFarbrolle::Analysiert);
+        Analysierte(aus, *s);
         for (const auto &f : s->formen)
             if (!wort.isEmpty() && f->text.toLower() == wort)
                 Hinzu(aus, *f, TFarbrolle::Auswahl);
@@ -199,16 +214,21 @@ std::vector<TFarbbereich> SatzFarben(const std::vector<std::unique_ptr<TContext>
 }
 
 std::vector<TFarbbereich> Uebereinstimmungsfarben(const TContext &satz, const QString &wort, int32_t vokabelId,
-                                                  const TKriterien &k)
+                                                  bool ausLexikon, const TKriterien &k)
 {
     std::vector<TFarbbereich> aus;
     aus.push_back({satz.anfang, satz.ende - satz.anfang, TFarbrolle::Satz, satz.satz, false});
+    // Lexicon words first, so that the vocabulary's colour covers them.
+    for (const auto &f : satz.formen)
+        if (f->ausLexikon && f->text.toLower() != wort)
+            Hinzu(aus, *f, TFarbrolle::Lexikon);
     // S in the order of the identifiers' decimal text, without repeats.
     std::set<QString> sText;
     for (const auto &f : satz.formen) {
         const bool istWort = f->text.toLower() == wort;
-        Hinzu(aus, *f, istWort ? TFarbrolle::Auswahl : TFarbrolle::Analysiert);
-        if (istWort && f->vokabelId == vokabelId)
+        if (istWort || !f->ausLexikon)
+            Hinzu(aus, *f, istWort ? TFarbrolle::Auswahl : TFarbrolle::Analysiert);
+        if (istWort && f->vokabelId == vokabelId && f->ausLexikon == ausLexikon)
             sText.insert(QString::number(f->formId));
     }
     std::vector<int32_t> s;

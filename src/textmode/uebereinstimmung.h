@@ -11,8 +11,9 @@ namespace lexovita {
 
 // The colour pairs of the text editor, named after their settings
 // (clNormal..., clAusgeblendet..., the clicked sentence, clAnalysiert...,
-// clSel..., and the seven agreement colours clK ... clKNG).
-enum class TFarbrolle { Normal, Ausgeblendet, Satz, Analysiert, Auswahl, K, N, G, KN, NG, KG, KNG };
+// clSel..., and the seven agreement colours clK ... clKNG), and a word
+// known only through the large lexicon (clLexikon...).
+enum class TFarbrolle { Normal, Ausgeblendet, Satz, Analysiert, Auswahl, K, N, G, KN, NG, KG, KNG, Lexikon };
 
 // The text colour and background of a role, from the settings.
 void Rollenfarben(TFarbrolle rolle, const TConfig &c, TFarbe &vordergrund, TFarbe &hintergrund);
@@ -65,14 +66,15 @@ bool Uebereinstimmungsfarbe(const TUebereinstimmung &u, const TKriterien &k, TFa
 std::vector<TFarbbereich> Zusammenfassen(std::vector<TFarbbereich> bereiche);
 
 // A click on sentence `satz`: every other sentence faded, the clicked one in
-// the sentence colours, its analysed words marked, and the results whose
-// text is `wort` (lower-cased) as the clicked word.
+// the sentence colours, its analysed words marked (a word with lexicon
+// results only in the lexicon colour), and the results whose text is `wort`
+// (lower-cased) as the clicked word.
 std::vector<TFarbbereich> SatzFarben(const std::vector<std::unique_ptr<TContext>> &saetze, int satz,
                                      const QString &wort);
 
 // The agreement colouring of one sentence for the clicked word and the
-// entry chosen for it.
+// entry (or lexicon lemma) chosen for it, over the results of both stores.
 std::vector<TFarbbereich> Uebereinstimmungsfarben(const TContext &satz, const QString &wort, int32_t vokabelId,
-                                                  const TKriterien &k);
+                                                  bool ausLexikon, const TKriterien &k);
 
 } // namespace lexovita

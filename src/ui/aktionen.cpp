@@ -44,6 +44,7 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
 
         {"actTextanalyse", QStringLiteral("&Modus \"Textanalyse\""), K(QStringLiteral("Ctrl+T")), "Text", "Tools",
          false},
+        {"actLaengen", QStringLiteral("Län&gen einblenden"), K(), "Text", nullptr, false},
         {"actAusschneiden", QStringLiteral("&Ausschneiden"), K(QStringLiteral("Ctrl+X")), "Text", nullptr, true},
         {"actKopieren", QStringLiteral("&Kopieren"), K(QStringLiteral("Ctrl+C")), "Text", nullptr, false},
         {"actEinfuegen", QStringLiteral("&Einfügen"), K(QStringLiteral("Ctrl+V")), "Text", nullptr, false},

@@ -83,6 +83,7 @@ const TElement kElemente[] = {
     {"Kasus-Genus-Kongruenz (Analysemodus)", &TConfig::clKG, &TConfig::clKGVg},
     {"Numerus-Genus-Kongruenz (Analysemodus)", &TConfig::clNG, &TConfig::clNGVg},
     {"Kasus-Numerus-Genus-Kongruenz (Analysemodus)", &TConfig::clKNG, &TConfig::clKNGVg},
+    {"Wort nur im Lexikon (Analysemodus)", &TConfig::clLexikonHg, &TConfig::clLexikonVg},
 };
 
 // The preview: pieces of a Latin text, each drawn in one element's colours.
@@ -114,7 +115,7 @@ const struct {
     {", ", 2},
     {"quod", 7},
     {" ", 2},
-    {"fere", 3},
+    {"fere", 12},
     {" ", 2},
     {"cotidianis", 11},
     {" ", 2},

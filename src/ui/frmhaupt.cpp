@@ -93,6 +93,7 @@ void TfrmHaupt::AktionenAnlegen()
         m_aktionen.insert(a->objectName(), a);
     }
     Aktion(QStringLiteral("actTextanalyse"))->setCheckable(true);
+    Aktion(QStringLiteral("actLaengen"))->setCheckable(true);
     // Entry-list keys must not fire while the user types in a text field.
     for (const char *n : {"actVokabelEntfernen", "actVokabelHinzufuegen"})
         Aktion(QString::fromLatin1(n))->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -452,6 +453,9 @@ void TfrmHaupt::TextCursorGeaendert()
     Aktivieren("actWortNachschlagen", hatWort);
     if (hatWort)
         btnAnalyse->setFixedWidth(btnAnalyse->fontMetrics().horizontalAdvance(wort) + 40);
+    // The readings of an unmarked word, for those who move by keyboard.
+    if (const QString hinweis = LaengenHinweis(c.position()); !hinweis.isEmpty())
+        statusBar()->showMessage(QString(hinweis).replace(QLatin1Char('\n'), QStringLiteral("; ")));
 }
 
 void TfrmHaupt::AuswahlZeigen(bool zeigen)

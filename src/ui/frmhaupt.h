@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/lektionssitzung.h"
+#include "app/textmodus.h"
 #include "textmode/uebereinstimmung.h"
 #include "ui/frmlehrbuchverwaltung.h"
 
@@ -20,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QComboBox;
 class QTabBar;
+class QTextDocument;
 class QTabWidget;
 class QTextEdit;
 class QToolBar;
@@ -169,7 +171,13 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     // empties it.
     void WortkontextZuLektion(const TLektion *lektion);
     void WortkontextGewaehlt();
-    void VokabelbaumZeigen(int32_t id);
+    void VokabelbaumZeigen(int32_t id, bool ausLexikon);
+    void WortkontextHinzufuegen();
+    // "Längen einblenden": the analysed text with its lengths in a document
+    // of its own, shown in the read-only editor; the lesson's document stays
+    // as it is and comes back when the display ends.
+    void LaengenZeigen(bool an);
+    QString LaengenHinweis(int position) const;
     void Nachschlagen(const QString &wort);
     void WortNachschlagen();
     void ZeilenabstandAnwenden();
@@ -204,6 +212,11 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     QHash<QString, QAction *> m_aktionen;
     bool m_ersteAnzeige = true;
     bool m_zeigtLektion = false; // the window fills the editors: not a change by the user
+    // While the lengths are shown: the lesson's document, its owner, and the
+    // readings of the words left unmarked.
+    QTextDocument *m_lektionsDokument = nullptr;
+    QObject *m_lektionsDokumentEigner = nullptr;
+    std::vector<TLaengenansicht::THinweis> m_laengenHinweise;
 
   public:
     // Widgets, named as the other windows and the tests refer to them.

@@ -311,7 +311,8 @@ void TfrmHaupt::AktionenVerbinden()
     connect(PlusMemo1, &QTextEdit::cursorPositionChanged, this, &TfrmHaupt::TextCursorGeaendert);
     // The editors are bound to the session's lesson: every change goes there at once.
     connect(PlusMemo1, &QTextEdit::textChanged, this, [this] {
-        if (!m_zeigtLektion)
+        // The lengths display is never the lesson's text.
+        if (!m_zeigtLektion && !m_lektionsDokument)
             Sitzung().TextSetzen(PlusMemo1->toPlainText());
     });
     connect(memNotizen, &QPlainTextEdit::textChanged, this, [this] {
@@ -465,6 +466,7 @@ void TfrmHaupt::TextNeu()
     const TLektion *l = AktuelleLektion();
     if (!l)
         return;
+    LaengenZeigen(false);
     m_zeigtLektion = true;
     PlusMemo1->setPlainText(l->text.join(QLatin1Char('\n')));
     ZeilenabstandAnwenden();

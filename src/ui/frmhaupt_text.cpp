@@ -15,15 +15,19 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace lexovita {
@@ -33,6 +37,14 @@ namespace {
 QColor Farbe(TFarbe f)
 {
     return QColor::fromRgb(FarbeAlsRgb(f));
+}
+
+// Column 0 of a word-list row carries whether it is a lexicon lemma.
+constexpr int kLexikonRolle = Qt::UserRole + 1;
+
+bool AusLexikon(const QTreeWidgetItem *zeile)
+{
+    return zeile->data(0, kLexikonRolle).toBool();
 }
 
 } // namespace
@@ -58,20 +70,19 @@ void TfrmHaupt::TextmodusVerbinden()
     });
     connect(btnAnalyse, &QPushButton::clicked, this, &TfrmHaupt::WortNachschlagen);
     connect(Aktion(QStringLiteral("actWortNachschlagen")), &QAction::triggered, this, &TfrmHaupt::WortNachschlagen);
-    connect(Aktion(QStringLiteral("actHinzufuegen")), &QAction::triggered, this, [this] {
-        const QList<QTreeWidgetItem *> sel = lvwWortkontext->selectedItems();
-        if (sel.size() == 1)
-            Ausfuehren(new TVokabelAnhaengenBefehl(Sitzung(), sel.first()->text(2).toInt()));
-    });
+    connect(Aktion(QStringLiteral("actHinzufuegen")), &QAction::triggered, this, &TfrmHaupt::WortkontextHinzufuegen);
+    connect(Aktion(QStringLiteral("actLaengen")), &QAction::toggled, this, &TfrmHaupt::LaengenZeigen);
     connect(lvwWortkontext, &QTreeWidget::itemSelectionChanged, this, &TfrmHaupt::WortkontextGewaehlt);
     connect(lvwWortkontext, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *it) {
-        if (!it->text(2).isEmpty()) // not the "nicht gefunden" row
+        // Not the "nicht gefunden" row; a lexicon lemma is no entry yet.
+        if (!it->text(2).isEmpty() && !AusLexikon(it))
             TfrmVokabeleigenschaften::Zeigen(this, m_kern, it->text(2).toInt());
     });
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         connect(b, &QAbstractButton::clicked, this, &TfrmHaupt::WortkontextGewaehlt);
     PlusMemo1->viewport()->installEventFilter(this);
     Aktivieren("actHinzufuegen", false);
+    Aktivieren("actLaengen", false);
 }
 
 bool TfrmHaupt::TextKlick(QObject *obj, QEvent *event)
@@ -79,6 +90,16 @@ bool TfrmHaupt::TextKlick(QObject *obj, QEvent *event)
     // Filters are installed while the pages are still being built.
     if (!m_textmodus || obj != PlusMemo1->viewport())
         return false;
+    if (event->type() == QEvent::ToolTip && m_lektionsDokument) {
+        // An unmarked word of the lengths display lists its readings.
+        const auto *h = static_cast<QHelpEvent *>(event);
+        const QString hinweis = LaengenHinweis(PlusMemo1->cursorForPosition(h->pos()).position());
+        if (hinweis.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(h->globalPos(), hinweis, PlusMemo1->viewport());
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick && m_textmodus->Zustand() == TS_EINGABE) {
         WortNachschlagen();
         return false;
@@ -117,6 +138,11 @@ void TfrmHaupt::TextmodusZeigen()
     cmdAnalyseAbbrechen->setVisible(laeuft);
     PlusMemo1->setReadOnly(zustand != TS_EINGABE);
     const bool analysiert = zustand == TS_ANALYSIERT;
+    // The lengths come from the analysis, and the text is read-only only
+    // while it stands: leaving it ends the display.
+    if (!analysiert)
+        LaengenZeigen(false);
+    Aktivieren("actLaengen", analysiert);
     for (QWidget *w : std::initializer_list<QWidget *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         w->setEnabled(analysiert);
     PlusMemo1->viewport()->setCursor(analysiert ? Qt::PointingHandCursor : Qt::IBeamCursor);
@@ -127,7 +153,8 @@ void TfrmHaupt::TextmodusZeigen()
         const TLektion *l = AktuelleLektion();
         Einfaerben({{0, l ? static_cast<int>(l->TextAlsString().size()) : 0, TFarbrolle::Ausgeblendet, 0, false}});
     } else if (analysiert) {
-        lblModus->setText(QStringLiteral("Analyse-Modus"));
+        lblModus->setText(m_lektionsDokument ? QStringLiteral("Analyse-Modus (mit Längen)")
+                                             : QStringLiteral("Analyse-Modus"));
         m_grundfarben = m_textmodus->Klick(0, 0);
         Einfaerben(m_grundfarben);
     } else {
@@ -196,8 +223,18 @@ void TfrmHaupt::WortkontextFuellen()
         const QSignalBlocker sperre(lvwWortkontext);
         lvwWortkontext->clear();
         tvwVokabeln->clear();
-        for (const TWortkontextZeile &z : m_textmodus->Wortkontext())
-            lvwWortkontext->addTopLevelItem(new QTreeWidgetItem({z.vokabel, z.wortart, QString::number(z.id)}));
+        for (const TWortkontextZeile &z : m_textmodus->Wortkontext()) {
+            auto *zeile = new QTreeWidgetItem({z.vokabel, z.wortart, QString::number(z.id)});
+            zeile->setData(0, kLexikonRolle, z.ausLexikon);
+            if (z.ausLexikon)
+                zeile->setToolTip(0,
+                                  QStringLiteral("Aus dem Lexikon: „Vokabel zu Lektion hinzufügen“ macht daraus eine "
+                                                 "eigene Vokabel."));
+            lvwWortkontext->addTopLevelItem(zeile);
+        }
+        // Key forms are long; "(Lexikon)" at their end must stay readable.
+        if (hat)
+            lvwWortkontext->resizeColumnToContents(0);
         // An empty list would look like nothing happened; the row says why
         // and cannot be chosen.
         if (!hat) {
@@ -233,20 +270,123 @@ void TfrmHaupt::WortkontextGewaehlt()
     if (sel.size() != 1)
         return;
     const int32_t id = sel.first()->text(2).toInt();
+    const bool lexikon = AusLexikon(sel.first());
     if (m_textmodus->Zustand() == TS_ANALYSIERT && !m_textmodus->GeklicktesWort().isEmpty()) {
         const TKriterien k{chkKasus->isChecked(), chkNumerus->isChecked(), chkGenus->isChecked(), optOder->isChecked()};
         // The other sentences keep the colours of the click.
         std::vector<TFarbbereich> farben = m_grundfarben;
-        for (const TFarbbereich &b : m_textmodus->Uebereinstimmung(id, k))
+        for (const TFarbbereich &b : m_textmodus->Uebereinstimmung(id, lexikon, k))
             farben.push_back(b);
         Einfaerben(farben);
     }
-    VokabelbaumZeigen(id);
+    VokabelbaumZeigen(id, lexikon);
 }
 
-void TfrmHaupt::VokabelbaumZeigen(int32_t id)
+void TfrmHaupt::VokabelbaumZeigen(int32_t id, bool ausLexikon)
 {
-    AnalyseBaum(tvwVokabeln, m_textmodus->Vokabel(id), m_textmodus->ErgebnisseVon(id));
+    AnalyseBaum(tvwVokabeln, m_textmodus->Vokabel(id, ausLexikon), m_textmodus->ErgebnisseVon(id, ausLexikon));
+    if (QTreeWidgetItem *kopf = tvwVokabeln->topLevelItem(0); kopf && ausLexikon)
+        kopf->setText(0, kopf->text(0) + QStringLiteral(" (Lexikon)"));
+}
+
+void TfrmHaupt::WortkontextHinzufuegen()
+{
+    const QList<QTreeWidgetItem *> sel = lvwWortkontext->selectedItems();
+    if (sel.size() != 1)
+        return;
+    int32_t id = sel.first()->text(2).toInt();
+    if (AusLexikon(sel.first())) {
+        // The lemma becomes an entry first (an existing one is offered);
+        // from then on the list and the analysed text name that entry.
+        id = m_textmodus->LexikonUebernehmen(id);
+        if (id <= 0)
+            return;
+        if (m_textmodus->Zustand() == TS_ANALYSIERT && !m_textmodus->GeklicktesWort().isEmpty())
+            m_grundfarben = m_textmodus->Klickfarben();
+        WortkontextFuellen();
+        for (int i = 0; i < lvwWortkontext->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *zeile = lvwWortkontext->topLevelItem(i);
+            if (!AusLexikon(zeile) && zeile->text(2).toInt() == id)
+                lvwWortkontext->setCurrentItem(zeile);
+        }
+    }
+    Ausfuehren(new TVokabelAnhaengenBefehl(Sitzung(), id));
+}
+
+void TfrmHaupt::LaengenZeigen(bool an)
+{
+    QAction *aktion = Aktion(QStringLiteral("actLaengen"));
+    const bool vorher = m_lektionsDokument != nullptr;
+    // Both documents hold the same characters: the caret keeps its place.
+    const int caret = PlusMemo1->textCursor().position();
+    if (an && !m_lektionsDokument) {
+        const TLaengenansicht ansicht = m_textmodus->Laengen();
+        if (ansicht.text.isEmpty()) {
+            const QSignalBlocker sperre(aktion);
+            aktion->setChecked(false);
+            return;
+        }
+        // The editor's plain text: one line break per line, none at the end.
+        QString text = ansicht.text;
+        text.remove(QLatin1Char('\r'));
+        if (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
+        auto *anzeige = new QTextDocument(this);
+        anzeige->setDefaultFont(PlusMemo1->document()->defaultFont());
+        anzeige->setPlainText(text);
+        // The editor deletes a document it owns when given another: the
+        // lesson's is kept aside until the display ends.
+        m_lektionsDokument = PlusMemo1->document();
+        m_lektionsDokumentEigner = m_lektionsDokument->parent();
+        m_lektionsDokument->setParent(this);
+        m_laengenHinweise = ansicht.hinweise;
+        m_zeigtLektion = true;
+        PlusMemo1->setExtraSelections({}); // they point into the document shown so far
+        PlusMemo1->setDocument(anzeige);
+        PlusMemo1->setReadOnly(true);
+        m_zeigtLektion = false;
+        ZeilenabstandAnwenden();
+        statusBar()->showMessage(QStringLiteral("%1 Wörter mit Längen, %2 ohne eindeutige Länge")
+                                     .arg(ansicht.markiert)
+                                     .arg(ansicht.hinweise.size()));
+    } else if (!an && m_lektionsDokument) {
+        QTextDocument *anzeige = PlusMemo1->document();
+        m_zeigtLektion = true;
+        PlusMemo1->setExtraSelections({});
+        PlusMemo1->setDocument(m_lektionsDokument);
+        m_zeigtLektion = false;
+        m_lektionsDokument->setParent(m_lektionsDokumentEigner);
+        m_lektionsDokument = nullptr;
+        m_laengenHinweise.clear();
+        delete anzeige;
+    }
+    {
+        const QSignalBlocker sperre(aktion);
+        aktion->setChecked(m_lektionsDokument != nullptr);
+    }
+    if (vorher != (m_lektionsDokument != nullptr)) {
+        QTextCursor c(PlusMemo1->document());
+        c.setPosition(std::min(caret, PlusMemo1->document()->characterCount() - 1));
+        PlusMemo1->setTextCursor(c);
+    }
+    if (vorher != (m_lektionsDokument != nullptr) && m_textmodus->Zustand() == TS_ANALYSIERT) {
+        lblModus->setText(m_lektionsDokument ? QStringLiteral("Analyse-Modus (mit Längen)")
+                                             : QStringLiteral("Analyse-Modus"));
+        // The painted ranges belong to the document that was shown.
+        FarbenErneuern();
+    }
+}
+
+QString TfrmHaupt::LaengenHinweis(int position) const
+{
+    const TLektion *l = m_lektionsDokument ? AktuelleLektion() : nullptr;
+    if (!l)
+        return {};
+    const int offset = TextOffset(l->TextAlsString(), position);
+    for (const TLaengenansicht::THinweis &h : m_laengenHinweise)
+        if (offset >= h.anfang && offset <= h.anfang + h.laenge) // the caret may stand right after it
+            return h.text;
+    return {};
 }
 
 void TfrmHaupt::Nachschlagen(const QString &wort)

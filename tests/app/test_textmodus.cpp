@@ -68,7 +68,7 @@ TEST_F(Textmodus, AnAnalysedTextAnswersClicksWithTheWordsEntriesAndAgreementColo
             EXPECT_EQ(f.rolle, TFarbrolle::Ausgeblendet); // other sentences only faded
         }
     bool puerKng = false;
-    for (const TFarbbereich &f : modus.Uebereinstimmung(bonus, TKriterien{}))
+    for (const TFarbbereich &f : modus.Uebereinstimmung(bonus, false, TKriterien{}))
         puerKng |= f.anfang == 0 && f.rolle == TFarbrolle::KNG;
     EXPECT_TRUE(puerKng);
 

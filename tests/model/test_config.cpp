@@ -200,8 +200,8 @@ TEST_F(ConfigTest, SavingAfterLoadingDefaultsWritesEveryValueButTheReadOnlyForeg
     c.EinstellungenLaden(QStringLiteral("/x"));
     c.EinstellungenSpeichern();
     const QStringList keys = AlleSchluessel();
-    // 5 root values, 18 colours, 21 drill and 4 repetition values, 8 editor and 4 layout values.
-    EXPECT_EQ(keys.size(), 5 + 18 + 21 + 4 + 8 + 4);
+    // 5 root values, 20 colours, 21 drill and 4 repetition values, 8 editor and 4 layout values.
+    EXPECT_EQ(keys.size(), 5 + 20 + 21 + 4 + 8 + 4);
     for (const char *vg : {"clKNGVg", "clKNVg", "clKGVg", "clNGVg", "clKVg", "clNVg", "clGVg", "clSatzVg"})
         EXPECT_FALSE(keys.contains(QStringLiteral("3.0/Colors/") + QLatin1String(vg))) << vg;
     EXPECT_TRUE(keys.contains(QStringLiteral("3.0/LehrbuchID")));

@@ -100,7 +100,7 @@ std::unique_ptr<TContext> Satz()
 TEST(Uebereinstimmung, ChoosingAnEntryColoursTheWordsThatAgreeWithIt)
 {
     const auto satz = Satz();
-    const auto farben = Uebereinstimmungsfarben(*satz, QStringLiteral("bonus"), 2, TKriterien{});
+    const auto farben = Uebereinstimmungsfarben(*satz, QStringLiteral("bonus"), 2, false, TKriterien{});
     // The sentence first, then every word as analysed or clicked, then agreement on top.
     ASSERT_FALSE(farben.empty());
     EXPECT_EQ(farben[0], (TFarbbereich{10, 31, TFarbrolle::Satz, 2, false}));

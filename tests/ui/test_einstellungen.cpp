@@ -6,6 +6,7 @@
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "store/datenmanager.h"
+#include "store/lexikon.h"
 #include "ui/frmeinstellungen.h"
 #include "ui/frmhaupt.h"
 #include "ui_hilfe.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -142,6 +144,47 @@ class TestEinstellungen : public QObject {
     }
     // The page "Lexikon" imports from the sources it names, as a job whose
     // end it reports; without sources it says why and keeps the lexicon.
+    // The lexicon colour is one of the text elements: chosen there and
+    // confirmed, it is stored and paints the analysed words only the lexicon knows.
+    void TheLexiconColourIsATextElementAndPaintsLexiconWords()
+    {
+        QVERIFY(
+            LexikonImportieren(*m_u->dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN))).lemmata >
+            0);
+        {
+            TfrmEinstellungen f(*m_u->kern, QString(), m_fenster);
+            const auto zeilen =
+                f.lstElemente->findItems(QStringLiteral("Wort nur im Lexikon (Analysemodus)"), Qt::MatchExactly);
+            QCOMPARE(zeilen.size(), 1);
+            f.lstElemente->setCurrentItem(zeilen.first());
+            QCOMPARE(f.clrVg->text(), QStringLiteral("#4F6D8A")); // the muted default
+            f.FarbeSetzen(true, QColor(0x8B, 0x45, 0x13));
+            QCOMPARE(FarbeAlsRgb(m_u->config->clLexikonVg), 0x4F6D8Au); // a copy until OK
+            f.btnOK->click();
+        }
+        QCOMPARE(FarbeAlsRgb(m_u->config->clLexikonVg), 0x8B4513u);
+        TConfig gespeichert(m_u->Ini());
+        gespeichert.EinstellungenLaden();
+        QCOMPARE(FarbeAlsRgb(gespeichert.clLexikonVg), 0x8B4513u);
+
+        // "Rex" and "dominum" only the lexicon knows: a click on "dominum"
+        // paints "Rex" in the chosen colour.
+        m_fenster->pgcSeiten->setCurrentIndex(1);
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Rex dominum amat."));
+        m_fenster->Aktion(QStringLiteral("actTextanalyse"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
+        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        c.setPosition(6);
+        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {},
+                          m_fenster->PlusMemo1->cursorRect(c).center());
+        QColor rex;
+        for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+            if (s.cursor.selectionStart() == 0 && s.cursor.selectionEnd() == 3)
+                rex = s.format.foreground().color();
+        QCOMPARE(rex, QColor(0x8B, 0x45, 0x13));
+        Bild(m_fenster, QStringLiteral("lexikonfarbe.png"));
+    }
+
     void TheLexiconPageImportsAndSaysWhyItCannot()
     {
         TfrmEinstellungen f(*m_u->kern, QString(), m_fenster);

@@ -9,6 +9,7 @@
 #include "model/rueckfrage.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
+#include "store/lexikon.h"
 #include "store/vokabelspeicher.h"
 #include "ui/frameauswahl.h"
 #include "ui/frmeinstellungen.h"
@@ -817,6 +818,93 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(m_fenster->lvwWortkontext->topLevelItemCount(), 0);
         QVERIFY(m_fenster->cmbSuchen->currentText().isEmpty());
         QVERIFY(m_fenster->Textmodus().Wortkontext().empty());
+    }
+
+    // With the lexicon imported, the look-up and the analysed text show the
+    // lemmas the vocabulary lacks, marked as such; adding one makes it an
+    // entry (the add undoable), and "Längen einblenden" shows the text with
+    // the lengths its analysis decides without ever storing them.
+    void theLexiconAnswersOnTheTextPageAndItsLemmasBecomeEntries()
+    {
+        QVERIFY(
+            LexikonImportieren(*m_u->dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN))).lemmata >
+            0);
+        m_fenster->pgcSeiten->setCurrentIndex(1);
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Rex rosam amo. Rosa bona."));
+        const TLektion *lektion = m_fenster->AktuelleLektion();
+        const QString gespeichert = lektion->TextAlsString();
+
+        m_fenster->cmbSuchen->setEditText(QStringLiteral("rosam"));
+        QTest::keyClick(m_fenster->cmbSuchen->lineEdit(), Qt::Key_Return);
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("rosa, rosāe, f. (Lexikon)")});
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 1), QStringList{QStringLiteral("Substantiv")});
+        QStringList baum;
+        for (QTreeWidgetItemIterator it(m_fenster->tvwVokabeln); *it; ++it)
+            baum << (*it)->text(0);
+        QVERIFY2(baum.contains(QStringLiteral("Rose")) && baum.contains(QStringLiteral("Akkusativ Sg.")),
+                 qPrintable(baum.join(QLatin1Char('|'))));
+        Bild(m_fenster, QStringLiteral("nachschlagen-lexikon.png"));
+        QAction *hinzu = m_fenster->Aktion(QStringLiteral("actHinzufuegen"));
+        QVERIFY(hinzu->isEnabled());
+        hinzu->trigger();
+        QCOMPARE(lektion->Anzahl(), 1);
+        const int32_t rosa = lektion->vokabeln[0]->id;
+        QVERIFY(rosa > 0);
+        QCOMPARE(lektion->vokabeln[0]->vokabel, QStringLiteral("rosa"));
+        // From now on the row is the entry, and a look-up finds the entry only.
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("rosa")});
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 2), QStringList{QString::number(rosa)});
+        m_fenster->Aktion(QStringLiteral("actVokabelRueckgaengig"))->trigger();
+        QCOMPARE(lektion->Anzahl(), 0);
+        QTest::keyClick(m_fenster->cmbSuchen->lineEdit(), Qt::Key_Return);
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("rosa")});
+
+        // Analysed: in the clicked sentence a word only the lexicon knows has
+        // its own colour, the vocabulary's words theirs.
+        QAction *modus = m_fenster->Aktion(QStringLiteral("actTextanalyse"));
+        QAction *laengen = m_fenster->Aktion(QStringLiteral("actLaengen"));
+        QVERIFY(!laengen->isEnabled());
+        modus->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
+        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        c.setPosition(11);
+        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {},
+                          m_fenster->PlusMemo1->cursorRect(c).center());
+        QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("amo"));
+        auto vordergrundBei = [&](int position) {
+            QColor farbe;
+            for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+                if (s.cursor.selectionStart() == position && s.cursor.selectionEnd() > position)
+                    farbe = s.format.foreground().color();
+            return farbe;
+        };
+        QCOMPARE(vordergrundBei(0), QColor::fromRgb(FarbeAlsRgb(m_u->config->clLexikonVg)));
+        QCOMPARE(vordergrundBei(4), QColor::fromRgb(FarbeAlsRgb(m_u->config->clAnalysiertVg)));
+
+        // The lengths: one length shown, readings that differ in the hint.
+        QVERIFY(laengen->isEnabled());
+        laengen->trigger();
+        QVERIFY(laengen->isChecked());
+        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Rēx rosam amō. Rosa bona."));
+        QVERIFY(m_fenster->PlusMemo1->isReadOnly());
+        QCOMPARE(vordergrundBei(0), QColor::fromRgb(FarbeAlsRgb(m_u->config->clLexikonVg)));
+        c = m_fenster->PlusMemo1->textCursor();
+        c.setPosition(17);
+        m_fenster->PlusMemo1->setTextCursor(c);
+        const QString hinweis = m_fenster->statusBar()->currentMessage();
+        QVERIFY2(hinweis.contains(QStringLiteral("Rosa: ")) && hinweis.contains(QStringLiteral("Rosā: ")),
+                 qPrintable(hinweis));
+        Bild(m_fenster, QStringLiteral("laengen-eingeblendet.png"));
+        QCOMPARE(lektion->TextAlsString(), gespeichert);
+        // Back to entry mode: the lesson's own text, editable, display off.
+        modus->trigger();
+        QVERIFY(!laengen->isChecked() && !laengen->isEnabled());
+        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Rex rosam amo. Rosa bona."));
+        QVERIFY(!m_fenster->PlusMemo1->isReadOnly());
+        QCOMPARE(m_fenster->PlusMemo1->textCursor().position(), 17);
+        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_End);
+        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral(" Amo."));
+        QCOMPARE(lektion->TextAlsString(), QStringLiteral("Rex rosam amo. Rosa bona. Amo.\r\n"));
     }
 
     void theDictionaryListsHeadwordsShowsTheChosenEntryAndAddsItToTheLesson()
