@@ -189,9 +189,9 @@ void BM_WoerterbuchBlaettern(benchmark::State &state)
         fenster.edtSuchen->clear();
         Zeichnen();
         state.ResumeTiming();
-        fenster.DBGrid->scrollToBottom();
+        fenster.lstWoerter->scrollToBottom();
         Zeichnen();
-        zeilen = fenster.DBGrid->model()->rowCount();
+        zeilen = fenster.lstWoerter->model()->rowCount();
     }
     state.counters["Zeilen"] = zeilen;
 }

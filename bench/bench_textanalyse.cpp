@@ -113,12 +113,12 @@ void Bilder(TfrmHaupt &fenster, const QString &name)
         return;
     fenster.resize(1280, 800);
     fenster.pgcSeiten->setCurrentIndex(1);
-    QTextCursor c(fenster.PlusMemo1->document());
+    QTextCursor c(fenster.edtText->document());
     c.setPosition(8);
-    const QPoint p = fenster.PlusMemo1->cursorRect(c).center();
-    QMouseEvent klick(QEvent::MouseButtonRelease, p, fenster.PlusMemo1->viewport()->mapToGlobal(p), Qt::LeftButton,
+    const QPoint p = fenster.edtText->cursorRect(c).center();
+    QMouseEvent klick(QEvent::MouseButtonRelease, p, fenster.edtText->viewport()->mapToGlobal(p), Qt::LeftButton,
                       Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(fenster.PlusMemo1->viewport(), &klick);
+    QCoreApplication::sendEvent(fenster.edtText->viewport(), &klick);
     QCoreApplication::processEvents();
     fenster.grab().save(QDir(ordner).filePath(name));
 }
@@ -140,7 +140,7 @@ void BM_TextmodusMitLexikon(benchmark::State &state)
     fenster.show();
     while (!bereit)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    fenster.PlusMemo1->setPlainText(u.text);
+    fenster.edtText->setPlainText(u.text);
     qint64 laengste = 0, laengen = 0, wahl = 0;
     for (auto _ : state) {
         QElapsedTimer uhr;
@@ -206,7 +206,7 @@ void BM_TextmodusImHauptfenster(benchmark::State &state)
     fenster.show();
     while (!bereit)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    fenster.PlusMemo1->setPlainText(u.text);
+    fenster.edtText->setPlainText(u.text);
     qint64 laengste = 0;
     for (auto _ : state) {
         QElapsedTimer uhr;

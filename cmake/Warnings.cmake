@@ -9,3 +9,14 @@ function(lexovita_target_defaults target)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
 endfunction()
+
+# The program's own libraries and binaries, stricter than tests and benchmarks:
+# no implicit conversion of a char string to QString (every literal says its
+# encoding), no narrowing between signal and slot arguments, and no hidden
+# name, base without virtual destructor or hidden overload, each a bug waiting
+# for the next edit.
+function(lexovita_product_defaults target)
+  lexovita_target_defaults(${target})
+  target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+  target_compile_options(${target} PRIVATE -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual)
+endfunction()

@@ -10,7 +10,7 @@ PACKAGES=(
   libsqlcipher-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libxml2-utils
-  python3 clang-format
+  python3 clang-format clang-tidy
   clang libclang-rt-14-dev
   poppler-utils
   desktop-file-utils appstream file

@@ -727,7 +727,7 @@ void TFormanalyse::StammVerglichenSetzen(int32_t id, uint64_t bloecke)
     if (id == kFrei)
         return;
     const size_t maske = stammVerglichen_.size() - 1;
-    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+    for (size_t i = size_t(uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
         auto &[schluessel, wert] = stammVerglichen_[i];
         if (schluessel == id || schluessel == kFrei) {
             schluessel = id;
@@ -742,7 +742,7 @@ uint64_t TFormanalyse::StammVerglichen(int32_t id) const
     if (id == kFrei || stammVerglichen_.empty())
         return 0;
     const size_t maske = stammVerglichen_.size() - 1;
-    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+    for (size_t i = size_t(uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
         if (stammVerglichen_[i].first == id)
             return stammVerglichen_[i].second;
         if (stammVerglichen_[i].first == kFrei)
@@ -755,7 +755,7 @@ bool TFormanalyse::Gesehen(int32_t id)
     if (id == kFrei) // cannot be stored; such a row is simply not skipped
         return false;
     const size_t maske = gesehen_.size() - 1;
-    for (size_t i = (uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
+    for (size_t i = size_t(uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
         if (gesehen_[i] == id)
             return true;
         if (gesehen_[i] == kFrei) {

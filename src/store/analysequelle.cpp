@@ -320,7 +320,7 @@ void TAnalysequelle::TAnfangsindex::Aufbauen(const std::vector<T> &feld, TextFn 
         erweitern(eins[size_t(a)], i);
         const int b = t.size() < 2 ? -1 : Buchstabe(t[1]);
         if (b >= 0)
-            erweitern(zwei[size_t(a * kBuchstaben + b)], i);
+            erweitern(zwei[size_t(a) * kBuchstaben + size_t(b)], i);
     }
 }
 
@@ -336,7 +336,7 @@ bool TAnalysequelle::TAnfangsindex::Bereich(QStringView anfang, qsizetype laenge
     const int b = anfang.size() < 2 ? -1 : Buchstabe(anfang[1]);
     if (b < 0)
         return false;
-    std::tie(von, bis) = zwei[size_t(a * kBuchstaben + b)];
+    std::tie(von, bis) = zwei[size_t(a) * kBuchstaben + size_t(b)];
     return true;
 }
 

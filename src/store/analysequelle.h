@@ -132,7 +132,7 @@ class TAnalysequelle : public IAnalysequelle, private ITeilhaber {
     struct TAnfangsindex {
         static constexpr int kBuchstaben = 26;
         std::array<std::pair<uint32_t, uint32_t>, kBuchstaben> eins{};
-        std::array<std::pair<uint32_t, uint32_t>, kBuchstaben * kBuchstaben> zwei{};
+        std::array<std::pair<uint32_t, uint32_t>, size_t(kBuchstaben) * kBuchstaben> zwei{};
         template <typename T, typename TextFn> void Aufbauen(const std::vector<T> &feld, TextFn text);
         // The range of the texts beginning with `anfang`'s first one or two
         // letters; false where they are not both a-z (search all then).

@@ -29,7 +29,7 @@ std::optional<TFundstelle> Finden(const QString &text, const QString &muster, in
     const int n = static_cast<int>(muster.size());
     if (n == 0 || n > text.size())
         return std::nullopt;
-    ab = std::clamp<int>(ab, 0, text.size());
+    ab = std::clamp<int>(ab, 0, int(text.size()));
     if (!o.nachOben) {
         for (qsizetype p = text.indexOf(muster, ab, Gross(o)); p >= 0; p = text.indexOf(muster, p + 1, Gross(o)))
             if (!o.ganzeWoerter || GanzesWort(text, int(p), n))

@@ -69,13 +69,13 @@ const std::vector<TAktionsEintrag> &Aktionsliste()
 
         {"actWoerterbuch", QStringLiteral("&Wörterbuch..."), K(QStringLiteral("Ctrl+W")), "Tools", "Tools", false},
         {"actFormenanalyse", QStringLiteral("&Formenanalyse..."), K(QStringLiteral("Ctrl+E")), "Tools", "Tools", false},
-        {"Action2", QStringLiteral("&Numerale..."), K(), "Tools", nullptr, false},
+        {"actNumerale", QStringLiteral("&Numerale..."), K(), "Tools", nullptr, false},
         {"actDBAufraeumen", QStringLiteral("&Datenbank aufräumen"), K(), "Tools", nullptr, true},
         {"actBackup", QStringLiteral("&Backup..."), K(), "Tools", nullptr, false},
         {"actEinstellungen", QStringLiteral("&Einstellungen..."), K(), "Tools", "Tools", true},
 
         {"actHilfe", QStringLiteral("lexovita-&Hilfe..."), K(), "Hilfe", "Hilfe", false},
-        {"Action4", QStringLiteral("Ü&ber lexovita..."), K(), "Hilfe", nullptr, false},
+        {"actUeber", QStringLiteral("Ü&ber lexovita..."), K(), "Hilfe", nullptr, false},
     };
     return liste;
 }

@@ -18,6 +18,7 @@
 #include <QTextTable>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 namespace lexovita {
 
@@ -77,7 +78,7 @@ void TabellenSammeln(QTextFrame *rahmen, QAbstractTextDocumentLayout *layout,
 TDrucksatz::TDrucksatz(const QString &html, const QString &bildOrdner)
     : m_geraet(1, 1, QImage::Format_ARGB32), m_dokument(std::make_unique<QTextDocument>())
 {
-    const int punkteJeMeter = int(kDpi / 0.0254 + 0.5);
+    const int punkteJeMeter = int(std::lround(kDpi / 0.0254));
     m_geraet.setDotsPerMeterX(punkteJeMeter);
     m_geraet.setDotsPerMeterY(punkteJeMeter);
     m_dokument->documentLayout()->setPaintDevice(&m_geraet);

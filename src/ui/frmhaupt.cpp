@@ -222,11 +222,11 @@ void TfrmHaupt::SeiteTextAnlegen()
     auto *seite = new QWidget;
     seite->setObjectName(QStringLiteral("tabText"));
 
-    PlusMemo1 = new QTextEdit(seite);
-    PlusMemo1->setObjectName(QStringLiteral("PlusMemo1"));
-    PlusMemo1->setAccessibleName(QStringLiteral("Lektionstext"));
-    PlusMemo1->setAcceptRichText(false);
-    PlusMemo1->installEventFilter(this);
+    edtText = new QTextEdit(seite);
+    edtText->setObjectName(QStringLiteral("edtText"));
+    edtText->setAccessibleName(QStringLiteral("Lektionstext"));
+    edtText->setAcceptRichText(false);
+    edtText->installEventFilter(this);
 
     lblModus = new QLabel(QStringLiteral("Eingabe-Modus"), seite);
     lblModus->setObjectName(QStringLiteral("lblModus"));
@@ -266,7 +266,7 @@ void TfrmHaupt::SeiteTextAnlegen()
     auto *linksLay = new QVBoxLayout(links);
     linksLay->setContentsMargins(0, 0, 0, 0);
     linksLay->addLayout(modus);
-    linksLay->addWidget(PlusMemo1, 1);
+    linksLay->addWidget(edtText, 1);
 
     // Right side: look-up box, entry tree and the info pages.
     auto *rechts = new QWidget(seite);
@@ -406,34 +406,34 @@ void TfrmHaupt::EditorEinstellungenAnwenden()
     f.setItalic(c->txtStyle & 2);
     f.setUnderline(c->txtStyle & 4);
     f.setStrikeOut(c->txtStyle & 8);
-    PlusMemo1->setFont(f);
+    edtText->setFont(f);
     if (!c->txtUmbruch) {
-        PlusMemo1->setLineWrapMode(QTextEdit::NoWrap);
+        edtText->setLineWrapMode(QTextEdit::NoWrap);
     } else if (c->txtUmbruchZeichen > 0) {
         // Qt's fixed column counts characters and cuts the line wherever the
         // count runs out, inside words too. The width of that many average
         // characters wraps between words instead, and cuts only a word
         // longer than the whole line.
-        const qreal rand = 2 * PlusMemo1->document()->documentMargin();
-        PlusMemo1->setLineWrapMode(QTextEdit::FixedPixelWidth);
-        PlusMemo1->setLineWrapColumnOrWidth(qCeil(QFontMetricsF(f).averageCharWidth() * c->txtUmbruchZeichen + rand));
+        const qreal rand = 2 * edtText->document()->documentMargin();
+        edtText->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        edtText->setLineWrapColumnOrWidth(qCeil(QFontMetricsF(f).averageCharWidth() * c->txtUmbruchZeichen + rand));
     } else {
-        PlusMemo1->setLineWrapMode(QTextEdit::WidgetWidth);
+        edtText->setLineWrapMode(QTextEdit::WidgetWidth);
     }
-    PlusMemo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QTextOption opt = PlusMemo1->document()->defaultTextOption();
+    edtText->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTextOption opt = edtText->document()->defaultTextOption();
     opt.setFlags(c->txtUnsichtbareZeichen
                      ? (QTextOption::ShowTabsAndSpaces | QTextOption::ShowLineAndParagraphSeparators)
                      : QTextOption::Flags());
-    PlusMemo1->document()->setDefaultTextOption(opt);
+    edtText->document()->setDefaultTextOption(opt);
     // Without drops the editor cannot take text dragged within itself.
-    PlusMemo1->setAcceptDrops(c->txtDragDrop);
-    QPalette p = PlusMemo1->palette();
+    edtText->setAcceptDrops(c->txtDragDrop);
+    QPalette p = edtText->palette();
     p.setColor(QPalette::Text, Farbe(c->clNormalVg));
     p.setColor(QPalette::Base, Farbe(c->clNormalHg));
     p.setColor(QPalette::Highlight, Farbe(c->clAusgewaehltHg));
     p.setColor(QPalette::HighlightedText, Farbe(c->clAusgewaehltVg));
-    PlusMemo1->setPalette(p);
+    edtText->setPalette(p);
     if (m_textmodus)
         FarbenErneuern();
     ZeilenabstandAnwenden();
@@ -442,11 +442,11 @@ void TfrmHaupt::EditorEinstellungenAnwenden()
 
 void TfrmHaupt::TextCursorGeaendert()
 {
-    const QTextCursor c = PlusMemo1->textCursor();
+    const QTextCursor c = edtText->textCursor();
     lblZeile->setText(QStringLiteral("Zeile: %1").arg(c.blockNumber() + 1));
     lblSpalte->setText(QStringLiteral("Spalte: %1").arg(c.positionInBlock() + 1));
     // The word at the caret, cut by the lesson's own word delimiters.
-    const QString wort = TLektion::WortAn(PlusMemo1->toPlainText(), c.position());
+    const QString wort = TLektion::WortAn(edtText->toPlainText(), c.position());
     const bool hatWort = !wort.isEmpty();
     btnAnalyse->setText(wort);
     btnAnalyse->setVisible(hatWort);

@@ -228,7 +228,7 @@ class TfrmHaupt : public QMainWindow, private ILektionsdialoge {
     TframeAuswahl *frameAuswahl;
     QToolBar *tbVokabel;
     QMenu *mnuVokabelPopup;
-    QTextEdit *PlusMemo1;
+    QTextEdit *edtText;
     QLabel *lblModus;
     QLabel *lblZeile;
     QLabel *lblSpalte;

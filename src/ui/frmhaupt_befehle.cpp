@@ -242,11 +242,11 @@ void TfrmHaupt::AktionenVerbinden()
     verbinde("actVokabelWiederherstellen", [this] { m_undo->redo(); });
     connect(m_undo, &QUndoGroup::indexChanged, this, &TfrmHaupt::UndoAktualisieren);
     connect(m_undo, &QUndoGroup::activeStackChanged, this, &TfrmHaupt::UndoAktualisieren);
-    verbinde("actAusschneiden", [this] { PlusMemo1->cut(); });
-    verbinde("actKopieren", [this] { PlusMemo1->copy(); });
-    verbinde("actEinfuegen", [this] { PlusMemo1->paste(); });
-    verbinde("actRueckgaengig", [this] { PlusMemo1->undo(); });
-    verbinde("actWiederholen", [this] { PlusMemo1->redo(); });
+    verbinde("actAusschneiden", [this] { edtText->cut(); });
+    verbinde("actKopieren", [this] { edtText->copy(); });
+    verbinde("actEinfuegen", [this] { edtText->paste(); });
+    verbinde("actRueckgaengig", [this] { edtText->undo(); });
+    verbinde("actWiederholen", [this] { edtText->redo(); });
     verbinde("actFormentabelle", [this] {
         if (const TVokabel *v = GewaehlteVokabel())
             TfrmFormentabelle::Zeigen(this, m_kern, *v);
@@ -261,7 +261,7 @@ void TfrmHaupt::AktionenVerbinden()
         };
         fenster.exec();
     });
-    verbinde("Action2", [this] {
+    verbinde("actNumerale", [this] {
         TfrmNumerale fenster(this);
         fenster.exec();
     });
@@ -269,7 +269,7 @@ void TfrmHaupt::AktionenVerbinden()
         TfrmEinstellungen fenster(m_kern, AktuelleLektion() ? AktuelleLektion()->TextAlsString() : QString(), this);
         fenster.exec();
     });
-    verbinde("Action4", [this] { UeberLexovita(); });
+    verbinde("actUeber", [this] { UeberLexovita(); });
     verbinde("actHilfe", [this] { HilfeZeigen(this, 1016); });
 
     connect(btnHinzufuegen, &QPushButton::clicked, this, [this] {
@@ -288,7 +288,7 @@ void TfrmHaupt::AktionenVerbinden()
         if (lvwVokabeln->ZeileBei(pos) < 0)
             return;
         mnuVokabelPopup->clear();
-        const int n = lvwVokabeln->AusgewaehlteZeilen().size();
+        const int n = int(lvwVokabeln->AusgewaehlteZeilen().size());
         auto eintrag = [this](const QString &text, const char *aktion) {
             QAction *a = Aktion(QString::fromLatin1(aktion));
             QAction *p = mnuVokabelPopup->addAction(text, a, &QAction::trigger);
@@ -308,12 +308,12 @@ void TfrmHaupt::AktionenVerbinden()
     connect(lvwVokabeln, &QAbstractItemView::doubleClicked, this,
             [this] { Aktion(QStringLiteral("actEigenschaften"))->trigger(); });
 
-    connect(PlusMemo1, &QTextEdit::cursorPositionChanged, this, &TfrmHaupt::TextCursorGeaendert);
+    connect(edtText, &QTextEdit::cursorPositionChanged, this, &TfrmHaupt::TextCursorGeaendert);
     // The editors are bound to the session's lesson: every change goes there at once.
-    connect(PlusMemo1, &QTextEdit::textChanged, this, [this] {
+    connect(edtText, &QTextEdit::textChanged, this, [this] {
         // The lengths display is never the lesson's text.
         if (!m_zeigtLektion && !m_lektionsDokument)
-            Sitzung().TextSetzen(PlusMemo1->toPlainText());
+            Sitzung().TextSetzen(edtText->toPlainText());
     });
     connect(memNotizen, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_zeigtLektion)
@@ -468,7 +468,7 @@ void TfrmHaupt::TextNeu()
         return;
     LaengenZeigen(false);
     m_zeigtLektion = true;
-    PlusMemo1->setPlainText(l->text.join(QLatin1Char('\n')));
+    edtText->setPlainText(l->text.join(QLatin1Char('\n')));
     ZeilenabstandAnwenden();
     m_zeigtLektion = false;
 }

@@ -55,7 +55,7 @@ void TfrmHaupt::LernenVerbinden()
             m_vokabelliste = new TfrmVokabelliste(this, m_kern);
         // The editor's selection as offsets into the lesson text as one string.
         const QString text = lektion->TextAlsString();
-        const QTextCursor c = PlusMemo1->textCursor();
+        const QTextCursor c = edtText->textCursor();
         const int anfang = TextOffset(text, c.selectionStart());
         m_vokabelliste->Vorbereiten(lektion, anfang, TextOffset(text, c.selectionEnd()) - anfang);
         m_vokabelliste->exec();

@@ -17,7 +17,7 @@ void TfrmHaupt::SuchenVerbinden()
 void TfrmHaupt::SuchenZeigen(bool ersetzen)
 {
     if (!m_suchen)
-        m_suchen = new TfrmSuchen(*PlusMemo1, m_kern, this);
+        m_suchen = new TfrmSuchen(*edtText, m_kern, this);
     m_suchen->Zeigen(ersetzen);
 }
 

@@ -80,7 +80,7 @@ void TfrmHaupt::TextmodusVerbinden()
     });
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         connect(b, &QAbstractButton::clicked, this, &TfrmHaupt::WortkontextGewaehlt);
-    PlusMemo1->viewport()->installEventFilter(this);
+    edtText->viewport()->installEventFilter(this);
     Aktivieren("actHinzufuegen", false);
     Aktivieren("actLaengen", false);
 }
@@ -88,16 +88,16 @@ void TfrmHaupt::TextmodusVerbinden()
 bool TfrmHaupt::TextKlick(QObject *obj, QEvent *event)
 {
     // Filters are installed while the pages are still being built.
-    if (!m_textmodus || obj != PlusMemo1->viewport())
+    if (!m_textmodus || obj != edtText->viewport())
         return false;
     if (event->type() == QEvent::ToolTip && m_lektionsDokument) {
         // An unmarked word of the lengths display lists its readings.
         const auto *h = static_cast<QHelpEvent *>(event);
-        const QString hinweis = LaengenHinweis(PlusMemo1->cursorForPosition(h->pos()).position());
+        const QString hinweis = LaengenHinweis(edtText->cursorForPosition(h->pos()).position());
         if (hinweis.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(h->globalPos(), hinweis, PlusMemo1->viewport());
+            QToolTip::showText(h->globalPos(), hinweis, edtText->viewport());
         return true;
     }
     if (event->type() == QEvent::MouseButtonDblClick && m_textmodus->Zustand() == TS_EINGABE) {
@@ -111,7 +111,7 @@ bool TfrmHaupt::TextKlick(QObject *obj, QEvent *event)
     if (!l || m->button() != Qt::LeftButton)
         return false;
     const QString text = l->TextAlsString();
-    const int offset = TextOffset(text, PlusMemo1->cursorForPosition(m->position().toPoint()).position());
+    const int offset = TextOffset(text, edtText->cursorForPosition(m->position().toPoint()).position());
     const int satz = m_textmodus->SatzAn(offset);
     if (satz == 0)
         return false;
@@ -136,7 +136,7 @@ void TfrmHaupt::TextmodusZeigen()
     Aktivieren("actOeffnen", !laeuft);
     pgbAnalyse->setVisible(laeuft);
     cmdAnalyseAbbrechen->setVisible(laeuft);
-    PlusMemo1->setReadOnly(zustand != TS_EINGABE);
+    edtText->setReadOnly(zustand != TS_EINGABE);
     const bool analysiert = zustand == TS_ANALYSIERT;
     // The lengths come from the analysis, and the text is read-only only
     // while it stands: leaving it ends the display.
@@ -145,7 +145,7 @@ void TfrmHaupt::TextmodusZeigen()
     Aktivieren("actLaengen", analysiert);
     for (QWidget *w : std::initializer_list<QWidget *>{chkKasus, chkNumerus, chkGenus, optUnd, optOder})
         w->setEnabled(analysiert);
-    PlusMemo1->viewport()->setCursor(analysiert ? Qt::PointingHandCursor : Qt::IBeamCursor);
+    edtText->viewport()->setCursor(analysiert ? Qt::PointingHandCursor : Qt::IBeamCursor);
     ModusfarbenAnwenden();
     if (laeuft) {
         pgbAnalyse->setValue(0);
@@ -159,7 +159,7 @@ void TfrmHaupt::TextmodusZeigen()
         Einfaerben(m_grundfarben);
     } else {
         lblModus->setText(QStringLiteral("Eingabe-Modus"));
-        PlusMemo1->setExtraSelections({});
+        edtText->setExtraSelections({});
     }
 }
 
@@ -170,10 +170,10 @@ void TfrmHaupt::ModusfarbenAnwenden()
     TFarbe vg, hg;
     Rollenfarben(m_textmodus->Zustand() == TS_EINGABE ? TFarbrolle::Normal : TFarbrolle::Ausgeblendet, m_kern.Config(),
                  vg, hg);
-    QPalette p = PlusMemo1->palette();
+    QPalette p = edtText->palette();
     p.setColor(QPalette::Text, Farbe(vg));
     p.setColor(QPalette::Base, Farbe(hg));
-    PlusMemo1->setPalette(p);
+    edtText->setPalette(p);
 }
 
 void TfrmHaupt::FarbenErneuern()
@@ -202,9 +202,9 @@ void TfrmHaupt::Einfaerben(const std::vector<TFarbbereich> &bereiche)
         if (b.rolle == TFarbrolle::Ausgeblendet)
             continue;
         QTextEdit::ExtraSelection s;
-        s.cursor = QTextCursor(PlusMemo1->document());
+        s.cursor = QTextCursor(edtText->document());
         // The lesson text ends with a line break the editor does not hold.
-        const int ende = PlusMemo1->document()->characterCount() - 1;
+        const int ende = edtText->document()->characterCount() - 1;
         s.cursor.setPosition(std::min(EditorPosition(text, b.anfang), ende));
         s.cursor.setPosition(std::min(EditorPosition(text, b.anfang + b.laenge), ende), QTextCursor::KeepAnchor);
         TFarbe vg, hg;
@@ -213,7 +213,7 @@ void TfrmHaupt::Einfaerben(const std::vector<TFarbbereich> &bereiche)
         s.format.setBackground(Farbe(hg));
         auswahl.append(s);
     }
-    PlusMemo1->setExtraSelections(auswahl);
+    edtText->setExtraSelections(auswahl);
 }
 
 void TfrmHaupt::WortkontextFuellen()
@@ -318,7 +318,7 @@ void TfrmHaupt::LaengenZeigen(bool an)
     QAction *aktion = Aktion(QStringLiteral("actLaengen"));
     const bool vorher = m_lektionsDokument != nullptr;
     // Both documents hold the same characters: the caret keeps its place.
-    const int caret = PlusMemo1->textCursor().position();
+    const int caret = edtText->textCursor().position();
     if (an && !m_lektionsDokument) {
         const TLaengenansicht ansicht = m_textmodus->Laengen();
         if (ansicht.text.isEmpty()) {
@@ -332,28 +332,28 @@ void TfrmHaupt::LaengenZeigen(bool an)
         if (text.endsWith(QLatin1Char('\n')))
             text.chop(1);
         auto *anzeige = new QTextDocument(this);
-        anzeige->setDefaultFont(PlusMemo1->document()->defaultFont());
+        anzeige->setDefaultFont(edtText->document()->defaultFont());
         anzeige->setPlainText(text);
         // The editor deletes a document it owns when given another: the
         // lesson's is kept aside until the display ends.
-        m_lektionsDokument = PlusMemo1->document();
+        m_lektionsDokument = edtText->document();
         m_lektionsDokumentEigner = m_lektionsDokument->parent();
         m_lektionsDokument->setParent(this);
         m_laengenHinweise = ansicht.hinweise;
         m_zeigtLektion = true;
-        PlusMemo1->setExtraSelections({}); // they point into the document shown so far
-        PlusMemo1->setDocument(anzeige);
-        PlusMemo1->setReadOnly(true);
+        edtText->setExtraSelections({}); // they point into the document shown so far
+        edtText->setDocument(anzeige);
+        edtText->setReadOnly(true);
         m_zeigtLektion = false;
         ZeilenabstandAnwenden();
         statusBar()->showMessage(QStringLiteral("%1 Wörter mit Längen, %2 ohne eindeutige Länge")
                                      .arg(ansicht.markiert)
                                      .arg(ansicht.hinweise.size()));
     } else if (!an && m_lektionsDokument) {
-        QTextDocument *anzeige = PlusMemo1->document();
+        QTextDocument *anzeige = edtText->document();
         m_zeigtLektion = true;
-        PlusMemo1->setExtraSelections({});
-        PlusMemo1->setDocument(m_lektionsDokument);
+        edtText->setExtraSelections({});
+        edtText->setDocument(m_lektionsDokument);
         m_zeigtLektion = false;
         m_lektionsDokument->setParent(m_lektionsDokumentEigner);
         m_lektionsDokument = nullptr;
@@ -365,9 +365,9 @@ void TfrmHaupt::LaengenZeigen(bool an)
         aktion->setChecked(m_lektionsDokument != nullptr);
     }
     if (vorher != (m_lektionsDokument != nullptr)) {
-        QTextCursor c(PlusMemo1->document());
-        c.setPosition(std::min(caret, PlusMemo1->document()->characterCount() - 1));
-        PlusMemo1->setTextCursor(c);
+        QTextCursor c(edtText->document());
+        c.setPosition(std::min(caret, edtText->document()->characterCount() - 1));
+        edtText->setTextCursor(c);
     }
     if (vorher != (m_lektionsDokument != nullptr) && m_textmodus->Zustand() == TS_ANALYSIERT) {
         lblModus->setText(m_lektionsDokument ? QStringLiteral("Analyse-Modus (mit Längen)")
@@ -413,7 +413,7 @@ void TfrmHaupt::ZeilenabstandAnwenden()
                     hoehe > 0 ? QTextBlockFormat::FixedHeight : QTextBlockFormat::ProportionalHeight);
     const bool vorher = m_zeigtLektion;
     m_zeigtLektion = true;
-    QTextCursor c(PlusMemo1->document());
+    QTextCursor c(edtText->document());
     c.select(QTextCursor::Document);
     c.mergeBlockFormat(f);
     m_zeigtLektion = vorher;

@@ -103,7 +103,7 @@ TfrmVokabelEditor::TfrmVokabelEditor(QWidget *parent, TAnwendungskern &kern, TVo
     : QDialog(parent), m_kern(kern), m_dienst(kern), m_eintrag(eintrag), m_formen(std::make_unique<TFormenmanager>())
 {
     setObjectName(QStringLiteral("frmVokabelEditor"));
-    const int klammer = titel.indexOf(QLatin1Char('('));
+    const auto klammer = titel.indexOf(QLatin1Char('('));
     m_titelAnfang = klammer >= 0 ? titel.left(klammer + 1) : titel;
     setWindowTitle(titel);
     // The grid edits the entry's own special forms: the generator must show what it makes itself.
@@ -1056,7 +1056,7 @@ void TfrmVokabelEditor::MerkhilfeKnoepfe()
         const QTreeWidgetItem *it = lvwMerkhilfen->topLevelItem(i);
         gelistet = gelistet || (it->text(0) == wort && it->text(1) == sprache);
     }
-    const int gewaehlt = lvwMerkhilfen->selectedItems().size();
+    const int gewaehlt = int(lvwMerkhilfen->selectedItems().size());
     btnMerkhilfeHinzufuegen->setEnabled(!wort.isEmpty() && cmbSprache->currentIndex() >= 0 && !gelistet);
     btnMerkhilfeAktualisieren->setEnabled(gewaehlt == 1 && !wort.isEmpty() && cmbSprache->currentIndex() >= 0);
     btnMerkhilfeEntfernen->setEnabled(gewaehlt > 0);

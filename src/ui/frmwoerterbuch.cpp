@@ -94,26 +94,26 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     // Shows stored text: a headword with tags must not turn into markup.
     lblListe->setTextFormat(Qt::PlainText);
     lblListe->setObjectName(QStringLiteral("lblListe"));
-    DBGrid = new QTreeView(links);
-    DBGrid->setObjectName(QStringLiteral("DBGrid"));
-    DBGrid->setAccessibleName(QStringLiteral("Liste"));
+    lstWoerter = new QTreeView(links);
+    lstWoerter->setObjectName(QStringLiteral("lstWoerter"));
+    lstWoerter->setAccessibleName(QStringLiteral("Liste"));
     // The label above names the list in each direction.
-    DBGrid->setHeaderHidden(true);
-    DBGrid->setRootIsDecorated(false);
-    DBGrid->setUniformRowHeights(true);
-    DBGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    DBGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstWoerter->setHeaderHidden(true);
+    lstWoerter->setRootIsDecorated(false);
+    lstWoerter->setUniformRowHeights(true);
+    lstWoerter->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstWoerter->setSelectionMode(QAbstractItemView::SingleSelection);
     // The next page is read when the view scrolls near the end (fetchMore).
     m_liste = new TWoerterbuchModell(*m_logik, this);
-    DBGrid->setModel(m_liste);
-    lblListe->setBuddy(DBGrid);
+    lstWoerter->setModel(m_liste);
+    lblListe->setBuddy(lstWoerter);
     auto *linksLay = new QVBoxLayout(links);
     linksLay->setContentsMargins(0, 0, 0, 0);
     linksLay->addLayout(richtung);
     linksLay->addWidget(lblSuchen);
     linksLay->addWidget(edtSuchen);
     linksLay->addWidget(lblListe);
-    linksLay->addWidget(DBGrid, 1);
+    linksLay->addWidget(lstWoerter, 1);
 
     // Right: the chooser and the entry.
     auto *rechts = new QWidget(this);
@@ -236,7 +236,7 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
         m_logik->Suchen(text);
         ListeZeigen();
     });
-    connect(DBGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(lstWoerter->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &aktuell) {
                 if (!aktuell.isValid())
                     return;
@@ -269,12 +269,12 @@ TfrmWoerterbuch::TfrmWoerterbuch(TAnwendungskern &kern, QWidget *parent)
     });
     connect(btnBearbeiten, &QPushButton::clicked, this, [this] {
         if (m_logik->Vokabel() && vokabelBearbeiten && vokabelBearbeiten(m_logik->Vokabel()->id)) {
-            const int zeile = DBGrid->currentIndex().row();
+            const int zeile = lstWoerter->currentIndex().row();
             m_logik->Neuladen();
             // The rows were read again; the chosen one stays chosen.
             m_liste->Neu();
-            const QSignalBlocker sperre(DBGrid->selectionModel());
-            DBGrid->setCurrentIndex(m_liste->index(std::min(zeile, m_liste->rowCount() - 1)));
+            const QSignalBlocker sperre(lstWoerter->selectionModel());
+            lstWoerter->setCurrentIndex(m_liste->index(std::min(zeile, m_liste->rowCount() - 1)));
             VokabelZeigen();
         }
     });
@@ -315,9 +315,9 @@ void TfrmWoerterbuch::ListeZeigen()
     m_liste->Neu();
     {
         // The dictionary chose the first row already.
-        const QSignalBlocker sperre(DBGrid->selectionModel());
+        const QSignalBlocker sperre(lstWoerter->selectionModel());
         if (m_liste->rowCount() > 0)
-            DBGrid->setCurrentIndex(m_liste->index(0));
+            lstWoerter->setCurrentIndex(m_liste->index(0));
     }
     TrefferZeigen();
 }

@@ -40,7 +40,7 @@ class TfrmWoerterbuch : public QDialog {
     QToolButton *btnLatein, *btnDeutsch, *btnMerkhilfen;
     QLineEdit *edtSuchen;
     QLabel *lblListe;
-    QTreeView *DBGrid;
+    QTreeView *lstWoerter;
     QComboBox *cmbVokabel;
     QLabel *lblVokabelAnzahl;
     QTabWidget *pgcVokabel;

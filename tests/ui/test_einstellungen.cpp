@@ -71,20 +71,20 @@ class TestEinstellungen : public QObject {
         QAction *aktion = m_fenster->Aktion(QStringLiteral("actEinstellungen"));
         QVERIFY(aktion->isEnabled());
         for (const auto &f : faelle) {
-            const int vorher = m_fenster->PlusMemo1->font().pointSize();
+            const int vorher = m_fenster->edtText->font().pointSize();
             bool gesehen = false;
             QTimer::singleShot(0, this, [&] {
                 auto *fenster = qobject_cast<TfrmEinstellungen *>(QApplication::activeModalWidget());
                 QVERIFY(fenster);
                 QFont schrift(QStringLiteral("DejaVu Sans"), f.gewaehlt);
                 fenster->SchriftSetzen(schrift);
-                QCOMPARE(m_fenster->PlusMemo1->font().pointSize(), vorher);
+                QCOMPARE(m_fenster->edtText->font().pointSize(), vorher);
                 fenster->findChild<QPushButton *>(QString::fromLatin1(f.knopf))->click();
                 gesehen = true;
             });
             aktion->trigger();
             QVERIFY(gesehen);
-            QCOMPARE(m_fenster->PlusMemo1->font().pointSize(), f.editor);
+            QCOMPARE(m_fenster->edtText->font().pointSize(), f.editor);
             TConfig gespeichert(m_u->Ini());
             gespeichert.EinstellungenLaden();
             QCOMPARE(gespeichert.txtSize, f.gespeichert);
@@ -170,15 +170,15 @@ class TestEinstellungen : public QObject {
         // "Rex" and "dominum" only the lexicon knows: a click on "dominum"
         // paints "Rex" in the chosen colour.
         m_fenster->pgcSeiten->setCurrentIndex(1);
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Rex dominum amat."));
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Rex dominum amat."));
         m_fenster->Aktion(QStringLiteral("actTextanalyse"))->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
-        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        QTextCursor c = m_fenster->edtText->textCursor();
         c.setPosition(6);
-        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {},
-                          m_fenster->PlusMemo1->cursorRect(c).center());
+        QTest::mouseClick(m_fenster->edtText->viewport(), Qt::LeftButton, {},
+                          m_fenster->edtText->cursorRect(c).center());
         QColor rex;
-        for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+        for (const QTextEdit::ExtraSelection &s : m_fenster->edtText->extraSelections())
             if (s.cursor.selectionStart() == 0 && s.cursor.selectionEnd() == 3)
                 rex = s.format.foreground().color();
         QCOMPARE(rex, QColor(0x8B, 0x45, 0x13));

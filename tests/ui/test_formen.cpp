@@ -77,17 +77,17 @@ class TestFormen : public QObject {
     {
         m_u->kern->Sitzung().Neu();
         m_fenster->pgcSeiten->setCurrentIndex(1);
-        m_fenster->PlusMemo1->setPlainText(QStringLiteral("Caesar magnas copias in Galliam duxit."));
+        m_fenster->edtText->setPlainText(QStringLiteral("Caesar magnas copias in Galliam duxit."));
         m_fenster->Aktion(QStringLiteral("actTextanalyse"))->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
-        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        QTextCursor c = m_fenster->edtText->textCursor();
         c.setPosition(16); // in "copias"
-        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {},
-                          m_fenster->PlusMemo1->cursorRect(c).center());
+        QTest::mouseClick(m_fenster->edtText->viewport(), Qt::LeftButton, {},
+                          m_fenster->edtText->cursorRect(c).center());
         QCOMPARE(m_fenster->lvwWortkontext->topLevelItem(0)->text(0), QStringLiteral("cōpia"));
         // Accusative plural feminine: "magnas" agrees in case, number and gender.
         QColor magnas;
-        for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+        for (const QTextEdit::ExtraSelection &s : m_fenster->edtText->extraSelections())
             if (s.cursor.selectionStart() == 7)
                 magnas = s.format.background().color();
         QCOMPARE(magnas, QColor::fromRgb(FarbeAlsRgb(m_u->config->clKNG)));

@@ -174,8 +174,8 @@ class TestFrmHaupt : public QObject {
             {"actVokabelEntfernen", "Vokabel en&tfernen", "Del"},
             {"actTextanalyse", "&Modus \"Textanalyse\"", "Ctrl+T"},
             {"actWoerterbuch", "&Wörterbuch...", "Ctrl+W"},
-            {"Action2", "&Numerale...", ""},
-            {"Action4", "Ü&ber lexovita...", ""},
+            {"actNumerale", "&Numerale...", ""},
+            {"actUeber", "Ü&ber lexovita...", ""},
         };
         for (const auto &e : erwartet) {
             QAction *a = m_fenster->Aktion(QString::fromLatin1(e.name));
@@ -433,8 +433,8 @@ class TestFrmHaupt : public QObject {
             gelesen << v->vokabel;
         QCOMPARE(gelesen, (QStringList{"bonus", "celer", "amare"}));
         // Ctrl+Z in the text editor is the editor's own undo, not the list's.
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Roma"));
-        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Roma"));
+        QTest::keyClick(m_fenster->edtText, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(Spalte(liste, 1), (QStringList{"bonus", "celer", "amare"}));
     }
 
@@ -446,25 +446,25 @@ class TestFrmHaupt : public QObject {
             return Gewaehlt(QStringLiteral("Lektion 1"), buch, QStringLiteral("Latein I"), 0);
         };
         m_fenster->pgcSeiten->setCurrentIndex(1);
-        m_fenster->PlusMemo1->setFocus();
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Gallia est omnis divisa."));
-        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        m_fenster->edtText->setFocus();
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Gallia est omnis divisa."));
+        QTextCursor c = m_fenster->edtText->textCursor();
         c.setPosition(6);
-        m_fenster->PlusMemo1->setTextCursor(c);
+        m_fenster->edtText->setTextCursor(c);
         int stelle = 6;
         for (int mal = 0; mal < 2; ++mal) { // the first save asks for a place, the second goes straight
-            QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(m_fenster->edtText, Qt::Key_S, Qt::ControlModifier);
             QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("Lektion 1"));
-            QCOMPARE(m_fenster->PlusMemo1->textCursor().position(), stelle);
-            QVERIFY(m_fenster->PlusMemo1->document()->isUndoAvailable());
-            QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("X"));
+            QCOMPARE(m_fenster->edtText->textCursor().position(), stelle);
+            QVERIFY(m_fenster->edtText->document()->isUndoAvailable());
+            QTest::keyClicks(m_fenster->edtText, QStringLiteral("X"));
             ++stelle;
         }
-        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("GalliaXX est omnis divisa."));
+        QCOMPARE(m_fenster->edtText->toPlainText(), QStringLiteral("GalliaXX est omnis divisa."));
         // Back through both saves to the text as typed before the first.
-        for (int i = 0; i < 4 && m_fenster->PlusMemo1->toPlainText().contains(QLatin1Char('X')); ++i)
-            m_fenster->PlusMemo1->undo();
-        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Gallia est omnis divisa."));
+        for (int i = 0; i < 4 && m_fenster->edtText->toPlainText().contains(QLatin1Char('X')); ++i)
+            m_fenster->edtText->undo();
+        QCOMPARE(m_fenster->edtText->toPlainText(), QStringLiteral("Gallia est omnis divisa."));
     }
 
     void quickAddOfAWordAlreadyInTheLessonSelectsItsRow()
@@ -517,14 +517,14 @@ class TestFrmHaupt : public QObject {
 
     void switchingTabsKeepsEachLessonsTextAndNotes()
     {
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Gallia est omnis divisa."));
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Gallia est omnis divisa."));
         QTest::keyClicks(m_fenster->memNotizen, QStringLiteral("Notiz eins")); // key release copies the notes
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
         m_fenster->Sitzung().Neu();
-        QVERIFY(m_fenster->PlusMemo1->toPlainText().isEmpty());
+        QVERIFY(m_fenster->edtText->toPlainText().isEmpty());
         QCOMPARE(m_fenster->TabSet->tabText(1), QStringLiteral("unbenannt-2"));
         m_fenster->TabSet->setCurrentIndex(0);
-        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Gallia est omnis divisa."));
+        QCOMPARE(m_fenster->edtText->toPlainText(), QStringLiteral("Gallia est omnis divisa."));
         QCOMPARE(m_fenster->memNotizen->toPlainText(), QStringLiteral("Notiz eins"));
         QCOMPARE(m_fenster->AktuelleLektion()->notizen, QStringList{QStringLiteral("Notiz eins")});
         QCOMPARE(m_fenster->AktuelleLektion()->text, QStringList{QStringLiteral("Gallia est omnis divisa.")});
@@ -532,22 +532,22 @@ class TestFrmHaupt : public QObject {
 
     void theTextPageShowsLineColumnAndTheWordAtTheCaret()
     {
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Gallia est."));
-        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_Return);
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amo, te"));
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Gallia est."));
+        QTest::keyClick(m_fenster->edtText, Qt::Key_Return);
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Amo, te"));
         QCOMPARE(m_fenster->lblZeile->text(), QStringLiteral("Zeile: 2"));
         QCOMPARE(m_fenster->lblSpalte->text(), QStringLiteral("Spalte: 8"));
         QCOMPARE(m_fenster->btnAnalyse->text(), QStringLiteral("te"));
-        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        QTextCursor c = m_fenster->edtText->textCursor();
         c.setPosition(15); // on the comma after "Amo"
-        m_fenster->PlusMemo1->setTextCursor(c);
+        m_fenster->edtText->setTextCursor(c);
         QCOMPARE(m_fenster->lblSpalte->text(), QStringLiteral("Spalte: 4"));
         QCOMPARE(m_fenster->btnAnalyse->text(), QStringLiteral("amo"));
         QVERIFY(!m_fenster->btnAnalyse->isHidden());
         QAction *nachschlagen = m_fenster->Aktion(QStringLiteral("actWortNachschlagen"));
         QVERIFY(nachschlagen->isEnabled());
         c.setPosition(16); // the blank after the comma: no word
-        m_fenster->PlusMemo1->setTextCursor(c);
+        m_fenster->edtText->setTextCursor(c);
         QVERIFY(m_fenster->btnAnalyse->isHidden());
         QVERIFY(!nachschlagen->isEnabled());
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1 *"));
@@ -570,7 +570,7 @@ class TestFrmHaupt : public QObject {
                 c.txtUmbruch = true;
                 c.txtUmbruchZeichen = spalten;
             });
-            QTextEdit *e = m_fenster->PlusMemo1;
+            QTextEdit *e = m_fenster->edtText;
             e->document()->documentLayout()->documentSize(); // lays the text out
             const QTextBlock b = e->document()->firstBlock();
             QTextLayout *layout = b.layout();
@@ -612,7 +612,7 @@ class TestFrmHaupt : public QObject {
         m_fenster->LektionZeigen();
         m_fenster->pgcSeiten->setCurrentIndex(1);
         QCOMPARE(m_fenster->TabSet->tabText(0), QStringLiteral("unbenannt-1"));
-        QTextEdit *editor = m_fenster->PlusMemo1;
+        QTextEdit *editor = m_fenster->edtText;
         // The marked range of the editor, or {-1, -1}.
         const auto markiert = [&] {
             const auto s = editor->extraSelections();
@@ -728,26 +728,26 @@ class TestFrmHaupt : public QObject {
     void theTextAnalysisRunsInTheBackgroundAndAClickShowsTheWordsEntries()
     {
         m_fenster->pgcSeiten->setCurrentIndex(1);
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amicus bonus."));
-        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_Return);
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Celer amicus amo."));
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Amicus bonus."));
+        QTest::keyClick(m_fenster->edtText, Qt::Key_Return);
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Celer amicus amo."));
         QAction *modus = m_fenster->Aktion(QStringLiteral("actTextanalyse"));
         QVERIFY(modus->isEnabled());
         modus->trigger();
-        QVERIFY(m_fenster->PlusMemo1->isReadOnly());
+        QVERIFY(m_fenster->edtText->isReadOnly());
         QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
         QVERIFY(modus->isChecked());
         QVERIFY(m_fenster->chkKasus->isEnabled());
         QVERIFY(m_fenster->pgbAnalyse->isHidden());
         // Nothing clicked yet: the whole text in the faded colours.
         const QColor ausgeblendet = QColor::fromRgb(FarbeAlsRgb(m_u->config->clAusgeblendetVg));
-        QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
+        QCOMPARE(m_fenster->edtText->palette().color(QPalette::Text), ausgeblendet);
 
         // A click on "amicus" in the second line: the word list shows its entry.
-        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        QTextCursor c = m_fenster->edtText->textCursor();
         c.setPosition(22);
-        const QPoint punkt = m_fenster->PlusMemo1->cursorRect(c).center();
-        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {}, punkt);
+        const QPoint punkt = m_fenster->edtText->cursorRect(c).center();
+        QTest::mouseClick(m_fenster->edtText->viewport(), Qt::LeftButton, {}, punkt);
         QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("amicus")});
         QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("amicus"));
         QVERIFY(m_fenster->tvwVokabeln->topLevelItemCount() == 1);
@@ -755,7 +755,7 @@ class TestFrmHaupt : public QObject {
         // The clicked sentence is painted; with case alone asked, "Celer" agrees with "amicus".
         auto hintergrundBei = [&](int position) {
             QColor farbe;
-            for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+            for (const QTextEdit::ExtraSelection &s : m_fenster->edtText->extraSelections())
                 if (s.cursor.selectionStart() == position && s.cursor.selectionEnd() > position)
                     farbe = s.format.background().color();
             return farbe;
@@ -768,7 +768,7 @@ class TestFrmHaupt : public QObject {
         // Settings confirmed meanwhile keep the faded text, the clicked
         // sentence and the agreement colours.
         m_u->kern->Einstellungen().Aendern([](TConfig &c) { c.txtSize += 1; });
-        QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
+        QCOMPARE(m_fenster->edtText->palette().color(QPalette::Text), ausgeblendet);
         QCOMPARE(hintergrundBei(14), QColor::fromRgb(FarbeAlsRgb(m_u->config->clK)));
         // The same through the settings window, confirmed with OK after a new
         // case-agreement colour and another word wrap.
@@ -784,7 +784,7 @@ class TestFrmHaupt : public QObject {
                 e->btnOK->click();
             }));
         QCOMPARE(QColor::fromRgb(FarbeAlsRgb(m_u->config->clK)), neuesK);
-        QCOMPARE(m_fenster->PlusMemo1->palette().color(QPalette::Text), ausgeblendet);
+        QCOMPARE(m_fenster->edtText->palette().color(QPalette::Text), ausgeblendet);
         QCOMPARE(hintergrundBei(14), neuesK);
         QCOMPARE(hintergrundBei(20), neuesK);
         if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
@@ -795,9 +795,9 @@ class TestFrmHaupt : public QObject {
         // Back to entry mode at once; the text is editable again and not coloured.
         modus->trigger();
         QCOMPARE(m_fenster->lblModus->text(), QStringLiteral("Eingabe-Modus"));
-        QVERIFY(!m_fenster->PlusMemo1->isReadOnly());
-        QVERIFY(m_fenster->PlusMemo1->palette().color(QPalette::Text) != ausgeblendet);
-        QVERIFY(m_fenster->PlusMemo1->extraSelections().isEmpty());
+        QVERIFY(!m_fenster->edtText->isReadOnly());
+        QVERIFY(m_fenster->edtText->palette().color(QPalette::Text) != ausgeblendet);
+        QVERIFY(m_fenster->edtText->extraSelections().isEmpty());
         QVERIFY(!m_fenster->chkKasus->isEnabled());
 
         // Look-up from the search box.
@@ -830,7 +830,7 @@ class TestFrmHaupt : public QObject {
             LexikonImportieren(*m_u->dm, TLexikonQuellen::InOrdner(QStringLiteral(LEXOVITA_LEXIKON_FIXTUREN))).lemmata >
             0);
         m_fenster->pgcSeiten->setCurrentIndex(1);
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Rex rosam amo. Rosa bona."));
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Rex rosam amo. Rosa bona."));
         const TLektion *lektion = m_fenster->AktuelleLektion();
         const QString gespeichert = lektion->TextAlsString();
 
@@ -866,14 +866,14 @@ class TestFrmHaupt : public QObject {
         QVERIFY(!laengen->isEnabled());
         modus->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(m_fenster->lblModus->text(), QStringLiteral("Analyse-Modus"), 10000);
-        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        QTextCursor c = m_fenster->edtText->textCursor();
         c.setPosition(11);
-        QTest::mouseClick(m_fenster->PlusMemo1->viewport(), Qt::LeftButton, {},
-                          m_fenster->PlusMemo1->cursorRect(c).center());
+        QTest::mouseClick(m_fenster->edtText->viewport(), Qt::LeftButton, {},
+                          m_fenster->edtText->cursorRect(c).center());
         QCOMPARE(m_fenster->cmbSuchen->currentText(), QStringLiteral("amo"));
         auto vordergrundBei = [&](int position) {
             QColor farbe;
-            for (const QTextEdit::ExtraSelection &s : m_fenster->PlusMemo1->extraSelections())
+            for (const QTextEdit::ExtraSelection &s : m_fenster->edtText->extraSelections())
                 if (s.cursor.selectionStart() == position && s.cursor.selectionEnd() > position)
                     farbe = s.format.foreground().color();
             return farbe;
@@ -885,12 +885,12 @@ class TestFrmHaupt : public QObject {
         QVERIFY(laengen->isEnabled());
         laengen->trigger();
         QVERIFY(laengen->isChecked());
-        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Rēx rosam amō. Rosa bona."));
-        QVERIFY(m_fenster->PlusMemo1->isReadOnly());
+        QCOMPARE(m_fenster->edtText->toPlainText(), QStringLiteral("Rēx rosam amō. Rosa bona."));
+        QVERIFY(m_fenster->edtText->isReadOnly());
         QCOMPARE(vordergrundBei(0), QColor::fromRgb(FarbeAlsRgb(m_u->config->clLexikonVg)));
-        c = m_fenster->PlusMemo1->textCursor();
+        c = m_fenster->edtText->textCursor();
         c.setPosition(17);
-        m_fenster->PlusMemo1->setTextCursor(c);
+        m_fenster->edtText->setTextCursor(c);
         const QString hinweis = m_fenster->statusBar()->currentMessage();
         QVERIFY2(hinweis.contains(QStringLiteral("Rosa: ")) && hinweis.contains(QStringLiteral("Rosā: ")),
                  qPrintable(hinweis));
@@ -899,11 +899,11 @@ class TestFrmHaupt : public QObject {
         // Back to entry mode: the lesson's own text, editable, display off.
         modus->trigger();
         QVERIFY(!laengen->isChecked() && !laengen->isEnabled());
-        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Rex rosam amo. Rosa bona."));
-        QVERIFY(!m_fenster->PlusMemo1->isReadOnly());
-        QCOMPARE(m_fenster->PlusMemo1->textCursor().position(), 17);
-        QTest::keyClick(m_fenster->PlusMemo1, Qt::Key_End);
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral(" Amo."));
+        QCOMPARE(m_fenster->edtText->toPlainText(), QStringLiteral("Rex rosam amo. Rosa bona."));
+        QVERIFY(!m_fenster->edtText->isReadOnly());
+        QCOMPARE(m_fenster->edtText->textCursor().position(), 17);
+        QTest::keyClick(m_fenster->edtText, Qt::Key_End);
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral(" Amo."));
         QCOMPARE(lektion->TextAlsString(), QStringLiteral("Rex rosam amo. Rosa bona. Amo.\r\n"));
     }
 
@@ -920,11 +920,11 @@ class TestFrmHaupt : public QObject {
             QVERIFY(f);
             QCOMPARE(f->windowTitle(), QStringLiteral("Wörterbuch"));
             QTest::keyClicks(f->edtSuchen, QStringLiteral("am"));
-            for (int i = 0; i < f->DBGrid->model()->rowCount(); ++i)
-                liste << f->DBGrid->model()->index(i, 0).data().toString();
+            for (int i = 0; i < f->lstWoerter->model()->rowCount(); ++i)
+                liste << f->lstWoerter->model()->index(i, 0).data().toString();
             anzahl = f->lblVokabelAnzahl->text();
             bedeutungen << f->lblBedeutungen->text();
-            f->DBGrid->setCurrentIndex(f->DBGrid->model()->index(2, 0));
+            f->lstWoerter->setCurrentIndex(f->lstWoerter->model()->index(2, 0));
             bedeutungen << f->lblBedeutungen->text();
             formentabelle = f->btnFormentabelle->isEnabled();
             if (const QString ordner = qEnvironmentVariable("LEXOVITA_BILDER"); !ordner.isEmpty())
@@ -933,7 +933,7 @@ class TestFrmHaupt : public QObject {
             // A text nothing begins with says so.
             QTest::keyClicks(f->edtSuchen, QStringLiteral("xq"));
             keine = f->lblVokabelAnzahl->text();
-            keineZeilen = f->DBGrid->model()->rowCount();
+            keineZeilen = f->lstWoerter->model()->rowCount();
             Bild(f, QStringLiteral("woerterbuch-keine.png"));
             f->btnSchliessen->click();
         });
@@ -961,7 +961,7 @@ class TestFrmHaupt : public QObject {
             auto *f = qobject_cast<TfrmWoerterbuch *>(QApplication::activeModalWidget());
             QVERIFY(f);
             QTest::keyClicks(f->edtSuchen, QStringLiteral("amx"));
-            f->DBGrid->setCurrentIndex(f->DBGrid->model()->index(0, 0));
+            f->lstWoerter->setCurrentIndex(f->lstWoerter->model()->index(0, 0));
             vokabel = f->lblVokabel->text();
             bedeutungen = f->lblBedeutungen->text();
             formatVokabel = f->lblVokabel->textFormat();
@@ -1008,7 +1008,7 @@ class TestFrmHaupt : public QObject {
         Hinzufuegen(QStringLiteral("amar")); // lesson 1 modified
         m_fenster->Sitzung().Neu();          // lesson 2 stays unmodified
         m_fenster->Sitzung().Neu();
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Roma")); // lesson 3 modified by typing
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Roma")); // lesson 3 modified by typing
         m_u->config->KeepVokTooltip = true;
         m_u->frage.antworten = {Antwort::Nein, Antwort::Nein};
         QVERIFY(m_fenster->close());
@@ -1036,7 +1036,7 @@ class TestFrmHaupt : public QObject {
         };
         Hinzufuegen(QStringLiteral("amar"));
         Hinzufuegen(QStringLiteral("bonu"));
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amo te."));
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Amo te."));
         // Cancelling the chooser leaves the lesson unsaved and modified.
         m_fenster->Aktion(QStringLiteral("actSpeichern"))->trigger();
         QCOMPARE(modi, QList<int>{VM_SPEICHERN_UNTER});
@@ -1113,7 +1113,7 @@ class TestFrmHaupt : public QObject {
         QCOMPARE(m_fenster->TabSet->currentIndex(), 1);
         QCOMPARE(m_fenster->TabSet->tabText(1), QStringLiteral("Tiere"));
         QCOMPARE(Spalte(m_fenster->lvwVokabeln, 1), (QStringList{"amicus", "bonus"}));
-        QCOMPARE(m_fenster->PlusMemo1->toPlainText(), QStringLiteral("Amicus bonus est."));
+        QCOMPARE(m_fenster->edtText->toPlainText(), QStringLiteral("Amicus bonus est."));
         // Opening it again shows the open copy instead of a second tab.
         m_fenster->TabSet->setCurrentIndex(0);
         m_fenster->Aktion(QStringLiteral("actOeffnen"))->trigger();
@@ -1132,7 +1132,7 @@ class TestFrmHaupt : public QObject {
     {
         Hinzufuegen(QStringLiteral("amar"));
         Hinzufuegen(QStringLiteral("bonu"));
-        QTest::keyClicks(m_fenster->PlusMemo1, QStringLiteral("Amo te."));
+        QTest::keyClicks(m_fenster->edtText, QStringLiteral("Amo te."));
         QString vorschlag;
         m_fenster->exportDateiWaehlen = [&](const QString &v) {
             vorschlag = v;

@@ -242,8 +242,8 @@ class TestVokabeleditor : public QObject {
                                            [&](TfrmWoerterbuch *w) {
                                                w->btnDeutsch->click();
                                                QTest::keyClicks(w->edtSuchen, QStringLiteral("Eifersuecht"));
-                                               for (int i = 0; i < w->DBGrid->model()->rowCount(); ++i)
-                                                   liste << w->DBGrid->model()->index(i, 0).data().toString();
+                                               for (int i = 0; i < w->lstWoerter->model()->rowCount(); ++i)
+                                                   liste << w->lstWoerter->model()->index(i, 0).data().toString();
                                                for (int i = 0; i < w->cmbVokabel->count(); ++i)
                                                    treffer << w->cmbVokabel->itemText(i);
                                                QCoreApplication::processEvents(); // lay out as shown

@@ -212,7 +212,7 @@ class TestVokabeltest : public QObject {
     void theWordListOfTheTextGoesIntoTheLessonOrANewOne()
     {
         m_u->Hinzufuegen(QStringLiteral("amic"));
-        m_fenster->PlusMemo1->setPlainText(QStringLiteral("Amicus rosam laudat.\nAmici boni rosas laudant."));
+        m_fenster->edtText->setPlainText(QStringLiteral("Amicus rosam laudat.\nAmici boni rosas laudant."));
         TLektion *lektion = m_fenster->AktuelleLektion();
         QCOMPARE(lektion->text.size(), 2);
         QAction *aktion = m_fenster->Aktion(QStringLiteral("actVokabelliste"));
@@ -246,10 +246,10 @@ class TestVokabeltest : public QObject {
         QCOMPARE(m_fenster->pgcSeiten->currentIndex(), 0);
 
         // "Amici boni" selected: only those words, into a new lesson.
-        QTextCursor c = m_fenster->PlusMemo1->textCursor();
+        QTextCursor c = m_fenster->edtText->textCursor();
         c.setPosition(21);
         c.setPosition(31, QTextCursor::KeepAnchor);
-        m_fenster->PlusMemo1->setTextCursor(c);
+        m_fenster->edtText->setTextCursor(c);
         QCOMPARE(c.selectedText(), QStringLiteral("Amici boni"));
         ImFenster<TfrmVokabelliste>(aktion, [&](TfrmVokabelliste &f) {
             QCOMPARE(f.lvwVokabeln->model()->rowCount(), 0); // the last list is gone
