@@ -2,6 +2,7 @@
 
 #include "morph/formenmanager.h"
 #include "morph/formid.h"
+#include "morph/laengen.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -714,6 +715,39 @@ void Setzen(TLexikonEintrag &e, const QStringList &marken)
     e.vokabel.form3 = OhneLaengen(e.laengen[3]);
 }
 
+// The stem a verb form of the given morphology number is built on.
+TFormStamm StammNachMorphologie(int morpho)
+{
+    if ((morpho >= 139 && morpho <= 156) || (morpho >= 169 && morpho <= 180) || morpho == 188)
+        return TFormStamm::Perfekt;
+    if ((morpho >= 225 && morpho <= 260) || morpho == 265 || morpho == 266 || (morpho >= 303 && morpho <= 338) ||
+        (morpho >= 375 && morpho <= 410) || morpho == 415)
+        return TFormStamm::Supin;
+    return TFormStamm::Sonstige;
+}
+
+// Collatinus marks closed syllables long; our entries carry the lengths a
+// school book marks, judged against every form the model gives.
+void SchullaengenSetzen(TLexikonEintrag &e, const std::map<int, QStringList> &formen)
+{
+    const bool verb = e.abbildung.wortart == WA_VERB;
+    const bool dep = verb && e.vokabel.Deponens();
+    std::vector<TMarkierteForm> teile;
+    for (qsizetype i = 0; i < e.laengen.size(); ++i) {
+        TFormStamm stamm = TFormStamm::Sonstige;
+        if (verb && i == 2)
+            stamm = dep ? TFormStamm::Supin : TFormStamm::Perfekt;
+        else if (verb && i == 3)
+            stamm = TFormStamm::Supin;
+        teile.push_back({e.laengen[i], stamm});
+    }
+    std::vector<TMarkierteForm> weitere;
+    for (const auto &[morpho, texte] : formen)
+        for (const QString &t : texte)
+            weitere.push_back({t, verb ? StammNachMorphologie(morpho) : TFormStamm::Sonstige});
+    e.laengen = Schullaengen(teile, weitere);
+}
+
 } // namespace
 
 TLexikonEintrag LexikonEintragBilden(const TCollatinusLemma &lemma, const TCollatinusModelle &modelle)
@@ -812,6 +846,7 @@ TLexikonEintrag LexikonEintragBilden(const TCollatinusLemma &lemma, const TColla
         v.vokabel = OhneLaengen(lemma.lemma);
         e.laengen[0] = lemma.lemma;
     }
+    SchullaengenSetzen(e, formen);
 
     // Where our generator does not give the model's form, the model's form
     // becomes a special form; forms we have no identifier for are left out.

@@ -78,7 +78,8 @@ TModellAbbildung ModellAbbilden(const QString &modell, QChar pos);
 
 // One lexicon lemma as an entry: principal parts, classes, flags and the
 // special forms where our generator differs from the model's forms. The
-// marked principal parts (with quantities) go to `laengen`.
+// marked principal parts go to `laengen`, with the vowel lengths a school
+// book marks (Schullaengen) rather than Collatinus' syllable quantities.
 struct TLexikonEintrag {
     TVokabel vokabel;    // without id and meanings
     QStringList laengen; // headword and principal parts with quantities, "" where absent

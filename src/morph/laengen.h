@@ -4,7 +4,9 @@
 // plain text every lookup uses is the marked one with the marks taken off.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+#include <vector>
 
 namespace lexovita {
 
@@ -72,5 +74,33 @@ QString LaengenZeigen(QStringView text, TLaengenAnzeige anzeige);
 // with long endings on unmarked stems (amavī), whose stress would be guessed
 // and whose lengths a drill must not demand.
 bool LaengenBekannt(const TVokabel &v);
+
+// The stem a marked verb form is built on. A form of the supine stem takes
+// no support from the perfect stem, whose vowel often differs (rūpī, ruptum;
+// vīcī, victum).
+enum class TFormStamm { Sonstige, Perfekt, Supin };
+
+struct TMarkierteForm {
+    QString text;
+    TFormStamm stamm = TFormStamm::Sonstige;
+};
+
+// Collatinus marks the quantity of syllables: a macron on every vowel of a
+// closed syllable (mīttō, ūrbs, ēxspēctō) and on the first vowel of a
+// diphthong (rosāe); ā̆ stands for a vowel of either quantity. School books
+// mark only vowels long by nature. `teile` are the marked forms of one lemma
+// (headword, principal parts), `weitere` any further forms of it; the
+// result is `teile` with the marks a school book would set:
+// - a macron before two consonants (x and z count double, qu as one, muta
+//   cum liquida does not close the syllable) goes, except before ns, nf,
+//   nct, nx and where another form shows the same vowel long in an open
+//   syllable before the same or a kindred consonant (rēx/rēgis, dīxī/dīcō,
+//   scrīpsī/scrībō); a -ct- takes no such support (dictum beside dīcō);
+// - a vowel before ns or nf is long (cōnsul, īnfāns);
+// - the prefixes ab-, ad-, ob-, sub- and in- (but not ins-, inf-) are short;
+// - ā̆ is long only at the end of a word (amō, but arbitror);
+// - a diphthong's first vowel loses its mark.
+// Only marks change: every text without marks stays as it was.
+QStringList Schullaengen(const std::vector<TMarkierteForm> &teile, const std::vector<TMarkierteForm> &weitere);
 
 } // namespace lexovita

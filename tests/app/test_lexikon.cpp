@@ -68,7 +68,7 @@ TEST_F(Lexikon, JedesModellWirdZumRichtigenEintrag)
     EXPECT_EQ(b.frequenz, 5055);
     struct Fall {
         const char *suche;
-        const char *laenge; // headword with quantities
+        const char *laenge; // headword with school lengths (no mark by position)
         const char *schluesselformen;
         int32_t wortart, konjDekl, flags;
         const char *deutsch; // groups joined by "; "
@@ -81,8 +81,8 @@ TEST_F(Lexikon, JedesModellWirdZumRichtigenEintrag)
         {"rex", "rēx", "rex, regis, m.", WA_SUBSTANTIV, KD_K, 0, "König", "freedict"},
         {"bonus", "bŏnŭs", "bonus, bona, bonum", WA_ADJEKTIV, KD_O, 0, "gut", "freedict"},
         {"amo", "ămārĕ", "amo, amavi, amatum", WA_VERB, KD_A, 0, "lieben", "collatinus"},
-        {"hortor", "hōrtārī", "hortor, hortatus sum", WA_VERB, KD_A, ATTR_DEPONENS, "ermahnen, ermuntern", "freedict"},
-        {"esse", "ēssĕ", "sum, fui", WA_VERB, KD_KEINE, ATTR_KEIN_PASSIV, "sein; existieren", "freedict"},
+        {"hortor", "hortārī", "hortor, hortatus sum", WA_VERB, KD_A, ATTR_DEPONENS, "ermahnen, ermuntern", "freedict"},
+        {"esse", "essĕ", "sum, fui", WA_VERB, KD_KEINE, ATTR_KEIN_PASSIV, "sein; existieren", "freedict"},
         {"ille", "illĕ", "ille", WA_PRONOMEN, KD_KEINE, 0, "jener", "collatinus"},
         {"in", "ĭn", "in", WA_UNBESTIMMT, KD_KEINE, 0, "", ""},
         {"rosula", "rŏsŭlă", "rosula, rosulae, f.", WA_SUBSTANTIV, KD_A, 0, "Rose", "abgeleitet"}, // cf. rosa

@@ -22,6 +22,7 @@
 
 using namespace lexovita;
 using namespace lexovita::test;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -110,6 +111,60 @@ TEST(Laengenregeln, JoinFoldAndStress)
     };
     for (const auto &w : woerter)
         EXPECT_EQ(S(Betonen(QString::fromUtf8(w.wort))), w.betont) << w.wort;
+}
+
+// Collatinus' syllable quantities become the vowel lengths of a school book.
+// Each row: the marked parts of one lemma as Collatinus writes them, further
+// forms of it, and the parts as a school book marks them.
+TEST(Laengenregeln, SchullaengenAusSilbenquantitaeten)
+{
+    using S_ = TFormStamm;
+    const struct {
+        std::vector<TMarkierteForm> teile, weitere;
+        std::vector<const char *> schule;
+    } zeilen[] = {
+        {{{u"mīttĕrĕ"_s}, {u"mīttō̆"_s}, {u"mīsī"_s, S_::Perfekt}, {u"mīssŭm"_s, S_::Supin}},
+         {},
+         {"mittĕrĕ", "mittō", "mīsī", "missŭm"}},
+        {{{u"ūrbs"_s}, {u"ūrbĭs"_s}}, {}, {"urbs", "urbĭs"}},
+        {{{u"ēxspēcto"_s}}, {}, {"exspecto"}},
+        // x, ps, pt after a vowel the stem shows long before c, g, b
+        {{{u"rēx"_s}, {u"rēgĭs"_s}}, {}, {"rēx", "rēgĭs"}},
+        {{{u"lūx"_s}}, {{u"lūcĕ"_s}}, {"lūx"}},
+        {{{u"nūx"_s}}, {{u"nŭcĭs"_s}}, {"nux"}},
+        {{{u"fēlīx"_s}}, {{u"fēlīcĭs"_s}}, {"fēlīx"}},
+        {{{u"dīcĕrĕ"_s}, {u"dīcō̆"_s}, {u"dīxī"_s, S_::Perfekt}, {u"dīctŭm"_s, S_::Supin}},
+         {},
+         {"dīcĕrĕ", "dīcō", "dīxī", "dictŭm"}},
+        {{{u"scrībō̆"_s}, {u"scrīpsī"_s, S_::Perfekt}, {u"scrīptŭm"_s, S_::Supin}},
+         {},
+         {"scrībō", "scrīpsī", "scrīptŭm"}},
+        // the supine takes nothing from the perfect
+        {{{u"rūmpō̆"_s}, {u"rūpī"_s, S_::Perfekt}, {u"rūptŭm"_s, S_::Supin}}, {}, {"rumpō", "rūpī", "ruptŭm"}},
+        {{{u"vīncō̆"_s}, {u"vīcī"_s, S_::Perfekt}, {u"vīctŭm"_s, S_::Supin}},
+         {{u"vīcĕrāmŭs"_s, S_::Perfekt}},
+         {"vincō", "vīcī", "victŭm"}},
+        {{{u"āctŭm"_s, S_::Supin}}, {{u"ăgō̆"_s}, {u"ēgī"_s, S_::Perfekt}}, {"actŭm"}},
+        // ns, nf, nct, nx keep or give the length
+        {{{u"cōnsŭl"_s}, {u"consul"_s}}, {}, {"cōnsŭl", "cōnsul"}},
+        {{{u"īnfāns"_s}, {u"īnfāntĭs"_s}}, {}, {"īnfāns", "īnfantĭs"}},
+        {{{u"sānctŭs"_s}, {u"iūnxī"_s}}, {}, {"sānctŭs", "iūnxī"}},
+        // muta cum liquida leaves the syllable open; qu is one consonant
+        {{{u"mātrĕm"_s}, {u"pā̆trĭs"_s}, {u"ā̆grĭcŏlă"_s}}, {}, {"mātrĕm", "patrĭs", "agrĭcŏlă"}},
+        {{{u"antīquŭs"_s}, {u"āxĭs"_s}, {u"māiŏr"_s}}, {}, {"antīquŭs", "axĭs", "maiŏr"}},
+        // diphthongs, prefixes, a participle with sum
+        {{{u"rŏsāe"_s}, {u"cāusă"_s}, {u"ābĕō̆"_s}, {u"hōrtātŭs sum"_s, S_::Supin}},
+         {},
+         {"rŏsae", "causă", "abĕō", "hortātŭs sum"}},
+    };
+    for (const auto &z : zeilen) {
+        const QStringList schule = Schullaengen(z.teile, z.weitere);
+        ASSERT_EQ(size_t(schule.size()), z.schule.size());
+        for (size_t i = 0; i < z.schule.size(); ++i) {
+            EXPECT_EQ(S(schule[qsizetype(i)]), z.schule[i]) << S(z.teile[i].text);
+            EXPECT_EQ(S(LaengenEntfernen(schule[qsizetype(i)])), S(LaengenEntfernen(z.teile[i].text)));
+        }
+    }
 }
 
 // What a pupil types becomes the marked text; the caret stays behind the
