@@ -339,260 +339,262 @@ TLaengenAnzeige TLaengenAnzeige::Fuer(const TVokabel &eintrag) const
 {
     const bool bekannt = LaengenBekannt(eintrag);
     return {laengen && bekannt, betonung && bekannt};
-    namespace {
+}
 
-    // One letter of a marked text: the characters it was written with, its
-    // lower-case base letter and its marks.
-    struct TBuchstabe {
-        qsizetype anfang = 0, laenge = 1; // the characters it was written with
-        char16_t basis = 0;
-        bool lang = false;
-        bool gemein = false; // macron and breve: either quantity
-    };
+namespace {
 
-    bool SchulVokal(char16_t b)
+// One letter of a marked text: the characters it was written with, its
+// lower-case base letter and its marks.
+struct TBuchstabe {
+    qsizetype anfang = 0, laenge = 1; // the characters it was written with
+    char16_t basis = 0;
+    bool lang = false;
+    bool gemein = false; // macron and breve: either quantity
+};
+
+bool SchulVokal(char16_t b)
+{
+    return Grundvokal(b) || b == 0x00e6 || b == 0x0153; // æ, œ
+}
+
+// The lower-case letter a marked character stands for; 0 for a combining mark.
+char16_t Grundzeichen(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= 0x0300 && u <= 0x036f)
+        return 0;
+    if (u == 0x045e) // Collatinus writes a short y as the Cyrillic ў
+        return u'y';
+    if (u == 0x1ee4 || u == 0x1ee5) // ụ: a consonantal u (anguis)
+        return u'u';
+    const char16_t b = Basis(c);
+    return b == u'j' ? u'i' : b;
+}
+
+QString Grundtext(QStringView text)
+{
+    QString r;
+    r.reserve(text.size());
+    for (const QChar c : text)
+        if (const char16_t b = Grundzeichen(c))
+            r.append(QChar(b));
+    return r;
+}
+
+bool IstDiphthong(QStringView f, qsizetype i)
+{
+    const QStringView d = f.mid(i, 2);
+    return d == u"ae" || d == u"au" || d == u"oe";
+}
+
+// The consonants after the nucleus at i of the base letters f up to the next
+// vowel of the word (h left out, qu as k) and whether they close its syllable.
+bool SilbeGeschlossen(QStringView f, qsizetype i, QString *gruppe)
+{
+    const qsizetype n = f.size();
+    qsizetype j = i + (IstDiphthong(f, i) ? 2 : 1);
+    QString k;
+    while (j < n && !SchulVokal(f[j].unicode()) && f[j].isLetter()) {
+        if (f[j] != u'h')
+            k.append(f[j]);
+        ++j;
+    }
+    const bool weiter = j < n && SchulVokal(f[j].unicode());
+    if (weiter && f[j] == u'u' && k.endsWith(u'q'))
+        k.back() = u'k';
+    if (gruppe)
+        *gruppe = k;
+    // A consonantal i between vowels is doubled (maior).
+    if (k.isEmpty() && weiter && f[j] == u'i' && j + 1 < n && SchulVokal(f[j + 1].unicode()))
+        return true;
+    int zahl = 0;
+    for (const QChar c : k)
+        zahl += (c == u'x' || c == u'z') ? 2 : 1;
+    if (k.size() == 2 && QStringView(u"bcdgptf").contains(k[0]) && (k[1] == u'l' || k[1] == u'r') && weiter)
+        return false;
+    return zahl >= 2;
+}
+
+// A marked text letter by letter, with the syllable nuclei and what follows them.
+class TSilbenbild {
+  public:
+    explicit TSilbenbild(const QString &text)
     {
-        return Grundvokal(b) || b == 0x00e6 || b == 0x0153; // æ, œ
+        // Collatinus writes precomposed letters; only a combining mark may need composing.
+        const bool kombiniert = std::any_of(text.cbegin(), text.cend(),
+                                            [](QChar c) { return c.unicode() >= 0x0300 && c.unicode() <= 0x036f; });
+        text_ = kombiniert ? text.normalized(QString::NormalizationForm_C) : text;
+        for (qsizetype p = 0; p < text_.size(); ++p) {
+            const QChar c = text_[p];
+            const char16_t u = c.unicode();
+            if (u >= 0x0300 && u <= 0x036f && !z_.empty()) {
+                ++z_.back().laenge;
+                if (u == MAKRON)
+                    z_.back().lang = true;
+                else if (u == BREVIS && z_.back().lang)
+                    z_.back().gemein = true;
+                continue;
+            }
+            TBuchstabe b;
+            b.anfang = p;
+            b.basis = Grundzeichen(c);
+            b.lang = IstLang(c);
+            z_.push_back(b);
+        }
+        const qsizetype n = qsizetype(z_.size());
+        f_.reserve(n);
+        for (const TBuchstabe &b : z_)
+            f_.append(QChar(b.basis));
+        // ā̆ is long where a word ends (amō), elsewhere open to either quantity.
+        for (qsizetype i = 0; i < n; ++i)
+            if (z_[size_t(i)].gemein && i + 1 < n && QChar(f_[i + 1]).isLetter())
+                z_[size_t(i)].lang = false;
+        lang_.resize(size_t(n));
+        for (qsizetype i = 0; i < n; ++i)
+            lang_[size_t(i)] = z_[size_t(i)].lang;
+        // Nuclei as Betonen finds them: not the u of qu and -ngu- before a
+        // vowel, not an i at the start or between vowels before a vowel,
+        // one for a diphthong.
+        std::vector<bool> vokal(size_t(n), false);
+        for (qsizetype i = 0; i < n; ++i)
+            vokal[size_t(i)] = SchulVokal(f_[i].unicode());
+        for (qsizetype i = 0; i < n; ++i) {
+            const bool folgtVokal = i + 1 < n && vokal[size_t(i + 1)];
+            if (f_[i] == u'u' && i > 0 &&
+                (f_[i - 1] == u'q' || (folgtVokal && i > 1 && f_[i - 1] == u'g' && f_[i - 2] == u'n')))
+                vokal[size_t(i)] = false;
+        }
+        kern_.assign(size_t(n), false);
+        for (qsizetype i = 0; i < n; ++i) {
+            if (!vokal[size_t(i)])
+                continue;
+            if (f_[i] == u'i' && !lang_[size_t(i)] && i + 1 < n && vokal[size_t(i + 1)] &&
+                (i == 0 || vokal[size_t(i - 1)]))
+                continue;
+            kern_[size_t(i)] = true;
+            if (Diphthong(i))
+                ++i;
+        }
     }
 
-    // The lower-case letter a marked character stands for; 0 for a combining mark.
-    char16_t Grundzeichen(QChar c)
-    {
-        const char16_t u = c.unicode();
-        if (u >= 0x0300 && u <= 0x036f)
-            return 0;
-        if (u == 0x045e) // Collatinus writes a short y as the Cyrillic ў
-            return u'y';
-        if (u == 0x1ee4 || u == 0x1ee5) // ụ: a consonantal u (anguis)
-            return u'u';
-        const char16_t b = Basis(c);
-        return b == u'j' ? u'i' : b;
-    }
+    qsizetype Laenge() const { return f_.size(); }
+    QStringView Grund() const { return f_; }
+    bool Kern(qsizetype i) const { return kern_[size_t(i)]; }
+    bool Lang(qsizetype i) const { return lang_[size_t(i)]; }
+    void SetLang(qsizetype i, bool lang) { lang_[size_t(i)] = lang; }
+    bool Diphthong(qsizetype i) const { return IstDiphthong(f_, i); }
+    bool Geschlossen(qsizetype i, QString *gruppe = nullptr) const { return SilbeGeschlossen(f_, i, gruppe); }
 
-    QString Grundtext(QStringView text)
+    // The text with the marks as they stand now; unchanged letters keep
+    // their spelling.
+    QString Text() const
     {
         QString r;
-        r.reserve(text.size());
-        for (const QChar c : text)
-            if (const char16_t b = Grundzeichen(c))
-                r.append(QChar(b));
+        for (size_t i = 0; i < z_.size(); ++i) {
+            const TBuchstabe &b = z_[i];
+            if (lang_[i] == b.lang && !b.gemein) {
+                r.append(QStringView(text_).mid(b.anfang, b.laenge));
+            } else {
+                const QChar kurz = KurzVokal(text_[b.anfang]);
+                r.append(lang_[i] ? LangVokal(kurz) : kurz);
+            }
+        }
         return r;
     }
 
-    bool IstDiphthong(QStringView f, qsizetype i)
-    {
-        const QStringView d = f.mid(i, 2);
-        return d == u"ae" || d == u"au" || d == u"oe";
-    }
+  private:
+    QString text_;
+    std::vector<TBuchstabe> z_;
+    QString f_;
+    std::vector<bool> lang_, kern_;
+};
 
-    // The consonants after the nucleus at i of the base letters f up to the next
-    // vowel of the word (h left out, qu as k) and whether they close its syllable.
-    bool SilbeGeschlossen(QStringView f, qsizetype i, QString *gruppe)
-    {
-        const qsizetype n = f.size();
-        qsizetype j = i + (IstDiphthong(f, i) ? 2 : 1);
-        QString k;
-        while (j < n && !SchulVokal(f[j].unicode()) && f[j].isLetter()) {
-            if (f[j] != u'h')
-                k.append(f[j]);
-            ++j;
-        }
-        const bool weiter = j < n && SchulVokal(f[j].unicode());
-        if (weiter && f[j] == u'u' && k.endsWith(u'q'))
-            k.back() = u'k';
-        if (gruppe)
-            *gruppe = k;
-        // A consonantal i between vowels is doubled (maior).
-        if (k.isEmpty() && weiter && f[j] == u'i' && j + 1 < n && SchulVokal(f[j + 1].unicode()))
-            return true;
-        int zahl = 0;
-        for (const QChar c : k)
-            zahl += (c == u'x' || c == u'z') ? 2 : 1;
-        if (k.size() == 2 && QStringView(u"bcdgptf").contains(k[0]) && (k[1] == u'l' || k[1] == u'r') && weiter)
-            return false;
-        return zahl >= 2;
-    }
+// Another form shows the vowel at i long in an open syllable, with the same
+// letters before it and the same or a kindred consonant after it (rēx and
+// rēgis, scrīpsī and scrībō).
+bool Nachbarn(QStringView f, qsizetype i, QStringView fa)
+{
+    if (i + 1 >= f.size() || i + 1 >= fa.size() || f.left(i + 1) != fa.left(i + 1))
+        return false;
+    const QChar x = f[i + 1], y = fa[i + 1];
+    const QStringView danach = f.mid(i + 1, 2);
+    // Lachmann's lengthening before -ct- has its own rules (āctum, but dictum).
+    if (danach == u"ct")
+        return false;
+    return x == y || (x == u'x' && (y == u'c' || y == u'g' || y == u'h')) ||
+           ((danach == u"ps" || danach == u"pt") && (y == u'b' || y == u'p'));
+}
 
-    // A marked text letter by letter, with the syllable nuclei and what follows them.
-    class TSilbenbild {
-      public:
-        explicit TSilbenbild(const QString &text)
-        {
-            // Collatinus writes precomposed letters; only a combining mark may need composing.
-            const bool kombiniert = std::any_of(text.cbegin(), text.cend(),
-                                                [](QChar c) { return c.unicode() >= 0x0300 && c.unicode() <= 0x036f; });
-            text_ = kombiniert ? text.normalized(QString::NormalizationForm_C) : text;
-            for (qsizetype p = 0; p < text_.size(); ++p) {
-                const QChar c = text_[p];
-                const char16_t u = c.unicode();
-                if (u >= 0x0300 && u <= 0x036f && !z_.empty()) {
-                    ++z_.back().laenge;
-                    if (u == MAKRON)
-                        z_.back().lang = true;
-                    else if (u == BREVIS && z_.back().lang)
-                        z_.back().gemein = true;
-                    continue;
-                }
-                TBuchstabe b;
-                b.anfang = p;
-                b.basis = Grundzeichen(c);
-                b.lang = IstLang(c);
-                z_.push_back(b);
-            }
-            const qsizetype n = qsizetype(z_.size());
-            f_.reserve(n);
-            for (const TBuchstabe &b : z_)
-                f_.append(QChar(b.basis));
-            // ā̆ is long where a word ends (amō), elsewhere open to either quantity.
-            for (qsizetype i = 0; i < n; ++i)
-                if (z_[size_t(i)].gemein && i + 1 < n && QChar(f_[i + 1]).isLetter())
-                    z_[size_t(i)].lang = false;
-            lang_.resize(size_t(n));
-            for (qsizetype i = 0; i < n; ++i)
-                lang_[size_t(i)] = z_[size_t(i)].lang;
-            // Nuclei as Betonen finds them: not the u of qu and -ngu- before a
-            // vowel, not an i at the start or between vowels before a vowel,
-            // one for a diphthong.
-            std::vector<bool> vokal(size_t(n), false);
-            for (qsizetype i = 0; i < n; ++i)
-                vokal[size_t(i)] = SchulVokal(f_[i].unicode());
-            for (qsizetype i = 0; i < n; ++i) {
-                const bool folgtVokal = i + 1 < n && vokal[size_t(i + 1)];
-                if (f_[i] == u'u' && i > 0 &&
-                    (f_[i - 1] == u'q' || (folgtVokal && i > 1 && f_[i - 1] == u'g' && f_[i - 2] == u'n')))
-                    vokal[size_t(i)] = false;
-            }
-            kern_.assign(size_t(n), false);
-            for (qsizetype i = 0; i < n; ++i) {
-                if (!vokal[size_t(i)])
-                    continue;
-                if (f_[i] == u'i' && !lang_[size_t(i)] && i + 1 < n && vokal[size_t(i + 1)] &&
-                    (i == 0 || vokal[size_t(i - 1)]))
-                    continue;
-                kern_[size_t(i)] = true;
-                if (Diphthong(i))
-                    ++i;
-            }
-        }
+struct TStuetze {
+    const QString *text;
+    TFormStamm stamm;
+    QString grund;
+    std::optional<TSilbenbild> bild; // built when the letters fit
+};
 
-        qsizetype Laenge() const { return f_.size(); }
-        QStringView Grund() const { return f_; }
-        bool Kern(qsizetype i) const { return kern_[size_t(i)]; }
-        bool Lang(qsizetype i) const { return lang_[size_t(i)]; }
-        void SetLang(qsizetype i, bool lang) { lang_[size_t(i)] = lang; }
-        bool Diphthong(qsizetype i) const { return IstDiphthong(f_, i); }
-        bool Geschlossen(qsizetype i, QString *gruppe = nullptr) const { return SilbeGeschlossen(f_, i, gruppe); }
+bool Gestuetzt(const TSilbenbild &t, qsizetype i, TStuetze &a)
+{
+    if (!Nachbarn(t.Grund(), i, a.grund) || SilbeGeschlossen(a.grund, i, nullptr))
+        return false;
+    if (!a.bild)
+        a.bild.emplace(*a.text);
+    return a.bild->Lang(i) && a.bild->Kern(i);
+}
 
-        // The text with the marks as they stand now; unchanged letters keep
-        // their spelling.
-        QString Text() const
-        {
-            QString r;
-            for (size_t i = 0; i < z_.size(); ++i) {
-                const TBuchstabe &b = z_[i];
-                if (lang_[i] == b.lang && !b.gemein) {
-                    r.append(QStringView(text_).mid(b.anfang, b.laenge));
-                } else {
-                    const QChar kurz = KurzVokal(text_[b.anfang]);
-                    r.append(lang_[i] ? LangVokal(kurz) : kurz);
-                }
-            }
-            return r;
-        }
+} // namespace
 
-      private:
-        QString text_;
-        std::vector<TBuchstabe> z_;
-        QString f_;
-        std::vector<bool> lang_, kern_;
+QStringList Schullaengen(const std::vector<TMarkierteForm> &teile, const std::vector<TMarkierteForm> &weitere)
+{
+    std::vector<TStuetze> stuetzen;
+    bool stuetzenGelesen = false;
+    const auto stuetzenLesen = [&]() {
+        if (stuetzenGelesen)
+            return;
+        stuetzenGelesen = true;
+        for (const auto *liste : {&teile, &weitere})
+            for (const TMarkierteForm &m : *liste)
+                if (!m.text.isEmpty())
+                    stuetzen.push_back({&m.text, m.stamm, Grundtext(m.text), std::nullopt});
     };
-
-    // Another form shows the vowel at i long in an open syllable, with the same
-    // letters before it and the same or a kindred consonant after it (rēx and
-    // rēgis, scrīpsī and scrībō).
-    bool Nachbarn(QStringView f, qsizetype i, QStringView fa)
-    {
-        if (i + 1 >= f.size() || i + 1 >= fa.size() || f.left(i + 1) != fa.left(i + 1))
-            return false;
-        const QChar x = f[i + 1], y = fa[i + 1];
-        const QStringView danach = f.mid(i + 1, 2);
-        // Lachmann's lengthening before -ct- has its own rules (āctum, but dictum).
-        if (danach == u"ct")
-            return false;
-        return x == y || (x == u'x' && (y == u'c' || y == u'g' || y == u'h')) ||
-               ((danach == u"ps" || danach == u"pt") && (y == u'b' || y == u'p'));
-    }
-
-    struct TStuetze {
-        const QString *text;
-        TFormStamm stamm;
-        QString grund;
-        std::optional<TSilbenbild> bild; // built when the letters fit
-    };
-
-    bool Gestuetzt(const TSilbenbild &t, qsizetype i, TStuetze &a)
-    {
-        if (!Nachbarn(t.Grund(), i, a.grund) || SilbeGeschlossen(a.grund, i, nullptr))
-            return false;
-        if (!a.bild)
-            a.bild.emplace(*a.text);
-        return a.bild->Lang(i) && a.bild->Kern(i);
-    }
-
-    } // namespace
-
-    QStringList Schullaengen(const std::vector<TMarkierteForm> &teile, const std::vector<TMarkierteForm> &weitere)
-    {
-        std::vector<TStuetze> stuetzen;
-        bool stuetzenGelesen = false;
-        const auto stuetzenLesen = [&]() {
-            if (stuetzenGelesen)
-                return;
-            stuetzenGelesen = true;
-            for (const auto *liste : {&teile, &weitere})
-                for (const TMarkierteForm &m : *liste)
-                    if (!m.text.isEmpty())
-                        stuetzen.push_back({&m.text, m.stamm, Grundtext(m.text), std::nullopt});
-        };
-        QStringList r;
-        for (const TMarkierteForm &teil : teile) {
-            TSilbenbild t(teil.text);
-            const qsizetype n = t.Laenge();
-            for (qsizetype i = 0; i + 1 < n; ++i)
-                if (t.Kern(i) && t.Diphthong(i) && t.Lang(i) && !t.Lang(i + 1))
-                    t.SetLang(i, false);
-            QString gruppe;
-            for (qsizetype i = 0; i < n; ++i) {
-                if (!t.Kern(i) || !t.Lang(i) || !t.Geschlossen(i, &gruppe))
-                    continue;
-                if (gruppe.startsWith(u"ns") || gruppe.startsWith(u"nf") || gruppe.startsWith(u"nct") ||
-                    gruppe.startsWith(u"nx"))
-                    continue;
-                stuetzenLesen();
-                bool gestuetzt = false;
-                for (size_t s = 0; s < stuetzen.size() && !gestuetzt; ++s)
-                    gestuetzt = !(teil.stamm == TFormStamm::Supin && stuetzen[s].stamm == TFormStamm::Perfekt) &&
-                                Gestuetzt(t, i, stuetzen[s]);
-                if (gestuetzt)
-                    continue;
+    QStringList r;
+    for (const TMarkierteForm &teil : teile) {
+        TSilbenbild t(teil.text);
+        const qsizetype n = t.Laenge();
+        for (qsizetype i = 0; i + 1 < n; ++i)
+            if (t.Kern(i) && t.Diphthong(i) && t.Lang(i) && !t.Lang(i + 1))
                 t.SetLang(i, false);
-            }
-            // The prefix vowel of ab-, ad-, ob-, sub-, in- is short; before s
-            // and f the rule below may lengthen it (īnsula, īnferō).
-            const QStringView f = t.Grund();
-            for (const QStringView vorsilbe : {u"ab", u"ad", u"ob", u"sub", u"in"})
-                if (f.startsWith(vorsilbe) && n > vorsilbe.size() + 1 && f[vorsilbe.size()] != u's' &&
-                    f[vorsilbe.size()] != u'f')
-                    t.SetLang(vorsilbe.size() - 2, false);
-            for (qsizetype i = 0; i < n; ++i)
-                if (t.Kern(i)) {
-                    t.Geschlossen(i, &gruppe);
-                    if (gruppe.startsWith(u"ns") || gruppe.startsWith(u"nf"))
-                        t.SetLang(i, true);
-                }
-            r.append(t.Text());
+        QString gruppe;
+        for (qsizetype i = 0; i < n; ++i) {
+            if (!t.Kern(i) || !t.Lang(i) || !t.Geschlossen(i, &gruppe))
+                continue;
+            if (gruppe.startsWith(u"ns") || gruppe.startsWith(u"nf") || gruppe.startsWith(u"nct") ||
+                gruppe.startsWith(u"nx"))
+                continue;
+            stuetzenLesen();
+            bool gestuetzt = false;
+            for (size_t s = 0; s < stuetzen.size() && !gestuetzt; ++s)
+                gestuetzt = !(teil.stamm == TFormStamm::Supin && stuetzen[s].stamm == TFormStamm::Perfekt) &&
+                            Gestuetzt(t, i, stuetzen[s]);
+            if (gestuetzt)
+                continue;
+            t.SetLang(i, false);
         }
-        return r;
+        // The prefix vowel of ab-, ad-, ob-, sub-, in- is short; before s
+        // and f the rule below may lengthen it (īnsula, īnferō).
+        const QStringView f = t.Grund();
+        for (const QStringView vorsilbe : {u"ab", u"ad", u"ob", u"sub", u"in"})
+            if (f.startsWith(vorsilbe) && n > vorsilbe.size() + 1 && f[vorsilbe.size()] != u's' &&
+                f[vorsilbe.size()] != u'f')
+                t.SetLang(vorsilbe.size() - 2, false);
+        for (qsizetype i = 0; i < n; ++i)
+            if (t.Kern(i)) {
+                t.Geschlossen(i, &gruppe);
+                if (gruppe.startsWith(u"ns") || gruppe.startsWith(u"nf"))
+                    t.SetLang(i, true);
+            }
+        r.append(t.Text());
     }
+    return r;
+}
 
 } // namespace lexovita
