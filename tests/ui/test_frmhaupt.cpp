@@ -836,7 +836,7 @@ class TestFrmHaupt : public QObject {
 
         m_fenster->cmbSuchen->setEditText(QStringLiteral("rosam"));
         QTest::keyClick(m_fenster->cmbSuchen->lineEdit(), Qt::Key_Return);
-        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("rosa, rosāe, f. (Lexikon)")});
+        QCOMPARE(Spalte(m_fenster->lvwWortkontext, 0), QStringList{QStringLiteral("rosa, rosae, f. (Lexikon)")});
         QCOMPARE(Spalte(m_fenster->lvwWortkontext, 1), QStringList{QStringLiteral("Substantiv")});
         QStringList baum;
         for (QTreeWidgetItemIterator it(m_fenster->tvwVokabeln); *it; ++it)
