@@ -143,10 +143,10 @@ QString TFormendienst::LexikonSeiteHtml(int32_t lemmaId)
     QStringList laengen;
     for (qsizetype i = 0; i < lemma.laengen.size(); ++i)
         if (!lemma.laengen[i].isEmpty() && !(lemma.wortart == WA_SUBSTANTIV && i == 2)) // a noun's gender
-            laengen.append(HtmlMaskieren(lemma.laengen[i]));
+            laengen.append(HtmlMaskieren(LaengenBereinigen(lemma.laengen[i]))); // a breve only confirms a short vowel
     QString block = QStringLiteral("<hr><p><b>Aus dem Lexikon</b> (nur lesbar; „Zu Lektion hinzufügen“ macht daraus "
                                    "eine eigene Vokabel)</p>");
-    if (!laengen.isEmpty())
+    if (!laengen.isEmpty() && Anzeige().laengen)
         block += QStringLiteral("<p>Mit Längen: %1</p>").arg(laengen.join(QStringLiteral(", ")));
     const qsizetype ende =
         seite.lastIndexOf(QRegularExpression(QStringLiteral("</body>"), QRegularExpression::CaseInsensitiveOption));
