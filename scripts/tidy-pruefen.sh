@@ -7,7 +7,7 @@
 set -euo pipefail
 
 build=$1
-wurzel=${2:-"$(cd "$(dirname "$0")/.." && pwd)"}
+wurzel=$(cd "${2:-"$(dirname "$0")/.."}" && pwd)
 if [ ! -f "$build/compile_commands.json" ]; then
   echo "Keine compile_commands.json in $build" >&2
   exit 2
@@ -24,6 +24,12 @@ if [ -z "$runner" ] || [ -z "$tidy" ]; then
   echo "clang-tidy fehlt (Paket clang-tidy, scripts/install-deps.sh)" >&2
   exit 2
 fi
+# A pattern that matches nothing would pass silently: count the files first.
+anzahl=$(grep -cE "\"file\": \"$wurzel/src/[^\"]*\\.cpp\"" "$build/compile_commands.json" || true)
+if [ "$anzahl" -eq 0 ]; then
+  echo "Keine Quelldatei aus $wurzel/src in $build/compile_commands.json" >&2
+  exit 2
+fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # Only the program's own files; generated moc files and tests are not checked.
@@ -33,4 +39,4 @@ if ! "$runner" -clang-tidy-binary "$(command -v "$tidy")" -p "$build" -j "$(npro
   echo "clang-tidy: Befunde (siehe oben)" >&2
   exit 1
 fi
-echo "clang-tidy: in Ordnung"
+echo "clang-tidy: $anzahl Dateien in Ordnung"

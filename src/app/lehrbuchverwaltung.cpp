@@ -17,7 +17,7 @@ QString InHochkommas(const QString &name)
 } // namespace
 
 TLehrbuchverwaltung::TLehrbuchverwaltung(TDatenmanager &daten, IRueckfrage &rueckfrage, int modus)
-    : daten_(daten), rueckfrage_(rueckfrage), speicher_(daten), modus_(modus)
+    : rueckfrage_(rueckfrage), speicher_(daten), modus_(modus)
 {
 }
 

@@ -96,7 +96,6 @@ class TLehrbuchverwaltung {
     bool Frage(const QString &text);
     void LektionenLaden();
 
-    TDatenmanager &daten_;
     IRueckfrage &rueckfrage_;
     TLektionsSpeicher speicher_;
     int modus_;

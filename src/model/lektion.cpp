@@ -18,7 +18,7 @@ bool IstLeerzeichen(QChar c)
 QString Trimmen(const QString &s)
 {
     int a = 0;
-    int e = s.size();
+    int e = int(s.size());
     while (a < e && IstLeerzeichen(s[a]))
         ++a;
     while (e > a && IstLeerzeichen(s[e - 1]))
@@ -155,7 +155,7 @@ QString TLektion::WortAn(const QString &t, int p)
             s = i + 1;
             break;
         }
-    int e = t.size();
+    int e = int(t.size());
     for (int i = p; i < t.size(); ++i)
         if (IstWortgrenze(t[i])) {
             e = i;
@@ -173,7 +173,7 @@ int TLektion::SatzEnde(const QString &t, int p)
                 ++ende;
             return ende;
         }
-    return t.size() + 1;
+    return int(t.size()) + 1;
 }
 
 void TLektion::TextBereinigen()

@@ -348,9 +348,9 @@ void BedeutungenAufbereiten(const std::vector<TBedeutungsrohzeile> &roh, TVokabe
     int32_t g = 1;
     for (const Zeile &z : zeilen) {
         // Only the first three separators split: a remark may hold ";".
-        const int a = z.schluessel.indexOf(QLatin1Char(';'));
-        const int b = z.schluessel.indexOf(QLatin1Char(';'), a + 1);
-        const int c = z.schluessel.indexOf(QLatin1Char(';'), b + 1);
+        const qsizetype a = z.schluessel.indexOf(QLatin1Char(';'));
+        const qsizetype b = z.schluessel.indexOf(QLatin1Char(';'), a + 1);
+        const qsizetype c = z.schluessel.indexOf(QLatin1Char(';'), b + 1);
         const int32_t gruppe = z.schluessel.left(a).toInt();
         const QString kommentar = z.schluessel.mid(c + 1);
         if (gruppe != g) {

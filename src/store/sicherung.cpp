@@ -184,13 +184,13 @@ QString BackupEntpacken(const QString &archiv, const QString &zielOrdner, qint64
         const QStorageInfo platz(zielOrdner);
         freierPlatz = platz.isValid() && platz.isReady() ? platz.bytesAvailable() : -1; // -1: unknown, not checked
     }
-    constexpr qint64 kReserve = 64 * 1024 * 1024; // left free for the program and the system
+    constexpr qint64 kReserve = qint64(64) * 1024 * 1024; // left free for the program and the system
     if (info.size > zip_uint64_t(std::numeric_limits<qint64>::max()) ||
         (freierPlatz >= 0 && qint64(info.size) > freierPlatz - kReserve))
         throw TPlatzFehler(QStringLiteral("Für die Datenbank aus dem Archiv (%1 MB) ist nicht genug Speicherplatz frei "
                                           "(%2 MB).")
-                               .arg(qint64(info.size / (1024 * 1024)))
-                               .arg(std::max<qint64>(0, freierPlatz / (1024 * 1024))));
+                               .arg(qint64(info.size / (zip_uint64_t(1024) * 1024)))
+                               .arg(std::max<qint64>(0, freierPlatz / (qint64(1024) * 1024))));
     const QString ziel = QDir(zielOrdner).filePath(TDatenmanager::Dateiname());
     {
         QFile aus(ziel);

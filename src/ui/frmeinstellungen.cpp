@@ -668,8 +668,8 @@ void TfrmEinstellungen::Binden()
             Freigeben();
         });
     };
-    for (auto [feld, zahl] : {std::pair{spnBehalten, &TConfig::lrBehalten}, {spnNeueProTag, &TConfig::lrNeueProTag}})
-        connect(feld, &QSpinBox::valueChanged, this, [this, zahl](int wert) {
+    for (const auto &paar : {std::pair{spnBehalten, &TConfig::lrBehalten}, {spnNeueProTag, &TConfig::lrNeueProTag}})
+        connect(paar.first, &QSpinBox::valueChanged, this, [this, zahl = paar.second](int wert) {
             if (!m_fuellen)
                 Kopie().*zahl = wert;
         });

@@ -68,9 +68,9 @@ void TfrmHaupt::LernenVerbinden()
             fenster.exec();
         });
     });
-    for (auto [name, modus] :
+    for (const auto &paar :
          {std::pair{"actFormenBilden", TFormenTest::Bilden}, std::pair{"actFormenBestimmen", TFormenTest::Bestimmen}}) {
-        connect(Aktion(QString::fromLatin1(name)), &QAction::triggered, this, [this, modus] {
+        connect(Aktion(QString::fromLatin1(paar.first)), &QAction::triggered, this, [this, modus = paar.second] {
             TLektion *lektion = AktuelleLektion();
             if (!lektion || lektion->Anzahl() == 0)
                 return;
