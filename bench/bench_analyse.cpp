@@ -26,7 +26,7 @@ constexpr int kWoerter = 20000;
 // the common verbal prefixes, so that many entries share a beginning.
 class TStammbildner {
   public:
-    explicit TStammbildner(uint32_t saat) : zufall_(saat) {}
+    explicit TStammbildner(uint32_t saat) : m_zufall(saat) {}
 
     QString Stamm()
     {
@@ -44,10 +44,10 @@ class TStammbildner {
         s += QLatin1String(auslaut[Zahl(14)]);
         return s;
     }
-    int Zahl(int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(zufall_); }
+    int Zahl(int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(m_zufall); }
 
   private:
-    std::mt19937 zufall_;
+    std::mt19937 m_zufall;
 };
 
 TVokabel Eintrag(TStammbildner &z)

@@ -17,35 +17,35 @@ QString InHochkommas(const QString &name)
 } // namespace
 
 TLehrbuchverwaltung::TLehrbuchverwaltung(TDatenmanager &daten, IRueckfrage &rueckfrage, int modus)
-    : rueckfrage_(rueckfrage), speicher_(daten), modus_(modus)
+    : m_rueckfrage(rueckfrage), m_speicher(daten), m_modus(modus)
 {
 }
 
 bool TLehrbuchverwaltung::Frage(const QString &text)
 {
-    return rueckfrage_.Frage(ProgrammTitel(), text, KN_JA_NEIN, Antwort::Nein, Symbol::Frage) == Antwort::Ja;
+    return m_rueckfrage.Frage(ProgrammTitel(), text, KN_JA_NEIN, Antwort::Nein, Symbol::Frage) == Antwort::Ja;
 }
 
 int TLehrbuchverwaltung::Aktualisieren(int32_t gemerktesLehrbuch)
 {
-    lehrbuecher_ = speicher_.Lehrbuecher();
-    if (lehrbuecher_.empty()) {
+    m_lehrbuecher = m_speicher.Lehrbuecher();
+    if (m_lehrbuecher.empty()) {
         LehrbuchWaehlen(0);
         return -1;
     }
     int index = 0;
     if (gemerktesLehrbuch != 0) {
-        for (size_t i = 0; i < lehrbuecher_.size(); ++i)
-            if (lehrbuecher_[i].id == gemerktesLehrbuch)
+        for (size_t i = 0; i < m_lehrbuecher.size(); ++i)
+            if (m_lehrbuecher[i].id == gemerktesLehrbuch)
                 index = static_cast<int>(i);
     }
-    LehrbuchWaehlen(lehrbuecher_[static_cast<size_t>(index)].id);
+    LehrbuchWaehlen(m_lehrbuecher[static_cast<size_t>(index)].id);
     return index;
 }
 
 const TLehrbuchZeile *TLehrbuchverwaltung::Lehrbuch(int32_t id) const
 {
-    for (const TLehrbuchZeile &z : lehrbuecher_)
+    for (const TLehrbuchZeile &z : m_lehrbuecher)
         if (z.id == id)
             return &z;
     return nullptr;
@@ -53,7 +53,7 @@ const TLehrbuchZeile *TLehrbuchverwaltung::Lehrbuch(int32_t id) const
 
 const TLektionZeile *TLehrbuchverwaltung::Lektion(int32_t id) const
 {
-    for (const TLektionZeile &z : lektionen_)
+    for (const TLektionZeile &z : m_lektionen)
         if (z.id == id)
             return &z;
     return nullptr;
@@ -61,23 +61,23 @@ const TLektionZeile *TLehrbuchverwaltung::Lektion(int32_t id) const
 
 void TLehrbuchverwaltung::LehrbuchWaehlen(int32_t id)
 {
-    lehrbuch_ = Lehrbuch(id) ? id : 0;
+    m_lehrbuch = Lehrbuch(id) ? id : 0;
     LektionenLaden();
 }
 
 void TLehrbuchverwaltung::LektionenLaden()
 {
-    lektionen_.clear();
-    if (lehrbuch_ != 0)
-        lektionen_ = speicher_.Lektionen(lehrbuch_);
+    m_lektionen.clear();
+    if (m_lehrbuch != 0)
+        m_lektionen = m_speicher.Lektionen(m_lehrbuch);
 }
 
 bool TLehrbuchverwaltung::Bestaetigen(const QString &eingabe, int32_t markiert)
 {
     const QString name = eingabe.trimmed();
-    if (name.isEmpty() || lehrbuch_ == 0)
+    if (name.isEmpty() || m_lehrbuch == 0)
         return false;
-    if (modus_ != VM_SPEICHERN_UNTER && modus_ != VM_OEFFNEN && modus_ != VM_ANHAENGEN)
+    if (m_modus != VM_SPEICHERN_UNTER && m_modus != VM_OEFFNEN && m_modus != VM_ANHAENGEN)
         return false;
 
     // The selected row wins among lessons of the same name; otherwise the
@@ -85,17 +85,17 @@ bool TLehrbuchverwaltung::Bestaetigen(const QString &eingabe, int32_t markiert)
     const TLektionZeile *treffer = nullptr;
     if (const TLektionZeile *m = Lektion(markiert); m && m->name.trimmed() == name)
         treffer = m;
-    for (size_t i = 0; !treffer && i < lektionen_.size(); ++i)
-        if (lektionen_[i].name.trimmed() == name)
-            treffer = &lektionen_[i];
+    for (size_t i = 0; !treffer && i < m_lektionen.size(); ++i)
+        if (m_lektionen[i].name.trimmed() == name)
+            treffer = &m_lektionen[i];
 
     TVerwaltungsAuswahl a;
-    a.lehrbuchId = lehrbuch_;
-    a.lehrbuch = Lehrbuch(lehrbuch_)->name;
-    if (modus_ == VM_SPEICHERN_UNTER) {
+    a.lehrbuchId = m_lehrbuch;
+    a.lehrbuch = Lehrbuch(m_lehrbuch)->name;
+    if (m_modus == VM_SPEICHERN_UNTER) {
         if (treffer) {
-            if (ueberschreibenFragen_ && !Frage(QStringLiteral("Soll die Lektion ") + InHochkommas(treffer->name) +
-                                                QStringLiteral(" überschrieben werden?")))
+            if (m_ueberschreibenFragen && !Frage(QStringLiteral("Soll die Lektion ") + InHochkommas(treffer->name) +
+                                                 QStringLiteral(" überschrieben werden?")))
                 return false;
             a.lektionId = treffer->id;
         }
@@ -107,7 +107,7 @@ bool TLehrbuchverwaltung::Bestaetigen(const QString &eingabe, int32_t markiert)
         a.name = treffer->name.trimmed();
     }
     a.bestaetigt = true;
-    auswahl_ = a;
+    m_auswahl = a;
     return true;
 }
 
@@ -117,8 +117,8 @@ bool TLehrbuchverwaltung::LektionLoeschen(int32_t id)
     if (!z || !Frage(QStringLiteral("Soll die Lektion ") + InHochkommas(z->name) +
                      QStringLiteral(" wirklich gelöscht werden?")))
         return false;
-    speicher_.LektionLoeschen(id);
-    geloeschteLektionen_.push_back(id);
+    m_speicher.LektionLoeschen(id);
+    m_geloeschteLektionen.push_back(id);
     LektionenLaden();
     return true;
 }
@@ -129,19 +129,19 @@ bool TLehrbuchverwaltung::LehrbuchLoeschen(int32_t id)
     if (!z || !Frage(QStringLiteral("Soll das Lehrbuch ") + InHochkommas(z->name) +
                      QStringLiteral(" mit allen zugehörigen Lektionen gelöscht werden?")))
         return false;
-    const std::vector<int32_t> lektionen = speicher_.LehrbuchLoeschen(id);
-    geloeschteLektionen_.insert(geloeschteLektionen_.end(), lektionen.begin(), lektionen.end());
-    geloeschteLehrbuecher_.push_back(id);
-    lehrbuecher_ = speicher_.Lehrbuecher();
-    if (lehrbuch_ == id)
+    const std::vector<int32_t> lektionen = m_speicher.LehrbuchLoeschen(id);
+    m_geloeschteLektionen.insert(m_geloeschteLektionen.end(), lektionen.begin(), lektionen.end());
+    m_geloeschteLehrbuecher.push_back(id);
+    m_lehrbuecher = m_speicher.Lehrbuecher();
+    if (m_lehrbuch == id)
         LehrbuchWaehlen(0);
     return true;
 }
 
 int32_t TLehrbuchverwaltung::LehrbuchNeu()
 {
-    const int32_t id = speicher_.LehrbuchAnlegen(QStringLiteral("Neues Lehrbuch"));
-    lehrbuecher_ = speicher_.Lehrbuecher();
+    const int32_t id = m_speicher.LehrbuchAnlegen(QStringLiteral("Neues Lehrbuch"));
+    m_lehrbuecher = m_speicher.Lehrbuecher();
     return id;
 }
 
@@ -149,8 +149,8 @@ bool TLehrbuchverwaltung::LehrbuchUmbenennen(int32_t id, const QString &name)
 {
     if (name.trimmed().isEmpty() || !Lehrbuch(id))
         return false;
-    speicher_.LehrbuchUmbenennen(id, name);
-    lehrbuecher_ = speicher_.Lehrbuecher();
+    m_speicher.LehrbuchUmbenennen(id, name);
+    m_lehrbuecher = m_speicher.Lehrbuecher();
     return true;
 }
 
@@ -158,16 +158,16 @@ bool TLehrbuchverwaltung::LektionUmbenennen(int32_t id, const QString &name)
 {
     if (name.trimmed().isEmpty() || !Lektion(id))
         return false;
-    speicher_.LektionUmbenennen(id, name);
+    m_speicher.LektionUmbenennen(id, name);
     LektionenLaden();
     return true;
 }
 
 bool TLehrbuchverwaltung::LektionVerschieben(int32_t lektionId, int32_t lehrbuchId)
 {
-    if (!Lektion(lektionId) || !Lehrbuch(lehrbuchId) || lehrbuchId == lehrbuch_)
+    if (!Lektion(lektionId) || !Lehrbuch(lehrbuchId) || lehrbuchId == m_lehrbuch)
         return false;
-    speicher_.LektionVerschieben(lektionId, lehrbuchId);
+    m_speicher.LektionVerschieben(lektionId, lehrbuchId);
     LektionenLaden();
     return true;
 }
@@ -178,7 +178,7 @@ QString TLehrbuchverwaltung::LehrbuchExportieren(int32_t id, const QString &date
     if (!z)
         throw DatenbankFehler(QStringLiteral("Das Lehrbuch mit der Nummer %1 ist nicht vorhanden.").arg(id));
     const QString name = z->name;
-    XmlDateiSchreiben(XmlDateiname(datei), speicher_.LehrbuchExportieren(id, vorlagenOrdner));
+    XmlDateiSchreiben(XmlDateiname(datei), m_speicher.LehrbuchExportieren(id, vorlagenOrdner));
     return ExportMeldung(name);
 }
 
@@ -207,7 +207,7 @@ std::vector<TNeueLektion> LektionenNach(TDatenmanager &daten, int32_t letzteId)
 QStringList TLektionseigenschaften::LehrbuchNamen()
 {
     QStringList namen;
-    for (const TLehrbuchZeile &z : speicher_.Lehrbuecher())
+    for (const TLehrbuchZeile &z : m_speicher.Lehrbuecher())
         namen << z.name;
     return namen;
 }
@@ -229,25 +229,25 @@ void TLektionseigenschaften::Uebernehmen(TLektion &lektion, const QString &nameE
     int32_t buchId = 0;
     bool buchAnlegen = false;
     if (!buch.isEmpty()) {
-        buchId = speicher_.LehrbuchSuchen(buch);
+        buchId = m_speicher.LehrbuchSuchen(buch);
         if (buchId == 0)
-            buchAnlegen = rueckfrage_.Frage(ProgrammTitel(), LehrbuchFrage(buch), KN_JA_NEIN, Antwort::Nein,
-                                            Symbol::Frage) == Antwort::Ja;
+            buchAnlegen = m_rueckfrage.Frage(ProgrammTitel(), LehrbuchFrage(buch), KN_JA_NEIN, Antwort::Nein,
+                                             Symbol::Frage) == Antwort::Ja;
     }
     const bool neuerName = !name.isEmpty() && name != lektion.name;
     const bool neuesBuch = buchAnlegen || (buchId != 0 && buchId != lektion.lehrbuch_id);
 
     if (gespeichert && (neuerName || neuesBuch)) {
-        TTransaktion t(daten_.Verbindung());
+        TTransaktion t(m_daten.Verbindung());
         if (neuerName)
-            speicher_.LektionUmbenennen(lektion.id, name);
+            m_speicher.LektionUmbenennen(lektion.id, name);
         if (buchAnlegen)
-            buchId = speicher_.LehrbuchAnlegen(buch);
+            buchId = m_speicher.LehrbuchAnlegen(buch);
         if (neuesBuch)
-            speicher_.LektionVerschieben(lektion.id, buchId);
+            m_speicher.LektionVerschieben(lektion.id, buchId);
         t.Bestaetigen();
     } else if (buchAnlegen) {
-        buchId = speicher_.LehrbuchAnlegen(buch);
+        buchId = m_speicher.LehrbuchAnlegen(buch);
     }
 
     if (!name.isEmpty())

@@ -47,21 +47,21 @@ class TLehrbuchverwaltung {
     }
     static QString ExportVorschlag(const QString &lehrbuch) { return lehrbuch + QStringLiteral(".xml"); }
 
-    int Modus() const { return modus_; }
+    int Modus() const { return m_modus; }
     // Save mode asks before an existing lesson is chosen; a caller that
     // adds to the lesson rather than replacing it asks itself, if at all.
-    void SetUeberschreibenFragen(bool fragen) { ueberschreibenFragen_ = fragen; }
+    void SetUeberschreibenFragen(bool fragen) { m_ueberschreibenFragen = fragen; }
 
     // Reloads the textbooks (table order) and returns the row to select: the
     // remembered textbook if it still exists, else the first; -1 when empty.
     int Aktualisieren(int32_t gemerktesLehrbuch);
-    const std::vector<TLehrbuchZeile> &Lehrbuecher() const { return lehrbuecher_; }
+    const std::vector<TLehrbuchZeile> &Lehrbuecher() const { return m_lehrbuecher; }
     const TLehrbuchZeile *Lehrbuch(int32_t id) const;
 
     // The chosen textbook (0 = none) and its lessons in table order.
     void LehrbuchWaehlen(int32_t id);
-    int32_t GewaehltesLehrbuch() const { return lehrbuch_; }
-    const std::vector<TLektionZeile> &Lektionen() const { return lektionen_; }
+    int32_t GewaehltesLehrbuch() const { return m_lehrbuch; }
+    const std::vector<TLektionZeile> &Lektionen() const { return m_lektionen; }
     const TLektionZeile *Lektion(int32_t id) const;
 
     // OK in the choosing modes. `markiert` is the selected lesson row (0 if
@@ -70,7 +70,7 @@ class TLehrbuchverwaltung {
     // leaves it open: empty name, no textbook, declined overwrite, a name
     // that matches no lesson when opening, or plain management.
     bool Bestaetigen(const QString &name, int32_t markiert = 0);
-    const TVerwaltungsAuswahl &Auswahl() const { return auswahl_; }
+    const TVerwaltungsAuswahl &Auswahl() const { return m_auswahl; }
 
     // Each asks first where the user could lose data; true when done.
     bool LektionLoeschen(int32_t id);
@@ -89,23 +89,23 @@ class TLehrbuchverwaltung {
     QString LehrbuchExportieren(int32_t id, const QString &datei, const QString &vorlagenOrdner);
 
     // Deleted during this use, so the caller can detach open copies.
-    const std::vector<int32_t> &GeloeschteLehrbuecher() const { return geloeschteLehrbuecher_; }
-    const std::vector<int32_t> &GeloeschteLektionen() const { return geloeschteLektionen_; }
+    const std::vector<int32_t> &GeloeschteLehrbuecher() const { return m_geloeschteLehrbuecher; }
+    const std::vector<int32_t> &GeloeschteLektionen() const { return m_geloeschteLektionen; }
 
   private:
     bool Frage(const QString &text);
     void LektionenLaden();
 
-    IRueckfrage &rueckfrage_;
-    TLektionsSpeicher speicher_;
-    int modus_;
-    bool ueberschreibenFragen_ = true;
-    std::vector<TLehrbuchZeile> lehrbuecher_;
-    std::vector<TLektionZeile> lektionen_;
-    int32_t lehrbuch_ = 0;
-    TVerwaltungsAuswahl auswahl_;
-    std::vector<int32_t> geloeschteLehrbuecher_;
-    std::vector<int32_t> geloeschteLektionen_;
+    IRueckfrage &m_rueckfrage;
+    TLektionsSpeicher m_speicher;
+    int m_modus;
+    bool m_ueberschreibenFragen = true;
+    std::vector<TLehrbuchZeile> m_lehrbuecher;
+    std::vector<TLektionZeile> m_lektionen;
+    int32_t m_lehrbuch = 0;
+    TVerwaltungsAuswahl m_auswahl;
+    std::vector<int32_t> m_geloeschteLehrbuecher;
+    std::vector<int32_t> m_geloeschteLektionen;
 };
 
 // Lessons an import stored: every lesson stored after a remembered highest
@@ -125,7 +125,7 @@ std::vector<TNeueLektion> LektionenNach(TDatenmanager &daten, int32_t letzteId);
 class TLektionseigenschaften {
   public:
     TLektionseigenschaften(TDatenmanager &daten, IRueckfrage &rueckfrage)
-        : daten_(daten), rueckfrage_(rueckfrage), speicher_(daten)
+        : m_daten(daten), m_rueckfrage(rueckfrage), m_speicher(daten)
     {
     }
 
@@ -139,9 +139,9 @@ class TLektionseigenschaften {
     void Uebernehmen(TLektion &lektion, const QString &name, const QString &lehrbuch, const QStringList &notizen);
 
   private:
-    TDatenmanager &daten_;
-    IRueckfrage &rueckfrage_;
-    TLektionsSpeicher speicher_;
+    TDatenmanager &m_daten;
+    IRueckfrage &m_rueckfrage;
+    TLektionsSpeicher m_speicher;
 };
 
 } // namespace lexovita

@@ -9,8 +9,8 @@
 namespace lexovita {
 
 TLexikonAnalyse::TLexikonAnalyse(TAnalysedienst &dienst)
-    : sitzung_(dienst.Quelle(TBestand::Vokabeln)), vokabelAnalyse_(dienst.Analyse(TBestand::Vokabeln)),
-      lexikonAnalyse_(dienst.Analyse(TBestand::Lexikon))
+    : m_sitzung(dienst.Quelle(TBestand::Vokabeln)), m_vokabelAnalyse(dienst.Analyse(TBestand::Vokabeln)),
+      m_lexikonAnalyse(dienst.Analyse(TBestand::Lexikon))
 {
     // Both sources share the connection and thus the read snapshot.
     dienst.Quelle(TBestand::Lexikon).Auffrischen();
@@ -53,21 +53,21 @@ QString TLexikonAnalyse::Schluesselformen(const TVokabel &v)
 
 const std::vector<TLexikonTreffer> &TLexikonAnalyse::Analysieren(const QString &wort)
 {
-    treffer_.clear();
+    m_treffer.clear();
     QSet<QString> gehalten; // folded headword + word class of the vocabulary's entries
-    for (const TLatForm &f : vokabelAnalyse_->Analysieren(wort)) {
-        const TVokabel *v = vokabelAnalyse_->Vokabel(f.vokabelId);
+    for (const TLatForm &f : m_vokabelAnalyse->Analysieren(wort)) {
+        const TVokabel *v = m_vokabelAnalyse->Vokabel(f.vokabelId);
         if (v)
             gehalten.insert(TFormanalyse::Falten(v->vokabel) + QString::number(v->Wortart()));
-        treffer_.push_back({f, v, false, v ? Schluesselformen(*v) : QString()});
+        m_treffer.push_back({f, v, false, v ? Schluesselformen(*v) : QString()});
     }
-    for (const TLatForm &f : lexikonAnalyse_->Analysieren(wort)) {
-        const TVokabel *v = lexikonAnalyse_->Vokabel(f.vokabelId);
+    for (const TLatForm &f : m_lexikonAnalyse->Analysieren(wort)) {
+        const TVokabel *v = m_lexikonAnalyse->Vokabel(f.vokabelId);
         if (v && gehalten.contains(TFormanalyse::Falten(v->vokabel) + QString::number(v->Wortart())))
             continue;
-        treffer_.push_back({f, v, true, v ? Schluesselformen(*v) : QString()});
+        m_treffer.push_back({f, v, true, v ? Schluesselformen(*v) : QString()});
     }
-    return treffer_;
+    return m_treffer;
 }
 
 } // namespace lexovita

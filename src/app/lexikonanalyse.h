@@ -35,9 +35,9 @@ class TLexikonAnalyse {
     static QString Schluesselformen(const TVokabel &v);
 
   private:
-    TLesesitzung sitzung_;
-    std::unique_ptr<TWortanalyse> vokabelAnalyse_, lexikonAnalyse_;
-    std::vector<TLexikonTreffer> treffer_;
+    TLesesitzung m_sitzung;
+    std::unique_ptr<TWortanalyse> m_vokabelAnalyse, m_lexikonAnalyse;
+    std::vector<TLexikonTreffer> m_treffer;
 };
 
 } // namespace lexovita

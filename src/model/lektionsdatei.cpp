@@ -113,20 +113,20 @@ struct Regel {
 
 class TLeser {
   public:
-    explicit TLeser(const QByteArray &inhalt) : r_(inhalt) {}
+    explicit TLeser(const QByteArray &inhalt) : m_r(inhalt) {}
 
     [[noreturn]] static void Fehler(qint64 zeile, const QString &text)
     {
         throw TLektionsdateiFehler(static_cast<int>(zeile), text);
     }
-    qint64 Zeile() const { return r_.lineNumber(); }
-    QString Name() const { return r_.name().toString(); }
+    qint64 Zeile() const { return m_r.lineNumber(); }
+    QString Name() const { return m_r.name().toString(); }
 
     // Moves to the root element and returns its name.
     QString Wurzel()
     {
-        while (!r_.atEnd()) {
-            if (r_.readNext() == QXmlStreamReader::StartElement)
+        while (!m_r.atEnd()) {
+            if (m_r.readNext() == QXmlStreamReader::StartElement)
                 return Name();
         }
         Fehler(std::max<qint64>(Zeile(), 1), QStringLiteral("Die Datei ist kein gültiges XML-Dokument."));
@@ -135,7 +135,7 @@ class TLeser {
     // The attribute of the element just begun; missing is an error.
     QString Attribut(const QString &element, qint64 zeile, const QString &name) const
     {
-        const QXmlStreamAttributes a = r_.attributes();
+        const QXmlStreamAttributes a = m_r.attributes();
         if (!a.hasAttribute(name))
             Fehler(zeile, QStringLiteral("Dem Element %1 fehlt das Attribut \"%2\".").arg(Tag(element), name));
         return a.value(name).toString();
@@ -162,11 +162,11 @@ class TLeser {
         std::array<bool, 16> gesehen{};
         Q_ASSERT(regeln.size() <= gesehen.size());
         int letzterRang = -1;
-        while (!r_.atEnd()) {
-            switch (r_.readNext()) {
+        while (!m_r.atEnd()) {
+            switch (m_r.readNext()) {
             case QXmlStreamReader::Characters:
-                if (!r_.isWhitespace()) {
-                    const QString wert = r_.text().toString();
+                if (!m_r.isWhitespace()) {
+                    const QString wert = m_r.text().toString();
                     if (!wert.trimmed().isEmpty()) {
                         // The reader stands where the text ends; name the line where it starts.
                         qsizetype anfang = 0;
@@ -219,10 +219,10 @@ class TLeser {
         const qint64 zeile = Zeile();
         const qsizetype grenze = element == kText || element == kNotizen ? kMaxLektionstextLaenge : kMaxWortLaenge;
         QString text;
-        while (!r_.atEnd()) {
-            switch (r_.readNext()) {
+        while (!m_r.atEnd()) {
+            switch (m_r.readNext()) {
             case QXmlStreamReader::Characters:
-                text += r_.text();
+                text += m_r.text();
                 if (text.size() > grenze)
                     Fehler(zeile, TextMangel(text, QStringLiteral("Der Inhalt von %1").arg(Tag(element)), grenze));
                 break;
@@ -233,7 +233,7 @@ class TLeser {
                 return text;
             }
             case QXmlStreamReader::StartElement:
-                Fehler(Zeile(), QStringLiteral("Unerwartetes Element %1 in %2.").arg(Tag(r_.name()), Tag(element)));
+                Fehler(Zeile(), QStringLiteral("Unerwartetes Element %1 in %2.").arg(Tag(m_r.name()), Tag(element)));
             default:
                 break;
             }
@@ -242,7 +242,7 @@ class TLeser {
     }
 
   private:
-    QXmlStreamReader r_;
+    QXmlStreamReader m_r;
 };
 
 int32_t ZahlAus(qint64 zeile, const QString &text, const QString &was, qint64 min, qint64 max)

@@ -64,21 +64,21 @@ std::span<const TAnalyseblock> BloeckeDerWortart(const TBuchstabenbloecke &b, in
 // few forms equal to the word are labelled. Set again however we leave.
 class OhneSonderformen {
   public:
-    explicit OhneSonderformen(TFormenmanager &m) : m_(m)
+    explicit OhneSonderformen(TFormenmanager &m) : m_manager(m)
     {
-        m_.SetSonderformenEinsetzen(false);
-        m_.SetBezeichnungenSetzen(false);
+        m_manager.SetSonderformenEinsetzen(false);
+        m_manager.SetBezeichnungenSetzen(false);
     }
     ~OhneSonderformen()
     {
-        m_.SetSonderformenEinsetzen(true);
-        m_.SetBezeichnungenSetzen(true);
+        m_manager.SetSonderformenEinsetzen(true);
+        m_manager.SetBezeichnungenSetzen(true);
     }
     OhneSonderformen(const OhneSonderformen &) = delete;
     OhneSonderformen &operator=(const OhneSonderformen &) = delete;
 
   private:
-    TFormenmanager &m_;
+    TFormenmanager &m_manager;
 };
 
 constexpr int32_t kFrei = std::numeric_limits<int32_t>::min(); // empty slot of the id set
@@ -264,7 +264,7 @@ struct TFormanalyse::Blockspeicher {
 };
 
 TFormanalyse::TFormanalyse(TFormenmanager &manager, IAnalysequelle &quelle, Optionen optionen)
-    : manager_(manager), quelle_(quelle), optionen_(optionen), bloecke_(std::make_unique<Blockspeicher>())
+    : m_manager(manager), m_quelle(quelle), m_optionen(optionen), m_bloecke(std::make_unique<Blockspeicher>())
 {
 }
 
@@ -279,40 +279,40 @@ QString TFormanalyse::Normalisieren(const QString &wort)
 
 void TFormanalyse::Zuruecksetzen()
 {
-    manager_.Zuruecksetzen();
-    cache_.clear();
-    cacheIndex_.clear();
+    m_manager.Zuruecksetzen();
+    m_cache.clear();
+    m_cacheIndex.clear();
 }
 
 const TVokabel *TFormanalyse::VokabelImCache(int32_t id) const
 {
-    const auto it = cacheIndex_.constFind(id);
-    return it == cacheIndex_.constEnd() ? nullptr : cache_[size_t(*it)].get();
+    const auto it = m_cacheIndex.constFind(id);
+    return it == m_cacheIndex.constEnd() ? nullptr : m_cache[size_t(*it)].get();
 }
 
 TVokabel *TFormanalyse::InCache(int32_t id)
 {
-    const auto it = cacheIndex_.constFind(id);
-    return it == cacheIndex_.constEnd() ? nullptr : cache_[size_t(*it)].get();
+    const auto it = m_cacheIndex.constFind(id);
+    return it == m_cacheIndex.constEnd() ? nullptr : m_cache[size_t(*it)].get();
 }
 
 TVokabel *TFormanalyse::Cachen(std::unique_ptr<TVokabel> v)
 {
-    cacheIndex_.insert(v->id, qsizetype(cache_.size()));
-    cache_.push_back(std::move(v));
-    return cache_.back().get();
+    m_cacheIndex.insert(v->id, qsizetype(m_cache.size()));
+    m_cache.push_back(std::move(v));
+    return m_cache.back().get();
 }
 
 TVokabel *TFormanalyse::HolenUndCachen(int32_t id)
 {
     if (TVokabel *v = InCache(id))
         return v;
-    const TVokabel *zeile = quelle_.Vokabelzeile(id);
+    const TVokabel *zeile = m_quelle.Vokabelzeile(id);
     if (!zeile)
         return nullptr;
     auto neu = std::make_unique<TVokabel>();
     zeile->KopierenNach(*neu);
-    quelle_.BedeutungenLaden(*neu);
+    m_quelle.BedeutungenLaden(*neu);
     return Cachen(std::move(neu));
 }
 
@@ -346,20 +346,20 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     const QString w = Normalisieren(wort);
     if (w.isEmpty())
         return;
-    quelle_.Auffrischen();
+    m_quelle.Auffrischen();
     // A word met before on an empty list and cache gives what it gave then;
     // otherwise earlier results and entries could change what it adds.
-    const std::optional<uint64_t> stand = optionen_.schnell ? quelle_.Datenstand() : std::nullopt;
-    if (!stand || !cache_.empty() || !Ergebnisliste().empty()) {
+    const std::optional<uint64_t> stand = m_optionen.schnell ? m_quelle.Datenstand() : std::nullopt;
+    if (!stand || !m_cache.empty() || !Ergebnisliste().empty()) {
         Analysieren(w, false);
         return;
     }
-    if (*stand != woerterStand_ || woerter_.size() > kWoerterHoechstens) {
-        woerter_.clear();
-        einmal_.clear();
-        woerterStand_ = *stand;
+    if (*stand != m_woerterStand || m_woerter.size() > kWoerterHoechstens) {
+        m_woerter.clear();
+        m_einmal.clear();
+        m_woerterStand = *stand;
     }
-    if (const auto it = woerter_.constFind(w); it != woerter_.constEnd()) {
+    if (const auto it = m_woerter.constFind(w); it != m_woerter.constEnd()) {
         Ergebnisliste() = it->formen;
         for (const int32_t id : it->eintraege)
             HolenUndCachen(id);
@@ -369,16 +369,16 @@ void TFormanalyse::FormAnalysieren(const QString &wort)
     // Most words of a text come once: only a word met the second time is kept.
     // A hash collision only keeps a word early: its results are its own.
     const size_t hash = qHash(w);
-    if (!einmal_.contains(hash)) {
-        if (einmal_.size() >= 4 * kWoerterHoechstens)
-            einmal_.clear(); // start afresh rather than grow without end
-        einmal_.insert(hash);
+    if (!m_einmal.contains(hash)) {
+        if (m_einmal.size() >= 4 * kWoerterHoechstens)
+            m_einmal.clear(); // start afresh rather than grow without end
+        m_einmal.insert(hash);
         return;
     }
-    TWortergebnis &e = woerter_[w];
+    TWortergebnis &e = m_woerter[w];
     e.formen = Ergebnisliste();
-    e.eintraege.reserve(cache_.size());
-    for (const auto &v : cache_)
+    e.eintraege.reserve(m_cache.size());
+    for (const auto &v : m_cache)
         e.eintraege.push_back(v->id);
 }
 
@@ -425,7 +425,7 @@ void TFormanalyse::Analysieren(const QString &wort, bool normalisieren)
 
 void TFormanalyse::Regelpfade(const QString &w)
 {
-    stammWort_.clear();
+    m_stammWort.clear();
     const QString stamm = w.left(w.size() - EndungsLaenge(w));
     if (w.size() >= 3 && stamm.size() >= 2)
         Stammpfad(w, stamm);
@@ -578,34 +578,34 @@ void TFormanalyse::Schreibvarianten(const QString &wort)
 void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, const QString &geschrieben)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
-    anfangZeilen_.clear();
-    quelle_.StaemmeAmWortanfang(wort, anfangZeilen_);
-    stichwortZeilen_.clear();
-    quelle_.StichwoerterAmWortanfang(wort, stichwortZeilen_);
-    for (const IAnalysequelle::TStichwortZeile &z : stichwortZeilen_)
-        anfangZeilen_.push_back(z.vokabelId);
-    if (anfangZeilen_.empty())
+    m_anfangZeilen.clear();
+    m_quelle.StaemmeAmWortanfang(wort, m_anfangZeilen);
+    m_stichwortZeilen.clear();
+    m_quelle.StichwoerterAmWortanfang(wort, m_stichwortZeilen);
+    for (const IAnalysequelle::TStichwortZeile &z : m_stichwortZeilen)
+        m_anfangZeilen.push_back(z.vokabelId);
+    if (m_anfangZeilen.empty())
         return;
-    worthash_ = KleinHash(wort);
+    m_worthash = KleinHash(wort);
     // Which blocks fit depends only on the word's last letters (no block
     // ending is longer than eight), and texts repeat their endings.
     const TLebendeBloecke &lebendAlle = Endungsbloecke(wort).alle;
-    const bool nachStamm = !u && optionen_.schnell && !stammWort_.isEmpty() && wort == stammWort_;
+    const bool nachStamm = !u && m_optionen.schnell && !m_stammWort.isEmpty() && wort == m_stammWort;
     size_t platz = 16;
-    while (platz < 2 * anfangZeilen_.size())
+    while (platz < 2 * m_anfangZeilen.size())
         platz *= 2;
-    gesehen_.assign(platz, kFrei);
-    for (const int32_t id : anfangZeilen_) {
+    m_gesehen.assign(platz, kFrei);
+    for (const int32_t id : m_anfangZeilen) {
         if (Gesehen(id))
             continue;
-        const TVokabel *zeile = quelle_.Vokabelzeile(id);
+        const TVokabel *zeile = m_quelle.Vokabelzeile(id);
         if (!zeile)
             continue;
         const TVokabel *imCache = InCache(id);
         const TVokabel &v = imCache ? *imCache : *zeile;
         const size_t vorher = liste.size();
         {
-            OhneSonderformen ohne(manager_);
+            OhneSonderformen ohne(m_manager);
             // What the stem path compared of this entry on this very word
             // would come again and go as duplicates.
             Vergleichen(v, wort, AlleBloecke(), lebendAlle, nachStamm ? StammVerglichen(id) : 0);
@@ -631,7 +631,7 @@ void TFormanalyse::Ergaenzungspfad(const QString &wort, const TUmschreibung *u, 
         if (!imCache && liste.size() > vorher) {
             auto neu = std::make_unique<TVokabel>();
             zeile->KopierenNach(*neu);
-            quelle_.BedeutungenLaden(*neu);
+            m_quelle.BedeutungenLaden(*neu);
             Cachen(std::move(neu));
         }
     }
@@ -645,9 +645,9 @@ const TFormanalyse::TEndungsbloecke &TFormanalyse::Endungsbloecke(const QString 
     const uint64_t passend = PassendeBloecke(wort);
     const TBuchstabenbloecke &bl = BloeckeFuer(wort.isEmpty() ? QChar() : wort.back());
     const uint64_t schluessel = passend | (uint64_t(bl.nr) << 60);
-    auto it = endungsBloecke_.find(schluessel);
-    if (it == endungsBloecke_.end()) {
-        it = endungsBloecke_.try_emplace(schluessel).first;
+    auto it = m_endungsBloecke.find(schluessel);
+    if (it == m_endungsBloecke.end()) {
+        it = m_endungsBloecke.try_emplace(schluessel).first;
         BloeckeWaehlen(bl, passend, it->second.buchstabe);
         BloeckeWaehlen(AlleBloecke(), passend, it->second.alle);
     }
@@ -679,22 +679,22 @@ void TFormanalyse::BloeckeWaehlen(const TBuchstabenbloecke &bl, uint64_t passend
 void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
-    worthash_ = KleinHash(wort);
+    m_worthash = KleinHash(wort);
     const TLebendeBloecke &lebend = Endungsbloecke(wort).buchstabe;
-    stammZeilen_.clear();
-    quelle_.StaemmeFuerWort(stamm, wort.size(), stammZeilen_);
+    m_stammZeilen.clear();
+    m_quelle.StaemmeFuerWort(stamm, wort.size(), m_stammZeilen);
     // Several stems of one entry lead to the same forms again; the repeats
     // would all be removed as duplicates, so the fast path skips them.
     size_t platz = 16;
-    while (platz < 2 * stammZeilen_.size())
+    while (platz < 2 * m_stammZeilen.size())
         platz *= 2;
-    gesehen_.assign(platz, kFrei);
-    stammVerglichen_.assign(platz, {kFrei, 0});
-    stammWort_ = wort;
-    for (const int32_t id : stammZeilen_) {
-        if (optionen_.schnell && Gesehen(id))
+    m_gesehen.assign(platz, kFrei);
+    m_stammVerglichen.assign(platz, {kFrei, 0});
+    m_stammWort = wort;
+    for (const int32_t id : m_stammZeilen) {
+        if (m_optionen.schnell && Gesehen(id))
             continue;
-        const TVokabel *zeile = quelle_.Vokabelzeile(id);
+        const TVokabel *zeile = m_quelle.Vokabelzeile(id);
         if (!zeile)
             continue;
         if (!StammzeilePlausibel(zeile->form1, wort.size()))
@@ -703,7 +703,7 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         const TVokabel &v = imCache ? *imCache : *zeile;
         const size_t vorher = liste.size();
         {
-            OhneSonderformen ohne(manager_);
+            OhneSonderformen ohne(m_manager);
             if (const uint64_t verglichen = Vergleichen(v, wort, BloeckeFuer(wort.back()), lebend))
                 StammVerglichenSetzen(id, verglichen);
             if (v.Wortart() == WA_ADVERB) {
@@ -716,7 +716,7 @@ void TFormanalyse::Stammpfad(const QString &wort, const QString &stamm)
         if (!imCache && liste.size() > vorher) {
             auto neu = std::make_unique<TVokabel>();
             zeile->KopierenNach(*neu);
-            quelle_.BedeutungenLaden(*neu);
+            m_quelle.BedeutungenLaden(*neu);
             Cachen(std::move(neu));
         }
     }
@@ -726,9 +726,9 @@ void TFormanalyse::StammVerglichenSetzen(int32_t id, uint64_t bloecke)
 {
     if (id == kFrei)
         return;
-    const size_t maske = stammVerglichen_.size() - 1;
+    const size_t maske = m_stammVerglichen.size() - 1;
     for (size_t i = size_t(uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
-        auto &[schluessel, wert] = stammVerglichen_[i];
+        auto &[schluessel, wert] = m_stammVerglichen[i];
         if (schluessel == id || schluessel == kFrei) {
             schluessel = id;
             wert |= bloecke;
@@ -739,13 +739,13 @@ void TFormanalyse::StammVerglichenSetzen(int32_t id, uint64_t bloecke)
 
 uint64_t TFormanalyse::StammVerglichen(int32_t id) const
 {
-    if (id == kFrei || stammVerglichen_.empty())
+    if (id == kFrei || m_stammVerglichen.empty())
         return 0;
-    const size_t maske = stammVerglichen_.size() - 1;
+    const size_t maske = m_stammVerglichen.size() - 1;
     for (size_t i = size_t(uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
-        if (stammVerglichen_[i].first == id)
-            return stammVerglichen_[i].second;
-        if (stammVerglichen_[i].first == kFrei)
+        if (m_stammVerglichen[i].first == id)
+            return m_stammVerglichen[i].second;
+        if (m_stammVerglichen[i].first == kFrei)
             return 0;
     }
 }
@@ -754,12 +754,12 @@ bool TFormanalyse::Gesehen(int32_t id)
 {
     if (id == kFrei) // cannot be stored; such a row is simply not skipped
         return false;
-    const size_t maske = gesehen_.size() - 1;
+    const size_t maske = m_gesehen.size() - 1;
     for (size_t i = size_t(uint32_t(id) * 2654435761u) & maske;; i = (i + 1) & maske) {
-        if (gesehen_[i] == id)
+        if (m_gesehen[i] == id)
             return true;
-        if (gesehen_[i] == kFrei) {
-            gesehen_[i] = id;
+        if (m_gesehen[i] == kFrei) {
+            m_gesehen[i] = id;
             return false;
         }
     }
@@ -771,20 +771,20 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
     std::vector<TLatForm> &liste = Ergebnisliste();
     auto erzeugenUndVergleichen = [&](const TAnalyseblock &b, int32_t selektor, Blockspeicher::Eintrag *merken) {
         const size_t vorher = liste.size();
-        if (optionen_.schnell) {
+        if (m_optionen.schnell) {
             // Only the forms with the word's hash reach the list.
-            blockHashes_.clear();
-            const TVergleichsfilter filter{worthash_, &blockHashes_};
+            m_blockHashes.clear();
+            const TVergleichsfilter filter{m_worthash, &m_blockHashes};
             struct Gesetzt {
                 TFormenmanager &m;
                 ~Gesetzt() { m.SetVergleichsfilter(nullptr); }
-            } gesetzt{manager_};
-            manager_.SetVergleichsfilter(&filter);
-            b.erzeugen(manager_, v, selektor);
+            } gesetzt{m_manager};
+            m_manager.SetVergleichsfilter(&filter);
+            b.erzeugen(m_manager, v, selektor);
             if (merken)
-                bloecke_->Merken(*merken, b, blockHashes_);
+                m_bloecke->Merken(*merken, b, m_blockHashes);
         } else {
-            b.erzeugen(manager_, v, selektor);
+            b.erzeugen(m_manager, v, selektor);
         }
         const auto weg = std::remove_if(liste.begin() + qsizetype(vorher), liste.end(),
                                         [&wort](const TLatForm &f) { return !GleichKlein(f.text, wort); });
@@ -793,7 +793,7 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
             if (liste[i].bezeichnung.isEmpty())
                 liste[i].bezeichnung = GeneratorBezeichnung(liste[i].formId);
     };
-    if (!optionen_.schnell) {
+    if (!m_optionen.schnell) {
         for (const TAnalyseblock &b : BloeckeDerWortart(bl, v.Wortart())) {
             const int32_t selektor = BlockSelektor(b, v);
             if (selektor >= 0)
@@ -805,13 +805,13 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
     const int k = wa == WA_VERB ? 0 : wa == WA_SUBSTANTIV ? 1 : wa == WA_ADJEKTIV ? 2 : -1;
     if (k < 0 || (lebend.alle[size_t(k)] & ~ohne) == 0)
         return 0;
-    Blockspeicher::Eintrag &eintrag = bloecke_->EintragFuer(v);
+    Blockspeicher::Eintrag &eintrag = m_bloecke->EintragFuer(v);
     uint64_t pruefen = lebend.alle[size_t(k)] & ~ohne;
     if (!eintrag.umschrieben)
         pruefen &= ~lebend.nurUmschrieben[size_t(k)];
     // Blocks met for the first time are generated and compared while their
     // hashes are taken; the others only on a hash hit.
-    const uint64_t erzeugen = pruefen & (~eintrag.erzeugt | eintrag.Treffer(worthash_));
+    const uint64_t erzeugen = pruefen & (~eintrag.erzeugt | eintrag.Treffer(m_worthash));
     if (erzeugen == 0)
         return pruefen;
     for (const TLebend &l : lebend.bloecke[size_t(k)]) {
@@ -847,9 +847,9 @@ uint64_t TFormanalyse::Vergleichen(const TVokabel &v, const QString &wort, const
 void TFormanalyse::Sonderformpfad(const QString &wort)
 {
     std::vector<TLatForm> &liste = Ergebnisliste();
-    sonderZeilen_.clear();
-    quelle_.SonderformenMitPraefix(wort, optionen_.schnell, sonderZeilen_);
-    for (const IAnalysequelle::TSonderformZeile &z : sonderZeilen_) {
+    m_sonderZeilen.clear();
+    m_quelle.SonderformenMitPraefix(wort, m_optionen.schnell, m_sonderZeilen);
+    for (const IAnalysequelle::TSonderformZeile &z : m_sonderZeilen) {
         if (!GleichKlein(z.form, wort))
             continue;
         const TVokabel *v = HolenUndCachen(z.vokabelId);
@@ -867,9 +867,9 @@ void TFormanalyse::Sonderformpfad(const QString &wort)
 
 void TFormanalyse::Stichwortpfad(const QString &wort)
 {
-    stichwortZeilen_.clear();
-    quelle_.StichwoerterMitPraefix(wort, optionen_.schnell, stichwortZeilen_);
-    for (const IAnalysequelle::TStichwortZeile &z : stichwortZeilen_) {
+    m_stichwortZeilen.clear();
+    m_quelle.StichwoerterMitPraefix(wort, m_optionen.schnell, m_stichwortZeilen);
+    for (const IAnalysequelle::TStichwortZeile &z : m_stichwortZeilen) {
         if (!GleichKlein(z.vokabel, wort))
             continue;
         if (const TVokabel *v = HolenUndCachen(z.vokabelId))
@@ -914,14 +914,14 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
     const QString w = Falten(Normalisieren(wort));
     if (w.isEmpty())
         return;
-    quelle_.Auffrischen();
+    m_quelle.Auffrischen();
     std::vector<TLatForm> &liste = Ergebnisliste();
-    if (!cache_.empty()) {
-        worthash_ = KleinHash(w);
+    if (!m_cache.empty()) {
+        m_worthash = KleinHash(w);
         const TLebendeBloecke &alle = Endungsbloecke(w).alle;
         {
-            OhneSonderformen ohne(manager_);
-            for (const auto &v : cache_)
+            OhneSonderformen ohne(m_manager);
+            for (const auto &v : m_cache)
                 Vergleichen(*v, w, AlleBloecke(), alle);
         }
         // Everything in the list that is not this word goes, so that the list
@@ -932,14 +932,14 @@ void TFormanalyse::FormAnalysierenImBestand(const QString &wort)
         });
         liste.erase(weg, liste.end());
     }
-    for (const auto &v : cache_) {
-        sonderZeilen_.clear();
-        quelle_.SonderformenVon(v->id, sonderZeilen_);
-        for (const IAnalysequelle::TSonderformZeile &z : sonderZeilen_)
+    for (const auto &v : m_cache) {
+        m_sonderZeilen.clear();
+        m_quelle.SonderformenVon(v->id, m_sonderZeilen);
+        for (const IAnalysequelle::TSonderformZeile &z : m_sonderZeilen)
             if (GleichKlein(z.form, w))
                 liste.emplace_back(v->id, w, z.formId, FormBezeichnung(z.formId));
     }
-    for (const auto &v : cache_)
+    for (const auto &v : m_cache)
         if (GleichKlein(v->vokabel, w))
             StichwortErgebnisse(*v, w);
     Duplikateentfernen();

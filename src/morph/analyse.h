@@ -57,13 +57,13 @@ class TFormanalyse {
     // Empties Ergebnisliste and Vokabelcache.
     void Zuruecksetzen();
 
-    std::vector<TLatForm> &Ergebnisliste() { return manager_.Ergebnisliste(); }
-    const std::vector<TLatForm> &Ergebnisliste() const { return manager_.Ergebnisliste(); }
-    TFormenmanager &Formenmanager() { return manager_; }
+    std::vector<TLatForm> &Ergebnisliste() { return m_manager.Ergebnisliste(); }
+    const std::vector<TLatForm> &Ergebnisliste() const { return m_manager.Ergebnisliste(); }
+    TFormenmanager &Formenmanager() { return m_manager; }
 
     // Entries met during analysis, in the order they were added; each is
     // loaded with its meanings.
-    const std::vector<std::unique_ptr<TVokabel>> &Vokabelcache() const { return cache_; }
+    const std::vector<std::unique_ptr<TVokabel>> &Vokabelcache() const { return m_cache; }
     // The cached entry with that id, or null.
     const TVokabel *VokabelImCache(int32_t id) const;
     // Puts the entry (with its meanings) into Vokabelcache, for an analysis
@@ -129,33 +129,33 @@ class TFormanalyse {
     TVokabel *HolenUndCachen(int32_t id);
     TVokabel *Cachen(std::unique_ptr<TVokabel> v);
 
-    TFormenmanager &manager_;
-    IAnalysequelle &quelle_;
-    Optionen optionen_;
-    std::vector<std::unique_ptr<TVokabel>> cache_;
-    QHash<int32_t, qsizetype> cacheIndex_; // id -> position in cache_
-    std::unique_ptr<Blockspeicher> bloecke_;
+    TFormenmanager &m_manager;
+    IAnalysequelle &m_quelle;
+    Optionen m_optionen;
+    std::vector<std::unique_ptr<TVokabel>> m_cache;
+    QHash<int32_t, qsizetype> m_cacheIndex; // id -> position in m_cache
+    std::unique_ptr<Blockspeicher> m_bloecke;
 
     // Scratch lists, kept to avoid allocations per word.
-    std::vector<int32_t> stammZeilen_;
-    std::vector<IAnalysequelle::TSonderformZeile> sonderZeilen_;
-    std::vector<IAnalysequelle::TStichwortZeile> stichwortZeilen_;
-    std::vector<int32_t> gesehen_; // open-addressing set of the entry ids met on this word's stem rows
-    uint32_t worthash_ = 0;
+    std::vector<int32_t> m_stammZeilen;
+    std::vector<IAnalysequelle::TSonderformZeile> m_sonderZeilen;
+    std::vector<IAnalysequelle::TStichwortZeile> m_stichwortZeilen;
+    std::vector<int32_t> m_gesehen; // open-addressing set of the entry ids met on this word's stem rows
+    uint32_t m_worthash = 0;
     // The blocks whose endings fit a word: of its last letter, and of every letter.
     struct TEndungsbloecke {
         TLebendeBloecke buchstabe, alle;
     };
     const TEndungsbloecke &Endungsbloecke(const QString &wort);
     // By the set of fitting blocks and the set of the dispatch letter.
-    std::unordered_map<uint64_t, TEndungsbloecke> endungsBloecke_;
-    std::vector<int32_t> anfangZeilen_;
-    std::vector<uint32_t> blockHashes_; // the text hashes of the block just generated
+    std::unordered_map<uint64_t, TEndungsbloecke> m_endungsBloecke;
+    std::vector<int32_t> m_anfangZeilen;
+    std::vector<uint32_t> m_blockHashes; // the text hashes of the block just generated
     // The blocks the last stem path compared, per entry id (open addressing
-    // like gesehen_), and the word it compared them with; empty when the
+    // like m_gesehen), and the word it compared them with; empty when the
     // last rule paths ran no stem path.
-    std::vector<std::pair<int32_t, uint64_t>> stammVerglichen_;
-    QString stammWort_;
+    std::vector<std::pair<int32_t, uint64_t>> m_stammVerglichen;
+    QString m_stammWort;
     // Texts repeat their words: what a word gave when it was analysed on an
     // empty list and cache, and the entries it cached, in their order. Valid
     // while the source's Datenstand stays the same.
@@ -163,9 +163,9 @@ class TFormanalyse {
         std::vector<TLatForm> formen;
         std::vector<int32_t> eintraege;
     };
-    QHash<QString, TWortergebnis> woerter_;
-    uint64_t woerterStand_ = 0;
-    QSet<size_t> einmal_; // hashes of the words met once
+    QHash<QString, TWortergebnis> m_woerter;
+    uint64_t m_woerterStand = 0;
+    QSet<size_t> m_einmal; // hashes of the words met once
 };
 
 } // namespace lexovita

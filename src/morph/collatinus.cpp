@@ -188,8 +188,8 @@ TCollatinusModelle &TCollatinusModelle::operator=(TCollatinusModelle &&) noexcep
 
 bool TCollatinusModelle::Lesen(const QString &text, QString &fehler)
 {
-    modelle_.clear();
-    nachName_.clear();
+    m_modelle.clear();
+    m_nachName.clear();
     QHash<QString, QStringList> konstanten;
     TModell *m = nullptr;
     QSet<int> eigene; // forms the current model itself gave endings for
@@ -220,14 +220,14 @@ bool TCollatinusModelle::Lesen(const QString &text, QString &fehler)
             eigene.clear();
             neu->name = wert;
             m = neu.get();
-            nachName_.insert(wert, m);
-            modelle_.push_back(std::move(neu));
+            m_nachName.insert(wert, m);
+            m_modelle.push_back(std::move(neu));
             continue;
         }
         if (!m)
             return fehlerhaft(QStringLiteral("Angabe vor dem ersten Modell."));
         if (schluessel == QLatin1String("pere")) {
-            const TModell *vater = nachName_.value(wert);
+            const TModell *vater = m_nachName.value(wert);
             if (!vater)
                 return fehlerhaft(QStringLiteral("unbekanntes Vatermodell „%1“.").arg(wert));
             const QString name = m->name;
@@ -302,7 +302,7 @@ bool TCollatinusModelle::Lesen(const QString &text, QString &fehler)
             return fehlerhaft(QStringLiteral("unbekannte Angabe „%1“.").arg(schluessel));
         }
     }
-    if (modelle_.empty()) {
+    if (m_modelle.empty()) {
         fehler = QStringLiteral("Die Modelldatei enthält kein Modell.");
         return false;
     }
@@ -311,27 +311,27 @@ bool TCollatinusModelle::Lesen(const QString &text, QString &fehler)
 
 bool TCollatinusModelle::Hat(const QString &modell) const
 {
-    return nachName_.contains(modell);
+    return m_nachName.contains(modell);
 }
 
 QStringList TCollatinusModelle::Namen() const
 {
     QStringList n;
-    for (const auto &m : modelle_)
+    for (const auto &m : m_modelle)
         n.append(m->name);
     return n;
 }
 
 QChar TCollatinusModelle::Wortart(const QString &modell) const
 {
-    const TModell *m = nachName_.value(modell);
+    const TModell *m = m_nachName.value(modell);
     return m ? m->pos : QChar();
 }
 
 std::map<int, QStringList> TCollatinusModelle::Formen(const TCollatinusLemma &lemma) const
 {
     std::map<int, QStringList> formen;
-    const TModell *m = nachName_.value(lemma.modell);
+    const TModell *m = m_nachName.value(lemma.modell);
     if (!m)
         return formen;
     std::map<int, QStringList> radikale;

@@ -58,8 +58,8 @@ class TCollatinusModelle {
 
   private:
     struct TModell;
-    std::vector<std::unique_ptr<TModell>> modelle_;
-    QHash<QString, TModell *> nachName_;
+    std::vector<std::unique_ptr<TModell>> m_modelle;
+    QHash<QString, TModell *> m_nachName;
 };
 
 // Our form identifier for a morphology number of a word of the given class

@@ -423,90 +423,90 @@ class TSilbenbild {
         // Collatinus writes precomposed letters; only a combining mark may need composing.
         const bool kombiniert = std::any_of(text.cbegin(), text.cend(),
                                             [](QChar c) { return c.unicode() >= 0x0300 && c.unicode() <= 0x036f; });
-        text_ = kombiniert ? text.normalized(QString::NormalizationForm_C) : text;
-        for (qsizetype p = 0; p < text_.size(); ++p) {
-            const QChar c = text_[p];
+        m_text = kombiniert ? text.normalized(QString::NormalizationForm_C) : text;
+        for (qsizetype p = 0; p < m_text.size(); ++p) {
+            const QChar c = m_text[p];
             const char16_t u = c.unicode();
-            if (u >= 0x0300 && u <= 0x036f && !z_.empty()) {
-                ++z_.back().laenge;
+            if (u >= 0x0300 && u <= 0x036f && !m_z.empty()) {
+                ++m_z.back().laenge;
                 if (u == MAKRON)
-                    z_.back().lang = true;
-                else if (u == BREVIS && z_.back().lang)
-                    z_.back().gemein = true;
+                    m_z.back().lang = true;
+                else if (u == BREVIS && m_z.back().lang)
+                    m_z.back().gemein = true;
                 continue;
             }
             TBuchstabe b;
             b.anfang = p;
             b.basis = Grundzeichen(c);
             b.lang = IstLang(c);
-            z_.push_back(b);
+            m_z.push_back(b);
         }
-        const qsizetype n = qsizetype(z_.size());
-        f_.reserve(n);
-        for (const TBuchstabe &b : z_)
-            f_.append(QChar(b.basis));
+        const qsizetype n = qsizetype(m_z.size());
+        m_f.reserve(n);
+        for (const TBuchstabe &b : m_z)
+            m_f.append(QChar(b.basis));
         // ā̆ is long where a word ends (amō), elsewhere open to either quantity.
         for (qsizetype i = 0; i < n; ++i)
-            if (z_[size_t(i)].gemein && i + 1 < n && QChar(f_[i + 1]).isLetter())
-                z_[size_t(i)].lang = false;
-        lang_.resize(size_t(n));
+            if (m_z[size_t(i)].gemein && i + 1 < n && QChar(m_f[i + 1]).isLetter())
+                m_z[size_t(i)].lang = false;
+        m_lang.resize(size_t(n));
         for (qsizetype i = 0; i < n; ++i)
-            lang_[size_t(i)] = z_[size_t(i)].lang;
+            m_lang[size_t(i)] = m_z[size_t(i)].lang;
         // Nuclei as Betonen finds them: not the u of qu and -ngu- before a
         // vowel, not an i at the start or between vowels before a vowel,
         // one for a diphthong.
         std::vector<bool> vokal(size_t(n), false);
         for (qsizetype i = 0; i < n; ++i)
-            vokal[size_t(i)] = SchulVokal(f_[i].unicode());
+            vokal[size_t(i)] = SchulVokal(m_f[i].unicode());
         for (qsizetype i = 0; i < n; ++i) {
             const bool folgtVokal = i + 1 < n && vokal[size_t(i + 1)];
-            if (f_[i] == u'u' && i > 0 &&
-                (f_[i - 1] == u'q' || (folgtVokal && i > 1 && f_[i - 1] == u'g' && f_[i - 2] == u'n')))
+            if (m_f[i] == u'u' && i > 0 &&
+                (m_f[i - 1] == u'q' || (folgtVokal && i > 1 && m_f[i - 1] == u'g' && m_f[i - 2] == u'n')))
                 vokal[size_t(i)] = false;
         }
-        kern_.assign(size_t(n), false);
+        m_kern.assign(size_t(n), false);
         for (qsizetype i = 0; i < n; ++i) {
             if (!vokal[size_t(i)])
                 continue;
-            if (f_[i] == u'i' && !lang_[size_t(i)] && i + 1 < n && vokal[size_t(i + 1)] &&
+            if (m_f[i] == u'i' && !m_lang[size_t(i)] && i + 1 < n && vokal[size_t(i + 1)] &&
                 (i == 0 || vokal[size_t(i - 1)]))
                 continue;
-            kern_[size_t(i)] = true;
+            m_kern[size_t(i)] = true;
             if (Diphthong(i))
                 ++i;
         }
     }
 
-    qsizetype Laenge() const { return f_.size(); }
-    QStringView Grund() const { return f_; }
-    bool Kern(qsizetype i) const { return kern_[size_t(i)]; }
-    bool Lang(qsizetype i) const { return lang_[size_t(i)]; }
-    void SetLang(qsizetype i, bool lang) { lang_[size_t(i)] = lang; }
-    bool Diphthong(qsizetype i) const { return IstDiphthong(f_, i); }
-    bool Geschlossen(qsizetype i, QString *gruppe = nullptr) const { return SilbeGeschlossen(f_, i, gruppe); }
+    qsizetype Laenge() const { return m_f.size(); }
+    QStringView Grund() const { return m_f; }
+    bool Kern(qsizetype i) const { return m_kern[size_t(i)]; }
+    bool Lang(qsizetype i) const { return m_lang[size_t(i)]; }
+    void SetLang(qsizetype i, bool lang) { m_lang[size_t(i)] = lang; }
+    bool Diphthong(qsizetype i) const { return IstDiphthong(m_f, i); }
+    bool Geschlossen(qsizetype i, QString *gruppe = nullptr) const { return SilbeGeschlossen(m_f, i, gruppe); }
 
     // The text with the marks as they stand now; unchanged letters keep
     // their spelling.
     QString Text() const
     {
         QString r;
-        for (size_t i = 0; i < z_.size(); ++i) {
-            const TBuchstabe &b = z_[i];
-            if (lang_[i] == b.lang && !b.gemein) {
-                r.append(QStringView(text_).mid(b.anfang, b.laenge));
+        for (size_t i = 0; i < m_z.size(); ++i) {
+            const TBuchstabe &b = m_z[i];
+            if (m_lang[i] == b.lang && !b.gemein) {
+                r.append(QStringView(m_text).mid(b.anfang, b.laenge));
             } else {
-                const QChar kurz = KurzVokal(text_[b.anfang]);
-                r.append(lang_[i] ? LangVokal(kurz) : kurz);
+                const QChar kurz = KurzVokal(m_text[b.anfang]);
+                r.append(m_lang[i] ? LangVokal(kurz) : kurz);
             }
         }
         return r;
     }
 
   private:
-    QString text_;
-    std::vector<TBuchstabe> z_;
-    QString f_;
-    std::vector<bool> lang_, kern_;
+    QString m_text;
+    std::vector<TBuchstabe> m_z;
+    QString m_f;
+    std::vector<bool> m_lang, m_kern;
 };
 
 // Another form shows the vowel at i long in an open syllable, with the same

@@ -92,7 +92,7 @@ void LexikonBedeutungenLaden(TVerbindung &verbindung, TVokabel &vokabel)
 
 TAnweisung TAnalysequelleSql::Anweisung(const char *sql)
 {
-    return daten_.Verbindung().Anweisung(BestandSql(sql, bestand_).c_str());
+    return m_daten.Verbindung().Anweisung(BestandSql(sql, m_bestand).c_str());
 }
 
 void TAnalysequelleSql::StaemmeMitPraefix(const QString &praefix, std::vector<int32_t> &ziel)
@@ -138,10 +138,10 @@ const TVokabel *TAnalysequelleSql::Vokabelzeile(int32_t id)
 {
     TAnweisung a = Anweisung(kVokabelZeile);
     a.Binden(1, id);
-    zeile_ = a.Schritt() ? TDatenmanager::VokabelAusDatensatz(a) : nullptr;
-    if (zeile_)
-        LaengenAbnehmen(*zeile_);
-    return zeile_.get();
+    m_zeile = a.Schritt() ? TDatenmanager::VokabelAusDatensatz(a) : nullptr;
+    if (m_zeile)
+        LaengenAbnehmen(*m_zeile);
+    return m_zeile.get();
 }
 
 void TAnalysequelleSql::SonderformenMitPraefix(const QString &praefix, bool, std::vector<TSonderformZeile> &ziel)
@@ -181,36 +181,36 @@ void TAnalysequelleSql::StichwoerterMitPraefix(const QString &praefix, bool, std
 
 void TAnalysequelleSql::BedeutungenLaden(TVokabel &vokabel)
 {
-    if (bestand_ == TBestand::Lexikon)
-        return LexikonBedeutungenLaden(daten_.Verbindung(), vokabel);
-    daten_.BedeutungenLaden(vokabel);
+    if (m_bestand == TBestand::Lexikon)
+        return LexikonBedeutungenLaden(m_daten.Verbindung(), vokabel);
+    m_daten.BedeutungenLaden(vokabel);
 }
 
 // ---------------------------------------------------------------- TAnalysequelle
 
 TAnalysequelle::TAnalysequelle(TDatenmanager &daten, TBestand bestand)
-    : daten_(daten), bestand_(bestand), sql_(daten, bestand)
+    : m_daten(daten), m_bestand(bestand), m_sql(daten, bestand)
 {
-    daten_.TeilhaberAnmelden(*this);
+    m_daten.TeilhaberAnmelden(*this);
 }
 
 TAnalysequelle::~TAnalysequelle()
 {
-    daten_.TeilhaberAbmelden(*this);
+    m_daten.TeilhaberAbmelden(*this);
     SitzungBeenden();
-    sqlite3_finalize(datenversion_);
+    sqlite3_finalize(m_datenversion);
 }
 
 void TAnalysequelle::Loslassen()
 {
     SitzungBeenden();
-    sqlite3_finalize(datenversion_);
-    datenversion_ = nullptr;
-    gebaut_ = false;
-    stand_ = {};
-    bedeutungen_.clear();
-    bedeutungenAlle_ = false;
-    einzelnGeladen_ = 0;
+    sqlite3_finalize(m_datenversion);
+    m_datenversion = nullptr;
+    m_gebaut = false;
+    m_stand = {};
+    m_bedeutungen.clear();
+    m_bedeutungenAlle = false;
+    m_einzelnGeladen = 0;
 }
 
 TAnalysequelle::Stand TAnalysequelle::AktuellerStand()
@@ -220,20 +220,20 @@ TAnalysequelle::Stand TAnalysequelle::AktuellerStand()
     // every word, so the statement is kept prepared rather than fetched
     // from the connection's cache each time.
     static const char *const kSql = "PRAGMA data_version";
-    TVerbindung &verbindung = daten_.Verbindung();
+    TVerbindung &verbindung = m_daten.Verbindung();
     sqlite3 *db = verbindung.Handle();
-    if (!datenversion_) {
-        const int rc = sqlite3_prepare_v2(db, kSql, -1, &datenversion_, nullptr);
+    if (!m_datenversion) {
+        const int rc = sqlite3_prepare_v2(db, kSql, -1, &m_datenversion, nullptr);
         if (rc != SQLITE_OK) {
-            sqlite3_finalize(datenversion_);
-            datenversion_ = nullptr;
+            sqlite3_finalize(m_datenversion);
+            m_datenversion = nullptr;
             verbindung.Fehler(rc, kSql);
         }
     }
-    const int rc = sqlite3_step(datenversion_);
+    const int rc = sqlite3_step(m_datenversion);
     if (rc == SQLITE_ROW)
-        s.datenversion = sqlite3_column_int64(datenversion_, 0);
-    sqlite3_reset(datenversion_);
+        s.datenversion = sqlite3_column_int64(m_datenversion, 0);
+    sqlite3_reset(m_datenversion);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         verbindung.Fehler(rc, kSql);
     // Counts this connection's own writes, which data_version does not see.
@@ -243,27 +243,27 @@ TAnalysequelle::Stand TAnalysequelle::AktuellerStand()
 
 void TAnalysequelle::Auffrischen()
 {
-    if (sitzung_ && gebaut_ && sqlite3_total_changes(daten_.Verbindung().Handle()) == stand_.aenderungen)
+    if (m_sitzung && m_gebaut && sqlite3_total_changes(m_daten.Verbindung().Handle()) == m_stand.aenderungen)
         return;
     const Stand jetzt = AktuellerStand();
-    if (!gebaut_ || !(jetzt == stand_)) {
+    if (!m_gebaut || !(jetzt == m_stand)) {
         Aufbauen();
-        stand_ = jetzt;
+        m_stand = jetzt;
     }
 }
 
 std::optional<uint64_t> TAnalysequelle::Datenstand() const
 {
     // Every change the source notices reads the tables afresh.
-    if (!gebaut_)
+    if (!m_gebaut)
         return std::nullopt;
-    return uint64_t(aufbauten_);
+    return uint64_t(m_aufbauten);
 }
 
 void TAnalysequelle::SitzungBeginnen()
 {
-    TVerbindung &verbindung = daten_.Verbindung();
-    if (sitzung_ || sqlite3_get_autocommit(verbindung.Handle()) == 0)
+    TVerbindung &verbindung = m_daten.Verbindung();
+    if (m_sitzung || sqlite3_get_autocommit(verbindung.Handle()) == 0)
         return;
     verbindung.Ausfuehren("BEGIN");
     try {
@@ -273,20 +273,20 @@ void TAnalysequelle::SitzungBeginnen()
         sqlite3_exec(verbindung.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
-    sitzung_ = true;
+    m_sitzung = true;
 }
 
 void TAnalysequelle::SitzungBeenden()
 {
-    if (!sitzung_)
+    if (!m_sitzung)
         return;
-    sitzung_ = false;
-    sqlite3_exec(daten_.Verbindung().Handle(), "COMMIT", nullptr, nullptr, nullptr);
+    m_sitzung = false;
+    sqlite3_exec(m_daten.Verbindung().Handle(), "COMMIT", nullptr, nullptr, nullptr);
 }
 
 void TAnalysequelle::Bereitstellen()
 {
-    if (!gebaut_)
+    if (!m_gebaut)
         Auffrischen();
 }
 
@@ -342,40 +342,40 @@ bool TAnalysequelle::TAnfangsindex::Bereich(QStringView anfang, qsizetype laenge
 
 void TAnalysequelle::Aufbauen()
 {
-    gebaut_ = false;
-    staemme_.clear();
-    vokabeln_.clear();
-    formen_.clear();
-    formenVon_.clear();
-    nachId_.clear();
-    stichwortZeilen_.clear();
-    stichwortAnfaenge_.clear();
-    stichwortText_.clear();
-    bedeutungen_.clear();
-    bedeutungenAlle_ = false;
-    einzelnGeladen_ = 0;
-    stammText_.clear();
+    m_gebaut = false;
+    m_staemme.clear();
+    m_vokabeln.clear();
+    m_formen.clear();
+    m_formenVon.clear();
+    m_nachId.clear();
+    m_stichwortZeilen.clear();
+    m_stichwortAnfaenge.clear();
+    m_stichwortText.clear();
+    m_bedeutungen.clear();
+    m_bedeutungenAlle = false;
+    m_einzelnGeladen = 0;
+    m_stammText.clear();
     {
         TAnweisung a = Anweisung("SELECT stamm, vokabel_id FROM stamm ORDER BY stamm, rowid");
         while (a.Schritt()) {
             const QString stamm = a.Text(0);
-            staemme_.push_back({uint32_t(stammText_.size()), uint32_t(stamm.size()), a.Int(1), -1, false});
-            stammText_ += stamm;
+            m_staemme.push_back({uint32_t(m_stammText.size()), uint32_t(stamm.size()), a.Int(1), -1, false});
+            m_stammText += stamm;
         }
         // Prefix searches below compare QStrings; equal stems keep storage
         // order. The database's order is that order unless a stem holds
         // characters beyond the first plane.
         const auto vor = [this](const TStamm &x, const TStamm &y) { return Stammtext(x) < Stammtext(y); };
-        if (!std::is_sorted(staemme_.begin(), staemme_.end(), vor))
-            std::stable_sort(staemme_.begin(), staemme_.end(), vor);
-        stammIndex_.Aufbauen(staemme_, [this](const TStamm &z) { return Stammtext(z); });
+        if (!std::is_sorted(m_staemme.begin(), m_staemme.end(), vor))
+            std::stable_sort(m_staemme.begin(), m_staemme.end(), vor);
+        m_stammIndex.Aufbauen(m_staemme, [this](const TStamm &z) { return Stammtext(z); });
     }
     {
         TAnweisung a = Anweisung("SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
                                  "aktualisierung FROM vokabel ORDER BY id");
         std::vector<std::pair<QString, TStichwortZeile>> stichwoerter; // lower-cased headword, row
         while (a.Schritt()) {
-            TVokabel &v = vokabeln_.emplace_back();
+            TVokabel &v = m_vokabeln.emplace_back();
             TDatenmanager::VokabelAusDatensatz(a, v);
             LaengenAbnehmen(v);
             stichwoerter.push_back({AsciiKlein(v.vokabel), {v.id, v.vokabel}});
@@ -384,30 +384,30 @@ void TAnalysequelle::Aufbauen()
         // little memory; equal headwords stay in id order.
         std::stable_sort(stichwoerter.begin(), stichwoerter.end(),
                          [](const auto &x, const auto &y) { return x.first < y.first; });
-        stichwortZeilen_.reserve(stichwoerter.size());
+        m_stichwortZeilen.reserve(stichwoerter.size());
         for (size_t i = 0; i < stichwoerter.size(); ++i) {
             const QString &k = stichwoerter[i].first;
             if (i == 0 || k != stichwoerter[i - 1].first) {
-                const auto z = uint32_t(stichwortZeilen_.size());
-                stichwortAnfaenge_.push_back({uint32_t(stichwortText_.size()), uint32_t(k.size()), z, z});
-                stichwortText_ += k;
+                const auto z = uint32_t(m_stichwortZeilen.size());
+                m_stichwortAnfaenge.push_back({uint32_t(m_stichwortText.size()), uint32_t(k.size()), z, z});
+                m_stichwortText += k;
             }
-            stichwortZeilen_.push_back(std::move(stichwoerter[i].second));
-            stichwortAnfaenge_.back().bis = uint32_t(stichwortZeilen_.size());
+            m_stichwortZeilen.push_back(std::move(stichwoerter[i].second));
+            m_stichwortAnfaenge.back().bis = uint32_t(m_stichwortZeilen.size());
         }
-        stichwortIndex_.Aufbauen(stichwortAnfaenge_, [this](const TStichwortAnfang &s) {
-            return QStringView(stichwortText_).mid(s.anfang, s.laenge);
+        m_stichwortIndex.Aufbauen(m_stichwortAnfaenge, [this](const TStichwortAnfang &s) {
+            return QStringView(m_stichwortText).mid(s.anfang, s.laenge);
         });
         // Ids are handed out one after the other; a direct table is then
         // the quickest look-up.
-        const int32_t hoechste = vokabeln_.empty() ? -1 : vokabeln_.back().id; // read in id order
-        if (hoechste >= 0 && size_t(hoechste) <= 4 * vokabeln_.size() + 65536) {
-            nachId_.assign(size_t(hoechste) + 1, nullptr);
-            for (const TVokabel &v : vokabeln_)
+        const int32_t hoechste = m_vokabeln.empty() ? -1 : m_vokabeln.back().id; // read in id order
+        if (hoechste >= 0 && size_t(hoechste) <= 4 * m_vokabeln.size() + 65536) {
+            m_nachId.assign(size_t(hoechste) + 1, nullptr);
+            for (const TVokabel &v : m_vokabeln)
                 if (v.id >= 0)
-                    nachId_[size_t(v.id)] = &v;
+                    m_nachId[size_t(v.id)] = &v;
         }
-        for (TStamm &z : staemme_) {
+        for (TStamm &z : m_staemme) {
             const TVokabel *v = Zeile(z.vokabelId);
             if (!v)
                 continue;
@@ -420,16 +420,16 @@ void TAnalysequelle::Aufbauen()
         TAnweisung a = Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY form, rowid");
         while (a.Schritt()) {
             TSonderformZeile z{a.Int(0), a.Int(1), a.Text(2)};
-            formen_[AsciiKlein(z.form)].push_back(z);
+            m_formen[AsciiKlein(z.form)].push_back(z);
         }
     }
     {
         TAnweisung a = Anweisung("SELECT vokabel_id, form_id, form FROM sonderform ORDER BY rowid");
         while (a.Schritt())
-            formenVon_[a.Int(0)].push_back({a.Int(0), a.Int(1), a.Text(2)});
+            m_formenVon[a.Int(0)].push_back({a.Int(0), a.Int(1), a.Text(2)});
     }
-    gebaut_ = true;
-    ++aufbauten_;
+    m_gebaut = true;
+    ++m_aufbauten;
 }
 
 template <typename Fn> void TAnalysequelle::StaemmeDurchgehen(const QString &praefix, Fn &&fn)
@@ -441,18 +441,18 @@ template <typename Fn> void TAnalysequelle::StaemmeDurchgehen(const QString &pra
     // per word.
     const QChar *const pa = p.data();
     const QChar *const pe = pa + p.size();
-    auto von = staemme_.begin(), bis = staemme_.end();
+    auto von = m_staemme.begin(), bis = m_staemme.end();
     uint32_t a = 0, b = 0;
-    if (stammIndex_.Bereich(p, std::min<qsizetype>(p.size(), 2), a, b)) {
-        von = staemme_.begin() + a;
-        bis = staemme_.begin() + b;
+    if (m_stammIndex.Bereich(p, std::min<qsizetype>(p.size(), 2), a, b)) {
+        von = m_staemme.begin() + a;
+        bis = m_staemme.begin() + b;
     }
     auto it = std::lower_bound(von, bis, p, [this, pa, pe](const TStamm &z, QStringView) {
-        const QChar *const t = stammText_.constData() + z.anfang;
+        const QChar *const t = m_stammText.constData() + z.anfang;
         return std::lexicographical_compare(t, t + z.laenge, pa, pe);
     });
     // The stems that begin with the prefix follow each other from there.
-    for (; it != bis && it->laenge >= uint32_t(p.size()) && std::equal(pa, pe, stammText_.constData() + it->anfang);
+    for (; it != bis && it->laenge >= uint32_t(p.size()) && std::equal(pa, pe, m_stammText.constData() + it->anfang);
          ++it)
         fn(*it);
 }
@@ -477,13 +477,13 @@ void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_
     // Each longer beginning narrows the range of the shorter one, one
     // character at a time; the stem equal to the beginning leads its range.
     const auto text = [this](const TStamm &z) { return Stammtext(z); };
-    auto von = staemme_.begin(), bis = staemme_.end();
+    auto von = m_staemme.begin(), bis = m_staemme.end();
     const QString klein = AsciiKlein(wort.left(2));
     for (qsizetype k = 1; k <= wort.size(); ++k) {
         uint32_t a = 0, b = 0;
-        if (k <= 2 && stammIndex_.Bereich(klein, k, a, b)) {
-            von = staemme_.begin() + a;
-            bis = staemme_.begin() + b;
+        if (k <= 2 && m_stammIndex.Bereich(klein, k, a, b)) {
+            von = m_staemme.begin() + a;
+            bis = m_staemme.begin() + b;
         } else {
             std::tie(von, bis) = Eingrenzen(von, bis, k - 1, AsciiKleinesZeichen(wort[k - 1]), text);
         }
@@ -501,18 +501,20 @@ void TAnalysequelle::StaemmeAmWortanfang(const QString &wort, std::vector<int32_
 void TAnalysequelle::StichwoerterAmWortanfang(const QString &wort, std::vector<TStichwortZeile> &ziel)
 {
     Bereitstellen();
-    const auto text = [this](const TStichwortAnfang &a) { return QStringView(stichwortText_).mid(a.anfang, a.laenge); };
-    auto von = stichwortAnfaenge_.cbegin(), bis = stichwortAnfaenge_.cend();
+    const auto text = [this](const TStichwortAnfang &a) {
+        return QStringView(m_stichwortText).mid(a.anfang, a.laenge);
+    };
+    auto von = m_stichwortAnfaenge.cbegin(), bis = m_stichwortAnfaenge.cend();
     for (qsizetype k = 1; k <= wort.size() && von != bis; ++k) {
         uint32_t a = 0, b = 0;
-        if (k <= 2 && stichwortIndex_.Bereich(wort, k, a, b)) {
-            von = stichwortAnfaenge_.cbegin() + a;
-            bis = stichwortAnfaenge_.cbegin() + b;
+        if (k <= 2 && m_stichwortIndex.Bereich(wort, k, a, b)) {
+            von = m_stichwortAnfaenge.cbegin() + a;
+            bis = m_stichwortAnfaenge.cbegin() + b;
         } else {
             std::tie(von, bis) = Eingrenzen(von, bis, k - 1, wort[k - 1].unicode(), text);
         }
         if (von != bis && qsizetype(von->laenge) == k)
-            ziel.insert(ziel.end(), stichwortZeilen_.begin() + von->von, stichwortZeilen_.begin() + von->bis);
+            ziel.insert(ziel.end(), m_stichwortZeilen.begin() + von->von, m_stichwortZeilen.begin() + von->bis);
     }
 }
 
@@ -524,50 +526,52 @@ const TVokabel *TAnalysequelle::Vokabelzeile(int32_t id)
 
 const TVokabel *TAnalysequelle::Zeile(int32_t id) const
 {
-    if (!nachId_.empty() && id >= 0)
-        return size_t(id) < nachId_.size() ? nachId_[size_t(id)] : nullptr;
-    const auto it = std::lower_bound(vokabeln_.begin(), vokabeln_.end(), id,
+    if (!m_nachId.empty() && id >= 0)
+        return size_t(id) < m_nachId.size() ? m_nachId[size_t(id)] : nullptr;
+    const auto it = std::lower_bound(m_vokabeln.begin(), m_vokabeln.end(), id,
                                      [](const TVokabel &v, int32_t gesucht) { return v.id < gesucht; });
-    return it != vokabeln_.end() && it->id == id ? &*it : nullptr;
+    return it != m_vokabeln.end() && it->id == id ? &*it : nullptr;
 }
 
 void TAnalysequelle::SonderformenMitPraefix(const QString &praefix, bool nurGleiche,
                                             std::vector<TSonderformZeile> &ziel)
 {
     if (!nurGleiche)
-        return sql_.SonderformenMitPraefix(praefix, nurGleiche, ziel);
+        return m_sql.SonderformenMitPraefix(praefix, nurGleiche, ziel);
     Bereitstellen();
-    const auto it = formen_.constFind(praefix);
-    if (it != formen_.constEnd())
+    const auto it = m_formen.constFind(praefix);
+    if (it != m_formen.constEnd())
         ziel.insert(ziel.end(), it->begin(), it->end());
 }
 
 void TAnalysequelle::SonderformenVon(int32_t vokabelId, std::vector<TSonderformZeile> &ziel)
 {
     Bereitstellen();
-    const auto it = formenVon_.constFind(vokabelId);
-    if (it != formenVon_.constEnd())
+    const auto it = m_formenVon.constFind(vokabelId);
+    if (it != m_formenVon.constEnd())
         ziel.insert(ziel.end(), it->begin(), it->end());
 }
 
 void TAnalysequelle::StichwoerterMitPraefix(const QString &praefix, bool nurGleiche, std::vector<TStichwortZeile> &ziel)
 {
     if (!nurGleiche)
-        return sql_.StichwoerterMitPraefix(praefix, nurGleiche, ziel);
+        return m_sql.StichwoerterMitPraefix(praefix, nurGleiche, ziel);
     Bereitstellen();
     if (const TStichwortAnfang *a = StichwortGleich(praefix))
-        ziel.insert(ziel.end(), stichwortZeilen_.begin() + a->von, stichwortZeilen_.begin() + a->bis);
+        ziel.insert(ziel.end(), m_stichwortZeilen.begin() + a->von, m_stichwortZeilen.begin() + a->bis);
 }
 
 const TAnalysequelle::TStichwortAnfang *TAnalysequelle::StichwortGleich(QStringView text) const
 {
-    auto von = stichwortAnfaenge_.cbegin(), bis = stichwortAnfaenge_.cend();
+    auto von = m_stichwortAnfaenge.cbegin(), bis = m_stichwortAnfaenge.cend();
     uint32_t a = 0, b = 0;
-    if (stichwortIndex_.Bereich(text, std::min<qsizetype>(text.size(), 2), a, b)) {
-        von = stichwortAnfaenge_.cbegin() + a;
-        bis = stichwortAnfaenge_.cbegin() + b;
+    if (m_stichwortIndex.Bereich(text, std::min<qsizetype>(text.size(), 2), a, b)) {
+        von = m_stichwortAnfaenge.cbegin() + a;
+        bis = m_stichwortAnfaenge.cbegin() + b;
     }
-    const auto kopf = [this](const TStichwortAnfang &x) { return QStringView(stichwortText_).mid(x.anfang, x.laenge); };
+    const auto kopf = [this](const TStichwortAnfang &x) {
+        return QStringView(m_stichwortText).mid(x.anfang, x.laenge);
+    };
     const auto it =
         std::lower_bound(von, bis, text, [&](const TStichwortAnfang &x, QStringView t) { return kopf(x) < t; });
     return it != bis && kopf(*it) == text ? &*it : nullptr;
@@ -576,31 +580,31 @@ const TAnalysequelle::TStichwortAnfang *TAnalysequelle::StichwortGleich(QStringV
 void TAnalysequelle::BedeutungenLaden(TVokabel &vokabel)
 {
     // The lexicon's meanings are read per lemma: a text asks for few of them.
-    if (bestand_ == TBestand::Lexikon) {
+    if (m_bestand == TBestand::Lexikon) {
         if (vokabel.bedeutungen.empty())
-            LexikonBedeutungenLaden(daten_.Verbindung(), vokabel);
+            LexikonBedeutungenLaden(m_daten.Verbindung(), vokabel);
         return;
     }
     // The kept copy stands for a load into an entry without meanings.
     if (!vokabel.bedeutungen.empty())
-        return daten_.BedeutungenLaden(vokabel);
+        return m_daten.BedeutungenLaden(vokabel);
     Bereitstellen();
-    auto it = bedeutungen_.find(vokabel.id);
+    auto it = m_bedeutungen.find(vokabel.id);
     // A few entries are read one by one (a single look-up should not pay for
     // the whole table); once a text keeps asking, all are read in one go.
-    if (it == bedeutungen_.end() && !bedeutungenAlle_ && ++einzelnGeladen_ > kEinzelnHoechstens) {
+    if (it == m_bedeutungen.end() && !m_bedeutungenAlle && ++m_einzelnGeladen > kEinzelnHoechstens) {
         AlleBedeutungenLesen();
-        it = bedeutungen_.find(vokabel.id);
+        it = m_bedeutungen.find(vokabel.id);
     }
-    if (it == bedeutungen_.end()) {
+    if (it == m_bedeutungen.end()) {
         TVokabel frisch;
         frisch.id = vokabel.id;
-        daten_.BedeutungenLaden(frisch);
+        m_daten.BedeutungenLaden(frisch);
         std::vector<TBedeutung> kopie;
         kopie.reserve(frisch.bedeutungen.size());
         for (const auto &b : frisch.bedeutungen)
             kopie.push_back(*b);
-        it = bedeutungen_.insert(vokabel.id, std::move(kopie));
+        it = m_bedeutungen.insert(vokabel.id, std::move(kopie));
     }
     for (const TBedeutung &b : *it)
         vokabel.bedeutungen.push_back(std::make_unique<TBedeutung>(b));
@@ -610,10 +614,10 @@ void TAnalysequelle::AlleBedeutungenLesen()
 {
     // Every entry gets its list, empty ones included, so that no entry is
     // asked for singly afterwards.
-    for (const TVokabel &v : vokabeln_)
-        if (!bedeutungen_.contains(v.id))
-            bedeutungen_.insert(v.id, {});
-    TAnweisung a = daten_.Verbindung().Anweisung(
+    for (const TVokabel &v : m_vokabeln)
+        if (!m_bedeutungen.contains(v.id))
+            m_bedeutungen.insert(v.id, {});
+    TAnweisung a = m_daten.Verbindung().Anweisung(
         "SELECT vb.vokabel_id, vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
         "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
         "ORDER BY vb.vokabel_id, vb.rowid");
@@ -624,8 +628,8 @@ void TAnalysequelle::AlleBedeutungenLesen()
         if (!offen)
             return;
         // Entries read singly before keep their list.
-        auto it = bedeutungen_.find(aktuell);
-        if (it == bedeutungen_.end() || it->empty()) {
+        auto it = m_bedeutungen.find(aktuell);
+        if (it == m_bedeutungen.end() || it->empty()) {
             TVokabel v;
             v.id = aktuell;
             BedeutungenAufbereiten(roh, v);
@@ -633,7 +637,7 @@ void TAnalysequelle::AlleBedeutungenLesen()
             liste.reserve(v.bedeutungen.size());
             for (const auto &b : v.bedeutungen)
                 liste.push_back(std::move(*b));
-            bedeutungen_.insert(aktuell, std::move(liste));
+            m_bedeutungen.insert(aktuell, std::move(liste));
         }
         roh.clear();
     };
@@ -647,7 +651,7 @@ void TAnalysequelle::AlleBedeutungenLesen()
         roh.push_back({a.Int(1), a.Int(2), a.Int64(3), a.Text(4), a.Text(5)});
     }
     abschliessen();
-    bedeutungenAlle_ = true;
+    m_bedeutungenAlle = true;
 }
 
 } // namespace lexovita

@@ -27,7 +27,7 @@ enum class TBestand { Vokabeln, Lexikon };
 class TAnalysequelleSql : public IAnalysequelle {
   public:
     explicit TAnalysequelleSql(TDatenmanager &daten, TBestand bestand = TBestand::Vokabeln)
-        : daten_(daten), bestand_(bestand)
+        : m_daten(daten), m_bestand(bestand)
     {
     }
 
@@ -42,9 +42,9 @@ class TAnalysequelleSql : public IAnalysequelle {
 
   private:
     TAnweisung Anweisung(const char *sql);
-    TDatenmanager &daten_;
-    TBestand bestand_;
-    std::unique_ptr<TVokabel> zeile_; // the row last asked for
+    TDatenmanager &m_daten;
+    TBestand m_bestand;
+    std::unique_ptr<TVokabel> m_zeile; // the row last asked for
 };
 
 // The statement for the given tables: the vocabulary's text as it is, or
@@ -79,7 +79,7 @@ class TAnalysequelle : public IAnalysequelle, private ITeilhaber {
     void BedeutungenLaden(TVokabel &vokabel) override;
 
     // How often the tables were read into memory (for tests and figures).
-    int Aufbauten() const { return aufbauten_; }
+    int Aufbauten() const { return m_aufbauten; }
 
     // A read session for a whole text: one read transaction on the
     // connection, so commits of other connections cannot appear until it
@@ -107,16 +107,16 @@ class TAnalysequelle : public IAnalysequelle, private ITeilhaber {
 
     static constexpr int kEinzelnHoechstens = 32; // meanings read singly before reading all
 
-    TAnweisung Anweisung(const char *sql) { return daten_.Verbindung().Anweisung(BestandSql(sql, bestand_).c_str()); }
-    TDatenmanager &daten_;
-    TBestand bestand_;
-    TAnalysequelleSql sql_; // for the look-ups the memory copy does not cover
-    bool gebaut_ = false;
-    bool sitzung_ = false;
-    Stand stand_;
-    int aufbauten_ = 0;
+    TAnweisung Anweisung(const char *sql) { return m_daten.Verbindung().Anweisung(BestandSql(sql, m_bestand).c_str()); }
+    TDatenmanager &m_daten;
+    TBestand m_bestand;
+    TAnalysequelleSql m_sql; // for the look-ups the memory copy does not cover
+    bool m_gebaut = false;
+    bool m_sitzung = false;
+    Stand m_stand;
+    int m_aufbauten = 0;
 
-    // A stem row, its text in stammText_; with what the stem path's
+    // A stem row, its text in m_stammText; with what the stem path's
     // plausibility filter asks of the entry, so that rows it skips need not
     // be touched at all.
     struct TStamm {
@@ -138,41 +138,41 @@ class TAnalysequelle : public IAnalysequelle, private ITeilhaber {
         // letters; false where they are not both a-z (search all then).
         bool Bereich(QStringView anfang, qsizetype laenge, uint32_t &von, uint32_t &bis) const;
     };
-    TAnfangsindex stammIndex_, stichwortIndex_;
+    TAnfangsindex m_stammIndex, m_stichwortIndex;
     template <typename Fn> void StaemmeDurchgehen(const QString &praefix, Fn &&fn);
-    QStringView Stammtext(const TStamm &z) const { return QStringView(stammText_).mid(z.anfang, z.laenge); }
-    QString stammText_;                                       // every stem, one after the other
-    std::vector<TStamm> staemme_;                             // in stem order
-    std::deque<TVokabel> vokabeln_;                           // entry rows in id order (a deque: they stay in place)
-    std::vector<const TVokabel *> nachId_;                    // the same, indexed by id while ids are dense
-    QHash<QString, std::vector<TSonderformZeile>> formen_;    // by lower-cased text, in form index order
-    QHash<int32_t, std::vector<TSonderformZeile>> formenVon_; // by entry, in storage order
+    QStringView Stammtext(const TStamm &z) const { return QStringView(m_stammText).mid(z.anfang, z.laenge); }
+    QString m_stammText;                                       // every stem, one after the other
+    std::vector<TStamm> m_staemme;                             // in stem order
+    std::deque<TVokabel> m_vokabeln;                           // entry rows in id order (a deque: they stay in place)
+    std::vector<const TVokabel *> m_nachId;                    // the same, indexed by id while ids are dense
+    QHash<QString, std::vector<TSonderformZeile>> m_formen;    // by lower-cased text, in form index order
+    QHash<int32_t, std::vector<TSonderformZeile>> m_formenVon; // by entry, in storage order
     struct TStichwortAnfang {
-        uint32_t anfang; // the lower-cased headword in stichwortText_
+        uint32_t anfang; // the lower-cased headword in m_stichwortText
         uint32_t laenge;
-        uint32_t von, bis; // its rows in stichwortZeilen_
+        uint32_t von, bis; // its rows in m_stichwortZeilen
     };
-    std::vector<TStichwortAnfang> stichwortAnfaenge_; // sorted by lower-cased headword, each once
-    std::vector<TStichwortZeile> stichwortZeilen_;    // in that order, equal ones in id order
+    std::vector<TStichwortAnfang> m_stichwortAnfaenge; // sorted by lower-cased headword, each once
+    std::vector<TStichwortZeile> m_stichwortZeilen;    // in that order, equal ones in id order
     // The lower-cased headword equal to `text`, or null.
     const TStichwortAnfang *StichwortGleich(QStringView text) const;
-    QString stichwortText_;                               // their headwords one after the other
-    QHash<int32_t, std::vector<TBedeutung>> bedeutungen_; // read on first use
-    bool bedeutungenAlle_ = false;                        // every entry's meanings are in bedeutungen_
-    int einzelnGeladen_ = 0;                              // meanings read singly since the tables
-    sqlite3_stmt *datenversion_ = nullptr;                // PRAGMA data_version, kept prepared
+    QString m_stichwortText;                               // their headwords one after the other
+    QHash<int32_t, std::vector<TBedeutung>> m_bedeutungen; // read on first use
+    bool m_bedeutungenAlle = false;                        // every entry's meanings are in m_bedeutungen
+    int m_einzelnGeladen = 0;                              // meanings read singly since the tables
+    sqlite3_stmt *m_datenversion = nullptr;                // PRAGMA data_version, kept prepared
 };
 
 // Holds a read session of the source for its lifetime.
 class TLesesitzung {
   public:
-    explicit TLesesitzung(TAnalysequelle &quelle) : quelle_(quelle) { quelle_.SitzungBeginnen(); }
-    ~TLesesitzung() { quelle_.SitzungBeenden(); }
+    explicit TLesesitzung(TAnalysequelle &quelle) : m_quelle(quelle) { m_quelle.SitzungBeginnen(); }
+    ~TLesesitzung() { m_quelle.SitzungBeenden(); }
     TLesesitzung(const TLesesitzung &) = delete;
     TLesesitzung &operator=(const TLesesitzung &) = delete;
 
   private:
-    TAnalysequelle &quelle_;
+    TAnalysequelle &m_quelle;
 };
 
 } // namespace lexovita

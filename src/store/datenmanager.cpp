@@ -32,8 +32,8 @@ QString Beschaedigt(const QString &datei)
 TDatenmanager::TDatenmanager(const QString &datenOrdner, Modus modus)
 {
     const bool speicher = datenOrdner == kSpeicher;
-    datei_ = speicher ? kSpeicher : QDir(datenOrdner).filePath(Dateiname());
-    const bool vorhanden = !speicher && QFileInfo::exists(datei_);
+    m_datei = speicher ? kSpeicher : QDir(datenOrdner).filePath(Dateiname());
+    const bool vorhanden = !speicher && QFileInfo::exists(m_datei);
     if (!speicher && !vorhanden) {
         if (modus == Modus::NurVorhandene)
             throw DatenbankFehler(
@@ -56,7 +56,7 @@ std::unique_ptr<TVerbindung> TDatenmanager::DateiOeffnen(const QString &datei, T
 void TDatenmanager::NeueDateiAnlegen()
 {
     namespace fs = std::filesystem;
-    const QString neu = datei_ + QStringLiteral(".neu-%1").arg(QCoreApplication::applicationPid());
+    const QString neu = m_datei + QStringLiteral(".neu-%1").arg(QCoreApplication::applicationPid());
     std::error_code fehler;
     fs::remove(neu.toStdString(), fehler);
     try {
@@ -73,61 +73,61 @@ void TDatenmanager::NeueDateiAnlegen()
         throw;
     }
     // A hard link never replaces a file another program put there first.
-    fs::create_hard_link(neu.toStdString(), datei_.toStdString(), fehler);
-    if (fehler && fehler != std::errc::file_exists && !QFileInfo::exists(datei_)) {
+    fs::create_hard_link(neu.toStdString(), m_datei.toStdString(), fehler);
+    if (fehler && fehler != std::errc::file_exists && !QFileInfo::exists(m_datei)) {
         fehler.clear();
-        fs::rename(neu.toStdString(), datei_.toStdString(), fehler); // file systems without hard links
+        fs::rename(neu.toStdString(), m_datei.toStdString(), fehler); // file systems without hard links
     }
     std::error_code egal;
     fs::remove(neu.toStdString(), egal);
-    if (!QFileInfo::exists(datei_))
-        throw DatenbankFehler(QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden.").arg(datei_));
+    if (!QFileInfo::exists(m_datei))
+        throw DatenbankFehler(QStringLiteral("Die Datenbank „%1“ kann nicht angelegt werden.").arg(m_datei));
 }
 
 void TDatenmanager::Oeffnen(Modus modus)
 {
-    const bool speicher = datei_ == kSpeicher;
-    if (!speicher && modus == Modus::AnlegenWennNoetig && !QFileInfo::exists(datei_))
+    const bool speicher = m_datei == kSpeicher;
+    if (!speicher && modus == Modus::AnlegenWennNoetig && !QFileInfo::exists(m_datei))
         NeueDateiAnlegen();
-    const bool vorhanden = !speicher && QFileInfo::exists(datei_);
-    bereit_ = false;
-    verbindung_ =
-        DateiOeffnen(datei_, vorhanden ? TVerbindung::Modus::NurVorhandene : TVerbindung::Modus::AnlegenWennNoetig);
-    verbindung_->SetWartezeit(kWartezeitMs);
+    const bool vorhanden = !speicher && QFileInfo::exists(m_datei);
+    m_bereit = false;
+    m_verbindung =
+        DateiOeffnen(m_datei, vorhanden ? TVerbindung::Modus::NurVorhandene : TVerbindung::Modus::AnlegenWennNoetig);
+    m_verbindung->SetWartezeit(kWartezeitMs);
     // Decrypted pages are kept: every page read from disk costs a decryption.
-    verbindung_->Ausfuehren("PRAGMA cache_size = -16384");
+    m_verbindung->Ausfuehren("PRAGMA cache_size = -16384");
 
     // The first read decrypts page 1: a foreign, damaged or differently
     // keyed file fails here, before anything is written to it.
     int tabellen = 0;
     int32_t version = 0;
     try {
-        TAnweisung probe = verbindung_->Anweisung("SELECT count(*) FROM sqlite_master");
+        TAnweisung probe = m_verbindung->Anweisung("SELECT count(*) FROM sqlite_master");
         tabellen = probe.Schritt() ? probe.Int(0) : 0;
-        version = verbindung_->Benutzerversion();
+        version = m_verbindung->Benutzerversion();
     } catch (const DatenbankFehler &f) {
         const int code = f.Code() & 0xff;
         if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-            throw DatenbankFehler(Beschaedigt(datei_), f.Code());
+            throw DatenbankFehler(Beschaedigt(m_datei), f.Code());
         throw;
     }
 
     if (tabellen == 0 && version == 0) {
         // A new (or zero-length) file: give it the current layout.
         if (vorhanden && modus == Modus::NurVorhandene)
-            throw DatenbankFehler(Beschaedigt(datei_), SQLITE_NOTADB);
-        TTransaktion t(*verbindung_);
-        SchemaAnlegen(*verbindung_);
+            throw DatenbankFehler(Beschaedigt(m_datei), SQLITE_NOTADB);
+        TTransaktion t(*m_verbindung);
+        SchemaAnlegen(*m_verbindung);
         t.Bestaetigen();
         Betriebsbereit();
         return;
     }
     if (version > kSchemaVersion)
         throw DatenbankFehler(
-            QStringLiteral("Die Datenbank „%1“ stammt von einer neueren Programmversion.").arg(datei_));
-    if (version < 1 || !verbindung_->TabelleVorhanden(QStringLiteral("vokabel")) ||
-        !verbindung_->TabelleVorhanden(QStringLiteral("lek_vok")))
-        throw DatenbankFehler(Beschaedigt(datei_), SQLITE_NOTADB);
+            QStringLiteral("Die Datenbank „%1“ stammt von einer neueren Programmversion.").arg(m_datei));
+    if (version < 1 || !m_verbindung->TabelleVorhanden(QStringLiteral("vokabel")) ||
+        !m_verbindung->TabelleVorhanden(QStringLiteral("lek_vok")))
+        throw DatenbankFehler(Beschaedigt(m_datei), SQLITE_NOTADB);
     if (version == kSchemaVersion)
         Betriebsbereit();
 }
@@ -137,29 +137,29 @@ TDatenmanager::~TDatenmanager() = default;
 void TDatenmanager::DatenbankErsetzen(const QString &neueDatei, const std::function<void()> &pruefen)
 {
     namespace fs = std::filesystem;
-    if (datei_ == kSpeicher)
+    if (m_datei == kSpeicher)
         throw DatenbankFehler(QStringLiteral("Eine Datenbank im Arbeitsspeicher kann nicht ersetzt werden."));
     // The program's own holders let go first: a statement still prepared on
     // the connection would keep it open, a read session its transaction, a
     // worker's connection the log.
     std::vector<ITeilhaber *> teilhaber;
     {
-        std::lock_guard<std::mutex> sperre(teilhaberMutex_);
-        teilhaber = teilhaber_;
+        std::lock_guard<std::mutex> sperre(m_teilhaberMutex);
+        teilhaber = m_teilhaber;
     }
     for (ITeilhaber *t : teilhaber)
         t->Loslassen();
-    if (verbindung_->InTransaktion())
+    if (m_verbindung->InTransaktion())
         throw DatenbankFehler(QStringLiteral("Die Datenbank wird gerade geschrieben."));
-    const fs::path live = datei_.toStdString();
+    const fs::path live = m_datei.toStdString();
     const fs::path neu = neueDatei.toStdString();
-    const fs::path vorher = (datei_ + VorWiederherstellungEndung()).toStdString();
-    const fs::path wal = (datei_ + QStringLiteral("-wal")).toStdString();
+    const fs::path vorher = (m_datei + VorWiederherstellungEndung()).toStdString();
+    const fs::path wal = (m_datei + QStringLiteral("-wal")).toStdString();
 
     // Closing the last connection folds the write-ahead log into the file;
     // a log left behind means another connection still uses it.
-    verbindung_.reset();
-    bereit_ = false;
+    m_verbindung.reset();
+    m_bereit = false;
     std::error_code fehler;
     if (fs::exists(wal, fehler)) {
         Oeffnen(Modus::NurVorhandene);
@@ -186,8 +186,8 @@ void TDatenmanager::DatenbankErsetzen(const QString &neueDatei, const std::funct
         if (pruefen)
             pruefen();
     } catch (...) {
-        verbindung_.reset();
-        bereit_ = false;
+        m_verbindung.reset();
+        m_bereit = false;
         fs::remove(fs::path(live.string() + "-wal"), fehler);
         fs::remove(fs::path(live.string() + "-shm"), fehler);
         fs::rename(vorher, live, fehler);
@@ -199,49 +199,49 @@ void TDatenmanager::DatenbankErsetzen(const QString &neueDatei, const std::funct
 
 void TDatenmanager::TeilhaberAnmelden(ITeilhaber &teilhaber)
 {
-    std::lock_guard<std::mutex> sperre(teilhaberMutex_);
-    teilhaber_.push_back(&teilhaber);
+    std::lock_guard<std::mutex> sperre(m_teilhaberMutex);
+    m_teilhaber.push_back(&teilhaber);
 }
 
 void TDatenmanager::TeilhaberAbmelden(ITeilhaber &teilhaber)
 {
-    std::lock_guard<std::mutex> sperre(teilhaberMutex_);
-    std::erase(teilhaber_, &teilhaber);
+    std::lock_guard<std::mutex> sperre(m_teilhaberMutex);
+    std::erase(m_teilhaber, &teilhaber);
 }
 
 void TDatenmanager::Betriebsbereit()
 {
     // WAL lets a second program read while this one writes; together with
     // the busy timeout neither corrupts the file nor fails at once.
-    TAnweisung wal = verbindung_->Anweisung("PRAGMA journal_mode = WAL");
+    TAnweisung wal = m_verbindung->Anweisung("PRAGMA journal_mode = WAL");
     wal.Ausfuehren();
-    bereit_ = true;
+    m_bereit = true;
 }
 
 void TDatenmanager::PruefenBereit() const
 {
-    if (!bereit_)
-        throw DatenbankFehler(QStringLiteral("Die Datenbank „%1“ muss erst aktualisiert werden.").arg(datei_));
+    if (!m_bereit)
+        throw DatenbankFehler(QStringLiteral("Die Datenbank „%1“ muss erst aktualisiert werden.").arg(m_datei));
 }
 
 bool TDatenmanager::AktualisierungAendertTabellen()
 {
-    return !bereit_ && MigrationAendertTabellen(*verbindung_);
+    return !m_bereit && MigrationAendertTabellen(*m_verbindung);
 }
 
 void TDatenmanager::Aktualisieren()
 {
-    if (bereit_)
+    if (m_bereit)
         return;
-    TTransaktion t(*verbindung_);
-    MigrationAusfuehren(*verbindung_);
+    TTransaktion t(*m_verbindung);
+    MigrationAusfuehren(*m_verbindung);
     t.Bestaetigen();
     Betriebsbereit();
 }
 
 bool TDatenmanager::VokabelindexFehlt()
 {
-    return !verbindung_->TabelleVorhanden(QStringLiteral("vokwb"));
+    return !m_verbindung->TabelleVorhanden(QStringLiteral("vokwb"));
 }
 
 bool TDatenmanager::VokabelindexAnlegen()
@@ -249,17 +249,17 @@ bool TDatenmanager::VokabelindexAnlegen()
     PruefenBereit();
     if (!VokabelindexFehlt())
         return false;
-    TTransaktion t(*verbindung_);
-    WortindexTabelleAnlegen(*verbindung_);
+    TTransaktion t(*m_verbindung);
+    WortindexTabelleAnlegen(*m_verbindung);
     {
-        TAnweisung lesen = verbindung_->Anweisung("SELECT id, vokabel, form1, wortart FROM vokabel ORDER BY id");
+        TAnweisung lesen = m_verbindung->Anweisung("SELECT id, vokabel, form1, wortart FROM vokabel ORDER BY id");
         while (lesen.Schritt()) {
             TVokabel v;
             v.vokabel = lesen.Text(1);
             v.form1 = lesen.Text(2);
             v.SetWortart(WortartAusBuchstabe(lesen.Text(3)));
             const QString wort = v.Indexwort();
-            TAnweisung schreiben = verbindung_->Anweisung(
+            TAnweisung schreiben = m_verbindung->Anweisung(
                 "INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower, ausdruck_such) VALUES (?1, ?2, ?3, ?4)");
             schreiben.Binden(1, wort)
                 .Binden(2, lesen.Int64(0))
@@ -299,7 +299,7 @@ std::unique_ptr<TVokabel> TDatenmanager::VokabelLaden(int32_t id)
 {
     PruefenBereit();
     if (id > 0) {
-        TAnweisung a = verbindung_->Anweisung(
+        TAnweisung a = m_verbindung->Anweisung(
             "SELECT id, vokabel, form1, form2, form3, konjdekl, wortart, attribute, aktualisierung "
             "FROM vokabel WHERE id = ?1");
         a.Binden(1, id);
@@ -367,9 +367,9 @@ void TDatenmanager::BedeutungenLaden(TVokabel &v)
 {
     PruefenBereit();
     std::vector<TBedeutungsrohzeile> roh;
-    TAnweisung a = verbindung_->Anweisung("SELECT vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
-                                          "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
-                                          "WHERE vb.vokabel_id = ?1 ORDER BY vb.rowid");
+    TAnweisung a = m_verbindung->Anweisung("SELECT vb.gruppe, vb.position, vb.bedeutung_id, vb.kommentar, b.bedeutung "
+                                           "FROM vok_bed AS vb LEFT JOIN bedeutung AS b ON b.id = vb.bedeutung_id "
+                                           "WHERE vb.vokabel_id = ?1 ORDER BY vb.rowid");
     a.Binden(1, v.id);
     while (a.Schritt())
         roh.push_back({a.Int(0), a.Int(1), a.Int64(2), a.Text(3), a.Text(4)});
@@ -380,7 +380,7 @@ void TDatenmanager::MerkhilfenLaden(TVokabel &v)
 {
     PruefenBereit();
     TAnweisung a =
-        verbindung_->Anweisung("SELECT merkhilfe, sprache FROM merkhilfe WHERE vokabel_id = ?1 ORDER BY rowid");
+        m_verbindung->Anweisung("SELECT merkhilfe, sprache FROM merkhilfe WHERE vokabel_id = ?1 ORDER BY rowid");
     a.Binden(1, v.id);
     while (a.Schritt())
         v.MerkhilfeHinzufuegen(a.Text(0), a.Int(1));
@@ -398,14 +398,14 @@ void TDatenmanager::VerweiseLaden(TVokabel &v)
     PruefenBereit();
     v.VerweiseLeeren();
     {
-        TAnweisung a = verbindung_->Anweisung("SELECT v.vokabel FROM vok_vok AS r JOIN vokabel AS v "
-                                              "ON v.id = r.vokabel2_id WHERE r.vokabel1_id = ?1 ORDER BY r.rowid");
+        TAnweisung a = m_verbindung->Anweisung("SELECT v.vokabel FROM vok_vok AS r JOIN vokabel AS v "
+                                               "ON v.id = r.vokabel2_id WHERE r.vokabel1_id = ?1 ORDER BY r.rowid");
         a.Binden(1, v.id);
         while (a.Schritt())
             v.VerweisHinzufuegen(a.Text(0));
     }
-    TAnweisung b = verbindung_->Anweisung("SELECT v.vokabel FROM vok_vok AS r JOIN vokabel AS v "
-                                          "ON v.id = r.vokabel1_id WHERE r.vokabel2_id = ?1 ORDER BY r.rowid");
+    TAnweisung b = m_verbindung->Anweisung("SELECT v.vokabel FROM vok_vok AS r JOIN vokabel AS v "
+                                           "ON v.id = r.vokabel1_id WHERE r.vokabel2_id = ?1 ORDER BY r.rowid");
     b.Binden(1, v.id);
     while (b.Schritt())
         v.VerweisHinzufuegen(b.Text(0));
@@ -421,11 +421,11 @@ std::vector<std::unique_ptr<TVokabel>> TDatenmanager::VokabelnSuchen(const QStri
         return liste;
     const QString ende = PraefixEnde(schluessel);
     TAnweisung a = ende.isNull()
-                       ? verbindung_->Anweisung("SELECT id, vokabel, wortart, form1, form2, form3 FROM vokabel "
-                                                "WHERE vokabel_lower >= ?1 ORDER BY vokabel_lower, id LIMIT ?3")
-                       : verbindung_->Anweisung("SELECT id, vokabel, wortart, form1, form2, form3 FROM vokabel "
-                                                "WHERE vokabel_lower >= ?1 AND vokabel_lower < ?2 "
-                                                "ORDER BY vokabel_lower, id LIMIT ?3");
+                       ? m_verbindung->Anweisung("SELECT id, vokabel, wortart, form1, form2, form3 FROM vokabel "
+                                                 "WHERE vokabel_lower >= ?1 ORDER BY vokabel_lower, id LIMIT ?3")
+                       : m_verbindung->Anweisung("SELECT id, vokabel, wortart, form1, form2, form3 FROM vokabel "
+                                                 "WHERE vokabel_lower >= ?1 AND vokabel_lower < ?2 "
+                                                 "ORDER BY vokabel_lower, id LIMIT ?3");
     a.Binden(1, schluessel);
     if (!ende.isNull())
         a.Binden(2, ende);
@@ -460,14 +460,14 @@ void TDatenmanager::VokabelLoeschen(int32_t id)
         "DELETE FROM gedaechtnis WHERE vokabel_id = ?1",
     };
     // Meaning texts are shared between entries and stay.
-    TTransaktion t(*verbindung_);
+    TTransaktion t(*m_verbindung);
     for (const char *sql : kLoeschen) {
-        TAnweisung a = verbindung_->Anweisung(sql);
+        TAnweisung a = m_verbindung->Anweisung(sql);
         a.Binden(1, id);
         a.Ausfuehren();
     }
     if (!VokabelindexFehlt()) {
-        TAnweisung a = verbindung_->Anweisung("DELETE FROM vokwb WHERE vokabel_id = ?1");
+        TAnweisung a = m_verbindung->Anweisung("DELETE FROM vokwb WHERE vokabel_id = ?1");
         a.Binden(1, id);
         a.Ausfuehren();
     }
@@ -477,26 +477,26 @@ void TDatenmanager::VokabelLoeschen(int32_t id)
 std::vector<int32_t> TDatenmanager::LehrbuchLoeschen(int32_t id)
 {
     PruefenBereit();
-    TTransaktion t(*verbindung_);
+    TTransaktion t(*m_verbindung);
     std::vector<int32_t> lektionen;
     {
-        TAnweisung a = verbindung_->Anweisung("SELECT id FROM lektion WHERE lehrbuch_id = ?1 ORDER BY id");
+        TAnweisung a = m_verbindung->Anweisung("SELECT id FROM lektion WHERE lehrbuch_id = ?1 ORDER BY id");
         a.Binden(1, id);
         while (a.Schritt())
             lektionen.push_back(a.Int(0));
     }
     for (int32_t lektion : lektionen) {
-        TAnweisung a = verbindung_->Anweisung("DELETE FROM lek_vok WHERE lektion_id = ?1");
+        TAnweisung a = m_verbindung->Anweisung("DELETE FROM lek_vok WHERE lektion_id = ?1");
         a.Binden(1, lektion);
         a.Ausfuehren();
     }
     {
-        TAnweisung a = verbindung_->Anweisung("DELETE FROM lektion WHERE lehrbuch_id = ?1");
+        TAnweisung a = m_verbindung->Anweisung("DELETE FROM lektion WHERE lehrbuch_id = ?1");
         a.Binden(1, id);
         a.Ausfuehren();
     }
     {
-        TAnweisung a = verbindung_->Anweisung("DELETE FROM lehrbuch WHERE id = ?1");
+        TAnweisung a = m_verbindung->Anweisung("DELETE FROM lehrbuch WHERE id = ?1");
         a.Binden(1, id);
         a.Ausfuehren();
     }
@@ -511,10 +511,10 @@ std::vector<TDatenmanager::TStammZeile> TDatenmanager::StaemmeMitPraefix(const Q
     PruefenBereit();
     const QString anfang = AsciiKlein(praefix);
     const QString ende = PraefixEnde(anfang);
-    TAnweisung a = ende.isNull() ? verbindung_->Anweisung("SELECT vokabel_id, stamm FROM stamm "
-                                                          "WHERE stamm >= ?1 ORDER BY stamm")
-                                 : verbindung_->Anweisung("SELECT vokabel_id, stamm FROM stamm "
-                                                          "WHERE stamm >= ?1 AND stamm < ?2 ORDER BY stamm");
+    TAnweisung a = ende.isNull() ? m_verbindung->Anweisung("SELECT vokabel_id, stamm FROM stamm "
+                                                           "WHERE stamm >= ?1 ORDER BY stamm")
+                                 : m_verbindung->Anweisung("SELECT vokabel_id, stamm FROM stamm "
+                                                           "WHERE stamm >= ?1 AND stamm < ?2 ORDER BY stamm");
     a.Binden(1, anfang);
     if (!ende.isNull())
         a.Binden(2, ende);
@@ -528,7 +528,7 @@ std::vector<TLatForm> TDatenmanager::SonderformenMitForm(const QString &form)
 {
     PruefenBereit();
     TAnweisung a =
-        verbindung_->Anweisung("SELECT vokabel_id, form_id, form FROM sonderform WHERE form = ?1 ORDER BY rowid");
+        m_verbindung->Anweisung("SELECT vokabel_id, form_id, form FROM sonderform WHERE form = ?1 ORDER BY rowid");
     a.Binden(1, form);
     std::vector<TLatForm> formen;
     while (a.Schritt())
@@ -539,8 +539,8 @@ std::vector<TLatForm> TDatenmanager::SonderformenMitForm(const QString &form)
 std::vector<TLatForm> TDatenmanager::SonderformenVon(int32_t vokabelId)
 {
     PruefenBereit();
-    TAnweisung a =
-        verbindung_->Anweisung("SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
+    TAnweisung a = m_verbindung->Anweisung(
+        "SELECT vokabel_id, form_id, form FROM sonderform WHERE vokabel_id = ?1 ORDER BY rowid");
     a.Binden(1, vokabelId);
     std::vector<TLatForm> formen;
     while (a.Schritt())

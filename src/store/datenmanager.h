@@ -69,14 +69,14 @@ class TDatenmanager {
     TDatenmanager &operator=(const TDatenmanager &) = delete;
 
     static QString Dateiname() { return QStringLiteral("lexovita.db"); }
-    const QString &Datei() const { return datei_; }
-    TVerbindung &Verbindung() { return *verbindung_; }
+    const QString &Datei() const { return m_datei; }
+    TVerbindung &Verbindung() { return *m_verbindung; }
     // True once the tables have the current layout.
-    bool Bereit() const { return bereit_; }
+    bool Bereit() const { return m_bereit; }
     // Throws DatenbankFehler while the database still needs its upgrade.
     void PruefenBereit() const;
     // How long a statement waits for another program's write lock.
-    void SetWartezeit(int millisekunden) { verbindung_->SetWartezeit(millisekunden); }
+    void SetWartezeit(int millisekunden) { m_verbindung->SetWartezeit(millisekunden); }
 
     // Start-up maintenance. Whether an older database is upgraded, and with
     // a backup first, is decided above the store (DatenbankAktualisieren in
@@ -93,11 +93,11 @@ class TDatenmanager {
 
     // Every time stamp the store writes comes from this clock (the system's
     // unless set; it must outlive the data manager).
-    void SetUhr(const IUhr &uhr) { uhr_ = &uhr; }
-    const IUhr &Uhr() const { return *uhr_; }
+    void SetUhr(const IUhr &uhr) { m_uhr = &uhr; }
+    const IUhr &Uhr() const { return *m_uhr; }
 
     // Time stamps "yyyymmddhhnnss".
-    QString DatumJetzt() const { return lexovita::DatumJetzt(*uhr_); }
+    QString DatumJetzt() const { return lexovita::DatumJetzt(*m_uhr); }
     static QDateTime DatumLesen(const QString &text) { return lexovita::DatumLesen(text); }
     static QDateTime DatumNachFormat(const QString &text, const QString &format)
     {
@@ -164,13 +164,13 @@ class TDatenmanager {
     void NeueDateiAnlegen();
     void Betriebsbereit();
 
-    QString datei_;
-    std::unique_ptr<TVerbindung> verbindung_;
-    bool bereit_ = false;
-    const IUhr *uhr_ = &TSystemUhr::Instanz();
+    QString m_datei;
+    std::unique_ptr<TVerbindung> m_verbindung;
+    bool m_bereit = false;
+    const IUhr *m_uhr = &TSystemUhr::Instanz();
     // Workers on an in-memory database share this object, so the list is guarded.
-    std::mutex teilhaberMutex_;
-    std::vector<ITeilhaber *> teilhaber_;
+    std::mutex m_teilhaberMutex;
+    std::vector<ITeilhaber *> m_teilhaber;
 };
 
 } // namespace lexovita

@@ -8,11 +8,11 @@ namespace lexovita {
 // meant for the user. `code` is the engine's result code (0 if none).
 class DatenbankFehler : public TFehler {
   public:
-    explicit DatenbankFehler(const QString &meldung, int code = 0) : TFehler(meldung), code_(code) {}
-    int Code() const { return code_; }
+    explicit DatenbankFehler(const QString &meldung, int code = 0) : TFehler(meldung), m_code(code) {}
+    int Code() const { return m_code; }
 
   private:
-    int code_;
+    int m_code;
 };
 
 // A text that cannot be converted (time stamps).

@@ -55,16 +55,16 @@ void Bereinigen(TVokabel &e)
 // The cache grows for the import and shrinks back afterwards.
 class TGrosserSeitenpuffer {
   public:
-    explicit TGrosserSeitenpuffer(TVerbindung &v) : v_(v)
+    explicit TGrosserSeitenpuffer(TVerbindung &v) : m_v(v)
     {
-        TAnweisung a = v_.Anweisung("PRAGMA cache_size");
-        alt_ = a.Schritt() ? a.Int64(0) : -2000;
-        v_.Ausfuehren("PRAGMA cache_size = -65536"); // 64 MiB
+        TAnweisung a = m_v.Anweisung("PRAGMA cache_size");
+        m_alt = a.Schritt() ? a.Int64(0) : -2000;
+        m_v.Ausfuehren("PRAGMA cache_size = -65536"); // 64 MiB
     }
     ~TGrosserSeitenpuffer()
     {
         try {
-            v_.Ausfuehren(("PRAGMA cache_size = " + std::to_string(alt_)).c_str());
+            m_v.Ausfuehren(("PRAGMA cache_size = " + std::to_string(m_alt)).c_str());
         } catch (...) {
             // A destructor must not throw; a larger cache does no harm.
         }
@@ -73,8 +73,8 @@ class TGrosserSeitenpuffer {
     TGrosserSeitenpuffer &operator=(const TGrosserSeitenpuffer &) = delete;
 
   private:
-    TVerbindung &v_;
-    int64_t alt_ = -2000;
+    TVerbindung &m_v;
+    int64_t m_alt = -2000;
 };
 
 bool SonderformVorhanden(const TVokabel &e, const TLatForm &f)
@@ -99,7 +99,7 @@ TImportErgebnis &TImportErgebnis::operator+=(const TImportErgebnis &b)
 
 int32_t TImport::VorhandeneSuchen(const TVokabel &e)
 {
-    TAnweisung a = daten_.Verbindung().Anweisung(
+    TAnweisung a = m_daten.Verbindung().Anweisung(
         "SELECT id FROM vokabel WHERE vokabel = ?1 AND wortart = ?2 AND konjdekl = ?3 AND form1 = ?4 "
         "AND form2 = ?5 AND form3 = ?6 ORDER BY id LIMIT 1");
     a.Binden(1, e.vokabel)
@@ -113,8 +113,8 @@ int32_t TImport::VorhandeneSuchen(const TVokabel &e)
 
 void TImport::Ergaenzen(int32_t id, const TVokabel &e)
 {
-    std::unique_ptr<TVokabel> gespeichert = daten_.VokabelLaden(id);
-    daten_.SonderformenLaden(*gespeichert);
+    std::unique_ptr<TVokabel> gespeichert = m_daten.VokabelLaden(id);
+    m_daten.SonderformenLaden(*gespeichert);
 
     // Only what is missing is written, through the same writers the editor
     // uses; `neu` carries just the additions.
@@ -145,12 +145,12 @@ void TImport::Ergaenzen(int32_t id, const TVokabel &e)
     if (neu.bedeutungen.empty() && neu.merkhilfen.empty() && neu.sonderformen.empty())
         return;
 
-    TVokabelSpeicher speicher(daten_);
+    TVokabelSpeicher speicher(m_daten);
     speicher.BedeutungenSchreiben(neu, id);
     speicher.MerkhilfenSchreiben(neu, id);
     speicher.SonderformenSchreiben(neu, id);
-    TAnweisung a = daten_.Verbindung().Anweisung("UPDATE vokabel SET aktualisierung = ?1 WHERE id = ?2");
-    a.Binden(1, daten_.DatumJetzt()).Binden(2, id);
+    TAnweisung a = m_daten.Verbindung().Anweisung("UPDATE vokabel SET aktualisierung = ?1 WHERE id = ?2");
+    a.Binden(1, m_daten.DatumJetzt()).Binden(2, id);
     a.Ausfuehren();
 }
 
@@ -159,7 +159,7 @@ void TImport::Anlegen(TVokabel &e)
     // Not through VokabelAnlegen: that one looks for namesakes and opens a
     // savepoint per entry, whose page journal costs more than the rest of a
     // large import together. The whole file runs in one transaction anyway.
-    TVokabelSpeicher(daten_).ZeileAnlegen(e);
+    TVokabelSpeicher(m_daten).ZeileAnlegen(e);
 }
 
 TImportErgebnis TImport::DateiImportieren(const QString &datei)
@@ -193,14 +193,14 @@ void TImport::VerweiseErgaenzen(const TVokabel &e)
         return;
     TVokabel gespeichert;
     gespeichert.id = e.id;
-    daten_.VerweiseLaden(gespeichert);
+    m_daten.VerweiseLaden(gespeichert);
     TVokabel neu;
     for (const QString &w : e.Verweise())
         if (!gespeichert.Verweise().contains(w, Qt::CaseInsensitive) && w.compare(e.vokabel, Qt::CaseInsensitive) != 0)
             neu.VerweisHinzufuegen(w);
     if (neu.Verweise().isEmpty())
         return;
-    TVokabelSpeicher(daten_).VerweiseSchreiben(neu, e.id);
+    TVokabelSpeicher(m_daten).VerweiseSchreiben(neu, e.id);
 }
 
 TImportErgebnis TImport::LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &buecher, const QString &ersatzLehrbuch)
@@ -210,11 +210,11 @@ TImportErgebnis TImport::LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &bu
         stand.lektionenGesamt += static_cast<int>(buch.lektionen.size());
 
     TImportErgebnis ergebnis;
-    TLektionsSpeicher lektionen(daten_);
-    daten_.VokabelLaden(0); // refuses a database that still needs its upgrade
+    TLektionsSpeicher lektionen(m_daten);
+    m_daten.VokabelLaden(0); // refuses a database that still needs its upgrade
 
-    TGrosserSeitenpuffer puffer(daten_.Verbindung());
-    TTransaktion t(daten_.Verbindung());
+    TGrosserSeitenpuffer puffer(m_daten.Verbindung());
+    TTransaktion t(m_daten.Verbindung());
     for (auto &buch : buecher) {
         const QString buchName = buch.ohneLehrbuch ? ersatzLehrbuch : buch.name;
         int32_t buchId = lektionen.LehrbuchSuchen(buchName);
@@ -227,8 +227,8 @@ TImportErgebnis TImport::LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &bu
             stand.lektionName = lektion->name;
             stand.vokabelnInLektion = lektion->Anzahl();
             stand.vokabel = 0;
-            if (fortschritt_)
-                fortschritt_(stand);
+            if (m_fortschritt)
+                m_fortschritt(stand);
             for (auto &e : lektion->vokabeln) {
                 if (Abbrechen()) {
                     ergebnis.abgebrochen = true;
@@ -244,8 +244,8 @@ TImportErgebnis TImport::LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &bu
                     ++ergebnis.vokabelnAngelegt;
                 }
                 ++stand.vokabel;
-                if (fortschritt_)
-                    fortschritt_(stand);
+                if (m_fortschritt)
+                    m_fortschritt(stand);
             }
             lektion->id = 0;
             lektion->lehrbuch_id = buchId;

@@ -52,10 +52,10 @@ class TImport {
   public:
     using Fortschritt = std::function<void(const TImportStand &)>;
 
-    explicit TImport(TDatenmanager &daten) : daten_(daten) {}
+    explicit TImport(TDatenmanager &daten) : m_daten(daten) {}
 
-    void SetFortschritt(Fortschritt f) { fortschritt_ = std::move(f); }
-    void SetAbbruch(const std::atomic<bool> *abbruch) { abbruch_ = abbruch; }
+    void SetFortschritt(Fortschritt f) { m_fortschritt = std::move(f); }
+    void SetAbbruch(const std::atomic<bool> *abbruch) { m_abbruch = abbruch; }
 
     // Lessons outside a textbook go to a textbook named after the file.
     TImportErgebnis DateiImportieren(const QString &datei);
@@ -68,15 +68,15 @@ class TImport {
     TImportErgebnis LehrbuecherImportieren(std::vector<TLehrbuchInhalt> &buecher, const QString &ersatzLehrbuch);
 
   private:
-    bool Abbrechen() const { return abbruch_ && abbruch_->load(std::memory_order_relaxed); }
+    bool Abbrechen() const { return m_abbruch && m_abbruch->load(std::memory_order_relaxed); }
     int32_t VorhandeneSuchen(const TVokabel &eintrag);
     void Ergaenzen(int32_t id, const TVokabel &eintrag);
     void Anlegen(TVokabel &eintrag);
     void VerweiseErgaenzen(const TVokabel &eintrag);
 
-    TDatenmanager &daten_;
-    Fortschritt fortschritt_;
-    const std::atomic<bool> *abbruch_ = nullptr;
+    TDatenmanager &m_daten;
+    Fortschritt m_fortschritt;
+    const std::atomic<bool> *m_abbruch = nullptr;
 };
 
 // Imports every *.xml file of a folder in name order, all of them in one

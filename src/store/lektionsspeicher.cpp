@@ -56,15 +56,15 @@ void TLektionsSpeicher::Pruefen()
 {
     // Reading entry 0 touches no table but refuses a database that still
     // needs its upgrade, with the data manager's message.
-    if (!daten_.Bereit())
-        daten_.VokabelLaden(0);
+    if (!m_daten.Bereit())
+        m_daten.VokabelLaden(0);
 }
 
 bool TLektionsSpeicher::LehrbuchVorhanden(int32_t id)
 {
     if (id <= 0)
         return false;
-    TAnweisung a = daten_.Verbindung().Anweisung("SELECT 1 FROM lehrbuch WHERE id = ?1");
+    TAnweisung a = m_daten.Verbindung().Anweisung("SELECT 1 FROM lehrbuch WHERE id = ?1");
     a.Binden(1, id);
     return a.Schritt();
 }
@@ -76,8 +76,8 @@ bool TLektionsSpeicher::LektionSpeichern(TLektion &lektion)
     if (lektion.name.trimmed().isEmpty() || !LehrbuchVorhanden(lektion.lehrbuch_id))
         return false;
 
-    TVerbindung &v = daten_.Verbindung();
-    const QString jetzt = daten_.DatumJetzt();
+    TVerbindung &v = m_daten.Verbindung();
+    const QString jetzt = m_daten.DatumJetzt();
     std::vector<int32_t> ids;
     ids.reserve(lektion.vokabeln.size());
     for (const auto &e : lektion.vokabeln)
@@ -142,10 +142,10 @@ bool TLektionsSpeicher::LektionUeberschreiben(TLektion &lektion, int32_t zielId)
     Pruefen();
     if (lektion.name.trimmed().isEmpty() || !LehrbuchVorhanden(lektion.lehrbuch_id))
         return false;
-    TTransaktion t(daten_.Verbindung());
+    TTransaktion t(m_daten.Verbindung());
     if (zielId > 0) {
         // The chosen name and textbook replace the target's.
-        TAnweisung a = daten_.Verbindung().Anweisung("UPDATE lektion SET name = ?1, lehrbuch_id = ?2 WHERE id = ?3");
+        TAnweisung a = m_daten.Verbindung().Anweisung("UPDATE lektion SET name = ?1, lehrbuch_id = ?2 WHERE id = ?3");
         a.Binden(1, lektion.name).Binden(2, lektion.lehrbuch_id).Binden(3, zielId);
         a.Ausfuehren();
     }
@@ -160,7 +160,7 @@ std::vector<int32_t> TLektionsSpeicher::LektionsVokabelIds(int32_t lektionId)
     // Users expect the order they saved; rows of equal position (written by
     // an older release) keep the order they were stored in.
     TAnweisung a =
-        daten_.Verbindung().Anweisung("SELECT vokabel_id FROM lek_vok WHERE lektion_id = ?1 ORDER BY position, rowid");
+        m_daten.Verbindung().Anweisung("SELECT vokabel_id FROM lek_vok WHERE lektion_id = ?1 ORDER BY position, rowid");
     a.Binden(1, lektionId);
     std::vector<int32_t> ids;
     while (a.Schritt())
@@ -173,7 +173,7 @@ std::unique_ptr<TLektion> TLektionsSpeicher::LektionLesen(int32_t id)
     Pruefen();
     auto l = std::make_unique<TLektion>();
     {
-        TAnweisung a = daten_.Verbindung().Anweisung(
+        TAnweisung a = m_daten.Verbindung().Anweisung(
             "SELECT l.name, l.lehrbuch_id, l.notizen, l.text, l.erstellt, l.zugriff, b.name "
             "FROM lektion AS l LEFT JOIN lehrbuch AS b ON b.id = l.lehrbuch_id WHERE l.id = ?1");
         a.Binden(1, id);
@@ -189,7 +189,7 @@ std::unique_ptr<TLektion> TLektionsSpeicher::LektionLesen(int32_t id)
         l->lehrbuch = a.Text(6);
     }
     for (int32_t vokabelId : LektionsVokabelIds(id)) {
-        std::unique_ptr<TVokabel> e = daten_.VokabelLaden(vokabelId);
+        std::unique_ptr<TVokabel> e = m_daten.VokabelLaden(vokabelId);
         if (!e->vokabel.isEmpty())
             l->VokabelAnhaengen(std::move(e));
     }
@@ -201,7 +201,7 @@ int TLektionsSpeicher::LektionAnhaengen(int32_t id, TLektion &ziel)
     Pruefen();
     int angehaengt = 0;
     for (int32_t vokabelId : LektionsVokabelIds(id)) {
-        std::unique_ptr<TVokabel> e = daten_.VokabelLaden(vokabelId);
+        std::unique_ptr<TVokabel> e = m_daten.VokabelLaden(vokabelId);
         if (e->vokabel.isEmpty())
             continue; // deleted meanwhile
         ziel.VokabelAnhaengen(std::move(e));
@@ -214,7 +214,7 @@ int TLektionsSpeicher::LektionAnhaengen(int32_t id, TLektion &ziel)
 std::vector<TLehrbuchZeile> TLektionsSpeicher::Lehrbuecher()
 {
     Pruefen();
-    TAnweisung a = daten_.Verbindung().Anweisung("SELECT id, name FROM lehrbuch ORDER BY id");
+    TAnweisung a = m_daten.Verbindung().Anweisung("SELECT id, name FROM lehrbuch ORDER BY id");
     std::vector<TLehrbuchZeile> zeilen;
     while (a.Schritt())
         zeilen.push_back({a.Int(0), a.Text(1)});
@@ -224,7 +224,7 @@ std::vector<TLehrbuchZeile> TLektionsSpeicher::Lehrbuecher()
 std::vector<TLektionZeile> TLektionsSpeicher::Lektionen(int32_t lehrbuchId)
 {
     Pruefen();
-    TAnweisung a = daten_.Verbindung().Anweisung(
+    TAnweisung a = m_daten.Verbindung().Anweisung(
         "SELECT id, name, lehrbuch_id, vokabeln, text <> '', zugriff, erstellt FROM lektion "
         "WHERE lehrbuch_id = ?1 ORDER BY id");
     a.Binden(1, lehrbuchId);
@@ -246,7 +246,7 @@ std::vector<TLektionZeile> TLektionsSpeicher::Lektionen(int32_t lehrbuchId)
 int32_t TLektionsSpeicher::LehrbuchSuchen(const QString &name)
 {
     Pruefen();
-    TAnweisung a = daten_.Verbindung().Anweisung("SELECT id FROM lehrbuch WHERE name = ?1 ORDER BY id LIMIT 1");
+    TAnweisung a = m_daten.Verbindung().Anweisung("SELECT id FROM lehrbuch WHERE name = ?1 ORDER BY id LIMIT 1");
     a.Binden(1, name);
     return a.Schritt() ? a.Int(0) : 0;
 }
@@ -279,7 +279,7 @@ int32_t TLektionsSpeicher::LehrbuchAnlegen(const QString &name)
 {
     Pruefen();
     TextPruefen(name, QStringLiteral("Der Name des Lehrbuchs"), kMaxNamenLaenge);
-    TVerbindung &v = daten_.Verbindung();
+    TVerbindung &v = m_daten.Verbindung();
     TTransaktion t(v);
     TAnweisung a = v.Anweisung("INSERT INTO lehrbuch (name) VALUES (?1)");
     a.Binden(1, name);
@@ -293,8 +293,8 @@ void TLektionsSpeicher::LehrbuchUmbenennen(int32_t id, const QString &name)
 {
     Pruefen();
     TextPruefen(name, QStringLiteral("Der Name des Lehrbuchs"), kMaxNamenLaenge);
-    TTransaktion t(daten_.Verbindung());
-    TAnweisung a = daten_.Verbindung().Anweisung("UPDATE lehrbuch SET name = ?1 WHERE id = ?2");
+    TTransaktion t(m_daten.Verbindung());
+    TAnweisung a = m_daten.Verbindung().Anweisung("UPDATE lehrbuch SET name = ?1 WHERE id = ?2");
     a.Binden(1, name).Binden(2, id);
     a.Ausfuehren();
     t.Bestaetigen();
@@ -302,15 +302,15 @@ void TLektionsSpeicher::LehrbuchUmbenennen(int32_t id, const QString &name)
 
 std::vector<int32_t> TLektionsSpeicher::LehrbuchLoeschen(int32_t id)
 {
-    return daten_.LehrbuchLoeschen(id);
+    return m_daten.LehrbuchLoeschen(id);
 }
 
 void TLektionsSpeicher::LektionUmbenennen(int32_t id, const QString &name)
 {
     Pruefen();
     TextPruefen(name, QStringLiteral("Der Name der Lektion"), kMaxNamenLaenge);
-    TTransaktion t(daten_.Verbindung());
-    TAnweisung a = daten_.Verbindung().Anweisung("UPDATE lektion SET name = ?1 WHERE id = ?2");
+    TTransaktion t(m_daten.Verbindung());
+    TAnweisung a = m_daten.Verbindung().Anweisung("UPDATE lektion SET name = ?1 WHERE id = ?2");
     a.Binden(1, name).Binden(2, id);
     a.Ausfuehren();
     t.Bestaetigen();
@@ -321,8 +321,8 @@ void TLektionsSpeicher::LektionVerschieben(int32_t lektionId, int32_t lehrbuchId
     Pruefen();
     if (!LehrbuchVorhanden(lehrbuchId))
         return; // a lesson without a textbook could never be listed again
-    TTransaktion t(daten_.Verbindung());
-    TAnweisung a = daten_.Verbindung().Anweisung("UPDATE lektion SET lehrbuch_id = ?1 WHERE id = ?2");
+    TTransaktion t(m_daten.Verbindung());
+    TAnweisung a = m_daten.Verbindung().Anweisung("UPDATE lektion SET lehrbuch_id = ?1 WHERE id = ?2");
     a.Binden(1, lehrbuchId).Binden(2, lektionId);
     a.Ausfuehren();
     t.Bestaetigen();
@@ -331,7 +331,7 @@ void TLektionsSpeicher::LektionVerschieben(int32_t lektionId, int32_t lehrbuchId
 void TLektionsSpeicher::LektionLoeschen(int32_t id)
 {
     Pruefen();
-    TVerbindung &v = daten_.Verbindung();
+    TVerbindung &v = m_daten.Verbindung();
     TTransaktion t(v);
     {
         TAnweisung a = v.Anweisung("DELETE FROM lek_vok WHERE lektion_id = ?1");
@@ -350,7 +350,7 @@ std::vector<std::unique_ptr<TLektion>> TLektionsSpeicher::LehrbuchLesen(int32_t 
 {
     {
         Pruefen();
-        TAnweisung a = daten_.Verbindung().Anweisung("SELECT name FROM lehrbuch WHERE id = ?1");
+        TAnweisung a = m_daten.Verbindung().Anweisung("SELECT name FROM lehrbuch WHERE id = ?1");
         a.Binden(1, lehrbuchId);
         if (!a.Schritt())
             throw DatenbankFehler(
@@ -363,8 +363,8 @@ std::vector<std::unique_ptr<TLektion>> TLektionsSpeicher::LehrbuchLesen(int32_t 
         if (!l)
             continue;
         for (auto &e : l->vokabeln) {
-            daten_.SonderformenLaden(*e);
-            daten_.VerweiseLaden(*e);
+            m_daten.SonderformenLaden(*e);
+            m_daten.VerweiseLaden(*e);
         }
         lektionen.push_back(std::move(l));
     }

@@ -38,7 +38,7 @@ struct TLektionZeile {
 // caller already holds one) and passes values only as bound parameters.
 class TLektionsSpeicher {
   public:
-    explicit TLektionsSpeicher(TDatenmanager &daten) : daten_(daten) {}
+    explicit TLektionsSpeicher(TDatenmanager &daten) : m_daten(daten) {}
 
     // Stores the lesson. A lesson with an id whose row exists gets its row
     // updated (entry count, last access, notes, text) and its entry list
@@ -102,7 +102,7 @@ class TLektionsSpeicher {
     bool LehrbuchVorhanden(int32_t id);
     std::vector<int32_t> LektionsVokabelIds(int32_t lektionId);
 
-    TDatenmanager &daten_;
+    TDatenmanager &m_daten;
 };
 
 } // namespace lexovita

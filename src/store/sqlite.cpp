@@ -55,21 +55,22 @@ QString GermanText(int rc, const QString &datei)
 
 // ---------------------------------------------------------------- TAnweisung
 
-TAnweisung::TAnweisung(TAnweisung &&a) noexcept : verbindung_(a.verbindung_), stmt_(a.stmt_), sql_(std::move(a.sql_))
+TAnweisung::TAnweisung(TAnweisung &&a) noexcept
+    : m_verbindung(a.m_verbindung), m_stmt(a.m_stmt), m_sql(std::move(a.m_sql))
 {
-    a.verbindung_ = nullptr;
-    a.stmt_ = nullptr;
+    a.m_verbindung = nullptr;
+    a.m_stmt = nullptr;
 }
 
 TAnweisung &TAnweisung::operator=(TAnweisung &&a) noexcept
 {
     if (this != &a) {
         Freigeben();
-        verbindung_ = a.verbindung_;
-        stmt_ = a.stmt_;
-        sql_ = std::move(a.sql_);
-        a.verbindung_ = nullptr;
-        a.stmt_ = nullptr;
+        m_verbindung = a.m_verbindung;
+        m_stmt = a.m_stmt;
+        m_sql = std::move(a.m_sql);
+        a.m_verbindung = nullptr;
+        a.m_stmt = nullptr;
     }
     return *this;
 }
@@ -81,37 +82,37 @@ TAnweisung::~TAnweisung()
 
 void TAnweisung::Freigeben() noexcept
 {
-    if (!stmt_)
+    if (!m_stmt)
         return;
     // reset() repeats the last step's error code; that error was thrown already.
-    sqlite3_reset(stmt_);
-    sqlite3_clear_bindings(stmt_);
-    verbindung_->Zurueckgeben(sql_, stmt_);
-    stmt_ = nullptr;
-    verbindung_ = nullptr;
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    m_verbindung->Zurueckgeben(m_sql, m_stmt);
+    m_stmt = nullptr;
+    m_verbindung = nullptr;
 }
 
 void TAnweisung::BindungPruefen(int rc, int index)
 {
     if (rc != SQLITE_OK)
-        verbindung_->Fehler(rc, sql_ + " (Parameter " + std::to_string(index) + ")");
+        m_verbindung->Fehler(rc, m_sql + " (Parameter " + std::to_string(index) + ")");
 }
 
 TAnweisung &TAnweisung::Binden(int index, int32_t wert)
 {
-    BindungPruefen(sqlite3_bind_int(stmt_, index, wert), index);
+    BindungPruefen(sqlite3_bind_int(m_stmt, index, wert), index);
     return *this;
 }
 
 TAnweisung &TAnweisung::Binden(int index, int64_t wert)
 {
-    BindungPruefen(sqlite3_bind_int64(stmt_, index, wert), index);
+    BindungPruefen(sqlite3_bind_int64(m_stmt, index, wert), index);
     return *this;
 }
 
 TAnweisung &TAnweisung::Binden(int index, double wert)
 {
-    BindungPruefen(sqlite3_bind_double(stmt_, index, wert), index);
+    BindungPruefen(sqlite3_bind_double(m_stmt, index, wert), index);
     return *this;
 }
 
@@ -120,27 +121,27 @@ TAnweisung &TAnweisung::Binden(int index, const QString &wert)
     const QByteArray utf8 = wert.toUtf8();
     // A null QByteArray would bind NULL; the tables hold '' for empty texts.
     BindungPruefen(
-        sqlite3_bind_text(stmt_, index, utf8.isNull() ? "" : utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT),
+        sqlite3_bind_text(m_stmt, index, utf8.isNull() ? "" : utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT),
         index);
     return *this;
 }
 
 TAnweisung &TAnweisung::BindenNull(int index)
 {
-    BindungPruefen(sqlite3_bind_null(stmt_, index), index);
+    BindungPruefen(sqlite3_bind_null(m_stmt, index), index);
     return *this;
 }
 
 bool TAnweisung::Schritt()
 {
-    const int rc = sqlite3_step(stmt_);
+    const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
         return false;
     // Reset so that the statement can go back to the cache cleanly.
-    sqlite3_reset(stmt_);
-    verbindung_->Fehler(rc, sql_);
+    sqlite3_reset(m_stmt);
+    m_verbindung->Fehler(rc, m_sql);
 }
 
 void TAnweisung::Ausfuehren()
@@ -151,79 +152,79 @@ void TAnweisung::Ausfuehren()
 
 void TAnweisung::Zuruecksetzen()
 {
-    const int rc = sqlite3_reset(stmt_);
+    const int rc = sqlite3_reset(m_stmt);
     if (rc != SQLITE_OK)
-        verbindung_->Fehler(rc, sql_);
+        m_verbindung->Fehler(rc, m_sql);
 }
 
 int TAnweisung::Spaltenzahl() const
 {
-    return sqlite3_column_count(stmt_);
+    return sqlite3_column_count(m_stmt);
 }
 bool TAnweisung::IstNull(int s) const
 {
-    return sqlite3_column_type(stmt_, s) == SQLITE_NULL;
+    return sqlite3_column_type(m_stmt, s) == SQLITE_NULL;
 }
 int32_t TAnweisung::Int(int s) const
 {
-    return sqlite3_column_int(stmt_, s);
+    return sqlite3_column_int(m_stmt, s);
 }
 int64_t TAnweisung::Int64(int s) const
 {
-    return sqlite3_column_int64(stmt_, s);
+    return sqlite3_column_int64(m_stmt, s);
 }
 
 double TAnweisung::Double(int s) const
 {
-    return sqlite3_column_double(stmt_, s);
+    return sqlite3_column_double(m_stmt, s);
 }
 
 QString TAnweisung::Text(int s) const
 {
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, s));
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, s));
     if (!text)
         return QString();
-    return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, s));
+    return QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, s));
 }
 
 QString TAnweisung::Spaltenname(int s) const
 {
-    return QString::fromUtf8(sqlite3_column_name(stmt_, s));
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, s));
 }
 
 // --------------------------------------------------------------- TVerbindung
 
-TVerbindung::TVerbindung(const QString &datei, const QByteArray &schluessel, Modus modus) : datei_(datei)
+TVerbindung::TVerbindung(const QString &datei, const QByteArray &schluessel, Modus modus) : m_datei(datei)
 {
     int flags = SQLITE_OPEN_READWRITE;
     if (modus == Modus::AnlegenWennNoetig)
         flags |= SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(datei.toUtf8().constData(), &db_, flags, nullptr);
+    const int rc = sqlite3_open_v2(datei.toUtf8().constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         QString text = GermanText(rc, datei);
         if ((rc & 0xff) == SQLITE_CANTOPEN && modus == Modus::NurVorhandene && !QFileInfo::exists(datei))
             text = QStringLiteral("Die Datenbank „%1“ ist nicht vorhanden.").arg(datei);
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
         throw DatenbankFehler(text, rc);
     }
-    sqlite3_extended_result_codes(db_, 0);
+    sqlite3_extended_result_codes(m_db, 0);
     if (!schluessel.isEmpty()) {
-        const int krc = sqlite3_key(db_, schluessel.constData(), int(schluessel.size()));
+        const int krc = sqlite3_key(m_db, schluessel.constData(), int(schluessel.size()));
         if (krc != SQLITE_OK) {
-            sqlite3_close_v2(db_);
-            db_ = nullptr;
+            sqlite3_close_v2(m_db);
+            m_db = nullptr;
             throw DatenbankFehler(GermanText(krc, datei), krc);
         }
         // 4 KiB pages halve the decryption work per look-up against the 1 KiB
         // default. The setting is not stored in the encrypted file, so every
         // connection to it must use the same value.
         char *fehler = nullptr;
-        const int prc = sqlite3_exec(db_, "PRAGMA cipher_page_size = 4096", nullptr, nullptr, &fehler);
+        const int prc = sqlite3_exec(m_db, "PRAGMA cipher_page_size = 4096", nullptr, nullptr, &fehler);
         sqlite3_free(fehler);
         if (prc != SQLITE_OK) {
-            sqlite3_close_v2(db_);
-            db_ = nullptr;
+            sqlite3_close_v2(m_db);
+            m_db = nullptr;
             throw DatenbankFehler(GermanText(prc, datei), prc);
         }
     }
@@ -232,30 +233,30 @@ TVerbindung::TVerbindung(const QString &datei, const QByteArray &schluessel, Mod
 TVerbindung::~TVerbindung()
 {
     {
-        std::lock_guard<std::mutex> sperre(cacheMutex_);
-        for (auto &[sql, liste] : cache_)
+        std::lock_guard<std::mutex> sperre(m_cacheMutex);
+        for (auto &[sql, liste] : m_cache)
             for (sqlite3_stmt *s : liste)
                 sqlite3_finalize(s);
-        cache_.clear();
+        m_cache.clear();
     }
-    if (db_)
-        sqlite3_close_v2(db_);
+    if (m_db)
+        sqlite3_close_v2(m_db);
 }
 
 TAnweisung TVerbindung::Anweisung(const char *sql)
 {
     std::string schluessel(sql);
     {
-        std::lock_guard<std::mutex> sperre(cacheMutex_);
-        auto it = cache_.find(schluessel);
-        if (it != cache_.end() && !it->second.empty()) {
+        std::lock_guard<std::mutex> sperre(m_cacheMutex);
+        auto it = m_cache.find(schluessel);
+        if (it != m_cache.end() && !it->second.empty()) {
             sqlite3_stmt *s = it->second.back();
             it->second.pop_back();
             return TAnweisung(this, s, std::move(schluessel));
         }
     }
     sqlite3_stmt *stmt = nullptr;
-    const int rc = sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
+    const int rc = sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
         Fehler(rc, schluessel);
@@ -266,8 +267,8 @@ TAnweisung TVerbindung::Anweisung(const char *sql)
 void TVerbindung::Zurueckgeben(const std::string &sql, sqlite3_stmt *stmt) noexcept
 {
     try {
-        std::lock_guard<std::mutex> sperre(cacheMutex_);
-        cache_[sql].push_back(stmt);
+        std::lock_guard<std::mutex> sperre(m_cacheMutex);
+        m_cache[sql].push_back(stmt);
     } catch (...) {
         sqlite3_finalize(stmt);
     }
@@ -276,7 +277,7 @@ void TVerbindung::Zurueckgeben(const std::string &sql, sqlite3_stmt *stmt) noexc
 void TVerbindung::Ausfuehren(const char *sql)
 {
     char *fehler = nullptr;
-    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &fehler);
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &fehler);
     sqlite3_free(fehler);
     if (rc != SQLITE_OK)
         Fehler(rc, sql);
@@ -287,27 +288,27 @@ void TVerbindung::Fehler(int rc, const std::string &sql) const
     // The user reads German only; the engine's English words and the
     // statement go to the log for the developers
     // (QT_LOGGING_RULES="lexovita.datenbank.info=true").
-    const QString engine = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
+    const QString engine = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
     qCInfo(lcDatenbank).noquote() << engine << QString::fromUtf8(sql.substr(0, 120).c_str());
-    throw DatenbankFehler(GermanText(rc, datei_), rc);
+    throw DatenbankFehler(GermanText(rc, m_datei), rc);
 }
 
 int64_t TVerbindung::LetzteId() const
 {
-    return sqlite3_last_insert_rowid(db_);
+    return sqlite3_last_insert_rowid(m_db);
 }
 int TVerbindung::Aenderungen() const
 {
-    return sqlite3_changes(db_);
+    return sqlite3_changes(m_db);
 }
 bool TVerbindung::InTransaktion() const
 {
-    return sqlite3_get_autocommit(db_) == 0;
+    return sqlite3_get_autocommit(m_db) == 0;
 }
 
 void TVerbindung::SetWartezeit(int ms)
 {
-    const int rc = sqlite3_busy_timeout(db_, ms);
+    const int rc = sqlite3_busy_timeout(m_db, ms);
     if (rc != SQLITE_OK)
         Fehler(rc);
 }
@@ -348,11 +349,11 @@ bool TVerbindung::SpalteVorhanden(const QString &tabelle, const QString &spalte)
 
 // -------------------------------------------------------------- TTransaktion
 
-TTransaktion::TTransaktion(TVerbindung &v) : verbindung_(v)
+TTransaktion::TTransaktion(TVerbindung &v) : m_verbindung(v)
 {
     if (v.InTransaktion()) {
-        sicherung_ = "lx_sicherung_" + std::to_string(v.NaechsteSicherungsnummer());
-        v.Ausfuehren(("SAVEPOINT " + sicherung_).c_str());
+        m_sicherung = "lx_sicherung_" + std::to_string(v.NaechsteSicherungsnummer());
+        v.Ausfuehren(("SAVEPOINT " + m_sicherung).c_str());
     } else {
         v.Ausfuehren("BEGIN IMMEDIATE");
     }
@@ -360,19 +361,19 @@ TTransaktion::TTransaktion(TVerbindung &v) : verbindung_(v)
 
 TTransaktion::~TTransaktion()
 {
-    if (!offen_)
+    if (!m_offen)
         return;
     // Errors are ignored here: the engine may have rolled back on its own
     // (disk full, I/O error), and a destructor must not throw.
     const std::string sql =
-        sicherung_.empty() ? std::string("ROLLBACK") : "ROLLBACK TO " + sicherung_ + "; RELEASE " + sicherung_;
-    sqlite3_exec(verbindung_.Handle(), sql.c_str(), nullptr, nullptr, nullptr);
+        m_sicherung.empty() ? std::string("ROLLBACK") : "ROLLBACK TO " + m_sicherung + "; RELEASE " + m_sicherung;
+    sqlite3_exec(m_verbindung.Handle(), sql.c_str(), nullptr, nullptr, nullptr);
 }
 
 void TTransaktion::Bestaetigen()
 {
-    verbindung_.Ausfuehren(sicherung_.empty() ? "COMMIT" : ("RELEASE " + sicherung_).c_str());
-    offen_ = false;
+    m_verbindung.Ausfuehren(m_sicherung.empty() ? "COMMIT" : ("RELEASE " + m_sicherung).c_str());
+    m_offen = false;
 }
 
 // ---------------------------------------------------------------- PraefixEnde

@@ -58,15 +58,15 @@ class TAnweisung {
   private:
     friend class TVerbindung;
     TAnweisung(TVerbindung *verbindung, sqlite3_stmt *stmt, std::string sql)
-        : verbindung_(verbindung), stmt_(stmt), sql_(std::move(sql))
+        : m_verbindung(verbindung), m_stmt(stmt), m_sql(std::move(sql))
     {
     }
     void BindungPruefen(int rc, int index);
     void Freigeben() noexcept;
 
-    TVerbindung *verbindung_ = nullptr;
-    sqlite3_stmt *stmt_ = nullptr;
-    std::string sql_;
+    TVerbindung *m_verbindung = nullptr;
+    sqlite3_stmt *m_stmt = nullptr;
+    std::string m_sql;
 };
 
 // One connection to a database file. Not copyable; statements borrowed from
@@ -96,8 +96,8 @@ class TVerbindung {
     void SetBenutzerversion(int32_t version);
     bool TabelleVorhanden(const QString &tabelle);
     bool SpalteVorhanden(const QString &tabelle, const QString &spalte);
-    const QString &Datei() const { return datei_; }
-    sqlite3 *Handle() const { return db_; }
+    const QString &Datei() const { return m_datei; }
+    sqlite3 *Handle() const { return m_db; }
 
     // Throws the DatenbankFehler for a result code; `sql` names the statement.
     [[noreturn]] void Fehler(int rc, const std::string &sql = {}) const;
@@ -106,13 +106,13 @@ class TVerbindung {
     friend class TAnweisung;
     void Zurueckgeben(const std::string &sql, sqlite3_stmt *stmt) noexcept;
     friend class TTransaktion;
-    int NaechsteSicherungsnummer() { return ++sicherungen_; }
+    int NaechsteSicherungsnummer() { return ++m_sicherungen; }
 
-    sqlite3 *db_ = nullptr;
-    QString datei_;
-    std::mutex cacheMutex_;
-    std::unordered_map<std::string, std::vector<sqlite3_stmt *>> cache_;
-    int sicherungen_ = 0;
+    sqlite3 *m_db = nullptr;
+    QString m_datei;
+    std::mutex m_cacheMutex;
+    std::unordered_map<std::string, std::vector<sqlite3_stmt *>> m_cache;
+    int m_sicherungen = 0;
 };
 
 // Groups statements: rolls back unless Bestaetigen() was called. Nested
@@ -128,9 +128,9 @@ class TTransaktion {
     void Bestaetigen();
 
   private:
-    TVerbindung &verbindung_;
-    std::string sicherung_; // savepoint name, empty for an outer transaction
-    bool offen_ = true;
+    TVerbindung &m_verbindung;
+    std::string m_sicherung; // savepoint name, empty for an outer transaction
+    bool m_offen = true;
 };
 
 // The smallest string greater than every string that begins with `praefix`

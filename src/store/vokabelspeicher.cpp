@@ -17,8 +17,8 @@ int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t
     // The same word with or without vowel lengths (labōrāre, laborare) is the
     // same headword; letter case still tells words apart.
     const QString schlicht = LaengenEntfernen(eintrag.vokabel);
-    TAnweisung a = daten_.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 AND "
-                                                 "wortart = ?2 AND id <> ?3 ORDER BY id");
+    TAnweisung a = m_daten.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE vokabel_lower = ?1 AND "
+                                                  "wortart = ?2 AND id <> ?3 ORDER BY id");
     a.Binden(1, schlicht.toLower()).Binden(2, WortartBuchstabe(eintrag.Wortart())).Binden(3, ausser);
     while (a.Schritt())
         if (LaengenEntfernen(a.Text(1)) == schlicht)
@@ -28,9 +28,9 @@ int32_t TVokabelSpeicher::AndereMitGleichemWort(const TVokabel &eintrag, int32_t
 
 TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag, Loesung loesung)
 {
-    daten_.PruefenBereit();
+    m_daten.PruefenBereit();
     VokabelPruefen(eintrag);
-    TVerbindung &v = daten_.Verbindung();
+    TVerbindung &v = m_daten.Verbindung();
 
     // Looked up before the write lock is taken: the caller may ask the user
     // and come back.
@@ -41,7 +41,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAnlegen(TVokabel &eintrag, L
 
     TTransaktion t(v);
     if (ersetzen)
-        daten_.VokabelLoeschen(vorhanden);
+        m_daten.VokabelLoeschen(vorhanden);
     ZeileAnlegen(eintrag);
     t.Bestaetigen();
     return {};
@@ -51,14 +51,14 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
 {
     VokabelPruefen(eintrag);
     const int32_t id = eintrag.id;
-    std::unique_ptr<TVokabel> gespeichert = daten_.VokabelLaden(id);
+    std::unique_ptr<TVokabel> gespeichert = m_daten.VokabelLaden(id);
     if (gespeichert->id == 0) {
         // Deleted meanwhile (e.g. by a second program): keep the user's work.
         eintrag.id = 0;
         return VokabelAnlegen(eintrag, loesung);
     }
-    daten_.SonderformenLaden(*gespeichert);
-    TVerbindung &v = daten_.Verbindung();
+    m_daten.SonderformenLaden(*gespeichert);
+    TVerbindung &v = m_daten.Verbindung();
 
     int32_t andere = 0;
     if (gespeichert->vokabel != eintrag.vokabel || gespeichert->Wortart() != eintrag.Wortart()) {
@@ -72,7 +72,7 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
         TAnweisung a = v.Anweisung("UPDATE lek_vok SET vokabel_id = ?1 WHERE vokabel_id = ?2");
         a.Binden(1, id).Binden(2, andere);
         a.Ausfuehren();
-        daten_.VokabelLoeschen(andere);
+        m_daten.VokabelLoeschen(andere);
     }
     {
         TAnweisung a = v.Anweisung("UPDATE vokabel SET vokabel = ?1, form1 = ?2, form2 = ?3, form3 = ?4, "
@@ -94,9 +94,9 @@ TVokabelSpeicher::Ergebnis TVokabelSpeicher::VokabelAktualisieren(TVokabel &eint
     AbhaengigeLoeschen(id);
     AbhaengigeSchreiben(eintrag, id);
 
-    daten_.SonderformenLaden(eintrag);
+    m_daten.SonderformenLaden(eintrag);
     if (!eintrag.IstGleich(*gespeichert)) {
-        const QString jetzt = daten_.DatumJetzt();
+        const QString jetzt = m_daten.DatumJetzt();
         TAnweisung a = v.Anweisung("UPDATE vokabel SET aktualisierung = ?1 WHERE id = ?2");
         a.Binden(1, jetzt).Binden(2, id);
         a.Ausfuehren();
@@ -115,12 +115,12 @@ void TVokabelSpeicher::AbhaengigeLoeschen(int32_t id)
         "DELETE FROM stamm WHERE vokabel_id = ?1",
     };
     for (const char *sql : kLoeschen) {
-        TAnweisung a = daten_.Verbindung().Anweisung(sql);
+        TAnweisung a = m_daten.Verbindung().Anweisung(sql);
         a.Binden(1, id);
         a.Ausfuehren();
     }
-    if (!daten_.VokabelindexFehlt()) {
-        TAnweisung a = daten_.Verbindung().Anweisung("DELETE FROM vokwb WHERE vokabel_id = ?1");
+    if (!m_daten.VokabelindexFehlt()) {
+        TAnweisung a = m_daten.Verbindung().Anweisung("DELETE FROM vokwb WHERE vokabel_id = ?1");
         a.Binden(1, id);
         a.Ausfuehren();
     }
@@ -131,8 +131,8 @@ void TVokabelSpeicher::ZeileAnlegen(TVokabel &eintrag)
     // Every way in (editor, command line, each import) ends here or above:
     // what cannot be exported and read again is not stored.
     VokabelPruefen(eintrag);
-    TVerbindung &v = daten_.Verbindung();
-    const QString jetzt = daten_.DatumJetzt();
+    TVerbindung &v = m_daten.Verbindung();
+    const QString jetzt = m_daten.DatumJetzt();
     TAnweisung a =
         v.Anweisung("INSERT INTO vokabel (vokabel, form1, form2, form3, konjdekl, wortart, attribute, "
                     "aktualisierung, vokabel_lower, vokabel_such) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
@@ -165,7 +165,7 @@ void TVokabelSpeicher::AbhaengigeSchreiben(const TVokabel &eintrag, int32_t id)
 
 void TVokabelSpeicher::BedeutungenSchreiben(const TVokabel &eintrag, int32_t id)
 {
-    TVerbindung &v = daten_.Verbindung();
+    TVerbindung &v = m_daten.Verbindung();
     for (const auto &b : eintrag.bedeutungen) {
         int64_t bedeutungId = 0;
         {
@@ -193,7 +193,7 @@ void TVokabelSpeicher::BedeutungenSchreiben(const TVokabel &eintrag, int32_t id)
 void TVokabelSpeicher::MerkhilfenSchreiben(const TVokabel &eintrag, int32_t id)
 {
     for (const auto &m : eintrag.merkhilfen) {
-        TAnweisung a = daten_.Verbindung().Anweisung(
+        TAnweisung a = m_daten.Verbindung().Anweisung(
             "INSERT INTO merkhilfe (vokabel_id, merkhilfe, sprache, merkhilfe_lower, merkhilfe_such) "
             "VALUES (?1, ?2, ?3, ?4, ?5)");
         a.Binden(1, id)
@@ -207,7 +207,7 @@ void TVokabelSpeicher::MerkhilfenSchreiben(const TVokabel &eintrag, int32_t id)
 
 void TVokabelSpeicher::VerweiseSchreiben(const TVokabel &eintrag, int32_t id)
 {
-    TVerbindung &v = daten_.Verbindung();
+    TVerbindung &v = m_daten.Verbindung();
     for (const QString &wort : eintrag.Verweise()) {
         // The headword index ignores letter case; an exact match wins.
         int64_t ziel = 0;
@@ -230,7 +230,7 @@ void TVokabelSpeicher::SonderformenSchreiben(const TVokabel &eintrag, int32_t id
 {
     for (const auto &f : eintrag.sonderformen) {
         TAnweisung a =
-            daten_.Verbindung().Anweisung("INSERT INTO sonderform (vokabel_id, form_id, form) VALUES (?1, ?2, ?3)");
+            m_daten.Verbindung().Anweisung("INSERT INTO sonderform (vokabel_id, form_id, form) VALUES (?1, ?2, ?3)");
         a.Binden(1, id).Binden(2, f->formId).Binden(3, f->text);
         a.Ausfuehren();
     }
@@ -239,7 +239,7 @@ void TVokabelSpeicher::SonderformenSchreiben(const TVokabel &eintrag, int32_t id
 void TVokabelSpeicher::StaemmeSchreiben(const TVokabel &eintrag, int32_t id)
 {
     for (const QString &stamm : StaemmeAbleiten(eintrag)) {
-        TAnweisung a = daten_.Verbindung().Anweisung("INSERT INTO stamm (vokabel_id, stamm) VALUES (?1, ?2)");
+        TAnweisung a = m_daten.Verbindung().Anweisung("INSERT INTO stamm (vokabel_id, stamm) VALUES (?1, ?2)");
         a.Binden(1, id).Binden(2, stamm);
         a.Ausfuehren();
     }
@@ -248,10 +248,10 @@ void TVokabelSpeicher::StaemmeSchreiben(const TVokabel &eintrag, int32_t id)
 void TVokabelSpeicher::WortindexSchreiben(const TVokabel &eintrag, int32_t id)
 {
     // Without the word index table the start-up builds it from all entries.
-    if (daten_.VokabelindexFehlt())
+    if (m_daten.VokabelindexFehlt())
         return;
     const QString wort = eintrag.Indexwort();
-    TAnweisung a = daten_.Verbindung().Anweisung(
+    TAnweisung a = m_daten.Verbindung().Anweisung(
         "INSERT INTO vokwb (ausdruck, vokabel_id, ausdruck_lower, ausdruck_such) VALUES (?1, ?2, ?3, ?4)");
     a.Binden(1, wort).Binden(2, id).Binden(3, wort.toLower()).Binden(4, Suchschluessel(wort, TSuchsprache::Latein));
     a.Ausfuehren();

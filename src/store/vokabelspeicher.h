@@ -37,7 +37,7 @@ class TVokabelSpeicher {
         Daneben,  // only for a new entry: store a second one beside the namesake
     };
 
-    explicit TVokabelSpeicher(TDatenmanager &daten) : daten_(daten) {}
+    explicit TVokabelSpeicher(TDatenmanager &daten) : m_daten(daten) {}
 
     // VokabelAktualisieren for an entry with id > 0, else VokabelAnlegen.
     Ergebnis Speichern(TVokabel &eintrag, Loesung loesung = Loesung::Melden);
@@ -72,7 +72,7 @@ class TVokabelSpeicher {
     void AbhaengigeLoeschen(int32_t id);
     void AbhaengigeSchreiben(const TVokabel &eintrag, int32_t id);
 
-    TDatenmanager &daten_;
+    TDatenmanager &m_daten;
 };
 
 } // namespace lexovita

@@ -71,7 +71,7 @@ std::vector<TWoerterbuchZeile> ZeilenLesen(TDatenmanager &daten, const TListe &l
 std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modus, bool praesens, const QString &text,
                                                           int anzahl, const TWoerterbuchZeile *nach)
 {
-    daten_.PruefenBereit();
+    m_daten.PruefenBereit();
     const TListe l = ListeVon(modus, praesens);
     const QString schluessel = Suchschluessel(text, l.sprache);
     const QString ende = schluessel.isEmpty() ? QString() : PraefixEnde(schluessel);
@@ -81,11 +81,11 @@ std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modu
     const bool nachInnen = nach && innen && !nach->schluessel.startsWith(schluessel);
     std::vector<TWoerterbuchZeile> zeilen;
     if (!nachInnen)
-        zeilen = ZeilenLesen(daten_, l, schluessel, ende, false, anzahl, nach);
+        zeilen = ZeilenLesen(m_daten, l, schluessel, ende, false, anzahl, nach);
     if (innen && (anzahl < 0 || static_cast<int>(zeilen.size()) < anzahl)) {
         const int rest = anzahl < 0 ? -1 : anzahl - static_cast<int>(zeilen.size());
         std::vector<TWoerterbuchZeile> weitere =
-            ZeilenLesen(daten_, l, schluessel, ende, true, rest, nachInnen ? nach : nullptr);
+            ZeilenLesen(m_daten, l, schluessel, ende, true, rest, nachInnen ? nach : nullptr);
         zeilen.insert(zeilen.end(), std::make_move_iterator(weitere.begin()), std::make_move_iterator(weitere.end()));
     }
     return zeilen;
@@ -94,7 +94,7 @@ std::vector<TWoerterbuchZeile> TWoerterbuchAbfrage::Liste(TWoerterbuchModus modu
 std::vector<TWoerterbuchTreffer> TWoerterbuchAbfrage::Eintraege(TWoerterbuchModus modus, const TWoerterbuchZeile &zeile,
                                                                 const QString &suchtext)
 {
-    daten_.PruefenBereit();
+    m_daten.PruefenBereit();
     std::vector<TWoerterbuchTreffer> treffer;
     // Each entry once, however many of its memory aids match.
     auto lesen = [&](TAnweisung &a) {
@@ -106,14 +106,14 @@ std::vector<TWoerterbuchTreffer> TWoerterbuchAbfrage::Eintraege(TWoerterbuchModu
     };
     switch (modus) {
     case TWoerterbuchModus::Latein: {
-        TAnweisung a = daten_.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE id = ?1");
+        TAnweisung a = m_daten.Verbindung().Anweisung("SELECT id, vokabel FROM vokabel WHERE id = ?1");
         a.Binden(1, zeile.id);
         lesen(a);
         break;
     }
     case TWoerterbuchModus::Deutsch: {
-        TAnweisung a = daten_.Verbindung().Anweisung("SELECT v.id, v.vokabel FROM vok_bed b JOIN vokabel v ON "
-                                                     "v.id = b.vokabel_id WHERE b.bedeutung_id = ?1 ORDER BY b.rowid");
+        TAnweisung a = m_daten.Verbindung().Anweisung("SELECT v.id, v.vokabel FROM vok_bed b JOIN vokabel v ON "
+                                                      "v.id = b.vokabel_id WHERE b.bedeutung_id = ?1 ORDER BY b.rowid");
         a.Binden(1, zeile.id);
         lesen(a);
         break;
@@ -121,7 +121,7 @@ std::vector<TWoerterbuchTreffer> TWoerterbuchAbfrage::Eintraege(TWoerterbuchModu
     case TWoerterbuchModus::Merkhilfen: {
         const QString text = Suchschluessel(zeile.text.isEmpty() ? suchtext : zeile.text, TSuchsprache::Deutsch);
         const QString ende = PraefixEnde(text);
-        TAnweisung a = daten_.Verbindung().Anweisung(
+        TAnweisung a = m_daten.Verbindung().Anweisung(
             ende.isNull() ? "SELECT v.id, v.vokabel FROM merkhilfe m JOIN vokabel v ON v.id = m.vokabel_id "
                             "WHERE m.merkhilfe_such >= ?1 ORDER BY m.merkhilfe_such, m.rowid"
                           : "SELECT v.id, v.vokabel FROM merkhilfe m JOIN vokabel v ON v.id = m.vokabel_id "

@@ -31,7 +31,7 @@ struct TWoerterbuchTreffer {
 // (see Suchschluessel), every value bound.
 class TWoerterbuchAbfrage {
   public:
-    explicit TWoerterbuchAbfrage(TDatenmanager &daten) : daten_(daten) {}
+    explicit TWoerterbuchAbfrage(TDatenmanager &daten) : m_daten(daten) {}
 
     // The rows whose search key begins with the text's key (all rows for an
     // empty text), in key order: at most `anzahl` of them (all when
@@ -49,7 +49,7 @@ class TWoerterbuchAbfrage {
                                                const QString &suchtext);
 
   private:
-    TDatenmanager &daten_;
+    TDatenmanager &m_daten;
 };
 
 } // namespace lexovita

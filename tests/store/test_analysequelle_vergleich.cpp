@@ -21,7 +21,7 @@ namespace {
 // small syllable stock, so that many entries share stem prefixes.
 class Wortschatz {
   public:
-    explicit Wortschatz(uint32_t saat) : zufall_(saat) {}
+    explicit Wortschatz(uint32_t saat) : m_zufall(saat) {}
 
     TVokabel Eintrag()
     {
@@ -140,10 +140,10 @@ class Wortschatz {
         return s;
     }
 
-    int Zahl(int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(zufall_); }
+    int Zahl(int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(m_zufall); }
 
   private:
-    std::mt19937 zufall_;
+    std::mt19937 m_zufall;
 };
 
 using Zeile = std::tuple<int32_t, int32_t, std::string, std::string, int32_t>;
