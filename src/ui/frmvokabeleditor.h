@@ -1,13 +1,11 @@
 #pragma once
 
 #include "app/vokabeldienst.h"
-#include "model/latform.h"
+#include "app/vokabelentwurf.h"
 #include "model/vokabel.h"
 
 #include <QDialog>
 #include <QList>
-#include <memory>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -19,17 +17,23 @@ class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
-class QTreeWidgetItem;
 class QTreeWidget;
 
 namespace lexovita {
 
 class TAnwendungskern;
-class TFormenmanager;
 class TframeAuswahl;
+class TSeiteAttribute;
+class TSeiteBedeutungen;
+class TSeiteMerkhilfen;
+class TSeiteSonderformen;
+class TSeiteVerweise;
+class TSeiteVokabel;
 
-// The vocabulary editor: changes the entry it is given (the caller's copy)
-// page by page and stores it through the vocabulary service on "OK".
+// The vocabulary editor: the frame around six pages (editorseiten.h) that
+// change the entry it is given (the caller's copy) through a draft
+// (TVokabelEntwurf), which checks it on "OK"; the vocabulary service stores
+// it then.
 class TfrmVokabelEditor : public QDialog {
     Q_OBJECT
   public:
@@ -47,7 +51,8 @@ class TfrmVokabelEditor : public QDialog {
 
     void SeiteWechseln(int seite);
 
-    // Widgets, named as the tests refer to them.
+    // Widgets, named as the tests refer to them; those of the pages live
+    // in the page classes.
     QTabWidget *pgcSeiten;
     QPushButton *btnOK, *btnAbbrechen, *btnZurueck, *btnWeiter, *btnHilfe;
     // "Vokabel"
@@ -98,67 +103,28 @@ class TfrmVokabelEditor : public QDialog {
     QPushButton *btnVerweisHinzufuegen, *btnVerweisAktualisieren, *btnVerweisEntfernen;
 
   protected:
+    // Enter and Delete in the pages' fields and lists, and drops of meanings:
+    // each page answers for its own widgets.
     bool eventFilter(QObject *obj, QEvent *event) override;
 
   private:
-    QWidget *SeiteVokabel();
-    QWidget *SeiteBedeutungen();
-    QWidget *SeiteAttribute();
-    QWidget *SeiteSonderformen();
-    QWidget *SeiteMerkhilfen();
-    QWidget *SeiteVerweise();
     void Fuellen();
-
-    void VokabelGeaendert(const QString &text);
-    void VorhandeneZeigen();
-    void WortartGewaehlt(int index);
-    void AttributeZeigen();
-    void FormGeaendert();
-    void FlagGeklickt(int32_t bit, bool an);
-    void VorschauAktualisieren();
-    void StammZeigen();
-
-    void BedeutungenAufbauen(const QString &auswahl);
-    void BedeutungKnoepfe();
-    void BedeutungHinzufuegen();
-    void BedeutungAktualisieren();
-    void BedeutungEntfernen();
-    // The selected meaning dropped onto `ziel` (a group heading or a meaning).
-    void BedeutungVerschieben(const QTreeWidgetItem *ziel);
-
-    void KategorienAufbauen();
-    void SonderformenZeigen(int32_t selektor);
-    void SonderformHaken(int zeile, bool an);
-    void SonderformText(int zeile, const QString &text);
-    TLatForm *Sonderform(int32_t formId);
-
-    void MerkhilfeKnoepfe();
-    void MerkhilfeHinzufuegen();
-    void MerkhilfeAktualisieren();
-    void MerkhilfenEntfernen();
-    void MerkhilfenUebernehmen();
-
-    void VerweisSuchen(const QString &text);
-    QString GewaehlterVerweis() const;
-    void VerweisKnoepfe();
-    void VerweisHinzufuegen();
-    void VerweisAktualisieren();
-    void VerweiseEntfernen();
-    void VerweiseUebernehmen();
     void LexikonZeigen();
     void AusLexikonFuellen();
-
     void Ok();
 
     TAnwendungskern &m_kern;
     TVokabeldienst m_dienst;
-    TVokabel &m_eintrag;
+    TVokabelEntwurf m_entwurf;
     QString m_titelAnfang;
     int m_gespeichert = 2;
     bool m_speichern = true; // false: OK hands the entry back unstored
-    bool m_fuellt = false;   // the window fills its fields: no edits by the user
-    std::unique_ptr<TFormenmanager> m_formen;
-    std::vector<TLatForm> m_zeilen; // generated forms the grid shows
+    TSeiteVokabel *m_seiteVokabel;
+    TSeiteBedeutungen *m_seiteBedeutungen;
+    TSeiteAttribute *m_seiteAttribute;
+    TSeiteSonderformen *m_seiteSonderformen;
+    TSeiteMerkhilfen *m_seiteMerkhilfen;
+    TSeiteVerweise *m_seiteVerweise;
 };
 
 } // namespace lexovita
