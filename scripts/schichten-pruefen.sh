@@ -2,7 +2,9 @@
 # Checks the direction of #include between the folders of src/: a layer may
 # use the layers below it, never one above it or beside it, and only the
 # window layer may use Qt's GUI modules. Keeps the logic libraries usable
-# without a display (command-line tool, tests) and free of cycles.
+# without a display (command-line tool, tests) and free of cycles. The
+# windows and the command line never see the store, not even through the
+# headers of the services.
 #
 # Aufruf: scripts/schichten-pruefen.sh QUELLORDNER [QT_INCLUDE_ORDNER]
 #   QUELLORDNER        folder that contains src/
@@ -26,6 +28,12 @@ declare -A RANG=(
 declare -A AUSSER=(
   [ui]="store"
   [cli]="store"
+)
+# Lower layers that only the sources of a layer may include, not its
+# headers: whatever an app header includes reaches the windows and the
+# command line, so the store stays inside app's .cpp files.
+declare -A AUSSER_KOPF=(
+  [app]="store"
 )
 # The only layers that may include Qt's GUI and widget modules.
 GUI_SCHICHTEN="ui"
@@ -98,6 +106,8 @@ for ordner in "$wurzel"/src/*/; do
         melden "$ort: $schicht darf die gleichrangige Schicht $andere nicht einbinden (\"$ziel\")"
       elif [[ " ${AUSSER[$schicht]:-} " == *" $andere "* ]]; then
         melden "$ort: $schicht darf $andere nicht direkt einbinden (\"$ziel\")"
+      elif [[ $datei == *.h || $datei == *.hpp ]] && [[ " ${AUSSER_KOPF[$schicht]:-} " == *" $andere "* ]]; then
+        melden "$ort: ein Header von $schicht darf $andere nicht einbinden (\"$ziel\"), nur eine .cpp-Datei: was ein Header einbindet, sehen auch die Schichten darüber"
       fi
     else
       modul=""

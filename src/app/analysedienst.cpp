@@ -1,6 +1,7 @@
 #include "app/analysedienst.h"
 
 #include "app/lexikonanalyse.h"
+#include "store/analysequelle.h"
 
 namespace lexovita {
 
@@ -34,5 +35,12 @@ std::unique_ptr<TLexikonAnalyse> TAnalysedienst::LexikonAnalyse()
 {
     return std::make_unique<TLexikonAnalyse>(*this);
 }
+
+TAnalysesitzung::TAnalysesitzung(TAnalysedienst &dienst, TBestand bestand)
+    : m_sitzung(std::make_unique<TLesesitzung>(dienst.Quelle(bestand)))
+{
+}
+
+TAnalysesitzung::~TAnalysesitzung() = default;
 
 } // namespace lexovita

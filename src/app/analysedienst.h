@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/latform.h"
+#include "model/zeilen.h"
 #include "morph/analyse.h"
 #include "morph/formenmanager.h"
-#include "store/analysequelle.h"
 
 #include <QString>
 #include <memory>
@@ -11,7 +11,9 @@
 
 namespace lexovita {
 
+class TAnalysequelle;
 class TDatenmanager;
+class TLesesitzung;
 class TLexikonAnalyse;
 
 // One word-form analysis: its own forms manager, results and entry cache,
@@ -50,7 +52,7 @@ class TAnalysedienst {
     TAnalysedienst &operator=(const TAnalysedienst &) = delete;
 
     // The shared source of the given tables. A caller that analyses many
-    // words holds a TLesesitzung on it, so that all see one snapshot.
+    // words holds a TAnalysesitzung on it, so that all see one snapshot.
     TAnalysequelle &Quelle(TBestand bestand = TBestand::Vokabeln);
     // A new analysis over the shared source.
     std::unique_ptr<TWortanalyse> Analyse(TBestand bestand = TBestand::Vokabeln);
@@ -61,6 +63,19 @@ class TAnalysedienst {
     TDatenmanager &m_daten;
     std::unique_ptr<TAnalysequelle> m_vokabeln;
     std::unique_ptr<TAnalysequelle> m_lexikon;
+};
+
+// A read session on one of the service's shared sources for its lifetime:
+// every word analysed meanwhile sees one snapshot of the tables.
+class TAnalysesitzung {
+  public:
+    explicit TAnalysesitzung(TAnalysedienst &dienst, TBestand bestand = TBestand::Vokabeln);
+    ~TAnalysesitzung();
+    TAnalysesitzung(const TAnalysesitzung &) = delete;
+    TAnalysesitzung &operator=(const TAnalysesitzung &) = delete;
+
+  private:
+    std::unique_ptr<TLesesitzung> m_sitzung;
 };
 
 } // namespace lexovita

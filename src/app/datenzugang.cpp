@@ -10,16 +10,6 @@
 
 namespace lexovita {
 
-namespace {
-
-TDatenmanager::Modus DatenModus(TDatenzugang::Modus modus)
-{
-    return modus == TDatenzugang::Modus::NurVorhandene ? TDatenmanager::Modus::NurVorhandene
-                                                       : TDatenmanager::Modus::AnlegenWennNoetig;
-}
-
-} // namespace
-
 TDatenzugang::TDatenzugang(std::unique_ptr<TDatenmanager> daten, IRueckfrage &rueckfrage)
     : m_daten(std::move(daten)), m_config(std::make_unique<TConfig>()), m_rueckfrage(rueckfrage),
       m_kern(std::make_unique<TAnwendungskern>(*m_daten, *m_config, m_rueckfrage))
@@ -27,7 +17,7 @@ TDatenzugang::TDatenzugang(std::unique_ptr<TDatenmanager> daten, IRueckfrage &ru
 }
 
 TDatenzugang::TDatenzugang(const QString &ordner, Modus modus, IRueckfrage &rueckfrage)
-    : TDatenzugang(std::make_unique<TDatenmanager>(ordner, DatenModus(modus)), rueckfrage)
+    : TDatenzugang(std::make_unique<TDatenmanager>(ordner, modus), rueckfrage)
 {
 }
 

@@ -18,10 +18,7 @@ class TConfig;
 // the defaults; nothing of the user's window settings is read.
 class TDatenzugang {
   public:
-    enum class Modus {
-        NurVorhandene,     // a missing database is an error
-        AnlegenWennNoetig, // a missing database (and folder) is created
-    };
+    using Modus = TDatenbankModus;
     // Opens the database of the folder; an older one stays as it is until
     // Aktualisieren. Throws DatenbankFehler for a damaged or foreign file, or
     // a missing one with NurVorhandene.

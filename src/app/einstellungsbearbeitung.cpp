@@ -5,6 +5,7 @@
 #include "app/analysedienst.h"
 #include "app/einstellungsdienst.h"
 #include "model/vokabel.h"
+#include "store/analysequelle.h"
 #include "textmode/textanalyse.h"
 
 namespace lexovita {

@@ -9,6 +9,7 @@
 #include "model/config.h"
 #include "render/html.h"
 #include "render/seiten.h"
+#include "store/analysequelle.h"
 #include "store/datenmanager.h"
 #include "store/lexikon.h"
 

@@ -2,6 +2,7 @@
 
 #include "app/analysedienst.h"
 #include "app/anwendungskern.h"
+#include "store/analysequelle.h"
 
 namespace lexovita {
 

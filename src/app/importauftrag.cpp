@@ -1,5 +1,7 @@
 #include "app/importauftrag.h"
 
+#include "store/import.h"
+
 #include <QFileInfo>
 
 namespace lexovita {

@@ -2,9 +2,10 @@
 
 #include "app/auftrag.h"
 #include "app/lehrbuchverwaltung.h"
-#include "store/import.h"
+#include "model/zeilen.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace lexovita {

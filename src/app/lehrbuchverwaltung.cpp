@@ -1,6 +1,8 @@
 #include "app/lehrbuchverwaltung.h"
 
 #include "model/lektionsdatei.h"
+#include "store/datenmanager.h"
+#include "store/lektionsspeicher.h"
 #include "store/sqlite.h"
 
 #include <algorithm>
@@ -17,9 +19,11 @@ QString InHochkommas(const QString &name)
 } // namespace
 
 TLehrbuchverwaltung::TLehrbuchverwaltung(TDatenmanager &daten, IRueckfrage &rueckfrage, int modus)
-    : m_rueckfrage(rueckfrage), m_speicher(daten), m_modus(modus)
+    : m_rueckfrage(rueckfrage), m_speicher(std::make_unique<TLektionsSpeicher>(daten)), m_modus(modus)
 {
 }
+
+TLehrbuchverwaltung::~TLehrbuchverwaltung() = default;
 
 bool TLehrbuchverwaltung::Frage(const QString &text)
 {
@@ -28,7 +32,7 @@ bool TLehrbuchverwaltung::Frage(const QString &text)
 
 int TLehrbuchverwaltung::Aktualisieren(int32_t gemerktesLehrbuch)
 {
-    m_lehrbuecher = m_speicher.Lehrbuecher();
+    m_lehrbuecher = m_speicher->Lehrbuecher();
     if (m_lehrbuecher.empty()) {
         LehrbuchWaehlen(0);
         return -1;
@@ -69,7 +73,7 @@ void TLehrbuchverwaltung::LektionenLaden()
 {
     m_lektionen.clear();
     if (m_lehrbuch != 0)
-        m_lektionen = m_speicher.Lektionen(m_lehrbuch);
+        m_lektionen = m_speicher->Lektionen(m_lehrbuch);
 }
 
 bool TLehrbuchverwaltung::Bestaetigen(const QString &eingabe, int32_t markiert)
@@ -117,7 +121,7 @@ bool TLehrbuchverwaltung::LektionLoeschen(int32_t id)
     if (!z || !Frage(QStringLiteral("Soll die Lektion ") + InHochkommas(z->name) +
                      QStringLiteral(" wirklich gelöscht werden?")))
         return false;
-    m_speicher.LektionLoeschen(id);
+    m_speicher->LektionLoeschen(id);
     m_geloeschteLektionen.push_back(id);
     LektionenLaden();
     return true;
@@ -129,10 +133,10 @@ bool TLehrbuchverwaltung::LehrbuchLoeschen(int32_t id)
     if (!z || !Frage(QStringLiteral("Soll das Lehrbuch ") + InHochkommas(z->name) +
                      QStringLiteral(" mit allen zugehörigen Lektionen gelöscht werden?")))
         return false;
-    const std::vector<int32_t> lektionen = m_speicher.LehrbuchLoeschen(id);
+    const std::vector<int32_t> lektionen = m_speicher->LehrbuchLoeschen(id);
     m_geloeschteLektionen.insert(m_geloeschteLektionen.end(), lektionen.begin(), lektionen.end());
     m_geloeschteLehrbuecher.push_back(id);
-    m_lehrbuecher = m_speicher.Lehrbuecher();
+    m_lehrbuecher = m_speicher->Lehrbuecher();
     if (m_lehrbuch == id)
         LehrbuchWaehlen(0);
     return true;
@@ -140,8 +144,8 @@ bool TLehrbuchverwaltung::LehrbuchLoeschen(int32_t id)
 
 int32_t TLehrbuchverwaltung::LehrbuchNeu()
 {
-    const int32_t id = m_speicher.LehrbuchAnlegen(QStringLiteral("Neues Lehrbuch"));
-    m_lehrbuecher = m_speicher.Lehrbuecher();
+    const int32_t id = m_speicher->LehrbuchAnlegen(QStringLiteral("Neues Lehrbuch"));
+    m_lehrbuecher = m_speicher->Lehrbuecher();
     return id;
 }
 
@@ -149,8 +153,8 @@ bool TLehrbuchverwaltung::LehrbuchUmbenennen(int32_t id, const QString &name)
 {
     if (name.trimmed().isEmpty() || !Lehrbuch(id))
         return false;
-    m_speicher.LehrbuchUmbenennen(id, name);
-    m_lehrbuecher = m_speicher.Lehrbuecher();
+    m_speicher->LehrbuchUmbenennen(id, name);
+    m_lehrbuecher = m_speicher->Lehrbuecher();
     return true;
 }
 
@@ -158,7 +162,7 @@ bool TLehrbuchverwaltung::LektionUmbenennen(int32_t id, const QString &name)
 {
     if (name.trimmed().isEmpty() || !Lektion(id))
         return false;
-    m_speicher.LektionUmbenennen(id, name);
+    m_speicher->LektionUmbenennen(id, name);
     LektionenLaden();
     return true;
 }
@@ -167,7 +171,7 @@ bool TLehrbuchverwaltung::LektionVerschieben(int32_t lektionId, int32_t lehrbuch
 {
     if (!Lektion(lektionId) || !Lehrbuch(lehrbuchId) || lehrbuchId == m_lehrbuch)
         return false;
-    m_speicher.LektionVerschieben(lektionId, lehrbuchId);
+    m_speicher->LektionVerschieben(lektionId, lehrbuchId);
     LektionenLaden();
     return true;
 }
@@ -178,7 +182,7 @@ QString TLehrbuchverwaltung::LehrbuchExportieren(int32_t id, const QString &date
     if (!z)
         throw DatenbankFehler(QStringLiteral("Das Lehrbuch mit der Nummer %1 ist nicht vorhanden.").arg(id));
     const QString name = z->name;
-    XmlDateiSchreiben(XmlDateiname(datei), m_speicher.LehrbuchExportieren(id, vorlagenOrdner));
+    XmlDateiSchreiben(XmlDateiname(datei), m_speicher->LehrbuchExportieren(id, vorlagenOrdner));
     return ExportMeldung(name);
 }
 
@@ -204,10 +208,17 @@ std::vector<TNeueLektion> LektionenNach(TDatenmanager &daten, int32_t letzteId)
 
 // ---------------------------------------------------------------------------
 
+TLektionseigenschaften::TLektionseigenschaften(TDatenmanager &daten, IRueckfrage &rueckfrage)
+    : m_daten(daten), m_rueckfrage(rueckfrage), m_speicher(std::make_unique<TLektionsSpeicher>(daten))
+{
+}
+
+TLektionseigenschaften::~TLektionseigenschaften() = default;
+
 QStringList TLektionseigenschaften::LehrbuchNamen()
 {
     QStringList namen;
-    for (const TLehrbuchZeile &z : m_speicher.Lehrbuecher())
+    for (const TLehrbuchZeile &z : m_speicher->Lehrbuecher())
         namen << z.name;
     return namen;
 }
@@ -229,7 +240,7 @@ void TLektionseigenschaften::Uebernehmen(TLektion &lektion, const QString &nameE
     int32_t buchId = 0;
     bool buchAnlegen = false;
     if (!buch.isEmpty()) {
-        buchId = m_speicher.LehrbuchSuchen(buch);
+        buchId = m_speicher->LehrbuchSuchen(buch);
         if (buchId == 0)
             buchAnlegen = m_rueckfrage.Frage(ProgrammTitel(), LehrbuchFrage(buch), KN_JA_NEIN, Antwort::Nein,
                                              Symbol::Frage) == Antwort::Ja;
@@ -240,14 +251,14 @@ void TLektionseigenschaften::Uebernehmen(TLektion &lektion, const QString &nameE
     if (gespeichert && (neuerName || neuesBuch)) {
         TTransaktion t(m_daten.Verbindung());
         if (neuerName)
-            m_speicher.LektionUmbenennen(lektion.id, name);
+            m_speicher->LektionUmbenennen(lektion.id, name);
         if (buchAnlegen)
-            buchId = m_speicher.LehrbuchAnlegen(buch);
+            buchId = m_speicher->LehrbuchAnlegen(buch);
         if (neuesBuch)
-            m_speicher.LektionVerschieben(lektion.id, buchId);
+            m_speicher->LektionVerschieben(lektion.id, buchId);
         t.Bestaetigen();
     } else if (buchAnlegen) {
-        buchId = m_speicher.LehrbuchAnlegen(buch);
+        buchId = m_speicher->LehrbuchAnlegen(buch);
     }
 
     if (!name.isEmpty())

@@ -2,15 +2,18 @@
 
 #include "model/lektion.h"
 #include "model/rueckfrage.h"
-#include "store/datenmanager.h"
-#include "store/lektionsspeicher.h"
+#include "model/zeilen.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace lexovita {
+
+class TDatenmanager;
+class TLektionsSpeicher;
 
 // What the textbook management window is opened for. The values are those
 // the lesson commands pass; any other value means plain management.
@@ -37,6 +40,9 @@ struct TVerwaltungsAuswahl {
 class TLehrbuchverwaltung {
   public:
     TLehrbuchverwaltung(TDatenmanager &daten, IRueckfrage &rueckfrage, int modus);
+    ~TLehrbuchverwaltung();
+    TLehrbuchverwaltung(const TLehrbuchverwaltung &) = delete;
+    TLehrbuchverwaltung &operator=(const TLehrbuchverwaltung &) = delete;
 
     static bool OeffnenSichtbar(int modus) { return modus == VM_OEFFNEN || modus == VM_ANHAENGEN; }
     static bool SpeichernSichtbar(int modus) { return modus == VM_SPEICHERN_UNTER; }
@@ -97,7 +103,7 @@ class TLehrbuchverwaltung {
     void LektionenLaden();
 
     IRueckfrage &m_rueckfrage;
-    TLektionsSpeicher m_speicher;
+    std::unique_ptr<TLektionsSpeicher> m_speicher;
     int m_modus;
     bool m_ueberschreibenFragen = true;
     std::vector<TLehrbuchZeile> m_lehrbuecher;
@@ -124,10 +130,10 @@ std::vector<TNeueLektion> LektionenNach(TDatenmanager &daten, int32_t letzteId);
 // and textbook are written at once, in one transaction.
 class TLektionseigenschaften {
   public:
-    TLektionseigenschaften(TDatenmanager &daten, IRueckfrage &rueckfrage)
-        : m_daten(daten), m_rueckfrage(rueckfrage), m_speicher(daten)
-    {
-    }
+    TLektionseigenschaften(TDatenmanager &daten, IRueckfrage &rueckfrage);
+    ~TLektionseigenschaften();
+    TLektionseigenschaften(const TLektionseigenschaften &) = delete;
+    TLektionseigenschaften &operator=(const TLektionseigenschaften &) = delete;
 
     QStringList LehrbuchNamen();
     static QString LehrbuchFrage(const QString &name);
@@ -141,7 +147,7 @@ class TLektionseigenschaften {
   private:
     TDatenmanager &m_daten;
     IRueckfrage &m_rueckfrage;
-    TLektionsSpeicher m_speicher;
+    std::unique_ptr<TLektionsSpeicher> m_speicher;
 };
 
 } // namespace lexovita

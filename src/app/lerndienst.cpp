@@ -7,6 +7,7 @@
 #include "model/config.h"
 #include "model/lektion.h"
 #include "morph/formenmanager.h"
+#include "store/analysequelle.h"
 #include "store/datenmanager.h"
 #include "store/lektionsspeicher.h"
 

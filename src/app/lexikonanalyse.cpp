@@ -1,6 +1,7 @@
 #include "app/lexikonanalyse.h"
 
 #include "morph/collatinus.h"
+#include "store/analysequelle.h"
 #include "store/lexikon.h"
 #include "store/sqlite.h"
 
@@ -9,7 +10,7 @@
 namespace lexovita {
 
 TLexikonAnalyse::TLexikonAnalyse(TAnalysedienst &dienst)
-    : m_sitzung(dienst.Quelle(TBestand::Vokabeln)), m_vokabelAnalyse(dienst.Analyse(TBestand::Vokabeln)),
+    : m_sitzung(dienst, TBestand::Vokabeln), m_vokabelAnalyse(dienst.Analyse(TBestand::Vokabeln)),
       m_lexikonAnalyse(dienst.Analyse(TBestand::Lexikon))
 {
     // Both sources share the connection and thus the read snapshot.

@@ -35,7 +35,7 @@ class TLexikonAnalyse {
     static QString Schluesselformen(const TVokabel &v);
 
   private:
-    TLesesitzung m_sitzung;
+    TAnalysesitzung m_sitzung;
     std::unique_ptr<TWortanalyse> m_vokabelAnalyse, m_lexikonAnalyse;
     std::vector<TLexikonTreffer> m_treffer;
 };

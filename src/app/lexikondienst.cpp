@@ -4,6 +4,7 @@
 #include "app/anwendungskern.h"
 
 #include "store/analysequelle.h"
+#include "store/lexikon.h"
 #include "store/sqlite.h"
 #include "store/vokabelspeicher.h"
 
@@ -87,6 +88,11 @@ TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId)
     u.vokabelId = e.Gespeichert() ? v.id : e.andere;
     u.vorhanden = !e.Gespeichert();
     return u;
+}
+
+std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, const QString &wort)
+{
+    return LexikonSuchen(daten, wort);
 }
 
 std::vector<TLexikonLemma> LexikonNachschlagen(TAnwendungskern &kern, const QString &wort)

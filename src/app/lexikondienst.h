@@ -1,12 +1,18 @@
 #pragma once
 
 #include "app/auftrag.h"
-#include "store/lexikon.h"
+#include "model/zeilen.h"
 
 #include <QString>
+#include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace lexovita {
+
+class TDatenmanager;
+class TVokabel;
 
 // What a window shows about the large lexicon.
 struct TLexikonStatus {
@@ -52,10 +58,7 @@ TUebernahme LexikonLemmaUebernehmen(TDatenmanager &daten, int32_t lexikonId);
 bool LexikonEintragBauen(TDatenmanager &daten, int32_t lexikonId, TVokabel &v);
 
 // Homographs of a headword with key forms and meanings, most frequent first.
-inline std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, const QString &wort)
-{
-    return LexikonSuchen(daten, wort);
-}
+std::vector<TLexikonLemma> LexikonNachschlagen(TDatenmanager &daten, const QString &wort);
 
 class TAnwendungskern;
 // The same on the core's database, for the command line.

@@ -2,6 +2,7 @@
 
 #include "model/pfade.h"
 #include "model/rueckfrage.h"
+#include "store/datenmanager.h"
 #include "store/sicherung.h"
 
 #include <QDateTime>
@@ -46,7 +47,17 @@ TAktualisierung DatenbankAktualisieren(TDatenmanager &daten, IRueckfrage &rueckf
     return TAktualisierung::Aktualisiert;
 }
 
-TDatenbankStart DatenbankStarten(const QString &ordner, IRueckfrage &rueckfrage, TDatenmanager::Modus modus)
+TDatenbankStart::TDatenbankStart() = default;
+TDatenbankStart::~TDatenbankStart() = default;
+TDatenbankStart::TDatenbankStart(TDatenbankStart &&) noexcept = default;
+TDatenbankStart &TDatenbankStart::operator=(TDatenbankStart &&) noexcept = default;
+
+void TDatenbankStart::Schliessen()
+{
+    daten.reset();
+}
+
+TDatenbankStart DatenbankStarten(const QString &ordner, IRueckfrage &rueckfrage, TDatenbankModus modus)
 {
     TDatenbankStart start;
     start.neu = !QFileInfo::exists(QDir(ordner).filePath(TDatenmanager::Dateiname()));

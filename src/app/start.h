@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/datenmanager.h"
+#include "model/zeilen.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,6 +9,7 @@
 namespace lexovita {
 
 class IRueckfrage;
+class TDatenmanager;
 
 // How the upgrade of an older database ended.
 enum class TAktualisierung {
@@ -23,10 +24,19 @@ enum class TAktualisierung {
 TAktualisierung DatenbankAktualisieren(TDatenmanager &daten, IRueckfrage &rueckfrage);
 
 // The database of a data folder, opened at start and brought up to date.
+// Its special members are out of line, so that a window can hold one
+// without the store's headers.
 struct TDatenbankStart {
+    TDatenbankStart();
+    ~TDatenbankStart();
+    TDatenbankStart(TDatenbankStart &&) noexcept;
+    TDatenbankStart &operator=(TDatenbankStart &&) noexcept;
+
     std::unique_ptr<TDatenmanager> daten; // null when the upgrade was declined
     bool neu = false;                     // the file did not exist before
     bool Abgebrochen() const { return !daten; }
+    // Closes the database.
+    void Schliessen();
 };
 
 // Opens (or, with AnlegenWennNoetig, creates) the database of the folder and
@@ -35,7 +45,7 @@ struct TDatenbankStart {
 // damaged or foreign file throws DatenbankFehler and stays untouched. The
 // program's window start and `lexovita-cli init` share this.
 TDatenbankStart DatenbankStarten(const QString &ordner, IRueckfrage &rueckfrage,
-                                 TDatenmanager::Modus modus = TDatenmanager::Modus::AnlegenWennNoetig);
+                                 TDatenbankModus modus = TDatenbankModus::AnlegenWennNoetig);
 
 // The folder of the starter textbook in the program data folder.
 QString GrundwortschatzOrdner();

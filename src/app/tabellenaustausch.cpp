@@ -7,7 +7,10 @@
 #include "model/lektionsdatei.h"
 #include "morph/formenmanager.h"
 #include "render/karteikarten.h"
+#include "store/datenmanager.h"
+#include "store/import.h"
 #include "store/lektionsspeicher.h"
+#include "store/vokabeltabelle.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,16 +3,18 @@
 #include "app/auftrag.h"
 #include "app/lehrbuchverwaltung.h"
 #include "model/lektion.h"
-#include "store/datenmanager.h"
-#include "store/import.h"
-#include "store/vokabeltabelle.h"
+#include "model/zeilen.h"
 
 #include <QByteArray>
 #include <QSet>
 #include <QString>
+#include <QStringList>
+#include <cstdint>
 #include <vector>
 
 namespace lexovita {
+
+class TDatenmanager;
 
 // Exchange with spreadsheets (word lists as CSV) and flash-card apps.
 

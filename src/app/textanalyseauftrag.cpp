@@ -2,6 +2,7 @@
 
 #include "app/analysedienst.h"
 #include "app/lexikonanalyse.h"
+#include "store/analysequelle.h"
 #include "store/lexikon.h"
 
 #include <QHash>

@@ -9,6 +9,7 @@
 #include "app/textanalyseauftrag.h"
 #include "model/rueckfrage.h"
 #include "morph/formenmanager.h"
+#include "store/analysequelle.h"
 #include "store/datenmanager.h"
 #include "store/lexikon.h"
 #include "textmode/laengenwahl.h"

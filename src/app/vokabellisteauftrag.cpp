@@ -1,6 +1,7 @@
 #include "app/vokabellisteauftrag.h"
 
 #include "app/analysedienst.h"
+#include "store/analysequelle.h"
 
 namespace lexovita {
 

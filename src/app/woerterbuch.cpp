@@ -6,13 +6,17 @@
 #include "model/config.h"
 #include "model/rueckfrage.h"
 #include "store/datenmanager.h"
+#include "store/woerterbuch.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace lexovita {
 
-TWoerterbuch::TWoerterbuch(TAnwendungskern &kern) : m_kern(kern), m_abfrage(kern.Daten()) {}
+TWoerterbuch::TWoerterbuch(TAnwendungskern &kern)
+    : m_kern(kern), m_abfrage(std::make_unique<TWoerterbuchAbfrage>(kern.Daten()))
+{
+}
 
 TWoerterbuch::~TWoerterbuch() = default;
 
@@ -55,7 +59,7 @@ void TWoerterbuch::Suchen(const QString &text)
 void TWoerterbuch::ListeLesen(int anzahl)
 {
     // One row more than wanted tells whether another page follows.
-    m_liste = m_abfrage.Liste(m_modus, m_kern.Config().wbPraesens, m_text, anzahl + 1);
+    m_liste = m_abfrage->Liste(m_modus, m_kern.Config().wbPraesens, m_text, anzahl + 1);
     m_mehr = static_cast<int>(m_liste.size()) > anzahl;
     if (m_mehr)
         m_liste.pop_back();
@@ -66,7 +70,7 @@ int TWoerterbuch::MehrLaden()
     if (!m_mehr || m_liste.empty())
         return 0;
     std::vector<TWoerterbuchZeile> neu =
-        m_abfrage.Liste(m_modus, m_kern.Config().wbPraesens, m_text, kSeite + 1, &m_liste.back());
+        m_abfrage->Liste(m_modus, m_kern.Config().wbPraesens, m_text, kSeite + 1, &m_liste.back());
     m_mehr = static_cast<int>(neu.size()) > kSeite;
     if (m_mehr)
         neu.pop_back();
@@ -79,7 +83,7 @@ void TWoerterbuch::ZeileWaehlen(int zeile)
     m_zeile = zeile;
     m_treffer.clear();
     if (zeile >= 0 && zeile < static_cast<int>(m_liste.size()))
-        m_treffer = m_abfrage.Eintraege(m_modus, m_liste[static_cast<size_t>(zeile)], m_text);
+        m_treffer = m_abfrage->Eintraege(m_modus, m_liste[static_cast<size_t>(zeile)], m_text);
     TrefferWaehlen(m_treffer.empty() ? -1 : 0);
 }
 

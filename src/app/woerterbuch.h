@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/zeilen.h"
 #include "morph/laengen.h"
-#include "store/woerterbuch.h"
 
 #include <QString>
 #include <memory>
@@ -11,6 +11,7 @@ namespace lexovita {
 
 class TAnwendungskern;
 class TVokabel;
+class TWoerterbuchAbfrage;
 
 // The dictionary window's state and rules: the direction, the list for the
 // search text, the entries of the chosen row, the entry shown and the
@@ -73,7 +74,7 @@ class TWoerterbuch {
     void ListeLesen(int anzahl);
 
     TAnwendungskern &m_kern;
-    TWoerterbuchAbfrage m_abfrage;
+    std::unique_ptr<TWoerterbuchAbfrage> m_abfrage;
     TWoerterbuchModus m_modus = TWoerterbuchModus::Latein;
     QString m_text;
     std::vector<TWoerterbuchZeile> m_liste;

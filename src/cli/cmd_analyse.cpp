@@ -81,12 +81,12 @@ int Analyse(const Aufruf &aufruf)
         uhr.start();
         TAnalysedienst &dienst = zugang.Kern().Analyse();
         std::unique_ptr<TLexikonAnalyse> beide;
-        std::unique_ptr<TLesesitzung> sitzung;
+        std::unique_ptr<TAnalysesitzung> sitzung;
         std::unique_ptr<TWortanalyse> analyse;
         if (lexikon) {
             beide = dienst.LexikonAnalyse();
         } else {
-            sitzung = std::make_unique<TLesesitzung>(dienst.Quelle()); // one snapshot for the whole word list
+            sitzung = std::make_unique<TAnalysesitzung>(dienst); // one snapshot for the whole word list
             analyse = dienst.Analyse();
         }
         qint64 anzahl = 0;

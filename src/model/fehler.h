@@ -21,4 +21,15 @@ class TFehler : public std::runtime_error {
 // Meldung() of our own errors, what() read as UTF-8 otherwise.
 QString FehlerMeldung(const std::exception &e);
 
+// Error of the database engine or of the database file, with a German text
+// meant for the user. `code` is the engine's result code (0 if none).
+class DatenbankFehler : public TFehler {
+  public:
+    explicit DatenbankFehler(const QString &meldung, int code = 0) : TFehler(meldung), m_code(code) {}
+    int Code() const { return m_code; }
+
+  private:
+    int m_code;
+};
+
 } // namespace lexovita

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/zeilen.h"
 #include "morph/analysequelle.h"
 #include "store/datenmanager.h"
 
@@ -19,11 +20,6 @@ namespace lexovita {
 // The analysis source read straight from the tables, one indexed query per
 // look-up. Simple and always current; the reference the fast source is
 // measured against.
-// Which tables a source reads: the user's entries, or the large lexicon
-// (lex_vokabel, lex_stamm, lex_sonderform, lex_bedeutung), whose rows have
-// the same shape.
-enum class TBestand { Vokabeln, Lexikon };
-
 class TAnalysequelleSql : public IAnalysequelle {
   public:
     explicit TAnalysequelleSql(TDatenmanager &daten, TBestand bestand = TBestand::Vokabeln)

@@ -3,6 +3,7 @@
 #include "model/latform.h"
 #include "model/uhr.h"
 #include "model/vokabel.h"
+#include "model/zeilen.h"
 #include "store/datum.h"
 #include "store/fehler.h"
 #include "store/sqlite.h"
@@ -51,10 +52,7 @@ class ITeilhaber {
 // the same folder (the file runs in WAL mode, readers never block).
 class TDatenmanager {
   public:
-    enum class Modus {
-        NurVorhandene,     // a missing database is an error
-        AnlegenWennNoetig, // a missing database (and folder) is created empty
-    };
+    using Modus = TDatenbankModus;
 
     static constexpr int kSuchLimit = 50;
     static constexpr int kWartezeitMs = 5000;

@@ -87,16 +87,6 @@ bool SonderformVorhanden(const TVokabel &e, const TLatForm &f)
 
 } // namespace
 
-TImportErgebnis &TImportErgebnis::operator+=(const TImportErgebnis &b)
-{
-    vokabelnAngelegt += b.vokabelnAngelegt;
-    vokabelnGefunden += b.vokabelnGefunden;
-    lektionenAngelegt += b.lektionenAngelegt;
-    lehrbuecherAngelegt += b.lehrbuecherAngelegt;
-    abgebrochen = abgebrochen || b.abgebrochen;
-    return *this;
-}
-
 int32_t TImport::VorhandeneSuchen(const TVokabel &e)
 {
     TAnweisung a = m_daten.Verbindung().Anweisung(
@@ -304,16 +294,6 @@ TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QStringList &ordne
     }
     t.Bestaetigen();
     return gesamt;
-}
-
-QString ImportZusammenfassung(const TImportErgebnis &e)
-{
-    if (e.abgebrochen)
-        return QStringLiteral("Der Import wurde abgebrochen; es wurde nichts übernommen.");
-    return QStringLiteral("%1 Vokabeln angelegt, %2 vorhandene Vokabeln zugeordnet, %3 Lektionen angelegt.")
-        .arg(e.vokabelnAngelegt)
-        .arg(e.vokabelnGefunden)
-        .arg(e.lektionenAngelegt);
 }
 
 } // namespace lexovita

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/lektionsdatei.h"
+#include "model/zeilen.h"
 #include "store/datenmanager.h"
 
 #include <QByteArray>
@@ -9,27 +10,6 @@
 #include <functional>
 
 namespace lexovita {
-
-// Where an import stands, for the two progress bars of the import window
-// ("Gesamt:" over the lessons of the file, "Aktuelle Lektion:" over the
-// entries of the current lesson).
-struct TImportStand {
-    int lektionenGesamt = 0;
-    int lektion = 0; // 1-based number of the current lesson
-    QString lektionName;
-    int vokabelnInLektion = 0;
-    int vokabel = 0; // entries of the current lesson done so far
-};
-
-struct TImportErgebnis {
-    int vokabelnAngelegt = 0;
-    int vokabelnGefunden = 0; // matched to a stored entry
-    int lektionenAngelegt = 0;
-    int lehrbuecherAngelegt = 0;
-    bool abgebrochen = false; // cancelled: nothing of the file was kept
-
-    TImportErgebnis &operator+=(const TImportErgebnis &b);
-};
 
 // Imports lesson files into the database. An entry of the file is matched
 // to a stored entry with the same headword, word class, inflection class and
@@ -92,8 +72,5 @@ TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QString &ordner,
 // files of all folders together.
 TImportErgebnis OrdnerImportieren(TDatenmanager &daten, const QStringList &ordner,
                                   const std::function<void(int datei, int dateien)> &fortschritt = {});
-
-// German summary line of an import.
-QString ImportZusammenfassung(const TImportErgebnis &ergebnis);
 
 } // namespace lexovita

@@ -47,11 +47,6 @@ QDateTime Zeitstempel(const QString &text)
 
 } // namespace
 
-QString TLektionZeile::TextSpalte() const
-{
-    return hatText ? QStringLiteral("ja") : QStringLiteral("nein");
-}
-
 void TLektionsSpeicher::Pruefen()
 {
     // Reading entry 0 touches no table but refuses a database that still

@@ -1,37 +1,16 @@
 #pragma once
 
 #include "model/lektion.h"
+#include "model/zeilen.h"
 #include "store/datenmanager.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace lexovita {
-
-// One row of the textbook list.
-struct TLehrbuchZeile {
-    int32_t id = 0;
-    QString name;
-};
-
-// One row of the lesson list of a textbook, with the columns the textbook
-// management shows.
-struct TLektionZeile {
-    int32_t id = 0;
-    QString name;
-    int32_t lehrbuch_id = 0;
-    int32_t vokabeln = 0; // entry count at the last save
-    bool hatText = false;
-    QDateTime zugriff; // invalid when never recorded
-    QDateTime erstellt;
-
-    // "ja" / "nein" for the "Text" column.
-    QString TextSpalte() const;
-};
 
 // Stored lessons and textbooks: the tables lehrbuch, lektion and lek_vok.
 // Every writing operation runs in one transaction (a savepoint when the

@@ -18,9 +18,6 @@ namespace lexovita {
 
 namespace {
 
-const char *const kFreedictIndex = "freedict-lat-deu.index";
-const char *const kFreedictDaten = "freedict-lat-deu.dict.dz";
-
 // The key a look-up compares: no quantities, lower case, i for j, u for v.
 QString Suchform(const QString &text)
 {
@@ -147,8 +144,8 @@ struct TFreedictEintrag {
 QMultiHash<QString, TFreedictEintrag> FreedictLesen(const QString &ordner)
 {
     QMultiHash<QString, TFreedictEintrag> h;
-    const QString indexPfad = QDir(ordner).filePath(QLatin1String(kFreedictIndex));
-    const QString datenPfad = QDir(ordner).filePath(QLatin1String(kFreedictDaten));
+    const QString indexPfad = QDir(ordner).filePath(QLatin1String(TLexikonQuellen::kFreedictIndex));
+    const QString datenPfad = QDir(ordner).filePath(QLatin1String(TLexikonQuellen::kFreedictDaten));
     const QString index = DateiLesen(indexPfad);
     QFile f(datenPfad);
     if (!f.open(QIODevice::ReadOnly))
@@ -286,27 +283,6 @@ bool FranzoesischerText(const QString &text, const QString &franzoesisch)
 }
 
 // ---------------------------------------------------------------- sources
-
-TLexikonQuellen TLexikonQuellen::Installiert()
-{
-    return {QStringLiteral("/usr/share/collatinus/data"), QStringLiteral("/usr/share/dictd")};
-}
-
-TLexikonQuellen TLexikonQuellen::InOrdner(const QString &ordner)
-{
-    return {ordner, ordner};
-}
-
-bool TLexikonQuellen::CollatinusVorhanden() const
-{
-    return QFileInfo::exists(QDir(collatinus).filePath(QStringLiteral("lemmes.la"))) &&
-           QFileInfo::exists(QDir(collatinus).filePath(QStringLiteral("modeles.la")));
-}
-
-bool TLexikonQuellen::FreedictVorhanden() const
-{
-    return !freedict.isEmpty() && QFileInfo::exists(QDir(freedict).filePath(QLatin1String(kFreedictIndex)));
-}
 
 QString Schluesselformen(const QStringList &laengen, int32_t wortart)
 {

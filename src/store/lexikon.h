@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/fehler.h"
+#include "model/zeilen.h"
 #include "store/datenmanager.h"
 
-#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -20,34 +20,6 @@ namespace lexovita {
 class LexikonFehler : public TFehler {
   public:
     explicit LexikonFehler(const QString &meldung) : TFehler(meldung) {}
-};
-
-struct TLexikonQuellen {
-    QString collatinus; // folder with lemmes.la, modeles.la, irregs.la, lemmes.de ...
-    QString freedict;   // folder with freedict-lat-deu.index and .dict.dz; empty: none
-    // Where the Debian packages put them.
-    static TLexikonQuellen Installiert();
-    // Both sets of files in one folder (the command line's --quelle).
-    static TLexikonQuellen InOrdner(const QString &ordner);
-    bool CollatinusVorhanden() const;
-    bool FreedictVorhanden() const;
-};
-
-// What an import did, for the user and for the note on coverage.
-struct TLexikonBericht {
-    int lemmata = 0;
-    int abgebildet = 0; // lemmas whose model maps onto our classes
-    int64_t frequenz = 0, frequenzAbgebildet = 0;
-    QMap<QString, int> nichtAbgebildet;      // model -> lemmas kept as "Unbestimmt"
-    int sonderformen = 0;                    // rows, irregular forms included
-    QMap<QString, int> sonderformenJeModell; // where our generator differs from the model
-    int deutschCollatinus = 0;               // lemmas with German from Collatinus
-    int deutschFreedict = 0;                 // lemmas whose German comes from FreeDict only (added to others otherwise)
-    int deutschAbgeleitet = 0;               // borrowed from the lemma the word refers to or is formed from
-    int deutschName = 0;                     // names without a meaning: the name itself
-    int franzoesisch = 0;                    // Collatinus "German" texts found to be French
-    int ohneDeutsch = 0;
-    QStringList hinweise; // German remarks (e.g. FreeDict not installed)
 };
 
 // True when a text given as German is French: it equals (or is mostly) the
@@ -67,22 +39,6 @@ struct TLexikonStand {
     QString quelle; // the folders read
 };
 TLexikonStand LexikonStand(TDatenmanager &daten);
-
-// One lexicon lemma with what a look-up shows.
-struct TLexikonLemma {
-    int32_t id = 0;
-    QString stichwort;        // headword as our entries spell it
-    QStringList laengen;      // headword and principal parts with quantities
-    QString schluesselformen; // "amo, amavi, amatum"
-    int32_t wortart = 3, konjDekl = 0, attribute = 0;
-    QString form1, form2, form3;
-    QString modell;
-    int frequenz = 0;
-    // German meanings by group (each a list of positions), and the others.
-    std::vector<QStringList> deutsch;
-    QString deutschQuelle; // "collatinus", "freedict" or both joined by "+"
-    QStringList englisch, franzoesisch;
-};
 
 // Key forms of an entry as the look-up and the analysis show them: for a
 // verb its first, perfect and participle forms, else headword and parts.

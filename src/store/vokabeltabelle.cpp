@@ -393,16 +393,6 @@ QString Beschreibung(const TVokabel &v)
 
 } // namespace
 
-QString TTabellenzeile::Text() const
-{
-    return QStringLiteral("Zeile %1: %2").arg(zeile).arg(meldung);
-}
-
-int TVokabeltabelle::Fehlerhafte() const
-{
-    return static_cast<int>(std::count_if(zeilen.begin(), zeilen.end(), [](const auto &z) { return !z.gut; }));
-}
-
 TVokabeltabelle VokabeltabelleLesen(const QByteArray &inhalt, const QString &dateiLektion, const QString &lehrbuch)
 {
     TVokabeltabelle t;

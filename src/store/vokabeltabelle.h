@@ -2,6 +2,7 @@
 
 #include "model/lektion.h"
 #include "model/lektionsdatei.h"
+#include "model/zeilen.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,31 +10,6 @@
 #include <vector>
 
 namespace lexovita {
-
-// The state of one data row of a word list, as the import window lists it
-// before anything is stored.
-struct TTabellenzeile {
-    int zeile = 0; // line in the file (1-based)
-    QString vokabel;
-    QString lehrbuch;
-    QString lektion;
-    bool gut = false;
-    QString meldung; // "Verb, A-Konjugation" for a good row, else the German reason
-
-    // "Zeile 7: ..." as the log writes it.
-    QString Text() const;
-};
-
-// What a word list (CSV) holds: the entries of the good rows in textbooks
-// and lessons, every row's state, and notes for the log (encoding, columns
-// not read).
-struct TVokabeltabelle {
-    std::vector<TLehrbuchInhalt> buecher;
-    std::vector<TTabellenzeile> zeilen;
-    QStringList hinweise;
-
-    int Fehlerhafte() const;
-};
 
 // Reads a word list. The first line names the columns (in any order, case
 // and spelling variants ignored): "Vokabel"/"Latein"/"Lateinisch",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/zeilen.h"
 #include "store/datenmanager.h"
 
 #include <QString>
@@ -7,25 +8,6 @@
 #include <vector>
 
 namespace lexovita {
-
-// The three directions of the dictionary.
-enum class TWoerterbuchModus { Latein, Deutsch, Merkhilfen };
-
-// One row of the dictionary list: its text and, in the Latin list, the
-// entry's id; in the German list the meaning's id; 0 for memory aids.
-struct TWoerterbuchZeile {
-    QString text;
-    int32_t id = 0;
-    // Where the row stands in the list: the next page begins after it.
-    QString schluessel;
-    int64_t rowid = 0;
-};
-
-// An entry a list row stands for.
-struct TWoerterbuchTreffer {
-    int32_t id = 0;
-    QString vokabel;
-};
 
 // The dictionary's look-ups: prefix ranges over the search-key indexes
 // (see Suchschluessel), every value bound.

@@ -267,7 +267,7 @@ int TProgrammstart::Ausfuehren()
     kern.reset();
     TConfig::SetGlobal(nullptr);
     config.reset();
-    db.daten.reset();
+    db.Schliessen();
     return rc;
 }
 

@@ -5,6 +5,7 @@
 #include "app/lehrbuchmodelle.h"
 
 #include "model/lektionsdatei.h"
+#include "store/lektionsspeicher.h"
 #include "store/test_lektion_hilfen.h"
 
 #include <QAbstractItemModelTester>

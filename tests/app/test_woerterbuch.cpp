@@ -6,6 +6,7 @@
 #include "model/config.h"
 #include "store/test_lektion_hilfen.h"
 #include "store/vokabelspeicher.h"
+#include "store/woerterbuch.h"
 
 #include <QAbstractItemModelTester>
 #include <set>
