@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/schicht.h"
+
 #include "model/latform.h"
 #include "model/uhr.h"
 #include "model/vokabel.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/schicht.h"
+
 #include "model/lektion.h"
 #include "model/zeilen.h"
 #include "store/datenmanager.h"

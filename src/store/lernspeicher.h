@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/schicht.h"
+
 #include "model/gedaechtnis.h"
 
 #include <QDate>

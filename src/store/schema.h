@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/schicht.h"
+
 // Tables of the lexovita database, kept in one encrypted SQLCipher file.
 //
 // Index names are global in SQLite, so each index is named

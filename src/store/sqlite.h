@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/schicht.h"
+
 // Thin RAII layer over the SQLCipher C API. Every value reaches SQL through
 // a bound parameter; every result code is checked and turned into a
 // DatenbankFehler with a German text.
