@@ -4,6 +4,5 @@
 // line link app only, and app links the store privately, so they never get
 // this definition and a store header in their code does not compile.
 #ifndef LEXOVITA_SCHICHT_STORE
-#error                                                                                                                 \
-    "Ein store-Header ist nur für store, app und die Tests da: Fenster und Kommandozeile gehen über die Dienste in app."
+#error "store-Header nur in store, app und Tests: Fenster und Kommandozeile nutzen die Dienste in app."
 #endif
