@@ -9,8 +9,17 @@ namespace lexovita {
 
 void StammformenVorschlagen(TVokabel &v)
 {
-    // The rules read endings; a headword typed with lengths reads as without.
-    const QString h = LaengenEntfernen(v.vokabel).trimmed();
+    // The rules read endings; a headword typed with lengths reads as without,
+    // and then its proposals carry the lengths of the regular endings too
+    // (saltāre: saltō, saltāvī, saltātum), as the pupil's textbook prints them.
+    const QString roh = LaengenBereinigen(v.vokabel).trimmed();
+    const bool markiert = HatLaengen(roh);
+    const QString h = LaengenEntfernen(roh);
+    // The headword as typed without its last n letters.
+    auto stamm = [&](qsizetype n) { return (markiert ? roh : h).chopped(n); };
+    auto endung = [markiert](const char *schlicht, const char *lang) {
+        return QString::fromUtf8(markiert ? lang : schlicht);
+    };
     if (h.endsWith(QLatin1String("re"))) {
         v.SetDeponens(false);
         v.SetSemideponens(false);
@@ -19,21 +28,22 @@ void StammformenVorschlagen(TVokabel &v)
         v.SetSemideponens(false);
     }
     if (h.endsWith(QLatin1String("are"))) {
-        const QString s = h.left(h.size() - 3);
-        v.form1 = s + QStringLiteral("o");
-        v.form2 = s + QStringLiteral("avi");
-        v.form3 = s + QStringLiteral("atum");
+        const QString s = stamm(3);
+        v.form1 = s + endung("o", "ō");
+        v.form2 = s + endung("avi", "āvī");
+        v.form3 = s + endung("atum", "ātum");
         v.SetKonjDekl(KD_A);
     } else if (h.endsWith(QLatin1String("ire"))) {
-        v.form1 = h.left(h.size() - 2) + QStringLiteral("o");
+        // The i stays, short before the o: audiō.
+        v.form1 = stamm(3) + endung("io", "iō");
     } else if (h.endsWith(QLatin1String("ari"))) {
-        const QString s = h.left(h.size() - 3);
+        const QString s = stamm(3);
         v.form1 = s + QStringLiteral("or");
-        v.form2 = s + QStringLiteral("atum sum");
+        v.form2 = s + endung("atum sum", "ātum sum");
         v.form3.clear();
         v.SetKonjDekl(KD_A);
     } else if (h.endsWith(QLatin1String("iri"))) {
-        v.form1 = h.left(h.size() - 2) + QStringLiteral("or");
+        v.form1 = stamm(3) + QStringLiteral("ior");
     }
 }
 

@@ -36,6 +36,14 @@ TEST(Vokabelregeln, StammformenVorschlagenFuelltNurWasDieEndungVerraet)
         {"monere", "moneo", "monui", "monitum", "moneo", "monui", "monitum", D, KD_KEINE, 0},
         {"audere", "audeo", "ausus sum", "", "audeo", "ausus sum", "", S, KD_KEINE, 0},
         {"sum", "es", "fui", "", "es", "fui", "", 0, KD_KEINE, 0},
+        // A headword typed with lengths: the proposals carry the regular endings' lengths.
+        {"saltāre", "", "", "", "saltō", "saltāvī", "saltātum", 0, KD_A, 0},
+        {"cōnsultāre", "", "", "", "cōnsultō", "cōnsultāvī", "cōnsultātum", 0, KD_A, 0},
+        {"audīre", "", "", "", "audiō", "", "", 0, KD_KEINE, 0},
+        {"hortārī", "", "", "", "hortor", "hortātum sum", "", 0, KD_A, D},
+        {"largīrī", "", "", "", "largior", "", "", 0, KD_KEINE, D},
+        // A combining macron counts as the precomposed one.
+        {"salta\u0304re", "", "", "", "saltō", "saltāvī", "saltātum", 0, KD_A, 0},
     };
     for (const Vorschlag &f : faelle) {
         TVokabel v = Eintrag(WA_VERB, KD_KEINE, f.kopf, f.f1, f.f2, f.f3, f.flagsVorher);
