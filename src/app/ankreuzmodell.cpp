@@ -1,5 +1,7 @@
 #include "app/ankreuzmodell.h"
 
+#include <QCollator>
+
 #include <algorithm>
 
 namespace lexovita {
@@ -120,8 +122,11 @@ void TAnkreuzModell::sort(int spalte, Qt::SortOrder reihenfolge)
     std::vector<size_t> reihe(m_zeilen.size());
     for (size_t i = 0; i < reihe.size(); ++i)
         reihe[i] = i;
+    // An own collator: QString::localeAwareCompare keeps a per-thread one
+    // that is never freed.
+    const QCollator sortierung;
     std::stable_sort(reihe.begin(), reihe.end(), [&](size_t a, size_t b) {
-        const int v = QString::localeAwareCompare(m_zeilen[a].texte.value(spalte), m_zeilen[b].texte.value(spalte));
+        const int v = sortierung.compare(m_zeilen[a].texte.value(spalte), m_zeilen[b].texte.value(spalte));
         return reihenfolge == Qt::AscendingOrder ? v < 0 : v > 0;
     });
     std::vector<Eintrag> neu;
